@@ -1,0 +1,43 @@
+# Thin wrapper over CMake. `make demo` and `make test` do all the set-up on a
+# fresh Debian machine.
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: setup configure build demo test test-sanitize gui bench clean
+
+setup:
+	bash scripts/setup
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+configure: $(BUILD)/build.ninja
+
+build: setup configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+demo: build
+	bash scripts/demo $(BUILD)
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The core and command-line tests once more, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+test-sanitize: setup
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMERAL_SANITIZE=ON -DLUMERAL_GUI=OFF -DLUMERAL_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+gui: build
+	./$(BUILD)/lumeral
+
+bench: setup
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMERAL_GUI=OFF
+	cmake --build build-bench -j $(JOBS)
+	bash bench/run build-bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) build-bench

@@ -1,0 +1,62 @@
+// The frame every lumeral-cli command plugs into. A command file defines a
+// static `Registrar` that adds its subcommand and options to the program
+// and returns the handler to run when that subcommand was chosen. Handlers
+// gather inputs, call the core, print result lines (converted to UTF-8) on
+// standard output and let a Stop escape: the frame prints its sentence on
+// standard error and exits 1 (0 for an information message).
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/base/ansi.h"
+#include "core/base/progress.h"
+#include "core/base/regional.h"
+
+namespace lumeral::cli {
+
+class Env {
+ public:
+  Env(std::string locale, std::ostream& out, std::ostream& err);
+  const Regional& regional();
+  // One result line on standard output, converted to UTF-8.
+  void line(AnsiView text);
+  void line_utf8(std::string_view text);
+  // A message on standard error (UTF-8).
+  void message(std::string_view text);
+  // Progress on standard error, only when it is a terminal.
+  Progress& progress();
+  std::ostream& out() { return out_; }
+  std::ostream& err() { return err_; }
+
+ private:
+  std::string locale_;
+  std::unique_ptr<Regional> regional_;
+  std::ostream& out_;
+  std::ostream& err_;
+  std::unique_ptr<Progress> progress_;
+};
+
+using Handler = std::function<void(Env&)>;
+// Adds a subcommand to `app` and returns the handler that runs it.
+using Setup = std::function<Handler(CLI::App& app)>;
+
+struct Registrar {
+  // `order` places the command in the help listing (lower first).
+  Registrar(int order, Setup setup);
+};
+
+// Runs the program: parse, dispatch, exit status (0, 1 or 2).
+int run(int argc, char** argv, std::ostream& out, std::ostream& err);
+
+// A path argument as typed (UTF-8 on this platform).
+std::filesystem::path arg_path(const std::string& s);
+// A text argument (UTF-8 from the terminal) as stored text.
+Ansi arg_text(const std::string& s);
+
+}  // namespace lumeral::cli

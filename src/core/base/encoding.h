@@ -1,0 +1,30 @@
+// Conversion between stored text (Windows-1252) and UTF-8, through ICU.
+// These are the only crossings between the two encodings.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/base/ansi.h"
+
+namespace lumeral {
+
+// Windows-1252 bytes to UTF-8. Every byte maps to a character (the five
+// bytes Windows-1252 leaves undefined map to the C1 control of that value),
+// so the conversion is lossless and reversible.
+std::string to_utf8(AnsiView text);
+
+// UTF-8 to Windows-1252. A character the code page does not have becomes
+// "?"; invalid UTF-8 sequences become "?" too.
+Ansi to_ansi(std::string_view utf8);
+
+// True when `bytes` is valid UTF-8 and holds at least one non-ASCII
+// character; such a file is read as UTF-8, anything else as Windows-1252.
+bool is_utf8_with_non_ascii(std::string_view bytes);
+
+// Raw file contents to stored text: strips a UTF-8 byte-order mark and
+// transcodes valid UTF-8 with non-ASCII characters; other bytes are taken
+// as Windows-1252 unchanged.
+Ansi decode_document(std::string_view bytes);
+
+}  // namespace lumeral

@@ -1,0 +1,118 @@
+#include "core/base/files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <random>
+
+#include "core/base/encoding.h"
+#include "core/base/message.h"
+#include "core/base/text.h"
+
+namespace lumeral {
+
+fs::path to_path(AnsiView name) { return fs::path(to_utf8(name)); }
+
+Ansi path_name(const fs::path& p) { return to_ansi(p.filename().string()); }
+
+std::string display_path(const fs::path& p) { return p.string(); }
+
+std::string read_bytes(const fs::path& p) {
+  std::FILE* f = std::fopen(p.c_str(), "rb");
+  if (!f) {
+    throw Stop("Não foi possível abrir o arquivo \"" + display_path(p) + "\": " + std::strerror(errno));
+  }
+  std::string data;
+  char buf[1 << 16];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data.append(buf, n);
+  bool bad = std::ferror(f);
+  std::fclose(f);
+  if (bad) throw Stop("Erro ao ler o arquivo \"" + display_path(p) + "\".");
+  return data;
+}
+
+Ansi read_document(const fs::path& p) { return decode_document(read_bytes(p)); }
+
+std::vector<Ansi> read_document_lines(const fs::path& p) { return split_lines(read_document(p)); }
+
+void write_bytes_atomic(const fs::path& p, std::string_view bytes) {
+  fs::path dir = p.parent_path();
+  if (dir.empty()) dir = ".";
+  static thread_local std::mt19937_64 rng{std::random_device{}()};
+  fs::path tmp = dir / (p.filename().string() + ".tmp" + std::to_string(rng() % 1000000));
+  std::FILE* f = std::fopen(tmp.c_str(), "wb");
+  if (!f) {
+    throw Stop("Não foi possível gravar o arquivo \"" + display_path(p) + "\": " + std::strerror(errno));
+  }
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  ok = (std::fclose(f) == 0) && ok;
+  std::error_code ec;
+  if (ok) fs::rename(tmp, p, ec);
+  if (!ok || ec) {
+    fs::remove(tmp, ec);
+    throw Stop("Erro ao gravar o arquivo \"" + display_path(p) + "\".");
+  }
+}
+
+void write_text_file(const fs::path& p, const std::vector<Ansi>& lines) {
+  std::string out;
+  std::size_t total = 0;
+  for (const auto& l : lines) total += l.size() + 2;
+  out.reserve(total);
+  for (const auto& l : lines) {
+    out.append(l.data(), l.size());
+    out += "\r\n";
+  }
+  write_bytes_atomic(p, out);
+}
+
+void check_plain_name(AnsiView name) {
+  bool bad = name.empty() || name == AnsiView(".") || name == AnsiView("..");
+  for (char c : name)
+    if (c == '/' || c == '\\' || c == '\0') bad = true;
+  if (name.size() >= 2 && name[1] == ':') bad = true;
+  if (bad) throw Stop("Nome de arquivo inválido: \"" + to_utf8(name) + "\" (o nome deve ser de um arquivo da pasta).");
+}
+
+fs::path lookup(const fs::path& folder, AnsiView name) {
+  check_plain_name(name);
+  fs::path exact = folder / to_path(name);
+  std::error_code ec;
+  if (fs::exists(exact, ec)) return exact;
+  const std::string wanted = to_utf8(name);
+  fs::path found;
+  int matches = 0;
+  for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    std::string fname = it->path().filename().string();
+    if (fname.size() != wanted.size()) continue;
+    if (equals_ci(from_bytes(fname), from_bytes(wanted))) {
+      found = folder / fname;
+      ++matches;
+    }
+  }
+  return matches == 1 ? found : exact;
+}
+
+bool exists_ci(const fs::path& folder, AnsiView name) {
+  std::error_code ec;
+  return fs::is_regular_file(lookup(folder, name), ec);
+}
+
+Ansi companion_base(AnsiView name) {
+  AnsiView t = trim_view(name);
+  std::size_t p = find_ci(t, AnsiView(".txt"));
+  std::size_t q = find_ci(t, AnsiView(".lpl"));
+  std::size_t cut_at;
+  if (p == AnsiView::npos && q == AnsiView::npos) cut_at = t.size();
+  else if (p == AnsiView::npos) cut_at = q + 1;
+  else if (q == AnsiView::npos) cut_at = p + 1;
+  else cut_at = std::max(p, q) + 1;
+  return Ansi(t.substr(0, cut_at));
+}
+
+Ansi companion_name(AnsiView name, AnsiView ext) { return companion_base(name) + Ansi(ext); }
+
+}  // namespace lumeral

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+#include "core/base/encoding.h"
+#include "core/base/message.h"
+#include "core/base/regional.h"
+
+namespace lumeral {
+namespace {
+
+TEST(Regional, NumberTextsByPattern) {
+  auto pt = Regional::for_locale("pt_BR");
+  auto en = Regional::for_locale("en_US.UTF-8");
+  struct {
+    double v;
+    const char* pattern;
+    const char* pt;
+    const char* en;
+  } cases[] = {
+      {0.125, "0.00", "0,13", "0.13"},      // halves away from zero
+      {0.285, "0.00", "0,29", "0.29"},      // on the 15-digit decimal form
+      {-0.125, "0.00", "-0,13", "-0.13"},
+      {-0.0001, "0.00", "0,00", "0.00"},    // no minus on a written zero
+      {66.666666, "00.00", "66,67", "66.67"},
+      {5, "00.00", "05,00", "05.00"},
+      {4, "0000", "0004", "0004"},
+      {12345, "0000", "12345", "12345"},
+      {0.01234, "0.00000", "0,01234", "0.01234"},
+      {9.99996, "0.0000", "10,0000", "10.0000"},
+      {12.5, "0.0", "12,5", "12.5"},
+      {0, "0.0000000", "0,0000000", "0.0000000"},
+      {1e-20, "0.00", "0,00", "0.00"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(pt.format(c.v, c.pattern), Ansi(c.pt)) << c.v << " " << c.pattern;
+    EXPECT_EQ(en.format(c.v, c.pattern), Ansi(c.en)) << c.v << " " << c.pattern;
+  }
+  EXPECT_EQ(pt.format_general(0.5), Ansi("0,5"));
+  EXPECT_EQ(pt.format_general(2), Ansi("2"));
+  EXPECT_EQ(en.format_general(1.0 / 3), Ansi("0.333333333333333"));
+  EXPECT_EQ(en.format_general(0.00001), Ansi("1E-5"));
+}
+
+TEST(Regional, ReadingNumbers) {
+  auto pt = Regional::for_locale("pt_BR");
+  EXPECT_DOUBLE_EQ(pt.parse(Ansi("0,25")), 0.25);
+  EXPECT_DOUBLE_EQ(pt.parse(Ansi("0.25")), 0.25);  // the other separator too
+  EXPECT_DOUBLE_EQ(pt.parse(Ansi(" -3 ")), -3);
+  EXPECT_DOUBLE_EQ(pt.parse(Ansi("1E-5")), 1e-5);
+  EXPECT_DOUBLE_EQ(pt.parse_threshold(Ansi("  ")), 0);
+  for (const char* bad : {"", "abc", "1.000,5", "1,2,3", "nan", "inf", "0x10", "12a", ","}) {
+    try {
+      pt.parse(Ansi(bad));
+      ADD_FAILURE() << bad;
+    } catch (const Stop& s) {
+      EXPECT_EQ(s.text(), "'" + std::string(bad) + "' não é um valor numérico válido");
+    }
+  }
+}
+
+TEST(Regional, DefaultsToBrazilianPortuguese) {
+  for (const char* name : {"C", "POSIX", ""}) {
+    auto r = Regional::for_locale(name);
+    EXPECT_EQ(r.locale_name(), "pt_BR");
+    EXPECT_EQ(r.decimal_separator(), ',');
+  }
+  EXPECT_EQ(Regional::for_locale("en_US").decimal_separator(), '.');
+}
+
+TEST(Regional, CollationIgnoresCase) {
+  auto pt = Regional::for_locale("pt_BR");
+  EXPECT_LT(pt.collate(Ansi("abelha"), Ansi("Zebra")), 0);
+  EXPECT_EQ(pt.collate(Ansi("Casa"), Ansi("casa")), 0);
+  EXPECT_LT(pt.collate(to_ansi("é"), Ansi("f")), 0);
+  EXPECT_NE(pt.collate(to_ansi("é"), Ansi("e")), 0);  // secondary strength keeps accents apart
+  EXPECT_LT(pt.collation_key(Ansi("abelha")), pt.collation_key(Ansi("Zebra")));
+  EXPECT_EQ(pt.collation_key(Ansi("CASA")), pt.collation_key(Ansi("casa")));
+}
+
+TEST(Regional, ClockTexts) {
+  auto pt = Regional::for_locale("pt_BR");
+  std::tm tm{};
+  tm.tm_year = 2026 - 1900;
+  tm.tm_mon = 11;
+  tm.tm_mday = 6;
+  tm.tm_hour = 14;
+  tm.tm_min = 5;
+  tm.tm_sec = 9;
+  tm.tm_isdst = -1;
+  auto t = std::chrono::system_clock::from_time_t(std::mktime(&tm));
+  EXPECT_EQ(pt.short_date(t), "06/12/2026");
+  EXPECT_EQ(pt.time_text(t), "14:05:09");
+  EXPECT_EQ(pt.weekday_and_date(t), "Domingo 06/12/2026");
+  EXPECT_EQ(Regional::weekday_name(7), "Sábado");
+}
+
+}  // namespace
+}  // namespace lumeral

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "core/base/encoding.h"
+#include "core/base/files.h"
+#include "core/base/message.h"
+#include "core/base/text.h"
+#include "support/fixtures.h"
+
+namespace lumeral {
+namespace {
+
+using testing::cp1252;
+using testing::TempDir;
+using testing::write_file;
+
+TEST(Text, LoweringChangesOnlyAtoZ) {
+  EXPECT_EQ(lower_az(to_ansi("AÇÃO Émile ZEBRA")), to_ansi("aÇÃo Émile zebra"));
+}
+
+TEST(Text, TrimRemovesBlanksAndControlsAtBothEnds) {
+  EXPECT_EQ(trim(from_bytes("\t\x01  casa azul \r\n")), from_bytes("casa azul"));
+  EXPECT_EQ(trim(from_bytes(" \t ")), Ansi());
+}
+
+TEST(Text, SplitLinesAcceptsEveryLineEnd) {
+  EXPECT_EQ(split_lines(from_bytes("a\r\nb\nc\rd")), (std::vector<Ansi>{"a", "b", "c", "d"}));
+  EXPECT_EQ(split_lines(from_bytes("a\r\n\r\nb\r\n")), (std::vector<Ansi>{"a", "", "b"}));
+  EXPECT_TRUE(split_lines(Ansi()).empty());
+}
+
+TEST(Encoding, RoundTripsEveryByte) {
+  Ansi all;
+  for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+  EXPECT_EQ(to_ansi(to_utf8(all)), all);
+  EXPECT_EQ(to_utf8(to_ansi("ação €")), "ação €");
+  EXPECT_EQ(to_ansi("日本"), Ansi("??"));
+}
+
+TEST(Encoding, DocumentsAreDecodedByContent) {
+  struct Case {
+    std::string bytes;
+    std::string expect_utf8;
+  } cases[] = {
+      {"\xEF\xBB\xBF" "ação", "ação"},              // UTF-8 with byte-order mark
+      {"ação", "ação"},                             // UTF-8 without
+      {cp1252("ação"), "ação"},                     // Windows-1252
+      {"plain ascii", "plain ascii"},               // either
+      {"\xEF\xBB\xBF" "abc", "abc"},                // mark dropped from ASCII too
+  };
+  for (const auto& c : cases) EXPECT_EQ(to_utf8(decode_document(c.bytes)), c.expect_utf8) << c.bytes;
+}
+
+TEST(Files, WriterUsesCrLfAndReplacesSafely) {
+  TempDir dir;
+  write_text_file(dir / "a.txt", {to_ansi("olá"), Ansi()});
+  EXPECT_EQ(testing::read_file(dir / "a.txt"), cp1252("olá") + "\r\n\r\n");
+  write_text_file(dir / "a.txt", {Ansi("x")});
+  EXPECT_EQ(testing::read_file(dir / "a.txt"), "x\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(Files, UnsafeNamesAreRefused) {
+  TempDir dir;
+  for (const char* bad : {"../x.txt", "/etc/passwd", "a/b.txt", "a\\b.txt", "..", "c:x.txt", ""}) {
+    EXPECT_THROW(lookup(dir.path(), Ansi(bad)), Stop) << bad;
+  }
+  EXPECT_NO_THROW(lookup(dir.path(), Ansi("noticia1.txt")));
+}
+
+TEST(Files, LookupIgnoresCaseOnlyWhenExactNameIsMissing) {
+  TempDir dir;
+  write_file(dir / "Noticia1.TXT", "x");
+  EXPECT_EQ(lookup(dir.path(), Ansi("noticia1.txt")), dir / "Noticia1.TXT");
+  write_file(dir / "noticia1.txt", "y");
+  EXPECT_EQ(lookup(dir.path(), Ansi("noticia1.txt")), dir / "noticia1.txt");
+  EXPECT_EQ(lookup(dir.path(), Ansi("nada.txt")), dir / "nada.txt");
+  EXPECT_FALSE(exists_ci(dir.path(), Ansi("nada.txt")));
+}
+
+TEST(Files, CompanionNames) {
+  struct {
+    const char* name;
+    const char* ext;
+    const char* expect;
+  } cases[] = {
+      {"doc7.txt", "lpl", "doc7.lpl"},
+      {" noticia1.txt ", "mtz", "noticia1.mtz"},
+      {"NOTA.TXT", "lpl", "NOTA.lpl"},
+      {"relatorio.2004.txt", "lpl", "relatorio.2004.lpl"},
+      {"a.txt.lpl", "mtz", "a.txt.mtz"},    // later of the two wins
+      {"a.lpl.txt", "mtz", "a.lpl.mtz"},
+      {"notas", "mtz", "notasmtz"},          // neither: letters appended
+      {"doc1.lpl", "txt", "doc1.txt"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(companion_name(Ansi(c.name), Ansi(c.ext)), Ansi(c.expect)) << c.name;
+}
+
+TEST(Files, MissingFileIsAClearMessage) {
+  TempDir dir;
+  try {
+    read_document(dir / "nada.txt");
+    FAIL();
+  } catch (const Stop& s) {
+    EXPECT_NE(s.text().find("nada.txt"), std::string::npos);
+    EXPECT_EQ(s.kind(), MessageKind::Error);
+  }
+}
+
+}  // namespace
+}  // namespace lumeral

@@ -1,0 +1,54 @@
+// Shared test helpers: a scratch folder per test, file builders, and a way
+// to run lumeral-cli and capture what it prints.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/base/ansi.h"
+
+namespace lumeral::testing {
+
+namespace fs = std::filesystem;
+
+// A fresh empty folder under the system's temporary folder, removed when
+// the object goes away.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const fs::path& path() const { return path_; }
+  fs::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  fs::path path_;
+};
+
+// Writes raw bytes to a file (creating folders as needed).
+void write_file(const fs::path& p, std::string_view bytes);
+std::string read_file(const fs::path& p);
+
+// Windows-1252 bytes of a UTF-8 literal, for building fixtures.
+std::string cp1252(std::string_view utf8);
+
+struct RunResult {
+  int exit_code = -1;
+  std::string out;  // standard output (UTF-8)
+  std::string err;  // standard error (UTF-8)
+};
+
+// Runs lumeral-cli with `args` in folder `cwd`, feeding `input` on standard
+// input. Only in the CLI and GUI test programs (needs LUMERAL_CLI_PATH).
+RunResult run_cli(const std::vector<std::string>& args, const fs::path& cwd = fs::current_path(),
+                  const std::string& input = "");
+
+// Splits output into lines (without the line ends).
+std::vector<std::string> lines_of(const std::string& text);
+
+// Folder of the source tree (examples/, data/).
+fs::path source_dir();
+
+}  // namespace lumeral::testing
