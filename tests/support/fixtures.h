@@ -7,6 +7,17 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/encoding.h"
+
+#include <ostream>
+
+namespace lumeral {
+// Test output shows stored text converted to UTF-8 (found by ADL through
+// AnsiTraits), so EXPECT_EQ on Ansi values prints readable texts.
+inline std::ostream& operator<<(std::ostream& os, AnsiView text) { return os << to_utf8(text); }
+inline std::ostream& operator<<(std::ostream& os, const Ansi& text) { return os << to_utf8(text); }
+inline void PrintTo(const Ansi& text, std::ostream* os) { *os << '"' << to_utf8(text) << '"'; }
+}  // namespace lumeral
 
 namespace lumeral::testing {
 
