@@ -1,0 +1,198 @@
+// Text preparation commands: prepare, wordlists, wordlist-open,
+// stopwords-save, split, html2txt, eliminate, doclist-open.
+#include <iostream>
+#include <iterator>
+
+#include "cli/command.h"
+#include "core/base/encoding.h"
+#include "core/base/files.h"
+#include "core/base/message.h"
+#include "core/base/text.h"
+#include "core/preparation/doc_lists.h"
+#include "core/preparation/elimination.h"
+#include "core/preparation/html_text.h"
+#include "core/preparation/import.h"
+#include "core/preparation/split.h"
+#include "core/preparation/stopword_lists.h"
+#include "core/preparation/word_lists.h"
+#include "core/records/weighted.h"
+
+namespace lumeral::cli {
+namespace {
+
+using namespace lumeral::preparation;
+namespace fs = std::filesystem;
+
+fs::path absolute(const std::string& arg) { return fs::absolute(arg_path(arg)); }
+
+int language_index(const std::string& code) {
+  if (code == "en") return 1;
+  if (code == "es") return 2;
+  return 0;
+}
+
+void prepare(Env& env, const std::string& folder, const std::string& title, const std::string& language,
+             const std::string* separator, const std::string& stopwords) {
+  ImportInput input;
+  input.folder = absolute(folder);
+  input.title = arg_text(title);
+  input.single_file = separator != nullptr;
+  if (separator) input.separator = arg_text(*separator);
+  input.split_done = false;
+  if (!stopwords.empty()) {
+    input.stopwords = absolute(stopwords);
+  } else {
+    // The standard list of the language: the start folder (here the folder
+    // the command runs in), then the installed data folder.
+    input.stopwords = find_standard_list(language_index(language), fs::current_path());
+    std::error_code ec;
+    if (!fs::is_regular_file(input.stopwords, ec)) throw Stop(kNoStopwordList);
+  }
+  std::error_code ec;
+  if (!fs::is_directory(input.folder, ec)) throw Stop("Diretório Inexistente!");
+  ImportResult result = run_import(input, env.regional(), env.progress());
+  for (const auto& m : result.messages) {
+    if (result.empty_folder) throw Stop(m.text, MessageKind::Error);
+    env.message(m.text);
+  }
+  for (const auto& name : result.last.texts) env.line(name);
+}
+
+Registrar prepare_cmd(20, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand(
+      "prepare",
+      "Prepara a pasta de um projeto como o assistente: converte HTML, separa o arquivo único (com --separator), "
+      "grava a lista de documentos TÍTULO.ldc e uma lista de palavras por documento; mostra os documentos");
+  auto folder = std::make_shared<std::string>();
+  auto title = std::make_shared<std::string>();
+  auto language = std::make_shared<std::string>("pt");
+  auto separator = std::make_shared<std::string>();
+  auto stopwords = std::make_shared<std::string>();
+  sub->add_option("FOLDER", *folder, "Pasta do projeto (textos e páginas HTML)")->required();
+  sub->add_option("--title", *title, "Título do projeto (nomeia TÍTULO.ldc e TÍTULO.bak)")->required();
+  sub->add_option("--language", *language, "Idioma dos textos: pt, en ou es (padrão pt)")
+      ->check(CLI::IsMember({"pt", "en", "es"}));
+  auto* sep = sub->add_option("--separator", *separator,
+                              "Os textos estão todos num mesmo arquivo, separados por este string");
+  sub->add_option("--stopwords", *stopwords, "Lista de stopwords (padrão: a lista padrão do idioma)");
+  return [=](Env& env) {
+    prepare(env, *folder, *title, *language, sep->count() ? separator.get() : nullptr, *stopwords);
+  };
+});
+
+Registrar wordlists_cmd(21, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand(
+      "wordlists", "Analisa textos: grava a lista de palavras (.lpl) de cada documento, ao lado dele");
+  auto stopwords = std::make_shared<std::string>();
+  auto docs = std::make_shared<std::vector<std::string>>();
+  sub->add_option("--stopwords", *stopwords, "Lista de stopwords (.stw)")->required();
+  sub->add_option("DOC", *docs, "Documentos (.txt)")->required();
+  return [=](Env& env) {
+    std::vector<fs::path> paths;
+    for (const auto& d : *docs) paths.push_back(absolute(d));
+    build_word_lists(paths, absolute(*stopwords), false, env.regional(), env.progress());
+  };
+});
+
+Registrar wordlist_open_cmd(22, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand(
+      "wordlist-open", "Abre lista: mostra as palavras de uma lista (.lpl) ou de um contexto (.ctt) com seus pesos");
+  auto file = std::make_shared<std::string>();
+  auto threshold = std::make_shared<std::string>();
+  sub->add_option("FILE", *file, "Lista de palavras (.lpl) ou contexto (.ctt)")->required();
+  sub->add_option("--threshold", *threshold, "Limiar: só os pesos maiores ou iguais (padrão 0)");
+  return [=](Env& env) {
+    for (const auto& l : open_word_list(arg_path(*file), arg_text(*threshold), env.regional())) env.line(l);
+  };
+});
+
+Registrar stopwords_save_cmd(23, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand(
+      "stopwords-save",
+      "Grava lista de stop-words: as linhas (entrada padrão ou --from) em ordem alfabética, em minúsculas, "
+      "sem brancos nas pontas e cortadas em 15 caracteres");
+  auto out = std::make_shared<std::string>();
+  auto from = std::make_shared<std::string>();
+  sub->add_option("OUT", *out, "Lista de stopwords a gravar (.stw)")->required();
+  sub->add_option("--from", *from, "Arquivo texto com uma palavra por linha (padrão: a entrada padrão)");
+  return [=](Env& env) {
+    std::vector<Ansi> lines;
+    if (from->empty()) {
+      std::string all((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+      lines = split_lines(decode_document(all));
+    } else {
+      lines = read_document_lines(arg_path(*from));
+    }
+    records::sort_alphabetical(lines, env.regional());
+    save_stopwords(arg_path(*out), lines);
+  };
+});
+
+Registrar split_cmd(24, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand(
+      "split", "Separação de documentos: divide um arquivo em PREFIXO000001.txt, PREFIXO000002.txt... ao lado dele");
+  auto file = std::make_shared<std::string>();
+  auto prefix = std::make_shared<std::string>("arq-");
+  auto separator = std::make_shared<std::string>("XXX");
+  sub->add_option("FILE", *file, "Arquivo a separar")->required();
+  sub->add_option("--prefix", *prefix, "Nome inicial dos arquivos resultantes (padrão arq-)");
+  sub->add_option("--separator", *separator, "String separador no arquivo original (padrão XXX)");
+  return [=](Env& env) {
+    separate_documents(arg_path(*file), arg_text(*prefix), arg_text(*separator), env.progress());
+  };
+});
+
+Registrar html2txt_cmd(25, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand(
+      "html2txt", "Transforma HTML para TXT: cada página vira um texto de uma linha (nome até o primeiro \".\" + txt)");
+  auto files = std::make_shared<std::vector<std::string>>();
+  sub->add_option("FILE", *files, "Páginas HTML")->required();
+  return [=](Env& env) {
+    // Pages of one folder are converted together, as the tool lists them.
+    std::size_t i = 0;
+    while (i < files->size()) {
+      fs::path folder = arg_path((*files)[i]).parent_path();
+      std::vector<Ansi> entries;
+      while (i < files->size() && arg_path((*files)[i]).parent_path() == folder) {
+        entries.push_back(path_name(arg_path((*files)[i])));
+        ++i;
+      }
+      convert_html_entries(folder.empty() ? fs::path(".") : folder, entries, env.progress());
+    }
+  };
+});
+
+Registrar eliminate_cmd(26, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand(
+      "eliminate", "Eliminação de palavras: tira as palavras dadas das listas de palavras dos documentos da lista");
+  auto docs = std::make_shared<std::string>();
+  auto words = std::make_shared<std::vector<std::string>>();
+  auto stopwords = std::make_shared<std::string>();
+  sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
+  auto* w = sub->add_option("--word", *words, "Palavra a eliminar (pode repetir)");
+  auto* s = sub->add_option("--stopwords", *stopwords, "Lista de stopwords (.stw) com as palavras a eliminar");
+  w->excludes(s);
+  return [=](Env& env) {
+    std::vector<Ansi> lines;
+    for (const auto& word : *words) lines.push_back(arg_text(word));
+    if (!stopwords->empty()) lines = elimination_lines_from(arg_path(*stopwords));
+    eliminate_words(arg_path(*docs), lines, env.progress());
+  };
+});
+
+Registrar doclist_open_cmd(27, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand(
+      "doclist-open", "Abre lista existente: mostra os documentos de uma lista (.ldc) com seus pesos");
+  auto file = std::make_shared<std::string>();
+  auto threshold = std::make_shared<std::string>();
+  sub->add_option("LIST", *file, "Lista de documentos (.ldc)")->required();
+  sub->add_option("--threshold", *threshold, "Limiar: só os pesos maiores ou iguais (padrão 0)");
+  return [=](Env& env) {
+    std::vector<Ansi> lines;
+    include_doc_list(lines, arg_path(*file), arg_text(*threshold), kList1Decimals, env.regional());
+    for (const auto& l : lines) env.line(l);
+  };
+});
+
+}  // namespace
+}  // namespace lumeral::cli

@@ -1,0 +1,138 @@
+#include "core/preparation/import.h"
+
+#include <algorithm>
+
+#include "core/base/files.h"
+#include "core/base/text.h"
+#include "core/preparation/html_text.h"
+#include "core/preparation/split.h"
+#include "core/preparation/word_lists.h"
+#include "core/records/records.h"
+
+namespace lumeral::preparation {
+
+const char* const kEmptyFolder = "Diretório Escolhido, sem arquivos textos ou html para serem processados";
+const char* const kSplitNeedsOneFile = "Confira a existencia de 0 ou mais de 1 arquivo no diretorio de textos! ";
+const char* const kAnalysingTexts = " Analizando Texto(s)";
+
+namespace {
+
+bool ends_ci(AnsiView name, AnsiView ext) {
+  return name.size() >= ext.size() && equals_ci(name.substr(name.size() - ext.size()), ext);
+}
+
+}  // namespace
+
+namespace {
+
+struct Keyed {
+  std::string key;
+  Ansi name;
+};
+
+std::vector<Ansi> sorted_names(std::vector<Keyed>& items) {
+  std::sort(items.begin(), items.end(), [](const Keyed& a, const Keyed& b) {
+    return a.key != b.key ? a.key < b.key : a.name < b.name;
+  });
+  std::vector<Ansi> names;
+  names.reserve(items.size());
+  for (auto& i : items) names.push_back(std::move(i.name));
+  return names;
+}
+
+// Calls `each` with the bare name of every regular file of `folder`.
+template <class F>
+void for_each_file(const fs::path& folder, F each) {
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code type_ec;
+    if (it->is_regular_file(type_ec)) each(path_name(it->path()));
+  }
+}
+
+}  // namespace
+
+std::vector<Ansi> list_folder_files(const fs::path& folder, const std::function<bool(AnsiView)>& accept,
+                                    const Regional& regional) {
+  std::vector<Keyed> items;
+  for_each_file(folder, [&](Ansi name) {
+    if (accept(name)) items.push_back({regional.collation_key(name), std::move(name)});
+  });
+  return sorted_names(items);
+}
+
+FolderLists list_folder(const fs::path& folder, const Regional& regional) {
+  std::vector<Keyed> texts, htmls, lpls;
+  for_each_file(folder, [&](Ansi name) {
+    std::vector<Keyed>* into = nullptr;
+    if (ends_ci(name, AnsiView(".txt"))) into = &texts;
+    else if (is_html_name(name)) into = &htmls;
+    else if (ends_ci(name, AnsiView(".lpl"))) into = &lpls;
+    if (into) into->push_back({regional.collation_key(name), std::move(name)});
+  });
+  return {sorted_names(texts), sorted_names(htmls), sorted_names(lpls)};
+}
+
+fs::path write_document_list(const fs::path& folder, AnsiView title, const std::vector<Ansi>& texts) {
+  std::vector<records::DocRecord> recs;
+  recs.reserve(texts.size());
+  for (const auto& t : texts) recs.push_back({cut(trim(t), 255), 0.0});
+  fs::path p = folder / to_path(Ansi(title) + Ansi(".ldc"));
+  records::write_all(p, recs);
+  return p;
+}
+
+ImportResult run_import(const ImportInput& input, const Regional& regional, Progress& progress) {
+  ImportResult result;
+  result.split_done = input.split_done;
+  result.first = list_folder(input.folder, regional);
+  result.last = result.first;
+  if (result.first.texts.empty() && result.first.htmls.empty()) {
+    result.empty_folder = true;
+    result.messages.push_back({kEmptyFolder, MessageKind::Information});
+    return result;
+  }
+  if (!input.process) return result;
+
+  // HTML pages become arq-000001.txt, arq-000002.txt ... in list order.
+  for (std::size_t i = 0; i < result.first.htmls.size(); ++i) {
+    Ansi name = Ansi("arq-") + document_number(static_cast<long long>(i + 1)) + Ansi(".txt");
+    convert_html_file(input.folder / to_path(result.first.htmls[i]), input.folder / to_path(name));
+    result.converted.push_back(std::move(name));
+  }
+
+  progress.status(kAnalysingTexts);
+  if (input.single_file && !input.split_done) {
+    if (result.first.texts.size() != 1) {
+      result.messages.push_back({kSplitNeedsOneFile, MessageKind::Error});
+    } else {
+      const Ansi& single = result.first.texts.front();
+      const fs::path source = input.folder / to_path(single);
+      result.pieces = split_file(source, input.separator, Ansi(), input.folder);
+      // The input becomes title + ".bak" so it no longer counts as a text;
+      // when that name is taken it stays as it is. When a piece took the
+      // input's own name, the input is already replaced by that piece.
+      bool replaced = std::any_of(result.pieces.begin(), result.pieces.end(),
+                                  [&](const Ansi& p) { return equals_ci(p, single); });
+      const fs::path backup = input.folder / to_path(input.title + Ansi(".bak"));
+      std::error_code ec;
+      if (!replaced && !fs::exists(backup, ec)) {
+        fs::rename(source, backup, ec);
+        if (ec) throw Stop("Não foi possível renomear \"" + display_path(source) + "\" para \"" +
+                           display_path(backup) + "\": " + ec.message());
+      }
+      result.split_done = true;
+    }
+  }
+
+  result.last = list_folder(input.folder, regional);
+  result.document_list = write_document_list(input.folder, input.title, result.last.texts);
+
+  std::vector<fs::path> documents;
+  documents.reserve(result.last.texts.size());
+  for (const auto& t : result.last.texts) documents.push_back(input.folder / to_path(t));
+  result.word_lists = build_word_lists(documents, input.stopwords, true, regional, progress);
+  return result;
+}
+
+}  // namespace lumeral::preparation

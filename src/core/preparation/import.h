@@ -1,0 +1,79 @@
+// The import of a project folder, as the text-listing window
+// (`Form_textos`) runs it for the mining wizard: listing the folder's text
+// and HTML files, converting every HTML page into an "arq-" document,
+// splitting the single file at the separator (at most once per program
+// run), writing the document list (title + ".ldc") and building one word
+// list per document.
+//
+// Offers list_folder_files / list_folder (the window's three lists),
+// run_import (the whole run, or only the listing) and write_document_list.
+// The document list layout is in docs/formats.md ("Document list").
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "core/base/ansi.h"
+#include "core/base/message.h"
+#include "core/base/progress.h"
+#include "core/base/regional.h"
+
+namespace lumeral::preparation {
+
+namespace fs = std::filesystem;
+
+extern const char* const kEmptyFolder;       // "Diretório Escolhido, sem arquivos textos ..."
+extern const char* const kSplitNeedsOneFile;  // "Confira a existencia de 0 ou mais de 1 arquivo ..."
+extern const char* const kAnalysingTexts;     // " Analizando Texto(s)" (the wizard's status panel)
+
+// Bare names of the regular files of `folder` accepted by `accept`, sorted
+// by name without regard to case (the locale's collation; bytes break ties).
+std::vector<Ansi> list_folder_files(const fs::path& folder, const std::function<bool(AnsiView)>& accept,
+                                    const Regional& regional);
+
+// The window's three lists: "TEXTO" ("*.txt"), "HTML" ("*.htm", "*.html")
+// and the hidden "lpl" ("*.lpl"), extensions matched without regard to case.
+struct FolderLists {
+  std::vector<Ansi> texts;
+  std::vector<Ansi> htmls;
+  std::vector<Ansi> word_lists;
+};
+FolderLists list_folder(const fs::path& folder, const Regional& regional);
+
+// Inputs of a run, as the wizard gives them.
+struct ImportInput {
+  fs::path folder;             // project folder: listed, and where everything is written
+  Ansi title;                  // names title + ".ldc" and the backup title + ".bak"
+  bool single_file = false;    // "Todos num mesmo arquivo, mas há um string separador ="
+  Ansi separator;              // trimmed before use
+  bool split_done = false;     // the split-done flag ("1" = true)
+  fs::path stopwords;          // full path held by the stopword manager (empty: none chosen)
+  bool process = true;         // processing requested (false: only list)
+};
+
+struct ImportResult {
+  FolderLists first;                 // the lists as read at the start (what the window shows)
+  FolderLists last;                  // the lists after the run (refreshed)
+  bool empty_folder = false;         // no text and no HTML file: nothing was done, the
+                                     // wizard returns to its start (message in `messages`)
+  bool split_done = false;           // new value of the split-done flag
+  std::vector<Message> messages;     // shown without stopping the run
+  std::vector<Ansi> converted;       // "arq-" documents written from HTML pages
+  std::vector<Ansi> pieces;          // documents written by the split
+  fs::path document_list;            // title + ".ldc" (empty when not written)
+  std::vector<fs::path> word_lists;  // one per document of the list
+};
+
+// The import run. With `process`, converts the HTML pages, splits the single
+// file when asked (and the flag allows it), writes the document list and
+// builds the word lists with the wizard's progress texts (see
+// build_word_lists). Checked failures of the builder (no stopword list, a
+// missing list) and I/O failures throw Stop; files written by then stay.
+ImportResult run_import(const ImportInput& input, const Regional& regional, Progress& progress = Progress::none());
+
+// Writes folder / title + ".ldc": one record per text-file name, in order,
+// weight 0. Returns its path.
+fs::path write_document_list(const fs::path& folder, AnsiView title, const std::vector<Ansi>& texts);
+
+}  // namespace lumeral::preparation

@@ -1,0 +1,303 @@
+#include "core/preparation/word_lists.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdint>
+#include <cstring>
+#include <mutex>
+#include <string_view>
+#include <thread>
+#include <unordered_map>
+
+#include "core/base/encoding.h"
+#include "core/base/files.h"
+#include "core/base/message.h"
+#include "core/base/text.h"
+#include "core/preparation/stopword_lists.h"
+#include "core/preparation/tokenizer.h"
+#include "core/records/weighted.h"
+
+namespace lumeral::preparation {
+
+const char* const kChooseStopwords = "Você deve escolher antes uma lista de stopwords";
+const char* const kStopwordsMissing = "Erro: arquivo de stopwords não existe !!";
+const char* const kNotSaved = "Não gravou lista de palavras";
+const char* const kWizardProgressTitle = "Pré-Processando/Preparando Textos";
+
+namespace {
+
+// Distinct tokens of one document in the order of first occurrence, with
+// their counts. An open-addressing table reused from document to document,
+// keyed by views into the document's own (prepared) bytes.
+class TokenCounter {
+ public:
+  void reset() {
+    words_.clear();
+    counts_.clear();
+    hashes_.clear();
+    if (slots_.empty()) slots_.assign(1024, 0);
+    else std::fill(slots_.begin(), slots_.end(), 0);
+  }
+
+  void add(std::string_view w) {
+    if ((words_.size() + 1) * 2 > slots_.size()) grow();
+    std::uint32_t h = hash(w);
+    std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = h & mask;; i = (i + 1) & mask) {
+      std::uint32_t s = slots_[i];
+      if (s == 0) {
+        words_.push_back(w);
+        counts_.push_back(1);
+        hashes_.push_back(h);
+        slots_[i] = static_cast<std::uint32_t>(words_.size());
+        return;
+      }
+      if (hashes_[s - 1] == h && words_[s - 1] == w) {
+        ++counts_[s - 1];
+        return;
+      }
+    }
+  }
+
+  const std::vector<std::string_view>& words() const { return words_; }
+  const std::vector<std::uint32_t>& counts() const { return counts_; }
+
+ private:
+  static std::uint32_t hash(std::string_view w) {
+    std::uint32_t h = 2166136261u;
+    for (unsigned char c : w) h = (h ^ c) * 16777619u;
+    return h;
+  }
+  void grow() {
+    std::vector<std::uint32_t> bigger(slots_.size() * 2, 0);
+    std::size_t mask = bigger.size() - 1;
+    for (std::size_t k = 0; k < words_.size(); ++k) {
+      std::size_t i = hashes_[k] & mask;
+      while (bigger[i] != 0) i = (i + 1) & mask;
+      bigger[i] = static_cast<std::uint32_t>(k + 1);
+    }
+    slots_.swap(bigger);
+  }
+
+  std::vector<std::uint32_t> slots_;  // 0 = empty, else index + 1
+  std::vector<std::string_view> words_;
+  std::vector<std::uint32_t> counts_;
+  std::vector<std::uint32_t> hashes_;
+};
+
+struct ViewHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
+};
+
+// Stopword answers remembered by one worker, so the shared search (and its
+// lock) is asked once per distinct token and worker.
+class StopCache {
+ public:
+  explicit StopCache(const StopwordSearch& search) : search_(search) {}
+  bool contains(std::string_view token) {
+    if (auto it = memo_.find(token); it != memo_.end()) return it->second;
+    bool found = search_.contains(AnsiView(token.data(), token.size()));
+    memo_.emplace(std::string(token), found);
+    return found;
+  }
+
+ private:
+  const StopwordSearch& search_;
+  std::unordered_map<std::string, bool, ViewHash, std::equal_to<>> memo_;
+};
+
+// Counts the tokens of prepared bytes (see prepare_for_tokens).
+std::size_t count_tokens(std::string_view prepared, TokenCounter& counter) {
+  std::size_t tokens = 0, i = 0, n = prepared.size();
+  const char* d = prepared.data();
+  while (i < n) {
+    while (i < n && d[i] == ' ') ++i;
+    std::size_t start = i;
+    while (i < n && d[i] != ' ') ++i;
+    if (i > start) {
+      counter.add(std::string_view(d + start, i - start));
+      ++tokens;
+    }
+  }
+  return tokens;
+}
+
+// Stopwords dropped, entries cut to 15 and merged, weights count / total.
+std::vector<records::WordRecord> records_of(const TokenCounter& counter, StopCache& stop) {
+  const auto& words = counter.words();
+  const auto& counts = counter.counts();
+  std::vector<std::string_view> keys;
+  std::vector<std::uint64_t> totals;
+  bool long_words = false;
+  for (std::size_t k = 0; k < words.size(); ++k) {
+    if (stop.contains(words[k])) continue;
+    if (words[k].size() > 15) long_words = true;
+    keys.push_back(words[k].substr(0, 15));
+    totals.push_back(counts[k]);
+  }
+  if (long_words) {  // two tokens may share their first 15 characters
+    std::unordered_map<std::string_view, std::size_t> first;
+    std::vector<std::string_view> merged_keys;
+    std::vector<std::uint64_t> merged;
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+      auto [it, added] = first.emplace(keys[k], merged_keys.size());
+      if (added) {
+        merged_keys.push_back(keys[k]);
+        merged.push_back(totals[k]);
+      } else {
+        merged[it->second] += totals[k];
+      }
+    }
+    keys.swap(merged_keys);
+    totals.swap(merged);
+  }
+  std::uint64_t total = 0;
+  for (auto t : totals) total += t;
+  std::vector<records::WordRecord> out;
+  out.reserve(keys.size());
+  for (std::size_t k = 0; k < keys.size(); ++k) {
+    out.push_back({from_bytes(keys[k]), static_cast<double>(totals[k]) / static_cast<double>(total)});
+  }
+  return out;
+}
+
+// Document bytes as stored text, in a buffer that may be changed in place.
+std::string document_bytes(const fs::path& doc) {
+  std::string bytes = read_bytes(doc);
+  bool bom = bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
+  if (bom || is_utf8_with_non_ascii(bytes)) {
+    Ansi text = decode_document(bytes);
+    bytes.assign(text.data(), text.size());
+  }
+  return bytes;
+}
+
+std::string text_of(std::string_view prefix, std::size_t k, std::size_t n) {
+  return std::string(prefix) + std::to_string(k) + " de " + std::to_string(n);
+}
+
+}  // namespace
+
+fs::path require_stopword_field(AnsiView field) {
+  Ansi path = trim(field);
+  if (path.empty()) throw Stop(kChooseStopwords);
+  return to_path(path);
+}
+
+fs::path word_list_path(const fs::path& doc) {
+  return doc.parent_path() / to_path(companion_name(path_name(doc), AnsiView("lpl")));
+}
+
+std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch& stopwords) {
+  std::string bytes(bytes_of(text));
+  prepare_for_tokens(bytes.data(), bytes.size());
+  TokenCounter counter;
+  counter.reset();
+  count_tokens(bytes, counter);
+  StopCache cache(stopwords);
+  return records_of(counter, cache);
+}
+
+std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, const fs::path& stop_path,
+                                       bool wizard_visible, const Regional& regional, Progress& progress) {
+  if (stop_path.empty()) throw Stop(kChooseStopwords);
+  std::error_code ec;
+  if (!fs::is_regular_file(stop_path, ec)) throw Stop(kStopwordsMissing);
+  const StopwordSearch stopwords(read_stopwords(stop_path), regional);
+
+  const std::size_t n = documents.size();
+  std::vector<fs::path> outputs(n);
+  for (std::size_t i = 0; i < n; ++i) outputs[i] = word_list_path(documents[i]);
+
+  if (wizard_visible) {
+    progress.detail("Foram encontrados no diretorio de textos: " + std::to_string(n) + " arquivos");
+    progress.status("Processados 0 Textos até o momento");
+    progress.bar(0, n > 0 ? static_cast<long long>(n) - 1 : 0);
+  }
+
+  std::atomic<std::size_t> next{0}, done{0};
+  std::atomic<bool> failed{false};
+  std::mutex error_mutex;
+  std::size_t error_index = n;
+  std::string error_text;
+
+  // One worker: takes the next document, counts it, writes its list.
+  // `report` is true only on the calling thread, which alone talks to
+  // `progress` (windows are not thread-safe).
+  auto work = [&](bool report) {
+    TokenCounter counter;
+    StopCache cache(stopwords);
+    while (!failed.load(std::memory_order_relaxed)) {
+      std::size_t i = next.fetch_add(1);
+      if (i >= n) break;
+      try {
+        if (report && !wizard_visible) progress.status(text_of("Criando pals+freq de arquivo ", i + 1, n) + " - ");
+        std::string bytes = document_bytes(documents[i]);
+        prepare_for_tokens(bytes.data(), bytes.size());
+        counter.reset();
+        std::size_t tokens = count_tokens(bytes, counter);
+        if (report && !wizard_visible) {
+          progress.status(text_of("Criando pals+freq de arquivo ", i + 1, n) + "  palavra " + std::to_string(tokens));
+          progress.status(text_of("Criando palavras+peso de arquivo ", i + 1, n));
+        }
+        write_bytes_atomic(outputs[i], records::encode_all(records_of(counter, cache)));
+      } catch (const std::exception& e) {
+        std::lock_guard lock(error_mutex);
+        if (i < error_index) {
+          error_index = i;
+          error_text = e.what();
+        }
+        failed = true;
+        break;
+      }
+      std::size_t finished = done.fetch_add(1) + 1;
+      if (report && wizard_visible) {
+        progress.status("Processados " + std::to_string(finished) + " Textos até o momento");
+        progress.bar(static_cast<long long>(std::min(finished, n - 1)), static_cast<long long>(n) - 1);
+      }
+    }
+  };
+
+  unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+  std::size_t helpers = std::min<std::size_t>(std::min(cores, 8u) - 1, n > 1 ? n - 1 : 0);
+  std::vector<std::thread> threads;
+  for (std::size_t t = 0; t < helpers; ++t) threads.emplace_back(work, false);
+  work(true);
+  for (auto& t : threads) t.join();
+
+  if (failed) throw Stop(error_text);
+  if (wizard_visible) progress.status("");
+  else progress.status("TERMINOU DE CRIAR LISTAS PARA TODOS DOCUMENTOS");
+  return outputs;
+}
+
+Ansi word_list_line(AnsiView word, double weight, const Regional& regional) {
+  return Ansi(word) + Ansi(" |  ") + regional.format(weight, "0.00000");
+}
+
+std::vector<Ansi> open_word_list(const fs::path& p, AnsiView threshold_field, const Regional& regional) {
+  const double threshold = regional.parse_threshold(threshold_field);
+  const Ansi name = path_name(p);
+  std::vector<Ansi> lines;
+  if (find_ci(name, AnsiView(".lpl")) != Ansi::npos) {
+    for (const auto& r : records::read_all<records::WordRecord>(p))
+      if (r.weight >= threshold) lines.push_back(word_list_line(trim(r.word), r.weight, regional));
+  } else if (find_ci(name, AnsiView(".ctt")) != Ansi::npos) {
+    for (const auto& r : records::read_all<records::ContextRecord>(p))
+      if (r.weight >= threshold) lines.push_back(word_list_line(trim(r.entry), r.weight, regional));
+  }
+  return lines;
+}
+
+void save_word_list(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional) {
+  records::save_as_word_records(p, lines, regional, records::NoBar::ConversionError);
+}
+
+void save_word_list_as_context(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional) {
+  records::save_as_context_records(p, lines, regional, records::NoBar::ConversionError);
+}
+
+void save_word_list_as_text(const fs::path& p, const std::vector<Ansi>& lines) { records::save_as_text(p, lines); }
+
+}  // namespace lumeral::preparation

@@ -1,0 +1,92 @@
+// Word lists (.lpl): building them from documents and the word-list window's
+// list commands.
+//
+// Offers what the word-list window (`Form1`) and the import need:
+//   - require_stopword_field: the check "Analisa textos" makes before it
+//     asks for documents;
+//   - build_word_lists: "Analisa textos" on chosen documents (each list
+//     beside its document) or, with `wizard_visible`, on the import's text
+//     files; progress texts as the window and the wizard show them;
+//   - count_words: one document's word records (first-occurrence order,
+//     weight = count / total);
+//   - word_list_lines / open_word_list: "Abre lista" with its threshold;
+//   - save_word_list / save_word_list_as_context / save_word_list_as_text:
+//     "Grava lista", "Grava como conceito", "Grava como texto".
+// The record layout is in docs/formats.md ("Word list").
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/base/ansi.h"
+#include "core/base/progress.h"
+#include "core/base/regional.h"
+#include "core/preparation/stopword_search.h"
+#include "core/records/records.h"
+
+namespace lumeral::preparation {
+
+namespace fs = std::filesystem;
+
+// Messages of the builder.
+extern const char* const kChooseStopwords;   // "Você deve escolher antes uma lista de stopwords"
+extern const char* const kStopwordsMissing;  // "Erro: arquivo de stopwords não existe !!"
+extern const char* const kNotSaved;          // "Não gravou lista de palavras"
+// Title of the progress window of the wizard-driven build.
+extern const char* const kWizardProgressTitle;  // "Pré-Processando/Preparando Textos"
+
+// The field "Lista de stopwords" trimmed, as a path; Stop(kChooseStopwords)
+// when empty. "Analisa textos" checks this before it asks for documents.
+fs::path require_stopword_field(AnsiView field);
+
+// The word list of document `doc` (a name or path): the companion rule,
+// ".txt" matched without regard to case (NOTA.TXT gives NOTA.lpl).
+fs::path word_list_path(const fs::path& doc);
+
+// Word records of a document text (Windows-1252): tokens not in the
+// stopword list, cut to 15 characters, in the order of first occurrence,
+// each weighted by count / total. An empty result for a text without words.
+std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch& stopwords);
+
+// "Analisa textos". `documents` are full paths; each word list is written
+// beside its document. `stopwords` is the path of the field "Lista de
+// stopwords": Stop(kChooseStopwords) when empty, Stop(kStopwordsMissing)
+// when the file does not exist. Reads the
+// list once; builds the lists (both cores, independent documents), writing
+// an empty file for a document without words.
+//
+// Progress with `wizard_visible` (the import's run): detail() carries the
+// progress window's first line "Foram encontrados no diretorio de textos: N
+// arquivos", status() "Processados i Textos até o momento" (its second line
+// and the wizard's status bar), bar(i, N - 1); the status is emptied at the
+// end. Without the wizard: "Criando pals+freq de arquivo k de N - ",
+// "... palavra T", "Criando palavras+peso de arquivo k de N", and finally
+// "TERMINOU DE CRIAR LISTAS PARA TODOS DOCUMENTOS".
+//
+// A document that cannot be read stops the build with Stop naming it; the
+// word lists written by then stay. Returns the word lists written, in
+// document order.
+std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, const fs::path& stopwords,
+                                       bool wizard_visible, const Regional& regional,
+                                       Progress& progress = Progress::none());
+
+// A line of the list on screen: word + " |  " + weight as "0.00000".
+Ansi word_list_line(AnsiView word, double weight, const Regional& regional);
+
+// "Abre lista": the lines of a word list (name containing ".lpl") or a
+// context (".ctt") whose weight reaches the threshold field (empty = 0;
+// otherwise a number, else the conversion error). Any other name gives no
+// lines. The count of lines is "Total de palavras:".
+std::vector<Ansi> open_word_list(const fs::path& p, AnsiView threshold_field, const Regional& regional);
+
+// "Grava lista" (word records, words cut to 15) and "Grava como conceito"
+// (context records, cut to 30): the file is created anew; every line needs
+// its bar and a number after it, else the conversion error stops the save
+// with the records written so far kept.
+void save_word_list(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional);
+void save_word_list_as_context(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional);
+// "Grava como texto": the lines as shown.
+void save_word_list_as_text(const fs::path& p, const std::vector<Ansi>& lines);
+
+}  // namespace lumeral::preparation

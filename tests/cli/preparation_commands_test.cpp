@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "core/records/records.h"
+#include "support/fixtures.h"
+
+namespace lumeral::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// An empty stopword list, so every token shows in the word lists.
+void no_stopwords(const TempDir& dir) { write_file(dir / "vazia.stw", ""); }
+
+TEST(CliPreparation, WordListsShowTheTokenizerRules) {
+  TempDir dir;
+  no_stopwords(dir);
+  write_file(dir / "a.txt", cp1252("Em 12/05/2004, o PIB cresceu 3,5% (R$ 1.000).\r\n"));
+  write_file(dir / "B.TXT", cp1252("AÇÃO ÉPOCA época"));
+  write_file(dir / "relatorio.2004.txt", "");
+  auto r = run_cli({"wordlists", "--stopwords", "vazia.stw", "a.txt", "B.TXT", "relatorio.2004.txt"}, dir.path());
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(run_cli({"dump", "a.lpl"}, dir.path()).out,
+            "em\t0.125\n12/05/2004\t0.125\no\t0.125\npib\t0.125\ncresceu\t0.125\n3,5\t0.125\nr\t0.125\n1.000\t0.125\n");
+  EXPECT_EQ(run_cli({"dump", "B.lpl"}, dir.path()).out, "a\t0.25\no\t0.25\nÉpoca\t0.25\népoca\t0.25\n");
+  EXPECT_EQ(fs::file_size(dir / "relatorio.2004.lpl"), 0u);
+  EXPECT_EQ(lines_of(run_cli({"--locale", "pt_BR", "wordlist-open", "B.lpl", "--threshold", "0,25"}, dir.path()).out),
+            (Lines{"a |  0,25000", "o |  0,25000", "Época |  0,25000", "época |  0,25000"}));
+}
+
+TEST(CliPreparation, WordListsStopOnMissingStopwords) {
+  TempDir dir;
+  write_file(dir / "a.txt", "x");
+  auto r = run_cli({"wordlists", "--stopwords", "falta.stw", "a.txt"}, dir.path());
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "Erro: arquivo de stopwords não existe !!\n");
+}
+
+TEST(CliPreparation, StopwordsSaveWritesTheSortedLoweredList) {
+  TempDir dir;
+  auto r = run_cli({"--locale", "pt_BR", "stopwords-save", "s.stw"}, dir.path(),
+                   "Zebra  \nde\nÉ\nabcdefghijklmnopqrstuvwxyz\nA\n");
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(run_cli({"dump", "s.stw"}, dir.path()).out, "a\nabcdefghijklmno\nde\nÉ\nzebra\n");
+}
+
+TEST(CliPreparation, PrepareImportsHtmlSplitsAndBuildsEveryList) {
+  TempDir dir;
+  // The start folder holds the standard list, built from the shipped source.
+  ASSERT_EQ(run_cli({"--locale", "pt_BR", "stopwords-save", "stw-portugues.stw", "--from",
+                     (source_dir() / "data/stopwords/portugues.txt").string()},
+                    dir.path())
+                .exit_code,
+            0);
+  write_file(dir / "proj/todos.txt", "XXX um\r\ntexto de teste\r\nXXX dois\r\n");
+  write_file(dir / "proj/pagina.htm", "<p>Olá &amp; adeus</p>\r\n");
+  auto r = run_cli({"prepare", "proj", "--title", "Teste", "--separator", "XXX"}, dir.path());
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(lines_of(r.out), (Lines{"000001.txt", "000002.txt", "arq-000001.txt"}));
+  EXPECT_EQ(read_file(dir / "proj/arq-000001.txt"), cp1252(" olá & adeus \r\n"));
+  EXPECT_EQ(read_file(dir / "proj/000001.txt"), "XXX um\r\ntexto de teste\r\n");
+  EXPECT_TRUE(fs::exists(dir / "proj/Teste.bak"));
+  EXPECT_EQ(run_cli({"dump", "proj/Teste.ldc"}, dir.path()).out, "000001.txt\t0\n000002.txt\t0\narq-000001.txt\t0\n");
+  EXPECT_EQ(run_cli({"dump", "proj/000001.lpl"}, dir.path()).out, "xxx\t0.33333333333333331\ntexto\t0.33333333333333331\nteste\t0.33333333333333331\n");
+  EXPECT_EQ(run_cli({"dump", "proj/arq-000001.lpl"}, dir.path()).out, "olá\t0.5\nadeus\t0.5\n");
+}
+
+TEST(CliPreparation, PrepareReportsAnEmptyFolderAndAMissingList) {
+  TempDir dir;
+  no_stopwords(dir);
+  fs::create_directories(dir / "proj");
+  auto r = run_cli({"prepare", "proj", "--title", "T", "--stopwords", "vazia.stw"}, dir.path());
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "Diretório Escolhido, sem arquivos textos ou html para serem processados\n");
+  write_file(dir / "proj/a.txt", "x");
+  write_file(dir / "proj/b.txt", "y");
+  r = run_cli({"prepare", "proj", "--title", "T", "--stopwords", "vazia.stw", "--separator", "XXX"}, dir.path());
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_EQ(r.err, "Confira a existencia de 0 ou mais de 1 arquivo no diretorio de textos! \n");
+  EXPECT_EQ(lines_of(r.out), (Lines{"a.txt", "b.txt"}));
+}
+
+TEST(CliPreparation, SplitAndHtmlTools) {
+  TempDir dir;
+  write_file(dir / "todos.txt", "XXX a XXX b\r\n");
+  auto r = run_cli({"split", "todos.txt", "--prefix", "noticia-"}, dir.path());
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(read_file(dir / "noticia-000001.txt"), "XXX \r\n a \r\n");
+  EXPECT_EQ(read_file(dir / "noticia-000002.txt"), "XXX b\r\n");
+  EXPECT_TRUE(fs::exists(dir / "todos.txt"));
+  write_file(dir / "sub/relatorio.2004.htm", "a <b>&quot;citação&quot;</b>");
+  r = run_cli({"html2txt", "sub/relatorio.2004.htm"}, dir.path());
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(read_file(dir / "sub/relatorio.txt"), cp1252(" a .citação. \r\n"));
+}
+
+TEST(CliPreparation, EliminateFindsListsByTheBuilderNames) {
+  TempDir dir;
+  no_stopwords(dir);
+  write_file(dir / "relatorio.2004.txt", "casa Casa gol");
+  write_file(dir / "NOTA.TXT", "gol bola");
+  ASSERT_EQ(run_cli({"wordlists", "--stopwords", "vazia.stw", "relatorio.2004.txt", "NOTA.TXT"}, dir.path()).exit_code, 0);
+  run_cli({"make", "l.ldc"}, dir.path(), "relatorio.2004.txt\nNOTA.TXT\n");
+  auto r = run_cli({"eliminate", "--docs", "l.ldc", "--word", " casa ", "--word", "gol"}, dir.path());
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(run_cli({"dump", "relatorio.2004.lpl"}, dir.path()).out, "");
+  EXPECT_EQ(run_cli({"dump", "NOTA.lpl"}, dir.path()).out, "bola\t0.5\n");
+  r = run_cli({"eliminate", "--docs", "l.ldc", "--word", ""}, dir.path());
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "Você precisa escrever palavras\n");
+}
+
+TEST(CliPreparation, DocListOpenWithThreshold) {
+  TempDir dir;
+  run_cli({"make", "l.ldc"}, dir.path(), "a.txt\t0.25\nb.txt\t0.75\n");
+  auto r = run_cli({"--locale", "pt_BR", "doclist-open", "l.ldc", "--threshold", "0,5"}, dir.path());
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, "b.txt | 0,750000000\n");
+  r = run_cli({"--locale", "pt_BR", "doclist-open", "l.ldc", "--threshold", "meio"}, dir.path());
+  EXPECT_EQ(r.exit_code, 1);
+}
+
+}  // namespace
+}  // namespace lumeral::testing

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include "core/base/message.h"
+#include "core/preparation/doc_lists.h"
+#include "core/preparation/elimination.h"
+#include "core/preparation/import.h"
+#include "core/preparation/stopword_lists.h"
+#include "core/records/records.h"
+#include "support/fixtures.h"
+
+namespace lumeral::preparation {
+namespace {
+
+using namespace lumeral::testing;
+using records::DocRecord;
+using records::WordRecord;
+
+const Regional& pt() {
+  static Regional r = Regional::for_locale("pt_BR");
+  return r;
+}
+
+class ImportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(folder);
+    save_stopwords(stop, {Ansi("de"), Ansi("o")});
+  }
+  ImportInput input(bool single = false) {
+    ImportInput in;
+    in.folder = folder;
+    in.title = Ansi("Projeto");
+    in.single_file = single;
+    in.separator = Ansi(" XXX ");
+    in.stopwords = stop;
+    return in;
+  }
+  std::vector<Ansi> doc_names() {
+    std::vector<Ansi> names;
+    for (auto& r : records::read_all<DocRecord>(folder / "Projeto.ldc")) names.push_back(r.name);
+    return names;
+  }
+  TempDir dir;
+  fs::path folder = dir / "proj";
+  fs::path stop = dir / "pt.stw";
+};
+
+TEST_F(ImportTest, EmptyFolderStopsBeforeWritingAnything) {
+  write_file(folder / "notas.doc", "x");
+  auto r = run_import(input(), pt());
+  EXPECT_TRUE(r.empty_folder);
+  ASSERT_EQ(r.messages.size(), 1u);
+  EXPECT_EQ(r.messages[0].text, "Diretório Escolhido, sem arquivos textos ou html para serem processados");
+  EXPECT_FALSE(fs::exists(folder / "Projeto.ldc"));
+}
+
+TEST_F(ImportTest, ListingOnlyWritesNothing) {
+  write_file(folder / "b.txt", "b");
+  write_file(folder / "A.TXT", "a");
+  write_file(folder / "p.HTML", "<p>x</p>");
+  write_file(folder / "x.lpl", "");
+  ImportInput in = input();
+  in.process = false;
+  auto r = run_import(in, pt());
+  EXPECT_EQ(r.first.texts, (std::vector<Ansi>{Ansi("A.TXT"), Ansi("b.txt")}));
+  EXPECT_EQ(r.first.htmls, (std::vector<Ansi>{Ansi("p.HTML")}));
+  EXPECT_EQ(r.first.word_lists, (std::vector<Ansi>{Ansi("x.lpl")}));
+  EXPECT_FALSE(fs::exists(folder / "Projeto.ldc"));
+  EXPECT_FALSE(fs::exists(folder / "arq-000001.txt"));
+}
+
+TEST_F(ImportTest, HtmlPagesBecomeNumberedDocumentsOfTheList) {
+  write_file(folder / "b.htm", "<p>Olá &amp; adeus</p>");
+  write_file(folder / "A.html", "<h1>Economia</h1>");
+  write_file(folder / "NOTA.TXT", "O gol de placa");
+  auto r = run_import(input(), pt());
+  EXPECT_EQ(r.converted, (std::vector<Ansi>{Ansi("arq-000001.txt"), Ansi("arq-000002.txt")}));
+  EXPECT_EQ(read_file(folder / "arq-000001.txt"), " economia \r\n");
+  EXPECT_EQ(read_file(folder / "arq-000002.txt"), cp1252(" olá & adeus \r\n"));
+  EXPECT_EQ(doc_names(), (std::vector<Ansi>{Ansi("arq-000001.txt"), Ansi("arq-000002.txt"), Ansi("NOTA.TXT")}));
+  EXPECT_EQ(fs::file_size(folder / "Projeto.ldc"), 3u * 264);
+  EXPECT_EQ(records::read_all<WordRecord>(folder / "NOTA.lpl"),
+            (std::vector<WordRecord>{{Ansi("gol"), 0.5}, {Ansi("placa"), 0.5}}));
+  EXPECT_EQ(records::read_all<WordRecord>(folder / "arq-000002.lpl").size(), 2u);
+  EXPECT_EQ(r.word_lists.size(), 3u);
+  EXPECT_FALSE(r.split_done);
+}
+
+TEST_F(ImportTest, SingleFileIsSplitOnceAndBackedUp) {
+  write_file(folder / "todos.txt", "XXX um\r\ntexto\r\nXXX dois\r\n");
+  auto r = run_import(input(true), pt());
+  EXPECT_TRUE(r.split_done);
+  EXPECT_EQ(r.pieces, (std::vector<Ansi>{Ansi("000001.txt"), Ansi("000002.txt")}));
+  EXPECT_EQ(read_file(folder / "000001.txt"), "XXX um\r\ntexto\r\n");
+  EXPECT_TRUE(fs::exists(folder / "Projeto.bak"));
+  EXPECT_FALSE(fs::exists(folder / "todos.txt"));
+  EXPECT_EQ(doc_names(), (std::vector<Ansi>{Ansi("000001.txt"), Ansi("000002.txt")}));
+
+  // With the flag set, a later run does not split again.
+  ImportInput again = input(true);
+  again.split_done = true;
+  write_file(folder / "000001.txt", "XXX novo\r\nXXX outro\r\n");
+  auto r2 = run_import(again, pt());
+  EXPECT_TRUE(r2.pieces.empty());
+  EXPECT_EQ(doc_names(), (std::vector<Ansi>{Ansi("000001.txt"), Ansi("000002.txt")}));
+}
+
+TEST_F(ImportTest, SplitNeedsExactlyOneTextFileAndATakenBackupNameKeepsTheInput) {
+  write_file(folder / "a.txt", "XXX a");
+  write_file(folder / "b.txt", "XXX b");
+  auto r = run_import(input(true), pt());
+  ASSERT_EQ(r.messages.size(), 1u);
+  EXPECT_EQ(r.messages[0].text, "Confira a existencia de 0 ou mais de 1 arquivo no diretorio de textos! ");
+  EXPECT_FALSE(r.split_done);
+  EXPECT_EQ(doc_names(), (std::vector<Ansi>{Ansi("a.txt"), Ansi("b.txt")}));
+
+  fs::remove(folder / "b.txt");
+  write_file(folder / "Projeto.bak", "antigo");
+  auto r2 = run_import(input(true), pt());
+  EXPECT_TRUE(r2.split_done);
+  EXPECT_EQ(read_file(folder / "Projeto.bak"), "antigo");
+  EXPECT_EQ(doc_names(), (std::vector<Ansi>{Ansi("000001.txt"), Ansi("a.txt")}));
+}
+
+TEST_F(ImportTest, MissingStopwordListStopsAfterTheDocumentList) {
+  write_file(folder / "a.txt", "casa");
+  ImportInput in = input();
+  in.stopwords = dir / "falta.stw";
+  EXPECT_THROW(run_import(in, pt()), Stop);
+  EXPECT_TRUE(fs::exists(folder / "Projeto.ldc"));
+}
+
+TEST(Elimination, RemovesWordsFromTheListsOfEveryDocument) {
+  TempDir dir;
+  records::write_all<DocRecord>(dir / "l.ldc", {{Ansi("relatorio.2004.txt"), 0}, {Ansi(" NOTA.TXT "), 0}});
+  records::write_all<WordRecord>(dir / "relatorio.2004.lpl", {{Ansi("casa"), 0.5}, {Ansi("gol"), 0.25}, {Ansi("Casa"), 0.25}});
+  records::write_all<WordRecord>(dir / "NOTA.lpl", {{Ansi("gol"), 1}});
+  EXPECT_EQ(eliminate_words(dir / "l.ldc", {Ansi(" casa "), Ansi("gol")}), 3u);
+  EXPECT_EQ(records::read_all<WordRecord>(dir / "relatorio.2004.lpl"), (std::vector<WordRecord>{{Ansi("Casa"), 0.25}}));
+  EXPECT_EQ(fs::file_size(dir / "NOTA.lpl"), 0u);
+  EXPECT_EQ(eliminate_words(dir / "l.ldc", {Ansi("casa"), Ansi("gol")}), 0u);  // a second run changes nothing
+}
+
+TEST(Elimination, RefusesAnEmptyFirstLineAndStopsOnAMissingList) {
+  TempDir dir;
+  records::write_all<DocRecord>(dir / "l.ldc", {{Ansi("a.txt"), 0}, {Ansi("b.txt"), 0}});
+  records::write_all<WordRecord>(dir / "a.lpl", {{Ansi("x"), 1}});
+  for (auto lines : {std::vector<Ansi>{}, std::vector<Ansi>{Ansi("  "), Ansi("x")}}) {
+    try {
+      eliminate_words(dir / "l.ldc", lines);
+      FAIL();
+    } catch (const Stop& s) {
+      EXPECT_EQ(s.text(), "Você precisa escrever palavras");
+    }
+  }
+  EXPECT_THROW(eliminate_words(dir / "l.ldc", {Ansi("x")}), Stop);
+  EXPECT_EQ(fs::file_size(dir / "a.lpl"), 0u);  // treated before the missing one
+  EXPECT_TRUE(elimination_lines_from(dir / "falta.stw").empty());
+}
+
+TEST(DocLists, OpenWithThresholdMergeAndSave) {
+  TempDir dir;
+  records::write_all<DocRecord>(dir / "l.ldc", {{Ansi("a.txt"), 0.25}, {Ansi("b.txt"), 0.75}});
+  std::vector<Ansi> lines;
+  include_doc_list(lines, dir / "l.ldc", Ansi("0,5"), kList1Decimals, pt());
+  EXPECT_EQ(lines, (std::vector<Ansi>{Ansi("b.txt | 0,750000000")}));
+  include_doc_list(lines, dir / "l.ldc", Ansi(""), kList2Decimals, pt());
+  EXPECT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[1], Ansi("a.txt | 0,2500000"));
+  lines.push_back(Ansi("solto.txt"));
+  save_doc_list(dir / "m.ldc", lines, pt());
+  EXPECT_EQ(records::read_all<DocRecord>(dir / "m.ldc"),
+            (std::vector<DocRecord>{{Ansi("b.txt"), 0.75}, {Ansi("a.txt"), 0.25}, {Ansi("b.txt"), 0.75},
+                                    {Ansi("solto.txt"), 0}}));
+  EXPECT_EQ(doc_list_title(Ansi("vendas.ldc")), Ansi("vendas"));
+  EXPECT_EQ(doc_list_title(Ansi(" vendas ")), Ansi("vendas"));
+}
+
+TEST(DocLists, LineToDocumentName) {
+  struct {
+    const char* line;
+    const char* name;
+  } cases[] = {{"noticia1.txt | 0,500000000", "noticia1.txt"},
+               {"a.txt.bak | 1", "a.txt"},
+               {"NOTA.TXT | 1", "NOTA.txt"},
+               {"sem barra.txt", ""},
+               {"x.doc | 0", "x.doc"}};
+  for (const auto& c : cases) EXPECT_EQ(document_of_line(Ansi(c.line)), Ansi(c.name)) << c.line;
+}
+
+}  // namespace
+}  // namespace lumeral::preparation

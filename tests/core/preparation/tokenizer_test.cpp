@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "core/preparation/tokenizer.h"
+#include "support/fixtures.h"
+
+namespace lumeral::preparation {
+namespace {
+
+using testing::cp1252;
+
+std::vector<std::string> tokens_of(std::string_view utf8_line) {
+  std::vector<std::string> out;
+  for (const auto& t : tokenize(to_ansi(utf8_line))) out.push_back(to_utf8(t));
+  return out;
+}
+
+TEST(Tokenizer, CutsLinesAsTheWordListBuilderDoes) {
+  struct {
+    const char* line;
+    std::vector<std::string> tokens;
+  } cases[] = {
+      {"Em 12/05/2004, o PIB cresceu 3,5% (R$ 1.000).",
+       {"em", "12/05/2004", "o", "pib", "cresceu", "3,5", "r", "1.000"}},
+      {"AÇÃO", {"a", "o"}},                        // Ç and Ã separate words
+      {"ÉPOCA época", {"Época", "época"}},         // only A to Z are lowered
+      {"Àquela", {"Àquela"}},
+      {"guarda-chuva d'água", {"guarda", "chuva", "d", "água"}},
+      {"fim. 3, 5 ,7 1,,2 1,2,3", {"fim", "3", "5", "7", "1", "2", "1,2,3"}},
+      {",5 5, .", {"5", "5"}},                     // punctuation at the ends has no digit neighbour
+      {"a/b 1/b a.1 1.a", {"a", "b", "1", "b", "a", "1", "1", "a"}},
+      {"  muitos    brancos\tentre  ", {"muitos", "brancos", "entre"}},
+      {"über Über ñandu", {"über", "ber", "andu"}},  // Ü and ñ are not word characters
+      {"", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(tokens_of(c.line), c.tokens) << c.line;
+}
+
+TEST(Tokenizer, LineBreaksSeparateWordsAndNumbers) {
+  Ansi text = from_bytes("1,\r\n5 fim.\nx");
+  prepare_for_tokens(text.data(), text.size());
+  EXPECT_EQ(text, from_bytes("1   5 fim  x"));
+  EXPECT_EQ(tokenize(from_bytes("1,\r\n5")), (std::vector<Ansi>{Ansi("1"), Ansi("5")}));
+}
+
+TEST(Tokenizer, WordCharactersOfTheCodePage) {
+  std::string accepted = cp1252("ÀÉàáâãçéêíóôõúü");
+  for (unsigned char c : accepted) EXPECT_TRUE(is_word_char(c)) << int(c);
+  for (unsigned char c : cp1252("ÁÇÃÓÍÚÊÔÕÜèìòùñ-'_@\"ª")) EXPECT_FALSE(is_word_char(c)) << int(c);
+}
+
+}  // namespace
+}  // namespace lumeral::preparation
