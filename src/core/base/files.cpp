@@ -101,6 +101,38 @@ bool exists_ci(const fs::path& folder, AnsiView name) {
   return fs::is_regular_file(lookup(folder, name), ec);
 }
 
+FolderIndex::FolderIndex(fs::path folder) : folder_(std::move(folder)) {}
+
+void FolderIndex::list() const {
+  std::error_code ec;
+  for (fs::directory_iterator it(folder_.empty() ? fs::path(".") : folder_, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    std::string fname = it->path().filename().string();
+    std::string key = fname;
+    for (char& c : key) c = lower_az(c);
+    auto [pos, fresh] = by_lower_.emplace(key, fname);
+    if (!fresh) pos->second.clear();
+  }
+}
+
+fs::path FolderIndex::find(AnsiView name) const {
+  check_plain_name(name);
+  fs::path exact = folder_ / to_path(name);
+  std::error_code ec;
+  if (fs::exists(exact, ec)) return exact;
+  std::call_once(listed_, [this] { list(); });
+  std::string key = to_utf8(name);
+  for (char& c : key) c = lower_az(c);
+  auto it = by_lower_.find(key);
+  if (it == by_lower_.end() || it->second.empty()) return exact;
+  return folder_ / it->second;
+}
+
+bool FolderIndex::exists(AnsiView name) const {
+  std::error_code ec;
+  return fs::is_regular_file(find(name), ec);
+}
+
 Ansi companion_base(AnsiView name) {
   AnsiView t = trim_view(name);
   std::size_t p = find_ci(t, AnsiView(".txt"));

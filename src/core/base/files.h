@@ -4,8 +4,10 @@
 #pragma once
 
 #include <filesystem>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/base/ansi.h"
@@ -50,6 +52,28 @@ fs::path lookup(const fs::path& folder, AnsiView name);
 
 // True when lookup() finds an existing regular file.
 bool exists_ci(const fs::path& folder, AnsiView name);
+
+// lookup() for many names of one folder (a run over a whole collection):
+// the folder is listed once, on the first name that does not exist
+// exactly, instead of once per such name. Answers as lookup() does, for
+// the folder as it was when listed. Safe to use from several threads.
+class FolderIndex {
+ public:
+  explicit FolderIndex(fs::path folder);
+  FolderIndex(const FolderIndex&) = delete;
+  FolderIndex& operator=(const FolderIndex&) = delete;
+  const fs::path& folder() const { return folder_; }
+  fs::path find(AnsiView name) const;
+  bool exists(AnsiView name) const;
+
+ private:
+  void list() const;
+  fs::path folder_;
+  mutable std::once_flag listed_;
+  // file name with A-Z lowered -> the one file of that name, or empty when
+  // several names differ only in case
+  mutable std::unordered_map<std::string, std::string> by_lower_;
+};
 
 // The companion naming rule shared by word lists, matrices and
 // differences: the trimmed name up to and including the dot of the later of

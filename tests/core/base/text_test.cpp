@@ -77,6 +77,20 @@ TEST(Files, LookupIgnoresCaseOnlyWhenExactNameIsMissing) {
   EXPECT_FALSE(exists_ci(dir.path(), Ansi("nada.txt")));
 }
 
+TEST(Files, FolderIndexAnswersAsLookupDoes) {
+  TempDir dir;
+  write_file(dir / "Noticia1.TXT", "x");
+  write_file(dir / "dup.txt", "a");
+  write_file(dir / "DUP.TXT", "b");
+  FolderIndex index(dir.path());
+  for (const char* name : {"noticia1.txt", "NOTICIA1.txt", "nada.txt", "dup.txt", "Dup.txt"}) {
+    EXPECT_EQ(index.find(Ansi(name)), lookup(dir.path(), Ansi(name))) << name;
+  }
+  EXPECT_TRUE(index.exists(Ansi("noticia1.txt")));
+  EXPECT_FALSE(index.exists(Ansi("dup.Txt")));  // two candidates: neither is taken
+  EXPECT_THROW(index.find(Ansi("../x.txt")), Stop);
+}
+
 TEST(Files, CompanionNames) {
   struct {
     const char* name;

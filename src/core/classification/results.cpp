@@ -1,0 +1,92 @@
+#include "core/classification/results.h"
+
+#include "core/base/files.h"
+#include "core/base/message.h"
+#include "core/base/text.h"
+#include "core/classification/matrix.h"
+#include "core/records/records.h"
+#include "core/records/weighted.h"
+
+namespace lumeral::classification {
+
+using namespace lumeral::literals;
+
+Ansi initial_threshold(const Regional& regional) { return regional.format(0.00001, "0.00000"); }
+
+fs::path matrix_of_shown_name(const fs::path& folder, AnsiView name) {
+  Ansi n = trim(name);
+  if (find_ci(n, ".txt"_a) != AnsiView::npos || find_ci(n, ".lpl"_a) != AnsiView::npos)
+    return matrix_path(folder, n);
+  fs::path dotted = lookup(folder, n + Ansi(".mtz"_a));
+  std::error_code ec;
+  if (fs::is_regular_file(dotted, ec)) return dotted;
+  fs::path plain = lookup(folder, n + Ansi("mtz"_a));
+  if (fs::is_regular_file(plain, ec)) return plain;
+  return dotted;
+}
+
+std::vector<Ansi> doc_contexts(const fs::path& folder, AnsiView name_field, AnsiView threshold_field,
+                               const Regional& regional) {
+  if (trim_view(name_field).empty()) throw Stop("Você deve fornecer o nome de um documento");
+  const double threshold = regional.parse_threshold(threshold_field);
+  Ansi name = cut(trim(lower_az(name_field)), 255);
+  std::vector<Ansi> lines;
+  for (const auto& r : read_matrix(matrix_of_shown_name(folder, name)))
+    if (r.weight >= threshold) lines.push_back(r.word + Ansi(" | "_a) + regional.format(r.weight, "0.0000000"));
+  return lines;
+}
+
+std::vector<Ansi> context_docs(const fs::path& doc_list, AnsiView name_field, AnsiView threshold_field,
+                               const Regional& regional) {
+  if (trim_view(name_field).empty()) throw Stop("Você deve fornecer o nome de um contexto");
+  const double threshold = regional.parse_threshold(threshold_field);
+  const Ansi context = trim(lower_az(name_field));
+  const fs::path folder = doc_list.parent_path();
+  std::vector<Ansi> lines;
+  for (const auto& doc : records::read_all<records::DocRecord>(doc_list)) {
+    AnsiView entry = trim_view(doc.name);
+    Ansi shown(entry.substr(0, find_ci(entry, ".txt"_a)));
+    for (const auto& r : read_matrix(matrix_path(folder, entry)))
+      if (r.word == context && r.weight >= threshold)
+        lines.push_back(shown + Ansi(" | "_a) + regional.format(r.weight, "0.00000000000000"));
+  }
+  return lines;
+}
+
+namespace {
+template <class R>
+std::vector<Ansi> names_of(const fs::path& list, const char* empty_message) {
+  if (list.empty()) throw Stop(empty_message);
+  std::vector<Ansi> names;
+  for (const auto& r : records::read_all<R>(list)) names.push_back(trim(r.name));
+  return names;
+}
+}  // namespace
+
+std::vector<Ansi> doc_list_names(const fs::path& doc_list) {
+  return names_of<records::DocRecord>(doc_list, "Você deve selecionar uma lista de documentos");
+}
+
+std::vector<Ansi> context_list_names(const fs::path& context_list) {
+  return names_of<records::ContextListRecord>(context_list, "Você deve selecionar uma lista de contexto");
+}
+
+Ansi copy_selected(AnsiView line) {
+  auto txt = line.find(".txt"_a);
+  if (txt != AnsiView::npos) return Ansi(line.substr(0, txt));
+  return trim(line);
+}
+
+void save_result_as_doc_list(const fs::path& out, const std::vector<Ansi>& lines, const Regional& regional) {
+  records::Writer<records::DocRecord> writer(out);
+  for (const auto& line : lines) {
+    auto bar = line.find('|');
+    Ansi name = companion_base(trim_view(AnsiView(line).substr(0, bar)));
+    name += (!name.empty() && name.back() == '.') ? Ansi("txt"_a) : Ansi(".txt"_a);
+    double weight = bar == Ansi::npos ? 0.0 : regional.parse(AnsiView(line).substr(bar + 1));
+    writer.write({cut(name, 255), weight});
+  }
+  writer.close();
+}
+
+}  // namespace lumeral::classification

@@ -1,0 +1,82 @@
+// Sentence rules of the deterministic classification: how a context entry
+// becomes a rule of required and forbidden terms, how a document's text is
+// cut into sentences and prepared, and when a rule holds in a sentence.
+// RuleSet counts, for one document, the sentences that satisfy each rule of
+// every context without testing every rule against every sentence: rules
+// are indexed by one of their whole-word terms, so a sentence only tests the
+// rules whose key word it holds.
+#pragma once
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "core/base/ansi.h"
+
+namespace lumeral::classification {
+
+// Terms as they are matched: required terms lowered (A to Z) with their
+// blanks (' casa ' is a whole word, ' casa' a word beginning, 'casa ' a
+// word end, 'casa' any part of a word); forbidden terms lowered and trimmed.
+struct Rule {
+  std::vector<Ansi> required;
+  std::vector<Ansi> forbidden;
+  bool operator==(const Rule&) const = default;
+};
+
+// Cuts an entry into tokens at blanks: "-x" forbids x; "$" at the start or
+// the end of a token lets the word go on on that side. Every term counts,
+// however many there are; a token that is only "$" or only "-" is ignored
+// (it would otherwise match every sentence, or forbid every one).
+Rule parse_rule(AnsiView entry);
+
+// The document's text as the method reads it: its lines joined with
+// nothing between them.
+Ansi join_lines(AnsiView text);
+
+// Sentences of a joined text: cut at the first "." or "?" (which belong to
+// neither side), until nothing remains; "!" does not end a sentence.
+std::vector<Ansi> split_sentences(AnsiView joined);
+
+// A sentence ready for matching: A to Z lowered, one blank before and after,
+// and tab ! " # ' ( ) * , - . / : ; [ \ ] { } turned into blanks.
+Ansi prepare_sentence(AnsiView sentence);
+void prepare_sentence(AnsiView sentence, Ansi& out);
+
+// No forbidden term occurs in the prepared sentence and every required one
+// does (as substrings).
+bool rule_holds(const Rule& rule, AnsiView prepared);
+
+class RuleSet {
+ public:
+  struct Scratch {
+    Ansi sentence;
+    std::vector<std::uint32_t> seen;
+    std::uint32_t stamp = 0;
+  };
+
+  // Adds the rule of a context (by its position in the context list).
+  void add(std::size_t context, Rule rule);
+  // Counts, for every context, the (rule, sentence) pairs of the joined
+  // text in which the rule holds, adding them to counts[context].
+  void count(AnsiView joined, std::vector<double>& counts, Scratch& scratch) const;
+  std::size_t size() const { return rules_.size(); }
+
+ private:
+  struct ViewHash {
+    using is_transparent = void;
+    std::size_t operator()(AnsiView v) const { return std::hash<AnsiView>{}(v); }
+  };
+  struct ViewEq {
+    using is_transparent = void;
+    bool operator()(AnsiView a, AnsiView b) const { return a == b; }
+  };
+  std::vector<Rule> rules_;
+  std::vector<std::size_t> context_of_;
+  // key word -> rules holding " word " among their required terms
+  std::unordered_map<Ansi, std::vector<std::uint32_t>, ViewHash, ViewEq> by_word_;
+  // rules without such a term: tested on every sentence
+  std::vector<std::uint32_t> always_;
+};
+
+}  // namespace lumeral::classification
