@@ -1,7 +1,11 @@
 // Commands of the classification windows: "classify", "doc-contexts",
-// "context-docs" (the classification matrix).
+// "context-docs" (the classification matrix), "classify-highest",
+// "classify-concepts" and "contextual-query".
 #include "cli/command.h"
 #include "core/base/message.h"
+#include "core/classification/concepts.h"
+#include "core/classification/contextual_query.h"
+#include "core/classification/highest.h"
 #include "core/classification/matrix.h"
 #include "core/classification/results.h"
 
@@ -59,6 +63,71 @@ Registrar context_docs_cmd(44, [](CLI::App& app) -> Handler {
     for (const auto& line : context_docs(arg_path(*docs), arg_text(*name), threshold_text(*threshold, env),
                                          env.regional()))
       env.line(line);
+  };
+});
+
+// Prints the lines of a run, then stops on its message if it had one.
+void show(Env& env, const Listing& listing) {
+  for (const auto& line : listing.lines) env.line(line);
+  if (listing.stop) throw Stop(listing.stop->text, listing.stop->kind);
+}
+
+Registrar highest_cmd(45, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand("classify-highest", "Classificação por maior peso (e \"Seleciona por categoria\")");
+  auto docs = std::make_shared<std::string>();
+  auto category = std::make_shared<std::string>();
+  sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
+  sub->add_option("--category", *category, "Mostra só as linhas desta categoria");
+  return [=](Env& env) {
+    Listing listing = classify_highest(arg_path(*docs), env.regional());
+    if (!sub->get_option("--category")->empty() && !listing.stop)
+      listing.lines = select_category(listing.lines, arg_text(*category));
+    show(env, listing);
+  };
+});
+
+Registrar concepts_cmd(46, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand("classify-concepts", "Classificação por conceitos");
+  auto docs = std::make_shared<std::string>();
+  auto weights = std::make_shared<std::vector<std::string>>();
+  auto negatives = std::make_shared<std::vector<std::string>>();
+  auto pairs = std::make_shared<std::vector<std::string>>();
+  auto save = std::make_shared<std::string>();
+  sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
+  auto* w = sub->add_option("--weight", *weights, "Conceitos simples: \"contexto|peso\" (repetível)");
+  auto* n = sub->add_option("--not", *negatives, "Contexto negativo (repetível; só com --weight)");
+  auto* p = sub->add_option("--pair", *pairs, "Pares de conceitos: \"contexto|contexto\" (repetível)");
+  sub->add_option("--save-matrix", *save, "Salva lista como matriz (mtz) com este nome de contexto");
+  w->excludes(p);
+  n->excludes(p);
+  return [=](Env& env) {
+    ConceptQuery query;
+    query.doc_list = arg_path(*docs);
+    query.method = pairs->empty() ? ConceptMethod::Simple : ConceptMethod::Pairs;
+    for (const auto& l : pairs->empty() ? *weights : *pairs) query.positive.push_back(arg_text(l));
+    for (const auto& l : *negatives) query.negative.push_back(arg_text(l));
+    ConceptResult result = classify_concepts(query, env.regional(), env.progress());
+    if (!sub->get_option("--save-matrix")->empty() && !result.listing.stop)
+      save_concept_matrix(query.doc_list.parent_path(), result.listing.lines, arg_text(*save), env.regional(),
+                          env.progress());
+    show(env, result.listing);
+  };
+});
+
+Registrar query_cmd(47, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand("contextual-query",
+                                 "Recuperação contextual: \"Realiza a consulta\" e \"Mostra resultados\"");
+  auto docs = std::make_shared<std::string>();
+  auto contexts = std::make_shared<std::string>();
+  auto query = std::make_shared<std::string>();
+  auto threshold = std::make_shared<std::string>();
+  sub->add_option("--docs", *docs, "Lista de documentos (.ldc); recebe as pontuações")->required();
+  sub->add_option("--contexts", *contexts, "Lista de contextos (.lct); recebe as relevâncias")->required();
+  sub->add_option("--query", *query, "Consulta gravada (.cst)")->required();
+  sub->add_option("--threshold", *threshold, "Limiar (padrão: 0)");
+  return [=](Env& env) {
+    run_query(arg_path(*docs), arg_path(*contexts), arg_path(*query), env.progress());
+    for (const auto& line : query_results(arg_path(*docs), arg_text(*threshold), env.regional())) env.line(line);
   };
 });
 

@@ -124,6 +124,73 @@ TEST(CliClassification, MessagesAndExitCodes) {
   EXPECT_EQ(r.err, "Contexto não criado ainda: sumida\n");
 }
 
+TEST(CliClassification, ByHighestWeight) {
+  Cli c;
+  c.make("docs.ldc", "noticia1.txt\nnoticia2.txt\n");
+  c.make("noticia1.mtz", "economia\t0.4\nesporte\t0.75\n");
+  c.make("noticia2.mtz", "economia\t0\nesporte\t0\n");
+  auto r = c.run({"classify-highest", "--docs", "docs.ldc"});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, "noticia1.mtz => esporte | 0,75000\nnoticia2.mtz =>  | 0,00000\n");
+  r = c.run({"classify-highest", "--docs", "docs.ldc", "--category", "esporte"});
+  EXPECT_EQ(r.out, "noticia1.mtz => esporte | 0,75000\n");
+  c.make("docs.ldc", "noticia1.txt\nfalta.txt\nnoticia2.txt\n");
+  r = c.run({"classify-highest", "--docs", "docs.ldc"});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.out, "noticia1.mtz => esporte | 0,75000\n");
+  EXPECT_EQ(r.err, "Fazer classificação antes !\n");
+}
+
+TEST(CliClassification, ByConcepts) {
+  Cli c;
+  c.make("docs.ldc", "noticia1.txt\nnoticia2.txt\n");
+  c.make("noticia1.mtz", "esporte\t0.3\nfutebol\t0\neconomia\t0.9\n");
+  c.make("noticia2.mtz", "esporte\t0\nfutebol\t0\neconomia\t0\n");
+  auto r = c.run({"classify-concepts", "--docs", "docs.ldc", "--weight", "esporte | 1", "--weight", "futebol | 0,5"});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, "noticia1 | 1,00\n");
+  r = c.run({"classify-concepts", "--docs", "docs.ldc", "--weight", "esporte | 1", "--weight", "futebol | 0,5", "--not",
+             "esporte"});
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_EQ(r.out, "");
+  r = c.run({"classify-concepts", "--docs", "docs.ldc", "--pair", "esporte | futebol", "--pair", "esporte | economia",
+             "--save-matrix", "conceito-esporte-2004"});
+  EXPECT_EQ(r.out, "noticia1 | 1,00\n");
+  c.run({"classify-concepts", "--docs", "docs.ldc", "--pair", "esporte | economia", "--save-matrix",
+         "conceito-esporte-2004"});
+  EXPECT_EQ(c.run({"dump", "noticia1.mtz"}).out,
+            "esporte\t0.29999999999999999\nfutebol\t0\neconomia\t0.90000000000000002\nconceito-esport\t1\n");
+  r = c.run({"classify-concepts", "--docs", "docs.ldc"});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "Fornecer lista de contextos positivos\n");
+  EXPECT_EQ(c.run({"classify-concepts", "--docs", "docs.ldc", "--pair", "a|b", "--weight", "a|1"}).exit_code, 2);
+}
+
+TEST(CliClassification, ContextualQuery) {
+  Cli c;
+  c.make("q.cst", "bola\t1.0\ngol\t0.5\n");
+  c.make("esporte.ctt", "bola\t0.8\ngol\t0.6\n");
+  c.make("economia.ctt", "juros\t1\n");
+  c.make("ctx.lct", "esporte\neconomia\n");
+  c.make("docs.ldc", "arq.novo.txt\nb.txt\n");
+  c.make("arq.novo.mtz", "esporte\t0.5\neconomia\t0.2\n");
+  c.make("b.mtz", "esporte\t0\neconomia\t1\n");
+  auto r = c.run({"contextual-query", "--docs", "docs.ldc", "--contexts", "ctx.lct", "--query", "q.cst"});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, "arq.novo.txt | 0,5000000\n");
+  EXPECT_EQ(c.run({"dump", "ctx.lct"}).out, "esporte\t1\neconomia\t0\n");
+  EXPECT_EQ(c.run({"dump", "docs.ldc"}).out, "arq.novo.txt\t0.5\nb.txt\t0\n");
+  c.make("ctx.lct", "esporte\neconomia\n");
+  c.make("q.cst", "bola\t1\njuros\t0.5\n");
+  c.make("esporte.ctt", "bola\t1\n");
+  r = c.run({"contextual-query", "--docs", "docs.ldc", "--contexts", "ctx.lct", "--query", "q.cst", "--threshold",
+             "0,6"});
+  EXPECT_EQ(r.out, "arq.novo.txt | 0,6000000\n");
+  r = c.run({"contextual-query", "--docs", "docs.ldc", "--contexts", "ctx.lct", "--query", ""});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "Selecionar uma consulta (abrindo ou gravando)\n");
+}
+
 TEST(CliContexts, ReportAndWeights) {
   Cli c;
   c.make("l.lct", "economia\nesporte\n");

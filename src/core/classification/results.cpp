@@ -13,6 +13,13 @@ using namespace lumeral::literals;
 
 Ansi initial_threshold(const Regional& regional) { return regional.format(0.00001, "0.00000"); }
 
+Ansi shown_base(AnsiView entry) {
+  AnsiView t = trim_view(entry);
+  Ansi base = companion_base(t);
+  if (base.size() < t.size()) base.pop_back();  // the dot of ".txt" / ".lpl"
+  return base;
+}
+
 fs::path matrix_of_shown_name(const fs::path& folder, AnsiView name) {
   Ansi n = trim(name);
   if (find_ci(n, ".txt"_a) != AnsiView::npos || find_ci(n, ".lpl"_a) != AnsiView::npos)

@@ -6,14 +6,29 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/message.h"
 #include "core/base/regional.h"
 
 namespace lumeral::classification {
 
 namespace fs = std::filesystem;
+
+// The result of a run that may stop half-way on a message and keeps the
+// lines listed before it ("Fazer classificação antes !"): the window shows
+// `lines`, then the message.
+struct Listing {
+  std::vector<Ansi> lines;
+  std::optional<Message> stop;
+};
+
+// The document's name as result lines show it: its list entry, trimmed, up
+// to (not including) the dot of its later ".txt" or ".lpl"; the whole entry
+// when it has neither ("noticia1.txt" -> "noticia1", "notas" -> "notas").
+Ansi shown_base(AnsiView entry);
 
 // The initial text of "Limiar:" ("0,00001" with a decimal comma).
 Ansi initial_threshold(const Regional& regional);
