@@ -1,0 +1,101 @@
+// Commands "similarity-matrix", "cluster", "evaluate" and
+// "precision-recall": clustering and evaluation.
+#include "cli/command.h"
+#include "core/base/message.h"
+#include "core/base/text.h"
+#include "core/clustering/clusters.h"
+#include "core/clustering/evaluation.h"
+#include "core/clustering/matrix.h"
+
+namespace lumeral::cli {
+namespace {
+
+clustering::Method method_of(const std::string& m) {
+  return m == "word" ? clustering::Method::Words : clustering::Method::Concepts;
+}
+
+Registrar matrix_cmd(74, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand("similarity-matrix", "Cria a matriz de similaridades dos documentos de uma lista");
+  auto docs = std::make_shared<std::string>();
+  auto method = std::make_shared<std::string>();
+  auto out = std::make_shared<std::string>();
+  auto show = std::make_shared<bool>(false);
+  sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
+  sub->add_option("--method", *method, "Método: word (por palavra) ou concept (por conceitos)")
+      ->required()
+      ->check(CLI::IsMember({"word", "concept"}));
+  sub->add_option("--out", *out, "Salva a matriz (.msm)");
+  sub->add_flag("--show", *show, "Mostra a matriz como texto");
+  return [=](Env& env) {
+    const auto list = arg_path(*docs);
+    auto entries = clustering::read_doc_names(list);
+    auto m = clustering::create_matrix(list.parent_path(), entries, method_of(*method), env.progress());
+    if (!out->empty()) clustering::save_matrix(arg_path(*out), entries, m);
+    if (*show)
+      for (const auto& l : clustering::show_matrix(entries, m, env.regional())) env.line(l);
+  };
+});
+
+Registrar cluster_cmd(75, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand(
+      "cluster", "Agrupa documentos por limiar de similaridade; mostra cada cluster e seus documentos");
+  auto docs = std::make_shared<std::string>();
+  auto method = std::make_shared<std::string>();
+  auto matrix = std::make_shared<std::string>();
+  auto threshold = std::make_shared<std::string>();
+  sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
+  sub->add_option("--method", *method, "Método: word (por palavra) ou concept (por conceitos)")
+      ->required()
+      ->check(CLI::IsMember({"word", "concept"}));
+  sub->add_option("--matrix", *matrix, "Usa a matriz gravada (.msm) em vez de criá-la");
+  sub->add_option("--threshold", *threshold, "Limiar (padrão 0)");
+  return [=](Env& env) {
+    const auto list = arg_path(*docs);
+    auto entries = clustering::read_doc_names(list);
+    auto m = matrix->empty() ? clustering::create_matrix(list.parent_path(), entries, method_of(*method),
+                                                         env.progress())
+                             : clustering::open_matrix(arg_path(*matrix), entries);
+    auto clusters =
+        clustering::form_clusters(entries, m, true, arg_text(*threshold), env.regional(), env.progress());
+    auto names = clustering::cluster_lines(clusters);
+    for (std::size_t k = 0; k < names.size(); ++k) {
+      env.line(names[k]);
+      for (const auto& member : clustering::cluster_members(clusters, k, entries.size()))
+        env.line(Ansi("  ") + member);
+    }
+  };
+});
+
+Registrar evaluate_cmd(76, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand("evaluate", "Avaliação de similaridade de duas listas de palavras ou de documentos");
+  auto a = std::make_shared<std::string>();
+  auto b = std::make_shared<std::string>();
+  auto documents = std::make_shared<bool>(false);
+  sub->add_option("A", *a, "Primeiro elemento (.lpl, .mtz ou, com --documents, .ldc)")->required();
+  sub->add_option("B", *b, "Segundo elemento")->required();
+  sub->add_flag("--documents", *documents, "Avalia lista de docs X lista de docs");
+  return [=](Env& env) {
+    auto e = clustering::evaluate(arg_path(*a), arg_path(*b),
+                                  *documents ? clustering::EvaluationMode::DocumentLists
+                                             : clustering::EvaluationMode::WordLists,
+                                  env.progress());
+    for (const auto& l : clustering::evaluation_lines(e, env.regional())) env.line(l);
+    if (e.stop) throw Stop(*e.stop);
+  };
+});
+
+Registrar precision_cmd(77, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand("precision-recall", "Calcula precision e recall de uma lista de resultados");
+  auto ideal = std::make_shared<std::string>();
+  auto result = std::make_shared<std::string>();
+  sub->add_option("IDEAL", *ideal, "Lista ideal (.ldc)")->required();
+  sub->add_option("RESULT", *result, "Lista de resultados (.ldc)")->required();
+  return [=](Env& env) {
+    auto p = clustering::precision_recall(arg_path(*ideal), arg_path(*result));
+    for (const auto& l : clustering::precision_recall_lines(p, env.regional())) env.line(l);
+    if (p.stop) throw Stop(*p.stop);
+  };
+});
+
+}  // namespace
+}  // namespace lumeral::cli

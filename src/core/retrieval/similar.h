@@ -1,0 +1,63 @@
+// Similarity retrieval: the documents of a comparison list ranked by the
+// similarity of their word lists (.lpl) or classification matrices (.mtz)
+// to those of a case; for a list of test cases, an evaluation report that
+// names the best match of each (report layout in docs/formats.md).
+#pragma once
+
+#include <chrono>
+#include <vector>
+
+#include "core/base/ansi.h"
+#include "core/base/files.h"
+#include "core/base/progress.h"
+#include "core/base/regional.h"
+
+namespace lumeral::retrieval {
+
+enum class SimilarMethod { Words, Contextual };  // "Por palavra", "Contextual"
+
+struct SimilarOptions {
+  SimilarMethod method = SimilarMethod::Words;
+  bool weighted = true;  // "Considerar pesos ?" "Sim"
+};
+
+struct SimilarResult {
+  std::vector<Ansi> case_text;  // the case's lines ("Um só doc")
+  std::vector<Ansi> lines;      // "base | 0,734512", highest similarity first
+};
+
+// "Recupera Textos" with "Um só doc". The case's list lies beside the case
+// file (its name up to and including the dot of its first ".txt", then
+// "lpl" or "mtz"); the names of the comparison list are resolved in the
+// list's folder. On a missing list the lines made so far stay in `out`
+// (unordered) and Stop is thrown.
+void retrieve_one(const fs::path& comparison_list, const fs::path& case_file, const SimilarOptions& options,
+                  const Regional& regional, SimilarResult& out, Progress& progress = Progress::none());
+
+// "Recupera Textos" with "Lista de docs": every test document of
+// `case_list` (resolved in that list's folder) is a case; the report is
+// written to `report` (also, up to the stop, when a test document stops the
+// run). `out` keeps the results of the last test document.
+void retrieve_cases(const fs::path& comparison_list, const fs::path& case_list, const fs::path& report,
+                    const SimilarOptions& options, const Regional& regional,
+                    std::chrono::system_clock::time_point now, SimilarResult& out,
+                    Progress& progress = Progress::none());
+
+// "Seleciona por limiar": the lines, in their order, whose similarity is at
+// least the threshold; an empty field counts as 0 and is written back "0".
+struct ThresholdSelection {
+  std::vector<Ansi> lines;
+  Ansi field;  // the threshold field's text afterwards
+};
+ThresholdSelection select_by_threshold(const std::vector<Ansi>& lines, AnsiView threshold_text,
+                                       const Regional& regional);
+
+// "Grava lista de docs": one record per line, the name before the bar made
+// a text-file name, the weight the similarity after it.
+void save_similar_as_doc_list(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional);
+
+// The document a result line names (for the text viewer): the text before
+// the first bar, trimmed, + "txt".
+Ansi document_of_line(AnsiView line);
+
+}  // namespace lumeral::retrieval

@@ -1,0 +1,154 @@
+#include "core/summaries/contextual_summary.h"
+
+#include <string>
+
+#include "core/base/message.h"
+#include "core/base/text.h"
+#include "core/records/records.h"
+
+namespace lumeral::summaries {
+
+namespace {
+
+// Letters (A-Z, a-z and the Windows-1252 accented letters) and digits: the
+// characters a mentioned word may not continue into.
+bool is_word_byte(char ch) {
+  unsigned char c = static_cast<unsigned char>(ch);
+  if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return true;
+  if (c >= 0xC0) return c != 0xD7 && c != 0xF7;
+  return c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9A || c == 0x9C || c == 0x9E || c == 0x9F || c == 0xAA ||
+         c == 0xB5 || c == 0xBA;
+}
+
+struct Context {
+  std::vector<Ansi> entries;  // trimmed, lowered, non-empty
+};
+
+Context load_context(const fs::path& folder, AnsiView name) {
+  Context c;
+  for (const auto& e : context_terms(folder, name)) {
+    Ansi t = lower_az(trim_view(e));
+    if (!t.empty()) c.entries.push_back(std::move(t));
+  }
+  return c;
+}
+
+bool mentions_lowered(AnsiView lowered_sentence, AnsiView lowered_entry) {
+  for (std::size_t p = lowered_sentence.find(lowered_entry); p != AnsiView::npos;
+       p = lowered_sentence.find(lowered_entry, p + 1)) {
+    std::size_t end = p + lowered_entry.size();
+    bool starts = p == 0 || !is_word_byte(lowered_sentence[p - 1]) || !is_word_byte(lowered_entry.front());
+    bool ends = end == lowered_sentence.size() || !is_word_byte(lowered_sentence[end]) ||
+                !is_word_byte(lowered_entry.back());
+    if (starts && ends) return true;
+  }
+  return false;
+}
+
+bool mentions_any(AnsiView lowered_sentence, const Context& c) {
+  for (const auto& e : c.entries)
+    if (mentions_lowered(lowered_sentence, e)) return true;
+  return false;
+}
+
+std::vector<Ansi> names_of(const std::vector<Ansi>& lines) {
+  std::vector<Ansi> names;
+  for (const auto& l : lines) {
+    Ansi t = trim(l);
+    if (!t.empty()) names.push_back(std::move(t));
+  }
+  return names;
+}
+
+}  // namespace
+
+std::vector<Ansi> context_terms(const fs::path& folder, AnsiView name) {
+  Ansi file = trim(name) + Ansi(".ctt");
+  std::vector<Ansi> terms;
+  for (auto& r : records::read_all<records::ContextRecord>(lookup(folder, file))) terms.push_back(std::move(r.entry));
+  return terms;
+}
+
+std::vector<Ansi> contextual_sentences(const std::vector<Ansi>& lines) {
+  Ansi text;
+  for (const auto& l : lines) text += l;
+  std::vector<Ansi> out;
+  AnsiView rest(text);
+  while (!rest.empty()) {
+    std::size_t k = rest.find_first_of(AnsiView(".?"));
+    if (k == AnsiView::npos) {
+      out.emplace_back(rest);
+      break;
+    }
+    out.emplace_back(rest.substr(0, k + 1));
+    rest = rest.substr(k + 1);
+  }
+  return out;
+}
+
+bool mentions(AnsiView sentence, AnsiView entry) {
+  Ansi e = lower_az(trim_view(entry));
+  return !e.empty() && mentions_lowered(lower_az(sentence), e);
+}
+
+void contextual_summary(const fs::path& doc_list, const fs::path& context_list, const ContextualOptions& options,
+                        std::vector<Ansi>& out, Progress& progress) {
+  out.clear();
+  if (doc_list.empty()) throw Stop("Selecione antes uma lista de documentos");
+  if (context_list.empty()) throw Stop("Selecione antes uma lista de contextos");
+  const auto wanted_names = names_of(options.contexts);
+  const auto not_names = names_of(options.not_contexts);
+  if (wanted_names.empty()) throw Stop("Informe ao menos um contexto em \"Contextos\".");
+  if (options.sentences < 0) throw Stop("O número de frases para apresentar não pode ser negativo.");
+
+  const fs::path context_folder = context_list.parent_path();
+  std::vector<Context> wanted, excluded;
+  for (const auto& n : wanted_names) wanted.push_back(load_context(context_folder, n));
+  for (const auto& n : not_names) excluded.push_back(load_context(context_folder, n));
+
+  auto shown = [&](AnsiView sentence) {
+    Ansi lowered = lower_az(sentence);
+    for (const auto& c : excluded)
+      if (mentions_any(lowered, c)) return false;
+    if (options.any) {
+      for (const auto& c : wanted)
+        if (mentions_any(lowered, c)) return true;
+      return false;
+    }
+    for (const auto& c : wanted)
+      if (!mentions_any(lowered, c)) return false;
+    return true;
+  };
+
+  auto docs = records::read_all<records::DocRecord>(doc_list);
+  const fs::path doc_folder = doc_list.parent_path();
+  for (std::size_t i = 0; i < docs.size(); ++i) {
+    progress.status("Analisando doc " + std::to_string(i + 1) + " de " + std::to_string(docs.size()));
+    Ansi name = trim(docs[i].name);
+    std::size_t dot = name.find('.');
+    if (dot != Ansi::npos) name.resize(dot);
+    name += Ansi(".txt");
+    auto sentences = contextual_sentences(read_document_lines(lookup(doc_folder, name)));
+    bool header = true;
+    std::size_t after = 0;
+    for (const auto& s : sentences) {
+      if (shown(s)) {
+        if (header) {
+          header = false;
+          out.push_back(Ansi(" "));
+          out.push_back(Ansi(30, '-'));
+          out.push_back(name);
+          out.push_back(Ansi(" "));
+        }
+        out.push_back(Ansi("==>  ") + s);
+        after = static_cast<std::size_t>(options.sentences);
+      } else if (after > 0) {
+        out.push_back(s);
+        --after;
+      }
+    }
+  }
+  progress.status("Terminou os resumos");
+}
+
+}  // namespace lumeral::summaries

@@ -1,0 +1,50 @@
+// Sentence summaries: the sentences of a list's documents that hold given
+// words or expressions, each with up to N sentences before and after it,
+// grouped under a header per document (text layout in docs/formats.md).
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "core/base/ansi.h"
+#include "core/base/files.h"
+#include "core/base/progress.h"
+
+namespace lumeral::summaries {
+
+struct SummaryOptions {
+  std::vector<Ansi> search_lines;      // "Forneça palavras ou expressões", one per line
+  bool any = false;                    // "OU" (else "E")
+  bool unrestricted = false;           // "Sem restrições" (else "Contendo palavras")
+  int around = 0;                      // "Frases antes e depois", 0 to 10
+  std::optional<Ansi> selected;        // "Somente documento selecionado": the entry
+};
+
+// A stretch of a result line to colour green and bold.
+struct Highlight {
+  std::size_t line = 0;
+  std::size_t start = 0;
+  std::size_t length = 0;
+  bool operator==(const Highlight&) const = default;
+};
+
+struct SummaryResult {
+  std::vector<Ansi> lines;
+  std::vector<Highlight> highlights;
+};
+
+// "Extrair resumos" over `entries` (the names of the loaded document
+// list, resolved in `folder`). With every document, sentences end at "."
+// and "?"; with the selected one only at ".". A shown sentence is marked
+// "==>  " and every occurrence of each search line in it is highlighted.
+// The before-buffer and the after-count start empty for each document.
+// On a missing text file the lines made so far stay in `out` and Stop is
+// thrown. "Frases antes e depois" outside 0 to 10 is refused.
+void extract_summaries(const fs::path& folder, const std::vector<Ansi>& entries, const SummaryOptions& options,
+                       SummaryResult& out, Progress& progress = Progress::none());
+
+// The text file of an entry: cut by the companion rule, then "txt".
+Ansi summary_text_name(AnsiView entry);
+
+}  // namespace lumeral::summaries
