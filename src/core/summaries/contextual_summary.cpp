@@ -4,21 +4,17 @@
 
 #include "core/base/message.h"
 #include "core/base/text.h"
+#include "core/contexts/contexts.h"
+#include "core/preparation/tokenizer.h"
 #include "core/records/records.h"
 
 namespace lumeral::summaries {
 
 namespace {
 
-// Letters (A-Z, a-z and the Windows-1252 accented letters) and digits: the
-// characters a mentioned word may not continue into.
-bool is_word_byte(char ch) {
-  unsigned char c = static_cast<unsigned char>(ch);
-  if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return true;
-  if (c >= 0xC0) return c != 0xD7 && c != 0xF7;
-  return c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9A || c == 0x9C || c == 0x9E || c == 0x9F || c == 0xAA ||
-         c == 0xB5 || c == 0xBA;
-}
+// A mentioned entry may not continue into a word character (the word
+// lists' own definition of what makes a word).
+bool is_word_byte(char ch) { return preparation::is_word_char(static_cast<unsigned char>(ch)); }
 
 struct Context {
   std::vector<Ansi> entries;  // trimmed, lowered, non-empty
@@ -37,8 +33,8 @@ bool mentions_lowered(AnsiView lowered_sentence, AnsiView lowered_entry) {
   for (std::size_t p = lowered_sentence.find(lowered_entry); p != AnsiView::npos;
        p = lowered_sentence.find(lowered_entry, p + 1)) {
     std::size_t end = p + lowered_entry.size();
-    bool starts = p == 0 || !is_word_byte(lowered_sentence[p - 1]) || !is_word_byte(lowered_entry.front());
-    bool ends = end == lowered_sentence.size() || !is_word_byte(lowered_sentence[end]) ||
+    const bool starts = p == 0 || !is_word_byte(lowered_sentence[p - 1]) || !is_word_byte(lowered_entry.front());
+    const bool ends = end == lowered_sentence.size() || !is_word_byte(lowered_sentence[end]) ||
                 !is_word_byte(lowered_entry.back());
     if (starts && ends) return true;
   }
@@ -63,9 +59,9 @@ std::vector<Ansi> names_of(const std::vector<Ansi>& lines) {
 }  // namespace
 
 std::vector<Ansi> context_terms(const fs::path& folder, AnsiView name) {
-  Ansi file = trim(name) + Ansi(".ctt");
   std::vector<Ansi> terms;
-  for (auto& r : records::read_all<records::ContextRecord>(lookup(folder, file))) terms.push_back(std::move(r.entry));
+  for (auto& r : records::read_all<records::ContextRecord>(contexts::context_path(folder, name)))
+    terms.push_back(std::move(r.entry));
   return terms;
 }
 
