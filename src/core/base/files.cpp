@@ -1,5 +1,9 @@
 #include "core/base/files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -54,6 +58,28 @@ void write_bytes_atomic(const fs::path& p, std::string_view bytes) {
     fs::remove(tmp, ec);
     throw Stop("Erro ao gravar o arquivo \"" + display_path(p) + "\".");
   }
+}
+
+void write_bytes_in_place(const fs::path& p, std::string_view bytes) {
+  auto fail = [&](const char* what) {
+    throw Stop(std::string(what) + " \"" + display_path(p) + "\": " + std::strerror(errno));
+  };
+  int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) fail("Não foi possível gravar o arquivo");
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0;
+  std::size_t done = 0;
+  while (ok && done < bytes.size()) {
+    ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) ok = false;
+    else done += static_cast<std::size_t>(n);
+  }
+  if (ok && st.st_size > static_cast<off_t>(bytes.size())) ok = ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+  int saved = errno;
+  if (::close(fd) != 0) ok = false;
+  else errno = saved;
+  if (!ok) fail("Erro ao gravar o arquivo");
 }
 
 void write_text_file(const fs::path& p, const std::vector<Ansi>& lines) {

@@ -35,6 +35,13 @@ std::vector<Ansi> read_document_lines(const fs::path& p);
 // a failure never leaves a half-written file. Throws Stop on failure.
 void write_bytes_atomic(const fs::path& p, std::string_view bytes);
 
+// Rewrites a file in place: the old blocks are reused and the file is cut
+// to the new size only when it was longer. For derived files rebuilt on
+// every run (word lists, one per document), where creating and freeing a
+// file for each write costs far more than the write itself. A failure can
+// leave the file half-written (the next run rebuilds it). Throws Stop.
+void write_bytes_in_place(const fs::path& p, std::string_view bytes);
+
 // Text file: every line followed by CR LF, written safely as above.
 void write_text_file(const fs::path& p, const std::vector<Ansi>& lines);
 

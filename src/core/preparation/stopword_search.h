@@ -4,13 +4,12 @@
 // collation. A list out of collation order can therefore miss stopwords,
 // exactly as the stored lists have always behaved.
 //
-// The answer for a token depends only on the token, so it is remembered:
-// looking up the same word again costs one hash lookup. Safe to share
-// between threads.
+// The search can only answer "yes" for a token that equals one of the
+// entries, so the answer of every entry is worked out once, when the list is
+// loaded; any other token is answered by one hash lookup. Read-only after
+// construction, so safe to share between threads.
 #pragma once
 
-#include <mutex>
-#include <shared_mutex>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -28,12 +27,17 @@ class StopwordSearch {
   std::size_t size() const { return entries_.size(); }
 
  private:
-  bool search(AnsiView token) const;
+  struct ViewHash {
+    using is_transparent = void;
+    std::size_t operator()(AnsiView s) const noexcept { return std::hash<AnsiView>{}(s); }
+  };
+  bool search(AnsiView token, const Regional& regional) const;
   std::vector<Ansi> entries_;
   std::vector<std::string> keys_;  // collation keys of the entries
-  const Regional& regional_;
-  mutable std::shared_mutex mutex_;
-  mutable std::unordered_map<Ansi, bool> memo_;
+  std::unordered_map<Ansi, bool, ViewHash, std::equal_to<>> answers_;  // per distinct entry
+  // Quick refusal: whether any entry has this length (up to 15) and first
+  // byte; most tokens of a text are refused here without hashing.
+  std::vector<bool> shapes_ = std::vector<bool>(16 * 256, false);
 };
 
 }  // namespace lumeral::preparation

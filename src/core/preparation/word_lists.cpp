@@ -85,28 +85,6 @@ class TokenCounter {
   std::vector<std::uint32_t> hashes_;
 };
 
-struct ViewHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
-};
-
-// Stopword answers remembered by one worker, so the shared search (and its
-// lock) is asked once per distinct token and worker.
-class StopCache {
- public:
-  explicit StopCache(const StopwordSearch& search) : search_(search) {}
-  bool contains(std::string_view token) {
-    if (auto it = memo_.find(token); it != memo_.end()) return it->second;
-    bool found = search_.contains(AnsiView(token.data(), token.size()));
-    memo_.emplace(std::string(token), found);
-    return found;
-  }
-
- private:
-  const StopwordSearch& search_;
-  std::unordered_map<std::string, bool, ViewHash, std::equal_to<>> memo_;
-};
-
 // Counts the tokens of prepared bytes (see prepare_for_tokens).
 std::size_t count_tokens(std::string_view prepared, TokenCounter& counter) {
   std::size_t tokens = 0, i = 0, n = prepared.size();
@@ -124,14 +102,14 @@ std::size_t count_tokens(std::string_view prepared, TokenCounter& counter) {
 }
 
 // Stopwords dropped, entries cut to 15 and merged, weights count / total.
-std::vector<records::WordRecord> records_of(const TokenCounter& counter, StopCache& stop) {
+std::vector<records::WordRecord> records_of(const TokenCounter& counter, const StopwordSearch& stop) {
   const auto& words = counter.words();
   const auto& counts = counter.counts();
   std::vector<std::string_view> keys;
   std::vector<std::uint64_t> totals;
   bool long_words = false;
   for (std::size_t k = 0; k < words.size(); ++k) {
-    if (stop.contains(words[k])) continue;
+    if (stop.contains(AnsiView(words[k].data(), words[k].size()))) continue;
     if (words[k].size() > 15) long_words = true;
     keys.push_back(words[k].substr(0, 15));
     totals.push_back(counts[k]);
@@ -195,8 +173,7 @@ std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch
   TokenCounter counter;
   counter.reset();
   count_tokens(bytes, counter);
-  StopCache cache(stopwords);
-  return records_of(counter, cache);
+  return records_of(counter, stopwords);
 }
 
 std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, const fs::path& stop_path,
@@ -227,7 +204,6 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
   // `progress` (windows are not thread-safe).
   auto work = [&](bool report) {
     TokenCounter counter;
-    StopCache cache(stopwords);
     while (!failed.load(std::memory_order_relaxed)) {
       std::size_t i = next.fetch_add(1);
       if (i >= n) break;
@@ -241,7 +217,7 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
           progress.status(text_of("Criando pals+freq de arquivo ", i + 1, n) + "  palavra " + std::to_string(tokens));
           progress.status(text_of("Criando palavras+peso de arquivo ", i + 1, n));
         }
-        write_bytes_atomic(outputs[i], records::encode_all(records_of(counter, cache)));
+        write_bytes_in_place(outputs[i], records::encode_all(records_of(counter, stopwords)));
       } catch (const std::exception& e) {
         std::lock_guard lock(error_mutex);
         if (i < error_index) {
@@ -259,8 +235,11 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
     }
   };
 
+  // Two workers per core: besides counting, every document waits on the
+  // file system (opening, creating its list), and the spare workers keep
+  // the cores busy meanwhile.
   unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-  std::size_t helpers = std::min<std::size_t>(std::min(cores, 8u) - 1, n > 1 ? n - 1 : 0);
+  std::size_t helpers = std::min<std::size_t>(std::min(2 * cores, 16u) - 1, n > 1 ? n - 1 : 0);
   std::vector<std::thread> threads;
   for (std::size_t t = 0; t < helpers; ++t) threads.emplace_back(work, false);
   work(true);

@@ -12,6 +12,7 @@ namespace {
 using testing::cp1252;
 using testing::TempDir;
 using testing::write_file;
+using testing::read_file;
 
 TEST(Text, LoweringChangesOnlyAtoZ) {
   EXPECT_EQ(lower_az(to_ansi("AÇÃO Émile ZEBRA")), to_ansi("aÇÃo Émile zebra"));
@@ -57,6 +58,21 @@ TEST(Files, WriterUsesCrLfAndReplacesSafely) {
   write_text_file(dir / "a.txt", {Ansi("x")});
   EXPECT_EQ(testing::read_file(dir / "a.txt"), "x\r\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(Files, InPlaceWriterReplacesTheWholeContent) {
+  TempDir dir;
+  struct {
+    std::string before, after;
+  } cases[] = {{"", "abc"}, {"abcdef", "xy"}, {"xy", "abcdef"}, {"abc", ""}, {"same", "SAME"}};
+  for (const auto& c : cases) {
+    write_file(dir / "f.lpl", c.before);
+    write_bytes_in_place(dir / "f.lpl", c.after);
+    EXPECT_EQ(read_file(dir / "f.lpl"), c.after) << c.before;
+  }
+  write_bytes_in_place(dir / "novo.lpl", "n");
+  EXPECT_EQ(read_file(dir / "novo.lpl"), "n");
+  EXPECT_THROW(write_bytes_in_place(dir / "falta" / "x.lpl", "n"), Stop);
 }
 
 TEST(Files, UnsafeNamesAreRefused) {
