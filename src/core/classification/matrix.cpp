@@ -242,7 +242,9 @@ ClassifySummary Classifier::operator()() {
     parallel_for(start, failed, threads, [&](std::size_t i) {
       auto& o = outcomes[i - start];
       try {
-        records::write_all(o.matrix_file, o.matrix);
+        records::Writer<WordRecord> out(o.matrix_file);
+        for (const auto& r : o.matrix) out.write(r);
+        out.close();
       } catch (const Stop& stop) {
         o.stop = stop;
       }
