@@ -58,6 +58,12 @@ std::vector<Ansi> names_of(const std::vector<Ansi>& lines) {
 
 }  // namespace
 
+std::vector<Ansi> context_list_names(const fs::path& list) {
+  std::vector<Ansi> names;
+  for (auto& r : records::read_all<records::ContextListRecord>(list)) names.push_back(std::move(r.name));
+  return names;
+}
+
 std::vector<Ansi> context_terms(const fs::path& folder, AnsiView name) {
   std::vector<Ansi> terms;
   for (auto& r : records::read_all<records::ContextRecord>(contexts::context_path(folder, name)))

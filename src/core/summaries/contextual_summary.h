@@ -19,6 +19,9 @@ struct ContextualOptions {
   int sentences = 0;               // "Número de frases para apresentar" (0 = frase única)
 };
 
+// "Lista contextos": the names of the context list's records, in file order.
+std::vector<Ansi> context_list_names(const fs::path& list);
+
 // The entries of a context ("Termos do Contexto"): name (trimmed) + ".ctt"
 // in `folder`, in file order, without weights.
 std::vector<Ansi> context_terms(const fs::path& folder, AnsiView name);

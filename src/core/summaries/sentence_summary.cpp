@@ -4,6 +4,7 @@
 
 #include "core/base/message.h"
 #include "core/base/text.h"
+#include "core/records/records.h"
 #include "core/summaries/sentences.h"
 
 namespace lumeral::summaries {
@@ -100,6 +101,15 @@ bool is_file(const fs::path& p) {
 }
 
 }  // namespace
+
+OpenedList open_summary_list(const fs::path& chosen, bool wizard_visible, const fs::path& project_folder,
+                             AnsiView project_title) {
+  OpenedList list;
+  list.path = wizard_visible ? project_folder / to_path(trim(project_title) + Ansi(".ldc")) : chosen;
+  list.shown = trim(path_name(list.path));
+  for (auto& r : records::read_all<records::DocRecord>(list.path)) list.entries.push_back(std::move(r.name));
+  return list;
+}
 
 Ansi summary_text_name(AnsiView entry) { return companion_name(trim_view(entry), AnsiView("txt")); }
 

@@ -34,6 +34,18 @@ struct SummaryResult {
   std::vector<Highlight> highlights;
 };
 
+// "Abre lista de docs". While a wizard window is visible its project's list
+// (title + ".ldc" in the project folder) is opened without a dialog;
+// otherwise the file chosen in the dialog. `shown` is the file's bare name
+// ("Entrada ="), `entries` every record's name in file order.
+struct OpenedList {
+  fs::path path;
+  Ansi shown;
+  std::vector<Ansi> entries;
+};
+OpenedList open_summary_list(const fs::path& chosen, bool wizard_visible, const fs::path& project_folder,
+                             AnsiView project_title);
+
 // "Extrair resumos" over `entries` (the names of the loaded document
 // list, resolved in `folder`). With every document, sentences end at "."
 // and "?"; with the selected one only at ".". A shown sentence is marked

@@ -143,6 +143,16 @@ TEST_F(SummaryTest, HighlightsEveryOccurrenceOfEachLine) {
   EXPECT_TRUE(run(o).highlights.empty());
 }
 
+TEST_F(SummaryTest, ListOpenedByDialogOrFromTheWizardProject) {
+  records::write_all<DocRecord>(dir / "proj.ldc", {{"a.txt", 0}, {" b.txt", 0}});
+  auto chosen = open_summary_list(dir / "proj.ldc", false, "", Ansi(""));
+  EXPECT_EQ(chosen.shown, Ansi("proj.ldc"));
+  EXPECT_EQ(chosen.entries, (std::vector<Ansi>{"a.txt", " b.txt"}));
+  auto wizard = open_summary_list("", true, dir.path(), Ansi(" proj "));
+  EXPECT_EQ(wizard.path, dir / "proj.ldc");
+  EXPECT_EQ(wizard.entries.size(), 2u);
+}
+
 TEST_F(SummaryTest, Refusals) {
   write_file(dir / "a.txt", "Um.");
   entries = {"a.txt", "falta.txt", "a.txt"};
@@ -196,6 +206,7 @@ TEST(ContextualSummary, AndOrNotAndFollowingSentences) {
   o.contexts = {"esporte"};
   EXPECT_EQ(run(o), concat({header("doc.txt"), {"==>  A Bola rolou.", " O gol saiu.", "==>  A bola e o gol?", " Fim"}}));
   EXPECT_EQ(context_terms(dir.path(), Ansi(" clima ")), (std::vector<Ansi>{"chuva", "nada"}));
+  EXPECT_EQ(context_list_names(dir / "ctx.lct"), (std::vector<Ansi>{"esporte", "clima"}));
 
   std::vector<Ansi> out;
   EXPECT_EQ(stop_text([&] { contextual_summary("", dir / "ctx.lct", o, out); }),
