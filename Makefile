@@ -38,6 +38,7 @@ bench: setup
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMERAL_GUI=OFF
 	cmake --build build-bench -j $(JOBS)
 	bash bench/run build-bench
+	bash bench/retrieval build-bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-bench
