@@ -1,0 +1,99 @@
+// Commands "centroid", "differences", "percentages" and "compare-rules":
+// the centroid window, the percentage window and the rule comparison.
+#include <iostream>
+
+#include "cli/command.h"
+#include "core/base/files.h"
+#include "core/comparison/centroid.h"
+#include "core/comparison/percentages.h"
+#include "core/comparison/rule_comparison.h"
+
+namespace lumeral::cli {
+namespace {
+
+using namespace lumeral::comparison;
+
+// The folder a dialog would leave current for a chosen file.
+fs::path folder_of(const fs::path& file) {
+  fs::path dir = file.parent_path();
+  return dir.empty() ? fs::path(".") : dir;
+}
+
+Method method_of(const std::string& s) { return s == "context" ? Method::Context : Method::Word; }
+
+Registrar centroid_cmd(300, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand("centroid", "Calcula o centróide de uma lista de documentos (\"Novo\")");
+  auto docs = std::make_shared<std::string>();
+  auto type = std::make_shared<std::string>("all");
+  auto method = std::make_shared<std::string>("word");
+  auto mode = std::make_shared<std::string>("frequency");
+  sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
+  sub->add_option("--type", *type,
+                  "Tipo de centróide: all (\"Todas as palavras + freq\"), two (\"Basta aparecer em 2 docs\"), "
+                  "every (\"Precisa aparecer em todos\")")
+      ->check(CLI::IsMember({"all", "two", "every"}));
+  sub->add_option("--method", *method, "Método: word (\"Por palavra\") ou context (\"Contextual\")")
+      ->check(CLI::IsMember({"word", "context"}));
+  sub->add_option("--mode", *mode, "Modo: frequency (\"Por freqüência\") ou weight (\"Por peso\")")
+      ->check(CLI::IsMember({"frequency", "weight"}));
+  return [=](Env& env) {
+    fs::path list = arg_path(*docs);
+    CentroidOptions o;
+    o.type = *type == "two" ? CentroidType::Two : *type == "every" ? CentroidType::Every : CentroidType::All;
+    o.method = method_of(*method);
+    o.mode = *mode == "weight" ? Mode::Weight : Mode::Frequency;
+    auto result = compute_centroid(read_document_entries(list), folder_of(list), o, env.regional(), env.progress());
+    for (const auto& l : result.lines) env.line(l);
+  };
+});
+
+Registrar differences_cmd(301, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand(
+      "differences", "Calcula as diferenças (doc - centróide) de todos os documentos (\"Calcula diferenças para todos\")");
+  auto docs = std::make_shared<std::string>();
+  auto centroid = std::make_shared<std::string>();
+  auto method = std::make_shared<std::string>("word");
+  sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
+  sub->add_option("--centroid", *centroid, "Centróide (.lpl)")->required();
+  sub->add_option("--method", *method, "Método: word (grava .dif) ou context (grava .dfc)")
+      ->check(CLI::IsMember({"word", "context"}));
+  return [=](Env& env) {
+    fs::path list = arg_path(*docs);
+    compute_differences(read_document_entries(list), folder_of(list), arg_path(*centroid), method_of(*method),
+                        env.progress());
+    env.message("Terminou de calcular as diferenças");
+  };
+});
+
+Registrar percentages_cmd(302, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand("percentages", "Calcula as porcentagens no centróide contextual (\"Calcula porcentagens\")");
+  auto docs = std::make_shared<std::string>();
+  auto centroid = std::make_shared<std::string>();
+  auto order = std::make_shared<std::string>();
+  sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
+  sub->add_option("--centroid", *centroid, "Centróide (.lpl)")->required();
+  sub->add_option("--order", *order, "Ordenação do resultado: weight (\"Ordenação por peso\")")
+      ->check(CLI::IsMember({"weight"}));
+  return [=](Env& env) {
+    auto result = compute_percentages(arg_path(*docs), arg_path(*centroid), env.regional());
+    if (*order == "weight") sort_percentages(result.lines, env.regional());
+    for (const auto& l : result.lines) env.line(l);
+  };
+});
+
+Registrar compare_rules_cmd(305, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand(
+      "compare-rules", "Compara regras de várias coleções: mostra as regras comuns e depois as exclusivas");
+  auto files = std::make_shared<std::vector<std::string>>();
+  sub->add_option("FILE", *files, "Arquivos texto de regras (dois ou mais)")->required();
+  return [=](Env& env) {
+    std::vector<fs::path> paths;
+    for (const auto& f : *files) paths.push_back(arg_path(f));
+    auto result = compare_rules(paths);
+    for (const auto& l : result.common) env.line(l);
+    for (const auto& l : result.exclusive) env.line(l);
+  };
+});
+
+}  // namespace
+}  // namespace lumeral::cli

@@ -1,0 +1,107 @@
+// The pair store; "temp.ass" format in docs/formats.md, "Pairs".
+#include "core/association/pair_store.h"
+
+#include "core/base/files.h"
+#include "core/base/text.h"
+
+namespace lumeral::association {
+
+namespace {
+constexpr std::uint32_t kEmpty = 0xffffffffu;
+constexpr std::size_t kFeatureSize = 15;
+
+std::uint64_t mix(std::uint32_t a, std::uint32_t b) {
+  std::uint64_t x = (static_cast<std::uint64_t>(a) << 32) | b;
+  x ^= x >> 33;
+  x *= 0xff51afd7ed558ccdULL;
+  x ^= x >> 33;
+  x *= 0xc4ceb9fe1a85ec53ULL;
+  x ^= x >> 33;
+  return x;
+}
+}  // namespace
+
+PairStore::PairStore(const Regional& regional) : regional_(regional), slots_(1024, kEmpty) {}
+
+std::uint32_t PairStore::intern(AnsiView stored) {
+  auto [it, added] = stored_ids_.try_emplace(Ansi(stored), static_cast<std::uint32_t>(stored_.size()));
+  if (added) stored_.push_back(it->first);
+  return it->second;
+}
+
+PairStore::Feature PairStore::feature(AnsiView text) {
+  Ansi key(text);
+  auto it = features_.find(key);
+  if (it != features_.end()) return it->second;
+  keys_.push_back(regional_.collation_key(text));
+  Feature f{&keys_.back(), intern(trim_view(text.substr(0, kFeatureSize)))};
+  features_.emplace(std::move(key), f);
+  return f;
+}
+
+std::size_t PairStore::slot_of(std::uint32_t a, std::uint32_t b) const {
+  std::size_t mask = slots_.size() - 1;
+  std::size_t s = mix(a, b) & mask;
+  while (slots_[s] != kEmpty) {
+    const Pair& p = pairs_[slots_[s]];
+    if (p.first == a && p.second == b) return s;
+    s = (s + 1) & mask;
+  }
+  return s;
+}
+
+void PairStore::grow() {
+  std::vector<std::uint32_t> old;
+  old.swap(slots_);
+  slots_.assign(old.size() * 2, kEmpty);
+  std::size_t mask = slots_.size() - 1;
+  for (std::uint32_t i = 0; i < pairs_.size(); ++i) {
+    std::size_t s = mix(pairs_[i].first, pairs_[i].second) & mask;
+    while (slots_[s] != kEmpty) s = (s + 1) & mask;
+    slots_[s] = i;
+  }
+}
+
+void PairStore::add(std::uint32_t a, std::uint32_t b, double weight) {
+  std::size_t s = slot_of(a, b);
+  if (slots_[s] != kEmpty) {
+    pairs_[slots_[s]].weight += weight;
+    return;
+  }
+  slots_[s] = static_cast<std::uint32_t>(pairs_.size());
+  pairs_.push_back({a, b, weight});
+  if (pairs_.size() * 2 > slots_.size()) grow();
+}
+
+void PairStore::count(const Feature& a, const Feature& b) {
+  if (*a.sort_key > *b.sort_key) add(b.stored, a.stored, 1.0);
+  else add(a.stored, b.stored, 1.0);
+}
+
+void PairStore::merge(const PairStore& other) {
+  std::vector<std::uint32_t> remap(other.stored_.size(), kEmpty);
+  auto id = [&](std::uint32_t o) {
+    if (remap[o] == kEmpty) remap[o] = intern(other.stored_[o]);
+    return remap[o];
+  };
+  for (const Pair& p : other.pairs_) add(id(p.first), id(p.second), p.weight);
+}
+
+std::vector<records::PairRecord> PairStore::records() const {
+  std::vector<records::PairRecord> out;
+  out.reserve(pairs_.size());
+  for (const Pair& p : pairs_) out.push_back({stored_[p.first], stored_[p.second], p.weight});
+  return out;
+}
+
+void PairStore::write(const std::filesystem::path& p) const {
+  std::string bytes(pairs_.size() * records::Layout<records::PairRecord>::size, '\0');
+  for (std::size_t i = 0; i < pairs_.size(); ++i) {
+    records::Layout<records::PairRecord>::encode(
+        {stored_[pairs_[i].first], stored_[pairs_[i].second], pairs_[i].weight},
+        bytes.data() + i * records::Layout<records::PairRecord>::size);
+  }
+  write_bytes_atomic(p, bytes);
+}
+
+}  // namespace lumeral::association

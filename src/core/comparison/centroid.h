@@ -1,0 +1,94 @@
+// Centroids and differences of a document list (the "Comparação de
+// Documentos" window): what the documents share, and what each one has of
+// its own. Word method: the documents' word lists (.lpl) and differences
+// .dif; contextual method: their classification matrices (.mtz) and
+// differences .dfc. Centroid files "centroide-2.lpl", "centroide-3.lpl" and
+// "centro-temp.lpl" are word lists; formats in docs/formats.md.
+//
+// Each collection is read once into memory and counted with hash maps; the
+// results (values, record order, display lines) are those of the window's
+// document-by-document scans.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "core/base/ansi.h"
+#include "core/base/progress.h"
+#include "core/base/regional.h"
+
+namespace lumeral::comparison {
+
+namespace fs = std::filesystem;
+
+// "Método": "Por palavra" / "Contextual".
+enum class Method { Word, Context };
+// "Tipo de Centróide": "Todas as palavras + freq", "Basta aparecer em 2
+// docs", "Precisa aparecer em todos".
+enum class CentroidType { All, Two, Every };
+// "Modo": "Por freqüência" (documents holding the word) / "Por peso"
+// (average weight over all documents).
+enum class Mode { Frequency, Weight };
+
+// The entries of a document list (.ldc), trimmed, in file order.
+std::vector<Ansi> read_document_entries(const fs::path& list);
+
+// Extension of the per-document source ("lpl"/"mtz") and difference
+// ("dif"/"dfc") files of a method.
+AnsiView source_extension(Method m);
+AnsiView difference_extension(Method m);
+
+// The output file of a centroid type.
+const char* centroid_file_name(CentroidType t);
+
+struct CentroidOptions {
+  CentroidType type = CentroidType::All;
+  Method method = Method::Word;
+  Mode mode = Mode::Frequency;
+  // Whether a document is selected in the window's list; the type "Todas
+  // as palavras + freq" needs one unless the wizard window is visible.
+  bool document_selected = true;
+  bool wizard_visible = false;
+};
+
+struct CentroidResult {
+  std::vector<Ansi> lines;  // display lines: word + " | " + number
+  fs::path file;            // the centroid file written
+};
+
+// "Novo": the centroid of `documents` (the document list's entries).
+// `folder` is where the companions are found and the centroid is written:
+// the wizard's project folder while the wizard window is visible, else the
+// folder of the document list. A missing companion stops with "Preparar
+// documentos antes ! Criar lista de pals" (word method) or "Fazer
+// classificação antes !" (contextual), leaving the centroid file empty.
+CentroidResult compute_centroid(const std::vector<Ansi>& documents, const fs::path& folder,
+                                const CentroidOptions& options, const Regional& regional,
+                                Progress& progress = Progress::none());
+
+// "Calcula diferenças para todos": for every document, its difference
+// companion (.dif/.dfc) in `folder` with the records of its source companion
+// that have a positive weight and are not in the centroid. Returns the
+// number of files written. An empty list stops with "Selecionar lista de
+// documentos"; a missing source stops with a message naming it (the files
+// written before stay).
+std::size_t compute_differences(const std::vector<Ansi>& documents, const fs::path& folder,
+                                const fs::path& centroid, Method method, Progress& progress = Progress::none());
+
+// "Abre centróide": word + " | " + weight ("0.000000") for every record whose
+// weight reaches the threshold field (empty means 0).
+std::vector<Ansi> open_centroid(const fs::path& centroid, AnsiView threshold_text, const Regional& regional);
+
+// "Mostra diferenças do doc selecionado": the lines (word + " | " + weight
+// "0.0000") of the selected document's difference file. No selection stops
+// with "Você deve selecionar um documento da lista"; a missing file with
+// "Você deve antes calcular as diferenças".
+std::vector<Ansi> show_differences(const std::vector<Ansi>& documents, std::optional<std::size_t> selected,
+                                   const fs::path& folder, Method method, const Regional& regional);
+
+// "Soma todas as diferenças": the same lines for every record of every
+// chosen file, file after file.
+std::vector<Ansi> sum_differences(const std::vector<fs::path>& files, const Regional& regional);
+
+}  // namespace lumeral::comparison

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/association/pair_store.h"
+#include "core/association/term_association.h"
+#include "core/base/encoding.h"
+#include "core/base/message.h"
+#include "core/base/text.h"
+#include "core/records/records.h"
+#include "support/fixtures.h"
+
+namespace lumeral::association {
+namespace {
+
+using records::PairRecord;
+using records::WordRecord;
+using testing::cp1252;
+using testing::TempDir;
+using testing::write_file;
+
+const Regional& pt() {
+  static Regional r = Regional::for_locale("pt_BR");
+  return r;
+}
+
+fs::path word_lists(const TempDir& dir, const std::vector<std::vector<WordRecord>>& lists, const char* ext = "lpl") {
+  std::vector<records::DocRecord> docs;
+  for (std::size_t i = 0; i < lists.size(); ++i) {
+    std::string base = "d" + std::to_string(i) + ".";
+    records::write_all(dir / (base + ext), lists[i]);
+    docs.push_back({Ansi((base + "txt").c_str()), 0});
+  }
+  records::write_all(dir / "lista.ldc", docs);
+  return dir / "lista.ldc";
+}
+
+fs::path texts(const TempDir& dir, const std::vector<std::string>& bodies) {
+  std::vector<records::DocRecord> docs;
+  for (std::size_t i = 0; i < bodies.size(); ++i) {
+    std::string name = "t" + std::to_string(i) + ".txt";
+    write_file(dir / name, bodies[i]);
+    docs.push_back({Ansi(name.c_str()), 0});
+  }
+  records::write_all(dir / "textos.ldc", docs);
+  return dir / "textos.ldc";
+}
+
+AssociationResult run(const fs::path& list, AssociationMethod m, const fs::path& stw = {}) {
+  AssociationInput in;
+  in.document_list = list;
+  in.method = m;
+  in.stopwords = stw;
+  return calculate_associations(in, pt());
+}
+
+TEST(TermAssociation, DocumentMethodListsPairsAndMirrors) {
+  TempDir dir;
+  auto list = word_lists(dir, {{{"gol", 0.5}, {"bola", 0.5}, {"zero", 0}, {"2004", 1}},
+                               {{"bola", 0.3}, {"gol", 0.3}, {"time", 0.3}},
+                               {{"time", 1}}});
+  auto r = run(list, AssociationMethod::DocumentPresence);
+  EXPECT_EQ(r.lines, (std::vector<Ansi>{"bola | gol = 2,0000", "bola | time = 1,0000", "gol | time = 1,0000",
+                                        "gol | bola = 2,0000", "time | bola = 1,0000", "time | gol = 1,0000"}));
+  EXPECT_EQ(records::read_all<PairRecord>(dir / "temp.ass"),
+            (std::vector<PairRecord>{{"bola", "gol", 2}, {"bola", "time", 1}, {"gol", "time", 1}}));
+}
+
+TEST(TermAssociation, PairsAreStoredInCollationOrderIgnoringCase) {
+  PairStore s(pt());
+  s.count(Ansi("Zebra"), Ansi("abelha"));
+  s.count(Ansi("abelha"), Ansi("Zebra"));
+  s.count(Ansi("casa"), Ansi("Casa"));
+  s.count(Ansi("Casa"), Ansi("casa"));
+  EXPECT_EQ(s.records(), (std::vector<PairRecord>{{"abelha", "Zebra", 2}, {"casa", "Casa", 1}, {"Casa", "casa", 1}}));
+}
+
+TEST(TermAssociation, LongWordsAccumulateInOneRecord) {
+  PairStore s(pt());
+  s.count(Ansi("inconstitucionalissimamente"), Ansi("casa"));
+  s.count(Ansi("casa"), Ansi("inconstitucionalissimamente"));
+  EXPECT_EQ(s.records(), (std::vector<PairRecord>{{"casa", "inconstituciona", 2}}));
+}
+
+TEST(TermAssociation, SentenceTokens) {
+  struct {
+    const char* text;
+    std::vector<const char*> tokens;
+  } cases[] = {
+      {"O gol, o gol!", {"o", "gol", "o", "gol"}},
+      {"3,5 milhões em 1.000/2", {"3,5", "milhões", "em", "1.000/2"}},
+      {"bem-vindo, 3,x", {"bem", "vindo", "3", "x"}},
+      {"ÇÃO Àgua É éA", {"o", "Àgua", "É", "éa"}},
+      {"", {}},
+  };
+  for (const auto& c : cases) {
+    std::vector<Ansi> expect;
+    for (const char* t : c.tokens) expect.push_back(to_ansi(t));
+    EXPECT_EQ(sentence_tokens(to_ansi(c.text)), expect) << c.text;
+  }
+  EXPECT_EQ(split_sentences({Ansi("Um gol. Dois"), Ansi(" gols? Tres"), Ansi("quatro")}),
+            (std::vector<Ansi>{" Um gol.", " Dois gols?", " Tres quatro"}));
+}
+
+TEST(TermAssociation, SentenceMethodCountsEveryPairOfPositions) {
+  TempDir dir;
+  auto list = texts(dir, {"O gol, o gol!"});
+  run(list, AssociationMethod::Sentence);
+  EXPECT_EQ(records::read_all<PairRecord>(dir / "temp.ass"),
+            (std::vector<PairRecord>{{"gol", "o", 4}, {"o", "o", 1}, {"gol", "gol", 1}}));
+
+  // Stopwords, digits and a last sentence without a final dot.
+  records::write_all<records::StopRecord>(dir / "s.stw", {{"a"}, {"de"}, {"o"}});
+  auto list2 = texts(dir, {"O time de 2004 venceu. A bola\r\nrolou"});
+  auto r = run(list2, AssociationMethod::Sentence, dir / "s.stw");
+  EXPECT_EQ(r.lines, (std::vector<Ansi>{"bola | rolou = 1,0000", "time | venceu = 1,0000", "rolou | bola = 1,0000",
+                                        "venceu | time = 1,0000"}));
+}
+
+TEST(TermAssociation, MissingFilesAndUnavailableMethod) {
+  TempDir dir;
+  auto list = word_lists(dir, {{{"a", 1}, {"b", 1}}, {{"c", 1}, {"d", 1}}}, "mtz");
+  fs::remove(dir / "d1.mtz");
+  struct {
+    AssociationMethod method;
+    const char* message;
+  } cases[] = {
+      {AssociationMethod::Contexts, "É preciso fazer classificação antes"},
+      {AssociationMethod::DocumentPresence, "Criar listas de palavras antes"},
+      {AssociationMethod::DocumentFrequency, "Método ainda não disponível"},
+  };
+  for (const auto& c : cases) {
+    try {
+      run(list, c.method);
+      ADD_FAILURE();
+    } catch (const Stop& e) {
+      EXPECT_EQ(e.text(), c.message);
+    }
+  }
+}
+
+TEST(TermAssociation, StoreKeepsPairsCountedBeforeAMissingFile) {
+  TempDir dir;
+  auto list = word_lists(dir, {{{"a", 1}, {"b", 1}}, {{"c", 1}, {"d", 1}}}, "mtz");
+  fs::remove(dir / "d1.mtz");
+  EXPECT_THROW(run(list, AssociationMethod::Contexts), Stop);
+  EXPECT_EQ(records::read_all<PairRecord>(dir / "temp.ass"), (std::vector<PairRecord>{{"a", "b", 1}}));
+  auto tl = texts(dir, {"a b.", "c d."});
+  fs::remove(dir / "t1.txt");
+  try {
+    run(tl, AssociationMethod::Sentence);
+    ADD_FAILURE();
+  } catch (const Stop& e) {
+    EXPECT_EQ(e.text(), "Não existe arquivo texto = " + (dir / "t1.txt").string());
+  }
+}
+
+// Counting in parallel parts and merging gives exactly what one linear
+// store (the window's scan from the first record) gives.
+TEST(TermAssociation, ParallelCountingMatchesTheLinearStore) {
+  TempDir dir;
+  std::mt19937 rng(11);
+  const char* vocab[] = {"Casa", "casa", "bola", "Água", "agua", "zebra", "Zebra", "gol", "inconstitucionalidade",
+                         "inconstitucionalismo", "time", "rio", "mar"};
+  std::vector<std::vector<WordRecord>> lists(2300);
+  for (auto& l : lists)
+    for (int k = 0, n = rng() % 6; k < n; ++k) l.push_back({to_ansi(vocab[rng() % 13]), double(rng() % 3)});
+  auto list = word_lists(dir, lists);
+  run(list, AssociationMethod::DocumentPresence);
+  std::vector<PairRecord> expect;
+  for (auto& l : lists) {
+    for (std::size_t i = 0; i + 1 < l.size(); ++i) {
+      if (l[i].weight == 0) continue;
+      for (std::size_t j = i + 1; j < l.size(); ++j) {
+        if (l[j].weight == 0) continue;
+        Ansi a = l[i].word, b = l[j].word;
+        if (pt().collate(a, b) > 0) std::swap(a, b);
+        a = cut(a, 15);
+        b = cut(b, 15);
+        auto it = std::find_if(expect.begin(), expect.end(),
+                               [&](const PairRecord& p) { return p.first == a && p.second == b; });
+        if (it != expect.end()) it->weight += 1;
+        else expect.push_back({a, b, 1});
+      }
+    }
+  }
+  EXPECT_EQ(records::read_all<PairRecord>(dir / "temp.ass"), expect);
+}
+
+TEST(TermAssociation, OpenSaveFilterAndSort) {
+  TempDir dir;
+  std::vector<Ansi> lines = {"bola | gol = 2,0000", "bola | time = 1,0000", "gol | time = 3,0000"};
+  save_associations(dir / "a.ass", lines, pt());
+  EXPECT_EQ(records::read_all<PairRecord>(dir / "a.ass"),
+            (std::vector<PairRecord>{{"bola", "gol", 2}, {"bola", "time", 1}, {"gol", "time", 3}}));
+  EXPECT_EQ(open_associations(dir / "a.ass", pt()),
+            (std::vector<Ansi>{"bola | gol = 2,000", "bola | time = 1,000", "gol | time = 3,000"}));
+  EXPECT_EQ(filter_by_threshold(lines, Ansi("2"), pt()), (std::vector<Ansi>{"bola | gol = 2,0000", "gol | time = 3,0000"}));
+  EXPECT_EQ(filter_by_threshold(lines, Ansi(""), pt()), lines);
+  sort_associations(lines, pt());
+  EXPECT_EQ(lines, (std::vector<Ansi>{"gol | time = 3,0000", "bola | gol = 2,0000", "bola | time = 1,0000"}));
+  // A weight that is not a number stops, keeping the records before it.
+  EXPECT_THROW(save_associations(dir / "b.ass", {"a | b = 1", "c | d = x"}, pt()), Stop);
+  EXPECT_EQ(records::read_all<PairRecord>(dir / "b.ass"), (std::vector<PairRecord>{{"a", "b", 1}}));
+}
+
+}  // namespace
+}  // namespace lumeral::association
