@@ -1,0 +1,38 @@
+// Concept frequency: the mining panel's table "Freqüência de Conceitos".
+// For every concept, the number of documents of the project in which it
+// occurs (the contextual centroid of type "Todas as palavras + freq") and
+// its share of the collection (the percentages of that centroid).
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+#include "core/base/ansi.h"
+#include "core/base/progress.h"
+#include "core/base/regional.h"
+#include "core/shell/status_file.h"
+
+namespace lumeral::mining {
+
+using shell::FrequencyRow;
+
+// Rows from the centroid lines ("concept | count") and the percentage lines
+// ("concept - 37,5%"), line by line: relative is the text after the last
+// " - " without its "%". The rows come in the table's first order:
+// concepts compared without regard to A-Z case.
+std::vector<FrequencyRow> frequency_rows(const std::vector<Ansi>& centroid_lines,
+                                         const std::vector<Ansi>& percentage_lines);
+
+// The frequency run of the wizard on a project: the contextual centroid of
+// the project's document list <folder>/<title>.ldc, written as
+// <folder>/centro-temp.lpl, and its percentages. Needs the matrices.
+std::vector<FrequencyRow> frequency_run(const std::filesystem::path& project_folder, AnsiView title,
+                                        const Regional& regional, Progress& progress = Progress::none());
+
+// A click on a column header: 0 sorts by concept (A-Z case folded,
+// ascending), 1 and 2 by the number in that column, highest first (an
+// empty value counts as 0); equal rows keep their order. A value that is
+// not a number stops with the conversion error.
+void sort_frequency_rows(std::vector<FrequencyRow>& rows, int column, const Regional& regional);
+
+}  // namespace lumeral::mining

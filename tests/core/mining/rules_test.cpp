@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "core/base/encoding.h"
+#include "core/base/message.h"
+#include "core/mining/frequency.h"
+#include "core/mining/results.h"
+#include "core/mining/rules.h"
+#include "core/records/records.h"
+#include "support/fixtures.h"
+
+namespace lumeral::mining {
+namespace {
+
+using records::WordRecord;
+using testing::cp1252;
+using testing::read_file;
+using testing::TempDir;
+
+const Regional& pt() {
+  static Regional r = Regional::for_locale("pt_BR");
+  return r;
+}
+
+// 20 documents: A in the first 6, B in documents 2 to 9, C nowhere.
+RulesInput twenty(const TempDir& dir, std::vector<records::PairRecord> pairs) {
+  records::write_all<records::ContextListRecord>(dir / "c.lct", {{"A", 0}, {"B", 0}, {"C", 0}});
+  std::vector<records::DocRecord> docs;
+  for (int i = 0; i < 20; ++i) {
+    std::string base = "n" + std::to_string(i) + ".";
+    records::write_all<WordRecord>(dir / (base + "mtz"),
+                                   {{"A", i < 6 ? 1.0 : 0.0}, {"B", i >= 2 && i < 10 ? 0.5 : 0.0}, {"C", 0}});
+    docs.push_back({Ansi((base + "txt").c_str()), 0});
+  }
+  records::write_all(dir / "d.ldc", docs);
+  records::write_all(dir / "temp.ass", pairs);
+  return {dir / "c.lct", dir / "d.ldc", dir / "temp.ass"};
+}
+
+TEST(Rules, ConfidenceSupportAndTheSentence) {
+  TempDir dir;
+  auto in = twenty(dir, {{"A", "B", 4}, {"B", "A", 8}, {"X", "A", 1}});
+  auto lines = calculate_rules(in, pt());
+  ASSERT_EQ(lines, (std::vector<Ansi>{"A => B /conf= 66,67% /sup= 20,00%(0004)",
+                                      "B => A /conf= 100,00% /sup= 40,00%(0008)"}));
+  auto r = parse_rule_line(lines[0]);
+  EXPECT_EQ(r.rule, Ansi("A => B"));
+  EXPECT_EQ(r.confidence, Ansi("66,67% "));
+  EXPECT_EQ(r.support, Ansi("20,00%(0004)"));
+  EXPECT_EQ(rule_sentence(r),
+            to_ansi("--66,67%  dos textos que falam em A também falam em B. Isto aconteceu em 0004 texto(s) (20,00% "
+                    "do total)"));
+  EXPECT_EQ(rule_sentences(lines)[1],
+            to_ansi("--100,00% dos textos que falam em B também falam em A. Isto aconteceu em 0008 texto(s) (40,00% "
+                    "do total)"));
+}
+
+TEST(Rules, MatricesAreFoundByTheClassificationNamingRule) {
+  TempDir dir;
+  auto in = twenty(dir, {{"A", "B", 4}});
+  // The project folder is used only while a wizard project is open.
+  in.project_folder = dir / "outro";
+  in.wizard_open = true;
+  try {
+    calculate_rules(in, pt());
+    ADD_FAILURE();
+  } catch (const Stop& e) {
+    EXPECT_EQ(e.text(), "Fazer classificação antes !");
+  }
+  in.wizard_open = false;
+  EXPECT_EQ(calculate_rules(in, pt()).size(), 1u);
+  in.pair_store.clear();
+  EXPECT_THROW(calculate_rules(in, pt()), Stop);
+}
+
+TEST(Rules, ThresholdsAndOrders) {
+  std::vector<Ansi> lines = {"a => b /conf= 50,00% /sup= 10,00%(0001)", "c => d /conf= 75,00% /sup= 10,00%(0002)",
+                             "e => f /conf= 50,00% /sup= 30,00%(0003)", "B => a /conf= 100,00% /sup= 5,00%(0002)"};
+  EXPECT_EQ(select_rules(lines, Ansi("60"), ThresholdKind::Confidence, pt()),
+            (std::vector<Ansi>{lines[1], lines[3]}));
+  EXPECT_EQ(select_rules(lines, Ansi("2"), ThresholdKind::Support, pt()),
+            (std::vector<Ansi>{lines[1], lines[2], lines[3]}));
+  EXPECT_EQ(select_rules(lines, Ansi(""), ThresholdKind::Support, pt()), lines);
+  auto sorted = lines;
+  sort_rules_by_confidence(sorted, pt());
+  EXPECT_EQ(sorted, (std::vector<Ansi>{lines[3], lines[1], lines[0], lines[2]}));
+  sort_rules_by_confidence(sorted, pt());
+  EXPECT_EQ(sorted, (std::vector<Ansi>{lines[3], lines[1], lines[0], lines[2]}));
+  sort_rules_alphabetically(sorted, pt());
+  EXPECT_EQ(sorted, (std::vector<Ansi>{lines[0], lines[3], lines[1], lines[2]}));
+
+  TempDir dir;
+  auto in = twenty(dir, {{"A", "B", 4}, {"B", "A", 8}});
+  try {
+    filter_rules(in, Ansi("0"), ThresholdKind::Confidence, pt());
+    ADD_FAILURE();
+  } catch (const Stop& e) {
+    EXPECT_EQ(e.text(), "Informe limiar para filtrar");
+  }
+  EXPECT_EQ(filter_rules(in, Ansi("5"), ThresholdKind::Support, pt()).size(), 1u);
+}
+
+TEST(Results, FileLinesAndTable) {
+  std::vector<FrequencyRow> rows = {{Ansi("economia"), Ansi("3"), Ansi("37,5")}};
+  auto table = association_table({"clima => agua /conf= 100,00% /sup= 100,00%(0008)",
+                                  "agua => clima /conf= 66,67% /sup= 20,00%(0004)"},
+                                 pt());
+  ASSERT_EQ(table.size(), 2u);
+  EXPECT_EQ(table[0].rule, Ansi("agua => clima"));
+  EXPECT_EQ(results_file_lines(rows, table),
+            (std::vector<Ansi>{to_ansi("#Conceito;Frequencia Absoluta;Frequencia Relativa(em %)/"),
+                               Ansi("economia;3;37,5/"),
+                               to_ansi("##conceito_1;conceito_2;confiança;suporte_abs;suporte_%/"),
+                               Ansi("agua;clima;66,67;20,00;0004/"), Ansi("clima;agua;100,00;100,00;0008/")}));
+  EXPECT_EQ(results_file_lines({}, {}).size(), 2u);
+  TempDir dir;
+  auto p = write_results_file(dir.path(), rows, {});
+  EXPECT_EQ(read_file(p), cp1252("#Conceito;Frequencia Absoluta;Frequencia Relativa(em %)/\r\neconomia;3;37,5/\r\n"
+                                 "##conceito_1;conceito_2;confiança;suporte_abs;suporte_%/\r\n"));
+}
+
+TEST(Frequency, RowsFromTheCentroidAndThePercentages) {
+  auto rows = frequency_rows({"meio-ambiente | 3", "Economia | 8", "agua | 1"},
+                             {"meio-ambiente - 37,5%", "Economia - 100,0%", "agua - 12,5%"});
+  EXPECT_EQ(rows, (std::vector<FrequencyRow>{{Ansi("agua"), Ansi("1"), Ansi("12,5")},
+                                             {Ansi("Economia"), Ansi("8"), Ansi("100,0")},
+                                             {Ansi("meio-ambiente"), Ansi("3"), Ansi("37,5")}}));
+  sort_frequency_rows(rows, 1, pt());
+  EXPECT_EQ(rows[0].concept_name, Ansi("Economia"));
+  EXPECT_EQ(rows[2].concept_name, Ansi("agua"));
+  sort_frequency_rows(rows, 0, pt());
+  EXPECT_EQ(rows[0].concept_name, Ansi("agua"));
+}
+
+TEST(Results, ReportStructureRtfAndText) {
+  Report r = build_report({{Ansi("economia"), Ansi("3"), Ansi("37,5")}}, {to_ansi("--100,00% dos textos {x}")});
+  auto text = report_text(r);
+  std::vector<Ansi> expect = {Ansi(""), Ansi(""), Ansi("Wizard - Lumeral - Corvana Mining"), Ansi(""),
+                              to_ansi("Relatório de Mineração dos textos"), Ansi(""), Ansi(""),
+                              to_ansi("Freqüência de Conceitos"), Ansi(""), Ansi("Conceito: economia"),
+                              to_ansi("Freqüencia Absoluta: 3"), to_ansi("Freqüencia Relativa(em %): 37,5"), Ansi(""),
+                              Ansi(""), to_ansi("Associações entre Conceitos"), Ansi("  ") + Ansi(67, '_'),
+                              to_ansi("--100,00% dos textos {x}")};
+  EXPECT_EQ(text, expect);
+  EXPECT_EQ(r.paragraphs[2].style, ReportParagraph::Style::Title);
+  EXPECT_EQ(r.paragraphs[4].style, ReportParagraph::Style::Heading);
+  EXPECT_EQ(r.paragraphs.back().style, ReportParagraph::Style::Bullet);
+  std::string rtf = report_rtf(r);
+  EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
+  EXPECT_NE(rtf.find("\\pard\\b Wizard - Lumeral - Corvana Mining\\b0\\par"), std::string::npos);
+  EXPECT_NE(rtf.find("\\pard\\qc\\fi200 Relat\\'f3rio de Minera\\'e7\\'e3o dos textos\\par"), std::string::npos);
+  EXPECT_NE(rtf.find("dos textos \\{x\\}\\par"), std::string::npos);
+  for (char c : rtf) EXPECT_LT(static_cast<unsigned char>(c), 0x80);
+}
+
+}  // namespace
+}  // namespace lumeral::mining
