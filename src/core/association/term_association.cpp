@@ -11,6 +11,7 @@
 #include "core/base/message.h"
 #include "core/base/parallel.h"
 #include "core/base/text.h"
+#include "core/classification/matrix.h"
 #include "core/preparation/stopword_search.h"
 #include "core/records/weighted.h"
 
@@ -141,7 +142,8 @@ AssociationResult calculate_associations(const AssociationInput& input, const Re
   std::vector<fs::path> paths(documents.size());
   std::vector<char> present(documents.size());
   parallel_for(documents.size(), [&](std::size_t i) {
-    paths[i] = lookup(folder, companion_name(documents[i], ext));
+    paths[i] = input.method == AssociationMethod::Contexts ? classification::matrix_path(folder, documents[i])
+                                                           : lookup(folder, companion_name(documents[i], ext));
     std::error_code ec;
     present[i] = fs::is_regular_file(paths[i], ec);
   });

@@ -9,6 +9,7 @@
 #include "core/base/message.h"
 #include "core/base/parallel.h"
 #include "core/base/text.h"
+#include "core/classification/matrix.h"
 #include "core/records/records.h"
 #include "core/records/weighted.h"
 
@@ -47,7 +48,7 @@ std::vector<Ansi> calculate_rules(const RulesInput& input, const Regional& regio
   ordered_pipeline(
       n_docs,
       [&](std::size_t i) -> std::vector<Ansi> {
-        fs::path m = lookup(folder, companion_name(documents[i], "mtz"_a));
+        fs::path m = classification::matrix_path(folder, documents[i]);
         std::error_code ec;
         if (!fs::is_regular_file(m, ec)) throw Stop("Fazer classificação antes !");
         std::vector<Ansi> names;
