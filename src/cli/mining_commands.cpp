@@ -2,6 +2,7 @@
 // mining wizard's whole road on a saved project).
 #include "cli/command.h"
 #include "core/base/files.h"
+#include "core/mining/mine.h"
 #include "core/mining/rules.h"
 
 namespace lumeral::cli {
@@ -42,6 +43,25 @@ Registrar rules_cmd(320, [](CLI::App& app) -> Handler {
     if (*order == "alphabetical") sort_rules_alphabetically(lines, env.regional());
     if (*sentences) lines = rule_sentences(lines);
     for (const auto& l : lines) env.line(l);
+  };
+});
+
+Registrar mine_cmd(330, [](CLI::App& app) -> Handler {
+  auto* sub = app.add_subcommand(
+      "mine",
+      "Mineração de um projeto salvo: classificação, freqüência de conceitos, associações; grava "
+      "resultados_n4.wiz, resultados.wiz e o relatório (relatorio.rtf, relatorio.txt)");
+  auto project = std::make_shared<std::string>();
+  sub->add_option("PROJECT", *project, "Arquivo de projeto (título + .ini)")->required();
+  return [=](Env& env) {
+    auto out = mine_project(arg_path(*project), env.regional(), env.progress());
+    for (const auto& note : out.notes) env.message(note);
+    env.line_utf8("Freqüência de Conceitos");
+    env.line_utf8("Conceito\tFrequencia Absoluta\tFrequencia Relativa(em %)");
+    for (const auto& r : out.rows) env.line(r.concept_name + Ansi("\t") + r.absolute + Ansi("\t") + r.relative);
+    env.line_utf8("");
+    env.line_utf8("Associações entre Conceitos (Total de Regras: " + std::to_string(out.rule_lines.size()) + ")");
+    for (const auto& l : out.association_text) env.line(l);
   };
 });
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/base/encoding.h"
 #include "core/records/records.h"
 #include "support/fixtures.h"
 
@@ -41,6 +42,71 @@ TEST(CliMining, RulesFromThePairsTheContextMethodCounted) {
   r = run_cli({"rules", "--contexts", "c.lct", "--docs", "d.ldc", "--pairs", "temp.ass"}, dir.path());
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_EQ(r.err, "Fazer classificação antes !\n");
+}
+
+}  // namespace
+}  // namespace lumeral::testing
+
+namespace lumeral::testing {
+namespace {
+
+// A project of three texts and two concepts, saved in a folder that no
+// longer exists (as if moved).
+void small_project(const TempDir& dir, const std::string& kind) {
+  write_file(dir / "p" / "a.txt", "A bola e o gol do time.");
+  write_file(dir / "p" / "b.txt", "A bola subiu com os juros.");
+  write_file(dir / "p" / "c.txt", "Os juros do banco.");
+  ASSERT_EQ(run_cli({"prepare", (dir / "p").string(), "--title", "proj"}, dir.path()).exit_code, 0);
+  records::write_all<records::ContextListRecord>(dir / "p" / "proj.lct", {{"esporte", 0}, {"economia", 0}});
+  records::write_all<records::ContextRecord>(dir / "p" / "esporte.ctt", {{"bola", 1}, {"gol", 1}});
+  records::write_all<records::ContextRecord>(dir / "p" / "economia.ctt", {{"juros", 1}, {"banco", 1}});
+  write_file(dir / "p" / "proj.ini",
+             cp1252("[NOME]\r\nnome=proj\r\n[CLIENTE]\r\ncliente=\r\n[RESPONSAVEL]\r\nresp=\r\n[DIR_PROJETO]\r\n"
+                    "dir_proj=/nao/existe/proj\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[SEPARADOR]\r\nseparador=\r\n"
+                    "[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n[ONTOLOGIA]\r\nontologia=" +
+                    kind + "\r\n[LCT]\r\nlct=/nao/existe/proj/proj.lct\r\n[N]\r\nn=4\r\n"));
+}
+
+TEST(CliMine, WholeRoadOnAMovedProject) {
+  TempDir dir;
+  small_project(dir, "Probabilístico");
+  auto r = run_cli({"mine", "p/proj.ini"}, dir.path());
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "Freqüência de Conceitos\nConceito\tFrequencia Absoluta\tFrequencia Relativa(em %)\n"
+            "economia\t2\t66,7\nesporte\t2\t66,7\n\nAssociações entre Conceitos (Total de Regras: 1)\n"
+            "--50,00%  dos textos que falam em economia também falam em esporte. Isto aconteceu em 0001 texto(s) "
+            "(33,33% do total)\n");
+  EXPECT_EQ(r.err,
+            "A pasta do projeto \"/nao/existe/proj\" não existe; usando a pasta do arquivo de projeto \"p\".\n"
+            "A lista de contextos \"/nao/existe/proj/proj.lct\" não existe; usando \"p/proj.lct\".\n");
+  EXPECT_EQ(read_file(dir / "p" / "resultados_n4.wiz"),
+            cp1252("economia;2;66,7/\r\nesporte;2;66,7/\r\n--50,00%  dos textos que falam em economia também falam "
+                   "em esporte. Isto aconteceu em 0001 texto(s) (33,33% do total)\r\n"));
+  EXPECT_EQ(read_file(dir / "p" / "resultados.wiz"),
+            cp1252("#Conceito;Frequencia Absoluta;Frequencia Relativa(em %)/\r\neconomia;2;66,7/\r\nesporte;2;66,7/\r\n"
+                   "##conceito_1;conceito_2;confiança;suporte_abs;suporte_%/\r\neconomia;esporte;50,00;33,33;0001/\r\n"));
+  std::string text = read_file(dir / "p" / "relatorio.txt");
+  EXPECT_NE(text.find(cp1252("Freqüencia Relativa(em %): 66,7\r\n")), std::string::npos);
+  EXPECT_EQ(read_file(dir / "p" / "relatorio.rtf").rfind("{\\rtf1", 0), 0u);
+  // The project file itself is left as it was.
+  EXPECT_NE(read_file(dir / "p" / "proj.ini").find("dir_proj=/nao/existe/proj"), std::string::npos);
+}
+
+TEST(CliMine, DeterministicKindAndMissingInputs) {
+  TempDir dir;
+  small_project(dir, "Determinístico");
+  auto r = run_cli({"mine", "p/proj.ini"}, dir.path());
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  // Rules of the contexts match sentences: the same subjects here.
+  EXPECT_NE(r.out.find("economia\t2\t66,7\n"), std::string::npos);
+  fs::remove(dir / "p" / "proj.ldc");
+  r = run_cli({"mine", "p/proj.ini"}, dir.path());
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_NE(r.err.find("O Wizard encontrou um problema:\nLista de documentos não existe\n"), std::string::npos);
+  fs::remove(dir / "p" / "proj.lct");
+  r = run_cli({"mine", "p/proj.ini"}, dir.path());
+  EXPECT_NE(r.err.find("Lista de contextos não existe"), std::string::npos);
 }
 
 }  // namespace

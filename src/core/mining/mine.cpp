@@ -1,0 +1,129 @@
+#include "core/mining/mine.h"
+
+#include "core/association/term_association.h"
+#include "core/base/encoding.h"
+#include "core/base/files.h"
+#include "core/base/message.h"
+#include "core/classification/matrix.h"
+#include "core/mining/frequency.h"
+#include "core/mining/results.h"
+#include "core/shell/project_file.h"
+
+namespace lumeral::mining {
+
+namespace fs = std::filesystem;
+
+const char* report_rtf_name() { return "relatorio.rtf"; }
+const char* report_text_name() { return "relatorio.txt"; }
+
+namespace {
+
+bool is_file(const fs::path& p) {
+  std::error_code ec;
+  return fs::is_regular_file(p, ec);
+}
+
+bool is_folder(const fs::path& p) {
+  std::error_code ec;
+  return !p.empty() && fs::is_directory(p, ec);
+}
+
+// A stage of the road: its status text goes to the progress display.
+class Stage {
+ public:
+  explicit Stage(Progress& progress) : progress_(progress) {}
+  void start(const std::string& text) { progress_.status(text); }
+
+ private:
+  Progress& progress_;
+};
+
+}  // namespace
+
+MineOutcome mine_project(const fs::path& project_file, const Regional& regional, Progress& progress) {
+  MineOutcome out;
+  shell::ProjectSettings s = shell::read_project_file(project_file);
+  if (s.title.empty()) throw Stop("O Campo Título está em branco e é um campo Obrigatório!");
+
+  // The project folder: as saved, or the project file's own folder.
+  fs::path own = project_file.parent_path();
+  if (own.empty()) own = ".";
+  fs::path folder = to_path(s.project_folder);
+  if (!is_folder(folder)) {
+    out.notes.push_back("A pasta do projeto \"" + to_utf8(s.project_folder) +
+                        "\" não existe; usando a pasta do arquivo de projeto \"" + display_path(own) + "\".");
+    folder = own;
+  }
+  out.project_folder = folder;
+
+  if (s.ontology_kind.empty()) {
+    throw Stop("O projeto ainda não tem ontologia (Probabilístico ou Determinístico): escolha a ontologia no "
+               "assistente antes da mineração.");
+  }
+
+  // The context list L: the saved one, else the one of that name (or the
+  // title's) in the project folder.
+  const fs::path own_list = folder / to_path(s.title + Ansi(".lct"));
+  fs::path list = s.context_list.empty() ? own_list : to_path(s.context_list);
+  if (!is_file(list)) {
+    fs::path moved = s.context_list.empty() ? fs::path() : folder / list.filename();
+    fs::path found = is_file(moved) ? moved : is_file(own_list) ? own_list : fs::path();
+    if (found.empty()) throw Stop("O Wizard encontrou um problema:\nLista de contextos não existe");
+    if (!s.context_list.empty()) {
+      out.notes.push_back("A lista de contextos \"" + to_utf8(s.context_list) + "\" não existe; usando \"" +
+                          display_path(found) + "\".");
+    }
+    list = found;
+  }
+  out.context_list = list;
+  const fs::path docs = folder / to_path(s.title + Ansi(".ldc"));
+  if (!is_file(docs)) throw Stop("O Wizard encontrou um problema:\nLista de documentos não existe");
+
+  Stage stage(progress);
+  // 1. Classification by the method of the ontology kind.
+  stage.start("Classificando os documentos");
+  classification::ClassifyRun run;
+  run.doc_list = docs;
+  run.context_list = list;
+  run.method = s.ontology_kind == shell::kind_probabilistic() ? classification::Method::Probabilistic
+                                                              : classification::Method::Deterministic;
+  run.wizard_visible = true;
+  run.project_folder = folder;
+  classification::classify(run, progress);
+
+  // 2. Concept frequencies.
+  stage.start("Calculando a freqüência dos conceitos");
+  out.rows = frequency_run(folder, s.title, regional, progress);
+
+  // 3. Associations between concepts: the pairs, then the rules.
+  stage.start("Calculando as associações entre conceitos");
+  association::AssociationInput pairs;
+  pairs.document_list = docs;
+  pairs.method = association::AssociationMethod::Contexts;
+  pairs.wizard_visible = true;
+  pairs.project_folder = folder;
+  auto counted = association::calculate_associations(pairs, regional, progress);
+  RulesInput rules;
+  rules.context_list = list;
+  rules.document_list = docs;
+  rules.pair_store = counted.pair_store;
+  rules.wizard_open = true;
+  rules.project_folder = folder;
+  out.rule_lines = calculate_rules(rules, regional, progress);
+  out.table = association_table(out.rule_lines, regional);
+  out.association_text = rule_sentences(out.rule_lines);
+
+  // 4. Status file, results file and report.
+  stage.start("Salvando Projeto");
+  out.status_file = folder / shell::status_file_name();
+  shell::write_status_file(out.status_file, {out.rows, out.association_text}, progress);
+  out.results_file = write_results_file(folder, out.rows, out.table, progress);
+  Report report = build_report(out.rows, out.association_text);
+  out.report_rtf = folder / report_rtf_name();
+  write_bytes_atomic(out.report_rtf, report_rtf(report));
+  out.report_text = folder / report_text_name();
+  write_text_file(out.report_text, report_text(report));
+  return out;
+}
+
+}  // namespace lumeral::mining

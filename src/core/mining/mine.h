@@ -1,0 +1,50 @@
+// The mining wizard's whole road on a saved project, without windows:
+// classification by the method of the project's ontology kind, the concept
+// frequencies (contextual centroid and its percentages), the associations
+// between concepts (term association "Por contextos" and the rules with
+// confidence and support), then the status file "resultados_n4.wiz", the
+// results file "resultados.wiz" and the report ("relatorio.rtf",
+// "relatorio.txt"), all in the project folder.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/base/ansi.h"
+#include "core/base/progress.h"
+#include "core/base/regional.h"
+#include "core/mining/rules.h"
+#include "core/shell/status_file.h"
+
+namespace lumeral::mining {
+
+struct MineOutcome {
+  std::vector<shell::FrequencyRow> rows;  // the frequency table, in table order
+  std::vector<Ansi> rule_lines;           // the data-mining window's result lines
+  std::vector<ParsedRule> table;          // the association table
+  std::vector<Ansi> association_text;     // the sentences of the mining panel
+  std::filesystem::path project_folder;   // the folder the road worked in
+  std::filesystem::path context_list;
+  std::filesystem::path status_file, results_file, report_rtf, report_text;
+  // Notes for the user: where the road had to look elsewhere than the
+  // project file says (a project moved or checked out in another place).
+  std::vector<std::string> notes;
+};
+
+// Runs the road on the project file `project_file`. When the saved project
+// folder does not exist, the folder of the project file is used; when the
+// saved context list does not exist, the list of that name (or the title's
+// ".lct") in the project folder; each such choice adds a note. Stops with
+// the wizard's messages: a project without ontology kind, "O Wizard
+// encontrou um problema:" + line break + "Lista de contextos não existe" or
+// "Lista de documentos não existe", and whatever the driven analyses stop
+// with ("Fazer classificação antes !", ...).
+MineOutcome mine_project(const std::filesystem::path& project_file, const Regional& regional,
+                         Progress& progress = Progress::none());
+
+// The names of the two report files.
+const char* report_rtf_name();
+const char* report_text_name();
+
+}  // namespace lumeral::mining
