@@ -37,6 +37,29 @@ std::string read_bytes(const fs::path& p) {
   return data;
 }
 
+void read_bytes_into(const fs::path& p, std::string& buffer) {
+  buffer.clear();
+  int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw Stop("Não foi possível abrir o arquivo \"" + display_path(p) + "\": " + std::strerror(errno));
+  struct stat st {};
+  std::size_t size = ::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+  bool ok = true;
+  // The size is a hint: read until the end whatever it says.
+  std::size_t have = 0;
+  buffer.resize(size + 1);
+  while (true) {
+    if (have == buffer.size()) buffer.resize(buffer.size() * 2 + 4096);
+    ssize_t n = ::read(fd, buffer.data() + have, buffer.size() - have);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ok = false;
+    if (n <= 0) break;
+    have += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  buffer.resize(have);
+  if (!ok) throw Stop("Erro ao ler o arquivo \"" + display_path(p) + "\".");
+}
+
 Ansi read_document(const fs::path& p) { return decode_document(read_bytes(p)); }
 
 std::vector<Ansi> read_document_lines(const fs::path& p) { return split_lines(read_document(p)); }

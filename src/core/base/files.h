@@ -23,6 +23,9 @@ std::string display_path(const fs::path& p);  // UTF-8, for messages
 
 // Whole file as bytes. Throws Stop naming the file and the reason.
 std::string read_bytes(const fs::path& p);
+// The same into a buffer the caller reuses from file to file (loops over
+// many small documents).
+void read_bytes_into(const fs::path& p, std::string& buffer);
 
 // A document or any text a user gives us: valid UTF-8 with non-ASCII
 // characters is transcoded (byte-order mark dropped), anything else is taken

@@ -1,6 +1,7 @@
 #include "core/preparation/stopword_search.h"
 
 #include "core/base/text.h"
+#include "core/preparation/tokenizer.h"
 
 namespace lumeral::preparation {
 
@@ -9,9 +10,17 @@ StopwordSearch::StopwordSearch(const std::vector<Ansi>& entries, const Regional&
   for (const auto& e : entries) entries_.push_back(trim(e));
   keys_.reserve(entries_.size());
   for (const auto& e : entries_) keys_.push_back(regional.collation_key(e));
+  std::size_t slots = 16;
+  while (slots < entries_.size() * 4) slots *= 2;
+  table_.assign(slots, 0);
   for (const auto& e : entries_) {
-    if (!answers_.count(e)) answers_.emplace(e, search(e, regional));
     if (!e.empty() && e.size() < 16) shapes_[e.size() * 256 + static_cast<unsigned char>(e[0])] = true;
+    std::size_t i = token_hash(bytes_of(e)) & (slots - 1);
+    while (table_[i] != 0 && distinct_[table_[i] - 1] != e) i = (i + 1) & (slots - 1);
+    if (table_[i] != 0) continue;  // a repeated entry
+    distinct_.push_back(e);
+    answers_.push_back(search(e, regional));
+    table_[i] = static_cast<std::uint32_t>(distinct_.size());
   }
 }
 
@@ -38,8 +47,12 @@ bool StopwordSearch::search(AnsiView token, const Regional& regional) const {
 bool StopwordSearch::contains(AnsiView token) const {
   if (!token.empty() && token.size() < 16 && !shapes_[token.size() * 256 + static_cast<unsigned char>(token[0])])
     return false;
-  auto it = answers_.find(token);
-  return it != answers_.end() && it->second;
+  const std::size_t mask = table_.size() - 1;
+  for (std::size_t i = token_hash(bytes_of(token)) & mask;; i = (i + 1) & mask) {
+    std::uint32_t slot = table_[i];
+    if (slot == 0) return false;
+    if (distinct_[slot - 1] == token) return answers_[slot - 1];
+  }
 }
 
 }  // namespace lumeral::preparation

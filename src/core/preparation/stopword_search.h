@@ -10,8 +10,8 @@
 // construction, so safe to share between threads.
 #pragma once
 
+#include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "core/base/ansi.h"
@@ -27,14 +27,14 @@ class StopwordSearch {
   std::size_t size() const { return entries_.size(); }
 
  private:
-  struct ViewHash {
-    using is_transparent = void;
-    std::size_t operator()(AnsiView s) const noexcept { return std::hash<AnsiView>{}(s); }
-  };
   bool search(AnsiView token, const Regional& regional) const;
   std::vector<Ansi> entries_;
   std::vector<std::string> keys_;  // collation keys of the entries
-  std::unordered_map<Ansi, bool, ViewHash, std::equal_to<>> answers_;  // per distinct entry
+  // The answer for each distinct entry, in an open-addressing table keyed
+  // by the tokenizer's hash (token_hash): 0 = empty, else index + 1.
+  std::vector<Ansi> distinct_;
+  std::vector<bool> answers_;
+  std::vector<std::uint32_t> table_;
   // Quick refusal: whether any entry has this length (up to 15) and first
   // byte; most tokens of a text are refused here without hashing.
   std::vector<bool> shapes_ = std::vector<bool>(16 * 256, false);

@@ -10,6 +10,8 @@
 // changing A to Z only, so "ÉPOCA" gives "Época".
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -17,7 +19,71 @@
 
 namespace lumeral::preparation {
 
+namespace detail {
+// 0: separator, 1: word character, 2: number punctuation.
+constexpr std::array<unsigned char, 256> make_classes() {
+  std::array<unsigned char, 256> t{};
+  for (int c = '0'; c <= '9'; ++c) t[c] = 1;
+  for (int c = 'A'; c <= 'Z'; ++c) t[c] = 1;
+  for (int c = 'a'; c <= 'z'; ++c) t[c] = 1;
+  // À É à á â ã ç é ê í ó ô õ ú ü in Windows-1252.
+  for (int c : {0xC0, 0xC9, 0xE0, 0xE1, 0xE2, 0xE3, 0xE7, 0xE9, 0xEA, 0xED, 0xF3, 0xF4, 0xF5, 0xFA, 0xFC}) t[c] = 1;
+  t[','] = t['.'] = t['/'] = 2;
+  return t;
+}
+inline constexpr auto kClasses = make_classes();
+inline bool is_digit(unsigned char c) { return c >= '0' && c <= '9'; }
+}  // namespace detail
+
 bool is_word_char(unsigned char c);
+
+// FNV-1a hash of a token, as for_each_token computes it.
+inline std::uint32_t token_hash(std::string_view token) {
+  std::uint32_t h = 2166136261u;
+  for (unsigned char c : token) h = (h ^ c) * 16777619u;
+  return h;
+}
+
+// One pass over a text (a line or a whole document, line breaks being
+// separators): lowers A to Z in place and calls each(token, token_hash)
+// for every token, in order, the view pointing into `data`. The same
+// tokens as tokenize(), without copying them.
+template <class Each>
+void for_each_token(char* data, std::size_t size, Each&& each) {
+  // The punctuation rule reads the left neighbour "as it stands after the
+  // changes made so far"; a change only ever blanks a byte and kept
+  // punctuation is not a digit, so that neighbour is a digit exactly when
+  // the original byte was.
+  unsigned char prev = ' ';
+  std::size_t start = 0;
+  bool in_token = false;
+  std::uint32_t h = 0;
+  for (std::size_t i = 0; i < size; ++i) {
+    unsigned char c = static_cast<unsigned char>(data[i]);
+    unsigned char cls = detail::kClasses[c];
+    bool keep;
+    if (cls == 1) {
+      if (c >= 'A' && c <= 'Z') data[i] = static_cast<char>(c + ('a' - 'A'));
+      keep = true;
+    } else {
+      keep = cls == 2 && detail::is_digit(prev) && i + 1 < size &&
+             detail::is_digit(static_cast<unsigned char>(data[i + 1]));
+    }
+    if (keep) {
+      if (!in_token) {
+        in_token = true;
+        start = i;
+        h = 2166136261u;
+      }
+      h = (h ^ static_cast<unsigned char>(data[i])) * 16777619u;
+    } else if (in_token) {
+      in_token = false;
+      each(std::string_view(data + start, i - start), h);
+    }
+    prev = c;
+  }
+  if (in_token) each(std::string_view(data + start, size - start), h);
+}
 
 // Replaces, in place, every byte that is not part of a word by a blank and
 // lowers A to Z. Works on a line or on a whole text: line breaks are

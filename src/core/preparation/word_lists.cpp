@@ -39,9 +39,8 @@ class TokenCounter {
     else std::fill(slots_.begin(), slots_.end(), 0);
   }
 
-  void add(std::string_view w) {
+  void add(std::string_view w, std::uint32_t h) {
     if ((words_.size() + 1) * 2 > slots_.size()) grow();
-    std::uint32_t h = hash(w);
     std::size_t mask = slots_.size() - 1;
     for (std::size_t i = h & mask;; i = (i + 1) & mask) {
       std::uint32_t s = slots_[i];
@@ -63,11 +62,6 @@ class TokenCounter {
   const std::vector<std::uint32_t>& counts() const { return counts_; }
 
  private:
-  static std::uint32_t hash(std::string_view w) {
-    std::uint32_t h = 2166136261u;
-    for (unsigned char c : w) h = (h ^ c) * 16777619u;
-    return h;
-  }
   void grow() {
     std::vector<std::uint32_t> bigger(slots_.size() * 2, 0);
     std::size_t mask = bigger.size() - 1;
@@ -85,70 +79,83 @@ class TokenCounter {
   std::vector<std::uint32_t> hashes_;
 };
 
-// Counts the tokens of prepared bytes (see prepare_for_tokens).
-std::size_t count_tokens(std::string_view prepared, TokenCounter& counter) {
-  std::size_t tokens = 0, i = 0, n = prepared.size();
-  const char* d = prepared.data();
-  while (i < n) {
-    while (i < n && d[i] == ' ') ++i;
-    std::size_t start = i;
-    while (i < n && d[i] != ' ') ++i;
-    if (i > start) {
-      counter.add(std::string_view(d + start, i - start));
-      ++tokens;
-    }
-  }
+// Counts the tokens of a document's bytes (lowered in place).
+std::size_t count_tokens(std::string& bytes, TokenCounter& counter) {
+  std::size_t tokens = 0;
+  for_each_token(bytes.data(), bytes.size(), [&](std::string_view t, std::uint32_t h) {
+    counter.add(t, h);
+    ++tokens;
+  });
   return tokens;
 }
 
-// Stopwords dropped, entries cut to 15 and merged, weights count / total.
-std::vector<records::WordRecord> records_of(const TokenCounter& counter, const StopwordSearch& stop) {
-  const auto& words = counter.words();
-  const auto& counts = counter.counts();
+// The entries of a word list: stopwords dropped, words cut to 15 and
+// merged, in the order of first occurrence. Scratch space reused by a worker.
+struct Entries {
   std::vector<std::string_view> keys;
-  std::vector<std::uint64_t> totals;
-  bool long_words = false;
-  for (std::size_t k = 0; k < words.size(); ++k) {
-    if (stop.contains(AnsiView(words[k].data(), words[k].size()))) continue;
-    if (words[k].size() > 15) long_words = true;
-    keys.push_back(words[k].substr(0, 15));
-    totals.push_back(counts[k]);
+  std::vector<std::uint64_t> counts;
+  std::uint64_t total = 0;
+  std::unordered_map<std::string_view, std::size_t> merge;
+
+  void build(const TokenCounter& counter, const StopwordSearch& stop) {
+    keys.clear();
+    counts.clear();
+    total = 0;
+    const auto& words = counter.words();
+    const auto& n = counter.counts();
+    bool long_words = false;
+    for (std::size_t k = 0; k < words.size(); ++k) {
+      if (stop.contains(AnsiView(words[k].data(), words[k].size()))) continue;
+      if (words[k].size() > 15) long_words = true;
+      keys.push_back(words[k].substr(0, 15));
+      counts.push_back(n[k]);
+      total += n[k];
+    }
+    if (long_words) merge_cut_words();
   }
-  if (long_words) {  // two tokens may share their first 15 characters
-    std::unordered_map<std::string_view, std::size_t> first;
-    std::vector<std::string_view> merged_keys;
-    std::vector<std::uint64_t> merged;
+
+  // Two tokens may share their first 15 characters: one entry, at the
+  // place of the first.
+  void merge_cut_words() {
+    merge.clear();
+    std::size_t out = 0;
     for (std::size_t k = 0; k < keys.size(); ++k) {
-      auto [it, added] = first.emplace(keys[k], merged_keys.size());
+      auto [it, added] = merge.emplace(keys[k], out);
       if (added) {
-        merged_keys.push_back(keys[k]);
-        merged.push_back(totals[k]);
+        keys[out] = keys[k];
+        counts[out] = counts[k];
+        ++out;
       } else {
-        merged[it->second] += totals[k];
+        counts[it->second] += counts[k];
       }
     }
-    keys.swap(merged_keys);
-    totals.swap(merged);
+    keys.resize(out);
+    counts.resize(out);
   }
-  std::uint64_t total = 0;
-  for (auto t : totals) total += t;
-  std::vector<records::WordRecord> out;
-  out.reserve(keys.size());
-  for (std::size_t k = 0; k < keys.size(); ++k) {
-    out.push_back({from_bytes(keys[k]), static_cast<double>(totals[k]) / static_cast<double>(total)});
-  }
-  return out;
-}
 
-// Document bytes as stored text, in a buffer that may be changed in place.
-std::string document_bytes(const fs::path& doc) {
-  std::string bytes = read_bytes(doc);
+  double weight(std::size_t k) const { return static_cast<double>(counts[k]) / static_cast<double>(total); }
+
+  // The word list file's bytes (docs/formats.md, "Word list").
+  void encode(std::string& out) const {
+    constexpr std::size_t size = records::Layout<records::WordRecord>::size;
+    out.assign(keys.size() * size, '\0');
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+      char* rec = out.data() + k * size;
+      records::put_short_string(rec, 15, AnsiView(keys[k].data(), keys[k].size()));
+      records::put_double(rec + 16, weight(k));
+    }
+  }
+};
+
+// A document's bytes as stored text (the shared reader's rule: valid
+// UTF-8 with non-ASCII characters is transcoded), into a reused buffer.
+void read_document_into(const fs::path& doc, std::string& bytes) {
+  read_bytes_into(doc, bytes);
   bool bom = bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
   if (bom || is_utf8_with_non_ascii(bytes)) {
     Ansi text = decode_document(bytes);
     bytes.assign(text.data(), text.size());
   }
-  return bytes;
 }
 
 std::string text_of(std::string_view prefix, std::size_t k, std::size_t n) {
@@ -169,11 +176,15 @@ fs::path word_list_path(const fs::path& doc) {
 
 std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch& stopwords) {
   std::string bytes(bytes_of(text));
-  prepare_for_tokens(bytes.data(), bytes.size());
   TokenCounter counter;
   counter.reset();
   count_tokens(bytes, counter);
-  return records_of(counter, stopwords);
+  Entries entries;
+  entries.build(counter, stopwords);
+  std::vector<records::WordRecord> out;
+  for (std::size_t k = 0; k < entries.keys.size(); ++k)
+    out.push_back({from_bytes(entries.keys[k]), entries.weight(k)});
+  return out;
 }
 
 std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, const fs::path& stop_path,
@@ -204,20 +215,23 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
   // `progress` (windows are not thread-safe).
   auto work = [&](bool report) {
     TokenCounter counter;
+    Entries entries;
+    std::string bytes, encoded;
     while (!failed.load(std::memory_order_relaxed)) {
       std::size_t i = next.fetch_add(1);
       if (i >= n) break;
       try {
         if (report && !wizard_visible) progress.status(text_of("Criando pals+freq de arquivo ", i + 1, n) + " - ");
-        std::string bytes = document_bytes(documents[i]);
-        prepare_for_tokens(bytes.data(), bytes.size());
+        read_document_into(documents[i], bytes);
         counter.reset();
         std::size_t tokens = count_tokens(bytes, counter);
         if (report && !wizard_visible) {
           progress.status(text_of("Criando pals+freq de arquivo ", i + 1, n) + "  palavra " + std::to_string(tokens));
           progress.status(text_of("Criando palavras+peso de arquivo ", i + 1, n));
         }
-        write_bytes_in_place(outputs[i], records::encode_all(records_of(counter, stopwords)));
+        entries.build(counter, stopwords);
+        entries.encode(encoded);
+        write_bytes_in_place(outputs[i], encoded);
       } catch (const std::exception& e) {
         std::lock_guard lock(error_mutex);
         if (i < error_index) {

@@ -75,6 +75,17 @@ TEST(Files, InPlaceWriterReplacesTheWholeContent) {
   EXPECT_THROW(write_bytes_in_place(dir / "falta" / "x.lpl", "n"), Stop);
 }
 
+TEST(Files, ReadIntoReusesTheBuffer) {
+  TempDir dir;
+  std::string buffer = "resto de um arquivo anterior, mais longo";
+  for (const std::string& content : {std::string("abc"), std::string(""), std::string(100000, 'x')}) {
+    write_file(dir / "a.txt", content);
+    read_bytes_into(dir / "a.txt", buffer);
+    EXPECT_EQ(buffer, content);
+  }
+  EXPECT_THROW(read_bytes_into(dir / "falta.txt", buffer), Stop);
+}
+
 TEST(Files, UnsafeNamesAreRefused) {
   TempDir dir;
   for (const char* bad : {"../x.txt", "/etc/passwd", "a/b.txt", "a\\b.txt", "..", "c:x.txt", ""}) {
