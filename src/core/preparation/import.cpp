@@ -125,7 +125,9 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
     }
   }
 
-  result.last = list_folder(input.folder, regional);
+  // Refresh the lists (a large folder takes a moment to list, so only when
+  // this run added or renamed files).
+  if (!result.converted.empty() || !result.pieces.empty()) result.last = list_folder(input.folder, regional);
   result.document_list = write_document_list(input.folder, input.title, result.last.texts);
 
   std::vector<fs::path> documents;
