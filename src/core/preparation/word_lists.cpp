@@ -35,7 +35,9 @@ class TokenCounter {
     words_.clear();
     counts_.clear();
     hashes_.clear();
-    if (slots_.empty()) slots_.assign(1024, 0);
+    // Back to the small table after a large document, so clearing stays
+    // cheap for the many small ones.
+    if (slots_.size() != kInitialSlots) slots_.assign(kInitialSlots, 0);
     else std::fill(slots_.begin(), slots_.end(), 0);
   }
 
@@ -62,6 +64,7 @@ class TokenCounter {
   const std::vector<std::uint32_t>& counts() const { return counts_; }
 
  private:
+  static constexpr std::size_t kInitialSlots = 1024;
   void grow() {
     std::vector<std::uint32_t> bigger(slots_.size() * 2, 0);
     std::size_t mask = bigger.size() - 1;
