@@ -93,6 +93,9 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
     return result;
   }
   if (!input.process) return result;
+  // The title names files of the project folder: a title that would reach
+  // outside it ("../x", "a/b") is refused before anything is written.
+  check_plain_name(input.title + Ansi(".ldc"));
 
   // HTML pages become arq-000001.txt, arq-000002.txt ... in list order.
   for (std::size_t i = 0; i < result.first.htmls.size(); ++i) {

@@ -122,6 +122,15 @@ TEST_F(ImportTest, SplitNeedsExactlyOneTextFileAndATakenBackupNameKeepsTheInput)
   EXPECT_EQ(doc_names(), (std::vector<Ansi>{Ansi("000001.txt"), Ansi("a.txt")}));
 }
 
+TEST_F(ImportTest, TitleThatLeavesTheFolderIsRefusedBeforeWriting) {
+  write_file(folder / "a.htm", "<p>x</p>");
+  ImportInput in = input();
+  in.title = Ansi("../fora");
+  EXPECT_THROW(run_import(in, pt()), Stop);
+  EXPECT_FALSE(fs::exists(folder / "arq-000001.txt"));
+  EXPECT_FALSE(fs::exists(dir / "fora.ldc"));
+}
+
 TEST_F(ImportTest, MissingStopwordListStopsAfterTheDocumentList) {
   write_file(folder / "a.txt", "casa");
   ImportInput in = input();
