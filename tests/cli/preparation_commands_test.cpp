@@ -79,6 +79,18 @@ TEST(CliPreparation, PrepareReportsAnEmptyFolderAndAMissingList) {
   EXPECT_EQ(lines_of(r.out), (Lines{"a.txt", "b.txt"}));
 }
 
+TEST(CliPreparation, StandardListIsFoundOutsideTheStartFolder) {
+  // Started in a folder without the standard lists, the command takes them
+  // from the data folder of the build tree (or the installed one).
+  const fs::path built = fs::path(LUMERAL_CLI_PATH).parent_path() / "data" / "stw-ingles.stw";
+  if (!fs::exists(built)) GTEST_SKIP() << "the standard lists are not built (target stopword_lists)";
+  TempDir dir;
+  write_file(dir / "proj/a.txt", "The cat and the dog");
+  auto r = run_cli({"prepare", "proj", "--title", "T", "--language", "en"}, dir.path());
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(run_cli({"dump", "proj/a.lpl"}, dir.path()).out, "cat\t0.5\ndog\t0.5\n");
+}
+
 TEST(CliPreparation, SplitAndHtmlTools) {
   TempDir dir;
   write_file(dir / "todos.txt", "XXX a XXX b\r\n");
