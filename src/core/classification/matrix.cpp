@@ -242,9 +242,7 @@ ClassifySummary Classifier::operator()() {
     parallel_for(start, failed, threads, [&](std::size_t i) {
       auto& o = outcomes[i - start];
       try {
-        records::Writer<WordRecord> out(o.matrix_file);
-        for (const auto& r : o.matrix) out.write(r);
-        out.close();
+        write_bytes_in_place(o.matrix_file, records::encode_all(o.matrix));
       } catch (const Stop& stop) {
         o.stop = stop;
       }
