@@ -7,13 +7,12 @@
 #include "core/classification/matrix.h"
 
 #include <algorithm>
-#include <atomic>
 #include <optional>
-#include <thread>
 #include <unordered_map>
 
 #include "core/base/encoding.h"
 #include "core/base/message.h"
+#include "core/base/parallel.h"
 #include "core/base/text.h"
 #include "core/classification/rules.h"
 #include "core/contexts/contexts.h"
@@ -181,19 +180,6 @@ void Classifier::report(std::size_t i) {
   }
 }
 
-// Runs `work(i)` for every i of [begin, end) on `threads` threads.
-template <class Work>
-void parallel_for(std::size_t begin, std::size_t end, unsigned threads, Work&& work) {
-  std::atomic<std::size_t> next{begin};
-  auto loop = [&] {
-    for (std::size_t i; (i = next.fetch_add(1)) < end;) work(i);
-  };
-  std::vector<std::thread> pool;
-  for (unsigned t = 1; t < threads && t < end - begin; ++t) pool.emplace_back(loop);
-  loop();
-  for (auto& th : pool) th.join();
-}
-
 ClassifySummary Classifier::operator()() {
   std::error_code ec;
   if (run_.context_list.empty() || !fs::is_regular_file(run_.context_list, ec))
@@ -203,8 +189,8 @@ ClassifySummary Classifier::operator()() {
   load_contexts();
 
   const std::size_t n = documents_.size();
-  unsigned threads = run_.threads ? run_.threads : std::max(1u, std::thread::hardware_concurrency());
-  std::vector<RuleSet::Scratch> scratch(threads);
+  const std::size_t threads = run_.threads ? run_.threads : worker_count();
+  std::vector<RuleSet::Scratch> scratch(threads);  // one per worker: never more workers than threads
   if (missing_context_) {
     // The run meets the missing context with its first document, once that
     // document's own files were found.
@@ -220,17 +206,10 @@ ClassifySummary Classifier::operator()() {
   for (std::size_t start = 0; start < n; start += kBatch) {
     const std::size_t end = std::min(n, start + kBatch);
     outcomes.assign(end - start, Outcome{});
-    std::atomic<unsigned> slot{0};
-    // Each thread takes a scratch of its own.
-    std::vector<std::thread> pool;
-    std::atomic<std::size_t> next{start};
-    auto loop = [&] {
-      RuleSet::Scratch& mine = scratch[slot.fetch_add(1)];
-      for (std::size_t i; (i = next.fetch_add(1)) < end;) outcomes[i - start] = classify_one(i, mine);
-    };
-    for (unsigned t = 1; t < threads && t < end - start; ++t) pool.emplace_back(loop);
-    loop();
-    for (auto& th : pool) th.join();
+    parallel_for_worker(
+        end - start,
+        [&](std::size_t worker, std::size_t k) { outcomes[k] = classify_one(start + k, scratch[worker]); }, {},
+        threads);
 
     std::size_t failed = end;
     for (std::size_t i = start; i < end; ++i)
@@ -239,14 +218,17 @@ ClassifySummary Classifier::operator()() {
         break;
       }
     // Matrices of the documents before a failure are written, in parallel.
-    parallel_for(start, failed, threads, [&](std::size_t i) {
-      auto& o = outcomes[i - start];
-      try {
-        write_bytes_in_place(o.matrix_file, records::encode_all(o.matrix));
-      } catch (const Stop& stop) {
-        o.stop = stop;
-      }
-    });
+    parallel_for(
+        failed - start,
+        [&](std::size_t k) {
+          auto& o = outcomes[k];
+          try {
+            write_bytes_in_place(o.matrix_file, records::encode_all(o.matrix));
+          } catch (const Stop& stop) {
+            o.stop = stop;
+          }
+        },
+        {}, threads);
     for (std::size_t i = start; i < end; ++i) {
       report(i);
       if (outcomes[i - start].stop) throw *outcomes[i - start].stop;
