@@ -8,6 +8,7 @@
 #include "core/base/message.h"
 #include "core/base/parallel.h"
 #include "core/base/text.h"
+#include "core/classification/matrix.h"
 #include "core/clustering/similarity.h"
 #include "core/records/records.h"
 
@@ -47,7 +48,8 @@ SimilarityMatrix create_matrix(const fs::path& folder, const std::vector<Ansi>& 
   const Ansi ext = method == Method::Words ? Ansi("lpl") : Ansi("mtz");
   std::vector<fs::path> paths(n);
   for (std::size_t i = 0; i < n; ++i) {
-    paths[i] = lookup(folder, companion_name(entries[i], ext));
+    paths[i] = method == Method::Words ? lookup(folder, companion_name(entries[i], ext))
+                                       : classification::matrix_path(folder, entries[i]);
     std::error_code ec;
     if (!fs::is_regular_file(paths[i], ec))
       throw Stop(method == Method::Words ? "Criar lista de palavras antes" : "Fazer classificação antes");

@@ -7,6 +7,7 @@
 #include "core/base/message.h"
 #include "core/base/parallel.h"
 #include "core/base/text.h"
+#include "core/classification/matrix.h"
 #include "core/clustering/clusters.h"
 #include "core/clustering/similarity.h"
 #include "core/records/records.h"
@@ -68,7 +69,7 @@ void retrieve_for_case(const std::vector<records::DocRecord>& docs, const fs::pa
         Outcome& o = outcomes[k];
         try {
           Ansi doc_base = companion_base(docs[k].name);
-          fs::path p = lookup(folder, doc_base + kind);
+          fs::path p = words ? lookup(folder, doc_base + kind) : classification::matrix_path(folder, docs[k].name);
           if (!is_file(p)) {
             o.missing = true;
             return;
