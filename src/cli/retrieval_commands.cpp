@@ -73,8 +73,14 @@ Registrar similar_cmd(71, [](CLI::App& app) -> Handler {
       throw;
     }
     std::vector<Ansi> lines = result.lines;
-    if (!threshold->empty())
-      lines = retrieval::select_by_threshold(lines, arg_text(*threshold), env.regional()).lines;
+    if (!threshold->empty()) {
+      try {
+        lines = retrieval::select_by_threshold(lines, arg_text(*threshold), env.regional()).lines;
+      } catch (const Stop&) {
+        for (const auto& l : lines) env.line(l);  // an unreadable threshold leaves the list unchanged
+        throw;
+      }
+    }
     for (const auto& l : lines) env.line(l);
   };
 });

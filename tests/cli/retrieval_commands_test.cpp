@@ -67,6 +67,11 @@ TEST(CliRetrieval, SimilarOneCaseAndCases) {
   auto thr = run_cli({"similar", "--docs", "ord.ldc", "--case", "caso2.txt", "--method", "word", "--threshold", "0,6"},
                      dir.path());
   EXPECT_EQ(thr.out, "zz. | 1,000000\n");
+  auto bad = run_cli({"similar", "--docs", "ord.ldc", "--case", "caso2.txt", "--method", "word", "--threshold", "x"},
+                     dir.path());
+  EXPECT_EQ(bad.exit_code, 1);
+  EXPECT_EQ(bad.out, ord.out);
+  EXPECT_FALSE(bad.err.empty());
 
   run_cli({"make", "testes.ldc"}, dir.path(), "caso.txt\ncaso2.txt\n");
   auto cases = run_cli({"similar", "--docs", "ord.ldc", "--cases", "testes.ldc", "--report", "rel.txt", "--method",
