@@ -16,6 +16,10 @@ namespace lumeral::contexts {
 
 namespace fs = std::filesystem;
 
+// What the manager shows when its save dialogs are cancelled.
+inline constexpr const char* kListNotSaved = "Não gravou lista de contextos";
+inline constexpr const char* kContextNotSaved = "Não gravou contexto";
+
 // A context of a list, read once for a run: its trimmed name and entries.
 struct Context {
   Ansi name;  // trimmed, as the list holds it
