@@ -19,6 +19,12 @@ Ansi threshold_text(const std::string& given, Env& env) {
   return given.empty() ? initial_threshold(env.regional()) : arg_text(given);
 }
 
+// Prints the lines of a run, then stops on its message if it had one.
+void show(Env& env, const Listing& listing) {
+  for (const auto& line : listing.lines) env.line(line);
+  if (listing.stop) throw Stop(listing.stop->text, listing.stop->kind);
+}
+
 Registrar classify_cmd(42, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand(
       "classify", "Classificação de documentos: grava a matriz (.mtz) de cada documento da lista");
@@ -60,17 +66,9 @@ Registrar context_docs_cmd(44, [](CLI::App& app) -> Handler {
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
   sub->add_option("--threshold", *threshold, "Limiar (padrão: 0,00001)");
   return [=](Env& env) {
-    for (const auto& line : context_docs(arg_path(*docs), arg_text(*name), threshold_text(*threshold, env),
-                                         env.regional()))
-      env.line(line);
+    show(env, context_docs(arg_path(*docs), arg_text(*name), threshold_text(*threshold, env), env.regional()));
   };
 });
-
-// Prints the lines of a run, then stops on its message if it had one.
-void show(Env& env, const Listing& listing) {
-  for (const auto& line : listing.lines) env.line(line);
-  if (listing.stop) throw Stop(listing.stop->text, listing.stop->kind);
-}
 
 Registrar highest_cmd(45, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand("classify-highest", "Classificação por maior peso (e \"Seleciona por categoria\")");

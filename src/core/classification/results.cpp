@@ -43,21 +43,28 @@ std::vector<Ansi> doc_contexts(const fs::path& folder, AnsiView name_field, Ansi
   return lines;
 }
 
-std::vector<Ansi> context_docs(const fs::path& doc_list, AnsiView name_field, AnsiView threshold_field,
-                               const Regional& regional) {
+Listing context_docs(const fs::path& doc_list, AnsiView name_field, AnsiView threshold_field,
+                     const Regional& regional) {
   if (trim_view(name_field).empty()) throw Stop("Você deve fornecer o nome de um contexto");
   const double threshold = regional.parse_threshold(threshold_field);
   const Ansi context = trim(lower_az(name_field));
   const fs::path folder = doc_list.parent_path();
-  std::vector<Ansi> lines;
+  Listing out;
   for (const auto& doc : records::read_all<records::DocRecord>(doc_list)) {
     AnsiView entry = trim_view(doc.name);
     Ansi shown(entry.substr(0, find_ci(entry, ".txt"_a)));
-    for (const auto& r : read_matrix(matrix_path(folder, entry)))
+    std::vector<records::WordRecord> matrix;
+    try {
+      matrix = read_matrix(matrix_path(folder, entry));
+    } catch (const Stop& stop) {
+      out.stop = Message{stop.text(), stop.kind()};
+      return out;
+    }
+    for (const auto& r : matrix)
       if (r.word == context && r.weight >= threshold)
-        lines.push_back(shown + Ansi(" | "_a) + regional.format(r.weight, "0.00000000000000"));
+        out.lines.push_back(shown + Ansi(" | "_a) + regional.format(r.weight, "0.00000000000000"));
   }
-  return lines;
+  return out;
 }
 
 namespace {

@@ -51,9 +51,10 @@ std::vector<Ansi> doc_contexts(const fs::path& folder, AnsiView name_field, Ansi
 // order, its records named as the context (the field lowered and trimmed)
 // whose degree reaches the threshold: the document's name up to its ".txt"
 // + " | " + degree as "0.00000000000000". Matrices are found by the
-// companion rule in the folder of the list. Empty name: "Você deve fornecer
-// o nome de um contexto".
-std::vector<Ansi> context_docs(const fs::path& doc_list, AnsiView name_field, AnsiView threshold_field,
+// companion rule in the folder of the list; a missing one stops with the
+// file error, keeping the lines listed before it. Empty name: "Você deve
+// fornecer o nome de um contexto".
+Listing context_docs(const fs::path& doc_list, AnsiView name_field, AnsiView threshold_field,
                                const Regional& regional);
 
 // "Mostra documentos da lista" / "Mostra contextos da lista": the names of

@@ -52,12 +52,17 @@ TEST(MatrixResults, ContextsOfADocument) {
 
 TEST(MatrixResults, DocumentsOfAContext) {
   Fixture f;
-  EXPECT_EQ(context_docs(f.dir / "docs.ldc", Ansi(" Esporte "), Ansi("0,5"), pt()),
+  EXPECT_EQ(context_docs(f.dir / "docs.ldc", Ansi(" Esporte "), Ansi("0,5"), pt()).lines,
             (std::vector<Ansi>{Ansi("noticia1 | 0,75000000000000"), Ansi("notas | 2,00000000000000")}));
-  EXPECT_EQ(context_docs(f.dir / "docs.ldc", Ansi("economia"), Ansi(""), pt()),
+  EXPECT_EQ(context_docs(f.dir / "docs.ldc", Ansi("economia"), Ansi(""), pt()).lines,
             (std::vector<Ansi>{Ansi("noticia1 | 0,00000000000000"), Ansi("notas | 0,50000000000000")}));
   EXPECT_EQ(stop_text([&] { context_docs(f.dir / "docs.ldc", Ansi(""), Ansi(""), pt()); }),
             "Você deve fornecer o nome de um contexto");
+  fs::remove(f.dir / "notasmtz");
+  auto partial = context_docs(f.dir / "docs.ldc", Ansi("esporte"), Ansi(""), pt());
+  EXPECT_EQ(partial.lines, (std::vector<Ansi>{Ansi("noticia1 | 0,75000000000000")}));
+  ASSERT_TRUE(partial.stop);
+  EXPECT_NE(partial.stop->text.find("notasmtz"), std::string::npos);
 }
 
 TEST(MatrixResults, ListsNamesAndCopy) {
