@@ -1,14 +1,195 @@
-// The main window of the mining wizard.
+// The main window `Mdi_Frm`: the entry menu, the mining wizard's panels and
+// step indicators, its button bar and status bar with the clock, and the
+// wizard state fields that other windows read. The project save and restore
+// routines live in unit_global.h; the ontology editor and the mining panel
+// are filled in by their own units (the places are marked below).
 #pragma once
 
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "gui/base/form.h"
+#include "gui/base/radio_group.h"
 
 namespace lumeral::gui {
 
-class TMdi_Frm : public QMainWindow {
+// A label that acts as a command when it is clickable (the step images and
+// captions of the wizard: hand cursor and a click when clickable, nothing
+// otherwise).
+class StepLabel : public QLabel {
   Q_OBJECT
  public:
-  explicit TMdi_Frm(QWidget* parent = nullptr);
+  using QLabel::QLabel;
+  void set_clickable(bool clickable);
+  bool clickable() const { return clickable_; }
+ signals:
+  void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  bool clickable_ = false;
 };
+
+class TMdi_Frm : public QMainWindow, public Form {
+  Q_OBJECT
+ public:
+  explicit TMdi_Frm(Windows& windows);
+
+  // ---- wizard state fields (strings other windows read through text())
+  QLabel* l_nivel;     // "0".."5": level reached
+  QLabel* l_salvo;     // "", "0", "1": saved on exit
+  QLabel* Label22;     // "" or "1": the ontology step was entered
+  QLabel* Label23;     // path of the chosen context list (.lct) or ""
+  QLabel* label_prob;  // "", "Probabilístico", "Determinístico": ontology kind
+  QLabel* Label3;      // project folder (shown in the folder group)
+  QLabel* Label17;     // start folder: the current folder when this window was created
+  QLabel* Label24;     // "0"/"1": the single input file was split since start
+  QLabel* Label8;      // stopword list handed back by the stopword manager
+
+  // ---- entry menu
+  QFrame* pnEntrada;
+  QLabel* lb_entrada;
+  RadioGroup* RadioGroup1;  // the three roads
+  QPushButton* bt_ok_entrada;
+
+  // ---- step indicators: image pairs and captions
+  StepLabel* botao_1_on;
+  StepLabel* botao_1_off;
+  StepLabel* botao_2_on;
+  StepLabel* botao_2_off;
+  StepLabel* botao_3_on;
+  StepLabel* botao_3_off;
+  StepLabel* botao_4_on;
+  StepLabel* botao_4_off;
+  StepLabel* lb_passo1;  // "Configurar Projeto"
+  StepLabel* lb_passo2;  // "Preparar Textos"
+  StepLabel* lb_passo3;  // "Ontologia"
+  StepLabel* lb_passo4;  // "Mineração de Textos"
+  QLabel* Animate1;      // the animation beside the indicators
+
+  // ---- welcome group
+  QGroupBox* GroupBox1;
+  RadioGroup* RadioGroup2;  // "Começar um Novo Projeto" / "Continuar um Projeto já existente"
+  QPushButton* bt_ok_bemvindo;
+
+  // ---- project panel: step 1 (project fields) and step 2 (preparation)
+  QFrame* Panel_comeco;
+  QWidget* pn_projeto;  // step-1 controls
+  QLabel* lb_configurar;
+  QLineEdit* Edit_titulo;
+  QLineEdit* Edit_cliente;
+  QLineEdit* Edit_resp;
+  QGroupBox* gb_pasta;  // "Os textos estão localizados na pasta:" holding Label3
+  QPushButton* bt_alterar;
+  QWidget* pn_preparacao;  // step-2 controls
+  QLabel* lb_preparacao;
+  RadioGroup* RadioGroup_textos;  // "Os Textos estão?"
+  QLineEdit* Edit_separador;
+  QLabel* lb_idioma;
+  QListWidget* ListBox_idioma;  // "Português", "Inglês", "Espanhol"
+  QPushButton* bt_stopwords;
+
+  // ---- ontology step (the editor itself belongs to the ontology unit)
+  QFrame* Panel_ontologia;
+  QFrame* Panel3;           // the ontology choice
+  RadioGroup* RadioGroup3;  // "Usar uma Ontologia existente" / "Criar..." / "Ver..."
+  QPushButton* bt_ok_ontologia;
+  QWidget* pn_novo_conceito;  // the editor's new-concept box
+  // ---- mining step (filled by the mining unit)
+  QFrame* P_Minera;
+  QLabel* lb_metodo;  // mining method caption
+  QTreeWidget* lv_frequencias;       // the frequency table: concept, absolute, relative
+  QPlainTextEdit* memo_associacoes;  // the association text
+
+  // ---- button bar
+  QFrame* Panel_Botoes;
+  QPushButton* bit_voltar;
+  QPushButton* bit_mutreta;  // the ontology step's own "Voltar"
+  QPushButton* bit_avancar;
+  QPushButton* bit_sair_salvar;
+  QPushButton* bit_sair_cancelar;
+  QPushButton* bit_inicio;
+
+  // ---- status bar: hint, weekday and date, time
+  QStatusBar* StatusBar2;
+  QLabel* panel_hint;
+  QLabel* panel_data;
+  QLabel* panel_hora;
+  QTimer* Timer1;
+
+  // Set by the stopword loader when the language's standard list is missing
+  // at the preparation step or beyond.
+  bool stopwords_faltando = false;
+  // The last folder chosen in the folder picker ("Alterar").
+  QString pasta_escolhida;
+  // Total rules read back from the status file.
+  int total_regras = 0;
+
+  // ---- handlers
+  void bt_ok_entradaClick();
+  void bt_ok_bemvindoClick();
+  void bit_avancarClick();
+  void bit_voltarClick();
+  void bit_sair_salvarClick();
+  void bit_sair_cancelarClick();
+  void bit_inicioClick();
+  void bt_alterarClick();
+  void bt_stopwordsClick();
+  void ListBox_idiomaClick();
+  void RadioGroup_textosClick();
+  void Edit_separadorClick();
+  void Timer1Timer();
+
+  // ---- the wizard's routines (shared by buttons, captions and the restore)
+  void passo1();      // "Configurar Projeto"
+  void volta_passo1();  // the project step shown again, fields kept
+  void passo2();      // "Preparar Textos"
+  void passo3();      // "Ontologia"
+  void mineracao();   // "Mineração de Textos" (mining unit)
+  void volta_inicio();
+  // Indicators: `current` is 1..4 (0: none current, all "off").
+  void indicadores(int current);
+  int passo_corrente() const;  // which step image is current (0 when none)
+
+  // The project's fields as the files name them.
+  QString titulo() const { return Edit_titulo->text(); }
+  QString pasta_projeto() const { return Label3->text(); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void build();
+  QWidget* build_entry();
+  QWidget* build_steps();
+  QWidget* build_welcome();
+  QWidget* build_project();
+  QWidget* build_ontology();
+  QWidget* build_buttons();
+  void build_status();
+  // Runs the text-listing window: it only lists the folder unless step 3 is
+  // current, when it processes it (import and word lists).
+  bool executa_textos();
+  // True when the project folder holds a "*.txt" file.
+  bool conta_textos() const;
+  bool closing_ = false;
+};
+
+// The default project folder: ~/lmr/projetos.
+QString default_project_folder();
 
 }  // namespace lumeral::gui

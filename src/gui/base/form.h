@@ -1,0 +1,76 @@
+// What every window of the desktop program shares: the registry it reaches
+// the other windows through, the platform services, the regional settings,
+// the conversions between stored text and Qt strings, and the one way a
+// command runs (a checked stop becomes a message box of its kind).
+//
+// A window is a Qt widget class that also derives from Form:
+//
+//   class Tform_stop : public QWidget, public Form {
+//    public:
+//     explicit Tform_stop(Windows& windows);
+//     QPushButton* Button1;                 // controls are public fields
+//     void Button1Click();                  // one handler per command
+//   };
+//   void Tform_stop::Button1Click() {
+//     command([&] { ...gather fields, call the core, show results... });
+//   }
+#pragma once
+
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/base/ansi.h"
+#include "core/base/message.h"
+#include "core/base/regional.h"
+
+class QWidget;
+
+namespace lumeral::gui {
+
+class Windows;
+class Platform;
+
+// ---- text at the edge between the core and Qt
+QString qs(AnsiView text);                // stored text (Windows-1252) to Qt
+QString qs(const std::string& utf8);      // a UTF-8 message to Qt
+QString qs(const char* utf8);
+Ansi ansi(const QString& text);           // Qt to stored text ("?" where the code page lacks a character)
+std::filesystem::path path_of(const QString& path);
+QString qpath(const std::filesystem::path& path);
+
+class Form {
+ public:
+  explicit Form(Windows& windows) : windows_(windows) {}
+  virtual ~Form() = default;
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  Windows& windows() const { return windows_; }
+  Platform& platform() const;
+  const Regional& regional() const;
+
+  // Runs a command's body. A lumeral::Stop shows its sentence in a message
+  // box of its kind; any other exception shows its text in an error box.
+  // Either way the command ends there and the window keeps what was done.
+  // Returns (and remembers) whether the body ran to its end, so a window
+  // that drives another can tell whether the driven command stopped.
+  bool command(const std::function<void()>& body);
+  bool last_command_ok() const { return last_ok_; }
+
+  // Shows messages a core function returned without stopping.
+  void show_message(const Message& message);
+  void show_messages(const std::vector<Message>& messages);
+  void error(const QString& text);
+  void information(const QString& text);
+
+ private:
+  QWidget* widget();
+  Windows& windows_;
+  bool last_ok_ = true;
+};
+
+}  // namespace lumeral::gui

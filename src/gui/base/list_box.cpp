@@ -1,0 +1,77 @@
+#include "gui/base/list_box.h"
+
+#include <algorithm>
+
+#include "core/records/weighted.h"
+#include "gui/base/form.h"
+
+namespace lumeral::gui {
+
+namespace {
+constexpr int kBytesRole = Qt::UserRole + 1;
+}
+
+ListBox::ListBox(const Regional& regional, QWidget* parent) : QListWidget(parent), regional_(regional) {}
+
+QListWidgetItem* ListBox::make_item(AnsiView line) const {
+  auto* item = new QListWidgetItem(qs(line));
+  item->setData(kBytesRole, QByteArray(line.data(), static_cast<qsizetype>(line.size())));
+  return item;
+}
+
+Ansi ListBox::line(int row) const {
+  QByteArray bytes = item(row)->data(kBytesRole).toByteArray();
+  return Ansi(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+std::vector<Ansi> ListBox::lines() const {
+  std::vector<Ansi> out;
+  out.reserve(static_cast<std::size_t>(count()));
+  for (int i = 0; i < count(); ++i) out.push_back(line(i));
+  return out;
+}
+
+void ListBox::set_lines(const std::vector<Ansi>& lines) {
+  std::vector<Ansi> copy = lines;
+  if (sorted_) records::sort_alphabetical(copy, regional_);
+  setUpdatesEnabled(false);
+  clear();
+  for (const Ansi& l : copy) addItem(make_item(l));
+  setUpdatesEnabled(true);
+}
+
+void ListBox::add(AnsiView line) {
+  if (!sorted_) {
+    addItem(make_item(line));
+    return;
+  }
+  std::vector<Ansi> present = lines();
+  auto row = records::alphabetical_position(present, line, regional_);
+  insertItem(static_cast<int>(row), make_item(line));
+}
+
+void ListBox::add_all(const std::vector<Ansi>& more) {
+  if (!sorted_) {
+    setUpdatesEnabled(false);
+    for (const Ansi& l : more) addItem(make_item(l));
+    setUpdatesEnabled(true);
+    return;
+  }
+  std::vector<Ansi> all = lines();
+  all.insert(all.end(), more.begin(), more.end());
+  set_lines(all);
+}
+
+void ListBox::set_sorted(bool sorted) {
+  sorted_ = sorted;
+  if (sorted_) set_lines(lines());
+}
+
+std::vector<int> ListBox::selected_rows() const {
+  std::vector<int> rows;
+  for (auto* it : selectedItems()) rows.push_back(row(it));
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+}  // namespace lumeral::gui

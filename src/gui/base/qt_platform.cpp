@@ -1,0 +1,139 @@
+#include "gui/base/qt_platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSettings>
+#include <QTextDocument>
+#include <QThread>
+
+#include <dlfcn.h>
+
+#if __has_include(<QtGui/qguiapplication_platform.h>)
+#include <QtGui/qguiapplication_platform.h>
+#endif
+
+namespace lumeral::gui {
+
+namespace {
+
+QFileDialog* make_dialog(QWidget* parent, const FileDialog& d, const QString& filter, QFileDialog::AcceptMode mode) {
+  auto* dlg = new QFileDialog(parent, d.title, d.folder.isEmpty() ? QDir::currentPath() : d.folder, filter);
+  dlg->setAcceptMode(mode);
+  if (!d.default_ext.isEmpty()) dlg->setDefaultSuffix(d.default_ext);
+  dlg->setAttribute(Qt::WA_DeleteOnClose, false);
+  return dlg;
+}
+
+QStringList run(QFileDialog* dlg) {
+  QStringList chosen;
+  if (dlg->exec() == QDialog::Accepted) chosen = dlg->selectedFiles();
+  delete dlg;
+  return chosen;
+}
+
+// Bits of the X keyboard indicator state: Caps Lock is the first indicator
+// and Num Lock the second on every standard keymap.
+unsigned x11_indicators() {
+#if QT_CONFIG(xcb)
+  auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  if (!x11 || !x11->display()) return 0;
+  // libX11 is loaded at run time, so the build needs no X11 development files.
+  static void* lib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_LOCAL);
+  if (!lib) return 0;
+  using GetState = int (*)(Display*, unsigned, unsigned*);
+  static auto get = reinterpret_cast<GetState>(dlsym(lib, "XkbGetIndicatorState"));
+  if (!get) return 0;
+  unsigned state = 0;
+  constexpr unsigned kUseCoreKeyboard = 0x0100;
+  if (get(x11->display(), kUseCoreKeyboard, &state) != 0) return 0;
+  return state;
+#else
+  return 0;
+#endif
+}
+
+}  // namespace
+
+void QtPlatform::message(QWidget* parent, const QString& text, MessageKind kind) {
+  QMessageBox::Icon icon = QMessageBox::Information;
+  switch (kind) {
+    case MessageKind::Error: icon = QMessageBox::Critical; break;
+    case MessageKind::Warning: icon = QMessageBox::Warning; break;
+    case MessageKind::Question: icon = QMessageBox::Question; break;
+    case MessageKind::Information: icon = QMessageBox::Information; break;
+  }
+  QMessageBox box(icon, kApplicationTitle, text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+bool QtPlatform::confirm(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Question, kApplicationTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Sim"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("Não"));
+  return box.exec() == QMessageBox::Yes;
+}
+
+void QtPlatform::set_setting(const QString& key, const QString& value) {
+  QSettings settings(QStringLiteral("Lumeral"), QStringLiteral("Lumeral"));
+  settings.setValue(key, value);
+}
+
+QString QtPlatform::setting(const QString& key) const {
+  QSettings settings(QStringLiteral("Lumeral"), QStringLiteral("Lumeral"));
+  return settings.value(key).toString();
+}
+
+bool QtPlatform::print(QWidget* parent, const QTextDocument& document, const QString& job_title) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(job_title);
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(job_title);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  document.print(&printer);
+  return true;
+}
+
+bool QtPlatform::num_lock() const { return (x11_indicators() & 2u) != 0; }
+bool QtPlatform::caps_lock() const { return (x11_indicators() & 1u) != 0; }
+
+QDateTime QtPlatform::now() const { return QDateTime::currentDateTime(); }
+
+void QtPlatform::pause(int ms) {
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+std::optional<QString> QtPlatform::ask_open_file(QWidget* parent, const FileDialog& d, const QString& filter) {
+  auto* dlg = make_dialog(parent, d, filter, QFileDialog::AcceptOpen);
+  dlg->setFileMode(QFileDialog::ExistingFile);
+  QStringList chosen = run(dlg);
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.front();
+}
+
+QStringList QtPlatform::ask_open_files(QWidget* parent, const FileDialog& d, const QString& filter) {
+  auto* dlg = make_dialog(parent, d, filter, QFileDialog::AcceptOpen);
+  dlg->setFileMode(QFileDialog::ExistingFiles);
+  return run(dlg);
+}
+
+std::optional<QString> QtPlatform::ask_save_file(QWidget* parent, const FileDialog& d, const QString& filter) {
+  auto* dlg = make_dialog(parent, d, filter, QFileDialog::AcceptSave);
+  dlg->setFileMode(QFileDialog::AnyFile);
+  QStringList chosen = run(dlg);
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.front();
+}
+
+std::optional<QString> QtPlatform::ask_folder(QWidget* parent, const QString& caption, const QString& start) {
+  QString chosen = QFileDialog::getExistingDirectory(parent, caption, start);
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen;
+}
+
+}  // namespace lumeral::gui

@@ -1,0 +1,33 @@
+// The launcher `form_ger_doc` ("Análise de Documentos"): opens the text
+// preparation tools. A button whose window is not built yet is disabled.
+#pragma once
+
+#include <QPushButton>
+#include <QWidget>
+
+#include "gui/base/form.h"
+
+namespace lumeral::gui {
+
+class Tform_ger_doc : public QWidget, public Form {
+  Q_OBJECT
+ public:
+  explicit Tform_ger_doc(Windows& windows);
+
+  QPushButton* bt_preprocessamento;  // "Pré-processamento e listagem de documentos" -> Form1
+  QPushButton* bt_stopwords;         // "Gerencia lista de stopwords" -> form_stop
+  QPushButton* bt_eliminacao;        // "Eliminação de palavras (de listas)" -> form_elimina
+  QPushButton* bt_separacao;         // "Separação de documentos" -> form_separador
+  QPushButton* bt_html;              // "Transforma HTML para TXT" -> Form2
+
+  void bt_preprocessamentoClick();
+  void bt_stopwordsClick();
+  void bt_eliminacaoClick();
+  void bt_separacaoClick();
+  void bt_htmlClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+};
+
+}  // namespace lumeral::gui

@@ -1,0 +1,58 @@
+// The word-list window `Form1` ("Pré-processamento e Listagem de
+// Documentos"): builds the word lists of documents ("Analisa textos"), and
+// opens, filters, sorts, edits and saves a word list. The import of the
+// mining wizard drives "Analisa textos" with its own text-file list.
+#pragma once
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QStatusBar>
+
+#include "gui/base/form.h"
+#include "gui/base/list_box.h"
+
+class QAction;
+
+namespace lumeral::gui {
+
+class TForm1 : public QMainWindow, public Form {
+  Q_OBJECT
+ public:
+  explicit TForm1(Windows& windows);
+
+  QLineEdit* Edit_stop;    // "Lista de stopwords" (read-only path)
+  QLineEdit* Edit_limiar;  // "Limiar= "
+  QLineEdit* Edit_total;   // "Total de palavras:" (read-only)
+  ListBox* ListBox1;       // "Lista de Palavras"
+  QCheckBox* CheckBox1;    // "listar em ordem alfabética"
+  QStatusBar* StatusBar1;
+
+  QAction* Abrelistadestopwords1;  // "Abre lista de stopwords"
+  QAction* Analisatextos1;         // "Analisa textos"
+  QAction* Abrelista1;             // "Lista de palavras" / "Abre lista"
+  QAction* Eliminapalavra1;        // "Elimina palavra"
+  QAction* Gravalista1;            // "Grava lista"
+  QAction* Gravacomotexto1;        // "Grava como texto"
+  QAction* Gravacomoconceito1;     // "Grava como conceito"
+  QAction* Ordenadecrescente1;     // "Ordena decrescente"
+
+  void Abrelistadestopwords1Click();
+  // With the mining wizard visible, the documents are the text files of the
+  // import window (Form_textos) in the project folder, with the wizard's
+  // progress window; otherwise they are chosen in a dialog.
+  void Analisatextos1Click();
+  void Abrelista1Click();
+  void Eliminapalavra1Click();
+  void Gravalista1Click();
+  void Gravacomotexto1Click();
+  void Gravacomoconceito1Click();
+  void Ordenadecrescente1Click();
+  void CheckBox1Click();
+
+ private:
+  void mostra_total();
+};
+
+}  // namespace lumeral::gui

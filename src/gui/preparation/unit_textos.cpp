@@ -1,0 +1,95 @@
+#include "gui/preparation/unit_textos.h"
+
+#include <QGridLayout>
+
+#include "core/preparation/import.h"
+#include "gui/base/platform.h"
+#include "gui/base/status_progress.h"
+#include "gui/preparation/stop_words.h"
+#include "gui/preparation/textos.h"
+#include "gui/shell/mdi_form.h"
+#include "gui/shell/windows.h"
+
+namespace lumeral::gui {
+
+TForm_textos::TForm_textos(Windows& windows)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint), Form(windows) {
+  setObjectName(QStringLiteral("Form_textos"));
+  setWindowTitle(QStringLiteral("Listagem de arquivos TEXTOS e HTML encontrados no diretório"));
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(new QLabel(QStringLiteral("TEXTO"), this), 0, 0);
+  grid->addWidget(new QLabel(QStringLiteral("HTML"), this), 0, 1);
+  FileListBox1 = new ListBox(regional(), this);
+  FileListBox2 = new ListBox(regional(), this);
+  FileListBox3 = new ListBox(regional(), this);
+  FileListBox3->hide();
+  grid->addWidget(FileListBox1, 1, 0);
+  grid->addWidget(FileListBox2, 1, 1);
+  resize(520, 360);
+}
+
+bool TForm_textos::executa() {
+  TMdi_Frm* wizard = windows().Mdi_Frm;
+  // Processing is requested while the wizard's third step is current.
+  const bool processa = !wizard->botao_3_on->isHidden();
+  preparation::ImportInput input;
+  input.folder = path_of(wizard->pasta_projeto());
+  input.title = ansi(wizard->titulo());
+  input.single_file = wizard->RadioGroup_textos->item_index() == 0;
+  input.separator = ansi(wizard->Edit_separador->text());
+  input.split_done = wizard->Label24->text() == QLatin1String("1");
+  input.stopwords = path_of(windows().form_stop->Edit_nome->text());
+  input.process = processa;
+  // The word lists are built by the word-list window, driven below.
+  input.build_word_lists = false;
+
+  // The wizard's panels are hidden while the folder is processed.
+  const bool comeco = !wizard->Panel_comeco->isHidden();
+  const bool ontologia = !wizard->Panel_ontologia->isHidden();
+  auto give_back_panels = [&] {
+    wizard->Panel_comeco->setVisible(comeco);
+    wizard->Panel_ontologia->setVisible(ontologia);
+  };
+
+  bool ok = true;
+  command([&] {
+    preparation::ImportResult result;
+    if (processa) {
+      show();
+      raise();
+      wizard->Panel_comeco->hide();
+      wizard->Panel_ontologia->hide();
+      StatusProgress progress(wizard->panel_hint);
+      result = preparation::run_import(input, regional(), progress);
+    } else {
+      result = preparation::run_import(input, regional());
+    }
+    FileListBox1->set_lines(result.last.texts);
+    FileListBox2->set_lines(result.last.htmls);
+    FileListBox3->set_lines(result.last.word_lists);
+    show_messages(result.messages);
+    if (result.empty_folder) {
+      // Nothing to prepare: the wizard goes back to its project step.
+      ok = false;
+      give_back_panels();
+      wizard->volta_passo1();
+      return;
+    }
+    if (!processa) return;
+    wizard->Label24->setText(result.split_done ? QStringLiteral("1") : QStringLiteral("0"));
+    hide();
+    // Hand over to the word-list builder, as the wizard's import always has.
+    TForm1* form1 = windows().Form1;
+    form1->Edit_stop->setText(windows().form_stop->Edit_nome->text());
+    form1->Analisatextos1Click();
+    ok = form1->last_command_ok();
+  });
+  if (!last_command_ok()) {
+    ok = false;
+    give_back_panels();
+  }
+  hide();
+  return ok;
+}
+
+}  // namespace lumeral::gui

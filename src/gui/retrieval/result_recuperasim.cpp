@@ -1,0 +1,44 @@
+#include "gui/retrieval/result_recuperasim.h"
+
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+#include "core/base/files.h"
+
+namespace lumeral::gui {
+
+namespace fs = std::filesystem;
+
+Tresult_recsim::Tresult_recsim(Windows& windows) : QWidget(nullptr), Form(windows) {
+  setWindowTitle(QStringLiteral("Arquivo Texto"));
+  auto* v = new QVBoxLayout(this);
+  v->setContentsMargins(4, 4, 4, 4);
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setReadOnly(true);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  v->addWidget(Memo1);
+  resize(600, 440);
+}
+
+void Tresult_recsim::mostra_arquivo(const QString& arquivo) {
+  command([&] {
+    show();
+    raise();
+    Memo1->clear();
+    fs::path p = path_of(arquivo);
+    std::error_code ec;
+    if (!arquivo.isEmpty() && !fs::is_regular_file(p, ec) && !p.has_parent_path()) {
+      // A name from a list: the one file of the current folder that matches
+      // without regard to case.
+      Ansi name = ansi(arquivo);
+      if (exists_ci(fs::current_path(ec), name)) p = lookup(fs::current_path(ec), name);
+    }
+    if (arquivo.isEmpty() || !fs::is_regular_file(p, ec)) throw Stop("Arquivo texto selecionado não existe");
+    QStringList lines;
+    for (const Ansi& line : read_document_lines(p)) lines << qs(line);
+    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+  });
+}
+
+}  // namespace lumeral::gui

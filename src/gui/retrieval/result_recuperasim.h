@@ -1,0 +1,27 @@
+// The text viewer `result_recsim` ("Arquivo Texto"): shows the lines of a
+// document. Every window that opens a document by a double click shows it
+// here (mostra_arquivo_texto in unit_global.h).
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QWidget>
+
+#include "gui/base/form.h"
+
+namespace lumeral::gui {
+
+class Tresult_recsim : public QWidget, public Form {
+  Q_OBJECT
+ public:
+  explicit Tresult_recsim(Windows& windows);
+
+  QPlainTextEdit* Memo1;
+
+  // Shows the window, empties the text and adds the file's lines; a file
+  // that does not exist shows "Arquivo texto selecionado não existe" and
+  // leaves the viewer empty. A bare name is looked for in the current folder
+  // (letter case aside when the exact name is missing).
+  void mostra_arquivo(const QString& arquivo);
+};
+
+}  // namespace lumeral::gui

@@ -1,0 +1,69 @@
+// The progress window `Frm_process` ("Progresso..."): two bold lines and a
+// bar, created anew for each long operation of the wizard and released at
+// its end.
+//
+// ProgressScope is how an operation uses it: it opens the window, is the
+// lumeral::Progress the core function reports to (status() is the first
+// line, detail() the second, bar() the bar), repaints, and paces the display
+// with the fixed 50 ms wait per item. The pause only paces what the user
+// sees, so an operation never pauses more than 2 seconds in all: with many
+// items each wait shrinks (2000 ms / items) and repaints are spaced out.
+#pragma once
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+
+#include <memory>
+#include <string>
+
+#include "core/base/progress.h"
+
+namespace lumeral::gui {
+
+class Windows;
+
+class TFrm_process : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TFrm_process(Windows& windows);
+  QLabel* Label1;  // first bold line
+  QLabel* Label2;  // second bold line
+  QProgressBar* ProgressBar1;
+};
+
+class ProgressScope : public Progress {
+ public:
+  // Which line status() writes; detail() writes the other one.
+  enum class Lines { StatusFirst, StatusSecond };
+  // Opens a new progress window captioned `caption` ("Progresso..." when empty).
+  explicit ProgressScope(Windows& windows, const QString& caption = QString(), Lines lines = Lines::StatusFirst);
+  ~ProgressScope() override;
+  ProgressScope(const ProgressScope&) = delete;
+  ProgressScope& operator=(const ProgressScope&) = delete;
+
+  void status(std::string_view text) override;
+  void detail(std::string_view text) override;
+  void bar(long long position, long long maximum) override;
+
+  // A status-bar panel that also shows the status() text (the wizard's
+  // first panel); emptied at the end.
+  void mirror_status_to(QLabel* label) { mirror_ = label; }
+
+  static constexpr int kPauseMs = 50;        // per item
+  static constexpr int kTotalPauseMs = 2000;  // per operation
+
+ private:
+  void repaint_and_pace();
+  Windows& windows_;
+  std::unique_ptr<TFrm_process> window_;
+  TFrm_process* previous_;
+  QLabel* mirror_ = nullptr;
+  Lines lines_;
+  long long maximum_ = 0;
+  long long paused_ms_ = 0;
+  QElapsedTimer since_paint_;
+};
+
+}  // namespace lumeral::gui

@@ -1,0 +1,151 @@
+#include "gui/shell/inicio.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "gui/preparation/gerencia_docs.h"
+#include "gui/shell/mdi_form.h"
+#include "gui/shell/unit_splashscreen.h"
+#include "gui/shell/windows.h"
+
+namespace lumeral::gui {
+
+TForm3::TForm3(Windows& windows) : QMainWindow(nullptr), Form(windows) {
+  setObjectName(QStringLiteral("Form3"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(main_caption());
+  setWindowIcon(QIcon(QStringLiteral(":/shell/lumeral.png")));
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  auto* outer = new QVBoxLayout(central);
+  outer->setContentsMargins(16, 16, 16, 16);
+  auto* groups = new QHBoxLayout;
+  outer->addLayout(groups);
+
+  auto add = [&](QGroupBox* group, QPushButton*& field, const QString& caption, void (TForm3::*handler)()) {
+    field = new QPushButton(caption, group);
+    field->setMinimumHeight(30);
+    group->layout()->addWidget(field);
+    connect(field, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+  };
+  auto group = [&](const QString& title) {
+    auto* g = new QGroupBox(title, central);
+    auto* v = new QVBoxLayout(g);
+    v->setSpacing(6);
+    groups->addWidget(g, 1);
+    return g;
+  };
+
+  gb_suporte = group(QStringLiteral("Funções de Suporte"));
+  add(gb_suporte, bt_analise_docs, QStringLiteral("Análise de Documentos"), &TForm3::bt_analise_docsClick);
+  add(gb_suporte, bt_rec_contextual, QStringLiteral("Recuperação Contextual"), &TForm3::bt_rec_contextualClick);
+  add(gb_suporte, bt_contextos, QStringLiteral("Gerência de Contextos"), &TForm3::bt_contextosClick);
+  add(gb_suporte, bt_classificacao, QStringLiteral("Classificação de Documentos"), &TForm3::bt_classificacaoClick);
+  add(gb_suporte, bt_resumo, QStringLiteral("Resumo de Documentos "), &TForm3::bt_resumoClick);
+  add(gb_suporte, bt_lista_docs, QStringLiteral("Gerencia Lista de Documentos"), &TForm3::bt_lista_docsClick);
+  add(gb_suporte, bt_rec_booleana, QStringLiteral("Recuperação Booleana"), &TForm3::bt_rec_booleanaClick);
+  add(gb_suporte, bt_clusterizacao, QStringLiteral("Clusterização de Documentos"), &TForm3::bt_clusterizacaoClick);
+  add(gb_suporte, bt_comparacao, QStringLiteral("Comparação de Documentos"), &TForm3::bt_comparacaoClick);
+  add(gb_suporte, bt_associacao, QStringLiteral("Associação de Características"), &TForm3::bt_associacaoClick);
+  gb_suporte->layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
+
+  gb_ferramentas = group(QStringLiteral("Ferramentas "));
+  add(gb_ferramentas, bt_resumo_contextual, QStringLiteral("Resumo Contextual"), &TForm3::bt_resumo_contextualClick);
+  add(gb_ferramentas, bt_class_conceitos, QStringLiteral("Classificação por Conceitos"),
+      &TForm3::bt_class_conceitosClick);
+  add(gb_ferramentas, bt_class_maior_peso, QStringLiteral("Classificação com maior peso"),
+      &TForm3::bt_class_maior_pesoClick);
+  add(gb_ferramentas, bt_resumo_automatico, QStringLiteral("Resumo Automático"), &TForm3::bt_resumo_automaticoClick);
+  add(gb_ferramentas, bt_rec_similaridade, QStringLiteral("Recuperação por Similaridade"),
+      &TForm3::bt_rec_similaridadeClick);
+  // These two have no action.
+  bt_extracao_valores = new QPushButton(QStringLiteral("Extração de Valores"), gb_ferramentas);
+  bt_sequencia_tempo = new QPushButton(QStringLiteral("Seqüência de Tempo"), gb_ferramentas);
+  for (QPushButton* b : {bt_extracao_valores, bt_sequencia_tempo}) {
+    b->setMinimumHeight(30);
+    gb_ferramentas->layout()->addWidget(b);
+  }
+  gb_ferramentas->layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
+
+  gb_avaliacoes = group(QStringLiteral("Avaliações"));
+  add(gb_avaliacoes, bt_similaridade, QStringLiteral("Calcula Similaridade "), &TForm3::bt_similaridadeClick);
+  add(gb_avaliacoes, bt_data_mining, QStringLiteral("Data Mining Contextual"), &TForm3::bt_data_miningClick);
+  add(gb_avaliacoes, bt_percentual, QStringLiteral("Calcula % no centróide"), &TForm3::bt_percentualClick);
+  add(gb_avaliacoes, bt_precision_recall, QStringLiteral("Calcula Precision/Recall"),
+      &TForm3::bt_precision_recallClick);
+  add(gb_avaliacoes, bt_regras, QStringLiteral("Comparação de Regras"), &TForm3::bt_regrasClick);
+  gb_avaliacoes->layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
+  add(gb_avaliacoes, bt_inicio, QStringLiteral("Voltar ao início"), &TForm3::bt_inicioClick);
+
+  // A button works once its window is built; until then it is disabled.
+  auto enable = [](QPushButton* b, QWidget* window) { b->setEnabled(window != nullptr); };
+  enable(bt_analise_docs, windows.form_ger_doc);
+  enable(bt_rec_contextual, nullptr);     // form_consulta
+  enable(bt_contextos, nullptr);          // form_cont
+  enable(bt_classificacao, nullptr);      // form_matriz
+  enable(bt_resumo, nullptr);             // form_resumo
+  enable(bt_lista_docs, nullptr);         // form_ldoc
+  enable(bt_rec_booleana, nullptr);       // form_recbool
+  enable(bt_clusterizacao, nullptr);      // form_cluster
+  enable(bt_comparacao, nullptr);         // form_centro
+  enable(bt_associacao, nullptr);         // form_rel
+  enable(bt_resumo_contextual, nullptr);  // res_contextual
+  enable(bt_class_conceitos, nullptr);    // form_classifica3
+  enable(bt_class_maior_peso, nullptr);   // form_classifica2
+  enable(bt_resumo_automatico, nullptr);  // res_auto
+  enable(bt_rec_similaridade, nullptr);   // form_recsim
+  enable(bt_similaridade, nullptr);       // form_aval1
+  enable(bt_data_mining, nullptr);        // form_dm
+  enable(bt_percentual, nullptr);         // centro_percentual
+  enable(bt_precision_recall, nullptr);   // form_medidas
+  enable(bt_regras, nullptr);             // form_regras
+
+  resize(820, 460);
+}
+
+void TForm3::mostra(QWidget* window) {
+  if (!window) return;
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+void TForm3::bt_analise_docsClick() { mostra(windows().form_ger_doc); }
+// The windows of the buttons below are added by their own units: each
+// handler then shows its window (and does what the button does first).
+void TForm3::bt_rec_contextualClick() {}
+void TForm3::bt_contextosClick() {}
+void TForm3::bt_classificacaoClick() {}
+void TForm3::bt_resumoClick() {}
+void TForm3::bt_lista_docsClick() {}
+void TForm3::bt_rec_booleanaClick() {}
+void TForm3::bt_clusterizacaoClick() {}
+void TForm3::bt_comparacaoClick() {}
+void TForm3::bt_associacaoClick() {}
+void TForm3::bt_resumo_contextualClick() {}
+void TForm3::bt_class_conceitosClick() {}
+void TForm3::bt_class_maior_pesoClick() {}
+void TForm3::bt_resumo_automaticoClick() {}
+void TForm3::bt_rec_similaridadeClick() {}
+void TForm3::bt_similaridadeClick() {}
+void TForm3::bt_data_miningClick() {}
+void TForm3::bt_percentualClick() {}
+void TForm3::bt_precision_recallClick() {}
+void TForm3::bt_regrasClick() {}
+
+void TForm3::bt_inicioClick() {
+  hide();
+  TMdi_Frm* main = windows().Mdi_Frm;
+  main->RadioGroup1->set_item_index(0);
+  main->show();
+}
+
+void TForm3::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  // Closing the tools window ends the program through the main window.
+  if (event->isAccepted() && windows().Mdi_Frm) windows().Mdi_Frm->close();
+}
+
+}  // namespace lumeral::gui

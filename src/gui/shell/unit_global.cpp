@@ -1,0 +1,138 @@
+#include "gui/shell/unit_global.h"
+
+#include <QDir>
+
+#include <filesystem>
+
+#include "core/base/files.h"
+#include "core/shell/ini.h"
+#include "gui/base/platform.h"
+#include "gui/preparation/stop_words.h"
+#include "gui/retrieval/result_recuperasim.h"
+#include "gui/shell/barra_progresso.h"
+#include "gui/shell/mdi_form.h"
+#include "gui/shell/windows.h"
+
+namespace lumeral::gui {
+
+namespace fs = std::filesystem;
+
+shell::ProjectSettings projeto_do_wizard(const TMdi_Frm& w) {
+  shell::ProjectSettings s;
+  s.title = ansi(w.Edit_titulo->text());
+  s.client = ansi(w.Edit_cliente->text());
+  s.responsible = ansi(w.Edit_resp->text());
+  s.project_folder = ansi(w.Label3->text());
+  s.text_location = w.RadioGroup_textos->item_index();
+  s.separator = ansi(w.Edit_separador->text());
+  s.language = w.ListBox_idioma->currentRow();
+  s.ontology_kind = ansi(w.label_prob->text());
+  s.context_list = ansi(w.Label23->text());
+  s.level = ansi(w.l_nivel->text());
+  return s;
+}
+
+shell::StatusFile status_do_wizard(const TMdi_Frm& w) {
+  shell::StatusFile status;
+  for (int i = 0; i < w.lv_frequencias->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* item = w.lv_frequencias->topLevelItem(i);
+    status.rows.push_back({ansi(item->text(0)), ansi(item->text(1)), ansi(item->text(2))});
+  }
+  const QString text = w.memo_associacoes->toPlainText();
+  if (!text.isEmpty())
+    for (const QString& line : text.split(QLatin1Char('\n'))) status.association_text.push_back(ansi(line));
+  return status;
+}
+
+void salva_projeto(TMdi_Frm& w, bool confirma) {
+  const fs::path folder = path_of(w.pasta_projeto());
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  if (fs::is_directory(folder, ec)) QDir::setCurrent(w.pasta_projeto());
+  w.platform().set_setting(QStringLiteral("dir_ini"), w.pasta_projeto());
+  {
+    ProgressScope progress(w.windows());
+    shell::save_project(projeto_do_wizard(w), status_do_wizard(w), progress);
+  }
+  if (confirma) w.information(QStringLiteral("Arquivo salvo com Sucesso!!!"));
+}
+
+namespace {
+
+QString text_of(const shell::IniFile& ini, const char* section, const char* key) {
+  return qs(ini.value(Ansi(section), Ansi(key)));
+}
+
+}  // namespace
+
+void restaura_projeto(TMdi_Frm& w, const QString& arquivo) {
+  const shell::IniFile ini = shell::IniFile::read(path_of(arquivo));
+  w.Edit_titulo->clear();
+  w.Edit_cliente->clear();
+  w.Edit_resp->clear();
+  w.Edit_titulo->setText(text_of(ini, "NOME", "nome"));
+  w.Edit_cliente->setText(text_of(ini, "CLIENTE", "cliente"));
+  w.Edit_resp->setText(text_of(ini, "RESPONSAVEL", "resp"));
+  w.Label3->setText(text_of(ini, "DIR_PROJETO", "dir_proj"));
+
+  const int idioma = shell::read_integer(ini.value(Ansi("IDIOMA_TEXTOS"), Ansi("idioma_textos")));
+  w.ListBox_idioma->setCurrentRow(idioma >= 0 && idioma < w.ListBox_idioma->count() ? idioma : -1);
+  w.windows().form_stop->carrega_idioma();
+
+  w.label_prob->setText(text_of(ini, "ONTOLOGIA", "ontologia"));
+  w.Label23->setText(text_of(ini, "LCT", "lct"));
+  w.l_nivel->setText(text_of(ini, "N", "n"));
+
+  // Replay the steps; each test reads the level again.
+  auto level_is = [&](const char* n) { return w.l_nivel->text() == QLatin1String(n); };
+  if (level_is("1")) w.passo1();
+  if (level_is("2")) {
+    w.passo2();
+    w.RadioGroup_textos->set_item_index(
+        shell::read_integer(ini.value(Ansi("LUGAR_TEXTOS"), Ansi("lugar_textos"))));
+    w.Edit_separador->setText(text_of(ini, "SEPARADOR", "separador"));
+    salva_projeto(w, false);
+  }
+  if (level_is("3")) {
+    w.passo3();
+    w.Label22->setText(QStringLiteral("1"));
+    w.Panel3->show();
+    w.bt_ok_ontologia->show();
+    salva_projeto(w, false);
+  }
+  if (level_is("4")) {
+    w.passo3();
+    const fs::path lct = path_of(w.pasta_projeto()) / path_of(w.titulo() + QStringLiteral(".lct"));
+    if (w.Label23->text().isEmpty() && fs::exists(lct)) w.Label23->setText(qpath(lct));
+    w.RadioGroup3->set_item_index(0);
+    // The ontology editor's unit performs the choice's "OK" here.
+    w.Label22->setText(QStringLiteral("1"));
+    salva_projeto(w, false);
+  }
+  if (level_is("5")) {
+    w.passo3();
+    w.bit_avancar->setEnabled(false);
+    w.indicadores(4);
+    w.Panel3->show();
+    w.P_Minera->show();
+    w.lb_metodo->setText(w.label_prob->text());
+    w.bit_mutreta->hide();
+    const shell::StatusFile status =
+        shell::read_status_file(path_of(w.pasta_projeto()) / shell::status_file_name());
+    w.lv_frequencias->clear();
+    for (const auto& row : status.rows)
+      new QTreeWidgetItem(w.lv_frequencias, {qs(row.concept_name), qs(row.absolute), qs(row.relative)});
+    for (int c = 0; c < 3; ++c) w.lv_frequencias->resizeColumnToContents(c);
+    QStringList text;
+    for (const auto& line : status.association_text) text << qs(line);
+    w.memo_associacoes->setPlainText(text.join(QLatin1Char('\n')));
+    salva_projeto(w, false);
+    w.total_regras = static_cast<int>(status.rule_count());
+  }
+}
+
+void mostra_arquivo_texto(Windows& windows, const QString& arquivo) {
+  windows.result_recsim->mostra_arquivo(arquivo);
+}
+
+}  // namespace lumeral::gui

@@ -1,0 +1,81 @@
+#include "gui/shell/windows.h"
+
+#include "gui/base/platform.h"
+#include "gui/preparation/gerencia_docs.h"
+#include "gui/preparation/stop_words.h"
+#include "gui/preparation/textos.h"
+#include "gui/preparation/unit_textos.h"
+#include "gui/retrieval/result_recuperasim.h"
+#include "gui/shell/barra_progresso.h"
+#include "gui/shell/inicio.h"
+#include "gui/shell/mdi_form.h"
+
+namespace lumeral::gui {
+
+Windows::Windows(Platform& platform, Regional regional) : platform_(platform), regional_(std::move(regional)) {}
+
+Windows::~Windows() {
+  textos_.reset();
+  delete Form3.data();
+  // Release in the reverse order of creation.
+  while (!owned_.empty()) owned_.pop_back();
+}
+
+template <class W>
+void Windows::make(W*& field, const char* name) {
+  auto window = std::make_unique<W>(*this);
+  window->setObjectName(QString::fromLatin1(name));
+  window->hide();
+  field = window.get();
+  owned_.push_back(std::move(window));
+  order_ << QString::fromLatin1(name);
+}
+
+void Windows::create_all() {
+  make(Mdi_Frm, "Mdi_Frm");
+  make(form_stop, "form_stop");
+  // form_cont
+  // form_matriz
+  // form_consulta
+  make(Form1, "Form1");
+  // form_resumo
+  // form_resumo2
+  make(form_ger_doc, "form_ger_doc");
+  // form_separador
+  // form_ldoc
+  // form_centro
+  // form_elimina
+  // form_rel
+  // form_recbool
+  // form_cluster
+  // form_show_matriz
+  // form_aval1
+  // res_contextual
+  // form_classifica3
+  // form_dm
+  // form_classifica2
+  // form_medidas
+  // centro_percentual
+  // form_regras
+  // res_auto
+  // form_recsim
+  make(result_recsim, "result_recsim");
+  // Form2
+  // Form12
+}
+
+TForm3* Windows::create_Form3() {
+  if (!Form3) Form3 = new TForm3(*this);
+  return Form3.data();
+}
+
+TForm_textos* Windows::create_Form_textos() {
+  textos_.reset();
+  textos_ = std::make_unique<TForm_textos>(*this);
+  Form_textos = textos_.get();
+  return Form_textos;
+}
+
+QStringList Windows::creation_order() const { return order_; }
+
+}  // namespace lumeral::gui

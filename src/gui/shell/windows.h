@@ -1,0 +1,88 @@
+// The registry of the desktop program's windows. It creates every window
+// once, hidden, in the program's fixed order (the main window first), owns
+// them for the life of the program, and is how windows reach each other:
+// a window holds `Windows&` and reads, for instance,
+// `windows().Mdi_Frm->Label3->text()` or drives `windows().Form1`.
+//
+// Adding a window of a later part: forward-declare its class below, give it
+// a field named as the window is named, and create it in create_all() at
+// its place in the order (the comments there mark every place). Windows
+// created on demand have a function that creates them when first needed.
+#pragma once
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "core/base/regional.h"
+
+namespace lumeral::gui {
+
+class Platform;
+class TMdi_Frm;
+class Tform_stop;
+class TForm1;
+class Tform_ger_doc;
+class Tresult_recsim;
+class TForm3;
+class TForm_textos;
+class TFrm_process;
+
+class Windows {
+ public:
+  Windows(Platform& platform, Regional regional);
+  ~Windows();
+  Windows(const Windows&) = delete;
+  Windows& operator=(const Windows&) = delete;
+
+  // Creates the windows of the start-up order, each once, all hidden.
+  void create_all();
+
+  Platform& platform() const { return platform_; }
+  const Regional& regional() const { return regional_; }
+
+  // ---- created by create_all(), in this order
+  TMdi_Frm* Mdi_Frm = nullptr;
+  Tform_stop* form_stop = nullptr;
+  TForm1* Form1 = nullptr;
+  Tform_ger_doc* form_ger_doc = nullptr;
+  Tresult_recsim* result_recsim = nullptr;
+
+  // ---- created on demand
+  // The tools window: created when first needed; closing it releases it
+  // (the pointer becomes null) and closes the main window.
+  QPointer<TForm3> Form3;
+  TForm3* create_Form3();
+  // The text-listing window of the import: created anew by each wizard
+  // step that asks for it; it stays allocated (hidden) until the next one,
+  // because the word-list builder reads its text-file list.
+  TForm_textos* Form_textos = nullptr;
+  TForm_textos* create_Form_textos();
+  // The progress window of the running long operation, null when none:
+  // created anew for each operation and released at its end by
+  // ProgressScope (barra_progresso.h), which sets this field.
+  TFrm_process* Frm_process = nullptr;
+
+  // Object names of the windows in the order they were created.
+  QStringList creation_order() const;
+
+  // What ends the program; main() sets it to quit the event loop. Called
+  // when the main window closes.
+  std::function<void()> on_quit;
+
+ private:
+  template <class W>
+  void make(W*& field, const char* name);
+
+  Platform& platform_;
+  Regional regional_;
+  std::vector<std::unique_ptr<QWidget>> owned_;  // in creation order
+  std::unique_ptr<TForm_textos> textos_;
+  QStringList order_;
+};
+
+}  // namespace lumeral::gui
