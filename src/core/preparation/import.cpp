@@ -133,6 +133,7 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
   if (!result.converted.empty() || !result.pieces.empty()) result.last = list_folder(input.folder, regional);
   result.document_list = write_document_list(input.folder, input.title, result.last.texts);
 
+  if (!input.build_word_lists) return result;
   std::vector<fs::path> documents;
   documents.reserve(result.last.texts.size());
   for (const auto& t : result.last.texts) documents.push_back(input.folder / to_path(t));

@@ -50,6 +50,10 @@ struct ImportInput {
   bool split_done = false;     // the split-done flag ("1" = true)
   fs::path stopwords;          // full path held by the stopword manager (empty: none chosen)
   bool process = true;         // processing requested (false: only list)
+  // Build the word lists at the end of a processing run. The desktop
+  // program sets it to false: there the text-listing window hands the
+  // documents to the word-list window's "Analisa textos" instead.
+  bool build_word_lists = true;
 };
 
 struct ImportResult {
@@ -67,7 +71,7 @@ struct ImportResult {
 
 // The import run. With `process`, converts the HTML pages, splits the single
 // file when asked (and the flag allows it), writes the document list and
-// builds the word lists with the wizard's progress texts (see
+// (with `build_word_lists`) builds the word lists with the wizard's progress texts (see
 // build_word_lists). Checked failures of the builder (no stopword list, a
 // missing list) and I/O failures throw Stop; files written by then stay.
 ImportResult run_import(const ImportInput& input, const Regional& regional, Progress& progress = Progress::none());

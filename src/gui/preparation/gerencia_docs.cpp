@@ -52,7 +52,10 @@ void Tform_ger_doc::showEvent(QShowEvent* event) {
 void Tform_ger_doc::bt_preprocessamentoClick() { mostra(windows().Form1); }
 
 void Tform_ger_doc::bt_stopwordsClick() {
+  // Opened from here the manager is the shorter window, without the way
+  // back to the wizard.
   Tform_stop* stop = windows().form_stop;
+  stop->bt_voltar->hide();
   stop->resize(stop->width(), 269);
   mostra(stop);
 }

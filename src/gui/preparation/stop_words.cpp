@@ -16,16 +16,15 @@ namespace lumeral::gui {
 Tform_stop::Tform_stop(Windows& windows) : QWidget(nullptr), Form(windows) {
   setWindowTitle(QStringLiteral("Gerencia Lista de Stopwords"));
   auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(12, 12, 12, 12);
-
-  auto* left = new QVBoxLayout;
-  left->addWidget(new QLabel(QStringLiteral("Digite letra/palavra para adicionar a lista:"), this));
+  grid->setContentsMargins(10, 10, 10, 10);
+  grid->setVerticalSpacing(4);
+  grid->addWidget(new QLabel(QStringLiteral("Digite letra/palavra para adicionar a lista:"), this), 0, 0, 1, 2);
   Edit1 = new QLineEdit(this);
-  left->addWidget(Edit1);
-  left->addWidget(new QLabel(QStringLiteral("Nome do Arquivo:"), this));
+  grid->addWidget(Edit1, 1, 0, 1, 2);
+  grid->addWidget(new QLabel(QStringLiteral("Nome do Arquivo:"), this), 2, 0, 1, 2);
   Edit_nome = new QLineEdit(this);
   Edit_nome->setReadOnly(true);
-  left->addWidget(Edit_nome);
+  grid->addWidget(Edit_nome, 3, 0, 1, 2);
   auto button = [this](const QString& caption) {
     auto* b = new QPushButton(caption, this);
     b->setStatusTip(caption);
@@ -37,15 +36,19 @@ Tform_stop::Tform_stop(Windows& windows) : QWidget(nullptr), Form(windows) {
   bt_grava = button(QStringLiteral("Grava lista de stop-words"));
   bt_grava_texto = button(QStringLiteral("Grava como texto"));
   bt_voltar = button(QStringLiteral("Voltar ao Wizard"));
-  for (QPushButton* b : {bt_adiciona, bt_elimina, bt_mostra, bt_grava, bt_grava_texto, bt_voltar}) left->addWidget(b);
-  left->addStretch();
-  grid->addLayout(left, 0, 0);
+  grid->addWidget(bt_adiciona, 4, 0);
+  grid->addWidget(bt_elimina, 4, 1);
+  grid->addWidget(bt_mostra, 5, 0);
+  grid->addWidget(bt_grava, 5, 1);
+  grid->addWidget(bt_grava_texto, 6, 0);
+  grid->addWidget(bt_voltar, 6, 1);
+  grid->setRowStretch(7, 1);
 
   ListBox1 = new ListBox(regional(), this);
   ListBox1->set_sorted(true);
-  ListBox1->setMinimumWidth(200);
-  grid->addWidget(ListBox1, 0, 1);
-  grid->setColumnStretch(1, 1);
+  ListBox1->setMinimumWidth(170);
+  grid->addWidget(ListBox1, 0, 2, 8, 1);
+  grid->setColumnStretch(2, 1);
 
   connect(bt_mostra, &QPushButton::clicked, this, [this] { bt_mostraClick(); });
   connect(bt_grava, &QPushButton::clicked, this, [this] { bt_gravaClick(); });
@@ -54,7 +57,7 @@ Tform_stop::Tform_stop(Windows& windows) : QWidget(nullptr), Form(windows) {
   connect(bt_adiciona, &QPushButton::clicked, this, [this] { bt_adicionaClick(); });
   connect(bt_voltar, &QPushButton::clicked, this, [this] { bt_voltarClick(); });
   connect(Edit1, &QLineEdit::returnPressed, this, [this] { bt_adicionaClick(); });
-  resize(460, 320);
+  resize(620, 320);
 }
 
 void Tform_stop::bt_mostraClick() {

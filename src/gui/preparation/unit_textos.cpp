@@ -83,6 +83,7 @@ bool TForm_textos::executa() {
     form1->Edit_stop->setText(windows().form_stop->Edit_nome->text());
     form1->Analisatextos1Click();
     ok = form1->last_command_ok();
+    give_back_panels();
   });
   if (!last_command_ok()) {
     ok = false;

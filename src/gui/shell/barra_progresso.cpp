@@ -78,17 +78,21 @@ void ProgressScope::bar(long long position, long long maximum) {
 }
 
 void ProgressScope::repaint_and_pace() {
+  // Each item is due its 50 ms, but the operation as a whole at most 2 s:
+  // the pause is spread evenly over the items (large runs pause a
+  // millisecond now and then), and repaints are spaced out in between.
+  ++items_done_;
   const long long items = std::max<long long>(1, maximum_ + 1);
-  const int wait = static_cast<int>(std::min<long long>(kPauseMs, kTotalPauseMs / items));
-  const bool last = paused_ms_ + wait > kTotalPauseMs;
-  if (wait > 0 && !last) {
+  const long long total = std::min<long long>(kPauseMs * items, kTotalPauseMs);
+  const long long due = total * std::min(items_done_, items) / items;
+  const long long wait = due - paused_ms_;
+  if (wait > 0) {
     paused_ms_ += wait;
     if (QWidget* main = windows_.Mdi_Frm) main->repaint();
     window_->repaint();
-    windows_.platform().pause(wait);
+    windows_.platform().pause(static_cast<int>(wait));
     since_paint_.restart();
   } else if (since_paint_.elapsed() >= 40) {
-    // No pause left: repaint now and then so the display stays alive.
     window_->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     since_paint_.restart();

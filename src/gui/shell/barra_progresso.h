@@ -5,9 +5,10 @@
 // ProgressScope is how an operation uses it: it opens the window, is the
 // lumeral::Progress the core function reports to (status() is the first
 // line, detail() the second, bar() the bar), repaints, and paces the display
-// with the fixed 50 ms wait per item. The pause only paces what the user
-// sees, so an operation never pauses more than 2 seconds in all: with many
-// items each wait shrinks (2000 ms / items) and repaints are spaced out.
+// with the fixed 50 ms wait per item (one bar() call is one item). The pause
+// only paces what the user sees, so an operation never pauses more than 2
+// seconds in all: with more than 40 items the 2 seconds are spread evenly
+// over them, and repaints in between are spaced out.
 #pragma once
 
 #include <QDialog>
@@ -63,6 +64,7 @@ class ProgressScope : public Progress {
   Lines lines_;
   long long maximum_ = 0;
   long long paused_ms_ = 0;
+  long long items_done_ = 0;
   QElapsedTimer since_paint_;
 };
 

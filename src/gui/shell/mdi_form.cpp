@@ -752,6 +752,7 @@ void TMdi_Frm::bt_alterarClick() {
 void TMdi_Frm::bt_stopwordsClick() {
   command([this] {
     Tform_stop* stop = windows().form_stop;
+    stop->bt_voltar->show();
     stop->resize(stop->width(), 320);
     stop->show();
     stop->raise();

@@ -1,0 +1,86 @@
+// The fixture of the window tests: a scratch folder (also the start folder
+// and HOME, so nothing touches the real home), the scripted platform, the
+// registry with every window created, and the main window shown as at
+// start-up. Dialogs are answered through `platform`; messages are read back
+// from it.
+#pragma once
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMouseEvent>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "gui/base/scripted_platform.h"
+#include "gui/shell/mdi_form.h"
+#include "gui/shell/windows.h"
+#include "support/fixtures.h"
+
+// Readable Qt strings in test output.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.join("|").toStdString() << ']'; }
+
+namespace lumeral::gui::testing {
+
+namespace fs = std::filesystem;
+using lumeral::testing::read_file;
+using lumeral::testing::TempDir;
+using lumeral::testing::write_file;
+
+class GuiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    old_cwd_ = fs::current_path();
+    old_home_ = qgetenv("HOME");
+    fs::create_directories(tmp / "start");
+    fs::create_directories(tmp / "home");
+    qputenv("HOME", QByteArray::fromStdString((tmp / "home").string()));
+    fs::current_path(tmp / "start");
+    windows = std::make_unique<Windows>(platform, Regional::for_locale("pt_BR"));
+    windows->on_quit = [this] { ++quits; };
+    windows->create_all();
+    windows->Mdi_Frm->show();
+  }
+  void TearDown() override {
+    if (!windows) return;  // skipped before set-up
+    windows.reset();
+    fs::current_path(old_cwd_);
+    qputenv("HOME", old_home_);
+    EXPECT_TRUE(platform.unanswered.isEmpty()) << "dialogs without a scripted answer: "
+                                                << platform.unanswered.join(", ").toStdString();
+  }
+
+  TMdi_Frm& w() { return *windows->Mdi_Frm; }
+  QStringList messages() const { return platform.message_texts(); }
+
+  // Entry menu "OK" on the mining wizard, welcome "OK" on a new project.
+  void start_new_project() {
+    w().RadioGroup1->set_item_index(0);
+    w().bt_ok_entradaClick();
+    w().RadioGroup2->set_item_index(0);
+    w().bt_ok_bemvindoClick();
+  }
+  // Step 1 filled in: the folder chosen with "Alterar".
+  void fill_project(const QString& title, const fs::path& folder) {
+    w().Edit_titulo->setText(title);
+    w().Edit_cliente->setText(QStringLiteral("Cliente X"));
+    w().Edit_resp->setText(QStringLiteral("Ana"));
+    platform.answer(QString::fromStdString(folder.string()));
+    w().bt_alterarClick();
+  }
+
+  TempDir tmp;
+  ScriptedPlatform platform;
+  std::unique_ptr<Windows> windows;
+  int quits = 0;
+
+ private:
+  fs::path old_cwd_;
+  QByteArray old_home_;
+};
+
+}  // namespace lumeral::gui::testing
