@@ -6,6 +6,7 @@
 
 #include "core/base/regional.h"
 #include "gui/base/qt_platform.h"
+#include "gui/base/resources.h"
 #include "gui/shell/mdi_form.h"
 #include "gui/shell/unit_splashscreen.h"
 #include "gui/shell/windows.h"
@@ -13,6 +14,7 @@
 int main(int argc, char** argv) {
   using namespace lumeral::gui;
   QApplication app(argc, argv);
+  init_resources();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/lumeral.png")));
 
   TSplashScreen splash;

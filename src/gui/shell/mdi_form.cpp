@@ -97,6 +97,7 @@ TMdi_Frm::TMdi_Frm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   Panel_ontologia->hide();
   Panel_comeco->hide();
   GroupBox1->hide();
+  pn_passos->hide();
   pnEntrada->show();
   Timer1Timer();
 }
@@ -170,6 +171,7 @@ QWidget* TMdi_Frm::build_entry() {
 
 QWidget* TMdi_Frm::build_steps() {
   auto* column = new QWidget(centralWidget());
+  pn_passos = column;
   column->setObjectName(QStringLiteral("pn_passos"));
   auto* v = new QVBoxLayout(column);
   v->setContentsMargins(4, 8, 8, 8);
@@ -499,6 +501,7 @@ void TMdi_Frm::indicadores(int current) {
     set_bold(caption[i], current == i + 1);
   }
   Animate1->show();
+  pn_passos->show();
 }
 
 int TMdi_Frm::passo_corrente() const {
@@ -655,6 +658,7 @@ void TMdi_Frm::volta_inicio() {
   Panel3->hide();
   RadioGroup2->set_item_index(0);
   Label22->clear();
+  pn_passos->hide();
   pnEntrada->show();
 }
 
@@ -703,6 +707,7 @@ void TMdi_Frm::bit_voltarClick() {
                                                         Animate1})
           w->hide();
         bit_voltar->setEnabled(false);
+        pn_passos->hide();
         GroupBox1->show();
         Panel_Botoes->show();
         bit_sair_salvar->show();

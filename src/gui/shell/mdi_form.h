@@ -64,7 +64,8 @@ class TMdi_Frm : public QMainWindow, public Form {
   RadioGroup* RadioGroup1;  // the three roads
   QPushButton* bt_ok_entrada;
 
-  // ---- step indicators: image pairs and captions
+  // ---- step indicators: image pairs and captions, in their column
+  QWidget* pn_passos;
   StepLabel* botao_1_on;
   StepLabel* botao_1_off;
   StepLabel* botao_2_on;

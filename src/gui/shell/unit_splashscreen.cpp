@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "gui/base/resources.h"
+
 namespace lumeral::gui {
 
 QString version_text() { return kVersionCaption.mid(8, 6); }
@@ -12,6 +14,7 @@ QString version_text() { return kVersionCaption.mid(8, 6); }
 QString main_caption() { return QStringLiteral("Lumeral ") + version_text() + QStringLiteral(" -  Corvana  Mining -"); }
 
 TSplashScreen::TSplashScreen() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+  init_resources();
   setObjectName(QStringLiteral("SplashScreen"));
   QPixmap picture(QStringLiteral(":/shell/splash.png"));
   setFixedSize(picture.size().isEmpty() ? QSize(480, 300) : picture.size());

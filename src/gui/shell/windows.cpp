@@ -1,6 +1,7 @@
 #include "gui/shell/windows.h"
 
 #include "gui/base/platform.h"
+#include "gui/base/resources.h"
 #include "gui/preparation/gerencia_docs.h"
 #include "gui/preparation/stop_words.h"
 #include "gui/preparation/textos.h"
@@ -12,7 +13,9 @@
 
 namespace lumeral::gui {
 
-Windows::Windows(Platform& platform, Regional regional) : platform_(platform), regional_(std::move(regional)) {}
+Windows::Windows(Platform& platform, Regional regional) : platform_(platform), regional_(std::move(regional)) {
+  init_resources();
+}
 
 Windows::~Windows() {
   textos_.reset();

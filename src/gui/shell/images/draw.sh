@@ -9,7 +9,7 @@ step() {  # number fill ring text-colour output
   cat > /tmp/lumeral-step.svg <<SVG
 <svg xmlns="http://www.w3.org/2000/svg" width="48" height="48">
   <circle cx="24" cy="24" r="20" fill="$2" stroke="$3" stroke-width="3"/>
-  <text x="24" y="32" font-family="DejaVu Sans" font-weight="bold" font-size="22" fill="$4" text-anchor="middle">$1</text>
+  <text stroke="none" x="24" y="32" font-family="DejaVu Sans" font-weight="bold" font-size="22" fill="$4" text-anchor="middle">$1</text>
 </svg>
 SVG
   convert -background none /tmp/lumeral-step.svg -depth 8 "$5"
@@ -26,8 +26,8 @@ cat > /tmp/lumeral-anim.svg <<'SVG'
     <rect x="12" y="8" width="30" height="40" rx="3"/>
   </g>
   <g stroke="#5b8fc7" stroke-width="2"><line x1="17" y1="18" x2="37" y2="18"/><line x1="17" y1="26" x2="37" y2="26"/><line x1="17" y1="34" x2="31" y2="34"/></g>
-  <path d="M52 31 h30" stroke="#e07a1f" stroke-width="4"/><path d="M82 23 l10 8 l-10 8 z" fill="#e07a1f"/>
-  <g fill="#5b8fc7"><circle cx="112" cy="20" r="6"/><circle cx="132" cy="44" r="6"/><circle cx="152" cy="22" r="6"/><circle cx="176" cy="40" r="6"/></g>
+  <path d="M52 31 h30" stroke="#e07a1f" stroke-width="4"/><path d="M82 23 l10 8 l-10 8 z" fill="#e07a1f" stroke="none"/>
+  <g fill="#5b8fc7" stroke="none"><circle cx="112" cy="20" r="6"/><circle cx="132" cy="44" r="6"/><circle cx="152" cy="22" r="6"/><circle cx="176" cy="40" r="6"/></g>
   <g stroke="#1f4e79" stroke-width="2"><line x1="112" y1="20" x2="132" y2="44"/><line x1="132" y1="44" x2="152" y2="22"/><line x1="152" y1="22" x2="176" y2="40"/></g>
 </svg>
 SVG
