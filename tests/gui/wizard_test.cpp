@@ -1,7 +1,9 @@
 // The mining wizard's road through its first three steps, with scripted
 // dialogs: the entry menu, the project step, the preparation step, the
 // processing of a collection, the project file, the restore, the exits.
+#include <QElapsedTimer>
 #include <QFont>
+#include <QStatusTipEvent>
 
 #include <map>
 
@@ -9,6 +11,7 @@
 #include "gui/preparation/stop_words.h"
 #include "gui/preparation/textos.h"
 #include "gui/preparation/unit_textos.h"
+#include "gui/shell/unit_splashscreen.h"
 #include "gui_test.h"
 
 namespace lumeral::gui::testing {
@@ -52,6 +55,26 @@ TEST_F(GuiTest, StartsOnTheEntryMenuWithEveryWindowCreatedHiddenInOrder) {
   EXPECT_FALSE(windows->form_stop->isVisible());
   EXPECT_FALSE(windows->Form1->isVisible());
   EXPECT_EQ(w().RadioGroup1->item_index(), 0);
+}
+
+TEST(Splash, StaysUntilItsTimerHasFiredOnce) {
+  TSplashScreen splash;
+  EXPECT_EQ(splash.lb_versao->text(), QStringLiteral("Versão: 2.4.7"));
+  EXPECT_EQ(version_text(), "2.4.7");
+  EXPECT_EQ(splash.Timer1->interval(), 1000);
+  EXPECT_FALSE(splash.pode_fechar());
+  QElapsedTimer clock;
+  clock.start();
+  while (!splash.pode_fechar() && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  EXPECT_TRUE(splash.pode_fechar());
+  EXPECT_GE(clock.elapsed(), 900);
+}
+
+TEST_F(GuiTest, HintsShowInTheFirstStatusPanel) {
+  QStatusTipEvent tip(w().bit_avancar->statusTip());
+  QCoreApplication::sendEvent(&w(), &tip);
+  EXPECT_EQ(w().panel_hint->text(), QStringLiteral("Avança para o próximo passo"));
+  EXPECT_EQ(w().bit_sair_salvar->toolTip(), QStringLiteral("Sair, salvando status do projeto"));
 }
 
 TEST_F(GuiTest, ClockShowsWeekdayDateAndTime) {
@@ -236,28 +259,45 @@ TEST_F(GuiTest, ProcessingAFolderWritesWhatTheCommandLineWrites) {
 }
 
 TEST_F(GuiTest, TheSampleCollectionPreparesAsTheCommandLineDoes) {
-  const fs::path sample = lumeral::testing::source_dir() / "examples" / "noticias";
-  if (!fs::is_directory(sample)) GTEST_SKIP() << "no sample collection at " << sample;
-  const fs::path folder = tmp / "amostra";
-  const fs::path by_cli = tmp / "amostra-cli";
-  fs::copy(sample, folder);
-  fs::copy(sample, by_cli);
-  for (const fs::path& f : {folder, by_cli})
-    for (const auto& e : fs::directory_iterator(f))
-      if (e.path().extension() == ".ini" || e.path().extension() == ".ldc" || e.path().extension() == ".lpl")
-        fs::remove(e.path());
-  start_new_project();
-  fill_project("Amostra", folder);
-  w().bit_avancarClick();
-  w().bit_avancarClick();
-  EXPECT_EQ(w().passo_corrente(), 3);
-  fs::create_directories(tmp / "cli-start");
-  auto run = run_cli({"prepare", by_cli.string(), "--title", "Amostra"}, tmp / "cli-start");
-  ASSERT_EQ(run.exit_code, 0) << run.err;
-  auto gui_files = files_of(folder);
-  gui_files.erase("Amostra.ini");
-  gui_files.erase("resultados_n4.wiz");
-  EXPECT_EQ(gui_files, files_of(by_cli));
+  struct Case {
+    const char* folder;
+    const char* separator;  // nullptr: several files
+  };
+  const Case cases[] = {{"noticias", nullptr}, {"arquivo-unico", "XXX"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder);
+    const fs::path sample = lumeral::testing::source_dir() / "examples" / c.folder;
+    if (!fs::is_directory(sample)) GTEST_SKIP() << "no sample collection at " << sample;
+    const fs::path folder = tmp / (std::string(c.folder) + "-gui");
+    const fs::path by_cli = tmp / (std::string(c.folder) + "-cli");
+    fs::copy(sample, folder);
+    fs::copy(sample, by_cli);
+    for (const fs::path& f : {folder, by_cli})
+      for (const auto& e : fs::directory_iterator(f))
+        if (e.path().extension() == ".ini" || e.path().extension() == ".ldc" || e.path().extension() == ".lpl")
+          fs::remove(e.path());
+    w().bit_inicioClick();
+    start_new_project();
+    fill_project("Amostra", folder);
+    w().bit_avancarClick();
+    if (c.separator) {
+      w().RadioGroup_textos->set_item_index(0);
+      w().Edit_separador->setText(c.separator);
+    }
+    w().bit_avancarClick();
+    EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+    EXPECT_EQ(w().passo_corrente(), 3);
+    fs::create_directories(tmp / "cli-start");
+    std::vector<std::string> args{"prepare", by_cli.string(), "--title", "Amostra"};
+    if (c.separator) args.insert(args.end(), {"--separator", c.separator});
+    auto run = run_cli(args, tmp / "cli-start");
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    auto gui_files = files_of(folder);
+    gui_files.erase("Amostra.ini");
+    gui_files.erase("resultados_n4.wiz");
+    EXPECT_GT(gui_files.size(), 10u);
+    EXPECT_EQ(gui_files, files_of(by_cli));
+  }
 }
 
 TEST_F(GuiTest, SingleFileSplitsOnceAtTheSeparator) {
