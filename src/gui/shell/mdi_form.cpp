@@ -146,7 +146,13 @@ QWidget* TMdi_Frm::build_entry() {
   auto* v = new QVBoxLayout(pnEntrada);
   v->setContentsMargins(30, 24, 30, 24);
   lb_entrada = heading(QStringLiteral("Bem Vindo ao Menu do Programa Lumeral."), pnEntrada, 6);
-  v->addWidget(lb_entrada);
+  auto* title = new QHBoxLayout;
+  auto* logo = new QLabel(pnEntrada);
+  logo->setPixmap(QPixmap(QStringLiteral(":/shell/lumeral.png")));
+  title->addWidget(logo);
+  title->addSpacing(12);
+  title->addWidget(lb_entrada, 1);
+  v->addLayout(title);
   v->addSpacing(16);
   RadioGroup1 = new RadioGroup(
       QStringLiteral("O que você gostaria de fazer?"),
@@ -165,6 +171,10 @@ QWidget* TMdi_Frm::build_entry() {
   h->addWidget(bt_ok_entrada);
   v->addLayout(h);
   v->addStretch();
+  auto* flow = new QLabel(pnEntrada);
+  flow->setPixmap(QPixmap(QStringLiteral(":/shell/animacao.png")));
+  flow->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+  v->addWidget(flow);
   connect(bt_ok_entrada, &QPushButton::clicked, this, [this] { bt_ok_entradaClick(); });
   return pnEntrada;
 }
