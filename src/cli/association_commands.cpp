@@ -42,7 +42,12 @@ Registrar associate_cmd(310, [](CLI::App& app) -> Handler {
       if (fs::is_regular_file(standard, ec)) in.stopwords = standard;
     }
     auto result = calculate_associations(in, env.regional(), env.progress());
-    std::vector<Ansi> lines = std::move(result.lines);
+    if (threshold->empty() && order->empty()) {
+      // Streamed: a large listing is never held as texts.
+      for (std::size_t i = 0; i < result.listing.size(); ++i) env.line(result.listing.line(i));
+      return;
+    }
+    std::vector<Ansi> lines = result.lines();
     if (!threshold->empty()) lines = filter_by_threshold(lines, arg_text(*threshold), env.regional());
     if (*order == "weight") sort_associations(lines, env.regional());
     for (const auto& l : lines) env.line(l);

@@ -2,6 +2,7 @@
 #include "core/association/pair_store.h"
 
 #include "core/base/files.h"
+#include "core/base/message.h"
 #include "core/base/text.h"
 
 namespace lumeral::association {
@@ -95,13 +96,32 @@ std::vector<records::PairRecord> PairStore::records() const {
 }
 
 void PairStore::write(const std::filesystem::path& p) const {
-  std::string bytes(pairs_.size() * records::Layout<records::PairRecord>::size, '\0');
-  for (std::size_t i = 0; i < pairs_.size(); ++i) {
-    records::Layout<records::PairRecord>::encode(
-        {stored_[pairs_[i].first], stored_[pairs_[i].second], pairs_[i].weight},
-        bytes.data() + i * records::Layout<records::PairRecord>::size);
+  // Streamed to a temporary file beside the store and renamed into place:
+  // a large store is never held twice in memory.
+  std::filesystem::path tmp = p;
+  tmp += ".tmp0";
+  {
+    records::Writer<records::PairRecord> out(tmp);
+    for (const Pair& pair : pairs_) out.write({stored_[pair.first], stored_[pair.second], pair.weight});
+    out.close();
   }
-  write_bytes_atomic(p, bytes);
+  std::error_code ec;
+  std::filesystem::rename(tmp, p, ec);
+  if (ec) {
+    std::filesystem::remove(tmp, ec);
+    throw Stop("Erro ao gravar o arquivo \"" + display_path(p) + "\".");
+  }
+}
+
+PairTable PairStore::take() {
+  PairTable t{std::move(stored_), std::move(pairs_)};
+  stored_.clear();
+  pairs_.clear();
+  stored_ids_.clear();
+  features_.clear();
+  keys_.clear();
+  slots_.assign(1024, kEmpty);
+  return t;
 }
 
 }  // namespace lumeral::association

@@ -25,6 +25,18 @@
 
 namespace lumeral::association {
 
+// The pairs of a store: the stored feature texts, each once, and the pairs
+// as indexes into them with their weights, in first-discovery order.
+struct PairTable {
+  struct Pair {
+    std::uint32_t first;
+    std::uint32_t second;
+    double weight;
+  };
+  std::vector<Ansi> texts;
+  std::vector<Pair> pairs;
+};
+
 class PairStore {
  public:
   // `regional` is copied, so each store has a collator of its own.
@@ -50,13 +62,11 @@ class PairStore {
   std::vector<records::PairRecord> records() const;
   // Writes the store as pair records (temporary file renamed into place).
   void write(const std::filesystem::path& p) const;
+  // Hands the pairs over; the store is empty afterwards.
+  PairTable take();
 
  private:
-  struct Pair {
-    std::uint32_t first;
-    std::uint32_t second;
-    double weight;
-  };
+  using Pair = PairTable::Pair;
   std::uint32_t intern(AnsiView stored);
   std::size_t slot_of(std::uint32_t a, std::uint32_t b) const;
   void add(std::uint32_t a, std::uint32_t b, double weight);

@@ -12,6 +12,7 @@
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
+#include "core/association/pair_store.h"
 #include "core/records/records.h"
 
 namespace lumeral::association {
@@ -36,9 +37,31 @@ struct AssociationInput {
   fs::path project_folder;
 };
 
+// Listing a pair store: first + " | " + second + " = " + weight ("0.0000"),
+// in case-insensitive alphabetical order of the whole lines (equal lines in
+// store order), then every line's mirror ("second | first = weight") in that
+// order. Lines are built on demand, so a store of millions of pairs is
+// listed without holding millions of texts.
+class PairListing {
+ public:
+  PairListing() = default;
+  PairListing(PairTable table, const Regional& regional);
+  std::size_t size() const { return 2 * table_.pairs.size(); }
+  Ansi line(std::size_t i) const;
+  std::vector<Ansi> lines() const;
+
+ private:
+  void arrange();
+  PairTable table_;                    // pairs in listing order once sorted
+  std::vector<std::uint32_t> order_;   // sorted pair indexes, while sorting
+  std::vector<Ansi> weight_texts_;     // distinct weights, formatted
+  std::vector<std::uint32_t> weight_of_;  // pair -> its weight text
+};
+
 struct AssociationResult {
-  std::vector<Ansi> lines;  // the listing, mirrors included
-  fs::path pair_store;      // "temp.ass" as written
+  PairListing listing;  // the result list, mirrors included
+  fs::path pair_store;  // "temp.ass" as written
+  std::vector<Ansi> lines() const { return listing.lines(); }
 };
 
 // "Calcular associações". Writes "temp.ass" in the documents folder and
@@ -58,9 +81,7 @@ std::vector<Ansi> split_sentences(const std::vector<Ansi>& lines);
 // digits stay), lowered A-Z, split at blanks.
 std::vector<Ansi> sentence_tokens(AnsiView sentence);
 
-// Listing a pair store: first + " | " + second + " = " + weight ("0.0000"),
-// in case-insensitive alphabetical order of the whole lines (equal lines in
-// store order), then every line's mirror in that order.
+// The listing of pair records, as lines.
 std::vector<Ansi> list_pairs(const std::vector<records::PairRecord>& pairs, const Regional& regional);
 
 // "Abrir resultado gravado": one line per record, weight "0.000", no mirrors.

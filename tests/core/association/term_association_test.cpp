@@ -60,7 +60,7 @@ TEST(TermAssociation, DocumentMethodListsPairsAndMirrors) {
                                {{"bola", 0.3}, {"gol", 0.3}, {"time", 0.3}},
                                {{"time", 1}}});
   auto r = run(list, AssociationMethod::DocumentPresence);
-  EXPECT_EQ(r.lines, (std::vector<Ansi>{"bola | gol = 2,0000", "bola | time = 1,0000", "gol | time = 1,0000",
+  EXPECT_EQ(r.lines(), (std::vector<Ansi>{"bola | gol = 2,0000", "bola | time = 1,0000", "gol | time = 1,0000",
                                         "gol | bola = 2,0000", "time | bola = 1,0000", "time | gol = 1,0000"}));
   EXPECT_EQ(records::read_all<PairRecord>(dir / "temp.ass"),
             (std::vector<PairRecord>{{"bola", "gol", 2}, {"bola", "time", 1}, {"gol", "time", 1}}));
@@ -113,7 +113,7 @@ TEST(TermAssociation, SentenceMethodCountsEveryPairOfPositions) {
   records::write_all<records::StopRecord>(dir / "s.stw", {{"a"}, {"de"}, {"o"}});
   auto list2 = texts(dir, {"O time de 2004 venceu. A bola\r\nrolou"});
   auto r = run(list2, AssociationMethod::Sentence, dir / "s.stw");
-  EXPECT_EQ(r.lines, (std::vector<Ansi>{"bola | rolou = 1,0000", "time | venceu = 1,0000", "rolou | bola = 1,0000",
+  EXPECT_EQ(r.lines(), (std::vector<Ansi>{"bola | rolou = 1,0000", "time | venceu = 1,0000", "rolou | bola = 1,0000",
                                         "venceu | time = 1,0000"}));
 }
 
@@ -185,6 +185,40 @@ TEST(TermAssociation, ParallelCountingMatchesTheLinearStore) {
     }
   }
   EXPECT_EQ(records::read_all<PairRecord>(dir / "temp.ass"), expect);
+}
+
+// The listing sorts by parts of the lines; it must give the order of the
+// whole lines under the collation (equal lines in store order).
+TEST(TermAssociation, ListingOrderIsTheOrderOfTheWholeLines) {
+  const char* vocab[] = {"e", "é", "E", "ea", "éa", "eá", "ab", "a", "á", "Á", "b", "ç", "c", "cz", "ca", "1,5", "a1",
+                         "a-b", "ab-", "meio-ambiente", "meioambiente", "z", "zz", "Zé", "ze", "ß", "ss", "À"};
+  for (const char* locale : {"pt_BR", "en_US"}) {
+    Regional regional = Regional::for_locale(locale);
+    std::mt19937 rng(5);
+    for (int round = 0; round < 20; ++round) {
+      std::vector<PairRecord> pairs;
+      for (int k = 0; k < 60; ++k)
+        pairs.push_back({to_ansi(vocab[rng() % 28]), to_ansi(vocab[rng() % 28]), double(rng() % 12)});
+      std::vector<Ansi> lines;
+      for (auto& p : pairs)
+        lines.push_back(p.first + Ansi(" | ") + p.second + Ansi(" = ") + regional.format(p.weight, "0.0000"));
+      std::vector<std::size_t> order(lines.size());
+      for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+      std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return regional.collation_key(lines[a]) < regional.collation_key(lines[b]);
+      });
+      std::vector<Ansi> expect;
+      for (std::size_t i : order) expect.push_back(lines[i]);
+      for (std::size_t i : order)
+        expect.push_back(pairs[i].second + Ansi(" | ") + pairs[i].first + Ansi(" = ") +
+                         regional.format(pairs[i].weight, "0.0000"));
+      ASSERT_EQ(list_pairs(pairs, regional), expect) << locale << " round " << round;
+    }
+  }
+  // Features with blanks take the whole lines' keys.
+  EXPECT_EQ(list_pairs({{"meio ambiente", "b", 1}, {"meio", "a", 1}}, pt()),
+            (std::vector<Ansi>{"meio | a = 1,0000", "meio ambiente | b = 1,0000", "a | meio = 1,0000",
+                               "b | meio ambiente = 1,0000"}));
 }
 
 TEST(TermAssociation, OpenSaveFilterAndSort) {
