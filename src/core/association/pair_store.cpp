@@ -120,7 +120,7 @@ PairTable PairStore::take() {
   stored_ids_.clear();
   features_.clear();
   keys_.clear();
-  slots_.assign(1024, kEmpty);
+  std::vector<std::uint32_t>(1024, kEmpty).swap(slots_);  // gives the memory back
   return t;
 }
 
