@@ -221,8 +221,9 @@ CentroidResult centroid_every(const std::vector<Ansi>& documents, const fs::path
 
 }  // namespace
 
-CentroidResult compute_centroid(const std::vector<Ansi>& documents, const fs::path& folder,
+CentroidResult compute_centroid(const std::vector<Ansi>& documents, const fs::path& list_folder,
                                 const CentroidOptions& options, const Regional& regional, Progress& progress) {
+  const fs::path folder = options.wizard_visible ? options.project_folder : list_folder;
   CentroidResult result;
   switch (options.type) {
     case CentroidType::All:

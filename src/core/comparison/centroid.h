@@ -49,7 +49,10 @@ struct CentroidOptions {
   // Whether a document is selected in the window's list; the type "Todas
   // as palavras + freq" needs one unless the wizard window is visible.
   bool document_selected = true;
+  // While the wizard window is visible, companions are found and the
+  // centroid is written in the wizard's project folder.
   bool wizard_visible = false;
+  fs::path project_folder;
 };
 
 struct CentroidResult {
@@ -58,9 +61,9 @@ struct CentroidResult {
 };
 
 // "Novo": the centroid of `documents` (the document list's entries).
-// `folder` is where the companions are found and the centroid is written:
-// the wizard's project folder while the wizard window is visible, else the
-// folder of the document list. A missing companion stops with "Preparar
+// `folder` is the folder of the document list (the working folder): the
+// companions are found and the centroid is written there, or in the
+// options' project folder while the wizard window is visible. A missing companion stops with "Preparar
 // documentos antes ! Criar lista de pals" (word method) or "Fazer
 // classificação antes !" (contextual), leaving the centroid file empty.
 CentroidResult compute_centroid(const std::vector<Ansi>& documents, const fs::path& folder,

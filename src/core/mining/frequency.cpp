@@ -42,6 +42,7 @@ std::vector<FrequencyRow> frequency_run(const std::filesystem::path& project_fol
   o.method = cmp::Method::Context;
   o.mode = cmp::Mode::Frequency;
   o.wizard_visible = true;
+  o.project_folder = project_folder;
   auto centroid = cmp::compute_centroid(cmp::read_document_entries(list), project_folder, o, regional, progress);
   auto percentages = cmp::compute_percentages(list, centroid.file, regional);
   return frequency_rows(centroid.lines, percentages.lines);

@@ -121,6 +121,20 @@ TEST(Centroid, EntriesAreLoweredToFindTheirCompanions) {
   EXPECT_EQ(r.lines, (std::vector<Ansi>{"casa | 2"}));
 }
 
+TEST(Centroid, WizardVisibleWorksInTheProjectFolder) {
+  TempDir dir;
+  fs::create_directories(dir / "projeto");
+  records::write_all<WordRecord>(dir / "projeto" / "a.mtz", {{"Economia", 1}});
+  CentroidOptions o;
+  o.method = Method::Context;
+  o.document_selected = false;  // not needed while the wizard is visible
+  o.wizard_visible = true;
+  o.project_folder = dir / "projeto";
+  auto r = compute_centroid({Ansi("a.txt")}, dir.path(), o, pt());
+  EXPECT_EQ(r.lines, (std::vector<Ansi>{"Economia | 1"}));
+  EXPECT_EQ(r.file, dir / "projeto" / "centro-temp.lpl");
+}
+
 TEST(Differences, EachDocumentKeepsWhatTheCentroidLacks) {
   TempDir dir;
   auto docs = collection(dir, {{{"casa", 0.5}, {"bola", 0.3}, {"neg", -1}}, {{"bola", 0.2}}});
