@@ -8,6 +8,7 @@
 #include <map>
 
 #include "core/base/encoding.h"
+#include "gui/mining/minera.h"
 #include "gui/preparation/stop_words.h"
 #include "gui/preparation/textos.h"
 #include "gui/preparation/unit_textos.h"
@@ -421,12 +422,13 @@ TEST_F(GuiTest, RestoreAtTheMiningStepReadsTheStatusFile) {
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
   EXPECT_EQ(w().passo_corrente(), 4);
   EXPECT_FALSE(w().P_Minera->isHidden());
-  EXPECT_EQ(w().lb_metodo->text(), QStringLiteral("Probabilístico"));
-  ASSERT_EQ(w().lv_frequencias->topLevelItemCount(), 1);
-  EXPECT_EQ(w().lv_frequencias->topLevelItem(0)->text(0), "Economia");
-  EXPECT_EQ(w().lv_frequencias->topLevelItem(0)->text(1), "12");
-  EXPECT_EQ(w().lv_frequencias->topLevelItem(0)->text(2), "37,5");
-  EXPECT_EQ(w().total_regras, 1);
+  EXPECT_EQ(w().minera->lb_metodo->text(), QStringLiteral("Probabilístico"));
+  ASSERT_EQ(w().minera->ListView_contexto->topLevelItemCount(), 1);
+  EXPECT_EQ(w().minera->ListView_contexto->topLevelItem(0)->text(0), "Economia");
+  EXPECT_EQ(w().minera->ListView_contexto->topLevelItem(0)->text(1), "12");
+  EXPECT_EQ(w().minera->ListView_contexto->topLevelItem(0)->text(2), "37,5");
+  EXPECT_EQ(w().minera->Edit_total_regras->text(), "1");
+  EXPECT_EQ(w().l_nivel->text(), "5");
   EXPECT_EQ(read_file(folder / "resultados_n4.wiz"),
             cp1252("Economia;12;37,5/\r\n--66,67%  dos textos que falam em a também falam em b.\r\n"));
 }

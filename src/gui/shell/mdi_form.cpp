@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -17,6 +18,8 @@
 #include "core/base/files.h"
 #include "core/shell/project_file.h"
 #include "gui/base/platform.h"
+#include "gui/contexts/ontologia.h"
+#include "gui/mining/minera.h"
 #include "gui/preparation/stop_words.h"
 #include "gui/preparation/unit_textos.h"
 #include "gui/shell/inicio.h"
@@ -136,7 +139,11 @@ void TMdi_Frm::build() {
   outer->addLayout(body, 1);
   outer->addWidget(build_buttons());
   build_status();
-  resize(860, 620);
+  // The ontology editor and the mining panel fill their places once every
+  // control they use exists.
+  ontologia = new TOntologia(*this);
+  minera = new TMinera(*this);
+  resize(1180, 740);
 }
 
 QWidget* TMdi_Frm::build_entry() {
@@ -329,7 +336,9 @@ QWidget* TMdi_Frm::build_ontology() {
   Panel_ontologia = new QFrame(centralWidget());
   Panel_ontologia->setObjectName(QStringLiteral("Panel_ontologia"));
   Panel_ontologia->setFrameShape(QFrame::StyledPanel);
-  auto* v = new QVBoxLayout(Panel_ontologia);
+  // The step's layers share one cell: the editor (added by its unit), the
+  // choice panel over it and the mining panel over both.
+  auto* v = new QGridLayout(Panel_ontologia);
   v->setContentsMargins(20, 16, 20, 16);
 
   Panel3 = new QFrame(Panel_ontologia);
@@ -348,34 +357,21 @@ QWidget* TMdi_Frm::build_ontology() {
   h->addStretch();
   bt_ok_ontologia = button(QStringLiteral("OK"), QStringLiteral("Aciona uma das opções marcadas ao lado"), Panel3);
   bt_ok_ontologia->setMinimumWidth(100);
-  // The ontology editor's unit connects this button and enables it.
-  bt_ok_ontologia->setEnabled(false);
   h->addWidget(bt_ok_ontologia);
   c->addLayout(h);
-  v->addWidget(Panel3);
+  c->addStretch();
+  v->addWidget(Panel3, 0, 0);
 
   // The editor's new-concept box: filled by the ontology editor's unit.
   pn_novo_conceito = new QWidget(Panel_ontologia);
   pn_novo_conceito->hide();
-  v->addWidget(pn_novo_conceito);
 
   // The mining panel: filled by the mining unit.
   P_Minera = new QFrame(Panel_ontologia);
   P_Minera->setObjectName(QStringLiteral("P_Minera"));
-  auto* m = new QVBoxLayout(P_Minera);
-  lb_metodo = new QLabel(P_Minera);
-  m->addWidget(lb_metodo);
-  lv_frequencias = new QTreeWidget(P_Minera);
-  lv_frequencias->setHeaderLabels(
-      {QStringLiteral("Conceito"), QStringLiteral("Frequencia Absoluta"), QStringLiteral("Frequencia Relativa(em %)")});
-  lv_frequencias->setRootIsDecorated(false);
-  m->addWidget(lv_frequencias);
-  memo_associacoes = new QPlainTextEdit(P_Minera);
-  memo_associacoes->setReadOnly(true);
-  m->addWidget(memo_associacoes);
+  P_Minera->setAutoFillBackground(true);
   P_Minera->hide();
-  v->addWidget(P_Minera, 1);
-  v->addStretch();
+  v->addWidget(P_Minera, 0, 0);
   return Panel_ontologia;
 }
 
@@ -597,7 +593,7 @@ void TMdi_Frm::passo3() {
   indicadores(3);
   Panel_comeco->hide();
   if (fs::is_directory(path_of(pasta_projeto()))) QDir::setCurrent(pasta_projeto());
-  memo_associacoes->clear();
+  minera->Rich->clear();
   if (!Label22->text().isEmpty() || level_at_start >= 3) {
     l_nivel->setText(QStringLiteral("3"));
     Panel3->show();
@@ -605,6 +601,7 @@ void TMdi_Frm::passo3() {
     P_Minera->hide();
     Panel_ontologia->show();
     pn_novo_conceito->hide();
+    ontologia->reinicia();
     bit_voltar->setEnabled(true);
   } else {
     Panel3->show();
@@ -637,8 +634,8 @@ void TMdi_Frm::mineracao() {
   Panel3->show();
   P_Minera->show();
   Panel_ontologia->show();
-  lv_frequencias->clear();
-  lb_metodo->setText(label_prob->text());
+  minera->ListView_contexto->clear();
+  minera->lb_metodo->setText(label_prob->text());
   bit_mutreta->hide();
   bit_avancar->setEnabled(false);
   l_nivel->setText(QStringLiteral("5"));
@@ -649,8 +646,9 @@ void TMdi_Frm::mineracao() {
   if (lct.isEmpty() || !fs::exists(path_of(lct)))
     throw Stop("O Wizard encontrou um problema:\n\rLista de contextos não existe");
   if (!fs::exists(ldc)) throw Stop("O Wizard encontrou um problema:\n\rLista de documentos não existe");
-  // The classification, concept frequencies and associations of the mining
-  // unit run here.
+  minera->corrida_classificacao();
+  minera->corrida_frequencia();
+  minera->corrida_associacao();
 }
 
 void TMdi_Frm::volta_inicio() {
@@ -666,6 +664,7 @@ void TMdi_Frm::volta_inicio() {
   Panel_ontologia->hide();
   P_Minera->hide();
   Panel3->hide();
+  bit_mutreta->hide();
   RadioGroup2->set_item_index(0);
   Label22->clear();
   pn_passos->hide();

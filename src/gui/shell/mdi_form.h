@@ -23,6 +23,9 @@
 
 namespace lumeral::gui {
 
+class TOntologia;
+class TMinera;
+
 // A label that acts as a command when it is clickable (the step images and
 // captions of the wizard: hand cursor and a click when clickable, nothing
 // otherwise).
@@ -102,17 +105,17 @@ class TMdi_Frm : public QMainWindow, public Form {
   QListWidget* ListBox_idioma;  // "Português", "Inglês", "Espanhol"
   QPushButton* bt_stopwords;
 
-  // ---- ontology step (the editor itself belongs to the ontology unit)
+  // ---- ontology step: the choice panel lies over the editor, the mining
+  // panel over both (one cell of the step's grid)
   QFrame* Panel_ontologia;
   QFrame* Panel3;           // the ontology choice
   RadioGroup* RadioGroup3;  // "Usar uma Ontologia existente" / "Criar..." / "Ver..."
   QPushButton* bt_ok_ontologia;
   QWidget* pn_novo_conceito;  // the editor's new-concept box
-  // ---- mining step (filled by the mining unit)
+  TOntologia* ontologia;      // the editor (contexts/ontologia.h)
+  // ---- mining step
   QFrame* P_Minera;
-  QLabel* lb_metodo;  // mining method caption
-  QTreeWidget* lv_frequencias;       // the frequency table: concept, absolute, relative
-  QPlainTextEdit* memo_associacoes;  // the association text
+  TMinera* minera;  // the mining panel's controls and commands (mining/minera.h)
 
   // ---- button bar
   QFrame* Panel_Botoes;
@@ -135,8 +138,6 @@ class TMdi_Frm : public QMainWindow, public Form {
   bool stopwords_faltando = false;
   // The last folder chosen in the folder picker ("Alterar").
   QString pasta_escolhida;
-  // Total rules read back from the status file.
-  int total_regras = 0;
 
   // ---- handlers
   void bt_ok_entradaClick();
@@ -158,7 +159,7 @@ class TMdi_Frm : public QMainWindow, public Form {
   void volta_passo1();  // the project step shown again, fields kept
   void passo2();      // "Preparar Textos"
   void passo3();      // "Ontologia"
-  void mineracao();   // "Mineração de Textos" (mining unit)
+  void mineracao();   // "Mineração de Textos": the runs of the mining panel
   void volta_inicio();
   // Indicators: `current` is 1..4 (0: none current, all "off").
   void indicadores(int current);

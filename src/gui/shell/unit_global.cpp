@@ -7,6 +7,8 @@
 #include "core/base/files.h"
 #include "core/shell/ini.h"
 #include "gui/base/platform.h"
+#include "gui/contexts/ontologia.h"
+#include "gui/mining/minera.h"
 #include "gui/preparation/stop_words.h"
 #include "gui/retrieval/result_recuperasim.h"
 #include "gui/shell/barra_progresso.h"
@@ -34,13 +36,8 @@ shell::ProjectSettings projeto_do_wizard(const TMdi_Frm& w) {
 
 shell::StatusFile status_do_wizard(const TMdi_Frm& w) {
   shell::StatusFile status;
-  for (int i = 0; i < w.lv_frequencias->topLevelItemCount(); ++i) {
-    const QTreeWidgetItem* item = w.lv_frequencias->topLevelItem(i);
-    status.rows.push_back({ansi(item->text(0)), ansi(item->text(1)), ansi(item->text(2))});
-  }
-  const QString text = w.memo_associacoes->toPlainText();
-  if (!text.isEmpty())
-    for (const QString& line : text.split(QLatin1Char('\n'))) status.association_text.push_back(ansi(line));
+  status.rows = w.minera->linhas_frequencia();
+  status.association_text = w.minera->texto_associacoes();
   return status;
 }
 
@@ -105,29 +102,33 @@ void restaura_projeto(TMdi_Frm& w, const QString& arquivo) {
     const fs::path lct = path_of(w.pasta_projeto()) / path_of(w.titulo() + QStringLiteral(".lct"));
     if (w.Label23->text().isEmpty() && fs::exists(lct)) w.Label23->setText(qpath(lct));
     w.RadioGroup3->set_item_index(0);
-    // The ontology editor's unit performs the choice's "OK" here.
+    // The choice applies the kind choice: it takes the project's saved kind
+    // rather than the choice's default.
+    if (!w.label_prob->text().isEmpty())
+      w.ontologia->RadioGroup_tipo->set_item_index(w.label_prob->text() == QStringLiteral("Probabilístico") ? 0 : 1);
+    w.ontologia->escolhe_ontologia();
     w.Label22->setText(QStringLiteral("1"));
     salva_projeto(w, false);
   }
   if (level_is("5")) {
     w.passo3();
+    // The step-3 routine records level 3; the project stays at the mining
+    // step, so the save below keeps level 5.
+    w.l_nivel->setText(QStringLiteral("5"));
     w.bit_avancar->setEnabled(false);
     w.indicadores(4);
     w.Panel3->show();
     w.P_Minera->show();
-    w.lb_metodo->setText(w.label_prob->text());
+    w.minera->lb_metodo->setText(w.label_prob->text());
     w.bit_mutreta->hide();
+    // The results as saved, without computing them again.
     const shell::StatusFile status =
         shell::read_status_file(path_of(w.pasta_projeto()) / shell::status_file_name());
-    w.lv_frequencias->clear();
-    for (const auto& row : status.rows)
-      new QTreeWidgetItem(w.lv_frequencias, {qs(row.concept_name), qs(row.absolute), qs(row.relative)});
-    for (int c = 0; c < 3; ++c) w.lv_frequencias->resizeColumnToContents(c);
-    QStringList text;
-    for (const auto& line : status.association_text) text << qs(line);
-    w.memo_associacoes->setPlainText(text.join(QLatin1Char('\n')));
+    w.minera->limpa();
+    w.minera->mostra_frequencias(status.rows);
+    w.minera->mostra_texto(status.association_text);
     salva_projeto(w, false);
-    w.total_regras = static_cast<int>(status.rule_count());
+    w.minera->Edit_total_regras->setText(QString::number(status.rule_count()));
   }
 }
 

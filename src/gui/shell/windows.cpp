@@ -2,6 +2,7 @@
 
 #include "gui/base/platform.h"
 #include "gui/base/resources.h"
+#include "gui/mining/unit_print.h"
 #include "gui/preparation/gerencia_docs.h"
 #include "gui/preparation/stop_words.h"
 #include "gui/preparation/textos.h"
@@ -19,6 +20,7 @@ Windows::Windows(Platform& platform, Regional regional) : platform_(platform), r
 
 Windows::~Windows() {
   textos_.reset();
+  print_.reset();
   delete Form3.data();
   // Release in the reverse order of creation.
   while (!owned_.empty()) owned_.pop_back();
@@ -77,6 +79,14 @@ TForm_textos* Windows::create_Form_textos() {
   textos_ = std::make_unique<TForm_textos>(*this);
   Form_textos = textos_.get();
   return Form_textos;
+}
+
+TFrm_print* Windows::create_Frm_print() {
+  if (!print_) {
+    print_ = std::make_unique<TFrm_print>(*this);
+    Frm_print = print_.get();
+  }
+  return Frm_print;
 }
 
 QStringList Windows::creation_order() const { return order_; }

@@ -31,6 +31,7 @@ class Tresult_recsim;
 class TForm3;
 class TForm_textos;
 class TFrm_process;
+class TFrm_print;
 
 class Windows {
  public:
@@ -66,6 +67,10 @@ class Windows {
   // created anew for each operation and released at its end by
   // ProgressScope (barra_progresso.h), which sets this field.
   TFrm_process* Frm_process = nullptr;
+  // The report window of the mining panel: created when first needed,
+  // then kept (each "Impressão de Resultados" refills it).
+  TFrm_print* Frm_print = nullptr;
+  TFrm_print* create_Frm_print();
 
   // Object names of the windows in the order they were created.
   QStringList creation_order() const;
@@ -82,6 +87,7 @@ class Windows {
   Regional regional_;
   std::vector<std::unique_ptr<QWidget>> owned_;  // in creation order
   std::unique_ptr<TForm_textos> textos_;
+  std::unique_ptr<TFrm_print> print_;
   QStringList order_;
 };
 

@@ -1,0 +1,89 @@
+// Rich text of the report window and its RTF form.
+#include "core/mining/rich_text.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace lumeral::mining {
+
+FontStyle press_style(const FontStyle& current, const FontStyle& button) {
+  if (current == button) return {};
+  return button;
+}
+
+std::vector<RichParagraph> report_paragraphs(const Report& report) {
+  std::vector<RichParagraph> out;
+  for (const ReportParagraph& p : report.paragraphs) {
+    RichParagraph r;
+    RichRun run;
+    run.text = p.text;
+    switch (p.style) {
+      case ReportParagraph::Style::Plain: break;
+      case ReportParagraph::Style::Title: run.style.bold = true; break;
+      case ReportParagraph::Style::Heading:
+        r.align = RichParagraph::Align::Center;
+        r.first_indent = 10;
+        break;
+      case ReportParagraph::Style::Bullet: r.bullet = true; break;
+    }
+    if (!run.text.empty()) r.runs.push_back(std::move(run));
+    out.push_back(std::move(r));
+  }
+  return out;
+}
+
+namespace {
+
+void escape(std::string& out, AnsiView text) {
+  for (char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c == '\\' || c == '{' || c == '}') {
+      out += '\\';
+      out += ch;
+    } else if (c == '\t') {
+      out += "\\tab ";
+    } else if (c >= 0x80 || c < 0x20) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\'%02x", c);
+      out += buf;
+    } else {
+      out += ch;
+    }
+  }
+}
+
+long twips(double points) { return std::lround(points * 20); }
+long half_points(double points) { return std::lround(points * 2); }
+
+}  // namespace
+
+std::string rich_text_rtf(const std::vector<RichParagraph>& paragraphs) {
+  std::string out =
+      "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\fnil\\fcharset2 "
+      "Symbol;}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs20\r\n";
+  for (const RichParagraph& p : paragraphs) {
+    out += "\\pard";
+    if (p.align == RichParagraph::Align::Center) out += "\\qc";
+    if (p.align == RichParagraph::Align::Right) out += "\\qr";
+    if (p.bullet) {
+      out += "{\\pntext\\f1\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}\\fi-200\\li200";
+    } else if (p.first_indent != 0) {
+      out += "\\fi" + std::to_string(twips(p.first_indent));
+    }
+    out += ' ';
+    for (const RichRun& r : p.runs) {
+      out += "{\\plain\\f0\\fs" + std::to_string(half_points(r.points));
+      if (r.style.bold) out += "\\b";
+      if (r.style.italic) out += "\\i";
+      if (r.style.underline) out += "\\ul";
+      out += ' ';
+      escape(out, r.text);
+      out += '}';
+    }
+    out += "\\par\r\n";
+  }
+  out += "}\r\n";
+  return out;
+}
+
+}  // namespace lumeral::mining

@@ -1,0 +1,472 @@
+#include "gui/mining/minera.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "core/association/term_association.h"
+#include "core/base/encoding.h"
+#include "core/base/files.h"
+#include "core/base/text.h"
+#include "core/classification/matrix.h"
+#include "core/mining/frequency.h"
+#include "core/mining/results.h"
+#include "gui/base/platform.h"
+#include "gui/contexts/ontologia.h"
+#include "gui/mining/unit_print.h"
+#include "gui/shell/barra_progresso.h"
+#include "gui/shell/mdi_form.h"
+#include "gui/shell/windows.h"
+
+namespace lumeral::gui {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QPushButton* command_button(const QString& caption, const QString& hint, QWidget* parent) {
+  auto* b = new QPushButton(caption, parent);
+  b->setToolTip(hint);
+  b->setStatusTip(hint);
+  return b;
+}
+
+QLabel* section(const QString& text, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
+  QFont f = l->font();
+  f.setBold(true);
+  f.setPointSize(f.pointSize() + 2);
+  l->setFont(f);
+  return l;
+}
+
+std::string number(long long n) { return std::to_string(n); }
+
+// The width of a table's captions side by side, with room for its frame.
+int captions_width(const QTreeWidget* t) {
+  int w = 0;
+  for (int c = 0; c < t->columnCount(); ++c) w += t->header()->sectionSizeHint(c);
+  return w + 2 * t->frameWidth() + 8;
+}
+
+}  // namespace
+
+TMinera::TMinera(TMdi_Frm& wizard) : QWidget(wizard.P_Minera), w_(wizard) { build(); }
+
+void TMinera::build() {
+  auto* outer = new QVBoxLayout(w_.P_Minera);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(this);
+  auto* v = new QVBoxLayout(this);
+  v->setContentsMargins(0, 0, 0, 0);
+
+  auto* head = new QHBoxLayout;
+  head->addWidget(section(QStringLiteral("Mineração de Textos"), this));
+  head->addStretch();
+  lb_metodo_titulo = new QLabel(QStringLiteral("Método de Mineração:"), this);
+  lb_metodo = new QLabel(this);
+  QFont bold = lb_metodo->font();
+  bold.setBold(true);
+  lb_metodo->setFont(bold);
+  head->addWidget(lb_metodo_titulo);
+  head->addWidget(lb_metodo);
+  v->addLayout(head);
+
+  auto* body = new QHBoxLayout;
+  // Left: the frequency table.
+  auto* left = new QVBoxLayout;
+  lb_frequencias = section(QStringLiteral("Freqüência de Conceitos"), this);
+  left->addWidget(lb_frequencias);
+  ListView_contexto = new QTreeWidget(this);
+  ListView_contexto->setObjectName(QStringLiteral("ListView_contexto"));
+  ListView_contexto->setRootIsDecorated(false);
+  ListView_contexto->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  ListView_contexto->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ListView_contexto->setAllColumnsShowFocus(true);
+  ListView_contexto->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid #d8d8d8; }"));
+  ListView_contexto->header()->setSectionsClickable(true);
+  ListView_contexto->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  ListView_contexto->header()->setStretchLastSection(false);
+  ListView_contexto->setStatusTip(QStringLiteral("Clique no título de uma coluna para ordenar"));
+  colunas_frequencia();
+  left->addWidget(ListView_contexto, 1);
+  auto* outputs = new QHBoxLayout;
+  bt_grava_resultados = command_button(QStringLiteral("Grava Resultados para Portal"),
+                                       QStringLiteral("Grava o arquivo resultados.wiz para o portal"), this);
+  bt_impressao = command_button(QStringLiteral("Impressão de Resultados"),
+                                QStringLiteral("Mostra o relatório para impressão"), this);
+  outputs->addWidget(bt_grava_resultados);
+  outputs->addWidget(bt_impressao);
+  left->addLayout(outputs);
+  body->addLayout(left, 2);
+
+  // Right: the associations.
+  auto* right = new QVBoxLayout;
+  lb_associacoes = section(QStringLiteral("Associações entre Conceitos"), this);
+  right->addWidget(lb_associacoes);
+  Rich = new QTextEdit(this);
+  Rich->setObjectName(QStringLiteral("Rich"));
+  Rich->setReadOnly(true);
+  Rich->setMinimumHeight(160);
+  right->addWidget(Rich, 3);
+  ListView_associa = new QTreeWidget(this);
+  ListView_associa->setObjectName(QStringLiteral("ListView_associa"));
+  ListView_associa->setRootIsDecorated(false);
+  ListView_associa->setHeaderLabels({QStringLiteral("Associação"), QStringLiteral("Confiança(Probabilidade Condicional)"),
+                                     QStringLiteral("Suporte % (Absoluto)")});
+  ListView_associa->headerItem()->setTextAlignment(0, Qt::AlignCenter);
+  ListView_associa->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  ListView_associa->header()->setStretchLastSection(false);
+  right->addWidget(ListView_associa, 2);
+  ListView_associa->setMinimumWidth(captions_width(ListView_associa));
+
+  auto* total = new QHBoxLayout;
+  lb_total_regras = new QLabel(QStringLiteral("Total de Regras: "), this);
+  Edit_total_regras = new QLineEdit(this);
+  Edit_total_regras->setReadOnly(true);
+  Edit_total_regras->setMaximumWidth(70);
+  total->addWidget(lb_total_regras);
+  total->addWidget(Edit_total_regras);
+  total->addStretch();
+  right->addLayout(total);
+
+  auto* filters = new QGridLayout;
+  bt_filtro_confianca = command_button(QStringLiteral("Filtro por Confiança"),
+                                       QStringLiteral("Mostra as regras com confiança a partir de um limiar"), this);
+  bt_filtro_suporte = command_button(QStringLiteral("Filtro por Suporte"),
+                                     QStringLiteral("Mostra as regras presentes em um mínimo de textos"), this);
+  bt_ordena_confianca = command_button(QStringLiteral("Ordenar Desc. por Confiança"),
+                                       QStringLiteral("Ordena as regras da maior para a menor confiança"), this);
+  bt_ordena_alfa = command_button(QStringLiteral("Ordenar Alfabeticamente"),
+                                  QStringLiteral("Ordena as regras em ordem alfabética"), this);
+  filters->addWidget(bt_filtro_confianca, 0, 0);
+  filters->addWidget(bt_filtro_suporte, 0, 1);
+  filters->addWidget(bt_ordena_confianca, 1, 0);
+  filters->addWidget(bt_ordena_alfa, 1, 1);
+  right->addLayout(filters);
+
+  pn_limiar = new QWidget(this);
+  auto* th = new QHBoxLayout(pn_limiar);
+  th->setContentsMargins(0, 0, 0, 0);
+  lb_limiar = new QLabel(QStringLiteral("Limiar para mostrar:"), pn_limiar);
+  Edit_limiar = new QLineEdit(QStringLiteral("0"), pn_limiar);
+  Edit_limiar->setMaxLength(5);
+  Edit_limiar->setMaximumWidth(70);
+  Edit_limiar->installEventFilter(this);
+  bt_calcular = command_button(QStringLiteral("Calcular"), QStringLiteral("Aplica o limiar às regras"), pn_limiar);
+  bt_fechar_limiar = command_button(QStringLiteral("Fechar"), QStringLiteral("Fecha o limiar"), pn_limiar);
+  th->addWidget(lb_limiar);
+  th->addWidget(Edit_limiar);
+  th->addWidget(bt_calcular);
+  th->addWidget(bt_fechar_limiar);
+  th->addStretch();
+  pn_limiar->hide();
+  right->addWidget(pn_limiar);
+  body->addLayout(right, 3);
+  v->addLayout(body, 1);
+
+  connect(ListView_contexto->header(), &QHeaderView::sectionClicked, this,
+          [this](int column) { ListView_contextoColumnClick(column); });
+  connect(bt_filtro_confianca, &QPushButton::clicked, this, [this] { bt_filtro_confiancaClick(); });
+  connect(bt_filtro_suporte, &QPushButton::clicked, this, [this] { bt_filtro_suporteClick(); });
+  connect(bt_calcular, &QPushButton::clicked, this, [this] { bt_calcularClick(); });
+  connect(bt_fechar_limiar, &QPushButton::clicked, this, [this] { bt_fechar_limiarClick(); });
+  connect(bt_ordena_confianca, &QPushButton::clicked, this, [this] { bt_ordena_confiancaClick(); });
+  connect(bt_ordena_alfa, &QPushButton::clicked, this, [this] { bt_ordena_alfaClick(); });
+  connect(bt_grava_resultados, &QPushButton::clicked, this, [this] { bt_grava_resultadosClick(); });
+  connect(bt_impressao, &QPushButton::clicked, this, [this] { bt_impressaoClick(); });
+}
+
+fs::path TMinera::pasta() const { return path_of(w_.pasta_projeto()); }
+
+void TMinera::colunas_frequencia() {
+  // The columns size themselves to their captions and values; the table is
+  // never narrower than its three captions.
+  ListView_contexto->setHeaderLabels({QStringLiteral("Conceito"), QStringLiteral("Frequencia Absoluta"),
+                                      QStringLiteral("Frequencia Relativa(em %)")});
+  ListView_contexto->setMinimumWidth(captions_width(ListView_contexto));
+}
+
+// ---------------------------------------------------------------- contents
+
+std::vector<shell::FrequencyRow> TMinera::linhas_frequencia() const {
+  std::vector<shell::FrequencyRow> rows;
+  for (int i = 0; i < ListView_contexto->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* item = ListView_contexto->topLevelItem(i);
+    rows.push_back({ansi(item->text(0)), ansi(item->text(1)), ansi(item->text(2))});
+  }
+  return rows;
+}
+
+void TMinera::mostra_frequencias(const std::vector<shell::FrequencyRow>& rows) {
+  // The table keeps itself sorted by the remembered column.
+  std::vector<shell::FrequencyRow> sorted = rows;
+  mining::sort_frequency_rows(sorted, coluna_ordenada, w_.regional());
+  ListView_contexto->clear();
+  colunas_frequencia();
+  QList<QTreeWidgetItem*> items;
+  for (const auto& row : sorted)
+    items << new QTreeWidgetItem(QStringList{qs(row.concept_name), qs(row.absolute), qs(row.relative)});
+  ListView_contexto->addTopLevelItems(items);
+}
+
+std::vector<Ansi> TMinera::texto_associacoes() const {
+  std::vector<Ansi> lines;
+  const QString text = Rich->toPlainText();
+  if (text.isEmpty()) return lines;
+  for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(ansi(line));
+  return lines;
+}
+
+void TMinera::mostra_texto(const std::vector<Ansi>& lines) {
+  QStringList text;
+  for (const Ansi& l : lines) text << qs(l);
+  Rich->setPlainText(text.join(QLatin1Char('\n')));
+}
+
+std::vector<Ansi> TMinera::sentencas() const {
+  std::vector<Ansi> out;
+  for (Ansi& l : texto_associacoes())
+    if (!l.empty() && l.front() == '-') out.push_back(std::move(l));
+  return out;
+}
+
+void TMinera::limpa() {
+  ListView_contexto->clear();
+  colunas_frequencia();
+  ListView_associa->clear();
+  Rich->clear();
+  Edit_total_regras->clear();
+  regras.clear();
+  tabela_associacoes.clear();
+  pn_limiar->hide();
+}
+
+void TMinera::mostra_tabela_associacoes() {
+  ListView_associa->clear();
+  QList<QTreeWidgetItem*> items;
+  for (const auto& r : tabela_associacoes)
+    items << new QTreeWidgetItem(QStringList{qs(r.rule), qs(r.confidence), qs(r.support)});
+  ListView_associa->addTopLevelItems(items);
+}
+
+// ---------------------------------------------------------------- the runs
+
+void TMinera::corrida_classificacao() {
+  const fs::path folder = pasta();
+  const Ansi title = ansi(w_.titulo());
+  // The context list L: the project's own unless an existing ontology was
+  // chosen, which the wizard holds in Label23.
+  entrada_regras = {};
+  entrada_regras.context_list = w_.RadioGroup3->item_index() == 0
+                                    ? path_of(w_.Label23->text())
+                                    : folder / to_path(title + Ansi(".lct"));
+  entrada_regras.document_list = folder / to_path(title + Ansi(".ldc"));
+  entrada_regras.pair_store = folder / "temp.ass";
+  entrada_regras.wizard_open = true;
+  entrada_regras.project_folder = folder;
+
+  classification::ClassifyRun run;
+  run.doc_list = entrada_regras.document_list;
+  run.context_list = entrada_regras.context_list;
+  run.method = w_.label_prob->text() == QStringLiteral("Probabilístico") ? classification::Method::Probabilistic
+                                                                         : classification::Method::Deterministic;
+  run.wizard_visible = true;
+  run.project_folder = folder;
+  classification::ClassifySummary summary;
+  {
+    ProgressScope progress(w_.windows());
+    summary = classification::classify(run, progress);
+  }
+  // The progress of the documents classified, one item per document.
+  ProgressScope progress(w_.windows());
+  const long long lines = static_cast<long long>(summary.documents);
+  for (long long i = 0; i < lines; ++i) {
+    progress.status("Processando " + number(lines - 1) + " arquivos");
+    progress.detail("Processados " + number(i) + " arquivos até o momento");
+    progress.bar(i, lines - 1);
+  }
+}
+
+void TMinera::corrida_frequencia() {
+  ListView_contexto->clear();
+  std::vector<shell::FrequencyRow> rows;
+  {
+    ProgressScope progress(w_.windows());
+    rows = mining::frequency_run(pasta(), ansi(w_.titulo()), w_.regional(), progress);
+  }
+  colunas_frequencia();
+  ProgressScope progress(w_.windows());
+  const long long n = static_cast<long long>(rows.size());
+  for (long long i = 0; i < n; ++i) {
+    progress.status("Processando " + number(n - 1) + " Frequencias Contextual");
+    progress.detail("Processados " + number(i) + " arquivos até o momento");
+    progress.bar(i, n - 1);
+  }
+  mostra_frequencias(rows);
+}
+
+void TMinera::corrida_associacao() {
+  ListView_associa->clear();
+  tabela_associacoes.clear();
+  regras.clear();
+  regras_ordenadas = false;
+  const fs::path folder = pasta();
+  // Term association "Por contextos": the pair store temp.ass.
+  association::AssociationInput pairs;
+  pairs.document_list = entrada_regras.document_list;
+  const int language = w_.ListBox_idioma->currentRow();
+  const char* stop = language == 0 ? "stw-portugues.stw" : language == 1 ? "stw-ingles.stw" : "stw-espanhol.stw";
+  pairs.stopwords = path_of(w_.Label17->text()) / stop;
+  pairs.method = association::AssociationMethod::Contexts;
+  pairs.wizard_visible = true;
+  pairs.project_folder = folder;
+  {
+    ProgressScope progress(w_.windows());
+    association::calculate_associations(pairs, w_.regional(), progress);
+    // "Calcula Confiança/Suporte".
+    regras = mining::calculate_rules(entrada_regras, w_.regional(), progress);
+  }
+  tabela_associacoes = mining::association_table(regras, w_.regional());
+  mostra_tabela_associacoes();
+  reescreve_texto("Processando ");
+}
+
+void TMinera::reescreve_texto(const char* verb) {
+  Rich->clear();
+  std::vector<Ansi> text;
+  ProgressScope progress(w_.windows());
+  const long long n = static_cast<long long>(regras.size());
+  for (long long i = 0; i < n; ++i) {
+    progress.status(verb + number(n - 1) + " Associações entre Conceitos");
+    progress.detail("Processados " + number(i) + " arquivos até o momento");
+    progress.bar(i, n - 1);
+    text.push_back(mining::rule_sentence(mining::parse_rule_line(regras[static_cast<std::size_t>(i)])));
+  }
+  mostra_texto(text);
+  Edit_total_regras->setText(QString::number(n));
+}
+
+// ---------------------------------------------------------------- frequency table
+
+void TMinera::ListView_contextoColumnClick(int column) {
+  w_.command([this, column] {
+    auto rows = linhas_frequencia();
+    mining::sort_frequency_rows(rows, column, w_.regional());  // stops before anything moves
+    coluna_ordenada = column;
+    mostra_frequencias(rows);
+  });
+}
+
+// ---------------------------------------------------------------- filters and sorts
+
+void TMinera::abre_limiar(mining::ThresholdKind kind) {
+  modo_limiar = kind;
+  pn_limiar->show();
+  Edit_limiar->setFocus();
+}
+
+void TMinera::bt_filtro_confiancaClick() {
+  w_.command([this] { abre_limiar(mining::ThresholdKind::Confidence); });
+}
+
+void TMinera::bt_filtro_suporteClick() {
+  w_.command([this] { abre_limiar(mining::ThresholdKind::Support); });
+}
+
+bool TMinera::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Edit_limiar && event->type() == QEvent::KeyPress) {
+    // Every character typed is checked on its own: digits, "," and "."
+    // only; anything else (Backspace too) is refused and leaves "0".
+    const QString typed = static_cast<QKeyEvent*>(event)->text();
+    if (!typed.isEmpty()) {
+      const QChar c = typed.front();
+      if (!(c.isDigit() && c.unicode() < 128) && c != QLatin1Char(',') && c != QLatin1Char('.')) {
+        Edit_limiar->clear();
+        w_.error(QStringLiteral("Número inválido"));
+        Edit_limiar->setText(QStringLiteral("0"));
+        Edit_limiar->setFocus();
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TMinera::bt_calcularClick() {
+  w_.command([this] {
+    const Ansi threshold = ansi(Edit_limiar->text());
+    if (w_.regional().parse(threshold) <= 0) throw Stop("Informe limiar para filtrar");
+    // The lists of the last run, or the wizard's when none ran in this
+    // session (a project reopened at the mining step).
+    const fs::path folder = pasta();
+    const Ansi title = ansi(w_.titulo());
+    if (entrada_regras.context_list.empty()) {
+      entrada_regras.context_list =
+          !w_.Label23->text().isEmpty() ? path_of(w_.Label23->text())
+                                        : path_of(w_.ontologia->Edit_conceito->text() + QStringLiteral(".lct"));
+    }
+    if (entrada_regras.document_list.empty()) entrada_regras.document_list = folder / to_path(title + Ansi(".ldc"));
+    entrada_regras.pair_store = folder / "temp.ass";
+    entrada_regras.wizard_open = true;
+    entrada_regras.project_folder = folder;
+    Edit_limiar->setText(QStringLiteral("0"));
+    pn_limiar->hide();
+    {
+      ProgressScope progress(w_.windows());
+      regras = mining::filter_rules(entrada_regras, threshold, modo_limiar, w_.regional(), progress);
+    }
+    if (regras_ordenadas) mining::sort_rules_alphabetically(regras, w_.regional());
+    reescreve_texto("Processando ");
+  });
+}
+
+void TMinera::bt_fechar_limiarClick() {
+  Edit_limiar->setText(QStringLiteral("0"));
+  pn_limiar->hide();
+}
+
+void TMinera::bt_ordena_confiancaClick() {
+  w_.command([this] {
+    regras_ordenadas = false;
+    mining::sort_rules_by_confidence(regras, w_.regional());
+    reescreve_texto("Ordenando ");
+  });
+}
+
+void TMinera::bt_ordena_alfaClick() {
+  w_.command([this] {
+    regras_ordenadas = true;
+    mining::sort_rules_alphabetically(regras, w_.regional());
+    reescreve_texto("Ordenando ");
+  });
+}
+
+// ---------------------------------------------------------------- outputs
+
+void TMinera::bt_grava_resultadosClick() {
+  w_.command([this] {
+    {
+      ProgressScope progress(w_.windows());
+      mining::write_results_file(fs::current_path(), linhas_frequencia(), tabela_associacoes, progress);
+    }
+    w_.information(QStringLiteral("Arquivo salvo com Sucesso!!!"));
+  });
+}
+
+void TMinera::bt_impressaoClick() {
+  w_.command([this] {
+    TFrm_print* report = w_.windows().create_Frm_print();
+    report->show();
+    report->raise();
+    report->preenche(mining::build_report(linhas_frequencia(), texto_associacoes()));
+  });
+}
+
+}  // namespace lumeral::gui

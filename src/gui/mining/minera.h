@@ -1,0 +1,114 @@
+// The mining panel `P_Minera` of the main window: the frequency table
+// "Freqüência de Conceitos" with its sort by column, the association text
+// "Associações entre Conceitos" with the association table under it, the
+// threshold panel of the filters, the two sorts, "Grava Resultados para
+// Portal" and "Impressão de Resultados". The mining routine of the main
+// window runs its three commands in order: the classification run, the
+// frequency run and the association run. The numbers come from the core
+// (classification, centroid and percentages, term association, the
+// data-mining rules); this unit only shows them.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include <filesystem>
+#include <vector>
+
+#include "core/base/ansi.h"
+#include "core/mining/rules.h"
+#include "core/shell/status_file.h"
+
+namespace lumeral::gui {
+
+class TMdi_Frm;
+
+class TMinera : public QWidget {
+  Q_OBJECT
+ public:
+  // Builds the panel into the wizard's `P_Minera`.
+  explicit TMinera(TMdi_Frm& wizard);
+
+  QLabel* lb_metodo_titulo;  // "Método de Mineração:"
+  QLabel* lb_metodo;         // the ontology kind the mining used
+
+  // ---- "Freqüência de Conceitos"
+  QLabel* lb_frequencias;
+  QTreeWidget* ListView_contexto;  // "Conceito", "Frequencia Absoluta", "Frequencia Relativa(em %)"
+
+  // ---- "Associações entre Conceitos"
+  QLabel* lb_associacoes;
+  QTextEdit* Rich;                // the association text: one sentence per rule
+  QTreeWidget* ListView_associa;  // "Associação", "Confiança(Probabilidade Condicional)", "Suporte % (Absoluto)"
+  QLabel* lb_total_regras;        // "Total de Regras: "
+  QLineEdit* Edit_total_regras;   // read-only
+  QPushButton* bt_filtro_confianca;  // "Filtro por Confiança"
+  QPushButton* bt_filtro_suporte;    // "Filtro por Suporte"
+  QPushButton* bt_ordena_confianca;  // "Ordenar Desc. por Confiança"
+  QPushButton* bt_ordena_alfa;       // "Ordenar Alfabeticamente"
+  QPushButton* bt_grava_resultados;  // "Grava Resultados para Portal"
+  QPushButton* bt_impressao;         // "Impressão de Resultados"
+
+  // ---- threshold panel
+  QWidget* pn_limiar;
+  QLabel* lb_limiar;  // "Limiar para mostrar:"
+  QLineEdit* Edit_limiar;  // at most 5 characters, "0" at first
+  QPushButton* bt_calcular;
+  QPushButton* bt_fechar_limiar;
+
+  // The column the frequency table is kept sorted by (0 at start).
+  int coluna_ordenada = 0;
+  // The mode of the threshold panel.
+  mining::ThresholdKind modo_limiar = mining::ThresholdKind::Confidence;
+
+  // What the data-mining computation holds between commands: its input
+  // lists, its result lines in their present order, whether that list keeps
+  // itself sorted (after "Ordenar Alfabeticamente"), and the rows of the
+  // association table of the last association run.
+  mining::RulesInput entrada_regras;
+  std::vector<Ansi> regras;
+  bool regras_ordenadas = false;
+  std::vector<mining::ParsedRule> tabela_associacoes;
+
+  // ---- the three runs of the mining routine (each stops with a message)
+  void corrida_classificacao();
+  void corrida_frequencia();
+  void corrida_associacao();
+
+  // ---- handlers
+  void ListView_contextoColumnClick(int column);
+  void bt_filtro_confiancaClick();
+  void bt_filtro_suporteClick();
+  void bt_calcularClick();
+  void bt_fechar_limiarClick();
+  void bt_ordena_confiancaClick();
+  void bt_ordena_alfaClick();
+  void bt_grava_resultadosClick();
+  void bt_impressaoClick();
+
+  // ---- the panel's contents
+  std::vector<shell::FrequencyRow> linhas_frequencia() const;
+  void mostra_frequencias(const std::vector<shell::FrequencyRow>& rows);
+  std::vector<Ansi> texto_associacoes() const;  // the association text, line by line
+  void mostra_texto(const std::vector<Ansi>& lines);
+  std::vector<Ansi> sentencas() const;  // the sentences of the association text
+  void limpa();                          // empties the results (a new run or "Voltar ao início")
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void build();
+  void colunas_frequencia();
+  void mostra_tabela_associacoes();
+  void reescreve_texto(const char* verb);  // the text rebuilt from the rule lines, with progress
+  void abre_limiar(mining::ThresholdKind kind);
+  std::filesystem::path pasta() const;
+  TMdi_Frm& w_;
+};
+
+}  // namespace lumeral::gui

@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "core/base/encoding.h"
+#include "core/mining/rich_text.h"
+#include "support/fixtures.h"
+
+namespace lumeral::mining {
+namespace {
+
+TEST(RichText, StyleButtonsToggleBetweenTheirStyleAloneAndPlain) {
+  const FontStyle bold{true, false, false}, italic{false, true, false}, plain{};
+  struct Case {
+    FontStyle current, button, expected;
+  } cases[] = {
+      {{true, true, false}, bold, bold},  // bold and italic: bold only
+      {bold, bold, plain},                // then plain
+      {plain, italic, italic},
+      {bold, italic, italic},             // another style: that style alone
+      {{false, false, true}, {false, false, true}, plain},
+  };
+  for (const Case& c : cases) EXPECT_EQ(press_style(c.current, c.button), c.expected);
+}
+
+TEST(RichText, TheReportBecomesStyledParagraphsAndRtf) {
+  Report report = build_report({{Ansi("economia"), Ansi("3"), Ansi("37,5")}},
+                               {to_ansi("--66,67%  dos textos que falam em a também falam em b.")});
+  auto paragraphs = report_paragraphs(report);
+  ASSERT_EQ(paragraphs.size(), report.paragraphs.size());
+  EXPECT_TRUE(paragraphs[0].runs.empty());
+  ASSERT_EQ(paragraphs[2].runs.size(), 1u);
+  EXPECT_TRUE(paragraphs[2].runs[0].style.bold);
+  EXPECT_EQ(paragraphs[4].align, RichParagraph::Align::Center);
+  EXPECT_EQ(paragraphs[4].first_indent, 10);
+  EXPECT_TRUE(paragraphs.back().bullet);
+
+  paragraphs.back().runs.push_back({Ansi("{x}\\"), {false, true, true}, 14});
+  const std::string rtf = rich_text_rtf(paragraphs);
+  EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
+  EXPECT_NE(rtf.find("{\\plain\\f0\\fs20\\b Wizard - Lumeral - Corvana Mining}"), std::string::npos);
+  EXPECT_NE(rtf.find("\\pard\\qc\\fi200 {\\plain\\f0\\fs20 Relat\\'f3rio de Minera\\'e7\\'e3o dos textos}\\par"),
+            std::string::npos);
+  EXPECT_NE(rtf.find("tamb\\'e9m"), std::string::npos);
+  EXPECT_NE(rtf.find("{\\plain\\f0\\fs28\\i\\ul \\{x\\}\\\\}"), std::string::npos);
+  // One paragraph mark per paragraph, and only ASCII bytes.
+  std::size_t pars = 0;
+  for (std::size_t at = rtf.find("\\par\r\n"); at != std::string::npos; at = rtf.find("\\par\r\n", at + 1)) ++pars;
+  EXPECT_EQ(pars, paragraphs.size());
+  for (char c : rtf) EXPECT_LT(static_cast<unsigned char>(c), 0x80);
+}
+
+}  // namespace
+}  // namespace lumeral::mining

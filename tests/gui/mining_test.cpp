@@ -1,0 +1,477 @@
+// The mining wizard's last two steps with scripted dialogs: the ontology
+// built in the editor, the mining panel (frequency table, association text,
+// filters and sorts), "resultados.wiz", the report window, and the project
+// reopened at the mining step.
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "core/base/encoding.h"
+#include "core/contexts/ontology.h"
+#include "core/records/records.h"
+#include "gui/contexts/ontologia.h"
+#include "gui/mining/minera.h"
+#include "gui/mining/unit_print.h"
+#include "gui_test.h"
+
+namespace lumeral::gui::testing {
+namespace {
+
+using lumeral::testing::cp1252;
+using lumeral::testing::lines_of;
+using lumeral::testing::run_cli;
+
+QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
+
+// The sample collection's texts and pages, without its ontology.
+void copy_sample_texts(const fs::path& to) {
+  const fs::path sample = lumeral::testing::source_dir() / "examples" / "noticias";
+  fs::create_directories(to);
+  for (const auto& e : fs::directory_iterator(sample)) {
+    const std::string ext = e.path().extension().string();
+    if (ext == ".txt" || ext == ".htm") fs::copy_file(e.path(), to / e.path().filename());
+  }
+}
+
+void type_key(QWidget* w, const QString& text, int key = 0) {
+  QKeyEvent press(QEvent::KeyPress, key ? key : text.front().unicode(), Qt::NoModifier, text);
+  QApplication::sendEvent(w, &press);
+}
+
+QStringList tree_rows(const QTreeWidget* t) {
+  QStringList rows;
+  for (int i = 0; i < t->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* item = t->topLevelItem(i);
+    rows << item->text(0) + ";" + item->text(1) + ";" + item->text(2);
+  }
+  return rows;
+}
+
+QStringList text_lines(const QTextEdit* e) {
+  const QString t = e->toPlainText();
+  return t.isEmpty() ? QStringList() : t.split('\n');
+}
+
+QStringList out_lines(const std::string& out) {
+  QStringList l;
+  for (const auto& s : lines_of(out)) l << QString::fromStdString(s);
+  return l;
+}
+
+class MiningTest : public GuiTest {
+ protected:
+  TOntologia& ed() { return *w().ontologia; }
+  TMinera& mi() { return *w().minera; }
+
+  // New project over a copy of the sample, through preparation to the
+  // ontology choice.
+  void prepare(const QString& title) {
+    folder = tmp / "noticias";
+    copy_sample_texts(folder);
+    start_new_project();
+    fill_project(title, folder);
+    w().bit_avancarClick();
+    w().bit_avancarClick();
+    ASSERT_EQ(w().passo_corrente(), 3) << messages().join("|").toStdString();
+    ASSERT_TRUE(fs::exists(folder / (title.toStdString() + ".ldc")));
+    ASSERT_FALSE(w().Panel3->isHidden());
+  }
+
+  // A concept typed in the editor: its name, then its rules with weights.
+  void type_concept(const QString& name, const std::vector<std::pair<QString, QString>>& rules) {
+    ed().bt_novo_conceitoClick();
+    ed().Edit_conceito->setText(name);
+    ed().bt_insere_conceitoClick();
+    for (const auto& [rule, weight] : rules) {
+      ed().Edit_regra->setText(rule);
+      ed().Edit_peso->setText(weight);
+      ed().bt_insere_regraClick();
+    }
+    ed().bt_salvarClick();
+  }
+
+  // What `lumeral-cli mine` prints for the saved project: the frequency
+  // rows (as "concept;absolute;relative") and the association sentences.
+  std::pair<QStringList, QStringList> by_cli(const QString& title) {
+    auto run = run_cli({"mine", (folder / (title.toStdString() + ".ini")).string()}, folder);
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    QStringList rows, sentences;
+    const QStringList out = out_lines(run.out);
+    int i = 0;
+    while (i < out.size() && !out[i].startsWith("Conceito\t")) ++i;
+    for (++i; i < out.size() && !out[i].isEmpty(); ++i) rows << out[i].split('\t').join(';');
+    for (i += 2; i < out.size(); ++i) sentences << out[i];
+    return {rows, sentences};
+  }
+
+  QStringList cli_rules(const std::vector<std::string>& extra, const QString& title) {
+    const std::string ldc = (folder / (title.toStdString() + ".ldc")).string();
+    const std::string lct = (folder / (title.toStdString() + ".lct")).string();
+    std::vector<std::string> args{"rules", "--contexts", lct, "--docs", ldc, "--pairs", (folder / "temp.ass").string(),
+                                  "--sentences"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    auto r = run_cli(args, folder);
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    return out_lines(r.out);
+  }
+
+  fs::path folder;
+};
+
+TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
+  prepare("Noticias");
+
+  // ---- a new ontology, probabilistic, typed in the editor
+  w().RadioGroup3->set_item_index(1);
+  ed().RadioGroup_tipo->set_item_index(0);
+  w().ontologia->bt_ok_ontologiaClick();
+  EXPECT_EQ(w().label_prob->text(), QStringLiteral("Probabilístico"));
+  EXPECT_EQ(w().l_nivel->text(), "4");
+  EXPECT_TRUE(w().Panel3->isHidden());
+  EXPECT_FALSE(w().bit_mutreta->isHidden());
+  EXPECT_FALSE(w().pn_novo_conceito->isHidden());
+  EXPECT_FALSE(w().bit_avancar->isEnabled());
+
+  type_concept("Economia", {{"juros", "0,9"}, {QStringLiteral("inflação"), "0,9"}, {"mercado", "0,6"},
+                            {"economistas", "0,7"}, {"desemprego", "0,7"}});
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("Inclusão de Novo Contexto com Sucesso!")});
+  EXPECT_TRUE(w().bit_avancar->isEnabled());
+  type_concept("esporte", {{"futebol", "0,9"}, {"torcida", "0,7"}, {"clube", "0,7"}, {"gols", "0,8"},
+                           {"patrocínio", "0,5"}});
+  type_concept("Ambiente", {{"desmatamento", "0,9"}, {QStringLiteral("amazônia"), "0,9"}, {"floresta", "0,8"},
+                            {"agronegócio", "0,6"}, {"clima", "0,7"}});
+  type_concept("saude", {{QStringLiteral("saúde"), "0,9"}, {"hospitais", "0,8"}, {"vacina", "0,8"},
+                         {QStringLiteral("orçamento"), "0,5"}, {"congresso", "0,4"}});
+  ASSERT_EQ(ed().conceitos(), (QStringList{"ambiente", "economia", "esporte", "saude"}));
+  EXPECT_EQ(records::read_all<records::ContextListRecord>(folder / "Noticias.lct").size(), 4u);
+  auto economia = records::read_all<records::ContextRecord>(folder / "economia.ctt");
+  ASSERT_EQ(economia.size(), 5u);
+  EXPECT_EQ(economia[0], (records::ContextRecord{Ansi("desemprego"), 0.7}));
+  EXPECT_EQ(records::read_all<records::ContextRecord>(folder / "temp" / "economia.ctt"), economia);
+
+  // ---- mining, probabilistic
+  platform.messages.clear();
+  w().bit_avancarClick();
+  ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_EQ(w().passo_corrente(), 4);
+  EXPECT_EQ(w().l_nivel->text(), "5");
+  EXPECT_FALSE(w().P_Minera->isHidden());
+  EXPECT_EQ(mi().lb_metodo->text(), QStringLiteral("Probabilístico"));
+  const QStringList prob_rows = tree_rows(mi().ListView_contexto);
+  const QStringList prob_text = text_lines(mi().Rich);
+  {
+    auto [rows, sentences] = by_cli("Noticias");
+    EXPECT_EQ(prob_rows, rows);
+    EXPECT_EQ(prob_text, sentences);
+    EXPECT_EQ(mi().Edit_total_regras->text(), QString::number(sentences.size()));
+  }
+  ASSERT_EQ(prob_rows.size(), 4);
+  ASSERT_FALSE(prob_text.isEmpty());
+  EXPECT_EQ(mi().ListView_associa->topLevelItemCount(), prob_text.size());
+
+  // ---- back to the ontology, the same concepts as an existing ontology, deterministic
+  w().bit_voltarClick();
+  EXPECT_EQ(w().passo_corrente(), 3);
+  EXPECT_FALSE(w().Panel3->isHidden());
+  EXPECT_TRUE(mi().Rich->toPlainText().isEmpty());
+  w().RadioGroup3->set_item_index(0);
+  ed().RadioGroup_tipo->set_item_index(1);
+  w().ontologia->bt_ok_ontologiaClick();
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_EQ(w().Label23->text(), q(folder / "Noticias.lct"));
+  EXPECT_EQ(ed().conceitos(), (QStringList{"ambiente", "economia", "esporte", "saude"}));
+  EXPECT_TRUE(w().bit_avancar->isEnabled());
+  w().bit_avancarClick();
+  ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_EQ(mi().lb_metodo->text(), QStringLiteral("Determinístico"));
+  {
+    auto [rows, sentences] = by_cli("Noticias");
+    EXPECT_EQ(tree_rows(mi().ListView_contexto), rows);
+    EXPECT_EQ(text_lines(mi().Rich), sentences);
+  }
+
+  // ---- sorting the frequency table
+  mi().ListView_contextoColumnClick(1);
+  QStringList by_count = tree_rows(mi().ListView_contexto);
+  for (int i = 1; i < by_count.size(); ++i)
+    EXPECT_GE(by_count[i - 1].section(';', 1, 1).toInt(), by_count[i].section(';', 1, 1).toInt());
+  mi().ListView_contextoColumnClick(0);
+  const QStringList det_rows = tree_rows(mi().ListView_contexto);
+  EXPECT_EQ(det_rows.first().section(';', 0, 0), "ambiente");
+
+  // ---- filters: the keystroke check, then confidence and support
+  mi().bt_filtro_confiancaClick();
+  EXPECT_FALSE(mi().pn_limiar->isHidden());
+  mi().Edit_limiar->clear();
+  type_key(mi().Edit_limiar, "x");
+  EXPECT_EQ(messages().last(), QStringLiteral("Número inválido"));
+  EXPECT_EQ(mi().Edit_limiar->text(), "0");
+  platform.messages.clear();
+  mi().Edit_limiar->setText("0");
+  mi().bt_calcularClick();
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("Informe limiar para filtrar")});
+  platform.messages.clear();
+  mi().Edit_limiar->clear();
+  type_key(mi().Edit_limiar, "5");
+  type_key(mi().Edit_limiar, "0");
+  EXPECT_EQ(mi().Edit_limiar->text(), "50");
+  mi().bt_calcularClick();
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_TRUE(mi().pn_limiar->isHidden());
+  EXPECT_EQ(text_lines(mi().Rich), cli_rules({"--threshold", "50", "--by", "confidence"}, "Noticias"));
+  EXPECT_EQ(mi().Edit_total_regras->text(), QString::number(text_lines(mi().Rich).size()));
+  const int table_rows = mi().ListView_associa->topLevelItemCount();
+
+  mi().bt_filtro_suporteClick();
+  mi().Edit_limiar->setText("2");
+  mi().bt_calcularClick();
+  EXPECT_EQ(text_lines(mi().Rich), cli_rules({"--threshold", "2", "--by", "support"}, "Noticias"));
+  EXPECT_EQ(mi().ListView_associa->topLevelItemCount(), table_rows);  // the table is not filtered
+
+  // ---- sorts
+  mi().bt_ordena_confiancaClick();
+  EXPECT_EQ(text_lines(mi().Rich), cli_rules({"--threshold", "2", "--by", "support", "--order", "confidence"}, "Noticias"));
+  mi().bt_ordena_alfaClick();
+  const QStringList shown = text_lines(mi().Rich);
+  EXPECT_EQ(shown, cli_rules({"--threshold", "2", "--by", "support", "--order", "alphabetical"}, "Noticias"));
+
+  // ---- "Grava Resultados para Portal"
+  mi().bt_grava_resultadosClick();
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("Arquivo salvo com Sucesso!!!")});
+  const std::string results = read_file(folder / "resultados.wiz");
+  EXPECT_EQ(results.rfind(cp1252("#Conceito;Frequencia Absoluta;Frequencia Relativa(em %)/\r\n"), 0), 0u);
+  EXPECT_NE(results.find(cp1252("##conceito_1;conceito_2;confiança;suporte_abs;suporte_%/\r\n")), std::string::npos);
+  EXPECT_EQ(lines_of(results).size(), static_cast<std::size_t>(2 + det_rows.size() + table_rows));
+
+  // ---- the report, saved as RTF and printed
+  platform.messages.clear();
+  mi().bt_impressaoClick();
+  TFrm_print* report = windows->Frm_print;
+  ASSERT_NE(report, nullptr);
+  EXPECT_TRUE(report->isVisible());
+  const QString text = report->RichEdit1->toPlainText();
+  EXPECT_TRUE(text.contains(QStringLiteral("Relatório de Mineração dos textos")));
+  EXPECT_TRUE(text.contains(QStringLiteral("Conceito: ambiente")));
+  EXPECT_TRUE(text.contains(shown.first()));
+  platform.answer(q(folder / "relatorio"));
+  report->bt_salvarClick();
+  const std::string rtf = read_file(folder / "relatorio.rtf");
+  EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
+  EXPECT_NE(rtf.find("Wizard - Lumeral - Corvana Mining"), std::string::npos);
+  EXPECT_NE(rtf.find("Relat\\'f3rio de Minera\\'e7\\'e3o dos textos"), std::string::npos);
+  report->bt_imprimirClick();
+  ASSERT_EQ(platform.printed.size(), 1u);
+  EXPECT_EQ(platform.printed[0].title, QStringLiteral("Relatório"));
+  report->hide();
+
+  // ---- exit with saving: the status file holds the table and the text
+  w().bit_sair_salvarClick();
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("Arquivo salvo com Sucesso!!!")});
+  const std::string status = read_file(folder / "resultados_n4.wiz");
+  EXPECT_EQ(status.rfind(cp1252(det_rows.first().toStdString() + "/\r\n"), 0), 0u);
+  EXPECT_NE(read_file(folder / "Noticias.ini").find("n=5\r\n"), std::string::npos);
+
+  // ---- a new start of the program: the project reopens at the mining step
+  platform.messages.clear();
+  windows.reset();
+  windows = std::make_unique<Windows>(platform, Regional::for_locale("pt_BR"));
+  windows->create_all();
+  windows->Mdi_Frm->show();
+  w().bt_ok_entradaClick();
+  w().RadioGroup2->set_item_index(1);
+  platform.answer(q(folder / "Noticias.ini"));
+  w().bt_ok_bemvindoClick();
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_EQ(w().passo_corrente(), 4);
+  EXPECT_FALSE(w().P_Minera->isHidden());
+  EXPECT_EQ(tree_rows(mi().ListView_contexto), det_rows);
+  EXPECT_EQ(text_lines(mi().Rich), shown);
+  EXPECT_EQ(mi().Edit_total_regras->text(), QString::number(shown.size()));
+  EXPECT_EQ(mi().lb_metodo->text(), QStringLiteral("Determinístico"));
+}
+
+TEST_F(MiningTest, EditorCommandsAndTheirMessages) {
+  prepare("Editor");
+  w().RadioGroup3->set_item_index(1);
+  ed().RadioGroup_tipo->set_item_index(0);
+  w().ontologia->bt_ok_ontologiaClick();
+
+  // Empty and duplicate names.
+  ed().Edit_conceito->clear();
+  ed().bt_insere_conceitoClick();
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("Não é possível adicionar um Conceito em Branco!")});
+  EXPECT_EQ(platform.messages.back().kind, MessageKind::Warning);
+  platform.messages.clear();
+  type_concept("Economia", {{"juros", "1,5"}, {"pib", " ,    "}, {"juros", "0,3"}});
+  // 1,5 is cut to 1; blank is 0; the same rule replaces its weight.
+  EXPECT_EQ(records::read_all<records::ContextRecord>(folder / "economia.ctt"),
+            (std::vector<records::ContextRecord>{{Ansi("juros"), 0.3}, {Ansi("pib"), 0}}));
+  platform.messages.clear();
+  ed().bt_novo_conceitoClick();
+  ed().Edit_conceito->setText("ECONOMIA");
+  ed().bt_insere_conceitoClick();
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("Não é possível adicionar um Conceito que já exista!")});
+  EXPECT_FALSE(w().pn_novo_conceito->isHidden());
+  EXPECT_TRUE(ed().conceito().isEmpty());
+
+  // A weight of 2 is refused.
+  platform.messages.clear();
+  ed().Edit_conceito->setText("esporte");
+  ed().bt_insere_conceitoClick();
+  ed().Edit_regra->setText("gol");
+  ed().Edit_peso->setText("2,0000");
+  ed().bt_insere_regraClick();
+  EXPECT_EQ(messages(), QStringList{QString::fromUtf8(contexts::kWeightMessage)});
+  EXPECT_EQ(ed().ListBox_regras->count(), 0);
+
+  // Changing and deleting rules; "Cancelar" leaves the file as it was.
+  ed().bt_cancelarClick();
+  platform.messages.clear();
+  ed().bt_alterar_conceitosClick();
+  ed().ComboBox_conceitos->setCurrentIndex(ed().ComboBox_conceitos->findText("economia"));
+  ed().ComboBox_conceitosSelect();
+  ASSERT_EQ(ed().ListBox_regras->count(), 2);
+  EXPECT_EQ(ed().ListBox_regras->item(0)->text(), "juros | 0,3000");
+  ed().ListBox_regras->clearSelection();
+  ed().bt_alterar_regraClick();
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("Para alterar uma regra é necessário marca-la primeiramente!")});
+  platform.messages.clear();
+  ed().ListBox_regras->item(1)->setSelected(true);
+  platform.answer_confirm(true);
+  ed().bt_excluir_regraClick();
+  EXPECT_EQ(platform.confirmations.last(), QStringLiteral("Deseja Excluir pib | 0,0000 ? "));
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("Exclusão Concluida! ")});
+  EXPECT_EQ(ed().ListBox_regras->count(), 1);
+  ed().bt_cancelarClick();
+  EXPECT_EQ(records::read_all<records::ContextRecord>(folder / "economia.ctt").size(), 2u);
+
+  // "Alterar Regras do Conceito" on a selected line, then save.
+  ed().bt_alterar_conceitosClick();
+  ed().ComboBox_conceitos->setCurrentIndex(ed().ComboBox_conceitos->findText("economia"));
+  ed().ComboBox_conceitosSelect();
+  ed().ListBox_regras->item(0)->setSelected(true);
+  ed().bt_alterar_regraClick();
+  EXPECT_EQ(ed().lb_regra_titulo->text(), QStringLiteral("Altere a Regra:"));
+  EXPECT_EQ(ed().Edit_regra->text(), "juros");
+  ed().Edit_regra->setText("Selic");
+  ed().Edit_peso->setText("0,8000");
+  ed().bt_insere_regraClick();
+  ed().bt_salvarClick();
+  EXPECT_EQ(records::read_all<records::ContextRecord>(folder / "economia.ctt"),
+            (std::vector<records::ContextRecord>{{Ansi("pib"), 0}, {Ansi("selic"), 0.8}}));
+
+  // A rename: the old files go, the new ones come at the save.
+  platform.messages.clear();
+  ed().bt_alterar_conceitosClick();
+  ed().ComboBox_conceitos->setCurrentIndex(ed().ComboBox_conceitos->findText("economia"));
+  ed().ComboBox_conceitosSelect();
+  ed().bt_alterar_conceitoClick();
+  EXPECT_EQ(ed().bt_insere_conceito->text(), "Altera");
+  ed().Edit_conceito->setText("Financas");
+  ed().bt_insere_conceitoClick();
+  ed().bt_salvarClick();
+  EXPECT_FALSE(fs::exists(folder / "economia.ctt"));
+  EXPECT_TRUE(fs::exists(folder / "financas.ctt"));
+  EXPECT_EQ(ed().conceitos(), QStringList{"financas"});
+  EXPECT_EQ(records::read_all<records::ContextListRecord>(folder / "Editor.lct"),
+            (std::vector<records::ContextListRecord>{{Ansi("financas"), 0}}));
+
+  // "Excluir Conceito": no keeps it, yes deletes its file and list entry.
+  platform.messages.clear();
+  ed().ComboBox_conceitos->setEditText(QString());
+  ed().bt_excluir_conceitoClick();
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("Impossível Excluir um Conceito em Branco!")});
+  ed().ComboBox_conceitos->setEditText("financas");
+  platform.answer_confirm(true);
+  ed().bt_excluir_conceitoClick();
+  EXPECT_EQ(platform.confirmations.last(), QStringLiteral("Excluir o Conceito financas ?"));
+  EXPECT_FALSE(fs::exists(folder / "financas.ctt"));
+  EXPECT_TRUE(ed().conceitos().isEmpty());
+  EXPECT_TRUE(records::read_all<records::ContextListRecord>(folder / "Editor.lct").empty());
+
+  // The step's "Voltar" empties the working folder and shows the choice.
+  ed().bit_mutretaClick();
+  EXPECT_FALSE(w().Panel3->isHidden());
+  EXPECT_TRUE(w().bit_mutreta->isHidden());
+  EXPECT_FALSE(w().bit_voltar->isHidden());
+  EXPECT_TRUE(fs::is_empty(folder / "temp"));
+
+  // "Ver uma Ontologia existente": a context chosen, shown from its copy.
+  platform.messages.clear();
+  const fs::path sample = lumeral::testing::source_dir() / "examples" / "noticias";
+  w().RadioGroup3->set_item_index(2);
+  platform.answer(q(sample / "esporte.ctt"));
+  w().ontologia->bt_ok_ontologiaClick();
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_EQ(platform.dialogs.back().title, QStringLiteral("Escolha o Arquivo de Contextos a Exibir"));
+  EXPECT_EQ(ed().conceito(), "esporte");
+  EXPECT_GT(ed().ListBox_regras->count(), 5);
+  EXPECT_TRUE(fs::exists(folder / "temp" / "esporte.ctt"));
+  EXPECT_FALSE(fs::exists(folder / "esporte.ctt"));
+  EXPECT_FALSE(ed().bt_novo_conceito->isEnabled());
+  EXPECT_FALSE(w().bit_avancar->isEnabled());
+
+  // "Modificar Tipo de Ontologia" with no context file in the project folder.
+  ed().bt_modificar_tipoClick();
+  ed().RadioGroup_tipo2->set_item_index(1);
+  ed().bt_ok_tipo2Click();
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("Não foram encontradas Ontologias no diretorio de Textos especificado!")});
+  EXPECT_EQ(w().label_prob->text(), QStringLiteral("Determinístico"));
+  EXPECT_FALSE(w().Panel3->isHidden());
+
+  // A rule in the deterministic kind always weighs 1.
+  platform.messages.clear();
+  ed().bit_mutretaClick();
+  w().RadioGroup3->set_item_index(1);
+  ed().RadioGroup_tipo->set_item_index(1);
+  w().ontologia->bt_ok_ontologiaClick();
+  ed().Edit_conceito->setText("clima");
+  ed().bt_insere_conceitoClick();
+  EXPECT_TRUE(ed().Edit_peso->isHidden());
+  ed().Edit_regra->setText("$clima$ -mental");
+  ed().bt_insere_regraClick();
+  EXPECT_EQ(ed().ListBox_regras->item(0)->text(), "$clima$ -mental | 1,0000");
+}
+
+TEST_F(MiningTest, RestoreAtLevelFourOpensTheProjectsOntologyInTheEditor) {
+  folder = tmp / "amostra";
+  fs::create_directories(folder);
+  const fs::path sample = lumeral::testing::source_dir() / "examples" / "noticias";
+  for (const auto& e : fs::directory_iterator(sample)) fs::copy_file(e.path(), folder / e.path().filename());
+  fs::remove(folder / "noticias.ini");
+  write_file(folder / "noticias.ini",
+             cp1252("[NOME]\r\nnome=noticias\r\n[DIR_PROJETO]\r\ndir_proj=" + folder.string() +
+                    "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n"
+                    "[ONTOLOGIA]\r\nontologia=Probabilístico\r\n[LCT]\r\nlct=\r\n[N]\r\nn=4\r\n"));
+  w().bt_ok_entradaClick();
+  w().RadioGroup2->set_item_index(1);
+  platform.answer(q(folder / "noticias.ini"));
+  w().bt_ok_bemvindoClick();
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_EQ(w().passo_corrente(), 3);
+  EXPECT_EQ(w().l_nivel->text(), "4");
+  EXPECT_TRUE(w().Panel3->isHidden());
+  EXPECT_EQ(w().Label23->text(), q(folder / "noticias.lct"));
+  EXPECT_EQ(w().label_prob->text(), QStringLiteral("Probabilístico"));
+  EXPECT_EQ(ed().conceitos(), (QStringList{"ambiente", "economia", "esporte", "politica", "saude"}));
+  EXPECT_TRUE(w().bit_avancar->isEnabled());
+  EXPECT_TRUE(fs::exists(folder / "temp" / "politica.ctt"));
+  // Choosing a concept shows its rules from the working copy.
+  ed().ComboBox_conceitos->setCurrentIndex(ed().ComboBox_conceitos->findText("saude"));
+  ed().ComboBox_conceitosSelect();
+  EXPECT_GT(ed().ListBox_regras->count(), 3);
+  const std::string ini = read_file(folder / "noticias.ini");
+  EXPECT_NE(ini.find("n=4\r\n"), std::string::npos);
+  EXPECT_NE(ini.find(cp1252("ontologia=Probabilístico\r\n")), std::string::npos);
+}
+
+TEST_F(MiningTest, MiningStopsWhenTheContextListIsMissing) {
+  prepare("Falta");
+  w().RadioGroup3->set_item_index(1);
+  w().ontologia->bt_ok_ontologiaClick();
+  w().bit_avancar->setEnabled(true);
+  w().bit_avancarClick();
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("O Wizard encontrou um problema:\n\rLista de contextos não existe")});
+}
+
+}  // namespace
+}  // namespace lumeral::gui::testing
