@@ -56,7 +56,11 @@ void small_project(const TempDir& dir, const std::string& kind) {
   write_file(dir / "p" / "a.txt", "A bola e o gol do time.");
   write_file(dir / "p" / "b.txt", "A bola subiu com os juros.");
   write_file(dir / "p" / "c.txt", "Os juros do banco.");
-  ASSERT_EQ(run_cli({"prepare", (dir / "p").string(), "--title", "proj"}, dir.path()).exit_code, 0);
+  records::write_all<records::StopRecord>(dir / "s.stw", {{"a"}, {"com"}, {"do"}, {"e"}, {"o"}, {"os"}});
+  ASSERT_EQ(run_cli({"prepare", (dir / "p").string(), "--title", "proj", "--stopwords", (dir / "s.stw").string()},
+                    dir.path())
+                .exit_code,
+            0);
   records::write_all<records::ContextListRecord>(dir / "p" / "proj.lct", {{"esporte", 0}, {"economia", 0}});
   records::write_all<records::ContextRecord>(dir / "p" / "esporte.ctt", {{"bola", 1}, {"gol", 1}});
   records::write_all<records::ContextRecord>(dir / "p" / "economia.ctt", {{"juros", 1}, {"banco", 1}});

@@ -40,6 +40,40 @@ class Stage {
 
 }  // namespace
 
+void classification_run(const fs::path& project_folder, AnsiView title, const fs::path& context_list,
+                        AnsiView ontology_kind, Progress& progress) {
+  classification::ClassifyRun run;
+  run.doc_list = project_folder / to_path(Ansi(title) + Ansi(".ldc"));
+  run.context_list = context_list;
+  run.method = ontology_kind == AnsiView(shell::kind_probabilistic()) ? classification::Method::Probabilistic
+                                                                       : classification::Method::Deterministic;
+  run.wizard_visible = true;
+  run.project_folder = project_folder;
+  classification::classify(run, progress);
+}
+
+AssociationRun association_run(const fs::path& project_folder, AnsiView title, const fs::path& context_list,
+                               const Regional& regional, Progress& progress) {
+  const fs::path docs = project_folder / to_path(Ansi(title) + Ansi(".ldc"));
+  association::AssociationInput pairs;
+  pairs.document_list = docs;
+  pairs.method = association::AssociationMethod::Contexts;
+  pairs.wizard_visible = true;
+  pairs.project_folder = project_folder;
+  auto counted = association::calculate_associations(pairs, regional, progress);
+  RulesInput rules;
+  rules.context_list = context_list;
+  rules.document_list = docs;
+  rules.pair_store = counted.pair_store;
+  rules.wizard_open = true;
+  rules.project_folder = project_folder;
+  AssociationRun run;
+  run.rule_lines = calculate_rules(rules, regional, progress);
+  run.table = association_table(run.rule_lines, regional);
+  run.association_text = rule_sentences(run.rule_lines);
+  return run;
+}
+
 MineOutcome mine_project(const fs::path& project_file, const Regional& regional, Progress& progress) {
   MineOutcome out;
   shell::ProjectSettings s = shell::read_project_file(project_file);
@@ -82,14 +116,7 @@ MineOutcome mine_project(const fs::path& project_file, const Regional& regional,
   Stage stage(progress);
   // 1. Classification by the method of the ontology kind.
   stage.start("Classificando os documentos");
-  classification::ClassifyRun run;
-  run.doc_list = docs;
-  run.context_list = list;
-  run.method = s.ontology_kind == shell::kind_probabilistic() ? classification::Method::Probabilistic
-                                                              : classification::Method::Deterministic;
-  run.wizard_visible = true;
-  run.project_folder = folder;
-  classification::classify(run, progress);
+  classification_run(folder, s.title, list, s.ontology_kind, progress);
 
   // 2. Concept frequencies.
   stage.start("Calculando a freqüência dos conceitos");
@@ -97,21 +124,10 @@ MineOutcome mine_project(const fs::path& project_file, const Regional& regional,
 
   // 3. Associations between concepts: the pairs, then the rules.
   stage.start("Calculando as associações entre conceitos");
-  association::AssociationInput pairs;
-  pairs.document_list = docs;
-  pairs.method = association::AssociationMethod::Contexts;
-  pairs.wizard_visible = true;
-  pairs.project_folder = folder;
-  auto counted = association::calculate_associations(pairs, regional, progress);
-  RulesInput rules;
-  rules.context_list = list;
-  rules.document_list = docs;
-  rules.pair_store = counted.pair_store;
-  rules.wizard_open = true;
-  rules.project_folder = folder;
-  out.rule_lines = calculate_rules(rules, regional, progress);
-  out.table = association_table(out.rule_lines, regional);
-  out.association_text = rule_sentences(out.rule_lines);
+  AssociationRun assoc = association_run(folder, s.title, list, regional, progress);
+  out.rule_lines = std::move(assoc.rule_lines);
+  out.table = std::move(assoc.table);
+  out.association_text = std::move(assoc.association_text);
 
   // 4. Status file, results file and report.
   stage.start("Salvando Projeto");

@@ -19,6 +19,27 @@
 
 namespace lumeral::mining {
 
+// The wizard's classification run: the method of the ontology kind
+// ("Probabilístico" gives the probabilistic method, anything else the
+// deterministic one) over <folder>/<title>.ldc and the context list, with
+// the wizard visible (documents and contexts in the project folder).
+void classification_run(const std::filesystem::path& project_folder, AnsiView title,
+                        const std::filesystem::path& context_list, AnsiView ontology_kind,
+                        Progress& progress = Progress::none());
+
+// The wizard's association run on a project: term association "Por
+// contextos" over <folder>/<title>.ldc (pair store <folder>/temp.ass), then
+// the rules against the context list; the association table and the
+// sentences of the mining panel.
+struct AssociationRun {
+  std::vector<Ansi> rule_lines;        // the data-mining window's result lines
+  std::vector<ParsedRule> table;       // the association table, by rule text
+  std::vector<Ansi> association_text;  // one sentence per rule line
+};
+AssociationRun association_run(const std::filesystem::path& project_folder, AnsiView title,
+                               const std::filesystem::path& context_list, const Regional& regional,
+                               Progress& progress = Progress::none());
+
 struct MineOutcome {
   std::vector<shell::FrequencyRow> rows;  // the frequency table, in table order
   std::vector<Ansi> rule_lines;           // the data-mining window's result lines
