@@ -41,8 +41,21 @@ void write_collection(const fs::path& folder) {
 bool bold(const QLabel* label) { return label->font().bold(); }
 
 TEST_F(GuiTest, StartsOnTheEntryMenuWithEveryWindowCreatedHiddenInOrder) {
-  EXPECT_EQ(windows->creation_order(),
-            (QStringList{"Mdi_Frm", "form_stop", "Form1", "form_ger_doc", "result_recsim"}));
+  // The windows built so far, in the program's creation order.
+  const QStringList order{"Mdi_Frm", "form_stop", "form_cont", "form_matriz", "form_consulta", "Form1",
+                          "form_resumo", "form_resumo2", "form_ger_doc", "form_separador", "form_ldoc",
+                          "form_centro", "form_elimina", "form_rel", "form_recbool", "form_cluster",
+                          "form_show_matriz", "form_aval1", "res_contextual", "form_classifica3", "form_dm",
+                          "form_classifica2", "form_medidas", "centro_percentual", "form_regras", "res_auto",
+                          "form_recsim", "result_recsim", "Form2", "Form12"};
+  const QStringList created = windows->creation_order();
+  QStringList expected;
+  for (const QString& name : order)
+    if (created.contains(name)) expected << name;
+  EXPECT_EQ(created, expected);
+  for (const char* name : {"Mdi_Frm", "form_stop", "form_cont", "form_matriz", "Form1", "form_ger_doc",
+                           "result_recsim"})
+    EXPECT_TRUE(created.contains(name)) << name;
   EXPECT_EQ(w().windowTitle(), QStringLiteral("Lumeral 2.4.7 -  Corvana  Mining -"));
   EXPECT_FALSE(w().pnEntrada->isHidden());
   EXPECT_TRUE(w().GroupBox1->isHidden());

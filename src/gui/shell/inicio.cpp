@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "gui/classification/matriz.h"
+#include "gui/contexts/criar_contextos.h"
 #include "gui/preparation/gerencia_docs.h"
 #include "gui/shell/mdi_form.h"
 #include "gui/shell/unit_splashscreen.h"
@@ -83,8 +85,8 @@ TForm3::TForm3(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   auto enable = [](QPushButton* b, QWidget* window) { b->setEnabled(window != nullptr); };
   enable(bt_analise_docs, windows.form_ger_doc);
   enable(bt_rec_contextual, nullptr);     // form_consulta
-  enable(bt_contextos, nullptr);          // form_cont
-  enable(bt_classificacao, nullptr);      // form_matriz
+  enable(bt_contextos, windows.form_cont);
+  enable(bt_classificacao, windows.form_matriz);
   enable(bt_resumo, nullptr);             // form_resumo
   enable(bt_lista_docs, nullptr);         // form_ldoc
   enable(bt_rec_booleana, nullptr);       // form_recbool
@@ -116,8 +118,8 @@ void TForm3::bt_analise_docsClick() { mostra(windows().form_ger_doc); }
 // The windows of the buttons below are added by their own units: each
 // handler then shows its window (and does what the button does first).
 void TForm3::bt_rec_contextualClick() {}
-void TForm3::bt_contextosClick() {}
-void TForm3::bt_classificacaoClick() {}
+void TForm3::bt_contextosClick() { mostra(windows().form_cont); }
+void TForm3::bt_classificacaoClick() { mostra(windows().form_matriz); }
 void TForm3::bt_resumoClick() {}
 void TForm3::bt_lista_docsClick() {}
 void TForm3::bt_rec_booleanaClick() {}

@@ -2,6 +2,8 @@
 
 #include "gui/base/platform.h"
 #include "gui/base/resources.h"
+#include "gui/classification/matriz.h"
+#include "gui/contexts/criar_contextos.h"
 #include "gui/mining/unit_print.h"
 #include "gui/preparation/gerencia_docs.h"
 #include "gui/preparation/stop_words.h"
@@ -39,8 +41,8 @@ void Windows::make(W*& field, const char* name) {
 void Windows::create_all() {
   make(Mdi_Frm, "Mdi_Frm");
   make(form_stop, "form_stop");
-  // form_cont
-  // form_matriz
+  make(form_cont, "form_cont");
+  make(form_matriz, "form_matriz");
   // form_consulta
   make(Form1, "Form1");
   // form_resumo

@@ -25,6 +25,8 @@ namespace lumeral::gui {
 class Platform;
 class TMdi_Frm;
 class Tform_stop;
+class Tform_cont;
+class Tform_matriz;
 class TForm1;
 class Tform_ger_doc;
 class Tresult_recsim;
@@ -49,6 +51,8 @@ class Windows {
   // ---- created by create_all(), in this order
   TMdi_Frm* Mdi_Frm = nullptr;
   Tform_stop* form_stop = nullptr;
+  Tform_cont* form_cont = nullptr;
+  Tform_matriz* form_matriz = nullptr;
   TForm1* Form1 = nullptr;
   Tform_ger_doc* form_ger_doc = nullptr;
   Tresult_recsim* result_recsim = nullptr;

@@ -1,0 +1,133 @@
+// The context manager `form_cont` on the sample ontology, against lumeral-cli.
+#include "core/records/records.h"
+#include "gui/contexts/criar_contextos.h"
+#include "road_fixture.h"
+
+namespace lumeral::gui::testing {
+namespace {
+
+using lumeral::testing::cp1252;
+
+class ContextManager : public RoadTest {
+ protected:
+  Tform_cont& f() { return *windows->form_cont; }
+};
+
+TEST_F(ContextManager, OpensTheListAndItsContextsAsTheRecordsHoldThem) {
+  open_tools();
+  windows->Form3->bt_contextosClick();
+  EXPECT_TRUE(f().isVisible());
+  platform.answer(q(proj / "noticias.lct"));
+  f().Abrelista1Click();
+  EXPECT_EQ(platform.dialogs.back().windows_filter, "listas de contextos (*.lct)|*.lct");
+  auto dump = lines_of(cli_run({"dump", c("noticias.lct")}).out);
+  std::vector<std::string> expected;
+  for (const auto& d : dump) expected.push_back(d.substr(0, d.find('\t')) + " | 0,00000000");
+  EXPECT_EQ(utf8_lines(f().Memo_lista->lines()), expected);
+  EXPECT_EQ(f().Edit_total->text(), QString::number(expected.size()));
+
+  // "Inclui contexto" twice shows the entries twice; "Abre contexto" starts anew.
+  platform.answer(q(proj / "saude.ctt"));
+  f().Abrecontexto1Click();
+  const auto once = f().Memo_definicao->lines();
+  ASSERT_FALSE(once.empty());
+  EXPECT_EQ(once.size(), lines_of(cli_run({"dump", c("saude.ctt")}).out).size());
+  platform.answer(q(proj / "saude.ctt"));
+  f().Incluicontexto1Click();
+  EXPECT_EQ(f().Memo_definicao->lines().size(), 2 * once.size());
+  platform.answer(q(proj / "saude.ctt"));
+  f().Abrecontexto1Click();
+  EXPECT_EQ(f().Memo_definicao->lines(), once);
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+TEST_F(ContextManager, SavesListsAndContextsAsMakeWritesThem) {
+  open_tools();
+  f().Memo_lista->setPlainText(QStringLiteral("Economia | 0,5\nPOLÍTICA\numnomemuitolongodemais\n"));
+  platform.answer(q(proj / "nova"));
+  f().Salvalista1Click();
+  EXPECT_EQ(platform.dialogs.back().default_ext, "lct");
+  auto made = run_cli({"make", c("nova.lct")}, cli, cp1252("economia\t0.5\npolÍtica\t0\numnomemuitolong\t0\n"));
+  ASSERT_EQ(made.exit_code, 0) << made.err;
+  EXPECT_EQ(read_file(proj / "nova.lct"), read_file(cli / "nova.lct"));
+
+  f().Memo_definicao->setPlainText(QStringLiteral("taxa de juros\ninflação|0\n  Juros$ | 0,25  "));
+  platform.answer(q(proj / "novo.ctt"));
+  f().Salvacontexto1Click();
+  EXPECT_EQ(messages(), QStringList{"criou novo contexto"});
+  made = run_cli({"make", c("novo.ctt")}, cli, cp1252("taxa de juros\t1\ninflação\t0\nJuros$\t0.25\n"));
+  ASSERT_EQ(made.exit_code, 0) << made.err;
+  EXPECT_EQ(read_file(proj / "novo.ctt"), read_file(cli / "novo.ctt"));
+  // Saving over it again says nothing more.
+  platform.answer(q(proj / "novo.ctt"));
+  f().Salvacontexto1Click();
+  EXPECT_EQ(messages().size(), 1);
+
+  // Both texts as text files, and the explicit byte-order sort.
+  platform.answer(q(proj / "lista.txt"));
+  f().Salvalistacomotexto1Click();
+  EXPECT_EQ(read_file(proj / "lista.txt"), cp1252("Economia | 0,5\r\nPOLÍTICA\r\numnomemuitolongodemais\r\n"));
+  f().Ordenaalfabetica1Click();
+  EXPECT_EQ(f().Memo_lista->toPlainText(), QStringLiteral("Economia | 0,5\nPOLÍTICA\numnomemuitolongodemais"));
+  f().Memo_lista->setPlainText(QStringLiteral("b\nB\na\nÁ"));
+  f().Ordenaalfabetica1Click();
+  EXPECT_EQ(f().Memo_lista->toPlainText(), QStringLiteral("B\na\nb\nÁ"));
+  f().Limpalista1Click();
+  f().Limpadefinicoes1Click();
+  EXPECT_TRUE(f().Memo_lista->lines().empty());
+  EXPECT_TRUE(f().Memo_definicao->lines().empty());
+}
+
+TEST_F(ContextManager, ReportAndWeightReplacementMatchTheCommandLine) {
+  open_tools();
+  platform.answer(q(proj / "noticias.lct"));
+  platform.answer(q(proj / "definicoes"));
+  f().Gravadefinicoescomotexto1Click();
+  EXPECT_EQ(platform.dialogs[0].title, "Selecionar uma lista de contextos");
+  EXPECT_EQ(platform.dialogs[1].default_ext, "txt");
+  EXPECT_EQ(messages(), QStringList{"Terminou de gravar definições dos contextos"});
+  cli_run({"context-report", c("noticias.lct"), c("definicoes.txt")});
+  EXPECT_EQ(read_file(proj / "definicoes.txt"), read_file(cli / "definicoes.txt"));
+
+  platform.answer(q(proj / "noticias.lct"));
+  f().Trocapesos01Click();
+  cli_run({"context-weights", c("noticias.lct"), "--zero-to-one"});
+  platform.answer(q(proj / "noticias.lct"));
+  f().Trocapesospor11Click();
+  cli_run({"context-weights", c("noticias.lct"), "--all-to-one"});
+  EXPECT_EQ(messages().mid(1), (QStringList{"Terminou de trocar pesos", "Terminou de trocar pesos"}));
+  EXPECT_EQ(files_with(proj, {".ctt"}), files_with(cli, {".ctt"}));
+  for (const auto& r : records::read_all<records::ContextRecord>(proj / "saude.ctt")) EXPECT_EQ(r.weight, 1.0);
+}
+
+TEST_F(ContextManager, MessagesOfCancelledSavesAndMissingContexts) {
+  open_tools();
+  platform.cancel_next();
+  f().Salvalista1Click();
+  platform.cancel_next();
+  f().Salvacontexto1Click();
+  f().Memo_definicao->setPlainText("casa | 1");
+  platform.answer(q(proj / "nao-existe.ctt"));
+  f().Incluicontexto1Click();
+  platform.answer(q(proj / "nao-existe.ctt"));
+  f().Abrecontexto1Click();
+  // A list whose second context has no file: the report keeps what it wrote.
+  write_file(proj / "falta.lct", "");
+  f().Memo_lista->setPlainText("saude\nsumido\neconomia");
+  platform.answer(q(proj / "falta.lct"));
+  f().Salvalista1Click();
+  platform.answer(q(proj / "falta.lct"));
+  platform.answer(q(proj / "falta.txt"));
+  f().Gravadefinicoescomotexto1Click();
+  EXPECT_EQ(messages(), (QStringList{"Não gravou lista de contextos", "Não gravou contexto",
+                                     "Não existe arquivo de contexto com este nome",
+                                     "Não existe arquivo de contexto com este nome", "Contexto não existente: sumido"}));
+  EXPECT_EQ(platform.messages[0].kind, MessageKind::Information);
+  EXPECT_TRUE(f().Memo_definicao->lines().empty());  // emptied by "Abre contexto"
+  const std::string report = read_file(proj / "falta.txt");
+  EXPECT_NE(report.find("\r\n--------------------\r\nsaude\r\n     "), std::string::npos);
+  EXPECT_TRUE(report.ends_with("--------------------\r\nsumido\r\n")) << report;
+}
+
+}  // namespace
+}  // namespace lumeral::gui::testing

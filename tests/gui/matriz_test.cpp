@@ -1,0 +1,153 @@
+// The classification window `form_matriz` on the prepared sample collection,
+// against lumeral-cli, from the tools window and driven as the wizard does.
+#include "gui/classification/matriz.h"
+#include "gui/shell/barra_progresso.h"
+#include "road_fixture.h"
+
+namespace lumeral::gui::testing {
+namespace {
+
+class Classification : public RoadTest {
+ protected:
+  Tform_matriz& f() { return *windows->form_matriz; }
+  std::vector<std::string> shown() const { return utf8_lines(windows->form_matriz->ListBox1->lines()); }
+  // Both lists chosen through the window's dialogs.
+  void choose_lists() {
+    platform.answer(q(proj / "noticias.ldc"));
+    f().Abrelistadedocs1Click();
+    platform.answer(q(proj / "noticias.lct"));
+    f().Abrelistadecontextos1Click();
+  }
+};
+
+TEST_F(Classification, BothMethodsWriteTheMatricesOfTheCommandLine) {
+  open_tools();
+  windows->Form3->bt_classificacaoClick();
+  EXPECT_TRUE(f().isVisible());
+  EXPECT_EQ(f().Edit_limiar->text(), "0,00001");
+  choose_lists();
+  EXPECT_EQ(platform.dialogs[0].windows_filter, "listas de documentos (*.ldc)|*.ldc");
+  EXPECT_EQ(platform.dialogs[1].windows_filter, "listas de contextos (*.lct)|*.lct");
+  EXPECT_EQ(f().Edit_docs->text(), q(proj / "noticias.ldc"));
+  EXPECT_EQ(f().pasta_docs, q(proj) + "/");
+
+  for (const char* method : {"deterministic", "probabilistic"}) {
+    SCOPED_TRACE(method);
+    if (std::string(method) == "deterministic")
+      f().MetodoDeterministico1Click();
+    else
+      f().MetodoProbabilistico1Click();
+    EXPECT_EQ(f().StatusBar1->currentMessage(), "Terminou de relacionar docs X conts");
+    cli_run({"classify", "--docs", c("noticias.ldc"), "--contexts", c("noticias.lct"), "--method", method});
+    const auto mine = files_with(proj, {".mtz"});
+    EXPECT_EQ(mine.size(), 40u);
+    EXPECT_EQ(mine, files_with(cli, {".mtz"}));
+  }
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_EQ(platform.pauses, 0);  // no progress window outside the wizard
+
+  // The result commands list what the command line prints.
+  f().Edit_nome->setText("NOTICIA07");
+  f().Mostracontextosdeumdoc1Click();
+  const auto contexts = shown();
+  EXPECT_EQ(contexts, lines_of(cli_run({"doc-contexts", "noticia07"}).out));
+  EXPECT_EQ(contexts, (std::vector<std::string>{"economia | 0,0162162", "politica | 0,2135135"}));
+  EXPECT_EQ(f().Edit_total->text(), "2");
+  f().Edit_nome->setText("Saude");
+  f().Edit_limiar->setText("0,1");
+  f().Mostradocumentosdeumcontexto1Click();
+  const auto docs = shown();
+  EXPECT_FALSE(docs.empty());
+  EXPECT_EQ(docs, lines_of(cli_run({"context-docs", "saude", "--docs", c("noticias.ldc"), "--threshold", "0,1"}).out));
+  EXPECT_EQ(f().Edit_total->text(), QString::number(docs.size()));
+
+  // The result saved as a document list and as text.
+  platform.answer(q(proj / "saude-docs"));
+  f().Salvaresultadocomoldoc1Click();
+  EXPECT_EQ(platform.dialogs.back().default_ext, "ldc");
+  const auto saved = lines_of(cli_run({"dump", (proj / "saude-docs.ldc").string()}).out);
+  ASSERT_EQ(saved.size(), docs.size());
+  EXPECT_EQ(saved[0], "arq-000004.txt\t0.23478260869565001");
+  platform.answer(q(proj / "saude-docs"));
+  f().Salvaresultadocomotexto1Click();
+  EXPECT_EQ(lines_of(read_file(proj / "saude-docs.txt")).size(), docs.size());
+
+  // The two list buttons, and the alphabetical order that stays on.
+  f().Button_contsClick();
+  EXPECT_EQ(shown(), (std::vector<std::string>{"economia", "esporte", "politica", "saude", "ambiente"}));
+  f().Ordenaalfabeticamente1Click();
+  EXPECT_EQ(shown(), (std::vector<std::string>{"ambiente", "economia", "esporte", "politica", "saude"}));
+  f().Button_docsClick();
+  EXPECT_EQ(f().Edit_total->text(), "40");
+  EXPECT_EQ(shown().front(), "arq-000001.txt");
+  // "Copia selecionado": the name before ".txt", or the whole line.
+  f().ListBox1->setCurrentRow(1);
+  f().Button_copiaClick();
+  EXPECT_EQ(f().Edit_nome->text(), "arq-000002");
+  f().Button_contsClick();
+  f().ListBox1->setCurrentRow(4);
+  f().Button_copiaClick();
+  EXPECT_EQ(f().Edit_nome->text(), "saude");
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+TEST_F(Classification, MessagesOfTheClassificationWindow) {
+  open_tools();
+  f().MetodoProbabilistico1Click();                 // no lists chosen
+  f().Edit_contextos->setText(q(proj / "noticias.lct"));
+  f().MetodoDeterministico1Click();                 // no document list
+  f().Button_docsClick();
+  f().Edit_contextos->clear();
+  f().Button_contsClick();
+  f().Mostracontextosdeumdoc1Click();               // empty name field
+  f().Mostradocumentosdeumcontexto1Click();
+  EXPECT_EQ(messages(), (QStringList{"Lista de contextos não existe", "Lista de documentos não existe",
+                                     "Você deve selecionar uma lista de documentos",
+                                     "Você deve selecionar uma lista de contexto",
+                                     "Você deve fornecer o nome de um documento",
+                                     "Você deve fornecer o nome de um contexto"}));
+  platform.messages.clear();
+
+  // A missing word list stops the probabilistic run, a missing text both:
+  // the matrices written before stay.
+  choose_lists();
+  fs::remove(proj / "noticia03.lpl");
+  f().MetodoProbabilistico1Click();
+  EXPECT_EQ(last_message(), "Arquivo .lpl não existe. Abortar!");
+  EXPECT_TRUE(fs::exists(proj / "noticia02.mtz"));
+  EXPECT_FALSE(fs::exists(proj / "noticia04.mtz"));
+  fs::remove(proj / "noticia05.txt");
+  f().MetodoDeterministico1Click();
+  EXPECT_EQ(last_message(), "Arquivo texto não existe. Abortar!");
+  fs::remove(proj / "esporte.ctt");
+  f().MetodoDeterministico1Click();
+  EXPECT_EQ(last_message().left(27), "Contexto não criado ainda: ");
+  EXPECT_TRUE(last_message().endsWith("noticias/esporte")) << last_message().toStdString();
+}
+
+TEST_F(Classification, TheWizardDrivesItWithoutDialogs) {
+  // The mining step: the wizard window is visible with its project folder;
+  // the path fields are set, the documents listed, the method run.
+  w().Label3->setText(q(proj));
+  w().label_prob->setText("Probabilístico");
+  f().Edit_contextos->setText(q(proj / "noticias.lct"));
+  f().Edit_docs->setText(q(proj / "noticias.ldc"));
+  f().Button_docsClick();
+  EXPECT_EQ(f().ListBox1->count(), 40);
+  f().MetodoProbabilistico1Click();
+  EXPECT_TRUE(f().last_command_ok());
+  EXPECT_TRUE(platform.dialogs.empty());
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_GT(platform.pauses, 0);  // the progress window showed the documents
+  EXPECT_EQ(windows->Frm_process, nullptr);
+  EXPECT_TRUE(w().panel_hint->text().isEmpty());
+  cli_run({"classify", "--docs", c("noticias.ldc"), "--contexts", c("noticias.lct"), "--method", "probabilistic"});
+  EXPECT_EQ(files_with(proj, {".mtz"}), files_with(cli, {".mtz"}));
+  f().MetodoDeterministico1Click();
+  EXPECT_TRUE(f().last_command_ok());
+  cli_run({"classify", "--docs", c("noticias.ldc"), "--contexts", c("noticias.lct"), "--method", "deterministic"});
+  EXPECT_EQ(files_with(proj, {".mtz"}), files_with(cli, {".mtz"}));
+}
+
+}  // namespace
+}  // namespace lumeral::gui::testing

@@ -1,0 +1,82 @@
+// The fixture of the mining road's tool windows: the prepared sample
+// collection (examples/noticias with its ontology, prepared by lumeral-cli as
+// the wizard prepares a project) copied twice into the scratch folder, one
+// copy for the window and one for lumeral-cli, so a test runs a window
+// command and the matching command and compares lines and files.
+#pragma once
+
+#include <QStringList>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/base/encoding.h"
+#include "gui/shell/inicio.h"
+#include "gui_test.h"
+
+namespace lumeral::gui::testing {
+
+using lumeral::testing::lines_of;
+using lumeral::testing::run_cli;
+using lumeral::testing::RunResult;
+
+inline QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
+
+inline std::vector<std::string> utf8_lines(const std::vector<Ansi>& lines) {
+  std::vector<std::string> out;
+  for (const Ansi& l : lines) out.push_back(to_utf8(l));
+  return out;
+}
+
+class RoadTest : public GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    const fs::path sample = lumeral::testing::source_dir() / "examples" / "noticias";
+    if (!fs::is_directory(sample)) GTEST_SKIP() << "no sample collection at " << sample;
+    proj = tmp / "noticias";
+    cli = tmp / "noticias-cli";
+    fs::create_directories(tmp / "cli-start");
+    fs::copy(sample, proj);
+    auto run = run_cli({"prepare", proj.string(), "--title", "noticias", "--language", "pt"}, tmp / "cli-start");
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    fs::copy(proj, cli);
+  }
+
+  // The tools window opened from the entry menu: the main window is hidden,
+  // so the tools act on their own (dialogs, no wizard project).
+  void open_tools() {
+    w().RadioGroup1->set_item_index(2);
+    w().bt_ok_entradaClick();
+    ASSERT_TRUE(windows->Form3);
+    ASSERT_FALSE(w().isVisible());
+  }
+
+  // lumeral-cli in the CLI copy (pt_BR), which must succeed.
+  RunResult cli_run(std::vector<std::string> args, bool must_succeed = true) {
+    args.insert(args.begin(), {"--locale", "pt_BR"});
+    auto run = run_cli(args, cli);
+    if (must_succeed) {
+      EXPECT_EQ(run.exit_code, 0) << run.err;
+    }
+    return run;
+  }
+  std::string c(const std::string& name) const { return (cli / name).string(); }
+
+  // Every file of a folder whose extension is one of `exts`, with its bytes.
+  static std::map<std::string, std::string> files_with(const fs::path& folder, const std::set<std::string>& exts) {
+    std::map<std::string, std::string> out;
+    for (const auto& e : fs::directory_iterator(folder))
+      if (exts.count(e.path().extension().string())) out[e.path().filename().string()] = read_file(e.path());
+    return out;
+  }
+
+  QString last_message() const { return platform.messages.empty() ? QString() : platform.messages.back().text; }
+
+  fs::path proj;  // the window's copy
+  fs::path cli;   // lumeral-cli's copy
+};
+
+}  // namespace lumeral::gui::testing
