@@ -54,7 +54,7 @@ TEST_F(GuiTest, StartsOnTheEntryMenuWithEveryWindowCreatedHiddenInOrder) {
     if (created.contains(name)) expected << name;
   EXPECT_EQ(created, expected);
   for (const char* name : {"Mdi_Frm", "form_stop", "form_cont", "form_matriz", "Form1", "form_ger_doc",
-                           "result_recsim"})
+                           "form_centro", "form_rel", "form_dm", "centro_percentual", "result_recsim"})
     EXPECT_TRUE(created.contains(name)) << name;
   EXPECT_EQ(w().windowTitle(), QStringLiteral("Lumeral 2.4.7 -  Corvana  Mining -"));
   EXPECT_FALSE(w().pnEntrada->isHidden());

@@ -5,8 +5,12 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "gui/association/associacao.h"
 #include "gui/classification/matriz.h"
+#include "gui/comparison/centro_contextual.h"
+#include "gui/comparison/centroide.h"
 #include "gui/contexts/criar_contextos.h"
+#include "gui/mining/data_mining.h"
 #include "gui/preparation/gerencia_docs.h"
 #include "gui/shell/mdi_form.h"
 #include "gui/shell/unit_splashscreen.h"
@@ -91,16 +95,16 @@ TForm3::TForm3(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   enable(bt_lista_docs, nullptr);         // form_ldoc
   enable(bt_rec_booleana, nullptr);       // form_recbool
   enable(bt_clusterizacao, nullptr);      // form_cluster
-  enable(bt_comparacao, nullptr);         // form_centro
-  enable(bt_associacao, nullptr);         // form_rel
+  enable(bt_comparacao, windows.form_centro);
+  enable(bt_associacao, windows.form_rel);
   enable(bt_resumo_contextual, nullptr);  // res_contextual
   enable(bt_class_conceitos, nullptr);    // form_classifica3
   enable(bt_class_maior_peso, nullptr);   // form_classifica2
   enable(bt_resumo_automatico, nullptr);  // res_auto
   enable(bt_rec_similaridade, nullptr);   // form_recsim
   enable(bt_similaridade, nullptr);       // form_aval1
-  enable(bt_data_mining, nullptr);        // form_dm
-  enable(bt_percentual, nullptr);         // centro_percentual
+  enable(bt_data_mining, windows.form_dm);
+  enable(bt_percentual, windows.centro_percentual);
   enable(bt_precision_recall, nullptr);   // form_medidas
   enable(bt_regras, nullptr);             // form_regras
 
@@ -124,16 +128,20 @@ void TForm3::bt_resumoClick() {}
 void TForm3::bt_lista_docsClick() {}
 void TForm3::bt_rec_booleanaClick() {}
 void TForm3::bt_clusterizacaoClick() {}
-void TForm3::bt_comparacaoClick() {}
-void TForm3::bt_associacaoClick() {}
+void TForm3::bt_comparacaoClick() {
+  // The wizard's "Ver centróide" may have disabled the option buttons.
+  if (windows().form_centro) windows().form_centro->habilita_opcoes(true);
+  mostra(windows().form_centro);
+}
+void TForm3::bt_associacaoClick() { mostra(windows().form_rel); }
 void TForm3::bt_resumo_contextualClick() {}
 void TForm3::bt_class_conceitosClick() {}
 void TForm3::bt_class_maior_pesoClick() {}
 void TForm3::bt_resumo_automaticoClick() {}
 void TForm3::bt_rec_similaridadeClick() {}
 void TForm3::bt_similaridadeClick() {}
-void TForm3::bt_data_miningClick() {}
-void TForm3::bt_percentualClick() {}
+void TForm3::bt_data_miningClick() { mostra(windows().form_dm); }
+void TForm3::bt_percentualClick() { mostra(windows().centro_percentual); }
 void TForm3::bt_precision_recallClick() {}
 void TForm3::bt_regrasClick() {}
 

@@ -1,9 +1,13 @@
 #include "gui/shell/windows.h"
 
 #include "gui/base/platform.h"
+#include "gui/association/associacao.h"
 #include "gui/base/resources.h"
 #include "gui/classification/matriz.h"
+#include "gui/comparison/centro_contextual.h"
+#include "gui/comparison/centroide.h"
 #include "gui/contexts/criar_contextos.h"
+#include "gui/mining/data_mining.h"
 #include "gui/mining/unit_print.h"
 #include "gui/preparation/gerencia_docs.h"
 #include "gui/preparation/stop_words.h"
@@ -50,19 +54,19 @@ void Windows::create_all() {
   make(form_ger_doc, "form_ger_doc");
   // form_separador
   // form_ldoc
-  // form_centro
+  make(form_centro, "form_centro");
   // form_elimina
-  // form_rel
+  make(form_rel, "form_rel");
   // form_recbool
   // form_cluster
   // form_show_matriz
   // form_aval1
   // res_contextual
   // form_classifica3
-  // form_dm
+  make(form_dm, "form_dm");
   // form_classifica2
   // form_medidas
-  // centro_percentual
+  make(centro_percentual, "centro_percentual");
   // form_regras
   // res_auto
   // form_recsim

@@ -29,6 +29,10 @@ class Tform_cont;
 class Tform_matriz;
 class TForm1;
 class Tform_ger_doc;
+class Tform_centro;
+class Tform_rel;
+class Tform_dm;
+class Tcentro_percentual;
 class Tresult_recsim;
 class TForm3;
 class TForm_textos;
@@ -55,6 +59,10 @@ class Windows {
   Tform_matriz* form_matriz = nullptr;
   TForm1* Form1 = nullptr;
   Tform_ger_doc* form_ger_doc = nullptr;
+  Tform_centro* form_centro = nullptr;
+  Tform_rel* form_rel = nullptr;
+  Tform_dm* form_dm = nullptr;
+  Tcentro_percentual* centro_percentual = nullptr;
   Tresult_recsim* result_recsim = nullptr;
 
   // ---- created on demand

@@ -1,0 +1,206 @@
+#include "gui/association/associacao.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include <optional>
+
+#include "core/association/term_association.h"
+#include "core/records/weighted.h"
+#include "gui/base/platform.h"
+#include "gui/base/status_progress.h"
+#include "gui/shell/barra_progresso.h"
+#include "gui/shell/mdi_form.h"
+#include "gui/shell/windows.h"
+
+namespace lumeral::gui {
+
+namespace {
+
+// The wizard's progress window during a counting run: the number of
+// documents on its first line, the documents done on its second.
+class DocumentosProgress : public Progress {
+ public:
+  DocumentosProgress(Progress& status_bar, ProgressScope& window) : status_bar_(status_bar), window_(window) {}
+  void status(std::string_view text) override { status_bar_.status(text); }
+  void bar(long long position, long long maximum) override {
+    window_.status("Processando " + std::to_string(maximum + 1) + " Associações");
+    window_.detail("Processados " + std::to_string(position) + " arquivos até o momento");
+    window_.bar(position, maximum);
+  }
+
+ private:
+  Progress& status_bar_;
+  ProgressScope& window_;
+};
+
+}  // namespace
+
+Tform_rel::Tform_rel(Windows& windows) : QMainWindow(nullptr), Form(windows) {
+  setWindowTitle(QStringLiteral("Associação de Características de Textos"));
+
+  QMenuBar* menu = menuBar();
+  Calcularassociacoes1 = menu->addAction(QStringLiteral("Calcular associações"));
+  QMenu* resultados = menu->addMenu(QStringLiteral("Resultados"));
+  Abrirresultadogravado1 = resultados->addAction(QStringLiteral("Abrir resultado gravado"));
+  Selecionarporlimiar1 = resultados->addAction(QStringLiteral("Selecionar por limiar"));
+  Salvarassociacoes1 = resultados->addAction(QStringLiteral("Salvar associações (.ass)"));
+  Salvarcomotexto1 = resultados->addAction(QStringLiteral("Salvar como texto"));
+  Ordenarporpeso1 = resultados->addAction(QStringLiteral("Ordenar por peso"));
+  Ordenaralfabeticamente1 = resultados->addAction(QStringLiteral("Ordenar alfabeticamente"));
+
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  auto* h = new QHBoxLayout(central);
+  h->setContentsMargins(10, 10, 10, 10);
+  auto* left = new QVBoxLayout;
+  auto* form = new QFormLayout;
+  Edit_docs = new QLineEdit(central);
+  Edit_docs->setReadOnly(true);
+  Edit_stop = new QLineEdit(central);
+  Edit_stop->setReadOnly(true);
+  Edit_limiar = new QLineEdit(central);
+  Edit_limiar->setMaximumWidth(100);
+  form->addRow(QStringLiteral("Lista de docs:"), Edit_docs);
+  form->addRow(QStringLiteral("Stopwords:"), Edit_stop);
+  form->addRow(QStringLiteral("Limiar"), Edit_limiar);
+  left->addLayout(form);
+  RadioGroup1 = new RadioGroup(QStringLiteral("Selecionar método para associação"),
+                               {QStringLiteral("Por presença no mesmo doc"), QStringLiteral("Por freqüência no mesmo doc"),
+                                QStringLiteral("Por presença na mesma frase"), QStringLiteral("Por contextos")},
+                               0, central);
+  left->addWidget(RadioGroup1);
+  left->addStretch();
+  h->addLayout(left, 2);
+  auto* right = new QVBoxLayout;
+  right->addWidget(new QLabel(QStringLiteral("palavra_1 | palavra_2 = peso (da associação)"), central));
+  ListBox1 = new ListBox(regional(), central);
+  QFont mono(QStringLiteral("DejaVu Sans Mono"));
+  mono.setStyleHint(QFont::Monospace);
+  ListBox1->setFont(mono);
+  right->addWidget(ListBox1, 1);
+  h->addLayout(right, 3);
+  StatusBar1 = new QStatusBar(this);
+  setStatusBar(StatusBar1);
+
+  connect(Calcularassociacoes1, &QAction::triggered, this, [this] { Calcularassociacoes1Click(); });
+  connect(Abrirresultadogravado1, &QAction::triggered, this, [this] { Abrirresultadogravado1Click(); });
+  connect(Selecionarporlimiar1, &QAction::triggered, this, [this] { Selecionarporlimiar1Click(); });
+  connect(Salvarassociacoes1, &QAction::triggered, this, [this] { Salvarassociacoes1Click(); });
+  connect(Salvarcomotexto1, &QAction::triggered, this, [this] { Salvarcomotexto1Click(); });
+  connect(Ordenarporpeso1, &QAction::triggered, this, [this] { Ordenarporpeso1Click(); });
+  connect(Ordenaralfabeticamente1, &QAction::triggered, this, [this] { Ordenaralfabeticamente1Click(); });
+  resize(860, 480);
+}
+
+void Tform_rel::showEvent(QShowEvent* event) {
+  mostrada = true;
+  QMainWindow::showEvent(event);
+}
+
+void Tform_rel::closeEvent(QCloseEvent* event) {
+  ListBox1->clear();
+  ListBox1->set_sorted(false);
+  Edit_docs->clear();
+  Edit_stop->clear();
+  QMainWindow::closeEvent(event);
+}
+
+void Tform_rel::Calcularassociacoes1Click() {
+  command([this] {
+    if (!Edit_docs->text().isEmpty() && !Edit_stop->text().isEmpty() && !mostrada) return;
+    ListBox1->clear();
+    ListBox1->set_sorted(false);
+    association::AssociationInput input;
+    const int metodo = RadioGroup1->item_index();
+    input.method = metodo == 1   ? association::AssociationMethod::DocumentFrequency
+                   : metodo == 2 ? association::AssociationMethod::Sentence
+                   : metodo == 3 ? association::AssociationMethod::Contexts
+                                 : association::AssociationMethod::DocumentPresence;
+    // A method that is not available says so before any dialog.
+    if (input.method == association::AssociationMethod::DocumentFrequency)
+      association::calculate_associations(input, regional());
+    TMdi_Frm* wizard = windows().Mdi_Frm;
+    input.wizard_visible = wizard && wizard->isVisible();
+    if (!input.wizard_visible) {
+      auto stop = platform().open_file(this, {QStringLiteral("Selecione lista de stopwords"),
+                                              QStringLiteral("stopwords (*.stw)|*.stw"), QString(), QString()});
+      if (!stop) return;
+      Edit_stop->setText(*stop);
+      auto docs = platform().open_file(this, {QStringLiteral("Selecione lista de documentos"),
+                                              QStringLiteral("listas de documentos (*.ldc)|*.ldc"), QString(),
+                                              QString()});
+      if (!docs) return;
+      Edit_docs->setText(*docs);
+      pasta_docs = QFileInfo(*docs).absolutePath() + QLatin1Char('/');
+    } else {
+      input.project_folder = path_of(wizard->pasta_projeto());
+    }
+    input.document_list = path_of(Edit_docs->text().trimmed());
+    input.stopwords = path_of(Edit_stop->text().trimmed());
+    StatusProgress status(StatusBar1);
+    association::AssociationResult result;
+    if (input.wizard_visible) {
+      ProgressScope window(windows());
+      DocumentosProgress progress(status, window);
+      result = association::calculate_associations(input, regional(), progress);
+    } else {
+      result = association::calculate_associations(input, regional(), status);
+    }
+    ListBox1->set_lines(result.lines);
+  });
+}
+
+void Tform_rel::Abrirresultadogravado1Click() {
+  command([this] {
+    ListBox1->clear();
+    ListBox1->set_sorted(false);
+    auto file = platform().open_file(
+        this, {QString(), QStringLiteral("associações de termos (*.ass)|*.ass"), QString(), QString()});
+    if (!file) return;
+    ListBox1->set_lines(association::open_associations(path_of(*file), regional()));
+  });
+}
+
+void Tform_rel::Selecionarporlimiar1Click() {
+  command([this] {
+    ListBox1->set_lines(association::filter_by_threshold(ListBox1->lines(), ansi(Edit_limiar->text()), regional()));
+  });
+}
+
+void Tform_rel::Salvarassociacoes1Click() {
+  command([this] {
+    auto file = platform().save_file(
+        this, {QString(), QStringLiteral("associações (*.ass)|*.ass"), QStringLiteral("ass"), QString()});
+    if (!file) return;
+    association::save_associations(path_of(*file), ListBox1->lines(), regional());
+  });
+}
+
+void Tform_rel::Salvarcomotexto1Click() {
+  command([this] {
+    auto file = platform().save_file(
+        this, {QString(), QStringLiteral("arquivos texto (*.txt)|*.txt"), QStringLiteral("txt"), QString()});
+    if (!file) return;
+    records::save_as_text(path_of(*file), ListBox1->lines());
+  });
+}
+
+void Tform_rel::Ordenarporpeso1Click() {
+  command([this] {
+    ListBox1->set_sorted(false);
+    std::vector<Ansi> lines = ListBox1->lines();
+    StatusProgress progress(StatusBar1);
+    association::sort_associations(lines, regional(), progress);
+    ListBox1->set_lines(lines);
+  });
+}
+
+void Tform_rel::Ordenaralfabeticamente1Click() { ListBox1->set_sorted(true); }
+
+}  // namespace lumeral::gui

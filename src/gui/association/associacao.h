@@ -1,0 +1,67 @@
+// The term-association window `form_rel` ("Associação de Características de
+// Textos"): counts how often two words occur in the same document or
+// sentence, or two contexts in the same document, into the pair store
+// "temp.ass", and lists the pairs as "palavra_1 | palavra_2 = peso" lines to
+// filter, sort and save. The mining wizard drives it without dialogs and
+// without showing it: "Por contextos", the two path fields, the shown flag,
+// "Calcular associações".
+#pragma once
+
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QStatusBar>
+
+#include "gui/base/form.h"
+#include "gui/base/list_box.h"
+#include "gui/base/radio_group.h"
+
+class QAction;
+
+namespace lumeral::gui {
+
+class Tform_rel : public QMainWindow, public Form {
+  Q_OBJECT
+ public:
+  explicit Tform_rel(Windows& windows);
+
+  QLineEdit* Edit_docs;     // "Lista de docs:" (read-only path)
+  QLineEdit* Edit_stop;     // "Stopwords:" (read-only path)
+  QLineEdit* Edit_limiar;   // "Limiar"
+  // "Selecionar método para associação": "Por presença no mesmo doc" (0,
+  // chosen at start), "Por freqüência no mesmo doc" (1), "Por presença na
+  // mesma frase" (2), "Por contextos" (3).
+  RadioGroup* RadioGroup1;
+  ListBox* ListBox1;        // "palavra_1 | palavra_2 = peso (da associação)"
+  QStatusBar* StatusBar1;
+  // The documents folder: the folder of the chosen document list, with its
+  // trailing separator.
+  QString pasta_docs;
+  // Set when the window is first shown (or by the wizard), never cleared:
+  // with both file fields filled and this false, "Calcular associações"
+  // does nothing.
+  bool mostrada = false;
+
+  QAction* Calcularassociacoes1;      // "Calcular associações"
+  QAction* Abrirresultadogravado1;    // "Resultados" > "Abrir resultado gravado"
+  QAction* Selecionarporlimiar1;      // "Resultados" > "Selecionar por limiar"
+  QAction* Salvarassociacoes1;        // "Resultados" > "Salvar associações (.ass)"
+  QAction* Salvarcomotexto1;          // "Resultados" > "Salvar como texto"
+  QAction* Ordenarporpeso1;           // "Resultados" > "Ordenar por peso"
+  QAction* Ordenaralfabeticamente1;   // "Resultados" > "Ordenar alfabeticamente"
+
+  void Calcularassociacoes1Click();
+  void Abrirresultadogravado1Click();
+  void Selecionarporlimiar1Click();
+  void Salvarassociacoes1Click();
+  void Salvarcomotexto1Click();
+  void Ordenarporpeso1Click();
+  void Ordenaralfabeticamente1Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  // Closing empties the list, switches its sorting off and empties the two
+  // file fields.
+  void closeEvent(QCloseEvent* event) override;
+};
+
+}  // namespace lumeral::gui

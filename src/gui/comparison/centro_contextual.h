@@ -1,0 +1,45 @@
+// The percentage window `centro_percentual` ("Calcula % no centróide
+// contextual"): turns a centroid whose weights are document counts into the
+// share of the collection's documents that hold each entry. The mining
+// wizard sets the document list and the centroid itself, runs "Calcula
+// porcentagens" and reads result line k for centroid line k.
+#pragma once
+
+#include <QLineEdit>
+#include <QMainWindow>
+
+#include "gui/base/form.h"
+#include "gui/base/list_box.h"
+
+class QAction;
+
+namespace lumeral::gui {
+
+class Tcentro_percentual : public QMainWindow, public Form {
+  Q_OBJECT
+ public:
+  explicit Tcentro_percentual(Windows& windows);
+
+  QLineEdit* Edit_docs;             // "Lista de documentos" (path; empty: not chosen yet)
+  QLineEdit* Edit_centro;           // "Centróide" (path)
+  QLineEdit* Edit_total_docs;       // "Total de docs="
+  QLineEdit* Edit_total_contextos;  // "Total de contextos="
+  ListBox* ListBox1;                // "Resultado": word - percentage%
+
+  QAction* Calculaporcentagens1;  // "Calcula porcentagens"
+  QAction* Abreresultado1;        // "Resultado" > "Abre resultado (texto)"
+  QAction* Gravacomotexto1;       // "Resultado" > "Grava como texto"
+  QAction* Ordenacaoporpeso1;     // "Resultado" > "Ordenação por peso"
+  QAction* Ordenacaoalfabetica1;  // "Resultado" > "Ordenação alfabética"
+
+  // With a wizard project open, the two names already in the fields are
+  // used without dialogs; otherwise the centroid (and, when no list is
+  // shown yet, the document list) is chosen in a dialog.
+  void Calculaporcentagens1Click();
+  void Abreresultado1Click();
+  void Gravacomotexto1Click();
+  void Ordenacaoporpeso1Click();
+  void Ordenacaoalfabetica1Click();
+};
+
+}  // namespace lumeral::gui

@@ -1,0 +1,323 @@
+#include "gui/comparison/centroide.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "core/base/files.h"
+#include "core/comparison/centroid.h"
+#include "core/records/weighted.h"
+#include "gui/base/platform.h"
+#include "gui/base/status_progress.h"
+#include "gui/shell/mdi_form.h"
+#include "gui/shell/unit_global.h"
+#include "gui/shell/windows.h"
+
+namespace lumeral::gui {
+
+namespace {
+const QString kFiltroTexto = QStringLiteral("arquivos texto (*.txt)|*.txt");
+const char* const kSelecione = "Selecione arquivo antes de calcular.";
+}  // namespace
+
+Tform_centro::Tform_centro(Windows& windows) : QMainWindow(nullptr), Form(windows) {
+  setWindowTitle(QStringLiteral("Comparação de Documentos"));
+
+  QMenuBar* menu = menuBar();
+  QMenu* lista = menu->addMenu(QStringLiteral("Lista de documentos"));
+  Abrelistadedocumentos1 = lista->addAction(QStringLiteral("Abre lista de documentos"));
+  Ordenacaoalfabetica1 = lista->addAction(QStringLiteral("Ordenação alfabética"));
+  QMenu* centro = menu->addMenu(QStringLiteral("Centróide"));
+  Novo1 = centro->addAction(QStringLiteral("Novo"));
+  Abrecentroide1 = centro->addAction(QStringLiteral("Abre centróide"));
+  Salvacomolista1 = centro->addAction(QStringLiteral("Salva como lista"));
+  Salvacomotexto1 = centro->addAction(QStringLiteral("Salva como texto"));
+  Ordenacaoporpeso1 = centro->addAction(QStringLiteral("Ordenação por peso"));
+  Ordenacaoalfabetica2 = centro->addAction(QStringLiteral("Ordenação alfabética"));
+  QMenu* dif = menu->addMenu(QStringLiteral("Diferenças"));
+  Calculadiferencasparatodos1 = dif->addAction(QStringLiteral("Calcula diferenças para todos"));
+  Mostradiferencasdodocselecionado1 = dif->addAction(QStringLiteral("Mostra diferenças do doc selecionado"));
+  Salvacomolista2 = dif->addAction(QStringLiteral("Salva como lista"));
+  Salvacomotexto2 = dif->addAction(QStringLiteral("Salva como texto"));
+  Somatodasasdiferencas1 = dif->addAction(QStringLiteral("Soma todas as diferenças"));
+  Ordenacaoporpeso2 = dif->addAction(QStringLiteral("Ordenação por peso"));
+  Ordenacaoalfabetica3 = dif->addAction(QStringLiteral("Ordenação alfabética"));
+
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  auto* v = new QVBoxLayout(central);
+  v->setContentsMargins(10, 8, 10, 8);
+  auto* options = new QHBoxLayout;
+  RadioGroup_metodo = new RadioGroup(QStringLiteral("Método"),
+                                     {QStringLiteral("Por palavra"), QStringLiteral("Contextual")}, 0, central);
+  RadioGroup_tipo = new RadioGroup(QStringLiteral("Tipo de Centróide"),
+                                   {QStringLiteral("Todas as palavras + freq"), QStringLiteral("Basta aparecer em 2 docs"),
+                                    QStringLiteral("Precisa aparecer em todos")},
+                                   0, central);
+  RadioGroup_modo = new RadioGroup(QStringLiteral("Modo"),
+                                   {QStringLiteral("Por freqüência"), QStringLiteral("Por peso")}, 0, central);
+  options->addWidget(RadioGroup_metodo);
+  options->addWidget(RadioGroup_tipo);
+  options->addWidget(RadioGroup_modo);
+  auto* limiar = new QVBoxLayout;
+  limiar->addWidget(new QLabel(QStringLiteral("Limiar para mostrar="), central));
+  Edit_limiar = new QLineEdit(central);
+  Edit_limiar->setMaximumWidth(120);
+  limiar->addWidget(Edit_limiar);
+  limiar->addStretch();
+  options->addLayout(limiar);
+  options->addStretch();
+  v->addLayout(options);
+
+  QFont mono(QStringLiteral("DejaVu Sans Mono"));
+  mono.setStyleHint(QFont::Monospace);
+  auto* lists = new QGridLayout;
+  auto column = [&](int col, const QString& caption, ListBox*& list, QLineEdit*& total) {
+    lists->addWidget(new QLabel(caption, central), 0, col);
+    list = new ListBox(regional(), central);
+    list->setFont(mono);
+    lists->addWidget(list, 1, col);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Total= "), central));
+    total = new QLineEdit(central);
+    total->setReadOnly(true);
+    total->setMaximumWidth(80);
+    row->addWidget(total);
+    row->addStretch();
+    lists->addLayout(row, 2, col);
+  };
+  column(0, QStringLiteral("Documentos"), ListBox_docs, Edit_total_docs);
+  column(1, QStringLiteral("Centróide"), ListBox_centro, Edit_total_centro);
+  column(2, QStringLiteral("Diferenças"), ListBox_dif, Edit_total_dif);
+  lists->setRowStretch(1, 1);
+  v->addLayout(lists, 1);
+
+  Button_abre = new QPushButton(QStringLiteral("Abre lista de documentos"), central);
+  Button_novo = new QPushButton(QStringLiteral("Novo"), central);
+  Button_abre->hide();
+  Button_novo->hide();
+  StatusBar1 = new QStatusBar(this);
+  setStatusBar(StatusBar1);
+
+  connect(Abrelistadedocumentos1, &QAction::triggered, this, [this] { Abrelistadedocumentos1Click(); });
+  connect(Ordenacaoalfabetica1, &QAction::triggered, this, [this] { Ordenacaoalfabetica1Click(); });
+  connect(Novo1, &QAction::triggered, this, [this] { Novo1Click(); });
+  connect(Abrecentroide1, &QAction::triggered, this, [this] { Abrecentroide1Click(); });
+  connect(Salvacomolista1, &QAction::triggered, this, [this] { Salvacomolista1Click(); });
+  connect(Salvacomotexto1, &QAction::triggered, this, [this] { Salvacomotexto1Click(); });
+  connect(Ordenacaoporpeso1, &QAction::triggered, this, [this] { Ordenacaoporpeso1Click(); });
+  connect(Ordenacaoalfabetica2, &QAction::triggered, this, [this] { Ordenacaoalfabetica2Click(); });
+  connect(Calculadiferencasparatodos1, &QAction::triggered, this, [this] { Calculadiferencasparatodos1Click(); });
+  connect(Mostradiferencasdodocselecionado1, &QAction::triggered, this,
+          [this] { Mostradiferencasdodocselecionado1Click(); });
+  connect(Salvacomolista2, &QAction::triggered, this, [this] { Salvacomolista2Click(); });
+  connect(Salvacomotexto2, &QAction::triggered, this, [this] { Salvacomotexto2Click(); });
+  connect(Somatodasasdiferencas1, &QAction::triggered, this, [this] { Somatodasasdiferencas1Click(); });
+  connect(Ordenacaoporpeso2, &QAction::triggered, this, [this] { Ordenacaoporpeso2Click(); });
+  connect(Ordenacaoalfabetica3, &QAction::triggered, this, [this] { Ordenacaoalfabetica3Click(); });
+  connect(Button_abre, &QPushButton::clicked, this, [this] { Button_abreClick(); });
+  connect(Button_novo, &QPushButton::clicked, this, [this] { Button_novoClick(); });
+  connect(ListBox_docs, &QListWidget::itemDoubleClicked, this, [this] { ListBox_docsDblClick(); });
+  resize(900, 560);
+}
+
+void Tform_centro::habilita_opcoes(bool enabled) {
+  for (RadioGroup* g : {RadioGroup_metodo, RadioGroup_tipo, RadioGroup_modo})
+    for (int i = 0; i < g->count(); ++i) g->button(i)->setEnabled(enabled);
+}
+
+void Tform_centro::mostra_totais() {
+  Edit_total_docs->setText(QString::number(ListBox_docs->count()));
+  Edit_total_centro->setText(QString::number(ListBox_centro->count()));
+  Edit_total_dif->setText(QString::number(ListBox_dif->count()));
+}
+
+bool Tform_centro::wizard_visivel() const {
+  TMdi_Frm* wizard = windows().Mdi_Frm;
+  return wizard && wizard->isVisible();
+}
+
+std::filesystem::path Tform_centro::pasta_trabalho() const {
+  if (wizard_visivel()) return path_of(windows().Mdi_Frm->pasta_projeto());
+  return pasta.isEmpty() ? fs::current_path() : path_of(pasta);
+}
+
+void Tform_centro::Abrelistadedocumentos1Click() {
+  command([this] {
+    ListBox_docs->clear();
+    ListBox_centro->clear();
+    ListBox_dif->clear();
+    mostra_totais();
+    TMdi_Frm* wizard = windows().Mdi_Frm;
+    fs::path list;
+    if (wizard && !wizard->label_prob->text().isEmpty()) {
+      // A wizard project is open: its own list, without asking.
+      pasta = wizard->pasta_projeto();
+      list = path_of(pasta) / path_of(wizard->titulo() + QStringLiteral(".ldc"));
+    } else {
+      auto file = platform().open_file(
+          this, {QString(), QStringLiteral("listas de documentos (*.ldc)|*.ldc"), QString(), QString()});
+      if (!file) return;
+      pasta = QFileInfo(*file).absolutePath();
+      list = path_of(*file);
+    }
+    ListBox_docs->add_all(comparison::read_document_entries(list));
+    mostra_totais();
+  });
+}
+
+void Tform_centro::Ordenacaoalfabetica1Click() {
+  if (ListBox_docs->currentRow() < 0) {
+    information(qs(kSelecione));
+    return;
+  }
+  ListBox_docs->set_sorted(true);
+}
+
+void Tform_centro::Novo1Click() {
+  command([this] {
+    comparison::CentroidOptions options;
+    options.method = RadioGroup_metodo->item_index() == 1 ? comparison::Method::Context : comparison::Method::Word;
+    const int tipo = RadioGroup_tipo->item_index();
+    options.type = tipo == 1   ? comparison::CentroidType::Two
+                   : tipo == 2 ? comparison::CentroidType::Every
+                               : comparison::CentroidType::All;
+    options.mode = RadioGroup_modo->item_index() == 1 ? comparison::Mode::Weight : comparison::Mode::Frequency;
+    options.document_selected = ListBox_docs->currentRow() >= 0;
+    options.wizard_visible = wizard_visivel();
+    ListBox_centro->clear();
+    mostra_totais();
+    StatusProgress progress(StatusBar1);
+    auto result =
+        comparison::compute_centroid(ListBox_docs->lines(), pasta_trabalho(), options, regional(), progress);
+    ListBox_centro->add_all(result.lines);
+    mostra_totais();
+  });
+}
+
+void Tform_centro::Abrecentroide1Click() {
+  command([this] {
+    regional().parse_threshold(ansi(Edit_limiar->text()));  // an unreadable threshold stops before the dialog
+    ListBox_centro->clear();
+    mostra_totais();
+    auto file = platform().open_file(
+        this, {QString(), QStringLiteral("listas de palavras (*.lpl)|*.lpl"), QString(), QString()});
+    if (!file) return;
+    ListBox_centro->add_all(comparison::open_centroid(path_of(*file), ansi(Edit_limiar->text()), regional()));
+    mostra_totais();
+  });
+}
+
+void Tform_centro::Salvacomolista1Click() {
+  command([this] {
+    auto file = platform().save_file(
+        this, {QString(), QStringLiteral("lista de palavras (*.lpl)|*.lpl"), QStringLiteral("lpl"), QString()});
+    if (!file) throw Stop("Não gravou centróide", MessageKind::Information);
+    records::save_as_word_records(path_of(*file), ListBox_centro->lines(), regional());
+  });
+}
+
+void Tform_centro::salva_texto(const ListBox* list) {
+  command([this, list] {
+    auto file = platform().save_file(this, {QString(), kFiltroTexto, QStringLiteral("txt"), QString()});
+    if (!file) return;
+    records::save_as_text(path_of(*file), list->lines());
+  });
+}
+
+void Tform_centro::Salvacomotexto1Click() { salva_texto(ListBox_centro); }
+
+void Tform_centro::ordena_por_peso(ListBox* list) {
+  command([this, list] {
+    list->set_sorted(false);
+    std::vector<Ansi> lines = list->lines();
+    StatusProgress progress(StatusBar1);
+    records::sort_by_weight(lines, records::key_after_bar, regional(), progress);
+    list->set_lines(lines);
+    mostra_totais();
+  });
+}
+
+void Tform_centro::Ordenacaoporpeso1Click() { ordena_por_peso(ListBox_centro); }
+void Tform_centro::Ordenacaoalfabetica2Click() { ListBox_centro->set_sorted(true); }
+
+void Tform_centro::Calculadiferencasparatodos1Click() {
+  command([this] {
+    if (ListBox_docs->count() == 0) throw Stop("Selecionar lista de documentos");
+    auto file = platform().open_file(this, {QStringLiteral("Selecione o arquivo centróide (dif = doc - centróide)"),
+                                            QStringLiteral("listas de palavras (*.lpl)|*.lpl"), QString(), QString()});
+    if (!file) return;
+    const auto method =
+        RadioGroup_metodo->item_index() == 1 ? comparison::Method::Context : comparison::Method::Word;
+    StatusProgress progress(StatusBar1);
+    comparison::compute_differences(ListBox_docs->lines(), pasta_trabalho(), path_of(*file), method, progress);
+  });
+}
+
+void Tform_centro::Mostradiferencasdodocselecionado1Click() {
+  command([this] {
+    ListBox_dif->clear();
+    mostra_totais();
+    std::optional<std::size_t> selected;
+    if (ListBox_docs->currentRow() >= 0) selected = static_cast<std::size_t>(ListBox_docs->currentRow());
+    const auto method =
+        RadioGroup_metodo->item_index() == 1 ? comparison::Method::Context : comparison::Method::Word;
+    ListBox_dif->add_all(
+        comparison::show_differences(ListBox_docs->lines(), selected, pasta_trabalho(), method, regional()));
+    mostra_totais();
+  });
+}
+
+void Tform_centro::Salvacomolista2Click() {
+  command([this] {
+    auto file = platform().save_file(
+        this, {QString(), QStringLiteral("listas de palavras (*.lpl)|*.lpl"), QStringLiteral("lpl"), QString()});
+    if (!file) return;
+    records::save_as_word_records(path_of(*file), ListBox_dif->lines(), regional());
+  });
+}
+
+void Tform_centro::Salvacomotexto2Click() { salva_texto(ListBox_dif); }
+
+void Tform_centro::Somatodasasdiferencas1Click() {
+  command([this] {
+    ListBox_dif->clear();
+    mostra_totais();
+    const QStringList files = platform().open_files(
+        this, {QString(),
+               QStringLiteral("diferenças palavras (*.dif)|*.dif|diferenças conceitos (*.dfc)|*.dfc"), QString(),
+               QString()});
+    if (files.isEmpty()) return;
+    std::vector<fs::path> paths;
+    for (const QString& f : files) paths.push_back(path_of(f));
+    ListBox_dif->add_all(comparison::sum_differences(paths, regional()));
+    mostra_totais();
+  });
+}
+
+void Tform_centro::Ordenacaoporpeso2Click() {
+  if (ListBox_docs->currentRow() < 0) {
+    information(qs(kSelecione));
+    return;
+  }
+  ordena_por_peso(ListBox_dif);
+}
+
+void Tform_centro::Ordenacaoalfabetica3Click() {
+  if (ListBox_docs->currentRow() < 0) {
+    information(qs(kSelecione));
+    return;
+  }
+  ListBox_dif->set_sorted(true);
+}
+
+void Tform_centro::ListBox_docsDblClick() {
+  const int row = ListBox_docs->currentRow();
+  if (row < 0) return;
+  mostra_arquivo_texto(windows(), qpath(pasta_trabalho() / to_path(ListBox_docs->line(row))));
+}
+
+}  // namespace lumeral::gui

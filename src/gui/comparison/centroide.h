@@ -1,0 +1,100 @@
+// The centroid window `form_centro` ("Comparação de Documentos"): the
+// centroid of a document list (what the documents share) and, against a
+// chosen centroid, every document's differences (what it has of its own).
+// The mining wizard drives it: "Abre lista de documentos" (which loads the
+// project's list without asking while a wizard project is open), the method
+// choice, "Novo", the centroid lines, and enabling its seven option buttons.
+#pragma once
+
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include <vector>
+
+#include "core/base/ansi.h"
+#include "gui/base/form.h"
+#include "gui/base/list_box.h"
+#include "gui/base/radio_group.h"
+
+class QAction;
+
+namespace lumeral::gui {
+
+class Tform_centro : public QMainWindow, public Form {
+  Q_OBJECT
+ public:
+  explicit Tform_centro(Windows& windows);
+
+  ListBox* ListBox_docs;       // "Documentos": the document list's entries
+  QLineEdit* Edit_total_docs;  // "Total= "
+  ListBox* ListBox_centro;     // "Centróide": word | number
+  QLineEdit* Edit_total_centro;
+  ListBox* ListBox_dif;        // "Diferenças": word | weight
+  QLineEdit* Edit_total_dif;
+  RadioGroup* RadioGroup_metodo;  // "Método": "Por palavra" (0), "Contextual" (1)
+  RadioGroup* RadioGroup_tipo;    // "Tipo de Centróide": "Todas as palavras + freq" (0),
+                                  // "Basta aparecer em 2 docs" (1), "Precisa aparecer em todos" (2)
+  RadioGroup* RadioGroup_modo;    // "Modo": "Por freqüência" (0), "Por peso" (1)
+  QLineEdit* Edit_limiar;         // "Limiar para mostrar="
+  QStatusBar* StatusBar1;
+  // The two hidden buttons the wizard's ontology step presses.
+  QPushButton* Button_abre;  // does "Abre lista de documentos"
+  QPushButton* Button_novo;  // does "Novo"
+  // The working folder: the folder of the document list last opened (the
+  // project folder when it was the wizard project's list).
+  QString pasta;
+
+  // Menu "Lista de documentos"
+  QAction* Abrelistadedocumentos1;  // "Abre lista de documentos"
+  QAction* Ordenacaoalfabetica1;    // "Ordenação alfabética"
+  // Menu "Centróide"
+  QAction* Novo1;                   // "Novo"
+  QAction* Abrecentroide1;          // "Abre centróide"
+  QAction* Salvacomolista1;         // "Salva como lista"
+  QAction* Salvacomotexto1;         // "Salva como texto"
+  QAction* Ordenacaoporpeso1;       // "Ordenação por peso"
+  QAction* Ordenacaoalfabetica2;    // "Ordenação alfabética"
+  // Menu "Diferenças"
+  QAction* Calculadiferencasparatodos1;        // "Calcula diferenças para todos"
+  QAction* Mostradiferencasdodocselecionado1;  // "Mostra diferenças do doc selecionado"
+  QAction* Salvacomolista2;                    // "Salva como lista"
+  QAction* Salvacomotexto2;                    // "Salva como texto"
+  QAction* Somatodasasdiferencas1;             // "Soma todas as diferenças"
+  QAction* Ordenacaoporpeso2;                  // "Ordenação por peso"
+  QAction* Ordenacaoalfabetica3;               // "Ordenação alfabética"
+
+  void Abrelistadedocumentos1Click();
+  void Ordenacaoalfabetica1Click();
+  void Novo1Click();
+  void Abrecentroide1Click();
+  void Salvacomolista1Click();
+  void Salvacomotexto1Click();
+  void Ordenacaoporpeso1Click();
+  void Ordenacaoalfabetica2Click();
+  void Calculadiferencasparatodos1Click();
+  void Mostradiferencasdodocselecionado1Click();
+  void Salvacomolista2Click();
+  void Salvacomotexto2Click();
+  void Somatodasasdiferencas1Click();
+  void Ordenacaoporpeso2Click();
+  void Ordenacaoalfabetica3Click();
+  void Button_abreClick() { Abrelistadedocumentos1Click(); }
+  void Button_novoClick() { Novo1Click(); }
+  // Double click on a document: its text in the text viewer.
+  void ListBox_docsDblClick();
+
+  // The seven option buttons (method, centroid type, mode): the tools window
+  // enables them, the wizard's "Ver centróide" disables them.
+  void habilita_opcoes(bool enabled);
+
+ private:
+  void mostra_totais();
+  std::filesystem::path pasta_trabalho() const;
+  bool wizard_visivel() const;
+  void salva_texto(const ListBox* list);
+  void ordena_por_peso(ListBox* list);
+};
+
+}  // namespace lumeral::gui

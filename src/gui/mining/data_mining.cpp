@@ -1,0 +1,166 @@
+#include "gui/mining/data_mining.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "core/base/files.h"
+#include "core/mining/rules.h"
+#include "core/records/weighted.h"
+#include "gui/base/platform.h"
+#include "gui/base/status_progress.h"
+#include "gui/shell/mdi_form.h"
+#include "gui/shell/windows.h"
+
+namespace lumeral::gui {
+
+namespace {
+const QString kFiltroTexto = QStringLiteral("arquivos texto (*.txt)|*.txt");
+}
+
+Tform_dm::Tform_dm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
+  setWindowTitle(QStringLiteral("Aplica Técnica de Data Mining sobre Associações Contextuais"));
+
+  QMenuBar* menu = menuBar();
+  Selecionalistas1 = menu->addAction(QStringLiteral("Seleciona listas"));
+  CalculaConfiancaSuporte1 = menu->addAction(QStringLiteral("Calcula Confiança/Suporte"));
+  QMenu* resultados = menu->addMenu(QStringLiteral("Resultados"));
+  Abreresultado1 = resultados->addAction(QStringLiteral("Abre resultado (texto)"));
+  Gravaresultado1 = resultados->addAction(QStringLiteral("Grava resultado (texto)"));
+  Selecionaporlimiar1 = resultados->addAction(QStringLiteral("Seleciona por limiar"));
+  Ordenadecrescenteporconfianca1 = resultados->addAction(QStringLiteral("Ordena decrescente por confiança"));
+  Ordenaalfabeticamente1 = resultados->addAction(QStringLiteral("Ordena alfabeticamente"));
+
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  auto* v = new QVBoxLayout(central);
+  v->setContentsMargins(10, 10, 10, 10);
+  auto* form = new QFormLayout;
+  Edit_contextos = new QLineEdit(central);
+  Edit_docs = new QLineEdit(central);
+  Edit_ass = new QLineEdit(central);
+  for (QLineEdit* e : {Edit_contextos, Edit_docs, Edit_ass}) e->setReadOnly(true);
+  form->addRow(QStringLiteral("Lista de Contextos"), Edit_contextos);
+  form->addRow(QStringLiteral("Lista de Documentos"), Edit_docs);
+  form->addRow(QStringLiteral("Arquivo de Associações"), Edit_ass);
+  v->addLayout(form);
+  auto* row = new QHBoxLayout;
+  auto* limiar = new QFormLayout;
+  Edit_limiar = new QLineEdit(central);
+  Edit_limiar->setMaximumWidth(100);
+  limiar->addRow(QStringLiteral("Limiar para mostrar"), Edit_limiar);
+  row->addLayout(limiar);
+  row->addSpacing(20);
+  RadioGroup1 = new RadioGroup(QStringLiteral("Tipo do limiar"),
+                               {QStringLiteral("Confiança (confidence)"), QStringLiteral("Suporte (support)")}, 0,
+                               central);
+  row->addWidget(RadioGroup1);
+  row->addStretch();
+  v->addLayout(row);
+  v->addWidget(new QLabel(QStringLiteral("Resultados"), central));
+  ListBox1 = new ListBox(regional(), central);
+  ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  QFont mono(QStringLiteral("DejaVu Sans Mono"));
+  mono.setStyleHint(QFont::Monospace);
+  ListBox1->setFont(mono);
+  v->addWidget(ListBox1, 1);
+  auto* total = new QHBoxLayout;
+  total->addWidget(new QLabel(QStringLiteral("Total de regras="), central));
+  Edit_total = new QLineEdit(central);
+  Edit_total->setReadOnly(true);
+  Edit_total->setMaximumWidth(80);
+  total->addWidget(Edit_total);
+  total->addStretch();
+  v->addLayout(total);
+  StatusBar1 = new QStatusBar(this);
+  setStatusBar(StatusBar1);
+
+  connect(Selecionalistas1, &QAction::triggered, this, [this] { Selecionalistas1Click(); });
+  connect(CalculaConfiancaSuporte1, &QAction::triggered, this, [this] { CalculaConfiancaSuporte1Click(); });
+  connect(Abreresultado1, &QAction::triggered, this, [this] { Abreresultado1Click(); });
+  connect(Gravaresultado1, &QAction::triggered, this, [this] { Gravaresultado1Click(); });
+  connect(Selecionaporlimiar1, &QAction::triggered, this, [this] { Selecionaporlimiar1Click(); });
+  connect(Ordenadecrescenteporconfianca1, &QAction::triggered, this,
+          [this] { Ordenadecrescenteporconfianca1Click(); });
+  connect(Ordenaalfabeticamente1, &QAction::triggered, this, [this] { Ordenaalfabeticamente1Click(); });
+  resize(760, 520);
+}
+
+void Tform_dm::mostra_total() { Edit_total->setText(QString::number(ListBox1->count())); }
+
+void Tform_dm::Selecionalistas1Click() {
+  command([this] {
+    auto ctx = platform().open_file(this, {QStringLiteral("Selecione uma lista de contextos"),
+                                           QStringLiteral("lista de contextos (*.lct)|*.lct"), QString(), QString()});
+    if (!ctx) return;
+    Edit_contextos->setText(*ctx);
+    auto docs = platform().open_file(this, {QStringLiteral("Selecione uma lista de documentos"),
+                                            QStringLiteral("lista de documentos (*.ldc)|*.ldc"), QString(), QString()});
+    if (!docs) return;
+    Edit_docs->setText(*docs);
+    auto ass = platform().open_file(this, {QStringLiteral("Selecione um arquivo de associações"),
+                                           QStringLiteral("Associações (*.ass)|*.ass"), QString(), QString()});
+    if (!ass) return;
+    Edit_ass->setText(*ass);
+  });
+}
+
+void Tform_dm::CalculaConfiancaSuporte1Click() {
+  command([this] {
+    ListBox1->clear();
+    mostra_total();
+    mining::RulesInput input;
+    input.context_list = path_of(Edit_contextos->text().trimmed());
+    input.document_list = path_of(Edit_docs->text().trimmed());
+    input.pair_store = path_of(Edit_ass->text().trimmed());
+    TMdi_Frm* wizard = windows().Mdi_Frm;
+    input.wizard_open = wizard && !wizard->label_prob->text().isEmpty();
+    if (input.wizard_open) input.project_folder = path_of(wizard->pasta_projeto());
+    StatusProgress progress(StatusBar1);
+    ListBox1->add_all(mining::calculate_rules(input, regional(), progress));
+    mostra_total();
+  });
+}
+
+void Tform_dm::Abreresultado1Click() {
+  command([this] {
+    auto file = platform().open_file(this, {QString(), kFiltroTexto, QString(), QString()});
+    if (!file) return;
+    ListBox1->add_all(read_document_lines(path_of(*file)));
+    mostra_total();
+  });
+}
+
+void Tform_dm::Gravaresultado1Click() {
+  command([this] {
+    auto file = platform().save_file(this, {QString(), kFiltroTexto, QStringLiteral("txt"), QString()});
+    if (!file) return;
+    records::save_as_text(path_of(*file), ListBox1->lines());
+  });
+}
+
+void Tform_dm::Selecionaporlimiar1Click() {
+  command([this] {
+    const auto kind =
+        RadioGroup1->item_index() == 1 ? mining::ThresholdKind::Support : mining::ThresholdKind::Confidence;
+    ListBox1->set_lines(mining::select_rules(ListBox1->lines(), ansi(Edit_limiar->text()), kind, regional()));
+    mostra_total();
+  });
+}
+
+void Tform_dm::Ordenadecrescenteporconfianca1Click() {
+  command([this] {
+    ListBox1->set_sorted(false);
+    std::vector<Ansi> lines = ListBox1->lines();
+    StatusProgress progress(StatusBar1);
+    mining::sort_rules_by_confidence(lines, regional(), progress);
+    ListBox1->set_lines(lines);
+    mostra_total();
+  });
+}
+
+void Tform_dm::Ordenaalfabeticamente1Click() { ListBox1->set_sorted(true); }
+
+}  // namespace lumeral::gui

@@ -1,0 +1,58 @@
+// The contextual data-mining window `form_dm` ("Aplica Técnica de Data
+// Mining sobre Associações Contextuais"): turns the pairs of concepts of an
+// association file into rules A => B with confidence and support, lists
+// them, filters them by a threshold and orders them. The mining wizard
+// drives it: the three path fields, "Calcula Confiança/Suporte", the
+// threshold kind and "Seleciona por limiar", "Ordena decrescente por
+// confiança", "Ordena alfabeticamente", and the result lines.
+#pragma once
+
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QStatusBar>
+
+#include "gui/base/form.h"
+#include "gui/base/list_box.h"
+#include "gui/base/radio_group.h"
+
+class QAction;
+
+namespace lumeral::gui {
+
+class Tform_dm : public QMainWindow, public Form {
+  Q_OBJECT
+ public:
+  explicit Tform_dm(Windows& windows);
+
+  QLineEdit* Edit_contextos;  // "Lista de Contextos" (path)
+  QLineEdit* Edit_docs;       // "Lista de Documentos" (path)
+  QLineEdit* Edit_ass;        // "Arquivo de Associações" (path)
+  QLineEdit* Edit_limiar;     // "Limiar para mostrar"
+  // "Tipo do limiar": "Confiança (confidence)" (0, checked at start),
+  // "Suporte (support)" (1).
+  RadioGroup* RadioGroup1;
+  ListBox* ListBox1;          // "Resultados" (multiple selection)
+  QLineEdit* Edit_total;      // "Total de regras=" (read-only)
+  QStatusBar* StatusBar1;
+
+  QAction* Selecionalistas1;                // "Seleciona listas"
+  QAction* CalculaConfiancaSuporte1;        // "Calcula Confiança/Suporte"
+  QAction* Abreresultado1;                  // "Resultados" > "Abre resultado (texto)"
+  QAction* Gravaresultado1;                 // "Resultados" > "Grava resultado (texto)"
+  QAction* Selecionaporlimiar1;             // "Resultados" > "Seleciona por limiar"
+  QAction* Ordenadecrescenteporconfianca1;  // "Resultados" > "Ordena decrescente por confiança"
+  QAction* Ordenaalfabeticamente1;          // "Resultados" > "Ordena alfabeticamente"
+
+  void Selecionalistas1Click();
+  void CalculaConfiancaSuporte1Click();
+  void Abreresultado1Click();
+  void Gravaresultado1Click();
+  void Selecionaporlimiar1Click();
+  void Ordenadecrescenteporconfianca1Click();
+  void Ordenaalfabeticamente1Click();
+
+ private:
+  void mostra_total();
+};
+
+}  // namespace lumeral::gui

@@ -1,0 +1,137 @@
+// The term-association window `form_rel` on the prepared sample collection,
+// against lumeral-cli.
+#include "gui/association/associacao.h"
+#include "road_fixture.h"
+
+namespace lumeral::gui::testing {
+namespace {
+
+class TermAssociation : public RoadTest {
+ protected:
+  Tform_rel& f() { return *windows->form_rel; }
+  std::vector<std::string> shown() const { return utf8_lines(windows->form_rel->ListBox1->lines()); }
+  // A stopword list of our own, the same for both sides.
+  void SetUp() override {
+    RoadTest::SetUp();
+    if (IsSkipped()) return;
+    auto made = run_cli({"stopwords-save", (proj / "stop.stw").string()}, proj, "a\no\nde\nda\ndo\ne\nem\nque\n");
+    ASSERT_EQ(made.exit_code, 0) << made.err;
+    fs::copy_file(proj / "stop.stw", cli / "stop.stw");
+  }
+  fs::path stopwords() const { return proj / "stop.stw"; }
+  // "Calcular associações" from the tools window: the stopword list, then
+  // the document list.
+  void calcula(int metodo, const fs::path& stw) {
+    f().RadioGroup1->set_item_index(metodo);
+    platform.answer(q(stw));
+    platform.answer(q(proj / "noticias.ldc"));
+    f().Calcularassociacoes1Click();
+  }
+};
+
+TEST_F(TermAssociation, DocumentAndSentenceMethodsListWhatTheCommandLinePrints) {
+  open_tools();
+  windows->Form3->bt_associacaoClick();
+  EXPECT_TRUE(f().isVisible());
+  EXPECT_TRUE(f().mostrada);
+  EXPECT_EQ(f().RadioGroup1->item_index(), 0);
+  calcula(0, proj / "stop.stw");
+  ASSERT_EQ(platform.dialogs.size(), 2u);
+  EXPECT_EQ(platform.dialogs[0].title, "Selecione lista de stopwords");
+  EXPECT_EQ(platform.dialogs[0].windows_filter, "stopwords (*.stw)|*.stw");
+  EXPECT_EQ(platform.dialogs[1].title, "Selecione lista de documentos");
+  EXPECT_EQ(platform.dialogs[1].windows_filter, "listas de documentos (*.ldc)|*.ldc");
+  EXPECT_EQ(f().Edit_docs->text(), q(proj / "noticias.ldc"));
+  EXPECT_EQ(f().pasta_docs, q(proj) + "/");
+  auto expected = lines_of(cli_run({"associate", "--docs", c("noticias.ldc"), "--method", "document"}).out);
+  EXPECT_FALSE(expected.empty());
+  EXPECT_EQ(shown(), expected);
+  EXPECT_EQ(read_file(proj / "temp.ass"), read_file(cli / "temp.ass"));
+
+  calcula(2, proj / "stop.stw");
+  expected = lines_of(cli_run({"associate", "--docs", c("noticias.ldc"), "--method", "sentence", "--stopwords",
+                               c("stop.stw")})
+                          .out);
+  EXPECT_EQ(shown(), expected);
+  EXPECT_EQ(read_file(proj / "temp.ass"), read_file(cli / "temp.ass"));
+
+  // Threshold, order by weight, saves and the saved file opened again.
+  f().Edit_limiar->setText("4");
+  f().Selecionarporlimiar1Click();
+  f().Ordenarporpeso1Click();
+  EXPECT_EQ(f().StatusBar1->currentMessage(), "Terminou de ordenar as linhas");
+  const auto kept = shown();
+  EXPECT_EQ(kept, lines_of(cli_run({"associate", "--docs", c("noticias.ldc"), "--method", "sentence",
+                                    "--stopwords", c("stop.stw"), "--threshold", "4", "--order", "weight"})
+                               .out));
+  ASSERT_FALSE(kept.empty());
+  platform.answer(q(proj / "fortes"));
+  f().Salvarassociacoes1Click();
+  EXPECT_EQ(platform.dialogs.back().windows_filter, "associações (*.ass)|*.ass");
+  EXPECT_EQ(platform.dialogs.back().default_ext, "ass");
+  platform.answer(q(proj / "fortes"));
+  f().Salvarcomotexto1Click();
+  EXPECT_EQ(lines_of(to_utf8(from_bytes(read_file(proj / "fortes.txt")))), kept);
+  platform.answer(q(proj / "fortes.ass"));
+  f().Abrirresultadogravado1Click();
+  EXPECT_EQ(platform.dialogs.back().windows_filter, "associações de termos (*.ass)|*.ass");
+  ASSERT_EQ(shown().size(), kept.size());
+  EXPECT_EQ(shown()[0], kept[0].substr(0, kept[0].size() - 1));  // three decimals
+  f().Ordenaralfabeticamente1Click();
+  EXPECT_TRUE(f().ListBox1->sorted());
+
+  // Closing empties the list and the two file fields.
+  f().close();
+  EXPECT_EQ(f().ListBox1->count(), 0);
+  EXPECT_FALSE(f().ListBox1->sorted());
+  EXPECT_TRUE(f().Edit_docs->text().isEmpty());
+  EXPECT_TRUE(f().Edit_stop->text().isEmpty());
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+TEST_F(TermAssociation, MessagesOfTheAssociationWindow) {
+  open_tools();
+  windows->Form3->bt_associacaoClick();
+  f().RadioGroup1->set_item_index(1);
+  f().Calcularassociacoes1Click();
+  EXPECT_TRUE(platform.dialogs.empty());
+  calcula(3, stopwords());  // no matrices yet
+  fs::remove(proj / "noticia09.lpl");
+  calcula(0, stopwords());
+  fs::remove(proj / "noticia11.txt");
+  calcula(2, stopwords());
+  ASSERT_EQ(messages().size(), 4);
+  EXPECT_EQ(messages().mid(0, 3), (QStringList{"Método ainda não disponível", "É preciso fazer classificação antes",
+                                               "Criar listas de palavras antes"}));
+  EXPECT_TRUE(messages()[3].startsWith("Não existe arquivo texto = ")) << messages()[3].toStdString();
+  EXPECT_TRUE(messages()[3].contains("noticia11.txt"));
+  // The pair store keeps the pairs of the documents before the missing one.
+  EXPECT_FALSE(read_file(proj / "temp.ass").empty());
+}
+
+TEST_F(TermAssociation, TheWizardRunsByContextsWithoutDialogs) {
+  for (const fs::path& folder : {proj, cli}) {
+    auto run = run_cli({"classify", "--docs", (folder / "noticias.ldc").string(), "--contexts",
+                        (folder / "noticias.lct").string(), "--method", "probabilistic"},
+                       folder);
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+  }
+  w().Label3->setText(q(proj));
+  f().RadioGroup1->set_item_index(3);
+  f().Edit_docs->setText(q(proj / "noticias.ldc"));
+  f().Edit_stop->setText(q(stopwords()));
+  // Both fields filled and never shown: nothing happens.
+  f().Calcularassociacoes1Click();
+  EXPECT_FALSE(fs::exists(proj / "temp.ass"));
+  f().mostrada = true;
+  f().Calcularassociacoes1Click();
+  EXPECT_TRUE(platform.dialogs.empty());
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_FALSE(f().isVisible());
+  EXPECT_GT(platform.pauses, 0);
+  EXPECT_EQ(shown(), lines_of(cli_run({"associate", "--docs", c("noticias.ldc"), "--method", "context"}).out));
+  EXPECT_EQ(read_file(proj / "temp.ass"), read_file(cli / "temp.ass"));
+}
+
+}  // namespace
+}  // namespace lumeral::gui::testing

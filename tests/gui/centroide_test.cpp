@@ -1,0 +1,217 @@
+// The centroid window `form_centro` on the prepared sample collection,
+// against lumeral-cli.
+#include "gui/comparison/centroide.h"
+#include "gui/retrieval/result_recuperasim.h"
+#include "road_fixture.h"
+
+namespace lumeral::gui::testing {
+namespace {
+
+class Centroid : public RoadTest {
+ protected:
+  Tform_centro& f() { return *windows->form_centro; }
+  std::vector<std::string> centro() const { return utf8_lines(windows->form_centro->ListBox_centro->lines()); }
+  std::vector<std::string> dif() const { return utf8_lines(windows->form_centro->ListBox_dif->lines()); }
+  void abre_lista() {
+    platform.answer(q(proj / "noticias.ldc"));
+    f().Abrelistadedocumentos1Click();
+    ASSERT_EQ(f().ListBox_docs->count(), 40);
+  }
+  void classify_both() {
+    for (const fs::path& folder : {proj, cli}) {
+      auto run = run_cli({"classify", "--docs", (folder / "noticias.ldc").string(), "--contexts",
+                          (folder / "noticias.lct").string(), "--method", "probabilistic"},
+                         folder);
+      ASSERT_EQ(run.exit_code, 0) << run.err;
+    }
+  }
+};
+
+TEST_F(Centroid, EveryTypeMethodAndModeGivesTheCommandLinesCentroid) {
+  classify_both();
+  open_tools();
+  f().habilita_opcoes(false);
+  windows->Form3->bt_comparacaoClick();
+  EXPECT_TRUE(f().isVisible());
+  for (RadioGroup* g : {f().RadioGroup_metodo, f().RadioGroup_tipo, f().RadioGroup_modo})
+    for (int i = 0; i < g->count(); ++i) EXPECT_TRUE(g->button(i)->isEnabled());
+  EXPECT_EQ(f().RadioGroup_metodo->item_index(), 0);
+  EXPECT_EQ(f().RadioGroup_tipo->item_index(), 0);
+  EXPECT_EQ(f().RadioGroup_modo->item_index(), 0);
+  abre_lista();
+  EXPECT_EQ(platform.dialogs.back().windows_filter, "listas de documentos (*.ldc)|*.ldc");
+  EXPECT_EQ(f().Edit_total_docs->text(), "40");
+  f().ListBox_docs->setCurrentRow(0);
+
+  const char* types[] = {"all", "two", "every"};
+  const char* files[] = {"centro-temp.lpl", "centroide-2.lpl", "centroide-3.lpl"};
+  const char* methods[] = {"word", "context"};
+  const char* modes[] = {"frequency", "weight"};
+  for (int m = 0; m < 2; ++m)
+    for (int t = 0; t < 3; ++t)
+      for (int o = 0; o < 2; ++o) {
+        SCOPED_TRACE(std::string(methods[m]) + " " + types[t] + " " + modes[o]);
+        f().RadioGroup_metodo->set_item_index(m);
+        f().RadioGroup_tipo->set_item_index(t);
+        f().RadioGroup_modo->set_item_index(o);
+        f().Novo1Click();
+        EXPECT_TRUE(f().last_command_ok());
+        EXPECT_EQ(f().StatusBar1->currentMessage(), "Terminou de calcular o centróide");
+        auto run = cli_run({"centroid", "--docs", c("noticias.ldc"), "--type", types[t], "--method", methods[m],
+                            "--mode", modes[o]});
+        EXPECT_EQ(centro(), lines_of(run.out));
+        // No word of the sample is in every document.
+        EXPECT_EQ(centro().empty(), t == 2);
+        EXPECT_EQ(f().Edit_total_centro->text(), QString::number(centro().size()));
+        EXPECT_EQ(read_file(proj / files[t]), read_file(cli / files[t]));
+      }
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+TEST_F(Centroid, DifferencesAgainstACentroid) {
+  open_tools();
+  abre_lista();
+  f().RadioGroup_tipo->set_item_index(1);
+  f().Novo1Click();
+  platform.answer(q(proj / "centroide-2.lpl"));
+  f().Calculadiferencasparatodos1Click();
+  EXPECT_EQ(platform.dialogs.back().title, "Selecione o arquivo centróide (dif = doc - centróide)");
+  EXPECT_EQ(platform.dialogs.back().windows_filter, "listas de palavras (*.lpl)|*.lpl");
+  EXPECT_EQ(f().StatusBar1->currentMessage(), "Terminou de calcular as diferenças");
+  cli_run({"centroid", "--docs", c("noticias.ldc"), "--type", "two"});
+  cli_run({"differences", "--docs", c("noticias.ldc"), "--centroid", c("centroide-2.lpl")});
+  const auto difs = files_with(proj, {".dif"});
+  EXPECT_EQ(difs.size(), 40u);
+  EXPECT_EQ(difs, files_with(cli, {".dif"}));
+
+  // One document's differences, then two files summed one after the other.
+  f().ListBox_docs->setCurrentRow(2);
+  f().Mostradiferencasdodocselecionado1Click();
+  const auto one = dif();
+  ASSERT_FALSE(one.empty());
+  EXPECT_EQ(f().Edit_total_dif->text(), QString::number(one.size()));
+  const std::string doc = to_utf8(f().ListBox_docs->line(2));
+  const auto dump = lines_of(cli_run({"dump", c(doc.substr(0, doc.size() - 3) + "dif")}).out);
+  ASSERT_EQ(dump.size(), one.size());
+  EXPECT_EQ(one[0].substr(0, one[0].find(" | ")), dump[0].substr(0, dump[0].find('\t')));
+  platform.answer(QStringList{q(proj / "noticia01.dif"), q(proj / "noticia02.dif")});
+  f().Somatodasasdiferencas1Click();
+  EXPECT_EQ(platform.dialogs.back().windows_filter,
+            "diferenças palavras (*.dif)|*.dif|diferenças conceitos (*.dfc)|*.dfc");
+  EXPECT_EQ(dif().size(), lines_of(cli_run({"dump", c("noticia01.dif")}).out).size() +
+                              lines_of(cli_run({"dump", c("noticia02.dif")}).out).size());
+
+  // Sorts and saves of the difference lines.
+  f().Ordenacaoporpeso2Click();
+  EXPECT_EQ(f().StatusBar1->currentMessage(), "Terminou de ordenar as linhas");
+  auto sorted = dif();
+  platform.answer(q(proj / "soma"));
+  f().Salvacomotexto2Click();
+  EXPECT_EQ(lines_of(to_utf8(from_bytes(read_file(proj / "soma.txt")))), sorted);
+  platform.answer(q(proj / "soma"));
+  f().Salvacomolista2Click();
+  EXPECT_EQ(lines_of(cli_run({"dump", (proj / "soma.lpl").string()}).out).size(), sorted.size());
+  f().Ordenacaoalfabetica3Click();
+  EXPECT_TRUE(f().ListBox_dif->sorted());
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+TEST_F(Centroid, OpensSavesAndSortsCentroids) {
+  open_tools();
+  abre_lista();
+  f().ListBox_docs->setCurrentRow(0);
+  f().Novo1Click();
+  const auto all = centro();
+  // "Abre centróide" with a threshold shows the records that reach it.
+  f().Edit_limiar->setText("3");
+  platform.answer(q(proj / "centro-temp.lpl"));
+  f().Abrecentroide1Click();
+  const auto open = centro();
+  EXPECT_FALSE(open.empty());
+  EXPECT_LT(open.size(), all.size());
+  std::vector<std::string> expected;
+  for (const auto& d : lines_of(cli_run({"dump", (proj / "centro-temp.lpl").string()}).out)) {
+    const auto tab = d.find('\t');
+    if (std::stod(d.substr(tab + 1)) >= 3) expected.push_back(d.substr(0, tab) + " | " + d.substr(tab + 1) + ",000000");
+  }
+  EXPECT_EQ(open, expected);
+  EXPECT_EQ(open[0].substr(open[0].size() - 7), ",000000");
+
+  f().Ordenacaoporpeso1Click();
+  auto by_weight = centro();
+  EXPECT_EQ(f().StatusBar1->currentMessage(), "Terminou de ordenar as linhas");
+  platform.answer(q(proj / "maiores"));
+  f().Salvacomolista1Click();
+  EXPECT_EQ(platform.dialogs.back().windows_filter, "lista de palavras (*.lpl)|*.lpl");
+  f().Edit_limiar->clear();
+  platform.answer(q(proj / "maiores.lpl"));
+  f().Abrecentroide1Click();
+  EXPECT_EQ(centro(), by_weight);
+  f().Ordenacaoalfabetica2Click();
+  EXPECT_TRUE(f().ListBox_centro->sorted());
+  f().Ordenacaoalfabetica1Click();  // a document is selected
+  EXPECT_TRUE(f().ListBox_docs->sorted());
+
+  // A double click shows the document's text.
+  f().ListBox_docs->setCurrentRow(0);
+  f().ListBox_docsDblClick();
+  EXPECT_TRUE(windows->result_recsim->isVisible());
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+TEST_F(Centroid, MessagesOfTheCentroidWindow) {
+  open_tools();
+  f().Calculadiferencasparatodos1Click();                   // empty list
+  platform.cancel_next();
+  f().Salvacomolista1Click();
+  abre_lista();
+  f().Novo1Click();                                          // type "Todas": no selection
+  f().Ordenacaoalfabetica1Click();
+  f().Ordenacaoporpeso2Click();
+  f().Ordenacaoalfabetica3Click();
+  f().Mostradiferencasdodocselecionado1Click();
+  f().ListBox_docs->setCurrentRow(1);
+  f().Mostradiferencasdodocselecionado1Click();
+  f().RadioGroup_metodo->set_item_index(1);                  // no matrices yet
+  f().Novo1Click();
+  f().RadioGroup_metodo->set_item_index(0);
+  fs::remove(proj / "noticia07.lpl");
+  f().Novo1Click();
+  EXPECT_EQ(messages(), (QStringList{"Selecionar lista de documentos", "Não gravou centróide",
+                                     "Selecione arquivo antes de calcular.", "Selecione arquivo antes de calcular.",
+                                     "Selecione arquivo antes de calcular.", "Selecione arquivo antes de calcular.",
+                                     "Você deve selecionar um documento da lista",
+                                     "Você deve antes calcular as diferenças", "Fazer classificação antes !",
+                                     "Preparar documentos antes ! Criar lista de pals"}));
+  EXPECT_EQ(platform.messages[2].kind, MessageKind::Information);
+  EXPECT_FALSE(f().ListBox_docs->sorted());
+}
+
+TEST_F(Centroid, TheWizardLoadsItsProjectListAndComputesTheContextualCentroid) {
+  classify_both();
+  // The wizard's mining step: a project is open and the wizard visible.
+  w().Label3->setText(q(proj));
+  w().Edit_titulo->setText("noticias");
+  w().label_prob->setText("Probabilístico");
+  f().Abrelistadedocumentos1Click();
+  EXPECT_EQ(f().ListBox_docs->count(), 40);
+  f().RadioGroup_metodo->set_item_index(1);
+  f().Novo1Click();
+  EXPECT_TRUE(f().last_command_ok());
+  EXPECT_TRUE(platform.dialogs.empty());
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  auto run = cli_run({"centroid", "--docs", c("noticias.ldc"), "--method", "context"});
+  EXPECT_EQ(centro(), lines_of(run.out));
+  EXPECT_EQ(read_file(proj / "centro-temp.lpl"), read_file(cli / "centro-temp.lpl"));
+  // "Ver centróide": the hidden buttons, then the options disabled.
+  f().RadioGroup_metodo->set_item_index(0);
+  f().Button_abre->click();
+  f().Button_novo->click();
+  EXPECT_EQ(centro(), lines_of(cli_run({"centroid", "--docs", c("noticias.ldc")}).out));
+  f().habilita_opcoes(false);
+  EXPECT_FALSE(f().RadioGroup_tipo->button(2)->isEnabled());
+  EXPECT_TRUE(platform.dialogs.empty());
+}
+
+}  // namespace
+}  // namespace lumeral::gui::testing

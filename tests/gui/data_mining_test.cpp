@@ -1,0 +1,106 @@
+// The contextual data-mining window `form_dm` on the sample collection's
+// concept pairs, against lumeral-cli.
+#include "gui/mining/data_mining.h"
+#include "road_fixture.h"
+
+namespace lumeral::gui::testing {
+namespace {
+
+class DataMining : public RoadTest {
+ protected:
+  // Both copies classified and their concept pairs counted.
+  void SetUp() override {
+    RoadTest::SetUp();
+    if (IsSkipped()) return;
+    for (const fs::path& folder : {proj, cli}) {
+      const std::string docs = (folder / "noticias.ldc").string();
+      auto run = run_cli({"classify", "--docs", docs, "--contexts", (folder / "noticias.lct").string(), "--method",
+                          "deterministic"},
+                         folder);
+      ASSERT_EQ(run.exit_code, 0) << run.err;
+      run = run_cli({"associate", "--docs", docs, "--method", "context"}, folder);
+      ASSERT_EQ(run.exit_code, 0) << run.err;
+    }
+  }
+  Tform_dm& f() { return *windows->form_dm; }
+  std::vector<std::string> shown() const { return utf8_lines(windows->form_dm->ListBox1->lines()); }
+  std::vector<std::string> rules(std::vector<std::string> more = {}) {
+    std::vector<std::string> args{"rules", "--contexts", c("noticias.lct"), "--docs", c("noticias.ldc"), "--pairs",
+                                  c("temp.ass")};
+    args.insert(args.end(), more.begin(), more.end());
+    return lines_of(cli_run(args).out);
+  }
+};
+
+TEST_F(DataMining, RulesThresholdsAndOrdersAsTheCommandLine) {
+  open_tools();
+  windows->Form3->bt_data_miningClick();
+  EXPECT_TRUE(f().isVisible());
+  EXPECT_EQ(f().RadioGroup1->item_index(), 0);
+  platform.answer(q(proj / "noticias.lct"));
+  platform.answer(q(proj / "noticias.ldc"));
+  platform.answer(q(proj / "temp.ass"));
+  f().Selecionalistas1Click();
+  ASSERT_EQ(platform.dialogs.size(), 3u);
+  EXPECT_EQ(platform.dialogs[0].title, "Selecione uma lista de contextos");
+  EXPECT_EQ(platform.dialogs[0].windows_filter, "lista de contextos (*.lct)|*.lct");
+  EXPECT_EQ(platform.dialogs[1].title, "Selecione uma lista de documentos");
+  EXPECT_EQ(platform.dialogs[1].windows_filter, "lista de documentos (*.ldc)|*.ldc");
+  EXPECT_EQ(platform.dialogs[2].title, "Selecione um arquivo de associações");
+  EXPECT_EQ(platform.dialogs[2].windows_filter, "Associações (*.ass)|*.ass");
+
+  f().CalculaConfiancaSuporte1Click();
+  const auto all = rules();
+  ASSERT_FALSE(all.empty());
+  EXPECT_EQ(shown(), all);
+  EXPECT_EQ(f().Edit_total->text(), QString::number(all.size()));
+
+  f().Ordenadecrescenteporconfianca1Click();
+  EXPECT_EQ(shown(), rules({"--order", "confidence"}));
+  EXPECT_EQ(f().StatusBar1->currentMessage(), "Terminou de ordenar as linhas");
+  f().Ordenaalfabeticamente1Click();
+  EXPECT_EQ(shown(), rules({"--order", "alphabetical"}));
+
+  // The list stays sorted for the later runs.
+  f().CalculaConfiancaSuporte1Click();
+  EXPECT_EQ(shown(), rules({"--order", "alphabetical"}));
+  f().Edit_limiar->setText("50");
+  f().Selecionaporlimiar1Click();
+  EXPECT_EQ(shown(), rules({"--threshold", "50", "--by", "confidence", "--order", "alphabetical"}));
+  f().CalculaConfiancaSuporte1Click();
+  f().RadioGroup1->set_item_index(1);
+  f().Edit_limiar->setText("3");
+  f().Selecionaporlimiar1Click();
+  const auto kept = rules({"--threshold", "3", "--by", "support", "--order", "alphabetical"});
+  EXPECT_EQ(shown(), kept);
+  EXPECT_EQ(f().Edit_total->text(), QString::number(kept.size()));
+
+  // Saved as text, then appended to what the list holds.
+  platform.answer(q(proj / "regras"));
+  f().Gravaresultado1Click();
+  EXPECT_EQ(platform.dialogs.back().default_ext, "txt");
+  platform.answer(q(proj / "regras.txt"));
+  f().Abreresultado1Click();
+  EXPECT_EQ(f().ListBox1->count(), static_cast<int>(2 * kept.size()));
+  EXPECT_EQ(f().Edit_total->text(), QString::number(2 * kept.size()));
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+TEST_F(DataMining, MessagesOfTheDataMiningWindow) {
+  open_tools();
+  f().CalculaConfiancaSuporte1Click();
+  platform.answer(q(proj / "noticias.lct"));
+  platform.cancel_next();
+  f().Selecionalistas1Click();  // the sequence stops at the cancel
+  EXPECT_EQ(platform.dialogs.size(), 2u);
+  EXPECT_TRUE(f().Edit_docs->text().isEmpty());
+  f().Edit_docs->setText(q(proj / "noticias.ldc"));
+  f().Edit_ass->setText(q(proj / "temp.ass"));
+  fs::remove(proj / "noticia20.mtz");
+  f().CalculaConfiancaSuporte1Click();
+  EXPECT_EQ(messages(), (QStringList{"Selecionar listas antes !", "Fazer classificação antes !"}));
+  EXPECT_EQ(f().ListBox1->count(), 0);
+}
+
+}  // namespace
+}  // namespace lumeral::gui::testing
