@@ -152,7 +152,7 @@ void Tform_rel::Calcularassociacoes1Click() {
     } else {
       result = association::calculate_associations(input, regional(), status);
     }
-    ListBox1->set_lines(result.lines);
+    ListBox1->set_lines(result.lines());
   });
 }
 

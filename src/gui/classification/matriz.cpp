@@ -164,11 +164,13 @@ void Tform_matriz::Mostracontextosdeumdoc1Click() {
 
 void Tform_matriz::Mostradocumentosdeumcontexto1Click() {
   command([this] {
-    auto lines = classification::context_docs(path_of(Edit_docs->text().trimmed()), ansi(Edit_nome->text()),
-                                              ansi(Edit_limiar->text()), regional());
+    auto listing = classification::context_docs(path_of(Edit_docs->text().trimmed()), ansi(Edit_nome->text()),
+                                                ansi(Edit_limiar->text()), regional());
+    // A missing matrix stops the listing after the lines found before it.
     ListBox1->clear();
-    ListBox1->add_all(lines);
+    ListBox1->add_all(listing.lines);
     mostra_total();
+    if (listing.stop) throw Stop(listing.stop->text, listing.stop->kind);
   });
 }
 
