@@ -108,9 +108,25 @@ TEST_F(Classification, MessagesOfTheClassificationWindow) {
                                      "Você deve fornecer o nome de um contexto"}));
   platform.messages.clear();
 
+  choose_lists();
+  // A missing matrix stops "Mostra documentos de um contexto" after the
+  // documents listed before it.
+  f().MetodoProbabilistico1Click();
+  f().Edit_nome->setText("politica");
+  f().Mostradocumentosdeumcontexto1Click();
+  EXPECT_TRUE(f().last_command_ok());
+  const int all = f().ListBox1->count();
+  fs::remove(proj / "noticia10.mtz");
+  f().Mostradocumentosdeumcontexto1Click();
+  EXPECT_FALSE(f().last_command_ok());
+  EXPECT_GT(f().ListBox1->count(), 0);
+  EXPECT_LT(f().ListBox1->count(), all);
+  EXPECT_EQ(f().Edit_total->text(), QString::number(f().ListBox1->count()));
+  EXPECT_EQ(to_utf8(f().ListBox1->line(f().ListBox1->count() - 1)).substr(0, 8), "noticia0");
+  EXPECT_TRUE(last_message().contains("noticia10")) << last_message().toStdString();
+  for (const auto& [name, bytes] : files_with(proj, {".mtz"})) fs::remove(proj / name);
   // A missing word list stops the probabilistic run, a missing text both:
   // the matrices written before stay.
-  choose_lists();
   fs::remove(proj / "noticia03.lpl");
   f().MetodoProbabilistico1Click();
   EXPECT_EQ(last_message(), "Arquivo .lpl não existe. Abortar!");

@@ -188,6 +188,7 @@ void Tform_centro::Novo1Click() {
     options.mode = RadioGroup_modo->item_index() == 1 ? comparison::Mode::Weight : comparison::Mode::Frequency;
     options.document_selected = ListBox_docs->currentRow() >= 0;
     options.wizard_visible = wizard_visivel();
+    if (options.wizard_visible) options.project_folder = path_of(windows().Mdi_Frm->pasta_projeto());
     ListBox_centro->clear();
     mostra_totais();
     StatusProgress progress(StatusBar1);
