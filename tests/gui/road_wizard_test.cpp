@@ -6,6 +6,7 @@
 #include "gui/classification/matriz.h"
 #include "gui/comparison/centro_contextual.h"
 #include "gui/comparison/centroide.h"
+#include "gui/contexts/criar_contextos.h"
 #include "gui/mining/data_mining.h"
 #include "road_fixture.h"
 
@@ -98,6 +99,28 @@ TEST_F(RoadTest, TheMiningStepDrivesTheToolWindowsWithoutDialogs) {
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
   EXPECT_EQ(windows->Frm_process, nullptr);
   EXPECT_FALSE(matriz.isVisible() || centro.isVisible() || perc.isVisible() || dm.isVisible());
+}
+
+}  // namespace
+}  // namespace lumeral::gui::testing
+
+namespace lumeral::gui::testing {
+namespace {
+
+TEST_F(GuiTest, CaptionsOfTheRoadsToolWindows) {
+  const std::pair<QWidget*, const char*> windows_and_captions[] = {
+      {windows->form_cont, "Gerência de Contextos"},
+      {windows->form_matriz, "Classificação de Documentos (Matriz Documentos X Contextos)"},
+      {windows->form_centro, "Comparação de Documentos"},
+      {windows->centro_percentual, "Calcula % no centróide contextual"},
+      {windows->form_rel, "Associação de Características de Textos"},
+      {windows->form_dm, "Aplica Técnica de Data Mining sobre Associações Contextuais"},
+  };
+  for (const auto& [window, caption] : windows_and_captions) {
+    ASSERT_NE(window, nullptr) << caption;
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(caption));
+    EXPECT_FALSE(window->isVisible()) << caption;
+  }
 }
 
 }  // namespace
