@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "core/base/encoding.h"
+#include "core/base/message.h"
 
 namespace lumeral::testing {
 
@@ -56,6 +57,20 @@ std::vector<std::string> lines_of(const std::string& text) {
 }
 
 fs::path source_dir() { return fs::path(LUMERAL_SOURCE_DIR); }
+
+const Regional& pt() {
+  static const Regional regional = Regional::for_locale("pt_BR");
+  return regional;
+}
+
+std::string stop_text(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const Stop& s) {
+    return s.text();
+  }
+  return "";
+}
 
 #ifdef LUMERAL_CLI_PATH
 RunResult run_cli(const std::vector<std::string>& args, const fs::path& cwd, const std::string& input) {

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/base/ansi.h"
 #include "core/base/encoding.h"
+#include "core/base/regional.h"
 
 #include <ostream>
 
@@ -61,5 +63,11 @@ std::vector<std::string> lines_of(const std::string& text);
 
 // Folder of the source tree (examples/, data/).
 fs::path source_dir();
+
+// Brazilian Portuguese regional settings, built once.
+const Regional& pt();
+
+// The sentence of the Stop that `f` throws, or "" when it runs to its end.
+std::string stop_text(const std::function<void()>& f);
 
 }  // namespace lumeral::testing

@@ -13,16 +13,13 @@
 namespace lumeral::association {
 namespace {
 
+using lumeral::testing::pt;
+
 using records::PairRecord;
 using records::WordRecord;
 using testing::cp1252;
 using testing::TempDir;
 using testing::write_file;
-
-const Regional& pt() {
-  static Regional r = Regional::for_locale("pt_BR");
-  return r;
-}
 
 fs::path word_lists(const TempDir& dir, const std::vector<std::vector<WordRecord>>& lists, const char* ext = "lpl") {
   std::vector<records::DocRecord> docs;

@@ -13,23 +13,12 @@
 namespace lumeral::classification {
 namespace {
 
+using lumeral::testing::pt;
+using lumeral::testing::stop_text;
+
 using lumeral::testing::TempDir;
 using lumeral::testing::write_file;
 using namespace lumeral::records;
-
-const Regional& pt() {
-  static Regional r = Regional::for_locale("pt_BR");
-  return r;
-}
-
-std::string stop_text(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Stop& s) {
-    return s.text();
-  }
-  return "";
-}
 
 std::vector<Ansi> lines(std::initializer_list<const char*> l) {
   std::vector<Ansi> out;

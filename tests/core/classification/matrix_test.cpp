@@ -9,6 +9,8 @@
 namespace lumeral::classification {
 namespace {
 
+using lumeral::testing::stop_text;
+
 using lumeral::testing::cp1252;
 using lumeral::testing::TempDir;
 using lumeral::testing::write_file;
@@ -43,15 +45,6 @@ struct Collection {
   }
   std::vector<WordRecord> matrix(const std::string& name) { return read_all<WordRecord>(dir / name); }
 };
-
-std::string stop_text(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Stop& s) {
-    return s.text();
-  }
-  return "";
-}
 
 TEST(Matrix, DeterministicCountsTable) {
   struct {

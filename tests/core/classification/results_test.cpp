@@ -9,22 +9,11 @@
 namespace lumeral::classification {
 namespace {
 
+using lumeral::testing::pt;
+using lumeral::testing::stop_text;
+
 using lumeral::testing::TempDir;
 using namespace lumeral::records;
-
-const Regional& pt() {
-  static Regional r = Regional::for_locale("pt_BR");
-  return r;
-}
-
-std::string stop_text(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Stop& s) {
-    return s.text();
-  }
-  return "";
-}
 
 struct Fixture {
   TempDir dir;

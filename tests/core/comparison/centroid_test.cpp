@@ -8,13 +8,10 @@
 namespace lumeral::comparison {
 namespace {
 
+using lumeral::testing::pt;
+
 using records::WordRecord;
 using testing::TempDir;
-
-const Regional& pt() {
-  static Regional r = Regional::for_locale("pt_BR");
-  return r;
-}
 
 // Writes doc1.txt ... docN.txt's word lists and returns the entries.
 std::vector<Ansi> collection(const TempDir& dir, const std::vector<std::vector<WordRecord>>& lists,

@@ -9,6 +9,8 @@
 namespace lumeral::contexts {
 namespace {
 
+using lumeral::testing::pt;
+
 using lumeral::testing::cp1252;
 using lumeral::testing::read_file;
 using lumeral::testing::TempDir;
@@ -18,11 +20,6 @@ std::vector<Ansi> ansi_lines(std::initializer_list<const char*> lines) {
   std::vector<Ansi> out;
   for (auto* l : lines) out.push_back(to_ansi(l));
   return out;
-}
-
-const Regional& pt() {
-  static Regional r = Regional::for_locale("pt_BR");
-  return r;
 }
 
 TEST(Contexts, SavingAListFollowsTheManagersRules) {

@@ -9,14 +9,11 @@
 namespace lumeral::contexts {
 namespace {
 
+using lumeral::testing::pt;
+
 using lumeral::testing::TempDir;
 using lumeral::testing::write_file;
 using namespace lumeral::records;
-
-const Regional& pt() {
-  static Regional r = Regional::for_locale("pt_BR");
-  return r;
-}
 
 std::vector<Ansi> lines(std::initializer_list<const char*> l) {
   std::vector<Ansi> out;

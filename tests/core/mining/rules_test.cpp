@@ -11,15 +11,12 @@
 namespace lumeral::mining {
 namespace {
 
+using lumeral::testing::pt;
+
 using records::WordRecord;
 using testing::cp1252;
 using testing::read_file;
 using testing::TempDir;
-
-const Regional& pt() {
-  static Regional r = Regional::for_locale("pt_BR");
-  return r;
-}
 
 // 20 documents: A in the first 6, B in documents 2 to 9, C nowhere.
 RulesInput twenty(const TempDir& dir, std::vector<records::PairRecord> pairs) {

@@ -8,12 +8,9 @@
 namespace lumeral::preparation {
 namespace {
 
-using namespace lumeral::testing;
+using lumeral::testing::pt;
 
-const Regional& pt() {
-  static Regional r = Regional::for_locale("pt_BR");
-  return r;
-}
+using namespace lumeral::testing;
 
 std::string html(std::vector<std::string> utf8_lines) {
   std::vector<Ansi> lines;

@@ -11,14 +11,11 @@
 namespace lumeral::preparation {
 namespace {
 
+using lumeral::testing::pt;
+
 using namespace lumeral::testing;
 using records::DocRecord;
 using records::WordRecord;
-
-const Regional& pt() {
-  static Regional r = Regional::for_locale("pt_BR");
-  return r;
-}
 
 class ImportTest : public ::testing::Test {
  protected:

@@ -8,12 +8,9 @@
 namespace lumeral::preparation {
 namespace {
 
-using namespace lumeral::testing;
+using lumeral::testing::pt;
 
-const Regional& pt() {
-  static Regional r = Regional::for_locale("pt_BR");
-  return r;
-}
+using namespace lumeral::testing;
 
 TEST(StopwordLists, SaveRuleLowersTrimsAndCuts) {
   std::vector<Ansi> lines = {to_ansi("Ônibus"), Ansi("  DE "), Ansi(""), Ansi("abcdefghijklmnopqrstu"), Ansi("O")};

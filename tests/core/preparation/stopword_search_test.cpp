@@ -6,10 +6,7 @@
 namespace lumeral::preparation {
 namespace {
 
-const Regional& pt() {
-  static Regional r = Regional::for_locale("pt_BR");
-  return r;
-}
+using lumeral::testing::pt;
 
 TEST(StopwordSearch, FindsEveryEntryOfASortedList) {
   std::vector<Ansi> entries = {"a", "ao", "com", "da", "de", "do", "e", "em", "na", "no", "o", "os", "para", "um"};

@@ -9,13 +9,10 @@
 namespace lumeral::preparation {
 namespace {
 
+using lumeral::testing::pt;
+
 using namespace lumeral::testing;
 using records::WordRecord;
-
-const Regional& pt() {
-  static Regional r = Regional::for_locale("pt_BR");
-  return r;
-}
 
 struct Recorder : Progress {
   std::vector<std::string> statuses, details;

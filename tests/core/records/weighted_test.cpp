@@ -9,10 +9,7 @@
 namespace lumeral::records {
 namespace {
 
-const Regional& pt() {
-  static Regional r = Regional::for_locale("pt_BR");
-  return r;
-}
+using lumeral::testing::pt;
 
 class Recorder : public Progress {
  public:

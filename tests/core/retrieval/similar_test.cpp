@@ -10,24 +10,13 @@
 namespace lumeral::retrieval {
 namespace {
 
+using lumeral::testing::pt;
+using lumeral::testing::stop_text;
+
 using records::DocRecord;
 using records::WordRecord;
 using testing::TempDir;
 using testing::write_file;
-
-const Regional& pt() {
-  static Regional r = Regional::for_locale("pt_BR");
-  return r;
-}
-
-std::string stop_text(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Stop& s) {
-    return s.text();
-  }
-  return "(no stop)";
-}
 
 class SimilarTest : public ::testing::Test {
  protected:

@@ -11,19 +11,12 @@
 namespace lumeral::summaries {
 namespace {
 
+using lumeral::testing::stop_text;
+
 using records::DocRecord;
 using testing::cp1252;
 using testing::TempDir;
 using testing::write_file;
-
-std::string stop_text(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Stop& s) {
-    return s.text();
-  }
-  return "(no stop)";
-}
 
 std::vector<Ansi> sentences_of(std::string_view text, bool question_ends) {
   std::vector<Ansi> out;
