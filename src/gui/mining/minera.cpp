@@ -10,15 +10,18 @@
 
 #include <algorithm>
 
-#include "core/association/term_association.h"
 #include "core/base/encoding.h"
 #include "core/base/files.h"
 #include "core/base/text.h"
-#include "core/classification/matrix.h"
 #include "core/mining/frequency.h"
 #include "core/mining/results.h"
+#include "gui/association/associacao.h"
 #include "gui/base/platform.h"
+#include "gui/classification/matriz.h"
+#include "gui/comparison/centro_contextual.h"
+#include "gui/comparison/centroide.h"
 #include "gui/contexts/ontologia.h"
+#include "gui/mining/data_mining.h"
 #include "gui/mining/unit_print.h"
 #include "gui/shell/barra_progresso.h"
 #include "gui/shell/mdi_form.h"
@@ -243,7 +246,6 @@ void TMinera::limpa() {
   ListView_associa->clear();
   Rich->clear();
   Edit_total_regras->clear();
-  regras.clear();
   tabela_associacoes.clear();
   pn_limiar->hide();
 }
@@ -258,99 +260,115 @@ void TMinera::mostra_tabela_associacoes() {
 
 // ---------------------------------------------------------------- the runs
 
-void TMinera::corrida_classificacao() {
+bool TMinera::corrida_classificacao() {
   const fs::path folder = pasta();
-  const Ansi title = ansi(w_.titulo());
+  const QString title = w_.titulo();
   // The context list L: the project's own unless an existing ontology was
   // chosen, which the wizard holds in Label23.
-  entrada_regras = {};
-  entrada_regras.context_list = w_.RadioGroup3->item_index() == 0
-                                    ? path_of(w_.Label23->text())
-                                    : folder / to_path(title + Ansi(".lct"));
-  entrada_regras.document_list = folder / to_path(title + Ansi(".ldc"));
-  entrada_regras.pair_store = folder / "temp.ass";
-  entrada_regras.wizard_open = true;
-  entrada_regras.project_folder = folder;
-
-  classification::ClassifyRun run;
-  run.doc_list = entrada_regras.document_list;
-  run.context_list = entrada_regras.context_list;
-  run.method = w_.label_prob->text() == QStringLiteral("Probabilístico") ? classification::Method::Probabilistic
-                                                                         : classification::Method::Deterministic;
-  run.wizard_visible = true;
-  run.project_folder = folder;
-  classification::ClassifySummary summary;
-  {
-    ProgressScope progress(w_.windows());
-    summary = classification::classify(run, progress);
-  }
-  // The progress of the documents classified, one item per document.
+  const QString lct = w_.RadioGroup3->item_index() == 0 ? w_.Label23->text()
+                                                        : qpath(folder / path_of(title + QStringLiteral(".lct")));
+  Tform_matriz& matriz = *w_.windows().form_matriz;
+  matriz.Edit_contextos->setText(lct);
+  matriz.Edit_docs->setText(qpath(folder / path_of(title + QStringLiteral(".ldc"))));
+  matriz.Button_docsClick();
+  if (!matriz.last_command_ok()) return false;
+  if (w_.label_prob->text() == QStringLiteral("Probabilístico")) matriz.MetodoProbabilistico1Click();
+  else matriz.MetodoDeterministico1Click();
+  if (!matriz.last_command_ok()) return false;
+  // The progress of the documents classified, one item per result line.
   ProgressScope progress(w_.windows());
-  const long long lines = static_cast<long long>(summary.documents);
+  const long long lines = matriz.ListBox1->count();
   for (long long i = 0; i < lines; ++i) {
     progress.status("Processando " + number(lines - 1) + " arquivos");
     progress.detail("Processados " + number(i) + " arquivos até o momento");
     progress.bar(i, lines - 1);
   }
+  return true;
 }
 
-void TMinera::corrida_frequencia() {
+bool TMinera::corrida_frequencia() {
   ListView_contexto->clear();
-  std::vector<shell::FrequencyRow> rows;
+  const fs::path folder = pasta();
+  // The contextual centroid of type "Todas as palavras + freq" (the
+  // window's default type): one line per concept, "concept | count".
+  Tform_centro& centro = *w_.windows().form_centro;
+  centro.Abrelistadedocumentos1Click();
+  if (!centro.last_command_ok()) return false;
+  centro.RadioGroup_metodo->set_item_index(1);  // "Contextual"
+  centro.Novo1Click();
+  if (!centro.last_command_ok()) return false;
+  const std::vector<Ansi> centroid = centro.ListBox_centro->lines();
+  colunas_frequencia();
+  // The percentages, computed again for every line; line i of its result
+  // gives the share of concept i.
+  Tcentro_percentual& perc = *w_.windows().centro_percentual;
+  std::vector<Ansi> shares;
+  bool ok = true;
   {
     ProgressScope progress(w_.windows());
-    rows = mining::frequency_run(pasta(), ansi(w_.titulo()), w_.regional(), progress);
+    const long long n = static_cast<long long>(centroid.size());
+    const std::string method = centro.RadioGroup_metodo->button(1)->text().remove(QLatin1Char('&')).toStdString();
+    for (long long i = 0; i < n && ok; ++i) {
+      progress.status("Processando " + number(n - 1) + " Frequencias " + method);
+      progress.detail("Processados " + number(i) + " arquivos até o momento");
+      progress.bar(i, n - 1);
+      perc.Edit_docs->setText(qpath(folder / path_of(w_.titulo() + QStringLiteral(".ldc"))));
+      perc.Edit_centro->setText(qpath(folder / "centro-temp.lpl"));
+      perc.Calculaporcentagens1Click();
+      ok = perc.last_command_ok();
+      if (ok && i < perc.ListBox1->count()) shares.push_back(perc.ListBox1->line(static_cast<int>(i)));
+    }
   }
-  colunas_frequencia();
-  ProgressScope progress(w_.windows());
-  const long long n = static_cast<long long>(rows.size());
-  for (long long i = 0; i < n; ++i) {
-    progress.status("Processando " + number(n - 1) + " Frequencias Contextual");
-    progress.detail("Processados " + number(i) + " arquivos até o momento");
-    progress.bar(i, n - 1);
-  }
-  mostra_frequencias(rows);
+  // The rows that got their share stay, as a run that stops keeps them.
+  std::vector<Ansi> done(centroid.begin(), centroid.begin() + static_cast<std::ptrdiff_t>(shares.size()));
+  mostra_frequencias(mining::frequency_rows(done, shares));
+  return ok;
 }
 
-void TMinera::corrida_associacao() {
+bool TMinera::corrida_associacao() {
   ListView_associa->clear();
   tabela_associacoes.clear();
-  regras.clear();
-  regras_ordenadas = false;
   const fs::path folder = pasta();
+  const QString ldc = qpath(folder / path_of(w_.titulo() + QStringLiteral(".ldc")));
   // Term association "Por contextos": the pair store temp.ass.
-  association::AssociationInput pairs;
-  pairs.document_list = entrada_regras.document_list;
+  Tform_rel& rel = *w_.windows().form_rel;
+  rel.RadioGroup1->set_item_index(3);  // "Por contextos"
+  rel.Edit_docs->setText(ldc);
   const int language = w_.ListBox_idioma->currentRow();
   const char* stop = language == 0 ? "stw-portugues.stw" : language == 1 ? "stw-ingles.stw" : "stw-espanhol.stw";
-  pairs.stopwords = path_of(w_.Label17->text()) / stop;
-  pairs.method = association::AssociationMethod::Contexts;
-  pairs.wizard_visible = true;
-  pairs.project_folder = folder;
-  {
-    ProgressScope progress(w_.windows());
-    association::calculate_associations(pairs, w_.regional(), progress);
-    // "Calcula Confiança/Suporte".
-    regras = mining::calculate_rules(entrada_regras, w_.regional(), progress);
-  }
-  tabela_associacoes = mining::association_table(regras, w_.regional());
+  rel.Edit_stop->setText(w_.Label17->text() + QLatin1Char('/') + QLatin1String(stop));
+  rel.mostrada = true;
+  rel.Calcularassociacoes1Click();
+  if (!rel.last_command_ok()) return false;
+  // "Calcula Confiança/Suporte" in the data-mining window.
+  Tform_dm& dm = *w_.windows().form_dm;
+  dm.Edit_contextos->setText(w_.windows().form_matriz->Edit_contextos->text());
+  dm.Edit_docs->setText(ldc);
+  dm.Edit_ass->setText(qpath(folder / "temp.ass"));
+  dm.CalculaConfiancaSuporte1Click();
+  tabela_associacoes = mining::association_table(dm.ListBox1->lines(), w_.regional());
   mostra_tabela_associacoes();
   reescreve_texto("Processando ");
+  return dm.last_command_ok();
 }
 
 void TMinera::reescreve_texto(const char* verb) {
   Rich->clear();
+  Tform_dm& dm = *w_.windows().form_dm;
+  const std::vector<Ansi> lines = dm.ListBox1->lines();
   std::vector<Ansi> text;
-  ProgressScope progress(w_.windows());
-  const long long n = static_cast<long long>(regras.size());
-  for (long long i = 0; i < n; ++i) {
-    progress.status(verb + number(n - 1) + " Associações entre Conceitos");
-    progress.detail("Processados " + number(i) + " arquivos até o momento");
-    progress.bar(i, n - 1);
-    text.push_back(mining::rule_sentence(mining::parse_rule_line(regras[static_cast<std::size_t>(i)])));
+  {
+    ProgressScope progress(w_.windows());
+    const long long n = static_cast<long long>(lines.size());
+    for (long long i = 0; i < n; ++i) {
+      progress.status(verb + number(n - 1) + " Associações entre Conceitos");
+      progress.detail("Processados " + number(i) + " arquivos até o momento");
+      progress.bar(i, n - 1);
+      text.push_back(mining::rule_sentence(mining::parse_rule_line(lines[static_cast<std::size_t>(i)])));
+    }
   }
   mostra_texto(text);
-  Edit_total_regras->setText(QString::number(n));
+  Edit_total_regras->setText(dm.Edit_total->text());
 }
 
 // ---------------------------------------------------------------- frequency table
@@ -401,28 +419,30 @@ bool TMinera::eventFilter(QObject* watched, QEvent* event) {
 
 void TMinera::bt_calcularClick() {
   w_.command([this] {
-    const Ansi threshold = ansi(Edit_limiar->text());
-    if (w_.regional().parse(threshold) <= 0) throw Stop("Informe limiar para filtrar");
-    // The lists of the last run, or the wizard's when none ran in this
-    // session (a project reopened at the mining step).
-    const fs::path folder = pasta();
-    const Ansi title = ansi(w_.titulo());
-    if (entrada_regras.context_list.empty()) {
-      entrada_regras.context_list =
-          !w_.Label23->text().isEmpty() ? path_of(w_.Label23->text())
-                                        : path_of(w_.ontologia->Edit_conceito->text() + QStringLiteral(".lct"));
-    }
-    if (entrada_regras.document_list.empty()) entrada_regras.document_list = folder / to_path(title + Ansi(".ldc"));
-    entrada_regras.pair_store = folder / "temp.ass";
-    entrada_regras.wizard_open = true;
-    entrada_regras.project_folder = folder;
+    const QString threshold = Edit_limiar->text();
+    if (w_.regional().parse(ansi(threshold)) <= 0) throw Stop("Informe limiar para filtrar");
+    Tform_dm& dm = *w_.windows().form_dm;
+    dm.Edit_limiar->setText(threshold);
+    // The lists: those of the last run, or the wizard's when none ran in
+    // this session (a project reopened at the mining step).
+    Tform_matriz& matriz = *w_.windows().form_matriz;
+    if (matriz.Edit_contextos->text().isEmpty())
+      matriz.Edit_contextos->setText(!w_.Label23->text().isEmpty()
+                                         ? w_.Label23->text()
+                                         : w_.ontologia->Edit_conceito->text() + QStringLiteral(".lct"));
+    dm.Edit_contextos->setText(matriz.Edit_contextos->text());
+    Tform_rel& rel = *w_.windows().form_rel;
+    if (rel.Edit_docs->text().isEmpty())
+      rel.Edit_docs->setText(qpath(pasta() / path_of(w_.titulo() + QStringLiteral(".ldc"))));
+    dm.Edit_docs->setText(rel.Edit_docs->text());
+    dm.Edit_ass->setText(qpath(pasta() / "temp.ass"));
+    dm.RadioGroup1->set_item_index(modo_limiar == mining::ThresholdKind::Confidence ? 0 : 1);
     Edit_limiar->setText(QStringLiteral("0"));
     pn_limiar->hide();
-    {
-      ProgressScope progress(w_.windows());
-      regras = mining::filter_rules(entrada_regras, threshold, modo_limiar, w_.regional(), progress);
-    }
-    if (regras_ordenadas) mining::sort_rules_alphabetically(regras, w_.regional());
+    dm.CalculaConfiancaSuporte1Click();
+    if (!dm.last_command_ok()) return;
+    dm.Selecionaporlimiar1Click();
+    if (!dm.last_command_ok()) return;
     reescreve_texto("Processando ");
   });
 }
@@ -434,17 +454,17 @@ void TMinera::bt_fechar_limiarClick() {
 
 void TMinera::bt_ordena_confiancaClick() {
   w_.command([this] {
-    regras_ordenadas = false;
-    mining::sort_rules_by_confidence(regras, w_.regional());
-    reescreve_texto("Ordenando ");
+    Tform_dm& dm = *w_.windows().form_dm;
+    dm.Ordenadecrescenteporconfianca1Click();
+    if (dm.last_command_ok()) reescreve_texto("Ordenando ");
   });
 }
 
 void TMinera::bt_ordena_alfaClick() {
   w_.command([this] {
-    regras_ordenadas = true;
-    mining::sort_rules_alphabetically(regras, w_.regional());
-    reescreve_texto("Ordenando ");
+    Tform_dm& dm = *w_.windows().form_dm;
+    dm.Ordenaalfabeticamente1Click();
+    if (dm.last_command_ok()) reescreve_texto("Ordenando ");
   });
 }
 

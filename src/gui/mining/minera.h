@@ -4,9 +4,10 @@
 // threshold panel of the filters, the two sorts, "Grava Resultados para
 // Portal" and "Impressão de Resultados". The mining routine of the main
 // window runs its three commands in order: the classification run, the
-// frequency run and the association run. The numbers come from the core
-// (classification, centroid and percentages, term association, the
-// data-mining rules); this unit only shows them.
+// frequency run and the association run. They drive the tool windows
+// (`form_matriz`, `form_centro`, `centro_percentual`, `form_rel`, `form_dm`)
+// by their fields, commands and result lines; this unit only shows what
+// they give.
 #pragma once
 
 #include <QLabel>
@@ -65,19 +66,14 @@ class TMinera : public QWidget {
   // The mode of the threshold panel.
   mining::ThresholdKind modo_limiar = mining::ThresholdKind::Confidence;
 
-  // What the data-mining computation holds between commands: its input
-  // lists, its result lines in their present order, whether that list keeps
-  // itself sorted (after "Ordenar Alfabeticamente"), and the rows of the
-  // association table of the last association run.
-  mining::RulesInput entrada_regras;
-  std::vector<Ansi> regras;
-  bool regras_ordenadas = false;
+  // The rows of the association table of the last association run.
   std::vector<mining::ParsedRule> tabela_associacoes;
 
-  // ---- the three runs of the mining routine (each stops with a message)
-  void corrida_classificacao();
-  void corrida_frequencia();
-  void corrida_associacao();
+  // ---- the three runs of the mining routine. Each returns false when a
+  // driven window's command stopped (that window showed its message).
+  bool corrida_classificacao();
+  bool corrida_frequencia();
+  bool corrida_associacao();
 
   // ---- handlers
   void ListView_contextoColumnClick(int column);
@@ -105,7 +101,7 @@ class TMinera : public QWidget {
   void build();
   void colunas_frequencia();
   void mostra_tabela_associacoes();
-  void reescreve_texto(const char* verb);  // the text rebuilt from the rule lines, with progress
+  void reescreve_texto(const char* verb);  // the text rebuilt from form_dm's result lines, with progress
   void abre_limiar(mining::ThresholdKind kind);
   std::filesystem::path pasta() const;
   TMdi_Frm& w_;

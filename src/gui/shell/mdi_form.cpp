@@ -646,8 +646,9 @@ void TMdi_Frm::mineracao() {
   if (lct.isEmpty() || !fs::exists(path_of(lct)))
     throw Stop("O Wizard encontrou um problema:\n\rLista de contextos não existe");
   if (!fs::exists(ldc)) throw Stop("O Wizard encontrou um problema:\n\rLista de documentos não existe");
-  minera->corrida_classificacao();
-  minera->corrida_frequencia();
+  // Each run stops the routine when a driven window's command stopped.
+  if (!minera->corrida_classificacao()) return;
+  if (!minera->corrida_frequencia()) return;
   minera->corrida_associacao();
 }
 
