@@ -8,6 +8,7 @@
 #include "core/base/encoding.h"
 #include "core/contexts/ontology.h"
 #include "core/records/records.h"
+#include "gui/comparison/centroide.h"
 #include "gui/contexts/ontologia.h"
 #include "gui/mining/minera.h"
 #include "gui/mining/unit_print.h"
@@ -142,6 +143,15 @@ TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
   type_concept("saude", {{QStringLiteral("saúde"), "0,9"}, {"hospitais", "0,8"}, {"vacina", "0,8"},
                          {QStringLiteral("orçamento"), "0,5"}, {"congresso", "0,4"}});
   ASSERT_EQ(ed().conceitos(), (QStringList{"ambiente", "economia", "esporte", "saude"}));
+  // "Ver centróide": the collection's words in the centroid window, its
+  // choices locked.
+  platform.messages.clear();
+  ed().bt_ver_centroideClick();
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_GT(windows->form_centro->ListBox_centro->count(), 50);
+  EXPECT_FALSE(windows->form_centro->RadioGroup_metodo->isEnabled());
+  EXPECT_TRUE(platform.dialogs.back().kind == "folder");  // no dialog of its own
+  windows->form_centro->hide();
   EXPECT_EQ(records::read_all<records::ContextListRecord>(folder / "Noticias.lct").size(), 4u);
   auto economia = records::read_all<records::ContextRecord>(folder / "economia.ctt");
   ASSERT_EQ(economia.size(), 5u);

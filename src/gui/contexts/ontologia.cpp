@@ -13,6 +13,7 @@
 #include "core/contexts/ontology.h"
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
+#include "gui/comparison/centroide.h"
 #include "gui/shell/mdi_form.h"
 #include "gui/shell/windows.h"
 
@@ -287,10 +288,11 @@ void TOntologia::salva_lista() {
 }
 
 void TOntologia::habilita_comandos(bool enable) {
-  for (QPushButton* b : {bt_novo_conceito, bt_alterar_conceitos, bt_excluir_conceito}) b->setEnabled(enable);
-  // The two viewing commands open the centroid and summaries windows,
-  // which this program does not have yet: they stay disabled until then.
-  for (QPushButton* b : {bt_ver_centroide, bt_ver_resumos}) b->setEnabled(false);
+  for (QPushButton* b : {bt_novo_conceito, bt_alterar_conceitos, bt_excluir_conceito, bt_ver_centroide})
+    b->setEnabled(enable);
+  // "Ver resumos" opens the summaries window, which this program does not
+  // have yet: it stays disabled until then.
+  bt_ver_resumos->setEnabled(false);
 }
 
 void TOntologia::mostra_alteracoes(bool show) {
@@ -763,8 +765,19 @@ void TOntologia::bit_mutretaClick() {
 // ---------------------------------------------------------------- viewing
 
 void TOntologia::bt_ver_centroideClick() {
-  // Needs the centroid window (not in the program yet); the button is
-  // disabled until it is.
+  w_.command([this] {
+    // The words of the collection: the centroid window by word, on the
+    // project's document list, its choices locked.
+    Tform_centro& centro = *w_.windows().form_centro;
+    centro.RadioGroup_metodo->set_item_index(0);  // "Por palavra"
+    centro.show();
+    centro.raise();
+    centro.Abrelistadedocumentos1Click();
+    if (centro.last_command_ok()) centro.Novo1Click();
+    for (QWidget* choice : std::initializer_list<QWidget*>{centro.RadioGroup_metodo, centro.RadioGroup_tipo,
+                                                           centro.RadioGroup_modo})
+      choice->setEnabled(false);
+  });
 }
 
 void TOntologia::bt_ver_resumosClick() {
