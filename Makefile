@@ -39,6 +39,8 @@ bench: setup
 	cmake --build build-bench -j $(JOBS)
 	bash bench/run build-bench
 	bash bench/retrieval build-bench
+	bash bench/classify build-bench L
+	bash bench/mining build-bench M L
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-bench
