@@ -5,7 +5,9 @@
 // from it.
 #pragma once
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QThread>
 #include <QDir>
 #include <QMouseEvent>
 
@@ -81,6 +83,30 @@ class GuiTest : public ::testing::Test {
  private:
   fs::path old_cwd_;
   QByteArray old_home_;
+};
+
+// A screenshot tour on top of a fixture: skipped unless LUMERAL_SHOTS names
+// a folder (with a real display, e.g. Xvfb and QT_QPA_PLATFORM=xcb); each
+// shot saves the window's own grab there as NAME.png.
+template <class Base>
+class ShotsOf : public Base {
+ protected:
+  void SetUp() override {
+    shots_ = qEnvironmentVariable("LUMERAL_SHOTS");
+    if (shots_.isEmpty()) GTEST_SKIP() << "LUMERAL_SHOTS not set";
+    Base::SetUp();
+  }
+  void shoot(QWidget* window, const QString& name, bool hide_after = false) {
+    window->show();
+    window->raise();
+    for (int i = 0; i < 10; ++i) {
+      QApplication::processEvents();
+      QThread::msleep(20);
+    }
+    EXPECT_TRUE(window->grab().save(shots_ + "/" + name + ".png")) << name.toStdString();
+    if (hide_after) window->hide();
+  }
+  QString shots_;
 };
 
 }  // namespace lumeral::gui::testing

@@ -13,24 +13,7 @@
 namespace lumeral::gui::testing {
 namespace {
 
-class MiningShots : public GuiTest {
- protected:
-  void SetUp() override {
-    shots_ = qEnvironmentVariable("LUMERAL_SHOTS");
-    if (shots_.isEmpty()) GTEST_SKIP() << "LUMERAL_SHOTS not set";
-    GuiTest::SetUp();
-  }
-  void shoot(QWidget* window, const QString& name) {
-    window->show();
-    window->raise();
-    for (int i = 0; i < 10; ++i) {
-      QApplication::processEvents();
-      QThread::msleep(20);
-    }
-    EXPECT_TRUE(window->grab().save(shots_ + "/" + name + ".png")) << name.toStdString();
-  }
-  QString shots_;
-};
+using MiningShots = ShotsOf<GuiTest>;
 
 TEST_F(MiningShots, OntologyMiningAndReport) {
   const fs::path folder = tmp / "noticias";

@@ -16,25 +16,7 @@
 namespace lumeral::gui::testing {
 namespace {
 
-class RoadScreenshots : public RoadTest {
- protected:
-  void SetUp() override {
-    shots_ = qEnvironmentVariable("LUMERAL_SHOTS");
-    if (shots_.isEmpty()) GTEST_SKIP() << "LUMERAL_SHOTS not set";
-    RoadTest::SetUp();
-  }
-  void shoot(QWidget* window, const QString& name) {
-    window->show();
-    window->raise();
-    for (int i = 0; i < 10; ++i) {
-      QApplication::processEvents();
-      QThread::msleep(20);
-    }
-    EXPECT_TRUE(window->grab().save(shots_ + "/" + name + ".png")) << name.toStdString();
-    window->hide();
-  }
-  QString shots_;
-};
+using RoadScreenshots = ShotsOf<RoadTest>;
 
 TEST_F(RoadScreenshots, Tour) {
   open_tools();
@@ -44,7 +26,7 @@ TEST_F(RoadScreenshots, Tour) {
   cont.Abrelista1Click();
   platform.answer(q(proj / "economia.ctt"));
   cont.Abrecontexto1Click();
-  shoot(&cont, "form_cont");
+  shoot(&cont, "form_cont", true);
 
   Tform_matriz& matriz = *windows->form_matriz;
   platform.answer(q(proj / "noticias.ldc"));
@@ -54,7 +36,7 @@ TEST_F(RoadScreenshots, Tour) {
   matriz.MetodoProbabilistico1Click();
   matriz.Edit_nome->setText("economia");
   matriz.Mostradocumentosdeumcontexto1Click();
-  shoot(&matriz, "form_matriz");
+  shoot(&matriz, "form_matriz", true);
 
   Tform_centro& centro = *windows->form_centro;
   platform.answer(q(proj / "noticias.ldc"));
@@ -65,7 +47,7 @@ TEST_F(RoadScreenshots, Tour) {
   centro.Calculadiferencasparatodos1Click();
   centro.ListBox_docs->setCurrentRow(4);
   centro.Mostradiferencasdodocselecionado1Click();
-  shoot(&centro, "form_centro");
+  shoot(&centro, "form_centro", true);
 
   centro.RadioGroup_tipo->set_item_index(0);
   centro.RadioGroup_metodo->set_item_index(1);
@@ -74,7 +56,7 @@ TEST_F(RoadScreenshots, Tour) {
   platform.answer(q(proj / "noticias.ldc"));
   platform.answer(q(proj / "centro-temp.lpl"));
   perc.Calculaporcentagens1Click();
-  shoot(&perc, "centro_percentual");
+  shoot(&perc, "centro_percentual", true);
 
   Tform_rel& rel = *windows->form_rel;
   auto made = run_cli({"stopwords-save", (proj / "stop.stw").string()}, proj, "a\no\nde\nda\ndo\ne\nem\nque\n");
@@ -83,7 +65,7 @@ TEST_F(RoadScreenshots, Tour) {
   platform.answer(q(proj / "stop.stw"));
   platform.answer(q(proj / "noticias.ldc"));
   rel.Calcularassociacoes1Click();
-  shoot(&rel, "form_rel");
+  shoot(&rel, "form_rel", true);
 
   Tform_dm& dm = *windows->form_dm;
   platform.answer(q(proj / "noticias.lct"));
@@ -92,9 +74,9 @@ TEST_F(RoadScreenshots, Tour) {
   dm.Selecionalistas1Click();
   dm.CalculaConfiancaSuporte1Click();
   dm.Ordenadecrescenteporconfianca1Click();
-  shoot(&dm, "form_dm");
+  shoot(&dm, "form_dm", true);
 
-  shoot(windows->Form3, "form3-ferramentas");
+  shoot(windows->Form3, "form3-ferramentas", true);
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 

@@ -19,24 +19,7 @@ namespace {
 
 using lumeral::testing::cp1252;
 
-class Screenshots : public GuiTest {
- protected:
-  void SetUp() override {
-    shots_ = qEnvironmentVariable("LUMERAL_SHOTS");
-    if (shots_.isEmpty()) GTEST_SKIP() << "LUMERAL_SHOTS not set";
-    GuiTest::SetUp();
-  }
-  void shoot(QWidget* window, const QString& name) {
-    window->show();
-    window->raise();
-    for (int i = 0; i < 10; ++i) {
-      QApplication::processEvents();
-      QThread::msleep(20);
-    }
-    EXPECT_TRUE(window->grab().save(shots_ + "/" + name + ".png")) << name.toStdString();
-  }
-  QString shots_;
-};
+using Screenshots = ShotsOf<GuiTest>;
 
 TEST_F(Screenshots, Tour) {
   TSplashScreen splash;
