@@ -97,4 +97,22 @@ TFrm_print* Windows::create_Frm_print() {
 
 QStringList Windows::creation_order() const { return order_; }
 
+WizardState Windows::wizard_state() const {
+  WizardState state;
+  if (!Mdi_Frm) return state;
+  state.visible = Mdi_Frm->isVisible();
+  state.project.folder = path_of(Mdi_Frm->pasta_projeto());
+  state.project.title = ansi(Mdi_Frm->titulo());
+  state.ontology = shell::ontology_kind_of(ansi(Mdi_Frm->label_prob->text()));
+  state.context_list = Mdi_Frm->Label23->text();
+  state.level = Mdi_Frm->l_nivel->text();
+  return state;
+}
+
+std::optional<shell::Project> Windows::wizard_project() const {
+  WizardState state = wizard_state();
+  if (!state.visible) return std::nullopt;
+  return state.project;
+}
+
 }  // namespace lumeral::gui

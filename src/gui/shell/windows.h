@@ -16,9 +16,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/base/regional.h"
+#include "core/shell/project.h"
 
 namespace lumeral::gui {
 
@@ -38,6 +40,16 @@ class TForm3;
 class TForm_textos;
 class TFrm_process;
 class TFrm_print;
+
+// What tool windows may read of the mining wizard, taken from the main
+// window's state fields at the moment of the call.
+struct WizardState {
+  bool visible = false;        // the main window shows the wizard
+  shell::Project project;      // folder (Label3) and title (Edit_titulo)
+  shell::OntologyKind ontology = shell::OntologyKind::None;  // label_prob
+  QString context_list;        // Label23: the chosen context list, or ""
+  QString level;               // l_nivel: "0".."5"
+};
 
 class Windows {
  public:
@@ -83,6 +95,14 @@ class Windows {
   // then kept (each "Impressão de Resultados" refills it).
   TFrm_print* Frm_print = nullptr;
   TFrm_print* create_Frm_print();
+
+  // The mining wizard's state, read through one narrow door so that tool
+  // windows do not depend on the main window's class.
+  WizardState wizard_state() const;
+  // The open wizard project when the wizard is visible, else empty: what a
+  // tool window passes to a core function that resolves names in the
+  // project folder while a wizard runs.
+  std::optional<shell::Project> wizard_project() const;
 
   // Object names of the windows in the order they were created.
   QStringList creation_order() const;
