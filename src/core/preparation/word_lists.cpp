@@ -239,7 +239,7 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
         std::lock_guard lock(error_mutex);
         if (i < error_index) {
           error_index = i;
-          error_text = e.what();
+          error_text = describe_exception(e);
         }
         failed = true;
         break;
