@@ -7,6 +7,7 @@
 #include "core/base/regional.h"
 #include "gui/base/qt_platform.h"
 #include "gui/base/resources.h"
+#include "gui/base/translations.h"
 #include "gui/shell/mdi_form.h"
 #include "gui/shell/unit_splashscreen.h"
 #include "gui/shell/windows.h"
@@ -14,6 +15,7 @@
 int main(int argc, char** argv) {
   using namespace lumeral::gui;
   QApplication app(argc, argv);
+  install_qt_translations(app);
   init_resources();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/lumeral.png")));
 

@@ -21,12 +21,12 @@ Registrar associate_cmd(310, [](CLI::App& app) -> Handler {
   sub->add_option("--method", *method,
                   "Método: document (\"Por presença no mesmo doc\"), sentence (\"Por presença na mesma frase\"), "
                   "context (\"Por contextos\"), frequency (\"Por freqüência no mesmo doc\")")
-      ->check(CLI::IsMember({"document", "sentence", "context", "frequency"}));
+      ->check(one_of({"document", "sentence", "context", "frequency"}));
   sub->add_option("--stopwords", *stopwords,
                   "Lista de stopwords (.stw) do método por frase (padrão: a lista padrão do português)");
   sub->add_option("--threshold", *threshold, "Limiar: mostra só as associações de peso maior ou igual");
   sub->add_option("--order", *order, "weight: ordena por peso (\"Ordenar por peso\")")
-      ->check(CLI::IsMember({"weight"}));
+      ->check(one_of({"weight"}));
   return [=](Env& env) {
     AssociationInput in;
     in.document_list = arg_path(*docs);

@@ -35,7 +35,7 @@ Registrar classify_cmd(42, [](CLI::App& app) -> Handler {
   sub->add_option("--contexts", *contexts, "Lista de contextos (.lct)")->required();
   sub->add_option("--method", *method, "Método: deterministic (\"por frase\") ou probabilistic (\"todo texto\")")
       ->required()
-      ->check(CLI::IsMember({"deterministic", "probabilistic"}));
+      ->check(one_of({"deterministic", "probabilistic"}));
   return [=](Env& env) {
     ClassifyRun run;
     run.doc_list = arg_path(*docs);
@@ -49,7 +49,7 @@ Registrar doc_contexts_cmd(43, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand("doc-contexts", "Mostra contextos de um doc (matriz procurada na pasta atual)");
   auto name = std::make_shared<std::string>();
   auto threshold = std::make_shared<std::string>();
-  sub->add_option("NAME", *name, "Nome do documento (com ou sem \".txt\")")->required();
+  sub->add_option("NOME", *name, "Nome do documento (com ou sem \".txt\")")->required();
   sub->add_option("--threshold", *threshold, "Limiar (padrão: 0,00001)");
   return [=](Env& env) {
     for (const auto& line : doc_contexts(std::filesystem::path(), arg_text(*name), threshold_text(*threshold, env), env.regional()))
@@ -62,7 +62,7 @@ Registrar context_docs_cmd(44, [](CLI::App& app) -> Handler {
   auto name = std::make_shared<std::string>();
   auto docs = std::make_shared<std::string>();
   auto threshold = std::make_shared<std::string>();
-  sub->add_option("NAME", *name, "Nome do contexto")->required();
+  sub->add_option("NOME", *name, "Nome do contexto")->required();
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
   sub->add_option("--threshold", *threshold, "Limiar (padrão: 0,00001)");
   return [=](Env& env) {

@@ -23,7 +23,7 @@ Registrar matrix_cmd(74, [](CLI::App& app) -> Handler {
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
   sub->add_option("--method", *method, "Método: word (por palavra) ou concept (por conceitos)")
       ->required()
-      ->check(CLI::IsMember({"word", "concept"}));
+      ->check(one_of({"word", "concept"}));
   sub->add_option("--out", *out, "Salva a matriz (.msm)");
   sub->add_flag("--show", *show, "Mostra a matriz como texto");
   return [=](Env& env) {
@@ -46,7 +46,7 @@ Registrar cluster_cmd(75, [](CLI::App& app) -> Handler {
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
   sub->add_option("--method", *method, "Método: word (por palavra) ou concept (por conceitos)")
       ->required()
-      ->check(CLI::IsMember({"word", "concept"}));
+      ->check(one_of({"word", "concept"}));
   sub->add_option("--matrix", *matrix, "Usa a matriz gravada (.msm) em vez de criá-la");
   sub->add_option("--threshold", *threshold, "Limiar (padrão 0)");
   return [=](Env& env) {
@@ -89,7 +89,7 @@ Registrar precision_cmd(77, [](CLI::App& app) -> Handler {
   auto ideal = std::make_shared<std::string>();
   auto result = std::make_shared<std::string>();
   sub->add_option("IDEAL", *ideal, "Lista ideal (.ldc)")->required();
-  sub->add_option("RESULT", *result, "Lista de resultados (.ldc)")->required();
+  sub->add_option("RESULTADO", *result, "Lista de resultados (.ldc)")->required();
   return [=](Env& env) {
     auto p = clustering::precision_recall(arg_path(*ideal), arg_path(*result));
     for (const auto& l : clustering::precision_recall_lines(p, env.regional())) env.line(l);

@@ -4,9 +4,13 @@
 
 #include <algorithm>
 #include <iostream>
+#include <regex>
 
 #include "core/base/encoding.h"
+#include "core/base/files.h"
+#include "core/base/locale_names.h"
 #include "core/base/message.h"
+#include "core/base/system_errors.h"
 
 namespace lumeral::cli {
 namespace {
@@ -37,23 +41,128 @@ class TerminalProgress : public Progress {
   bool shown_ = false;
 };
 
-void portuguese_labels(CLI::App& app) {
-  auto fmt = app.get_formatter();
-  fmt->label("Usage", "Uso");
-  fmt->label("OPTIONS", "OPÇÕES");
-  fmt->label("Options", "Opções");
-  fmt->label("Positionals", "Argumentos");
-  fmt->label("SUBCOMMAND", "COMANDO");
-  fmt->label("SUBCOMMANDS", "COMANDOS");
-  fmt->label("Subcommands", "Comandos");
-  fmt->label("REQUIRED", "OBRIGATÓRIO");
-  fmt->label("TEXT", "TEXTO");
-  fmt->label("FLOAT", "NÚMERO");
-  fmt->label("INT", "INTEIRO");
-  fmt->label("UINT", "INTEIRO");
-  fmt->label("Excludes", "Exclui");
-  fmt->label("Needs", "Requer");
-  fmt->column_width(34);
+// Help in Portuguese from top to bottom: CLI11's headings through its
+// labels, and the option columns through make_option_opts, which puts
+// every type name (including the "TEXT" in front of a validator's
+// description, "TEXT:{a,b}") through the same labels.
+class PortugueseFormatter : public CLI::Formatter {
+ public:
+  PortugueseFormatter() {
+    label("Usage", "Uso");
+    label("OPTIONS", "OPÇÕES");
+    label("Options", "Opções");
+    label("Positionals", "Argumentos");
+    label("SUBCOMMAND", "COMANDO");
+    label("SUBCOMMANDS", "COMANDOS");
+    label("Subcommands", "Comandos");
+    label("REQUIRED", "OBRIGATÓRIO");
+    label("TEXT", "TEXTO");
+    label("FLOAT", "NÚMERO");
+    label("INT", "INTEIRO");
+    label("UINT", "INTEIRO");
+    label("BOOLEAN", "SIM/NÃO");
+    label("Env", "Ambiente");
+    label("Excludes", "Exclui");
+    label("Needs", "Requer");
+    column_width(34);
+  }
+
+  std::string make_option_opts(const CLI::Option* opt) const override {
+    if (!opt->get_option_text().empty()) return " " + opt->get_option_text();
+    std::string out;
+    if (opt->get_type_size() != 0) {
+      if (!opt->get_type_name().empty()) out += " " + type_name(opt->get_type_name());
+      if (!opt->get_default_str().empty()) out += "=" + opt->get_default_str();
+      if (opt->get_expected_max() == CLI::detail::expected_max_vector_size) out += " ...";
+      else if (opt->get_expected_min() > 1) out += " x " + std::to_string(opt->get_expected());
+      if (opt->get_required()) out += " " + get_label("REQUIRED");
+    }
+    if (!opt->get_needs().empty()) {
+      out += " " + get_label("Needs") + ":";
+      for (const CLI::Option* o : opt->get_needs()) out += " " + o->get_name();
+    }
+    if (!opt->get_excludes().empty()) {
+      out += " " + get_label("Excludes") + ":";
+      for (const CLI::Option* o : opt->get_excludes()) out += " " + o->get_name();
+    }
+    return out;
+  }
+
+ private:
+  // "TEXT:{a,b}": the type before the first ":" is labelled, the
+  // validators' descriptions after it are ours already.
+  std::string type_name(const std::string& full) const {
+    auto colon = full.find(':');
+    if (colon == std::string::npos) return get_label(full);
+    return get_label(full.substr(0, colon)) + full.substr(colon);
+  }
+};
+
+// The kind of a CLI11 error, by type (some carry the command's name as
+// their name).
+template <class Kind>
+bool kind_of(const CLI::Error& e) {
+  return dynamic_cast<const Kind*>(&e) != nullptr;
+}
+
+// A usage error in Portuguese. CLI11 raises each kind of error with an
+// English sentence of a fixed form; the kind tells which form, and the
+// names and values in it are taken out and put in a Portuguese sentence.
+// A form this table does not know is reported without its English text.
+std::string usage_error(const CLI::Error& e) {
+  // Escaped first: an argument holding a line break or bytes that are not
+  // UTF-8 is shown readably, and the patterns see one line.
+  const std::string msg = printable(e.what());
+  std::smatch m;
+  auto is = [&](const char* pattern) { return std::regex_match(msg, m, std::regex(pattern)); };
+  auto g = [&](int i) { return m[i].str(); };
+  if (kind_of<CLI::RequiredError>(e)) {
+    if (is("A subcommand is required")) return "É preciso um comando";
+    if (is("Requires at least ([0-9]+) subcommands")) return "São precisos pelo menos " + g(1) + " comandos";
+    if (is("(.*) is required")) return g(1) + " é obrigatório";
+    return "Falta uma opção obrigatória";
+  }
+  if (kind_of<CLI::ExtrasError>(e)) {
+    if (is("The following argument was not expected: (.*)")) return "Argumento inesperado: " + g(1);
+    if (is("The following arguments were not expected: (.*)")) return "Argumentos inesperados: " + g(1);
+    return "Argumentos inesperados";
+  }
+  if (kind_of<CLI::ValidationError>(e)) {
+    // Our validators already speak Portuguese ("xx não está em {pt,en,es}").
+    if (is("(.*): (.*) not in (\\{.*\\})")) return g(1) + ": " + g(2) + " não está em " + g(3);
+    if (is("(.*): (.*)") && g(2).find(" não ") != std::string::npos) return msg;
+    return "Valor inválido";
+  }
+  if (kind_of<CLI::ConversionError>(e)) {
+    if (is("Could not convert: (.*) = (.*)")) return "Valor inválido para " + g(1) + ": " + g(2);
+    if (is("The value (.*) is not an allowed value for (.*)")) return "O valor " + g(1) + " não é permitido em " + g(2);
+    if (is("(.*): too many inputs for a flag")) return g(1) + " não aceita valor";
+    if (is("(.*): Should be true/false or a number")) return g(1) + " aceita só true/false ou um número";
+    return "Valor inválido";
+  }
+  if (kind_of<CLI::ArgumentMismatch>(e)) {
+    if (is("(.*): [0-9]+ required .* missing")) return "Falta o valor de " + g(1);
+    if (is("(.*): At least ([0-9]+) required but received ([0-9]+)"))
+      return g(1) + " precisa de pelo menos " + g(2) + " valores (recebeu " + g(3) + ")";
+    if (is("(.*): At Most ([0-9]+) required but received ([0-9]+)"))
+      return g(1) + " aceita no máximo " + g(2) + " valores (recebeu " + g(3) + ")";
+    if (is("Expected exactly ([0-9]+) arguments to (.*), got ([0-9]+)"))
+      return g(2) + " precisa de exatamente " + g(1) + " valores (recebeu " + g(3) + ")";
+    if (is("Expected at least ([0-9]+) arguments to (.*), got ([0-9]+)"))
+      return g(2) + " precisa de pelo menos " + g(1) + " valores (recebeu " + g(3) + ")";
+    if (is("(.*) was given a disallowed flag override")) return g(1) + " não aceita valor";
+    return "Número de valores errado";
+  }
+  if (kind_of<CLI::ExcludesError>(e) && is("(.*) excludes (.*)")) return g(1) + " não pode ser usado junto com " + g(2);
+  if (kind_of<CLI::RequiresError>(e) && is("(.*) requires (.*)")) return g(1) + " requer " + g(2);
+  if (kind_of<CLI::InvalidError>(e) && is("(.*): Too many positional arguments.*")) return g(1) + ": argumentos demais";
+  return "Linha de comando inválida";
+}
+
+int usage_failure(const CLI::Error& e, std::ostream& err) {
+  err << "Erro de uso: " << usage_error(e) << "\n";
+  err << "Use \"lumeral-cli --help\" para ver os comandos e opções.\n";
+  return 2;
 }
 
 }  // namespace
@@ -84,17 +193,43 @@ Progress& Env::progress() {
 Registrar::Registrar(int order, Setup setup) { registry().push_back({order, std::move(setup)}); }
 
 std::filesystem::path arg_path(const std::string& s) { return std::filesystem::path(s); }
+
+std::filesystem::path chosen_file(const std::string& s) {
+  std::filesystem::path p = arg_path(s);
+  require_file(p);
+  return p;
+}
+
+CLI::Validator one_of(std::vector<std::string> values) {
+  std::string set = "{";
+  for (std::size_t i = 0; i < values.size(); ++i) set += (i ? "," : "") + values[i];
+  set += "}";
+  return CLI::Validator(
+      [values = std::move(values), set](std::string& v) -> std::string {
+        if (std::find(values.begin(), values.end(), v) != values.end()) return {};
+        return printable(v) + " não está em " + set;
+      },
+      set);
+}
+
 Ansi arg_text(const std::string& s) { return to_ansi(s); }
 
 int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
   CLI::App app{"Lumeral: análise de coleções de textos, em lote e por scripts.", "lumeral-cli"};
-  portuguese_labels(app);
+  app.formatter(std::make_shared<PortugueseFormatter>());
+  app.option_defaults()->group("Opções");
   app.set_help_flag("-h,--help", "Mostra esta ajuda e sai");
   app.require_subcommand(1);
   app.footer("Use \"lumeral-cli COMANDO --help\" para a ajuda de um comando.");
   std::string locale;
   app.add_option("--locale", locale,
-                 "Configurações regionais (por exemplo pt_BR, en_US); padrão: as do ambiente, ou pt_BR");
+                 "Configurações regionais (por exemplo pt_BR, en_US); padrão: as do ambiente, ou pt_BR")
+      ->check(CLI::Validator(
+          [](std::string& name) -> std::string {
+            if (known_locale(name)) return {};
+            return "a configuração regional " + printable(name) + " não é conhecida (use, por exemplo, pt_BR ou en_US)";
+          },
+          ""));
 
   auto& entries = registry();
   std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.order < b.order; });
@@ -105,6 +240,7 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
     auto subs = app.get_subcommands({});
     if (subs.size() > before) {
       CLI::App* sub = subs.back();
+      sub->group("Comandos");
       sub->set_help_flag("-h,--help", "Mostra esta ajuda e sai");
       handlers.emplace_back(sub, std::move(h));
     }
@@ -112,17 +248,12 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
 
   try {
     app.parse(argc, argv);
-  } catch (const CLI::CallForHelp& e) {
-    out << app.help();
-    return 0;
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) {
       out << app.help();
       return 0;
     }
-    err << "Erro de uso: " << e.what() << "\n";
-    err << "Use \"lumeral-cli --help\" para ver os comandos e opções.\n";
-    return 2;
+    return usage_failure(e, err);
   }
 
   Env env(locale, out, err);
@@ -134,14 +265,14 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
       return 0;
     } catch (const Stop& stop) {
       out.flush();
-      env.message(stop.text());
+      env.message(valid_utf8(stop.text()));
       return stop.kind() == MessageKind::Information ? 0 : 1;
-    } catch (const CLI::ParseError& e) {
-      err << "Erro de uso: " << e.what() << "\n";
-      return 2;
+    } catch (const CLI::Error& e) {
+      out.flush();
+      return usage_failure(e, err);
     } catch (const std::exception& e) {
       out.flush();
-      env.message(std::string("Erro: ") + e.what());
+      env.message("Erro: " + describe_exception(e));
       return 1;
     }
   }

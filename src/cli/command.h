@@ -54,8 +54,15 @@ struct Registrar {
 // Runs the program: parse, dispatch, exit status (0, 1 or 2).
 int run(int argc, char** argv, std::ostream& out, std::ostream& err);
 
+// A validator that accepts one of `values`, in Portuguese: its help shows
+// "{a,b}" and a refusal reads "x não está em {a,b}" (exit 2).
+CLI::Validator one_of(std::vector<std::string> values);
+
 // A path argument as typed (UTF-8 on this platform).
 std::filesystem::path arg_path(const std::string& s);
+// A file argument that stands for a file picked in an open dialog: it must
+// exist (Stop naming it as missing, or as a folder, otherwise).
+std::filesystem::path chosen_file(const std::string& s);
 // A text argument (UTF-8 from the terminal) as stored text.
 Ansi arg_text(const std::string& s);
 

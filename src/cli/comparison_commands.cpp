@@ -31,11 +31,11 @@ Registrar centroid_cmd(300, [](CLI::App& app) -> Handler {
   sub->add_option("--type", *type,
                   "Tipo de centróide: all (\"Todas as palavras + freq\"), two (\"Basta aparecer em 2 docs\"), "
                   "every (\"Precisa aparecer em todos\")")
-      ->check(CLI::IsMember({"all", "two", "every"}));
+      ->check(one_of({"all", "two", "every"}));
   sub->add_option("--method", *method, "Método: word (\"Por palavra\") ou context (\"Contextual\")")
-      ->check(CLI::IsMember({"word", "context"}));
+      ->check(one_of({"word", "context"}));
   sub->add_option("--mode", *mode, "Modo: frequency (\"Por freqüência\") ou weight (\"Por peso\")")
-      ->check(CLI::IsMember({"frequency", "weight"}));
+      ->check(one_of({"frequency", "weight"}));
   return [=](Env& env) {
     fs::path list = arg_path(*docs);
     CentroidOptions o;
@@ -56,7 +56,7 @@ Registrar differences_cmd(301, [](CLI::App& app) -> Handler {
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
   sub->add_option("--centroid", *centroid, "Centróide (.lpl)")->required();
   sub->add_option("--method", *method, "Método: word (grava .dif) ou context (grava .dfc)")
-      ->check(CLI::IsMember({"word", "context"}));
+      ->check(one_of({"word", "context"}));
   return [=](Env& env) {
     fs::path list = arg_path(*docs);
     compute_differences(read_document_entries(list), folder_of(list), arg_path(*centroid), method_of(*method),
@@ -73,7 +73,7 @@ Registrar percentages_cmd(302, [](CLI::App& app) -> Handler {
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
   sub->add_option("--centroid", *centroid, "Centróide (.lpl)")->required();
   sub->add_option("--order", *order, "Ordenação do resultado: weight (\"Ordenação por peso\")")
-      ->check(CLI::IsMember({"weight"}));
+      ->check(one_of({"weight"}));
   return [=](Env& env) {
     auto result = compute_percentages(arg_path(*docs), arg_path(*centroid), env.regional());
     if (*order == "weight") sort_percentages(result.lines, env.regional());
@@ -85,7 +85,7 @@ Registrar compare_rules_cmd(305, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand(
       "compare-rules", "Compara regras de várias coleções: mostra as regras comuns e depois as exclusivas");
   auto files = std::make_shared<std::vector<std::string>>();
-  sub->add_option("FILE", *files, "Arquivos texto de regras (dois ou mais)")->required();
+  sub->add_option("ARQUIVO", *files, "Arquivos texto de regras (dois ou mais)")->required();
   return [=](Env& env) {
     std::vector<fs::path> paths;
     for (const auto& f : *files) paths.push_back(arg_path(f));

@@ -11,8 +11,8 @@ Registrar report_cmd(40, [](CLI::App& app) -> Handler {
       "context-report", "Grava definições como texto: todas as definições dos contextos de uma lista");
   auto list = std::make_shared<std::string>();
   auto out = std::make_shared<std::string>();
-  sub->add_option("LIST", *list, "Lista de contextos (.lct)")->required();
-  sub->add_option("OUT", *out, "Arquivo texto a gravar")->required();
+  sub->add_option("LISTA", *list, "Lista de contextos (.lct)")->required();
+  sub->add_option("SAÍDA", *out, "Arquivo texto a gravar")->required();
   return [=](Env& env) {
     auto done = contexts::write_definitions_report(arg_path(*list), arg_path(*out), env.regional());
     env.message(done.text);
@@ -25,7 +25,7 @@ Registrar weights_cmd(41, [](CLI::App& app) -> Handler {
   auto list = std::make_shared<std::string>();
   auto zero = std::make_shared<bool>(false);
   auto all = std::make_shared<bool>(false);
-  sub->add_option("LIST", *list, "Lista de contextos (.lct)")->required();
+  sub->add_option("LISTA", *list, "Lista de contextos (.lct)")->required();
   auto* z = sub->add_flag("--zero-to-one", *zero, "Troca pesos 0 => 1: só os pesos iguais a 0 passam a 1");
   auto* a = sub->add_flag("--all-to-one", *all, "Troca pesos por 1: todos os pesos passam a 1");
   z->excludes(a);

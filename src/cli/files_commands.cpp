@@ -172,7 +172,7 @@ Registrar dump_cmd(10, [](CLI::App& app) -> Handler {
   auto file = std::make_shared<std::string>();
   auto as = std::make_shared<std::string>();
   auto size = std::make_shared<long>(0);
-  sub->add_option("FILE", *file, "Arquivo de registros (.ldc .lpl .stw .lct .ctt .mtz .dif .dfc .cst .csb .ass .msm)")
+  sub->add_option("ARQUIVO", *file, "Arquivo de registros (.ldc .lpl .stw .lct .ctt .mtz .dif .dfc .cst .csb .ass .msm)")
       ->required();
   sub->add_option("--as", *as, "Força o tipo do arquivo (extensão sem ponto)");
   sub->add_option("--size", *size, "Tamanho N da matriz .msm (padrão: raiz quadrada do número de valores)");
@@ -184,7 +184,7 @@ Registrar make_cmd(11, [](CLI::App& app) -> Handler {
       "make", "Grava um arquivo de registros a partir de linhas no formato de \"dump\" lidas da entrada padrão");
   auto file = std::make_shared<std::string>();
   auto as = std::make_shared<std::string>();
-  sub->add_option("FILE", *file, "Arquivo a gravar")->required();
+  sub->add_option("ARQUIVO", *file, "Arquivo a gravar")->required();
   sub->add_option("--as", *as, "Força o tipo do arquivo (extensão sem ponto)");
   return [=](Env&) { make(arg_path(*file), *as, std::cin); };
 });

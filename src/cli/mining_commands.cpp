@@ -24,9 +24,9 @@ Registrar rules_cmd(320, [](CLI::App& app) -> Handler {
   sub->add_option("--pairs", *pairs, "Arquivo de associações (.ass), por exemplo temp.ass")->required();
   sub->add_option("--threshold", *threshold, "Limiar para mostrar (\"Seleciona por limiar\")");
   sub->add_option("--by", *by, "Tipo do limiar: confidence (confiança, em %) ou support (número de documentos)")
-      ->check(CLI::IsMember({"confidence", "support"}));
+      ->check(one_of({"confidence", "support"}));
   sub->add_option("--order", *order, "Ordenação: confidence (decrescente por confiança) ou alphabetical")
-      ->check(CLI::IsMember({"confidence", "alphabetical"}));
+      ->check(one_of({"confidence", "alphabetical"}));
   auto sentences = std::make_shared<bool>(false);
   sub->add_flag("--sentences", *sentences, "Mostra as frases do painel de mineração em vez das linhas de regras");
   return [=](Env& env) {
@@ -52,7 +52,7 @@ Registrar mine_cmd(330, [](CLI::App& app) -> Handler {
       "Mineração de um projeto salvo: classificação, freqüência de conceitos, associações; grava "
       "resultados_n4.wiz, resultados.wiz e o relatório (relatorio.rtf, relatorio.txt)");
   auto project = std::make_shared<std::string>();
-  sub->add_option("PROJECT", *project, "Arquivo de projeto (título + .ini)")->required();
+  sub->add_option("PROJETO", *project, "Arquivo de projeto (título + .ini)")->required();
   return [=](Env& env) {
     auto out = mine_project(arg_path(*project), env.regional(), env.progress());
     for (const auto& note : out.notes) env.message(note);

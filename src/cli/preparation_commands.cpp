@@ -31,6 +31,13 @@ int language_index(const std::string& code) {
   return 0;
 }
 
+// A file chosen in a window's dialog is trimmed there; blanks alone choose
+// nothing (empty path).
+fs::path chosen_path(const std::string& arg) {
+  Ansi t = trim(arg_text(arg));
+  return t.empty() ? fs::path() : absolute(arg);
+}
+
 void prepare(Env& env, const std::string& folder, const std::string& title, const std::string& language,
              const std::string* separator, const std::string& stopwords) {
   ImportInput input;
@@ -39,22 +46,20 @@ void prepare(Env& env, const std::string& folder, const std::string& title, cons
   input.single_file = separator != nullptr;
   if (separator) input.separator = arg_text(*separator);
   input.split_done = false;
+  std::error_code ec;
+  if (!fs::is_directory(input.folder, ec)) throw Stop("Diretório Inexistente!");
+  if (input.title.empty()) throw Stop(kEmptyTitle);
   if (!stopwords.empty()) {
-    input.stopwords = absolute(stopwords);
+    input.stopwords = chosen_path(stopwords);
   } else {
     // The standard list of the language: the start folder (here the folder
     // the command runs in), then the installed data folder.
     input.stopwords = find_standard_list(language_index(language), fs::current_path());
-    std::error_code ec;
     if (!fs::is_regular_file(input.stopwords, ec)) throw Stop(kNoStopwordList);
   }
-  std::error_code ec;
-  if (!fs::is_directory(input.folder, ec)) throw Stop("Diretório Inexistente!");
   ImportResult result = run_import(input, env.regional(), env.progress());
-  for (const auto& m : result.messages) {
-    if (result.empty_folder) throw Stop(m.text, MessageKind::Error);
-    env.message(m.text);
-  }
+  if (result.empty_folder) throw Stop(kEmptyFolder);
+  for (const auto& m : result.messages) env.message(m.text);
   for (const auto& name : result.last.texts) env.line(name);
 }
 
@@ -68,10 +73,10 @@ Registrar prepare_cmd(20, [](CLI::App& app) -> Handler {
   auto language = std::make_shared<std::string>("pt");
   auto separator = std::make_shared<std::string>();
   auto stopwords = std::make_shared<std::string>();
-  sub->add_option("FOLDER", *folder, "Pasta do projeto (textos e páginas HTML)")->required();
+  sub->add_option("PASTA", *folder, "Pasta do projeto (textos e páginas HTML)")->required();
   sub->add_option("--title", *title, "Título do projeto (nomeia TÍTULO.ldc e TÍTULO.bak)")->required();
   sub->add_option("--language", *language, "Idioma dos textos: pt, en ou es (padrão pt)")
-      ->check(CLI::IsMember({"pt", "en", "es"}));
+      ->check(one_of({"pt", "en", "es"}));
   auto* sep = sub->add_option("--separator", *separator,
                               "Os textos estão todos num mesmo arquivo, separados por este string");
   sub->add_option("--stopwords", *stopwords, "Lista de stopwords (padrão: a lista padrão do idioma)");
@@ -90,7 +95,7 @@ Registrar wordlists_cmd(21, [](CLI::App& app) -> Handler {
   return [=](Env& env) {
     std::vector<fs::path> paths;
     for (const auto& d : *docs) paths.push_back(absolute(d));
-    build_word_lists(paths, absolute(*stopwords), false, env.regional(), env.progress());
+    build_word_lists(paths, chosen_path(*stopwords), false, env.regional(), env.progress());
   };
 });
 
@@ -99,7 +104,7 @@ Registrar wordlist_open_cmd(22, [](CLI::App& app) -> Handler {
       "wordlist-open", "Abre lista: mostra as palavras de uma lista (.lpl) ou de um contexto (.ctt) com seus pesos");
   auto file = std::make_shared<std::string>();
   auto threshold = std::make_shared<std::string>();
-  sub->add_option("FILE", *file, "Lista de palavras (.lpl) ou contexto (.ctt)")->required();
+  sub->add_option("ARQUIVO", *file, "Lista de palavras (.lpl) ou contexto (.ctt)")->required();
   sub->add_option("--threshold", *threshold, "Limiar: só os pesos maiores ou iguais (padrão 0)");
   return [=](Env& env) {
     for (const auto& l : open_word_list(arg_path(*file), arg_text(*threshold), env.regional())) env.line(l);
@@ -113,7 +118,7 @@ Registrar stopwords_save_cmd(23, [](CLI::App& app) -> Handler {
       "sem brancos nas pontas e cortadas em 15 caracteres");
   auto out = std::make_shared<std::string>();
   auto from = std::make_shared<std::string>();
-  sub->add_option("OUT", *out, "Lista de stopwords a gravar (.stw)")->required();
+  sub->add_option("SAÍDA", *out, "Lista de stopwords a gravar (.stw)")->required();
   sub->add_option("--from", *from, "Arquivo texto com uma palavra por linha (padrão: a entrada padrão)");
   return [=](Env& env) {
     std::vector<Ansi> lines;
@@ -134,7 +139,7 @@ Registrar split_cmd(24, [](CLI::App& app) -> Handler {
   auto file = std::make_shared<std::string>();
   auto prefix = std::make_shared<std::string>("arq-");
   auto separator = std::make_shared<std::string>("XXX");
-  sub->add_option("FILE", *file, "Arquivo a separar")->required();
+  sub->add_option("ARQUIVO", *file, "Arquivo a separar")->required();
   sub->add_option("--prefix", *prefix, "Nome inicial dos arquivos resultantes (padrão arq-)");
   sub->add_option("--separator", *separator, "String separador no arquivo original (padrão XXX)");
   return [=](Env& env) {
@@ -146,7 +151,7 @@ Registrar html2txt_cmd(25, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand(
       "html2txt", "Transforma HTML para TXT: cada página vira um texto de uma linha (nome até o primeiro \".\" + txt)");
   auto files = std::make_shared<std::vector<std::string>>();
-  sub->add_option("FILE", *files, "Páginas HTML")->required();
+  sub->add_option("ARQUIVO", *files, "Páginas HTML")->required();
   return [=](Env& env) {
     // Pages of one folder are converted together, as the tool lists them.
     std::size_t i = 0;
@@ -175,7 +180,9 @@ Registrar eliminate_cmd(26, [](CLI::App& app) -> Handler {
   return [=](Env& env) {
     std::vector<Ansi> lines;
     for (const auto& word : *words) lines.push_back(arg_text(word));
-    if (!stopwords->empty()) lines = elimination_lines_from(arg_path(*stopwords));
+    // The window adds a list chosen in its dialog, which exists; a list given
+    // here that is not there is named, not read as "no words".
+    if (!stopwords->empty()) lines = elimination_lines_from(chosen_file(*stopwords));
     eliminate_words(arg_path(*docs), lines, env.progress());
   };
 });
@@ -185,7 +192,7 @@ Registrar doclist_open_cmd(27, [](CLI::App& app) -> Handler {
       "doclist-open", "Abre lista existente: mostra os documentos de uma lista (.ldc) com seus pesos");
   auto file = std::make_shared<std::string>();
   auto threshold = std::make_shared<std::string>();
-  sub->add_option("LIST", *file, "Lista de documentos (.ldc)")->required();
+  sub->add_option("LISTA", *file, "Lista de documentos (.ldc)")->required();
   sub->add_option("--threshold", *threshold, "Limiar: só os pesos maiores ou iguais (padrão 0)");
   return [=](Env& env) {
     std::vector<Ansi> lines;

@@ -17,7 +17,7 @@ Registrar boolean_cmd(70, [](CLI::App& app) -> Handler {
   auto terms = std::make_shared<std::vector<std::string>>();
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
   sub->add_flag("--or", *any, "Condição OU (padrão: E)");
-  sub->add_option("TERM", *terms, "Palavras ou frases, uma por argumento");
+  sub->add_option("TERMO", *terms, "Palavras ou frases, uma por argumento");
   return [=](Env& env) {
     std::vector<Ansi> query;
     for (const auto& t : *terms) query.push_back(arg_text(t));
@@ -51,7 +51,7 @@ Registrar similar_cmd(71, [](CLI::App& app) -> Handler {
   rep->needs(many);
   sub->add_option("--method", *method, "Método: word (por palavra) ou context (contextual)")
       ->required()
-      ->check(CLI::IsMember({"word", "context"}));
+      ->check(one_of({"word", "context"}));
   sub->add_flag("--no-weights", *no_weights, "Não considerar pesos");
   sub->add_option("--threshold", *threshold, "Seleciona por limiar: mantém as linhas com similaridade >= T");
   return [=](Env& env) {
@@ -62,7 +62,9 @@ Registrar similar_cmd(71, [](CLI::App& app) -> Handler {
     retrieval::SimilarResult result;
     try {
       if (!case_file->empty()) {
-        retrieval::retrieve_one(arg_path(*docs), arg_path(*case_file), options, env.regional(), result,
+        // The window's dialog only offers existing files: a case that is not
+        // there is named as missing, not taken for a case without a word list.
+        retrieval::retrieve_one(arg_path(*docs), chosen_file(*case_file), options, env.regional(), result,
                                 env.progress());
       } else {
         retrieval::retrieve_cases(arg_path(*docs), arg_path(*cases), arg_path(*report), options, env.regional(),

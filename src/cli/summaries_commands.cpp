@@ -23,7 +23,7 @@ Registrar summarize_cmd(72, [](CLI::App& app) -> Handler {
   sub->add_option("--around", *around, "Frases antes e depois (0 a 10)");
   sub->add_flag("--unrestricted", *unrestricted, "Sem restrições: mostra todas as frases");
   sub->add_option("--only", *only, "Somente o documento selecionado (nome como na lista)");
-  sub->add_option("TEXT", *texts, "Palavras ou expressões, uma por argumento (atenção com maiúsculas e minúsculas)");
+  sub->add_option("TEXTO", *texts, "Palavras ou expressões, uma por argumento (atenção com maiúsculas e minúsculas)");
   return [=](Env& env) {
     summaries::SummaryOptions options;
     for (const auto& t : *texts) options.search_lines.push_back(arg_text(t));

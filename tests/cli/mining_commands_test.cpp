@@ -95,6 +95,10 @@ TEST(CliMine, WholeRoadOnAMovedProject) {
   EXPECT_EQ(read_file(dir / "p" / "relatorio.rtf").rfind("{\\rtf1", 0), 0u);
   // The project file itself is left as it was.
   EXPECT_NE(read_file(dir / "p" / "proj.ini").find("dir_proj=/nao/existe/proj"), std::string::npos);
+  // Preparing the folder again does not take the report for a document:
+  // mining gives the same frequencies.
+  ASSERT_EQ(run_cli({"prepare", "p", "--title", "proj", "--stopwords", "s.stw"}, dir.path()).out, "a.txt\nb.txt\nc.txt\n");
+  EXPECT_EQ(run_cli({"mine", "p/proj.ini"}, dir.path()).out, r.out);
 }
 
 TEST(CliMine, DeterministicKindAndMissingInputs) {

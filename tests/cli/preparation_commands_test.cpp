@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "core/records/records.h"
 #include "support/fixtures.h"
 
@@ -7,6 +9,7 @@ namespace lumeral::testing {
 namespace {
 
 using Lines = std::vector<std::string>;
+using Args = std::vector<std::string>;
 
 // An empty stopword list, so every token shows in the word lists.
 void no_stopwords(const TempDir& dir) { write_file(dir / "vazia.stw", ""); }
@@ -77,6 +80,61 @@ TEST(CliPreparation, PrepareReportsAnEmptyFolderAndAMissingList) {
   EXPECT_EQ(r.exit_code, 0);
   EXPECT_EQ(r.err, "Confira a existencia de 0 ou mais de 1 arquivo no diretorio de textos! \n");
   EXPECT_EQ(lines_of(r.out), (Lines{"a.txt", "b.txt"}));
+}
+
+// Every file of a folder with its bytes.
+std::map<std::string, std::string> snapshot(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& e : fs::directory_iterator(folder)) files[e.path().filename().string()] = read_file(e.path());
+  return files;
+}
+
+TEST(CliPreparation, PrepareRefusesWhatTheWizardRefusesAndWritesNothing) {
+  struct {
+    const char* title;
+    bool separator;
+    const char* message;
+  } cases[] = {
+      // Single file asked for, but only HTML pages: the wizard's third step
+      // stops before processing anything.
+      {"T", true, "Confira a existencia de 0 ou mais de 1 arquivo no diretorio de textos! "},
+      {"", false, "O Campo Título está em branco e é um campo Obrigatório!"},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    no_stopwords(dir);
+    write_file(dir / "proj/pagina.htm", "<p>um</p>");
+    write_file(dir / "proj/outra.html", "<p>dois</p>");
+    const auto before = snapshot(dir / "proj");
+    Args args{"prepare", "proj", "--title", c.title, "--stopwords", "vazia.stw"};
+    if (c.separator) args.insert(args.end(), {"--separator", "XXX"});
+    auto r = run_cli(args, dir.path());
+    EXPECT_EQ(r.exit_code, 1) << c.message;
+    EXPECT_EQ(r.err, std::string(c.message) + "\n");
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(snapshot(dir / "proj"), before) << c.message;
+  }
+}
+
+TEST(CliPreparation, PrepareSkipsNamesADocumentListCannotHoldAndItsOwnReport) {
+  TempDir dir;
+  no_stopwords(dir);
+  write_file(dir / "proj/a.txt", "casa");
+  write_file(dir / "proj/  b.txt", "bola");
+  write_file(dir / "proj/c\nd.txt", "gol");
+  write_file(dir / "proj/e\xff.txt", "juros");
+  write_file(dir / "proj/relatorio.txt", "Freqüencia");  // written by "mine"
+  auto r = run_cli({"prepare", "proj", "--title", "T", "--stopwords", "vazia.stw"}, dir.path());
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(lines_of(r.out), (Lines{"a.txt"}));
+  EXPECT_EQ(run_cli({"dump", "proj/T.ldc"}, dir.path()).out, "a.txt\t0\n");
+  // One warning per skipped file, naming it readably; the files stay.
+  const auto warnings = lines_of(r.err);
+  ASSERT_EQ(warnings.size(), 3u) << r.err;
+  for (const char* shown : {"\"  b.txt\"", "\"c\\nd.txt\"", "\"e\\xFF.txt\""})
+    EXPECT_NE(r.err.find(shown), std::string::npos) << shown << " in " << r.err;
+  EXPECT_EQ(read_file(dir / "proj/  b.txt"), "bola");
+  EXPECT_FALSE(fs::exists(dir / "proj/  b.lpl"));
 }
 
 TEST(CliPreparation, StandardListIsFoundOutsideTheStartFolder) {

@@ -3,6 +3,7 @@
 
 #include "core/base/files.h"
 #include "core/base/message.h"
+#include "core/base/system_errors.h"
 #include "core/base/text.h"
 
 namespace lumeral::association {
@@ -108,8 +109,9 @@ void PairStore::write(const std::filesystem::path& p) const {
   std::error_code ec;
   std::filesystem::rename(tmp, p, ec);
   if (ec) {
-    std::filesystem::remove(tmp, ec);
-    throw Stop("Erro ao gravar o arquivo \"" + display_path(p) + "\".");
+    std::error_code ignored;
+    std::filesystem::remove(tmp, ignored);
+    throw Stop(write_error(p, ec));
   }
 }
 

@@ -12,6 +12,7 @@
 
 #include "core/base/encoding.h"
 #include "core/base/message.h"
+#include "core/base/system_errors.h"
 #include "core/base/text.h"
 
 namespace lumeral {
@@ -20,30 +21,28 @@ fs::path to_path(AnsiView name) { return fs::path(to_utf8(name)); }
 
 Ansi path_name(const fs::path& p) { return to_ansi(p.filename().string()); }
 
-std::string display_path(const fs::path& p) { return p.string(); }
+std::string display_path(const fs::path& p) { return printable(p.native()); }
 
 std::string read_bytes(const fs::path& p) {
   std::FILE* f = std::fopen(p.c_str(), "rb");
-  if (!f) {
-    throw Stop("Não foi possível abrir o arquivo \"" + display_path(p) + "\": " + std::strerror(errno));
-  }
+  if (!f) throw Stop(open_error(p, errno));
   std::string data;
   char buf[1 << 16];
   std::size_t n;
   while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data.append(buf, n);
-  bool bad = std::ferror(f);
+  int err = std::ferror(f) ? errno : 0;
   std::fclose(f);
-  if (bad) throw Stop("Erro ao ler o arquivo \"" + display_path(p) + "\".");
+  if (err) throw Stop(read_error(p, err));
   return data;
 }
 
 void read_bytes_into(const fs::path& p, std::string& buffer) {
   buffer.clear();
   int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw Stop("Não foi possível abrir o arquivo \"" + display_path(p) + "\": " + std::strerror(errno));
+  if (fd < 0) throw Stop(open_error(p, errno));
   struct stat st {};
   std::size_t size = ::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
-  bool ok = true;
+  int err = 0;
   // The size is a hint: read until the end whatever it says.
   std::size_t have = 0;
   buffer.resize(size + 1);
@@ -51,13 +50,13 @@ void read_bytes_into(const fs::path& p, std::string& buffer) {
     if (have == buffer.size()) buffer.resize(buffer.size() * 2 + 4096);
     ssize_t n = ::read(fd, buffer.data() + have, buffer.size() - have);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) ok = false;
+    if (n < 0) err = errno;
     if (n <= 0) break;
     have += static_cast<std::size_t>(n);
   }
   ::close(fd);
   buffer.resize(have);
-  if (!ok) throw Stop("Erro ao ler o arquivo \"" + display_path(p) + "\".");
+  if (err) throw Stop(read_error(p, err));
 }
 
 Ansi read_document(const fs::path& p) { return decode_document(read_bytes(p)); }
@@ -70,25 +69,22 @@ void write_bytes_atomic(const fs::path& p, std::string_view bytes) {
   static thread_local std::mt19937_64 rng{std::random_device{}()};
   fs::path tmp = dir / (p.filename().string() + ".tmp" + std::to_string(rng() % 1000000));
   std::FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) {
-    throw Stop("Não foi possível gravar o arquivo \"" + display_path(p) + "\": " + std::strerror(errno));
-  }
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = (std::fclose(f) == 0) && ok;
+  if (!f) throw Stop(write_error(p, errno));
+  int err = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() ? 0 : (errno ? errno : EIO);
+  if (std::fclose(f) != 0 && !err) err = errno ? errno : EIO;
   std::error_code ec;
-  if (ok) fs::rename(tmp, p, ec);
-  if (!ok || ec) {
-    fs::remove(tmp, ec);
-    throw Stop("Erro ao gravar o arquivo \"" + display_path(p) + "\".");
+  if (!err) fs::rename(tmp, p, ec);
+  if (err || ec) {
+    std::error_code ignored;
+    fs::remove(tmp, ignored);
+    throw Stop(err ? write_error(p, err) : write_error(p, ec));
   }
 }
 
 void write_bytes_in_place(const fs::path& p, std::string_view bytes) {
-  auto fail = [&](const char* what) {
-    throw Stop(std::string(what) + " \"" + display_path(p) + "\": " + std::strerror(errno));
-  };
+  auto fail = [&] { throw Stop(write_error(p, errno)); };
   int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) fail("Não foi possível gravar o arquivo");
+  if (fd < 0) fail();
   struct stat st {};
   bool ok = ::fstat(fd, &st) == 0;
   std::size_t done = 0;
@@ -102,7 +98,7 @@ void write_bytes_in_place(const fs::path& p, std::string_view bytes) {
   int saved = errno;
   if (::close(fd) != 0) ok = false;
   else errno = saved;
-  if (!ok) fail("Erro ao gravar o arquivo");
+  if (!ok) fail();
 }
 
 void write_text_file(const fs::path& p, const std::vector<Ansi>& lines) {
@@ -122,7 +118,7 @@ void check_plain_name(AnsiView name) {
   for (char c : name)
     if (c == '/' || c == '\\' || c == '\0') bad = true;
   if (name.size() >= 2 && name[1] == ':') bad = true;
-  if (bad) throw Stop("Nome de arquivo inválido: \"" + to_utf8(name) + "\" (o nome deve ser de um arquivo da pasta).");
+  if (bad) throw Stop("Nome de arquivo inválido: \"" + printable(to_utf8(name)) + "\" (o nome deve ser de um arquivo da pasta).");
 }
 
 fs::path lookup(const fs::path& folder, AnsiView name) {

@@ -14,7 +14,9 @@
 #include <mutex>
 
 #include "core/base/encoding.h"
+#include "core/base/locale_names.h"
 #include "core/base/message.h"
+#include "core/base/system_errors.h"
 #include "core/base/text.h"
 
 namespace lumeral {
@@ -68,11 +70,7 @@ Regional& Regional::operator=(Regional&&) noexcept = default;
 Regional::~Regional() = default;
 
 Regional Regional::for_locale(std::string_view name) {
-  std::string n(name);
-  if (auto dot = n.find('.'); dot != std::string::npos) n.erase(dot);
-  if (auto at = n.find('@'); at != std::string::npos) n.erase(at);
-  if (n.empty() || n == "C" || n == "POSIX") n = "pt_BR";
-  return Regional(std::make_unique<Impl>(n));
+  return Regional(std::make_unique<Impl>(clean_locale_name(name)));
 }
 
 Regional Regional::from_environment() {
@@ -189,7 +187,7 @@ Ansi Regional::format_general(double value) const {
 }
 
 std::string conversion_error(AnsiView text) {
-  return "'" + to_utf8(text) + "' não é um valor numérico válido";
+  return "'" + printable(to_utf8(text)) + "' não é um valor numérico válido";
 }
 
 double Regional::parse(AnsiView text) const {

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "core/base/encoding.h"
 #include "core/base/files.h"
+#include "core/base/system_errors.h"
 #include "core/base/text.h"
 #include "core/preparation/html_text.h"
 #include "core/preparation/split.h"
@@ -14,6 +16,20 @@ namespace lumeral::preparation {
 const char* const kEmptyFolder = "Diretório Escolhido, sem arquivos textos ou html para serem processados";
 const char* const kSplitNeedsOneFile = "Confira a existencia de 0 ou mais de 1 arquivo no diretorio de textos! ";
 const char* const kAnalysingTexts = " Analizando Texto(s)";
+const char* const kEmptyTitle = "O Campo Título está em branco e é um campo Obrigatório!";
+
+bool is_own_output(AnsiView name) {
+  // Exact names only: a user's own "Relatorio.txt" stays a document.
+  static const char* const own[] = {"relatorio.txt"};
+  for (const char* o : own)
+    if (name == AnsiView(o)) return true;
+  return false;
+}
+
+std::string unusable_message(const UnusableName& u) {
+  return "O documento \"" + u.name + "\" ficou fora da preparação: " + u.reason +
+         ". Renomeie o arquivo para incluí-lo.";
+}
 
 namespace {
 
@@ -40,14 +56,28 @@ std::vector<Ansi> sorted_names(std::vector<Keyed>& items) {
   return names;
 }
 
-// Calls `each` with the bare name of every regular file of `folder`.
+// Calls `each` with the bare name of every regular file of `folder` as
+// stored text and as the file system holds it.
 template <class F>
 void for_each_file(const fs::path& folder, F each) {
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code type_ec;
-    if (it->is_regular_file(type_ec)) each(path_name(it->path()));
+    if (it->is_regular_file(type_ec)) each(path_name(it->path()), it->path().filename().native());
   }
+}
+
+// Why a text file's name cannot be a document name, or null. A document
+// list stores the name in Windows-1252 and its readers trim it, so a name
+// must survive both to find the file again; the one-line-per-document
+// outputs need it free of line breaks.
+const char* unusable_reason(AnsiView name, const std::string& raw) {
+  for (char c : name)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+      return "o nome tem uma quebra de linha ou outro caractere de controle";
+  if (trim_view(name).size() != name.size()) return "o nome começa com brancos";
+  if (to_utf8(name) != raw) return "o nome tem caracteres que a lista de documentos não consegue guardar";
+  return nullptr;
 }
 
 }  // namespace
@@ -55,7 +85,7 @@ void for_each_file(const fs::path& folder, F each) {
 std::vector<Ansi> list_folder_files(const fs::path& folder, const std::function<bool(AnsiView)>& accept,
                                     const Regional& regional) {
   std::vector<Keyed> items;
-  for_each_file(folder, [&](Ansi name) {
+  for_each_file(folder, [&](Ansi name, const std::string&) {
     if (accept(name)) items.push_back({regional.collation_key(name), std::move(name)});
   });
   return sorted_names(items);
@@ -63,14 +93,26 @@ std::vector<Ansi> list_folder_files(const fs::path& folder, const std::function<
 
 FolderLists list_folder(const fs::path& folder, const Regional& regional) {
   std::vector<Keyed> texts, htmls, lpls;
-  for_each_file(folder, [&](Ansi name) {
+  std::vector<UnusableName> unusable;
+  for_each_file(folder, [&](Ansi name, const std::string& raw) {
     std::vector<Keyed>* into = nullptr;
-    if (ends_ci(name, AnsiView(".txt"))) into = &texts;
-    else if (is_html_name(name)) into = &htmls;
-    else if (ends_ci(name, AnsiView(".lpl"))) into = &lpls;
+    if (ends_ci(name, AnsiView(".txt"))) {
+      if (is_own_output(name)) return;
+      if (const char* why = unusable_reason(name, raw)) {
+        unusable.push_back({printable(raw), why});
+        return;
+      }
+      into = &texts;
+    } else if (is_html_name(name)) {
+      into = &htmls;
+    } else if (ends_ci(name, AnsiView(".lpl"))) {
+      into = &lpls;
+    }
     if (into) into->push_back({regional.collation_key(name), std::move(name)});
   });
-  return {sorted_names(texts), sorted_names(htmls), sorted_names(lpls)};
+  std::sort(unusable.begin(), unusable.end(),
+            [](const UnusableName& a, const UnusableName& b) { return a.name < b.name; });
+  return {sorted_names(texts), sorted_names(htmls), sorted_names(lpls), std::move(unusable)};
 }
 
 fs::path write_document_list(const fs::path& folder, AnsiView title, const std::vector<Ansi>& texts) {
@@ -85,6 +127,7 @@ fs::path write_document_list(const fs::path& folder, AnsiView title, const std::
 ImportResult run_import(const ImportInput& input, const Regional& regional, Progress& progress) {
   ImportResult result;
   result.split_done = input.split_done;
+  if (input.process && input.title.empty()) throw Stop(kEmptyTitle);
   result.first = list_folder(input.folder, regional);
   result.last = result.first;
   if (result.first.texts.empty() && result.first.htmls.empty()) {
@@ -96,6 +139,10 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
   // The title names files of the project folder: a title that would reach
   // outside it ("../x", "a/b") is refused before anything is written.
   check_plain_name(input.title + Ansi(".ldc"));
+  // The wizard's third step processes a single-file project only when the
+  // folder holds a text file; otherwise it shows the message and goes back.
+  if (input.single_file && result.first.texts.empty()) throw Stop(kSplitNeedsOneFile);
+  for (const auto& u : result.first.unusable) result.messages.push_back({unusable_message(u), MessageKind::Warning});
 
   // HTML pages become arq-000001.txt, arq-000002.txt ... in list order.
   for (std::size_t i = 0; i < result.first.htmls.size(); ++i) {
@@ -121,8 +168,8 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
       std::error_code ec;
       if (!replaced && !fs::exists(backup, ec)) {
         fs::rename(source, backup, ec);
-        if (ec) throw Stop("Não foi possível renomear \"" + display_path(source) + "\" para \"" +
-                           display_path(backup) + "\": " + ec.message());
+        if (ec) throw Stop("Não foi possível renomear " + message_name(source) + " para " + message_name(backup) +
+                           ": " + system_reason(ec));
       }
       result.split_done = true;
     }

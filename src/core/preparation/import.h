@@ -26,6 +26,12 @@ namespace fs = std::filesystem;
 extern const char* const kEmptyFolder;       // "Diretório Escolhido, sem arquivos textos ..."
 extern const char* const kSplitNeedsOneFile;  // "Confira a existencia de 0 ou mais de 1 arquivo ..."
 extern const char* const kAnalysingTexts;     // " Analizando Texto(s)" (the wizard's status panel)
+extern const char* const kEmptyTitle;         // "O Campo Título está em branco e é um campo Obrigatório!"
+
+// Files this system itself writes into a project folder that end in ".txt"
+// (the printed report's text, "relatorio.txt"): never taken as documents,
+// so preparing a project again after mining gives the same collection.
+bool is_own_output(AnsiView name);
 
 // Bare names of the regular files of `folder` accepted by `accept`, sorted
 // by name without regard to case (the locale's collation; bytes break ties).
@@ -34,11 +40,22 @@ std::vector<Ansi> list_folder_files(const fs::path& folder, const std::function<
 
 // The window's three lists: "TEXTO" ("*.txt"), "HTML" ("*.htm", "*.html")
 // and the hidden "lpl" ("*.lpl"), extensions matched without regard to case.
+// Left out of "TEXTO": this system's own outputs (is_own_output) and the
+// text files whose name a document list cannot hold so that the document
+// is found again (`unusable`, each with the reason, for the run to warn).
+struct UnusableName {
+  std::string name;    // the file name as shown in messages (printable UTF-8)
+  std::string reason;  // why it cannot be a document
+  bool operator==(const UnusableName&) const = default;
+};
 struct FolderLists {
   std::vector<Ansi> texts;
   std::vector<Ansi> htmls;
   std::vector<Ansi> word_lists;
+  std::vector<UnusableName> unusable;
 };
+// The warning for a skipped document.
+std::string unusable_message(const UnusableName& u);
 FolderLists list_folder(const fs::path& folder, const Regional& regional);
 
 // Inputs of a run, as the wizard gives them.
@@ -74,6 +91,11 @@ struct ImportResult {
 // (with `build_word_lists`) builds the word lists with the wizard's progress texts (see
 // build_word_lists). Checked failures of the builder (no stopword list, a
 // missing list) and I/O failures throw Stop; files written by then stay.
+// Before anything is written, a processing run stops (Stop) on an empty
+// title (kEmptyTitle) and, for a single file with a separator, on a folder
+// without any text file (kSplitNeedsOneFile), as the wizard's third step
+// does. Text files with unusable names are skipped with a warning each
+// (in `messages`): the file stays as it is and the rest is prepared.
 ImportResult run_import(const ImportInput& input, const Regional& regional, Progress& progress = Progress::none());
 
 // Writes folder / title + ".ldc": one record per text-file name, in order,

@@ -12,6 +12,7 @@
 #include "core/base/encoding.h"
 #include "core/base/files.h"
 #include "core/base/message.h"
+#include "core/base/system_errors.h"
 #include "core/base/text.h"
 #include "core/preparation/stopword_lists.h"
 #include "core/preparation/tokenizer.h"
@@ -193,8 +194,7 @@ std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch
 std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, const fs::path& stop_path,
                                        bool wizard_visible, const Regional& regional, Progress& progress) {
   if (stop_path.empty()) throw Stop(kChooseStopwords);
-  std::error_code ec;
-  if (!fs::is_regular_file(stop_path, ec)) throw Stop(kStopwordsMissing);
+  require_file(stop_path, kStopwordsMissing);
   const StopwordSearch stopwords(read_stopwords(stop_path), regional);
 
   const std::size_t n = documents.size();
@@ -239,7 +239,7 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
         std::lock_guard lock(error_mutex);
         if (i < error_index) {
           error_index = i;
-          error_text = e.what();
+          error_text = describe_exception(e);
         }
         failed = true;
         break;

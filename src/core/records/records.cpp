@@ -6,6 +6,7 @@
 
 #include "core/base/files.h"
 #include "core/base/message.h"
+#include "core/base/system_errors.h"
 
 namespace lumeral::records {
 
@@ -77,7 +78,7 @@ PairRecord Layout<PairRecord>::decode(const char* in) {
 
 namespace {
 [[noreturn]] void missing(const fs::path& p) {
-  throw Stop("O arquivo \"" + display_path(p) + "\" não existe.");
+  throw Stop(not_a_file_error(p));
 }
 }  // namespace
 
@@ -104,19 +105,19 @@ std::size_t count(const fs::path& p) {
 template <class R>
 void write_at(const fs::path& p, std::size_t index, const R& r) {
   std::FILE* f = std::fopen(p.c_str(), "r+b");
-  if (!f) throw Stop("Não foi possível gravar o arquivo \"" + display_path(p) + "\": " + std::strerror(errno));
+  if (!f) throw Stop(write_error(p, errno));
   char buf[Layout<R>::size];
   Layout<R>::encode(r, buf);
   bool ok = std::fseek(f, static_cast<long>(index * Layout<R>::size), SEEK_SET) == 0 &&
             std::fwrite(buf, 1, sizeof buf, f) == sizeof buf;
   ok = std::fclose(f) == 0 && ok;
-  if (!ok) throw Stop("Erro ao gravar o arquivo \"" + display_path(p) + "\".");
+  if (!ok) throw Stop(write_error(p, errno ? errno : EIO));
 }
 
 template <class R>
 Writer<R>::Writer(const fs::path& p) : path_(p) {
   f_ = std::fopen(p.c_str(), "wb");
-  if (!f_) throw Stop("Não foi possível gravar o arquivo \"" + display_path(p) + "\": " + std::strerror(errno));
+  if (!f_) throw Stop(write_error(p, errno));
 }
 
 template <class R>
@@ -129,7 +130,7 @@ void Writer<R>::write(const R& r) {
   char buf[Layout<R>::size];
   Layout<R>::encode(r, buf);
   if (std::fwrite(buf, 1, sizeof buf, f_) != sizeof buf)
-    throw Stop("Erro ao gravar o arquivo \"" + display_path(path_) + "\".");
+    throw Stop(write_error(path_, errno ? errno : EIO));
 }
 
 template <class R>
@@ -137,7 +138,7 @@ void Writer<R>::close() {
   if (!f_) return;
   int rc = std::fclose(f_);
   f_ = nullptr;
-  if (rc != 0) throw Stop("Erro ao gravar o arquivo \"" + display_path(path_) + "\".");
+  if (rc != 0) throw Stop(write_error(path_, errno ? errno : EIO));
 }
 
 #define LUMERAL_RECORD_KIND(R)                                         \

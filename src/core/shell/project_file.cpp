@@ -7,6 +7,7 @@
 #include "core/base/files.h"
 #include "core/base/message.h"
 #include "core/base/regional.h"
+#include "core/base/system_errors.h"
 #include "core/base/text.h"
 #include "core/shell/ini.h"
 
@@ -60,6 +61,15 @@ int read_integer(AnsiView text) {
   return std::atoi(Ansi(t).c_str());
 }
 
+int read_integer_setting(const IniFile& ini, const fs::path& file, AnsiView section, AnsiView key) {
+  try {
+    return read_integer(ini.value(section, key));
+  } catch (const Stop& s) {
+    throw Stop("Arquivo de projeto " + message_name(file) + ", seção [" + printable(to_utf8(section)) + "], chave " +
+               printable(to_utf8(key)) + ": " + s.text());
+  }
+}
+
 ProjectSettings read_project_file(const fs::path& p) {
   IniFile ini = IniFile::read(p);
   ProjectSettings s;
@@ -67,8 +77,8 @@ ProjectSettings read_project_file(const fs::path& p) {
   s.client = ini.value("CLIENTE"_a, "cliente"_a);
   s.responsible = ini.value("RESPONSAVEL"_a, "resp"_a);
   s.project_folder = ini.value("DIR_PROJETO"_a, "dir_proj"_a);
-  s.language = read_integer(ini.value("IDIOMA_TEXTOS"_a, "idioma_textos"_a));
-  s.text_location = read_integer(ini.value("LUGAR_TEXTOS"_a, "lugar_textos"_a));
+  s.language = read_integer_setting(ini, p, "IDIOMA_TEXTOS"_a, "idioma_textos"_a);
+  s.text_location = read_integer_setting(ini, p, "LUGAR_TEXTOS"_a, "lugar_textos"_a);
   s.separator = ini.value("SEPARADOR"_a, "separador"_a);
   s.ontology_kind = ini.value("ONTOLOGIA"_a, "ontologia"_a);
   s.context_list = ini.value("LCT"_a, "lct"_a);

@@ -17,6 +17,7 @@
 
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
+#include "core/shell/ini.h"
 #include "core/shell/status_file.h"
 
 namespace lumeral::shell {
@@ -59,12 +60,16 @@ std::vector<Ansi> project_file_lines(const ProjectSettings& s);
 void write_project_file(const fs::path& p, const ProjectSettings& s);
 
 // Reads a project file. "idioma_textos" and "lugar_textos" must be integers:
-// an empty or other text stops with the conversion error naming it.
+// an empty or other text stops with the conversion error naming the value,
+// the file, the section and the key.
 ProjectSettings read_project_file(const fs::path& p);
 
 // An integer setting (blanks around it allowed); Stop with the conversion
 // error otherwise.
 int read_integer(AnsiView text);
+// read_integer() of `key` in `section` of the project file `file` (read
+// into `ini`); the conversion error names the file, section and key.
+int read_integer_setting(const IniFile& ini, const fs::path& file, AnsiView section, AnsiView key);
 
 // The save routine of every "Avançar" and of "Sair, salvando status do
 // projeto": creates the project folder with its parents, then writes the

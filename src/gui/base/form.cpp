@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "core/base/encoding.h"
+#include "core/base/system_errors.h"
 #include "gui/base/platform.h"
 #include "gui/shell/windows.h"
 
@@ -31,7 +32,7 @@ bool Form::command(const std::function<void()>& body) {
     platform().message(widget(), qs(stop.text()), stop.kind());
   } catch (const std::exception& e) {
     last_ok_ = false;
-    platform().message(widget(), qs(std::string(e.what())), MessageKind::Error);
+    platform().message(widget(), qs(describe_exception(e)), MessageKind::Error);
   }
   return last_ok_;
 }

@@ -72,7 +72,7 @@ void restaura_projeto(TMdi_Frm& w, const QString& arquivo) {
   w.Edit_resp->setText(text_of(ini, "RESPONSAVEL", "resp"));
   w.Label3->setText(text_of(ini, "DIR_PROJETO", "dir_proj"));
 
-  const int idioma = shell::read_integer(ini.value(Ansi("IDIOMA_TEXTOS"), Ansi("idioma_textos")));
+  const int idioma = shell::read_integer_setting(ini, path_of(arquivo), Ansi("IDIOMA_TEXTOS"), Ansi("idioma_textos"));
   w.ListBox_idioma->setCurrentRow(idioma >= 0 && idioma < w.ListBox_idioma->count() ? idioma : -1);
   w.windows().form_stop->carrega_idioma();
 
@@ -86,7 +86,7 @@ void restaura_projeto(TMdi_Frm& w, const QString& arquivo) {
   if (level_is("2")) {
     w.passo2();
     w.RadioGroup_textos->set_item_index(
-        shell::read_integer(ini.value(Ansi("LUGAR_TEXTOS"), Ansi("lugar_textos"))));
+        shell::read_integer_setting(ini, path_of(arquivo), Ansi("LUGAR_TEXTOS"), Ansi("lugar_textos")));
     w.Edit_separador->setText(text_of(ini, "SEPARADOR", "separador"));
     salva_projeto(w, false);
   }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/base/message.h"
+#include "core/mining/mine.h"
 #include "core/preparation/doc_lists.h"
 #include "core/preparation/elimination.h"
 #include "core/preparation/import.h"
@@ -126,6 +127,43 @@ TEST_F(ImportTest, TitleThatLeavesTheFolderIsRefusedBeforeWriting) {
   EXPECT_THROW(run_import(in, pt()), Stop);
   EXPECT_FALSE(fs::exists(folder / "arq-000001.txt"));
   EXPECT_FALSE(fs::exists(dir / "fora.ldc"));
+}
+
+TEST_F(ImportTest, RefusalsOfTheWizardComeBeforeAnythingIsWritten) {
+  struct {
+    bool single;
+    const char* title;
+    const char* message;
+  } cases[] = {
+      {true, "Projeto", kSplitNeedsOneFile},  // a single file asked for, only HTML pages there
+      {false, "", kEmptyTitle},
+  };
+  for (const auto& c : cases) {
+    write_file(folder / "a.htm", "<p>x</p>");
+    ImportInput in = input(c.single);
+    in.title = Ansi(c.title);
+    EXPECT_EQ(stop_text([&] { run_import(in, pt()); }), c.message);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << c.message;
+  }
+}
+
+TEST_F(ImportTest, OwnReportAndNamesAListCannotHoldAreNotDocuments) {
+  write_file(folder / "a.txt", "casa");
+  write_file(folder / mining::report_text_name(), "relatório");
+  write_file(folder / "Relatorio.txt", "um documento do usuário");
+  write_file(folder / " b.txt", "bola");
+  write_file(folder / "c\td.txt", "gol");
+  auto r = run_import(input(), pt());
+  EXPECT_EQ(doc_names(), (std::vector<Ansi>{Ansi("a.txt"), Ansi("Relatorio.txt")}));
+  ASSERT_EQ(r.first.unusable.size(), 2u);
+  EXPECT_EQ(r.first.unusable[0].name, " b.txt");
+  EXPECT_EQ(r.first.unusable[1].name, "c\\td.txt");
+  ASSERT_EQ(r.messages.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(r.messages[i].kind, MessageKind::Warning);
+    EXPECT_EQ(r.messages[i].text, unusable_message(r.first.unusable[i]));
+  }
+  EXPECT_FALSE(fs::exists(folder / " b.lpl"));
 }
 
 TEST_F(ImportTest, MissingStopwordListStopsAfterTheDocumentList) {

@@ -1,0 +1,126 @@
+// The command-line frame: help and usage errors in Portuguese, messages
+// that name files with their reason and never echo invalid bytes.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "core/records/records.h"
+#include "support/fixtures.h"
+
+namespace lumeral::testing {
+namespace {
+
+using Args = std::vector<std::string>;
+
+// English that CLI11 puts in help and errors when left to itself.
+const std::regex kEnglish(
+    "\\b(Options|TEXT|INT|UINT|FLOAT|REQUIRED|Positionals|Subcommands|Usage|Excludes|Needs|is required|"
+    "not expected|not in|Could not convert|excludes|requires|required|missing|At least|At Most)\\b");
+
+bool is_valid_utf8(const std::string& s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    unsigned char c = static_cast<unsigned char>(s[i]);
+    std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+    if (n == 0 || i + n > s.size()) return false;
+    for (std::size_t k = 1; k < n; ++k)
+      if ((static_cast<unsigned char>(s[i + k]) >> 6) != 2) return false;
+    i += n;
+  }
+  return true;
+}
+
+// The commands as the program's own help lists them.
+std::vector<std::string> commands() {
+  auto help = run_cli({"--help"});
+  std::vector<std::string> names;
+  bool in_list = false;
+  for (const auto& line : lines_of(help.out)) {
+    if (line == "Comandos:") in_list = true;
+    else if (in_list && line.size() > 2 && line[0] == ' ' && line[2] != ' ')
+      names.push_back(line.substr(2, line.find(' ', 2) - 2));
+    else if (in_list && line.empty()) in_list = false;
+  }
+  return names;
+}
+
+TEST(CliFrame, EveryHelpIsPortuguese) {
+  auto top = run_cli({"--help"});
+  ASSERT_EQ(top.exit_code, 0);
+  EXPECT_FALSE(std::regex_search(top.out, kEnglish)) << top.out;
+  const auto names = commands();
+  ASSERT_GT(names.size(), 20u) << top.out;
+  for (const auto& name : names) {
+    auto r = run_cli({name, "--help"});
+    EXPECT_EQ(r.exit_code, 0) << name;
+    EXPECT_NE(r.out.find("Uso: lumeral-cli " + name), std::string::npos) << r.out;
+    std::smatch m;
+    EXPECT_FALSE(std::regex_search(r.out, m, kEnglish)) << name << ": \"" << m.str() << "\" in\n" << r.out;
+  }
+}
+
+TEST(CliFrame, UsageErrorsArePortugueseAndExitTwo) {
+  struct {
+    Args args;
+    const char* expected;
+  } cases[] = {
+      {{}, "É preciso um comando"},
+      {{"dump", "a.ldc", "--zzz"}, "Argumento inesperado: --zzz"},
+      {{"dump", "a.ldc", "b.ldc"}, "Argumento inesperado: b.ldc"},
+      {{"classify", "--docs", "d.ldc", "--method", "deterministic"}, "--contexts é obrigatório"},
+      {{"prepare", "p", "--title", "T", "--language", "xx"}, "xx não está em {pt,en,es}"},
+      {{"dump", "a.msm", "--size", "dez"}, "Valor inválido para --size: dez"},
+      {{"dump", "a.ldc", "--as"}, "Falta o valor de --as"},
+      {{"eliminate", "--docs", "d.ldc", "--word", "a", "--stopwords", "s.stw"}, "não pode ser usado junto com"},
+      {{"similar", "--docs", "d.ldc", "--cases", "c.ldc", "--method", "word"}, "--cases requer --report"},
+      {{"similar", "--docs", "d.ldc", "--method", "word"}, "--case ou --cases é obrigatório"},
+      {{"--locale", "xx_YY", "dump", "a.ldc"}, "xx_YY não é conhecida"},
+  };
+  TempDir dir;
+  for (const auto& c : cases) {
+    auto r = run_cli(c.args, dir.path());
+    EXPECT_EQ(r.exit_code, 2) << c.expected << "\n" << r.err;
+    EXPECT_NE(r.err.find(c.expected), std::string::npos) << r.err;
+    EXPECT_FALSE(std::regex_search(r.err, kEnglish)) << r.err;
+  }
+  // Known locales, in the forms an environment gives them, are taken.
+  for (const char* locale : {"pt_BR", "en_US.UTF-8", "es", "C"}) {
+    auto r = run_cli({"--locale", locale, "dump", "a.ldc"}, dir.path());
+    EXPECT_EQ(r.exit_code, 1) << locale << ": " << r.err;  // the missing file, not the locale
+  }
+}
+
+TEST(CliFrame, FileMessagesNameTheFileAndTheReason) {
+  TempDir dir;
+  fs::create_directories(dir / "pasta.ldc");
+  fs::create_directories(dir / "pasta.stw");
+  records::write_all<records::DocRecord>(dir / "d.ldc", {{Ansi("a.txt"), 0}});
+  write_file(dir / "a.txt", "casa");
+  write_file(dir / "vazia.stw", "");
+  write_file(dir / "p.ini", "[IDIOMA_TEXTOS]\r\nidioma_textos=um\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n");
+  struct {
+    Args args;
+    std::vector<std::string> expected;  // every fragment must be in the message
+  } cases[] = {
+      {{"dump", "pasta.ldc"}, {"pasta.ldc", "é um diretório"}},
+      {{"wordlists", "--stopwords", "pasta.stw", "a.txt"}, {"pasta.stw", "é um diretório"}},
+      {{"dump", "falta.ldc"}, {"falta.ldc", "não existe"}},
+      {{"eliminate", "--docs", "d.ldc", "--stopwords", "falta.stw"}, {"falta.stw", "não existe"}},
+      {{"similar", "--docs", "d.ldc", "--case", "falta.txt", "--method", "word"}, {"falta.txt", "não existe"}},
+      {{"wordlists", "--stopwords", "  ", "a.txt"}, {"Você deve escolher antes uma lista de stopwords"}},
+      {{"make", "sem/pasta/x.ldc"}, {"sem/pasta/x.ldc", "Arquivo ou diretório inexistente"}},
+      {{"wordlists", "--stopwords", "vazia.stw", "falta.txt"}, {"falta.txt", "Arquivo ou diretório inexistente"}},
+      {{"mine", "p.ini"}, {"p.ini", "[IDIOMA_TEXTOS]", "idioma_textos", "'um' não é um valor numérico válido"}},
+      {{"dump", "nome\xff\nquebrado.ldc"}, {"nome\\xFF\\nquebrado.ldc", "não existe"}},
+  };
+  for (const auto& c : cases) {
+    auto r = run_cli(c.args, dir.path(), "a.txt\n");
+    EXPECT_EQ(r.exit_code, 1) << r.err;
+    for (const auto& e : c.expected) EXPECT_NE(r.err.find(e), std::string::npos) << e << " in " << r.err;
+    EXPECT_TRUE(is_valid_utf8(r.err)) << r.err;
+    EXPECT_EQ(r.err.find("No such file"), std::string::npos) << r.err;
+  }
+}
+
+}  // namespace
+}  // namespace lumeral::testing
