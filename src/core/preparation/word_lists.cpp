@@ -191,7 +191,9 @@ std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch
 }
 
 std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, const fs::path& stop_path,
-                                       bool wizard_visible, const Regional& regional, Progress& progress) {
+                                       const std::optional<shell::Project>& wizard_project,
+                                       const Regional& regional, Progress& progress) {
+  const bool wizard_visible = wizard_project.has_value();
   if (stop_path.empty()) throw Stop(kChooseStopwords);
   std::error_code ec;
   if (!fs::is_regular_file(stop_path, ec)) throw Stop(kStopwordsMissing);
