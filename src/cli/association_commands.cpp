@@ -37,7 +37,7 @@ Registrar associate_cmd(310, [](CLI::App& app) -> Handler {
     if (!stopwords->empty()) {
       in.stopwords = arg_path(*stopwords);
     } else if (in.method == AssociationMethod::Sentence) {
-      fs::path standard = preparation::find_standard_list(0, fs::current_path());
+      fs::path standard = preparation::find_standard_list(Language::Portuguese, fs::current_path());
       std::error_code ec;
       if (fs::is_regular_file(standard, ec)) in.stopwords = standard;
     }

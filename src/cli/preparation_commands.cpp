@@ -25,10 +25,10 @@ namespace fs = std::filesystem;
 
 fs::path absolute(const std::string& arg) { return fs::absolute(arg_path(arg)); }
 
-int language_index(const std::string& code) {
-  if (code == "en") return 1;
-  if (code == "es") return 2;
-  return 0;
+Language language_of_code(const std::string& code) {
+  if (code == "en") return Language::English;
+  if (code == "es") return Language::Spanish;
+  return Language::Portuguese;
 }
 
 // A file chosen in a window's dialog is trimmed there; blanks alone choose
@@ -54,7 +54,8 @@ void prepare(Env& env, const std::string& folder, const std::string& title, cons
   } else {
     // The standard list of the language: the start folder (here the folder
     // the command runs in), then the installed data folder.
-    input.stopwords = find_standard_list(language_index(language), fs::current_path());
+    input.stopwords = find_standard_list(language_of_code(language), fs::current_path());
+    std::error_code ec;
     if (!fs::is_regular_file(input.stopwords, ec)) throw Stop(kNoStopwordList);
   }
   ImportResult result = run_import(input, env.regional(), env.progress());
@@ -95,7 +96,7 @@ Registrar wordlists_cmd(21, [](CLI::App& app) -> Handler {
   return [=](Env& env) {
     std::vector<fs::path> paths;
     for (const auto& d : *docs) paths.push_back(absolute(d));
-    build_word_lists(paths, chosen_path(*stopwords), false, env.regional(), env.progress());
+    build_word_lists(paths, chosen_path(*stopwords), std::nullopt, env.regional(), env.progress());
   };
 });
 

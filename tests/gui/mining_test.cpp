@@ -8,10 +8,12 @@
 #include "core/base/encoding.h"
 #include "core/contexts/ontology.h"
 #include "core/records/records.h"
+#include "gui/association/associacao.h"
 #include "gui/comparison/centroide.h"
 #include "gui/contexts/ontologia.h"
 #include "gui/mining/minera.h"
 #include "gui/mining/unit_print.h"
+#include "gui/preparation/stop_words.h"
 #include "gui_test.h"
 
 namespace lumeral::gui::testing {
@@ -176,6 +178,11 @@ TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
   }
   ASSERT_EQ(prob_rows.size(), 4);
   ASSERT_FALSE(prob_text.isEmpty());
+  // The term association got the language's standard list where the
+  // stopword manager found it: the start folder has none here, so the
+  // program's data folder.
+  EXPECT_TRUE(fs::is_regular_file(path_of(windows->form_rel->Edit_stop->text())));
+  EXPECT_EQ(windows->form_rel->Edit_stop->text(), windows->form_stop->Edit_nome->text());
   EXPECT_EQ(mi().ListView_associa->topLevelItemCount(), prob_text.size());
 
   // ---- back to the ontology, the same concepts as an existing ontology, deterministic

@@ -222,10 +222,13 @@ std::vector<Ansi> list_pairs(const std::vector<PairRecord>& pairs, const Regiona
   return PairListing(std::move(table), regional).lines();
 }
 
+void check_method_available(AssociationMethod method) {
+  if (method == AssociationMethod::DocumentFrequency) throw Stop("Método ainda não disponível", MessageKind::Warning);
+}
+
 AssociationResult calculate_associations(const AssociationInput& input, const Regional& regional,
                                          Progress& progress) {
-  if (input.method == AssociationMethod::DocumentFrequency)
-    throw Stop("Método ainda não disponível", MessageKind::Warning);
+  check_method_available(input.method);
   fs::path folder = input.wizard_visible ? input.project_folder : input.document_list.parent_path();
   if (folder.empty()) folder = ".";
 

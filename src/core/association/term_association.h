@@ -27,6 +27,11 @@ enum class AssociationMethod {
   Contexts,           // "Por contextos": classification matrices
 };
 
+// Stops with the warning "Método ainda não disponível" for a method that
+// cannot be run yet ("Por freqüência no mesmo doc"), before any input is
+// asked for.
+void check_method_available(AssociationMethod method);
+
 struct AssociationInput {
   fs::path document_list;  // "Lista de docs:"
   fs::path stopwords;      // "Stopwords:" (read by the sentence method; empty: no stopwords)

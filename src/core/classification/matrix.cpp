@@ -63,8 +63,8 @@ class Classifier {
   Classifier(const ClassifyRun& run, Progress& progress)
       : run_(run),
         progress_(progress),
-        docs_folder_(run.wizard_visible ? run.project_folder : run.doc_list.parent_path()),
-        contexts_folder_(run.wizard_visible ? run.project_folder : run.context_list.parent_path()),
+        docs_folder_(run.wizard_project ? run.wizard_project->folder : run.doc_list.parent_path()),
+        contexts_folder_(run.wizard_project ? run.wizard_project->folder : run.context_list.parent_path()),
         docs_(docs_folder_) {}
 
   ClassifySummary operator()();
@@ -174,7 +174,7 @@ void Classifier::report(std::size_t i) {
     shown = to_utf8(trim(documents_[i].name));
   }
   progress_.status("Analisando doc " + shown + " X ");
-  if (run_.wizard_visible) {
+  if (run_.wizard_project) {
     progress_.bar(static_cast<long long>(i), static_cast<long long>(documents_.size()) - 1);
     progress_.detail("Processando " + std::to_string(i) + " de " + std::to_string(documents_.size()) + " arquivos");
   }

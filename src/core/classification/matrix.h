@@ -16,9 +16,11 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/shell/project.h"
 #include "core/base/files.h"
 #include "core/base/progress.h"
 #include "core/records/records.h"
@@ -36,11 +38,11 @@ struct ClassifyRun {
   fs::path doc_list;      // "Lista de documentos" (.ldc); its folder holds the documents
   fs::path context_list;  // "Lista de contextos" (.lct); its folder holds the .ctt files
   Method method = Method::Probabilistic;
-  // While the mining wizard is visible, documents and contexts are taken
-  // from its project folder, and the progress window is driven (bar from 0
-  // to documents - 1, detail "Processando i de n arquivos").
-  bool wizard_visible = false;
-  fs::path project_folder;
+  // The project of the mining wizard while it is visible: documents and
+  // contexts are then taken from its folder, and the progress window is
+  // driven (bar from 0 to documents - 1, detail "Processando i de n
+  // arquivos").
+  std::optional<shell::Project> wizard_project;
   // Documents classified at once; 0 uses every core. Results do not depend
   // on it.
   unsigned threads = 0;

@@ -223,11 +223,11 @@ CentroidResult centroid_every(const std::vector<Ansi>& documents, const fs::path
 
 CentroidResult compute_centroid(const std::vector<Ansi>& documents, const fs::path& list_folder,
                                 const CentroidOptions& options, const Regional& regional, Progress& progress) {
-  const fs::path folder = options.wizard_visible ? options.project_folder : list_folder;
+  const fs::path folder = options.wizard_project ? options.wizard_project->folder : list_folder;
   CentroidResult result;
   switch (options.type) {
     case CentroidType::All:
-      if (!options.document_selected && !options.wizard_visible)
+      if (!options.document_selected && !options.wizard_project)
         throw Stop("Selecione arquivo antes de calcular.", MessageKind::Information);
       result = centroid_all(documents, folder, options, regional, progress);
       break;

@@ -17,6 +17,7 @@
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
+#include "core/shell/project.h"
 
 namespace lumeral::comparison {
 
@@ -49,10 +50,9 @@ struct CentroidOptions {
   // Whether a document is selected in the window's list; the type "Todas
   // as palavras + freq" needs one unless the wizard window is visible.
   bool document_selected = true;
-  // While the wizard window is visible, companions are found and the
-  // centroid is written in the wizard's project folder.
-  bool wizard_visible = false;
-  fs::path project_folder;
+  // The wizard's project while its window is visible: companions are then
+  // found and the centroid is written in the project folder.
+  std::optional<shell::Project> wizard_project;
 };
 
 struct CentroidResult {

@@ -96,9 +96,9 @@ std::vector<Message> save_concept(const fs::path& project_folder, AnsiView conce
   return messages;
 }
 
-fs::path write_concept_list(const fs::path& project_folder, AnsiView title, const std::vector<Ansi>& concepts,
+fs::path write_concept_list(const shell::Project& project, const std::vector<Ansi>& concepts,
                             const Regional& regional) {
-  fs::path list = project_folder / to_path(Ansi(title) + Ansi(".lct"_a));
+  fs::path list = project.context_list();
   save_context_list(list, concepts, regional);
   return list;
 }
@@ -112,16 +112,17 @@ void remove_file(const fs::path& p) {
 
 }  // namespace
 
-void forget_concept(const fs::path& project_folder, AnsiView title, AnsiView old_name) {
-  const Ansi list = Ansi(title) + Ansi(".lct"_a);
+void forget_concept(const shell::Project& project, AnsiView old_name) {
+  const fs::path list = project.context_list().filename();
   const Ansi old_file = rule_of(old_name) + Ansi(".ctt"_a);
+  const fs::path temp = temp_folder(project.folder);
   std::error_code ec;
-  if (fs::is_directory(temp_folder(project_folder), ec)) {
-    remove_file(temp_folder(project_folder) / to_path(list));
-    remove_file(temp_folder(project_folder) / to_path(old_file));
+  if (fs::is_directory(temp, ec)) {
+    remove_file(temp / list);
+    remove_file(temp / to_path(old_file));
   }
-  remove_file(project_folder / to_path(list));
-  remove_file(project_folder / to_path(old_file));
+  remove_file(project.folder / list);
+  remove_file(project.file(old_file));
 }
 
 void delete_concept_file(const fs::path& project_folder, AnsiView concept_name) {
@@ -174,8 +175,9 @@ Ansi copy_context(const fs::path& project_folder, const fs::path& chosen) {
   return name;
 }
 
-std::optional<fs::path> default_concept_list(const fs::path& project_folder, AnsiView title) {
-  const fs::path own = project_folder / to_path(Ansi(title) + Ansi(".lct"_a));
+std::optional<fs::path> default_concept_list(const shell::Project& project) {
+  const fs::path& project_folder = project.folder;
+  const fs::path own = project.context_list();
   std::error_code ec;
   if (!fs::is_regular_file(own, ec)) return std::nullopt;
   int lists = 0;

@@ -21,6 +21,7 @@
 #include "core/base/ansi.h"
 #include "core/base/message.h"
 #include "core/base/regional.h"
+#include "core/shell/project.h"
 
 namespace lumeral::contexts {
 
@@ -71,16 +72,16 @@ std::vector<Ansi> concept_rules(const fs::path& project_folder, AnsiView concept
 std::vector<Message> save_concept(const fs::path& project_folder, AnsiView concept_name,
                                   const std::vector<Ansi>& rules, const Regional& regional);
 
-// The context list <project folder>/<title>.lct from the concept list's
+// The project's context list (<title>.lct in its folder) from the concept list's
 // entries (name before a bar, trimmed, lowered, cut to 15; weight after it
 // or 0). Returns its path.
-fs::path write_concept_list(const fs::path& project_folder, AnsiView title, const std::vector<Ansi>& concepts,
+fs::path write_concept_list(const shell::Project& project, const std::vector<Ansi>& concepts,
                             const Regional& regional);
 
 // A rename of concept `old_name` before the save writes the new one: deletes
 // the context list and the old concept's file, in the working folder (when
 // it exists) and in the project folder.
-void forget_concept(const fs::path& project_folder, AnsiView title, AnsiView old_name);
+void forget_concept(const shell::Project& project, AnsiView old_name);
 
 // "Excluir Conceito": deletes <project folder>/<concept>.ctt (the working
 // copy stays).
@@ -101,10 +102,10 @@ Ansi concept_name_of(const fs::path& context_file);
 Ansi copy_context(const fs::path& project_folder, const fs::path& chosen);
 
 // "Carrega Lista de Conceitos": the context list the editor uses when the
-// wizard names none: <project folder>/<title>.lct when it exists and the
+// wizard names none: the project's own list when it exists and the
 // folder holds fewer than two "*.lct" files; nothing otherwise (the editor
 // then asks for one).
-std::optional<fs::path> default_concept_list(const fs::path& project_folder, AnsiView title);
+std::optional<fs::path> default_concept_list(const shell::Project& project);
 
 // Copies a chosen context list and every context it names (from the list's
 // folder) into the working folder and, with `into_project`, into the

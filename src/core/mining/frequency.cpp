@@ -33,17 +33,16 @@ std::vector<FrequencyRow> frequency_rows(const std::vector<Ansi>& centroid_lines
   return rows;
 }
 
-std::vector<FrequencyRow> frequency_run(const std::filesystem::path& project_folder, AnsiView title,
-                                        const Regional& regional, Progress& progress) {
+std::vector<FrequencyRow> frequency_run(const shell::Project& project, const Regional& regional,
+                                        Progress& progress) {
   namespace cmp = lumeral::comparison;
-  std::filesystem::path list = project_folder / to_path(Ansi(title) + Ansi(".ldc"));
+  const std::filesystem::path list = project.doc_list();
   cmp::CentroidOptions o;
   o.type = cmp::CentroidType::All;
   o.method = cmp::Method::Context;
   o.mode = cmp::Mode::Frequency;
-  o.wizard_visible = true;
-  o.project_folder = project_folder;
-  auto centroid = cmp::compute_centroid(cmp::read_document_entries(list), project_folder, o, regional, progress);
+  o.wizard_project = project;
+  auto centroid = cmp::compute_centroid(cmp::read_document_entries(list), project.folder, o, regional, progress);
   auto percentages = cmp::compute_percentages(list, centroid.file, regional);
   return frequency_rows(centroid.lines, percentages.lines);
 }

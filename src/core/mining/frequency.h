@@ -10,6 +10,7 @@
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
+#include "core/shell/project.h"
 #include "core/shell/status_file.h"
 
 namespace lumeral::mining {
@@ -24,10 +25,10 @@ std::vector<FrequencyRow> frequency_rows(const std::vector<Ansi>& centroid_lines
                                          const std::vector<Ansi>& percentage_lines);
 
 // The frequency run of the wizard on a project: the contextual centroid of
-// the project's document list <folder>/<title>.ldc, written as
-// <folder>/centro-temp.lpl, and its percentages. Needs the matrices.
-std::vector<FrequencyRow> frequency_run(const std::filesystem::path& project_folder, AnsiView title,
-                                        const Regional& regional, Progress& progress = Progress::none());
+// the project's document list, written as <folder>/centro-temp.lpl, and its
+// percentages, each computed once. Needs the matrices.
+std::vector<FrequencyRow> frequency_run(const shell::Project& project, const Regional& regional,
+                                        Progress& progress = Progress::none());
 
 // A click on a column header: 0 sorts by concept (A-Z case folded,
 // ascending), 1 and 2 by the number in that column, highest first (an

@@ -28,45 +28,50 @@ bool is_folder(const fs::path& p) {
   return !p.empty() && fs::is_directory(p, ec);
 }
 
-// A stage of the road: its status text goes to the progress display.
-class Stage {
- public:
-  explicit Stage(Progress& progress) : progress_(progress) {}
-  void start(const std::string& text) { progress_.status(text); }
-
- private:
-  Progress& progress_;
-};
+Stop wizard_problem(std::string_view line_break, const char* what) {
+  return Stop("O Wizard encontrou um problema:" + std::string(line_break) + what);
+}
 
 }  // namespace
 
-void classification_run(const fs::path& project_folder, AnsiView title, const fs::path& context_list,
-                        AnsiView ontology_kind, Progress& progress) {
+fs::path mining_context_list(const shell::Project& project, const std::optional<fs::path>& chosen) {
+  return chosen ? *chosen : project.context_list();
+}
+
+MiningLists check_mining_lists(const shell::Project& project, const fs::path& context_list,
+                               std::string_view line_break) {
+  if (context_list.empty() || !is_file(context_list)) throw wizard_problem(line_break, "Lista de contextos não existe");
+  MiningLists lists{context_list, project.doc_list()};
+  if (!is_file(lists.doc_list)) throw wizard_problem(line_break, "Lista de documentos não existe");
+  return lists;
+}
+
+void classification_run(const shell::Project& project, const fs::path& context_list, shell::OntologyKind kind,
+                        Progress& progress) {
   classification::ClassifyRun run;
-  run.doc_list = project_folder / to_path(Ansi(title) + Ansi(".ldc"));
+  run.doc_list = project.doc_list();
   run.context_list = context_list;
-  run.method = ontology_kind == AnsiView(shell::kind_probabilistic()) ? classification::Method::Probabilistic
-                                                                       : classification::Method::Deterministic;
-  run.wizard_visible = true;
-  run.project_folder = project_folder;
+  run.method = kind == shell::OntologyKind::Probabilistic ? classification::Method::Probabilistic
+                                                          : classification::Method::Deterministic;
+  run.wizard_project = project;
   classification::classify(run, progress);
 }
 
-AssociationRun association_run(const fs::path& project_folder, AnsiView title, const fs::path& context_list,
+AssociationRun association_run(const shell::Project& project, const fs::path& context_list,
                                const Regional& regional, Progress& progress) {
-  const fs::path docs = project_folder / to_path(Ansi(title) + Ansi(".ldc"));
+  const fs::path docs = project.doc_list();
   association::AssociationInput pairs;
   pairs.document_list = docs;
   pairs.method = association::AssociationMethod::Contexts;
   pairs.wizard_visible = true;
-  pairs.project_folder = project_folder;
+  pairs.project_folder = project.folder;
   auto counted = association::calculate_associations(pairs, regional, progress);
   RulesInput rules;
   rules.context_list = context_list;
   rules.document_list = docs;
   rules.pair_store = counted.pair_store;
   rules.wizard_open = true;
-  rules.project_folder = project_folder;
+  rules.project_folder = project.folder;
   AssociationRun run;
   run.rule_lines = calculate_rules(rules, regional, progress);
   run.table = association_table(run.rule_lines, regional);
@@ -95,43 +100,42 @@ MineOutcome mine_project(const fs::path& project_file, const Regional& regional,
                "assistente antes da mineração.");
   }
 
+  const shell::Project project{folder, s.title};
   // The context list L: the saved one, else the one of that name (or the
   // title's) in the project folder.
-  const fs::path own_list = folder / to_path(s.title + Ansi(".lct"));
-  fs::path list = s.context_list.empty() ? own_list : to_path(s.context_list);
+  const std::optional<fs::path> chosen =
+      s.context_list.empty() ? std::nullopt : std::optional<fs::path>(to_path(s.context_list));
+  fs::path list = mining_context_list(project, chosen);
   if (!is_file(list)) {
-    fs::path moved = s.context_list.empty() ? fs::path() : folder / list.filename();
-    fs::path found = is_file(moved) ? moved : is_file(own_list) ? own_list : fs::path();
-    if (found.empty()) throw Stop("O Wizard encontrou um problema:\nLista de contextos não existe");
-    if (!s.context_list.empty()) {
+    fs::path moved = chosen ? folder / list.filename() : fs::path();
+    fs::path found = is_file(moved) ? moved : is_file(project.context_list()) ? project.context_list() : fs::path();
+    if (!found.empty() && chosen) {
       out.notes.push_back("A lista de contextos \"" + to_utf8(s.context_list) + "\" não existe; usando \"" +
                           display_path(found) + "\".");
     }
-    list = found;
+    if (!found.empty()) list = found;
   }
-  out.context_list = list;
-  const fs::path docs = folder / to_path(s.title + Ansi(".ldc"));
-  if (!is_file(docs)) throw Stop("O Wizard encontrou um problema:\nLista de documentos não existe");
+  const MiningLists lists = check_mining_lists(project, list, "\n");
+  out.context_list = lists.context_list;
 
-  Stage stage(progress);
   // 1. Classification by the method of the ontology kind.
-  stage.start("Classificando os documentos");
-  classification_run(folder, s.title, list, s.ontology_kind, progress);
+  progress.status("Classificando os documentos");
+  classification_run(project, lists.context_list, shell::ontology_kind_of(s.ontology_kind), progress);
 
   // 2. Concept frequencies.
-  stage.start("Calculando a freqüência dos conceitos");
-  out.rows = frequency_run(folder, s.title, regional, progress);
+  progress.status("Calculando a freqüência dos conceitos");
+  out.rows = frequency_run(project, regional, progress);
 
   // 3. Associations between concepts: the pairs, then the rules.
-  stage.start("Calculando as associações entre conceitos");
-  AssociationRun assoc = association_run(folder, s.title, list, regional, progress);
+  progress.status("Calculando as associações entre conceitos");
+  AssociationRun assoc = association_run(project, lists.context_list, regional, progress);
   out.rule_lines = std::move(assoc.rule_lines);
   out.table = std::move(assoc.table);
   out.association_text = std::move(assoc.association_text);
 
   // 4. Status file, results file and report.
-  stage.start("Salvando Projeto");
-  out.status_file = folder / shell::status_file_name();
+  progress.status("Salvando Projeto");
+  out.status_file = project.status_file();
   shell::write_status_file(out.status_file, {out.rows, out.association_text}, progress);
   out.results_file = write_results_file(folder, out.rows, out.table, progress);
   Report report = build_report(out.rows, out.association_text);

@@ -8,36 +8,57 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
 #include "core/mining/rules.h"
+#include "core/shell/project.h"
 #include "core/shell/status_file.h"
 
 namespace lumeral::mining {
 
+// The lists the mining step works on, checked before its runs start.
+struct MiningLists {
+  std::filesystem::path context_list;  // L: the chosen ontology's or the project's own
+  std::filesystem::path doc_list;      // the project's document list
+};
+
+// The context list L of the mining step: `chosen` (an existing ontology
+// picked at the ontology step) or else the project's own list.
+std::filesystem::path mining_context_list(const shell::Project& project,
+                                          const std::optional<std::filesystem::path>& chosen);
+
+// The mining step's checks: L must be a file, then the project's document
+// list. Each failure stops with "O Wizard encontrou um problema:" +
+// `line_break` + "Lista de contextos não existe" or "Lista de documentos não
+// existe" (the wizard's box breaks the line with LF CR, the command line
+// with LF).
+MiningLists check_mining_lists(const shell::Project& project, const std::filesystem::path& context_list,
+                               std::string_view line_break);
+
 // The wizard's classification run: the method of the ontology kind
-// ("Probabilístico" gives the probabilistic method, anything else the
-// deterministic one) over <folder>/<title>.ldc and the context list, with
-// the wizard visible (documents and contexts in the project folder).
-void classification_run(const std::filesystem::path& project_folder, AnsiView title,
-                        const std::filesystem::path& context_list, AnsiView ontology_kind,
-                        Progress& progress = Progress::none());
+// (probabilistic for OntologyKind::Probabilistic, otherwise deterministic)
+// over the project's document list and the context list, with the wizard
+// visible (documents and contexts in the project folder).
+void classification_run(const shell::Project& project, const std::filesystem::path& context_list,
+                        shell::OntologyKind kind, Progress& progress = Progress::none());
 
 // The wizard's association run on a project: term association "Por
-// contextos" over <folder>/<title>.ldc (pair store <folder>/temp.ass), then
-// the rules against the context list; the association table and the
+// contextos" over the project's document list (pair store <folder>/temp.ass),
+// then the rules against the context list; the association table and the
 // sentences of the mining panel.
 struct AssociationRun {
   std::vector<Ansi> rule_lines;        // the data-mining window's result lines
   std::vector<ParsedRule> table;       // the association table, by rule text
   std::vector<Ansi> association_text;  // one sentence per rule line
 };
-AssociationRun association_run(const std::filesystem::path& project_folder, AnsiView title,
-                               const std::filesystem::path& context_list, const Regional& regional,
+AssociationRun association_run(const shell::Project& project, const std::filesystem::path& context_list,
+                               const Regional& regional,
                                Progress& progress = Progress::none());
 
 struct MineOutcome {

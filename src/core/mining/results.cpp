@@ -1,11 +1,10 @@
 // Results file and report; "resultados.wiz" format in docs/formats.md.
 #include "core/mining/results.h"
 
-#include <cstdio>
-
 #include "core/base/encoding.h"
 #include "core/base/files.h"
 #include "core/base/text.h"
+#include "core/mining/rich_text.h"
 
 namespace lumeral::mining {
 
@@ -78,43 +77,12 @@ Report build_report(const std::vector<FrequencyRow>& rows, const std::vector<Ans
   return r;
 }
 
-namespace {
-void rtf_escape(std::string& out, AnsiView text) {
-  for (char ch : text) {
-    unsigned char c = static_cast<unsigned char>(ch);
-    if (c == '\\' || c == '{' || c == '}') {
-      out += '\\';
-      out += ch;
-    } else if (c >= 0x80 || c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\'%02x", c);
-      out += buf;
-    } else {
-      out += ch;
-    }
-  }
-}
-}  // namespace
-
 std::string report_rtf(const Report& report) {
-  std::string out =
-      "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\fnil\\fcharset2 "
-      "Symbol;}}\r\n\\viewkind4\\uc1\\f0\\fs20\r\n";
-  for (const ReportParagraph& p : report.paragraphs) {
-    switch (p.style) {
-      case ReportParagraph::Style::Plain: out += "\\pard "; break;
-      case ReportParagraph::Style::Title: out += "\\pard\\b "; break;
-      case ReportParagraph::Style::Heading: out += "\\pard\\qc\\fi200 "; break;
-      case ReportParagraph::Style::Bullet:
-        out += "\\pard{\\pntext\\f1\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}\\fi-200\\li200 ";
-        break;
-    }
-    rtf_escape(out, p.text);
-    if (p.style == ReportParagraph::Style::Title) out += "\\b0";
-    out += "\\par\r\n";
-  }
-  out += "}\r\n";
-  return out;
+  RtfOptions file;
+  file.header_pard = false;
+  file.run_groups = false;
+  file.tab_word = false;
+  return rich_text_rtf(report_paragraphs(report), file);
 }
 
 std::vector<Ansi> report_text(const Report& report) {

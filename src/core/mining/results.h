@@ -55,8 +55,10 @@ struct Report {
 // association text under "Associações entre Conceitos".
 Report build_report(const std::vector<FrequencyRow>& rows, const std::vector<Ansi>& association_text);
 
-// The report as RTF (ASCII bytes: Windows-1252 characters escaped) and as
-// plain text lines (the paragraphs' texts).
+// The report as RTF (the rich-text writer of rich_text.h in the variant the
+// "relatorio.rtf" file has always had: no paragraph in the header, bare
+// style words, tabs escaped as bytes) and as plain text lines (the
+// paragraphs' texts).
 std::string report_rtf(const Report& report);
 std::vector<Ansi> report_text(const Report& report);
 

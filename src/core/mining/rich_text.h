@@ -46,8 +46,21 @@ struct RichParagraph {
 // and left-aligned, all in 10 points.
 std::vector<RichParagraph> report_paragraphs(const Report& report);
 
+// The two RTF variants the program writes. The defaults are the report
+// window's save; report_rtf() (results.h) turns all three off.
+struct RtfOptions {
+  // The header opens a paragraph before the font: "\pard\f0\fs20".
+  bool header_pard = true;
+  // Each run is a group with its font size ("{\plain\f0\fs20\b text}");
+  // otherwise its style words stand bare before the text and are closed
+  // after it ("\b text\b0").
+  bool run_groups = true;
+  // A tab is written as "\tab "; otherwise as the byte "\'09".
+  bool tab_word = true;
+};
+
 // RTF of the paragraphs (ASCII bytes; Windows-1252 characters escaped as
 // \'hh), one \par per paragraph, CR LF line ends.
-std::string rich_text_rtf(const std::vector<RichParagraph>& paragraphs);
+std::string rich_text_rtf(const std::vector<RichParagraph>& paragraphs, const RtfOptions& options = {});
 
 }  // namespace lumeral::mining

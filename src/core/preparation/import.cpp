@@ -115,11 +115,20 @@ FolderLists list_folder(const fs::path& folder, const Regional& regional) {
   return {sorted_names(texts), sorted_names(htmls), sorted_names(lpls), std::move(unusable)};
 }
 
+bool folder_has_texts(const fs::path& folder) {
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code type_ec;
+    if (it->is_regular_file(type_ec) && ends_ci(path_name(it->path()), AnsiView(".txt"))) return true;
+  }
+  return false;
+}
+
 fs::path write_document_list(const fs::path& folder, AnsiView title, const std::vector<Ansi>& texts) {
   std::vector<records::DocRecord> recs;
   recs.reserve(texts.size());
   for (const auto& t : texts) recs.push_back({cut(trim(t), 255), 0.0});
-  fs::path p = folder / to_path(Ansi(title) + Ansi(".ldc"));
+  fs::path p = shell::Project{folder, Ansi(title)}.doc_list();
   records::write_all(p, recs);
   return p;
 }
@@ -184,7 +193,8 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
   std::vector<fs::path> documents;
   documents.reserve(result.last.texts.size());
   for (const auto& t : result.last.texts) documents.push_back(input.folder / to_path(t));
-  result.word_lists = build_word_lists(documents, input.stopwords, true, regional, progress);
+  result.word_lists =
+      build_word_lists(documents, input.stopwords, shell::Project{input.folder, input.title}, regional, progress);
   return result;
 }
 

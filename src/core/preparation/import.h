@@ -58,6 +58,10 @@ struct FolderLists {
 std::string unusable_message(const UnusableName& u);
 FolderLists list_folder(const fs::path& folder, const Regional& regional);
 
+// Whether `folder` holds a file that the list "TEXTO" would show (a regular
+// file named "*.txt", extension in any case); stops at the first one.
+bool folder_has_texts(const fs::path& folder);
+
 // Inputs of a run, as the wizard gives them.
 struct ImportInput {
   fs::path folder;             // project folder: listed, and where everything is written

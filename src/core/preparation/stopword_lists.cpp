@@ -49,16 +49,17 @@ void save_stopwords(const fs::path& p, const std::vector<Ansi>& lines) {
   records::write_all(p, recs);
 }
 
-Ansi standard_list_file(int language_index) {
-  switch (language_index) {
-    case 0: return Ansi("stw-portugues.stw");
-    case 1: return Ansi("stw-ingles.stw");
-    default: return Ansi("stw-espanhol.stw");
+Ansi standard_list_file(Language language) {
+  switch (language) {
+    case Language::Portuguese: return Ansi("stw-portugues.stw");
+    case Language::English: return Ansi("stw-ingles.stw");
+    case Language::Spanish: break;
   }
+  return Ansi("stw-espanhol.stw");
 }
 
-fs::path find_standard_list(int language_index, const fs::path& start_folder) {
-  const fs::path name = to_path(standard_list_file(language_index));
+fs::path find_standard_list(Language language, const fs::path& start_folder) {
+  const fs::path name = to_path(standard_list_file(language));
   const fs::path first = start_folder / name;
   std::error_code ec;
   if (fs::is_regular_file(first, ec)) return first;
@@ -70,9 +71,9 @@ fs::path find_standard_list(int language_index, const fs::path& start_folder) {
   return first;
 }
 
-LanguageList load_language_list(int language_index, const fs::path& start_folder, const Regional& regional) {
+LanguageList load_language_list(Language language, const fs::path& start_folder, const Regional& regional) {
   LanguageList list;
-  list.path = find_standard_list(language_index, start_folder);
+  list.path = find_standard_list(language, start_folder);
   std::error_code ec;
   list.exists = fs::is_regular_file(list.path, ec);
   if (list.exists) list.lines = open_stopword_list(list.path, regional);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/language.h"
 #include "core/base/regional.h"
 
 namespace lumeral::preparation {
@@ -49,16 +50,13 @@ std::vector<Ansi> stopword_records(const std::vector<Ansi>& lines);
 // records::sort_alphabetical.
 void save_stopwords(const fs::path& p, const std::vector<Ansi>& lines);
 
-// Language of the texts, as the wizard's list numbers it.
-enum class Language { Portuguese = 0, English = 1, Spanish = 2 };
-// "stw-portugues.stw", "stw-ingles.stw" or "stw-espanhol.stw"; any index
-// other than 0 and 1 gives the Spanish list.
-Ansi standard_list_file(int language_index);
+// "stw-portugues.stw", "stw-ingles.stw" or "stw-espanhol.stw".
+Ansi standard_list_file(Language language);
 
 // Where the standard list of a language is: the start folder first, then
 // the installed data folder, then the build tree's data folder. When none
 // holds it, the start-folder path (which does not exist).
-fs::path find_standard_list(int language_index, const fs::path& start_folder);
+fs::path find_standard_list(Language language, const fs::path& start_folder);
 
 // The wizard's "load the list of the project's language" into the manager.
 struct LanguageList {
@@ -66,6 +64,6 @@ struct LanguageList {
   bool exists = false;       // false: the list stays empty
   std::vector<Ansi> lines;   // the manager's sorted lines
 };
-LanguageList load_language_list(int language_index, const fs::path& start_folder, const Regional& regional);
+LanguageList load_language_list(Language language, const fs::path& start_folder, const Regional& regional);
 
 }  // namespace lumeral::preparation

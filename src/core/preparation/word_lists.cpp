@@ -192,7 +192,9 @@ std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch
 }
 
 std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, const fs::path& stop_path,
-                                       bool wizard_visible, const Regional& regional, Progress& progress) {
+                                       const std::optional<shell::Project>& wizard_project,
+                                       const Regional& regional, Progress& progress) {
+  const bool wizard_visible = wizard_project.has_value();
   if (stop_path.empty()) throw Stop(kChooseStopwords);
   require_file(stop_path, kStopwordsMissing);
   const StopwordSearch stopwords(read_stopwords(stop_path), regional);

@@ -5,7 +5,7 @@
 //   - require_stopword_field: the check "Analisa textos" makes before it
 //     asks for documents;
 //   - build_word_lists: "Analisa textos" on chosen documents (each list
-//     beside its document) or, with `wizard_visible`, on the import's text
+//     beside its document) or, with a `wizard_project`, on the import's text
 //     files; progress texts as the window and the wizard show them;
 //   - count_words: one document's word records (first-occurrence order,
 //     weight = count / total);
@@ -16,12 +16,14 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
+#include "core/shell/project.h"
 #include "core/preparation/stopword_search.h"
 #include "core/records/records.h"
 
@@ -56,7 +58,7 @@ std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch
 // list once; builds the lists (both cores, independent documents), writing
 // an empty file for a document without words.
 //
-// Progress with `wizard_visible` (the import's run): detail() carries the
+// Progress with a `wizard_project` (the import's run): detail() carries the
 // progress window's first line "Foram encontrados no diretorio de textos: N
 // arquivos", status() "Processados i Textos até o momento" (its second line
 // and the wizard's status bar), bar(i, N - 1); the status is emptied at the
@@ -68,7 +70,8 @@ std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch
 // word lists written by then stay. Returns the word lists written, in
 // document order.
 std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, const fs::path& stopwords,
-                                       bool wizard_visible, const Regional& regional,
+                                       const std::optional<shell::Project>& wizard_project,
+                                       const Regional& regional,
                                        Progress& progress = Progress::none());
 
 // A line of the list on screen: word + " |  " + weight as "0.00000".

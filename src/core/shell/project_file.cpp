@@ -13,7 +13,6 @@
 
 namespace lumeral::shell {
 
-using namespace lumeral::literals;
 
 const Ansi& kind_probabilistic() {
   static const Ansi k = to_ansi("Probabilístico");
@@ -34,19 +33,22 @@ fs::path default_project_folder() {
 Ansi project_file_name(AnsiView title) { return Ansi(title) + Ansi(".ini"); }
 
 std::vector<Ansi> project_file_lines(const ProjectSettings& s) {
-  auto kv = [](AnsiView key, AnsiView value) { return Ansi(key) + Ansi(value); };
-  return {
-      Ansi("[NOME]"),          kv("nome="_a, s.title),
-      Ansi("[CLIENTE]"),       kv("cliente="_a, s.client),
-      Ansi("[RESPONSAVEL]"),   kv("resp="_a, s.responsible),
-      Ansi("[DIR_PROJETO]"),   kv("dir_proj="_a, s.project_folder),
-      Ansi("[LUGAR_TEXTOS]"),  kv("lugar_textos="_a, ansi_number(s.text_location)),
-      Ansi("[SEPARADOR]"),     kv("separador="_a, s.separator),
-      Ansi("[IDIOMA_TEXTOS]"), kv("idioma_textos="_a, ansi_number(s.language)),
-      Ansi("[ONTOLOGIA]"),     kv("ontologia="_a, s.ontology_kind),
-      Ansi("[LCT]"),           kv("lct="_a, s.context_list),
-      Ansi("[N]"),             kv("n="_a, s.level),
+  std::vector<Ansi> lines;
+  auto add = [&](ProjectKey k, AnsiView value) {
+    lines.push_back(Ansi("[") + Ansi(k.section) + Ansi("]"));
+    lines.push_back(Ansi(k.key) + Ansi("=") + Ansi(value));
   };
+  add(project_key::title, s.title);
+  add(project_key::client, s.client);
+  add(project_key::responsible, s.responsible);
+  add(project_key::folder, s.project_folder);
+  add(project_key::text_location, ansi_number(s.text_location));
+  add(project_key::separator, s.separator);
+  add(project_key::language, ansi_number(s.language));
+  add(project_key::ontology, s.ontology_kind);
+  add(project_key::context_list, s.context_list);
+  add(project_key::level, s.level);
+  return lines;
 }
 
 void write_project_file(const fs::path& p, const ProjectSettings& s) { write_text_file(p, project_file_lines(s)); }
@@ -61,28 +63,30 @@ int read_integer(AnsiView text) {
   return std::atoi(Ansi(t).c_str());
 }
 
-int read_integer_setting(const IniFile& ini, const fs::path& file, AnsiView section, AnsiView key) {
+Ansi project_value(const IniFile& ini, ProjectKey key) { return ini.value(Ansi(key.section), Ansi(key.key)); }
+
+int project_integer(const IniFile& ini, const fs::path& file, ProjectKey key) {
   try {
-    return read_integer(ini.value(section, key));
+    return read_integer(project_value(ini, key));
   } catch (const Stop& s) {
-    throw Stop("Arquivo de projeto " + message_name(file) + ", seção [" + printable(to_utf8(section)) + "], chave " +
-               printable(to_utf8(key)) + ": " + s.text());
+    throw Stop("Arquivo de projeto " + message_name(file) + ", seção [" + printable(key.section) + "], chave " +
+               printable(key.key) + ": " + s.text());
   }
 }
 
 ProjectSettings read_project_file(const fs::path& p) {
   IniFile ini = IniFile::read(p);
   ProjectSettings s;
-  s.title = ini.value("NOME"_a, "nome"_a);
-  s.client = ini.value("CLIENTE"_a, "cliente"_a);
-  s.responsible = ini.value("RESPONSAVEL"_a, "resp"_a);
-  s.project_folder = ini.value("DIR_PROJETO"_a, "dir_proj"_a);
-  s.language = read_integer_setting(ini, p, "IDIOMA_TEXTOS"_a, "idioma_textos"_a);
-  s.text_location = read_integer_setting(ini, p, "LUGAR_TEXTOS"_a, "lugar_textos"_a);
-  s.separator = ini.value("SEPARADOR"_a, "separador"_a);
-  s.ontology_kind = ini.value("ONTOLOGIA"_a, "ontologia"_a);
-  s.context_list = ini.value("LCT"_a, "lct"_a);
-  s.level = ini.value("N"_a, "n"_a);
+  s.title = project_value(ini, project_key::title);
+  s.client = project_value(ini, project_key::client);
+  s.responsible = project_value(ini, project_key::responsible);
+  s.project_folder = project_value(ini, project_key::folder);
+  s.language = project_integer(ini, p, project_key::language);
+  s.text_location = project_integer(ini, p, project_key::text_location);
+  s.separator = project_value(ini, project_key::separator);
+  s.ontology_kind = project_value(ini, project_key::ontology);
+  s.context_list = project_value(ini, project_key::context_list);
+  s.level = project_value(ini, project_key::level);
   return s;
 }
 

@@ -18,6 +18,7 @@
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
 #include "core/shell/ini.h"
+#include "core/base/language.h"
 #include "core/shell/status_file.h"
 
 namespace lumeral::shell {
@@ -26,8 +27,6 @@ namespace fs = std::filesystem;
 
 // "Os Textos estão?" choices.
 enum TextLocation : int { kSingleFile = 0, kSeveralFiles = 1 };
-// "Idioma dos textos a serem analisados:" entries (-1: none selected).
-enum Language : int { kPortuguese = 0, kEnglish = 1, kSpanish = 2 };
 
 struct ProjectSettings {
   Ansi title;           // "Título": also names the project's files
@@ -36,12 +35,41 @@ struct ProjectSettings {
   Ansi project_folder;  // where the texts and every project file lie
   int text_location = kSeveralFiles;
   Ansi separator;       // the separator string of a single file
-  int language = kPortuguese;
+  // "Idioma dos textos a serem analisados:": the row of the language list
+  // as stored (-1: none chosen); language_of_row() gives the Language.
+  int language = row_of(Language::Portuguese);
   Ansi ontology_kind;   // kind_probabilistic(), kind_deterministic() or empty
   Ansi context_list;    // full path of the chosen context list, or empty
   Ansi level = Ansi("0");  // wizard level reached, "0" to "5"
   bool operator==(const ProjectSettings&) const = default;
 };
+
+// Where a setting lies in the project file: its section and its key. The
+// writer, the reader and the wizard's step-by-step restore all name the
+// settings through these.
+struct ProjectKey {
+  const char* section;
+  const char* key;
+};
+namespace project_key {
+inline constexpr ProjectKey title{"NOME", "nome"};
+inline constexpr ProjectKey client{"CLIENTE", "cliente"};
+inline constexpr ProjectKey responsible{"RESPONSAVEL", "resp"};
+inline constexpr ProjectKey folder{"DIR_PROJETO", "dir_proj"};
+inline constexpr ProjectKey text_location{"LUGAR_TEXTOS", "lugar_textos"};
+inline constexpr ProjectKey separator{"SEPARADOR", "separador"};
+inline constexpr ProjectKey language{"IDIOMA_TEXTOS", "idioma_textos"};
+inline constexpr ProjectKey ontology{"ONTOLOGIA", "ontologia"};
+inline constexpr ProjectKey context_list{"LCT", "lct"};
+inline constexpr ProjectKey level{"N", "n"};
+}  // namespace project_key
+
+class IniFile;
+// The value of a setting in a project file read as INI (empty when absent).
+Ansi project_value(const IniFile& ini, ProjectKey key);
+// An integer setting (see read_integer) of the project file `file` (read
+// into `ini`); the conversion error names the file, the section and the key.
+int project_integer(const IniFile& ini, const fs::path& file, ProjectKey key);
 
 // The ontology kinds as stored: "Probabilístico" and "Determinístico".
 const Ansi& kind_probabilistic();
@@ -67,9 +95,6 @@ ProjectSettings read_project_file(const fs::path& p);
 // An integer setting (blanks around it allowed); Stop with the conversion
 // error otherwise.
 int read_integer(AnsiView text);
-// read_integer() of `key` in `section` of the project file `file` (read
-// into `ini`); the conversion error names the file, section and key.
-int read_integer_setting(const IniFile& ini, const fs::path& file, AnsiView section, AnsiView key);
 
 // The save routine of every "Avançar" and of "Sair, salvando status do
 // projeto": creates the project folder with its parents, then writes the

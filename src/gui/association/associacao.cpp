@@ -15,7 +15,6 @@
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
 #include "gui/shell/barra_progresso.h"
-#include "gui/shell/mdi_form.h"
 #include "gui/shell/windows.h"
 
 namespace lumeral::gui {
@@ -42,52 +41,7 @@ class DocumentosProgress : public Progress {
 }  // namespace
 
 Tform_rel::Tform_rel(Windows& windows) : QMainWindow(nullptr), Form(windows) {
-  setWindowTitle(QStringLiteral("Associação de Características de Textos"));
-
-  QMenuBar* menu = menuBar();
-  Calcularassociacoes1 = menu->addAction(QStringLiteral("Calcular associações"));
-  QMenu* resultados = menu->addMenu(QStringLiteral("Resultados"));
-  Abrirresultadogravado1 = resultados->addAction(QStringLiteral("Abrir resultado gravado"));
-  Selecionarporlimiar1 = resultados->addAction(QStringLiteral("Selecionar por limiar"));
-  Salvarassociacoes1 = resultados->addAction(QStringLiteral("Salvar associações (.ass)"));
-  Salvarcomotexto1 = resultados->addAction(QStringLiteral("Salvar como texto"));
-  Ordenarporpeso1 = resultados->addAction(QStringLiteral("Ordenar por peso"));
-  Ordenaralfabeticamente1 = resultados->addAction(QStringLiteral("Ordenar alfabeticamente"));
-
-  auto* central = new QWidget(this);
-  setCentralWidget(central);
-  auto* h = new QHBoxLayout(central);
-  h->setContentsMargins(10, 10, 10, 10);
-  auto* left = new QVBoxLayout;
-  auto* form = new QFormLayout;
-  Edit_docs = new QLineEdit(central);
-  Edit_docs->setReadOnly(true);
-  Edit_stop = new QLineEdit(central);
-  Edit_stop->setReadOnly(true);
-  Edit_limiar = new QLineEdit(central);
-  Edit_limiar->setMaximumWidth(100);
-  form->addRow(QStringLiteral("Lista de docs:"), Edit_docs);
-  form->addRow(QStringLiteral("Stopwords:"), Edit_stop);
-  form->addRow(QStringLiteral("Limiar"), Edit_limiar);
-  left->addLayout(form);
-  RadioGroup1 = new RadioGroup(QStringLiteral("Selecionar método para associação"),
-                               {QStringLiteral("Por presença no mesmo doc"), QStringLiteral("Por freqüência no mesmo doc"),
-                                QStringLiteral("Por presença na mesma frase"), QStringLiteral("Por contextos")},
-                               0, central);
-  left->addWidget(RadioGroup1);
-  left->addStretch();
-  h->addLayout(left, 2);
-  auto* right = new QVBoxLayout;
-  right->addWidget(new QLabel(QStringLiteral("palavra_1 | palavra_2 = peso (da associação)"), central));
-  ListBox1 = new ListBox(regional(), central);
-  QFont mono(QStringLiteral("DejaVu Sans Mono"));
-  mono.setStyleHint(QFont::Monospace);
-  ListBox1->setFont(mono);
-  right->addWidget(ListBox1, 1);
-  h->addLayout(right, 3);
-  StatusBar1 = new QStatusBar(this);
-  setStatusBar(StatusBar1);
-
+  build_layout();
   connect(Calcularassociacoes1, &QAction::triggered, this, [this] { Calcularassociacoes1Click(); });
   connect(Abrirresultadogravado1, &QAction::triggered, this, [this] { Abrirresultadogravado1Click(); });
   connect(Selecionarporlimiar1, &QAction::triggered, this, [this] { Selecionarporlimiar1Click(); });
@@ -95,7 +49,6 @@ Tform_rel::Tform_rel(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(Salvarcomotexto1, &QAction::triggered, this, [this] { Salvarcomotexto1Click(); });
   connect(Ordenarporpeso1, &QAction::triggered, this, [this] { Ordenarporpeso1Click(); });
   connect(Ordenaralfabeticamente1, &QAction::triggered, this, [this] { Ordenaralfabeticamente1Click(); });
-  resize(860, 480);
 }
 
 void Tform_rel::showEvent(QShowEvent* event) {
@@ -123,10 +76,9 @@ void Tform_rel::Calcularassociacoes1Click() {
                    : metodo == 3 ? association::AssociationMethod::Contexts
                                  : association::AssociationMethod::DocumentPresence;
     // A method that is not available says so before any dialog.
-    if (input.method == association::AssociationMethod::DocumentFrequency)
-      association::calculate_associations(input, regional());
-    TMdi_Frm* wizard = windows().Mdi_Frm;
-    input.wizard_visible = wizard && wizard->isVisible();
+    association::check_method_available(input.method);
+    const std::optional<shell::Project> project = windows().wizard_project();
+    input.wizard_visible = project.has_value();
     if (!input.wizard_visible) {
       auto stop = platform().open_file(this, {QStringLiteral("Selecione lista de stopwords"),
                                               QStringLiteral("stopwords (*.stw)|*.stw"), QString(), QString()});
@@ -139,7 +91,7 @@ void Tform_rel::Calcularassociacoes1Click() {
       Edit_docs->setText(*docs);
       pasta_docs = QFileInfo(*docs).absolutePath() + QLatin1Char('/');
     } else {
-      input.project_folder = path_of(wizard->pasta_projeto());
+      input.project_folder = project->folder;
     }
     input.document_list = path_of(Edit_docs->text().trimmed());
     input.stopwords = path_of(Edit_stop->text().trimmed());

@@ -62,6 +62,9 @@ class Tform_rel : public QMainWindow, public Form {
   // Closing empties the list, switches its sorting off and empties the two
   // file fields.
   void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void build_layout();  // associacao_layout.cpp
 };
 
 }  // namespace lumeral::gui

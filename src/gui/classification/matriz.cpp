@@ -16,7 +16,6 @@
 #include "gui/base/status_progress.h"
 #include "gui/base/tee_progress.h"
 #include "gui/shell/barra_progresso.h"
-#include "gui/shell/mdi_form.h"
 #include "gui/shell/windows.h"
 
 namespace lumeral::gui {
@@ -27,68 +26,7 @@ const QString kFiltroContextos = QStringLiteral("listas de contextos (*.lct)|*.l
 }  // namespace
 
 Tform_matriz::Tform_matriz(Windows& windows) : QMainWindow(nullptr), Form(windows) {
-  setWindowTitle(QStringLiteral("Classificação de Documentos (Matriz Documentos X Contextos)"));
-
-  QMenuBar* menu = menuBar();
-  Abrelistadedocs1 = menu->addAction(QStringLiteral("Abre lista de docs"));
-  Abrelistadecontextos1 = menu->addAction(QStringLiteral("Abre lista de contextos"));
-  QMenu* classifica = menu->addMenu(QStringLiteral("Classifica"));
-  MetodoDeterministico1 = classifica->addAction(QStringLiteral("Método Determinístico (\"por frase\")"));
-  MetodoProbabilistico1 = classifica->addAction(QStringLiteral("Método Probabilístico (\"todo texto\")"));
-  QMenu* resultados = menu->addMenu(QStringLiteral("Resultados"));
-  Mostracontextosdeumdoc1 = resultados->addAction(QStringLiteral("Mostra contextos de um doc"));
-  Mostradocumentosdeumcontexto1 = resultados->addAction(QStringLiteral("Mostra documentos de um contexto"));
-  Salvaresultadocomoldoc1 = resultados->addAction(QStringLiteral("Salva resultado como ldoc"));
-  Salvaresultadocomotexto1 = resultados->addAction(QStringLiteral("Salva resultado como texto"));
-  Ordenaalfabeticamente1 = resultados->addAction(QStringLiteral("Ordena alfabeticamente"));
-
-  auto* central = new QWidget(this);
-  setCentralWidget(central);
-  auto* grid = new QGridLayout(central);
-  grid->setContentsMargins(10, 10, 10, 10);
-  auto* left = new QVBoxLayout;
-  left->addWidget(new QLabel(QStringLiteral("Lista de documentos"), central));
-  Edit_docs = new QLineEdit(central);
-  Edit_docs->setReadOnly(true);
-  left->addWidget(Edit_docs);
-  left->addWidget(new QLabel(QStringLiteral("Lista de contextos"), central));
-  Edit_contextos = new QLineEdit(central);
-  Edit_contextos->setReadOnly(true);
-  left->addWidget(Edit_contextos);
-  auto* form = new QFormLayout;
-  Edit_limiar = new QLineEdit(qs(classification::initial_threshold(regional())), central);
-  Edit_limiar->setMaximumWidth(120);
-  form->addRow(QStringLiteral("Limiar:"), Edit_limiar);
-  left->addLayout(form);
-  left->addWidget(new QLabel(QStringLiteral("Nome (contexto ou doc):"), central));
-  Edit_nome = new QLineEdit(central);
-  left->addWidget(Edit_nome);
-  Button_docs = new QPushButton(QStringLiteral("Mostra documentos da lista"), central);
-  Button_conts = new QPushButton(QStringLiteral("Mostra contextos da lista"), central);
-  Button_copia = new QPushButton(QStringLiteral("Copia selecionado"), central);
-  for (QPushButton* b : {Button_docs, Button_conts, Button_copia}) left->addWidget(b);
-  left->addStretch();
-  auto* total = new QHBoxLayout;
-  total->addWidget(new QLabel(QStringLiteral("Total de items:"), central));
-  Edit_total = new QLineEdit(central);
-  Edit_total->setReadOnly(true);
-  Edit_total->setMaximumWidth(90);
-  total->addWidget(Edit_total);
-  total->addStretch();
-  left->addLayout(total);
-  grid->addLayout(left, 0, 0);
-
-  ListBox1 = new ListBox(regional(), central);
-  QFont mono(QStringLiteral("DejaVu Sans Mono"));
-  mono.setStyleHint(QFont::Monospace);
-  ListBox1->setFont(mono);
-  ListBox1->setMinimumWidth(330);
-  grid->addWidget(ListBox1, 0, 1);
-  grid->setColumnStretch(0, 2);
-  grid->setColumnStretch(1, 3);
-  StatusBar1 = new QStatusBar(this);
-  setStatusBar(StatusBar1);
-
+  build_layout();
   connect(Abrelistadedocs1, &QAction::triggered, this, [this] { Abrelistadedocs1Click(); });
   connect(Abrelistadecontextos1, &QAction::triggered, this, [this] { Abrelistadecontextos1Click(); });
   connect(MetodoDeterministico1, &QAction::triggered, this, [this] { MetodoDeterministico1Click(); });
@@ -101,7 +39,6 @@ Tform_matriz::Tform_matriz(Windows& windows) : QMainWindow(nullptr), Form(window
   connect(Button_docs, &QPushButton::clicked, this, [this] { Button_docsClick(); });
   connect(Button_conts, &QPushButton::clicked, this, [this] { Button_contsClick(); });
   connect(Button_copia, &QPushButton::clicked, this, [this] { Button_copiaClick(); });
-  resize(820, 480);
 }
 
 void Tform_matriz::mostra_total() { Edit_total->setText(QString::number(ListBox1->count())); }
@@ -124,15 +61,13 @@ void Tform_matriz::Abrelistadecontextos1Click() {
 
 void Tform_matriz::classifica(bool deterministico) {
   command([this, deterministico] {
-    TMdi_Frm* wizard = windows().Mdi_Frm;
     classification::ClassifyRun run;
     run.doc_list = path_of(Edit_docs->text().trimmed());
     run.context_list = path_of(Edit_contextos->text().trimmed());
     run.method = deterministico ? classification::Method::Deterministic : classification::Method::Probabilistic;
-    run.wizard_visible = wizard && wizard->isVisible();
-    if (run.wizard_visible) run.project_folder = path_of(wizard->pasta_projeto());
+    run.wizard_project = windows().wizard_project();
     StatusProgress status(StatusBar1);
-    if (!run.wizard_visible) {
+    if (!run.wizard_project) {
       classification::classify(run, status);
       return;
     }
@@ -142,7 +77,7 @@ void Tform_matriz::classifica(bool deterministico) {
     std::error_code ec;
     if (fs::is_regular_file(run.doc_list, ec) && fs::is_regular_file(run.context_list, ec)) {
       window.emplace(windows(), QString(), ProgressScope::Lines::StatusSecond);
-      window->mirror_status_to(wizard->panel_hint);
+      window->mirror_status_to_wizard();
     }
     TeeProgress both(status, window ? static_cast<Progress&>(*window) : Progress::none());
     classification::classify(run, both);

@@ -62,6 +62,7 @@ class Tform_matriz : public QMainWindow, public Form {
   void Button_copiaClick();
 
  private:
+  void build_layout();  // matriz_layout.cpp
   void classifica(bool deterministico);
   void mostra_total();
 };

@@ -10,7 +10,6 @@
 #include "core/comparison/percentages.h"
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
-#include "gui/shell/mdi_form.h"
 #include "gui/shell/windows.h"
 
 namespace lumeral::gui {
@@ -20,63 +19,18 @@ const QString kFiltroTexto = QStringLiteral("arquivos texto (*.txt)|*.txt");
 }
 
 Tcentro_percentual::Tcentro_percentual(Windows& windows) : QMainWindow(nullptr), Form(windows) {
-  setWindowTitle(QStringLiteral("Calcula % no centróide contextual"));
-
-  QMenuBar* menu = menuBar();
-  Calculaporcentagens1 = menu->addAction(QStringLiteral("Calcula porcentagens"));
-  QMenu* resultado = menu->addMenu(QStringLiteral("Resultado"));
-  Abreresultado1 = resultado->addAction(QStringLiteral("Abre resultado (texto)"));
-  Gravacomotexto1 = resultado->addAction(QStringLiteral("Grava como texto"));
-  Ordenacaoporpeso1 = resultado->addAction(QStringLiteral("Ordenação por peso"));
-  Ordenacaoalfabetica1 = resultado->addAction(QStringLiteral("Ordenação alfabética"));
-
-  auto* central = new QWidget(this);
-  setCentralWidget(central);
-  auto* v = new QVBoxLayout(central);
-  v->setContentsMargins(10, 10, 10, 10);
-  auto* form = new QFormLayout;
-  auto field = [central](bool read_only) {
-    auto* e = new QLineEdit(central);
-    e->setReadOnly(read_only);
-    return e;
-  };
-  Edit_docs = field(true);
-  Edit_centro = field(true);
-  form->addRow(QStringLiteral("Lista de documentos"), Edit_docs);
-  form->addRow(QStringLiteral("Centróide"), Edit_centro);
-  v->addLayout(form);
-  auto* totals = new QHBoxLayout;
-  Edit_total_docs = field(true);
-  Edit_total_contextos = field(true);
-  for (QLineEdit* e : {Edit_total_docs, Edit_total_contextos}) e->setMaximumWidth(80);
-  totals->addWidget(new QLabel(QStringLiteral("Total de docs="), central));
-  totals->addWidget(Edit_total_docs);
-  totals->addSpacing(20);
-  totals->addWidget(new QLabel(QStringLiteral("Total de contextos="), central));
-  totals->addWidget(Edit_total_contextos);
-  totals->addStretch();
-  v->addLayout(totals);
-  v->addWidget(new QLabel(QStringLiteral("Resultado"), central));
-  ListBox1 = new ListBox(regional(), central);
-  QFont mono(QStringLiteral("DejaVu Sans Mono"));
-  mono.setStyleHint(QFont::Monospace);
-  ListBox1->setFont(mono);
-  v->addWidget(ListBox1, 1);
-
+  build_layout();
   connect(Calculaporcentagens1, &QAction::triggered, this, [this] { Calculaporcentagens1Click(); });
   connect(Abreresultado1, &QAction::triggered, this, [this] { Abreresultado1Click(); });
   connect(Gravacomotexto1, &QAction::triggered, this, [this] { Gravacomotexto1Click(); });
   connect(Ordenacaoporpeso1, &QAction::triggered, this, [this] { Ordenacaoporpeso1Click(); });
   connect(Ordenacaoalfabetica1, &QAction::triggered, this, [this] { Ordenacaoalfabetica1Click(); });
-  resize(560, 460);
 }
 
 void Tcentro_percentual::Calculaporcentagens1Click() {
   command([this] {
     ListBox1->clear();
-    TMdi_Frm* wizard = windows().Mdi_Frm;
-    const bool projeto_aberto = wizard && !wizard->label_prob->text().isEmpty();
-    if (!projeto_aberto) {
+    if (!windows().wizard_state().open) {
       if (Edit_docs->text().trimmed().isEmpty()) {
         auto docs = platform().open_file(this, {QStringLiteral("Seleciona lista de documentos"),
                                                 QStringLiteral("lista de documentos (*.ldc)|*.ldc"), QString(),

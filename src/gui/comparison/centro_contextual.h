@@ -40,6 +40,9 @@ class Tcentro_percentual : public QMainWindow, public Form {
   void Gravacomotexto1Click();
   void Ordenacaoporpeso1Click();
   void Ordenacaoalfabetica1Click();
+
+ private:
+  void build_layout();  // centro_contextual_layout.cpp
 };
 
 }  // namespace lumeral::gui

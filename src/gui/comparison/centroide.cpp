@@ -12,7 +12,6 @@
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
-#include "gui/shell/mdi_form.h"
 #include "gui/shell/unit_global.h"
 #include "gui/shell/windows.h"
 
@@ -24,84 +23,7 @@ const char* const kSelecione = "Selecione arquivo antes de calcular.";
 }  // namespace
 
 Tform_centro::Tform_centro(Windows& windows) : QMainWindow(nullptr), Form(windows) {
-  setWindowTitle(QStringLiteral("Comparação de Documentos"));
-
-  QMenuBar* menu = menuBar();
-  QMenu* lista = menu->addMenu(QStringLiteral("Lista de documentos"));
-  Abrelistadedocumentos1 = lista->addAction(QStringLiteral("Abre lista de documentos"));
-  Ordenacaoalfabetica1 = lista->addAction(QStringLiteral("Ordenação alfabética"));
-  QMenu* centro = menu->addMenu(QStringLiteral("Centróide"));
-  Novo1 = centro->addAction(QStringLiteral("Novo"));
-  Abrecentroide1 = centro->addAction(QStringLiteral("Abre centróide"));
-  Salvacomolista1 = centro->addAction(QStringLiteral("Salva como lista"));
-  Salvacomotexto1 = centro->addAction(QStringLiteral("Salva como texto"));
-  Ordenacaoporpeso1 = centro->addAction(QStringLiteral("Ordenação por peso"));
-  Ordenacaoalfabetica2 = centro->addAction(QStringLiteral("Ordenação alfabética"));
-  QMenu* dif = menu->addMenu(QStringLiteral("Diferenças"));
-  Calculadiferencasparatodos1 = dif->addAction(QStringLiteral("Calcula diferenças para todos"));
-  Mostradiferencasdodocselecionado1 = dif->addAction(QStringLiteral("Mostra diferenças do doc selecionado"));
-  Salvacomolista2 = dif->addAction(QStringLiteral("Salva como lista"));
-  Salvacomotexto2 = dif->addAction(QStringLiteral("Salva como texto"));
-  Somatodasasdiferencas1 = dif->addAction(QStringLiteral("Soma todas as diferenças"));
-  Ordenacaoporpeso2 = dif->addAction(QStringLiteral("Ordenação por peso"));
-  Ordenacaoalfabetica3 = dif->addAction(QStringLiteral("Ordenação alfabética"));
-
-  auto* central = new QWidget(this);
-  setCentralWidget(central);
-  auto* v = new QVBoxLayout(central);
-  v->setContentsMargins(10, 8, 10, 8);
-  auto* options = new QHBoxLayout;
-  RadioGroup_metodo = new RadioGroup(QStringLiteral("Método"),
-                                     {QStringLiteral("Por palavra"), QStringLiteral("Contextual")}, 0, central);
-  RadioGroup_tipo = new RadioGroup(QStringLiteral("Tipo de Centróide"),
-                                   {QStringLiteral("Todas as palavras + freq"), QStringLiteral("Basta aparecer em 2 docs"),
-                                    QStringLiteral("Precisa aparecer em todos")},
-                                   0, central);
-  RadioGroup_modo = new RadioGroup(QStringLiteral("Modo"),
-                                   {QStringLiteral("Por freqüência"), QStringLiteral("Por peso")}, 0, central);
-  options->addWidget(RadioGroup_metodo);
-  options->addWidget(RadioGroup_tipo);
-  options->addWidget(RadioGroup_modo);
-  auto* limiar = new QVBoxLayout;
-  limiar->addWidget(new QLabel(QStringLiteral("Limiar para mostrar="), central));
-  Edit_limiar = new QLineEdit(central);
-  Edit_limiar->setMaximumWidth(120);
-  limiar->addWidget(Edit_limiar);
-  limiar->addStretch();
-  options->addLayout(limiar);
-  options->addStretch();
-  v->addLayout(options);
-
-  QFont mono(QStringLiteral("DejaVu Sans Mono"));
-  mono.setStyleHint(QFont::Monospace);
-  auto* lists = new QGridLayout;
-  auto column = [&](int col, const QString& caption, ListBox*& list, QLineEdit*& total) {
-    lists->addWidget(new QLabel(caption, central), 0, col);
-    list = new ListBox(regional(), central);
-    list->setFont(mono);
-    lists->addWidget(list, 1, col);
-    auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Total= "), central));
-    total = new QLineEdit(central);
-    total->setReadOnly(true);
-    total->setMaximumWidth(80);
-    row->addWidget(total);
-    row->addStretch();
-    lists->addLayout(row, 2, col);
-  };
-  column(0, QStringLiteral("Documentos"), ListBox_docs, Edit_total_docs);
-  column(1, QStringLiteral("Centróide"), ListBox_centro, Edit_total_centro);
-  column(2, QStringLiteral("Diferenças"), ListBox_dif, Edit_total_dif);
-  lists->setRowStretch(1, 1);
-  v->addLayout(lists, 1);
-
-  Button_abre = new QPushButton(QStringLiteral("Abre lista de documentos"), central);
-  Button_novo = new QPushButton(QStringLiteral("Novo"), central);
-  Button_abre->hide();
-  Button_novo->hide();
-  StatusBar1 = new QStatusBar(this);
-  setStatusBar(StatusBar1);
-
+  build_layout();
   connect(Abrelistadedocumentos1, &QAction::triggered, this, [this] { Abrelistadedocumentos1Click(); });
   connect(Ordenacaoalfabetica1, &QAction::triggered, this, [this] { Ordenacaoalfabetica1Click(); });
   connect(Novo1, &QAction::triggered, this, [this] { Novo1Click(); });
@@ -121,7 +43,6 @@ Tform_centro::Tform_centro(Windows& windows) : QMainWindow(nullptr), Form(window
   connect(Button_abre, &QPushButton::clicked, this, [this] { Button_abreClick(); });
   connect(Button_novo, &QPushButton::clicked, this, [this] { Button_novoClick(); });
   connect(ListBox_docs, &QListWidget::itemDoubleClicked, this, [this] { ListBox_docsDblClick(); });
-  resize(900, 560);
 }
 
 void Tform_centro::habilita_opcoes(bool enabled) {
@@ -135,13 +56,8 @@ void Tform_centro::mostra_totais() {
   Edit_total_dif->setText(QString::number(ListBox_dif->count()));
 }
 
-bool Tform_centro::wizard_visivel() const {
-  TMdi_Frm* wizard = windows().Mdi_Frm;
-  return wizard && wizard->isVisible();
-}
-
 std::filesystem::path Tform_centro::pasta_trabalho() const {
-  if (wizard_visivel()) return path_of(windows().Mdi_Frm->pasta_projeto());
+  if (auto project = windows().wizard_project()) return project->folder;
   return pasta.isEmpty() ? fs::current_path() : path_of(pasta);
 }
 
@@ -151,12 +67,11 @@ void Tform_centro::Abrelistadedocumentos1Click() {
     ListBox_centro->clear();
     ListBox_dif->clear();
     mostra_totais();
-    TMdi_Frm* wizard = windows().Mdi_Frm;
     fs::path list;
-    if (wizard && !wizard->label_prob->text().isEmpty()) {
+    if (auto project = windows().wizard_open_project()) {
       // A wizard project is open: its own list, without asking.
-      pasta = wizard->pasta_projeto();
-      list = path_of(pasta) / path_of(wizard->titulo() + QStringLiteral(".ldc"));
+      pasta = qpath(project->folder);
+      list = project->doc_list();
     } else {
       auto file = platform().open_file(
           this, {QString(), QStringLiteral("listas de documentos (*.ldc)|*.ldc"), QString(), QString()});
@@ -187,8 +102,7 @@ void Tform_centro::Novo1Click() {
                                : comparison::CentroidType::All;
     options.mode = RadioGroup_modo->item_index() == 1 ? comparison::Mode::Weight : comparison::Mode::Frequency;
     options.document_selected = ListBox_docs->currentRow() >= 0;
-    options.wizard_visible = wizard_visivel();
-    if (options.wizard_visible) options.project_folder = path_of(windows().Mdi_Frm->pasta_projeto());
+    options.wizard_project = windows().wizard_project();
     ListBox_centro->clear();
     mostra_totais();
     StatusProgress progress(StatusBar1);

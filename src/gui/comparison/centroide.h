@@ -90,9 +90,9 @@ class Tform_centro : public QMainWindow, public Form {
   void habilita_opcoes(bool enabled);
 
  private:
+  void build_layout();  // centroide_layout.cpp
   void mostra_totais();
   std::filesystem::path pasta_trabalho() const;
-  bool wizard_visivel() const;
   void salva_texto(const ListBox* list);
   void ordena_por_peso(ListBox* list);
 };

@@ -55,6 +55,7 @@ class Tform_cont : public QMainWindow, public Form {
   void Gravadefinicoescomotexto1Click();
 
  private:
+  void build_layout();  // criar_contextos_layout.cpp
   void troca_pesos(bool todos);
   void salva_texto(const Memo* memo);
 };

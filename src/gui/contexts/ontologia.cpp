@@ -24,185 +24,22 @@ namespace ct = lumeral::contexts;
 
 namespace {
 
-QPushButton* command_button(const QString& caption, const QString& hint, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setToolTip(hint);
-  b->setStatusTip(hint);
-  return b;
-}
-
-const QString kInsere = QStringLiteral("Insere");
-const QString kAltera = QStringLiteral("Altera");
 const QString kPesoVazio = QStringLiteral(" ,    ");
 const QString kPesoUm = QStringLiteral("1,0000");
 
 }  // namespace
 
 TOntologia::TOntologia(TMdi_Frm& wizard) : QWidget(wizard.Panel_ontologia), w_(wizard) {
-  build();
-  reinicia();
-}
-
-void TOntologia::build() {
-  setObjectName(QStringLiteral("editor_ontologia"));
-  auto* v = new QVBoxLayout(this);
-  v->setContentsMargins(0, 0, 0, 0);
-
-  auto* title = new QLabel(QStringLiteral("Ontologia"), this);
-  QFont f = title->font();
-  f.setBold(true);
-  f.setPointSize(f.pointSize() + 4);
-  title->setFont(f);
-  v->addWidget(title);
-
-  // Kind: caption, the first choice (shown on the choice panel, where the
-  // analyst picks it before "OK") and the second one of "Modificar Tipo".
-  auto* kind = new QHBoxLayout;
-  lb_tipo_metodo = new QLabel(QStringLiteral("Tipo de Método:"), this);
-  lb_tipo = new QLabel(this);
-  lb_tipo->setObjectName(QStringLiteral("lb_tipo"));
-  QFont bold = lb_tipo->font();
-  bold.setBold(true);
-  lb_tipo->setFont(bold);
-  kind->addWidget(lb_tipo_metodo);
-  kind->addWidget(lb_tipo);
-  kind->addStretch();
-  v->addLayout(kind);
-  const QStringList kinds{QStringLiteral("Probabilístico"), QStringLiteral("Determinístico")};
-  RadioGroup_tipo = new RadioGroup(QStringLiteral("Escolha o Tipo de Ontologia:"), kinds, 1, w_.Panel3);
-  bt_ok_tipo = command_button(QStringLiteral("OK"), QStringLiteral("Aplica o tipo de ontologia escolhido"), w_.Panel3);
-  // The first kind choice sits on the choice panel, under its options.
-  if (auto* choice = qobject_cast<QVBoxLayout*>(w_.Panel3->layout())) {
-    auto* row = new QHBoxLayout;
-    row->addWidget(RadioGroup_tipo);
-    row->addWidget(bt_ok_tipo, 0, Qt::AlignBottom);
-    row->addStretch();
-    // Under the options and above the choice's "OK" (the row before the
-    // closing stretch).
-    choice->insertLayout(std::max(0, choice->count() - 2), row);
-  }
-  auto* kind2 = new QHBoxLayout;
-  RadioGroup_tipo2 = new RadioGroup(QStringLiteral("Escolha o Tipo de Ontologia:"), kinds, 1, this);
-  bt_ok_tipo2 = command_button(QStringLiteral("OK"), QStringLiteral("Aplica o novo tipo de ontologia"), this);
-  kind2->addWidget(RadioGroup_tipo2);
-  kind2->addWidget(bt_ok_tipo2, 0, Qt::AlignBottom);
-  kind2->addStretch();
-  v->addLayout(kind2);
-
-  // Lists on the left, commands on the right.
-  auto* body = new QHBoxLayout;
-  auto* lists = new QVBoxLayout;
-  lb_conceitos = new QLabel(QStringLiteral("Conceitos Existentes:"), this);
-  ComboBox_conceitos = new QComboBox(this);
-  ComboBox_conceitos->setEditable(true);
-  ComboBox_conceitos->setInsertPolicy(QComboBox::NoInsert);
-  ComboBox_conceitos->lineEdit()->setMaxLength(15);
-  ComboBox_conceitos->setMinimumWidth(200);
-  ComboBox_conceitos->setStatusTip(QStringLiteral("Conceitos da ontologia: escolha um para ver suas regras"));
-  lb_regras = new QLabel(QStringLiteral("Regras do Conceito:"), this);
-  ListBox_regras = new ListBox(w_.regional(), this);
-  ListBox_regras->set_sorted(true);
-  ListBox_regras->setMinimumHeight(150);
-  lists->addWidget(lb_conceitos);
-  lists->addWidget(ComboBox_conceitos);
-  lists->addWidget(lb_regras);
-  lists->addWidget(ListBox_regras, 1);
-
-  // New-concept box: in the wizard's place for it.
-  QWidget* box = w_.pn_novo_conceito;
-  auto* nb = new QHBoxLayout(box);
-  nb->setContentsMargins(0, 4, 0, 4);
-  lb_novo_conceito = new QLabel(QStringLiteral("Digite o Novo Conceito:"), box);
-  Edit_conceito = new QLineEdit(box);
-  Edit_conceito->setMaxLength(15);
-  bt_insere_conceito = command_button(kInsere, QStringLiteral("Insere o conceito digitado"), box);
-  bt_cancela_conceito = command_button(QStringLiteral("Cancela"), QStringLiteral("Fecha sem inserir"), box);
-  nb->addWidget(lb_novo_conceito);
-  nb->addWidget(Edit_conceito, 1);
-  nb->addWidget(bt_insere_conceito);
-  nb->addWidget(bt_cancela_conceito);
-  lists->addWidget(box);
-
-  // Rule box.
-  pn_regra = new QWidget(this);
-  auto* rb = new QVBoxLayout(pn_regra);
-  rb->setContentsMargins(0, 4, 0, 4);
-  lb_regra_titulo = new QLabel(QStringLiteral("Insira as Regras Existentes:"), pn_regra);
-  lb_regra_titulo->setFont(bold);
-  lb_regra = new QLabel(QStringLiteral("Regra"), pn_regra);
-  Edit_regra = new QLineEdit(pn_regra);
-  Edit_regra->setMaxLength(30);
-  lb_peso = new QLabel(QStringLiteral("Peso"), pn_regra);
-  Edit_peso = new QLineEdit(pn_regra);
-  Edit_peso->setInputMask(QStringLiteral("9,9999; "));
-  Edit_peso->setFixedWidth(80);
-  bt_insere_regra = command_button(kInsere, QStringLiteral("Insere a regra na lista"), pn_regra);
-  bt_fechar_regra = command_button(QStringLiteral("Fechar"), QStringLiteral("Fecha a caixa de regras"), pn_regra);
-  lb_regra->setFixedWidth(50);
-  lb_peso->setFixedWidth(50);
-  rb->addWidget(lb_regra_titulo);
-  auto* rule_row = new QHBoxLayout;
-  rule_row->addWidget(lb_regra);
-  rule_row->addWidget(Edit_regra, 1);
-  rb->addLayout(rule_row);
-  auto* weight_row = new QHBoxLayout;
-  weight_row->addWidget(lb_peso);
-  weight_row->addWidget(Edit_peso);
-  weight_row->addStretch();
-  weight_row->addWidget(bt_insere_regra);
-  weight_row->addWidget(bt_fechar_regra);
-  rb->addLayout(weight_row);
-  lists->addWidget(pn_regra);
-  body->addLayout(lists, 1);
-
-  auto* cmds = new QVBoxLayout;
-  bt_novo_conceito = command_button(QStringLiteral("Iniciar Novo Conceito"), QStringLiteral("Cria um novo conceito"), this);
-  bt_alterar_conceitos = command_button(QStringLiteral("Alterar Regras de um Conceito"),
-                                        QStringLiteral("Escolha na lista o conceito a alterar"), this);
-  bt_salvar = command_button(QStringLiteral("Salvar Conceitos/Regras"),
-                             QStringLiteral("Grava o conceito e suas regras no projeto"), this);
-  bt_excluir_conceito = command_button(QStringLiteral("Excluir Conceito"), QStringLiteral("Exclui o conceito do projeto"), this);
-  bt_ver_centroide = command_button(QStringLiteral("Ver centróide (palavras na coleção)"),
-                                    QStringLiteral("Mostra as palavras da coleção"), this);
-  bt_ver_resumos = command_button(QStringLiteral("Ver resumos (frases/partes dos textos)"),
-                                  QStringLiteral("Mostra frases dos textos"), this);
-  bt_carregar_contexto = command_button(QStringLiteral("Carregar Contexto"),
-                                        QStringLiteral("Carrega um arquivo de contexto"), this);
-  bt_carrega_lista = command_button(QStringLiteral("Carrega Lista de Conceitos"),
-                                    QStringLiteral("Carrega uma lista de contextos"), this);
-  bt_modificar_tipo = command_button(QStringLiteral("Modificar Tipo de Ontologia"),
-                                     QStringLiteral("Escolhe outro tipo de ontologia"), this);
-  bt_nova_regra = command_button(QStringLiteral("Nova Regra"), QStringLiteral("Insere uma regra no conceito"), this);
-  bt_cancelar = command_button(QStringLiteral("Cancelar"), QStringLiteral("Abandona o conceito em edição"), this);
-  bt_alterar_conceito = command_button(QStringLiteral("Alterar Conceito"), QStringLiteral("Muda o nome do conceito"), this);
-  bt_alterar_regra = command_button(QStringLiteral("Alterar Regras do Conceito"),
-                                    QStringLiteral("Altera a regra marcada"), this);
-  bt_excluir_regra = command_button(QStringLiteral("Excluir Regra"), QStringLiteral("Exclui a regra marcada"), this);
-  for (QPushButton* b : {bt_novo_conceito, bt_alterar_conceitos, bt_salvar, bt_excluir_conceito, bt_ver_centroide,
-                         bt_ver_resumos, bt_carregar_contexto, bt_carrega_lista, bt_modificar_tipo})
-    cmds->addWidget(b);
-  cmds->addSpacing(8);
-  for (QPushButton* b : {bt_nova_regra, bt_cancelar, bt_alterar_conceito, bt_alterar_regra, bt_excluir_regra})
-    cmds->addWidget(b);
-  cmds->addStretch();
-  body->addLayout(cmds);
-  v->addLayout(body, 1);
-
+  build_layout();
   // Keyboard: Enter in "Regra" moves to "Peso" when shown, else inserts;
   // Enter in "Peso" inserts.
   Edit_regra->installEventFilter(this);
   Edit_peso->installEventFilter(this);
-
   // The step's layers: the choice panel covers the editor, the mining
-  // panel covers both. They share one cell of the step's grid.
-  QWidget* panel = w_.Panel_ontologia;
-  auto* grid = qobject_cast<QGridLayout*>(panel->layout());
-  if (grid) grid->addWidget(this, 0, 0);
-  lower();
+  // panel covers both; "Voltar" of the step replaces the wizard's.
   w_.Panel3->installEventFilter(this);
   w_.P_Minera->installEventFilter(this);
   w_.bit_mutreta->installEventFilter(this);
-
   connect(w_.bt_ok_ontologia, &QPushButton::clicked, this, [this] { bt_ok_ontologiaClick(); });
   w_.bt_ok_ontologia->setEnabled(true);
   connect(w_.bit_mutreta, &QPushButton::clicked, this, [this] { bit_mutretaClick(); });
@@ -227,6 +64,7 @@ void TOntologia::build() {
   connect(bt_insere_regra, &QPushButton::clicked, this, [this] { bt_insere_regraClick(); });
   connect(bt_fechar_regra, &QPushButton::clicked, this, [this] { bt_fechar_regraClick(); });
   connect(ComboBox_conceitos, qOverload<int>(&QComboBox::activated), this, [this] { ComboBox_conceitosSelect(); });
+  reinicia();
 }
 
 bool TOntologia::eventFilter(QObject* watched, QEvent* event) {
@@ -264,6 +102,8 @@ void TOntologia::arruma_camadas() {
 
 fs::path TOntologia::pasta() const { return path_of(w_.pasta_projeto()); }
 
+shell::OntologyKind TOntologia::tipo() const { return shell::ontology_kind_of(ansi(w_.label_prob->text())); }
+
 QStringList TOntologia::conceitos() const {
   QStringList names;
   for (int i = 0; i < ComboBox_conceitos->count(); ++i) names << ComboBox_conceitos->itemText(i);
@@ -284,7 +124,7 @@ void TOntologia::adiciona_conceito(const QString& name) {
 void TOntologia::salva_lista() {
   std::vector<Ansi> names;
   for (const QString& n : conceitos()) names.push_back(ansi(n));
-  ct::write_concept_list(pasta(), ansi(w_.titulo()), names, w_.regional());
+  ct::write_concept_list(w_.projeto(), names, w_.regional());
 }
 
 void TOntologia::habilita_comandos(bool enable) {
@@ -397,9 +237,10 @@ void TOntologia::escolhe_ontologia() {
 }
 
 void TOntologia::aplica_tipo(RadioGroup* group, QPushButton* ok) {
-  const QString kind = group->item_index() == 1 ? QStringLiteral("Determinístico") : QStringLiteral("Probabilístico");
-  w_.label_prob->setText(kind);
-  lb_tipo->setText(kind);
+  const auto kind = group->item_index() == 1 ? shell::OntologyKind::Deterministic : shell::OntologyKind::Probabilistic;
+  const QString kind_text = qs(shell::stored_text(kind));
+  w_.label_prob->setText(kind_text);
+  lb_tipo->setText(kind_text);
   lb_tipo->show();
   lb_tipo_metodo->show();
   group->hide();
@@ -413,7 +254,7 @@ void TOntologia::bt_ok_tipoClick() { w_.command([this] { aplica_tipo(RadioGroup_
 
 void TOntologia::bt_modificar_tipoClick() {
   w_.command([this] {
-    RadioGroup_tipo2->set_item_index(w_.label_prob->text() == QStringLiteral("Probabilístico") ? 0 : 1);
+    RadioGroup_tipo2->set_item_index(tipo() == shell::OntologyKind::Probabilistic ? 0 : 1);
     RadioGroup_tipo2->show();
     bt_ok_tipo2->show();
   });
@@ -560,7 +401,7 @@ void TOntologia::bt_salvarClick() {
     const auto rules = ListBox_regras->lines();
     if (renomear_posicao >= 0) {
       const QString old_text = renomear_antigo;
-      ct::forget_concept(pasta(), ansi(w_.titulo()), ansi(old_text));
+      ct::forget_concept(w_.projeto(), ansi(old_text));
       if (renomear_posicao < ComboBox_conceitos->count() && ComboBox_conceitos->itemText(renomear_posicao) == old_text)
         ComboBox_conceitos->removeItem(renomear_posicao);
       renomear_posicao = -1;
@@ -611,7 +452,7 @@ void TOntologia::bt_nova_regraClick() {
     lb_regra_titulo->setText(QStringLiteral("Insira as Regras Existentes:"));
     bt_insere_regra->setText(kInsere);
     if (w_.label_prob->text().isEmpty()) throw Stop("Você deve escolher o Tipo de Regra primeiro");
-    const bool prob = w_.label_prob->text() == QStringLiteral("Probabilístico");
+    const bool prob = tipo() == shell::OntologyKind::Probabilistic;
     lb_peso->setVisible(prob);
     Edit_peso->setVisible(prob);
     Edit_peso->setText(prob ? kPesoVazio : kPesoUm);
@@ -679,7 +520,7 @@ void TOntologia::bt_alterar_regraClick() {
     const Ansi line = ListBox_regras->line(selected.front());
     lb_regra_titulo->setText(QStringLiteral("Altere a Regra:"));
     bt_insere_regra->setText(kAltera);
-    const bool prob = w_.label_prob->text() == QStringLiteral("Probabilístico");
+    const bool prob = tipo() == shell::OntologyKind::Probabilistic;
     lb_peso->setVisible(prob);
     Edit_peso->setVisible(prob);
     Edit_regra->setText(qs(ct::rule_of(line)));
@@ -733,7 +574,7 @@ void TOntologia::carrega_lista() {
   fs::path list;
   if (!w_.Label23->text().isEmpty()) {
     list = path_of(w_.Label23->text());
-  } else if (auto own = ct::default_concept_list(pasta(), ansi(w_.titulo()))) {
+  } else if (auto own = ct::default_concept_list(w_.projeto())) {
     list = *own;
   } else {
     auto file = w_.platform().open_file(

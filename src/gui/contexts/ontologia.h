@@ -15,6 +15,7 @@
 
 #include <filesystem>
 
+#include "core/shell/project.h"
 #include "gui/base/list_box.h"
 #include "gui/base/radio_group.h"
 
@@ -121,7 +122,11 @@ class TOntologia : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void build();
+  // The captions the insert buttons switch between.
+  static inline const QString kInsere = QStringLiteral("Insere");
+  static inline const QString kAltera = QStringLiteral("Altera");
+  void build_layout();  // ontologia_layout.cpp
+  shell::OntologyKind tipo() const;  // the wizard's ontology kind
   void aplica_tipo(RadioGroup* group, QPushButton* ok);
   void mostra_regras();  // Algorithm of a concept chosen: its rules shown
   void adiciona_conceito(const QString& name);
@@ -132,7 +137,6 @@ class TOntologia : public QWidget {
   void arruma_camadas();                // which layer of the step is seen
   std::filesystem::path pasta() const;
   TMdi_Frm& w_;
-  QWidget* editor_ = nullptr;
 };
 
 }  // namespace lumeral::gui

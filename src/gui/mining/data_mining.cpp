@@ -11,7 +11,6 @@
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
-#include "gui/shell/mdi_form.h"
 #include "gui/shell/windows.h"
 
 namespace lumeral::gui {
@@ -21,62 +20,7 @@ const QString kFiltroTexto = QStringLiteral("arquivos texto (*.txt)|*.txt");
 }
 
 Tform_dm::Tform_dm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
-  setWindowTitle(QStringLiteral("Aplica Técnica de Data Mining sobre Associações Contextuais"));
-
-  QMenuBar* menu = menuBar();
-  Selecionalistas1 = menu->addAction(QStringLiteral("Seleciona listas"));
-  CalculaConfiancaSuporte1 = menu->addAction(QStringLiteral("Calcula Confiança/Suporte"));
-  QMenu* resultados = menu->addMenu(QStringLiteral("Resultados"));
-  Abreresultado1 = resultados->addAction(QStringLiteral("Abre resultado (texto)"));
-  Gravaresultado1 = resultados->addAction(QStringLiteral("Grava resultado (texto)"));
-  Selecionaporlimiar1 = resultados->addAction(QStringLiteral("Seleciona por limiar"));
-  Ordenadecrescenteporconfianca1 = resultados->addAction(QStringLiteral("Ordena decrescente por confiança"));
-  Ordenaalfabeticamente1 = resultados->addAction(QStringLiteral("Ordena alfabeticamente"));
-
-  auto* central = new QWidget(this);
-  setCentralWidget(central);
-  auto* v = new QVBoxLayout(central);
-  v->setContentsMargins(10, 10, 10, 10);
-  auto* form = new QFormLayout;
-  Edit_contextos = new QLineEdit(central);
-  Edit_docs = new QLineEdit(central);
-  Edit_ass = new QLineEdit(central);
-  for (QLineEdit* e : {Edit_contextos, Edit_docs, Edit_ass}) e->setReadOnly(true);
-  form->addRow(QStringLiteral("Lista de Contextos"), Edit_contextos);
-  form->addRow(QStringLiteral("Lista de Documentos"), Edit_docs);
-  form->addRow(QStringLiteral("Arquivo de Associações"), Edit_ass);
-  v->addLayout(form);
-  auto* row = new QHBoxLayout;
-  auto* limiar = new QFormLayout;
-  Edit_limiar = new QLineEdit(central);
-  Edit_limiar->setMaximumWidth(100);
-  limiar->addRow(QStringLiteral("Limiar para mostrar"), Edit_limiar);
-  row->addLayout(limiar);
-  row->addSpacing(20);
-  RadioGroup1 = new RadioGroup(QStringLiteral("Tipo do limiar"),
-                               {QStringLiteral("Confiança (confidence)"), QStringLiteral("Suporte (support)")}, 0,
-                               central);
-  row->addWidget(RadioGroup1);
-  row->addStretch();
-  v->addLayout(row);
-  v->addWidget(new QLabel(QStringLiteral("Resultados"), central));
-  ListBox1 = new ListBox(regional(), central);
-  ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  QFont mono(QStringLiteral("DejaVu Sans Mono"));
-  mono.setStyleHint(QFont::Monospace);
-  ListBox1->setFont(mono);
-  v->addWidget(ListBox1, 1);
-  auto* total = new QHBoxLayout;
-  total->addWidget(new QLabel(QStringLiteral("Total de regras="), central));
-  Edit_total = new QLineEdit(central);
-  Edit_total->setReadOnly(true);
-  Edit_total->setMaximumWidth(80);
-  total->addWidget(Edit_total);
-  total->addStretch();
-  v->addLayout(total);
-  StatusBar1 = new QStatusBar(this);
-  setStatusBar(StatusBar1);
-
+  build_layout();
   connect(Selecionalistas1, &QAction::triggered, this, [this] { Selecionalistas1Click(); });
   connect(CalculaConfiancaSuporte1, &QAction::triggered, this, [this] { CalculaConfiancaSuporte1Click(); });
   connect(Abreresultado1, &QAction::triggered, this, [this] { Abreresultado1Click(); });
@@ -85,7 +29,6 @@ Tform_dm::Tform_dm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(Ordenadecrescenteporconfianca1, &QAction::triggered, this,
           [this] { Ordenadecrescenteporconfianca1Click(); });
   connect(Ordenaalfabeticamente1, &QAction::triggered, this, [this] { Ordenaalfabeticamente1Click(); });
-  resize(760, 520);
 }
 
 void Tform_dm::mostra_total() { Edit_total->setText(QString::number(ListBox1->count())); }
@@ -115,9 +58,9 @@ void Tform_dm::CalculaConfiancaSuporte1Click() {
     input.context_list = path_of(Edit_contextos->text().trimmed());
     input.document_list = path_of(Edit_docs->text().trimmed());
     input.pair_store = path_of(Edit_ass->text().trimmed());
-    TMdi_Frm* wizard = windows().Mdi_Frm;
-    input.wizard_open = wizard && !wizard->label_prob->text().isEmpty();
-    if (input.wizard_open) input.project_folder = path_of(wizard->pasta_projeto());
+    const std::optional<shell::Project> project = windows().wizard_open_project();
+    input.wizard_open = project.has_value();
+    if (project) input.project_folder = project->folder;
     StatusProgress progress(StatusBar1);
     ListBox1->add_all(mining::calculate_rules(input, regional(), progress));
     mostra_total();

@@ -52,6 +52,7 @@ class Tform_dm : public QMainWindow, public Form {
   void Ordenaalfabeticamente1Click();
 
  private:
+  void build_layout();  // data_mining_layout.cpp
   void mostra_total();
 };
 

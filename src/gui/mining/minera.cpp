@@ -2,11 +2,8 @@
 
 #include <QDir>
 #include <QEvent>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -15,6 +12,7 @@
 #include "core/base/text.h"
 #include "core/mining/frequency.h"
 #include "core/mining/results.h"
+#include "core/preparation/stopword_lists.h"
 #include "gui/association/associacao.h"
 #include "gui/base/platform.h"
 #include "gui/classification/matriz.h"
@@ -33,147 +31,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QPushButton* command_button(const QString& caption, const QString& hint, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setToolTip(hint);
-  b->setStatusTip(hint);
-  return b;
-}
-
-QLabel* section(const QString& text, QWidget* parent) {
-  auto* l = new QLabel(text, parent);
-  QFont f = l->font();
-  f.setBold(true);
-  f.setPointSize(f.pointSize() + 2);
-  l->setFont(f);
-  return l;
-}
-
 std::string number(long long n) { return std::to_string(n); }
-
-// The width of a table's captions side by side, with room for its frame.
-int captions_width(const QTreeWidget* t) {
-  int w = 0;
-  for (int c = 0; c < t->columnCount(); ++c) w += t->header()->sectionSizeHint(c);
-  return w + 2 * t->frameWidth() + 8;
-}
 
 }  // namespace
 
-TMinera::TMinera(TMdi_Frm& wizard) : QWidget(wizard.P_Minera), w_(wizard) { build(); }
-
-void TMinera::build() {
-  auto* outer = new QVBoxLayout(w_.P_Minera);
-  outer->setContentsMargins(0, 0, 0, 0);
-  outer->addWidget(this);
-  auto* v = new QVBoxLayout(this);
-  v->setContentsMargins(0, 0, 0, 0);
-
-  auto* head = new QHBoxLayout;
-  head->addWidget(section(QStringLiteral("Mineração de Textos"), this));
-  head->addStretch();
-  lb_metodo_titulo = new QLabel(QStringLiteral("Método de Mineração:"), this);
-  lb_metodo = new QLabel(this);
-  QFont bold = lb_metodo->font();
-  bold.setBold(true);
-  lb_metodo->setFont(bold);
-  head->addWidget(lb_metodo_titulo);
-  head->addWidget(lb_metodo);
-  v->addLayout(head);
-
-  auto* body = new QHBoxLayout;
-  // Left: the frequency table.
-  auto* left = new QVBoxLayout;
-  lb_frequencias = section(QStringLiteral("Freqüência de Conceitos"), this);
-  left->addWidget(lb_frequencias);
-  ListView_contexto = new QTreeWidget(this);
-  ListView_contexto->setObjectName(QStringLiteral("ListView_contexto"));
-  ListView_contexto->setRootIsDecorated(false);
-  ListView_contexto->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  ListView_contexto->setSelectionBehavior(QAbstractItemView::SelectRows);
-  ListView_contexto->setAllColumnsShowFocus(true);
-  ListView_contexto->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid #d8d8d8; }"));
-  ListView_contexto->header()->setSectionsClickable(true);
-  ListView_contexto->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  ListView_contexto->header()->setStretchLastSection(false);
-  ListView_contexto->setStatusTip(QStringLiteral("Clique no título de uma coluna para ordenar"));
-  colunas_frequencia();
-  left->addWidget(ListView_contexto, 1);
-  auto* outputs = new QHBoxLayout;
-  bt_grava_resultados = command_button(QStringLiteral("Grava Resultados para Portal"),
-                                       QStringLiteral("Grava o arquivo resultados.wiz para o portal"), this);
-  bt_impressao = command_button(QStringLiteral("Impressão de Resultados"),
-                                QStringLiteral("Mostra o relatório para impressão"), this);
-  outputs->addWidget(bt_grava_resultados);
-  outputs->addWidget(bt_impressao);
-  left->addLayout(outputs);
-  body->addLayout(left, 2);
-
-  // Right: the associations.
-  auto* right = new QVBoxLayout;
-  lb_associacoes = section(QStringLiteral("Associações entre Conceitos"), this);
-  right->addWidget(lb_associacoes);
-  Rich = new QTextEdit(this);
-  Rich->setObjectName(QStringLiteral("Rich"));
-  Rich->setReadOnly(true);
-  Rich->setMinimumHeight(160);
-  right->addWidget(Rich, 3);
-  ListView_associa = new QTreeWidget(this);
-  ListView_associa->setObjectName(QStringLiteral("ListView_associa"));
-  ListView_associa->setRootIsDecorated(false);
-  ListView_associa->setHeaderLabels({QStringLiteral("Associação"), QStringLiteral("Confiança(Probabilidade Condicional)"),
-                                     QStringLiteral("Suporte % (Absoluto)")});
-  ListView_associa->headerItem()->setTextAlignment(0, Qt::AlignCenter);
-  ListView_associa->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  ListView_associa->header()->setStretchLastSection(false);
-  right->addWidget(ListView_associa, 2);
-  ListView_associa->setMinimumWidth(captions_width(ListView_associa));
-
-  auto* total = new QHBoxLayout;
-  lb_total_regras = new QLabel(QStringLiteral("Total de Regras: "), this);
-  Edit_total_regras = new QLineEdit(this);
-  Edit_total_regras->setReadOnly(true);
-  Edit_total_regras->setMaximumWidth(70);
-  total->addWidget(lb_total_regras);
-  total->addWidget(Edit_total_regras);
-  total->addStretch();
-  right->addLayout(total);
-
-  auto* filters = new QGridLayout;
-  bt_filtro_confianca = command_button(QStringLiteral("Filtro por Confiança"),
-                                       QStringLiteral("Mostra as regras com confiança a partir de um limiar"), this);
-  bt_filtro_suporte = command_button(QStringLiteral("Filtro por Suporte"),
-                                     QStringLiteral("Mostra as regras presentes em um mínimo de textos"), this);
-  bt_ordena_confianca = command_button(QStringLiteral("Ordenar Desc. por Confiança"),
-                                       QStringLiteral("Ordena as regras da maior para a menor confiança"), this);
-  bt_ordena_alfa = command_button(QStringLiteral("Ordenar Alfabeticamente"),
-                                  QStringLiteral("Ordena as regras em ordem alfabética"), this);
-  filters->addWidget(bt_filtro_confianca, 0, 0);
-  filters->addWidget(bt_filtro_suporte, 0, 1);
-  filters->addWidget(bt_ordena_confianca, 1, 0);
-  filters->addWidget(bt_ordena_alfa, 1, 1);
-  right->addLayout(filters);
-
-  pn_limiar = new QWidget(this);
-  auto* th = new QHBoxLayout(pn_limiar);
-  th->setContentsMargins(0, 0, 0, 0);
-  lb_limiar = new QLabel(QStringLiteral("Limiar para mostrar:"), pn_limiar);
-  Edit_limiar = new QLineEdit(QStringLiteral("0"), pn_limiar);
-  Edit_limiar->setMaxLength(5);
-  Edit_limiar->setMaximumWidth(70);
+TMinera::TMinera(TMdi_Frm& wizard) : QWidget(wizard.P_Minera), w_(wizard) {
+  build_layout();
   Edit_limiar->installEventFilter(this);
-  bt_calcular = command_button(QStringLiteral("Calcular"), QStringLiteral("Aplica o limiar às regras"), pn_limiar);
-  bt_fechar_limiar = command_button(QStringLiteral("Fechar"), QStringLiteral("Fecha o limiar"), pn_limiar);
-  th->addWidget(lb_limiar);
-  th->addWidget(Edit_limiar);
-  th->addWidget(bt_calcular);
-  th->addWidget(bt_fechar_limiar);
-  th->addStretch();
-  pn_limiar->hide();
-  right->addWidget(pn_limiar);
-  body->addLayout(right, 3);
-  v->addLayout(body, 1);
-
   connect(ListView_contexto->header(), &QHeaderView::sectionClicked, this,
           [this](int column) { ListView_contextoColumnClick(column); });
   connect(bt_filtro_confianca, &QPushButton::clicked, this, [this] { bt_filtro_confiancaClick(); });
@@ -184,16 +48,6 @@ void TMinera::build() {
   connect(bt_ordena_alfa, &QPushButton::clicked, this, [this] { bt_ordena_alfaClick(); });
   connect(bt_grava_resultados, &QPushButton::clicked, this, [this] { bt_grava_resultadosClick(); });
   connect(bt_impressao, &QPushButton::clicked, this, [this] { bt_impressaoClick(); });
-}
-
-fs::path TMinera::pasta() const { return path_of(w_.pasta_projeto()); }
-
-void TMinera::colunas_frequencia() {
-  // The columns size themselves to their captions and values; the table is
-  // never narrower than its three captions.
-  ListView_contexto->setHeaderLabels({QStringLiteral("Conceito"), QStringLiteral("Frequencia Absoluta"),
-                                      QStringLiteral("Frequencia Relativa(em %)")});
-  ListView_contexto->setMinimumWidth(captions_width(ListView_contexto));
 }
 
 // ---------------------------------------------------------------- contents
@@ -260,20 +114,16 @@ void TMinera::mostra_tabela_associacoes() {
 
 // ---------------------------------------------------------------- the runs
 
-bool TMinera::corrida_classificacao() {
-  const fs::path folder = pasta();
-  const QString title = w_.titulo();
-  // The context list L: the project's own unless an existing ontology was
-  // chosen, which the wizard holds in Label23.
-  const QString lct = w_.RadioGroup3->item_index() == 0 ? w_.Label23->text()
-                                                        : qpath(folder / path_of(title + QStringLiteral(".lct")));
+bool TMinera::corrida_classificacao(const mining::MiningLists& lists) {
   Tform_matriz& matriz = *w_.windows().form_matriz;
-  matriz.Edit_contextos->setText(lct);
-  matriz.Edit_docs->setText(qpath(folder / path_of(title + QStringLiteral(".ldc"))));
+  matriz.Edit_contextos->setText(qpath(lists.context_list));
+  matriz.Edit_docs->setText(qpath(lists.doc_list));
   matriz.Button_docsClick();
   if (!matriz.last_command_ok()) return false;
-  if (w_.label_prob->text() == QStringLiteral("Probabilístico")) matriz.MetodoProbabilistico1Click();
-  else matriz.MetodoDeterministico1Click();
+  if (shell::ontology_kind_of(ansi(w_.label_prob->text())) == shell::OntologyKind::Probabilistic)
+    matriz.MetodoProbabilistico1Click();
+  else
+    matriz.MetodoDeterministico1Click();
   if (!matriz.last_command_ok()) return false;
   // The progress of the documents classified, one item per result line.
   ProgressScope progress(w_.windows());
@@ -286,9 +136,8 @@ bool TMinera::corrida_classificacao() {
   return true;
 }
 
-bool TMinera::corrida_frequencia() {
+bool TMinera::corrida_frequencia(const mining::MiningLists& lists) {
   ListView_contexto->clear();
-  const fs::path folder = pasta();
   // The contextual centroid of type "Todas as palavras + freq" (the
   // window's default type): one line per concept, "concept | count".
   Tform_centro& centro = *w_.windows().form_centro;
@@ -299,8 +148,8 @@ bool TMinera::corrida_frequencia() {
   if (!centro.last_command_ok()) return false;
   const std::vector<Ansi> centroid = centro.ListBox_centro->lines();
   colunas_frequencia();
-  // The percentages, computed again for every line; line i of its result
-  // gives the share of concept i.
+  // The percentages of that centroid, computed once: line i gives the
+  // share of concept i.
   Tcentro_percentual& perc = *w_.windows().centro_percentual;
   std::vector<Ansi> shares;
   bool ok = true;
@@ -308,15 +157,18 @@ bool TMinera::corrida_frequencia() {
     ProgressScope progress(w_.windows());
     const long long n = static_cast<long long>(centroid.size());
     const std::string method = centro.RadioGroup_metodo->button(1)->text().remove(QLatin1Char('&')).toStdString();
-    for (long long i = 0; i < n && ok; ++i) {
+    if (n > 0) {
+      perc.Edit_docs->setText(qpath(lists.doc_list));
+      perc.Edit_centro->setText(qpath(w_.projeto().file(Ansi("centro-temp.lpl"))));
+      perc.Calculaporcentagens1Click();
+      ok = perc.last_command_ok();
+    }
+    const long long got = ok ? std::min<long long>(n, perc.ListBox1->count()) : 0;
+    for (long long i = 0; i < got; ++i) {
       progress.status("Processando " + number(n - 1) + " Frequencias " + method);
       progress.detail("Processados " + number(i) + " arquivos até o momento");
       progress.bar(i, n - 1);
-      perc.Edit_docs->setText(qpath(folder / path_of(w_.titulo() + QStringLiteral(".ldc"))));
-      perc.Edit_centro->setText(qpath(folder / "centro-temp.lpl"));
-      perc.Calculaporcentagens1Click();
-      ok = perc.last_command_ok();
-      if (ok && i < perc.ListBox1->count()) shares.push_back(perc.ListBox1->line(static_cast<int>(i)));
+      shares.push_back(perc.ListBox1->line(static_cast<int>(i)));
     }
   }
   // The rows that got their share stay, as a run that stops keeps them.
@@ -325,18 +177,16 @@ bool TMinera::corrida_frequencia() {
   return ok;
 }
 
-bool TMinera::corrida_associacao() {
+bool TMinera::corrida_associacao(const mining::MiningLists& lists) {
   ListView_associa->clear();
   tabela_associacoes.clear();
-  const fs::path folder = pasta();
-  const QString ldc = qpath(folder / path_of(w_.titulo() + QStringLiteral(".ldc")));
+  const QString ldc = qpath(lists.doc_list);
   // Term association "Por contextos": the pair store temp.ass.
   Tform_rel& rel = *w_.windows().form_rel;
   rel.RadioGroup1->set_item_index(3);  // "Por contextos"
   rel.Edit_docs->setText(ldc);
-  const int language = w_.ListBox_idioma->currentRow();
-  const char* stop = language == 0 ? "stw-portugues.stw" : language == 1 ? "stw-ingles.stw" : "stw-espanhol.stw";
-  rel.Edit_stop->setText(w_.Label17->text() + QLatin1Char('/') + QLatin1String(stop));
+  const Language language = language_of_row(w_.ListBox_idioma->currentRow());
+  rel.Edit_stop->setText(qpath(preparation::find_standard_list(language, path_of(w_.Label17->text()))));
   rel.mostrada = true;
   rel.Calcularassociacoes1Click();
   if (!rel.last_command_ok()) return false;
@@ -344,7 +194,7 @@ bool TMinera::corrida_associacao() {
   Tform_dm& dm = *w_.windows().form_dm;
   dm.Edit_contextos->setText(w_.windows().form_matriz->Edit_contextos->text());
   dm.Edit_docs->setText(ldc);
-  dm.Edit_ass->setText(qpath(folder / "temp.ass"));
+  dm.Edit_ass->setText(qpath(w_.projeto().file(Ansi("temp.ass"))));
   dm.CalculaConfiancaSuporte1Click();
   tabela_associacoes = mining::association_table(dm.ListBox1->lines(), w_.regional());
   mostra_tabela_associacoes();
@@ -432,10 +282,9 @@ void TMinera::bt_calcularClick() {
                                          : w_.ontologia->Edit_conceito->text() + QStringLiteral(".lct"));
     dm.Edit_contextos->setText(matriz.Edit_contextos->text());
     Tform_rel& rel = *w_.windows().form_rel;
-    if (rel.Edit_docs->text().isEmpty())
-      rel.Edit_docs->setText(qpath(pasta() / path_of(w_.titulo() + QStringLiteral(".ldc"))));
+    if (rel.Edit_docs->text().isEmpty()) rel.Edit_docs->setText(qpath(w_.projeto().doc_list()));
     dm.Edit_docs->setText(rel.Edit_docs->text());
-    dm.Edit_ass->setText(qpath(pasta() / "temp.ass"));
+    dm.Edit_ass->setText(qpath(w_.projeto().file(Ansi("temp.ass"))));
     dm.RadioGroup1->set_item_index(modo_limiar == mining::ThresholdKind::Confidence ? 0 : 1);
     Edit_limiar->setText(QStringLiteral("0"));
     pn_limiar->hide();

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/mining/mine.h"
 #include "core/mining/rules.h"
 #include "core/shell/status_file.h"
 
@@ -71,9 +72,10 @@ class TMinera : public QWidget {
 
   // ---- the three runs of the mining routine. Each returns false when a
   // driven window's command stopped (that window showed its message).
-  bool corrida_classificacao();
-  bool corrida_frequencia();
-  bool corrida_associacao();
+  // They work on the lists the mining step checked.
+  bool corrida_classificacao(const mining::MiningLists& lists);
+  bool corrida_frequencia(const mining::MiningLists& lists);
+  bool corrida_associacao(const mining::MiningLists& lists);
 
   // ---- handlers
   void ListView_contextoColumnClick(int column);
@@ -98,12 +100,11 @@ class TMinera : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void build();
+  void build_layout();  // minera_layout.cpp
   void colunas_frequencia();
   void mostra_tabela_associacoes();
   void reescreve_texto(const char* verb);  // the text rebuilt from form_dm's result lines, with progress
   void abre_limiar(mining::ThresholdKind kind);
-  std::filesystem::path pasta() const;
   TMdi_Frm& w_;
 };
 

@@ -64,6 +64,8 @@ class TFrm_print : public QMainWindow, public Form {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  static constexpr double kDefaultPoints = 10;  // the report's font size
+  void build_layout();  // unit_print_layout.cpp
   void estilo(const mining::FontStyle& button);
 };
 

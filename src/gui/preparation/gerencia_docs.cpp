@@ -18,24 +18,12 @@ void mostra(QWidget* window) {
 }  // namespace
 
 Tform_ger_doc::Tform_ger_doc(Windows& windows) : QWidget(nullptr), Form(windows) {
-  setWindowTitle(QStringLiteral("Análise de Documentos"));
-  auto* v = new QVBoxLayout(this);
-  v->setContentsMargins(16, 16, 16, 16);
-  v->setSpacing(8);
-  auto add = [&](QPushButton*& field, const QString& caption, void (Tform_ger_doc::*handler)()) {
-    field = new QPushButton(caption, this);
-    field->setMinimumHeight(30);
-    v->addWidget(field);
-    connect(field, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
-  };
-  add(bt_preprocessamento, QStringLiteral("Pré-processamento e listagem de documentos"),
-      &Tform_ger_doc::bt_preprocessamentoClick);
-  add(bt_stopwords, QStringLiteral("Gerencia lista de stopwords"), &Tform_ger_doc::bt_stopwordsClick);
-  add(bt_eliminacao, QStringLiteral("Eliminação de palavras (de listas)"), &Tform_ger_doc::bt_eliminacaoClick);
-  add(bt_separacao, QStringLiteral("Separação de documentos"), &Tform_ger_doc::bt_separacaoClick);
-  add(bt_html, QStringLiteral("Transforma HTML para TXT"), &Tform_ger_doc::bt_htmlClick);
-  v->addStretch();
-  resize(360, 260);
+  build_layout();
+  connect(bt_preprocessamento, &QPushButton::clicked, this, [this] { bt_preprocessamentoClick(); });
+  connect(bt_stopwords, &QPushButton::clicked, this, [this] { bt_stopwordsClick(); });
+  connect(bt_eliminacao, &QPushButton::clicked, this, [this] { bt_eliminacaoClick(); });
+  connect(bt_separacao, &QPushButton::clicked, this, [this] { bt_separacaoClick(); });
+  connect(bt_html, &QPushButton::clicked, this, [this] { bt_htmlClick(); });
 }
 
 void Tform_ger_doc::showEvent(QShowEvent* event) {

@@ -28,6 +28,9 @@ class Tform_ger_doc : public QWidget, public Form {
 
  protected:
   void showEvent(QShowEvent* event) override;
+
+ private:
+  void build_layout();  // gerencia_docs_layout.cpp
 };
 
 }  // namespace lumeral::gui

@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <filesystem>
+
+#include "core/base/language.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 
@@ -37,15 +40,14 @@ class Tform_stop : public QWidget, public Form {
   void bt_adicionaClick();
   void bt_voltarClick();
 
-  // The wizard's "load the list of the project's language": the standard
-  // list of the language chosen in the wizard, from the start folder (or
-  // the installed data folder), its full path in "Nome do Arquivo:". When it
-  // is missing at the preparation step or beyond: the message, the wizard's
-  // "Avançar" disabled and the wizard one step back.
-  void carrega_idioma();
+  // "Load the list of the project's language": the standard list of
+  // `language` from the start folder (or the installed data folder), its
+  // full path in "Nome do Arquivo:". Returns false when there is none (the
+  // list stays empty); the wizard decides what follows.
+  bool carrega_idioma(Language language, const std::filesystem::path& start_folder);
 
  private:
-  bool voltando_ = false;
+  void build_layout();  // stop_words_layout.cpp
 };
 
 }  // namespace lumeral::gui

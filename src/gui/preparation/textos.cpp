@@ -12,60 +12,12 @@
 #include "gui/base/status_progress.h"
 #include "gui/preparation/unit_textos.h"
 #include "gui/shell/barra_progresso.h"
-#include "gui/shell/mdi_form.h"
 #include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 
 TForm1::TForm1(Windows& windows) : QMainWindow(nullptr), Form(windows) {
-  setWindowTitle(QStringLiteral("Pré-processamento e Listagem de Documentos"));
-
-  QMenuBar* menu = menuBar();
-  Abrelistadestopwords1 = menu->addAction(QStringLiteral("Abre lista de stopwords"));
-  Analisatextos1 = menu->addAction(QStringLiteral("Analisa textos"));
-  QMenu* lista = menu->addMenu(QStringLiteral("Lista de palavras"));
-  Abrelista1 = lista->addAction(QStringLiteral("Abre lista"));
-  Eliminapalavra1 = lista->addAction(QStringLiteral("Elimina palavra"));
-  Gravalista1 = lista->addAction(QStringLiteral("Grava lista"));
-  Gravacomotexto1 = lista->addAction(QStringLiteral("Grava como texto"));
-  Gravacomoconceito1 = lista->addAction(QStringLiteral("Grava como conceito"));
-  Ordenadecrescente1 = lista->addAction(QStringLiteral("Ordena decrescente"));
-
-  auto* central = new QWidget(this);
-  setCentralWidget(central);
-  auto* v = new QVBoxLayout(central);
-  auto* form = new QFormLayout;
-  Edit_stop = new QLineEdit(central);
-  Edit_stop->setReadOnly(true);
-  form->addRow(QStringLiteral("Lista de stopwords"), Edit_stop);
-  auto* row = new QHBoxLayout;
-  Edit_limiar = new QLineEdit(central);
-  Edit_limiar->setMaximumWidth(100);
-  Edit_total = new QLineEdit(central);
-  Edit_total->setReadOnly(true);
-  Edit_total->setMaximumWidth(100);
-  row->addWidget(Edit_limiar);
-  row->addSpacing(20);
-  row->addWidget(new QLabel(QStringLiteral("Total de palavras:"), central));
-  row->addWidget(Edit_total);
-  row->addStretch();
-  form->addRow(QStringLiteral("Limiar= "), row);
-  v->addLayout(form);
-  auto* head = new QHBoxLayout;
-  head->addWidget(new QLabel(QStringLiteral("Lista de Palavras"), central));
-  head->addStretch();
-  CheckBox1 = new QCheckBox(QStringLiteral("listar em ordem alfabética"), central);
-  head->addWidget(CheckBox1);
-  v->addLayout(head);
-  ListBox1 = new ListBox(regional(), central);
-  ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  QFont mono(QStringLiteral("DejaVu Sans Mono"));
-  mono.setStyleHint(QFont::Monospace);
-  ListBox1->setFont(mono);
-  v->addWidget(ListBox1, 1);
-  StatusBar1 = new QStatusBar(this);
-  setStatusBar(StatusBar1);
-
+  build_layout();
   connect(Abrelistadestopwords1, &QAction::triggered, this, [this] { Abrelistadestopwords1Click(); });
   connect(Analisatextos1, &QAction::triggered, this, [this] { Analisatextos1Click(); });
   connect(Abrelista1, &QAction::triggered, this, [this] { Abrelista1Click(); });
@@ -75,7 +27,6 @@ TForm1::TForm1(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(Gravacomoconceito1, &QAction::triggered, this, [this] { Gravacomoconceito1Click(); });
   connect(Ordenadecrescente1, &QAction::triggered, this, [this] { Ordenadecrescente1Click(); });
   connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
-  resize(560, 480);
 }
 
 void TForm1::mostra_total() { Edit_total->setText(QString::number(ListBox1->count())); }
@@ -93,17 +44,15 @@ void TForm1::Analisatextos1Click() {
   command([this] {
     const fs::path stopwords = preparation::require_stopword_field(ansi(Edit_stop->text()));
     ListBox1->clear();
-    TMdi_Frm* wizard = windows().Mdi_Frm;
-    const bool wizard_visible = wizard && wizard->isVisible();
+    const std::optional<shell::Project> project = windows().wizard_project();
     std::vector<fs::path> documents;
-    if (wizard_visible) {
+    if (project) {
       TForm_textos* textos = windows().Form_textos;
-      const fs::path folder = path_of(wizard->pasta_projeto());
       if (textos)
-        for (const Ansi& name : textos->FileListBox1->lines()) documents.push_back(folder / to_path(name));
+        for (const Ansi& name : textos->FileListBox1->lines()) documents.push_back(project->file(name));
       ProgressScope progress(windows(), qs(preparation::kWizardProgressTitle), ProgressScope::Lines::StatusSecond);
-      progress.mirror_status_to(wizard->panel_hint);
-      preparation::build_word_lists(documents, stopwords, true, regional(), progress);
+      progress.mirror_status_to_wizard();
+      preparation::build_word_lists(documents, stopwords, project, regional(), progress);
       return;
     }
     const QStringList files = platform().open_files(
@@ -112,7 +61,7 @@ void TForm1::Analisatextos1Click() {
     if (files.isEmpty()) return;
     for (const QString& f : files) documents.push_back(path_of(f));
     StatusProgress progress(StatusBar1);
-    preparation::build_word_lists(documents, stopwords, false, regional(), progress);
+    preparation::build_word_lists(documents, stopwords, std::nullopt, regional(), progress);
   });
 }
 

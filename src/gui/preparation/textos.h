@@ -52,6 +52,7 @@ class TForm1 : public QMainWindow, public Form {
   void CheckBox1Click();
 
  private:
+  void build_layout();  // textos_layout.cpp
   void mostra_total();
 };
 

@@ -11,14 +11,7 @@ namespace lumeral::gui {
 namespace fs = std::filesystem;
 
 Tresult_recsim::Tresult_recsim(Windows& windows) : QWidget(nullptr), Form(windows) {
-  setWindowTitle(QStringLiteral("Arquivo Texto"));
-  auto* v = new QVBoxLayout(this);
-  v->setContentsMargins(4, 4, 4, 4);
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setReadOnly(true);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  v->addWidget(Memo1);
-  resize(600, 440);
+  build_layout();
 }
 
 void Tresult_recsim::mostra_arquivo(const QString& arquivo) {

@@ -22,6 +22,9 @@ class Tresult_recsim : public QWidget, public Form {
   // leaves the viewer empty. A bare name is looked for in the current folder
   // (letter case aside when the exact name is missing).
   void mostra_arquivo(const QString& arquivo);
+
+ private:
+  void build_layout();  // result_recuperasim_layout.cpp
 };
 
 }  // namespace lumeral::gui

@@ -62,6 +62,8 @@ void ProgressScope::status(std::string_view text) {
   if (mirror_) mirror_->setText(t);
 }
 
+void ProgressScope::mirror_status_to_wizard() { mirror_ = windows_.Mdi_Frm ? windows_.Mdi_Frm->panel_hint : nullptr; }
+
 void ProgressScope::detail(std::string_view text) {
   QString t = qs(std::string(text));
   QLabel* line = lines_ == Lines::StatusFirst ? window_->Label2 : window_->Label1;

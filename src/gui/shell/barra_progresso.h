@@ -51,6 +51,8 @@ class ProgressScope : public Progress {
   // A status-bar panel that also shows the status() text (the wizard's
   // first panel); emptied at the end.
   void mirror_status_to(QLabel* label) { mirror_ = label; }
+  // The same with the wizard's first status-bar panel.
+  void mirror_status_to_wizard();
 
   static constexpr int kPauseMs = 50;        // per item
   static constexpr int kTotalPauseMs = 2000;  // per operation

@@ -1,23 +1,21 @@
 #include "gui/shell/mdi_form.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFormLayout>
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QStatusTipEvent>
-#include <QVBoxLayout>
 
 #include <chrono>
 #include <filesystem>
 
 #include "core/base/files.h"
+#include "core/mining/mine.h"
+#include "core/preparation/import.h"
+#include "core/preparation/stopword_lists.h"
 #include "core/shell/project_file.h"
 #include "gui/base/platform.h"
+#include "gui/base/widgets.h"
 #include "gui/contexts/ontologia.h"
 #include "gui/mining/minera.h"
 #include "gui/preparation/stop_words.h"
@@ -45,45 +43,42 @@ void StepLabel::mousePressEvent(QMouseEvent* event) {
   if (clickable_ && event->button() == Qt::LeftButton) emit clicked();
 }
 
-// ---------------------------------------------------------------- building
+// ---------------------------------------------------------------- creation
 
 namespace {
 
 bool shown(const QWidget* w) { return !w->isHidden(); }
 
-QLabel* heading(const QString& text, QWidget* parent, int point_delta = 4) {
-  auto* l = new QLabel(text, parent);
-  QFont f = l->font();
-  f.setBold(true);
-  f.setPointSize(f.pointSize() + point_delta);
-  l->setFont(f);
-  return l;
-}
-
-QPushButton* button(const QString& caption, const QString& hint, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setToolTip(hint);
-  b->setStatusTip(hint);
-  return b;
-}
-
-StepLabel* step_image(const QString& resource, QWidget* parent) {
-  auto* l = new StepLabel(parent);
-  l->setPixmap(QPixmap(resource));
-  l->setFixedSize(48, 48);
-  return l;
-}
-
-void set_bold(QLabel* label, bool bold) {
-  QFont f = label->font();
-  f.setBold(bold);
-  label->setFont(f);
-}
-
 }  // namespace
 
 TMdi_Frm::TMdi_Frm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
-  build();
+  build_layout();
+  // The ontology editor and the mining panel build themselves into their
+  // places once every control they use exists; the editor lies in the
+  // step's one cell, under the choice panel and the mining panel.
+  ontologia = new TOntologia(*this);
+  camadas_->addWidget(ontologia, 0, 0);
+  ontologia->lower();
+  minera = new TMinera(*this);
+
+  connect(bt_ok_entrada, &QPushButton::clicked, this, [this] { bt_ok_entradaClick(); });
+  for (StepLabel* l : {botao_1_on, botao_1_off, lb_passo1})
+    connect(l, &StepLabel::clicked, this, [this] { command([this] { passo1(); }); });
+  for (StepLabel* l : {botao_2_on, botao_2_off, lb_passo2})
+    connect(l, &StepLabel::clicked, this, [this] { command([this] { passo2(); }); });
+  connect(bt_ok_bemvindo, &QPushButton::clicked, this, [this] { bt_ok_bemvindoClick(); });
+  Edit_separador->installEventFilter(this);
+  connect(bt_alterar, &QPushButton::clicked, this, [this] { bt_alterarClick(); });
+  connect(bt_stopwords, &QPushButton::clicked, this, [this] { bt_stopwordsClick(); });
+  connect(ListBox_idioma, &QListWidget::itemClicked, this, [this] { ListBox_idiomaClick(); });
+  connect(RadioGroup_textos, &RadioGroup::clicked, this, [this] { RadioGroup_textosClick(); });
+  connect(bit_voltar, &QPushButton::clicked, this, [this] { bit_voltarClick(); });
+  connect(bit_avancar, &QPushButton::clicked, this, [this] { bit_avancarClick(); });
+  connect(bit_sair_salvar, &QPushButton::clicked, this, [this] { bit_sair_salvarClick(); });
+  connect(bit_sair_cancelar, &QPushButton::clicked, this, [this] { bit_sair_cancelarClick(); });
+  connect(bit_inicio, &QPushButton::clicked, this, [this] { bit_inicioClick(); });
+  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+  Timer1->start();
 
   // The creation handler: state, start folder, caption, what shows first.
   l_nivel->setText(QStringLiteral("0"));
@@ -103,325 +98,6 @@ TMdi_Frm::TMdi_Frm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   pn_passos->hide();
   pnEntrada->show();
   Timer1Timer();
-}
-
-void TMdi_Frm::build() {
-  setWindowIcon(QIcon(QStringLiteral(":/shell/lumeral.png")));
-  auto* central = new QWidget(this);
-  central->setObjectName(QStringLiteral("fundo"));
-  setCentralWidget(central);
-  auto* outer = new QVBoxLayout(central);
-
-  // Hidden state fields.
-  auto* state = new QWidget(central);
-  state->hide();
-  auto state_label = [&](QLabel*& field, const char* name) {
-    field = new QLabel(state);
-    field->setObjectName(QString::fromLatin1(name));
-  };
-  state_label(l_nivel, "l_nivel");
-  state_label(l_salvo, "l_salvo");
-  state_label(Label22, "Label22");
-  state_label(Label23, "Label23");
-  state_label(label_prob, "label_prob");
-  state_label(Label17, "Label17");
-  state_label(Label24, "Label24");
-  state_label(Label8, "Label8");
-
-  auto* body = new QHBoxLayout;
-  body->addWidget(build_steps());
-  auto* pages = new QVBoxLayout;
-  pages->addWidget(build_entry(), 1);
-  pages->addWidget(build_welcome(), 1);
-  pages->addWidget(build_project(), 1);
-  pages->addWidget(build_ontology(), 1);
-  body->addLayout(pages, 1);
-  outer->addLayout(body, 1);
-  outer->addWidget(build_buttons());
-  build_status();
-  // The ontology editor and the mining panel fill their places once every
-  // control they use exists.
-  ontologia = new TOntologia(*this);
-  minera = new TMinera(*this);
-  resize(1180, 740);
-}
-
-QWidget* TMdi_Frm::build_entry() {
-  pnEntrada = new QFrame(centralWidget());
-  pnEntrada->setObjectName(QStringLiteral("pnEntrada"));
-  pnEntrada->setFrameShape(QFrame::StyledPanel);
-  auto* v = new QVBoxLayout(pnEntrada);
-  v->setContentsMargins(30, 24, 30, 24);
-  lb_entrada = heading(QStringLiteral("Bem Vindo ao Menu do Programa Lumeral."), pnEntrada, 6);
-  auto* title = new QHBoxLayout;
-  auto* logo = new QLabel(pnEntrada);
-  logo->setPixmap(QPixmap(QStringLiteral(":/shell/lumeral.png")));
-  title->addWidget(logo);
-  title->addSpacing(12);
-  title->addWidget(lb_entrada, 1);
-  v->addLayout(title);
-  v->addSpacing(16);
-  RadioGroup1 = new RadioGroup(
-      QStringLiteral("O que você gostaria de fazer?"),
-      {QStringLiteral("Assistente para Mineração de Textos (Frequência de Conceitos e Associações entre Conceitos)"),
-       QStringLiteral("Assistente para Comparação entre Textos (para Inteligência Competitiva)"),
-       QStringLiteral("Modo Clássico (Uso separado das Ferramentas de Text Mining)")},
-      0, pnEntrada);
-  RadioGroup1->items_layout()->setSpacing(12);
-  // The comparison wizard is added by its own unit; until then its road is closed.
-  RadioGroup1->button(1)->setEnabled(false);
-  v->addWidget(RadioGroup1);
-  auto* h = new QHBoxLayout;
-  h->addStretch();
-  bt_ok_entrada = button(QStringLiteral("OK"), QStringLiteral("Segue pelo caminho escolhido"), pnEntrada);
-  bt_ok_entrada->setMinimumWidth(100);
-  h->addWidget(bt_ok_entrada);
-  v->addLayout(h);
-  v->addStretch();
-  auto* flow = new QLabel(pnEntrada);
-  flow->setPixmap(QPixmap(QStringLiteral(":/shell/animacao.png")));
-  flow->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-  v->addWidget(flow);
-  connect(bt_ok_entrada, &QPushButton::clicked, this, [this] { bt_ok_entradaClick(); });
-  return pnEntrada;
-}
-
-QWidget* TMdi_Frm::build_steps() {
-  auto* column = new QWidget(centralWidget());
-  pn_passos = column;
-  column->setObjectName(QStringLiteral("pn_passos"));
-  auto* v = new QVBoxLayout(column);
-  v->setContentsMargins(4, 8, 8, 8);
-  StepLabel** on[] = {&botao_1_on, &botao_2_on, &botao_3_on, &botao_4_on};
-  StepLabel** off[] = {&botao_1_off, &botao_2_off, &botao_3_off, &botao_4_off};
-  StepLabel** caption[] = {&lb_passo1, &lb_passo2, &lb_passo3, &lb_passo4};
-  const QString captions[] = {QStringLiteral("Configurar Projeto"), QStringLiteral("Preparar Textos"),
-                              QStringLiteral("Ontologia"), QStringLiteral("Mineração de Textos")};
-  for (int i = 0; i < 4; ++i) {
-    auto* row = new QHBoxLayout;
-    *on[i] = step_image(QStringLiteral(":/shell/passo%1_on.png").arg(i + 1), column);
-    *off[i] = step_image(QStringLiteral(":/shell/passo%1_off.png").arg(i + 1), column);
-    (*on[i])->setObjectName(QStringLiteral("botao_%1_on").arg(i + 1));
-    (*off[i])->setObjectName(QStringLiteral("botao_%1_off").arg(i + 1));
-    *caption[i] = new StepLabel(captions[i], column);
-    (*caption[i])->setMinimumWidth(150);
-    row->addWidget(*on[i]);
-    row->addWidget(*off[i]);
-    row->addWidget(*caption[i], 1);
-    v->addLayout(row);
-    v->addSpacing(6);
-  }
-  Animate1 = new QLabel(column);
-  Animate1->setPixmap(QPixmap(QStringLiteral(":/shell/animacao.png")));
-  v->addWidget(Animate1);
-  v->addStretch();
-  for (StepLabel* l : {botao_1_on, botao_1_off, lb_passo1})
-    connect(l, &StepLabel::clicked, this, [this] { command([this] { passo1(); }); });
-  for (StepLabel* l : {botao_2_on, botao_2_off, lb_passo2})
-    connect(l, &StepLabel::clicked, this, [this] { command([this] { passo2(); }); });
-  return column;
-}
-
-QWidget* TMdi_Frm::build_welcome() {
-  GroupBox1 = new QGroupBox(centralWidget());
-  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  auto* v = new QVBoxLayout(GroupBox1);
-  v->setContentsMargins(30, 24, 30, 24);
-  v->addWidget(heading(QStringLiteral("Bem Vindo ao Wizard do Programa Lumeral."), GroupBox1, 6));
-  v->addSpacing(16);
-  RadioGroup2 = new RadioGroup(QStringLiteral("O que você gostaria de fazer?"),
-                               {QStringLiteral("Começar um Novo Projeto"),
-                                QStringLiteral("Continuar um Projeto já existente")},
-                               0, GroupBox1);
-  v->addWidget(RadioGroup2);
-  auto* h = new QHBoxLayout;
-  h->addStretch();
-  bt_ok_bemvindo = button(QStringLiteral("OK"), QStringLiteral("Começa o projeto escolhido"), GroupBox1);
-  bt_ok_bemvindo->setMinimumWidth(100);
-  h->addWidget(bt_ok_bemvindo);
-  v->addLayout(h);
-  v->addStretch();
-  connect(bt_ok_bemvindo, &QPushButton::clicked, this, [this] { bt_ok_bemvindoClick(); });
-  return GroupBox1;
-}
-
-QWidget* TMdi_Frm::build_project() {
-  Panel_comeco = new QFrame(centralWidget());
-  Panel_comeco->setObjectName(QStringLiteral("Panel_comeco"));
-  Panel_comeco->setFrameShape(QFrame::StyledPanel);
-  auto* v = new QVBoxLayout(Panel_comeco);
-  v->setContentsMargins(20, 16, 20, 16);
-
-  // Step 1: the project fields.
-  pn_projeto = new QWidget(Panel_comeco);
-  auto* p = new QVBoxLayout(pn_projeto);
-  p->setContentsMargins(0, 0, 0, 0);
-  lb_configurar = heading(QStringLiteral("Configurar Projeto"), pn_projeto);
-  p->addWidget(lb_configurar);
-  p->addSpacing(10);
-  auto* form = new QFormLayout;
-  Edit_titulo = new QLineEdit(pn_projeto);
-  Edit_cliente = new QLineEdit(pn_projeto);
-  Edit_resp = new QLineEdit(pn_projeto);
-  Edit_titulo->setStatusTip(QStringLiteral("Título do projeto: nomeia os arquivos do projeto"));
-  form->addRow(QStringLiteral("Título"), Edit_titulo);
-  form->addRow(QStringLiteral("Cliente"), Edit_cliente);
-  form->addRow(QStringLiteral("Responsável"), Edit_resp);
-  p->addLayout(form);
-  p->addSpacing(10);
-  gb_pasta = new QGroupBox(QStringLiteral("Os textos estão localizados na pasta:"), pn_projeto);
-  auto* g = new QHBoxLayout(gb_pasta);
-  Label3 = new QLabel(gb_pasta);
-  Label3->setObjectName(QStringLiteral("Label3"));
-  Label3->setWordWrap(true);
-  Label3->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  Label3->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  g->addWidget(Label3, 1);
-  bt_alterar = button(QStringLiteral("Alterar"), QStringLiteral("Escolhe a pasta dos textos do projeto"), gb_pasta);
-  g->addWidget(bt_alterar);
-  p->addWidget(gb_pasta);
-  p->addStretch();
-  v->addWidget(pn_projeto);
-
-  // Step 2: the preparation controls.
-  pn_preparacao = new QWidget(Panel_comeco);
-  auto* q = new QVBoxLayout(pn_preparacao);
-  q->setContentsMargins(0, 0, 0, 0);
-  lb_preparacao = heading(QStringLiteral("Preparação dos Textos a serem analisados"), pn_preparacao);
-  q->addWidget(lb_preparacao);
-  q->addSpacing(10);
-  RadioGroup_textos = new RadioGroup(QStringLiteral("Os Textos estão?"),
-                                     {QStringLiteral("Todos num mesmo arquivo, mas há um string separador ="),
-                                      QStringLiteral("Vários arquivos")},
-                                     1, pn_preparacao);
-  // The separator edit sits beside the first item.
-  auto* first = new QHBoxLayout;
-  RadioGroup_textos->items_layout()->removeWidget(RadioGroup_textos->button(0));
-  first->addWidget(RadioGroup_textos->button(0));
-  Edit_separador = new QLineEdit(RadioGroup_textos);
-  Edit_separador->setMinimumWidth(120);
-  Edit_separador->setStatusTip(QStringLiteral("Texto que separa os documentos dentro do arquivo"));
-  Edit_separador->installEventFilter(this);
-  first->addWidget(Edit_separador, 1);
-  RadioGroup_textos->items_layout()->insertLayout(0, first);
-  q->addWidget(RadioGroup_textos);
-  q->addSpacing(10);
-  lb_idioma = new QLabel(QStringLiteral("Idioma dos textos a serem analisados:"), pn_preparacao);
-  q->addWidget(lb_idioma);
-  ListBox_idioma = new QListWidget(pn_preparacao);
-  ListBox_idioma->addItems({QStringLiteral("Português"), QStringLiteral("Inglês"), QStringLiteral("Espanhol")});
-  ListBox_idioma->setCurrentRow(0);
-  ListBox_idioma->setMaximumHeight(ListBox_idioma->sizeHintForRow(0) * 3 + 8);
-  ListBox_idioma->setMaximumWidth(220);
-  q->addWidget(ListBox_idioma);
-  q->addSpacing(10);
-  bt_stopwords = button(QStringLiteral("Gerência de palavras irrelevantes (stopwords) para análise dos textos"),
-                        QStringLiteral("Mostra e altera a lista de stopwords do idioma"), pn_preparacao);
-  auto* sb = new QHBoxLayout;
-  sb->addWidget(bt_stopwords);
-  sb->addStretch();
-  q->addLayout(sb);
-  q->addStretch();
-  v->addWidget(pn_preparacao);
-  pn_preparacao->hide();
-
-  connect(bt_alterar, &QPushButton::clicked, this, [this] { bt_alterarClick(); });
-  connect(bt_stopwords, &QPushButton::clicked, this, [this] { bt_stopwordsClick(); });
-  connect(ListBox_idioma, &QListWidget::itemClicked, this, [this] { ListBox_idiomaClick(); });
-  connect(RadioGroup_textos, &RadioGroup::clicked, this, [this] { RadioGroup_textosClick(); });
-  return Panel_comeco;
-}
-
-QWidget* TMdi_Frm::build_ontology() {
-  Panel_ontologia = new QFrame(centralWidget());
-  Panel_ontologia->setObjectName(QStringLiteral("Panel_ontologia"));
-  Panel_ontologia->setFrameShape(QFrame::StyledPanel);
-  // The step's layers share one cell: the editor (added by its unit), the
-  // choice panel over it and the mining panel over both.
-  auto* v = new QGridLayout(Panel_ontologia);
-  v->setContentsMargins(20, 16, 20, 16);
-
-  Panel3 = new QFrame(Panel_ontologia);
-  Panel3->setObjectName(QStringLiteral("Panel3"));
-  auto* c = new QVBoxLayout(Panel3);
-  c->setContentsMargins(0, 0, 0, 0);
-  c->addWidget(heading(QStringLiteral("Ontologia"), Panel3));
-  c->addSpacing(10);
-  RadioGroup3 = new RadioGroup(QStringLiteral("O que você gostaria de fazer?"),
-                               {QStringLiteral("Usar uma Ontologia existente"),
-                                QStringLiteral("Criar uma nova Ontologia"),
-                                QStringLiteral("Ver uma Ontologia existente")},
-                               1, Panel3);
-  c->addWidget(RadioGroup3);
-  auto* h = new QHBoxLayout;
-  h->addStretch();
-  bt_ok_ontologia = button(QStringLiteral("OK"), QStringLiteral("Aciona uma das opções marcadas ao lado"), Panel3);
-  bt_ok_ontologia->setMinimumWidth(100);
-  h->addWidget(bt_ok_ontologia);
-  c->addLayout(h);
-  c->addStretch();
-  v->addWidget(Panel3, 0, 0);
-
-  // The editor's new-concept box: filled by the ontology editor's unit.
-  pn_novo_conceito = new QWidget(Panel_ontologia);
-  pn_novo_conceito->hide();
-
-  // The mining panel: filled by the mining unit.
-  P_Minera = new QFrame(Panel_ontologia);
-  P_Minera->setObjectName(QStringLiteral("P_Minera"));
-  P_Minera->setAutoFillBackground(true);
-  P_Minera->hide();
-  v->addWidget(P_Minera, 0, 0);
-  return Panel_ontologia;
-}
-
-QWidget* TMdi_Frm::build_buttons() {
-  Panel_Botoes = new QFrame(centralWidget());
-  Panel_Botoes->setObjectName(QStringLiteral("Panel_Botoes"));
-  Panel_Botoes->setFrameShape(QFrame::StyledPanel);
-  auto* h = new QHBoxLayout(Panel_Botoes);
-  bit_voltar = button(QStringLiteral("Voltar"), QStringLiteral("Volta ao passo anterior"), Panel_Botoes);
-  bit_mutreta = button(QStringLiteral("Voltar"), QStringLiteral("Volta ao passo anterior"), Panel_Botoes);
-  bit_mutreta->hide();
-  bit_avancar = button(QStringLiteral("Avançar"), QStringLiteral("Avança para o próximo passo"), Panel_Botoes);
-  bit_sair_salvar = button(QStringLiteral("Sair, salvando status do projeto"),
-                           QStringLiteral("Sair, salvando status do projeto"), Panel_Botoes);
-  bit_sair_cancelar = button(QStringLiteral("Sair, cancelando este passo"),
-                             QStringLiteral("Sair, cancelando este passo"), Panel_Botoes);
-  bit_inicio = button(QStringLiteral("Voltar ao início"), QStringLiteral("Voltar ao início"), Panel_Botoes);
-  h->addWidget(bit_voltar);
-  h->addWidget(bit_mutreta);
-  h->addWidget(bit_avancar);
-  h->addStretch();
-  h->addWidget(bit_sair_salvar);
-  h->addWidget(bit_sair_cancelar);
-  h->addWidget(bit_inicio);
-  connect(bit_voltar, &QPushButton::clicked, this, [this] { bit_voltarClick(); });
-  connect(bit_avancar, &QPushButton::clicked, this, [this] { bit_avancarClick(); });
-  connect(bit_sair_salvar, &QPushButton::clicked, this, [this] { bit_sair_salvarClick(); });
-  connect(bit_sair_cancelar, &QPushButton::clicked, this, [this] { bit_sair_cancelarClick(); });
-  connect(bit_inicio, &QPushButton::clicked, this, [this] { bit_inicioClick(); });
-  return Panel_Botoes;
-}
-
-void TMdi_Frm::build_status() {
-  StatusBar2 = new QStatusBar(this);
-  setStatusBar(StatusBar2);
-  panel_hint = new QLabel(StatusBar2);
-  panel_data = new QLabel(StatusBar2);
-  panel_hora = new QLabel(StatusBar2);
-  panel_hint->setMinimumWidth(420);
-  panel_data->setMinimumWidth(190);
-  panel_hora->setMinimumWidth(70);
-  panel_data->setAlignment(Qt::AlignCenter);
-  panel_hora->setAlignment(Qt::AlignCenter);
-  StatusBar2->addWidget(panel_hint, 1);
-  StatusBar2->addPermanentWidget(panel_data);
-  StatusBar2->addPermanentWidget(panel_hora);
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(1000);
-  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-  Timer1->start();
 }
 
 // ---------------------------------------------------------------- events
@@ -573,7 +249,7 @@ void TMdi_Frm::passo2() {
   if (titulo().isEmpty()) throw Stop("O Campo Título está em branco e é um campo Obrigatório!");
   l_nivel->setText(QStringLiteral("2"));
   stopwords_faltando = false;
-  windows().form_stop->carrega_idioma();
+  carrega_stopwords();
   pn_projeto->hide();
   pn_preparacao->show();
   Panel_comeco->show();
@@ -612,11 +288,11 @@ void TMdi_Frm::passo3() {
     l_nivel->setText(QStringLiteral("3"));
   }
   stopwords_faltando = false;
-  windows().form_stop->carrega_idioma();
+  carrega_stopwords();
   if (stopwords_faltando) return;
 
   if (RadioGroup_textos->item_index() == shell::kSingleFile) {
-    if (!conta_textos()) {
+    if (!preparation::folder_has_texts(path_of(pasta_projeto()))) {
       error(QStringLiteral("Confira a existencia de 0 ou mais de 1 arquivo no diretorio de textos! "));
       bit_avancar->setEnabled(false);
       Label22->clear();
@@ -639,17 +315,12 @@ void TMdi_Frm::mineracao() {
   bit_mutreta->hide();
   bit_avancar->setEnabled(false);
   l_nivel->setText(QStringLiteral("5"));
-  const fs::path folder = path_of(pasta_projeto());
-  QString lct = RadioGroup3->item_index() != 0 ? qpath(folder / path_of(titulo() + QStringLiteral(".lct")))
-                                               : Label23->text();
-  const fs::path ldc = folder / path_of(titulo() + QStringLiteral(".ldc"));
-  if (lct.isEmpty() || !fs::exists(path_of(lct)))
-    throw Stop("O Wizard encontrou um problema:\n\rLista de contextos não existe");
-  if (!fs::exists(ldc)) throw Stop("O Wizard encontrou um problema:\n\rLista de documentos não existe");
+  // The wizard's box breaks the problem's line with LF CR.
+  const mining::MiningLists lists = mining::check_mining_lists(projeto(), lista_contextos(), "\n\r");
   // Each run stops the routine when a driven window's command stopped.
-  if (!minera->corrida_classificacao()) return;
-  if (!minera->corrida_frequencia()) return;
-  minera->corrida_associacao();
+  if (!minera->corrida_classificacao(lists)) return;
+  if (!minera->corrida_frequencia(lists)) return;
+  minera->corrida_associacao(lists);
 }
 
 void TMdi_Frm::volta_inicio() {
@@ -672,15 +343,30 @@ void TMdi_Frm::volta_inicio() {
   pnEntrada->show();
 }
 
-bool TMdi_Frm::conta_textos() const {
-  std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(path_of(pasta_projeto()), ec)) {
-    if (!entry.is_regular_file(ec)) continue;
-    std::string ext = entry.path().extension().string();
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (ext == ".txt") return true;
-  }
-  return false;
+shell::Project TMdi_Frm::projeto() const { return {path_of(pasta_projeto()), ansi(titulo())}; }
+
+std::filesystem::path TMdi_Frm::lista_contextos() const {
+  // "Usar uma Ontologia existente" chose the list held in Label23.
+  std::optional<fs::path> escolhida;
+  if (RadioGroup3->item_index() == 0) escolhida = path_of(Label23->text());
+  return mining::mining_context_list(projeto(), escolhida);
+}
+
+void TMdi_Frm::carrega_stopwords() {
+  const bool existe =
+      windows().form_stop->carrega_idioma(language_of_row(ListBox_idioma->currentRow()), path_of(Label17->text()));
+  if (existe || l_nivel->text().toInt() < 2) return;
+  stopwords_faltando = true;
+  // The step the wizard goes back to loads the list again: it reports
+  // nothing more and does not go back a second time.
+  if (voltando_) return;
+  windows().form_stop->error(qs(preparation::kNoStopwordList));
+  bit_avancar->setEnabled(false);
+  voltando_ = true;
+  // On the way into the preparation step the wizard still shows the
+  // project step, which is already one step back.
+  if (passo_corrente() >= 2) bit_voltarClick();
+  voltando_ = false;
 }
 
 bool TMdi_Frm::executa_textos() {
@@ -774,7 +460,7 @@ void TMdi_Frm::bt_stopwordsClick() {
   });
 }
 
-void TMdi_Frm::ListBox_idiomaClick() { command([this] { windows().form_stop->carrega_idioma(); }); }
+void TMdi_Frm::ListBox_idiomaClick() { command([this] { carrega_stopwords(); }); }
 
 void TMdi_Frm::RadioGroup_textosClick() {
   if (RadioGroup_textos->item_index() == shell::kSingleFile) Edit_separador->setFocus();

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <filesystem>
+
+#include "core/shell/project.h"
 #include "gui/base/form.h"
 #include "gui/base/radio_group.h"
 
@@ -110,6 +114,7 @@ class TMdi_Frm : public QMainWindow, public Form {
   QFrame* Panel_ontologia;
   QFrame* Panel3;           // the ontology choice
   RadioGroup* RadioGroup3;  // "Usar uma Ontologia existente" / "Criar..." / "Ver..."
+  QWidget* pn_tipo_ontologia;  // under the options: the editor's kind choice
   QPushButton* bt_ok_ontologia;
   QWidget* pn_novo_conceito;  // the editor's new-concept box
   TOntologia* ontologia;      // the editor (contexts/ontologia.h)
@@ -168,6 +173,15 @@ class TMdi_Frm : public QMainWindow, public Form {
   // The project's fields as the files name them.
   QString titulo() const { return Edit_titulo->text(); }
   QString pasta_projeto() const { return Label3->text(); }
+  shell::Project projeto() const;
+  // The context list L of the mining step: the existing ontology chosen
+  // (Label23) or the project's own list.
+  std::filesystem::path lista_contextos() const;
+  // Loads the standard stopword list of the chosen language into the
+  // stopword manager. When it is missing at the preparation step or
+  // beyond: the message, "Avançar" disabled and the wizard one step back
+  // (stopwords_faltando tells the step routines).
+  void carrega_stopwords();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -175,7 +189,8 @@ class TMdi_Frm : public QMainWindow, public Form {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void build();
+  // ---- layout (mdi_form_layout.cpp)
+  void build_layout();
   QWidget* build_entry();
   QWidget* build_steps();
   QWidget* build_welcome();
@@ -186,9 +201,8 @@ class TMdi_Frm : public QMainWindow, public Form {
   // Runs the text-listing window: it only lists the folder unless step 3 is
   // current, when it processes it (import and word lists).
   bool executa_textos();
-  // True when the project folder holds a "*.txt" file.
-  bool conta_textos() const;
-  bool closing_ = false;
+  QGridLayout* camadas_ = nullptr;  // the ontology step's one cell
+  bool voltando_ = false;           // carrega_stopwords is taking the wizard back
 };
 
 // The default project folder: ~/lmr/projetos.

@@ -9,7 +9,6 @@
 #include "gui/base/platform.h"
 #include "gui/contexts/ontologia.h"
 #include "gui/mining/minera.h"
-#include "gui/preparation/stop_words.h"
 #include "gui/retrieval/result_recuperasim.h"
 #include "gui/shell/barra_progresso.h"
 #include "gui/shell/mdi_form.h"
@@ -56,9 +55,7 @@ void salva_projeto(TMdi_Frm& w, bool confirma) {
 
 namespace {
 
-QString text_of(const shell::IniFile& ini, const char* section, const char* key) {
-  return qs(ini.value(Ansi(section), Ansi(key)));
-}
+QString text_of(const shell::IniFile& ini, shell::ProjectKey key) { return qs(shell::project_value(ini, key)); }
 
 }  // namespace
 
@@ -67,27 +64,27 @@ void restaura_projeto(TMdi_Frm& w, const QString& arquivo) {
   w.Edit_titulo->clear();
   w.Edit_cliente->clear();
   w.Edit_resp->clear();
-  w.Edit_titulo->setText(text_of(ini, "NOME", "nome"));
-  w.Edit_cliente->setText(text_of(ini, "CLIENTE", "cliente"));
-  w.Edit_resp->setText(text_of(ini, "RESPONSAVEL", "resp"));
-  w.Label3->setText(text_of(ini, "DIR_PROJETO", "dir_proj"));
+  namespace key = shell::project_key;
+  w.Edit_titulo->setText(text_of(ini, key::title));
+  w.Edit_cliente->setText(text_of(ini, key::client));
+  w.Edit_resp->setText(text_of(ini, key::responsible));
+  w.Label3->setText(text_of(ini, key::folder));
 
-  const int idioma = shell::read_integer_setting(ini, path_of(arquivo), Ansi("IDIOMA_TEXTOS"), Ansi("idioma_textos"));
+  const int idioma = shell::project_integer(ini, path_of(arquivo), key::language);
   w.ListBox_idioma->setCurrentRow(idioma >= 0 && idioma < w.ListBox_idioma->count() ? idioma : -1);
-  w.windows().form_stop->carrega_idioma();
+  w.carrega_stopwords();
 
-  w.label_prob->setText(text_of(ini, "ONTOLOGIA", "ontologia"));
-  w.Label23->setText(text_of(ini, "LCT", "lct"));
-  w.l_nivel->setText(text_of(ini, "N", "n"));
+  w.label_prob->setText(text_of(ini, key::ontology));
+  w.Label23->setText(text_of(ini, key::context_list));
+  w.l_nivel->setText(text_of(ini, key::level));
 
   // Replay the steps; each test reads the level again.
   auto level_is = [&](const char* n) { return w.l_nivel->text() == QLatin1String(n); };
   if (level_is("1")) w.passo1();
   if (level_is("2")) {
     w.passo2();
-    w.RadioGroup_textos->set_item_index(
-        shell::read_integer_setting(ini, path_of(arquivo), Ansi("LUGAR_TEXTOS"), Ansi("lugar_textos")));
-    w.Edit_separador->setText(text_of(ini, "SEPARADOR", "separador"));
+    w.RadioGroup_textos->set_item_index(shell::project_integer(ini, path_of(arquivo), key::text_location));
+    w.Edit_separador->setText(text_of(ini, key::separator));
     salva_projeto(w, false);
   }
   if (level_is("3")) {
@@ -99,13 +96,14 @@ void restaura_projeto(TMdi_Frm& w, const QString& arquivo) {
   }
   if (level_is("4")) {
     w.passo3();
-    const fs::path lct = path_of(w.pasta_projeto()) / path_of(w.titulo() + QStringLiteral(".lct"));
+    const fs::path lct = w.projeto().context_list();
     if (w.Label23->text().isEmpty() && fs::exists(lct)) w.Label23->setText(qpath(lct));
     w.RadioGroup3->set_item_index(0);
     // The choice applies the kind choice: it takes the project's saved kind
     // rather than the choice's default.
     if (!w.label_prob->text().isEmpty())
-      w.ontologia->RadioGroup_tipo->set_item_index(w.label_prob->text() == QStringLiteral("Probabilístico") ? 0 : 1);
+      w.ontologia->RadioGroup_tipo->set_item_index(
+          shell::ontology_kind_of(ansi(w.label_prob->text())) == shell::OntologyKind::Probabilistic ? 0 : 1);
     w.ontologia->escolhe_ontologia();
     w.Label22->setText(QStringLiteral("1"));
     salva_projeto(w, false);
@@ -123,7 +121,7 @@ void restaura_projeto(TMdi_Frm& w, const QString& arquivo) {
     w.bit_mutreta->hide();
     // The results as saved, without computing them again.
     const shell::StatusFile status =
-        shell::read_status_file(path_of(w.pasta_projeto()) / shell::status_file_name());
+        shell::read_status_file(w.projeto().status_file());
     w.minera->limpa();
     w.minera->mostra_frequencias(status.rows);
     w.minera->mostra_texto(status.association_text);

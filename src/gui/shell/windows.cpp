@@ -103,6 +103,7 @@ WizardState Windows::wizard_state() const {
   state.visible = Mdi_Frm->isVisible();
   state.project.folder = path_of(Mdi_Frm->pasta_projeto());
   state.project.title = ansi(Mdi_Frm->titulo());
+  state.open = !Mdi_Frm->label_prob->text().isEmpty();
   state.ontology = shell::ontology_kind_of(ansi(Mdi_Frm->label_prob->text()));
   state.context_list = Mdi_Frm->Label23->text();
   state.level = Mdi_Frm->l_nivel->text();
@@ -113,6 +114,16 @@ std::optional<shell::Project> Windows::wizard_project() const {
   WizardState state = wizard_state();
   if (!state.visible) return std::nullopt;
   return state.project;
+}
+
+std::optional<shell::Project> Windows::wizard_open_project() const {
+  WizardState state = wizard_state();
+  if (!state.open) return std::nullopt;
+  return state.project;
+}
+
+void Windows::set_wizard_stopword_list(const QString& path) {
+  if (Mdi_Frm) Mdi_Frm->Label8->setText(path);
 }
 
 }  // namespace lumeral::gui

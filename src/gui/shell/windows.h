@@ -45,6 +45,10 @@ class TFrm_print;
 // window's state fields at the moment of the call.
 struct WizardState {
   bool visible = false;        // the main window shows the wizard
+  // An ontology kind is set (label_prob not empty): windows that take the
+  // project's own lists without asking count the project as open then,
+  // whether the wizard is shown or not.
+  bool open = false;
   shell::Project project;      // folder (Label3) and title (Edit_titulo)
   shell::OntologyKind ontology = shell::OntologyKind::None;  // label_prob
   QString context_list;        // Label23: the chosen context list, or ""
@@ -103,6 +107,12 @@ class Windows {
   // tool window passes to a core function that resolves names in the
   // project folder while a wizard runs.
   std::optional<shell::Project> wizard_project() const;
+  // The wizard's project while it is open (see WizardState::open), else
+  // empty.
+  std::optional<shell::Project> wizard_open_project() const;
+  // The one thing a tool window writes into the wizard: the stopword
+  // manager hands back the list it showed ("Voltar ao Wizard").
+  void set_wizard_stopword_list(const QString& path);
 
   // Object names of the windows in the order they were created.
   QStringList creation_order() const;

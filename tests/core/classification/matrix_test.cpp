@@ -208,8 +208,7 @@ TEST(Matrix, WizardTakesEverythingFromTheProjectFolder) {
   fs::copy_file(col.dir / "ctx.lct", elsewhere / "ctx.lct");
   run.doc_list = elsewhere / "docs.ldc";
   run.context_list = elsewhere / "ctx.lct";
-  run.wizard_visible = true;
-  run.project_folder = col.dir.path();
+  run.wizard_project = shell::Project{col.dir.path(), Ansi("colecao")};
   struct Recorder : Progress {
     std::vector<std::string> details;
     long long last_bar = -1, max = -1;

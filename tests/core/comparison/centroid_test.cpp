@@ -125,8 +125,7 @@ TEST(Centroid, WizardVisibleWorksInTheProjectFolder) {
   CentroidOptions o;
   o.method = Method::Context;
   o.document_selected = false;  // not needed while the wizard is visible
-  o.wizard_visible = true;
-  o.project_folder = dir / "projeto";
+  o.wizard_project = shell::Project{dir / "projeto", Ansi("projeto")};
   auto r = compute_centroid({Ansi("a.txt")}, dir.path(), o, pt());
   EXPECT_EQ(r.lines, (std::vector<Ansi>{"Economia | 1"}));
   EXPECT_EQ(r.file, dir / "projeto" / "centro-temp.lpl");

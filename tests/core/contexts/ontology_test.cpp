@@ -75,7 +75,7 @@ TEST(Ontology, SavingAConceptWritesBothFilesAndTheList) {
   EXPECT_THROW(save_concept(project, Ansi("economia"), lines({"a | 1,0000", "b | x"}), pt()), Stop);
   EXPECT_EQ(read_all<ContextRecord>(project / "economia.ctt").size(), 1u);
 
-  write_concept_list(project, to_ansi("Eleições"), lines({"Economia", "esporte | 0,5"}), pt());
+  write_concept_list({project, to_ansi("Eleições")}, lines({"Economia", "esporte | 0,5"}), pt());
   EXPECT_EQ(read_all<ContextListRecord>(project / to_path(to_ansi("Eleições.lct"))),
             (std::vector<ContextListRecord>{{Ansi("economia"), 0}, {Ansi("esporte"), 0.5}}));
 }
@@ -101,9 +101,9 @@ TEST(Ontology, RenameAndDeleteRemoveTheOldFiles) {
   TempDir dir;
   const fs::path project = dir.path();
   save_concept(project, Ansi("velho"), lines({"a | 1,0000"}), pt());
-  write_concept_list(project, Ansi("proj"), lines({"velho"}), pt());
+  write_concept_list({project, Ansi("proj")}, lines({"velho"}), pt());
   write_file(project / "temp" / "proj.lct", "");
-  forget_concept(project, Ansi("proj"), Ansi("velho | 0"));
+  forget_concept({project, Ansi("proj")}, Ansi("velho | 0"));
   for (auto p : {project / "velho.ctt", project / "temp" / "velho.ctt", project / "proj.lct",
                  project / "temp" / "proj.lct"})
     EXPECT_FALSE(fs::exists(p)) << p;
@@ -147,11 +147,11 @@ TEST(Ontology, LoadingAListCopiesWithoutOverwriting) {
 
 TEST(Ontology, TheProjectsOwnListIsUsedOnlyWhenItIsTheOnlyOne) {
   TempDir dir;
-  EXPECT_FALSE(default_concept_list(dir.path(), Ansi("proj")));
+  EXPECT_FALSE(default_concept_list({dir.path(), Ansi("proj")}));
   write_file(dir / "proj.lct", "");
-  EXPECT_EQ(default_concept_list(dir.path(), Ansi("proj")), dir / "proj.lct");
+  EXPECT_EQ(default_concept_list({dir.path(), Ansi("proj")}), dir / "proj.lct");
   write_file(dir / "outra.lct", "");
-  EXPECT_FALSE(default_concept_list(dir.path(), Ansi("proj")));
+  EXPECT_FALSE(default_concept_list({dir.path(), Ansi("proj")}));
 }
 
 }  // namespace

@@ -48,5 +48,42 @@ TEST(RichText, TheReportBecomesStyledParagraphsAndRtf) {
   for (char c : rtf) EXPECT_LT(static_cast<unsigned char>(c), 0x80);
 }
 
+TEST(RichText, OneWriterForTheReportFileAndTheWindowsSave) {
+  RtfOptions file;
+  file.header_pard = false;
+  file.run_groups = false;
+  file.tab_word = false;
+  const FontStyle bold{true, false, false};
+  auto para = [](std::vector<RichRun> runs) {
+    RichParagraph p;
+    p.runs = std::move(runs);
+    return p;
+  };
+  struct Case {
+    RichParagraph paragraph;
+    const char* as_file;    // the report file's variant
+    const char* as_window;  // the report window's save
+  } cases[] = {
+      {para({}), "\\pard \\par", "\\pard \\par"},
+      {para({{Ansi("T\tx"), bold, 10}}), "\\pard\\b T\\'09x\\b0\\par", "\\pard {\\plain\\f0\\fs20\\b T\\tab x}\\par"},
+      // Plain runs side by side get no blank between them.
+      {para({{Ansi("a"), {}, 10}, {Ansi("b"), {}, 10}}), "\\pard ab\\par",
+       "\\pard {\\plain\\f0\\fs20 a}{\\plain\\f0\\fs20 b}\\par"},
+      {para({{Ansi("a"), bold, 10}, {Ansi("b"), {}, 10}, {Ansi("c"), {false, true, true}, 10}}),
+       "\\pard\\b a\\b0 b\\i\\ul c\\i0\\ulnone\\par",
+       "\\pard {\\plain\\f0\\fs20\\b a}{\\plain\\f0\\fs20 b}{\\plain\\f0\\fs20\\i\\ul c}\\par"},
+  };
+  const std::string head = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\fnil\\fcharset2 "
+                           "Symbol;}}\r\n\\viewkind4\\uc1";
+  for (const Case& c : cases) {
+    EXPECT_EQ(rich_text_rtf({c.paragraph}, file), head + "\\f0\\fs20\r\n" + c.as_file + "\r\n}\r\n") << c.as_file;
+    EXPECT_EQ(rich_text_rtf({c.paragraph}), head + "\\pard\\f0\\fs20\r\n" + c.as_window + "\r\n}\r\n")
+        << c.as_window;
+  }
+  // The report file is the report's paragraphs in the file's variant.
+  Report report = build_report({{Ansi("economia"), Ansi("3"), Ansi("37,5")}}, {Ansi("-a\tb")});
+  EXPECT_EQ(report_rtf(report), rich_text_rtf(report_paragraphs(report), file));
+}
+
 }  // namespace
 }  // namespace lumeral::mining

@@ -67,6 +67,29 @@ TEST_F(ImportTest, ListingOnlyWritesNothing) {
   EXPECT_FALSE(fs::exists(folder / "arq-000001.txt"));
 }
 
+TEST_F(ImportTest, HasTextsAgreesWithTheTextList) {
+  // Each case adds entries to the folder; the quick check must say what
+  // the listing shows, whatever the case of the extension.
+  struct Case {
+    const char* add;
+    bool is_folder;
+    bool texts;
+  };
+  const Case cases[] = {
+      {"pagina.htm", false, false},
+      {"notas.txt.bak", false, false},
+      {"sub.txt", true, false},  // a folder named like a text is no text
+      {"LEIA.TXT", false, true},
+  };
+  for (const Case& c : cases) {
+    if (c.is_folder) fs::create_directories(folder / c.add);
+    else write_file(folder / c.add, "x");
+    EXPECT_EQ(folder_has_texts(folder), c.texts) << c.add;
+    EXPECT_EQ(folder_has_texts(folder), !list_folder(folder, pt()).texts.empty()) << c.add;
+  }
+  EXPECT_FALSE(folder_has_texts(dir / "nao-existe"));
+}
+
 TEST_F(ImportTest, HtmlPagesBecomeNumberedDocumentsOfTheList) {
   write_file(folder / "b.htm", "<p>Olá &amp; adeus</p>");
   write_file(folder / "A.html", "<h1>Economia</h1>");

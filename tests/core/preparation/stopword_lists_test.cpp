@@ -39,13 +39,13 @@ TEST(StopwordLists, ManagerKeepsItsListInCollationOrder) {
 }
 
 TEST(StopwordLists, StandardListsArePerLanguageAndFoundInTheStartFolderFirst) {
-  EXPECT_EQ(standard_list_file(0), Ansi("stw-portugues.stw"));
-  EXPECT_EQ(standard_list_file(1), Ansi("stw-ingles.stw"));
-  EXPECT_EQ(standard_list_file(2), Ansi("stw-espanhol.stw"));
-  EXPECT_EQ(standard_list_file(-1), Ansi("stw-espanhol.stw"));
+  EXPECT_EQ(standard_list_file(Language::Portuguese), Ansi("stw-portugues.stw"));
+  EXPECT_EQ(standard_list_file(Language::English), Ansi("stw-ingles.stw"));
+  EXPECT_EQ(standard_list_file(Language::Spanish), Ansi("stw-espanhol.stw"));
+  EXPECT_EQ(standard_list_file(language_of_row(-1)), Ansi("stw-espanhol.stw"));
   TempDir dir;
   save_stopwords(dir / "stw-ingles.stw", {Ansi("the"), Ansi("of")});
-  auto en = load_language_list(1, dir.path(), pt());
+  auto en = load_language_list(Language::English, dir.path(), pt());
   EXPECT_EQ(en.path, dir / "stw-ingles.stw");
   EXPECT_TRUE(en.exists);
   EXPECT_EQ(en.lines, (std::vector<Ansi>{Ansi("of"), Ansi("the")}));

@@ -72,7 +72,7 @@ TEST_F(BuildTest, WritesOneListPerDocumentBesideIt) {
   write_file(dir / "so-stop.txt", "a de o");
   std::vector<fs::path> docs;
   for (const char* n : {"a.txt", "NOTA.TXT", "vazio.txt", "utf8.txt", "so-stop.txt"}) docs.push_back(dir / n);
-  auto written = build_word_lists(docs, dir / "pt.stw", false, pt());
+  auto written = build_word_lists(docs, dir / "pt.stw", std::nullopt, pt());
   ASSERT_EQ(written.size(), 5u);
   EXPECT_EQ(list("a.lpl"), (std::vector<WordRecord>{{to_ansi("preço"), 0.4},
                                                     {to_ansi("ação"), 0.2},
@@ -93,7 +93,7 @@ TEST_F(BuildTest, ManyDocumentsGiveTheSameListsAsOneByOne) {
     write_file(dir / name, text);
     docs.push_back(dir / name);
   }
-  build_word_lists(docs, dir / "pt.stw", true, pt());
+  build_word_lists(docs, dir / "pt.stw", shell::Project{dir.path(), Ansi("p")}, pt());
   StopwordSearch stop({Ansi("a"), Ansi("de"), Ansi("o")}, pt());
   for (int i = 0; i < 60; ++i) {
     auto name = "d" + std::to_string(i);
@@ -105,7 +105,7 @@ TEST_F(BuildTest, StopsOnMissingStopwordsOrDocuments) {
   write_file(dir / "a.txt", "casa");
   auto message = [&](const fs::path& stop, std::vector<fs::path> docs) {
     try {
-      build_word_lists(docs, stop, false, pt());
+      build_word_lists(docs, stop, std::nullopt, pt());
     } catch (const Stop& s) {
       return s.text();
     }
@@ -123,12 +123,13 @@ TEST_F(BuildTest, ReportsProgressAsTheWindowAndTheWizardShowIt) {
   write_file(dir / "a.txt", "um dois de");
   write_file(dir / "b.txt", "tres");
   Recorder tool, wizard;
-  build_word_lists({dir / "a.txt"}, dir / "pt.stw", false, pt(), tool);
+  build_word_lists({dir / "a.txt"}, dir / "pt.stw", std::nullopt, pt(), tool);
   EXPECT_EQ(tool.statuses, (std::vector<std::string>{"Criando pals+freq de arquivo 1 de 1 - ",
                                                      "Criando pals+freq de arquivo 1 de 1  palavra 3",
                                                      "Criando palavras+peso de arquivo 1 de 1",
                                                      "TERMINOU DE CRIAR LISTAS PARA TODOS DOCUMENTOS"}));
-  build_word_lists({dir / "a.txt", dir / "b.txt"}, dir / "pt.stw", true, pt(), wizard);
+  build_word_lists({dir / "a.txt", dir / "b.txt"}, dir / "pt.stw", shell::Project{dir.path(), Ansi("p")}, pt(),
+                   wizard);
   EXPECT_EQ(wizard.details, (std::vector<std::string>{"Foram encontrados no diretorio de textos: 2 arquivos"}));
   EXPECT_EQ(wizard.statuses.front(), "Processados 0 Textos até o momento");
   EXPECT_EQ(wizard.statuses.back(), "");

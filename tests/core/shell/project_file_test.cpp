@@ -22,7 +22,7 @@ ProjectSettings sample(const TempDir& dir) {
   s.project_folder = to_ansi(dir.path().string());
   s.text_location = kSeveralFiles;
   s.separator = Ansi("");
-  s.language = kPortuguese;
+  s.language = row_of(Language::Portuguese);
   s.ontology_kind = kind_probabilistic();
   s.context_list = to_ansi((dir.path() / "Vendas 2005.lct").string());
   s.level = Ansi("5");
@@ -55,7 +55,7 @@ TEST(ProjectFile, HandEditedFileRestoresTheSameSettings) {
   ProjectSettings s = sample(dir);
   s.text_location = kSingleFile;
   s.separator = Ansi("#####");
-  s.language = kSpanish;
+  s.language = row_of(Language::Spanish);
   s.ontology_kind = kind_deterministic();
   s.level = Ansi("2");
   // Sections reordered, names in capitals or mixed case, blanks around
@@ -76,7 +76,7 @@ TEST(ProjectFile, MissingKeysAreEmptyAndBadNumbersStop) {
   EXPECT_EQ(a.title, Ansi(""));
   EXPECT_EQ(a.context_list, Ansi(""));
   EXPECT_EQ(a.level, Ansi(""));
-  EXPECT_EQ(a.language, kEnglish);
+  EXPECT_EQ(a.language, row_of(Language::English));
 
   // The conversion error names the value, the file, the section and the key.
   struct {

@@ -1,0 +1,329 @@
+// The main window's layout: the hidden state fields, the entry menu, the
+// step indicators, the welcome group, the project and preparation panels,
+// the ontology step's layers, the button bar and the status bar.
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+#include "gui/base/widgets.h"
+#include "gui/shell/mdi_form.h"
+
+namespace lumeral::gui {
+
+namespace {
+
+StepLabel* step_image(const QString& resource, QWidget* parent) {
+  auto* l = new StepLabel(parent);
+  l->setPixmap(QPixmap(resource));
+  l->setFixedSize(48, 48);
+  return l;
+}
+
+}  // namespace
+
+void TMdi_Frm::build_layout() {
+  setWindowIcon(QIcon(QStringLiteral(":/shell/lumeral.png")));
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("fundo"));
+  setCentralWidget(central);
+  auto* outer = new QVBoxLayout(central);
+
+  // Hidden state fields.
+  auto* state = new QWidget(central);
+  state->hide();
+  auto state_label = [&](QLabel*& field, const char* name) {
+    field = new QLabel(state);
+    field->setObjectName(QString::fromLatin1(name));
+  };
+  state_label(l_nivel, "l_nivel");
+  state_label(l_salvo, "l_salvo");
+  state_label(Label22, "Label22");
+  state_label(Label23, "Label23");
+  state_label(label_prob, "label_prob");
+  state_label(Label17, "Label17");
+  state_label(Label24, "Label24");
+  state_label(Label8, "Label8");
+
+  auto* body = new QHBoxLayout;
+  body->addWidget(build_steps());
+  auto* pages = new QVBoxLayout;
+  pages->addWidget(build_entry(), 1);
+  pages->addWidget(build_welcome(), 1);
+  pages->addWidget(build_project(), 1);
+  pages->addWidget(build_ontology(), 1);
+  body->addLayout(pages, 1);
+  outer->addLayout(body, 1);
+  outer->addWidget(build_buttons());
+  build_status();
+  resize(1180, 740);
+}
+
+QWidget* TMdi_Frm::build_entry() {
+  pnEntrada = new QFrame(centralWidget());
+  pnEntrada->setObjectName(QStringLiteral("pnEntrada"));
+  pnEntrada->setFrameShape(QFrame::StyledPanel);
+  auto* v = new QVBoxLayout(pnEntrada);
+  v->setContentsMargins(30, 24, 30, 24);
+  lb_entrada = heading(QStringLiteral("Bem Vindo ao Menu do Programa Lumeral."), pnEntrada, 6);
+  auto* title = new QHBoxLayout;
+  auto* logo = new QLabel(pnEntrada);
+  logo->setPixmap(QPixmap(QStringLiteral(":/shell/lumeral.png")));
+  title->addWidget(logo);
+  title->addSpacing(12);
+  title->addWidget(lb_entrada, 1);
+  v->addLayout(title);
+  v->addSpacing(16);
+  RadioGroup1 = new RadioGroup(
+      QStringLiteral("O que você gostaria de fazer?"),
+      {QStringLiteral("Assistente para Mineração de Textos (Frequência de Conceitos e Associações entre Conceitos)"),
+       QStringLiteral("Assistente para Comparação entre Textos (para Inteligência Competitiva)"),
+       QStringLiteral("Modo Clássico (Uso separado das Ferramentas de Text Mining)")},
+      0, pnEntrada);
+  RadioGroup1->items_layout()->setSpacing(12);
+  // The comparison wizard is added by its own unit; until then its road is closed.
+  RadioGroup1->button(1)->setEnabled(false);
+  v->addWidget(RadioGroup1);
+  auto* h = new QHBoxLayout;
+  h->addStretch();
+  bt_ok_entrada = command_button(QStringLiteral("OK"), QStringLiteral("Segue pelo caminho escolhido"), pnEntrada);
+  bt_ok_entrada->setMinimumWidth(100);
+  h->addWidget(bt_ok_entrada);
+  v->addLayout(h);
+  v->addStretch();
+  auto* flow = new QLabel(pnEntrada);
+  flow->setPixmap(QPixmap(QStringLiteral(":/shell/animacao.png")));
+  flow->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+  v->addWidget(flow);
+  return pnEntrada;
+}
+
+QWidget* TMdi_Frm::build_steps() {
+  auto* column = new QWidget(centralWidget());
+  pn_passos = column;
+  column->setObjectName(QStringLiteral("pn_passos"));
+  auto* v = new QVBoxLayout(column);
+  v->setContentsMargins(4, 8, 8, 8);
+  StepLabel** on[] = {&botao_1_on, &botao_2_on, &botao_3_on, &botao_4_on};
+  StepLabel** off[] = {&botao_1_off, &botao_2_off, &botao_3_off, &botao_4_off};
+  StepLabel** caption[] = {&lb_passo1, &lb_passo2, &lb_passo3, &lb_passo4};
+  const QString captions[] = {QStringLiteral("Configurar Projeto"), QStringLiteral("Preparar Textos"),
+                              QStringLiteral("Ontologia"), QStringLiteral("Mineração de Textos")};
+  for (int i = 0; i < 4; ++i) {
+    auto* row = new QHBoxLayout;
+    *on[i] = step_image(QStringLiteral(":/shell/passo%1_on.png").arg(i + 1), column);
+    *off[i] = step_image(QStringLiteral(":/shell/passo%1_off.png").arg(i + 1), column);
+    (*on[i])->setObjectName(QStringLiteral("botao_%1_on").arg(i + 1));
+    (*off[i])->setObjectName(QStringLiteral("botao_%1_off").arg(i + 1));
+    *caption[i] = new StepLabel(captions[i], column);
+    (*caption[i])->setMinimumWidth(150);
+    row->addWidget(*on[i]);
+    row->addWidget(*off[i]);
+    row->addWidget(*caption[i], 1);
+    v->addLayout(row);
+    v->addSpacing(6);
+  }
+  Animate1 = new QLabel(column);
+  Animate1->setPixmap(QPixmap(QStringLiteral(":/shell/animacao.png")));
+  v->addWidget(Animate1);
+  v->addStretch();
+  return column;
+}
+
+QWidget* TMdi_Frm::build_welcome() {
+  GroupBox1 = new QGroupBox(centralWidget());
+  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+  auto* v = new QVBoxLayout(GroupBox1);
+  v->setContentsMargins(30, 24, 30, 24);
+  v->addWidget(heading(QStringLiteral("Bem Vindo ao Wizard do Programa Lumeral."), GroupBox1, 6));
+  v->addSpacing(16);
+  RadioGroup2 = new RadioGroup(QStringLiteral("O que você gostaria de fazer?"),
+                               {QStringLiteral("Começar um Novo Projeto"),
+                                QStringLiteral("Continuar um Projeto já existente")},
+                               0, GroupBox1);
+  v->addWidget(RadioGroup2);
+  auto* h = new QHBoxLayout;
+  h->addStretch();
+  bt_ok_bemvindo = command_button(QStringLiteral("OK"), QStringLiteral("Começa o projeto escolhido"), GroupBox1);
+  bt_ok_bemvindo->setMinimumWidth(100);
+  h->addWidget(bt_ok_bemvindo);
+  v->addLayout(h);
+  v->addStretch();
+  return GroupBox1;
+}
+
+QWidget* TMdi_Frm::build_project() {
+  Panel_comeco = new QFrame(centralWidget());
+  Panel_comeco->setObjectName(QStringLiteral("Panel_comeco"));
+  Panel_comeco->setFrameShape(QFrame::StyledPanel);
+  auto* v = new QVBoxLayout(Panel_comeco);
+  v->setContentsMargins(20, 16, 20, 16);
+
+  // Step 1: the project fields.
+  pn_projeto = new QWidget(Panel_comeco);
+  auto* p = new QVBoxLayout(pn_projeto);
+  p->setContentsMargins(0, 0, 0, 0);
+  lb_configurar = heading(QStringLiteral("Configurar Projeto"), pn_projeto);
+  p->addWidget(lb_configurar);
+  p->addSpacing(10);
+  auto* form = new QFormLayout;
+  Edit_titulo = new QLineEdit(pn_projeto);
+  Edit_cliente = new QLineEdit(pn_projeto);
+  Edit_resp = new QLineEdit(pn_projeto);
+  Edit_titulo->setStatusTip(QStringLiteral("Título do projeto: nomeia os arquivos do projeto"));
+  form->addRow(QStringLiteral("Título"), Edit_titulo);
+  form->addRow(QStringLiteral("Cliente"), Edit_cliente);
+  form->addRow(QStringLiteral("Responsável"), Edit_resp);
+  p->addLayout(form);
+  p->addSpacing(10);
+  gb_pasta = new QGroupBox(QStringLiteral("Os textos estão localizados na pasta:"), pn_projeto);
+  auto* g = new QHBoxLayout(gb_pasta);
+  Label3 = new QLabel(gb_pasta);
+  Label3->setObjectName(QStringLiteral("Label3"));
+  Label3->setWordWrap(true);
+  Label3->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  Label3->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  g->addWidget(Label3, 1);
+  bt_alterar = command_button(QStringLiteral("Alterar"), QStringLiteral("Escolhe a pasta dos textos do projeto"), gb_pasta);
+  g->addWidget(bt_alterar);
+  p->addWidget(gb_pasta);
+  p->addStretch();
+  v->addWidget(pn_projeto);
+
+  // Step 2: the preparation controls.
+  pn_preparacao = new QWidget(Panel_comeco);
+  auto* q = new QVBoxLayout(pn_preparacao);
+  q->setContentsMargins(0, 0, 0, 0);
+  lb_preparacao = heading(QStringLiteral("Preparação dos Textos a serem analisados"), pn_preparacao);
+  q->addWidget(lb_preparacao);
+  q->addSpacing(10);
+  RadioGroup_textos = new RadioGroup(QStringLiteral("Os Textos estão?"),
+                                     {QStringLiteral("Todos num mesmo arquivo, mas há um string separador ="),
+                                      QStringLiteral("Vários arquivos")},
+                                     1, pn_preparacao);
+  // The separator edit sits beside the first item.
+  auto* first = new QHBoxLayout;
+  RadioGroup_textos->items_layout()->removeWidget(RadioGroup_textos->button(0));
+  first->addWidget(RadioGroup_textos->button(0));
+  Edit_separador = new QLineEdit(RadioGroup_textos);
+  Edit_separador->setMinimumWidth(120);
+  Edit_separador->setStatusTip(QStringLiteral("Texto que separa os documentos dentro do arquivo"));
+  first->addWidget(Edit_separador, 1);
+  RadioGroup_textos->items_layout()->insertLayout(0, first);
+  q->addWidget(RadioGroup_textos);
+  q->addSpacing(10);
+  lb_idioma = new QLabel(QStringLiteral("Idioma dos textos a serem analisados:"), pn_preparacao);
+  q->addWidget(lb_idioma);
+  ListBox_idioma = new QListWidget(pn_preparacao);
+  ListBox_idioma->addItems({QStringLiteral("Português"), QStringLiteral("Inglês"), QStringLiteral("Espanhol")});
+  ListBox_idioma->setCurrentRow(0);
+  ListBox_idioma->setMaximumHeight(ListBox_idioma->sizeHintForRow(0) * 3 + 8);
+  ListBox_idioma->setMaximumWidth(220);
+  q->addWidget(ListBox_idioma);
+  q->addSpacing(10);
+  bt_stopwords =
+      command_button(QStringLiteral("Gerência de palavras irrelevantes (stopwords) para análise dos textos"),
+                     QStringLiteral("Mostra e altera a lista de stopwords do idioma"), pn_preparacao);
+  auto* sb = new QHBoxLayout;
+  sb->addWidget(bt_stopwords);
+  sb->addStretch();
+  q->addLayout(sb);
+  q->addStretch();
+  v->addWidget(pn_preparacao);
+  pn_preparacao->hide();
+
+  return Panel_comeco;
+}
+
+QWidget* TMdi_Frm::build_ontology() {
+  Panel_ontologia = new QFrame(centralWidget());
+  Panel_ontologia->setObjectName(QStringLiteral("Panel_ontologia"));
+  Panel_ontologia->setFrameShape(QFrame::StyledPanel);
+  // The step's layers share one cell: the editor (placed by the
+  // constructor once it exists), the choice panel over it and the mining
+  // panel over both.
+  auto* v = new QGridLayout(Panel_ontologia);
+  camadas_ = v;
+  v->setContentsMargins(20, 16, 20, 16);
+
+  Panel3 = new QFrame(Panel_ontologia);
+  Panel3->setObjectName(QStringLiteral("Panel3"));
+  auto* c = new QVBoxLayout(Panel3);
+  c->setContentsMargins(0, 0, 0, 0);
+  c->addWidget(heading(QStringLiteral("Ontologia"), Panel3));
+  c->addSpacing(10);
+  RadioGroup3 = new RadioGroup(QStringLiteral("O que você gostaria de fazer?"),
+                               {QStringLiteral("Usar uma Ontologia existente"),
+                                QStringLiteral("Criar uma nova Ontologia"),
+                                QStringLiteral("Ver uma Ontologia existente")},
+                               1, Panel3);
+  c->addWidget(RadioGroup3);
+  // Under the options and above "OK": the editor's kind choice.
+  pn_tipo_ontologia = new QWidget(Panel3);
+  c->addWidget(pn_tipo_ontologia);
+  auto* h = new QHBoxLayout;
+  h->addStretch();
+  bt_ok_ontologia = command_button(QStringLiteral("OK"), QStringLiteral("Aciona uma das opções marcadas ao lado"), Panel3);
+  bt_ok_ontologia->setMinimumWidth(100);
+  h->addWidget(bt_ok_ontologia);
+  c->addLayout(h);
+  c->addStretch();
+  v->addWidget(Panel3, 0, 0);
+
+  // The editor's new-concept box: filled by the ontology editor's unit.
+  pn_novo_conceito = new QWidget(Panel_ontologia);
+  pn_novo_conceito->hide();
+
+  // The mining panel: filled by the mining unit.
+  P_Minera = new QFrame(Panel_ontologia);
+  P_Minera->setObjectName(QStringLiteral("P_Minera"));
+  P_Minera->setAutoFillBackground(true);
+  P_Minera->hide();
+  v->addWidget(P_Minera, 0, 0);
+  return Panel_ontologia;
+}
+
+QWidget* TMdi_Frm::build_buttons() {
+  Panel_Botoes = new QFrame(centralWidget());
+  Panel_Botoes->setObjectName(QStringLiteral("Panel_Botoes"));
+  Panel_Botoes->setFrameShape(QFrame::StyledPanel);
+  auto* h = new QHBoxLayout(Panel_Botoes);
+  bit_voltar = command_button(QStringLiteral("Voltar"), QStringLiteral("Volta ao passo anterior"), Panel_Botoes);
+  bit_mutreta = command_button(QStringLiteral("Voltar"), QStringLiteral("Volta ao passo anterior"), Panel_Botoes);
+  bit_mutreta->hide();
+  bit_avancar = command_button(QStringLiteral("Avançar"), QStringLiteral("Avança para o próximo passo"), Panel_Botoes);
+  bit_sair_salvar = command_button(QStringLiteral("Sair, salvando status do projeto"),
+                                   QStringLiteral("Sair, salvando status do projeto"), Panel_Botoes);
+  bit_sair_cancelar = command_button(QStringLiteral("Sair, cancelando este passo"),
+                                     QStringLiteral("Sair, cancelando este passo"), Panel_Botoes);
+  bit_inicio = command_button(QStringLiteral("Voltar ao início"), QStringLiteral("Voltar ao início"), Panel_Botoes);
+  h->addWidget(bit_voltar);
+  h->addWidget(bit_mutreta);
+  h->addWidget(bit_avancar);
+  h->addStretch();
+  h->addWidget(bit_sair_salvar);
+  h->addWidget(bit_sair_cancelar);
+  h->addWidget(bit_inicio);
+  return Panel_Botoes;
+}
+
+void TMdi_Frm::build_status() {
+  StatusBar2 = new QStatusBar(this);
+  setStatusBar(StatusBar2);
+  panel_hint = new QLabel(StatusBar2);
+  panel_data = new QLabel(StatusBar2);
+  panel_hora = new QLabel(StatusBar2);
+  panel_hint->setMinimumWidth(420);
+  panel_data->setMinimumWidth(190);
+  panel_hora->setMinimumWidth(70);
+  panel_data->setAlignment(Qt::AlignCenter);
+  panel_hora->setAlignment(Qt::AlignCenter);
+  StatusBar2->addWidget(panel_hint, 1);
+  StatusBar2->addPermanentWidget(panel_data);
+  StatusBar2->addPermanentWidget(panel_hora);
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(1000);
+}
+
+}  // namespace lumeral::gui
