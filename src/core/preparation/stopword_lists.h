@@ -56,7 +56,9 @@ enum class Language { Portuguese = 0, English = 1, Spanish = 2 };
 Ansi standard_list_file(int language_index);
 
 // Where the standard list of a language is: the start folder first, then
-// the installed data folder, then the build tree's data folder. When none
+// the installed data folder, then the build tree's data folder (both
+// replaced by the folder the environment variable LUMERAL_DATA_DIR names,
+// when it is set). When none
 // holds it, the start-folder path (which does not exist).
 fs::path find_standard_list(int language_index, const fs::path& start_folder);
 

@@ -32,21 +32,61 @@ fs::path default_project_folder() {
 
 Ansi project_file_name(AnsiView title) { return Ansi(title) + Ansi(".ini"); }
 
-std::vector<Ansi> project_file_lines(const ProjectSettings& s) {
-  auto kv = [](AnsiView key, AnsiView value) { return Ansi(key) + Ansi(value); };
-  return {
-      Ansi("[NOME]"),          kv("nome="_a, s.title),
-      Ansi("[CLIENTE]"),       kv("cliente="_a, s.client),
-      Ansi("[RESPONSAVEL]"),   kv("resp="_a, s.responsible),
-      Ansi("[DIR_PROJETO]"),   kv("dir_proj="_a, s.project_folder),
-      Ansi("[LUGAR_TEXTOS]"),  kv("lugar_textos="_a, ansi_number(s.text_location)),
-      Ansi("[SEPARADOR]"),     kv("separador="_a, s.separator),
-      Ansi("[IDIOMA_TEXTOS]"), kv("idioma_textos="_a, ansi_number(s.language)),
-      Ansi("[ONTOLOGIA]"),     kv("ontologia="_a, s.ontology_kind),
-      Ansi("[LCT]"),           kv("lct="_a, s.context_list),
-      Ansi("[N]"),             kv("n="_a, s.level),
-  };
+namespace {
+
+// The project file's keys in file order: section, key and the setting's
+// text. The comparison wizard's file is the same table without the
+// ontology's two keys.
+struct Key {
+  const char* section;
+  const char* key;
+  Ansi (*value)(const ProjectSettings&);
+  bool ontology;  // "[ONTOLOGIA]" and "[LCT]"
+};
+
+const Key kKeys[] = {
+    {"[NOME]", "nome=", [](const ProjectSettings& s) { return s.title; }, false},
+    {"[CLIENTE]", "cliente=", [](const ProjectSettings& s) { return s.client; }, false},
+    {"[RESPONSAVEL]", "resp=", [](const ProjectSettings& s) { return s.responsible; }, false},
+    {"[DIR_PROJETO]", "dir_proj=", [](const ProjectSettings& s) { return s.project_folder; }, false},
+    {"[LUGAR_TEXTOS]", "lugar_textos=", [](const ProjectSettings& s) { return ansi_number(s.text_location); }, false},
+    {"[SEPARADOR]", "separador=", [](const ProjectSettings& s) { return s.separator; }, false},
+    {"[IDIOMA_TEXTOS]", "idioma_textos=", [](const ProjectSettings& s) { return ansi_number(s.language); }, false},
+    {"[ONTOLOGIA]", "ontologia=", [](const ProjectSettings& s) { return s.ontology_kind; }, true},
+    {"[LCT]", "lct=", [](const ProjectSettings& s) { return s.context_list; }, true},
+    {"[N]", "n=", [](const ProjectSettings& s) { return s.level; }, false},
+};
+
+std::vector<Ansi> lines_of(const ProjectSettings& s, bool with_ontology) {
+  std::vector<Ansi> lines;
+  for (const Key& k : kKeys) {
+    if (k.ontology && !with_ontology) continue;
+    lines.push_back(Ansi(k.section));
+    lines.push_back(Ansi(k.key) + k.value(s));
+  }
+  return lines;
 }
+
+// Creates the project folder with its parents; stops with a message naming
+// it when it cannot be had. Returns the project file's path in it.
+fs::path prepare_folder(const ProjectSettings& s) {
+  if (s.title.empty()) throw Stop("Não pode salvar sem ter um Título/Nome do projeto");
+  Ansi name = project_file_name(s.title);
+  check_plain_name(name);
+  fs::path folder = to_path(s.project_folder);
+  std::error_code ec;
+  if (!folder.empty()) fs::create_directories(folder, ec);
+  if (folder.empty() || !fs::is_directory(folder, ec)) {
+    throw Stop("Não foi possível criar a pasta do projeto \"" + display_path(folder) + "\".");
+  }
+  return folder / to_path(name);
+}
+
+}  // namespace
+
+std::vector<Ansi> project_file_lines(const ProjectSettings& s) { return lines_of(s, true); }
+
+std::vector<Ansi> comparison_project_file_lines(const ProjectSettings& s) { return lines_of(s, false); }
 
 void write_project_file(const fs::path& p, const ProjectSettings& s) { write_text_file(p, project_file_lines(s)); }
 
@@ -77,18 +117,15 @@ ProjectSettings read_project_file(const fs::path& p) {
 }
 
 fs::path save_project(const ProjectSettings& s, const StatusFile& status, Progress& progress) {
-  if (s.title.empty()) throw Stop("Não pode salvar sem ter um Título/Nome do projeto");
-  Ansi name = project_file_name(s.title);
-  check_plain_name(name);
-  fs::path folder = to_path(s.project_folder);
-  std::error_code ec;
-  if (!folder.empty()) fs::create_directories(folder, ec);
-  if (folder.empty() || !fs::is_directory(folder, ec)) {
-    throw Stop("Não foi possível criar a pasta do projeto \"" + display_path(folder) + "\".");
-  }
-  fs::path file = folder / to_path(name);
+  fs::path file = prepare_folder(s);
   write_project_file(file, s);
-  write_status_file(folder / status_file_name(), status, progress);
+  write_status_file(file.parent_path() / status_file_name(), status, progress);
+  return file;
+}
+
+fs::path save_comparison_project(const ProjectSettings& s) {
+  fs::path file = prepare_folder(s);
+  write_text_file(file, comparison_project_file_lines(s));
   return file;
 }
 

@@ -105,16 +105,18 @@ void Tform_stop::bt_voltarClick() {
   close();
 }
 
-void Tform_stop::carrega_idioma() {
-  TMdi_Frm* wizard = windows().Mdi_Frm;
-  const auto list = preparation::load_language_list(wizard->ListBox_idioma->currentRow(),
-                                                    path_of(wizard->Label17->text()), regional());
+bool Tform_stop::carrega_lista(int idioma) {
+  const auto list =
+      preparation::load_language_list(idioma, path_of(windows().Mdi_Frm->Label17->text()), regional());
   Edit_nome->setText(qpath(list.path));
   ListBox1->clear();
-  if (list.exists) {
-    ListBox1->set_lines(list.lines);
-    return;
-  }
+  if (list.exists) ListBox1->set_lines(list.lines);
+  return list.exists;
+}
+
+void Tform_stop::carrega_idioma() {
+  TMdi_Frm* wizard = windows().Mdi_Frm;
+  if (carrega_lista(wizard->ListBox_idioma->currentRow())) return;
   if (wizard->l_nivel->text().toInt() >= 2) {
     wizard->stopwords_faltando = true;
     // The step the wizard goes back to loads the list again: it reports

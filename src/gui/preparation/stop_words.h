@@ -43,6 +43,11 @@ class Tform_stop : public QWidget, public Form {
   // is missing at the preparation step or beyond: the message, the wizard's
   // "Avançar" disabled and the wizard one step back.
   void carrega_idioma();
+  // The standard list of language `idioma` (the wizards' list index) from
+  // the start folder or the installed data folder, loaded into the window
+  // with its full path in "Nome do Arquivo:". False when it is missing (the
+  // list is then empty); nothing else is done.
+  bool carrega_lista(int idioma);
 
  private:
   bool voltando_ = false;

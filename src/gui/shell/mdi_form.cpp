@@ -18,6 +18,7 @@
 #include "core/base/files.h"
 #include "core/shell/project_file.h"
 #include "gui/base/platform.h"
+#include "gui/comparison/mdi_form2.h"
 #include "gui/contexts/ontologia.h"
 #include "gui/mining/minera.h"
 #include "gui/preparation/stop_words.h"
@@ -168,8 +169,6 @@ QWidget* TMdi_Frm::build_entry() {
        QStringLiteral("Modo Clássico (Uso separado das Ferramentas de Text Mining)")},
       0, pnEntrada);
   RadioGroup1->items_layout()->setSpacing(12);
-  // The comparison wizard is added by its own unit; until then its road is closed.
-  RadioGroup1->button(1)->setEnabled(false);
   v->addWidget(RadioGroup1);
   auto* h = new QHBoxLayout;
   h->addStretch();
@@ -471,6 +470,13 @@ void TMdi_Frm::bt_ok_entradaClick() {
         bit_avancar->setEnabled(true);
         bit_inicio->setEnabled(true);
         break;
+      case 1: {
+        TMdi_Frm2* comparison = windows().create_Mdi_Frm2();
+        comparison->show();
+        comparison->raise();
+        hide();
+        break;
+      }
       case 2: {
         TForm3* tools = windows().create_Form3();
         tools->show();
