@@ -80,6 +80,7 @@ void scan(const std::vector<fs::path>& paths, const std::vector<Ansi>& documents
       paths.size(), [&](std::size_t i) { return records::read_all<WordRecord>(paths[i]); },
       [&](std::size_t i, std::vector<WordRecord>& recs) {
         progress.status("Doc " + std::to_string(i + 1) + " (de " + n + ")");
+        progress.bar(static_cast<long long>(i), static_cast<long long>(paths.size()) - 1);
         consume(i, recs);
       });
 }
@@ -87,7 +88,7 @@ void scan(const std::vector<fs::path>& paths, const std::vector<Ansi>& documents
 CentroidResult centroid_all(const std::vector<Ansi>& documents, const fs::path& folder, const CentroidOptions& o,
                             const Regional& regional, Progress& progress) {
   CentroidResult result;
-  result.file = folder / centroid_file_name(CentroidType::All);
+  result.file = o.output.empty() ? folder / centroid_file_name(CentroidType::All) : o.output;
   records::write_all<WordRecord>(result.file, {});
   std::vector<fs::path> paths = companion_paths(documents, folder, o.method);
   // Output records in file order, and the first record of each trimmed word.
@@ -122,7 +123,7 @@ CentroidResult centroid_all(const std::vector<Ansi>& documents, const fs::path& 
 CentroidResult centroid_two(const std::vector<Ansi>& documents, const fs::path& folder, const CentroidOptions& o,
                             const Regional& regional, Progress& progress) {
   CentroidResult result;
-  result.file = folder / centroid_file_name(CentroidType::Two);
+  result.file = o.output.empty() ? folder / centroid_file_name(CentroidType::Two) : o.output;
   records::write_all<WordRecord>(result.file, {});
   std::vector<fs::path> paths = companion_paths(documents, folder, o.method);
   const std::size_t n = documents.size();
@@ -171,7 +172,7 @@ CentroidResult centroid_two(const std::vector<Ansi>& documents, const fs::path& 
 CentroidResult centroid_every(const std::vector<Ansi>& documents, const fs::path& folder, const CentroidOptions& o,
                               const Regional& regional, Progress& progress) {
   CentroidResult result;
-  result.file = folder / centroid_file_name(CentroidType::Every);
+  result.file = o.output.empty() ? folder / centroid_file_name(CentroidType::Every) : o.output;
   records::write_all<WordRecord>(result.file, {});
   std::vector<fs::path> paths = companion_paths(documents, folder, o.method);
   const std::size_t n = documents.size();
@@ -256,6 +257,7 @@ std::size_t compute_differences(const std::vector<Ansi>& documents, const fs::pa
       },
       [&](std::size_t i, std::optional<std::vector<WordRecord>>& recs) {
         progress.status("Calculando diferenças doc " + std::to_string(i + 1));
+        progress.bar(static_cast<long long>(i), static_cast<long long>(documents.size()) - 1);
         if (!recs) {
           Ansi name = companion_name(documents[i], source_extension(method));
           throw Stop("Arquivo não encontrado: \"" + display_path(folder / to_path(name)) + "\".");

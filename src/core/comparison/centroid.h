@@ -53,6 +53,9 @@ struct CentroidOptions {
   // The wizard's project while its window is visible: companions are then
   // found and the centroid is written in the project folder.
   std::optional<shell::Project> wizard_project;
+  // The centroid file to write instead of the type's own name in the
+  // folder (the comparison wizard names its centroid after the project).
+  fs::path output;
 };
 
 struct CentroidResult {
@@ -66,6 +69,7 @@ struct CentroidResult {
 // options' project folder while the wizard window is visible. A missing companion stops with "Preparar
 // documentos antes ! Criar lista de pals" (word method) or "Fazer
 // classificação antes !" (contextual), leaving the centroid file empty.
+// Each document read reports its status line and bar(i, N - 1).
 CentroidResult compute_centroid(const std::vector<Ansi>& documents, const fs::path& folder,
                                 const CentroidOptions& options, const Regional& regional,
                                 Progress& progress = Progress::none());

@@ -1,5 +1,7 @@
 #include "core/preparation/stopword_lists.h"
 
+#include <cstdlib>
+
 #include "core/base/files.h"
 #include "core/base/message.h"
 #include "core/base/text.h"
@@ -63,7 +65,11 @@ fs::path find_standard_list(Language language, const fs::path& start_folder) {
   const fs::path first = start_folder / name;
   std::error_code ec;
   if (fs::is_regular_file(first, ec)) return first;
-  for (const char* dir : {LUMERAL_DATA_INSTALL_DIR, LUMERAL_DATA_BUILD_DIR}) {
+  // LUMERAL_DATA_DIR, when set, names the one data folder (a program
+  // moved elsewhere than it was installed, or a test without the lists).
+  const char* env = std::getenv("LUMERAL_DATA_DIR");
+  const bool moved = env && *env;
+  for (const char* dir : {moved ? env : LUMERAL_DATA_INSTALL_DIR, moved ? "" : LUMERAL_DATA_BUILD_DIR}) {
     if (*dir == '\0') continue;
     fs::path candidate = fs::path(dir) / name;
     if (fs::is_regular_file(candidate, ec)) return candidate;

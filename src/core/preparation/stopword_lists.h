@@ -54,7 +54,9 @@ void save_stopwords(const fs::path& p, const std::vector<Ansi>& lines);
 Ansi standard_list_file(Language language);
 
 // Where the standard list of a language is: the start folder first, then
-// the installed data folder, then the build tree's data folder. When none
+// the installed data folder, then the build tree's data folder (both
+// replaced by the folder the environment variable LUMERAL_DATA_DIR names,
+// when it is set). When none
 // holds it, the start-folder path (which does not exist).
 fs::path find_standard_list(Language language, const fs::path& start_folder);
 

@@ -32,7 +32,11 @@ fs::path default_project_folder() {
 
 Ansi project_file_name(AnsiView title) { return Ansi(title) + Ansi(".ini"); }
 
-std::vector<Ansi> project_file_lines(const ProjectSettings& s) {
+namespace {
+
+// The project file's lines in file order, from the one key table; the
+// comparison wizard's file is the same without the ontology's two keys.
+std::vector<Ansi> lines_of(const ProjectSettings& s, bool with_ontology) {
   std::vector<Ansi> lines;
   auto add = [&](ProjectKey k, AnsiView value) {
     lines.push_back(Ansi("[") + Ansi(k.section) + Ansi("]"));
@@ -45,11 +49,34 @@ std::vector<Ansi> project_file_lines(const ProjectSettings& s) {
   add(project_key::text_location, ansi_number(s.text_location));
   add(project_key::separator, s.separator);
   add(project_key::language, ansi_number(s.language));
-  add(project_key::ontology, s.ontology_kind);
-  add(project_key::context_list, s.context_list);
+  if (with_ontology) {
+    add(project_key::ontology, s.ontology_kind);
+    add(project_key::context_list, s.context_list);
+  }
   add(project_key::level, s.level);
   return lines;
 }
+
+// Creates the project folder with its parents; stops with a message naming
+// it when it cannot be had. Returns the project file's path in it.
+fs::path prepare_folder(const ProjectSettings& s) {
+  if (s.title.empty()) throw Stop("Não pode salvar sem ter um Título/Nome do projeto");
+  Ansi name = project_file_name(s.title);
+  check_plain_name(name);
+  fs::path folder = to_path(s.project_folder);
+  std::error_code ec;
+  if (!folder.empty()) fs::create_directories(folder, ec);
+  if (folder.empty() || !fs::is_directory(folder, ec)) {
+    throw Stop("Não foi possível criar a pasta do projeto \"" + display_path(folder) + "\".");
+  }
+  return folder / to_path(name);
+}
+
+}  // namespace
+
+std::vector<Ansi> project_file_lines(const ProjectSettings& s) { return lines_of(s, true); }
+
+std::vector<Ansi> comparison_project_file_lines(const ProjectSettings& s) { return lines_of(s, false); }
 
 void write_project_file(const fs::path& p, const ProjectSettings& s) { write_text_file(p, project_file_lines(s)); }
 
@@ -91,18 +118,15 @@ ProjectSettings read_project_file(const fs::path& p) {
 }
 
 fs::path save_project(const ProjectSettings& s, const StatusFile& status, Progress& progress) {
-  if (s.title.empty()) throw Stop("Não pode salvar sem ter um Título/Nome do projeto");
-  Ansi name = project_file_name(s.title);
-  check_plain_name(name);
-  fs::path folder = to_path(s.project_folder);
-  std::error_code ec;
-  if (!folder.empty()) fs::create_directories(folder, ec);
-  if (folder.empty() || !fs::is_directory(folder, ec)) {
-    throw Stop("Não foi possível criar a pasta do projeto \"" + display_path(folder) + "\".");
-  }
-  fs::path file = folder / to_path(name);
+  fs::path file = prepare_folder(s);
   write_project_file(file, s);
-  write_status_file(folder / status_file_name(), status, progress);
+  write_status_file(file.parent_path() / status_file_name(), status, progress);
+  return file;
+}
+
+fs::path save_comparison_project(const ProjectSettings& s) {
+  fs::path file = prepare_folder(s);
+  write_text_file(file, comparison_project_file_lines(s));
   return file;
 }
 

@@ -10,6 +10,9 @@
 //   project_file_lines()   the 20 lines; write_project_file() writes them safely
 //   read_project_file()    the settings back from a (possibly hand-edited) file
 //   save_project()         the save routine: folder, project file, status file
+//   comparison_project_file_lines() / save_comparison_project()
+//                          the comparison wizard's file: no ontology keys,
+//                          no status file
 #pragma once
 
 #include <filesystem>
@@ -83,6 +86,9 @@ Ansi project_file_name(AnsiView title);
 
 // The 20 lines of the project file, in order.
 std::vector<Ansi> project_file_lines(const ProjectSettings& s);
+// The comparison wizard's project file: the same lines without the
+// ontology's ("[ONTOLOGIA]" "ontologia=", "[LCT]" "lct="), 16 in all.
+std::vector<Ansi> comparison_project_file_lines(const ProjectSettings& s);
 
 // Writes the project file at `p` (temporary file renamed into place).
 void write_project_file(const fs::path& p, const ProjectSettings& s);
@@ -103,5 +109,10 @@ int read_integer(AnsiView text);
 // projeto"; a folder that cannot be created stops with a message naming it
 // (nothing is written elsewhere). Status-file progress goes to `progress`.
 fs::path save_project(const ProjectSettings& s, const StatusFile& status, Progress& progress = Progress::none());
+
+// The comparison wizard's save routine: the folder as above, then its
+// project file (comparison_project_file_lines); no status file. Returns
+// the project file's path; stops as save_project does.
+fs::path save_comparison_project(const ProjectSettings& s);
 
 }  // namespace lumeral::shell

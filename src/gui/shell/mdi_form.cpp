@@ -16,6 +16,7 @@
 #include "core/shell/project_file.h"
 #include "gui/base/platform.h"
 #include "gui/base/widgets.h"
+#include "gui/comparison/mdi_form2.h"
 #include "gui/contexts/ontologia.h"
 #include "gui/mining/minera.h"
 #include "gui/preparation/stop_words.h"
@@ -147,6 +148,13 @@ void TMdi_Frm::bt_ok_entradaClick() {
         bit_avancar->setEnabled(true);
         bit_inicio->setEnabled(true);
         break;
+      case 1: {
+        TMdi_Frm2* comparison = windows().create_Mdi_Frm2();
+        comparison->show();
+        comparison->raise();
+        hide();
+        break;
+      }
       case 2: {
         TForm3* tools = windows().create_Form3();
         tools->show();

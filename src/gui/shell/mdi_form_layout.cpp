@@ -82,8 +82,6 @@ QWidget* TMdi_Frm::build_entry() {
        QStringLiteral("Modo Clássico (Uso separado das Ferramentas de Text Mining)")},
       0, pnEntrada);
   RadioGroup1->items_layout()->setSpacing(12);
-  // The comparison wizard is added by its own unit; until then its road is closed.
-  RadioGroup1->button(1)->setEnabled(false);
   v->addWidget(RadioGroup1);
   auto* h = new QHBoxLayout;
   h->addStretch();

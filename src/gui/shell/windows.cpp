@@ -6,6 +6,7 @@
 #include "gui/classification/matriz.h"
 #include "gui/comparison/centro_contextual.h"
 #include "gui/comparison/centroide.h"
+#include "gui/comparison/mdi_form2.h"
 #include "gui/contexts/criar_contextos.h"
 #include "gui/mining/data_mining.h"
 #include "gui/mining/unit_print.h"
@@ -28,6 +29,7 @@ Windows::~Windows() {
   textos_.reset();
   print_.reset();
   delete Form3.data();
+  delete Mdi_Frm2.data();
   // Release in the reverse order of creation.
   while (!owned_.empty()) owned_.pop_back();
 }
@@ -78,6 +80,13 @@ void Windows::create_all() {
 TForm3* Windows::create_Form3() {
   if (!Form3) Form3 = new TForm3(*this);
   return Form3.data();
+}
+
+TMdi_Frm2* Windows::create_Mdi_Frm2() {
+  delete Mdi_Frm2.data();
+  Mdi_Frm2 = new TMdi_Frm2(*this);
+  Mdi_Frm2->setObjectName(QStringLiteral("Mdi_Frm2"));
+  return Mdi_Frm2.data();
 }
 
 TForm_textos* Windows::create_Form_textos() {

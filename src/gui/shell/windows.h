@@ -37,6 +37,7 @@ class Tform_dm;
 class Tcentro_percentual;
 class Tresult_recsim;
 class TForm3;
+class TMdi_Frm2;
 class TForm_textos;
 class TFrm_process;
 class TFrm_print;
@@ -86,6 +87,11 @@ class Windows {
   // (the pointer becomes null) and closes the main window.
   QPointer<TForm3> Form3;
   TForm3* create_Form3();
+  // The comparison wizard: created anew by the entry menu (a previous one,
+  // left hidden by "Voltar ao início", is released first); closing it
+  // releases it (the pointer becomes null).
+  QPointer<TMdi_Frm2> Mdi_Frm2;
+  TMdi_Frm2* create_Mdi_Frm2();
   // The text-listing window of the import: created anew by each wizard
   // step that asks for it; it stays allocated (hidden) until the next one,
   // because the word-list builder reads its text-file list.

@@ -1,0 +1,167 @@
+// The comparison wizard `Mdi_Frm2`: three steps from a folder of texts to
+// the words its documents share and the words each has alone. The project
+// step and the preparation step work as the mining wizard's do (project
+// fields, folder, text layout, language and its stopword list, the import
+// and the word lists); the analysis step runs the comparison road
+// (core/comparison/compare_road.h) and shows its result sets in a
+// two-column list. Its project routines are in unit_globalwic.h.
+//
+// Created anew from the entry menu (Windows::create_Mdi_Frm2); closing it
+// removes the "temp" folder of the texts folder, releases it and ends the
+// program through the main window, as the tools window does.
+#pragma once
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <vector>
+
+#include "core/comparison/compare_road.h"
+#include "core/shell/project.h"
+#include "gui/base/form.h"
+#include "gui/base/radio_group.h"
+
+namespace lumeral::gui {
+
+class StepLabel;
+
+class TMdi_Frm2 : public QMainWindow, public Form {
+  Q_OBJECT
+ public:
+  explicit TMdi_Frm2(Windows& windows);
+
+  // ---- wizard state (hidden labels read through text())
+  QLabel* l_nivel;           // "0".."4": level reached, saved as "n="
+  QLabel* flag_processado;   // "1" once the analysis ran since the wizard opened
+  QLabel* flag_selecionado;  // "1" while a result set is listed
+  QLabel* Label24;           // "0"/"1": the single input file was split
+  QLabel* Label3;            // texts folder (shown in the folder group)
+
+  // ---- step indicators
+  QWidget* pn_passos;
+  StepLabel* botao_1_on;
+  StepLabel* botao_1_off;
+  StepLabel* botao_2_on;
+  StepLabel* botao_2_off;
+  StepLabel* botao_3_on;
+  StepLabel* botao_3_off;
+  StepLabel* lb_passo1;  // "Configurar Projeto"
+  StepLabel* lb_passo2;  // "Preparar Textos"
+  StepLabel* lb_passo3;  // "Análise dos Documentos"
+
+  // ---- welcome group
+  QGroupBox* GroupBox1;
+  RadioGroup* RadioGroup2;  // "Começar um Novo Projeto" / "Continuar um Projeto já existente"
+  QPushButton* bt_ok_bemvindo;
+
+  // ---- project panel: step 1 (project fields) and step 2 (preparation)
+  QFrame* Panel_comeco;
+  QWidget* pn_projeto;
+  QLineEdit* Edit_titulo;
+  QLineEdit* Edit_cliente;
+  QLineEdit* Edit_resp;
+  QGroupBox* gb_pasta;
+  QPushButton* bt_alterar;
+  QWidget* pn_preparacao;
+  RadioGroup* RadioGroup_textos;  // "Os Textos estão?"
+  QLineEdit* Edit_separador;
+  QListWidget* ListBox_idioma;    // "Português", "Inglês", "Espanhol"
+  QPushButton* bt_stopwords;
+
+  // ---- analysis step: result sets and the two-column list
+  QFrame* Panel_analise;
+  QComboBox* ComboBox1;     // the result sets; "Selecione..." while none is chosen
+  QTreeWidget* ListView1;   // "Palavra", "Peso"
+  QLineEdit* Edit_total;    // beside "Total de Palavras = "
+  QPushButton* bt_resumos;  // "Ver resumos (frases/partes dos textos)"
+  QPushButton* bt_grava;    // "Grava Resultados em texto"
+
+  // ---- button bar
+  QFrame* Panel_Botoes;
+  QPushButton* bit_voltar;
+  QPushButton* bit_avancar;
+  QPushButton* bit_sair_salvar;
+  QPushButton* bit_sair_cancelar;
+  QPushButton* bit_inicio;
+
+  // ---- status bar: hint, weekday and date, time
+  QStatusBar* StatusBar1;
+  QLabel* panel_hint;
+  QLabel* panel_data;
+  QLabel* panel_hora;
+  QTimer* Timer1;
+
+  // Set when the language's standard stopword list is missing at the
+  // preparation step or beyond.
+  bool stopwords_faltando = false;
+  QString pasta_escolhida;  // the folder last chosen with "Alterar"
+
+  // ---- handlers
+  void bt_ok_bemvindoClick();
+  void bit_avancarClick();
+  void bit_voltarClick();
+  void bit_sair_salvarClick();
+  void bit_sair_cancelarClick();
+  void bit_inicioClick();
+  void bt_alterarClick();
+  void bt_stopwordsClick();
+  void ListBox_idiomaClick();
+  void RadioGroup_textosClick();
+  void Edit_separadorClick();
+  void ComboBox1Change();
+  void ListView1ColumnClick(int column);
+  void bt_gravaClick();
+  void Timer1Timer();
+
+  // ---- the wizard's routines (shared by buttons, captions and the restore)
+  void passo1();         // "Configurar Projeto"
+  void volta_passo1();   // the project step shown again, fields kept
+  void passo2();         // "Preparar Textos"
+  // "Análise dos Documentos": with `prepara` (from the preparation step)
+  // the collection is processed first, unless the analysis already ran.
+  void passo3(bool prepara);
+  void indicadores(int current);  // 1..3, 0: none current
+  int passo_corrente() const;
+
+  // The rows listed now, in their shown order.
+  const std::vector<comparison::ResultRow>& linhas() const { return linhas_; }
+  // The result sets of the last analysis, in the choice box's order.
+  const std::vector<comparison::ResultSet>& conjuntos() const { return conjuntos_; }
+
+  QString titulo() const { return Edit_titulo->text(); }
+  QString pasta_projeto() const { return Label3->text(); }
+  shell::Project projeto() const;
+
+  // Loads the language's standard list into the stopword manager; when it
+  // is missing at the preparation step or beyond: the message, "Avançar"
+  // disabled and one step back. False when missing.
+  bool carrega_stopwords();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void build_layout();
+  // The import of the texts folder with the word lists. False when the
+  // folder held nothing to process (the wizard is back at its first step).
+  bool processa_textos();
+  void analisa();
+  void mostra_linhas();
+  void limpa_resultado();
+  bool voltando_ = false;
+  std::vector<comparison::ResultSet> conjuntos_;
+  std::vector<comparison::ResultRow> linhas_;
+};
+
+}  // namespace lumeral::gui

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "core/base/encoding.h"
+#include "core/records/records.h"
+#include "support/fixtures.h"
+
+namespace lumeral::testing {
+namespace {
+
+// Three texts in p/, the project file saved with a folder that no longer
+// exists, and the standard Portuguese list in the folder the command runs in.
+void project(const TempDir& dir, const std::string& texts_folder = "/nao/existe/proj") {
+  write_file(dir / "p" / "a.txt", "A bola e o gol do time.");
+  write_file(dir / "p" / "b.txt", "A bola subiu com os juros.");
+  write_file(dir / "p" / "c.txt", "Os juros do banco.");
+  records::write_all<records::StopRecord>(dir / "stw-portugues.stw",
+                                          {{"a"}, {"com"}, {"do"}, {"e"}, {"o"}, {"os"}});
+  write_file(dir / "p" / "proj.ini",
+             "[NOME]\r\nnome=proj\r\n[DIR_PROJETO]\r\ndir_proj=" + texts_folder +
+                 "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n[N]\r\nn=2\r\n");
+}
+
+TEST(CliCompare, PreparesThenPrintsSharedAndExclusiveWords) {
+  TempDir dir;
+  project(dir);
+  const std::string expected =
+      "[palavras que aparecem em mais de 1 texto]\nbola 0,2222\njuros 0,2778\n\n"
+      "[ver palavras exclusivas de a]\ngol 0,3333\ntime 0,3333\n\n"
+      "[ver palavras exclusivas de b]\nsubiu 0,3333\n\n"
+      "[ver palavras exclusivas de c]\nbanco 0,5000\n";
+  auto r = run_cli({"--locale", "pt_BR", "compare", "p/proj.ini"}, dir.path());
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, expected);
+  // The moved project is noted; the collection was prepared in its folder.
+  EXPECT_NE(r.err.find("/nao/existe/proj"), std::string::npos) << r.err;
+  EXPECT_TRUE(fs::exists(dir / "p" / "proj.ldc"));
+  EXPECT_TRUE(fs::exists(dir / "p" / "centroide-2_proj.lpl"));
+  EXPECT_TRUE(fs::exists(dir / "p" / "c.dif"));
+
+  // A second run works on the prepared collection and prints the same.
+  fs::remove(dir / "stw-portugues.stw");
+  r = run_cli({"--locale", "pt_BR", "compare", "p/proj.ini"}, dir.path());
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, expected);
+}
+
+TEST(CliCompare, ExitCodesAndMessages) {
+  TempDir dir;
+  project(dir, (dir / "p").string());
+  write_file(dir / "same" / "x.txt", "sol mar");
+  write_file(dir / "same" / "y.txt", "mar sol");
+  write_file(dir / "same" / "s.ini", "[NOME]\r\nnome=s\r\n[DIR_PROJETO]\r\ndir_proj=" + (dir / "same").string() +
+                                         "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n");
+  fs::create_directories(dir / "empty");
+  write_file(dir / "empty" / "e.ini", "[NOME]\r\nnome=e\r\n[DIR_PROJETO]\r\ndir_proj=" + (dir / "empty").string() +
+                                          "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n");
+  write_file(dir / "bad.ini", "[NOME]\r\nnome=\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n");
+  struct Case {
+    std::vector<std::string> args;
+    int exit_code;
+    std::string out;
+    std::string err;  // a part of standard error
+  } cases[] = {
+      {{"compare", "same/s.ini"}, 0, "", "Não existe resultados para serem mostrados"},
+      {{"compare", "empty/e.ini"}, 1, "", "Diretório Escolhido, sem arquivos textos ou html para serem processados"},
+      {{"compare", "bad.ini"}, 1, "", "O Campo Título está em branco e é um campo Obrigatório!"},
+      {{"compare", "nada.ini"}, 1, "", "nada.ini"},
+      {{"compare"}, 2, "", "PROJECT"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args.back());
+    auto r = run_cli(c.args, dir.path());
+    EXPECT_EQ(r.exit_code, c.exit_code) << r.err;
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+  }
+  // A word list gone after the preparation stops the analysis.
+  ASSERT_EQ(run_cli({"compare", "p/proj.ini"}, dir.path()).exit_code, 0);
+  fs::remove(dir / "p" / "b.lpl");
+  auto r = run_cli({"compare", "p/proj.ini"}, dir.path());
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "Preparar documentos antes ! Criar lista de pals\n");
+}
+
+}  // namespace
+}  // namespace lumeral::testing

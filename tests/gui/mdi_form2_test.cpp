@@ -1,0 +1,377 @@
+// The comparison wizard on a copy of the sample collection: the whole road
+// from the entry menu to the result sets, compared with what lumeral-cli
+// compare writes and prints; the restore of its project file at every
+// level in a fresh program; and its messages in their situations.
+#include <QCoreApplication>
+
+#include <map>
+#include <set>
+
+#include "core/base/encoding.h"
+#include "core/records/records.h"
+#include "gui/comparison/mdi_form2.h"
+#include "gui/preparation/stop_words.h"
+#include "gui_test.h"
+
+namespace lumeral::gui::testing {
+namespace {
+
+using lumeral::testing::cp1252;
+using lumeral::testing::lines_of;
+using lumeral::testing::run_cli;
+
+QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
+
+class CompareTest : public GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    const fs::path sample = lumeral::testing::source_dir() / "examples" / "noticias";
+    if (!fs::is_directory(sample)) GTEST_SKIP() << "no sample collection at " << sample;
+    proj = tmp / "noticias";
+    fs::create_directories(proj);
+    for (const auto& e : fs::directory_iterator(sample))
+      if (e.path().extension() == ".txt") fs::copy(e.path(), proj / e.path().filename());
+    cli = tmp / "noticias-cli";
+    fs::copy(proj, cli);
+  }
+
+  TMdi_Frm2& c() { return *windows->Mdi_Frm2; }
+
+  void open_wizard() {
+    w().RadioGroup1->set_item_index(1);
+    w().bt_ok_entradaClick();
+    ASSERT_TRUE(windows->Mdi_Frm2);
+  }
+  void new_project(const QString& title, const fs::path& folder) {
+    open_wizard();
+    c().RadioGroup2->set_item_index(0);
+    c().bt_ok_bemvindoClick();
+    c().Edit_titulo->setText(title);
+    c().Edit_cliente->setText(QStringLiteral("Cliente X"));
+    c().Edit_resp->setText(QStringLiteral("Conceição"));
+    platform.answer(q(folder));
+    c().bt_alterarClick();
+  }
+  // A fresh program: a new registry, the main window on its entry menu.
+  void restart() {
+    windows.reset();
+    windows = std::make_unique<Windows>(platform, Regional::for_locale("pt_BR"));
+    windows->on_quit = [this] { ++quits; };
+    windows->create_all();
+    windows->Mdi_Frm->show();
+  }
+  void continue_project(const fs::path& ini) {
+    open_wizard();
+    c().RadioGroup2->set_item_index(1);
+    platform.answer(q(ini));
+    c().bt_ok_bemvindoClick();
+  }
+  std::vector<std::string> shown_rows() {
+    std::vector<std::string> rows;
+    for (const auto& r : c().linhas()) rows.push_back(to_utf8(r.word) + " " + to_utf8(r.weight));
+    return rows;
+  }
+  static std::map<std::string, std::string> files_with(const fs::path& folder, const std::set<std::string>& exts) {
+    std::map<std::string, std::string> out;
+    for (const auto& e : fs::directory_iterator(folder))
+      if (exts.count(e.path().extension().string())) out[e.path().filename().string()] = read_file(e.path());
+    return out;
+  }
+
+  fs::path proj;
+  fs::path cli;
+};
+
+TEST_F(CompareTest, WholeRoadMatchesTheCommandLine) {
+  new_project("noticias", proj);
+  EXPECT_FALSE(w().isVisible());
+  EXPECT_TRUE(c().isVisible());
+  EXPECT_EQ(c().passo_corrente(), 1);
+
+  c().bit_avancarClick();
+  ASSERT_EQ(c().passo_corrente(), 2);
+  EXPECT_EQ(c().l_nivel->text(), "2");
+  EXPECT_TRUE(windows->form_stop->Edit_nome->text().endsWith("stw-portugues.stw"));
+
+  c().bit_avancarClick();
+  ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_EQ(c().passo_corrente(), 3);
+  EXPECT_EQ(c().l_nivel->text(), "4");
+  EXPECT_EQ(c().flag_processado->text(), "1");
+  EXPECT_EQ(c().ComboBox1->currentIndex(), -1);
+  EXPECT_EQ(windows->Frm_process, nullptr);
+  EXPECT_FALSE(c().bt_grava->isEnabled());
+
+  // lumeral-cli on its own copy prepares and compares the same collection.
+  write_file(cli / "noticias.ini", "[NOME]\r\nnome=noticias\r\n[DIR_PROJETO]\r\ndir_proj=" + cli.string() +
+                                       "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n");
+  auto run = run_cli({"--locale", "pt_BR", "compare", "noticias.ini"}, cli);
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  EXPECT_EQ(files_with(proj, {".ldc", ".lpl", ".dif"}), files_with(cli, {".ldc", ".lpl", ".dif"}));
+  EXPECT_TRUE(fs::exists(proj / "centroide-2_noticias.lpl"));
+
+  // The printed sets, heading by heading.
+  std::vector<std::pair<std::string, std::vector<std::string>>> sets;
+  for (const std::string& line : lines_of(run.out)) {
+    if (line.empty()) continue;
+    if (line.front() == '[') sets.push_back({line.substr(1, line.size() - 2), {}});
+    else sets.back().second.push_back(line);
+  }
+  ASSERT_EQ(c().ComboBox1->count(), static_cast<int>(sets.size()));
+  ASSERT_GT(sets.size(), 2u);
+  const Regional& regional = windows->regional();
+  for (int i = 0; i < c().ComboBox1->count(); ++i) {
+    SCOPED_TRACE(sets[i].first);
+    EXPECT_EQ(c().ComboBox1->itemText(i).toStdString(), sets[i].first);
+    c().ComboBox1->setCurrentIndex(i);
+    c().ComboBox1Change();
+    EXPECT_EQ(c().flag_selecionado->text(), "1");
+    EXPECT_TRUE(c().bt_grava->isEnabled());
+    EXPECT_EQ(shown_rows(), sets[i].second);
+    EXPECT_EQ(c().Edit_total->text().toStdString(), std::to_string(sets[i].second.size()));
+    EXPECT_EQ(c().ListView1->topLevelItemCount(), static_cast<int>(sets[i].second.size()));
+
+    // Saved as text in file order: the lines lumeral-cli printed.
+    const fs::path saved = tmp / ("conjunto" + std::to_string(i) + ".txt");
+    platform.answer(q(saved));
+    c().bt_gravaClick();
+    EXPECT_EQ(messages().back(), QStringLiteral("Arquivo salvo com Sucesso!!!"));
+    std::string expected;
+    for (const auto& l : sets[i].second) expected += cp1252(l) + "\r\n";
+    EXPECT_EQ(read_file(saved), expected);
+
+    // Sorted by the word, then by the weight: the same rows in order.
+    const auto before = shown_rows();
+    c().ListView1ColumnClick(0);
+    const auto& by_word = c().linhas();
+    for (std::size_t k = 1; k < by_word.size(); ++k)
+      EXPECT_LE(regional.collate(by_word[k - 1].word, by_word[k].word), 0) << k;
+    c().ListView1ColumnClick(1);
+    const auto& by_weight = c().linhas();
+    for (std::size_t k = 1; k < by_weight.size(); ++k)
+      EXPECT_GE(regional.parse(by_weight[k - 1].weight), regional.parse(by_weight[k].weight)) << k;
+    auto after = shown_rows();
+    EXPECT_EQ(std::multiset<std::string>(after.begin(), after.end()),
+              std::multiset<std::string>(before.begin(), before.end()));
+    EXPECT_EQ(c().ListView1->topLevelItem(0)->text(0), qs(by_weight.front().word));
+  }
+
+  // "Sair, salvando status do projeto": the project file, the temp folder
+  // removed, the wizard released and the program ended.
+  fs::create_directories(proj / "temp" / "sub");
+  c().bit_sair_salvarClick();
+  EXPECT_EQ(messages().back(), QStringLiteral("Arquivo salvo com Sucesso!!!"));
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(windows->Mdi_Frm2);
+  EXPECT_EQ(quits, 1);
+  EXPECT_FALSE(fs::exists(proj / "temp"));
+  EXPECT_EQ(read_file(proj / "noticias.ini"),
+            cp1252("[NOME]\r\nnome=noticias\r\n[CLIENTE]\r\ncliente=Cliente X\r\n[RESPONSAVEL]\r\nresp=Conceição\r\n"
+                   "[DIR_PROJETO]\r\ndir_proj=" + proj.string() +
+                   "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[SEPARADOR]\r\nseparador=\r\n"
+                   "[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n[N]\r\nn=4\r\n"));
+  EXPECT_FALSE(fs::exists(proj / "resultados_n4.wiz"));
+  EXPECT_TRUE(platform.setting("dir_ini").isEmpty());
+}
+
+TEST_F(CompareTest, AFreshProgramRestoresTheProjectAtEachLevel) {
+  new_project("noticias", proj);
+  c().bit_avancarClick();
+  c().bit_avancarClick();
+  ASSERT_EQ(c().l_nivel->text(), "4");
+  const std::string centroid = read_file(proj / "centroide-2_noticias.lpl");
+  const int sets = c().ComboBox1->count();
+  c().bit_sair_cancelarClick();
+  const fs::path ini = proj / "noticias.ini";
+  const std::string saved = read_file(ini);
+
+  struct Case {
+    std::string level;
+    int step;
+    std::string level_after;
+  } cases[] = {{"1", 1, "1"}, {"2", 2, "2"}, {"3", 3, "4"}, {"4", 3, "4"}};
+  for (const Case& k : cases) {
+    SCOPED_TRACE("n=" + k.level);
+    std::string text = saved;
+    text.replace(text.find("n=4"), 3, "n=" + k.level);
+    // A single file's separator is kept whatever the level.
+    text.replace(text.find("lugar_textos=1"), 14, "lugar_textos=0");
+    text.replace(text.find("separador="), 10, "separador=#####");
+    write_file(ini, text);
+    fs::remove(proj / "centroide-2_noticias.lpl");
+    restart();
+    platform.messages.clear();
+    continue_project(ini);
+    EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+    EXPECT_EQ(c().passo_corrente(), k.step);
+    EXPECT_EQ(c().l_nivel->text().toStdString(), k.level_after);
+    EXPECT_EQ(c().Edit_titulo->text(), "noticias");
+    EXPECT_EQ(c().Edit_resp->text(), QStringLiteral("Conceição"));
+    EXPECT_EQ(c().Label3->text(), q(proj));
+    EXPECT_EQ(c().Edit_separador->text(), "#####");
+    if (k.step == 3) {
+      // The analysis is computed again.
+      EXPECT_EQ(read_file(proj / "centroide-2_noticias.lpl"), centroid);
+      EXPECT_EQ(c().ComboBox1->count(), sets);
+    }
+    if (k.level != "1") {
+      // Saved again after the replay, separator included.
+      EXPECT_NE(read_file(ini).find("n=" + k.level_after + "\r\n"), std::string::npos);
+      EXPECT_NE(read_file(ini).find("separador=#####\r\n"), std::string::npos);
+    }
+  }
+}
+
+TEST_F(CompareTest, MessagesInTheirSituations) {
+  fs::create_directories(tmp / "vazia");
+  write_file(tmp / "iguais" / "a.txt", "sol e mar");
+  write_file(tmp / "iguais" / "b.txt", "mar e sol");
+  write_file(tmp / "sem-lista.ini", "[NOME]\r\nnome=noticias\r\n[DIR_PROJETO]\r\ndir_proj=" + proj.string() +
+                                        "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n"
+                                        "[N]\r\nn=4\r\n");
+  struct Case {
+    const char* name;
+    std::function<void()> act;
+    QString message;
+    MessageKind kind;
+    int step;
+    QString level;
+  } cases[] = {
+      {"missing folder",
+       [&] {
+         new_project("p", tmp / "nao-existe");
+         c().bit_avancarClick();
+       },
+       "Diretório Inexistente!", MessageKind::Error, 1, "1"},
+      {"empty title",
+       [&] {
+         new_project("", proj);
+         c().bit_avancarClick();
+       },
+       "O Campo Título está em branco e é um campo Obrigatório!", MessageKind::Error, 1, "1"},
+      {"folder without texts",
+       [&] {
+         new_project("p", tmp / "vazia");
+         c().bit_avancarClick();
+       },
+       "Diretório Escolhido, sem arquivos textos ou html para serem processados", MessageKind::Information, 1, "1"},
+      {"missing stopword list",
+       [&] {
+         qputenv("LUMERAL_DATA_DIR", QByteArray::fromStdString((tmp / "vazia").string()));
+         new_project("p", proj);
+         c().bit_avancarClick();
+         qunsetenv("LUMERAL_DATA_DIR");
+       },
+       "Não existe ainda uma lista de stop-words !!", MessageKind::Error, 2, "2"},
+      {"no language",
+       [&] {
+         new_project("p", proj);
+         c().bit_avancarClick();
+         c().ListBox_idioma->setCurrentRow(-1);
+         c().bit_avancarClick();
+       },
+       "Você deve escolher antes uma lista de stopwords! ", MessageKind::Error, 3, "2"},
+      {"document list gone", [&] { continue_project(tmp / "sem-lista.ini"); },
+       "Faça novamente o processamento de textos - passo 2", MessageKind::Error, 3, "2"},
+      {"nothing exclusive",
+       [&] {
+         new_project("iguais", tmp / "iguais");
+         c().bit_avancarClick();
+         c().bit_avancarClick();
+       },
+       "Não existe resultados para serem mostrados", MessageKind::Information, 3, "4"},
+      {"exit with empty title",
+       [&] {
+         new_project("", proj);
+         c().bit_sair_salvarClick();
+       },
+       "Não pode salvar sem ter um Título/Nome do projeto", MessageKind::Information, 1, "1"},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    restart();
+    platform.messages.clear();
+    k.act();
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_EQ(platform.messages.front().text, k.message);
+    EXPECT_EQ(platform.messages.front().kind, k.kind);
+    EXPECT_EQ(platform.messages.size(), 1u) << messages().join("|").toStdString();
+    ASSERT_TRUE(windows->Mdi_Frm2);
+    EXPECT_TRUE(c().isVisible());
+    EXPECT_EQ(c().passo_corrente(), k.step);
+    EXPECT_EQ(c().l_nivel->text(), k.level);
+  }
+}
+
+TEST_F(CompareTest, StepsBackAndToTheEntryMenu) {
+  new_project("noticias", proj);
+  c().bit_avancarClick();
+  c().bit_avancarClick();
+  ASSERT_EQ(c().flag_processado->text(), "1");
+  const int sets = c().ComboBox1->count();
+  // Back to the preparation and forward again: the results are not
+  // computed again, the list starts empty with the sets still offered.
+  c().bit_voltarClick();
+  EXPECT_EQ(c().passo_corrente(), 2);
+  c().ComboBox1->setCurrentIndex(0);
+  c().ComboBox1Change();
+  c().bit_avancarClick();
+  EXPECT_EQ(c().passo_corrente(), 3);
+  EXPECT_EQ(c().ComboBox1->count(), sets);
+  EXPECT_EQ(c().ComboBox1->currentIndex(), -1);
+  EXPECT_EQ(c().Edit_total->text(), "0");
+  EXPECT_EQ(c().flag_selecionado->text(), "0");
+  // The caption of the first step jumps back, keeping the fields.
+  c().lb_passo1->clicked();
+  EXPECT_EQ(c().passo_corrente(), 1);
+  EXPECT_EQ(c().Edit_titulo->text(), "noticias");
+  EXPECT_FALSE(c().lb_passo2->clickable());
+
+  c().bit_inicioClick();
+  EXPECT_FALSE(c().isVisible());
+  EXPECT_TRUE(w().isVisible());
+  EXPECT_FALSE(w().pnEntrada->isHidden());
+  EXPECT_EQ(w().RadioGroup1->item_index(), 0);
+  // The entry menu opens a new wizard on its welcome group.
+  open_wizard();
+  EXPECT_FALSE(c().GroupBox1->isHidden());
+  EXPECT_EQ(c().flag_processado->text(), "0");
+  c().bit_sair_cancelarClick();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(windows->Mdi_Frm2);
+  EXPECT_EQ(quits, 1);
+}
+
+using CompareScreenshots = ShotsOf<CompareTest>;
+
+TEST_F(CompareScreenshots, Tour) {
+  w().RadioGroup1->set_item_index(1);
+  shoot(&w(), "mdi_frm-entrada");
+  open_wizard();
+  shoot(&c(), "mdi_frm2-0-bem-vindo");
+  c().RadioGroup2->set_item_index(0);
+  c().bt_ok_bemvindoClick();
+  c().Edit_titulo->setText("noticias");
+  c().Edit_cliente->setText(QStringLiteral("Diretoria de Planejamento"));
+  c().Edit_resp->setText(QStringLiteral("Conceição"));
+  platform.answer(q(proj));
+  c().bt_alterarClick();
+  shoot(&c(), "mdi_frm2-1-projeto");
+  c().bit_avancarClick();
+  shoot(&c(), "mdi_frm2-2-preparacao");
+  c().bit_avancarClick();
+  shoot(&c(), "mdi_frm2-3-analise");
+  c().ComboBox1->setCurrentIndex(0);
+  c().ComboBox1Change();
+  c().ListView1ColumnClick(1);
+  shoot(&c(), "mdi_frm2-3-compartilhadas-por-peso");
+  c().ComboBox1->setCurrentIndex(2);
+  c().ComboBox1Change();
+  c().ListView1ColumnClick(0);
+  shoot(&c(), "mdi_frm2-3-exclusivas-por-palavra");
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+}  // namespace
+}  // namespace lumeral::gui::testing
