@@ -4,14 +4,17 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# The programs look for their data files under this prefix once installed;
+# the Debian package installs under /usr.
+PREFIX ?= /usr
 
-.PHONY: setup configure build demo test test-sanitize gui bench clean
+.PHONY: setup configure build demo test test-sanitize gui bench package clean
 
 setup:
 	bash scripts/setup
 
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_FLAGS)
 
 configure: $(BUILD)/build.ninja
 
@@ -41,6 +44,20 @@ bench: setup
 	bash bench/retrieval build-bench
 	bash bench/classify build-bench L
 	bash bench/mining build-bench M L
+
+# The Debian package lumeral_<version>_amd64.deb, in $(BUILD). A build folder
+# configured with another prefix is set to /usr first (only the stopword
+# lookup recompiles). cpack works in $(BUILD)/cpack; the package replaces
+# the previous one only once it is complete.
+package: setup configure
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(BUILD) -j $(JOBS)
+	rm -rf $(BUILD)/cpack
+	cd $(BUILD) && cpack --config CPackConfig.cmake -G DEB -B cpack
+	rm -f $(BUILD)/lumeral_*.deb
+	mv $(BUILD)/cpack/lumeral_*.deb $(BUILD)/
+	rm -rf $(BUILD)/cpack
+	@echo "package: $$(ls $(BUILD)/lumeral_*.deb)"
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-bench
