@@ -88,7 +88,6 @@ CentroidResult centroid_all(const std::vector<Ansi>& documents, const fs::path& 
                             const Regional& regional, Progress& progress) {
   CentroidResult result;
   result.file = folder / centroid_file_name(CentroidType::All);
-  records::write_all<WordRecord>(result.file, {});
   std::vector<fs::path> paths = companion_paths(documents, folder, o.method);
   // Output records in file order, and the first record of each trimmed word.
   std::vector<WordRecord> out;
@@ -123,7 +122,6 @@ CentroidResult centroid_two(const std::vector<Ansi>& documents, const fs::path& 
                             const Regional& regional, Progress& progress) {
   CentroidResult result;
   result.file = folder / centroid_file_name(CentroidType::Two);
-  records::write_all<WordRecord>(result.file, {});
   std::vector<fs::path> paths = companion_paths(documents, folder, o.method);
   const std::size_t n = documents.size();
   // A word is taken up at the first document (before the last) that holds
@@ -172,7 +170,6 @@ CentroidResult centroid_every(const std::vector<Ansi>& documents, const fs::path
                               const Regional& regional, Progress& progress) {
   CentroidResult result;
   result.file = folder / centroid_file_name(CentroidType::Every);
-  records::write_all<WordRecord>(result.file, {});
   std::vector<fs::path> paths = companion_paths(documents, folder, o.method);
   const std::size_t n = documents.size();
   std::vector<WordRecord> head;  // the first document's non-zero records

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/base/encoding.h"
 #include "core/base/files.h"
 #include "core/base/text.h"
 #include "core/preparation/html_text.h"
@@ -123,6 +124,12 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
         fs::rename(source, backup, ec);
         if (ec) throw Stop("Não foi possível renomear \"" + display_path(source) + "\" para \"" +
                            display_path(backup) + "\": " + ec.message());
+      } else if (!replaced) {
+        // The input stays a text and is listed beside its own pieces.
+        result.messages.push_back({"O arquivo \"" + to_utf8(path_name(backup)) + "\" já existe: \"" + to_utf8(single) +
+                                       "\" não foi renomeado e entra na lista de documentos junto com as partes "
+                                       "em que foi separado.",
+                                   MessageKind::Warning});
       }
       result.split_done = true;
     }
