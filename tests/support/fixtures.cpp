@@ -1,8 +1,15 @@
 #include "support/fixtures.h"
 
+#include <fcntl.h>
+#include <grp.h>
+#include <poll.h>
+#include <pwd.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -72,18 +79,128 @@ std::string stop_text(const std::function<void()>& f) {
   return "";
 }
 
-#ifdef LUMERAL_CLI_PATH
-RunResult run_cli(const std::vector<std::string>& args, const fs::path& cwd, const std::string& input) {
-  TempDir io;
-  fs::path in = io / "stdin", out = io / "stdout", err = io / "stderr";
-  write_file(in, input);
+std::optional<UserIds> unprivileged_user() {
+  if (::geteuid() != 0) return std::nullopt;
+  struct passwd* pw = ::getpwnam("nobody");
+  if (!pw || pw->pw_uid == 0) return std::nullopt;
+  return UserIds{static_cast<unsigned>(pw->pw_uid), static_cast<unsigned>(pw->pw_gid)};
+}
+
+namespace {
+
+// In a forked child: applies the confinement; false when it cannot be.
+bool confine(const Confinement& c) {
+  if (c.file_size_limit >= 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit lim {};
+    lim.rlim_cur = lim.rlim_max = static_cast<rlim_t>(c.file_size_limit);
+    if (::setrlimit(RLIMIT_FSIZE, &lim) != 0) return false;
+  }
+  if (c.as_nobody) {
+    auto user = unprivileged_user();
+    if (!user || ::setgroups(0, nullptr) != 0 || ::setgid(user->gid) != 0 || ::setuid(user->uid) != 0) return false;
+  }
+  return true;
+}
+
+// Reads both pipes to their end (either may fill while the other is read).
+void drain(int out_fd, int err_fd, std::string& out, std::string& err) {
+  struct pollfd fds[2] = {{out_fd, POLLIN, 0}, {err_fd, POLLIN, 0}};
+  std::string* sinks[2] = {&out, &err};
+  int open_fds = 2;
+  char buf[1 << 14];
+  while (open_fds > 0) {
+    if (::poll(fds, 2, -1) < 0) {
+      if (errno == EINTR) continue;
+      break;
+    }
+    for (int k = 0; k < 2; ++k) {
+      if (fds[k].fd < 0 || !(fds[k].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+      ssize_t n = ::read(fds[k].fd, buf, sizeof buf);
+      if (n > 0) {
+        sinks[k]->append(buf, static_cast<std::size_t>(n));
+      } else if (n == 0 || errno != EINTR) {
+        ::close(fds[k].fd);
+        fds[k].fd = -1;
+        --open_fds;
+      }
+    }
+  }
+}
+
+int exit_code_of(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status); }
+
+}  // namespace
+
+std::string stop_text_confined(const std::function<void()>& f, const Confinement& confinement) {
+  int p[2];
+  if (::pipe(p) != 0) throw std::runtime_error("pipe failed");
   pid_t pid = ::fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
-    if (::chdir(cwd.c_str()) != 0) _exit(127);
-    if (!std::freopen(in.c_str(), "rb", stdin) || !std::freopen(out.c_str(), "wb", stdout) ||
-        !std::freopen(err.c_str(), "wb", stderr))
-      _exit(127);
+    ::close(p[0]);
+    std::string text;
+    int code = 0;
+    if (!confine(confinement)) {
+      text = "!confinement failed";
+      code = 3;
+    } else {
+      try {
+        f();
+      } catch (const Stop& s) {
+        text = s.text();
+        code = 1;
+      } catch (const std::exception& e) {
+        text = std::string("!") + e.what();
+        code = 2;
+      }
+    }
+    ssize_t ignored = ::write(p[1], text.data(), text.size());
+    (void)ignored;
+    _exit(code);
+  }
+  ::close(p[1]);
+  std::string text, unused;
+  int none[2];
+  if (::pipe(none) != 0) throw std::runtime_error("pipe failed");
+  ::close(none[1]);
+  drain(p[0], none[0], text, unused);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  int code = exit_code_of(status);
+  if (code > 3) return "!child ended with status " + std::to_string(code);
+  return text;
+}
+
+std::map<std::string, std::string> folder_snapshot(const fs::path& folder) {
+  std::map<std::string, std::string> out;
+  for (const auto& e : fs::recursive_directory_iterator(folder)) {
+    if (!e.is_regular_file()) continue;
+    std::string bytes = read_file(e.path());
+    // FNV-1a over the bytes, with the size: enough to tell contents apart.
+    std::uint64_t h = 1469598103934665603ULL;
+    for (unsigned char c : bytes) h = (h ^ c) * 1099511628211ULL;
+    out[e.path().lexically_relative(folder).string()] = std::to_string(bytes.size()) + ":" + std::to_string(h);
+  }
+  return out;
+}
+
+#ifdef LUMERAL_CLI_PATH
+RunResult run_cli(const std::vector<std::string>& args, const fs::path& cwd, const std::string& input,
+                  const Confinement& confinement) {
+  TempDir io;
+  fs::path in = io / "stdin";
+  write_file(in, input);
+  int out_pipe[2], err_pipe[2];
+  if (::pipe(out_pipe) != 0 || ::pipe(err_pipe) != 0) throw std::runtime_error("pipe failed");
+  pid_t pid = ::fork();
+  if (pid < 0) throw std::runtime_error("fork failed");
+  if (pid == 0) {
+    int in_fd = ::open(in.c_str(), O_RDONLY);
+    if (in_fd < 0 || ::dup2(in_fd, 0) < 0 || ::dup2(out_pipe[1], 1) < 0 || ::dup2(err_pipe[1], 2) < 0) _exit(127);
+    ::close(out_pipe[0]);
+    ::close(err_pipe[0]);
+    if (!confine(confinement) || ::chdir(cwd.c_str()) != 0) _exit(127);
     std::vector<char*> argv;
     std::string prog = LUMERAL_CLI_PATH;
     argv.push_back(prog.data());
@@ -93,12 +210,13 @@ RunResult run_cli(const std::vector<std::string>& args, const fs::path& cwd, con
     ::execv(prog.c_str(), argv.data());
     _exit(127);
   }
+  ::close(out_pipe[1]);
+  ::close(err_pipe[1]);
+  RunResult r;
+  drain(out_pipe[0], err_pipe[0], r.out, r.err);
   int status = 0;
   ::waitpid(pid, &status, 0);
-  RunResult r;
-  r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  r.out = read_file(out);
-  r.err = read_file(err);
+  r.exit_code = exit_code_of(status);
   return r;
 }
 #endif

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,10 +55,38 @@ struct RunResult {
   std::string err;  // standard error (UTF-8)
 };
 
+// Conditions for a run in a child process, to make writes fail on purpose.
+struct Confinement {
+  // RLIMIT_FSIZE in bytes (negative: none). SIGXFSZ is ignored, so a write
+  // past the limit fails with EFBIG instead of killing the process.
+  long long file_size_limit = -1;
+  // Drop root's privileges to the user "nobody" (see unprivileged_user()),
+  // so folders and files owned by root are read-only to the run.
+  bool as_nobody = false;
+};
+
+// "nobody"'s user and group ids when the tests run as root and that user
+// exists (what Confinement::as_nobody needs); nullopt otherwise.
+struct UserIds {
+  unsigned uid, gid;
+};
+std::optional<UserIds> unprivileged_user();
+
+// Runs `f` in a forked child under `confinement`: the sentence of the Stop
+// it threw, "" when it ran to its end. The test process itself is never
+// limited. Any other exception or a crash of the child is reported as a
+// text starting with "!".
+std::string stop_text_confined(const std::function<void()>& f, const Confinement& confinement);
+
 // Runs lumeral-cli with `args` in folder `cwd`, feeding `input` on standard
 // input. Only in the CLI and GUI test programs (needs LUMERAL_CLI_PATH).
+// Standard output and error come through pipes, which a file-size limit
+// does not touch.
 RunResult run_cli(const std::vector<std::string>& args, const fs::path& cwd = fs::current_path(),
-                  const std::string& input = "");
+                  const std::string& input = "", const Confinement& confinement = {});
+
+// A checksum of every regular file under a folder, by path relative to it.
+std::map<std::string, std::string> folder_snapshot(const fs::path& folder);
 
 // Splits output into lines (without the line ends).
 std::vector<std::string> lines_of(const std::string& text);

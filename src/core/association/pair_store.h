@@ -60,7 +60,8 @@ class PairStore {
   std::size_t size() const { return pairs_.size(); }
   bool empty() const { return pairs_.empty(); }
   std::vector<records::PairRecord> records() const;
-  // Writes the store as pair records (temporary file renamed into place).
+  // Writes the store as pair records (temporary file renamed into place, so
+  // the previous store stays whole until this one is complete).
   void write(const std::filesystem::path& p) const;
   // Hands the pairs over; the store is empty afterwards.
   PairTable take();

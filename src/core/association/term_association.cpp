@@ -243,8 +243,8 @@ AssociationResult calculate_associations(const AssociationInput& input, const Re
   preparation::StopwordSearch stopwords(stop_entries, regional);
 
   AssociationResult result;
+  // The previous pair store stays until a complete run replaces it.
   result.pair_store = folder / "temp.ass";
-  write_bytes_atomic(result.pair_store, "");
 
   // Companions, up to the first one that is missing.
   std::vector<fs::path> paths(documents.size());
@@ -299,8 +299,6 @@ AssociationResult calculate_associations(const AssociationInput& input, const Re
     progress.status("Examinando doc " + std::to_string(wave_end) + " de " + total + " - ");
     progress.bar(static_cast<long long>(wave_end) - 1, static_cast<long long>(n) - 1);
   }
-  store.write(result.pair_store);
-
   if (usable < n) {
     if (sentences) {
       throw Stop("Não existe arquivo texto = " +
@@ -309,6 +307,7 @@ AssociationResult calculate_associations(const AssociationInput& input, const Re
     throw Stop(input.method == AssociationMethod::Contexts ? "É preciso fazer classificação antes"
                                                            : "Criar listas de palavras antes");
   }
+  store.write(result.pair_store);
   result.listing = PairListing(store.take(), regional);
   return result;
 }

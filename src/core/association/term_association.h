@@ -72,8 +72,8 @@ struct AssociationResult {
 // "Calcular associações". Writes "temp.ass" in the documents folder and
 // returns the listing. A missing companion stops with "É preciso fazer
 // classificação antes", "Criar listas de palavras antes" or "Não existe
-// arquivo texto = " + name; the pair store then holds the pairs of the
-// documents before it. "Por freqüência no mesmo doc" stops with "Método
+// arquivo texto = " + name; the previous pair store then stays as it
+// was (it is replaced only by a complete one). "Por freqüência no mesmo doc" stops with "Método
 // ainda não disponível".
 AssociationResult calculate_associations(const AssociationInput& input, const Regional& regional,
                                          Progress& progress = Progress::none());

@@ -63,42 +63,150 @@ Ansi read_document(const fs::path& p) { return decode_document(read_bytes(p)); }
 
 std::vector<Ansi> read_document_lines(const fs::path& p) { return split_lines(read_document(p)); }
 
-void write_bytes_atomic(const fs::path& p, std::string_view bytes) {
+std::string write_error_text(const fs::path& p, int error_number) {
+  // A short write that set no error number is still a failure.
+  return write_error(p, error_number != 0 ? error_number : EIO);
+}
+
+namespace {
+
+[[noreturn]] void write_failed(const fs::path& p, int error_number) { throw Stop(write_error_text(p, error_number)); }
+
+// A new temporary file beside `p`, opened for writing; its name is p's
+// name + ".tmp" + a number, created exclusively so two writers never share
+// one.
+int open_temporary(const fs::path& p, fs::path& tmp) {
   fs::path dir = p.parent_path();
-  if (dir.empty()) dir = ".";
   static thread_local std::mt19937_64 rng{std::random_device{}()};
-  fs::path tmp = dir / (p.filename().string() + ".tmp" + std::to_string(rng() % 1000000));
-  std::FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) throw Stop(write_error(p, errno));
-  int err = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() ? 0 : (errno ? errno : EIO);
-  if (std::fclose(f) != 0 && !err) err = errno ? errno : EIO;
-  std::error_code ec;
-  if (!err) fs::rename(tmp, p, ec);
-  if (err || ec) {
-    std::error_code ignored;
-    fs::remove(tmp, ignored);
-    throw Stop(err ? write_error(p, err) : write_error(p, ec));
+  for (int attempt = 0;; ++attempt) {
+    tmp = dir / (p.filename().string() + ".tmp" + std::to_string(rng() % 1000000));
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST || attempt == 100) return fd;
   }
 }
 
+// Writes all bytes at `offset` on; false with errno set on failure.
+bool write_all_at(int fd, std::string_view bytes, off_t offset) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = EIO;
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+void write_bytes_atomic(const fs::path& p, std::string_view bytes) {
+  AtomicFile out(p);
+  out.write(bytes);
+  out.commit();
+}
+
 void write_bytes_in_place(const fs::path& p, std::string_view bytes) {
-  auto fail = [&] { throw Stop(write_error(p, errno)); };
   int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) fail();
+  if (fd < 0) write_failed(p, errno);  // nothing was touched
   struct stat st {};
   bool ok = ::fstat(fd, &st) == 0;
-  std::size_t done = 0;
-  while (ok && done < bytes.size()) {
-    ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ok = false;
-    else done += static_cast<std::size_t>(n);
-  }
+  // From the first write on the file may hold a mixture of new and old
+  // records, so any failure after it removes the file.
+  ok = ok && write_all_at(fd, bytes, 0);
   if (ok && st.st_size > static_cast<off_t>(bytes.size())) ok = ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
-  int saved = errno;
-  if (::close(fd) != 0) ok = false;
-  else errno = saved;
-  if (!ok) fail();
+  int error_number = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    error_number = errno;
+  }
+  if (ok) return;
+  std::error_code ec;
+  fs::remove(p, ec);
+  throw Stop(write_error_text(p, error_number) +
+             (ec ? " O arquivo pode estar incompleto; apague-o antes de usá-lo."
+                 : " O arquivo incompleto foi apagado; a próxima execução o refaz."));
+}
+
+AtomicFile::AtomicFile(fs::path p) : path_(std::move(p)) {
+  int fd = open_temporary(path_, tmp_);
+  if (fd < 0) write_failed(path_, errno);
+  f_ = ::fdopen(fd, "wb");
+  if (!f_) {
+    int error_number = errno;
+    ::close(fd);
+    discard();
+    write_failed(path_, error_number);
+  }
+}
+
+AtomicFile::~AtomicFile() { discard(); }
+
+void AtomicFile::discard() noexcept {
+  if (f_) std::fclose(f_);
+  f_ = nullptr;
+  if (!tmp_.empty()) ::unlink(tmp_.c_str());
+  tmp_.clear();
+}
+
+void AtomicFile::write(std::string_view bytes) {
+  if (!f_) throw Stop(write_error_text(path_, EBADF));
+  if (std::fwrite(bytes.data(), 1, bytes.size(), f_) != bytes.size()) {
+    int error_number = errno;
+    discard();
+    write_failed(path_, error_number);
+  }
+}
+
+void AtomicFile::commit() {
+  if (!f_) throw Stop(write_error_text(path_, EBADF));
+  int rc = std::fclose(f_);
+  f_ = nullptr;
+  int error_number = errno;
+  if (rc == 0 && ::rename(tmp_.c_str(), path_.c_str()) == 0) {
+    tmp_.clear();
+    return;
+  }
+  if (rc == 0) error_number = errno;
+  discard();
+  write_failed(path_, error_number);
+}
+
+StagedFiles::~StagedFiles() {
+  for (auto& [tmp, final_path] : staged_) ::unlink(tmp.c_str());
+}
+
+void StagedFiles::stage(const fs::path& p, std::string_view bytes) {
+  fs::path tmp;
+  int fd = open_temporary(p, tmp);
+  if (fd < 0) write_failed(p, errno);
+  bool ok = write_all_at(fd, bytes, 0);
+  int error_number = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    error_number = errno;
+  }
+  if (!ok) {
+    ::unlink(tmp.c_str());
+    write_failed(p, error_number);
+  }
+  staged_.emplace_back(std::move(tmp), p);
+}
+
+void StagedFiles::commit() {
+  // Renaming within one folder does not allocate space: after the staging
+  // succeeded this is where the files are replaced.
+  for (std::size_t i = 0; i < staged_.size(); ++i) {
+    if (::rename(staged_[i].first.c_str(), staged_[i].second.c_str()) != 0) {
+      int error_number = errno;
+      fs::path failed = staged_[i].second;
+      staged_.erase(staged_.begin(), staged_.begin() + static_cast<std::ptrdiff_t>(i));
+      write_failed(failed, error_number);
+    }
+  }
+  staged_.clear();
 }
 
 void write_text_file(const fs::path& p, const std::vector<Ansi>& lines) {

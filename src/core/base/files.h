@@ -3,6 +3,7 @@
 // a file whatever the letter case of its name.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <mutex>
 #include <string>
@@ -35,15 +36,60 @@ Ansi read_document(const fs::path& p);
 std::vector<Ansi> read_document_lines(const fs::path& p);
 
 // Writes bytes to a temporary file beside `p` and renames it over `p`, so
-// a failure never leaves a half-written file. Throws Stop on failure.
+// a failure never leaves a half-written file: `p` keeps its old content
+// (or stays absent) and the temporary file is removed. Throws Stop.
 void write_bytes_atomic(const fs::path& p, std::string_view bytes);
 
 // Rewrites a file in place: the old blocks are reused and the file is cut
 // to the new size only when it was longer. For derived files rebuilt on
-// every run (word lists, one per document), where creating and freeing a
-// file for each write costs far more than the write itself. A failure can
-// leave the file half-written (the next run rebuilds it). Throws Stop.
+// every run (word lists, matrices: one per document), where creating and
+// renaming a file for each write costs far more than the write itself.
+// A failure never leaves new records followed by old ones: when the write
+// fails after the file was touched, the file is removed (the next run
+// rebuilds it) and the Stop says so; when it fails before (no permission to
+// open it), the file stays as it was.
 void write_bytes_in_place(const fs::path& p, std::string_view bytes);
+
+// A file written piece by piece into a temporary file beside its final name
+// and renamed into place by commit(). Until then the final name keeps its
+// old content; when the writer goes away uncommitted (a failure, an
+// exception) the temporary file is removed. Throws Stop naming the final
+// file on any write failure.
+class AtomicFile {
+ public:
+  explicit AtomicFile(fs::path p);
+  ~AtomicFile();
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+  void write(std::string_view bytes);
+  void commit();
+  const fs::path& path() const { return path_; }
+
+ private:
+  void discard() noexcept;
+  fs::path path_;
+  fs::path tmp_;
+  std::FILE* f_ = nullptr;
+};
+
+// Several files replaced all together: every one is written to its
+// temporary file first, and only when all were written are they renamed
+// into place. A failure while staging leaves every final file as it was.
+class StagedFiles {
+ public:
+  StagedFiles() = default;
+  ~StagedFiles();
+  StagedFiles(const StagedFiles&) = delete;
+  StagedFiles& operator=(const StagedFiles&) = delete;
+  void stage(const fs::path& p, std::string_view bytes);
+  void commit();
+
+ private:
+  std::vector<std::pair<fs::path, fs::path>> staged_;  // temporary, final
+};
+
+// The message of a write failure on `p` with the system's error number.
+std::string write_error_text(const fs::path& p, int error_number);
 
 // Text file: every line followed by CR LF, written safely as above.
 void write_text_file(const fs::path& p, const std::vector<Ansi>& lines);

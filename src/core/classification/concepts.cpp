@@ -108,6 +108,8 @@ void save_concept_matrix(const fs::path& folder, const std::vector<Ansi>& lines,
                          const Regional& regional, Progress& progress) {
   const Ansi concept_name = cut(trim(concept_field), 15);
   if (concept_name.empty()) throw Stop("Você deve fornecer o nome do contexto");
+  // Every matrix or none: the new matrices replace the old ones together.
+  StagedFiles staged;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     progress.status("Gravando doc " + std::to_string(i + 1));
     auto [name, score_text] = halves(lines[i]);
@@ -129,8 +131,9 @@ void save_concept_matrix(const fs::path& folder, const std::vector<Ansi>& lines,
       kept.push_back(std::move(r));
     }
     if (!placed) kept.push_back({concept_name, score});
-    records::write_all(file, kept);
+    staged.stage(file, records::encode_all(kept));
   }
+  staged.commit();
   progress.status("Terminou de gravar todos docs");
 }
 

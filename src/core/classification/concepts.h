@@ -58,8 +58,10 @@ void save_concepts_as_doc_list(const fs::path& out, const std::vector<Ansi>& lin
 // characters) with each line's score goes into the matrix of that line's
 // document in `folder` (created when missing). Saving the same concept
 // again replaces its record instead of adding a second one. Stops with
-// "Você deve fornecer o nome do contexto" when the field is empty. Status
-// texts "Gravando doc " + i and "Terminou de gravar todos docs".
+// "Você deve fornecer o nome do contexto" when the field is empty. All or
+// nothing: the matrices replace the old ones together once every one was
+// written, so a stop leaves them all as they were. Status texts
+// "Gravando doc " + i and "Terminou de gravar todos docs".
 void save_concept_matrix(const fs::path& folder, const std::vector<Ansi>& lines, AnsiView concept_field,
                          const Regional& regional, Progress& progress = Progress::none());
 

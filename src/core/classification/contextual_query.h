@@ -18,8 +18,8 @@ namespace fs = std::filesystem;
 
 // "Grava entrada da consulta": record i holds word line i (lowered A to Z,
 // trimmed, cut to 15) and weight line i read as a number. The file is
-// created anew; an unreadable (or missing) weight stops the save, leaving
-// the records written so far.
+// created anew; an unreadable (or missing) weight stops the save, and the
+// file keeps its old content.
 void save_query(const fs::path& query, const std::vector<Ansi>& words, const std::vector<Ansi>& weights,
                 const Regional& regional);
 

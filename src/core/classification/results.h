@@ -73,7 +73,7 @@ Ansi copy_selected(AnsiView line);
 // "|", trimmed, cut after the dot of its later ".txt" or ".lpl" and followed
 // by "txt" (or by ".txt" when it has neither); the weight is the text after
 // the bar (0 for a line without one). An unreadable weight stops the save,
-// leaving the records written so far.
+// and the file keeps its old content.
 void save_result_as_doc_list(const fs::path& out, const std::vector<Ansi>& lines, const Regional& regional);
 
 }  // namespace lumeral::classification

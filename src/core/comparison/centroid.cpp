@@ -89,7 +89,6 @@ CentroidResult centroid_all(const std::vector<Ansi>& documents, const fs::path& 
                             const Regional& regional, Progress& progress) {
   CentroidResult result;
   result.file = o.output.empty() ? folder / centroid_file_name(CentroidType::All) : o.output;
-  records::write_all<WordRecord>(result.file, {});
   std::vector<fs::path> paths = companion_paths(documents, folder, o.method);
   // Output records in file order, and the first record of each trimmed word.
   std::vector<WordRecord> out;
@@ -124,7 +123,6 @@ CentroidResult centroid_two(const std::vector<Ansi>& documents, const fs::path& 
                             const Regional& regional, Progress& progress) {
   CentroidResult result;
   result.file = o.output.empty() ? folder / centroid_file_name(CentroidType::Two) : o.output;
-  records::write_all<WordRecord>(result.file, {});
   std::vector<fs::path> paths = companion_paths(documents, folder, o.method);
   const std::size_t n = documents.size();
   // A word is taken up at the first document (before the last) that holds
@@ -173,7 +171,6 @@ CentroidResult centroid_every(const std::vector<Ansi>& documents, const fs::path
                               const Regional& regional, Progress& progress) {
   CentroidResult result;
   result.file = o.output.empty() ? folder / centroid_file_name(CentroidType::Every) : o.output;
-  records::write_all<WordRecord>(result.file, {});
   std::vector<fs::path> paths = companion_paths(documents, folder, o.method);
   const std::size_t n = documents.size();
   std::vector<WordRecord> head;  // the first document's non-zero records

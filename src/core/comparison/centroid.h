@@ -68,7 +68,8 @@ struct CentroidResult {
 // companions are found and the centroid is written there, or in the
 // options' project folder while the wizard window is visible. A missing companion stops with "Preparar
 // documentos antes ! Criar lista de pals" (word method) or "Fazer
-// classificação antes !" (contextual), leaving the centroid file empty.
+// classificação antes !" (contextual); the centroid file is written only
+// when complete, so a stop leaves the previous one as it was.
 // Each document read reports its status line and bar(i, N - 1).
 CentroidResult compute_centroid(const std::vector<Ansi>& documents, const fs::path& folder,
                                 const CentroidOptions& options, const Regional& regional,

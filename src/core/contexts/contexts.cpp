@@ -59,13 +59,17 @@ std::vector<Message> save_context(const fs::path& context, const std::vector<Ans
 
 Message replace_weights(const fs::path& list, WeightChange change) {
   const fs::path folder = list.parent_path();
+  // All contexts or none: each is staged, and they replace the old ones
+  // together once every one was written.
+  StagedFiles staged;
   for (const auto& entry : records::read_all<ContextListRecord>(list)) {
     fs::path file = context_path(folder, entry.name);
     auto recs = records::read_all<ContextRecord>(file);
     for (auto& r : recs)
       if (change == WeightChange::AllToOne || r.weight == 0.0) r.weight = 1.0;
-    records::write_all(file, recs);
+    staged.stage(file, records::encode_all(recs));
   }
+  staged.commit();
   return {"Terminou de trocar pesos", MessageKind::Information};
 }
 

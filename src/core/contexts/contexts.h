@@ -40,7 +40,7 @@ std::vector<Ansi> open_context_list(const fs::path& list, const Regional& region
 // characters, the weight the text after it read as a number; without a bar
 // the whole line is the name and the weight 0. Blank lines are skipped (a
 // nameless context would only make every later analysis stop). A weight that
-// is not a number stops the save, leaving the records written so far.
+// is not a number stops the save; the file keeps its old content.
 void save_context_list(const fs::path& list, const std::vector<Ansi>& lines, const Regional& regional);
 
 // "Inclui contexto" (and "Abre contexto" after emptying the definitions):
@@ -57,9 +57,9 @@ std::vector<Ansi> open_context(const fs::path& context, const Regional& regional
 std::vector<Message> save_context(const fs::path& context, const std::vector<Ansi>& lines, const Regional& regional);
 
 // "Troca pesos por 1" (every weight) and "Troca pesos 0 => 1" (weights
-// exactly 0) over every context of a list, rewritten in place, entries
-// unchanged. Returns "Terminou de trocar pesos". A missing context stops
-// with the file error; contexts already treated keep their new weights.
+// exactly 0) over every context of a list, entries unchanged. Returns
+// "Terminou de trocar pesos". All or nothing: a missing context or a failed
+// write stops with the file error and no context changes.
 enum class WeightChange { ZeroToOne, AllToOne };
 Message replace_weights(const fs::path& list, WeightChange change);
 

@@ -33,8 +33,8 @@ void include_doc_list(std::vector<Ansi>& lines, const fs::path& p, AnsiView thre
                       const Regional& regional);
 
 // "Salva lista": one record per line; a line with a bar gives the trimmed
-// name before it and the number after it (else the conversion error, with
-// the records written so far kept); a line without a bar gives the whole
+// name before it and the number after it (else the conversion error, and
+// the file keeps its old content); a line without a bar gives the whole
 // trimmed line with weight 0.
 void save_doc_list(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional);
 

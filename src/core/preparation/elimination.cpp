@@ -33,19 +33,29 @@ std::size_t eliminate_words(const fs::path& doc_list, const std::vector<Ansi>& e
   fs::path folder = doc_list.parent_path();
   if (folder.empty()) folder = ".";
   const auto docs = document_names(doc_list);
+  // Every list is found first: a missing one stops before anything changed.
+  std::vector<fs::path> lists;
+  lists.reserve(docs.size());
+  for (const auto& d : docs) {
+    fs::path list = lookup(folder, companion_name(trim(d), AnsiView("lpl")));
+    std::error_code ec;
+    if (!fs::is_regular_file(list, ec)) throw Stop("O arquivo \"" + display_path(list) + "\" não existe.");
+    lists.push_back(std::move(list));
+  }
+  StagedFiles staged;
+  std::vector<records::WordRecord> kept;
   std::size_t removed = 0;
-  for (std::size_t i = 0; i < docs.size(); ++i) {
+  for (std::size_t i = 0; i < lists.size(); ++i) {
     progress.status("Analisando doc " + std::to_string(i + 1) + " de " + std::to_string(docs.size()));
-    const fs::path list = lookup(folder, companion_name(trim(docs[i]), AnsiView("lpl")));
-    auto recs = records::read_all<records::WordRecord>(list);
-    std::vector<records::WordRecord> kept;
-    kept.reserve(recs.size());
+    auto recs = records::read_all<records::WordRecord>(lists[i]);
+    kept.clear();
     for (auto& r : recs) {
       if (words.count(trim(r.word))) ++removed;
       else kept.push_back(std::move(r));
     }
-    records::write_all(list, kept);
+    staged.stage(lists[i], records::encode_all(kept));
   }
+  staged.commit();
   progress.status("Terminou de eliminar palavras");
   return removed;
 }

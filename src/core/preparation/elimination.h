@@ -30,10 +30,12 @@ std::vector<Ansi> elimination_lines_from(const fs::path& stopword_file);
 // "Elimina palavras dos documentos". Stop(kWriteWords) when the first
 // elimination line, trimmed, is empty (or there is none). For each
 // document, in order ("Analisando doc i de n"), drops the records whose
-// trimmed word equals a trimmed elimination line (exact case) and rewrites
-// the list safely. A missing word list stops the command with Stop naming
-// it; documents already treated stay rewritten. Ends with "Terminou de
-// eliminar palavras". Returns the number of records removed.
+// trimmed word equals a trimmed elimination line (exact case). All or
+// nothing: every word list is looked for before any is read, and the new
+// lists replace the old ones only once all of them were written, so a
+// missing list (Stop naming it) or a failed write changes no list. Ends
+// with "Terminou de eliminar palavras". Returns the number of records
+// removed.
 std::size_t eliminate_words(const fs::path& doc_list, const std::vector<Ansi>& elimination_lines,
                             Progress& progress = Progress::none());
 

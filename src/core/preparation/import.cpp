@@ -179,6 +179,12 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
         fs::rename(source, backup, ec);
         if (ec) throw Stop("Não foi possível renomear " + message_name(source) + " para " + message_name(backup) +
                            ": " + system_reason(ec));
+      } else if (!replaced) {
+        // The input stays a text and is listed beside its own pieces.
+        result.messages.push_back({"O arquivo \"" + to_utf8(path_name(backup)) + "\" já existe: \"" + to_utf8(single) +
+                                       "\" não foi renomeado e entra na lista de documentos junto com as partes "
+                                       "em que foi separado.",
+                                   MessageKind::Warning});
       }
       result.split_done = true;
     }

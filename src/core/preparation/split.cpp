@@ -4,6 +4,7 @@
 
 #include "core/base/encoding.h"
 #include "core/base/files.h"
+#include "core/base/message.h"
 #include "core/base/text.h"
 
 namespace lumeral::preparation {
@@ -62,25 +63,48 @@ std::vector<std::vector<Ansi>> split_documents(const std::vector<Ansi>& lines, A
   return docs;
 }
 
-std::vector<Ansi> split_file(const fs::path& input, AnsiView separator, AnsiView prefix, const fs::path& out_folder) {
-  const Ansi sep = trim(separator);
-  const auto docs = split_documents(read_document_lines(input), sep);
+namespace {
+
+Ansi piece_name(AnsiView prefix, std::size_t k) {
+  return Ansi(prefix) + document_number(static_cast<long long>(k + 1)) + Ansi(".txt");
+}
+
+std::vector<Ansi> write_pieces(const std::vector<std::vector<Ansi>>& docs, AnsiView prefix, const fs::path& out_folder) {
   std::vector<Ansi> names;
   names.reserve(docs.size());
   for (std::size_t k = 0; k < docs.size(); ++k) {
-    Ansi name = Ansi(prefix) + document_number(static_cast<long long>(k + 1)) + Ansi(".txt");
+    Ansi name = piece_name(prefix, k);
     write_text_file(out_folder / to_path(name), docs[k]);
     names.push_back(std::move(name));
   }
   return names;
 }
 
+}  // namespace
+
+std::vector<Ansi> split_file(const fs::path& input, AnsiView separator, AnsiView prefix, const fs::path& out_folder) {
+  return write_pieces(split_documents(read_document_lines(input), trim(separator)), prefix, out_folder);
+}
+
 std::vector<Ansi> separate_documents(const fs::path& input, AnsiView prefix_field, AnsiView separator_field,
                                      Progress& progress) {
-  progress.status("Analisando doc " + to_utf8(path_name(input)));
+  const Ansi input_name = path_name(input);
+  progress.status("Analisando doc " + to_utf8(input_name));
   fs::path folder = input.parent_path();
   if (folder.empty()) folder = ".";
-  auto names = split_file(input, separator_field, trim(prefix_field), folder);
+  const Ansi prefix = trim(prefix_field);
+  const auto docs = split_documents(read_document_lines(input), trim(separator_field));
+  // The input keeps its name: a piece of the same name would replace it
+  // (and a failure after that would lose text), so that split is refused.
+  for (std::size_t k = 0; k < docs.size(); ++k) {
+    Ansi name = piece_name(prefix, k);
+    if (equals_ci(name, input_name)) {
+      throw Stop("O arquivo \"" + to_utf8(input_name) +
+                 "\" tem o nome de um dos documentos resultantes e seria substituído por ele. Escolha outro nome "
+                 "inicial ou renomeie o arquivo antes de separar.");
+    }
+  }
+  auto names = write_pieces(docs, prefix, folder);
   progress.status("Terminou de fazer a separação");
   return names;
 }

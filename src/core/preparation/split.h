@@ -42,7 +42,9 @@ std::vector<Ansi> split_file(const fs::path& input, AnsiView separator, AnsiView
 
 // The separation tool's "Fazer separação dos textos" on a chosen file:
 // prefix and separator fields trimmed, pieces beside the input, the input
-// left as it is. Status "Analisando doc " + the file's bare name, then
+// left as it is: when one of the pieces would take the input's own name
+// (compared without regard to case) nothing is written and Stop says so.
+// Status "Analisando doc " + the file's bare name, then
 // "Terminou de fazer a separação".
 std::vector<Ansi> separate_documents(const fs::path& input, AnsiView prefix_field, AnsiView separator_field,
                                      Progress& progress = Progress::none());

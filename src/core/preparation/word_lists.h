@@ -67,7 +67,9 @@ std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch
 // "TERMINOU DE CRIAR LISTAS PARA TODOS DOCUMENTOS".
 //
 // A document that cannot be read stops the build with Stop naming it; the
-// word lists written by then stay. Returns the word lists written, in
+// word lists written by then stay. Lists are rewritten in place: a list
+// whose write fails half-way is removed (the Stop says so), never left
+// with new records followed by old ones. Returns the word lists written, in
 // document order.
 std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, const fs::path& stopwords,
                                        const std::optional<shell::Project>& wizard_project,
@@ -86,7 +88,7 @@ std::vector<Ansi> open_word_list(const fs::path& p, AnsiView threshold_field, co
 // "Grava lista" (word records, words cut to 15) and "Grava como conceito"
 // (context records, cut to 30): the file is created anew; every line needs
 // its bar and a number after it, else the conversion error stops the save
-// with the records written so far kept.
+// and the file keeps its old content.
 void save_word_list(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional);
 void save_word_list_as_context(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional);
 // "Grava como texto": the lines as shown.

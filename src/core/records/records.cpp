@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 
 #include "core/base/files.h"
@@ -82,11 +83,31 @@ namespace {
 }
 }  // namespace
 
+bool usable_weight(double w) { return std::isfinite(w) && std::fabs(w) <= kLargestWeight; }
+
+void check_weight(const fs::path& p, std::size_t index, double w) {
+  if (usable_weight(w)) return;
+  throw Stop("O registro " + std::to_string(index + 1) + " do arquivo \"" + display_path(p) +
+             "\" tem um peso inválido (não é um número finito de até 1e300 em valor absoluto).");
+}
+
+namespace {
+// Record kinds with a weight have it checked on read.
+template <class R>
+void check_weights(const fs::path& p, const std::vector<R>& recs) {
+  if constexpr (requires(const R& r) { r.weight; }) {
+    for (std::size_t i = 0; i < recs.size(); ++i) check_weight(p, i, recs[i].weight);
+  }
+}
+}  // namespace
+
 template <class R>
 std::vector<R> read_all(const fs::path& p) {
   std::error_code ec;
   if (!fs::is_regular_file(p, ec)) missing(p);
-  return decode_all<R>(read_bytes(p));
+  auto recs = decode_all<R>(read_bytes(p));
+  check_weights(p, recs);
+  return recs;
 }
 
 template <class R>
@@ -105,40 +126,29 @@ std::size_t count(const fs::path& p) {
 template <class R>
 void write_at(const fs::path& p, std::size_t index, const R& r) {
   std::FILE* f = std::fopen(p.c_str(), "r+b");
-  if (!f) throw Stop(write_error(p, errno));
+  if (!f) throw Stop(write_error_text(p, errno));
   char buf[Layout<R>::size];
   Layout<R>::encode(r, buf);
   bool ok = std::fseek(f, static_cast<long>(index * Layout<R>::size), SEEK_SET) == 0 &&
             std::fwrite(buf, 1, sizeof buf, f) == sizeof buf;
+  int error_number = errno;
   ok = std::fclose(f) == 0 && ok;
-  if (!ok) throw Stop(write_error(p, errno ? errno : EIO));
+  if (!ok) throw Stop(write_error_text(p, error_number));
 }
 
 template <class R>
-Writer<R>::Writer(const fs::path& p) : path_(p) {
-  f_ = std::fopen(p.c_str(), "wb");
-  if (!f_) throw Stop(write_error(p, errno));
-}
-
-template <class R>
-Writer<R>::~Writer() {
-  if (f_) std::fclose(f_);
-}
+Writer<R>::Writer(const fs::path& p) : file_(p) {}
 
 template <class R>
 void Writer<R>::write(const R& r) {
   char buf[Layout<R>::size];
   Layout<R>::encode(r, buf);
-  if (std::fwrite(buf, 1, sizeof buf, f_) != sizeof buf)
-    throw Stop(write_error(path_, errno ? errno : EIO));
+  file_.write(std::string_view(buf, sizeof buf));
 }
 
 template <class R>
 void Writer<R>::close() {
-  if (!f_) return;
-  int rc = std::fclose(f_);
-  f_ = nullptr;
-  if (rc != 0) throw Stop(write_error(path_, errno ? errno : EIO));
+  file_.commit();
 }
 
 #define LUMERAL_RECORD_KIND(R)                                         \
@@ -162,6 +172,7 @@ std::vector<double> read_doubles(const fs::path& p) {
   std::string bytes = read_bytes(p);
   std::vector<double> v(bytes.size() / 8);
   if (!v.empty()) std::memcpy(v.data(), bytes.data(), v.size() * 8);
+  for (std::size_t i = 0; i < v.size(); ++i) check_weight(p, i, v[i]);
   return v;
 }
 

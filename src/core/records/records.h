@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/files.h"
 
 namespace lumeral::records {
 
@@ -132,7 +133,8 @@ std::vector<R> decode_all(std::string_view bytes) {
 }
 
 // Reads every whole record of a file. A missing or unreadable file throws
-// Stop with a message naming it.
+// Stop with a message naming it; so does a record whose weight is not a
+// usable number (check_weight).
 template <class R>
 std::vector<R> read_all(const fs::path& p);
 // Creates the file anew with these records, written to a temporary file
@@ -147,25 +149,32 @@ std::size_t count(const fs::path& p);
 template <class R>
 void write_at(const fs::path& p, std::size_t index, const R& r);
 
-// Writes records one after another to a file created anew, so a command
-// that stops half-way leaves the records written so far (as the save
-// commands promise).
+// Writes records one after another into a temporary file that close()
+// renames into place. A command that stops half-way (a write failure, a
+// weight that is not a number) leaves the file as it was before.
 template <class R>
 class Writer {
  public:
   explicit Writer(const fs::path& p);
-  ~Writer();
   Writer(const Writer&) = delete;
   Writer& operator=(const Writer&) = delete;
   void write(const R& r);
-  void close();  // flushes; throws Stop on a write failure
+  void close();  // puts the file in place; throws Stop on a write failure
 
  private:
-  fs::path path_;
-  std::FILE* f_ = nullptr;
+  AtomicFile file_;
 };
 
-// The similarity matrix (.msm): n x n doubles row after row.
+// Weights beyond this magnitude (and NaN, infinities) are refused when a
+// record file is read: no analysis produces them, and they would print as
+// hundreds of digits or turn shares into "NAN%".
+inline constexpr double kLargestWeight = 1e300;
+bool usable_weight(double w);
+// Stop naming the file and the 1-based record number when `w` is not usable.
+void check_weight(const fs::path& p, std::size_t index, double w);
+
+// The similarity matrix (.msm): n x n doubles row after row. Every value
+// is checked as a weight (the record number is the value's position).
 std::vector<double> read_doubles(const fs::path& p);
 void write_doubles(const fs::path& p, const std::vector<double>& values);
 

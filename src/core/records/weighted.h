@@ -56,8 +56,8 @@ enum class NoBar { ConversionError, WeightZero, WeightOne };
 
 // Saves lines as records into a file created anew, one per line in order:
 // the term cut to `term_size`, the weight read from the weight text. An
-// unreadable weight stops with the conversion error, leaving the records
-// written so far.
+// unreadable weight stops with the conversion error and writes nothing
+// (the file keeps its old content).
 void save_as_word_records(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional,
                           NoBar no_bar = NoBar::ConversionError);
 void save_as_context_records(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional,

@@ -18,6 +18,7 @@ using lumeral::testing::pt;
 using records::PairRecord;
 using records::WordRecord;
 using testing::cp1252;
+using testing::read_file;
 using testing::TempDir;
 using testing::write_file;
 
@@ -136,12 +137,20 @@ TEST(TermAssociation, MissingFilesAndUnavailableMethod) {
   }
 }
 
-TEST(TermAssociation, StoreKeepsPairsCountedBeforeAMissingFile) {
+// A run stopped by a missing file leaves the store of the previous run
+// whole (no partial store, no temporary file beside it).
+TEST(TermAssociation, MissingFileKeepsThePreviousStore) {
   TempDir dir;
   auto list = word_lists(dir, {{{"a", 1}, {"b", 1}}, {{"c", 1}, {"d", 1}}}, "mtz");
+  run(list, AssociationMethod::Contexts);
+  const std::string before = read_file(dir / "temp.ass");
+  ASSERT_EQ(before.size(), 2 * records::Layout<PairRecord>::size);
   fs::remove(dir / "d1.mtz");
   EXPECT_THROW(run(list, AssociationMethod::Contexts), Stop);
-  EXPECT_EQ(records::read_all<PairRecord>(dir / "temp.ass"), (std::vector<PairRecord>{{"a", "b", 1}}));
+  EXPECT_EQ(read_file(dir / "temp.ass"), before);
+  std::size_t files = 0;
+  for ([[maybe_unused]] auto& e : fs::directory_iterator(dir.path())) ++files;
+  EXPECT_EQ(files, 3u);  // list, one matrix, the store
   auto tl = texts(dir, {"a b.", "c d."});
   fs::remove(dir / "t1.txt");
   try {
@@ -230,9 +239,9 @@ TEST(TermAssociation, OpenSaveFilterAndSort) {
   EXPECT_EQ(filter_by_threshold(lines, Ansi(""), pt()), lines);
   sort_associations(lines, pt());
   EXPECT_EQ(lines, (std::vector<Ansi>{"gol | time = 3,0000", "bola | gol = 2,0000", "bola | time = 1,0000"}));
-  // A weight that is not a number stops, keeping the records before it.
-  EXPECT_THROW(save_associations(dir / "b.ass", {"a | b = 1", "c | d = x"}, pt()), Stop);
-  EXPECT_EQ(records::read_all<PairRecord>(dir / "b.ass"), (std::vector<PairRecord>{{"a", "b", 1}}));
+  // A weight that is not a number stops the save; the saved file stays whole.
+  EXPECT_THROW(save_associations(dir / "a.ass", {"a | b = 1", "c | d = x"}, pt()), Stop);
+  EXPECT_EQ(records::read_all<PairRecord>(dir / "a.ass").size(), 3u);
 }
 
 }  // namespace

@@ -117,5 +117,23 @@ TEST(Split, ToolWritesPrefixedPiecesBesideTheInputAndKeepsIt) {
   EXPECT_FALSE(fs::exists(dir / "noticia-000003.txt"));
 }
 
+// A file named like one of its own pieces would be replaced by it: the
+// split is refused before anything is written.
+TEST(Split, ToolRefusesToReplaceItsInput) {
+  struct {
+    const char* input;
+    const char* prefix;
+  } cases[] = {{"arq-000001.txt", "arq-"}, {"ARQ-000002.TXT", "arq-"}, {"000001.txt", ""}};
+  for (const auto& c : cases) {
+    TempDir dir;
+    const std::string text = "XXX um\r\nXXX dois\r\n";
+    write_file(dir / c.input, text);
+    std::string stop = stop_text([&] { separate_documents(dir / c.input, Ansi(c.prefix), Ansi("XXX")); });
+    EXPECT_NE(stop.find(std::string("\"") + c.input + "\""), std::string::npos) << stop;
+    EXPECT_EQ(read_file(dir / c.input), text);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1) << c.input;
+  }
+}
+
 }  // namespace
 }  // namespace lumeral::preparation

@@ -141,6 +141,11 @@ TEST_F(ImportTest, SplitNeedsExactlyOneTextFileAndATakenBackupNameKeepsTheInput)
   EXPECT_TRUE(r2.split_done);
   EXPECT_EQ(read_file(folder / "Projeto.bak"), "antigo");
   EXPECT_EQ(doc_names(), (std::vector<Ansi>{Ansi("000001.txt"), Ansi("a.txt")}));
+  // The collection is then listed twice: the run warns, naming both files.
+  ASSERT_EQ(r2.messages.size(), 1u);
+  EXPECT_EQ(r2.messages[0].kind, MessageKind::Warning);
+  EXPECT_NE(r2.messages[0].text.find("\"Projeto.bak\""), std::string::npos) << r2.messages[0].text;
+  EXPECT_NE(r2.messages[0].text.find("\"a.txt\""), std::string::npos) << r2.messages[0].text;
 }
 
 TEST_F(ImportTest, TitleThatLeavesTheFolderIsRefusedBeforeWriting) {
@@ -221,7 +226,7 @@ TEST(Elimination, RefusesAnEmptyFirstLineAndStopsOnAMissingList) {
     }
   }
   EXPECT_THROW(eliminate_words(dir / "l.ldc", {Ansi("x")}), Stop);
-  EXPECT_EQ(fs::file_size(dir / "a.lpl"), 0u);  // treated before the missing one
+  EXPECT_EQ(fs::file_size(dir / "a.lpl"), 24u);  // untouched: b.lpl is missing
   EXPECT_TRUE(elimination_lines_from(dir / "falta.stw").empty());
 }
 

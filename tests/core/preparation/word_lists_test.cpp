@@ -159,8 +159,8 @@ TEST(WordLists, SavesLinesAsRecordsAndStopsOnABadWeight) {
             (std::vector<WordRecord>{{Ansi("casa"), 0.5}, {Ansi("abcdefghijklmno"), 0.1}}));
   save_word_list_as_context(dir / "a.ctt", lines, pt());
   EXPECT_EQ(records::read_all<records::ContextRecord>(dir / "a.ctt")[1].entry, Ansi("abcdefghijklmnopqrstuvwxyz0123"));
-  EXPECT_THROW(save_word_list(dir / "b.lpl", {Ansi("casa |  0,5"), Ansi("sem barra")}, pt()), Stop);
-  EXPECT_EQ(records::read_all<WordRecord>(dir / "b.lpl").size(), 1u);  // the records written so far stay
+  EXPECT_THROW(save_word_list(dir / "a.lpl", {Ansi("casa |  0,5"), Ansi("sem barra")}, pt()), Stop);
+  EXPECT_EQ(records::read_all<WordRecord>(dir / "a.lpl").size(), 2u);  // the saved list stays whole
   save_word_list_as_text(dir / "a.txt", lines);
   EXPECT_EQ(read_file(dir / "a.txt"), "casa |  0,50000\r\nabcdefghijklmnopqrstuvwxyz0123456789 | 0,1\r\n");
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
+
 #include "core/base/message.h"
 #include "core/records/records.h"
 #include "support/fixtures.h"
@@ -65,6 +68,44 @@ TEST(Records, FilesReadWholeRecordsOnly) {
   EXPECT_THROW(read_all<WordRecord>(dir / "nada.lpl"), Stop);
 }
 
+// Weights that no analysis produces are refused on read, naming the file
+// and the record (1-based), in every kind that has a weight and in the
+// similarity matrix.
+TEST(Records, UnusableWeightsAreRefusedOnRead) {
+  TempDir dir;
+  const double inf = std::numeric_limits<double>::infinity();
+  struct {
+    double weight;
+    bool accepted;
+  } cases[] = {{0, true},     {-3.5, true},  {1e300, true},    {-1e300, true},
+               {1e301, false}, {-1e301, false}, {inf, false}, {-inf, false},
+               {std::numeric_limits<double>::quiet_NaN(), false}};
+  for (const auto& c : cases) {
+    const std::string bad_at_2 = "registro 2 do arquivo";
+    auto check = [&](const fs::path& p, const std::function<void()>& read) {
+      std::string stop = lumeral::testing::stop_text(read);
+      if (c.accepted) {
+        EXPECT_EQ(stop, "") << c.weight;
+      } else {
+        EXPECT_NE(stop.find(bad_at_2), std::string::npos) << c.weight << ": " << stop;
+        EXPECT_NE(stop.find(p.string()), std::string::npos) << stop;
+      }
+    };
+    write_all<WordRecord>(dir / "a.lpl", {{"casa", 0.5}, {"bola", c.weight}});
+    check(dir / "a.lpl", [&] { read_all<WordRecord>(dir / "a.lpl"); });
+    write_all<DocRecord>(dir / "a.ldc", {{"a.txt", 0}, {"b.txt", c.weight}});
+    check(dir / "a.ldc", [&] { read_all<DocRecord>(dir / "a.ldc"); });
+    write_all<ContextRecord>(dir / "a.ctt", {{"gol", 1}, {"bola", c.weight}});
+    check(dir / "a.ctt", [&] { read_all<ContextRecord>(dir / "a.ctt"); });
+    write_all<ContextListRecord>(dir / "a.lct", {{"esporte", 1}, {"x", c.weight}});
+    check(dir / "a.lct", [&] { read_all<ContextListRecord>(dir / "a.lct"); });
+    write_all<PairRecord>(dir / "a.ass", {{"a", "b", 1}, {"a", "c", c.weight}});
+    check(dir / "a.ass", [&] { read_all<PairRecord>(dir / "a.ass"); });
+    write_doubles(dir / "a.msm", {0, c.weight, 1, 0});
+    check(dir / "a.msm", [&] { read_doubles(dir / "a.msm"); });
+  }
+}
+
 TEST(Records, WriteAtAndStreamingWriter) {
   TempDir dir;
   auto p = dir / "l.lct";
@@ -76,6 +117,12 @@ TEST(Records, WriteAtAndStreamingWriter) {
   }
   write_at<ContextListRecord>(p, 1, {"b", 1});
   EXPECT_EQ(read_all<ContextListRecord>(p), (std::vector<ContextListRecord>{{"a", 0}, {"b", 1}}));
+  {
+    Writer<ContextListRecord> abandoned(p);  // a save that stopped half-way
+    abandoned.write({"c", 2});
+  }
+  EXPECT_EQ(read_all<ContextListRecord>(p), (std::vector<ContextListRecord>{{"a", 0}, {"b", 1}}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
   write_doubles(dir / "m.msm", {0, 1, 1, 0});
   EXPECT_EQ(read_doubles(dir / "m.msm"), (std::vector<double>{0, 1, 1, 0}));
 }
