@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/base/files.h"
+#include "core/mining/rule_filters.h"
 #include "core/mining/rules.h"
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
@@ -115,9 +116,10 @@ void Tform_dm::CalculaConfiancaSuporte1Click() {
     input.context_list = path_of(Edit_contextos->text().trimmed());
     input.document_list = path_of(Edit_docs->text().trimmed());
     input.pair_store = path_of(Edit_ass->text().trimmed());
-    TMdi_Frm* wizard = windows().Mdi_Frm;
-    input.wizard_open = wizard && !wizard->label_prob->text().isEmpty();
-    if (input.wizard_open) input.project_folder = path_of(wizard->pasta_projeto());
+    // The project's folder while a wizard project is open (its ontology
+    // chosen), even when the window is used from the tools window.
+    const WizardState wizard = windows().wizard_state();
+    if (wizard.ontology != shell::OntologyKind::None) input.project = wizard.project;
     StatusProgress progress(StatusBar1);
     ListBox1->add_all(mining::calculate_rules(input, regional(), progress));
     mostra_total();
