@@ -2,13 +2,15 @@
 # fresh Debian machine.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 30
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 # The programs look for their data files under this prefix once installed;
 # the Debian package installs under /usr.
 PREFIX ?= /usr
 
-.PHONY: setup configure build demo test test-sanitize gui bench package clean
+.PHONY: setup configure build demo test test-sanitize fuzz gui bench package clean
 
 setup:
 	bash scripts/setup
@@ -34,6 +36,15 @@ test-sanitize: setup
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
+# Every reader of outside input under libFuzzer (fuzz/): the core built by
+# clang with AddressSanitizer and UndefinedBehaviorSanitizer in
+# $(FUZZ_BUILD), then each target for FUZZ_SECONDS, one after another.
+fuzz: setup
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DLUMERAL_FUZZ=ON -DLUMERAL_GUI=OFF -DLUMERAL_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	bash fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 gui: build
 	./$(BUILD)/lumeral
 
@@ -44,6 +55,7 @@ bench: setup
 	bash bench/retrieval build-bench
 	bash bench/classify build-bench L
 	bash bench/mining build-bench M L
+	bash bench/linear build-bench
 
 # The Debian package lumeral_<version>_amd64.deb, in $(BUILD). A build folder
 # configured with another prefix is set to /usr first (only the stopword
@@ -60,4 +72,4 @@ package: setup configure
 	@echo "package: $$(ls $(BUILD)/lumeral_*.deb)"
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-bench
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-bench

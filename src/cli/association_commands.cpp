@@ -1,5 +1,6 @@
 // Command "associate": the term association window.
 #include "cli/command.h"
+#include "core/association/association_lines.h"
 #include "core/association/term_association.h"
 #include "core/base/files.h"
 #include "core/preparation/stopword_lists.h"

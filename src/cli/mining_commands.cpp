@@ -3,6 +3,8 @@
 #include "cli/command.h"
 #include "core/base/files.h"
 #include "core/mining/mine.h"
+#include "core/mining/rule_filters.h"
+#include "core/mining/rule_sentences.h"
 #include "core/mining/rules.h"
 
 namespace lumeral::cli {

@@ -75,9 +75,9 @@ void PairStore::add(std::uint32_t a, std::uint32_t b, double weight) {
   if (pairs_.size() * 2 > slots_.size()) grow();
 }
 
-void PairStore::count(const Feature& a, const Feature& b) {
-  if (*a.sort_key > *b.sort_key) add(b.stored, a.stored, 1.0);
-  else add(a.stored, b.stored, 1.0);
+void PairStore::count(const Feature& a, const Feature& b, double times) {
+  if (*a.sort_key > *b.sort_key) add(b.stored, a.stored, times);
+  else add(a.stored, b.stored, times);
 }
 
 void PairStore::merge(const PairStore& other) {

@@ -49,8 +49,9 @@ class PairStore {
   };
   Feature feature(AnsiView text);
 
-  // Counts the pair once (weight + 1), swapping it into collation order.
-  void count(const Feature& a, const Feature& b);
+  // Counts the pair `times` times (weight + times), swapping it into
+  // collation order; equal keys keep the order given.
+  void count(const Feature& a, const Feature& b, double times = 1.0);
   void count(AnsiView a, AnsiView b) { count(feature(a), feature(b)); }
 
   // Adds every pair of `other`, in its order, as if counted here after the

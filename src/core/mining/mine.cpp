@@ -5,8 +5,11 @@
 #include "core/base/files.h"
 #include "core/base/message.h"
 #include "core/classification/matrix.h"
+#include "core/mining/association_table.h"
 #include "core/mining/frequency.h"
 #include "core/mining/results.h"
+#include "core/mining/rule_sentences.h"
+#include "core/mining/rules.h"
 #include "core/shell/project_file.h"
 
 namespace lumeral::mining {
@@ -63,15 +66,13 @@ AssociationRun association_run(const shell::Project& project, const fs::path& co
   association::AssociationInput pairs;
   pairs.document_list = docs;
   pairs.method = association::AssociationMethod::Contexts;
-  pairs.wizard_visible = true;
-  pairs.project_folder = project.folder;
+  pairs.project = project;
   auto counted = association::calculate_associations(pairs, regional, progress);
   RulesInput rules;
   rules.context_list = context_list;
   rules.document_list = docs;
   rules.pair_store = counted.pair_store;
-  rules.wizard_open = true;
-  rules.project_folder = project.folder;
+  rules.project = pairs.project;
   AssociationRun run;
   run.rule_lines = calculate_rules(rules, regional, progress);
   run.table = association_table(run.rule_lines, regional);

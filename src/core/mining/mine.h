@@ -16,7 +16,7 @@
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
-#include "core/mining/rules.h"
+#include "core/mining/rule_lines.h"
 #include "core/shell/project.h"
 #include "core/shell/status_file.h"
 

@@ -12,6 +12,8 @@
 namespace lumeral::preparation {
 
 Ansi remove_tags(AnsiView text) {
+  // Inside a tag the next "<" or ">" decides, whichever comes first, so one
+  // scan for either of them finds it; the text is walked once.
   Ansi out;
   out.reserve(text.size());
   std::size_t pos = 0, depth = 0;
@@ -27,16 +29,11 @@ Ansi remove_tags(AnsiView text) {
       ++depth;
       pos = lt + 1;
     } else {
-      std::size_t lt = text.find('<', pos);
-      std::size_t gt = text.find('>', pos);
-      if (lt == AnsiView::npos && gt == AnsiView::npos) break;  // inside an unclosed tag
-      if (gt == AnsiView::npos || (lt != AnsiView::npos && lt < gt)) {
-        ++depth;
-        pos = lt + 1;
-      } else {
-        --depth;
-        pos = gt + 1;
-      }
+      std::size_t mark = text.find_first_of("<>", pos);
+      if (mark == AnsiView::npos) break;  // inside an unclosed tag
+      if (text[mark] == '<') ++depth;
+      else --depth;
+      pos = mark + 1;
     }
   }
   return out;
@@ -50,20 +47,34 @@ Ansi decode_entities(AnsiView text) {
       {"&ocirc;", "\xF4"},     {"&amp;", "&"},
   };
   Ansi s(text);
+  Ansi out;
   for (const auto& [name, value] : kTable) {
     for (char& c : s) c = lower_az(c);
     const AnsiView entity(name);
     const AnsiView replacement(value);
-    // Searching again from the start after each replacement finds nothing
-    // before the last replacement's neighbourhood (that text is unchanged),
-    // so the search resumes just before it.
+    // Replacing the first occurrence and searching again from the start
+    // gives what one left-to-right pass gives: an entity holds its "&" only
+    // at its start and no replacement text holds a letter or ";", so a
+    // replacement can only start a new occurrence where it begins, when it
+    // is the entity's own first part ("&amp;" gives "&", and "&amp;amp;"
+    // then gives "&" again). The pass eats such repeats in place.
+    const bool rebuilds = entity.substr(0, replacement.size()) == replacement;
+    const AnsiView rest = entity.substr(replacement.size());
+    out.clear();
+    out.reserve(s.size());
     std::size_t from = 0;
     while (true) {
       std::size_t at = s.find(entity.data(), from, entity.size());
       if (at == Ansi::npos) break;
-      s.replace(at, entity.size(), replacement.data(), replacement.size());
-      from = at >= entity.size() ? at - entity.size() + 1 : 0;
+      out.append(s, from, at - from);
+      out.append(replacement);
+      from = at + entity.size();
+      if (rebuilds)
+        while (AnsiView(s).substr(from, rest.size()) == rest) from += rest.size();
     }
+    if (from == 0) continue;  // nothing replaced: the lowered text stands
+    out.append(s, from, Ansi::npos);
+    s.swap(out);
   }
   return s;
 }

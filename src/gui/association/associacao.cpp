@@ -10,6 +10,8 @@
 
 #include <optional>
 
+#include "core/association/association_files.h"
+#include "core/association/association_lines.h"
 #include "core/association/term_association.h"
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
@@ -77,9 +79,8 @@ void Tform_rel::Calcularassociacoes1Click() {
                                  : association::AssociationMethod::DocumentPresence;
     // A method that is not available says so before any dialog.
     association::check_method_available(input.method);
-    const std::optional<shell::Project> project = windows().wizard_project();
-    input.wizard_visible = project.has_value();
-    if (!input.wizard_visible) {
+    input.project = windows().wizard_project();
+    if (!input.project) {
       auto stop = platform().open_file(this, {QStringLiteral("Selecione lista de stopwords"),
                                               QStringLiteral("stopwords (*.stw)|*.stw"), QString(), QString()});
       if (!stop) return;
@@ -90,14 +91,12 @@ void Tform_rel::Calcularassociacoes1Click() {
       if (!docs) return;
       Edit_docs->setText(*docs);
       pasta_docs = QFileInfo(*docs).absolutePath() + QLatin1Char('/');
-    } else {
-      input.project_folder = project->folder;
     }
     input.document_list = path_of(Edit_docs->text().trimmed());
     input.stopwords = path_of(Edit_stop->text().trimmed());
     StatusProgress status(StatusBar1);
     association::AssociationResult result;
-    if (input.wizard_visible) {
+    if (input.project) {
       ProgressScope window(windows());
       DocumentosProgress progress(status, window);
       result = association::calculate_associations(input, regional(), progress);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/base/files.h"
+#include "core/mining/rule_filters.h"
 #include "core/mining/rules.h"
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
@@ -58,9 +59,7 @@ void Tform_dm::CalculaConfiancaSuporte1Click() {
     input.context_list = path_of(Edit_contextos->text().trimmed());
     input.document_list = path_of(Edit_docs->text().trimmed());
     input.pair_store = path_of(Edit_ass->text().trimmed());
-    const std::optional<shell::Project> project = windows().wizard_open_project();
-    input.wizard_open = project.has_value();
-    if (project) input.project_folder = project->folder;
+    input.project = windows().wizard_open_project();
     StatusProgress progress(StatusBar1);
     ListBox1->add_all(mining::calculate_rules(input, regional(), progress));
     mostra_total();

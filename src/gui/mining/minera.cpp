@@ -10,9 +10,11 @@
 #include "core/base/encoding.h"
 #include "core/base/files.h"
 #include "core/base/text.h"
+#include "core/mining/association_table.h"
 #include "core/mining/frequency.h"
 #include "core/mining/results.h"
 #include "core/preparation/stopword_lists.h"
+#include "core/mining/rule_sentences.h"
 #include "gui/association/associacao.h"
 #include "gui/base/platform.h"
 #include "gui/classification/matriz.h"
@@ -270,7 +272,7 @@ bool TMinera::eventFilter(QObject* watched, QEvent* event) {
 void TMinera::bt_calcularClick() {
   w_.command([this] {
     const QString threshold = Edit_limiar->text();
-    if (w_.regional().parse(ansi(threshold)) <= 0) throw Stop("Informe limiar para filtrar");
+    mining::check_filter_threshold(ansi(threshold), w_.regional());
     Tform_dm& dm = *w_.windows().form_dm;
     dm.Edit_limiar->setText(threshold);
     // The lists: those of the last run, or the wizard's when none ran in

@@ -22,7 +22,8 @@
 
 #include "core/base/ansi.h"
 #include "core/mining/mine.h"
-#include "core/mining/rules.h"
+#include "core/mining/rule_filters.h"
+#include "core/mining/rule_lines.h"
 #include "core/shell/status_file.h"
 
 namespace lumeral::gui {

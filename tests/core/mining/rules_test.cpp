@@ -4,6 +4,9 @@
 #include "core/base/message.h"
 #include "core/mining/frequency.h"
 #include "core/mining/results.h"
+#include "core/mining/association_table.h"
+#include "core/mining/rule_filters.h"
+#include "core/mining/rule_sentences.h"
 #include "core/mining/rules.h"
 #include "core/records/records.h"
 #include "support/fixtures.h"
@@ -55,15 +58,14 @@ TEST(Rules, MatricesAreFoundByTheClassificationNamingRule) {
   TempDir dir;
   auto in = twenty(dir, {{"A", "B", 4}});
   // The project folder is used only while a wizard project is open.
-  in.project_folder = dir / "outro";
-  in.wizard_open = true;
+  in.project = shell::Project{dir / "outro", Ansi("d")};
   try {
     calculate_rules(in, pt());
     ADD_FAILURE();
   } catch (const Stop& e) {
     EXPECT_EQ(e.text(), "Fazer classificação antes !");
   }
-  in.wizard_open = false;
+  in.project.reset();
   EXPECT_EQ(calculate_rules(in, pt()).size(), 1u);
   in.pair_store.clear();
   EXPECT_THROW(calculate_rules(in, pt()), Stop);

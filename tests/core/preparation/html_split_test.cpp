@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/base/message.h"
 #include "core/preparation/html_text.h"
 #include "core/preparation/split.h"
 #include "support/fixtures.h"
+#include "support/literal.h"
 
 namespace lumeral::preparation {
 namespace {
@@ -37,6 +40,22 @@ TEST(HtmlText, ConvertsPagesAsTheImportDoes) {
       {{}, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(html(c.lines), c.text) << c.text;
+}
+
+// The one-pass tag removal and entity decoding give, byte for byte, what
+// the step-by-step procedure gives (searching from the start after every
+// replacement, a search of the rest for every bracket).
+TEST(HtmlText, MatchesTheLiteralProcedureOnRandomPages) {
+  const char* pieces[] = {"<", ">", "<", ">", "&", ";", "&amp;", "amp;", "&AMP;", "&nbsp;", "&NbSp;", "&quot;",
+                          "&ccedil;", "&Ccedil;", "&atilde;", "&ecirc;", "&amp", "&lt;", "nbsp", "a", "B", "z",
+                          " ", "\xC1", "\xE7", "&aacute;", "&eacute", "&ocirc;;", "cedil;", "&&"};
+  std::mt19937 rng(2024);
+  for (int round = 0; round < 20000; ++round) {
+    Ansi page;
+    for (int n = rng() % 24; n > 0; --n) page += Ansi(pieces[rng() % std::size(pieces)]);
+    ASSERT_EQ(remove_tags(page), literal::remove_tags(page)) << page;
+    ASSERT_EQ(decode_entities(page), literal::decode_entities(page)) << page;
+  }
 }
 
 TEST(HtmlText, ToolNamesOutputsByTheFirstDot) {

@@ -1,0 +1,19 @@
+// Document lists (.ldc): the record reader, the document-list manager's
+// listing and the names read by the clustering.
+#include "core/clustering/matrix.h"
+#include "core/preparation/doc_lists.h"
+#include "fuzz_support.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace lumeral;
+  auto p = fuzz::input_file(data, size, "lista.ldc");
+  fuzz::refusing([&] {
+    std::vector<Ansi> lines;
+    preparation::include_doc_list(lines, p, Ansi(), 4, fuzz::regional());
+    for (const Ansi& l : lines) (void)preparation::document_of_line(l);
+  });
+  fuzz::refusing([&] {
+    for (const Ansi& name : clustering::read_doc_names(p)) (void)companion_name(trim(name), Ansi("lpl"));
+  });
+  return 0;
+}

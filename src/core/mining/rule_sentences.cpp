@@ -1,0 +1,20 @@
+#include "core/mining/rule_sentences.h"
+
+#include "core/base/encoding.h"
+
+namespace lumeral::mining {
+
+Ansi rule_sentence(const ParsedRule& r) {
+  return to_ansi("--") + r.confidence + to_ansi(" dos textos que falam em ") + r.a + to_ansi(" também falam em ") + r.b +
+         to_ansi(". Isto aconteceu em ") + r.count + to_ansi(" texto(s) (") + r.support_percentage +
+         to_ansi(" do total)");
+}
+
+std::vector<Ansi> rule_sentences(const std::vector<Ansi>& lines) {
+  std::vector<Ansi> out;
+  out.reserve(lines.size());
+  for (const Ansi& l : lines) out.push_back(rule_sentence(parse_rule_line(l)));
+  return out;
+}
+
+}  // namespace lumeral::mining
