@@ -86,6 +86,11 @@ Registrar::Registrar(int order, Setup setup) { registry().push_back({order, std:
 std::filesystem::path arg_path(const std::string& s) { return std::filesystem::path(s); }
 Ansi arg_text(const std::string& s) { return to_ansi(s); }
 
+void show(Env& env, const Listing& listing) {
+  for (const auto& line : listing.lines) env.line(line);
+  listing.rethrow();
+}
+
 int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
   CLI::App app{"Lumeral: análise de coleções de textos, em lote e por scripts.", "lumeral-cli"};
   portuguese_labels(app);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/listing.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
 
@@ -58,5 +59,8 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err);
 std::filesystem::path arg_path(const std::string& s);
 // A text argument (UTF-8 from the terminal) as stored text.
 Ansi arg_text(const std::string& s);
+
+// Prints the lines of a run, then stops on its message if it had one.
+void show(Env& env, const Listing& listing);
 
 }  // namespace lumeral::cli

@@ -72,6 +72,15 @@ std::string stop_text(const std::function<void()>& f) {
   return "";
 }
 
+std::string listing_stop(const std::function<Listing()>& f) {
+  try {
+    Listing l = f();
+    return l.stop ? l.stop->text : "";
+  } catch (const Stop& s) {
+    return s.text();
+  }
+}
+
 #ifdef LUMERAL_CLI_PATH
 RunResult run_cli(const std::vector<std::string>& args, const fs::path& cwd, const std::string& input) {
   TempDir io;
