@@ -136,6 +136,7 @@ SummaryResult extract_summaries(const fs::path& folder, const std::vector<Ansi>&
       x.start_document(name);
       read_into(p, true, x);
     }
+    progress.status("Terminou os resumos");
   } catch (const Stop& stop) {
     out.listing.stopped(stop);
   }
