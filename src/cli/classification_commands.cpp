@@ -19,12 +19,6 @@ Ansi threshold_text(const std::string& given, Env& env) {
   return given.empty() ? initial_threshold(env.regional()) : arg_text(given);
 }
 
-// Prints the lines of a run, then stops on its message if it had one.
-void show(Env& env, const Listing& listing) {
-  for (const auto& line : listing.lines) env.line(line);
-  if (listing.stop) throw Stop(listing.stop->text, listing.stop->kind);
-}
-
 Registrar classify_cmd(42, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand(
       "classify", "Classificação de documentos: grava a matriz (.mtz) de cada documento da lista");

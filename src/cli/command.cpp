@@ -214,6 +214,11 @@ CLI::Validator one_of(std::vector<std::string> values) {
 
 Ansi arg_text(const std::string& s) { return to_ansi(s); }
 
+void show(Env& env, const Listing& listing) {
+  for (const auto& line : listing.lines) env.line(line);
+  listing.rethrow();
+}
+
 int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
   CLI::App app{"Lumeral: análise de coleções de textos, em lote e por scripts.", "lumeral-cli"};
   app.formatter(std::make_shared<PortugueseFormatter>());

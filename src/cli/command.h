@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/listing.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
 
@@ -65,5 +66,8 @@ std::filesystem::path arg_path(const std::string& s);
 std::filesystem::path chosen_file(const std::string& s);
 // A text argument (UTF-8 from the terminal) as stored text.
 Ansi arg_text(const std::string& s);
+
+// Prints the lines of a run, then stops on its message if it had one.
+void show(Env& env, const Listing& listing);
 
 }  // namespace lumeral::cli

@@ -21,14 +21,7 @@ Registrar boolean_cmd(70, [](CLI::App& app) -> Handler {
   return [=](Env& env) {
     std::vector<Ansi> query;
     for (const auto& t : *terms) query.push_back(arg_text(t));
-    retrieval::BooleanResult result;
-    try {
-      retrieval::boolean_search(arg_path(*docs), query, *any, result, env.progress());
-    } catch (const Stop&) {
-      for (const auto& l : result.lines) env.line(l);
-      throw;
-    }
-    for (const auto& l : result.lines) env.line(l);
+    show(env, retrieval::boolean_search(arg_path(*docs), query, *any, env.progress()));
   };
 });
 
@@ -59,31 +52,23 @@ Registrar similar_cmd(71, [](CLI::App& app) -> Handler {
     retrieval::SimilarOptions options;
     options.method = *method == "word" ? retrieval::SimilarMethod::Words : retrieval::SimilarMethod::Contextual;
     options.weighted = !*no_weights;
-    retrieval::SimilarResult result;
-    try {
-      if (!case_file->empty()) {
-        // The window's dialog only offers existing files: a case that is not
-        // there is named as missing, not taken for a case without a word list.
-        retrieval::retrieve_one(arg_path(*docs), chosen_file(*case_file), options, env.regional(), result,
-                                env.progress());
-      } else {
-        retrieval::retrieve_cases(arg_path(*docs), arg_path(*cases), arg_path(*report), options, env.regional(),
-                                  std::chrono::system_clock::now(), result, env.progress());
-      }
-    } catch (const Stop&) {
-      for (const auto& l : result.lines) env.line(l);
-      throw;
-    }
-    std::vector<Ansi> lines = result.lines;
-    if (!threshold->empty()) {
+    // The window's dialog only offers existing files: a case that is not
+    // there is named as missing, not taken for a case without a word list.
+    Listing result =
+        !case_file->empty()
+            ? retrieval::retrieve_one(arg_path(*docs), chosen_file(*case_file), options, env.regional(),
+                                      env.progress())
+            : retrieval::retrieve_cases(arg_path(*docs), arg_path(*cases), arg_path(*report), options,
+                                        env.regional(), std::chrono::system_clock::now(), env.progress());
+    if (!result.stop && !threshold->empty()) {
+      // An unreadable threshold leaves the list unchanged.
       try {
-        lines = retrieval::select_by_threshold(lines, arg_text(*threshold), env.regional()).lines;
-      } catch (const Stop&) {
-        for (const auto& l : lines) env.line(l);  // an unreadable threshold leaves the list unchanged
-        throw;
+        result.lines = retrieval::select_by_threshold(result.lines, arg_text(*threshold), env.regional()).lines;
+      } catch (const Stop& stop) {
+        result.stopped(stop);
       }
     }
-    for (const auto& l : lines) env.line(l);
+    show(env, result);
   };
 });
 

@@ -33,14 +33,7 @@ Registrar summarize_cmd(72, [](CLI::App& app) -> Handler {
     if (!only->empty()) options.selected = arg_text(*only);
     const auto list = arg_path(*docs);
     auto entries = clustering::read_doc_names(list);
-    summaries::SummaryResult result;
-    try {
-      summaries::extract_summaries(list.parent_path(), entries, options, result, env.progress());
-    } catch (const Stop&) {
-      for (const auto& l : result.lines) env.line(l);
-      throw;
-    }
-    for (const auto& l : result.lines) env.line(l);
+    show(env, summaries::extract_summaries(list.parent_path(), entries, options, env.progress()).listing);
   };
 });
 
@@ -65,14 +58,7 @@ Registrar contextual_cmd(73, [](CLI::App& app) -> Handler {
     for (const auto& c : *excluded) options.not_contexts.push_back(arg_text(c));
     options.any = *any;
     options.sentences = *sentences;
-    std::vector<Ansi> lines;
-    try {
-      summaries::contextual_summary(arg_path(*docs), arg_path(*contexts), options, lines, env.progress());
-    } catch (const Stop&) {
-      for (const auto& l : lines) env.line(l);
-      throw;
-    }
-    for (const auto& l : lines) env.line(l);
+    show(env, summaries::contextual_summary(arg_path(*docs), arg_path(*contexts), options, env.progress()));
   };
 });
 

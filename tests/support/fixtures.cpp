@@ -79,6 +79,15 @@ std::string stop_text(const std::function<void()>& f) {
   return "";
 }
 
+std::string listing_stop(const std::function<Listing()>& f) {
+  try {
+    Listing l = f();
+    return l.stop ? l.stop->text : "";
+  } catch (const Stop& s) {
+    return s.text();
+  }
+}
+
 std::optional<UserIds> unprivileged_user() {
   if (::geteuid() != 0) return std::nullopt;
   struct passwd* pw = ::getpwnam("nobody");

@@ -11,6 +11,7 @@
 
 #include "core/base/ansi.h"
 #include "core/base/encoding.h"
+#include "core/base/listing.h"
 #include "core/base/regional.h"
 
 #include <ostream>
@@ -99,5 +100,8 @@ const Regional& pt();
 
 // The sentence of the Stop that `f` throws, or "" when it runs to its end.
 std::string stop_text(const std::function<void()>& f);
+// The sentence a listing run stops on, whether thrown before it listed
+// anything or returned with its lines; "" when it ran to its end.
+std::string listing_stop(const std::function<Listing()>& f);
 
 }  // namespace lumeral::testing

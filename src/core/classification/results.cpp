@@ -57,7 +57,7 @@ Listing context_docs(const fs::path& doc_list, AnsiView name_field, AnsiView thr
     try {
       matrix = read_matrix(matrix_path(folder, entry));
     } catch (const Stop& stop) {
-      out.stop = Message{stop.text(), stop.kind()};
+      out.stopped(stop);
       return out;
     }
     for (const auto& r : matrix)

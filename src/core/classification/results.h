@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/listing.h"
 #include "core/base/message.h"
 #include "core/base/regional.h"
 
@@ -17,13 +18,9 @@ namespace lumeral::classification {
 
 namespace fs = std::filesystem;
 
-// The result of a run that may stop half-way on a message and keeps the
-// lines listed before it ("Fazer classificação antes !"): the window shows
-// `lines`, then the message.
-struct Listing {
-  std::vector<Ansi> lines;
-  std::optional<Message> stop;
-};
+// Runs that stop half-way ("Fazer classificação antes !") keep the lines
+// listed before the message.
+using lumeral::Listing;
 
 // The document's name as result lines show it: its list entry, trimmed, up
 // to (not including) the dot of its later ".txt" or ".lpl"; the whole entry

@@ -43,6 +43,7 @@ std::vector<Ansi> cluster_lines(const Clusters& c) {
 }
 
 std::vector<Ansi> cluster_members(const Clusters& c, std::size_t index, std::size_t loaded_n) {
+  if (c.members.empty()) throw Stop("Agrupe os documentos antes.");
   if (loaded_n != c.n) {
     throw Stop("Os clusters foram formados para uma lista de " + std::to_string(c.n) +
                " docs, mas a lista carregada tem " + std::to_string(loaded_n) +

@@ -62,10 +62,18 @@ Evaluation evaluate(const fs::path& first, const fs::path& second, EvaluationMod
   return e;
 }
 
+EvaluationFields evaluation_fields(const Evaluation& e, const Regional& regional) {
+  EvaluationFields f;
+  if (e.value) f.value = regional.format(*e.value, "0.00000000");
+  f.common = ansi_number(static_cast<long long>(e.common));
+  return f;
+}
+
 std::vector<Ansi> evaluation_lines(const Evaluation& e, const Regional& regional) {
+  const EvaluationFields f = evaluation_fields(e, regional);
   std::vector<Ansi> lines;
-  if (e.value) lines.push_back(to_ansi("Grau ou valor = ") + regional.format(*e.value, "0.00000000"));
-  lines.push_back(to_ansi("Elementos comuns= ") + ansi_number(static_cast<long long>(e.common)));
+  if (!f.value.empty()) lines.push_back(to_ansi("Grau ou valor = ") + f.value);
+  lines.push_back(to_ansi("Elementos comuns= ") + f.common);
   return lines;
 }
 
@@ -110,16 +118,24 @@ PrecisionRecall precision_recall(const fs::path& ideal, const fs::path& result) 
   return p;
 }
 
-std::vector<Ansi> precision_recall_lines(const PrecisionRecall& p, const Regional& regional) {
+PrecisionRecallFields precision_recall_fields(const PrecisionRecall& p, const Regional& regional) {
   auto count = [](std::size_t v) { return ansi_number(static_cast<long long>(v)); };
+  PrecisionRecallFields f{count(p.ideal), count(p.retrieved), count(p.hits), count(p.wrong), {}, {}};
+  if (p.precision) f.precision = regional.format(*p.precision, "0.000");
+  if (p.recall) f.recall = regional.format(*p.recall, "0.000");
+  return f;
+}
+
+std::vector<Ansi> precision_recall_lines(const PrecisionRecall& p, const Regional& regional) {
+  const PrecisionRecallFields f = precision_recall_fields(p, regional);
   std::vector<Ansi> lines{
-      to_ansi("Total  de docs na categoria: ") + count(p.ideal),
-      to_ansi("Total  de docs recuperados/classificados: ") + count(p.retrieved),
-      to_ansi("Certos: ") + count(p.hits),
-      to_ansi("Errados: ") + count(p.wrong),
+      to_ansi("Total  de docs na categoria: ") + f.ideal,
+      to_ansi("Total  de docs recuperados/classificados: ") + f.retrieved,
+      to_ansi("Certos: ") + f.hits,
+      to_ansi("Errados: ") + f.wrong,
   };
-  if (p.precision) lines.push_back(to_ansi("Precision: ") + regional.format(*p.precision, "0.000"));
-  if (p.recall) lines.push_back(to_ansi("Recall: ") + regional.format(*p.recall, "0.000"));
+  if (!f.precision.empty()) lines.push_back(to_ansi("Precision: ") + f.precision);
+  if (!f.recall.empty()) lines.push_back(to_ansi("Recall: ") + f.recall);
   return lines;
 }
 

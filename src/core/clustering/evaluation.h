@@ -34,7 +34,16 @@ struct Evaluation {
 Evaluation evaluate(const fs::path& first, const fs::path& second, EvaluationMode mode,
                     Progress& progress = Progress::none());
 
-// The two result lines as the window shows them:
+// The texts of the two result fields: the value "0.00000000" beside "Grau
+// ou valor =" (empty when there is none) and the count beside "Elementos
+// comuns=".
+struct EvaluationFields {
+  Ansi value;
+  Ansi common;
+};
+EvaluationFields evaluation_fields(const Evaluation& e, const Regional& regional);
+
+// The two results as lines, each field after its caption:
 // "Grau ou valor = 0,31250000" (left out when there is no value) and
 // "Elementos comuns= 1".
 std::vector<Ansi> evaluation_lines(const Evaluation& e, const Regional& regional);
@@ -56,7 +65,15 @@ struct PrecisionRecall {
 PrecisionRecall precision_recall(const fs::path& ideal, const fs::path& result);
 Ansi name_key(AnsiView name);
 
-// The six outputs as "label: value" lines; precision and recall "0.000".
+// The texts of the six output fields; precision and recall "0.000" (empty
+// when they cannot be computed).
+struct PrecisionRecallFields {
+  Ansi ideal, retrieved, hits, wrong, precision, recall;
+};
+PrecisionRecallFields precision_recall_fields(const PrecisionRecall& p, const Regional& regional);
+
+// The six outputs as "label: value" lines (precision and recall left out
+// when empty).
 std::vector<Ansi> precision_recall_lines(const PrecisionRecall& p, const Regional& regional);
 
 }  // namespace lumeral::clustering

@@ -64,17 +64,17 @@ bool holds(const std::vector<Ansi>& terms, AnsiView text, bool any) {
 
 }  // namespace
 
-void boolean_search(const fs::path& list, const std::vector<Ansi>& query_lines, bool any, BooleanResult& out,
-                    Progress& progress) {
-  out.lines.clear();
-  out.query.clear();
+std::vector<Ansi> boolean_query(const std::vector<Ansi>& query_lines) {
+  std::vector<Ansi> query;
+  for (const auto& line : query_lines)
+    if (!trim_view(line).empty()) query.push_back(line);
+  return query;
+}
+
+Listing boolean_search(const fs::path& list, const std::vector<Ansi>& query_lines, bool any, Progress& progress) {
   std::vector<Ansi> terms;
-  for (const auto& line : query_lines) {
-    if (trim_view(line).empty()) continue;
-    out.query.push_back(line);
-    terms.push_back(lower_az(trim_view(line)));
-  }
-  if (list.empty()) return;
+  for (const auto& line : boolean_query(query_lines)) terms.push_back(lower_az(trim_view(line)));
+  if (list.empty()) return {};
   progress.status("Analisando doc " + display_path(list));
 
   auto docs = records::read_all<records::DocRecord>(list);
@@ -104,12 +104,20 @@ void boolean_search(const fs::path& list, const std::vector<Ansi>& query_lines, 
     }
   });
 
+  Listing out;
   for (auto& o : outcomes) {
-    if (o.outcome == Outcome::Missing) throw Stop("O arquivo texto não está no diretório");
-    if (o.outcome == Outcome::Failed) throw Stop(o.error);
+    if (o.outcome == Outcome::Missing) {
+      out.stopped(Stop("O arquivo texto não está no diretório"));
+      return out;
+    }
+    if (o.outcome == Outcome::Failed) {
+      out.stopped(Stop(o.error));
+      return out;
+    }
     if (o.outcome == Outcome::Hit) out.lines.push_back(std::move(o.name));
   }
   progress.status("Terminou a consulta");
+  return out;
 }
 
 void save_query(const fs::path& p, const std::vector<Ansi>& query_lines) {

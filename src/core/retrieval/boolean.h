@@ -8,23 +8,22 @@
 
 #include "core/base/ansi.h"
 #include "core/base/files.h"
+#include "core/base/listing.h"
 #include "core/base/progress.h"
 
 namespace lumeral::retrieval {
 
-// What "Executa Busca" leaves in the window. When the search stops on a
-// missing text file, the lines found so far stay here and Stop is thrown.
-struct BooleanResult {
-  std::vector<Ansi> query;  // the query field without its blank lines
-  std::vector<Ansi> lines;  // text-file names of the documents found
-};
+// The query field as "Executa Busca" leaves it: its lines without the
+// blank ones.
+std::vector<Ansi> boolean_query(const std::vector<Ansi>& query_lines);
 
-// "Executa Busca". `list` empty: nothing is searched (no message). Names
-// of the list are resolved in the list's folder; a document whose text
-// file is missing stops the search with "O arquivo texto não está no
-// diretório". `any` is "OU".
-void boolean_search(const fs::path& list, const std::vector<Ansi>& query_lines, bool any, BooleanResult& out,
-                    Progress& progress = Progress::none());
+// "Executa Busca": the text-file names of the documents found, in list
+// order. `list` empty: nothing is searched (no message). Names of the list
+// are resolved in the list's folder; a document whose text file is missing
+// stops the search with "O arquivo texto não está no diretório", after the
+// documents found before it. `any` is "OU".
+Listing boolean_search(const fs::path& list, const std::vector<Ansi>& query_lines, bool any,
+                       Progress& progress = Progress::none());
 
 // "Grava Consulta": one 41-byte record per query line, blank lines
 // included, each lowered (A to Z), trimmed and cut to 40 characters.

@@ -104,24 +104,26 @@ Ansi date_time(const Regional& regional, std::chrono::system_clock::time_point n
 
 }  // namespace
 
-void retrieve_one(const fs::path& comparison_list, const fs::path& case_file, const SimilarOptions& options,
-                  const Regional& regional, SimilarResult& out, Progress& progress) {
-  out.lines.clear();
-  out.case_text.clear();
-  if (comparison_list.empty()) throw Stop("Selecionar antes uma lista de docs");
-  progress.status("Analisando doc único");
-  if (is_file(case_file)) out.case_text = read_document_lines(case_file);
-  auto docs = records::read_all<records::DocRecord>(comparison_list);
-  retrieve_for_case(docs, comparison_list.parent_path(), case_file, options, regional, "Analisando doc único",
-                    out.lines, progress);
-  progress.status("Terminou de fazer a recuperação");
+std::vector<Ansi> case_text(const fs::path& case_file) {
+  return is_file(case_file) ? read_document_lines(case_file) : std::vector<Ansi>{};
 }
 
-void retrieve_cases(const fs::path& comparison_list, const fs::path& case_list, const fs::path& report,
-                    const SimilarOptions& options, const Regional& regional,
-                    std::chrono::system_clock::time_point now, SimilarResult& out, Progress& progress) {
-  out.lines.clear();
-  out.case_text.clear();
+Listing retrieve_one(const fs::path& comparison_list, const fs::path& case_file, const SimilarOptions& options,
+                     const Regional& regional, Progress& progress) {
+  if (comparison_list.empty()) throw Stop("Selecionar antes uma lista de docs");
+  progress.status("Analisando doc único");
+  auto docs = records::read_all<records::DocRecord>(comparison_list);
+  Listing out = listing_of([&](std::vector<Ansi>& lines) {
+    retrieve_for_case(docs, comparison_list.parent_path(), case_file, options, regional, "Analisando doc único",
+                      lines, progress);
+  });
+  if (!out.stop) progress.status("Terminou de fazer a recuperação");
+  return out;
+}
+
+Listing retrieve_cases(const fs::path& comparison_list, const fs::path& case_list, const fs::path& report,
+                       const SimilarOptions& options, const Regional& regional,
+                       std::chrono::system_clock::time_point now, Progress& progress) {
   if (comparison_list.empty()) throw Stop("Selecionar antes uma lista de docs");
   auto docs = records::read_all<records::DocRecord>(comparison_list);
   auto tests = records::read_all<records::DocRecord>(case_list);
@@ -135,32 +137,34 @@ void retrieve_cases(const fs::path& comparison_list, const fs::path& case_list, 
       date_time(regional, now),
       Ansi(23, '-'),
   };
-  try {
+  Listing out = listing_of([&](std::vector<Ansi>& results) {
     for (std::size_t k = 0; k < tests.size(); ++k) {
       std::string status = "Analisando doc de teste " + std::to_string(k + 1) + " de " + std::to_string(tests.size());
       progress.status(status);
       Ansi name = trim(tests[k].name);
       check_plain_name(name);
       retrieve_for_case(docs, comparison_list.parent_path(), test_folder / to_path(name), options, regional, status,
-                        out.lines, progress);
+                        results, progress);
       Ansi head = ansi_number(static_cast<long long>(k + 1)) + Ansi(". ") + name + Ansi(" => ");
-      if (out.lines.empty()) {
+      if (results.empty()) {
         lines.push_back(head + to_ansi("(nenhum documento na lista de comparação)"));
         continue;
       }
-      lines.push_back(head + out.lines[0]);
-      double best = similarity_of_line(out.lines[0], regional);
-      for (std::size_t r = 1; r <= 10 && r < out.lines.size(); ++r)
-        if (similarity_of_line(out.lines[r], regional) == best) lines.push_back(Ansi(6, ' ') + out.lines[r]);
+      lines.push_back(head + results[0]);
+      double best = similarity_of_line(results[0], regional);
+      for (std::size_t r = 1; r <= 10 && r < results.size(); ++r)
+        if (similarity_of_line(results[r], regional) == best) lines.push_back(Ansi(6, ' ') + results[r]);
     }
-  } catch (const Stop&) {
+  });
+  if (out.stop) {
     write_text_file(report, lines);  // the report so far is kept
-    throw;
+    return out;
   }
   lines.push_back(Ansi(17, '-'));
   lines.push_back(date_time(regional, now));
   write_text_file(report, lines);
   progress.status("Terminou de fazer a recuperação");
+  return out;
 }
 
 ThresholdSelection select_by_threshold(const std::vector<Ansi>& lines, AnsiView threshold_text,
@@ -184,5 +188,13 @@ void save_similar_as_doc_list(const fs::path& p, const std::vector<Ansi>& lines,
 }
 
 Ansi document_of_line(AnsiView line) { return records::split_weighted(line).term + Ansi("txt"); }
+
+std::optional<Ansi> document_of_report_line(AnsiView line) {
+  if (line.find('|') == AnsiView::npos) return std::nullopt;
+  const std::size_t arrow = line.find(AnsiView(" => "));
+  if (arrow != AnsiView::npos) return document_of_line(line.substr(arrow + 4));
+  if (line.substr(0, 6) == AnsiView("      ")) return document_of_line(line);
+  return std::nullopt;
+}
 
 }  // namespace lumeral::retrieval

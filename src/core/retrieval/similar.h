@@ -5,10 +5,12 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <vector>
 
 #include "core/base/ansi.h"
 #include "core/base/files.h"
+#include "core/base/listing.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
 
@@ -21,27 +23,26 @@ struct SimilarOptions {
   bool weighted = true;  // "Considerar pesos ?" "Sim"
 };
 
-struct SimilarResult {
-  std::vector<Ansi> case_text;  // the case's lines ("Um só doc")
-  std::vector<Ansi> lines;      // "base | 0,734512", highest similarity first
-};
+// The case's lines as "Um só doc" shows them in the case field (none when
+// the file does not exist).
+std::vector<Ansi> case_text(const fs::path& case_file);
 
-// "Recupera Textos" with "Um só doc". The case's list lies beside the case
-// file (its name up to and including the dot of its first ".txt", then
-// "lpl" or "mtz"); the names of the comparison list are resolved in the
-// list's folder. On a missing list the lines made so far stay in `out`
-// (unordered) and Stop is thrown.
-void retrieve_one(const fs::path& comparison_list, const fs::path& case_file, const SimilarOptions& options,
-                  const Regional& regional, SimilarResult& out, Progress& progress = Progress::none());
+// "Recupera Textos" with "Um só doc": "base | 0,734512" lines, highest
+// similarity first. The case's list lies beside the case file (its name up
+// to and including the dot of its first ".txt", then "lpl" or "mtz"); the
+// names of the comparison list are resolved in the list's folder. A missing
+// list of a listed document stops the run after the lines made before it
+// (unordered).
+Listing retrieve_one(const fs::path& comparison_list, const fs::path& case_file, const SimilarOptions& options,
+                     const Regional& regional, Progress& progress = Progress::none());
 
 // "Recupera Textos" with "Lista de docs": every test document of
 // `case_list` (resolved in that list's folder) is a case; the report is
 // written to `report` (also, up to the stop, when a test document stops the
-// run). `out` keeps the results of the last test document.
-void retrieve_cases(const fs::path& comparison_list, const fs::path& case_list, const fs::path& report,
-                    const SimilarOptions& options, const Regional& regional,
-                    std::chrono::system_clock::time_point now, SimilarResult& out,
-                    Progress& progress = Progress::none());
+// run). The lines are the results of the last test document.
+Listing retrieve_cases(const fs::path& comparison_list, const fs::path& case_list, const fs::path& report,
+                       const SimilarOptions& options, const Regional& regional,
+                       std::chrono::system_clock::time_point now, Progress& progress = Progress::none());
 
 // "Seleciona por limiar": the lines, in their order, whose similarity is at
 // least the threshold; an empty field counts as 0 and is written back "0".
@@ -59,5 +60,11 @@ void save_similar_as_doc_list(const fs::path& p, const std::vector<Ansi>& lines,
 // The document a result line names (for the text viewer): the text before
 // the first bar, trimmed, + "txt".
 Ansi document_of_line(AnsiView line);
+
+// The document a line of the evaluation report names: the best match of a
+// test document ("2. t2.txt => x. | 1,000000") or a match tied with it
+// ("      z. | 1,000000"), as document_of_line gives it; nothing for the
+// report's other lines.
+std::optional<Ansi> document_of_report_line(AnsiView line);
 
 }  // namespace lumeral::retrieval

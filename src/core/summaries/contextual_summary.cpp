@@ -93,9 +93,20 @@ bool mentions(AnsiView sentence, AnsiView entry) {
   return !e.empty() && mentions_lowered(lower_az(sentence), e);
 }
 
-void contextual_summary(const fs::path& doc_list, const fs::path& context_list, const ContextualOptions& options,
-                        std::vector<Ansi>& out, Progress& progress) {
-  out.clear();
+int sentences_to_present(AnsiView field) {
+  AnsiView t = trim_view(field);
+  if (t.empty()) return 0;
+  long long n = 0;
+  for (char c : t) {
+    if (c < '0' || c > '9' || n > 1000000)
+      throw Stop("O número de frases para apresentar deve ser um número inteiro de 0 em diante.");
+    n = n * 10 + (c - '0');
+  }
+  return static_cast<int>(n);
+}
+
+Listing contextual_summary(const fs::path& doc_list, const fs::path& context_list, const ContextualOptions& options,
+                           Progress& progress) {
   if (doc_list.empty()) throw Stop("Selecione antes uma lista de documentos");
   if (context_list.empty()) throw Stop("Selecione antes uma lista de contextos");
   const auto wanted_names = names_of(options.contexts);
@@ -124,33 +135,36 @@ void contextual_summary(const fs::path& doc_list, const fs::path& context_list, 
 
   auto docs = records::read_all<records::DocRecord>(doc_list);
   const fs::path doc_folder = doc_list.parent_path();
-  for (std::size_t i = 0; i < docs.size(); ++i) {
-    progress.status("Analisando doc " + std::to_string(i + 1) + " de " + std::to_string(docs.size()));
-    Ansi name = trim(docs[i].name);
-    std::size_t dot = name.find('.');
-    if (dot != Ansi::npos) name.resize(dot);
-    name += Ansi(".txt");
-    auto sentences = contextual_sentences(read_document_lines(lookup(doc_folder, name)));
-    bool header = true;
-    std::size_t after = 0;
-    for (const auto& s : sentences) {
-      if (shown(s)) {
-        if (header) {
-          header = false;
-          out.push_back(Ansi(" "));
-          out.push_back(Ansi(30, '-'));
-          out.push_back(name);
-          out.push_back(Ansi(" "));
+  Listing result = listing_of([&](std::vector<Ansi>& out) {
+    for (std::size_t i = 0; i < docs.size(); ++i) {
+      progress.status("Analisando doc " + std::to_string(i + 1) + " de " + std::to_string(docs.size()));
+      Ansi name = trim(docs[i].name);
+      std::size_t dot = name.find('.');
+      if (dot != Ansi::npos) name.resize(dot);
+      name += Ansi(".txt");
+      auto sentences = contextual_sentences(read_document_lines(lookup(doc_folder, name)));
+      bool header = true;
+      std::size_t after = 0;
+      for (const auto& s : sentences) {
+        if (shown(s)) {
+          if (header) {
+            header = false;
+            out.push_back(Ansi(" "));
+            out.push_back(Ansi(30, '-'));
+            out.push_back(name);
+            out.push_back(Ansi(" "));
+          }
+          out.push_back(Ansi("==>  ") + s);
+          after = static_cast<std::size_t>(options.sentences);
+        } else if (after > 0) {
+          out.push_back(s);
+          --after;
         }
-        out.push_back(Ansi("==>  ") + s);
-        after = static_cast<std::size_t>(options.sentences);
-      } else if (after > 0) {
-        out.push_back(s);
-        --after;
       }
     }
-  }
-  progress.status("Terminou os resumos");
+  });
+  if (!result.stop) progress.status("Terminou os resumos");
+  return result;
 }
 
 }  // namespace lumeral::summaries

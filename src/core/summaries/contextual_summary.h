@@ -8,6 +8,7 @@
 
 #include "core/base/ansi.h"
 #include "core/base/files.h"
+#include "core/base/listing.h"
 #include "core/base/progress.h"
 
 namespace lumeral::summaries {
@@ -18,6 +19,10 @@ struct ContextualOptions {
   bool any = false;                // "OR - OU" (else "AND - E")
   int sentences = 0;               // "Número de frases para apresentar" (0 = frase única)
 };
+
+// "Número de frases para apresentar": empty is 0 (a single sentence);
+// anything but a whole number from 0 up is refused with a clear message.
+int sentences_to_present(AnsiView field);
 
 // "Lista contextos": the names of the context list's records, in file order.
 std::vector<Ansi> context_list_names(const fs::path& list);
@@ -39,9 +44,9 @@ bool mentions(AnsiView sentence, AnsiView entry);
 // folder. Result: per document with a shown sentence, the header (" ", 30
 // hyphens, the document's name, " "), each matching sentence as "==>  " +
 // sentence and up to N following sentences unmarked (a following sentence
-// that matches is marked and starts the count again). On a failure the
-// lines made so far stay in `out` and Stop is thrown.
-void contextual_summary(const fs::path& doc_list, const fs::path& context_list, const ContextualOptions& options,
-                        std::vector<Ansi>& out, Progress& progress = Progress::none());
+// that matches is marked and starts the count again). A document that
+// cannot be read stops the run after the lines made so far.
+Listing contextual_summary(const fs::path& doc_list, const fs::path& context_list, const ContextualOptions& options,
+                           Progress& progress = Progress::none());
 
 }  // namespace lumeral::summaries

@@ -32,20 +32,20 @@ class Extraction {
     if (options_.unrestricted || matches(s)) {
       if (header_pending_) {
         header_pending_ = false;
-        out_.lines.push_back(Ansi(" "));
-        out_.lines.push_back(Ansi(30, '-'));
-        out_.lines.push_back(header_name_);
-        out_.lines.push_back(Ansi(" "));
+        out_.listing.lines.push_back(Ansi(" "));
+        out_.listing.lines.push_back(Ansi(30, '-'));
+        out_.listing.lines.push_back(header_name_);
+        out_.listing.lines.push_back(Ansi(" "));
       }
       // Oldest first: the buffer keeps the most recent at its end.
-      for (const auto& b : before_) out_.lines.push_back(b);
+      for (const auto& b : before_) out_.listing.lines.push_back(b);
       before_.clear();
-      out_.lines.push_back(Ansi("==>  ") + Ansi(s));
-      highlight(out_.lines.size() - 1);
+      out_.listing.lines.push_back(Ansi("==>  ") + Ansi(s));
+      highlight(out_.listing.lines.size() - 1);
       after_ = n;
     } else if (n >= 1) {
       if (after_ >= 1) {
-        out_.lines.push_back(Ansi(s));
+        out_.listing.lines.push_back(Ansi(s));
         --after_;
         before_.clear();
       } else {
@@ -70,7 +70,7 @@ class Extraction {
   }
 
   void highlight(std::size_t line) {
-    const Ansi& text = out_.lines[line];
+    const Ansi& text = out_.listing.lines[line];
     constexpr std::size_t mark = 5;  // "==>  "
     for (const auto& t : search_) {
       if (t.empty()) continue;
@@ -102,10 +102,9 @@ bool is_file(const fs::path& p) {
 
 }  // namespace
 
-OpenedList open_summary_list(const fs::path& chosen, bool wizard_visible, const fs::path& project_folder,
-                             AnsiView project_title) {
+OpenedList open_summary_list(const fs::path& chosen, const std::optional<shell::Project>& project) {
   OpenedList list;
-  list.path = wizard_visible ? project_folder / to_path(trim(project_title) + Ansi(".ldc")) : chosen;
+  list.path = project ? project->file(trim(project->title) + Ansi(".ldc")) : chosen;
   list.shown = trim(path_name(list.path));
   for (auto& r : records::read_all<records::DocRecord>(list.path)) list.entries.push_back(std::move(r.name));
   return list;
@@ -113,10 +112,9 @@ OpenedList open_summary_list(const fs::path& chosen, bool wizard_visible, const 
 
 Ansi summary_text_name(AnsiView entry) { return companion_name(trim_view(entry), AnsiView("txt")); }
 
-void extract_summaries(const fs::path& folder, const std::vector<Ansi>& entries, const SummaryOptions& options,
-                       SummaryResult& out, Progress& progress) {
-  out.lines.clear();
-  out.highlights.clear();
+SummaryResult extract_summaries(const fs::path& folder, const std::vector<Ansi>& entries,
+                                const SummaryOptions& options, Progress& progress) {
+  SummaryResult out;
   if (options.around < 0 || options.around > kMaxAround)
     throw Stop("O número de frases antes e depois deve estar entre 0 e 10.");
   Extraction x(options, out);
@@ -127,16 +125,22 @@ void extract_summaries(const fs::path& folder, const std::vector<Ansi>& entries,
     if (!is_file(p)) throw Stop("Arquivo texto não existe. Abortar!");
     x.start_document(name);
     read_into(p, false, x);
-    return;
+    return out;
   }
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    progress.status("Analisando doc " + std::to_string(i + 1) + " de " + std::to_string(entries.size()));
-    Ansi name = summary_text_name(entries[i]);
-    fs::path p = lookup(folder, name);
-    if (!is_file(p)) throw Stop("Arquivo texto não existe !");
-    x.start_document(name);
-    read_into(p, true, x);
+  try {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      progress.status("Analisando doc " + std::to_string(i + 1) + " de " + std::to_string(entries.size()));
+      Ansi name = summary_text_name(entries[i]);
+      fs::path p = lookup(folder, name);
+      if (!is_file(p)) throw Stop("Arquivo texto não existe !");
+      x.start_document(name);
+      read_into(p, true, x);
+    }
+    progress.status("Terminou os resumos");
+  } catch (const Stop& stop) {
+    out.listing.stopped(stop);
   }
+  return out;
 }
 
 }  // namespace lumeral::summaries

@@ -9,7 +9,9 @@
 
 #include "core/base/ansi.h"
 #include "core/base/files.h"
+#include "core/base/listing.h"
 #include "core/base/progress.h"
+#include "core/shell/project.h"
 
 namespace lumeral::summaries {
 
@@ -30,31 +32,30 @@ struct Highlight {
 };
 
 struct SummaryResult {
-  std::vector<Ansi> lines;
-  std::vector<Highlight> highlights;
+  Listing listing;                    // the result lines, then the stop if any
+  std::vector<Highlight> highlights;  // stretches of those lines
 };
 
-// "Abre lista de docs". While a wizard window is visible its project's list
-// (title + ".ldc" in the project folder) is opened without a dialog;
-// otherwise the file chosen in the dialog. `shown` is the file's bare name
+// "Abre lista de docs". While a wizard project is open its list (title +
+// ".ldc" in the project folder) is opened without a dialog; otherwise the
+// file chosen in the dialog. `shown` is the file's bare name
 // ("Entrada ="), `entries` every record's name in file order.
 struct OpenedList {
   fs::path path;
   Ansi shown;
   std::vector<Ansi> entries;
 };
-OpenedList open_summary_list(const fs::path& chosen, bool wizard_visible, const fs::path& project_folder,
-                             AnsiView project_title);
+OpenedList open_summary_list(const fs::path& chosen, const std::optional<shell::Project>& project);
 
 // "Extrair resumos" over `entries` (the names of the loaded document
 // list, resolved in `folder`). With every document, sentences end at "."
 // and "?"; with the selected one only at ".". A shown sentence is marked
 // "==>  " and every occurrence of each search line in it is highlighted.
 // The before-buffer and the after-count start empty for each document.
-// On a missing text file the lines made so far stay in `out` and Stop is
-// thrown. "Frases antes e depois" outside 0 to 10 is refused.
-void extract_summaries(const fs::path& folder, const std::vector<Ansi>& entries, const SummaryOptions& options,
-                       SummaryResult& out, Progress& progress = Progress::none());
+// A missing text file stops the run after the lines made so far.
+// "Frases antes e depois" outside 0 to 10 is refused.
+SummaryResult extract_summaries(const fs::path& folder, const std::vector<Ansi>& entries,
+                                const SummaryOptions& options, Progress& progress = Progress::none());
 
 // The text file of an entry: cut by the companion rule, then "txt".
 Ansi summary_text_name(AnsiView entry);

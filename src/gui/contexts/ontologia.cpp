@@ -14,6 +14,7 @@
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
 #include "gui/comparison/centroide.h"
+#include "gui/summaries/resumo.h"
 #include "gui/shell/mdi_form.h"
 #include "gui/shell/windows.h"
 
@@ -128,11 +129,8 @@ void TOntologia::salva_lista() {
 }
 
 void TOntologia::habilita_comandos(bool enable) {
-  for (QPushButton* b : {bt_novo_conceito, bt_alterar_conceitos, bt_excluir_conceito, bt_ver_centroide})
+  for (QPushButton* b : {bt_novo_conceito, bt_alterar_conceitos, bt_excluir_conceito, bt_ver_centroide, bt_ver_resumos})
     b->setEnabled(enable);
-  // "Ver resumos" opens the summaries window, which this program does not
-  // have yet: it stays disabled until then.
-  bt_ver_resumos->setEnabled(false);
 }
 
 void TOntologia::mostra_alteracoes(bool show) {
@@ -622,8 +620,15 @@ void TOntologia::bt_ver_centroideClick() {
 }
 
 void TOntologia::bt_ver_resumosClick() {
-  // Needs the summaries window (not in the program yet); the button is
-  // disabled until it is.
+  w_.command([this] {
+    // The sentences of the collection: the summaries window on the
+    // project's document list, which stays locked there.
+    Tform_resumo& resumo = *w_.windows().form_resumo;
+    resumo.show();
+    resumo.raise();
+    resumo.Abrelistadedocs1Click();
+    resumo.habilita_lista(false);
+  });
 }
 
 }  // namespace lumeral::gui

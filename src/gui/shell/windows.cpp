@@ -4,6 +4,10 @@
 #include "gui/association/associacao.h"
 #include "gui/base/resources.h"
 #include "gui/classification/matriz.h"
+#include "gui/clustering/apresenta_matriz.h"
+#include "gui/clustering/aval1.h"
+#include "gui/clustering/clusterizacao.h"
+#include "gui/clustering/medidas.h"
 #include "gui/comparison/centro_contextual.h"
 #include "gui/comparison/centroide.h"
 #include "gui/comparison/mdi_form2.h"
@@ -14,10 +18,15 @@
 #include "gui/preparation/stop_words.h"
 #include "gui/preparation/textos.h"
 #include "gui/preparation/unit_textos.h"
+#include "gui/retrieval/recup_similar.h"
+#include "gui/retrieval/recuperacao_booleana.h"
 #include "gui/retrieval/result_recuperasim.h"
 #include "gui/shell/barra_progresso.h"
 #include "gui/shell/inicio.h"
 #include "gui/shell/mdi_form.h"
+#include "gui/summaries/resumo.h"
+#include "gui/summaries/resumo_automatico.h"
+#include "gui/summaries/resumo_contextual.h"
 
 namespace lumeral::gui {
 
@@ -51,7 +60,7 @@ void Windows::create_all() {
   make(form_matriz, "form_matriz");
   // form_consulta
   make(Form1, "Form1");
-  // form_resumo
+  make(form_resumo, "form_resumo");
   // form_resumo2
   make(form_ger_doc, "form_ger_doc");
   // form_separador
@@ -59,19 +68,19 @@ void Windows::create_all() {
   make(form_centro, "form_centro");
   // form_elimina
   make(form_rel, "form_rel");
-  // form_recbool
-  // form_cluster
-  // form_show_matriz
-  // form_aval1
-  // res_contextual
+  make(form_recbool, "form_recbool");
+  make(form_cluster, "form_cluster");
+  make(form_show_matriz, "form_show_matriz");
+  make(form_aval1, "form_aval1");
+  make(res_contextual, "res_contextual");
   // form_classifica3
   make(form_dm, "form_dm");
   // form_classifica2
-  // form_medidas
+  make(form_medidas, "form_medidas");
   make(centro_percentual, "centro_percentual");
   // form_regras
-  // res_auto
-  // form_recsim
+  make(res_auto, "res_auto");
+  make(form_recsim, "form_recsim");
   make(result_recsim, "result_recsim");
   // Form2
   // Form12

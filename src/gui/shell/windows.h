@@ -36,6 +36,15 @@ class Tform_rel;
 class Tform_dm;
 class Tcentro_percentual;
 class Tresult_recsim;
+class Tform_resumo;
+class Tform_recbool;
+class Tform_cluster;
+class Tform_show_matriz;
+class Tform_aval1;
+class Tres_contextual;
+class Tform_medidas;
+class Tres_auto;
+class Tform_recsim;
 class TForm3;
 class TMdi_Frm2;
 class TForm_textos;
@@ -81,6 +90,15 @@ class Windows {
   Tform_dm* form_dm = nullptr;
   Tcentro_percentual* centro_percentual = nullptr;
   Tresult_recsim* result_recsim = nullptr;
+  Tform_resumo* form_resumo = nullptr;
+  Tform_recbool* form_recbool = nullptr;
+  Tform_cluster* form_cluster = nullptr;
+  Tform_show_matriz* form_show_matriz = nullptr;
+  Tform_aval1* form_aval1 = nullptr;
+  Tres_contextual* res_contextual = nullptr;
+  Tform_medidas* form_medidas = nullptr;
+  Tres_auto* res_auto = nullptr;
+  Tform_recsim* form_recsim = nullptr;
 
   // ---- created on demand
   // The tools window: created when first needed; closing it releases it

@@ -134,6 +134,7 @@ TEST(Clusters, SinglePassAgainstTheFirstMemberOnly) {
   EXPECT_EQ(stop_text([&] { cluster_members(c, 0, 5); }),
             "Os clusters foram formados para uma lista de 4 docs, mas a lista carregada tem 5. Agrupe os "
             "documentos novamente.");
+  EXPECT_EQ(stop_text([&] { cluster_members(Clusters{}, 0, 4); }), "Agrupe os documentos antes.");
 }
 
 TEST(Clusters, SavedAsADocumentList) {

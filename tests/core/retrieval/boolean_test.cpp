@@ -24,8 +24,8 @@ std::vector<DocRecord> list_of(std::initializer_list<const char*> names) {
 }
 
 std::vector<Ansi> search(const fs::path& list, std::vector<Ansi> query, bool any) {
-  BooleanResult r;
-  boolean_search(list, query, any, r);
+  Listing r = boolean_search(list, query, any);
+  EXPECT_FALSE(r.stop);
   return r.lines;
 }
 
@@ -61,10 +61,10 @@ TEST(BooleanSearch, SentencesLinesAndSubstrings) {
 }
 
 TEST(BooleanSearch, QueryWithoutBlankLinesAndNoList) {
-  BooleanResult r;
-  boolean_search("", {"a", "", "  ", "b"}, false, r);
+  Listing r = boolean_search("", {"a", "", "  ", "b"}, false);
   EXPECT_TRUE(r.lines.empty());
-  EXPECT_EQ(r.query, (std::vector<Ansi>{"a", "b"}));
+  EXPECT_FALSE(r.stop);
+  EXPECT_EQ(boolean_query({"a", "", "  ", "b"}), (std::vector<Ansi>{"a", "b"}));
 }
 
 TEST(BooleanSearch, MissingTextFileStopsKeepingEarlierResults) {
@@ -72,13 +72,9 @@ TEST(BooleanSearch, MissingTextFileStopsKeepingEarlierResults) {
   write_file(dir / "a.txt", "bola.");
   write_file(dir / "c.txt", "bola.");
   records::write_all(dir / "l.ldc", list_of({"a.txt", "b.txt", "c.txt"}));
-  BooleanResult r;
-  try {
-    boolean_search(dir / "l.ldc", {"bola"}, false, r);
-    FAIL();
-  } catch (const Stop& s) {
-    EXPECT_EQ(s.text(), "O arquivo texto não está no diretório");
-  }
+  Listing r = boolean_search(dir / "l.ldc", {"bola"}, false);
+  ASSERT_TRUE(r.stop);
+  EXPECT_EQ(r.stop->text, "O arquivo texto não está no diretório");
   EXPECT_EQ(r.lines, std::vector<Ansi>{"a.txt"});
 }
 

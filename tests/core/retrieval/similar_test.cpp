@@ -11,6 +11,7 @@ namespace lumeral::retrieval {
 namespace {
 
 using lumeral::testing::pt;
+using lumeral::testing::listing_stop;
 using lumeral::testing::stop_text;
 
 using records::DocRecord;
@@ -32,11 +33,11 @@ class SimilarTest : public ::testing::Test {
 };
 
 TEST_F(SimilarTest, OneCaseRankedHighestFirst) {
-  SimilarResult r;
-  retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {}, pt(), r);
+  Listing r = retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {}, pt());
   EXPECT_EQ(r.lines, (std::vector<Ansi>{"z. | 1,000000", "x. | 0,194444", "y. | 0,000000"}));
-  EXPECT_EQ(r.case_text, (std::vector<Ansi>{"O caso.", "Segunda linha"}));
-  retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {SimilarMethod::Words, false}, pt(), r);
+  EXPECT_EQ(case_text(dir / "caso.txt"), (std::vector<Ansi>{"O caso.", "Segunda linha"}));
+  EXPECT_TRUE(case_text(dir / "nenhum.txt").empty());
+  r = retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {SimilarMethod::Words, false}, pt());
   EXPECT_EQ(r.lines, (std::vector<Ansi>{"z. | 1,000000", "x. | 0,333333", "y. | 0,000000"}));
 }
 
@@ -45,35 +46,38 @@ TEST_F(SimilarTest, ContextualDividesDegreesBy100) {
   records::write_all<WordRecord>(dir / "x.mtz", {{"economia", 40}});
   records::write_all<WordRecord>(dir / "y.mtz", {{"economia", 20}, {"esporte", 10}});
   records::write_all<WordRecord>(dir / "z.mtz", {{"politica", 40}});
-  SimilarResult r;
-  retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {SimilarMethod::Contextual, true}, pt(), r);
+  Listing r = retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {SimilarMethod::Contextual, true}, pt());
   // y: s(0.2, 0.4) = 0.625 over 2 + 1 - 1.
   EXPECT_EQ(r.lines, (std::vector<Ansi>{"x. | 1,000000", "y. | 0,312500", "z. | 0,000000"}));
 }
 
 TEST_F(SimilarTest, MissingListsStop) {
-  SimilarResult r;
-  EXPECT_EQ(stop_text([&] { retrieve_one("", dir / "caso.txt", {}, pt(), r); }), "Selecionar antes uma lista de docs");
+  EXPECT_EQ(listing_stop([&] { return retrieve_one("", dir / "caso.txt", {}, pt()); }),
+            "Selecionar antes uma lista de docs");
   write_file(dir / "semext", "x");
-  EXPECT_EQ(stop_text([&] { retrieve_one(dir / "cmp.ldc", dir / "semext", {}, pt(), r); }),
+  EXPECT_EQ(listing_stop([&] { return retrieve_one(dir / "cmp.ldc", dir / "semext", {}, pt()); }),
             "Criar lista de palavras para o caso");
-  EXPECT_EQ(stop_text([&] { retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {SimilarMethod::Contextual, true}, pt(), r); }),
+  EXPECT_EQ(listing_stop([&] {
+              return retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {SimilarMethod::Contextual, true}, pt());
+            }),
             "Classificar caso antes");
   fs::remove(dir / "y.lpl");
-  EXPECT_EQ(stop_text([&] { retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {}, pt(), r); }),
-            "Criar lista de palavras para docs da lista");
+  Listing r = retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {}, pt());
+  ASSERT_TRUE(r.stop);
+  EXPECT_EQ(r.stop->text, "Criar lista de palavras para docs da lista");
   EXPECT_EQ(r.lines, std::vector<Ansi>{"x. | 0,194444"});  // made before the stop
   records::write_all<WordRecord>(dir / "caso.mtz", {{"economia", 40}});
-  EXPECT_EQ(stop_text([&] { retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {SimilarMethod::Contextual, true}, pt(), r); }),
+  EXPECT_EQ(listing_stop([&] {
+              return retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {SimilarMethod::Contextual, true}, pt());
+            }),
             "Fazer classificação da lista de docs");
 }
 
 TEST_F(SimilarTest, ListOfCasesWritesTheReport) {
   records::write_all<WordRecord>(dir / "t2.lpl", {{"bola", 0.2}, {"casa", 0.5}});
   records::write_all<DocRecord>(dir / "testes.ldc", {{"caso.txt", 0}, {"t2.txt", 0}});
-  SimilarResult r;
   auto now = std::chrono::system_clock::now();
-  retrieve_cases(dir / "cmp.ldc", dir / "testes.ldc", dir / "rel.txt", {}, pt(), now, r);
+  Listing r = retrieve_cases(dir / "cmp.ldc", dir / "testes.ldc", dir / "rel.txt", {}, pt(), now);
   std::string when = pt().short_date(now) + " " + pt().time_text(now);
   std::string expected = "lista de docs= " + (dir / "testes.ldc").string() +
                          "\r\n" + testing::cp1252("método por palavra") +
@@ -86,7 +90,8 @@ TEST_F(SimilarTest, ListOfCasesWritesTheReport) {
   // Ties with the best are listed under it.
   records::write_all<DocRecord>(dir / "cmp2.ldc", {{"z.txt", 0}, {"x.txt", 0}, {"z.txt", 0}});
   records::write_all<DocRecord>(dir / "um.ldc", {{"caso.txt", 0}});
-  retrieve_cases(dir / "cmp2.ldc", dir / "um.ldc", dir / "rel2.txt", {}, pt(), now, r);
+  r = retrieve_cases(dir / "cmp2.ldc", dir / "um.ldc", dir / "rel2.txt", {}, pt(), now);
+  EXPECT_FALSE(r.stop);
   auto lines = testing::lines_of(testing::read_file(dir / "rel2.txt"));
   ASSERT_GE(lines.size(), 8u);
   EXPECT_EQ(lines[6], "1. caso.txt => z. | 1,000000");
@@ -113,6 +118,22 @@ TEST(SimilarLines, OrderThresholdSaveAndDocument) {
   EXPECT_EQ(records::read_all<DocRecord>(dir / "r.ldc"),
             (std::vector<DocRecord>{{"z.txt", 0.9}, {"notas.txt", 0.1}}));
   EXPECT_EQ(document_of_line(Ansi(" z. | 0,900000")), Ansi("z.txt"));
+}
+
+TEST(SimilarReport, LinesThatNameADocument) {
+  const struct {
+    const char* line;
+    std::optional<Ansi> document;
+  } cases[] = {
+      {"2. t2.txt => x. | 1,000000", Ansi("x.txt")},
+      {"      z. | 0,500000", Ansi("z.txt")},
+      {"1. caso.txt => (nenhum documento na lista de comparação)", std::nullopt},
+      {"lista de docs= /tmp/casos.ldc", std::nullopt},
+      {"-----------------------", std::nullopt},
+      {"06/12/2026 14:30:15", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(document_of_report_line(Ansi(c.line)), c.document) << c.line;
 }
 
 TEST(TextViewer, LinesOrMessage) {

@@ -11,6 +11,7 @@
 namespace lumeral::summaries {
 namespace {
 
+using lumeral::testing::listing_stop;
 using lumeral::testing::stop_text;
 
 using records::DocRecord;
@@ -46,11 +47,7 @@ TEST(Sentences, CutAtMarksAndJoinedAcrossLines) {
 
 class SummaryTest : public ::testing::Test {
  protected:
-  SummaryResult run(SummaryOptions o) {
-    SummaryResult r;
-    extract_summaries(dir.path(), entries, o, r);
-    return r;
-  }
+  SummaryResult run(SummaryOptions o) { return extract_summaries(dir.path(), entries, o); }
   TempDir dir;
   std::vector<Ansi> entries;
 };
@@ -69,7 +66,7 @@ TEST_F(SummaryTest, ContextBeforeAndAfter) {
   SummaryOptions o;
   o.search_lines = {a("inflação")};
   o.around = 1;
-  EXPECT_EQ(run(o).lines, concat({header("d.txt"),
+  EXPECT_EQ(run(o).listing.lines, concat({header("d.txt"),
                                   {" dois.", a("==>   a inflação subiu."), a(" três."), " quatro.",
                                    a("==>   inflação de novo."), " cinco."}}));
   // N = 2, matches in consecutive sentences: no before-context repeated;
@@ -77,7 +74,7 @@ TEST_F(SummaryTest, ContextBeforeAndAfter) {
   write_file(dir / "d.txt", cp1252("Um. Dois. Juro alto. Juros baixos. Três. Quatro. Cinco."));
   o.search_lines = {Ansi("juro")};
   o.around = 2;
-  EXPECT_EQ(run(o).lines, concat({header("d.txt"),
+  EXPECT_EQ(run(o).listing.lines, concat({header("d.txt"),
                                   {" um.", " dois.", "==>   juro alto.", "==>   juros baixos.", a(" três."),
                                    " quatro."}}));
 }
@@ -90,23 +87,23 @@ TEST_F(SummaryTest, ConditionsAndDocuments) {
   write_file(dir / "ctxt", "Gol de placa.");
   SummaryOptions o;
   o.search_lines = {"bola", "gol"};
-  EXPECT_EQ(run(o).lines, concat({header("a.txt"), {"==>   bola e gol."}}));
+  EXPECT_EQ(run(o).listing.lines, concat({header("a.txt"), {"==>   bola e gol."}}));
   o.any = true;
-  EXPECT_EQ(run(o).lines, concat({header("a.txt"), {"==>   bola e gol.", "==>   so bola."}, header("ctxt"),
+  EXPECT_EQ(run(o).listing.lines, concat({header("a.txt"), {"==>   bola e gol.", "==>   so bola."}, header("ctxt"),
                                   {"==>   gol de placa."}}));
   o.search_lines = {};
-  EXPECT_TRUE(run(o).lines.empty());  // "OU" without search lines shows nothing
+  EXPECT_TRUE(run(o).listing.lines.empty());  // "OU" without search lines shows nothing
   o.any = false;
-  EXPECT_EQ(run(o).lines.size(), 4u + 3u + 4u + 1u + 4u + 1u);  // "E" without lines shows all
+  EXPECT_EQ(run(o).listing.lines.size(), 4u + 3u + 4u + 1u + 4u + 1u);  // "E" without lines shows all
   o.search_lines = {"bola", ""};
-  EXPECT_TRUE(run(o).lines.empty());  // an empty search line never occurs
+  EXPECT_TRUE(run(o).listing.lines.empty());  // an empty search line never occurs
   o.search_lines = {"Bola "};          // lowered, not trimmed
-  EXPECT_EQ(run(o).lines, concat({header("a.txt"), {"==>   bola e gol."}}));
+  EXPECT_EQ(run(o).listing.lines, concat({header("a.txt"), {"==>   bola e gol."}}));
   o.search_lines = {};
   o.unrestricted = true;
   o.any = true;
   o.selected = Ansi("c.txt");
-  EXPECT_EQ(run(o).lines, concat({header("c.txt"), {"==>   gol."}}));
+  EXPECT_EQ(run(o).listing.lines, concat({header("c.txt"), {"==>   gol."}}));
 }
 
 TEST_F(SummaryTest, ContextNeverCrossesDocuments) {
@@ -116,9 +113,9 @@ TEST_F(SummaryTest, ContextNeverCrossesDocuments) {
   SummaryOptions o;
   o.search_lines = {"alvo"};
   o.around = 2;
-  EXPECT_EQ(run(o).lines, concat({header("a.txt"), {" antes.", "==>   alvo aqui."}}));
+  EXPECT_EQ(run(o).listing.lines, concat({header("a.txt"), {" antes.", "==>   alvo aqui."}}));
   o.search_lines = {"outra"};
-  EXPECT_EQ(run(o).lines, concat({header("b.txt"), {" depois.", "==>   outra."}}));
+  EXPECT_EQ(run(o).listing.lines, concat({header("b.txt"), {" depois.", "==>   outra."}}));
 }
 
 TEST_F(SummaryTest, HighlightsEveryOccurrenceOfEachLine) {
@@ -128,8 +125,8 @@ TEST_F(SummaryTest, HighlightsEveryOccurrenceOfEachLine) {
   o.search_lines = {"bola", "gol", "xyz"};
   o.any = true;
   auto r = run(o);
-  ASSERT_EQ(r.lines.size(), 5u);
-  EXPECT_EQ(r.lines[4], Ansi("==>   bola com bola e gol."));
+  ASSERT_EQ(r.listing.lines.size(), 5u);
+  EXPECT_EQ(r.listing.lines[4], Ansi("==>   bola com bola e gol."));
   EXPECT_EQ(r.highlights, (std::vector<Highlight>{{4, 6, 4}, {4, 15, 4}, {4, 22, 3}}));
   o.search_lines = {};
   o.unrestricted = true;
@@ -138,10 +135,10 @@ TEST_F(SummaryTest, HighlightsEveryOccurrenceOfEachLine) {
 
 TEST_F(SummaryTest, ListOpenedByDialogOrFromTheWizardProject) {
   records::write_all<DocRecord>(dir / "proj.ldc", {{"a.txt", 0}, {" b.txt", 0}});
-  auto chosen = open_summary_list(dir / "proj.ldc", false, "", Ansi(""));
+  auto chosen = open_summary_list(dir / "proj.ldc", std::nullopt);
   EXPECT_EQ(chosen.shown, Ansi("proj.ldc"));
   EXPECT_EQ(chosen.entries, (std::vector<Ansi>{"a.txt", " b.txt"}));
-  auto wizard = open_summary_list("", true, dir.path(), Ansi(" proj "));
+  auto wizard = open_summary_list("", shell::Project{dir.path(), Ansi(" proj ")});
   EXPECT_EQ(wizard.path, dir / "proj.ldc");
   EXPECT_EQ(wizard.entries.size(), 2u);
 }
@@ -151,9 +148,10 @@ TEST_F(SummaryTest, Refusals) {
   entries = {"a.txt", "falta.txt", "a.txt"};
   SummaryOptions o;
   o.search_lines = {"um"};
-  SummaryResult r;
-  EXPECT_EQ(stop_text([&] { extract_summaries(dir.path(), entries, o, r); }), "Arquivo texto não existe !");
-  EXPECT_EQ(r.lines, concat({header("a.txt"), {"==>   um."}}));  // what was shown stays
+  SummaryResult r = run(o);
+  ASSERT_TRUE(r.listing.stop);
+  EXPECT_EQ(r.listing.stop->text, "Arquivo texto não existe !");
+  EXPECT_EQ(r.listing.lines, concat({header("a.txt"), {"==>   um."}}));  // what was shown stays
   o.selected = Ansi("falta.txt");
   EXPECT_EQ(stop_text([&] { run(o); }), "Arquivo texto não existe. Abortar!");
   o.selected = Ansi("");
@@ -175,6 +173,13 @@ TEST(ContextualSentences, JoinedWithoutSeparatorAndCut) {
   EXPECT_FALSE(mentions(Ansi("casa"), Ansi("  ")));
 }
 
+TEST(ContextualSummary, SentencesToPresentField) {
+  EXPECT_EQ(sentences_to_present(Ansi("")), 0);
+  EXPECT_EQ(sentences_to_present(Ansi(" 3 ")), 3);
+  for (const char* bad : {"-1", "dois", "1,5", "99999999999"})
+    EXPECT_NE(stop_text([&] { sentences_to_present(Ansi(bad)); }), "") << bad;
+}
+
 TEST(ContextualSummary, AndOrNotAndFollowingSentences) {
   TempDir dir;
   records::write_all<DocRecord>(dir / "docs.ldc", {{"doc.1.txt", 0}, {"outro", 0}});
@@ -185,9 +190,9 @@ TEST(ContextualSummary, AndOrNotAndFollowingSentences) {
   records::write_all<records::ContextRecord>(dir / "gols.ctt", {{"gol", 1}});
   records::write_all<records::ContextRecord>(dir / "clima.ctt", {{"chuva", 1}, {"nada", 1}});
   auto run = [&](ContextualOptions o) {
-    std::vector<Ansi> out;
-    contextual_summary(dir / "docs.ldc", dir / "ctx.lct", o, out);
-    return out;
+    Listing out = contextual_summary(dir / "docs.ldc", dir / "ctx.lct", o);
+    EXPECT_FALSE(out.stop);
+    return out.lines;
   };
   ContextualOptions o;
   o.contexts = {"esporte", "gols"};
@@ -201,13 +206,17 @@ TEST(ContextualSummary, AndOrNotAndFollowingSentences) {
   EXPECT_EQ(context_terms(dir.path(), Ansi(" clima ")), (std::vector<Ansi>{"chuva", "nada"}));
   EXPECT_EQ(context_list_names(dir / "ctx.lct"), (std::vector<Ansi>{"esporte", "clima"}));
 
-  std::vector<Ansi> out;
-  EXPECT_EQ(stop_text([&] { contextual_summary("", dir / "ctx.lct", o, out); }),
+  EXPECT_EQ(listing_stop([&] { return contextual_summary("", dir / "ctx.lct", o); }),
             "Selecione antes uma lista de documentos");
-  EXPECT_EQ(stop_text([&] { contextual_summary(dir / "docs.ldc", "", o, out); }),
+  EXPECT_EQ(listing_stop([&] { return contextual_summary(dir / "docs.ldc", "", o); }),
             "Selecione antes uma lista de contextos");
+  // A document that cannot be read stops after the lines made before it.
+  records::write_all<DocRecord>(dir / "falta.ldc", {{"doc.txt", 0}, {"falta.txt", 0}});
+  Listing stopped = contextual_summary(dir / "falta.ldc", dir / "ctx.lct", o);
+  EXPECT_TRUE(stopped.stop);
+  EXPECT_EQ(stopped.lines, run(o));
   o.contexts = {"inexistente"};
-  EXPECT_NE(stop_text([&] { contextual_summary(dir / "docs.ldc", dir / "ctx.lct", o, out); }).find("inexistente.ctt"),
+  EXPECT_NE(listing_stop([&] { return contextual_summary(dir / "docs.ldc", dir / "ctx.lct", o); }).find("inexistente.ctt"),
             std::string::npos);
 }
 

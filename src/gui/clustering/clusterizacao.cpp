@@ -1,0 +1,141 @@
+#include "gui/clustering/clusterizacao.h"
+
+#include <QAction>
+
+#include "core/base/files.h"
+#include "gui/base/platform.h"
+#include "gui/base/status_progress.h"
+#include "gui/clustering/apresenta_matriz.h"
+#include "gui/shell/unit_global.h"
+#include "gui/shell/windows.h"
+
+namespace lumeral::gui {
+
+namespace {
+const QString kFiltroDocs = QStringLiteral("listas de documentos (*.ldc)|*.ldc");
+const QString kFiltroMatriz = QStringLiteral("matrizes de similaridade (*.msm)|*.msm");
+}  // namespace
+
+Tform_cluster::Tform_cluster(Windows& windows) : QMainWindow(nullptr), Form(windows) {
+  build_layout();
+  connect(Abrelistadedocs1, &QAction::triggered, this, [this] { Abrelistadedocs1Click(); });
+  connect(Criamatriz1, &QAction::triggered, this, [this] { Criamatriz1Click(); });
+  connect(Mostramatriz1, &QAction::triggered, this, [this] { Mostramatriz1Click(); });
+  connect(Salvamatriz1, &QAction::triggered, this, [this] { Salvamatriz1Click(); });
+  connect(Abrematrizgravada1, &QAction::triggered, this, [this] { Abrematrizgravada1Click(); });
+  connect(Agrupadocumentos1, &QAction::triggered, this, [this] { Agrupadocumentos1Click(); });
+  connect(Mostradocsdeumcluster1, &QAction::triggered, this, [this] { Mostradocsdeumcluster1Click(); });
+  connect(Gravadocsdeumclustercomolista1, &QAction::triggered, this,
+          [this] { Gravadocsdeumclustercomolista1Click(); });
+  connect(Ordenadocsdocluster1, &QAction::triggered, this, [this] { Ordenadocsdocluster1Click(); });
+  connect(ListBox_clusters, &QListWidget::itemDoubleClicked, this, [this] { Mostradocsdeumcluster1Click(); });
+  connect(ListBox_docs, &QListWidget::itemDoubleClicked, this, [this] { ListBox_docsDblClick(); });
+  connect(ListBox_membros, &QListWidget::itemDoubleClicked, this, [this] { ListBox_membrosDblClick(); });
+}
+
+void Tform_cluster::limpa_clusters() {
+  ListBox_clusters->clear();
+  ListBox_membros->clear();
+  Edit_total->clear();
+}
+
+void Tform_cluster::Abrelistadedocs1Click() {
+  command([this] {
+    auto file = platform().open_file(this, {QString(), kFiltroDocs, QString(), QString()});
+    if (!file) return;
+    ListBox_docs->clear();
+    docs_.clear();
+    const fs::path list = path_of(*file);
+    docs_ = clustering::read_doc_names(list);
+    lista_ = list;
+    Edit_lista->setText(qs(path_name(list)));
+    ListBox_docs->add_all(docs_);
+  });
+}
+
+void Tform_cluster::Criamatriz1Click() {
+  command([this] {
+    limpa_clusters();
+    StatusProgress status(StatusBar1);
+    const auto method =
+        RadioGroup_metodo->item_index() == 1 ? clustering::Method::Concepts : clustering::Method::Words;
+    matriz_ = clustering::create_matrix(lista_.parent_path(), docs_, method, status);
+  });
+}
+
+void Tform_cluster::Mostramatriz1Click() {
+  command([this] {
+    Tform_show_matriz& janela = *windows().form_show_matriz;
+    janela.Memo1->clear();
+    janela.show();
+    janela.raise();
+    janela.mostra(clustering::show_matrix(docs_, matriz_, regional()));
+  });
+}
+
+void Tform_cluster::Salvamatriz1Click() {
+  command([this] {
+    auto file = platform().save_file(this, {QString(), kFiltroMatriz, QStringLiteral("msm"), QString()});
+    if (!file) throw Stop("Não gravou a matriz de similaridades", MessageKind::Information);
+    clustering::save_matrix(path_of(*file), docs_, matriz_);
+  });
+}
+
+void Tform_cluster::Abrematrizgravada1Click() {
+  command([this] {
+    auto file = platform().open_file(this, {QString(), kFiltroMatriz, QString(), QString()});
+    if (file) matriz_ = clustering::open_matrix(path_of(*file), docs_);
+  });
+}
+
+void Tform_cluster::Agrupadocumentos1Click() {
+  command([this] {
+    limpa_clusters();
+    clusters_ = {};
+    StatusProgress status(StatusBar1);
+    clusters_ = clustering::form_clusters(docs_, matriz_, RadioGroup_agrupamento->item_index() == 1,
+                                          ansi(Edit_limiar->text()), regional(), status);
+    ListBox_clusters->add_all(clustering::cluster_lines(clusters_));
+  });
+}
+
+void Tform_cluster::Mostradocsdeumcluster1Click() {
+  command([this] {
+    const int row = ListBox_clusters->currentRow();
+    auto members = clustering::cluster_members(clusters_, row < 0 ? clusters_.members.size() : std::size_t(row),
+                                               docs_.size());
+    ListBox_membros->clear();
+    ListBox_membros->add_all(members);
+    Edit_total->setText(QString::number(ListBox_membros->count()));
+  });
+}
+
+void Tform_cluster::Gravadocsdeumclustercomolista1Click() {
+  command([this] {
+    auto file = platform().save_file(this, {QString(), kFiltroDocs, QStringLiteral("ldc"), QString()});
+    if (file) clustering::save_cluster_as_list(path_of(*file), ListBox_membros->lines());
+  });
+}
+
+void Tform_cluster::Ordenadocsdocluster1Click() {
+  // Sorted once; members shown later come in cluster order again.
+  ListBox_membros->set_sorted(true);
+  ListBox_membros->set_sorted(false);
+}
+
+void Tform_cluster::mostra_documento(AnsiView shown) {
+  const fs::path folder = lista_.empty() ? fs::current_path() : lista_.parent_path();
+  mostra_arquivo_texto(windows(), qpath(lookup(folder, clustering::text_name_for_list(shown))));
+}
+
+void Tform_cluster::ListBox_docsDblClick() {
+  const int row = ListBox_docs->currentRow();
+  if (row >= 0) mostra_documento(ListBox_docs->line(row));
+}
+
+void Tform_cluster::ListBox_membrosDblClick() {
+  const int row = ListBox_membros->currentRow();
+  if (row >= 0) mostra_documento(ListBox_membros->line(row));
+}
+
+}  // namespace lumeral::gui

@@ -1,0 +1,77 @@
+// The clustering window `form_cluster` ("Clusterização de Documentos"):
+// the document-by-document similarity matrix of a document list, by word
+// lists ("Por palavra") or classification matrices ("Por conceitos"), shown
+// in the matrix window, saved to and reopened from a .msm file; clusters
+// formed by one pass over the list with a threshold, whose members can be
+// listed, sorted and saved as a document list.
+#pragma once
+
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QStatusBar>
+
+#include <vector>
+
+#include "core/clustering/clusters.h"
+#include "core/clustering/matrix.h"
+#include "gui/base/form.h"
+#include "gui/base/list_box.h"
+#include "gui/base/radio_group.h"
+
+class QAction;
+
+namespace lumeral::gui {
+
+class Tform_cluster : public QMainWindow, public Form {
+  Q_OBJECT
+ public:
+  explicit Tform_cluster(Windows& windows);
+
+  QLineEdit* Edit_lista;              // beside "Nome da lista:" (read-only)
+  ListBox* ListBox_docs;              // the documents of the list
+  RadioGroup* RadioGroup_metodo;      // "Método de Clusterização": "Por palavra" (at start), "Por conceitos"
+  RadioGroup* RadioGroup_agrupamento; // "Mét. de Agrupamento": "Sem limiar", "Por limiar" (at start)
+  QLineEdit* Edit_limiar;             // "Limiar:" (empty means 0)
+  ListBox* ListBox_clusters;          // "Clusters formados"
+  ListBox* ListBox_membros;           // "Docs do cluster"
+  QLineEdit* Edit_total;              // beside "Total= " (read-only)
+  QStatusBar* StatusBar1;
+
+  QAction* Abrelistadedocs1;                 // "Abre lista de docs"
+  QAction* Criamatriz1;                      // "Matriz de similaridades" > "Cria matriz"
+  QAction* Mostramatriz1;                    // > "Mostra matriz"
+  QAction* Salvamatriz1;                     // > "Salva matriz"
+  QAction* Abrematrizgravada1;               // > "Abre matriz gravada"
+  QAction* Agrupadocumentos1;                // "Agrupa documentos"
+  QAction* Mostradocsdeumcluster1;           // "Cluster" > "Mostra docs de um cluster"
+  QAction* Gravadocsdeumclustercomolista1;   // > "Grava docs de um cluster como lista"
+  QAction* Ordenadocsdocluster1;             // > "Ordena docs do cluster (alfabética)"
+
+  void Abrelistadedocs1Click();
+  void Criamatriz1Click();
+  void Mostramatriz1Click();
+  void Salvamatriz1Click();
+  void Abrematrizgravada1Click();
+  void Agrupadocumentos1Click();
+  void Mostradocsdeumcluster1Click();   // also a double click on a cluster
+  void Gravadocsdeumclustercomolista1Click();
+  void Ordenadocsdocluster1Click();
+  void ListBox_docsDblClick();
+  void ListBox_membrosDblClick();
+
+  // The matrix and the clusters as they stand.
+  const clustering::SimilarityMatrix& matriz() const { return matriz_; }
+  const clustering::Clusters& clusters() const { return clusters_; }
+
+ private:
+  void build_layout();
+  void limpa_clusters();
+  void mostra_documento(AnsiView shown);
+
+  std::filesystem::path lista_;  // the document list loaded
+  std::vector<Ansi> docs_;       // its names, as stored
+  clustering::SimilarityMatrix matriz_;
+  clustering::Clusters clusters_;
+};
+
+}  // namespace lumeral::gui

@@ -1,0 +1,40 @@
+// The precision and recall window `form_medidas` ("Calcula Precision e
+// Recall"): a result list of documents against an ideal list; the counts,
+// the hits and misses, precision and recall.
+#pragma once
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "gui/base/form.h"
+
+namespace lumeral::gui {
+
+class Tform_medidas : public QWidget, public Form {
+  Q_OBJECT
+ public:
+  explicit Tform_medidas(Windows& windows);
+
+  QPushButton* Button_ideal;        // "Abre lista ideal"
+  QLineEdit* Edit_ideal;            // its path (read-only)
+  QPushButton* Button_resultados;   // "Abre lista de resultados"
+  QLineEdit* Edit_resultados;       // its path (read-only)
+  QPushButton* Button_calcula;      // "Calcula"
+  // The outputs (read-only).
+  QLineEdit* Edit_categoria;        // "Total  de docs na categoria"
+  QLineEdit* Edit_recuperados;      // "Total  de docs recuperados/classificados"
+  QLineEdit* Edit_certos;           // "Certos"
+  QLineEdit* Edit_errados;          // "Errados"
+  QLineEdit* Edit_precision;        // "Precision"
+  QLineEdit* Edit_recall;           // "Recall"
+
+  void Button_idealClick();
+  void Button_resultadosClick();
+  void Button_calculaClick();
+
+ private:
+  void build_layout();
+};
+
+}  // namespace lumeral::gui

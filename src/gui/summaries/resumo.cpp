@@ -1,0 +1,133 @@
+#include "gui/summaries/resumo.h"
+
+#include <QAction>
+#include <QColor>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+#include "core/base/files.h"
+#include "core/base/text.h"
+#include "core/records/weighted.h"
+#include "core/summaries/sentence_summary.h"
+#include "gui/base/platform.h"
+#include "gui/base/status_progress.h"
+#include "gui/shell/unit_global.h"
+#include "gui/shell/windows.h"
+
+namespace lumeral::gui {
+
+namespace {
+
+const QString kFiltroDocs = QStringLiteral("listas de documentos (*.ldc)|*.ldc");
+
+// The result in the rich-text view: one paragraph per line, the highlighted
+// stretches in bold green. Highlights come in line order; stretches of one
+// line may overlap, so each line is marked character by character.
+void mostra_resumos(QTextEdit* view, const summaries::SummaryResult& result) {
+  view->clear();
+  QTextCursor cursor(view->document());
+  cursor.beginEditBlock();
+  QTextCharFormat plain;
+  QTextCharFormat marked;
+  marked.setFontWeight(QFont::Bold);
+  marked.setForeground(QColor(0, 128, 0));
+  const auto& lines = result.listing.lines;
+  std::size_t h = 0;
+  std::vector<char> mark;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) cursor.insertBlock();
+    const QString text = qs(lines[i]);
+    mark.assign(static_cast<std::size_t>(text.size()), 0);
+    for (; h < result.highlights.size() && result.highlights[h].line == i; ++h) {
+      const auto& hl = result.highlights[h];
+      for (std::size_t k = hl.start; k < hl.start + hl.length && k < mark.size(); ++k) mark[k] = 1;
+    }
+    qsizetype run = 0;
+    for (qsizetype k = 1; k <= text.size(); ++k) {
+      if (k < text.size() && mark[static_cast<std::size_t>(k)] == mark[static_cast<std::size_t>(run)]) continue;
+      cursor.insertText(text.mid(run, k - run), mark[static_cast<std::size_t>(run)] ? marked : plain);
+      run = k;
+    }
+  }
+  cursor.endEditBlock();
+  // The view returns to the start of the result.
+  view->moveCursor(QTextCursor::Start);
+  view->ensureCursorVisible();
+}
+
+}  // namespace
+
+Tform_resumo::Tform_resumo(Windows& windows) : QMainWindow(nullptr), Form(windows) {
+  build_layout();
+  connect(Abrelistadedocs1, &QAction::triggered, this, [this] { Abrelistadedocs1Click(); });
+  connect(Limpaentrada1, &QAction::triggered, this, [this] { Limpaentrada1Click(); });
+  connect(Extrairresumos1, &QAction::triggered, this, [this] { Extrairresumos1Click(); });
+  connect(Salvarresumoscomotexto1, &QAction::triggered, this, [this] { Salvarresumoscomotexto1Click(); });
+  connect(ListBox_docs, &QListWidget::itemDoubleClicked, this, [this] { ListBox_docsDblClick(); });
+}
+
+fs::path Tform_resumo::pasta_lista() const {
+  return lista_.empty() ? fs::current_path() : lista_.parent_path();
+}
+
+void Tform_resumo::habilita_lista(bool enable) {
+  Abrelistadedocs1->setEnabled(enable);
+  Edit_entrada->setEnabled(enable);
+}
+
+void Tform_resumo::Abrelistadedocs1Click() {
+  command([this] {
+    ListBox_docs->clear();
+    // While the wizard runs, its project's list is opened without a dialog.
+    const auto project = windows().wizard_project();
+    fs::path chosen;
+    if (!project) {
+      auto file = platform().open_file(this, {QString(), kFiltroDocs, QString(), QString()});
+      if (!file) return;
+      chosen = path_of(*file);
+    }
+    auto list = summaries::open_summary_list(chosen, project);
+    lista_ = list.path;
+    Edit_entrada->setText(qs(list.shown));
+    ListBox_docs->add_all(list.entries);
+  });
+}
+
+void Tform_resumo::Limpaentrada1Click() { Memo_palavras->clear(); }
+
+void Tform_resumo::Extrairresumos1Click() {
+  command([this] {
+    summaries::SummaryOptions options;
+    options.search_lines = Memo_palavras->lines();
+    options.any = RadioGroup_boolean->item_index() == 1;
+    options.unrestricted = RadioGroup_condicoes->item_index() == 0;
+    options.around = SpinEdit_frases->value();
+    if (RadioGroup_apresentacao->item_index() == 1) {
+      const int row = ListBox_docs->currentRow();
+      options.selected = row >= 0 ? ListBox_docs->line(row) : Ansi();
+    }
+    resumos_.clear();
+    RichEdit_resumos->clear();
+    StatusProgress status(StatusBar1);
+    auto result = summaries::extract_summaries(pasta_lista(), ListBox_docs->lines(), options, status);
+    resumos_ = result.listing.lines;
+    mostra_resumos(RichEdit_resumos, result);
+    result.listing.rethrow();
+  });
+}
+
+void Tform_resumo::Salvarresumoscomotexto1Click() {
+  command([this] {
+    auto file = platform().save_file(
+        this, {QString(), QStringLiteral("arquivos texto (*.txt)|*.txt"), QStringLiteral("txt"), QString()});
+    if (file) records::save_as_text(path_of(*file), resumos_);
+  });
+}
+
+void Tform_resumo::ListBox_docsDblClick() {
+  const int row = ListBox_docs->currentRow();
+  if (row < 0) return;
+  mostra_arquivo_texto(windows(), qpath(lookup(pasta_lista(), trim(ListBox_docs->line(row)))));
+}
+
+}  // namespace lumeral::gui

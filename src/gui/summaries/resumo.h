@@ -1,0 +1,69 @@
+// The summary window `form_resumo` ("Resumo de Documentos"): the sentences
+// of a document list's documents that hold given words or expressions, each
+// with up to N sentences before and after it, grouped under a header per
+// document; the search words are shown in bold green. The mining wizard's
+// ontology editor opens it on the project's list ("Ver resumos").
+#pragma once
+
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTextEdit>
+
+#include <vector>
+
+#include "gui/base/form.h"
+#include "gui/base/list_box.h"
+#include "gui/base/memo.h"
+#include "gui/base/radio_group.h"
+
+class QAction;
+
+namespace lumeral::gui {
+
+class Tform_resumo : public QMainWindow, public Form {
+  Q_OBJECT
+ public:
+  explicit Tform_resumo(Windows& windows);
+
+  ListBox* ListBox_docs;                 // "Lista de Documentos"
+  QLineEdit* Edit_entrada;               // "Entrada =" (the list's bare name, read-only)
+  Memo* Memo_palavras;                   // "Forneça palavras ou expressões ", one per line
+  RadioGroup* RadioGroup_apresentacao;   // "Opção de apresentação": "Todos os documentos" (at start),
+                                         // "Somente documento selecionado"
+  RadioGroup* RadioGroup_condicoes;      // "Condições de apresentação": "Sem restrições",
+                                         // "Contendo palavras" (at start)
+  RadioGroup* RadioGroup_boolean;        // "Boolean": "E" (at start), "OU"
+  QSpinBox* SpinEdit_frases;             // "Frases antes e depois", 0 to 10
+  QTextEdit* RichEdit_resumos;           // "Resumos" (read-only rich text)
+  QStatusBar* StatusBar1;
+
+  QAction* Abrelistadedocs1;         // "Abre lista de docs"
+  QAction* Limpaentrada1;            // "Limpa entrada"
+  QAction* Extrairresumos1;          // "Resumos" > "Extrair resumos"
+  QAction* Salvarresumoscomotexto1;  // "Resumos" > "Salvar resumos como texto"
+
+  void Abrelistadedocs1Click();
+  void Limpaentrada1Click();
+  void Extrairresumos1Click();
+  void Salvarresumoscomotexto1Click();
+  void ListBox_docsDblClick();
+
+  // The two controls the wizard locks while its project's list is shown
+  // (the command that picks a list and the field naming it), and the tools
+  // window unlocks.
+  void habilita_lista(bool enable);
+
+  // The result lines as shown (what "Salvar resumos como texto" writes).
+  const std::vector<Ansi>& resumos() const { return resumos_; }
+
+ private:
+  void build_layout();
+  std::filesystem::path pasta_lista() const;
+
+  std::filesystem::path lista_;  // the document list loaded
+  std::vector<Ansi> resumos_;
+};
+
+}  // namespace lumeral::gui

@@ -1,0 +1,106 @@
+// The evaluation window `form_aval1` on the prepared sample collection,
+// against lumeral-cli.
+#include "gui/clustering/aval1.h"
+#include "tools_fixture.h"
+
+namespace lumeral::gui::testing {
+namespace {
+
+class Evaluation : public RoadTest {
+ protected:
+  Tform_aval1& f() { return *windows->form_aval1; }
+  void choose(const fs::path& first, const fs::path& second) {
+    platform.answer(q(first));
+    f().Button1Click();
+    platform.answer(q(second));
+    f().Button2Click();
+  }
+  // The two result fields as the command line prints them.
+  std::vector<std::string> shown() {
+    std::vector<std::string> out;
+    if (!f().Edit_grau->text().isEmpty()) out.push_back("Grau ou valor = " + f().Edit_grau->text().toStdString());
+    out.push_back("Elementos comuns= " + f().Edit_comuns->text().toStdString());
+    return out;
+  }
+};
+
+TEST_F(Evaluation, WordListsAndDocumentListsAsTheCommandLine) {
+  open_tools();
+  windows->Form3->bt_similaridadeClick();
+  EXPECT_TRUE(f().isVisible());
+  for (const fs::path& folder : {proj, cli}) {
+    ASSERT_EQ(run_cli({"classify", "--docs", (folder / "noticias.ldc").string(), "--contexts",
+                       (folder / "noticias.lct").string(), "--method", "deterministic"},
+                      folder)
+                  .exit_code,
+              0);
+    ASSERT_EQ(run_cli({"make", (folder / "a.ldc").string()}, folder, "noticia01.txt\t0.5\nnoticia02.txt\nx.txt\n")
+                  .exit_code,
+              0);
+    ASSERT_EQ(run_cli({"make", (folder / "b.ldc").string()}, folder, "noticia02.txt\t0.25\nnoticia01.txt\t0.5\n")
+                  .exit_code,
+              0);
+  }
+  struct Case {
+    int mode;
+    std::string first, second;
+  } cases[] = {
+      {0, "noticia01.lpl", "noticia02.lpl"},
+      {0, "noticia03.lpl", "noticia03.lpl"},
+      {0, "noticia01.mtz", "noticia07.mtz"},
+      {1, "a.ldc", "b.ldc"},
+      {1, "noticias.ldc", "a.ldc"},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.first + " " + k.second);
+    f().RadioGroup1->set_item_index(k.mode);
+    choose(proj / k.first, proj / k.second);
+    f().Button3Click();
+    std::vector<std::string> args{"evaluate", c(k.first), c(k.second)};
+    if (k.mode == 1) args.push_back("--documents");
+    EXPECT_EQ(shown(), lines_of(cli_run(args).out));
+    EXPECT_EQ(f().StatusBar1->currentMessage(), "Terminou de avaliar similaridade");
+  }
+  EXPECT_EQ(platform.dialogs[0].windows_filter,
+            "listas de palavras (*.lpl)|*.lpl;|arquivos com conceitos (*.mtz)|*.mtz");
+  EXPECT_EQ(platform.dialogs.back().windows_filter, "Listas de documentos (*.ldc)|*.ldc");
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+TEST_F(Evaluation, MessagesInTheirOrder) {
+  open_tools();
+  write_file(proj / "vazia1.lpl", "");
+  write_file(proj / "vazia2.lpl", "");
+  struct Case {
+    QString first, second;
+    QString message;
+  } cases[] = {
+      {"", "", "Você deve selecionar o primeiro elemento"},
+      {q(proj / "noticia01.lpl"), "", "Você deve selecionar o segundo elemento"},
+      {q(proj / "falta.lpl"), q(proj / "noticia01.lpl"), QStringLiteral("Arquivo do primeiro elemento não existe")},
+      {q(proj / "noticia01.lpl"), q(proj / "falta.lpl"), QStringLiteral("Arquivo do segundo elemento não existe")},
+  };
+  for (const auto& k : cases) {
+    f().Edit1->setText(k.first);
+    f().Edit2->setText(k.second);
+    platform.messages.clear();
+    f().Button3Click();
+    EXPECT_EQ(messages(), QStringList{k.message});
+    EXPECT_TRUE(f().Edit_grau->text().isEmpty());
+  }
+  // Two empty lists leave nothing to divide by: the count, no value, and
+  // the command line's message.
+  f().Edit1->setText(q(proj / "vazia1.lpl"));
+  f().Edit2->setText(q(proj / "vazia2.lpl"));
+  platform.messages.clear();
+  f().Button3Click();
+  write_file(cli / "vazia1.lpl", "");
+  write_file(cli / "vazia2.lpl", "");
+  auto run = cli_run({"evaluate", c("vazia1.lpl"), c("vazia2.lpl")}, false);
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_EQ(shown(), lines_of(run.out));
+  EXPECT_EQ(messages(), QStringList{QString::fromStdString(lines_of(run.err).back())});
+}
+
+}  // namespace
+}  // namespace lumeral::gui::testing

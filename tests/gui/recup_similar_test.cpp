@@ -1,0 +1,199 @@
+// The similarity retrieval window `form_recsim` on the prepared sample
+// collection, against lumeral-cli: one case, a list of cases with its
+// report, the threshold, the saves and the text viewer.
+#include "gui/retrieval/recup_similar.h"
+#include "tools_fixture.h"
+
+namespace lumeral::gui::testing {
+namespace {
+
+class SimilarRetrieval : public RoadTest {
+ protected:
+  Tform_recsim& f() { return *windows->form_recsim; }
+  std::vector<std::string> shown() { return utf8_lines(f().ListBox1->lines()); }
+  void choose_list() {
+    platform.answer(q(proj / "noticias.ldc"));
+    f().Abrelistadedocs1Click();
+  }
+  // Classification matrices in both copies, for the contextual method.
+  void classify() {
+    for (const fs::path& folder : {proj, cli}) {
+      auto run = run_cli({"classify", "--docs", (folder / "noticias.ldc").string(), "--contexts",
+                          (folder / "noticias.lct").string(), "--method", "deterministic"},
+                         folder);
+      ASSERT_EQ(run.exit_code, 0) << run.err;
+    }
+  }
+  void retrieve(const fs::path& case_file, int method, int weights) {
+    f().RadioGroup_caso->set_item_index(0);
+    f().RadioGroup_metodo->set_item_index(method);
+    f().RadioGroup_pesos->set_item_index(weights);
+    platform.answer(q(case_file));
+    f().RecuperaTextos1Click();
+  }
+};
+
+TEST_F(SimilarRetrieval, OneCaseRankedAsTheCommandLine) {
+  open_tools();
+  windows->Form3->bt_rec_similaridadeClick();
+  EXPECT_TRUE(f().isVisible());
+  choose_list();
+  EXPECT_EQ(platform.dialogs.back().windows_filter, "listas de docs (*.ldc)|*.ldc");
+  classify();
+
+  struct Case {
+    int method, weights;
+    std::vector<std::string> options;
+  } cases[] = {
+      {0, 0, {"--method", "word"}},
+      {0, 1, {"--method", "word", "--no-weights"}},
+      {1, 0, {"--method", "context"}},
+      {1, 1, {"--method", "context", "--no-weights"}},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.options.back());
+    retrieve(proj / "noticia05.txt", k.method, k.weights);
+    EXPECT_EQ(platform.dialogs.back().windows_filter, "arquivos texto (*.txt)|*.txt");
+    std::vector<std::string> args{"similar", "--docs", c("noticias.ldc"), "--case", c("noticia05.txt")};
+    args.insert(args.end(), k.options.begin(), k.options.end());
+    const auto expected = lines_of(cli_run(args).out);
+    EXPECT_EQ(shown(), expected);
+    EXPECT_EQ(expected.size(), 40u);
+    EXPECT_EQ(f().Edit_total->text(), "40");
+    EXPECT_EQ(f().Edit_caso->text(), q(proj / "noticia05.txt"));
+    EXPECT_EQ(f().Memo_caso->lines(), text_lines(proj / "noticia05.txt"));
+    EXPECT_EQ(f().StatusBar1->currentMessage(), QStringLiteral("Terminou de fazer a recuperação"));
+  }
+
+  // By words with weights again, then the threshold as the command line
+  // applies it; an empty field keeps every line and becomes "0".
+  retrieve(proj / "noticia05.txt", 0, 0);
+  const auto all = shown();
+  f().Edit_limiar->clear();
+  f().Button_limiarClick();
+  EXPECT_EQ(f().Edit_limiar->text(), "0");
+  EXPECT_EQ(shown(), all);
+  f().Edit_limiar->setText("0,05");
+  f().Button_limiarClick();
+  const auto kept = lines_of(cli_run({"similar", "--docs", c("noticias.ldc"), "--case", c("noticia05.txt"), "--method",
+                                      "word", "--threshold", "0,05"})
+                                 .out);
+  EXPECT_EQ(shown(), kept);
+  EXPECT_LT(kept.size(), all.size());
+  EXPECT_EQ(f().Edit_total->text(), QString::number(kept.size()));
+
+  // Saved as a document list (text-file names, the similarity as weight)
+  // and as text.
+  platform.answer(q(proj / "parecidos"));
+  f().Gravalistadedocs1Click();
+  EXPECT_EQ(platform.dialogs.back().default_ext, "ldc");
+  const auto saved = lines_of(cli_run({"dump", (proj / "parecidos.ldc").string()}).out);
+  ASSERT_EQ(saved.size(), kept.size());
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    std::string value = kept[i].substr(kept[i].find("| ") + 2);
+    value[value.find(',')] = '.';
+    EXPECT_EQ(saved[i].substr(0, saved[i].find('\t')), kept[i].substr(0, kept[i].find(" |")) + "txt");
+    EXPECT_EQ(std::stod(saved[i].substr(saved[i].find('\t') + 1)), std::stod(value));
+  }
+  platform.answer(q(proj / "parecidos"));
+  f().Gravacomtexto1Click();
+  EXPECT_EQ(platform.dialogs.back().default_ext, "txt");
+  EXPECT_EQ(utf8_lines(text_lines(proj / "parecidos.txt")), kept);
+
+  // The best match (the case itself) shown in the text viewer.
+  f().ListBox1->setCurrentRow(0);
+  f().ListBox1DblClick();
+  EXPECT_TRUE(windows->result_recsim->isVisible());
+  EXPECT_EQ(viewer_lines(*windows), text_lines(proj / "noticia05.txt"));
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+TEST_F(SimilarRetrieval, ListOfCasesWritesTheReportOfTheCommandLine) {
+  open_tools();
+  choose_list();
+  const std::string cases = "noticia01.txt\nnoticia12.txt\nnoticia30.txt\n";
+  for (const fs::path& folder : {proj, cli}) ASSERT_EQ(run_cli({"make", (folder / "casos.ldc").string()}, folder, cases).exit_code, 0);
+
+  f().RadioGroup_caso->set_item_index(1);
+  platform.answer(q(proj / "casos.ldc"));
+  platform.answer(q(proj / "relatorio"));
+  f().RecuperaTextos1Click();
+  ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_EQ(platform.dialogs[1].windows_filter, "listas de docs (*.ldc)|*.ldc");
+  EXPECT_EQ(platform.dialogs[2].default_ext, "txt");
+  auto cli_out = cli_run({"similar", "--docs", c("noticias.ldc"), "--cases", c("casos.ldc"), "--report",
+                          c("relatorio.txt"), "--method", "word"});
+  EXPECT_EQ(shown(), lines_of(cli_out.out));  // the results of the last test document
+
+  auto mine = utf8_lines(text_lines(proj / "relatorio.txt"));
+  auto theirs = utf8_lines(text_lines(cli / "relatorio.txt"));
+  ASSERT_EQ(mine.size(), theirs.size());
+  ASSERT_GE(mine.size(), 11u);
+  EXPECT_EQ(mine[0], "lista de docs= " + (proj / "casos.ldc").string());
+  // The run's date and time come from the clock of the platform.
+  for (std::size_t i : {std::size_t(4), mine.size() - 1}) {
+    EXPECT_NE(mine[i].find("14:30:15"), std::string::npos) << mine[i];
+    mine[i] = theirs[i];
+  }
+  mine[0] = theirs[0];
+  EXPECT_EQ(mine, theirs);
+
+  // The report is shown in the case field; a double click on a test
+  // document's line shows its best match.
+  EXPECT_EQ(f().Memo_caso->lines(), text_lines(proj / "relatorio.txt"));
+  const std::string best = mine[6].substr(mine[6].find("=> ") + 3);
+  f().Memo_casoDblClick(6);
+  EXPECT_EQ(viewer_lines(*windows), text_lines(proj / (best.substr(0, best.find(" |")) + "txt")));
+  windows->result_recsim->hide();
+  f().Memo_casoDblClick(1);  // "método por palavra": nothing to show
+  EXPECT_FALSE(windows->result_recsim->isVisible());
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+TEST_F(SimilarRetrieval, MessagesAndTheLinesMadeBeforeAStop) {
+  open_tools();
+  f().RecuperaTextos1Click();
+  EXPECT_EQ(messages(), QStringList{"Selecionar antes uma lista de docs"});
+  choose_list();
+  write_file(proj / "semlista.txt", "Um caso sem lista de palavras.\r\n");
+
+  struct Case {
+    fs::path case_file;
+    int method;
+    QString message;
+  } cases[] = {
+      {proj / "semlista.txt", 0, "Criar lista de palavras para o caso"},
+      {proj / "noticia05.txt", 1, "Classificar caso antes"},
+  };
+  for (const auto& k : cases) {
+    platform.messages.clear();
+    retrieve(k.case_file, k.method, 0);
+    EXPECT_EQ(messages(), QStringList{k.message});
+    EXPECT_EQ(f().ListBox1->count(), 0);
+  }
+
+  // A listed document without its word list stops the run; the lines made
+  // before it stay, as the command line prints them.
+  const auto names = lines_of(cli_run({"dump", c("noticias.ldc")}).out);
+  const std::string victim = names[5].substr(0, names[5].find('.')) + ".lpl";
+  fs::remove(proj / victim);
+  fs::remove(cli / victim);
+  platform.messages.clear();
+  retrieve(proj / "noticia05.txt", 0, 0);
+  auto run = cli_run({"similar", "--docs", c("noticias.ldc"), "--case", c("noticia05.txt"), "--method", "word"}, false);
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_EQ(messages(), QStringList{"Criar lista de palavras para docs da lista"});
+  EXPECT_EQ(shown(), lines_of(run.out));
+  EXPECT_EQ(shown().size(), 5u);
+
+  // An unreadable threshold leaves the list as it was.
+  platform.messages.clear();
+  const auto before = shown();
+  f().Edit_limiar->setText("abc");
+  f().Button_limiarClick();
+  EXPECT_EQ(messages().size(), 1);
+  EXPECT_EQ(shown(), before);
+}
+
+}  // namespace
+}  // namespace lumeral::gui::testing

@@ -1,0 +1,187 @@
+// The summary window `form_resumo` on the prepared sample collection,
+// against lumeral-cli; and "Ver resumos" of the wizard's ontology editor.
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "gui/contexts/ontologia.h"
+#include "gui/summaries/resumo.h"
+#include "tools_fixture.h"
+
+namespace lumeral::gui::testing {
+namespace {
+
+class Summaries : public RoadTest {
+ protected:
+  Tform_resumo& f() { return *windows->form_resumo; }
+  std::vector<std::string> shown() {
+    std::vector<std::string> out;
+    for (QTextBlock b = f().RichEdit_resumos->document()->begin(); b.isValid(); b = b.next())
+      out.push_back(b.text().toStdString());
+    if (out.size() == 1 && out[0].empty()) out.clear();
+    return out;
+  }
+  // The texts shown in bold green.
+  QStringList marked() {
+    QStringList out;
+    for (QTextBlock b = f().RichEdit_resumos->document()->begin(); b.isValid(); b = b.next())
+      for (auto it = b.begin(); !it.atEnd(); ++it)
+        if (it.fragment().charFormat().fontWeight() == QFont::Bold) out << it.fragment().text();
+    return out;
+  }
+  void open_list() {
+    platform.answer(q(proj / "noticias.ldc"));
+    f().Abrelistadedocs1Click();
+  }
+};
+
+TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
+  open_tools();
+  windows->Form3->bt_resumoClick();
+  EXPECT_TRUE(f().isVisible());
+  open_list();
+  EXPECT_EQ(platform.dialogs.back().windows_filter, "listas de documentos (*.ldc)|*.ldc");
+  EXPECT_EQ(f().Edit_entrada->text(), "noticias.ldc");
+  EXPECT_EQ(utf8_lines(f().ListBox_docs->lines()), dumped_names(cli_run({"dump", c("noticias.ldc")}).out));
+
+  struct Case {
+    QString search;      // the search lines
+    int condition;       // 0 "Sem restrições", 1 "Contendo palavras"
+    int boolean;         // 0 "E", 1 "OU"
+    int around;
+    std::vector<std::string> args;
+  } cases[] = {
+      {QStringLiteral("juros"), 1, 0, 0, {"juros"}},
+      {QStringLiteral("juros\nbanco"), 1, 0, 1, {"--around", "1", "juros", "banco"}},
+      {QStringLiteral("futebol\nsaúde"), 1, 1, 2, {"--or", "--around", "2", "futebol", "saúde"}},
+      {QStringLiteral("juros"), 0, 0, 0, {"--unrestricted", "juros"}},
+      // More than ten sentences around cannot be asked for: the field stops at ten.
+      {QStringLiteral("vacina"), 1, 0, 11, {"--around", "10", "vacina"}},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.search.toStdString());
+    f().Memo_palavras->setPlainText(k.search);
+    f().RadioGroup_condicoes->set_item_index(k.condition);
+    f().RadioGroup_boolean->set_item_index(k.boolean);
+    f().SpinEdit_frases->setValue(k.around);
+    f().Extrairresumos1Click();
+    std::vector<std::string> args{"summarize", "--docs", c("noticias.ldc")};
+    args.insert(args.end(), k.args.begin(), k.args.end());
+    const auto expected = lines_of(cli_run(args).out);
+    EXPECT_FALSE(expected.empty());
+    EXPECT_EQ(shown(), expected);
+    EXPECT_EQ(utf8_lines(f().resumos()), expected);
+    // Every search line is shown in bold wherever a marked sentence holds it.
+    QStringList words = k.search.split('\n');
+    for (const QString& m : marked()) EXPECT_TRUE(words.contains(m)) << m.toStdString();
+    if (k.condition == 1) EXPECT_FALSE(marked().isEmpty());
+    EXPECT_EQ(f().RichEdit_resumos->textCursor().position(), 0);  // back at the start
+    EXPECT_EQ(f().StatusBar1->currentMessage(), "Terminou os resumos");
+  }
+  EXPECT_EQ(platform.messages.size(), 0u);
+  const int command_line_limit = cli_run({"summarize", "--docs", c("noticias.ldc"), "--around", "11", "x"}, false).exit_code;
+  EXPECT_EQ(command_line_limit, 1);
+
+  // Only the selected document: "?" does not end a sentence there.
+  f().RadioGroup_apresentacao->set_item_index(1);
+  f().Memo_palavras->setPlainText("juros");
+  f().SpinEdit_frases->setValue(1);
+  f().ListBox_docs->setCurrentRow(2);
+  f().Extrairresumos1Click();
+  const std::string selected = to_utf8(f().ListBox_docs->line(2));
+  EXPECT_EQ(shown(), lines_of(cli_run({"summarize", "--docs", c("noticias.ldc"), "--only", selected, "--around", "1",
+                                       "juros"})
+                                  .out));
+
+  // Saved as text: the result lines.
+  platform.answer(q(proj / "resumo"));
+  f().Salvarresumoscomotexto1Click();
+  EXPECT_EQ(platform.dialogs.back().default_ext, "txt");
+  EXPECT_EQ(utf8_lines(text_lines(proj / "resumo.txt")), shown());
+
+  // A double click on a document shows its text.
+  f().ListBox_docsDblClick();
+  EXPECT_EQ(viewer_lines(*windows), text_lines(proj / selected));
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+TEST_F(Summaries, MessagesAndTheLinesShownBeforeAMissingText) {
+  open_tools();
+  f().RadioGroup_apresentacao->set_item_index(1);
+  f().Extrairresumos1Click();
+  EXPECT_EQ(messages(), QStringList{"Selecione um documento antes de extrair resumo."});
+
+  open_list();
+  const auto names = utf8_lines(f().ListBox_docs->lines());
+  fs::remove(proj / names[0]);
+  fs::remove(cli / names[0]);
+  f().ListBox_docs->setCurrentRow(0);
+  platform.messages.clear();
+  f().Extrairresumos1Click();
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("Arquivo texto não existe. Abortar!")});
+
+  // Every document: the ones before the missing text stay shown.
+  fs::remove(proj / names[6]);
+  fs::remove(cli / names[6]);
+  write_file(proj / names[0], "Os juros subiram.\r\n");
+  write_file(cli / names[0], "Os juros subiram.\r\n");
+  f().RadioGroup_apresentacao->set_item_index(0);
+  f().Memo_palavras->setPlainText("juros");
+  platform.messages.clear();
+  f().Extrairresumos1Click();
+  auto run = cli_run({"summarize", "--docs", c("noticias.ldc"), "juros"}, false);
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("Arquivo texto não existe !")});
+  EXPECT_EQ(shown(), lines_of(run.out));
+  EXPECT_FALSE(shown().empty());
+
+  // "Abre lista de docs" cancelled: the list is emptied and nothing more.
+  platform.cancel_next();
+  f().Abrelistadedocs1Click();
+  EXPECT_EQ(f().ListBox_docs->count(), 0);
+}
+
+// "Ver resumos" in the ontology editor: the summaries window opens on the
+// project's list without a dialog, the list locked; the tools window
+// unlocks it.
+TEST_F(GuiTest, VerResumosOpensTheProjectList) {
+  const fs::path folder = tmp / "noticias";
+  const fs::path sample = lumeral::testing::source_dir() / "examples" / "noticias";
+  if (!fs::is_directory(sample)) GTEST_SKIP() << "no sample collection";
+  fs::create_directories(folder);
+  for (const auto& e : fs::directory_iterator(sample))
+    if (e.path().extension() == ".txt" || e.path().extension() == ".htm")
+      fs::copy_file(e.path(), folder / e.path().filename());
+  start_new_project();
+  fill_project("Noticias", folder);
+  w().bit_avancarClick();
+  w().bit_avancarClick();
+  ASSERT_EQ(w().passo_corrente(), 3) << messages().join("|").toStdString();
+  w().RadioGroup3->set_item_index(1);
+  w().ontologia->RadioGroup_tipo->set_item_index(0);
+  w().ontologia->bt_ok_ontologiaClick();
+  ASSERT_TRUE(w().ontologia->bt_ver_resumos->isEnabled());
+
+  const std::size_t dialogs = platform.dialogs.size();
+  w().ontologia->bt_ver_resumosClick();
+  Tform_resumo& f = *windows->form_resumo;
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_EQ(platform.dialogs.size(), dialogs);  // no dialog of its own
+  EXPECT_TRUE(f.isVisible());
+  EXPECT_EQ(f.Edit_entrada->text(), "Noticias.ldc");
+  EXPECT_EQ(utf8_lines(f.ListBox_docs->lines()),
+            dumped_names(run_cli({"dump", (folder / "Noticias.ldc").string()}, folder).out));
+  EXPECT_FALSE(f.Abrelistadedocs1->isEnabled());
+  EXPECT_FALSE(f.Edit_entrada->isEnabled());
+  f.Memo_palavras->setPlainText("juros");
+  f.Extrairresumos1Click();
+  EXPECT_EQ(utf8_lines(f.resumos()),
+            lines_of(run_cli({"summarize", "--docs", (folder / "Noticias.ldc").string(), "juros"}, folder).out));
+
+  w().hide();
+  windows->create_Form3()->bt_resumoClick();
+  EXPECT_TRUE(f.Abrelistadedocs1->isEnabled());
+  EXPECT_TRUE(f.Edit_entrada->isEnabled());
+}
+
+}  // namespace
+}  // namespace lumeral::gui::testing
