@@ -106,7 +106,6 @@ TEST_F(GuiTest, ToolsWindowOpensBuiltWindowsAndGoesBackToTheMenu) {
   tools.bt_analise_docs->click();
   EXPECT_TRUE(windows->form_ger_doc->isVisible());
   EXPECT_TRUE(windows->form_ger_doc->bt_preprocessamento->isEnabled());
-  EXPECT_FALSE(windows->form_ger_doc->bt_separacao->isEnabled());
   windows->form_ger_doc->bt_stopwords->click();
   EXPECT_TRUE(windows->form_stop->isVisible());
   EXPECT_EQ(windows->form_stop->height(), 269);

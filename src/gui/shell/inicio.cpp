@@ -6,12 +6,17 @@
 #include <QVBoxLayout>
 
 #include "gui/association/associacao.h"
+#include "gui/classification/classifica2.h"
+#include "gui/classification/classifica3.h"
+#include "gui/classification/consulta.h"
 #include "gui/classification/matriz.h"
 #include "gui/comparison/centro_contextual.h"
 #include "gui/comparison/centroide.h"
+#include "gui/comparison/compara_regras.h"
 #include "gui/contexts/criar_contextos.h"
 #include "gui/mining/data_mining.h"
 #include "gui/preparation/gerencia_docs.h"
+#include "gui/preparation/lista_docs.h"
 #include "gui/shell/mdi_form.h"
 #include "gui/shell/unit_splashscreen.h"
 #include "gui/shell/windows.h"
@@ -88,25 +93,25 @@ TForm3::TForm3(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   // A button works once its window is built; until then it is disabled.
   auto enable = [](QPushButton* b, QWidget* window) { b->setEnabled(window != nullptr); };
   enable(bt_analise_docs, windows.form_ger_doc);
-  enable(bt_rec_contextual, nullptr);     // form_consulta
+  enable(bt_rec_contextual, windows.form_consulta);
   enable(bt_contextos, windows.form_cont);
   enable(bt_classificacao, windows.form_matriz);
   enable(bt_resumo, nullptr);             // form_resumo
-  enable(bt_lista_docs, nullptr);         // form_ldoc
+  enable(bt_lista_docs, windows.form_ldoc);
   enable(bt_rec_booleana, nullptr);       // form_recbool
   enable(bt_clusterizacao, nullptr);      // form_cluster
   enable(bt_comparacao, windows.form_centro);
   enable(bt_associacao, windows.form_rel);
   enable(bt_resumo_contextual, nullptr);  // res_contextual
-  enable(bt_class_conceitos, nullptr);    // form_classifica3
-  enable(bt_class_maior_peso, nullptr);   // form_classifica2
+  enable(bt_class_conceitos, windows.form_classifica3);
+  enable(bt_class_maior_peso, windows.form_classifica2);
   enable(bt_resumo_automatico, nullptr);  // res_auto
   enable(bt_rec_similaridade, nullptr);   // form_recsim
   enable(bt_similaridade, nullptr);       // form_aval1
   enable(bt_data_mining, windows.form_dm);
   enable(bt_percentual, windows.centro_percentual);
   enable(bt_precision_recall, nullptr);   // form_medidas
-  enable(bt_regras, nullptr);             // form_regras
+  enable(bt_regras, windows.form_regras);
 
   resize(820, 460);
 }
@@ -121,11 +126,11 @@ void TForm3::mostra(QWidget* window) {
 void TForm3::bt_analise_docsClick() { mostra(windows().form_ger_doc); }
 // The windows of the buttons below are added by their own units: each
 // handler then shows its window (and does what the button does first).
-void TForm3::bt_rec_contextualClick() {}
+void TForm3::bt_rec_contextualClick() { mostra(windows().form_consulta); }
 void TForm3::bt_contextosClick() { mostra(windows().form_cont); }
 void TForm3::bt_classificacaoClick() { mostra(windows().form_matriz); }
 void TForm3::bt_resumoClick() {}
-void TForm3::bt_lista_docsClick() {}
+void TForm3::bt_lista_docsClick() { mostra(windows().form_ldoc); }
 void TForm3::bt_rec_booleanaClick() {}
 void TForm3::bt_clusterizacaoClick() {}
 void TForm3::bt_comparacaoClick() {
@@ -135,15 +140,15 @@ void TForm3::bt_comparacaoClick() {
 }
 void TForm3::bt_associacaoClick() { mostra(windows().form_rel); }
 void TForm3::bt_resumo_contextualClick() {}
-void TForm3::bt_class_conceitosClick() {}
-void TForm3::bt_class_maior_pesoClick() {}
+void TForm3::bt_class_conceitosClick() { mostra(windows().form_classifica3); }
+void TForm3::bt_class_maior_pesoClick() { mostra(windows().form_classifica2); }
 void TForm3::bt_resumo_automaticoClick() {}
 void TForm3::bt_rec_similaridadeClick() {}
 void TForm3::bt_similaridadeClick() {}
 void TForm3::bt_data_miningClick() { mostra(windows().form_dm); }
 void TForm3::bt_percentualClick() { mostra(windows().centro_percentual); }
 void TForm3::bt_precision_recallClick() {}
-void TForm3::bt_regrasClick() {}
+void TForm3::bt_regrasClick() { mostra(windows().form_regras); }
 
 void TForm3::bt_inicioClick() {
   hide();
