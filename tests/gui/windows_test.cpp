@@ -97,7 +97,6 @@ TEST_F(GuiTest, ToolsWindowOpensBuiltWindowsAndGoesBackToTheMenu) {
   TForm3& tools = *windows->Form3;
   EXPECT_TRUE(tools.isVisible());
   EXPECT_FALSE(w().isVisible());
-  EXPECT_EQ(tools.windowTitle(), QStringLiteral("Lumeral 2.4.7 -  Corvana  Mining -"));
   EXPECT_TRUE(tools.bt_analise_docs->isEnabled());
   EXPECT_TRUE(tools.bt_inicio->isEnabled());
   EXPECT_TRUE(tools.bt_contextos->isEnabled());

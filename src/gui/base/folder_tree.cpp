@@ -1,6 +1,7 @@
 #include "gui/base/folder_tree.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QStorageInfo>
 #include <QVBoxLayout>
@@ -32,6 +33,14 @@ FolderTree::FolderTree(QWidget* parent) : QWidget(parent) {
   tree->setRootIndex(model_->index(QDir::rootPath()));
   v->addWidget(tree, 1);
 
+  // The model reads folders in the background: once the chosen folder's
+  // parents are read, it is selected and scrolled into view.
+  connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+    if (pending_.isEmpty()) return;
+    const QModelIndex index = model_->index(pending_);
+    if (index.isValid()) tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    if (QDir(loaded) == QFileInfo(pending_).dir()) pending_.clear();
+  });
   connect(drives, &QComboBox::activated, this, [this](int i) { set_folder(drives->itemText(i)); });
   connect(tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
@@ -43,8 +52,9 @@ void FolderTree::set_folder(const QString& path) {
   const QString absolute = QDir(path).absolutePath();
   const QModelIndex index = model_->index(absolute);
   if (index.isValid()) {
+    pending_ = absolute;
     tree->setCurrentIndex(index);  // emits through currentChanged unless already current
-    tree->scrollTo(index);
+    tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
     tree->expand(index);
   }
   choose(absolute);

@@ -32,6 +32,7 @@ class FolderTree : public QWidget {
   void choose(const QString& path);
   QFileSystemModel* model_;
   QString folder_;
+  QString pending_;  // chosen by set_folder, to scroll to once its parents are read
 };
 
 }  // namespace lumeral::gui
