@@ -104,6 +104,11 @@ void save_concepts_as_doc_list(const fs::path& out, const std::vector<Ansi>& lin
   writer.close();
 }
 
+Ansi concept_line_document(AnsiView line) {
+  Ansi name = halves(line).first;
+  return name.empty() ? name : name + Ansi(".txt"_a);
+}
+
 void save_concept_matrix(const fs::path& folder, const std::vector<Ansi>& lines, AnsiView concept_field,
                          const Regional& regional, Progress& progress) {
   const Ansi concept_name = cut(trim(concept_field), 15);

@@ -54,6 +54,11 @@ void order_by_score(std::vector<Ansi>& lines, const Regional& regional, Progress
 // line without a bar gives its whole text, trimmed and lowered, weight 0.
 void save_concepts_as_doc_list(const fs::path& out, const std::vector<Ansi>& lines, const Regional& regional);
 
+// Double click on a result line: the document's text file, named by the
+// text before the bar, trimmed, + ".txt" ('noticia1 | 1,50' gives
+// 'noticia1.txt'; a line without a bar gives its whole trimmed text).
+Ansi concept_line_document(AnsiView line);
+
 // "Salva lista como matriz (mtz)": the concept (the trimmed field cut to 15
 // characters) with each line's score goes into the matrix of that line's
 // document in `folder` (created when missing). Saving the same concept

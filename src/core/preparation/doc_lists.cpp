@@ -32,10 +32,10 @@ void save_doc_list(const fs::path& p, const std::vector<Ansi>& lines, const Regi
 
 Ansi document_of_line(AnsiView line) {
   Ansi t = trim(line);
+  // A weighted line names its document before the bar; a bare name (a file
+  // listed from a folder or picked from disk) is the document itself.
   std::size_t bar = t.find('|');
-  if (bar == Ansi::npos || bar == 0) return Ansi();
-  // " | " is cut off: the name ends two characters before the bar.
-  Ansi name = t.substr(0, bar - 1);
+  Ansi name = bar == Ansi::npos ? t : trim(AnsiView(t).substr(0, bar));
   std::size_t txt = find_ci(name, AnsiView(".txt"));
   if (txt != Ansi::npos) name = name.substr(0, txt + 1) + Ansi("txt");
   return name;

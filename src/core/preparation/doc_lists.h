@@ -38,9 +38,10 @@ void include_doc_list(std::vector<Ansi>& lines, const fs::path& p, AnsiView thre
 // trimmed line with weight 0.
 void save_doc_list(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional);
 
-// Double click on a line: the trimmed line up to two characters before its
-// first bar (empty without a bar); when it holds ".txt" (any case) it is cut
-// after it. The result names the document to show.
+// Double click on a line: the text before its first bar, trimmed (the whole
+// trimmed line when it has no bar, as the bare names listed from a folder);
+// when it holds ".txt" (any case) it is cut after it. The result names the
+// document to show; empty for a line that starts with the bar.
 Ansi document_of_line(AnsiView line);
 
 }  // namespace lumeral::preparation

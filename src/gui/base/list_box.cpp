@@ -74,4 +74,14 @@ std::vector<int> ListBox::selected_rows() const {
   return rows;
 }
 
+void ListBox::remove_selected() {
+  // One pass over the rows instead of one removal per selected line.
+  std::vector<Ansi> kept;
+  kept.reserve(static_cast<std::size_t>(count()));
+  for (int i = 0; i < count(); ++i)
+    if (!item(i)->isSelected()) kept.push_back(line(i));
+  if (kept.size() == static_cast<std::size_t>(count())) return;
+  set_lines(kept);
+}
+
 }  // namespace lumeral::gui

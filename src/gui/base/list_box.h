@@ -29,6 +29,8 @@ class ListBox : public QListWidget {
   void set_lines(const std::vector<Ansi>& lines);  // replaces every line (sorted when the list is)
   Ansi line(int row) const;
   std::vector<int> selected_rows() const;  // ascending
+  // Removes every selected line, keeping the order of the others.
+  void remove_selected();
 
  private:
   QListWidgetItem* make_item(AnsiView line) const;

@@ -2,6 +2,9 @@
 
 #include <QVBoxLayout>
 
+#include "gui/preparation/elimina_palavras.h"
+#include "gui/preparation/html_txt.h"
+#include "gui/preparation/separador.h"
 #include "gui/preparation/stop_words.h"
 #include "gui/preparation/textos.h"
 #include "gui/shell/windows.h"
@@ -31,9 +34,9 @@ void Tform_ger_doc::showEvent(QShowEvent* event) {
   auto enable = [](QPushButton* b, QWidget* window) { b->setEnabled(window != nullptr); };
   enable(bt_preprocessamento, windows().Form1);
   enable(bt_stopwords, windows().form_stop);
-  enable(bt_eliminacao, nullptr);  // form_elimina
-  enable(bt_separacao, nullptr);   // form_separador
-  enable(bt_html, nullptr);        // Form2
+  enable(bt_eliminacao, windows().form_elimina);
+  enable(bt_separacao, windows().form_separador);
+  enable(bt_html, windows().Form2);
   QWidget::showEvent(event);
 }
 
@@ -48,9 +51,8 @@ void Tform_ger_doc::bt_stopwordsClick() {
   mostra(stop);
 }
 
-// The windows of the buttons below are added by their own units.
-void Tform_ger_doc::bt_eliminacaoClick() {}
-void Tform_ger_doc::bt_separacaoClick() {}
-void Tform_ger_doc::bt_htmlClick() {}
+void Tform_ger_doc::bt_eliminacaoClick() { mostra(windows().form_elimina); }
+void Tform_ger_doc::bt_separacaoClick() { mostra(windows().form_separador); }
+void Tform_ger_doc::bt_htmlClick() { mostra(windows().Form2); }
 
 }  // namespace lumeral::gui

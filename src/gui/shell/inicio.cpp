@@ -6,17 +6,22 @@
 #include <QVBoxLayout>
 
 #include "gui/association/associacao.h"
+#include "gui/classification/classifica2.h"
+#include "gui/classification/classifica3.h"
+#include "gui/classification/consulta.h"
 #include "gui/classification/matriz.h"
 #include "gui/clustering/aval1.h"
 #include "gui/clustering/clusterizacao.h"
 #include "gui/clustering/medidas.h"
 #include "gui/comparison/centro_contextual.h"
 #include "gui/comparison/centroide.h"
+#include "gui/comparison/compara_regras.h"
 #include "gui/contexts/criar_contextos.h"
 #include "gui/mining/data_mining.h"
 #include "gui/preparation/gerencia_docs.h"
 #include "gui/retrieval/recup_similar.h"
 #include "gui/retrieval/recuperacao_booleana.h"
+#include "gui/preparation/lista_docs.h"
 #include "gui/shell/mdi_form.h"
 #include "gui/shell/unit_splashscreen.h"
 #include "gui/shell/windows.h"
@@ -96,25 +101,25 @@ TForm3::TForm3(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   // A button works once its window is built; until then it is disabled.
   auto enable = [](QPushButton* b, QWidget* window) { b->setEnabled(window != nullptr); };
   enable(bt_analise_docs, windows.form_ger_doc);
-  enable(bt_rec_contextual, nullptr);     // form_consulta
+  enable(bt_rec_contextual, windows.form_consulta);
   enable(bt_contextos, windows.form_cont);
   enable(bt_classificacao, windows.form_matriz);
   enable(bt_resumo, windows.form_resumo);
-  enable(bt_lista_docs, nullptr);         // form_ldoc
+  enable(bt_lista_docs, windows.form_ldoc);
   enable(bt_rec_booleana, windows.form_recbool);
   enable(bt_clusterizacao, windows.form_cluster);
   enable(bt_comparacao, windows.form_centro);
   enable(bt_associacao, windows.form_rel);
   enable(bt_resumo_contextual, windows.res_contextual);
-  enable(bt_class_conceitos, nullptr);    // form_classifica3
-  enable(bt_class_maior_peso, nullptr);   // form_classifica2
+  enable(bt_class_conceitos, windows.form_classifica3);
+  enable(bt_class_maior_peso, windows.form_classifica2);
   enable(bt_resumo_automatico, windows.res_auto);
   enable(bt_rec_similaridade, windows.form_recsim);
   enable(bt_similaridade, windows.form_aval1);
   enable(bt_data_mining, windows.form_dm);
   enable(bt_percentual, windows.centro_percentual);
   enable(bt_precision_recall, windows.form_medidas);
-  enable(bt_regras, nullptr);             // form_regras
+  enable(bt_regras, windows.form_regras);
 
   resize(820, 460);
 }
@@ -129,7 +134,7 @@ void TForm3::mostra(QWidget* window) {
 void TForm3::bt_analise_docsClick() { mostra(windows().form_ger_doc); }
 // The windows of the buttons below are added by their own units: each
 // handler then shows its window (and does what the button does first).
-void TForm3::bt_rec_contextualClick() {}
+void TForm3::bt_rec_contextualClick() { mostra(windows().form_consulta); }
 void TForm3::bt_contextosClick() { mostra(windows().form_cont); }
 void TForm3::bt_classificacaoClick() { mostra(windows().form_matriz); }
 void TForm3::bt_resumoClick() {
@@ -137,7 +142,7 @@ void TForm3::bt_resumoClick() {
   if (windows().form_resumo) windows().form_resumo->habilita_lista(true);
   mostra(windows().form_resumo);
 }
-void TForm3::bt_lista_docsClick() {}
+void TForm3::bt_lista_docsClick() { mostra(windows().form_ldoc); }
 void TForm3::bt_rec_booleanaClick() { mostra(windows().form_recbool); }
 void TForm3::bt_clusterizacaoClick() { mostra(windows().form_cluster); }
 void TForm3::bt_comparacaoClick() {
@@ -147,15 +152,15 @@ void TForm3::bt_comparacaoClick() {
 }
 void TForm3::bt_associacaoClick() { mostra(windows().form_rel); }
 void TForm3::bt_resumo_contextualClick() { mostra(windows().res_contextual); }
-void TForm3::bt_class_conceitosClick() {}
-void TForm3::bt_class_maior_pesoClick() {}
+void TForm3::bt_class_conceitosClick() { mostra(windows().form_classifica3); }
+void TForm3::bt_class_maior_pesoClick() { mostra(windows().form_classifica2); }
 void TForm3::bt_resumo_automaticoClick() { mostra(windows().res_auto); }
 void TForm3::bt_rec_similaridadeClick() { mostra(windows().form_recsim); }
 void TForm3::bt_similaridadeClick() { mostra(windows().form_aval1); }
 void TForm3::bt_data_miningClick() { mostra(windows().form_dm); }
 void TForm3::bt_percentualClick() { mostra(windows().centro_percentual); }
 void TForm3::bt_precision_recallClick() { mostra(windows().form_medidas); }
-void TForm3::bt_regrasClick() {}
+void TForm3::bt_regrasClick() { mostra(windows().form_regras); }
 
 void TForm3::bt_inicioClick() {
   hide();

@@ -3,6 +3,9 @@
 #include "gui/base/platform.h"
 #include "gui/association/associacao.h"
 #include "gui/base/resources.h"
+#include "gui/classification/classifica2.h"
+#include "gui/classification/classifica3.h"
+#include "gui/classification/consulta.h"
 #include "gui/classification/matriz.h"
 #include "gui/clustering/apresenta_matriz.h"
 #include "gui/clustering/aval1.h"
@@ -11,10 +14,15 @@
 #include "gui/comparison/centro_contextual.h"
 #include "gui/comparison/centroide.h"
 #include "gui/comparison/mdi_form2.h"
+#include "gui/comparison/compara_regras.h"
 #include "gui/contexts/criar_contextos.h"
 #include "gui/mining/data_mining.h"
 #include "gui/mining/unit_print.h"
+#include "gui/preparation/elimina_palavras.h"
 #include "gui/preparation/gerencia_docs.h"
+#include "gui/preparation/html_txt.h"
+#include "gui/preparation/lista_docs.h"
+#include "gui/preparation/separador.h"
 #include "gui/preparation/stop_words.h"
 #include "gui/preparation/textos.h"
 #include "gui/preparation/unit_textos.h"
@@ -58,31 +66,31 @@ void Windows::create_all() {
   make(form_stop, "form_stop");
   make(form_cont, "form_cont");
   make(form_matriz, "form_matriz");
-  // form_consulta
+  make(form_consulta, "form_consulta");
   make(Form1, "Form1");
   make(form_resumo, "form_resumo");
   // form_resumo2
   make(form_ger_doc, "form_ger_doc");
-  // form_separador
-  // form_ldoc
+  make(form_separador, "form_separador");
+  make(form_ldoc, "form_ldoc");
   make(form_centro, "form_centro");
-  // form_elimina
+  make(form_elimina, "form_elimina");
   make(form_rel, "form_rel");
   make(form_recbool, "form_recbool");
   make(form_cluster, "form_cluster");
   make(form_show_matriz, "form_show_matriz");
   make(form_aval1, "form_aval1");
   make(res_contextual, "res_contextual");
-  // form_classifica3
+  make(form_classifica3, "form_classifica3");
   make(form_dm, "form_dm");
-  // form_classifica2
+  make(form_classifica2, "form_classifica2");
   make(form_medidas, "form_medidas");
   make(centro_percentual, "centro_percentual");
-  // form_regras
+  make(form_regras, "form_regras");
   make(res_auto, "res_auto");
   make(form_recsim, "form_recsim");
   make(result_recsim, "result_recsim");
-  // Form2
+  make(Form2, "Form2");
   // Form12
 }
 

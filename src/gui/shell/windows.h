@@ -29,12 +29,19 @@ class TMdi_Frm;
 class Tform_stop;
 class Tform_cont;
 class Tform_matriz;
+class Tform_consulta;
 class TForm1;
 class Tform_ger_doc;
+class Tform_separador;
+class Tform_ldoc;
 class Tform_centro;
+class Tform_elimina;
 class Tform_rel;
+class Tform_classifica3;
 class Tform_dm;
+class Tform_classifica2;
 class Tcentro_percentual;
+class Tform_regras;
 class Tresult_recsim;
 class Tform_resumo;
 class Tform_recbool;
@@ -45,6 +52,7 @@ class Tres_contextual;
 class Tform_medidas;
 class Tres_auto;
 class Tform_recsim;
+class TForm2;
 class TForm3;
 class TMdi_Frm2;
 class TForm_textos;
@@ -83,12 +91,19 @@ class Windows {
   Tform_stop* form_stop = nullptr;
   Tform_cont* form_cont = nullptr;
   Tform_matriz* form_matriz = nullptr;
+  Tform_consulta* form_consulta = nullptr;
   TForm1* Form1 = nullptr;
   Tform_ger_doc* form_ger_doc = nullptr;
+  Tform_separador* form_separador = nullptr;
+  Tform_ldoc* form_ldoc = nullptr;
   Tform_centro* form_centro = nullptr;
+  Tform_elimina* form_elimina = nullptr;
   Tform_rel* form_rel = nullptr;
+  Tform_classifica3* form_classifica3 = nullptr;
   Tform_dm* form_dm = nullptr;
+  Tform_classifica2* form_classifica2 = nullptr;
   Tcentro_percentual* centro_percentual = nullptr;
+  Tform_regras* form_regras = nullptr;
   Tresult_recsim* result_recsim = nullptr;
   Tform_resumo* form_resumo = nullptr;
   Tform_recbool* form_recbool = nullptr;
@@ -99,6 +114,7 @@ class Windows {
   Tform_medidas* form_medidas = nullptr;
   Tres_auto* res_auto = nullptr;
   Tform_recsim* form_recsim = nullptr;
+  TForm2* Form2 = nullptr;
 
   // ---- created on demand
   // The tools window: created when first needed; closing it releases it

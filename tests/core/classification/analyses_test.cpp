@@ -122,6 +122,15 @@ TEST(Concepts, MessagesAndStops) {
             "Você deve fornecer o nome do contexto");
 }
 
+TEST(Concepts, ResultLineNamesItsDocument) {
+  struct {
+    const char* line;
+    const char* document;
+  } cases[] = {{"noticia1 | 1,50", "noticia1.txt"}, {" relatorio.2004|2", "relatorio.2004.txt"},
+               {"solta", "solta.txt"}, {" | 1,00", ""}};
+  for (const auto& c : cases) EXPECT_EQ(concept_line_document(Ansi(c.line)), Ansi(c.document)) << c.line;
+}
+
 TEST(Concepts, SavingAsMatrixReplacesTheConceptsRecord) {
   ConceptFixture f;
   auto r = classify_concepts(f.query(ConceptMethod::Simple, lines({"esporte | 1", "futebol | 0,5"})), pt());

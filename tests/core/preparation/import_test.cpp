@@ -255,8 +255,9 @@ TEST(DocLists, LineToDocumentName) {
   } cases[] = {{"noticia1.txt | 0,500000000", "noticia1.txt"},
                {"a.txt.bak | 1", "a.txt"},
                {"NOTA.TXT | 1", "NOTA.txt"},
-               {"sem barra.txt", ""},
-               {"x.doc | 0", "x.doc"}};
+               {" sem barra.txt ", "sem barra.txt"},
+               {"x.doc|0", "x.doc"},
+               {"| 0,5", ""}};
   for (const auto& c : cases) EXPECT_EQ(document_of_line(Ansi(c.line)), Ansi(c.name)) << c.line;
 }
 

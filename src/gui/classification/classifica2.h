@@ -1,0 +1,44 @@
+// The window `form_classifica2` ("Classificação por maior peso"): assigns
+// every document of a list to the context with the highest degree in its
+// matrix, keeps the lines of one category, and saves the assignments as a
+// document list or as text.
+#pragma once
+
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+
+#include "gui/base/form.h"
+#include "gui/base/list_box.h"
+
+class QAction;
+
+namespace lumeral::gui {
+
+class Tform_classifica2 : public QMainWindow, public Form {
+  Q_OBJECT
+ public:
+  explicit Tform_classifica2(Windows& windows);
+
+  QPushButton* Button1;       // "Classifica documentos pela categoria de maior peso"
+  QPushButton* Button2;       // "Seleciona por categoria"
+  QLineEdit* Edit_categoria;  // the category beside "Seleciona por categoria"
+  ListBox* ListBox1;          // the result lines
+  QLineEdit* Edit_total;      // "Total de linhas=" (read-only)
+
+  QAction* Abreresultado1;            // "Resultado" > "Abre resultado (texto)"
+  QAction* Gravalistadedocumentos1;   // "Resultado" > "Grava lista de documentos"
+  QAction* Gravacomotexto1;           // "Resultado" > "Grava como texto"
+
+  void Button1Click();
+  void Button2Click();
+  void Abreresultado1Click();
+  void Gravalistadedocumentos1Click();
+  void Gravacomotexto1Click();
+
+ private:
+  void build_layout();
+  void mostra_total();
+};
+
+}  // namespace lumeral::gui

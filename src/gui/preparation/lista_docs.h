@@ -1,0 +1,68 @@
+// The document-list manager `form_ldoc` ("Gerencia Listas de Documentos"):
+// two lists side by side that open document lists (.ldc) with a threshold,
+// merge them, take documents picked from disk, lose selected lines, and
+// save as a document list or as text. List 2 also shows the text files of
+// the folder chosen in the drive and folder selectors beside it.
+#pragma once
+
+#include <QLineEdit>
+#include <QMainWindow>
+
+#include "gui/base/folder_tree.h"
+#include "gui/base/form.h"
+#include "gui/base/list_box.h"
+
+class QAction;
+
+namespace lumeral::gui {
+
+class Tform_ldoc : public QMainWindow, public Form {
+  Q_OBJECT
+ public:
+  explicit Tform_ldoc(Windows& windows);
+
+  // One of the two lists with its fields and its menu.
+  struct Lista {
+    ListBox* ListBox_docs = nullptr;
+    QLineEdit* Edit_nome = nullptr;         // bare name of the list opened or saved (read-only)
+    QLineEdit* Edit_total = nullptr;        // "Total de docs:"
+    QLineEdit* Edit_selecionados = nullptr; // "Selecionados:"
+    QAction* Novalista = nullptr;           // "Nova lista"
+    QAction* Abrelista = nullptr;           // "Abre lista existente"
+    QAction* Incluilista = nullptr;         // "Inclui lista inteira" ("Inclui  lista inteira" in list 1)
+    QAction* Incluidocs = nullptr;          // "Inclui docs na lista"
+    QAction* Salvalista = nullptr;          // "Salva lista"
+    QAction* Salvatexto = nullptr;          // "Salva lista como texto"
+    QAction* Excluidoc = nullptr;           // "Exclui doc da lista" (list 1: also the Delete key)
+    int decimais = 0;                       // of the weights shown
+    // The folder the list's names are found in: that of the list opened,
+    // of the documents included, or (list 2) of the folder chosen.
+    QString pasta;
+  };
+  Lista lista1;
+  Lista lista2;
+  QLineEdit* Edit_limiar;          // "Limiar:"
+  FolderTree* DirectoryListBox1;   // drive and folder selectors of list 2
+  QAction* Ordenaalfabeticamente1; // list 1 only: "Ordena alfabeticamente"
+
+  void NovalistaClick(Lista& l);
+  void AbrelistaClick(Lista& l);
+  void IncluilistaClick(Lista& l);
+  void IncluidocsClick(Lista& l);
+  void SalvalistaClick(Lista& l);
+  void SalvatextoClick(Lista& l);
+  void ExcluidocClick(Lista& l);
+  void Ordenaalfabeticamente1Click();
+  void ListBoxClick(Lista& l);     // selection changed: "Selecionados:"
+  void ListBoxDblClick(Lista& l);  // the document in the text viewer
+  void DirectoryListBox1Change();  // list 2 := the text files of the chosen folder
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void build_layout();
+  void mostra_total(Lista& l);
+};
+
+}  // namespace lumeral::gui

@@ -1,0 +1,166 @@
+// The document-list manager `form_ldoc`: opening with a threshold (the lines
+// lumeral-cli prints), merging, picking, removing, browsing a folder,
+// saving as records and as text, and showing a document.
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "gui/preparation/lista_docs.h"
+#include "gui/retrieval/result_recuperasim.h"
+#include "road_fixture.h"
+
+namespace lumeral::gui::testing {
+namespace {
+
+class DocLists : public RoadTest {
+ protected:
+  void SetUp() override {
+    RoadTest::SetUp();
+    if (IsSkipped()) return;
+    // A list with weights, as the contextual retrieval leaves one.
+    for (const fs::path& folder : {proj, cli}) {
+      auto made = run_cli({"make", (folder / "pesos.ldc").string()}, folder,
+                          "noticia01.txt\t0.75\nnoticia02.txt\t0.5\nnoticia03.txt\t0.25\nnoticia04.txt\t0.123456789012\n");
+      ASSERT_EQ(made.exit_code, 0) << made.err;
+    }
+  }
+  Tform_ldoc& f() { return *windows->form_ldoc; }
+  static std::vector<std::string> shown(const Tform_ldoc::Lista& l) { return utf8_lines(l.ListBox_docs->lines()); }
+  void select_rows(Tform_ldoc::Lista& l, std::initializer_list<int> rows) {
+    l.ListBox_docs->clearSelection();
+    for (int r : rows) l.ListBox_docs->item(r)->setSelected(true);
+  }
+};
+
+TEST_F(DocLists, OpensWithTheThresholdAsTheCommandLine) {
+  open_tools();
+  windows->Form3->bt_lista_docsClick();
+  ASSERT_TRUE(f().isVisible());
+  for (const char* threshold : {"", "0,5", " 0,25 ", "0,9"}) {
+    SCOPED_TRACE(threshold);
+    f().Edit_limiar->setText(QString::fromUtf8(threshold));
+    platform.answer(q(proj / "pesos.ldc"));
+    f().AbrelistaClick(f().lista1);
+    std::vector<std::string> args{"doclist-open", c("pesos.ldc")};
+    if (*threshold) args.insert(args.end(), {"--threshold", threshold});
+    EXPECT_EQ(shown(f().lista1), lines_of(cli_run(args).out));
+    EXPECT_EQ(f().lista1.Edit_total->text(), QString::number(f().lista1.ListBox_docs->count()));
+  }
+  EXPECT_EQ(f().lista1.Edit_nome->text(), "pesos");
+
+  // List 2 shows seven decimals; including the same list again lists each
+  // document twice.
+  f().Edit_limiar->setText("0,5");
+  platform.answer(q(proj / "pesos.ldc"));
+  f().AbrelistaClick(f().lista2);
+  platform.answer(q(proj / "pesos.ldc"));
+  f().IncluilistaClick(f().lista2);
+  EXPECT_EQ(shown(f().lista2), (std::vector<std::string>{"noticia01.txt | 0,7500000", "noticia02.txt | 0,5000000",
+                                                         "noticia01.txt | 0,7500000", "noticia02.txt | 0,5000000"}));
+  EXPECT_EQ(f().lista2.Edit_total->text(), "4");
+  // A list written by the import (all weights 0) with a positive threshold.
+  platform.answer(q(proj / "noticias.ldc"));
+  f().AbrelistaClick(f().lista1);
+  EXPECT_EQ(f().lista1.ListBox_docs->count(), 0);
+  f().Edit_limiar->setText("x");
+  platform.answer(q(proj / "pesos.ldc"));
+  f().AbrelistaClick(f().lista1);
+  EXPECT_FALSE(f().last_command_ok());
+  EXPECT_EQ(messages().size(), 1);
+}
+
+TEST_F(DocLists, EditsAndSavesMixedLines) {
+  // List 2 browses the folder's text files; picked documents and a weighted
+  // list are added; three adjacent lines go with the Delete key of list 1.
+  f().DirectoryListBox1->set_folder(q(proj));
+  EXPECT_EQ(fs::current_path(), proj);
+  std::size_t texts = 0;
+  for (const auto& e : fs::directory_iterator(proj)) texts += e.path().extension() == ".txt";
+  EXPECT_EQ(f().lista2.ListBox_docs->count(), static_cast<int>(texts));
+  EXPECT_EQ(f().lista2.Edit_total->text(), QString::number(texts));
+  EXPECT_EQ(to_utf8(f().lista2.ListBox_docs->line(0)), "arq-000001.txt");
+
+  f().NovalistaClick(f().lista2);
+  EXPECT_EQ(f().lista2.Edit_total->text(), "0");
+  platform.answer(QStringList{q(proj / "noticia07.txt"), q(proj / "noticia08.txt")});
+  f().IncluidocsClick(f().lista2);
+  EXPECT_EQ(platform.dialogs.back().kind, "open-multi");
+  f().Edit_limiar->setText("0,25");
+  platform.answer(q(proj / "pesos.ldc"));
+  f().IncluilistaClick(f().lista2);
+  EXPECT_EQ(shown(f().lista2),
+            (std::vector<std::string>{"noticia07.txt", "noticia08.txt", "noticia01.txt | 0,7500000",
+                                      "noticia02.txt | 0,5000000", "noticia03.txt | 0,2500000"}));
+
+  platform.answer(q(proj / "misturada"));
+  f().SalvalistaClick(f().lista2);
+  EXPECT_EQ(f().lista2.Edit_nome->text(), "misturada.ldc");
+  EXPECT_EQ(lines_of(cli_run({"dump", (proj / "misturada.ldc").string()}).out),
+            (std::vector<std::string>{"noticia07.txt\t0", "noticia08.txt\t0", "noticia01.txt\t0.75",
+                                      "noticia02.txt\t0.5", "noticia03.txt\t0.25"}));
+  platform.answer(q(proj / "misturada"));
+  f().SalvatextoClick(f().lista2);
+  EXPECT_EQ(read_file(proj / "misturada.txt"),
+            "noticia07.txt\r\nnoticia08.txt\r\nnoticia01.txt | 0,7500000\r\nnoticia02.txt | 0,5000000\r\n"
+            "noticia03.txt | 0,2500000\r\n");
+
+  // Rounded weights are saved as shown.
+  f().Edit_limiar->clear();
+  platform.answer(q(proj / "pesos.ldc"));
+  f().AbrelistaClick(f().lista1);
+  platform.answer(q(proj / "arredondada.ldc"));
+  f().SalvalistaClick(f().lista1);
+  EXPECT_EQ(lines_of(cli_run({"dump", (proj / "arredondada.ldc").string()}).out).back(), "noticia04.txt\t0.123456789");
+
+  select_rows(f().lista1, {1, 2, 3});
+  EXPECT_EQ(f().lista1.Edit_selecionados->text(), "3");
+  QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+  QApplication::sendEvent(f().lista1.ListBox_docs, &del);
+  EXPECT_EQ(shown(f().lista1), std::vector<std::string>{"noticia01.txt | 0,750000000"});
+  EXPECT_EQ(f().lista1.Edit_total->text(), "1");
+  EXPECT_EQ(f().lista1.Edit_selecionados->text(), "0");
+  select_rows(f().lista2, {0, 4});
+  f().ExcluidocClick(f().lista2);
+  EXPECT_EQ(f().lista2.ListBox_docs->count(), 3);
+
+  // The alphabetical order list 1 keeps once asked for.
+  platform.answer(QStringList{q(proj / "noticia09.txt"), q(proj / "arq-000002.txt")});
+  f().IncluidocsClick(f().lista1);
+  f().Ordenaalfabeticamente1Click();
+  EXPECT_EQ(shown(f().lista1),
+            (std::vector<std::string>{"arq-000002.txt", "noticia01.txt | 0,750000000", "noticia09.txt"}));
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+TEST_F(DocLists, DoubleClickShowsTheDocument) {
+  struct Case {
+    const char* line;
+    const char* shown;  // the file whose text the viewer shows; "" when none
+  };
+  const Case cases[] = {{"noticia05.txt | 0,500000000", "noticia05.txt"},
+                        {"noticia06.txt", "noticia06.txt"},
+                        {"| 0,5", ""}};
+  fs::current_path(tmp.path());  // the documents are found in the list's folder, not the current one
+  platform.answer(q(proj / "pesos.ldc"));
+  f().AbrelistaClick(f().lista1);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    platform.messages.clear();
+    f().NovalistaClick(f().lista1);
+    f().lista1.ListBox_docs->add(Ansi(c.line));
+    f().lista1.ListBox_docs->setCurrentRow(0);
+    f().ListBoxDblClick(f().lista1);
+    Tresult_recsim& viewer = *windows->result_recsim;
+    EXPECT_TRUE(viewer.isVisible());
+    if (*c.shown) {
+      EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+      const std::string first(bytes_of(ansi(viewer.Memo1->toPlainText().section('\n', 0, 0))));
+      EXPECT_FALSE(first.empty());
+      EXPECT_EQ(read_file(proj / c.shown).substr(0, first.size()), first);
+    } else {
+      EXPECT_EQ(messages(), QStringList{QStringLiteral("Arquivo texto selecionado não existe")});
+    }
+  }
+}
+
+}  // namespace
+}  // namespace lumeral::gui::testing
