@@ -96,7 +96,7 @@ void check_rows(const Confinement& confinement) {
 
     auto r = run_cli(row.args, dir.path(), row.input, confinement);
     EXPECT_EQ(r.exit_code, 1) << command << ": " << r.err;
-    EXPECT_NE(r.err.find("Não foi possível gravar o arquivo \""), std::string::npos) << command << ": " << r.err;
+    EXPECT_NE(r.err.find("Erro ao gravar o arquivo \""), std::string::npos) << command << ": " << r.err;
     EXPECT_NE(r.err.find(row.names), std::string::npos) << command << ": " << r.err;
 
     const auto after = folder_snapshot(dir.path());

@@ -126,8 +126,8 @@ void write_bytes_in_place(const fs::path& p, std::string_view bytes) {
   std::error_code ec;
   fs::remove(p, ec);
   throw Stop(write_error_text(p, error_number) +
-             (ec ? " O arquivo pode estar incompleto; apague-o antes de usá-lo."
-                 : " O arquivo incompleto foi apagado; a próxima execução o refaz."));
+             (ec ? ". O arquivo pode estar incompleto; apague-o antes de usá-lo."
+                 : ". O arquivo incompleto foi apagado; a próxima execução o refaz."));
 }
 
 AtomicFile::AtomicFile(fs::path p) : path_(std::move(p)) {

@@ -73,7 +73,7 @@ TEST(SafeWrite, AFailedRewriteNeverMixesNewAndOldRecords) {
     const fs::path p = dir / "doc.lpl";
     write_file(p, old_bytes);
     std::string stop = testing::stop_text_confined([&] { w.write(p, new_bytes); }, Confinement{1024, false});
-    EXPECT_NE(stop.find("Não foi possível gravar o arquivo \"" + p.string() + "\""), std::string::npos)
+    EXPECT_NE(stop.find("Erro ao gravar o arquivo \"" + p.string() + "\""), std::string::npos)
         << w.name << ": " << stop;
     if (w.removes_on_failure) {
       EXPECT_FALSE(fs::exists(p)) << w.name;
@@ -98,7 +98,7 @@ TEST(SafeWrite, AReadOnlyFolderChangesNothing) {
     write_file(p, old_bytes);
     ::chmod(p.c_str(), 0644);
     std::string stop = testing::stop_text_confined([&] { w.write(p, "nova"); }, Confinement{-1, true});
-    EXPECT_NE(stop.find("Não foi possível gravar o arquivo \""), std::string::npos) << w.name << ": " << stop;
+    EXPECT_NE(stop.find("Erro ao gravar o arquivo \""), std::string::npos) << w.name << ": " << stop;
     EXPECT_EQ(read_file(p), old_bytes) << w.name;
     EXPECT_EQ(files_in(dir.path()), 1u) << w.name;
   }
@@ -116,7 +116,7 @@ TEST(SafeWrite, WordListBuildRemovesOnlyTheListItCouldNotFinish) {
   std::vector<fs::path> docs = {dir / "a.txt", dir / "b.txt"};
   write_file(dir / "b.lpl", word_list_bytes(600, "velha"));
   std::string stop = testing::stop_text_confined(
-      [&] { preparation::build_word_lists(docs, dir / "vazia.stw", false, testing::pt(), Progress::none()); },
+      [&] { preparation::build_word_lists(docs, dir / "vazia.stw", std::nullopt, testing::pt(), Progress::none()); },
       Confinement{4096, false});
   EXPECT_NE(stop.find("b.lpl"), std::string::npos) << stop;
   EXPECT_FALSE(fs::exists(dir / "b.lpl"));
