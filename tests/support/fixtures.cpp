@@ -100,7 +100,7 @@ namespace {
 // In a forked child: applies the confinement; false when it cannot be.
 bool confine(const Confinement& c) {
   if (c.file_size_limit >= 0) {
-    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGXFSZ, c.ignore_sigxfsz ? SIG_IGN : SIG_DFL);
     struct rlimit lim {};
     lim.rlim_cur = lim.rlim_max = static_cast<rlim_t>(c.file_size_limit);
     if (::setrlimit(RLIMIT_FSIZE, &lim) != 0) return false;

@@ -58,12 +58,15 @@ struct RunResult {
 
 // Conditions for a run in a child process, to make writes fail on purpose.
 struct Confinement {
-  // RLIMIT_FSIZE in bytes (negative: none). SIGXFSZ is ignored, so a write
-  // past the limit fails with EFBIG instead of killing the process.
+  // RLIMIT_FSIZE in bytes (negative: none).
   long long file_size_limit = -1;
   // Drop root's privileges to the user "nobody" (see unprivileged_user()),
   // so folders and files owned by root are read-only to the run.
   bool as_nobody = false;
+  // Ignore SIGXFSZ, so a write past the limit fails with EFBIG instead of
+  // killing the process. Off, the run meets the limit as under a shell's
+  // `ulimit -f`: the program itself must not die of it.
+  bool ignore_sigxfsz = true;
 };
 
 // "nobody"'s user and group ids when the tests run as root and that user

@@ -1,5 +1,6 @@
 #include "core/classification/concepts.h"
 
+#include <unordered_map>
 #include <unordered_set>
 
 #include "core/base/files.h"
@@ -109,17 +110,26 @@ Ansi concept_line_document(AnsiView line) {
   return name.empty() ? name : name + Ansi(".txt"_a);
 }
 
-void save_concept_matrix(const fs::path& folder, const std::vector<Ansi>& lines, AnsiView concept_field,
-                         const Regional& regional, Progress& progress) {
+void save_concept_matrix(const fs::path& folder, const fs::path& doc_list, const std::vector<Ansi>& lines,
+                         AnsiView concept_field, const Regional& regional, Progress& progress) {
   const Ansi concept_name = cut(trim(concept_field), 15);
   if (concept_name.empty()) throw Stop("Você deve fornecer o nome do contexto");
+  // Shown name -> the matrix its score came from (the first entry wins, as
+  // the first line of that name was made from it).
+  std::unordered_map<Ansi, Ansi> matrix_of_entry;
+  std::error_code list_ec;
+  if (!doc_list.empty() && fs::is_regular_file(doc_list, list_ec))
+    for (const auto& d : records::read_all<records::DocRecord>(doc_list))
+      matrix_of_entry.try_emplace(shown_base(d.name), matrix_name(d.name));
   // Every matrix or none: the new matrices replace the old ones together.
   StagedFiles staged;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     progress.status("Gravando doc " + std::to_string(i + 1));
     auto [name, score_text] = halves(lines[i]);
     const double score = regional.parse(score_text);
-    const fs::path file = matrix_of_shown_name(folder, name);
+    auto entry = matrix_of_entry.find(name);
+    const fs::path file =
+        entry != matrix_of_entry.end() ? lookup(folder, entry->second) : matrix_of_shown_name(folder, name);
     std::vector<records::WordRecord> matrix;
     std::error_code ec;
     if (fs::exists(file, ec)) matrix = records::read_all<records::WordRecord>(file);

@@ -67,7 +67,12 @@ Ansi concept_line_document(AnsiView line);
 // nothing: the matrices replace the old ones together once every one was
 // written, so a stop leaves them all as they were. Status texts
 // "Gravando doc " + i and "Terminou de gravar todos docs".
-void save_concept_matrix(const fs::path& folder, const std::vector<Ansi>& lines, AnsiView concept_field,
-                         const Regional& regional, Progress& progress = Progress::none());
+// The matrix of a line is the one its score was read from: the companion
+// of the entry of `doc_list` the line was made from ("doc3.txt.lpl" gives
+// "doc3.txt.mtz"), so reading and writing follow one naming rule. A line
+// that no entry gives (typed or edited by hand, or no list) is named by
+// its shown text.
+void save_concept_matrix(const fs::path& folder, const fs::path& doc_list, const std::vector<Ansi>& lines,
+                         AnsiView concept_field, const Regional& regional, Progress& progress = Progress::none());
 
 }  // namespace lumeral::classification

@@ -72,8 +72,8 @@ void Tform_classifica3::Salvalistadedocs1Click() {
 void Tform_classifica3::Salvalistacomomatriz1Click() {
   command([this] {
     StatusProgress status(StatusBar1);
-    classification::save_concept_matrix(pasta_docs(), ListBox1->lines(), ansi(Edit_nome->text()), regional(),
-                                        status);
+    classification::save_concept_matrix(pasta_docs(), path_of(Edit_lista->text().trimmed()), ListBox1->lines(),
+                                        ansi(Edit_nome->text()), regional(), status);
   });
 }
 

@@ -118,8 +118,32 @@ TEST(Concepts, MessagesAndStops) {
   ASSERT_TRUE(r.listing.stop);
   EXPECT_EQ(r.listing.stop->text, "Fazer classificação antes !");
   EXPECT_EQ(r.listing.lines, lines({"noticia1 | 1,00"}));
-  EXPECT_EQ(stop_text([&] { save_concept_matrix(f.dir.path(), r.listing.lines, Ansi("  "), pt()); }),
+  EXPECT_EQ(stop_text([&] { save_concept_matrix(f.dir.path(), {}, r.listing.lines, Ansi("  "), pt()); }),
             "Você deve fornecer o nome do contexto");
+}
+
+// The record is appended to the matrix the score was read from, whatever
+// the shape of the document-list entry.
+TEST(Concepts, SavingAsMatrixWritesTheMatrixTheScoreCameFrom) {
+  struct {
+    const char* entry;
+    const char* matrix;  // the classification's companion of the entry
+  } cases[] = {{"doc3.txt.lpl", "doc3.txt.mtz"}, {"notas3", "notas3mtz"}, {"rel.2004.txt", "rel.2004.mtz"}};
+  for (const auto& c : cases) {
+    TempDir dir;
+    write_all(dir / "d.ldc", std::vector<DocRecord>{{Ansi(c.entry), 0}});
+    matrix(dir / c.matrix, {{"economia", 0.9}});
+    auto r = classify_concepts({dir / "d.ldc", lines({"economia | 1"}), {}, ConceptMethod::Simple}, pt());
+    ASSERT_FALSE(r.listing.stop) << c.entry << ": " << r.listing.stop->text;
+    ASSERT_EQ(r.listing.lines.size(), 1u) << c.entry;
+    save_concept_matrix(dir.path(), dir / "d.ldc", r.listing.lines, Ansi("novo"), pt());
+    EXPECT_EQ(read_all<WordRecord>(dir / c.matrix),
+              (std::vector<WordRecord>{{Ansi("economia"), 0.9}, {Ansi("novo"), 1}}))
+        << c.entry;
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path())) ++files;
+    EXPECT_EQ(files, 2u) << c.entry << ": no other matrix is written";
+  }
 }
 
 TEST(Concepts, ResultLineNamesItsDocument) {
@@ -134,8 +158,8 @@ TEST(Concepts, ResultLineNamesItsDocument) {
 TEST(Concepts, SavingAsMatrixReplacesTheConceptsRecord) {
   ConceptFixture f;
   auto r = classify_concepts(f.query(ConceptMethod::Simple, lines({"esporte | 1", "futebol | 0,5"})), pt());
-  save_concept_matrix(f.dir.path(), r.listing.lines, Ansi("conceito-esporte-2004"), pt());
-  save_concept_matrix(f.dir.path(), r.listing.lines, Ansi("conceito-esporte-2004"), pt());
+  save_concept_matrix(f.dir.path(), {}, r.listing.lines, Ansi("conceito-esporte-2004"), pt());
+  save_concept_matrix(f.dir.path(), {}, r.listing.lines, Ansi("conceito-esporte-2004"), pt());
   EXPECT_EQ(read_all<WordRecord>(f.dir / "noticia2.mtz"),
             (std::vector<WordRecord>{{Ansi("esporte"), 0.1},
                                      {Ansi("futebol"), 0.5},
@@ -143,7 +167,7 @@ TEST(Concepts, SavingAsMatrixReplacesTheConceptsRecord) {
                                      {Ansi("conceito-esport"), 1.5}}));
   // A concept of a document without extension goes into its own matrix;
   // a document with no matrix yet gets one.
-  save_concept_matrix(f.dir.path(), lines({"notas | 2,00", "novo | 0,5"}), Ansi("c"), pt());
+  save_concept_matrix(f.dir.path(), {}, lines({"notas | 2,00", "novo | 0,5"}), Ansi("c"), pt());
   EXPECT_EQ(read_all<WordRecord>(f.dir / "notasmtz").back(), (WordRecord{Ansi("c"), 2}));
   EXPECT_EQ(read_all<WordRecord>(f.dir / "novo.mtz"), (std::vector<WordRecord>{{Ansi("c"), 0.5}}));
 
