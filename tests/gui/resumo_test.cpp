@@ -39,7 +39,6 @@ TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
   windows->Form3->bt_resumoClick();
   EXPECT_TRUE(f().isVisible());
   open_list();
-  EXPECT_EQ(platform.dialogs.back().windows_filter, "listas de documentos (*.ldc)|*.ldc");
   EXPECT_EQ(f().Edit_entrada->text(), "noticias.ldc");
   EXPECT_EQ(utf8_lines(f().ListBox_docs->lines()), dumped_names(cli_run({"dump", c("noticias.ldc")}).out));
 
@@ -95,7 +94,6 @@ TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
   // Saved as text: the result lines.
   platform.answer(q(proj / "resumo"));
   f().Salvarresumoscomotexto1Click();
-  EXPECT_EQ(platform.dialogs.back().default_ext, "txt");
   EXPECT_EQ(utf8_lines(text_lines(proj / "resumo.txt")), shown());
 
   // A double click on a document shows its text.
