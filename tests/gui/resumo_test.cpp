@@ -74,7 +74,6 @@ TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
     for (const QString& m : marked()) EXPECT_TRUE(words.contains(m)) << m.toStdString();
     if (k.condition == 1) EXPECT_FALSE(marked().isEmpty());
     EXPECT_EQ(f().RichEdit_resumos->textCursor().position(), 0);  // back at the start
-    EXPECT_EQ(f().StatusBar1->currentMessage(), "Terminou os resumos");
   }
   EXPECT_EQ(platform.messages.size(), 0u);
   const int command_line_limit = cli_run({"summarize", "--docs", c("noticias.ldc"), "--around", "11", "x"}, false).exit_code;
