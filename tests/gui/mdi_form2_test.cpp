@@ -1,7 +1,8 @@
 // The comparison wizard on a copy of the sample collection: the whole road
 // from the entry menu to the result sets, compared with what lumeral-cli
 // compare writes and prints; the restore of its project file at every
-// level in a fresh program; and its messages in their situations.
+// level in a fresh program; its messages in their situations; and the
+// summaries of its project ("Ver resumos") against lumeral-cli summarize.
 #include <QCoreApplication>
 
 #include <map>
@@ -11,6 +12,9 @@
 #include "core/records/records.h"
 #include "gui/comparison/mdi_form2.h"
 #include "gui/preparation/stop_words.h"
+#include "gui/retrieval/result_recuperasim.h"
+#include "gui/shell/inicio.h"
+#include "gui/summaries/resumo.h"
 #include "gui_test.h"
 
 namespace lumeral::gui::testing {
@@ -343,6 +347,98 @@ TEST_F(CompareTest, StepsBackAndToTheEntryMenu) {
   EXPECT_EQ(quits, 1);
 }
 
+// "Ver resumos": form_resumo2 on the project's list without a dialog, the
+// condition locked on "Contendo palavras", its lines those of lumeral-cli
+// summarize; the tool form_resumo keeps its own list and conditions.
+TEST_F(CompareTest, VerResumosSummarizesTheProjectAsTheCommandLine) {
+  new_project("noticias", proj);
+  c().bit_avancarClick();
+  c().bit_avancarClick();
+  ASSERT_EQ(c().passo_corrente(), 3) << messages().join("|").toStdString();
+  ASSERT_TRUE(c().bt_resumos->isEnabled());
+
+  Tform_resumo& r = *windows->form_resumo2;
+  // Whatever was chosen there before, the wizard locks "Contendo palavras".
+  r.RadioGroup_condicoes->set_item_index(0);
+  const std::size_t dialogs = platform.dialogs.size();
+  c().bt_resumosClick();
+  ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_EQ(platform.dialogs.size(), dialogs);
+  EXPECT_TRUE(r.isVisible());
+  EXPECT_FALSE(windows->form_resumo->isVisible());
+  EXPECT_EQ(r.Edit_entrada->text(), "noticias.ldc");
+  std::vector<Ansi> names;
+  for (auto& d : records::read_all<records::DocRecord>(proj / "noticias.ldc")) names.push_back(d.name);
+  EXPECT_EQ(r.ListBox_docs->lines(), names);
+  EXPECT_EQ(r.RadioGroup_condicoes->item_index(), 1);
+  for (int i = 0; i < r.RadioGroup_condicoes->count(); ++i)
+    EXPECT_FALSE(r.RadioGroup_condicoes->button(i)->isEnabled()) << i;
+
+  const std::string list = (proj / "noticias.ldc").string();
+  struct Case {
+    QString search;
+    int boolean;  // 0 "E", 1 "OU"
+    int around;
+    std::vector<std::string> args;
+  } cases[] = {
+      {QStringLiteral("juros"), 0, 0, {"juros"}},
+      {QStringLiteral("juros\nbanco"), 0, 1, {"--around", "1", "juros", "banco"}},
+      {QStringLiteral("futebol\nsaúde"), 1, 2, {"--or", "--around", "2", "futebol", "saúde"}},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.search.toStdString());
+    r.Memo_palavras->setPlainText(k.search);
+    r.RadioGroup_boolean->set_item_index(k.boolean);
+    r.SpinEdit_frases->setValue(k.around);
+    r.Extrairresumos1Click();
+    std::vector<std::string> args{"summarize", "--docs", list};
+    args.insert(args.end(), k.args.begin(), k.args.end());
+    auto run = run_cli(args, proj);
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    const auto expected = lines_of(run.out);
+    ASSERT_FALSE(expected.empty());
+    std::vector<std::string> shown;
+    for (const QString& l : r.Memo_resumos->toPlainText().split('\n')) shown.push_back(l.toStdString());
+    EXPECT_EQ(shown, expected);
+
+    // Saved as text: the same lines, byte for byte in the stored code page.
+    const fs::path saved = tmp / "resumo.txt";
+    platform.answer(q(saved));
+    r.Salvarresumoscomotexto1Click();
+    std::string bytes;
+    for (const auto& l : expected) bytes += cp1252(l) + "\r\n";
+    EXPECT_EQ(read_file(saved), bytes);
+  }
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+
+  // A double click shows no document here.
+  r.ListBox_docs->setCurrentRow(0);
+  r.ListBox_docsDblClick();
+  EXPECT_FALSE(windows->result_recsim->isVisible());
+
+  // The tool is untouched: its own list, its conditions free, and while the
+  // comparison wizard is shown it still asks which list to open.
+  Tform_resumo& tool = *windows->form_resumo;
+  windows->create_Form3()->bt_resumoClick();
+  EXPECT_TRUE(tool.isVisible());
+  EXPECT_EQ(tool.ListBox_docs->count(), 0);
+  EXPECT_EQ(tool.RadioGroup_condicoes->item_index(), 1);
+  for (int i = 0; i < tool.RadioGroup_condicoes->count(); ++i)
+    EXPECT_TRUE(tool.RadioGroup_condicoes->button(i)->isEnabled()) << i;
+  platform.answer(q(proj / "noticias.ldc"));
+  tool.Abrelistadedocs1Click();
+  EXPECT_EQ(platform.dialogs.size(), dialogs + std::size(cases) + 1);
+  EXPECT_EQ(tool.ListBox_docs->lines(), names);
+
+  // With the comparison wizard hidden, form_resumo2 asks for its list too.
+  c().bit_inicioClick();
+  r.ListBox_docs->clear();
+  platform.cancel_next();
+  r.Abrelistadedocs1Click();
+  EXPECT_EQ(r.ListBox_docs->count(), 0);
+  EXPECT_EQ(platform.dialogs.size(), dialogs + std::size(cases) + 2);
+}
+
 using CompareScreenshots = ShotsOf<CompareTest>;
 
 TEST_F(CompareScreenshots, Tour) {
@@ -370,6 +466,13 @@ TEST_F(CompareScreenshots, Tour) {
   c().ComboBox1Change();
   c().ListView1ColumnClick(0);
   shoot(&c(), "mdi_frm2-3-exclusivas-por-palavra");
+  c().bt_resumosClick();
+  Tform_resumo& r = *windows->form_resumo2;
+  r.Memo_palavras->setPlainText("juros");
+  r.SpinEdit_frases->setValue(1);
+  r.Extrairresumos1Click();
+  EXPECT_FALSE(r.resumos().empty());
+  shoot(&r, "mdi_frm2-4-form_resumo2", true);
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 

@@ -19,6 +19,7 @@
 #include "gui/shell/mdi_form.h"
 #include "gui/shell/unit_splashscreen.h"
 #include "gui/shell/windows.h"
+#include "gui/summaries/resumo.h"
 
 namespace lumeral::gui {
 
@@ -62,9 +63,6 @@ TMdi_Frm2::TMdi_Frm2(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   bit_sair_salvar->hide();
   bit_sair_cancelar->hide();
   bt_grava->setEnabled(false);
-  // The summaries of this project open from the summaries window, which
-  // this program does not have yet.
-  bt_resumos->setEnabled(false);
 
   Edit_separador->installEventFilter(this);
   for (StepLabel* l : {botao_1_on, botao_1_off, lb_passo1})
@@ -78,6 +76,7 @@ TMdi_Frm2::TMdi_Frm2(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(RadioGroup_textos, &RadioGroup::clicked, this, [this] { RadioGroup_textosClick(); });
   connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
   connect(ListView1->header(), &QHeaderView::sectionClicked, this, [this](int c) { ListView1ColumnClick(c); });
+  connect(bt_resumos, &QPushButton::clicked, this, [this] { bt_resumosClick(); });
   connect(bt_grava, &QPushButton::clicked, this, [this] { bt_gravaClick(); });
   connect(bit_voltar, &QPushButton::clicked, this, [this] { bit_voltarClick(); });
   connect(bit_avancar, &QPushButton::clicked, this, [this] { bit_avancarClick(); });
@@ -372,6 +371,22 @@ void TMdi_Frm2::ListView1ColumnClick(int column) {
     if (column == 0) comparison::sort_rows_by_word(linhas_, regional());
     else comparison::sort_rows_by_weight(linhas_, regional());
     mostra_linhas();
+  });
+}
+
+void TMdi_Frm2::bt_resumosClick() {
+  command([this] {
+    // The sentences of this project's documents: form_resumo2 opens the
+    // project's list while this wizard is shown, and searches only for
+    // sentences holding the words.
+    Tform_resumo& resumo = *windows().form_resumo2;
+    resumo.Abrelistadedocs1Click();
+    if (!resumo.last_command_ok()) return;
+    resumo.RadioGroup_condicoes->set_item_index(1);
+    for (int i = 0; i < resumo.RadioGroup_condicoes->count(); ++i)
+      resumo.RadioGroup_condicoes->button(i)->setEnabled(false);
+    resumo.show();
+    resumo.raise();
   });
 }
 

@@ -119,6 +119,7 @@ class TMdi_Frm2 : public QMainWindow, public Form {
   void Edit_separadorClick();
   void ComboBox1Change();
   void ListView1ColumnClick(int column);
+  void bt_resumosClick();  // form_resumo2 on this project's list
   void bt_gravaClick();
   void Timer1Timer();
 

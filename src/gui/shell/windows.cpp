@@ -51,9 +51,9 @@ Windows::~Windows() {
   while (!owned_.empty()) owned_.pop_back();
 }
 
-template <class W>
-void Windows::make(W*& field, const char* name) {
-  auto window = std::make_unique<W>(*this);
+template <class W, class... Args>
+void Windows::make(W*& field, const char* name, Args&&... args) {
+  auto window = std::make_unique<W>(*this, std::forward<Args>(args)...);
   window->setObjectName(QString::fromLatin1(name));
   window->hide();
   field = window.get();
@@ -69,7 +69,7 @@ void Windows::create_all() {
   make(form_consulta, "form_consulta");
   make(Form1, "Form1");
   make(form_resumo, "form_resumo");
-  // form_resumo2
+  make(form_resumo2, "form_resumo2", ResumoModo::Comparacao);
   make(form_ger_doc, "form_ger_doc");
   make(form_separador, "form_separador");
   make(form_ldoc, "form_ldoc");
@@ -146,6 +146,11 @@ std::optional<shell::Project> Windows::wizard_open_project() const {
   WizardState state = wizard_state();
   if (!state.open) return std::nullopt;
   return state.project;
+}
+
+std::optional<shell::Project> Windows::comparison_project() const {
+  if (!Mdi_Frm2 || !Mdi_Frm2->isVisible()) return std::nullopt;
+  return Mdi_Frm2->projeto();
 }
 
 void Windows::set_wizard_stopword_list(const QString& path) {

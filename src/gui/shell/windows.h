@@ -106,6 +106,9 @@ class Windows {
   Tform_regras* form_regras = nullptr;
   Tresult_recsim* result_recsim = nullptr;
   Tform_resumo* form_resumo = nullptr;
+  // The comparison wizard's summaries: a second Tform_resumo in its
+  // comparison mode (its list from Mdi_Frm2's project, plain text).
+  Tform_resumo* form_resumo2 = nullptr;
   Tform_recbool* form_recbool = nullptr;
   Tform_cluster* form_cluster = nullptr;
   Tform_show_matriz* form_show_matriz = nullptr;
@@ -150,6 +153,9 @@ class Windows {
   // The wizard's project while it is open (see WizardState::open), else
   // empty.
   std::optional<shell::Project> wizard_open_project() const;
+  // The comparison wizard's project while that wizard is visible, else
+  // empty (what form_resumo2 opens its list from).
+  std::optional<shell::Project> comparison_project() const;
   // The one thing a tool window writes into the wizard: the stopword
   // manager hands back the list it showed ("Voltar ao Wizard").
   void set_wizard_stopword_list(const QString& path);
@@ -162,8 +168,8 @@ class Windows {
   std::function<void()> on_quit;
 
  private:
-  template <class W>
-  void make(W*& field, const char* name);
+  template <class W, class... Args>
+  void make(W*& field, const char* name, Args&&... args);
 
   Platform& platform_;
   Regional regional_;

@@ -57,7 +57,8 @@ void mostra_resumos(QTextEdit* view, const summaries::SummaryResult& result) {
 
 }  // namespace
 
-Tform_resumo::Tform_resumo(Windows& windows) : QMainWindow(nullptr), Form(windows) {
+Tform_resumo::Tform_resumo(Windows& windows, ResumoModo modo)
+    : QMainWindow(nullptr), Form(windows), modo_(modo) {
   build_layout();
   connect(Abrelistadedocs1, &QAction::triggered, this, [this] { Abrelistadedocs1Click(); });
   connect(Limpaentrada1, &QAction::triggered, this, [this] { Limpaentrada1Click(); });
@@ -78,8 +79,10 @@ void Tform_resumo::habilita_lista(bool enable) {
 void Tform_resumo::Abrelistadedocs1Click() {
   command([this] {
     ListBox_docs->clear();
-    // While the wizard runs, its project's list is opened without a dialog.
-    const auto project = windows().wizard_project();
+    // While the wizard this window serves is shown, its project's list is
+    // opened without a dialog.
+    const auto project =
+        modo_ == ResumoModo::Comparacao ? windows().comparison_project() : windows().wizard_project();
     fs::path chosen;
     if (!project) {
       auto file = platform().open_file(this, {QString(), kFiltroDocs, QString(), QString()});
@@ -107,13 +110,28 @@ void Tform_resumo::Extrairresumos1Click() {
       options.selected = row >= 0 ? ListBox_docs->line(row) : Ansi();
     }
     resumos_.clear();
-    RichEdit_resumos->clear();
+    mostra({});
     StatusProgress status(StatusBar1);
     auto result = summaries::extract_summaries(pasta_lista(), ListBox_docs->lines(), options, status);
     resumos_ = result.listing.lines;
-    mostra_resumos(RichEdit_resumos, result);
+    mostra(result);
     result.listing.rethrow();
   });
+}
+
+void Tform_resumo::mostra(const summaries::SummaryResult& result) {
+  if (RichEdit_resumos) {
+    mostra_resumos(RichEdit_resumos, result);
+    return;
+  }
+  // The plain area: the lines as they are, nothing highlighted.
+  QString text;
+  for (std::size_t i = 0; i < result.listing.lines.size(); ++i) {
+    if (i > 0) text += QLatin1Char('\n');
+    text += qs(result.listing.lines[i]);
+  }
+  Memo_resumos->setPlainText(text);
+  Memo_resumos->moveCursor(QTextCursor::Start);
 }
 
 void Tform_resumo::Salvarresumoscomotexto1Click() {
@@ -125,6 +143,8 @@ void Tform_resumo::Salvarresumoscomotexto1Click() {
 }
 
 void Tform_resumo::ListBox_docsDblClick() {
+  // The comparison wizard's window shows no document on a double click.
+  if (modo_ == ResumoModo::Comparacao) return;
   const int row = ListBox_docs->currentRow();
   if (row < 0) return;
   mostra_arquivo_texto(windows(), qpath(lookup(pasta_lista(), trim(ListBox_docs->line(row)))));

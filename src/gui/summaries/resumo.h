@@ -3,16 +3,23 @@
 // with up to N sentences before and after it, grouped under a header per
 // document; the search words are shown in bold green. The mining wizard's
 // ontology editor opens it on the project's list ("Ver resumos").
+//
+// The comparison wizard has its own instance, `form_resumo2`, built in
+// ResumoModo::Comparacao: its list is the comparison project's while that
+// wizard is visible, the result is plain text without highlighting, the
+// condition starts at "Sem restrições" and a double click shows nothing.
 #pragma once
 
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTextEdit>
 
 #include <vector>
 
+#include "core/summaries/sentence_summary.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 #include "gui/base/memo.h"
@@ -22,10 +29,17 @@ class QAction;
 
 namespace lumeral::gui {
 
+enum class ResumoModo {
+  Ferramenta,  // form_resumo: the tools window and the mining wizard
+  Comparacao,  // form_resumo2: the comparison wizard
+};
+
 class Tform_resumo : public QMainWindow, public Form {
   Q_OBJECT
  public:
-  explicit Tform_resumo(Windows& windows);
+  explicit Tform_resumo(Windows& windows, ResumoModo modo = ResumoModo::Ferramenta);
+
+  ResumoModo modo() const { return modo_; }
 
   ListBox* ListBox_docs;                 // "Lista de Documentos"
   QLineEdit* Edit_entrada;               // "Entrada =" (the list's bare name, read-only)
@@ -36,7 +50,9 @@ class Tform_resumo : public QMainWindow, public Form {
                                          // "Contendo palavras" (at start)
   RadioGroup* RadioGroup_boolean;        // "Boolean": "E" (at start), "OU"
   QSpinBox* SpinEdit_frases;             // "Frases antes e depois", 0 to 10
-  QTextEdit* RichEdit_resumos;           // "Resumos" (read-only rich text)
+  // "Resumos": exactly one of the two exists, by the mode.
+  QTextEdit* RichEdit_resumos = nullptr;     // Ferramenta: read-only rich text
+  QPlainTextEdit* Memo_resumos = nullptr;    // Comparacao: read-only plain text
   QStatusBar* StatusBar1;
 
   QAction* Abrelistadedocs1;         // "Abre lista de docs"
@@ -61,6 +77,9 @@ class Tform_resumo : public QMainWindow, public Form {
  private:
   void build_layout();
   std::filesystem::path pasta_lista() const;
+  void mostra(const summaries::SummaryResult& result);
+
+  ResumoModo modo_;
 
   std::filesystem::path lista_;  // the document list loaded
   std::vector<Ansi> resumos_;

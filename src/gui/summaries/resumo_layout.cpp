@@ -54,8 +54,8 @@ void Tform_resumo::build_layout() {
   left->addWidget(RadioGroup_apresentacao);
   auto* escolhas = new QHBoxLayout;
   RadioGroup_condicoes = new RadioGroup(QStringLiteral("Condições de apresentação"),
-                                        {QStringLiteral("Sem restrições"), QStringLiteral("Contendo palavras")}, 1,
-                                        central);
+                                        {QStringLiteral("Sem restrições"), QStringLiteral("Contendo palavras")},
+                                        modo_ == ResumoModo::Comparacao ? 0 : 1, central);
   RadioGroup_condicoes->setObjectName(QStringLiteral("RadioGroup_condicoes"));
   escolhas->addWidget(RadioGroup_condicoes, 2);
   RadioGroup_boolean = new RadioGroup(QStringLiteral("Boolean"), {QStringLiteral("E"), QStringLiteral("OU")}, 0,
@@ -82,11 +82,19 @@ void Tform_resumo::build_layout() {
   negrito.setBold(true);
   titulo->setFont(negrito);
   right->addWidget(titulo);
-  RichEdit_resumos = new QTextEdit(central);
-  RichEdit_resumos->setObjectName(QStringLiteral("RichEdit_resumos"));
-  RichEdit_resumos->setReadOnly(true);
-  RichEdit_resumos->setAcceptRichText(true);
-  right->addWidget(RichEdit_resumos, 1);
+  if (modo_ == ResumoModo::Comparacao) {
+    Memo_resumos = new QPlainTextEdit(central);
+    Memo_resumos->setObjectName(QStringLiteral("Memo_resumos"));
+    Memo_resumos->setReadOnly(true);
+    Memo_resumos->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    right->addWidget(Memo_resumos, 1);
+  } else {
+    RichEdit_resumos = new QTextEdit(central);
+    RichEdit_resumos->setObjectName(QStringLiteral("RichEdit_resumos"));
+    RichEdit_resumos->setReadOnly(true);
+    RichEdit_resumos->setAcceptRichText(true);
+    right->addWidget(RichEdit_resumos, 1);
+  }
   grid->addLayout(right, 0, 1);
   grid->setColumnStretch(0, 2);
   grid->setColumnStretch(1, 3);
