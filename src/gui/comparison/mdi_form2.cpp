@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QStatusTipEvent>
 
-#include <chrono>
 #include <filesystem>
 
 #include "core/preparation/import.h"
@@ -28,12 +27,6 @@ namespace fs = std::filesystem;
 namespace {
 
 bool shown(const QWidget* w) { return !w->isHidden(); }
-
-void set_bold(QLabel* label, bool bold) {
-  QFont f = label->font();
-  f.setBold(bold);
-  label->setFont(f);
-}
 
 bool is_folder(const QString& folder) {
   std::error_code ec;
@@ -121,41 +114,29 @@ void TMdi_Frm2::closeEvent(QCloseEvent* event) {
 }
 
 void TMdi_Frm2::Timer1Timer() {
-  auto t = std::chrono::system_clock::time_point(std::chrono::milliseconds(platform().now().toMSecsSinceEpoch()));
-  panel_data->setText(qs(regional().weekday_and_date(t)));
-  panel_hora->setText(qs(regional().time_text(t)));
+  show_clock(*this, *this);
 }
 
 // ---------------------------------------------------------------- indicators
 
 void TMdi_Frm2::indicadores(int current) {
-  StepLabel* on[] = {botao_1_on, botao_2_on, botao_3_on};
-  StepLabel* off[] = {botao_1_off, botao_2_off, botao_3_off};
-  StepLabel* caption[] = {lb_passo1, lb_passo2, lb_passo3};
-  for (int i = 0; i < 3; ++i) {
-    on[i]->setVisible(current == i + 1);
-    off[i]->setVisible(current != i + 1);
-    caption[i]->show();
-    set_bold(caption[i], current == i + 1);
-  }
+  StepLabel* const on[] = {botao_1_on, botao_2_on, botao_3_on};
+  StepLabel* const off[] = {botao_1_off, botao_2_off, botao_3_off};
+  StepLabel* const caption[] = {lb_passo1, lb_passo2, lb_passo3};
+  show_indicators(on, off, caption, current);
   pn_passos->show();
 }
 
 int TMdi_Frm2::passo_corrente() const {
-  if (shown(botao_1_on)) return 1;
-  if (shown(botao_2_on)) return 2;
-  if (shown(botao_3_on)) return 3;
-  return 0;
+  StepLabel* const on[] = {botao_1_on, botao_2_on, botao_3_on};
+  return current_indicator(on);
 }
 
 // ---------------------------------------------------------------- step routines
 
 void TMdi_Frm2::bt_ok_bemvindoClick() {
   command([this] {
-    bit_sair_salvar->show();
-    bit_sair_cancelar->show();
-    bit_voltar->show();
-    bit_avancar->show();
+    show_step_buttons(*this);
     passo1();
   });
 }
@@ -175,12 +156,7 @@ void TMdi_Frm2::passo1() {
   // later step.
   const QString old_level = l_nivel->text();
   volta_passo1();
-  if (old_level.toInt() < 2) {
-    Label3->setText(default_project_folder());
-    Edit_titulo->clear();
-    Edit_cliente->clear();
-    Edit_resp->clear();
-  }
+  start_new_project(*this, Label3, old_level);
 }
 
 void TMdi_Frm2::volta_passo1() {
@@ -463,24 +439,11 @@ void TMdi_Frm2::bit_inicioClick() {
 // ---------------------------------------------------------------- project controls
 
 void TMdi_Frm2::bt_alterarClick() {
-  command([this] {
-    auto folder = platform().pick_folder(this, QStringLiteral("O projeto será salvo em:"), pasta_projeto());
-    if (folder) {
-      pasta_escolhida = *folder;
-      Label3->setText(*folder);
-    }
-    if (!pasta_escolhida.isEmpty()) QDir::setCurrent(pasta_escolhida);
-  });
+  command([this] { pick_project_folder(*this, this, pasta_escolhida, Label3); });
 }
 
 void TMdi_Frm2::bt_stopwordsClick() {
-  command([this] {
-    Tform_stop* stop = windows().form_stop;
-    stop->bt_voltar->show();
-    stop->resize(stop->width(), 320);
-    stop->show();
-    stop->raise();
-  });
+  command([this] { show_stopword_manager(*this); });
 }
 
 void TMdi_Frm2::ListBox_idiomaClick() {
