@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QStatusTipEvent>
 
 #include <filesystem>
 
@@ -87,15 +86,12 @@ shell::Project TMdi_Frm2::projeto() const { return {path_of(pasta_projeto()), an
 
 bool TMdi_Frm2::event(QEvent* event) {
   // Every hint change shows in the first panel of the status bar.
-  if (event->type() == QEvent::StatusTip) {
-    panel_hint->setText(static_cast<QStatusTipEvent*>(event)->tip());
-    return true;
-  }
+  if (show_status_tip(*this, event)) return true;
   return QMainWindow::event(event);
 }
 
 bool TMdi_Frm2::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Edit_separador && event->type() == QEvent::MouseButtonPress) Edit_separadorClick();
+  if (is_separator_press(*this, watched, event)) Edit_separadorClick();
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -456,10 +452,8 @@ void TMdi_Frm2::ListBox_idiomaClick() {
   });
 }
 
-void TMdi_Frm2::RadioGroup_textosClick() {
-  if (RadioGroup_textos->item_index() == shell::kSingleFile) Edit_separador->setFocus();
-}
+void TMdi_Frm2::RadioGroup_textosClick() { focus_separator_for_single_file(*this); }
 
-void TMdi_Frm2::Edit_separadorClick() { RadioGroup_textos->set_item_index(shell::kSingleFile); }
+void TMdi_Frm2::Edit_separadorClick() { choose_single_file(*this); }
 
 }  // namespace lumeral::gui

@@ -32,17 +32,10 @@ void TMdi_Frm2::build_layout() {
   setCentralWidget(central);
   auto* outer = new QVBoxLayout(central);
 
-  // Hidden state fields.
-  auto* state = new QWidget(central);
-  state->hide();
-  auto state_label = [&](QLabel*& field, const char* name) {
-    field = new QLabel(state);
-    field->setObjectName(QString::fromLatin1(name));
-  };
-  state_label(l_nivel, "l_nivel");
-  state_label(flag_processado, "flag_processado");
-  state_label(flag_selecionado, "flag_selecionado");
-  state_label(Label24, "Label24");
+  build_state_labels(central, {{&l_nivel, "l_nivel"},
+                               {&flag_processado, "flag_processado"},
+                               {&flag_selecionado, "flag_selecionado"},
+                               {&Label24, "Label24"}});
 
   // ---- step column
   pn_passos = new QWidget(central);

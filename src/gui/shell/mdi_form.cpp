@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QMouseEvent>
-#include <QStatusTipEvent>
 
 #include <filesystem>
 
@@ -104,15 +103,12 @@ TMdi_Frm::TMdi_Frm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
 
 bool TMdi_Frm::event(QEvent* event) {
   // Every hint change shows in the first panel of the status bar.
-  if (event->type() == QEvent::StatusTip) {
-    panel_hint->setText(static_cast<QStatusTipEvent*>(event)->tip());
-    return true;
-  }
+  if (show_status_tip(*this, event)) return true;
   return QMainWindow::event(event);
 }
 
 bool TMdi_Frm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Edit_separador && event->type() == QEvent::MouseButtonPress) Edit_separadorClick();
+  if (is_separator_press(*this, watched, event)) Edit_separadorClick();
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -436,10 +432,8 @@ void TMdi_Frm::bt_stopwordsClick() {
 
 void TMdi_Frm::ListBox_idiomaClick() { command([this] { carrega_stopwords(); }); }
 
-void TMdi_Frm::RadioGroup_textosClick() {
-  if (RadioGroup_textos->item_index() == shell::kSingleFile) Edit_separador->setFocus();
-}
+void TMdi_Frm::RadioGroup_textosClick() { focus_separator_for_single_file(*this); }
 
-void TMdi_Frm::Edit_separadorClick() { RadioGroup_textos->set_item_index(shell::kSingleFile); }
+void TMdi_Frm::Edit_separadorClick() { choose_single_file(*this); }
 
 }  // namespace lumeral::gui

@@ -30,21 +30,14 @@ void TMdi_Frm::build_layout() {
   setCentralWidget(central);
   auto* outer = new QVBoxLayout(central);
 
-  // Hidden state fields.
-  auto* state = new QWidget(central);
-  state->hide();
-  auto state_label = [&](QLabel*& field, const char* name) {
-    field = new QLabel(state);
-    field->setObjectName(QString::fromLatin1(name));
-  };
-  state_label(l_nivel, "l_nivel");
-  state_label(l_salvo, "l_salvo");
-  state_label(Label22, "Label22");
-  state_label(Label23, "Label23");
-  state_label(label_prob, "label_prob");
-  state_label(Label17, "Label17");
-  state_label(Label24, "Label24");
-  state_label(Label8, "Label8");
+  build_state_labels(central, {{&l_nivel, "l_nivel"},
+                               {&l_salvo, "l_salvo"},
+                               {&Label22, "Label22"},
+                               {&Label23, "Label23"},
+                               {&label_prob, "label_prob"},
+                               {&Label17, "Label17"},
+                               {&Label24, "Label24"},
+                               {&Label8, "Label8"}});
 
   auto* body = new QHBoxLayout;
   body->addWidget(build_steps());

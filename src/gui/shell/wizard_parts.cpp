@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFormLayout>
+#include <QStatusTipEvent>
 #include <QVBoxLayout>
 
 #include <chrono>
@@ -14,6 +15,16 @@
 #include "gui/shell/windows.h"
 
 namespace lumeral::gui {
+
+QWidget* build_state_labels(QWidget* parent, std::initializer_list<std::pair<QLabel**, const char*>> labels) {
+  auto* state = new QWidget(parent);
+  state->hide();
+  for (const auto& [field, name] : labels) {
+    *field = new QLabel(state);
+    (*field)->setObjectName(QString::fromLatin1(name));
+  }
+  return state;
+}
 
 QFrame* build_project_panel(WizardProjectPanel& w, QLabel*& folder, QWidget* parent) {
   w.Panel_comeco = new QFrame(parent);
@@ -136,6 +147,22 @@ QStatusBar* build_status_bar(WizardStatusPanels& w, QMainWindow* window) {
   w.Timer1->setInterval(1000);
   return bar;
 }
+
+bool show_status_tip(const WizardStatusPanels& w, QEvent* event) {
+  if (event->type() != QEvent::StatusTip) return false;
+  w.panel_hint->setText(static_cast<QStatusTipEvent*>(event)->tip());
+  return true;
+}
+
+bool is_separator_press(const WizardProjectPanel& w, const QObject* watched, const QEvent* event) {
+  return watched == w.Edit_separador && event->type() == QEvent::MouseButtonPress;
+}
+
+void focus_separator_for_single_file(const WizardProjectPanel& w) {
+  if (w.RadioGroup_textos->item_index() == shell::kSingleFile) w.Edit_separador->setFocus();
+}
+
+void choose_single_file(const WizardProjectPanel& w) { w.RadioGroup_textos->set_item_index(shell::kSingleFile); }
 
 void show_clock(const WizardStatusPanels& w, const Form& form) {
   auto t = std::chrono::system_clock::time_point(

@@ -20,7 +20,11 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <QEvent>
+
 #include <filesystem>
+#include <initializer_list>
+#include <utility>
 #include <span>
 
 #include "core/shell/ini.h"
@@ -70,6 +74,10 @@ struct WizardStatusPanels {
 
 // ---- builders (each wizard's layout file places what they return)
 
+// The hidden holder of a wizard's state labels (read with text()), each
+// named after its field.
+QWidget* build_state_labels(QWidget* parent, std::initializer_list<std::pair<QLabel**, const char*>> labels);
+
 // The project frame under `parent`; the folder label `folder` is created
 // inside the folder group.
 QFrame* build_project_panel(WizardProjectPanel& panel, QLabel*& folder, QWidget* parent);
@@ -81,6 +89,17 @@ QFrame* build_button_bar(WizardButtonBar& bar, QHBoxLayout*& row, QWidget* paren
 QStatusBar* build_status_bar(WizardStatusPanels& status, QMainWindow* window);
 
 // ---- shared routines
+
+// A hint change (a status tip) shows in the hint panel; true when `event`
+// was one.
+bool show_status_tip(const WizardStatusPanels& status, QEvent* event);
+// A click into the separator edit.
+bool is_separator_press(const WizardProjectPanel& panel, const QObject* watched, const QEvent* event);
+// "Os Textos estão?" clicked: on the single-file item the separator edit
+// takes the focus.
+void focus_separator_for_single_file(const WizardProjectPanel& panel);
+// The separator edit clicked: the texts are in a single file.
+void choose_single_file(const WizardProjectPanel& panel);
 
 // Shows the time of `form`'s platform clock in the date and time panels.
 void show_clock(const WizardStatusPanels& status, const Form& form);
