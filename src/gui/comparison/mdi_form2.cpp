@@ -414,10 +414,7 @@ void TMdi_Frm2::bit_voltarClick() {
 
 void TMdi_Frm2::bit_sair_salvarClick() {
   command([this] {
-    if (titulo().isEmpty()) {
-      information(QStringLiteral("Não pode salvar sem ter um Título/Nome do projeto"));
-      return;
-    }
+    if (!has_title_to_save(*this, *this)) return;
     salva_projeto2(*this, true);
     close();
   });

@@ -406,10 +406,7 @@ void TMdi_Frm::bit_voltarClick() {
 
 void TMdi_Frm::bit_sair_salvarClick() {
   command([this] {
-    if (titulo().isEmpty()) {
-      information(QStringLiteral("Não pode salvar sem ter um Título/Nome do projeto"));
-      return;
-    }
+    if (!has_title_to_save(*this, *this)) return;
     salva_projeto(*this, true);
     l_salvo->setText(QStringLiteral("1"));
     close();

@@ -188,6 +188,12 @@ int current_indicator(std::span<StepLabel* const> on) {
   return 0;
 }
 
+bool has_title_to_save(const WizardProjectPanel& w, Form& form) {
+  if (!w.Edit_titulo->text().isEmpty()) return true;
+  form.information(QStringLiteral("Não pode salvar sem ter um Título/Nome do projeto"));
+  return false;
+}
+
 void show_step_buttons(const WizardButtonBar& w) {
   w.bit_sair_salvar->show();
   w.bit_sair_cancelar->show();

@@ -111,6 +111,10 @@ void show_indicators(std::span<StepLabel* const> on, std::span<StepLabel* const>
 // The step whose "on" image shows, 1-based; 0 when none.
 int current_indicator(std::span<StepLabel* const> on);
 
+// "Sair, salvando": a project is saved only with a title; without one,
+// the message says so and false is returned.
+bool has_title_to_save(const WizardProjectPanel& panel, Form& form);
+
 // After "OK" in the welcome group: the bar's step buttons show.
 void show_step_buttons(const WizardButtonBar& bar);
 
