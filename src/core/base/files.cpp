@@ -1,5 +1,7 @@
 #include "core/base/files.h"
 
+#include "core/base/existence.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,6 +24,16 @@ fs::path to_path(AnsiView name) { return fs::path(to_utf8(name)); }
 Ansi path_name(const fs::path& p) { return to_ansi(p.filename().string()); }
 
 std::string display_path(const fs::path& p) { return printable(p.native()); }
+
+bool is_existing_file(const fs::path& p) {
+  std::error_code ec;
+  return fs::is_regular_file(p, ec);
+}
+
+bool is_existing_folder(const fs::path& p) {
+  std::error_code ec;
+  return !p.empty() && fs::is_directory(p, ec);
+}
 
 std::string read_bytes(const fs::path& p) {
   std::FILE* f = std::fopen(p.c_str(), "rb");

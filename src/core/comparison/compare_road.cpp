@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "core/base/encoding.h"
+#include "core/base/existence.h"
 #include "core/base/files.h"
 #include "core/base/text.h"
 #include "core/comparison/centroid.h"
@@ -13,6 +14,7 @@
 #include "core/preparation/stopword_lists.h"
 #include "core/records/records.h"
 #include "core/shell/project_file.h"
+#include "core/shell/saved_project.h"
 
 namespace lumeral::comparison {
 
@@ -23,16 +25,6 @@ const char* const kSharedWords = "palavras que aparecem em mais de 1 texto";
 const char* const kExclusiveWordsOf = "ver palavras exclusivas de ";
 
 namespace {
-
-bool is_file(const fs::path& p) {
-  std::error_code ec;
-  return fs::is_regular_file(p, ec);
-}
-
-bool is_folder(const fs::path& p) {
-  std::error_code ec;
-  return !p.empty() && fs::is_directory(p, ec);
-}
 
 // Shows one line per item of an inner run: the inner run's own status texts
 // are dropped, each bar(i, max) becomes the line made for item i.
@@ -66,7 +58,7 @@ fs::path comparison_centroid_file(const shell::Project& project) {
 std::vector<Ansi> comparison_documents(const shell::Project& project, Progress& progress) {
   if (project.title.empty()) throw Stop(kBadDocumentList);
   const fs::path list = project.doc_list();
-  if (!is_file(list)) throw Stop(kRedoPreparation);
+  if (!is_existing_file(list)) throw Stop(kRedoPreparation);
   std::vector<Ansi> documents = read_document_entries(list);
   const long long last = static_cast<long long>(documents.size()) - 1;
   for (long long k = 0; k <= last; ++k) {
@@ -123,7 +115,7 @@ std::vector<ResultSet> result_sets(const fs::path& centroid, const std::vector<E
 }
 
 std::optional<std::vector<ResultRow>> result_rows(const fs::path& file, const Regional& regional) {
-  if (!is_file(file)) return std::nullopt;
+  if (!is_existing_file(file)) return std::nullopt;
   std::vector<ResultRow> rows;
   for (const auto& r : records::read_all<records::WordRecord>(file))
     rows.push_back({trim(r.word), regional.format(r.weight, "0.0000")});
@@ -184,26 +176,18 @@ Comparison compare_collection(const shell::Project& project, const Regional& reg
 CompareOutcome compare_project(const fs::path& project_file, const fs::path& start_folder, const Regional& regional,
                                Progress& progress) {
   CompareOutcome out;
-  const shell::ProjectSettings s = shell::read_project_file(project_file);
-  if (s.title.empty()) throw Stop("O Campo Título está em branco e é um campo Obrigatório!");
-  fs::path own = project_file.parent_path();
-  if (own.empty()) own = ".";
-  fs::path folder = to_path(s.project_folder);
-  if (!is_folder(folder)) {
-    out.notes.push_back("A pasta do projeto \"" + to_utf8(s.project_folder) +
-                        "\" não existe; usando a pasta do arquivo de projeto \"" + display_path(own) + "\".");
-    folder = own;
-  }
-  out.project = {fs::absolute(folder), s.title};
+  const shell::SavedProject saved = shell::open_saved_project(project_file, out.notes);
+  const shell::ProjectSettings& s = saved.settings;
+  out.project = {fs::absolute(saved.folder), s.title};
 
-  if (!is_file(out.project.doc_list())) {
+  if (!is_existing_file(out.project.doc_list())) {
     preparation::ImportInput input;
     input.folder = out.project.folder;
     input.title = s.title;
     input.single_file = s.text_location == shell::kSingleFile;
     input.separator = s.separator;
     input.stopwords = preparation::find_standard_list(language_of_row(s.language), start_folder);
-    if (!is_file(input.stopwords)) throw Stop(preparation::kNoStopwordList);
+    if (!is_existing_file(input.stopwords)) throw Stop(preparation::kNoStopwordList);
     preparation::ImportResult result = preparation::run_import(input, regional, progress);
     if (result.empty_folder) throw Stop(preparation::kEmptyFolder);
     for (const Message& m : result.messages) out.notes.push_back(m.text);

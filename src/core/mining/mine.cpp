@@ -2,6 +2,7 @@
 
 #include "core/association/term_association.h"
 #include "core/base/encoding.h"
+#include "core/base/existence.h"
 #include "core/base/files.h"
 #include "core/base/message.h"
 #include "core/classification/matrix.h"
@@ -11,6 +12,7 @@
 #include "core/mining/rule_sentences.h"
 #include "core/mining/rules.h"
 #include "core/shell/project_file.h"
+#include "core/shell/saved_project.h"
 
 namespace lumeral::mining {
 
@@ -20,16 +22,6 @@ const char* report_rtf_name() { return "relatorio.rtf"; }
 const char* report_text_name() { return "relatorio.txt"; }
 
 namespace {
-
-bool is_file(const fs::path& p) {
-  std::error_code ec;
-  return fs::is_regular_file(p, ec);
-}
-
-bool is_folder(const fs::path& p) {
-  std::error_code ec;
-  return !p.empty() && fs::is_directory(p, ec);
-}
 
 Stop wizard_problem(std::string_view line_break, const char* what) {
   return Stop("O Wizard encontrou um problema:" + std::string(line_break) + what);
@@ -43,9 +35,10 @@ fs::path mining_context_list(const shell::Project& project, const std::optional<
 
 MiningLists check_mining_lists(const shell::Project& project, const fs::path& context_list,
                                std::string_view line_break) {
-  if (context_list.empty() || !is_file(context_list)) throw wizard_problem(line_break, "Lista de contextos não existe");
+  if (context_list.empty() || !is_existing_file(context_list))
+    throw wizard_problem(line_break, "Lista de contextos não existe");
   MiningLists lists{context_list, project.doc_list()};
-  if (!is_file(lists.doc_list)) throw wizard_problem(line_break, "Lista de documentos não existe");
+  if (!is_existing_file(lists.doc_list)) throw wizard_problem(line_break, "Lista de documentos não existe");
   return lists;
 }
 
@@ -82,18 +75,10 @@ AssociationRun association_run(const shell::Project& project, const fs::path& co
 
 MineOutcome mine_project(const fs::path& project_file, const Regional& regional, Progress& progress) {
   MineOutcome out;
-  shell::ProjectSettings s = shell::read_project_file(project_file);
-  if (s.title.empty()) throw Stop("O Campo Título está em branco e é um campo Obrigatório!");
-
   // The project folder: as saved, or the project file's own folder.
-  fs::path own = project_file.parent_path();
-  if (own.empty()) own = ".";
-  fs::path folder = to_path(s.project_folder);
-  if (!is_folder(folder)) {
-    out.notes.push_back("A pasta do projeto \"" + to_utf8(s.project_folder) +
-                        "\" não existe; usando a pasta do arquivo de projeto \"" + display_path(own) + "\".");
-    folder = own;
-  }
+  const shell::SavedProject saved = shell::open_saved_project(project_file, out.notes);
+  const shell::ProjectSettings& s = saved.settings;
+  const fs::path folder = saved.folder;
   out.project_folder = folder;
 
   if (s.ontology_kind.empty()) {
@@ -107,9 +92,12 @@ MineOutcome mine_project(const fs::path& project_file, const Regional& regional,
   const std::optional<fs::path> chosen =
       s.context_list.empty() ? std::nullopt : std::optional<fs::path>(to_path(s.context_list));
   fs::path list = mining_context_list(project, chosen);
-  if (!is_file(list)) {
+  if (!is_existing_file(list)) {
     fs::path moved = chosen ? folder / list.filename() : fs::path();
-    fs::path found = is_file(moved) ? moved : is_file(project.context_list()) ? project.context_list() : fs::path();
+    fs::path found = is_existing_file(moved) ? moved
+                     : is_existing_file(project.context_list())
+                         ? project.context_list()
+                         : fs::path();
     if (!found.empty() && chosen) {
       out.notes.push_back("A lista de contextos \"" + to_utf8(s.context_list) + "\" não existe; usando \"" +
                           display_path(found) + "\".");

@@ -4,9 +4,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QStatusTipEvent>
 
-#include <chrono>
 #include <filesystem>
 
 #include "core/preparation/import.h"
@@ -28,12 +26,6 @@ namespace fs = std::filesystem;
 namespace {
 
 bool shown(const QWidget* w) { return !w->isHidden(); }
-
-void set_bold(QLabel* label, bool bold) {
-  QFont f = label->font();
-  f.setBold(bold);
-  label->setFont(f);
-}
 
 bool is_folder(const QString& folder) {
   std::error_code ec;
@@ -94,15 +86,12 @@ shell::Project TMdi_Frm2::projeto() const { return {path_of(pasta_projeto()), an
 
 bool TMdi_Frm2::event(QEvent* event) {
   // Every hint change shows in the first panel of the status bar.
-  if (event->type() == QEvent::StatusTip) {
-    panel_hint->setText(static_cast<QStatusTipEvent*>(event)->tip());
-    return true;
-  }
+  if (show_status_tip(*this, event)) return true;
   return QMainWindow::event(event);
 }
 
 bool TMdi_Frm2::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Edit_separador && event->type() == QEvent::MouseButtonPress) Edit_separadorClick();
+  if (is_separator_press(*this, watched, event)) Edit_separadorClick();
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -121,41 +110,29 @@ void TMdi_Frm2::closeEvent(QCloseEvent* event) {
 }
 
 void TMdi_Frm2::Timer1Timer() {
-  auto t = std::chrono::system_clock::time_point(std::chrono::milliseconds(platform().now().toMSecsSinceEpoch()));
-  panel_data->setText(qs(regional().weekday_and_date(t)));
-  panel_hora->setText(qs(regional().time_text(t)));
+  show_clock(*this, *this);
 }
 
 // ---------------------------------------------------------------- indicators
 
 void TMdi_Frm2::indicadores(int current) {
-  StepLabel* on[] = {botao_1_on, botao_2_on, botao_3_on};
-  StepLabel* off[] = {botao_1_off, botao_2_off, botao_3_off};
-  StepLabel* caption[] = {lb_passo1, lb_passo2, lb_passo3};
-  for (int i = 0; i < 3; ++i) {
-    on[i]->setVisible(current == i + 1);
-    off[i]->setVisible(current != i + 1);
-    caption[i]->show();
-    set_bold(caption[i], current == i + 1);
-  }
+  StepLabel* const on[] = {botao_1_on, botao_2_on, botao_3_on};
+  StepLabel* const off[] = {botao_1_off, botao_2_off, botao_3_off};
+  StepLabel* const caption[] = {lb_passo1, lb_passo2, lb_passo3};
+  show_indicators(on, off, caption, current);
   pn_passos->show();
 }
 
 int TMdi_Frm2::passo_corrente() const {
-  if (shown(botao_1_on)) return 1;
-  if (shown(botao_2_on)) return 2;
-  if (shown(botao_3_on)) return 3;
-  return 0;
+  StepLabel* const on[] = {botao_1_on, botao_2_on, botao_3_on};
+  return current_indicator(on);
 }
 
 // ---------------------------------------------------------------- step routines
 
 void TMdi_Frm2::bt_ok_bemvindoClick() {
   command([this] {
-    bit_sair_salvar->show();
-    bit_sair_cancelar->show();
-    bit_voltar->show();
-    bit_avancar->show();
+    show_step_buttons(*this);
     passo1();
   });
 }
@@ -175,12 +152,7 @@ void TMdi_Frm2::passo1() {
   // later step.
   const QString old_level = l_nivel->text();
   volta_passo1();
-  if (old_level.toInt() < 2) {
-    Label3->setText(default_project_folder());
-    Edit_titulo->clear();
-    Edit_cliente->clear();
-    Edit_resp->clear();
-  }
+  start_new_project(*this, Label3, old_level);
 }
 
 void TMdi_Frm2::volta_passo1() {
@@ -442,10 +414,7 @@ void TMdi_Frm2::bit_voltarClick() {
 
 void TMdi_Frm2::bit_sair_salvarClick() {
   command([this] {
-    if (titulo().isEmpty()) {
-      information(QStringLiteral("Não pode salvar sem ter um Título/Nome do projeto"));
-      return;
-    }
+    if (!has_title_to_save(*this, *this)) return;
     salva_projeto2(*this, true);
     close();
   });
@@ -463,24 +432,11 @@ void TMdi_Frm2::bit_inicioClick() {
 // ---------------------------------------------------------------- project controls
 
 void TMdi_Frm2::bt_alterarClick() {
-  command([this] {
-    auto folder = platform().pick_folder(this, QStringLiteral("O projeto será salvo em:"), pasta_projeto());
-    if (folder) {
-      pasta_escolhida = *folder;
-      Label3->setText(*folder);
-    }
-    if (!pasta_escolhida.isEmpty()) QDir::setCurrent(pasta_escolhida);
-  });
+  command([this] { pick_project_folder(*this, this, pasta_escolhida, Label3); });
 }
 
 void TMdi_Frm2::bt_stopwordsClick() {
-  command([this] {
-    Tform_stop* stop = windows().form_stop;
-    stop->bt_voltar->show();
-    stop->resize(stop->width(), 320);
-    stop->show();
-    stop->raise();
-  });
+  command([this] { show_stopword_manager(*this); });
 }
 
 void TMdi_Frm2::ListBox_idiomaClick() {
@@ -493,10 +449,8 @@ void TMdi_Frm2::ListBox_idiomaClick() {
   });
 }
 
-void TMdi_Frm2::RadioGroup_textosClick() {
-  if (RadioGroup_textos->item_index() == shell::kSingleFile) Edit_separador->setFocus();
-}
+void TMdi_Frm2::RadioGroup_textosClick() { focus_separator_for_single_file(*this); }
 
-void TMdi_Frm2::Edit_separadorClick() { RadioGroup_textos->set_item_index(shell::kSingleFile); }
+void TMdi_Frm2::Edit_separadorClick() { choose_single_file(*this); }
 
 }  // namespace lumeral::gui

@@ -29,12 +29,19 @@
 #include "core/shell/project.h"
 #include "gui/base/form.h"
 #include "gui/base/radio_group.h"
+#include "gui/shell/wizard_parts.h"
 
 namespace lumeral::gui {
 
 class StepLabel;
 
-class TMdi_Frm2 : public QMainWindow, public Form {
+// The project panel, the button bar and the status panels are the
+// inherited field groups of wizard_parts.h, as in the mining wizard.
+class TMdi_Frm2 : public QMainWindow,
+                  public Form,
+                  public WizardProjectPanel,
+                  public WizardButtonBar,
+                  public WizardStatusPanels {
   Q_OBJECT
  public:
   explicit TMdi_Frm2(Windows& windows);
@@ -63,20 +70,6 @@ class TMdi_Frm2 : public QMainWindow, public Form {
   RadioGroup* RadioGroup2;  // "Começar um Novo Projeto" / "Continuar um Projeto já existente"
   QPushButton* bt_ok_bemvindo;
 
-  // ---- project panel: step 1 (project fields) and step 2 (preparation)
-  QFrame* Panel_comeco;
-  QWidget* pn_projeto;
-  QLineEdit* Edit_titulo;
-  QLineEdit* Edit_cliente;
-  QLineEdit* Edit_resp;
-  QGroupBox* gb_pasta;
-  QPushButton* bt_alterar;
-  QWidget* pn_preparacao;
-  RadioGroup* RadioGroup_textos;  // "Os Textos estão?"
-  QLineEdit* Edit_separador;
-  QListWidget* ListBox_idioma;    // "Português", "Inglês", "Espanhol"
-  QPushButton* bt_stopwords;
-
   // ---- analysis step: result sets and the two-column list
   QFrame* Panel_analise;
   QComboBox* ComboBox1;     // the result sets; "Selecione..." while none is chosen
@@ -85,20 +78,8 @@ class TMdi_Frm2 : public QMainWindow, public Form {
   QPushButton* bt_resumos;  // "Ver resumos (frases/partes dos textos)"
   QPushButton* bt_grava;    // "Grava Resultados em texto"
 
-  // ---- button bar
-  QFrame* Panel_Botoes;
-  QPushButton* bit_voltar;
-  QPushButton* bit_avancar;
-  QPushButton* bit_sair_salvar;
-  QPushButton* bit_sair_cancelar;
-  QPushButton* bit_inicio;
-
   // ---- status bar: hint, weekday and date, time
   QStatusBar* StatusBar1;
-  QLabel* panel_hint;
-  QLabel* panel_data;
-  QLabel* panel_hora;
-  QTimer* Timer1;
 
   // Set when the language's standard stopword list is missing at the
   // preparation step or beyond.

@@ -8,28 +8,13 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include "gui/base/widgets.h"
 #include "gui/comparison/mdi_form2.h"
 #include "gui/shell/mdi_form.h"
 
 namespace lumeral::gui {
 
 namespace {
-
-QLabel* heading(const QString& text, QWidget* parent, int point_delta = 4) {
-  auto* l = new QLabel(text, parent);
-  QFont f = l->font();
-  f.setBold(true);
-  f.setPointSize(f.pointSize() + point_delta);
-  l->setFont(f);
-  return l;
-}
-
-QPushButton* button(const QString& caption, const QString& hint, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setToolTip(hint);
-  b->setStatusTip(hint);
-  return b;
-}
 
 StepLabel* step_image(const QString& resource, const QString& name, QWidget* parent) {
   auto* l = new StepLabel(parent);
@@ -47,17 +32,10 @@ void TMdi_Frm2::build_layout() {
   setCentralWidget(central);
   auto* outer = new QVBoxLayout(central);
 
-  // Hidden state fields.
-  auto* state = new QWidget(central);
-  state->hide();
-  auto state_label = [&](QLabel*& field, const char* name) {
-    field = new QLabel(state);
-    field->setObjectName(QString::fromLatin1(name));
-  };
-  state_label(l_nivel, "l_nivel");
-  state_label(flag_processado, "flag_processado");
-  state_label(flag_selecionado, "flag_selecionado");
-  state_label(Label24, "Label24");
+  build_state_labels(central, {{&l_nivel, "l_nivel"},
+                               {&flag_processado, "flag_processado"},
+                               {&flag_selecionado, "flag_selecionado"},
+                               {&Label24, "Label24"}});
 
   // ---- step column
   pn_passos = new QWidget(central);
@@ -107,83 +85,14 @@ void TMdi_Frm2::build_layout() {
   welcome->addWidget(RadioGroup2);
   auto* ok_row = new QHBoxLayout;
   ok_row->addStretch();
-  bt_ok_bemvindo = button(QStringLiteral("OK"), QStringLiteral("Começa o projeto escolhido"), GroupBox1);
+  bt_ok_bemvindo = command_button(QStringLiteral("OK"), QStringLiteral("Começa o projeto escolhido"), GroupBox1);
   bt_ok_bemvindo->setMinimumWidth(100);
   ok_row->addWidget(bt_ok_bemvindo);
   welcome->addLayout(ok_row);
   welcome->addStretch();
 
   // ---- project panel: step 1 and step 2
-  Panel_comeco = new QFrame(central);
-  Panel_comeco->setObjectName(QStringLiteral("Panel_comeco"));
-  Panel_comeco->setFrameShape(QFrame::StyledPanel);
-  auto* comeco = new QVBoxLayout(Panel_comeco);
-  comeco->setContentsMargins(20, 16, 20, 16);
-
-  pn_projeto = new QWidget(Panel_comeco);
-  auto* p = new QVBoxLayout(pn_projeto);
-  p->setContentsMargins(0, 0, 0, 0);
-  p->addWidget(heading(QStringLiteral("Configurar Projeto"), pn_projeto));
-  p->addSpacing(10);
-  auto* form = new QFormLayout;
-  Edit_titulo = new QLineEdit(pn_projeto);
-  Edit_cliente = new QLineEdit(pn_projeto);
-  Edit_resp = new QLineEdit(pn_projeto);
-  Edit_titulo->setStatusTip(QStringLiteral("Título do projeto: nomeia os arquivos do projeto"));
-  form->addRow(QStringLiteral("Título"), Edit_titulo);
-  form->addRow(QStringLiteral("Cliente"), Edit_cliente);
-  form->addRow(QStringLiteral("Responsável"), Edit_resp);
-  p->addLayout(form);
-  p->addSpacing(10);
-  gb_pasta = new QGroupBox(QStringLiteral("Os textos estão localizados na pasta:"), pn_projeto);
-  auto* g = new QHBoxLayout(gb_pasta);
-  Label3 = new QLabel(gb_pasta);
-  Label3->setObjectName(QStringLiteral("Label3"));
-  Label3->setWordWrap(true);
-  Label3->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  Label3->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  g->addWidget(Label3, 1);
-  bt_alterar = button(QStringLiteral("Alterar"), QStringLiteral("Escolhe a pasta dos textos do projeto"), gb_pasta);
-  g->addWidget(bt_alterar);
-  p->addWidget(gb_pasta);
-  p->addStretch();
-  comeco->addWidget(pn_projeto);
-
-  pn_preparacao = new QWidget(Panel_comeco);
-  auto* q = new QVBoxLayout(pn_preparacao);
-  q->setContentsMargins(0, 0, 0, 0);
-  q->addWidget(heading(QStringLiteral("Preparação dos Textos a serem analisados"), pn_preparacao));
-  q->addSpacing(10);
-  RadioGroup_textos = new RadioGroup(QStringLiteral("Os Textos estão?"),
-                                     {QStringLiteral("Todos num mesmo arquivo, mas há um string separador ="),
-                                      QStringLiteral("Vários arquivos")},
-                                     1, pn_preparacao);
-  auto* first = new QHBoxLayout;
-  RadioGroup_textos->items_layout()->removeWidget(RadioGroup_textos->button(0));
-  first->addWidget(RadioGroup_textos->button(0));
-  Edit_separador = new QLineEdit(RadioGroup_textos);
-  Edit_separador->setMinimumWidth(120);
-  Edit_separador->setStatusTip(QStringLiteral("Texto que separa os documentos dentro do arquivo"));
-  first->addWidget(Edit_separador, 1);
-  RadioGroup_textos->items_layout()->insertLayout(0, first);
-  q->addWidget(RadioGroup_textos);
-  q->addSpacing(10);
-  q->addWidget(new QLabel(QStringLiteral("Idioma dos textos a serem analisados:"), pn_preparacao));
-  ListBox_idioma = new QListWidget(pn_preparacao);
-  ListBox_idioma->addItems({QStringLiteral("Português"), QStringLiteral("Inglês"), QStringLiteral("Espanhol")});
-  ListBox_idioma->setCurrentRow(0);
-  ListBox_idioma->setMaximumHeight(ListBox_idioma->sizeHintForRow(0) * 3 + 8);
-  ListBox_idioma->setMaximumWidth(220);
-  q->addWidget(ListBox_idioma);
-  q->addSpacing(10);
-  bt_stopwords = button(QStringLiteral("Gerência de palavras irrelevantes (stopwords) para análise dos textos"),
-                        QStringLiteral("Mostra e altera a lista de stopwords do idioma"), pn_preparacao);
-  auto* sb = new QHBoxLayout;
-  sb->addWidget(bt_stopwords);
-  sb->addStretch();
-  q->addLayout(sb);
-  q->addStretch();
-  comeco->addWidget(pn_preparacao);
+  build_project_panel(*this, Label3, central);
 
   // ---- analysis panel
   Panel_analise = new QFrame(central);
@@ -220,9 +129,9 @@ void TMdi_Frm2::build_layout() {
   Edit_total->setMaximumWidth(90);
   total->addWidget(Edit_total);
   total->addStretch();
-  bt_resumos = button(QStringLiteral("Ver resumos (frases/partes dos textos)"),
+  bt_resumos = command_button(QStringLiteral("Ver resumos (frases/partes dos textos)"),
                       QStringLiteral("Mostra as frases dos textos que contêm as palavras"), Panel_analise);
-  bt_grava = button(QStringLiteral("Grava Resultados em texto"),
+  bt_grava = command_button(QStringLiteral("Grava Resultados em texto"),
                     QStringLiteral("Grava as palavras mostradas num arquivo texto"), Panel_analise);
   total->addWidget(bt_resumos);
   total->addWidget(bt_grava);
@@ -237,41 +146,9 @@ void TMdi_Frm2::build_layout() {
   body->addLayout(pages, 1);
   outer->addLayout(body, 1);
 
-  // ---- button bar
-  Panel_Botoes = new QFrame(central);
-  Panel_Botoes->setFrameShape(QFrame::StyledPanel);
-  auto* h = new QHBoxLayout(Panel_Botoes);
-  bit_voltar = button(QStringLiteral("Voltar"), QStringLiteral("Volta ao passo anterior"), Panel_Botoes);
-  bit_avancar = button(QStringLiteral("Avançar"), QStringLiteral("Avança para o próximo passo"), Panel_Botoes);
-  bit_sair_salvar = button(QStringLiteral("Sair, salvando status do projeto"),
-                           QStringLiteral("Sair, salvando status do projeto"), Panel_Botoes);
-  bit_sair_cancelar = button(QStringLiteral("Sair, cancelando este passo"),
-                             QStringLiteral("Sair, cancelando este passo"), Panel_Botoes);
-  bit_inicio = button(QStringLiteral("Voltar ao início"), QStringLiteral("Voltar ao início"), Panel_Botoes);
-  h->addWidget(bit_voltar);
-  h->addWidget(bit_avancar);
-  h->addStretch();
-  h->addWidget(bit_sair_salvar);
-  h->addWidget(bit_sair_cancelar);
-  h->addWidget(bit_inicio);
-  outer->addWidget(Panel_Botoes);
-
-  // ---- status bar
-  StatusBar1 = new QStatusBar(this);
-  setStatusBar(StatusBar1);
-  panel_hint = new QLabel(StatusBar1);
-  panel_data = new QLabel(StatusBar1);
-  panel_hora = new QLabel(StatusBar1);
-  panel_hint->setMinimumWidth(420);
-  panel_data->setMinimumWidth(190);
-  panel_hora->setMinimumWidth(70);
-  panel_data->setAlignment(Qt::AlignCenter);
-  panel_hora->setAlignment(Qt::AlignCenter);
-  StatusBar1->addWidget(panel_hint, 1);
-  StatusBar1->addPermanentWidget(panel_data);
-  StatusBar1->addPermanentWidget(panel_hora);
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(1000);
+  QHBoxLayout* button_row = nullptr;
+  outer->addWidget(build_button_bar(*this, button_row, central));
+  StatusBar1 = build_status_bar(*this, this);
 
   resize(1100, 700);
 }

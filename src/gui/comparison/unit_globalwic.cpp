@@ -13,16 +13,7 @@ namespace lumeral::gui {
 namespace fs = std::filesystem;
 
 shell::ProjectSettings projeto_do_wizard2(const TMdi_Frm2& w) {
-  shell::ProjectSettings s;
-  s.title = ansi(w.Edit_titulo->text());
-  s.client = ansi(w.Edit_cliente->text());
-  s.responsible = ansi(w.Edit_resp->text());
-  s.project_folder = ansi(w.Label3->text());
-  s.text_location = w.RadioGroup_textos->item_index();
-  s.separator = ansi(w.Edit_separador->text());
-  s.language = w.ListBox_idioma->currentRow();
-  s.level = ansi(w.l_nivel->text());
-  return s;
+  return project_settings(w, w.Label3, w.l_nivel);
 }
 
 void salva_projeto2(TMdi_Frm2& w, bool confirma) {
@@ -31,28 +22,16 @@ void salva_projeto2(TMdi_Frm2& w, bool confirma) {
   if (confirma) w.information(QStringLiteral("Arquivo salvo com Sucesso!!!"));
 }
 
-namespace {
-
-QString text_of(const shell::IniFile& ini, shell::ProjectKey key) { return qs(shell::project_value(ini, key)); }
-
-}  // namespace
-
 void restaura_projeto2(TMdi_Frm2& w, const QString& arquivo) {
   const shell::IniFile ini = shell::IniFile::read(path_of(arquivo));
-  namespace key = shell::project_key;
-  w.Edit_titulo->setText(text_of(ini, key::title));
-  w.Edit_cliente->setText(text_of(ini, key::client));
-  w.Edit_resp->setText(text_of(ini, key::responsible));
-  w.Label3->setText(text_of(ini, key::folder));
-
-  const int idioma = shell::project_integer(ini, path_of(arquivo), key::language);
-  w.ListBox_idioma->setCurrentRow(idioma >= 0 && idioma < w.ListBox_idioma->count() ? idioma : -1);
+  restore_project_fields(w, w.Label3, ini, path_of(arquivo));
   w.carrega_stopwords();
+  namespace key = shell::project_key;
   // How the texts are stored is restored at every level, so that the save
   // after the replay writes it back as it was.
   w.RadioGroup_textos->set_item_index(shell::project_integer(ini, path_of(arquivo), key::text_location));
-  w.Edit_separador->setText(text_of(ini, key::separator));
-  w.l_nivel->setText(text_of(ini, key::level));
+  w.Edit_separador->setText(project_text(ini, key::separator));
+  w.l_nivel->setText(project_text(ini, key::level));
 
   // Replay the steps; each test reads the level again.
   const QString level = w.l_nivel->text();

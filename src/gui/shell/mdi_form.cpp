@@ -4,9 +4,7 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QMouseEvent>
-#include <QStatusTipEvent>
 
-#include <chrono>
 #include <filesystem>
 
 #include "core/base/files.h"
@@ -105,15 +103,12 @@ TMdi_Frm::TMdi_Frm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
 
 bool TMdi_Frm::event(QEvent* event) {
   // Every hint change shows in the first panel of the status bar.
-  if (event->type() == QEvent::StatusTip) {
-    panel_hint->setText(static_cast<QStatusTipEvent*>(event)->tip());
-    return true;
-  }
+  if (show_status_tip(*this, event)) return true;
   return QMainWindow::event(event);
 }
 
 bool TMdi_Frm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Edit_separador && event->type() == QEvent::MouseButtonPress) Edit_separadorClick();
+  if (is_separator_press(*this, watched, event)) Edit_separadorClick();
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -123,9 +118,7 @@ void TMdi_Frm::closeEvent(QCloseEvent* event) {
 }
 
 void TMdi_Frm::Timer1Timer() {
-  auto t = std::chrono::system_clock::time_point(std::chrono::milliseconds(platform().now().toMSecsSinceEpoch()));
-  panel_data->setText(qs(regional().weekday_and_date(t)));
-  panel_hora->setText(qs(regional().time_text(t)));
+  show_clock(*this, *this);
 }
 
 // ---------------------------------------------------------------- entry menu and welcome
@@ -170,10 +163,7 @@ void TMdi_Frm::bt_ok_entradaClick() {
 
 void TMdi_Frm::bt_ok_bemvindoClick() {
   command([this] {
-    bit_sair_salvar->show();
-    bit_sair_cancelar->show();
-    bit_voltar->show();
-    bit_avancar->show();
+    show_step_buttons(*this);
     passo1();
   });
 }
@@ -181,25 +171,17 @@ void TMdi_Frm::bt_ok_bemvindoClick() {
 // ---------------------------------------------------------------- indicators
 
 void TMdi_Frm::indicadores(int current) {
-  StepLabel* on[] = {botao_1_on, botao_2_on, botao_3_on, botao_4_on};
-  StepLabel* off[] = {botao_1_off, botao_2_off, botao_3_off, botao_4_off};
-  StepLabel* caption[] = {lb_passo1, lb_passo2, lb_passo3, lb_passo4};
-  for (int i = 0; i < 4; ++i) {
-    on[i]->setVisible(current == i + 1);
-    off[i]->setVisible(current != i + 1);
-    caption[i]->show();
-    set_bold(caption[i], current == i + 1);
-  }
+  StepLabel* const on[] = {botao_1_on, botao_2_on, botao_3_on, botao_4_on};
+  StepLabel* const off[] = {botao_1_off, botao_2_off, botao_3_off, botao_4_off};
+  StepLabel* const caption[] = {lb_passo1, lb_passo2, lb_passo3, lb_passo4};
+  show_indicators(on, off, caption, current);
   Animate1->show();
   pn_passos->show();
 }
 
 int TMdi_Frm::passo_corrente() const {
-  if (shown(botao_1_on)) return 1;
-  if (shown(botao_2_on)) return 2;
-  if (shown(botao_3_on)) return 3;
-  if (shown(botao_4_on)) return 4;
-  return 0;
+  StepLabel* const on[] = {botao_1_on, botao_2_on, botao_3_on, botao_4_on};
+  return current_indicator(on);
 }
 
 // ---------------------------------------------------------------- step routines
@@ -226,14 +208,7 @@ void TMdi_Frm::passo1() {
   // "Começar um Novo Projeto"
   const QString old_level = l_nivel->text();
   volta_passo1();
-  // A new project starts with empty fields; coming back from a later step
-  // keeps them.
-  if (old_level.toInt() < 2) {
-    Label3->setText(default_project_folder());
-    Edit_titulo->clear();
-    Edit_cliente->clear();
-    Edit_resp->clear();
-  }
+  start_new_project(*this, Label3, old_level);
 }
 
 void TMdi_Frm::volta_passo1() {
@@ -431,10 +406,7 @@ void TMdi_Frm::bit_voltarClick() {
 
 void TMdi_Frm::bit_sair_salvarClick() {
   command([this] {
-    if (titulo().isEmpty()) {
-      information(QStringLiteral("Não pode salvar sem ter um Título/Nome do projeto"));
-      return;
-    }
+    if (!has_title_to_save(*this, *this)) return;
     salva_projeto(*this, true);
     l_salvo->setText(QStringLiteral("1"));
     close();
@@ -448,32 +420,17 @@ void TMdi_Frm::bit_inicioClick() { command([this] { volta_inicio(); }); }
 // ---------------------------------------------------------------- project controls
 
 void TMdi_Frm::bt_alterarClick() {
-  command([this] {
-    auto folder = platform().pick_folder(this, QStringLiteral("O projeto será salvo em:"), pasta_projeto());
-    if (folder) {
-      pasta_escolhida = *folder;
-      Label3->setText(*folder);
-    }
-    if (!pasta_escolhida.isEmpty()) QDir::setCurrent(pasta_escolhida);
-  });
+  command([this] { pick_project_folder(*this, this, pasta_escolhida, Label3); });
 }
 
 void TMdi_Frm::bt_stopwordsClick() {
-  command([this] {
-    Tform_stop* stop = windows().form_stop;
-    stop->bt_voltar->show();
-    stop->resize(stop->width(), 320);
-    stop->show();
-    stop->raise();
-  });
+  command([this] { show_stopword_manager(*this); });
 }
 
 void TMdi_Frm::ListBox_idiomaClick() { command([this] { carrega_stopwords(); }); }
 
-void TMdi_Frm::RadioGroup_textosClick() {
-  if (RadioGroup_textos->item_index() == shell::kSingleFile) Edit_separador->setFocus();
-}
+void TMdi_Frm::RadioGroup_textosClick() { focus_separator_for_single_file(*this); }
 
-void TMdi_Frm::Edit_separadorClick() { RadioGroup_textos->set_item_index(shell::kSingleFile); }
+void TMdi_Frm::Edit_separadorClick() { choose_single_file(*this); }
 
 }  // namespace lumeral::gui

@@ -24,6 +24,7 @@
 #include "core/shell/project.h"
 #include "gui/base/form.h"
 #include "gui/base/radio_group.h"
+#include "gui/shell/wizard_parts.h"
 
 namespace lumeral::gui {
 
@@ -49,7 +50,13 @@ class StepLabel : public QLabel {
   bool clickable_ = false;
 };
 
-class TMdi_Frm : public QMainWindow, public Form {
+// The project panel, the button bar and the status panels are the
+// inherited field groups of wizard_parts.h.
+class TMdi_Frm : public QMainWindow,
+                 public Form,
+                 public WizardProjectPanel,
+                 public WizardButtonBar,
+                 public WizardStatusPanels {
   Q_OBJECT
  public:
   explicit TMdi_Frm(Windows& windows);
@@ -92,23 +99,6 @@ class TMdi_Frm : public QMainWindow, public Form {
   RadioGroup* RadioGroup2;  // "Começar um Novo Projeto" / "Continuar um Projeto já existente"
   QPushButton* bt_ok_bemvindo;
 
-  // ---- project panel: step 1 (project fields) and step 2 (preparation)
-  QFrame* Panel_comeco;
-  QWidget* pn_projeto;  // step-1 controls
-  QLabel* lb_configurar;
-  QLineEdit* Edit_titulo;
-  QLineEdit* Edit_cliente;
-  QLineEdit* Edit_resp;
-  QGroupBox* gb_pasta;  // "Os textos estão localizados na pasta:" holding Label3
-  QPushButton* bt_alterar;
-  QWidget* pn_preparacao;  // step-2 controls
-  QLabel* lb_preparacao;
-  RadioGroup* RadioGroup_textos;  // "Os Textos estão?"
-  QLineEdit* Edit_separador;
-  QLabel* lb_idioma;
-  QListWidget* ListBox_idioma;  // "Português", "Inglês", "Espanhol"
-  QPushButton* bt_stopwords;
-
   // ---- ontology step: the choice panel lies over the editor, the mining
   // panel over both (one cell of the step's grid)
   QFrame* Panel_ontologia;
@@ -123,20 +113,10 @@ class TMdi_Frm : public QMainWindow, public Form {
   TMinera* minera;  // the mining panel's controls and commands (mining/minera.h)
 
   // ---- button bar
-  QFrame* Panel_Botoes;
-  QPushButton* bit_voltar;
-  QPushButton* bit_mutreta;  // the ontology step's own "Voltar"
-  QPushButton* bit_avancar;
-  QPushButton* bit_sair_salvar;
-  QPushButton* bit_sair_cancelar;
-  QPushButton* bit_inicio;
+  QPushButton* bit_mutreta;  // the ontology step's own "Voltar", beside "Voltar"
 
   // ---- status bar: hint, weekday and date, time
   QStatusBar* StatusBar2;
-  QLabel* panel_hint;
-  QLabel* panel_data;
-  QLabel* panel_hora;
-  QTimer* Timer1;
 
   // Set by the stopword loader when the language's standard list is missing
   // at the preparation step or beyond.

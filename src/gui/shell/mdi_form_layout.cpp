@@ -30,21 +30,14 @@ void TMdi_Frm::build_layout() {
   setCentralWidget(central);
   auto* outer = new QVBoxLayout(central);
 
-  // Hidden state fields.
-  auto* state = new QWidget(central);
-  state->hide();
-  auto state_label = [&](QLabel*& field, const char* name) {
-    field = new QLabel(state);
-    field->setObjectName(QString::fromLatin1(name));
-  };
-  state_label(l_nivel, "l_nivel");
-  state_label(l_salvo, "l_salvo");
-  state_label(Label22, "Label22");
-  state_label(Label23, "Label23");
-  state_label(label_prob, "label_prob");
-  state_label(Label17, "Label17");
-  state_label(Label24, "Label24");
-  state_label(Label8, "Label8");
+  build_state_labels(central, {{&l_nivel, "l_nivel"},
+                               {&l_salvo, "l_salvo"},
+                               {&Label22, "Label22"},
+                               {&Label23, "Label23"},
+                               {&label_prob, "label_prob"},
+                               {&Label17, "Label17"},
+                               {&Label24, "Label24"},
+                               {&Label8, "Label8"}});
 
   auto* body = new QHBoxLayout;
   body->addWidget(build_steps());
@@ -152,85 +145,8 @@ QWidget* TMdi_Frm::build_welcome() {
 }
 
 QWidget* TMdi_Frm::build_project() {
-  Panel_comeco = new QFrame(centralWidget());
-  Panel_comeco->setObjectName(QStringLiteral("Panel_comeco"));
-  Panel_comeco->setFrameShape(QFrame::StyledPanel);
-  auto* v = new QVBoxLayout(Panel_comeco);
-  v->setContentsMargins(20, 16, 20, 16);
-
-  // Step 1: the project fields.
-  pn_projeto = new QWidget(Panel_comeco);
-  auto* p = new QVBoxLayout(pn_projeto);
-  p->setContentsMargins(0, 0, 0, 0);
-  lb_configurar = heading(QStringLiteral("Configurar Projeto"), pn_projeto);
-  p->addWidget(lb_configurar);
-  p->addSpacing(10);
-  auto* form = new QFormLayout;
-  Edit_titulo = new QLineEdit(pn_projeto);
-  Edit_cliente = new QLineEdit(pn_projeto);
-  Edit_resp = new QLineEdit(pn_projeto);
-  Edit_titulo->setStatusTip(QStringLiteral("Título do projeto: nomeia os arquivos do projeto"));
-  form->addRow(QStringLiteral("Título"), Edit_titulo);
-  form->addRow(QStringLiteral("Cliente"), Edit_cliente);
-  form->addRow(QStringLiteral("Responsável"), Edit_resp);
-  p->addLayout(form);
-  p->addSpacing(10);
-  gb_pasta = new QGroupBox(QStringLiteral("Os textos estão localizados na pasta:"), pn_projeto);
-  auto* g = new QHBoxLayout(gb_pasta);
-  Label3 = new QLabel(gb_pasta);
-  Label3->setObjectName(QStringLiteral("Label3"));
-  Label3->setWordWrap(true);
-  Label3->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  Label3->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  g->addWidget(Label3, 1);
-  bt_alterar = command_button(QStringLiteral("Alterar"), QStringLiteral("Escolhe a pasta dos textos do projeto"), gb_pasta);
-  g->addWidget(bt_alterar);
-  p->addWidget(gb_pasta);
-  p->addStretch();
-  v->addWidget(pn_projeto);
-
-  // Step 2: the preparation controls.
-  pn_preparacao = new QWidget(Panel_comeco);
-  auto* q = new QVBoxLayout(pn_preparacao);
-  q->setContentsMargins(0, 0, 0, 0);
-  lb_preparacao = heading(QStringLiteral("Preparação dos Textos a serem analisados"), pn_preparacao);
-  q->addWidget(lb_preparacao);
-  q->addSpacing(10);
-  RadioGroup_textos = new RadioGroup(QStringLiteral("Os Textos estão?"),
-                                     {QStringLiteral("Todos num mesmo arquivo, mas há um string separador ="),
-                                      QStringLiteral("Vários arquivos")},
-                                     1, pn_preparacao);
-  // The separator edit sits beside the first item.
-  auto* first = new QHBoxLayout;
-  RadioGroup_textos->items_layout()->removeWidget(RadioGroup_textos->button(0));
-  first->addWidget(RadioGroup_textos->button(0));
-  Edit_separador = new QLineEdit(RadioGroup_textos);
-  Edit_separador->setMinimumWidth(120);
-  Edit_separador->setStatusTip(QStringLiteral("Texto que separa os documentos dentro do arquivo"));
-  first->addWidget(Edit_separador, 1);
-  RadioGroup_textos->items_layout()->insertLayout(0, first);
-  q->addWidget(RadioGroup_textos);
-  q->addSpacing(10);
-  lb_idioma = new QLabel(QStringLiteral("Idioma dos textos a serem analisados:"), pn_preparacao);
-  q->addWidget(lb_idioma);
-  ListBox_idioma = new QListWidget(pn_preparacao);
-  ListBox_idioma->addItems({QStringLiteral("Português"), QStringLiteral("Inglês"), QStringLiteral("Espanhol")});
-  ListBox_idioma->setCurrentRow(0);
-  ListBox_idioma->setMaximumHeight(ListBox_idioma->sizeHintForRow(0) * 3 + 8);
-  ListBox_idioma->setMaximumWidth(220);
-  q->addWidget(ListBox_idioma);
-  q->addSpacing(10);
-  bt_stopwords =
-      command_button(QStringLiteral("Gerência de palavras irrelevantes (stopwords) para análise dos textos"),
-                     QStringLiteral("Mostra e altera a lista de stopwords do idioma"), pn_preparacao);
-  auto* sb = new QHBoxLayout;
-  sb->addWidget(bt_stopwords);
-  sb->addStretch();
-  q->addLayout(sb);
-  q->addStretch();
-  v->addWidget(pn_preparacao);
+  build_project_panel(*this, Label3, centralWidget());
   pn_preparacao->hide();
-
   return Panel_comeco;
 }
 
@@ -283,45 +199,16 @@ QWidget* TMdi_Frm::build_ontology() {
 }
 
 QWidget* TMdi_Frm::build_buttons() {
-  Panel_Botoes = new QFrame(centralWidget());
+  QHBoxLayout* row = nullptr;
+  build_button_bar(*this, row, centralWidget());
   Panel_Botoes->setObjectName(QStringLiteral("Panel_Botoes"));
-  Panel_Botoes->setFrameShape(QFrame::StyledPanel);
-  auto* h = new QHBoxLayout(Panel_Botoes);
-  bit_voltar = command_button(QStringLiteral("Voltar"), QStringLiteral("Volta ao passo anterior"), Panel_Botoes);
+  // The ontology step's own "Voltar" stands beside the common one.
   bit_mutreta = command_button(QStringLiteral("Voltar"), QStringLiteral("Volta ao passo anterior"), Panel_Botoes);
   bit_mutreta->hide();
-  bit_avancar = command_button(QStringLiteral("Avançar"), QStringLiteral("Avança para o próximo passo"), Panel_Botoes);
-  bit_sair_salvar = command_button(QStringLiteral("Sair, salvando status do projeto"),
-                                   QStringLiteral("Sair, salvando status do projeto"), Panel_Botoes);
-  bit_sair_cancelar = command_button(QStringLiteral("Sair, cancelando este passo"),
-                                     QStringLiteral("Sair, cancelando este passo"), Panel_Botoes);
-  bit_inicio = command_button(QStringLiteral("Voltar ao início"), QStringLiteral("Voltar ao início"), Panel_Botoes);
-  h->addWidget(bit_voltar);
-  h->addWidget(bit_mutreta);
-  h->addWidget(bit_avancar);
-  h->addStretch();
-  h->addWidget(bit_sair_salvar);
-  h->addWidget(bit_sair_cancelar);
-  h->addWidget(bit_inicio);
+  row->insertWidget(1, bit_mutreta);
   return Panel_Botoes;
 }
 
-void TMdi_Frm::build_status() {
-  StatusBar2 = new QStatusBar(this);
-  setStatusBar(StatusBar2);
-  panel_hint = new QLabel(StatusBar2);
-  panel_data = new QLabel(StatusBar2);
-  panel_hora = new QLabel(StatusBar2);
-  panel_hint->setMinimumWidth(420);
-  panel_data->setMinimumWidth(190);
-  panel_hora->setMinimumWidth(70);
-  panel_data->setAlignment(Qt::AlignCenter);
-  panel_hora->setAlignment(Qt::AlignCenter);
-  StatusBar2->addWidget(panel_hint, 1);
-  StatusBar2->addPermanentWidget(panel_data);
-  StatusBar2->addPermanentWidget(panel_hora);
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(1000);
-}
+void TMdi_Frm::build_status() { StatusBar2 = build_status_bar(*this, this); }
 
 }  // namespace lumeral::gui

@@ -19,17 +19,9 @@ namespace lumeral::gui {
 namespace fs = std::filesystem;
 
 shell::ProjectSettings projeto_do_wizard(const TMdi_Frm& w) {
-  shell::ProjectSettings s;
-  s.title = ansi(w.Edit_titulo->text());
-  s.client = ansi(w.Edit_cliente->text());
-  s.responsible = ansi(w.Edit_resp->text());
-  s.project_folder = ansi(w.Label3->text());
-  s.text_location = w.RadioGroup_textos->item_index();
-  s.separator = ansi(w.Edit_separador->text());
-  s.language = w.ListBox_idioma->currentRow();
+  shell::ProjectSettings s = project_settings(w, w.Label3, w.l_nivel);
   s.ontology_kind = ansi(w.label_prob->text());
   s.context_list = ansi(w.Label23->text());
-  s.level = ansi(w.l_nivel->text());
   return s;
 }
 
@@ -53,30 +45,19 @@ void salva_projeto(TMdi_Frm& w, bool confirma) {
   if (confirma) w.information(QStringLiteral("Arquivo salvo com Sucesso!!!"));
 }
 
-namespace {
-
-QString text_of(const shell::IniFile& ini, shell::ProjectKey key) { return qs(shell::project_value(ini, key)); }
-
-}  // namespace
-
 void restaura_projeto(TMdi_Frm& w, const QString& arquivo) {
   const shell::IniFile ini = shell::IniFile::read(path_of(arquivo));
   w.Edit_titulo->clear();
   w.Edit_cliente->clear();
   w.Edit_resp->clear();
-  namespace key = shell::project_key;
-  w.Edit_titulo->setText(text_of(ini, key::title));
-  w.Edit_cliente->setText(text_of(ini, key::client));
-  w.Edit_resp->setText(text_of(ini, key::responsible));
-  w.Label3->setText(text_of(ini, key::folder));
-
-  const int idioma = shell::project_integer(ini, path_of(arquivo), key::language);
-  w.ListBox_idioma->setCurrentRow(idioma >= 0 && idioma < w.ListBox_idioma->count() ? idioma : -1);
+  restore_project_fields(w, w.Label3, ini, path_of(arquivo));
   w.carrega_stopwords();
 
-  w.label_prob->setText(text_of(ini, key::ontology));
-  w.Label23->setText(text_of(ini, key::context_list));
-  w.l_nivel->setText(text_of(ini, key::level));
+  namespace key = shell::project_key;
+
+  w.label_prob->setText(project_text(ini, key::ontology));
+  w.Label23->setText(project_text(ini, key::context_list));
+  w.l_nivel->setText(project_text(ini, key::level));
 
   // Replay the steps; each test reads the level again.
   auto level_is = [&](const char* n) { return w.l_nivel->text() == QLatin1String(n); };
@@ -84,7 +65,7 @@ void restaura_projeto(TMdi_Frm& w, const QString& arquivo) {
   if (level_is("2")) {
     w.passo2();
     w.RadioGroup_textos->set_item_index(shell::project_integer(ini, path_of(arquivo), key::text_location));
-    w.Edit_separador->setText(text_of(ini, key::separator));
+    w.Edit_separador->setText(project_text(ini, key::separator));
     salva_projeto(w, false);
   }
   if (level_is("3")) {

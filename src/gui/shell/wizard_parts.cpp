@@ -1,0 +1,255 @@
+#include "gui/shell/wizard_parts.h"
+
+#include <QDir>
+#include <QFormLayout>
+#include <QStatusTipEvent>
+#include <QVBoxLayout>
+
+#include <chrono>
+
+#include "gui/base/form.h"
+#include "gui/base/platform.h"
+#include "gui/base/widgets.h"
+#include "gui/preparation/stop_words.h"
+#include "gui/shell/mdi_form.h"
+#include "gui/shell/windows.h"
+
+namespace lumeral::gui {
+
+QWidget* build_state_labels(QWidget* parent, std::initializer_list<std::pair<QLabel**, const char*>> labels) {
+  auto* state = new QWidget(parent);
+  state->hide();
+  for (const auto& [field, name] : labels) {
+    *field = new QLabel(state);
+    (*field)->setObjectName(QString::fromLatin1(name));
+  }
+  return state;
+}
+
+QFrame* build_project_panel(WizardProjectPanel& w, QLabel*& folder, QWidget* parent) {
+  w.Panel_comeco = new QFrame(parent);
+  w.Panel_comeco->setObjectName(QStringLiteral("Panel_comeco"));
+  w.Panel_comeco->setFrameShape(QFrame::StyledPanel);
+  auto* v = new QVBoxLayout(w.Panel_comeco);
+  v->setContentsMargins(20, 16, 20, 16);
+
+  // Step 1: the project fields.
+  w.pn_projeto = new QWidget(w.Panel_comeco);
+  auto* p = new QVBoxLayout(w.pn_projeto);
+  p->setContentsMargins(0, 0, 0, 0);
+  w.lb_configurar = heading(QStringLiteral("Configurar Projeto"), w.pn_projeto);
+  p->addWidget(w.lb_configurar);
+  p->addSpacing(10);
+  auto* form = new QFormLayout;
+  w.Edit_titulo = new QLineEdit(w.pn_projeto);
+  w.Edit_cliente = new QLineEdit(w.pn_projeto);
+  w.Edit_resp = new QLineEdit(w.pn_projeto);
+  w.Edit_titulo->setStatusTip(QStringLiteral("Título do projeto: nomeia os arquivos do projeto"));
+  form->addRow(QStringLiteral("Título"), w.Edit_titulo);
+  form->addRow(QStringLiteral("Cliente"), w.Edit_cliente);
+  form->addRow(QStringLiteral("Responsável"), w.Edit_resp);
+  p->addLayout(form);
+  p->addSpacing(10);
+  w.gb_pasta = new QGroupBox(QStringLiteral("Os textos estão localizados na pasta:"), w.pn_projeto);
+  auto* g = new QHBoxLayout(w.gb_pasta);
+  folder = new QLabel(w.gb_pasta);
+  folder->setObjectName(QStringLiteral("Label3"));
+  folder->setWordWrap(true);
+  folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  folder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  g->addWidget(folder, 1);
+  w.bt_alterar =
+      command_button(QStringLiteral("Alterar"), QStringLiteral("Escolhe a pasta dos textos do projeto"), w.gb_pasta);
+  g->addWidget(w.bt_alterar);
+  p->addWidget(w.gb_pasta);
+  p->addStretch();
+  v->addWidget(w.pn_projeto);
+
+  // Step 2: the preparation controls.
+  w.pn_preparacao = new QWidget(w.Panel_comeco);
+  auto* q = new QVBoxLayout(w.pn_preparacao);
+  q->setContentsMargins(0, 0, 0, 0);
+  w.lb_preparacao = heading(QStringLiteral("Preparação dos Textos a serem analisados"), w.pn_preparacao);
+  q->addWidget(w.lb_preparacao);
+  q->addSpacing(10);
+  w.RadioGroup_textos = new RadioGroup(QStringLiteral("Os Textos estão?"),
+                                       {QStringLiteral("Todos num mesmo arquivo, mas há um string separador ="),
+                                        QStringLiteral("Vários arquivos")},
+                                       1, w.pn_preparacao);
+  // The separator edit sits beside the first item.
+  auto* first = new QHBoxLayout;
+  w.RadioGroup_textos->items_layout()->removeWidget(w.RadioGroup_textos->button(0));
+  first->addWidget(w.RadioGroup_textos->button(0));
+  w.Edit_separador = new QLineEdit(w.RadioGroup_textos);
+  w.Edit_separador->setMinimumWidth(120);
+  w.Edit_separador->setStatusTip(QStringLiteral("Texto que separa os documentos dentro do arquivo"));
+  first->addWidget(w.Edit_separador, 1);
+  w.RadioGroup_textos->items_layout()->insertLayout(0, first);
+  q->addWidget(w.RadioGroup_textos);
+  q->addSpacing(10);
+  w.lb_idioma = new QLabel(QStringLiteral("Idioma dos textos a serem analisados:"), w.pn_preparacao);
+  q->addWidget(w.lb_idioma);
+  w.ListBox_idioma = new QListWidget(w.pn_preparacao);
+  w.ListBox_idioma->addItems({QStringLiteral("Português"), QStringLiteral("Inglês"), QStringLiteral("Espanhol")});
+  w.ListBox_idioma->setCurrentRow(0);
+  w.ListBox_idioma->setMaximumHeight(w.ListBox_idioma->sizeHintForRow(0) * 3 + 8);
+  w.ListBox_idioma->setMaximumWidth(220);
+  q->addWidget(w.ListBox_idioma);
+  q->addSpacing(10);
+  w.bt_stopwords =
+      command_button(QStringLiteral("Gerência de palavras irrelevantes (stopwords) para análise dos textos"),
+                     QStringLiteral("Mostra e altera a lista de stopwords do idioma"), w.pn_preparacao);
+  auto* sb = new QHBoxLayout;
+  sb->addWidget(w.bt_stopwords);
+  sb->addStretch();
+  q->addLayout(sb);
+  q->addStretch();
+  v->addWidget(w.pn_preparacao);
+  return w.Panel_comeco;
+}
+
+QFrame* build_button_bar(WizardButtonBar& w, QHBoxLayout*& row, QWidget* parent) {
+  w.Panel_Botoes = new QFrame(parent);
+  w.Panel_Botoes->setFrameShape(QFrame::StyledPanel);
+  row = new QHBoxLayout(w.Panel_Botoes);
+  w.bit_voltar = command_button(QStringLiteral("Voltar"), QStringLiteral("Volta ao passo anterior"), w.Panel_Botoes);
+  w.bit_avancar =
+      command_button(QStringLiteral("Avançar"), QStringLiteral("Avança para o próximo passo"), w.Panel_Botoes);
+  w.bit_sair_salvar = command_button(QStringLiteral("Sair, salvando status do projeto"),
+                                     QStringLiteral("Sair, salvando status do projeto"), w.Panel_Botoes);
+  w.bit_sair_cancelar = command_button(QStringLiteral("Sair, cancelando este passo"),
+                                       QStringLiteral("Sair, cancelando este passo"), w.Panel_Botoes);
+  w.bit_inicio = command_button(QStringLiteral("Voltar ao início"), QStringLiteral("Voltar ao início"), w.Panel_Botoes);
+  row->addWidget(w.bit_voltar);
+  row->addWidget(w.bit_avancar);
+  row->addStretch();
+  row->addWidget(w.bit_sair_salvar);
+  row->addWidget(w.bit_sair_cancelar);
+  row->addWidget(w.bit_inicio);
+  return w.Panel_Botoes;
+}
+
+QStatusBar* build_status_bar(WizardStatusPanels& w, QMainWindow* window) {
+  auto* bar = new QStatusBar(window);
+  window->setStatusBar(bar);
+  w.panel_hint = new QLabel(bar);
+  w.panel_data = new QLabel(bar);
+  w.panel_hora = new QLabel(bar);
+  w.panel_hint->setMinimumWidth(420);
+  w.panel_data->setMinimumWidth(190);
+  w.panel_hora->setMinimumWidth(70);
+  w.panel_data->setAlignment(Qt::AlignCenter);
+  w.panel_hora->setAlignment(Qt::AlignCenter);
+  bar->addWidget(w.panel_hint, 1);
+  bar->addPermanentWidget(w.panel_data);
+  bar->addPermanentWidget(w.panel_hora);
+  w.Timer1 = new QTimer(window);
+  w.Timer1->setInterval(1000);
+  return bar;
+}
+
+bool show_status_tip(const WizardStatusPanels& w, QEvent* event) {
+  if (event->type() != QEvent::StatusTip) return false;
+  w.panel_hint->setText(static_cast<QStatusTipEvent*>(event)->tip());
+  return true;
+}
+
+bool is_separator_press(const WizardProjectPanel& w, const QObject* watched, const QEvent* event) {
+  return watched == w.Edit_separador && event->type() == QEvent::MouseButtonPress;
+}
+
+void focus_separator_for_single_file(const WizardProjectPanel& w) {
+  if (w.RadioGroup_textos->item_index() == shell::kSingleFile) w.Edit_separador->setFocus();
+}
+
+void choose_single_file(const WizardProjectPanel& w) { w.RadioGroup_textos->set_item_index(shell::kSingleFile); }
+
+void show_clock(const WizardStatusPanels& w, const Form& form) {
+  auto t = std::chrono::system_clock::time_point(
+      std::chrono::milliseconds(form.platform().now().toMSecsSinceEpoch()));
+  w.panel_data->setText(qs(form.regional().weekday_and_date(t)));
+  w.panel_hora->setText(qs(form.regional().time_text(t)));
+}
+
+void show_indicators(std::span<StepLabel* const> on, std::span<StepLabel* const> off,
+                     std::span<StepLabel* const> captions, int current) {
+  for (std::size_t i = 0; i < on.size(); ++i) {
+    const bool is_current = current == static_cast<int>(i) + 1;
+    on[i]->setVisible(is_current);
+    off[i]->setVisible(!is_current);
+    captions[i]->show();
+    set_bold(captions[i], is_current);
+  }
+}
+
+int current_indicator(std::span<StepLabel* const> on) {
+  for (std::size_t i = 0; i < on.size(); ++i)
+    if (!on[i]->isHidden()) return static_cast<int>(i) + 1;
+  return 0;
+}
+
+bool has_title_to_save(const WizardProjectPanel& w, Form& form) {
+  if (!w.Edit_titulo->text().isEmpty()) return true;
+  form.information(QStringLiteral("Não pode salvar sem ter um Título/Nome do projeto"));
+  return false;
+}
+
+void show_step_buttons(const WizardButtonBar& w) {
+  w.bit_sair_salvar->show();
+  w.bit_sair_cancelar->show();
+  w.bit_voltar->show();
+  w.bit_avancar->show();
+}
+
+void start_new_project(const WizardProjectPanel& w, QLabel* folder, const QString& old_level) {
+  if (old_level.toInt() >= 2) return;
+  folder->setText(default_project_folder());
+  w.Edit_titulo->clear();
+  w.Edit_cliente->clear();
+  w.Edit_resp->clear();
+}
+
+shell::ProjectSettings project_settings(const WizardProjectPanel& w, const QLabel* folder, const QLabel* level) {
+  shell::ProjectSettings s;
+  s.title = ansi(w.Edit_titulo->text());
+  s.client = ansi(w.Edit_cliente->text());
+  s.responsible = ansi(w.Edit_resp->text());
+  s.project_folder = ansi(folder->text());
+  s.text_location = w.RadioGroup_textos->item_index();
+  s.separator = ansi(w.Edit_separador->text());
+  s.language = w.ListBox_idioma->currentRow();
+  s.level = ansi(level->text());
+  return s;
+}
+
+void pick_project_folder(const Form& form, QWidget* parent, QString& chosen, QLabel* folder) {
+  auto picked = form.platform().pick_folder(parent, QStringLiteral("O projeto será salvo em:"), folder->text());
+  if (picked) {
+    chosen = *picked;
+    folder->setText(*picked);
+  }
+  if (!chosen.isEmpty()) QDir::setCurrent(chosen);
+}
+
+void show_stopword_manager(const Form& form) {
+  Tform_stop* stop = form.windows().form_stop;
+  stop->bt_voltar->show();
+  stop->resize(stop->width(), 320);
+  stop->show();
+  stop->raise();
+}
+
+QString project_text(const shell::IniFile& ini, shell::ProjectKey key) { return qs(shell::project_value(ini, key)); }
+
+void restore_project_fields(const WizardProjectPanel& w, QLabel* folder, const shell::IniFile& ini,
+                            const std::filesystem::path& file) {
+  namespace key = shell::project_key;
+  w.Edit_titulo->setText(project_text(ini, key::title));
+  w.Edit_cliente->setText(project_text(ini, key::client));
+  w.Edit_resp->setText(project_text(ini, key::responsible));
+  folder->setText(project_text(ini, key::folder));
+  const int idioma = shell::project_integer(ini, file, key::language);
+  w.ListBox_idioma->setCurrentRow(idioma >= 0 && idioma < w.ListBox_idioma->count() ? idioma : -1);
+}
+
+}  // namespace lumeral::gui

@@ -1,0 +1,145 @@
+// What the mining wizard and the comparison wizard have in common: the
+// project panel (step 1: title, client, responsible, texts folder; step 2:
+// how the texts are stored, their language, the stopword manager), the
+// button bar, the status bar with its clock, the step indicators, and the
+// project settings read from and written back to the project fields.
+//
+// Each wizard inherits the field groups, so their controls keep their own
+// names (`wizard.Edit_titulo`), and builds them with the builders below
+// from its own layout file.
+#pragma once
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <QEvent>
+
+#include <filesystem>
+#include <initializer_list>
+#include <utility>
+#include <span>
+
+#include "core/shell/ini.h"
+#include "core/shell/project_file.h"
+#include "gui/base/radio_group.h"
+
+namespace lumeral::gui {
+
+class Form;
+class StepLabel;
+
+// Step 1 (pn_projeto) and step 2 (pn_preparacao) in one frame.
+struct WizardProjectPanel {
+  QFrame* Panel_comeco = nullptr;
+  QWidget* pn_projeto = nullptr;  // step-1 controls
+  QLabel* lb_configurar = nullptr;
+  QLineEdit* Edit_titulo = nullptr;
+  QLineEdit* Edit_cliente = nullptr;
+  QLineEdit* Edit_resp = nullptr;
+  QGroupBox* gb_pasta = nullptr;  // "Os textos estão localizados na pasta:" holding the folder label
+  QPushButton* bt_alterar = nullptr;
+  QWidget* pn_preparacao = nullptr;  // step-2 controls
+  QLabel* lb_preparacao = nullptr;
+  RadioGroup* RadioGroup_textos = nullptr;  // "Os Textos estão?"
+  QLineEdit* Edit_separador = nullptr;
+  QLabel* lb_idioma = nullptr;
+  QListWidget* ListBox_idioma = nullptr;  // "Português", "Inglês", "Espanhol"
+  QPushButton* bt_stopwords = nullptr;
+};
+
+struct WizardButtonBar {
+  QFrame* Panel_Botoes = nullptr;
+  QPushButton* bit_voltar = nullptr;
+  QPushButton* bit_avancar = nullptr;
+  QPushButton* bit_sair_salvar = nullptr;
+  QPushButton* bit_sair_cancelar = nullptr;
+  QPushButton* bit_inicio = nullptr;
+};
+
+// The status bar's panels: hint, weekday and date, time; the clock's timer.
+struct WizardStatusPanels {
+  QLabel* panel_hint = nullptr;
+  QLabel* panel_data = nullptr;
+  QLabel* panel_hora = nullptr;
+  QTimer* Timer1 = nullptr;
+};
+
+// ---- builders (each wizard's layout file places what they return)
+
+// The hidden holder of a wizard's state labels (read with text()), each
+// named after its field.
+QWidget* build_state_labels(QWidget* parent, std::initializer_list<std::pair<QLabel**, const char*>> labels);
+
+// The project frame under `parent`; the folder label `folder` is created
+// inside the folder group.
+QFrame* build_project_panel(WizardProjectPanel& panel, QLabel*& folder, QWidget* parent);
+// The button bar under `parent`. Its row layout is returned through `row`
+// so that a wizard can add a button of its own.
+QFrame* build_button_bar(WizardButtonBar& bar, QHBoxLayout*& row, QWidget* parent);
+// The status bar of `window` with its panels and the one-second clock
+// timer (not started).
+QStatusBar* build_status_bar(WizardStatusPanels& status, QMainWindow* window);
+
+// ---- shared routines
+
+// A hint change (a status tip) shows in the hint panel; true when `event`
+// was one.
+bool show_status_tip(const WizardStatusPanels& status, QEvent* event);
+// A click into the separator edit.
+bool is_separator_press(const WizardProjectPanel& panel, const QObject* watched, const QEvent* event);
+// "Os Textos estão?" clicked: on the single-file item the separator edit
+// takes the focus.
+void focus_separator_for_single_file(const WizardProjectPanel& panel);
+// The separator edit clicked: the texts are in a single file.
+void choose_single_file(const WizardProjectPanel& panel);
+
+// Shows the time of `form`'s platform clock in the date and time panels.
+void show_clock(const WizardStatusPanels& status, const Form& form);
+
+// The indicator pairs and captions, step i at index i - 1: only the
+// current step's "on" image shows and its caption is bold (0: none).
+void show_indicators(std::span<StepLabel* const> on, std::span<StepLabel* const> off,
+                     std::span<StepLabel* const> captions, int current);
+// The step whose "on" image shows, 1-based; 0 when none.
+int current_indicator(std::span<StepLabel* const> on);
+
+// "Sair, salvando": a project is saved only with a title; without one,
+// the message says so and false is returned.
+bool has_title_to_save(const WizardProjectPanel& panel, Form& form);
+
+// After "OK" in the welcome group: the bar's step buttons show.
+void show_step_buttons(const WizardButtonBar& bar);
+
+// A new project (the level before was under 2) starts from the default
+// folder with empty fields; coming back from a later step keeps them.
+void start_new_project(const WizardProjectPanel& panel, QLabel* folder, const QString& old_level);
+
+// The project fields as settings: title, client, responsible, folder, text
+// layout, separator, language row and `level`.
+shell::ProjectSettings project_settings(const WizardProjectPanel& panel, const QLabel* folder, const QLabel* level);
+
+// "Alterar": the folder picker starts at `folder`'s text; a chosen folder
+// goes into `folder` and `chosen`; the last chosen folder becomes current.
+void pick_project_folder(const Form& form, QWidget* parent, QString& chosen, QLabel* folder);
+
+// The stopword manager with its "Voltar", in front.
+void show_stopword_manager(const Form& form);
+
+// A project file's value as text.
+QString project_text(const shell::IniFile& ini, shell::ProjectKey key);
+
+// Restores title, client, responsible, folder and the language row from the
+// project file `ini` read from `file` (an unknown row selects none). Stops
+// (throws) on an unreadable language number.
+void restore_project_fields(const WizardProjectPanel& panel, QLabel* folder, const shell::IniFile& ini,
+                            const std::filesystem::path& file);
+
+}  // namespace lumeral::gui
