@@ -7,18 +7,8 @@
 namespace lumeral::gui::testing {
 namespace {
 
-class Concepts : public RoadTest {
+class Concepts : public ClassifiedRoadTest {
  protected:
-  void SetUp() override {
-    RoadTest::SetUp();
-    if (IsSkipped()) return;
-    for (const fs::path& folder : {proj, cli}) {
-      auto run = run_cli({"--locale", "pt_BR", "classify", "--docs", (folder / "noticias.ldc").string(), "--contexts",
-                          (folder / "noticias.lct").string(), "--method", "probabilistic"},
-                         folder);
-      ASSERT_EQ(run.exit_code, 0) << run.err;
-    }
-  }
   Tform_classifica3& f() { return *windows->form_classifica3; }
   std::vector<std::string> shown() const { return utf8_lines(windows->form_classifica3->ListBox1->lines()); }
   void choose_list() {

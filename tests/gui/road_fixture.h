@@ -79,4 +79,20 @@ class RoadTest : public GuiTest {
   fs::path cli;   // lumeral-cli's copy
 };
 
+// The prepared sample, both copies classified by the probabilistic method
+// through lumeral-cli: the ground of the windows that read matrices.
+class ClassifiedRoadTest : public RoadTest {
+ protected:
+  void SetUp() override {
+    RoadTest::SetUp();
+    if (IsSkipped()) return;
+    for (const fs::path& folder : {proj, cli}) {
+      auto run = run_cli({"--locale", "pt_BR", "classify", "--docs", (folder / "noticias.ldc").string(), "--contexts",
+                          (folder / "noticias.lct").string(), "--method", "probabilistic"},
+                         folder);
+      ASSERT_EQ(run.exit_code, 0) << run.err;
+    }
+  }
+};
+
 }  // namespace lumeral::gui::testing
