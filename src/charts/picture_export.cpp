@@ -1,0 +1,125 @@
+#include "charts/picture_export.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QWidget>
+
+namespace lumeral::charts {
+
+bool picture_format(const QString& path, PictureFormat& format) {
+  const QString ext = QFileInfo(path).suffix().toLower();
+  if (ext == "png") format = PictureFormat::Png;
+  else if (ext == "svg") format = PictureFormat::Svg;
+  else if (ext == "pdf") format = PictureFormat::Pdf;
+  else return false;
+  return true;
+}
+
+QString picture_filter() {
+  return QStringLiteral("Imagem PNG (*.png);;Desenho vetorial SVG (*.svg);;Documento PDF (*.pdf)");
+}
+
+namespace {
+
+QString failure(const QString& path, const QString& reason) {
+  return QStringLiteral("Não foi possível gravar %1: %2").arg(QFileInfo(path).fileName(), reason);
+}
+
+}  // namespace
+
+QString save_picture(const QString& path, QSize size, const Painter& paint, const QString& title,
+                     double png_scale) {
+  PictureFormat format;
+  if (!picture_format(path, format))
+    return QStringLiteral("Formato de imagem desconhecido: %1 (use .png, .svg ou .pdf)").arg(QFileInfo(path).fileName());
+  if (size.isEmpty()) size = QSize(800, 600);
+  const QRectF area(QPointF(0, 0), QSizeF(size));
+
+  QSaveFile out(path);
+  if (!out.open(QIODevice::WriteOnly)) return failure(path, out.errorString());
+
+  bool drawn = true;
+  switch (format) {
+    case PictureFormat::Png: {
+      QImage image(size * png_scale, QImage::Format_ARGB32_Premultiplied);
+      image.setDevicePixelRatio(png_scale);
+      image.fill(Qt::white);
+      {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        paint(painter, area);
+      }
+      drawn = image.save(&out, "PNG");
+      break;
+    }
+    case PictureFormat::Svg: {
+      QSvgGenerator svg;
+      svg.setOutputDevice(&out);
+      svg.setSize(size);
+      svg.setViewBox(area);
+      svg.setTitle(title);
+      svg.setDescription(QStringLiteral("Lumeral"));
+      QPainter painter;
+      drawn = painter.begin(&svg);
+      if (drawn) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        paint(painter, area);
+        drawn = painter.end();
+      }
+      break;
+    }
+    case PictureFormat::Pdf: {
+      QPdfWriter pdf(&out);
+      pdf.setTitle(title);
+      pdf.setCreator(QStringLiteral("Lumeral"));
+      pdf.setResolution(96);
+      pdf.setPageSize(QPageSize(QSizeF(size), QPageSize::Point));
+      pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+      QPainter painter;
+      drawn = painter.begin(&pdf);
+      if (drawn) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        // The page is in device pixels at the writer's resolution; scale the
+        // logical picture onto it so the whole of it fits the page.
+        const QRect page = painter.viewport();
+        painter.scale(page.width() / area.width(), page.height() / area.height());
+        paint(painter, area);
+        drawn = painter.end();
+      }
+      break;
+    }
+  }
+  if (!drawn) {
+    out.cancelWriting();
+    return failure(path, QStringLiteral("a imagem não pôde ser desenhada"));
+  }
+  if (!out.commit()) return failure(path, out.errorString());
+  return {};
+}
+
+QString save_scene(const QString& path, QGraphicsScene& scene, const QString& title) {
+  const QRectF source = scene.itemsBoundingRect().adjusted(-20, -20, 20, 20);
+  const QSize size = source.size().toSize().expandedTo(QSize(64, 64));
+  return save_picture(
+      path, size,
+      [&](QPainter& painter, const QRectF& target) {
+        painter.fillRect(target, Qt::white);
+        scene.render(&painter, target, source);
+      },
+      title);
+}
+
+QString save_widget(const QString& path, QWidget& widget, const QString& title) {
+  return save_picture(
+      path, widget.size(),
+      [&](QPainter& painter, const QRectF&) { widget.render(&painter); }, title);
+}
+
+}  // namespace lumeral::charts

@@ -1,0 +1,42 @@
+// Saving a picture (a chart, a network, a heatmap) as PNG, SVG or PDF. The
+// format follows the extension of the file name. Every format is written to
+// a temporary file and renamed over the target only when complete, so a
+// failed export never leaves a half-written picture.
+#pragma once
+
+#include <QRectF>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+class QGraphicsScene;
+class QPainter;
+class QWidget;
+
+namespace lumeral::charts {
+
+enum class PictureFormat { Png, Svg, Pdf };
+
+// The format of `path` by its extension (case-insensitive); false when the
+// extension is none of ".png", ".svg", ".pdf".
+bool picture_format(const QString& path, PictureFormat& format);
+
+// Draws a picture of `size` logical pixels: `paint` draws onto the painter
+// inside the given rectangle. PNG is rendered at `png_scale` times the size
+// (2 keeps labels sharp when zoomed). Returns an empty string on success,
+// else the Portuguese reason, naming the file.
+using Painter = std::function<void(QPainter&, const QRectF&)>;
+QString save_picture(const QString& path, QSize size, const Painter& paint, const QString& title = {},
+                     double png_scale = 2.0);
+
+// The whole of a scene (its items' bounding rectangle, with a small margin).
+QString save_scene(const QString& path, QGraphicsScene& scene, const QString& title = {});
+
+// A widget as it is drawn now (a chart view, a table).
+QString save_widget(const QString& path, QWidget& widget, const QString& title = {});
+
+// The filter of a file dialog offering the three formats.
+QString picture_filter();
+
+}  // namespace lumeral::charts
