@@ -24,6 +24,13 @@ class Stop : public std::runtime_error {
   MessageKind kind_;
 };
 
+// The stop of a run the user cancelled. Callers that must tell it from a
+// failure (the command line exits 130 on it) catch it before Stop.
+class Cancelled : public Stop {
+ public:
+  Cancelled() : Stop("Operação cancelada pelo usuário", MessageKind::Information) {}
+};
+
 // A message shown without stopping the command (an information box in the
 // middle of a run, for instance). Commands return these alongside results.
 struct Message {

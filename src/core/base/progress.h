@@ -7,6 +7,8 @@
 
 #include <string_view>
 
+#include "core/base/message.h"
+
 namespace lumeral {
 
 class Progress {
@@ -18,6 +20,16 @@ class Progress {
   virtual void bar(long long /*position*/, long long /*maximum*/) {}
   // Second line of the progress window, where a run has one.
   virtual void detail(std::string_view) {}
+
+  // True once the user asked the run to stop ("Cancelar" in the progress
+  // window, Ctrl-C in the command line).
+  virtual bool cancelled() { return false; }
+  // Long loops call this between documents: it throws Cancelled when the
+  // user asked to stop, so the run ends at the next document with every
+  // finished file whole.
+  void checkpoint() {
+    if (cancelled()) throw Cancelled();
+  }
 
   static Progress& none() {
     static Progress quiet;
