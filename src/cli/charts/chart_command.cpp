@@ -1,0 +1,59 @@
+#include "cli/charts/chart_command.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace lumeral::cli {
+
+namespace {
+
+struct Entry {
+  int order;
+  Setup setup;
+};
+
+std::vector<Entry>& kinds() {
+  static std::vector<Entry> entries;
+  return entries;
+}
+
+Registrar chart_cmd(90, [](CLI::App& app) -> Handler {
+  auto* chart = app.add_subcommand("chart", "Gráficos dos resultados em arquivo SVG, PNG ou PDF");
+  chart->require_subcommand(1);
+  auto& entries = kinds();
+  std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.order < b.order; });
+  auto handlers = std::make_shared<std::vector<std::pair<CLI::App*, Handler>>>();
+  for (auto& e : entries) {
+    std::size_t before = chart->get_subcommands({}).size();
+    Handler h = e.setup(*chart);
+    auto subs = chart->get_subcommands({});
+    if (subs.size() > before) {
+      subs.back()->set_help_flag("-h,--help", "Mostra esta ajuda e sai");
+      handlers->emplace_back(subs.back(), std::move(h));
+    }
+  }
+  return [handlers](Env& env) {
+    for (auto& [sub, handler] : *handlers)
+      if (sub->parsed()) return handler(env);
+  };
+});
+
+}  // namespace
+
+ChartRegistrar::ChartRegistrar(int order, Setup setup) { kinds().push_back({order, std::move(setup)}); }
+
+void ensure_drawing_application() {
+  if (QApplication::instance()) return;
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  static int argc = 1;
+  static char name[] = "lumeral-cli";
+  static char* argv[] = {name, nullptr};
+  static QApplication application(argc, argv);
+}
+
+}  // namespace lumeral::cli
