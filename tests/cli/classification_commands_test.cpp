@@ -54,41 +54,6 @@ TEST(CliClassification, EveryMatrixHasOneRecordPerContextInListOrder) {
   EXPECT_EQ(r.out, "d2 | 1,00000000000000\n");
 }
 
-TEST(CliClassification, ProbabilisticWeightsAreCappedAtOne) {
-  Cli c;
-  c.text("d.txt", "x");
-  c.make("d.lpl", "bola\t1.0\ngol\t1.0\n");
-  c.make("docs.ldc", "d.txt\n");
-  c.make("ctx.lct", "esporte\n");
-  c.make("esporte.ctt", "bola\t0.8\ngol\t0.5\n");
-  ASSERT_EQ(c.run({"classify", "--docs", "docs.ldc", "--contexts", "ctx.lct", "--method", "probabilistic"}).exit_code, 0);
-  EXPECT_EQ(c.run({"dump", "d.mtz"}).out, "esporte\t1\n");
-}
-
-TEST(CliClassification, DeterministicRulesOnSentences) {
-  struct {
-    const char* text;
-    const char* rule;
-    const char* count;
-  } cases[] = {
-      {"Jogou bola. Vôlei e bola!", "bola -vôlei", "1"},
-      {"bolas.", "bola", "0"},
-      {"bolas.", "bola$", "1"},
-      {"Água mole.", "água", "0"},
-      {"Fim?Sim.", "-nada", "2"},
-  };
-  for (const auto& k : cases) {
-    Cli c;
-    c.text("d.txt", k.text);
-    c.make("docs.ldc", "d.txt\n");
-    c.make("ctx.lct", "regra\n");
-    c.make("regra.ctt", std::string(k.rule) + "\n");
-    auto r = c.run({"classify", "--docs", "docs.ldc", "--contexts", "ctx.lct", "--method", "deterministic"});
-    ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(c.run({"dump", "d.mtz"}).out, std::string("regra\t") + k.count + "\n") << k.text << " / " << k.rule;
-  }
-}
-
 TEST(CliClassification, MessagesAndExitCodes) {
   Cli c;
   c.make("docs.ldc", "d.txt\n");
