@@ -1,7 +1,6 @@
 // The mining wizard's road through its first three steps, with scripted
 // dialogs: the entry menu, the project step, the preparation step, the
 // processing of a collection, the project file, the restore, the exits.
-#include <QElapsedTimer>
 #include <QFont>
 #include <QStatusTipEvent>
 
@@ -12,7 +11,6 @@
 #include "gui/preparation/stop_words.h"
 #include "gui/preparation/textos.h"
 #include "gui/preparation/unit_textos.h"
-#include "gui/shell/unit_splashscreen.h"
 #include "gui_test.h"
 
 namespace lumeral::gui::testing {
@@ -68,16 +66,6 @@ TEST_F(GuiTest, StartsOnTheEntryMenuWithEveryWindowCreatedHiddenInOrder) {
   EXPECT_FALSE(windows->form_stop->isVisible());
   EXPECT_FALSE(windows->Form1->isVisible());
   EXPECT_EQ(w().RadioGroup1->item_index(), 0);
-}
-
-TEST(Splash, StaysUntilItsTimerHasFiredOnce) {
-  TSplashScreen splash;
-  EXPECT_FALSE(splash.pode_fechar());
-  QElapsedTimer clock;
-  clock.start();
-  while (!splash.pode_fechar() && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-  EXPECT_TRUE(splash.pode_fechar());
-  EXPECT_GE(clock.elapsed(), 900);
 }
 
 TEST_F(GuiTest, HintsShowInTheFirstStatusPanel) {
@@ -495,12 +483,6 @@ TEST_F(GuiTest, VoltarAoInicioResetsTheWizardState) {
   EXPECT_TRUE(w().label_prob->text().isEmpty());
   EXPECT_TRUE(w().Label23->text().isEmpty());
   EXPECT_EQ(w().RadioGroup2->item_index(), 0);
-}
-
-TEST_F(GuiTest, StopwordButtonShowsTheManagerAtItsWizardHeight) {
-  w().bt_stopwordsClick();
-  EXPECT_TRUE(windows->form_stop->isVisible());
-  EXPECT_EQ(windows->form_stop->height(), 320);
 }
 
 }  // namespace
