@@ -124,6 +124,26 @@ inline std::size_t column_of(const std::string& ref) {
   return col - 1;
 }
 
+// A sheet's text with its "_xHHHH_" escapes (control characters such as
+// CR) turned back into the characters they stand for, as a spreadsheet
+// program shows them.
+inline std::string unescape_sheet_text(const std::string& s) {
+  std::string out;
+  for (std::size_t i = 0; i < s.size();) {
+    if (s.compare(i, 2, "_x") == 0 && i + 7 <= s.size() && s[i + 6] == '_' &&
+        s.find_first_not_of("0123456789ABCDEFabcdef", i + 2) == i + 6) {
+      unsigned long code = std::strtoul(s.substr(i + 2, 4).c_str(), nullptr, 16);
+      if (code < 0x80) {
+        out += static_cast<char>(code);
+        i += 7;
+        continue;
+      }
+    }
+    out += s[i++];
+  }
+  return out;
+}
+
 // The first sheet; nothing when the file is not a workbook.
 inline std::optional<Sheet> read_xlsx(const std::filesystem::path& p) {
   int err = 0;
@@ -137,13 +157,15 @@ inline std::optional<Sheet> read_xlsx(const std::filesystem::path& p) {
 
   std::vector<std::string> strings;
   pugi::xml_document sdoc;
-  if (strings_xml && sdoc.load_string(strings_xml->c_str())) {
+  // Line ends are kept as written (an escaped CR stays a CR).
+  const unsigned parse = pugi::parse_default & ~pugi::parse_eol;
+  if (strings_xml && sdoc.load_string(strings_xml->c_str(), parse)) {
     for (auto si : sdoc.child("sst").children("si")) {
       std::string s;
       // Plain <t>, or runs <r><t>.
       if (si.child("t")) s = si.child("t").text().get();
       for (auto r : si.children("r")) s += r.child("t").text().get();
-      strings.push_back(s);
+      strings.push_back(unescape_sheet_text(s));
     }
   }
   Sheet sheet;

@@ -1,12 +1,15 @@
 #include "core/export/table_files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 
@@ -106,6 +109,31 @@ class TemporaryBeside {
   }
   fs::path final_;
   fs::path path_;
+};
+
+// Standard error sent to /dev/null for the object's life.
+class QuietStandardError {
+ public:
+  QuietStandardError() {
+    std::fflush(stderr);
+    saved_ = ::dup(2);
+    int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved_ >= 0 && null >= 0) ::dup2(null, 2);
+    if (null >= 0) ::close(null);
+  }
+  ~QuietStandardError() {
+    if (saved_ < 0) return;
+    const int e = errno;  // the reason of a failure, read after this
+    std::fflush(stderr);
+    ::dup2(saved_, 2);
+    ::close(saved_);
+    errno = e;
+  }
+  QuietStandardError(const QuietStandardError&) = delete;
+  QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+ private:
+  int saved_ = -1;
 };
 
 }  // namespace
@@ -213,7 +241,13 @@ void write_xlsx(const fs::path& p, const Table& table) {
   worksheet_freeze_panes(sheet, 1, 0);
 
   errno = 0;
-  lxw_error closed = workbook_close(book);  // writes the file and frees the workbook
+  lxw_error closed;
+  {
+    // The library prints its own English diagnostics on standard error; the
+    // failure is told once, in Portuguese, by the Stop below.
+    QuietStandardError quiet;
+    closed = workbook_close(book);  // writes the file and frees the workbook
+  }
   if (failed != LXW_NO_ERROR || closed != LXW_NO_ERROR) {
     const int reason = errno ? errno : EIO;
     throw Stop(write_error(p, reason));
