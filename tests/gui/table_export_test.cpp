@@ -43,15 +43,24 @@ class TableExport : public ClassifiedRoadTest {
     platform.answer(q(file));
     action->trigger();
   }
+  // "Calcular associações" by presence in the same document: the window
+  // asks for a stopword list, then the document list.
+  Tform_rel& associate() {
+    open_tools();
+    windows->Form3->bt_associacaoClick();
+    Tform_rel& f = *windows->form_rel;
+    auto made = run_cli({"stopwords-save", (proj / "stop.stw").string()}, proj, "a\no\nde\n");
+    EXPECT_EQ(made.exit_code, 0) << made.err;
+    f.RadioGroup1->set_item_index(0);
+    platform.answer(q(proj / "stop.stw"));
+    platform.answer(q(proj / "noticias.ldc"));
+    f.Calcularassociacoes1Click();
+    return f;
+  }
 };
 
 TEST_F(TableExport, TermAssociationPairsAsCsvAndXlsx) {
-  open_tools();
-  windows->Form3->bt_associacaoClick();
-  Tform_rel& f = *windows->form_rel;
-  f.RadioGroup1->set_item_index(0);
-  platform.answer(q(proj / "noticias.ldc"));
-  f.Calcularassociacoes1Click();
+  Tform_rel& f = associate();
   f.Ordenarporpeso1Click();  // exported in the order shown
   const auto shown = utf8_lines(f.ListBox1->lines());
   ASSERT_FALSE(shown.empty());
@@ -136,11 +145,7 @@ TEST_F(TableExport, ClustersAndTheSimilarityMatrix) {
 }
 
 TEST_F(TableExport, AFailedExportLeavesNoFileAndSaysWhy) {
-  open_tools();
-  windows->Form3->bt_associacaoClick();
-  Tform_rel& f = *windows->form_rel;
-  platform.answer(q(proj / "noticias.ldc"));
-  f.Calcularassociacoes1Click();
+  Tform_rel& f = associate();
   auto actions = export_actions(f);
   ASSERT_EQ(actions.size(), 1u);
   for (const char* name : {"pares.csv", "pares.xlsx"}) {
