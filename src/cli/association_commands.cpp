@@ -28,6 +28,7 @@ Registrar associate_cmd(310, [](CLI::App& app) -> Handler {
   sub->add_option("--threshold", *threshold, "Limiar: mostra só as associações de peso maior ou igual");
   sub->add_option("--order", *order, "weight: ordena por peso (\"Ordenar por peso\")")
       ->check(one_of({"weight"}));
+  add_export_option(sub);
   return [=](Env& env) {
     AssociationInput in;
     in.document_list = arg_path(*docs);
@@ -46,12 +47,14 @@ Registrar associate_cmd(310, [](CLI::App& app) -> Handler {
     if (threshold->empty() && order->empty()) {
       // Streamed: a large listing is never held as texts.
       for (std::size_t i = 0; i < result.listing.size(); ++i) env.line(result.listing.line(i));
+      env.table([&] { return exporting::association_table(result.lines()); });
       return;
     }
     std::vector<Ansi> lines = result.lines();
     if (!threshold->empty()) lines = filter_by_threshold(lines, arg_text(*threshold), env.regional());
     if (*order == "weight") sort_associations(lines, env.regional());
     for (const auto& l : lines) env.line(l);
+    env.table([&] { return exporting::association_table(lines); });
   };
 });
 

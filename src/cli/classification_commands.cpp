@@ -45,9 +45,12 @@ Registrar doc_contexts_cmd(43, [](CLI::App& app) -> Handler {
   auto threshold = std::make_shared<std::string>();
   sub->add_option("NOME", *name, "Nome do documento (com ou sem \".txt\")")->required();
   sub->add_option("--threshold", *threshold, "Limiar (padrão: 0,00001)");
+  add_export_option(sub);
   return [=](Env& env) {
-    for (const auto& line : doc_contexts(std::filesystem::path(), arg_text(*name), threshold_text(*threshold, env), env.regional()))
-      env.line(line);
+    const auto lines =
+        doc_contexts(std::filesystem::path(), arg_text(*name), threshold_text(*threshold, env), env.regional());
+    for (const auto& line : lines) env.line(line);
+    env.table([&] { return exporting::weighted_table(lines, "Contexto", "Peso"); });
   };
 });
 
@@ -59,8 +62,10 @@ Registrar context_docs_cmd(44, [](CLI::App& app) -> Handler {
   sub->add_option("NOME", *name, "Nome do contexto")->required();
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
   sub->add_option("--threshold", *threshold, "Limiar (padrão: 0,00001)");
+  add_export_option(sub);
   return [=](Env& env) {
-    show(env, context_docs(arg_path(*docs), arg_text(*name), threshold_text(*threshold, env), env.regional()));
+    show(env, context_docs(arg_path(*docs), arg_text(*name), threshold_text(*threshold, env), env.regional()),
+         [](const std::vector<Ansi>& lines) { return exporting::weighted_table(lines, "Documento", "Peso"); });
   };
 });
 
@@ -70,11 +75,12 @@ Registrar highest_cmd(45, [](CLI::App& app) -> Handler {
   auto category = std::make_shared<std::string>();
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
   sub->add_option("--category", *category, "Mostra só as linhas desta categoria");
+  add_export_option(sub);
   return [=](Env& env) {
     Listing listing = classify_highest(arg_path(*docs), env.regional());
     if (!sub->get_option("--category")->empty() && !listing.stop)
       listing.lines = select_category(listing.lines, arg_text(*category));
-    show(env, listing);
+    show(env, listing, exporting::highest_table);
   };
 });
 
@@ -92,6 +98,7 @@ Registrar concepts_cmd(46, [](CLI::App& app) -> Handler {
   sub->add_option("--save-matrix", *save, "Salva lista como matriz (mtz) com este nome de contexto");
   w->excludes(p);
   n->excludes(p);
+  add_export_option(sub);
   return [=](Env& env) {
     ConceptQuery query;
     query.doc_list = arg_path(*docs);
@@ -102,7 +109,8 @@ Registrar concepts_cmd(46, [](CLI::App& app) -> Handler {
     if (!sub->get_option("--save-matrix")->empty() && !result.listing.stop)
       save_concept_matrix(query.doc_list.parent_path(), query.doc_list, result.listing.lines, arg_text(*save),
                           env.regional(), env.progress());
-    show(env, result.listing);
+    show(env, result.listing,
+         [](const std::vector<Ansi>& lines) { return exporting::weighted_table(lines, "Documento", "Peso"); });
   };
 });
 
@@ -117,9 +125,12 @@ Registrar query_cmd(47, [](CLI::App& app) -> Handler {
   sub->add_option("--contexts", *contexts, "Lista de contextos (.lct); recebe as relevâncias")->required();
   sub->add_option("--query", *query, "Consulta gravada (.cst)")->required();
   sub->add_option("--threshold", *threshold, "Limiar (padrão: 0)");
+  add_export_option(sub);
   return [=](Env& env) {
     run_query(arg_path(*docs), arg_path(*contexts), arg_path(*query), env.progress());
-    for (const auto& line : query_results(arg_path(*docs), arg_text(*threshold), env.regional())) env.line(line);
+    const auto lines = query_results(arg_path(*docs), arg_text(*threshold), env.regional());
+    for (const auto& line : lines) env.line(line);
+    env.table([&] { return exporting::weighted_table(lines, "Documento", "Pontuação"); });
   };
 });
 

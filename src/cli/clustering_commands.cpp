@@ -26,6 +26,7 @@ Registrar matrix_cmd(74, [](CLI::App& app) -> Handler {
       ->check(one_of({"word", "concept"}));
   sub->add_option("--out", *out, "Salva a matriz (.msm)");
   sub->add_flag("--show", *show, "Mostra a matriz como texto");
+  add_export_option(sub);
   return [=](Env& env) {
     const auto list = arg_path(*docs);
     auto entries = clustering::read_doc_names(list);
@@ -33,6 +34,7 @@ Registrar matrix_cmd(74, [](CLI::App& app) -> Handler {
     if (!out->empty()) clustering::save_matrix(arg_path(*out), entries, m);
     if (*show)
       for (const auto& l : clustering::show_matrix(entries, m, env.regional())) env.line(l);
+    env.table([&] { return exporting::matrix_table(entries, m); });
   };
 });
 
@@ -49,6 +51,7 @@ Registrar cluster_cmd(75, [](CLI::App& app) -> Handler {
       ->check(one_of({"word", "concept"}));
   sub->add_option("--matrix", *matrix, "Usa a matriz gravada (.msm) em vez de criá-la");
   sub->add_option("--threshold", *threshold, "Limiar (padrão 0)");
+  add_export_option(sub);
   return [=](Env& env) {
     const auto list = arg_path(*docs);
     auto entries = clustering::read_doc_names(list);
@@ -63,6 +66,7 @@ Registrar cluster_cmd(75, [](CLI::App& app) -> Handler {
       for (const auto& member : clustering::cluster_members(clusters, k, entries.size()))
         env.line(Ansi("  ") + member);
     }
+    env.table([&] { return exporting::cluster_table(clusters); });
   };
 });
 

@@ -11,6 +11,7 @@
 #include "core/base/locale_names.h"
 #include "core/base/message.h"
 #include "core/base/system_errors.h"
+#include "core/export/table_files.h"
 
 namespace lumeral::cli {
 namespace {
@@ -219,6 +220,35 @@ void show(Env& env, const Listing& listing) {
   listing.rethrow();
 }
 
+void show(Env& env, const Listing& listing,
+          const std::function<exporting::Table(const std::vector<Ansi>&)>& table_of) {
+  for (const auto& line : listing.lines) env.line(line);
+  env.table([&] { return table_of(listing.lines); });
+  listing.rethrow();
+}
+
+void Env::table(const std::function<exporting::Table()>& table_of) {
+  if (!export_path_) return;
+  out_.flush();
+  exporting::export_table(*export_path_, table_of(), regional());
+  table_written_ = true;
+}
+
+void add_export_option(CLI::App* sub) {
+  sub->add_option("--export", "Também grava a tabela mostrada como planilha: ARQUIVO.csv ou ARQUIVO.xlsx")
+      ->type_name("ARQUIVO")
+      ->check(CLI::Validator(
+          [](std::string& name) -> std::string {
+            try {
+              exporting::format_of(arg_path(name));
+              return {};
+            } catch (const Stop&) {
+              return printable(name) + " não termina em .csv nem em .xlsx";
+            }
+          },
+          ""));
+}
+
 int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
   CLI::App app{"Lumeral: análise de coleções de textos, em lote e por scripts.", "lumeral-cli"};
   app.formatter(std::make_shared<PortugueseFormatter>());
@@ -264,9 +294,14 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
   Env env(locale, out, err);
   for (auto& [sub, handler] : handlers) {
     if (!sub->parsed()) continue;
+    const CLI::Option* export_option = sub->get_option_no_throw("--export");
+    if (export_option && export_option->count() > 0) env.set_export_path(arg_path(export_option->as<std::string>()));
     try {
       handler(env);
       out.flush();
+      // A command that offers --export but ended before it had a table to
+      // show (no results at all) says so instead of writing nothing silently.
+      if (env.wants_table() && !env.table_written()) env.message("Nenhuma tabela para exportar.");
       return 0;
     } catch (const Stop& stop) {
       out.flush();

@@ -11,6 +11,7 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "core/base/listing.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
+#include "core/export/table.h"
 
 namespace lumeral::cli {
 
@@ -35,7 +37,18 @@ class Env {
   std::ostream& out() { return out_; }
   std::ostream& err() { return err_; }
 
+  // The table a command printed, also written as the spreadsheet asked for
+  // by its --export option (see add_export_option). `table_of` is called
+  // only then, so a command pays for its table only when one is wanted.
+  bool wants_table() const { return export_path_.has_value(); }
+  void table(const std::function<exporting::Table()>& table_of);
+  // Set by the frame from the parsed option.
+  void set_export_path(std::filesystem::path p) { export_path_ = std::move(p); }
+  bool table_written() const { return table_written_; }
+
  private:
+  std::optional<std::filesystem::path> export_path_;
+  bool table_written_ = false;
   std::string locale_;
   std::unique_ptr<Regional> regional_;
   std::ostream& out_;
@@ -69,5 +82,14 @@ Ansi arg_text(const std::string& s);
 
 // Prints the lines of a run, then stops on its message if it had one.
 void show(Env& env, const Listing& listing);
+// The same, exporting the table of the lines listed (also those listed
+// before a stop, as the window keeps them) before the stop is told.
+void show(Env& env, const Listing& listing,
+          const std::function<exporting::Table(const std::vector<Ansi>&)>& table_of);
+
+// "--export FILE.csv|FILE.xlsx" on a command that prints a table: its
+// handler hands the table to Env::table(). A name without one of the two
+// extensions is a usage error, told before the command runs.
+void add_export_option(CLI::App* sub);
 
 }  // namespace lumeral::cli

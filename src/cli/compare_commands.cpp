@@ -31,6 +31,7 @@ Registrar compare_cmd(303, [](CLI::App& app) -> Handler {
       "exclusivas, cada conjunto sob uma linha [título do conjunto]");
   auto project = std::make_shared<std::string>();
   sub->add_option("PROJECT", *project, "Arquivo de projeto (título + .ini)")->required();
+  add_export_option(sub);
   return [=](Env& env) {
     const CompareOutcome out = compare_project(arg_path(*project), fs::current_path(), env.regional(), env.progress());
     for (const auto& note : out.notes) env.message(note);
@@ -39,6 +40,7 @@ Registrar compare_cmd(303, [](CLI::App& app) -> Handler {
       return;
     }
     bool first = true;
+    std::vector<exporting::NamedRows> shown;
     for (const ResultSet& set : out.comparison.sets) {
       if (!first) env.line_utf8("");
       first = false;
@@ -46,7 +48,9 @@ Registrar compare_cmd(303, [](CLI::App& app) -> Handler {
       auto rows = result_rows(set.file, env.regional());
       if (!rows) throw Stop("Arquivo não encontrado: \"" + display_path(set.file) + "\".");
       for (const Ansi& l : result_text_lines(*rows)) env.line(l);
+      if (env.wants_table()) shown.push_back({set.caption, std::move(*rows)});
     }
+    env.table([&] { return exporting::comparison_sets_table(shown); });
   };
 });
 

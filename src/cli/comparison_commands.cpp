@@ -36,6 +36,7 @@ Registrar centroid_cmd(300, [](CLI::App& app) -> Handler {
       ->check(one_of({"word", "context"}));
   sub->add_option("--mode", *mode, "Modo: frequency (\"Por freqüência\") ou weight (\"Por peso\")")
       ->check(one_of({"frequency", "weight"}));
+  add_export_option(sub);
   return [=](Env& env) {
     fs::path list = arg_path(*docs);
     CentroidOptions o;
@@ -44,6 +45,7 @@ Registrar centroid_cmd(300, [](CLI::App& app) -> Handler {
     o.mode = *mode == "weight" ? Mode::Weight : Mode::Frequency;
     auto result = compute_centroid(read_document_entries(list), folder_of(list), o, env.regional(), env.progress());
     for (const auto& l : result.lines) env.line(l);
+    env.table([&] { return exporting::weighted_table(result.lines, "Termo", "Peso"); });
   };
 });
 
@@ -74,10 +76,12 @@ Registrar percentages_cmd(302, [](CLI::App& app) -> Handler {
   sub->add_option("--centroid", *centroid, "Centróide (.lpl)")->required();
   sub->add_option("--order", *order, "Ordenação do resultado: weight (\"Ordenação por peso\")")
       ->check(one_of({"weight"}));
+  add_export_option(sub);
   return [=](Env& env) {
     auto result = compute_percentages(arg_path(*docs), arg_path(*centroid), env.regional());
     if (*order == "weight") sort_percentages(result.lines, env.regional());
     for (const auto& l : result.lines) env.line(l);
+    env.table([&] { return exporting::percentage_table(result.lines); });
   };
 });
 
@@ -86,12 +90,14 @@ Registrar compare_rules_cmd(305, [](CLI::App& app) -> Handler {
       "compare-rules", "Compara regras de várias coleções: mostra as regras comuns e depois as exclusivas");
   auto files = std::make_shared<std::vector<std::string>>();
   sub->add_option("ARQUIVO", *files, "Arquivos texto de regras (dois ou mais)")->required();
+  add_export_option(sub);
   return [=](Env& env) {
     std::vector<fs::path> paths;
     for (const auto& f : *files) paths.push_back(arg_path(f));
     auto result = compare_rules(paths);
     for (const auto& l : result.common) env.line(l);
     for (const auto& l : result.exclusive) env.line(l);
+    env.table([&] { return exporting::rule_comparison_table(result.common, result.exclusive); });
   };
 });
 

@@ -31,6 +31,7 @@ Registrar rules_cmd(320, [](CLI::App& app) -> Handler {
       ->check(one_of({"confidence", "alphabetical"}));
   auto sentences = std::make_shared<bool>(false);
   sub->add_flag("--sentences", *sentences, "Mostra as frases do painel de mineração em vez das linhas de regras");
+  add_export_option(sub);
   return [=](Env& env) {
     RulesInput in;
     in.context_list = arg_path(*contexts);
@@ -45,6 +46,7 @@ Registrar rules_cmd(320, [](CLI::App& app) -> Handler {
     if (*order == "alphabetical") sort_rules_alphabetically(lines, env.regional());
     if (*sentences) lines = rule_sentences(lines);
     for (const auto& l : lines) env.line(l);
+    env.table([&] { return *sentences ? exporting::lines_table(lines, "Regra") : exporting::rule_table(lines); });
   };
 });
 
@@ -55,6 +57,7 @@ Registrar mine_cmd(330, [](CLI::App& app) -> Handler {
       "resultados_n4.wiz, resultados.wiz e o relatório (relatorio.rtf, relatorio.txt)");
   auto project = std::make_shared<std::string>();
   sub->add_option("PROJETO", *project, "Arquivo de projeto (título + .ini)")->required();
+  add_export_option(sub);
   return [=](Env& env) {
     auto out = mine_project(arg_path(*project), env.regional(), env.progress());
     for (const auto& note : out.notes) env.message(note);
@@ -64,6 +67,7 @@ Registrar mine_cmd(330, [](CLI::App& app) -> Handler {
     env.line_utf8("");
     env.line_utf8("Associações entre Conceitos (Total de Regras: " + std::to_string(out.rule_lines.size()) + ")");
     for (const auto& l : out.association_text) env.line(l);
+    env.table([&] { return exporting::frequency_table(out.rows); });
   };
 });
 

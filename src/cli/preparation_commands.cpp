@@ -107,8 +107,11 @@ Registrar wordlist_open_cmd(22, [](CLI::App& app) -> Handler {
   auto threshold = std::make_shared<std::string>();
   sub->add_option("ARQUIVO", *file, "Lista de palavras (.lpl) ou contexto (.ctt)")->required();
   sub->add_option("--threshold", *threshold, "Limiar: só os pesos maiores ou iguais (padrão 0)");
+  add_export_option(sub);
   return [=](Env& env) {
-    for (const auto& l : open_word_list(arg_path(*file), arg_text(*threshold), env.regional())) env.line(l);
+    const auto lines = open_word_list(arg_path(*file), arg_text(*threshold), env.regional());
+    for (const auto& l : lines) env.line(l);
+    env.table([&] { return exporting::weighted_table(lines, "Palavra", "Peso"); });
   };
 });
 
@@ -195,10 +198,12 @@ Registrar doclist_open_cmd(27, [](CLI::App& app) -> Handler {
   auto threshold = std::make_shared<std::string>();
   sub->add_option("LISTA", *file, "Lista de documentos (.ldc)")->required();
   sub->add_option("--threshold", *threshold, "Limiar: só os pesos maiores ou iguais (padrão 0)");
+  add_export_option(sub);
   return [=](Env& env) {
     std::vector<Ansi> lines;
     include_doc_list(lines, arg_path(*file), arg_text(*threshold), kList1Decimals, env.regional());
     for (const auto& l : lines) env.line(l);
+    env.table([&] { return exporting::weighted_table(lines, "Documento", "Peso"); });
   };
 });
 

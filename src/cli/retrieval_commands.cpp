@@ -18,10 +18,12 @@ Registrar boolean_cmd(70, [](CLI::App& app) -> Handler {
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
   sub->add_flag("--or", *any, "Condição OU (padrão: E)");
   sub->add_option("TERMO", *terms, "Palavras ou frases, uma por argumento");
+  add_export_option(sub);
   return [=](Env& env) {
     std::vector<Ansi> query;
     for (const auto& t : *terms) query.push_back(arg_text(t));
-    show(env, retrieval::boolean_search(arg_path(*docs), query, *any, env.progress()));
+    show(env, retrieval::boolean_search(arg_path(*docs), query, *any, env.progress()),
+         [](const std::vector<Ansi>& lines) { return exporting::lines_table(lines, "Documento"); });
   };
 });
 
@@ -47,6 +49,7 @@ Registrar similar_cmd(71, [](CLI::App& app) -> Handler {
       ->check(one_of({"word", "context"}));
   sub->add_flag("--no-weights", *no_weights, "Não considerar pesos");
   sub->add_option("--threshold", *threshold, "Seleciona por limiar: mantém as linhas com similaridade >= T");
+  add_export_option(sub);
   return [=](Env& env) {
     if (case_file->empty() && cases->empty()) throw CLI::RequiredError("--case ou --cases");
     retrieval::SimilarOptions options;
@@ -68,7 +71,8 @@ Registrar similar_cmd(71, [](CLI::App& app) -> Handler {
         result.stopped(stop);
       }
     }
-    show(env, result);
+    show(env, result,
+         [](const std::vector<Ansi>& lines) { return exporting::weighted_table(lines, "Documento", "Similaridade"); });
   };
 });
 

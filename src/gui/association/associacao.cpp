@@ -16,6 +16,7 @@
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
+#include "gui/base/table_export.h"
 #include "gui/shell/barra_progresso.h"
 #include "gui/shell/windows.h"
 
@@ -51,6 +52,7 @@ Tform_rel::Tform_rel(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(Salvarcomotexto1, &QAction::triggered, this, [this] { Salvarcomotexto1Click(); });
   connect(Ordenarporpeso1, &QAction::triggered, this, [this] { Ordenarporpeso1Click(); });
   connect(Ordenaralfabeticamente1, &QAction::triggered, this, [this] { Ordenaralfabeticamente1Click(); });
+  add_export_action(*this, Salvarcomotexto1, [this] { return exporting::association_table(ListBox1->lines()); });
 }
 
 void Tform_rel::showEvent(QShowEvent* event) {

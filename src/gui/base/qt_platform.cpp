@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTextDocument>
 #include <QThread>
@@ -125,6 +126,13 @@ QStringList QtPlatform::ask_open_files(QWidget* parent, const FileDialog& d, con
 std::optional<QString> QtPlatform::ask_save_file(QWidget* parent, const FileDialog& d, const QString& filter) {
   auto* dlg = make_dialog(parent, d, filter, QFileDialog::AcceptSave);
   dlg->setFileMode(QFileDialog::AnyFile);
+  // A name typed without extension gets the one of the filter chosen
+  // ("planilha do Excel (*.xlsx)" gives ".xlsx"), not always the default.
+  QObject::connect(dlg, &QFileDialog::filterSelected, dlg, [dlg](const QString& chosen) {
+    static const QRegularExpression first_pattern(QStringLiteral("\\(\\*\\.([A-Za-z0-9]+)"));
+    auto m = first_pattern.match(chosen);
+    if (m.hasMatch()) dlg->setDefaultSuffix(m.captured(1));
+  });
   QStringList chosen = run(dlg);
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.front();

@@ -5,6 +5,7 @@
 #include "core/classification/highest.h"
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
+#include "gui/base/table_export.h"
 
 namespace lumeral::gui {
 
@@ -20,6 +21,7 @@ Tform_classifica2::Tform_classifica2(Windows& windows) : QMainWindow(nullptr), F
   connect(Abreresultado1, &QAction::triggered, this, [this] { Abreresultado1Click(); });
   connect(Gravalistadedocumentos1, &QAction::triggered, this, [this] { Gravalistadedocumentos1Click(); });
   connect(Gravacomotexto1, &QAction::triggered, this, [this] { Gravacomotexto1Click(); });
+  add_export_action(*this, Gravacomotexto1, [this] { return exporting::highest_table(ListBox1->lines()); });
 }
 
 void Tform_classifica2::mostra_total() { Edit_total->setText(QString::number(ListBox1->count())); }

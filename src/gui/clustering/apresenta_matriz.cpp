@@ -3,11 +3,17 @@
 #include <QStringList>
 #include <QTextBlock>
 
+#include "gui/base/table_export.h"
+
 namespace lumeral::gui {
 
-Tform_show_matriz::Tform_show_matriz(Windows& windows) : QWidget(nullptr), Form(windows) { build_layout(); }
+Tform_show_matriz::Tform_show_matriz(Windows& windows) : QWidget(nullptr), Form(windows) {
+  build_layout();
+  add_export_button(*this, Memo1, [this] { return tabela_; });
+}
 
-void Tform_show_matriz::mostra(const std::vector<Ansi>& lines) {
+void Tform_show_matriz::mostra(const std::vector<Ansi>& lines, exporting::Table table) {
+  tabela_ = std::move(table);
   QStringList text;
   text.reserve(static_cast<qsizetype>(lines.size()));
   for (const Ansi& line : lines) text << qs(line);

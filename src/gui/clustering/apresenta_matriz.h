@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "core/export/table.h"
 #include "gui/base/form.h"
 
 namespace lumeral::gui {
@@ -19,11 +20,13 @@ class Tform_show_matriz : public QWidget, public Form {
 
   QPlainTextEdit* Memo1;  // the matrix text (read-only)
 
-  void mostra(const std::vector<Ansi>& lines);
+  // Shows the matrix text; `table` is what "Exportar..." writes.
+  void mostra(const std::vector<Ansi>& lines, exporting::Table table = {});
   std::vector<Ansi> linhas() const;
 
  private:
   void build_layout();
+  exporting::Table tabela_;  // the matrix shown, as a table
 };
 
 }  // namespace lumeral::gui

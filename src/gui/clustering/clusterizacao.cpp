@@ -5,6 +5,7 @@
 #include "core/base/files.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
+#include "gui/base/table_export.h"
 #include "gui/clustering/apresenta_matriz.h"
 #include "gui/shell/unit_global.h"
 #include "gui/shell/windows.h"
@@ -31,6 +32,7 @@ Tform_cluster::Tform_cluster(Windows& windows) : QMainWindow(nullptr), Form(wind
   connect(ListBox_clusters, &QListWidget::itemDoubleClicked, this, [this] { Mostradocsdeumcluster1Click(); });
   connect(ListBox_docs, &QListWidget::itemDoubleClicked, this, [this] { ListBox_docsDblClick(); });
   connect(ListBox_membros, &QListWidget::itemDoubleClicked, this, [this] { ListBox_membrosDblClick(); });
+  add_export_action(*this, Gravadocsdeumclustercomolista1, [this] { return exporting::cluster_table(clusters_); });
 }
 
 void Tform_cluster::limpa_clusters() {
@@ -69,7 +71,7 @@ void Tform_cluster::Mostramatriz1Click() {
     janela.Memo1->clear();
     janela.show();
     janela.raise();
-    janela.mostra(clustering::show_matrix(docs_, matriz_, regional()));
+    janela.mostra(clustering::show_matrix(docs_, matriz_, regional()), exporting::matrix_table(docs_, matriz_));
   });
 }
 

@@ -10,6 +10,7 @@
 #include "core/comparison/percentages.h"
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
+#include "gui/base/table_export.h"
 #include "gui/shell/windows.h"
 
 namespace lumeral::gui {
@@ -25,6 +26,7 @@ Tcentro_percentual::Tcentro_percentual(Windows& windows) : QMainWindow(nullptr),
   connect(Gravacomotexto1, &QAction::triggered, this, [this] { Gravacomotexto1Click(); });
   connect(Ordenacaoporpeso1, &QAction::triggered, this, [this] { Ordenacaoporpeso1Click(); });
   connect(Ordenacaoalfabetica1, &QAction::triggered, this, [this] { Ordenacaoalfabetica1Click(); });
+  add_export_action(*this, Gravacomotexto1, [this] { return exporting::percentage_table(ListBox1->lines()); });
 }
 
 void Tcentro_percentual::Calculaporcentagens1Click() {

@@ -12,6 +12,7 @@
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
+#include "gui/base/table_export.h"
 #include "gui/shell/unit_global.h"
 #include "gui/shell/windows.h"
 
@@ -43,6 +44,10 @@ Tform_centro::Tform_centro(Windows& windows) : QMainWindow(nullptr), Form(window
   connect(Button_abre, &QPushButton::clicked, this, [this] { Button_abreClick(); });
   connect(Button_novo, &QPushButton::clicked, this, [this] { Button_novoClick(); });
   connect(ListBox_docs, &QListWidget::itemDoubleClicked, this, [this] { ListBox_docsDblClick(); });
+  add_export_action(*this, Salvacomotexto1,
+                    [this] { return exporting::weighted_table(ListBox_centro->lines(), "Termo", "Peso"); });
+  add_export_action(*this, Salvacomotexto2,
+                    [this] { return exporting::weighted_table(ListBox_dif->lines(), "Termo", "Peso"); });
 }
 
 void Tform_centro::habilita_opcoes(bool enabled) {

@@ -11,6 +11,7 @@
 #include "core/preparation/stopword_lists.h"
 #include "core/preparation/word_lists.h"
 #include "gui/base/platform.h"
+#include "gui/base/table_export.h"
 #include "gui/comparison/unit_globalwic.h"
 #include "gui/preparation/stop_words.h"
 #include "gui/shell/barra_progresso.h"
@@ -70,6 +71,7 @@ TMdi_Frm2::TMdi_Frm2(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(ListView1->header(), &QHeaderView::sectionClicked, this, [this](int c) { ListView1ColumnClick(c); });
   connect(bt_resumos, &QPushButton::clicked, this, [this] { bt_resumosClick(); });
   connect(bt_grava, &QPushButton::clicked, this, [this] { bt_gravaClick(); });
+  add_export_button(*this, bt_grava, [this] { return exporting::comparison_rows_table(linhas()); });
   connect(bit_voltar, &QPushButton::clicked, this, [this] { bit_voltarClick(); });
   connect(bit_avancar, &QPushButton::clicked, this, [this] { bit_avancarClick(); });
   connect(bit_sair_salvar, &QPushButton::clicked, this, [this] { bit_sair_salvarClick(); });

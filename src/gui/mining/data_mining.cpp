@@ -12,6 +12,7 @@
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
+#include "gui/base/table_export.h"
 #include "gui/shell/windows.h"
 
 namespace lumeral::gui {
@@ -30,6 +31,7 @@ Tform_dm::Tform_dm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(Ordenadecrescenteporconfianca1, &QAction::triggered, this,
           [this] { Ordenadecrescenteporconfianca1Click(); });
   connect(Ordenaalfabeticamente1, &QAction::triggered, this, [this] { Ordenaalfabeticamente1Click(); });
+  add_export_action(*this, Gravaresultado1, [this] { return exporting::rule_table(ListBox1->lines()); });
 }
 
 void Tform_dm::mostra_total() { Edit_total->setText(QString::number(ListBox1->count())); }

@@ -17,6 +17,7 @@
 #include "core/mining/rule_sentences.h"
 #include "gui/association/associacao.h"
 #include "gui/base/platform.h"
+#include "gui/base/table_export.h"
 #include "gui/classification/matriz.h"
 #include "gui/comparison/centro_contextual.h"
 #include "gui/comparison/centroide.h"
@@ -50,6 +51,8 @@ TMinera::TMinera(TMdi_Frm& wizard) : QWidget(wizard.P_Minera), w_(wizard) {
   connect(bt_ordena_alfa, &QPushButton::clicked, this, [this] { bt_ordena_alfaClick(); });
   connect(bt_grava_resultados, &QPushButton::clicked, this, [this] { bt_grava_resultadosClick(); });
   connect(bt_impressao, &QPushButton::clicked, this, [this] { bt_impressaoClick(); });
+  add_export_button(w_, bt_impressao, [this] { return exporting::frequency_table(linhas_frequencia()); });
+  add_export_button(w_, Edit_total_regras, [this] { return exporting::rule_table(tabela_associacoes); });
 }
 
 // ---------------------------------------------------------------- contents

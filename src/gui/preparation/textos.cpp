@@ -10,6 +10,7 @@
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
+#include "gui/base/table_export.h"
 #include "gui/preparation/unit_textos.h"
 #include "gui/shell/barra_progresso.h"
 #include "gui/shell/windows.h"
@@ -27,6 +28,8 @@ TForm1::TForm1(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(Gravacomoconceito1, &QAction::triggered, this, [this] { Gravacomoconceito1Click(); });
   connect(Ordenadecrescente1, &QAction::triggered, this, [this] { Ordenadecrescente1Click(); });
   connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+  add_export_action(*this, Gravacomotexto1,
+                    [this] { return exporting::weighted_table(ListBox1->lines(), "Palavra", "Peso"); });
 }
 
 void TForm1::mostra_total() { Edit_total->setText(QString::number(ListBox1->count())); }

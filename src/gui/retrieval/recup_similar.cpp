@@ -11,6 +11,7 @@
 #include "core/retrieval/similar.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
+#include "gui/base/table_export.h"
 #include "gui/shell/unit_global.h"
 
 namespace lumeral::gui {
@@ -30,6 +31,8 @@ Tform_recsim::Tform_recsim(Windows& windows) : QMainWindow(nullptr), Form(window
   connect(Button_limiar, &QPushButton::clicked, this, [this] { Button_limiarClick(); });
   connect(Edit_limiar, &QLineEdit::returnPressed, this, [this] { Button_limiarClick(); });
   connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
+  add_export_action(*this, Gravacomtexto1,
+                    [this] { return exporting::weighted_table(ListBox1->lines(), "Documento", "Similaridade"); });
   Memo_caso->viewport()->installEventFilter(this);
 }
 

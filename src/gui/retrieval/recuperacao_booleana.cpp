@@ -8,6 +8,7 @@
 #include "core/retrieval/boolean.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
+#include "gui/base/table_export.h"
 #include "gui/shell/unit_global.h"
 
 namespace lumeral::gui {
@@ -30,6 +31,7 @@ Tform_recbool::Tform_recbool(Windows& windows) : QMainWindow(nullptr), Form(wind
   connect(GravaConsulta1, &QAction::triggered, this, [this] { GravaConsulta1Click(); });
   connect(LimpaEntrada1, &QAction::triggered, this, [this] { LimpaEntrada1Click(); });
   connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
+  add_export_action(*this, GravacomoTexto1, [this] { return exporting::lines_table(ListBox1->lines(), "Documento"); });
 }
 
 void Tform_recbool::ListadeDocumentos1Click() {

@@ -1,0 +1,234 @@
+#include "core/export/table.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+#include "core/base/encoding.h"
+#include "core/base/text.h"
+#include "core/mining/rule_lines.h"
+#include "core/records/weighted.h"
+
+namespace lumeral::exporting {
+
+Cell Cell::of_text(Ansi text) {
+  Cell c;
+  c.text = std::move(text);
+  return c;
+}
+
+Cell Cell::of_number(double value, int decimals) {
+  Cell c;
+  c.number = value;
+  c.decimals = decimals;
+  return c;
+}
+
+Cell Cell::shown(AnsiView text) {
+  AnsiView t = trim_view(text);
+  // [-]digits[(,|.)digits][(E|e)[+|-]digits], nothing else: a word that
+  // only starts with a digit ("3a") stays text.
+  std::size_t i = 0;
+  auto digits = [&] {
+    std::size_t from = i;
+    while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i;
+    return i - from;
+  };
+  if (i < t.size() && t[i] == '-') ++i;
+  std::size_t whole = digits();
+  int decimals = 0;
+  std::size_t fraction = 0;
+  if (i < t.size() && (t[i] == ',' || t[i] == '.')) {
+    ++i;
+    fraction = digits();
+    decimals = static_cast<int>(fraction);
+  }
+  if (whole + fraction == 0) return of_text(Ansi(text));
+  if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
+    ++i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    if (digits() == 0) return of_text(Ansi(text));
+    decimals = -1;
+  }
+  if (i != t.size()) return of_text(Ansi(text));
+  std::string s(t.data(), t.size());
+  std::replace(s.begin(), s.end(), ',', '.');
+  return of_number(std::strtod(s.c_str(), nullptr), decimals);
+}
+
+std::size_t Table::columns() const {
+  std::size_t n = headers.size();
+  for (const auto& r : rows) n = std::max(n, r.size());
+  return n;
+}
+
+Table lines_table(const std::vector<Ansi>& lines, std::string header) {
+  Table t;
+  t.headers = {std::move(header)};
+  t.rows.reserve(lines.size());
+  for (const Ansi& l : lines) t.rows.push_back({Cell::of_text(l)});
+  return t;
+}
+
+Table weighted_table(const std::vector<Ansi>& lines, std::string term_header, std::string weight_header) {
+  Table t;
+  t.headers = {std::move(term_header), std::move(weight_header)};
+  t.rows.reserve(lines.size());
+  for (const Ansi& l : lines) {
+    records::LineParts parts = records::split_weighted(l);
+    t.rows.push_back({Cell::of_text(parts.term), parts.has_bar ? Cell::shown(parts.weight_text) : Cell::of_text({})});
+  }
+  return t;
+}
+
+Table association_table(const std::vector<Ansi>& lines) {
+  Table t;
+  t.headers = {"Termo 1", "Termo 2", "Peso"};
+  t.rows.reserve(lines.size());
+  for (const Ansi& l : lines) {
+    records::LineParts parts = records::split_weighted(l);
+    std::size_t eq = parts.weight_text.find('=');
+    if (!parts.has_bar || eq == Ansi::npos) {
+      t.rows.push_back({Cell::of_text(trim(l))});
+      continue;
+    }
+    t.rows.push_back({Cell::of_text(parts.term), Cell::of_text(trim(AnsiView(parts.weight_text).substr(0, eq))),
+                      Cell::shown(AnsiView(parts.weight_text).substr(eq + 1))});
+  }
+  return t;
+}
+
+namespace {
+
+// "66,67%" or "66,67% " as a number cell of the percentage.
+Cell percent_cell(AnsiView text) {
+  AnsiView t = trim_view(text);
+  if (!t.empty() && t.back() == '%') t.remove_suffix(1);
+  return Cell::shown(t);
+}
+
+}  // namespace
+
+Table rule_table(const std::vector<Ansi>& lines) {
+  std::vector<mining::ParsedRule> rules;
+  rules.reserve(lines.size());
+  for (const Ansi& l : lines) rules.push_back(mining::parse_rule_line(l));
+  return rule_table(rules);
+}
+
+Table rule_table(const std::vector<mining::ParsedRule>& rules) {
+  Table t;
+  t.headers = {"Antecedente", "Conseqüente", "Confiança (%)", "Suporte (%)", "Documentos"};
+  t.rows.reserve(rules.size());
+  for (const mining::ParsedRule& r : rules) {
+    if (r.b.empty() && r.confidence.empty()) {  // not a rule line
+      t.rows.push_back({Cell::of_text(r.rule)});
+      continue;
+    }
+    t.rows.push_back({Cell::of_text(trim(r.a)), Cell::of_text(trim(r.b)), percent_cell(r.confidence),
+                      percent_cell(r.support_percentage), Cell::shown(r.count)});
+  }
+  return t;
+}
+
+Table highest_table(const std::vector<Ansi>& lines) {
+  Table t;
+  t.headers = {"Documento", "Categoria", "Grau"};
+  t.rows.reserve(lines.size());
+  for (const Ansi& l : lines) {
+    records::LineParts parts = records::split_weighted(l);
+    std::size_t arrow = parts.term.find("=>");
+    if (arrow == Ansi::npos) {
+      t.rows.push_back({Cell::of_text(parts.term)});
+      continue;
+    }
+    t.rows.push_back({Cell::of_text(trim(AnsiView(parts.term).substr(0, arrow))),
+                      Cell::of_text(trim(AnsiView(parts.term).substr(arrow + 2))),
+                      parts.has_bar ? Cell::shown(parts.weight_text) : Cell::of_text({})});
+  }
+  return t;
+}
+
+Table rule_comparison_table(const std::vector<Ansi>& common, const std::vector<Ansi>& exclusive) {
+  Table t = rule_table(common);
+  Table only = rule_table(exclusive);
+  t.headers.insert(t.headers.begin(), "Regra");
+  for (auto& row : t.rows) row.insert(row.begin(), Cell::of_text(Ansi("comum")));
+  for (auto& row : only.rows) {
+    row.insert(row.begin(), Cell::of_text(Ansi("exclusiva")));
+    t.rows.push_back(std::move(row));
+  }
+  return t;
+}
+
+Table percentage_table(const std::vector<Ansi>& lines) {
+  Table t;
+  t.headers = {"Conceito", "Porcentagem (%)"};
+  t.rows.reserve(lines.size());
+  const AnsiView dash(" - ");
+  for (const Ansi& l : lines) {
+    std::size_t at = AnsiView(l).rfind(dash);
+    if (at == Ansi::npos) {
+      t.rows.push_back({Cell::of_text(trim(l)), Cell::of_text({})});
+      continue;
+    }
+    t.rows.push_back({Cell::of_text(trim(AnsiView(l).substr(0, at))), percent_cell(AnsiView(l).substr(at + 3))});
+  }
+  return t;
+}
+
+Table frequency_table(const std::vector<shell::FrequencyRow>& rows) {
+  Table t;
+  t.headers = {"Conceito", "Freqüência Absoluta", "Freqüência Relativa (%)"};
+  t.rows.reserve(rows.size());
+  for (const auto& r : rows)
+    t.rows.push_back({Cell::of_text(r.concept_name), Cell::shown(r.absolute), percent_cell(r.relative)});
+  return t;
+}
+
+Table matrix_table(const std::vector<Ansi>& entries, const clustering::SimilarityMatrix& m) {
+  Table t;
+  const std::size_t n = std::min(entries.size(), m.n);
+  t.headers.reserve(n + 1);
+  t.headers.push_back("Documento");
+  for (std::size_t j = 0; j < n; ++j) t.headers.push_back(to_utf8(trim(entries[j])));
+  t.rows.reserve(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    std::vector<Cell> row;
+    row.reserve(n + 1);
+    row.push_back(Cell::of_text(trim(entries[i])));
+    // The window shows ten decimals.
+    for (std::size_t j = 0; j < n; ++j) row.push_back(Cell::of_number(m.at(i, j), 10));
+    t.rows.push_back(std::move(row));
+  }
+  return t;
+}
+
+Table cluster_table(const clustering::Clusters& clusters) {
+  Table t;
+  t.headers = {"Cluster", "Documento"};
+  const std::vector<Ansi> names = clustering::cluster_lines(clusters);
+  for (std::size_t k = 0; k < names.size() && k < clusters.members.size(); ++k)
+    for (const Ansi& member : clusters.members[k])
+      if (!member.empty()) t.rows.push_back({Cell::of_text(names[k]), Cell::of_text(member)});
+  return t;
+}
+
+Table comparison_rows_table(const std::vector<comparison::ResultRow>& rows) {
+  Table t;
+  t.headers = {"Palavra", "Peso"};
+  t.rows.reserve(rows.size());
+  for (const auto& r : rows) t.rows.push_back({Cell::of_text(r.word), Cell::shown(r.weight)});
+  return t;
+}
+
+Table comparison_sets_table(const std::vector<NamedRows>& sets) {
+  Table t;
+  t.headers = {"Conjunto", "Palavra", "Peso"};
+  for (const auto& set : sets)
+    for (const auto& r : set.rows)
+      t.rows.push_back({Cell::of_text(set.caption), Cell::of_text(r.word), Cell::shown(r.weight)});
+  return t;
+}
+
+}  // namespace lumeral::exporting

@@ -1,0 +1,91 @@
+// A result table as it leaves the program for a spreadsheet: column headers
+// and rows of cells, each a text or a number. A number keeps the count of
+// decimals it is shown with, so the exported file shows what the window or
+// the command line shows. The builders below turn the result lines of the
+// analyses into tables; the windows and `lumeral-cli --export` both use
+// them, so a table exports alike from either.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/base/ansi.h"
+#include "core/base/regional.h"
+#include "core/clustering/clusters.h"
+#include "core/clustering/matrix.h"
+#include "core/comparison/compare_road.h"
+#include "core/mining/rule_lines.h"
+#include "core/shell/status_file.h"
+
+namespace lumeral::exporting {
+
+struct Cell {
+  Ansi text;                     // a text cell (stored text); empty for a number
+  std::optional<double> number;  // set for a number cell
+  int decimals = 0;              // decimals shown; -1: the shortest general form
+
+  static Cell of_text(Ansi text);
+  static Cell of_number(double value, int decimals);
+  // A number as it is shown ("0,1234", "12.5", "0004", "1E-5"; blanks
+  // around it ignored) becomes a number cell with as many decimals as it
+  // shows; any other text stays a text cell, unchanged.
+  static Cell shown(AnsiView text);
+  bool is_number() const { return number.has_value(); }
+  bool operator==(const Cell&) const = default;
+};
+
+struct Table {
+  std::vector<std::string> headers;  // UTF-8
+  std::vector<std::vector<Cell>> rows;
+  // The widest of the header and the rows.
+  std::size_t columns() const;
+};
+
+// One text column, one row per line.
+Table lines_table(const std::vector<Ansi>& lines, std::string header);
+
+// "term | weight" lines: the term, and the weight as a number when it is
+// one. A line without a bar gives its trimmed text and an empty weight.
+Table weighted_table(const std::vector<Ansi>& lines, std::string term_header, std::string weight_header);
+
+// Term association lines "first | second = weight".
+Table association_table(const std::vector<Ansi>& lines);
+
+// Data-mining rule lines ("A => B /conf= 66,67% /sup= 20,00%(0004)"):
+// antecedent, consequent, confidence (%), support (%), documents. A line
+// that is not a rule keeps its text in the first column.
+Table rule_table(const std::vector<Ansi>& lines);
+// The same from rules already taken apart (the mining panel's table).
+Table rule_table(const std::vector<mining::ParsedRule>& rules);
+
+// Classification by highest weight: "doc.mtz => category | 0,75000".
+Table highest_table(const std::vector<Ansi>& lines);
+
+// Rule comparison: the common rules, then the exclusive ones, each a rule
+// table row after a column that tells which.
+Table rule_comparison_table(const std::vector<Ansi>& common, const std::vector<Ansi>& exclusive);
+
+// Percentage lines "name - 37,5%": the name and the percentage.
+Table percentage_table(const std::vector<Ansi>& lines);
+
+// The mining panel's concept-frequency table.
+Table frequency_table(const std::vector<shell::FrequencyRow>& rows);
+
+// The similarity matrix: one row per document, one column per document.
+Table matrix_table(const std::vector<Ansi>& entries, const clustering::SimilarityMatrix& m);
+
+// The clusters: one row per member, the cluster's line ("cluster1") first.
+Table cluster_table(const clustering::Clusters& clusters);
+
+// One result set of the comparison wizard: word and weight.
+Table comparison_rows_table(const std::vector<comparison::ResultRow>& rows);
+
+// Every result set of a comparison in one table: set caption, word, weight.
+struct NamedRows {
+  Ansi caption;
+  std::vector<comparison::ResultRow> rows;
+};
+Table comparison_sets_table(const std::vector<NamedRows>& sets);
+
+}  // namespace lumeral::exporting

@@ -1,0 +1,179 @@
+// Tables exported as CSV and XLSX, read back by the parsers of
+// tests/support (not by the writers' code) and compared cell by cell.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "core/base/encoding.h"
+#include "core/base/message.h"
+#include "core/export/table.h"
+#include "core/export/table_files.h"
+#include "support/fixtures.h"
+#include "support/spreadsheets.h"
+#include "support/table_check.h"
+
+namespace lumeral::exporting {
+namespace {
+
+using testing::Confinement;
+using testing::TempDir;
+
+Cell text(std::string_view utf8) { return Cell::of_text(to_ansi(utf8)); }
+
+// Every character a CSV field has to survive, and numbers of every kind.
+Table awkward_table() {
+  Table t;
+  t.headers = {"Conceito", "Peso; \"bruto\"", "Freqüência, relativa"};
+  t.rows = {
+      {text("ação"), Cell::of_number(0.1234, 4), Cell::of_number(37.5, 1)},
+      {text("diz \"olá\""), Cell::of_number(-2, 0), Cell::of_number(1e-5, -1)},
+      {text("a;b,c"), Cell::of_number(1234567.891, 2), text("")},
+      {text("linha\r\nquebrada\nde novo\rfim"), Cell::of_number(0, 10), Cell::of_number(100, 2)},
+      {text(" espaços "), text("12,5 texto")},  // a short row: padded with empty fields
+      {text("\"")},
+  };
+  return t;
+}
+
+TEST(TableExport, ShownNumbersKeepTheirDecimals) {
+  struct Case {
+    const char* shown;
+    bool number;
+    double value;
+    int decimals;
+  } cases[] = {
+      {"0,1234", true, 0.1234, 4}, {" 12 ", true, 12, 0},    {"-3.5", true, -3.5, 1}, {"0004", true, 4, 0},
+      {"1E-5", true, 1e-5, -1},    {"2,5e+3", true, 2500, -1}, {"3a", false, 0, 0},    {"", false, 0, 0},
+      {",", false, 0, 0},          {"1,2,3", false, 0, 0},     {"E5", false, 0, 0},    {"1E", false, 0, 0},
+      {"-", false, 0, 0},          {"12%", false, 0, 0},
+  };
+  for (const auto& c : cases) {
+    Cell cell = Cell::shown(to_ansi(c.shown));
+    ASSERT_EQ(cell.is_number(), c.number) << c.shown;
+    if (!c.number) {
+      EXPECT_EQ(cell.text, to_ansi(c.shown));
+      continue;
+    }
+    EXPECT_DOUBLE_EQ(*cell.number, c.value) << c.shown;
+    EXPECT_EQ(cell.decimals, c.decimals) << c.shown;
+  }
+}
+
+TEST(TableExport, CsvRoundTripUnderBothRegionalSettings) {
+  struct Case {
+    const char* locale;
+    char decimal;
+    char separator;
+  } cases[] = {{"pt_BR", ',', ';'}, {"en_US", '.', ','}};
+  const Table t = awkward_table();
+  for (const auto& c : cases) {
+    const Regional regional = Regional::for_locale(c.locale);
+    TempDir dir;
+    const fs::path p = dir / "tabela.csv";
+    export_table(p, t, regional);
+    const std::string bytes = testing::read_file(p);
+    SCOPED_TRACE(c.locale);
+    testing::expect_csv_holds(testing::parse_csv(bytes, c.separator), t, c.decimal);
+    // Numbers are written as the regional settings show them.
+    const std::string pi = std::string("1234567") + c.decimal + "89";
+    EXPECT_NE(bytes.find(pi), std::string::npos);
+  }
+}
+
+TEST(TableExport, XlsxStoresNumbersAsNumbersAndTextsAsStrings) {
+  TempDir dir;
+  const Table t = awkward_table();
+  const fs::path p = dir / "tabela.XLSX";
+  export_table(p, t, testing::pt());
+  auto sheet = testing::read_xlsx(p);
+  ASSERT_TRUE(sheet.has_value());
+  testing::expect_sheet_holds(*sheet, t);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(TableExport, BuildersTakeResultLinesApart) {
+  const Regional& r = testing::pt();
+  (void)r;
+  Table rules = rule_table({to_ansi("esporte => economia /conf= 66,67% /sup= 20,00%(0004)"), to_ansi("sem regra")});
+  ASSERT_EQ(rules.rows.size(), 2u);
+  EXPECT_EQ(rules.rows[0][0].text, to_ansi("esporte"));
+  EXPECT_EQ(rules.rows[0][1].text, to_ansi("economia"));
+  EXPECT_DOUBLE_EQ(*rules.rows[0][2].number, 66.67);
+  EXPECT_DOUBLE_EQ(*rules.rows[0][3].number, 20.0);
+  EXPECT_DOUBLE_EQ(*rules.rows[0][4].number, 4.0);
+  EXPECT_EQ(rules.rows[1].size(), 1u);
+
+  Table pairs = association_table({to_ansi("bola | gol = 0,5000"), to_ansi("sem par")});
+  EXPECT_EQ(pairs.rows[0][1].text, to_ansi("gol"));
+  EXPECT_EQ(pairs.rows[0][2].decimals, 4);
+  EXPECT_EQ(pairs.rows[1][0].text, to_ansi("sem par"));
+
+  Table shares = percentage_table({to_ansi("meio - ambiente - 37,5%")});
+  EXPECT_EQ(shares.rows[0][0].text, to_ansi("meio - ambiente"));
+  EXPECT_DOUBLE_EQ(*shares.rows[0][1].number, 37.5);
+
+  Table words = weighted_table({to_ansi("pão | 0,25"), to_ansi("sem barra"), to_ansi("x | y")}, "Palavra", "Peso");
+  EXPECT_EQ(words.rows[0][0].text, to_ansi("pão"));
+  EXPECT_TRUE(words.rows[0][1].is_number());
+  EXPECT_EQ(words.rows[1][1].text, Ansi());
+  EXPECT_EQ(words.rows[2][1].text, to_ansi("y"));
+}
+
+TEST(TableExport, FailedExportsLeaveNoFileAndSayWhy) {
+  const Table t = awkward_table();
+  for (const char* name : {"tabela.csv", "tabela.xlsx"}) {
+    TempDir dir;
+    // A folder that does not exist.
+    const fs::path missing = dir / "nao-existe" / name;
+    std::string stop = testing::stop_text([&] { export_table(missing, t, testing::pt()); });
+    EXPECT_NE(stop.find("Erro ao gravar o arquivo"), std::string::npos) << stop;
+    EXPECT_FALSE(fs::exists(missing.parent_path()));
+    // A name that is a folder: the folder stays, no temporary is left.
+    fs::create_directory(dir / name);
+    stop = testing::stop_text([&] { export_table(dir / name, t, testing::pt()); });
+    EXPECT_NE(stop.find("é um diretório"), std::string::npos) << stop;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+  }
+}
+
+TEST(TableExport, AnExportCutShortKeepsTheOldFile) {
+  Table big;
+  big.headers = {"Palavra", "Peso"};
+  for (int i = 0; i < 5000; ++i)
+    big.rows.push_back({Cell::of_text(Ansi(("palavra" + std::to_string(i)).c_str())), Cell::of_number(i / 7.0, 4)});
+  for (const char* name : {"tabela.csv", "tabela.xlsx"}) {
+    TempDir dir;
+    const fs::path p = dir / name;
+    testing::write_file(p, "antiga");
+    std::string stop = testing::stop_text_confined([&] { export_table(p, big, testing::pt()); },
+                                                   Confinement{4096, false});
+    EXPECT_NE(stop.find("Erro ao gravar o arquivo"), std::string::npos) << name << ": " << stop;
+    EXPECT_EQ(testing::read_file(p), "antiga") << name;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1) << name;
+  }
+}
+
+TEST(TableExport, AReadOnlyFolderChangesNothing) {
+  if (!testing::unprivileged_user()) GTEST_SKIP() << "precisa rodar como root com o usuário \"nobody\"";
+  for (const char* name : {"tabela.csv", "tabela.xlsx"}) {
+    TempDir dir;
+    std::string stop = testing::stop_text_confined([&] { export_table(dir / name, awkward_table(), testing::pt()); },
+                                                   Confinement{-1, true});
+    EXPECT_NE(stop.find("Permissão negada"), std::string::npos) << name << ": " << stop;
+    EXPECT_TRUE(fs::is_empty(dir.path())) << name;
+  }
+}
+
+TEST(TableExport, RefusesWhatASheetCannotHoldAndUnknownFormats) {
+  TempDir dir;
+  Table wide;
+  wide.headers.assign(16385, "x");
+  std::string stop = testing::stop_text([&] { write_xlsx(dir / "larga.xlsx", wide); });
+  EXPECT_NE(stop.find("CSV"), std::string::npos) << stop;
+  stop = testing::stop_text([&] { export_table(dir / "tabela.ods", wide, testing::pt()); });
+  EXPECT_NE(stop.find(".csv ou .xlsx"), std::string::npos) << stop;
+  EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+}  // namespace
+}  // namespace lumeral::exporting
