@@ -120,6 +120,10 @@ Listing boolean_search(const fs::path& list, const std::vector<Ansi>& query_line
     Scratch& sc = scratch[worker];
     o.name = trim(companion_name(docs[i].name, AnsiView("txt")));
     try {
+      if (terms.empty()) {  // the answer needs only the file to exist
+        o.outcome = !index.exists(o.name) ? Outcome::Missing : any ? Outcome::Miss : Outcome::Hit;
+        return;
+      }
       check_plain_name(o.name);
       fs::path exact = folder / to_path(o.name);
       if (!read_regular_into(exact, sc.bytes)) {
@@ -128,10 +132,6 @@ Listing boolean_search(const fs::path& list, const std::vector<Ansi>& query_line
           o.outcome = Outcome::Missing;
           return;
         }
-      }
-      if (terms.empty()) {
-        o.outcome = any ? Outcome::Miss : Outcome::Hit;
-        return;
       }
       AnsiView text = document_text(sc);
       std::size_t n = by_sentence ? automaton.find_in_sentences(text, sc.found, enough)

@@ -117,16 +117,21 @@ std::size_t TermAutomaton::start(std::vector<char>& found) const {
 std::size_t TermAutomaton::find(AnsiView text, std::vector<char>& found, std::size_t enough) const {
   std::size_t count = start(found);
   if (count >= enough) return count;
+  // Plain pointers: writes to `found` could otherwise make the compiler
+  // reload the tables for every byte.
+  const std::uint32_t* const next = next_.data();
+  const std::uint16_t* const cls = class_.data();
+  const std::uint8_t* const leaves_root = leaves_root_.data();
   std::uint32_t s = 0;
   const char* p = text.data();
   const char* const end = p + text.size();
   while (p < end) {
     if (s == 0) {
       // At the root most bytes start no term: pass them without the table.
-      while (p < end && !leaves_root_[byte(*p)]) ++p;
+      while (p < end && !leaves_root[byte(*p)]) ++p;
       if (p == end) break;
     }
-    s = next_[(s & ~kEnds) + class_[byte(*p++)]];
+    s = next[(s & ~kEnds) + cls[byte(*p++)]];
     if ((s & kEnds) && report(s, found, count, enough)) break;
   }
   return count;
@@ -136,6 +141,8 @@ std::size_t TermAutomaton::find_in_sentences(AnsiView text, std::vector<char>& f
   std::size_t count = start(found);
   if (count >= enough) return count;
   const std::uint16_t blank = class_[byte(' ')];
+  const std::uint32_t* const next = next_.data();  // see find()
+  const std::uint16_t* const cls = class_.data();
   std::uint32_t s = 0;
   const char* p = text.data();
   const char* const end = p + text.size();
@@ -151,12 +158,12 @@ std::size_t TermAutomaton::find_in_sentences(AnsiView text, std::vector<char>& f
     while (b > a && byte(b[-1]) <= 32) --b;
     while (a < b) {
       // A piece: one blank, then the line up to and including its next mark.
-      s = next_[(s & ~kEnds) + blank];
+      s = next[(s & ~kEnds) + blank];
       if ((s & kEnds) && report(s, found, count, enough)) return count;
       bool mark = false;
       while (a < b) {
         char c = *a++;
-        s = next_[(s & ~kEnds) + class_[byte(c)]];
+        s = next[(s & ~kEnds) + cls[byte(c)]];
         if ((s & kEnds) && report(s, found, count, enough)) return count;
         if (c == '.' || c == '?') {
           mark = true;
