@@ -43,6 +43,7 @@ TermAutomaton::TermAutomaton(const std::vector<Ansi>& terms) : terms_(terms.size
       s = trie[s * classes_ + own[byte(c)]];  // the resize may have moved `child`
     }
     own_terms[s].push_back(t);
+    longest_ = std::max(longest_, terms[t].size());
   }
   const std::size_t states = own_terms.size();
 
@@ -91,8 +92,6 @@ TermAutomaton::TermAutomaton(const std::vector<Ansi>& terms) : terms_(terms.size
   // Each entry becomes the row offset of its target, with kEnds set when a
   // term ends there: one load per byte of text.
   for (auto& e : next_) e = static_cast<std::uint32_t>(e * classes_) | (outputs[e].empty() ? 0 : kEnds);
-  leaves_root_.assign(256, 0);
-  for (int b = 0; b < 256; ++b) leaves_root_[b] = next_[class_[b]] != 0;
 }
 
 bool TermAutomaton::report(std::uint32_t entry, std::vector<char>& found, std::size_t& count,
@@ -121,18 +120,32 @@ std::size_t TermAutomaton::find(AnsiView text, std::vector<char>& found, std::si
   // reload the tables for every byte.
   const std::uint32_t* const next = next_.data();
   const std::uint16_t* const cls = class_.data();
-  const std::uint8_t* const leaves_root = leaves_root_.data();
-  std::uint32_t s = 0;
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  while (p < end) {
-    if (s == 0) {
-      // At the root most bytes start no term: pass them without the table.
-      while (p < end && !leaves_root[byte(*p)]) ++p;
-      if (p == end) break;
+  // Two halves scanned side by side: each step waits for the table load of
+  // the step before it, and two independent chains overlap those waits.
+  // The first half runs on over longest_ - 1 bytes of the second, so an
+  // occurrence across the cut is still seen whole.
+  const std::size_t n = text.size();
+  const std::size_t half = n / 2;
+  const char* a = text.data();
+  const char* const a_end = a + std::min(n, half + (longest_ > 0 ? longest_ - 1 : 0));
+  const char* b = text.data() + half;
+  const char* const b_end = text.data() + n;
+  std::uint32_t sa = 0, sb = 0;
+  while (a < a_end && b < b_end) {
+    sa = next[(sa & ~kEnds) + cls[byte(*a++)]];
+    sb = next[(sb & ~kEnds) + cls[byte(*b++)]];
+    if ((sa | sb) & kEnds) {
+      if ((sa & kEnds) && report(sa, found, count, enough)) return count;
+      if ((sb & kEnds) && report(sb, found, count, enough)) return count;
     }
-    s = next[(s & ~kEnds) + cls[byte(*p++)]];
-    if ((s & kEnds) && report(s, found, count, enough)) break;
+  }
+  for (; a < a_end; ++a) {
+    sa = next[(sa & ~kEnds) + cls[byte(*a)]];
+    if ((sa & kEnds) && report(sa, found, count, enough)) return count;
+  }
+  for (; b < b_end; ++b) {
+    sb = next[(sb & ~kEnds) + cls[byte(*b)]];
+    if ((sb & kEnds) && report(sb, found, count, enough)) return count;
   }
   return count;
 }

@@ -38,6 +38,7 @@ class TermAutomaton {
   bool report(std::uint32_t entry, std::vector<char>& found, std::size_t& count, std::size_t enough) const;
 
   std::size_t terms_ = 0;
+  std::size_t longest_ = 0;  // length of the longest term
   std::vector<std::uint32_t> empty_;  // empty terms: found in every text
   std::vector<std::uint16_t> class_;  // byte -> class (0: a byte no term uses)
   std::size_t classes_ = 1;
@@ -45,7 +46,6 @@ class TermAutomaton {
   // state, with kEnds set when some term ends in it.
   static constexpr std::uint32_t kEnds = 0x80000000u;
   std::vector<std::uint32_t> next_;
-  std::vector<std::uint8_t> leaves_root_;  // byte -> the root has a transition on it
   // state -> its terms (own and through failure links): out_terms_[out_start_[s] .. out_start_[s + 1])
   std::vector<std::uint32_t> out_start_;
   std::vector<std::uint32_t> out_terms_;
