@@ -30,8 +30,10 @@ Registrar classify_cmd(42, [](CLI::App& app) -> Handler {
   sub->add_option("--method", *method, "Método: deterministic (\"por frase\") ou probabilistic (\"todo texto\")")
       ->required()
       ->check(one_of({"deterministic", "probabilistic"}));
+  auto shard = add_shard_option(sub);
   return [=](Env& env) {
     ClassifyRun run;
+    run.shard = shard();
     run.doc_list = arg_path(*docs);
     run.context_list = arg_path(*contexts);
     run.method = *method == "deterministic" ? Method::Deterministic : Method::Probabilistic;

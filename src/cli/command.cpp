@@ -215,6 +215,21 @@ CLI::Validator one_of(std::vector<std::string> values) {
 
 Ansi arg_text(const std::string& s) { return to_ansi(s); }
 
+std::function<Shard()> add_shard_option(CLI::App* sub) {
+  auto value = std::make_shared<std::string>();
+  sub->add_option("--shard", *value,
+                  "Processa só a parte I de N (0 <= I < N): os documentos nas posições I, I+N, I+2N, ... da "
+                  "lista (contadas a partir de 0); não grava nenhum outro arquivo")
+      ->type_name("I/N")
+      ->check(CLI::Validator(
+          [](std::string& v) -> std::string {
+            if (parse_shard(v)) return {};
+            return "espera I/N com 0 <= I < N (por exemplo 0/4), não " + printable(v);
+          },
+          "I/N"));
+  return [value] { return value->empty() ? Shard{} : *parse_shard(*value); };
+}
+
 void show(Env& env, const Listing& listing) {
   for (const auto& line : listing.lines) env.line(line);
   listing.rethrow();

@@ -19,6 +19,7 @@
 #include "core/base/listing.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
+#include "core/base/shard.h"
 #include "core/export/table.h"
 
 namespace lumeral::cli {
@@ -79,6 +80,12 @@ std::filesystem::path arg_path(const std::string& s);
 std::filesystem::path chosen_file(const std::string& s);
 // A text argument (UTF-8 from the terminal) as stored text.
 Ansi arg_text(const std::string& s);
+
+// "--shard I/N" on a per-document command: the shard's documents alone
+// (0-based I, 0 <= I < N; a bad value is a usage error in Portuguese).
+// Returns the shard the option holds once parsed (the whole collection when
+// it was not given).
+std::function<Shard()> add_shard_option(CLI::App* sub);
 
 // Prints the lines of a run, then stops on its message if it had one.
 void show(Env& env, const Listing& listing);

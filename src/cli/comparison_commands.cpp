@@ -59,10 +59,21 @@ Registrar differences_cmd(301, [](CLI::App& app) -> Handler {
   sub->add_option("--centroid", *centroid, "Centróide (.lpl)")->required();
   sub->add_option("--method", *method, "Método: word (grava .dif) ou context (grava .dfc)")
       ->check(one_of({"word", "context"}));
+  auto shard = add_shard_option(sub);
   return [=](Env& env) {
     fs::path list = arg_path(*docs);
-    compute_differences(read_document_entries(list), folder_of(list), arg_path(*centroid), method_of(*method),
-                        env.progress());
+    auto documents = read_document_entries(list);
+    const Shard part = shard();
+    if (!part.whole()) {
+      // A shard past the end of a short list has nothing to do; an empty
+      // list is refused as in a whole run.
+      if (!documents.empty() && documents.size() <= part.index) {
+        env.message("Terminou de calcular as diferenças");
+        return;
+      }
+      documents = part.select(std::move(documents));
+    }
+    compute_differences(documents, folder_of(list), arg_path(*centroid), method_of(*method), env.progress());
     env.message("Terminou de calcular as diferenças");
   };
 });

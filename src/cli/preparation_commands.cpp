@@ -15,6 +15,7 @@
 #include "core/preparation/split.h"
 #include "core/preparation/stopword_lists.h"
 #include "core/preparation/word_lists.h"
+#include "core/records/records.h"
 #include "core/records/weighted.h"
 
 namespace lumeral::cli {
@@ -91,11 +92,24 @@ Registrar wordlists_cmd(21, [](CLI::App& app) -> Handler {
       "wordlists", "Analisa textos: grava a lista de palavras (.lpl) de cada documento, ao lado dele");
   auto stopwords = std::make_shared<std::string>();
   auto docs = std::make_shared<std::vector<std::string>>();
+  auto list = std::make_shared<std::string>();
   sub->add_option("--stopwords", *stopwords, "Lista de stopwords (.stw)")->required();
-  sub->add_option("DOC", *docs, "Documentos (.txt)")->required();
+  auto* doc_opt = sub->add_option("DOC", *docs, "Documentos (.txt)");
+  sub->add_option("--docs", *list,
+                  "Lista de documentos (.ldc) em vez dos DOC: os nomes são procurados na pasta da lista")
+      ->excludes(doc_opt);
+  auto shard = add_shard_option(sub);
   return [=](Env& env) {
     std::vector<fs::path> paths;
-    for (const auto& d : *docs) paths.push_back(absolute(d));
+    if (!list->empty()) {
+      const fs::path ldc = chosen_file(*list);
+      const fs::path folder = ldc.parent_path();
+      for (const auto& r : records::read_all<records::DocRecord>(ldc)) paths.push_back(lookup(folder, trim(r.name)));
+    } else {
+      for (const auto& d : *docs) paths.push_back(absolute(d));
+    }
+    if (paths.empty()) throw Stop("Nenhum documento: dê os documentos (DOC) ou --docs LISTA.ldc");
+    paths = shard().select(std::move(paths));
     build_word_lists(paths, chosen_path(*stopwords), std::nullopt, env.regional(), env.progress());
   };
 });

@@ -37,6 +37,18 @@ std::vector<WordRecord> read_matrix(const fs::path& matrix) {
 
 namespace {
 
+// The document's text as read_document() gives it, without copying a text
+// that needs no conversion.
+AnsiView document_text(RuleSet::Scratch& scratch) {
+  std::string_view bytes = scratch.bytes;
+  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  if (is_utf8_with_non_ascii(bytes)) {
+    scratch.converted = to_ansi(bytes);
+    return scratch.converted;
+  }
+  return AnsiView(bytes.data(), bytes.size());
+}
+
 struct Outcome {
   std::vector<WordRecord> matrix;
   fs::path matrix_file;
@@ -134,7 +146,8 @@ Outcome Classifier::classify_one(std::size_t i, RuleSet::Scratch& scratch) const
     if (!fs::is_regular_file(text, ec)) throw Stop("Arquivo texto não existe. Abortar!");
     std::vector<double> degrees(record_names_.size(), 0.0);
     if (run_.method == Method::Deterministic) {
-      rules_.count(join_lines(read_document(text)), degrees, scratch);
+      read_bytes_into(text, scratch.bytes);
+      rules_.count(document_text(scratch), degrees, scratch);
     } else {
       const fs::path lpl = docs_.find(base + Ansi("lpl"_a));
       if (!fs::is_regular_file(lpl, ec)) throw Stop("Arquivo .lpl não existe. Abortar!");
@@ -185,7 +198,7 @@ ClassifySummary Classifier::operator()() {
   if (run_.context_list.empty() || !fs::is_regular_file(run_.context_list, ec))
     throw Stop("Lista de contextos não existe");
   if (run_.doc_list.empty() || !fs::is_regular_file(run_.doc_list, ec)) throw Stop("Lista de documentos não existe");
-  documents_ = records::read_all<DocRecord>(run_.doc_list);
+  documents_ = run_.shard.select(records::read_all<DocRecord>(run_.doc_list));
   load_contexts();
 
   const std::size_t n = documents_.size();

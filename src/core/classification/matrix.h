@@ -23,6 +23,7 @@
 #include "core/shell/project.h"
 #include "core/base/files.h"
 #include "core/base/progress.h"
+#include "core/base/shard.h"
 #include "core/records/records.h"
 
 namespace lumeral::classification {
@@ -46,6 +47,9 @@ struct ClassifyRun {
   // Documents classified at once; 0 uses every core. Results do not depend
   // on it.
   unsigned threads = 0;
+  // The documents of the list this run classifies (every one by default);
+  // matrices of the others are not touched.
+  Shard shard;
 };
 
 struct ClassifySummary {

@@ -1,5 +1,6 @@
 #include "core/classification/rules.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/base/text.h"
@@ -84,23 +85,91 @@ bool rule_holds(const Rule& rule, AnsiView prepared) {
   return true;
 }
 
+std::uint32_t RuleSet::Index::hash(AnsiView key) {
+  std::uint32_t h = 2166136261u;  // FNV-1a
+  for (char c : key) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+  return h;
+}
+
+void RuleSet::Index::grow() {
+  std::vector<Slot> old = std::move(slots_);
+  slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
+  const std::size_t mask = slots_.size() - 1;
+  for (const Slot& o : old) {
+    if (!o.key) continue;
+    std::size_t i = o.hash & mask;
+    while (slots_[i].key) i = (i + 1) & mask;
+    slots_[i] = o;
+  }
+}
+
+void RuleSet::Index::add(AnsiView key, std::uint32_t rule) {
+  const std::uint32_t h = hash(key);
+  if (!slots_.empty()) {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = h & mask; slots_[i].key; i = (i + 1) & mask)
+      if (slots_[i].hash == h && keys_[slots_[i].key - 1] == key) {
+        rules_[slots_[i].key - 1].push_back(rule);
+        return;
+      }
+  }
+  if ((keys_.size() + 1) * 2 > slots_.size()) grow();
+  keys_.emplace_back(key);
+  rules_.push_back({rule});
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t i = h & mask;
+  while (slots_[i].key) i = (i + 1) & mask;
+  slots_[i] = {h, static_cast<std::uint32_t>(keys_.size())};
+}
+
+const std::vector<std::uint32_t>* RuleSet::Index::find(AnsiView key) const {
+  if (keys_.empty()) return nullptr;
+  const std::uint32_t h = hash(key);
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = h & mask; slots_[i].key; i = (i + 1) & mask)
+    if (slots_[i].hash == h && keys_[slots_[i].key - 1] == key) return &rules_[slots_[i].key - 1];
+  return nullptr;
+}
+
 void RuleSet::add(std::size_t context, Rule rule) {
   auto id = static_cast<std::uint32_t>(rules_.size());
-  // The key: a whole-word term " w " holds exactly when the sentence has
-  // the blank-separated word w.
-  const Ansi* key = nullptr;
-  for (const auto& t : rule.required)
-    if (t.size() >= 3 && t.front() == ' ' && t.back() == ' ' && t.find(' ', 1) == t.size() - 1) {
-      key = &t;
+  // A term is one token: blanks only at its ends. " w " holds exactly when
+  // the sentence has the blank-separated word w; " w" when some word begins
+  // with w, "w " when some word ends with it.
+  auto inner_blank = [](const Ansi& t, std::size_t from, std::size_t to) {
+    return t.substr(from, to - from).find(' ') != Ansi::npos;
+  };
+  const Ansi* word = nullptr;
+  const Ansi* prefix = nullptr;
+  const Ansi* suffix = nullptr;
+  for (const auto& t : rule.required) {
+    const bool front = !t.empty() && t.front() == ' ';
+    const bool back = t.size() >= 2 && t.back() == ' ';
+    if (front && back && t.size() >= 3 && !inner_blank(t, 1, t.size() - 1)) {
+      word = &t;
       break;
     }
-  if (key) by_word_[key->substr(1, key->size() - 2)].push_back(id);
-  else always_.push_back(id);
+    if (front && !back && t.size() >= 2 && !inner_blank(t, 1, t.size()) && !prefix) prefix = &t;
+    if (back && !front && !inner_blank(t, 0, t.size() - 1) && !suffix) suffix = &t;
+  }
+  if (word) {
+    by_word_.add(AnsiView(*word).substr(1, word->size() - 2), id);
+  } else if (prefix) {
+    AnsiView tok = AnsiView(*prefix).substr(1);
+    std::size_t k = std::min(kAffix, tok.size());
+    by_prefix_[k - 1].add(tok.substr(0, k), id);
+  } else if (suffix) {
+    AnsiView tok = AnsiView(*suffix).substr(0, suffix->size() - 1);
+    std::size_t k = std::min(kAffix, tok.size());
+    by_suffix_[k - 1].add(tok.substr(tok.size() - k), id);
+  } else {
+    always_.push_back(id);
+  }
   rules_.push_back(std::move(rule));
   context_of_.push_back(context);
 }
 
-void RuleSet::count(AnsiView joined, std::vector<double>& counts, Scratch& scratch) const {
+void RuleSet::count(AnsiView text, std::vector<double>& counts, Scratch& scratch) const {
   if (rules_.empty()) return;
   if (scratch.seen.size() != rules_.size()) {
     scratch.seen.assign(rules_.size(), 0);
@@ -109,31 +178,56 @@ void RuleSet::count(AnsiView joined, std::vector<double>& counts, Scratch& scrat
   auto test = [&](std::uint32_t id, AnsiView prepared) {
     if (rule_holds(rules_[id], prepared)) counts[context_of_[id]] += 1;
   };
-  std::size_t pos = 0;
-  while (pos < joined.size()) {
-    auto cut_at = joined.find_first_of(AnsiView(".?"), pos);
-    if (cut_at == AnsiView::npos) cut_at = joined.size();
-    prepare_sentence(joined.substr(pos, cut_at - pos), scratch.sentence);
-    pos = cut_at + 1;
+  AnsiView s;
+  // The rules of a key the sentence holds, each tested once per sentence.
+  auto lookup = [&](const Index& index, AnsiView key) {
+    if (index.empty()) return;
+    const auto* rules = index.find(key);
+    if (!rules) return;
+    for (auto id : *rules)
+      if (scratch.seen[id] != scratch.stamp) {
+        scratch.seen[id] = scratch.stamp;
+        test(id, s);
+      }
+  };
+  bool indexed = !by_word_.empty();
+  for (std::size_t k = 0; k < kAffix; ++k) indexed = indexed || !by_prefix_[k].empty() || !by_suffix_[k].empty();
+  // Room for the longest sentence: the whole text and its two blanks.
+  if (scratch.sentence.size() < text.size() + 2) scratch.sentence.resize(text.size() + 2);
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (true) {
+    // A sentence starts where joined text remains (line ends are not text).
+    while (p < end && (*p == '\r' || *p == '\n')) ++p;
+    if (p == end) break;
+    // Cut at the next "." or "?" (neither kept) and prepare it on the way.
+    char* out = scratch.sentence.data();
+    *out++ = ' ';
+    while (p < end) {
+      const char c = *p++;
+      if (c == '.' || c == '?') break;
+      if (c == '\r' || c == '\n') continue;
+      *out++ = kPrepared[static_cast<unsigned char>(c)];
+    }
+    *out++ = ' ';
+    s = AnsiView(scratch.sentence.data(), static_cast<std::size_t>(out - scratch.sentence.data()));
     if (++scratch.stamp == 0) {  // wrapped: forget every mark
       std::fill(scratch.seen.begin(), scratch.seen.end(), 0);
       scratch.stamp = 1;
     }
-    AnsiView s = scratch.sentence;
-    if (!by_word_.empty()) {
+    if (indexed) {
       std::size_t i = 0;
       while (i < s.size()) {
         while (i < s.size() && s[i] == ' ') ++i;
         std::size_t j = i;
         while (j < s.size() && s[j] != ' ') ++j;
         if (j > i) {
-          auto it = by_word_.find(s.substr(i, j - i));
-          if (it != by_word_.end())
-            for (auto id : it->second)
-              if (scratch.seen[id] != scratch.stamp) {
-                scratch.seen[id] = scratch.stamp;
-                test(id, s);
-              }
+          const AnsiView w = s.substr(i, j - i);
+          lookup(by_word_, w);
+          for (std::size_t k = 1; k <= kAffix && k <= w.size(); ++k) {
+            lookup(by_prefix_[k - 1], w.substr(0, k));
+            lookup(by_suffix_[k - 1], w.substr(w.size() - k));
+          }
         }
         i = j;
       }

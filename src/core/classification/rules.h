@@ -3,12 +3,13 @@
 // cut into sentences and prepared, and when a rule holds in a sentence.
 // RuleSet counts, for one document, the sentences that satisfy each rule of
 // every context without testing every rule against every sentence: rules
-// are indexed by one of their whole-word terms, so a sentence only tests the
-// rules whose key word it holds.
+// are indexed by one of their whole-word terms (or else by the start of a
+// word beginning or the end of a word end), so a sentence only tests the
+// rules whose key its words hold.
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
+#include <string>
 #include <vector>
 
 #include "core/base/ansi.h"
@@ -53,29 +54,52 @@ class RuleSet {
     Ansi sentence;
     std::vector<std::uint32_t> seen;
     std::uint32_t stamp = 0;
+    std::string bytes;  // the document as read, reused from one to the next
+    Ansi converted;     // the document converted from UTF-8, when it was
   };
 
   // Adds the rule of a context (by its position in the context list).
   void add(std::size_t context, Rule rule);
-  // Counts, for every context, the (rule, sentence) pairs of the joined
-  // text in which the rule holds, adding them to counts[context].
-  void count(AnsiView joined, std::vector<double>& counts, Scratch& scratch) const;
+  // Counts, for every context, the (rule, sentence) pairs of the text in
+  // which the rule holds, adding them to counts[context]. The text is read
+  // as joined: its line ends are skipped while the sentences are cut and
+  // prepared, so a text with line ends counts as join_lines() of it.
+  void count(AnsiView text, std::vector<double>& counts, Scratch& scratch) const;
   std::size_t size() const { return rules_.size(); }
 
  private:
-  struct ViewHash {
-    using is_transparent = void;
-    std::size_t operator()(AnsiView v) const { return std::hash<AnsiView>{}(v); }
-  };
-  struct ViewEq {
-    using is_transparent = void;
-    bool operator()(AnsiView a, AnsiView b) const { return a == b; }
+  // Key text -> rule numbers, looked up once per word of every sentence:
+  // open addressing over a flat table (one hash, usually one slot read per
+  // lookup; most words of a text are no key at all).
+  class Index {
+   public:
+    void add(AnsiView key, std::uint32_t rule);
+    const std::vector<std::uint32_t>* find(AnsiView key) const;
+    bool empty() const { return keys_.empty(); }
+
+   private:
+    static std::uint32_t hash(AnsiView key);
+    void grow();
+    struct Slot {
+      std::uint32_t hash = 0;
+      std::uint32_t key = 0;  // 1 + position in keys_; 0: empty slot
+    };
+    std::vector<Slot> slots_;  // a power of two, at most half full
+    std::vector<Ansi> keys_;
+    std::vector<std::vector<std::uint32_t>> rules_;
   };
   std::vector<Rule> rules_;
   std::vector<std::size_t> context_of_;
   // key word -> rules holding " word " among their required terms
-  std::unordered_map<Ansi, std::vector<std::uint32_t>, ViewHash, ViewEq> by_word_;
-  // rules without such a term: tested on every sentence
+  Index by_word_;
+  // Rules without such a term but with a word beginning " tok" (or a word
+  // end "tok "): by the first (last) min(3, length) characters of tok, one
+  // index per key length 1 to 3. A word of the sentence that is at least
+  // that long looks its own first (last) characters up.
+  static constexpr std::size_t kAffix = 3;
+  Index by_prefix_[kAffix];
+  Index by_suffix_[kAffix];
+  // rules with none of these terms: tested on every sentence
   std::vector<std::uint32_t> always_;
 };
 

@@ -1,13 +1,20 @@
 #include "core/retrieval/boolean.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <string>
 
 #include "core/base/encoding.h"
 #include "core/base/message.h"
 #include "core/base/parallel.h"
+#include "core/base/system_errors.h"
 #include "core/base/text.h"
 #include "core/records/records.h"
-#include "core/summaries/sentences.h"
+#include "core/retrieval/term_automaton.h"
 
 namespace lumeral::retrieval {
 
@@ -23,43 +30,64 @@ struct DocOutcome {
 
 // A term without blanks, control characters, "." or "?" can never span two
 // lines nor the cut between two sentences, so it occurs in some sentence
-// exactly when it occurs anywhere in the lowered text. Only the other terms
-// need the sentences.
+// exactly when it occurs anywhere in the lowered text: a query of such terms
+// alone is matched over the text as it is, without following its lines.
 bool needs_sentences(AnsiView term) {
   for (char c : term)
     if (static_cast<unsigned char>(c) <= 32 || c == '.' || c == '?') return true;
   return false;
 }
 
-bool holds(const std::vector<Ansi>& terms, AnsiView text, bool any) {
-  std::vector<bool> found(terms.size(), false);
-  std::size_t left = terms.size();
-  std::vector<std::size_t> in_sentences;
-  for (std::size_t t = 0; t < terms.size(); ++t) {
-    if (needs_sentences(terms[t])) {
-      in_sentences.push_back(t);
-    } else if (text.find(terms[t]) != AnsiView::npos) {
-      found[t] = true;
-      --left;
-      if (any) return true;
-    } else if (!any) {
-      return false;
-    }
+// Reads a whole file into `buffer`: false, with nothing read, when `p` does
+// not exist or is not a regular file (one open instead of a test followed by
+// an open). Other failures throw Stop naming the file.
+bool read_regular_into(const fs::path& p, std::string& buffer) {
+  buffer.clear();
+  int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return false;
+    throw Stop(open_error(p, errno));
   }
-  if (!in_sentences.empty()) {
-    summaries::SentenceSplitter splitter(true);
-    bool decided = false;
-    splitter.text(text, [&](AnsiView sentence) {
-      if (decided) return;
-      for (std::size_t t : in_sentences) {
-        if (found[t] || sentence.find(terms[t]) == AnsiView::npos) continue;
-        found[t] = true;
-        --left;
-        if (any || left == 0) decided = true;
-      }
-    });
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return false;
   }
-  return any ? left < terms.size() : left == 0;
+  // The size is a hint: read until the end whatever it says.
+  std::size_t have = 0;
+  buffer.resize(static_cast<std::size_t>(st.st_size) + 1);
+  int err = 0;
+  while (true) {
+    if (have == buffer.size()) buffer.resize(buffer.size() * 2 + 4096);
+    ssize_t n = ::read(fd, buffer.data() + have, buffer.size() - have);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) err = errno;
+    if (n <= 0) break;
+    have += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  buffer.resize(have);
+  if (err) throw Stop(read_error(p, err));
+  return true;
+}
+
+// A worker's buffers, reused from document to document.
+struct Scratch {
+  std::string bytes;
+  Ansi converted;
+  std::vector<char> found;
+};
+
+// The document's text as read_document() gives it, without copying a text
+// that needs no conversion.
+AnsiView document_text(Scratch& scratch) {
+  std::string_view bytes = scratch.bytes;
+  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  if (is_utf8_with_non_ascii(bytes)) {
+    scratch.converted = to_ansi(bytes);
+    return scratch.converted;
+  }
+  return AnsiView(bytes.data(), bytes.size());
 }
 
 }  // namespace
@@ -79,25 +107,36 @@ Listing boolean_search(const fs::path& list, const std::vector<Ansi>& query_line
 
   auto docs = records::read_all<records::DocRecord>(list);
   const fs::path folder = list.parent_path();
+  FolderIndex index(folder);
+  // One automaton for the whole query; each document is read once and
+  // scanned once, stopping as soon as its answer is known.
+  const TermAutomaton automaton(terms);
+  const bool by_sentence = std::any_of(terms.begin(), terms.end(), [](const Ansi& t) { return needs_sentences(t); });
+  const std::size_t enough = any ? 1 : terms.size();
   std::vector<DocOutcome> outcomes(docs.size());
-  parallel_for(docs.size(), [&](std::size_t i) {
+  std::vector<Scratch> scratch(parallel_workers(docs.size()));
+  parallel_for_worker(docs.size(), [&](std::size_t worker, std::size_t i) {
     DocOutcome& o = outcomes[i];
+    Scratch& sc = scratch[worker];
     o.name = trim(companion_name(docs[i].name, AnsiView("txt")));
     try {
-      fs::path p = lookup(folder, o.name);
-      std::error_code ec;
-      if (!fs::is_regular_file(p, ec)) {
-        o.outcome = Outcome::Missing;
+      if (terms.empty()) {  // the answer needs only the file to exist
+        o.outcome = !index.exists(o.name) ? Outcome::Missing : any ? Outcome::Miss : Outcome::Hit;
         return;
       }
-      if (!any && terms.empty()) {
-        o.outcome = Outcome::Hit;
-        return;
+      check_plain_name(o.name);
+      fs::path exact = folder / to_path(o.name);
+      if (!read_regular_into(exact, sc.bytes)) {
+        fs::path other = index.find(o.name);
+        if (other == exact || !read_regular_into(other, sc.bytes)) {
+          o.outcome = Outcome::Missing;
+          return;
+        }
       }
-      if (any && terms.empty()) return;
-      Ansi text = read_document(p);
-      for (char& c : text) c = lower_az(c);
-      o.outcome = holds(terms, text, any) ? Outcome::Hit : Outcome::Miss;
+      AnsiView text = document_text(sc);
+      std::size_t n = by_sentence ? automaton.find_in_sentences(text, sc.found, enough)
+                                  : automaton.find(text, sc.found, enough);
+      o.outcome = n >= enough ? Outcome::Hit : Outcome::Miss;
     } catch (const Stop& stop) {
       o.outcome = Outcome::Failed;
       o.error = stop.text();

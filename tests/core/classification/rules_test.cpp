@@ -69,7 +69,7 @@ TEST(Rules, IndexedCountAgreesWithPlainLoops) {
   std::mt19937 rng(7);
   const std::vector<std::string> words = {"bola", "gol", "casa", "casamento", "vôlei", "Bola", "água", "x"};
   auto pick = [&](const std::vector<std::string>& v) { return v[rng() % v.size()]; };
-  for (int round = 0; round < 200; ++round) {
+  for (int round = 0; round < 1000; ++round) {
     RuleSet set;
     std::vector<std::pair<std::size_t, Rule>> plain;
     const std::size_t contexts = 1 + rng() % 4;
@@ -90,12 +90,13 @@ TEST(Rules, IndexedCountAgreesWithPlainLoops) {
       plain.emplace_back(ctx, parse_rule(to_ansi(entry)));
     }
     std::string text;
-    const std::vector<std::string> seps = {" ", " ", ", ", ". ", "?", "!", "\n", "-"};
-    for (int k = 0, n = rng() % 30; k < n; ++k) text += pick(words) + pick(seps);
+    const std::vector<std::string> seps = {" ", " ", ", ", ". ", "?", "!", "\n", "-", ".\r\n", "\r", "..", "\r\n."};
+    for (int k = 0, n = rng() % 30; k < n; ++k) text += (rng() % 5 ? pick(words) : "") + pick(seps);
     Ansi joined = join_lines(to_ansi(text));
     std::vector<double> fast(contexts, 0), slow(contexts, 0);
     RuleSet::Scratch scratch;
-    set.count(joined, fast, scratch);
+    // The text with its line ends counts as the joined text.
+    set.count(to_ansi(text), fast, scratch);
     for (const auto& s : split_sentences(joined)) {
       Ansi p = prepare_sentence(s);
       for (const auto& [ctx, rule] : plain)

@@ -36,8 +36,9 @@ TEST(BooleanSearch, SentencesLinesAndSubstrings) {
   write_file(dir / "casamento.txt", "O casamento foi lindo\n");
   write_file(dir / "bola.txt", "Chutou a bola. Fez o gol.");
   write_file(dir / "acento.txt", cp1252("A ÁGUA mole\r\n"));
+  write_file(dir / "utf8.txt", "\xEF\xBB\xBF" "A ÁGUA\r\nviva.");  // UTF-8 with a byte-order mark
   records::write_all(dir / "l.ldc",
-                     list_of({"copa.txt", "ponto.lpl", " casamento.txt ", "bola.txt", "acento.txt"}));
+                     list_of({"copa.txt", "ponto.lpl", " casamento.txt ", "bola.txt", "acento.txt", "UTF8.TXT"}));
   struct {
     std::vector<Ansi> query;
     bool any;
@@ -51,10 +52,12 @@ TEST(BooleanSearch, SentencesLinesAndSubstrings) {
       {{"bola."}, false, {"bola.txt"}},       // the sentence's own mark is part of it
       {{"gol."}, false, {"bola.txt"}},
       {{"  ", "", "GOL  "}, false, {"bola.txt"}},
-      {{}, false, {"copa.txt", "ponto.txt", "casamento.txt", "bola.txt", "acento.txt"}},
+      {{}, false, {"copa.txt", "ponto.txt", "casamento.txt", "bola.txt", "acento.txt", "UTF8.txt"}},
       {{"", "   "}, true, {}},
       {{from_bytes(cp1252("água"))}, false, {}},          // accented capitals are not lowered
-      {{from_bytes(cp1252("ÁGUA"))}, false, {"acento.txt"}},
+      {{from_bytes(cp1252("ÁGUA"))}, false, {"acento.txt", "UTF8.txt"}},
+      {{from_bytes(cp1252("água viva."))}, false, {}},
+      {{from_bytes(cp1252("ÁGUA viva."))}, false, {"UTF8.txt"}},
       {{"lindo", "foi bom"}, true, {"copa.txt", "casamento.txt"}},
   };
   for (const auto& c : cases) EXPECT_EQ(search(dir / "l.ldc", c.query, c.any), c.expected) << c.query.size();
@@ -98,6 +101,14 @@ TEST(BooleanSearch, AgreesWithTheSentenceBySentenceRule) {
   records::write_all(dir / "l.ldc", list);
   std::vector<std::vector<Ansi>> queries = {
       {"copa do"}, {"copa", "mundo"}, {"do mundo"}, {"mundo."}, {"bola", "gol?"}, {"copa\tdo"}, {"o m"}, {". "}};
+  // And random queries of words, phrases and marks, several terms each.
+  const char* words[] = {"copa", "do", "mundo", "bola", "gol", "o", "a m", "do mundo", "gol.", "?", "a", "la"};
+  for (int q = 0; q < 40; ++q) {
+    std::vector<Ansi> query;
+    int k = std::uniform_int_distribution<int>(1, 4)(rng);
+    for (int i = 0; i < k; ++i) query.push_back(words[std::uniform_int_distribution<int>(0, 11)(rng)]);
+    queries.push_back(query);
+  }
   for (const auto& q : queries) {
     for (bool any : {false, true}) {
       std::vector<Ansi> expected;
