@@ -175,9 +175,9 @@ QString HeatmapView::tooltip_at(QPointF point) const {
   const auto cell = cell_at(point);
   if (!cell) return {};
   const auto [r, c] = *cell;
+  if (r == c) return text_of(model_.names[r]);
   QString text = text_of(model_.names[r]) + QStringLiteral(" × ") + text_of(model_.names[c]) + QStringLiteral(": ") +
                  number_(model_.at(r, c));
-  if (r == c) return text_of(model_.names[r]);
   const auto a = model_.block_of(r), b = model_.block_of(c);
   if (a && b && a->cluster == b->cluster) text += QStringLiteral(" (cluster%1)").arg(a->cluster);
   return text;

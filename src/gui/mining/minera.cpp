@@ -50,6 +50,7 @@ TMinera::TMinera(TMdi_Frm& wizard) : QWidget(wizard.P_Minera), w_(wizard) {
   connect(bt_ordena_alfa, &QPushButton::clicked, this, [this] { bt_ordena_alfaClick(); });
   connect(bt_grava_resultados, &QPushButton::clicked, this, [this] { bt_grava_resultadosClick(); });
   connect(bt_impressao, &QPushButton::clicked, this, [this] { bt_impressaoClick(); });
+  connect(bt_grafico_frequencias, &QPushButton::clicked, this, [this] { bt_grafico_frequenciasClick(); });
 }
 
 // ---------------------------------------------------------------- contents
@@ -337,6 +338,15 @@ void TMinera::bt_impressaoClick() {
     report->show();
     report->raise();
     report->preenche(mining::build_report(linhas_frequencia(), texto_associacoes()));
+  });
+}
+
+void TMinera::bt_grafico_frequenciasClick() {
+  w_.command([this] {
+    if (!grafico_frequencias) grafico_frequencias = std::make_unique<Tgrafico_frequencias>(w_.windows(), *this);
+    grafico_frequencias->atualiza();
+    grafico_frequencias->show();
+    grafico_frequencias->raise();
   });
 }
 
