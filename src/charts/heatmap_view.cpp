@@ -15,11 +15,15 @@ namespace {
 
 constexpr double kMargin = 16;
 constexpr double kTitleHeight = 34;
-constexpr double kLegendWidth = 170;
 constexpr double kPreferredCell = 18;
 constexpr double kMinimumCell = 3;
 
 QString text_of(AnsiView stored) { return QString::fromStdString(to_utf8(stored)); }
+
+// Room for the legend's longest caption beside its swatch.
+double legend_width(const QFont& font) {
+  return std::max(170.0, QFontMetricsF(font).horizontalAdvance(QStringLiteral("clusters (nenhum formado)")) + 34);
+}
 
 QString title_text() { return QStringLiteral("Similaridade entre documentos (ordenados por cluster)"); }
 
@@ -60,7 +64,7 @@ QSize HeatmapView::picture_size() const {
   const double n = static_cast<double>(std::max<std::size_t>(model_.size(), 1));
   const double side = n * kPreferredCell;
   const double label = label_width();
-  const double w = kMargin + label + side + kMargin + kLegendWidth + kMargin;
+  const double w = kMargin + label + side + kMargin + legend_width(font()) + kMargin;
   const double h = kTitleHeight + label + side + kMargin;
   return QSizeF(std::max(w, 480.0), std::max(h, 360.0)).toSize();
 }
@@ -69,11 +73,11 @@ HeatmapView::Geometry HeatmapView::geometry(const QRectF& area) const {
   Geometry g;
   const double label = label_width();
   const double n = static_cast<double>(std::max<std::size_t>(model_.size(), 1));
-  const double free_w = area.width() - 3 * kMargin - label - kLegendWidth;
+  const double free_w = area.width() - 3 * kMargin - label - legend_width(font());
   const double free_h = area.height() - kTitleHeight - label - kMargin;
   g.cell = std::max(kMinimumCell, std::min(free_w, free_h) / n);
   g.cells = QRectF(area.left() + kMargin + label, area.top() + kTitleHeight + label, g.cell * n, g.cell * n);
-  g.legend = QRectF(g.cells.right() + kMargin, g.cells.top(), kLegendWidth, 180);
+  g.legend = QRectF(g.cells.right() + kMargin, g.cells.top(), legend_width(font()), 180);
   return g;
 }
 

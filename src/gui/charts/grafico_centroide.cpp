@@ -2,11 +2,13 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "charts/picture_export.h"
 #include "core/charts/bars.h"
 #include "gui/comparison/centroide.h"
 
@@ -50,7 +52,13 @@ Tgrafico_centroide::Tgrafico_centroide(Windows& windows, Tform_centro& centro)
   vista_dif = charts::bar_chart_view(grafico_dif);
   v->addWidget(vista_centro, 1);
   v->addWidget(vista_dif, 1);
-  set_content(quadro);
+  // Each chart as tall as its bars need, in a scrolled area; the export
+  // draws both charts whole.
+  auto* rolagem = new QScrollArea;
+  rolagem->setWidgetResizable(true);
+  rolagem->setWidget(quadro);
+  set_content(rolagem);
+  set_exporter([this, quadro](const QString& path) { return charts::save_widget(path, *quadro, windowTitle()); });
   resize(900, 900);
 
   connect(ComboBox_doc, &QComboBox::activated, this, [this](int index) { ComboBox_docChange(index); });
@@ -82,8 +90,8 @@ void Tgrafico_centroide::atualiza() {
     auto dif = charts::heaviest_bars(centro_.ListBox_dif->lines(), top, regional());
     const int row = centro_.ListBox_docs->currentRow();
     const QString doc = row >= 0 ? qs(centro_.ListBox_docs->line(row)).trimmed() : QStringLiteral("documento");
-    vista_centro->setMinimumHeight(std::min(charts::bar_chart_height(centro.size()), 600));
-    vista_dif->setMinimumHeight(std::min(charts::bar_chart_height(dif.size()), 600));
+    vista_centro->setMinimumHeight(charts::bar_chart_height(centro.size()));
+    vista_dif->setMinimumHeight(charts::bar_chart_height(dif.size()));
     vista_dif->setVisible(!dif.empty());
     auto data_centro = charts::centroid_chart_data(std::move(centro), top);
     auto data_dif = charts::differences_chart_data(std::move(dif), top, doc);
