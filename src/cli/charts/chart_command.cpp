@@ -36,6 +36,7 @@ Registrar chart_cmd(90, [](CLI::App& app) -> Handler {
     auto subs = chart->get_subcommands({});
     if (subs.size() > before) {
       subs.back()->set_help_flag("-h,--help", "Mostra esta ajuda e sai");
+      subs.back()->group("Tipos de gráfico");
       handlers->emplace_back(subs.back(), std::move(h));
     }
   }
