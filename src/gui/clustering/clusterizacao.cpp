@@ -24,6 +24,7 @@ Tform_cluster::Tform_cluster(Windows& windows) : QMainWindow(nullptr), Form(wind
   connect(Mostramatriz1, &QAction::triggered, this, [this] { Mostramatriz1Click(); });
   connect(Salvamatriz1, &QAction::triggered, this, [this] { Salvamatriz1Click(); });
   connect(Abrematrizgravada1, &QAction::triggered, this, [this] { Abrematrizgravada1Click(); });
+  connect(Mostramapa1, &QAction::triggered, this, [this] { Mostramapa1Click(); });
   connect(Agrupadocumentos1, &QAction::triggered, this, [this] { Agrupadocumentos1Click(); });
   connect(Mostradocsdeumcluster1, &QAction::triggered, this, [this] { Mostradocsdeumcluster1Click(); });
   connect(Gravadocsdeumclustercomolista1, &QAction::triggered, this,
@@ -62,6 +63,7 @@ void Tform_cluster::Criamatriz1Click() {
     const auto method =
         RadioGroup_metodo->item_index() == 1 ? clustering::Method::Concepts : clustering::Method::Words;
     matriz_ = clustering::create_matrix(lista_.parent_path(), docs_, method, status);
+    atualiza_mapa();
   });
 }
 
@@ -87,6 +89,7 @@ void Tform_cluster::Abrematrizgravada1Click() {
   command([this] {
     auto file = platform().open_file(this, {QString(), kFiltroMatriz, QString(), QString()});
     if (file) matriz_ = clustering::open_matrix(path_of(*file), docs_);
+    atualiza_mapa();
   });
 }
 
@@ -98,7 +101,21 @@ void Tform_cluster::Agrupadocumentos1Click() {
     clusters_ = clustering::form_clusters(docs_, matriz_, RadioGroup_agrupamento->item_index() == 1,
                                           ansi(Edit_limiar->text()), regional(), status);
     ListBox_clusters->add_all(clustering::cluster_lines(clusters_));
+    atualiza_mapa();
   });
+}
+
+void Tform_cluster::Mostramapa1Click() {
+  command([this] {
+    if (!mapa) mapa = std::make_unique<Tmapa_similaridade>(windows(), *this);
+    mapa->atualiza();
+    mapa->show();
+    mapa->raise();
+  });
+}
+
+void Tform_cluster::atualiza_mapa() {
+  if (mapa && mapa->isVisible()) mapa->atualiza();
 }
 
 void Tform_cluster::Mostradocsdeumcluster1Click() {

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include <memory>
 #include <vector>
 
 #include "core/clustering/clusters.h"
@@ -17,6 +18,7 @@
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 #include "gui/base/radio_group.h"
+#include "gui/charts/mapa_similaridade.h"
 
 class QAction;
 
@@ -42,6 +44,7 @@ class Tform_cluster : public QMainWindow, public Form {
   QAction* Mostramatriz1;                    // > "Mostra matriz"
   QAction* Salvamatriz1;                     // > "Salva matriz"
   QAction* Abrematrizgravada1;               // > "Abre matriz gravada"
+  QAction* Mostramapa1;                      // > "Mapa de similaridades (gráfico)"
   QAction* Agrupadocumentos1;                // "Agrupa documentos"
   QAction* Mostradocsdeumcluster1;           // "Cluster" > "Mostra docs de um cluster"
   QAction* Gravadocsdeumclustercomolista1;   // > "Grava docs de um cluster como lista"
@@ -52,6 +55,10 @@ class Tform_cluster : public QMainWindow, public Form {
   void Mostramatriz1Click();
   void Salvamatriz1Click();
   void Abrematrizgravada1Click();
+  // The heatmap of the matrix, ordered by the clusters formed; opened on
+  // first use and redrawn while shown.
+  void Mostramapa1Click();
+  std::unique_ptr<Tmapa_similaridade> mapa;
   void Agrupadocumentos1Click();
   void Mostradocsdeumcluster1Click();   // also a double click on a cluster
   void Gravadocsdeumclustercomolista1Click();
@@ -66,6 +73,7 @@ class Tform_cluster : public QMainWindow, public Form {
  private:
   void build_layout();
   void limpa_clusters();
+  void atualiza_mapa();
   void mostra_documento(AnsiView shown);
 
   std::filesystem::path lista_;  // the document list loaded

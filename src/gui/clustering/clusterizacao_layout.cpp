@@ -18,6 +18,7 @@ void Tform_cluster::build_layout() {
   Mostramatriz1 = matriz->addAction(QStringLiteral("Mostra matriz"));
   Salvamatriz1 = matriz->addAction(QStringLiteral("Salva matriz"));
   Abrematrizgravada1 = matriz->addAction(QStringLiteral("Abre matriz gravada"));
+  Mostramapa1 = matriz->addAction(QStringLiteral("Mapa de similaridades (gráfico)"));
   Agrupadocumentos1 = menu->addAction(QStringLiteral("Agrupa documentos"));
   QMenu* cluster = menu->addMenu(QStringLiteral("Cluster"));
   Mostradocsdeumcluster1 = cluster->addAction(QStringLiteral("Mostra docs de um cluster"));

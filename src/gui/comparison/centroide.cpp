@@ -33,6 +33,7 @@ Tform_centro::Tform_centro(Windows& windows) : QMainWindow(nullptr), Form(window
   connect(Salvacomotexto1, &QAction::triggered, this, [this] { Salvacomotexto1Click(); });
   connect(Ordenacaoporpeso1, &QAction::triggered, this, [this] { Ordenacaoporpeso1Click(); });
   connect(Ordenacaoalfabetica2, &QAction::triggered, this, [this] { Ordenacaoalfabetica2Click(); });
+  connect(Graficodebarras1, &QAction::triggered, this, [this] { Graficodebarras1Click(); });
   connect(Calculadiferencasparatodos1, &QAction::triggered, this, [this] { Calculadiferencasparatodos1Click(); });
   connect(Mostradiferencasdodocselecionado1, &QAction::triggered, this,
           [this] { Mostradiferencasdodocselecionado1Click(); });
@@ -53,6 +54,15 @@ Tform_centro::Tform_centro(Windows& windows) : QMainWindow(nullptr), Form(window
 void Tform_centro::habilita_opcoes(bool enabled) {
   for (RadioGroup* g : {RadioGroup_metodo, RadioGroup_tipo, RadioGroup_modo})
     for (int i = 0; i < g->count(); ++i) g->button(i)->setEnabled(enabled);
+}
+
+void Tform_centro::Graficodebarras1Click() {
+  command([this] {
+    if (!grafico) grafico = std::make_unique<Tgrafico_centroide>(windows(), *this);
+    grafico->atualiza();
+    grafico->show();
+    grafico->raise();
+  });
 }
 
 void Tform_centro::mostra_totais() {

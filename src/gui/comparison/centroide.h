@@ -11,12 +11,14 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include <memory>
 #include <vector>
 
 #include "core/base/ansi.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 #include "gui/base/radio_group.h"
+#include "gui/charts/grafico_centroide.h"
 
 class QAction;
 
@@ -56,6 +58,7 @@ class Tform_centro : public QMainWindow, public Form {
   QAction* Salvacomotexto1;         // "Salva como texto"
   QAction* Ordenacaoporpeso1;       // "Ordenação por peso"
   QAction* Ordenacaoalfabetica2;    // "Ordenação alfabética"
+  QAction* Graficodebarras1;        // "Gráfico de barras"
   // Menu "Diferenças"
   QAction* Calculadiferencasparatodos1;        // "Calcula diferenças para todos"
   QAction* Mostradiferencasdodocselecionado1;  // "Mostra diferenças do doc selecionado"
@@ -73,6 +76,10 @@ class Tform_centro : public QMainWindow, public Form {
   void Salvacomotexto1Click();
   void Ordenacaoporpeso1Click();
   void Ordenacaoalfabetica2Click();
+  // The bar chart of the centroid and of a chosen document's differences,
+  // opened on first use; it follows the lists of this window.
+  void Graficodebarras1Click();
+  std::unique_ptr<Tgrafico_centroide> grafico;
   void Calculadiferencasparatodos1Click();
   void Mostradiferencasdodocselecionado1Click();
   void Salvacomolista2Click();

@@ -25,6 +25,8 @@ void Tform_centro::build_layout() {
   Salvacomotexto1 = centro->addAction(QStringLiteral("Salva como texto"));
   Ordenacaoporpeso1 = centro->addAction(QStringLiteral("Ordenação por peso"));
   Ordenacaoalfabetica2 = centro->addAction(QStringLiteral("Ordenação alfabética"));
+  centro->addSeparator();
+  Graficodebarras1 = centro->addAction(QStringLiteral("Gráfico de barras"));
   QMenu* dif = menu->addMenu(QStringLiteral("Diferenças"));
   Calculadiferencasparatodos1 = dif->addAction(QStringLiteral("Calcula diferenças para todos"));
   Mostradiferencasdodocselecionado1 = dif->addAction(QStringLiteral("Mostra diferenças do doc selecionado"));

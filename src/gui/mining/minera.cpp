@@ -53,6 +53,7 @@ TMinera::TMinera(TMdi_Frm& wizard) : QWidget(wizard.P_Minera), w_(wizard) {
   connect(bt_impressao, &QPushButton::clicked, this, [this] { bt_impressaoClick(); });
   add_export_button(w_, bt_impressao, [this] { return exporting::frequency_table(linhas_frequencia()); });
   add_export_button(w_, Edit_total_regras, [this] { return exporting::rule_table(tabela_associacoes); });
+  connect(bt_grafico_frequencias, &QPushButton::clicked, this, [this] { bt_grafico_frequenciasClick(); });
 }
 
 // ---------------------------------------------------------------- contents
@@ -340,6 +341,15 @@ void TMinera::bt_impressaoClick() {
     report->show();
     report->raise();
     report->preenche(mining::build_report(linhas_frequencia(), texto_associacoes()));
+  });
+}
+
+void TMinera::bt_grafico_frequenciasClick() {
+  w_.command([this] {
+    if (!grafico_frequencias) grafico_frequencias = std::make_unique<Tgrafico_frequencias>(w_.windows(), *this);
+    grafico_frequencias->atualiza();
+    grafico_frequencias->show();
+    grafico_frequencias->raise();
   });
 }
 

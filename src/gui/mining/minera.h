@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "core/base/ansi.h"
@@ -25,6 +26,7 @@
 #include "core/mining/rule_filters.h"
 #include "core/mining/rule_lines.h"
 #include "core/shell/status_file.h"
+#include "gui/charts/grafico_frequencias.h"
 
 namespace lumeral::gui {
 
@@ -55,6 +57,7 @@ class TMinera : public QWidget {
   QPushButton* bt_ordena_alfa;       // "Ordenar Alfabeticamente"
   QPushButton* bt_grava_resultados;  // "Grava Resultados para Portal"
   QPushButton* bt_impressao;         // "Impressão de Resultados"
+  QPushButton* bt_grafico_frequencias;  // "Gráfico de Freqüências"
 
   // ---- threshold panel
   QWidget* pn_limiar;
@@ -88,6 +91,10 @@ class TMinera : public QWidget {
   void bt_ordena_alfaClick();
   void bt_grava_resultadosClick();
   void bt_impressaoClick();
+  // The bar chart of the frequency table, opened on first use; it follows
+  // the table.
+  void bt_grafico_frequenciasClick();
+  std::unique_ptr<Tgrafico_frequencias> grafico_frequencias;
 
   // ---- the panel's contents
   std::vector<shell::FrequencyRow> linhas_frequencia() const;

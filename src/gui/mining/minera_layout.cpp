@@ -63,8 +63,11 @@ void TMinera::build_layout() {
                                        QStringLiteral("Grava o arquivo resultados.wiz para o portal"), this);
   bt_impressao = command_button(QStringLiteral("Impressão de Resultados"),
                                 QStringLiteral("Mostra o relatório para impressão"), this);
+  bt_grafico_frequencias = command_button(QStringLiteral("Gráfico de Freqüências"),
+                                          QStringLiteral("Mostra a tabela de freqüências em um gráfico de barras"), this);
   outputs->addWidget(bt_grava_resultados);
   outputs->addWidget(bt_impressao);
+  outputs->addWidget(bt_grafico_frequencias);
   left->addLayout(outputs);
   body->addLayout(left, 2);
 

@@ -1,0 +1,206 @@
+#include "charts/heatmap_view.h"
+
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+
+#include "core/base/encoding.h"
+
+namespace lumeral::charts {
+
+namespace {
+
+constexpr double kMargin = 16;
+constexpr double kTitleHeight = 34;
+constexpr double kPreferredCell = 18;
+constexpr double kMinimumCell = 3;
+
+QString text_of(AnsiView stored) { return QString::fromStdString(to_utf8(stored)); }
+
+// Room for the legend's longest caption beside its swatch.
+double legend_width(const QFont& font) {
+  return std::max(170.0, QFontMetricsF(font).horizontalAdvance(QStringLiteral("clusters (nenhum formado)")) + 34);
+}
+
+QString title_text() { return QStringLiteral("Similaridade entre documentos (ordenados por cluster)"); }
+
+// White for 0, deep blue for the largest similarity shown.
+QColor cell_colour(double value, double max) {
+  const double t = max > 0 ? std::clamp(value / max, 0.0, 1.0) : 0.0;
+  const QColor low(0xf7, 0xfb, 0xff), high(0x08, 0x30, 0x6b);
+  auto mix = [t](int a, int b) { return static_cast<int>(a + (b - a) * t + 0.5); };
+  return QColor(mix(low.red(), high.red()), mix(low.green(), high.green()), mix(low.blue(), high.blue()));
+}
+
+const QColor kDiagonal(0xd9, 0xd9, 0xd9);
+const QColor kBorder(0xc0, 0x10, 0x10);
+
+}  // namespace
+
+HeatmapView::HeatmapView(QWidget* parent) : QWidget(parent) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  number_ = [](double v) { return QString::number(v, 'f', 4); };
+}
+
+void HeatmapView::set_model(HeatmapModel model, std::function<QString(double)> number) {
+  model_ = std::move(model);
+  if (number) number_ = std::move(number);
+  updateGeometry();
+  update();
+}
+
+double HeatmapView::label_width() const {
+  QFontMetricsF metrics(font());
+  double w = 0;
+  for (const Ansi& name : model_.names) w = std::max(w, metrics.horizontalAdvance(text_of(name)));
+  return std::min(w + 8, 260.0);
+}
+
+QSize HeatmapView::picture_size() const {
+  const double n = static_cast<double>(std::max<std::size_t>(model_.size(), 1));
+  const double side = n * kPreferredCell;
+  const double label = label_width();
+  const double w = kMargin + label + side + kMargin + legend_width(font()) + kMargin;
+  const double h = kTitleHeight + label + side + kMargin;
+  return QSizeF(std::max(w, 480.0), std::max(h, 360.0)).toSize();
+}
+
+HeatmapView::Geometry HeatmapView::geometry(const QRectF& area) const {
+  Geometry g;
+  const double label = label_width();
+  const double n = static_cast<double>(std::max<std::size_t>(model_.size(), 1));
+  const double free_w = area.width() - 3 * kMargin - label - legend_width(font());
+  const double free_h = area.height() - kTitleHeight - label - kMargin;
+  g.cell = std::max(kMinimumCell, std::min(free_w, free_h) / n);
+  g.cells = QRectF(area.left() + kMargin + label, area.top() + kTitleHeight + label, g.cell * n, g.cell * n);
+  g.legend = QRectF(g.cells.right() + kMargin, g.cells.top(), legend_width(font()), 180);
+  return g;
+}
+
+void HeatmapView::paint(QPainter& painter, const QRectF& area) const {
+  painter.save();
+  painter.fillRect(area, Qt::white);
+  const Geometry g = geometry(area);
+  const std::size_t n = model_.size();
+
+  QFont title_font = font();
+  title_font.setBold(true);
+  title_font.setPointSizeF(title_font.pointSizeF() * 1.2);
+  painter.setFont(title_font);
+  painter.setPen(Qt::black);
+  painter.drawText(QRectF(area.left() + kMargin, area.top(), area.width() - 2 * kMargin, kTitleHeight),
+                   Qt::AlignLeft | Qt::AlignVCenter, title_text());
+
+  // Cells.
+  painter.setPen(Qt::NoPen);
+  for (std::size_t r = 0; r < n; ++r)
+    for (std::size_t c = 0; c < n; ++c) {
+      const QRectF cell(g.cells.left() + c * g.cell, g.cells.top() + r * g.cell, g.cell, g.cell);
+      painter.fillRect(cell, r == c ? kDiagonal : cell_colour(model_.at(r, c), model_.max_value));
+    }
+  if (g.cell >= 6) {
+    painter.setPen(QPen(QColor(255, 255, 255), 0.5));
+    for (std::size_t i = 1; i < n; ++i) {
+      const double d = i * g.cell;
+      painter.drawLine(QPointF(g.cells.left() + d, g.cells.top()), QPointF(g.cells.left() + d, g.cells.bottom()));
+      painter.drawLine(QPointF(g.cells.left(), g.cells.top() + d), QPointF(g.cells.right(), g.cells.top() + d));
+    }
+  }
+  // Cluster borders: the square of each cluster's members.
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(kBorder, 2));
+  for (const HeatmapBlock& b : model_.blocks) {
+    const double from = b.begin * g.cell, size = (b.end - b.begin) * g.cell;
+    painter.drawRect(QRectF(g.cells.left() + from, g.cells.top() + from, size, size));
+  }
+
+  // Names: rows on the left, columns on top written upwards.
+  QFont label_font = font();
+  const double label_size = std::clamp(g.cell * 0.62, 5.0, label_font.pointSizeF() > 0 ? label_font.pointSizeF() : 9.0);
+  label_font.setPointSizeF(label_size);
+  painter.setFont(label_font);
+  painter.setPen(Qt::black);
+  const double label = label_width();
+  for (std::size_t i = 0; i < n; ++i) {
+    const QString name = text_of(model_.names[i]);
+    painter.drawText(QRectF(g.cells.left() - label, g.cells.top() + i * g.cell, label - 4, g.cell),
+                     Qt::AlignRight | Qt::AlignVCenter, name);
+    painter.save();
+    painter.translate(g.cells.left() + i * g.cell, g.cells.top() - 4);
+    painter.rotate(-90);
+    painter.drawText(QRectF(0, 0, label - 4, g.cell), Qt::AlignLeft | Qt::AlignVCenter, name);
+    painter.restore();
+  }
+
+  // Legend: the colour scale from 0 to the largest similarity, the
+  // diagonal and the cluster border.
+  QFont legend_font = font();
+  painter.setFont(legend_font);
+  const QFontMetricsF metrics(legend_font);
+  const double line = metrics.height() + 4;
+  double y = g.legend.top();
+  painter.drawText(QPointF(g.legend.left(), y + metrics.ascent()), QStringLiteral("Similaridade"));
+  y += line;
+  const QRectF scale(g.legend.left(), y, 18, 120);
+  for (int k = 0; k < 120; ++k)
+    painter.fillRect(QRectF(scale.left(), scale.bottom() - k - 1, scale.width(), 1),
+                     cell_colour(model_.max_value * k / 119.0, model_.max_value));
+  painter.setPen(QPen(Qt::gray, 0.5));
+  painter.drawRect(scale);
+  painter.setPen(Qt::black);
+  painter.drawText(QPointF(scale.right() + 6, scale.top() + metrics.ascent()), number_(model_.max_value));
+  painter.drawText(QPointF(scale.right() + 6, scale.bottom()), number_(0));
+  y = scale.bottom() + line / 2;
+  painter.fillRect(QRectF(g.legend.left(), y + 2, 18, 12), kDiagonal);
+  painter.drawText(QPointF(g.legend.left() + 24, y + metrics.ascent()), QStringLiteral("o próprio documento"));
+  y += line;
+  painter.setPen(QPen(kBorder, 2));
+  painter.drawRect(QRectF(g.legend.left() + 1, y + 3, 16, 10));
+  painter.setPen(Qt::black);
+  painter.drawText(QPointF(g.legend.left() + 24, y + metrics.ascent()),
+                   model_.blocks.empty() ? QStringLiteral("clusters (nenhum formado)") : QStringLiteral("cluster"));
+  painter.restore();
+}
+
+std::optional<std::pair<std::size_t, std::size_t>> HeatmapView::cell_at(QPointF point) const {
+  const Geometry g = geometry(QRectF(rect()));
+  if (model_.size() == 0 || !g.cells.contains(point)) return std::nullopt;
+  const auto c = static_cast<std::size_t>((point.x() - g.cells.left()) / g.cell);
+  const auto r = static_cast<std::size_t>((point.y() - g.cells.top()) / g.cell);
+  if (r >= model_.size() || c >= model_.size()) return std::nullopt;
+  return std::make_pair(r, c);
+}
+
+QString HeatmapView::tooltip_at(QPointF point) const {
+  const auto cell = cell_at(point);
+  if (!cell) return {};
+  const auto [r, c] = *cell;
+  if (r == c) return text_of(model_.names[r]);
+  QString text = text_of(model_.names[r]) + QStringLiteral(" × ") + text_of(model_.names[c]) + QStringLiteral(": ") +
+                 number_(model_.at(r, c));
+  const auto a = model_.block_of(r), b = model_.block_of(c);
+  if (a && b && a->cluster == b->cluster) text += QStringLiteral(" (cluster%1)").arg(a->cluster);
+  return text;
+}
+
+void HeatmapView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  paint(painter, QRectF(rect()));
+}
+
+void HeatmapView::mouseMoveEvent(QMouseEvent* event) {
+  const QString text = tooltip_at(event->position());
+  if (text.isEmpty())
+    QToolTip::hideText();
+  else
+    QToolTip::showText(event->globalPosition().toPoint(), text, this);
+  setToolTip(text);
+}
+
+}  // namespace lumeral::charts

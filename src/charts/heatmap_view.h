@@ -1,0 +1,56 @@
+// The similarity heatmap drawn by hand: one square cell per pair of
+// documents, darker for more similar, rows and columns in the model's
+// cluster order, a border around every cluster's block, document names on
+// the left and on top, and a legend with the colour scale. Hovering a cell
+// names the two documents and their similarity. `paint` draws the same
+// picture on any painter (the widget, an exported file, `lumeral-cli`).
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+#include <utility>
+
+#include "core/charts/heatmap.h"
+
+namespace lumeral::charts {
+
+class HeatmapView : public QWidget {
+  Q_OBJECT
+ public:
+  explicit HeatmapView(QWidget* parent = nullptr);
+
+  // `number` writes a similarity as the program shows numbers (the regional
+  // decimal separator).
+  void set_model(HeatmapModel model, std::function<QString(double)> number);
+  const HeatmapModel& model() const { return model_; }
+
+  // The whole picture in `area`.
+  void paint(QPainter& painter, const QRectF& area) const;
+  // The size at which names and cells are comfortably read.
+  QSize picture_size() const;
+  QSize sizeHint() const override { return picture_size(); }
+
+  // The cell (row, column positions) under a point of the widget, and the
+  // text its tooltip shows ("a.txt × b.txt: 0,1234"); empty off the cells.
+  std::optional<std::pair<std::size_t, std::size_t>> cell_at(QPointF point) const;
+  QString tooltip_at(QPointF point) const;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  struct Geometry {
+    QRectF cells;  // the square of the cells
+    double cell = 0;
+    QRectF legend;
+  };
+  Geometry geometry(const QRectF& area) const;
+  double label_width() const;
+  HeatmapModel model_;
+  std::function<QString(double)> number_;
+};
+
+}  // namespace lumeral::charts

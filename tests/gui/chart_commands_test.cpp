@@ -1,0 +1,103 @@
+// `lumeral-cli chart` on the classified sample: every kind writes a picture
+// in each format, and the SVG holds the chart's own labels.
+#include <QImage>
+#include <QXmlStreamReader>
+
+#include "core/base/encoding.h"
+#include "road_fixture.h"
+
+namespace lumeral::gui::testing {
+namespace {
+
+// The texts of a well-formed SVG document (empty with a failure when it is
+// not well formed).
+QStringList svg_texts(const std::string& bytes) {
+  QXmlStreamReader xml(QByteArray::fromStdString(bytes));
+  QStringList texts;
+  bool svg = false;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isStartElement() && xml.name() == QLatin1String("svg")) svg = true;
+    if (xml.isCharacters() && !xml.isWhitespace()) texts << xml.text().toString().trimmed();
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  EXPECT_TRUE(svg);
+  return texts;
+}
+
+class ChartCommands : public ClassifiedRoadTest {};
+
+TEST_F(ChartCommands, EveryKindInEveryFormat) {
+  cli_run({"centroid", "--docs", c("noticias.ldc")});
+  cli_run({"differences", "--docs", c("noticias.ldc"), "--centroid", c("centro-temp.lpl")});
+  const std::vector<std::pair<std::string, std::vector<std::string>>> kinds = {
+      {"frequencies", {"--docs", c("noticias.ldc"), "--order", "absolute"}},
+      {"centroid", {"--docs", c("noticias.ldc"), "--centroid", c("centro-temp.lpl"), "--document", "noticia03.txt"}},
+      {"similarity", {"--docs", c("noticias.ldc"), "--method", "word", "--threshold", "0,05"}},
+  };
+  for (const auto& [kind, args] : kinds) {
+    for (const char* ext : {"svg", "png", "pdf"}) {
+      SCOPED_TRACE(kind + "." + ext);
+      const fs::path out = cli / (kind + "." + ext);
+      std::vector<std::string> all = {"chart", kind};
+      all.insert(all.end(), args.begin(), args.end());
+      all.insert(all.end(), {"--out", out.string()});
+      auto run = cli_run(all);
+      ASSERT_EQ(run.exit_code, 0) << run.err;
+      const std::string bytes = read_file(out);
+      if (std::string(ext) == "png") {
+        QImage image;
+        ASSERT_TRUE(image.loadFromData(QByteArray::fromStdString(bytes), "PNG"));
+        EXPECT_GT(image.width(), 400);
+      } else if (std::string(ext) == "pdf") {
+        EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+        EXPECT_NE(bytes.find("%%EOF"), std::string::npos);
+      }
+    }
+  }
+  // The labels of each picture.
+  const QStringList frequencies = svg_texts(read_file(cli / "frequencies.svg"));
+  for (const char* concept_name : {"ambiente", "economia", "esporte"}) EXPECT_TRUE(frequencies.contains(concept_name)) << concept_name;
+  EXPECT_TRUE(frequencies.contains(QStringLiteral("Freqüência de Conceitos")));
+  EXPECT_TRUE(std::any_of(frequencies.begin(), frequencies.end(), [](const QString& t) { return t.endsWith('%'); }));
+  const QStringList centroid = svg_texts(read_file(cli / "centroid.svg"));
+  EXPECT_TRUE(std::any_of(centroid.begin(), centroid.end(), [](const QString& t) { return t.startsWith("Centróide"); }));
+  EXPECT_TRUE(std::any_of(centroid.begin(), centroid.end(),
+                          [](const QString& t) { return t.startsWith("Diferenças de noticia03.txt"); }));
+  const QStringList similarity = svg_texts(read_file(cli / "similarity.svg"));
+  EXPECT_TRUE(similarity.contains("noticia01.txt"));
+  EXPECT_TRUE(similarity.contains("cluster"));
+}
+
+TEST_F(ChartCommands, RefusalsLeaveNoFile) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {{"chart", "similarity", "--docs", c("noticias.ldc"), "--method", "word", "--out", c("mapa.gif")},
+       "Formato de imagem desconhecido"},
+      {{"chart", "similarity", "--docs", c("noticias.ldc"), "--method", "word", "--out", c("falta/mapa.svg")},
+       "Não foi possível gravar mapa.svg"},
+      {{"chart", "centroid", "--docs", c("noticias.ldc"), "--document", "outro.txt", "--out", c("c.svg")},
+       "O documento outro.txt não está na lista"},
+      {{"chart", "centroid", "--docs", c("noticias.ldc"), "--document", "noticia01.txt", "--out", c("c.svg")},
+       "Você deve antes calcular as diferenças"},
+  };
+  for (const auto& k : cases) {
+    auto run = cli_run(k.args, false);
+    EXPECT_EQ(run.exit_code, 1) << k.message;
+    EXPECT_NE(run.err.find(k.message), std::string::npos) << run.err;
+  }
+  EXPECT_FALSE(fs::exists(cli / "mapa.gif"));
+  EXPECT_FALSE(fs::exists(cli / "falta"));
+  EXPECT_FALSE(fs::exists(cli / "c.svg"));
+  // Without a kind, the command names the kinds.
+  auto bare = cli_run({"chart"}, false);
+  EXPECT_NE(bare.exit_code, 0);
+  for (const char* kind : {"frequencies", "centroid", "similarity"})
+    EXPECT_NE((bare.out + bare.err).find(kind), std::string::npos) << bare.err;
+}
+
+}  // namespace
+}  // namespace lumeral::gui::testing

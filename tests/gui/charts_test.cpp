@@ -1,0 +1,219 @@
+// The chart windows on the prepared sample collection: each opens from its
+// window, draws what that window lists, follows its changes and exports.
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QHorizontalBarSeries>
+#include <QThread>
+#include <QSpinBox>
+
+#include "core/charts/bars.h"
+#include "core/mining/frequency.h"
+#include "gui/charts/grafico_centroide.h"
+#include "gui/charts/grafico_frequencias.h"
+#include "gui/charts/mapa_similaridade.h"
+#include "gui/clustering/clusterizacao.h"
+#include "gui/comparison/centroide.h"
+#include "gui/mining/minera.h"
+#include "road_fixture.h"
+
+namespace lumeral::gui::testing {
+namespace {
+
+// The bars a chart draws, top to bottom: category, value and the text at
+// the bar's end (the axis holds them bottom to top).
+struct Drawn {
+  QStringList labels;
+  std::vector<double> values;
+  QStringList texts;
+};
+Drawn drawn(const charts::BarChart& chart) {
+  Drawn d;
+  const QStringList categories = chart.category_axis()->categories();
+  for (auto c = categories.rbegin(); c != categories.rend(); ++c) d.labels << *c;
+  for (int i = chart.bar_set()->count() - 1; i >= 0; --i) d.values.push_back(chart.bar_set()->at(i));
+  d.texts = chart.bar_texts();
+  return d;
+}
+
+void settle() { QCoreApplication::processEvents(); }
+
+// With LUMERAL_SHOTS naming a folder (under Xvfb), each test also saves a
+// picture of its chart window there, for looking at it.
+class Charts : public ClassifiedRoadTest {
+ protected:
+  void shot(QWidget* window, const QString& name) {
+    const QString folder = qEnvironmentVariable("LUMERAL_SHOTS");
+    if (folder.isEmpty()) return;
+    window->show();
+    for (int i = 0; i < 10; ++i) {
+      QApplication::processEvents();
+      QThread::msleep(20);
+    }
+    EXPECT_TRUE(window->grab().save(folder + "/" + name + ".png"));
+  }
+};
+
+TEST_F(Charts, FrequencyChartFollowsTheTable) {
+  TMinera& minera = *w().minera;
+  const auto rows = mining::frequency_run(shell::Project{proj, Ansi("noticias")}, windows->regional());
+  ASSERT_GE(rows.size(), 3u);
+  minera.mostra_frequencias(rows);
+  minera.bt_grafico_frequenciasClick();
+  ASSERT_TRUE(minera.grafico_frequencias);
+  Tgrafico_frequencias& g = *minera.grafico_frequencias;
+  EXPECT_TRUE(g.isVisible());
+  auto check = [&](const char* when) {
+    SCOPED_TRACE(when);
+    const auto table = minera.linhas_frequencia();
+    const Drawn d = drawn(*g.grafico);
+    ASSERT_EQ(d.labels.size(), static_cast<int>(table.size()));
+    for (std::size_t i = 0; i < table.size(); ++i) {
+      EXPECT_EQ(d.labels[int(i)], qs(table[i].concept_name));
+      EXPECT_DOUBLE_EQ(d.values[i], windows->regional().parse(table[i].absolute));
+      EXPECT_EQ(d.texts[int(i)], qs(table[i].relative) + "%");
+    }
+    EXPECT_EQ(g.grafico->series()->count(), 1);
+  };
+  check("alphabetical");
+  shot(&g, "grafico_frequencias");
+  // A sort of the table redraws the chart in the new order.
+  minera.ListView_contextoColumnClick(1);
+  settle();
+  check("by absolute frequency");
+  const Drawn sorted = drawn(*g.grafico);
+  EXPECT_TRUE(std::is_sorted(sorted.values.rbegin(), sorted.values.rend()));
+  // Emptying the table ("Voltar ao início") empties the chart.
+  minera.limpa();
+  settle();
+  EXPECT_EQ(g.grafico->bar_set()->count(), 0);
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+TEST_F(Charts, CentroidChartDrawsTheCentroidAndTheChosenDocumentsDifferences) {
+  open_tools();
+  Tform_centro& f = *windows->form_centro;
+  windows->Form3->bt_comparacaoClick();
+  platform.answer(q(proj / "noticias.ldc"));
+  f.Abrelistadedocumentos1Click();
+  f.ListBox_docs->setCurrentRow(0);
+  f.RadioGroup_tipo->set_item_index(1);  // "Basta aparecer em 2 docs", by word
+  f.Novo1Click();
+  ASSERT_GT(f.ListBox_centro->count(), 30);
+  platform.answer(q(proj / "centroide-2.lpl"));
+  f.Calculadiferencasparatodos1Click();
+
+  f.Graficodebarras1Click();
+  ASSERT_TRUE(f.grafico);
+  Tgrafico_centroide& g = *f.grafico;
+  EXPECT_TRUE(g.isVisible());
+  EXPECT_EQ(g.ComboBox_doc->count(), f.ListBox_docs->count());
+  const auto heaviest = charts::heaviest_bars(f.ListBox_centro->lines(), 30, windows->regional());
+  Drawn d = drawn(*g.grafico_centro);
+  ASSERT_EQ(d.labels.size(), 30);
+  for (int i = 0; i < 30; ++i) EXPECT_EQ(d.labels[i], qs(heaviest[std::size_t(i)].label));
+  EXPECT_TRUE(std::is_sorted(d.values.rbegin(), d.values.rend()));
+
+  // Choosing a document shows its differences in the window and the chart.
+  g.ComboBox_doc->setCurrentIndex(3);
+  g.ComboBox_docChange(3);
+  settle();
+  EXPECT_EQ(f.ListBox_docs->currentRow(), 3);
+  ASSERT_GT(f.ListBox_dif->count(), 0);
+  const Drawn dif = drawn(*g.grafico_dif);
+  EXPECT_EQ(dif.labels.size(), std::min(30, f.ListBox_dif->count()));
+  EXPECT_TRUE(g.grafico_dif->title().contains(g.ComboBox_doc->itemText(3)));
+  shot(&g, "grafico_centroide");
+  // Fewer bars when asked.
+  g.SpinEdit_top->setValue(5);
+  EXPECT_EQ(g.grafico_centro->bar_set()->count(), 5);
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+TEST_F(Charts, HeatmapOrdersByClusterAndNamesACellsDocuments) {
+  open_tools();
+  Tform_cluster& f = *windows->form_cluster;
+  windows->Form3->bt_clusterizacaoClick();
+  // No list yet: the map refuses as the window does.
+  f.Mostramapa1Click();
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("Você deve selecionar antes uma lista de docs")});
+  platform.messages.clear();
+
+  platform.answer(q(proj / "noticias.ldc"));
+  f.Abrelistadedocs1Click();
+  f.Criamatriz1Click();
+  f.Mostramapa1Click();
+  ASSERT_TRUE(f.mapa);
+  charts::HeatmapView& map = *f.mapa->mapa;
+  EXPECT_EQ(map.model().size(), 40u);
+  EXPECT_TRUE(map.model().blocks.empty());  // nothing grouped yet
+
+  f.Edit_limiar->setText(QStringLiteral("0,05"));
+  f.Agrupadocumentos1Click();
+  const auto& clusters = f.clusters().members;
+  ASSERT_GT(clusters.size(), 1u);
+  std::size_t grouped = 0;
+  for (const auto& c : clusters) grouped += c.size();
+  const auto& model = map.model();
+  EXPECT_EQ(model.blocks.size(), clusters.size());
+  EXPECT_EQ(model.blocks.back().end, grouped);
+  // The first block is the first cluster, leader first.
+  for (std::size_t i = 0; i < clusters[0].size(); ++i) EXPECT_EQ(model.names[i], clusters[0][i]);
+
+  shot(f.mapa.get(), "mapa_similaridade");
+  // The tooltip of a cell names its row and column documents.
+  map.resize(map.picture_size());
+  bool found = false;
+  for (int y = 0; y < map.height() && !found; y += 3)
+    for (int x = 0; x < map.width() && !found; x += 3) {
+      auto cell = map.cell_at(QPointF(x, y));
+      if (!cell || cell->first == cell->second) continue;
+      const QString tip = map.tooltip_at(QPointF(x, y));
+      EXPECT_TRUE(tip.startsWith(qs(model.names[cell->first]) + " × " + qs(model.names[cell->second]))) << tip.toStdString();
+      EXPECT_TRUE(tip.contains(qs(windows->regional().format(model.at(cell->first, cell->second), "0.0000"))));
+      found = true;
+    }
+  EXPECT_TRUE(found);
+  EXPECT_TRUE(map.tooltip_at(QPointF(1, 1)).isEmpty());
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+TEST_F(Charts, ExportWritesEachFormatAndAFailureLeavesNothing) {
+  open_tools();
+  Tform_cluster& f = *windows->form_cluster;
+  platform.answer(q(proj / "noticias.ldc"));
+  f.Abrelistadedocs1Click();
+  f.Criamatriz1Click();
+  f.Mostramapa1Click();
+  ASSERT_TRUE(f.mapa);
+  Tmapa_similaridade& g = *f.mapa;
+  const std::pair<const char*, std::string> formats[] = {
+      {"mapa.png", "\x89PNG"}, {"mapa.svg", "<?xml"}, {"mapa.pdf", "%PDF"}};
+  for (const auto& [name, signature] : formats) {
+    platform.answer(q(tmp / name));
+    g.Exportarimagem1Click();
+    EXPECT_TRUE(g.last_command_ok()) << name;
+    EXPECT_EQ(read_file(tmp / name).substr(0, signature.size()), signature) << name;
+  }
+  EXPECT_EQ(platform.dialogs.back().kind, "save");
+  EXPECT_EQ(platform.dialogs.back().default_ext, "png");
+  EXPECT_EQ(platform.messages.size(), 3u);  // one "gravada" each
+  platform.messages.clear();
+
+  // Into a folder that does not exist: a Portuguese message naming the
+  // file, and nothing written.
+  platform.answer(q(tmp / "falta" / "mapa.svg"));
+  g.Exportarimagem1Click();
+  EXPECT_FALSE(g.last_command_ok());
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(platform.messages[0].text.startsWith("Não foi possível gravar mapa.svg")) << platform.messages[0].text.toStdString();
+  EXPECT_FALSE(fs::exists(tmp / "falta"));
+  // A cancelled dialog writes nothing and says nothing.
+  platform.cancel_next();
+  g.Exportarimagem1Click();
+  EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace lumeral::gui::testing
