@@ -18,6 +18,7 @@
 #include "gui/base/status_progress.h"
 #include "gui/shell/barra_progresso.h"
 #include "gui/shell/windows.h"
+#include "gui/base/memory_setting.h"
 
 namespace lumeral::gui {
 
@@ -94,6 +95,7 @@ void Tform_rel::Calcularassociacoes1Click() {
     }
     input.document_list = path_of(Edit_docs->text().trimmed());
     input.stopwords = path_of(Edit_stop->text().trimmed());
+    input.memory_budget = memory_budget(platform());
     StatusProgress status(StatusBar1);
     association::AssociationResult result;
     if (input.project) {
