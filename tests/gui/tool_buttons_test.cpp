@@ -10,6 +10,7 @@
 #include "gui/preparation/html_txt.h"
 #include "gui/preparation/lista_docs.h"
 #include "gui/preparation/separador.h"
+#include "core/base/memory_budget.h"
 #include "gui/base/memory_setting.h"
 #include "gui/shell/inicio.h"
 #include "gui_test.h"
