@@ -32,6 +32,7 @@ Registrar associate_cmd(310, [](CLI::App& app) -> Handler {
   return [=](Env& env) {
     AssociationInput in;
     in.document_list = arg_path(*docs);
+    in.memory_budget = env.memory_budget();
     in.method = *method == "sentence"    ? AssociationMethod::Sentence
                 : *method == "context"   ? AssociationMethod::Contexts
                 : *method == "frequency" ? AssociationMethod::DocumentFrequency

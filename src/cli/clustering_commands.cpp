@@ -30,10 +30,12 @@ Registrar matrix_cmd(74, [](CLI::App& app) -> Handler {
   return [=](Env& env) {
     const auto list = arg_path(*docs);
     auto entries = clustering::read_doc_names(list);
-    auto m = clustering::create_matrix(list.parent_path(), entries, method_of(*method), env.progress());
-    if (!out->empty()) clustering::save_matrix(arg_path(*out), entries, m);
-    if (*show)
-      for (const auto& l : clustering::show_matrix(entries, m, env.regional())) env.line(l);
+    // Written straight to --out; without it, to a scratch file removed at the end.
+    clustering::MatrixOptions options;
+    options.memory_budget = env.memory_budget();
+    if (!out->empty()) options.file = arg_path(*out);
+    auto m = clustering::create_matrix(list.parent_path(), entries, method_of(*method), env.progress(), options);
+    if (*show) clustering::for_each_matrix_line(entries, m, env.regional(), [&](const Ansi& l) { env.line(l); });
     env.table([&] { return exporting::matrix_table(entries, m); });
   };
 });
@@ -55,8 +57,10 @@ Registrar cluster_cmd(75, [](CLI::App& app) -> Handler {
   return [=](Env& env) {
     const auto list = arg_path(*docs);
     auto entries = clustering::read_doc_names(list);
+    clustering::MatrixOptions options;
+    options.memory_budget = env.memory_budget();
     auto m = matrix->empty() ? clustering::create_matrix(list.parent_path(), entries, method_of(*method),
-                                                         env.progress())
+                                                         env.progress(), options)
                              : clustering::open_matrix(arg_path(*matrix), entries);
     auto clusters =
         clustering::form_clusters(entries, m, true, arg_text(*threshold), env.regional(), env.progress());

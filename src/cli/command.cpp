@@ -280,6 +280,20 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
             return "a configuração regional " + printable(name) + " não é conhecida (use, por exemplo, pt_BR ou en_US)";
           },
           ""));
+  std::string memory;
+  app.add_option("--memory", memory,
+                 "Memória que as análises podem usar antes de gravar partes em arquivos temporários (por "
+                 "exemplo 512M, 2G; número sem unidade = MB); padrão: 1G")
+      ->check(CLI::Validator(
+          [](std::string& text) -> std::string {
+            try {
+              parse_memory_budget(text);
+              return {};
+            } catch (const Stop& stop) {
+              return stop.text();
+            }
+          },
+          ""));
 
   auto& entries = registry();
   std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.order < b.order; });
@@ -307,6 +321,7 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
   }
 
   Env env(locale, out, err);
+  if (!memory.empty()) env.set_memory_budget(parse_memory_budget(memory));
   for (auto& [sub, handler] : handlers) {
     if (!sub->parsed()) continue;
     const CLI::Option* export_option = sub->get_option_no_throw("--export");

@@ -17,6 +17,7 @@
 
 #include "core/base/ansi.h"
 #include "core/base/listing.h"
+#include "core/base/memory_budget.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
 #include "core/base/shard.h"
@@ -35,6 +36,9 @@ class Env {
   void message(std::string_view text);
   // Progress on standard error, only when it is a terminal.
   Progress& progress();
+  // --memory: what the analyses that grow with the collection may hold.
+  std::size_t memory_budget() const { return memory_budget_; }
+  void set_memory_budget(std::size_t bytes) { memory_budget_ = bytes; }
   std::ostream& out() { return out_; }
   std::ostream& err() { return err_; }
 
@@ -55,6 +59,7 @@ class Env {
   std::ostream& out_;
   std::ostream& err_;
   std::unique_ptr<Progress> progress_;
+  std::size_t memory_budget_ = kDefaultMemoryBudget;
 };
 
 using Handler = std::function<void(Env&)>;

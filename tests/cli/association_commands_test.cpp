@@ -41,5 +41,28 @@ TEST(CliAssociation, SentenceMethod) {
                    "o | o = 1,0000\n");
 }
 
+TEST(CliAssociation, MemoryBudget) {
+  TempDir dir;
+  // Twelve words in every list: 66 pairs a document, over a 4 KB budget (32 pairs).
+  std::vector<records::DocRecord> docs;
+  for (int d = 0; d < 6; ++d) {
+    std::vector<WordRecord> words;
+    for (int k = 0; k < 12; ++k) words.push_back({Ansi(("w" + std::to_string((k * (d + 1)) % 17)).c_str()), 0.1});
+    records::write_all<WordRecord>(dir / ("d" + std::to_string(d) + ".lpl"), words);
+    docs.push_back({Ansi(("d" + std::to_string(d) + ".txt").c_str()), 0});
+  }
+  records::write_all<records::DocRecord>(dir / "l.ldc", docs);
+  auto whole = run_cli({"associate", "--docs", "l.ldc"}, dir.path());
+  const std::string store = read_file(dir / "temp.ass");
+  auto bounded = run_cli({"--memory", "4K", "associate", "--docs", "l.ldc"}, dir.path());
+  EXPECT_EQ(bounded.exit_code, 0) << bounded.err;
+  EXPECT_EQ(bounded.out, whole.out);
+  EXPECT_EQ(read_file(dir / "temp.ass"), store);
+
+  auto bad = run_cli({"--memory", "muito", "associate", "--docs", "l.ldc"}, dir.path());
+  EXPECT_EQ(bad.exit_code, 2);
+  EXPECT_NE(bad.err.find("Limite de memória inválido: \"muito\" não é um tamanho"), std::string::npos) << bad.err;
+}
+
 }  // namespace
 }  // namespace lumeral::testing

@@ -157,7 +157,7 @@ TEST_F(Clustering, RefusalsOfAnotherListAndMessages) {
   for (const QString& m : messages()) EXPECT_FALSE(m.isEmpty());
   EXPECT_TRUE(messages()[0].contains("Agrupe os documentos novamente"));
   EXPECT_EQ(f().ListBox_clusters->count(), 0);
-  EXPECT_EQ(f().matriz().n, 40u);  // the refused file left the matrix as it was
+  EXPECT_EQ(f().matriz().n(), 40u);  // the refused file left the matrix as it was
 
   // A text that is not there: the viewer says so.
   f().ListBox_docs->setCurrentRow(0);

@@ -10,6 +10,8 @@
 #include "gui/preparation/html_txt.h"
 #include "gui/preparation/lista_docs.h"
 #include "gui/preparation/separador.h"
+#include "core/base/memory_budget.h"
+#include "gui/base/memory_setting.h"
 #include "gui/shell/inicio.h"
 #include "gui_test.h"
 
@@ -44,6 +46,23 @@ TEST_F(GuiTest, ToolButtonsOpenTheirWindows) {
     c.button->click();
     EXPECT_TRUE(c.window->isVisible());
   }
+}
+
+TEST_F(GuiTest, TheToolsWindowKeepsTheMemoryBudget) {
+  // Absent or unusable settings give the default budget.
+  for (const char* stored : {"", "muito", "10", "999999999"}) {
+    platform.settings[QStringLiteral("memoria_mb")] = QString::fromUtf8(stored);
+    EXPECT_EQ(memory_budget(platform), kDefaultMemoryBudget) << stored;
+  }
+  platform.settings[QStringLiteral("memoria_mb")] = QStringLiteral("2048");
+  w().RadioGroup1->set_item_index(2);
+  w().bt_ok_entradaClick();
+  ASSERT_TRUE(windows->Form3);
+  QSpinBox& box = *windows->Form3->sp_memoria;
+  EXPECT_EQ(box.value(), 2048);  // shown as stored
+  box.setValue(512);
+  EXPECT_EQ(platform.settings[QStringLiteral("memoria_mb")], "512");
+  EXPECT_EQ(memory_budget(platform), 512 * kMegabyte);
 }
 
 }  // namespace

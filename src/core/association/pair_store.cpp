@@ -1,6 +1,8 @@
 // The pair store; "temp.ass" format in docs/formats.md, "Pairs".
 #include "core/association/pair_store.h"
 
+#include <algorithm>
+
 #include "core/base/files.h"
 #include "core/base/message.h"
 #include "core/base/system_errors.h"
@@ -70,6 +72,10 @@ void PairStore::add(std::uint32_t a, std::uint32_t b, double weight) {
     pairs_[slots_[s]].weight += weight;
     return;
   }
+  if (spill_ && pairs_.size() >= spill_->max_pairs) {
+    spill();
+    s = slot_of(a, b);
+  }
   slots_[s] = static_cast<std::uint32_t>(pairs_.size());
   pairs_.push_back({a, b, weight});
   if (pairs_.size() * 2 > slots_.size()) grow();
@@ -102,6 +108,31 @@ void PairStore::write(const std::filesystem::path& p) const {
   records::Writer<records::PairRecord> out(p);
   for (const Pair& pair : pairs_) out.write({stored_[pair.first], stored_[pair.second], pair.weight});
   out.close();
+}
+
+void PairStore::limit_memory(std::size_t budget, const std::filesystem::path& scratch_parent) {
+  // A pair costs 16 bytes in the table (up to 32 with the vector's spare
+  // room), 8 to 16 in the slots, and 24 while it is spilled; half the
+  // budget goes to the table, the rest to the vocabulary and the threads'
+  // own stores.
+  spill_ = std::make_unique<Spill>();
+  spill_->budget = budget;
+  spill_->max_pairs = std::max<std::size_t>(16, budget / 128);
+  spill_->parent = scratch_parent;
+}
+
+void PairStore::spill() {
+  if (!spill_->runs) {
+    spill_->scratch = std::make_shared<ScratchFolder>(spill_->parent);
+    spill_->runs = std::make_unique<ExternalSorter<SpilledPair, ByTexts>>(*spill_->scratch, spill_->budget);
+  }
+  std::vector<std::uint32_t>(1024, kEmpty).swap(slots_);
+  std::vector<SpilledPair> run(pairs_.size());
+  for (std::size_t i = 0; i < pairs_.size(); ++i)
+    run[i] = {pairs_[i].first, pairs_[i].second, pairs_[i].weight, spill_->found_before + i};
+  spill_->found_before += pairs_.size();
+  std::vector<Pair>().swap(pairs_);
+  spill_->runs->add_run(run);
 }
 
 PairTable PairStore::take() {

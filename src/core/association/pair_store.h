@@ -10,16 +10,26 @@
 // Counting is in memory. Independent parts of a collection may be counted
 // in separate stores (one per thread) and merged in collection order, which
 // gives the same records in the same order as one store counting all.
+//
+// A store given a memory budget (limit_memory) holds at most the pairs the
+// budget allows: when full, it sorts its pairs by their texts' ids and
+// spills them, each with the number of its first discovery, as a run to a
+// scratch folder, and counts on from an empty table. write_and_list()
+// (pair_listing.h) merges the runs, adding up the counts of a pair found in
+// several runs and keeping its earliest discovery, and writes "temp.ass"
+// and the listing with the same bytes as a store that never spilled.
 #pragma once
 
 #include <cstdint>
 #include <list>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/external_sort.h"
 #include "core/base/regional.h"
 #include "core/records/records.h"
 
@@ -36,6 +46,24 @@ struct PairTable {
   std::vector<Ansi> texts;
   std::vector<Pair> pairs;
 };
+
+// A pair as a spilled run holds it: the ids of its stored texts, its count
+// so far and the number of its first discovery in the whole counting.
+struct SpilledPair {
+  std::uint32_t first;
+  std::uint32_t second;
+  double weight;
+  std::uint64_t found;
+};
+struct ByTexts {
+  bool operator()(const SpilledPair& a, const SpilledPair& b) const {
+    if (a.first != b.first) return a.first < b.first;
+    if (a.second != b.second) return a.second < b.second;
+    return a.found < b.found;
+  }
+};
+
+class PairListing;
 
 class PairStore {
  public:
@@ -67,7 +95,28 @@ class PairStore {
   // Hands the pairs over; the store is empty afterwards.
   PairTable take();
 
+  // From now on at most `budget` bytes of pairs are held: a full table is
+  // spilled as a sorted run into a scratch folder made in `scratch_parent`
+  // (removed with the store, also on a failure). Call before counting.
+  void limit_memory(std::size_t budget, const std::filesystem::path& scratch_parent);
+  // True once a run was spilled: records(), write() and take() then see only
+  // the pairs counted since; write_and_list() sees all.
+  bool spilled() const { return spill_ && spill_->runs && spill_->runs->spilled(); }
+  std::size_t budget() const { return spill_ ? spill_->budget : 0; }
+
  private:
+  friend PairListing write_and_list(PairStore& store, const std::filesystem::path& p, const Regional& regional);
+  struct Spill {
+    std::size_t budget = 0;
+    std::size_t max_pairs = 0;
+    std::filesystem::path parent;
+    std::uint64_t found_before = 0;  // pairs discovered before the table's first
+    // Made at the first spill.
+    std::shared_ptr<ScratchFolder> scratch;
+    std::unique_ptr<ExternalSorter<SpilledPair, ByTexts>> runs;
+  };
+  void spill();
+
   using Pair = PairTable::Pair;
   std::uint32_t intern(AnsiView stored);
   std::size_t slot_of(std::uint32_t a, std::uint32_t b) const;
@@ -81,6 +130,7 @@ class PairStore {
   std::vector<Ansi> stored_;
   std::vector<Pair> pairs_;
   std::vector<std::uint32_t> slots_;  // open addressing into pairs_
+  std::unique_ptr<Spill> spill_;
 };
 
 }  // namespace lumeral::association

@@ -62,6 +62,7 @@ AssociationResult calculate_associations(const AssociationInput& input, const Re
   const std::size_t per_task = sentences ? 128 : 2048;
   const std::size_t per_wave = per_task * worker_count();
   PairStore store(regional);
+  store.limit_memory(input.memory_budget, folder);
   for (std::size_t wave = 0; wave < usable; wave += per_wave) {
     const std::size_t wave_end = std::min(usable, wave + per_wave);
     const std::size_t tasks = (wave_end - wave + per_task - 1) / per_task;
@@ -110,8 +111,7 @@ AssociationResult calculate_associations(const AssociationInput& input, const Re
     throw Stop(input.method == AssociationMethod::Contexts ? "É preciso fazer classificação antes"
                                                            : "Criar listas de palavras antes");
   }
-  store.write(result.pair_store);
-  result.listing = PairListing(store.take(), regional);
+  result.listing = write_and_list(store, result.pair_store, regional);
   return result;
 }
 

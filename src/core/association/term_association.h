@@ -17,6 +17,7 @@
 
 #include "core/association/pair_listing.h"
 #include "core/base/ansi.h"
+#include "core/base/memory_budget.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
 #include "core/shell/project.h"
@@ -45,6 +46,9 @@ struct AssociationInput {
   // The documents folder is the folder of the document list, or the
   // project folder while a wizard project is open.
   std::optional<shell::Project> project;
+  // What the pair store may hold in memory; beyond it, sorted runs go to a
+  // scratch folder in the documents folder (removed after the run).
+  std::size_t memory_budget = kDefaultMemoryBudget;
 };
 
 struct AssociationResult {

@@ -31,6 +31,7 @@ Clusters form_clusters(const std::vector<Ansi>& entries, const SimilarityMatrix&
       }
     }
     c.members.push_back(std::move(cluster));
+    m.release_rows(i, i + 1);
   }
   progress.status("Terminou de agrupar documentos");
   return c;

@@ -188,7 +188,7 @@ Table frequency_table(const std::vector<shell::FrequencyRow>& rows) {
 
 Table matrix_table(const std::vector<Ansi>& entries, const clustering::SimilarityMatrix& m) {
   Table t;
-  const std::size_t n = std::min(entries.size(), m.n);
+  const std::size_t n = std::min(entries.size(), m.n());
   t.headers.reserve(n + 1);
   t.headers.push_back("Documento");
   for (std::size_t j = 0; j < n; ++j) t.headers.push_back(to_utf8(trim(entries[j])));

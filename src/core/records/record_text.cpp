@@ -1,5 +1,7 @@
 #include "core/records/record_text.h"
 
+#include "core/records/mapped_doubles.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -171,13 +173,16 @@ void dump_file(const std::filesystem::path& file, Kind kind, std::size_t size,
     case Kind::Pair: return dump_records<PairRecord>(file, out);
     case Kind::Matrix: break;
   }
-  const auto values = read_doubles(file);
+  const MappedDoubles values(file);
   std::size_t n = size > 0 ? size
                            : static_cast<std::size_t>(std::llround(std::sqrt(static_cast<double>(values.size()))));
   if (n * n != values.size()) {
     throw Stop("A matriz \"" + display_path(file) + "\" tem " + std::to_string(values.size()) +
                " valores, que não formam uma matriz quadrada" + (size > 0 ? " do tamanho pedido." : "."));
   }
+  // Every value checked before the first line, then row by row from the
+  // mapped file.
+  values.check_all();
   std::string row;
   for (std::size_t i = 0; i < n; ++i) {
     row.clear();
@@ -186,6 +191,7 @@ void dump_file(const std::filesystem::path& file, Kind kind, std::size_t size,
       row += number_text(values[i * n + j]);
     }
     out(row);
+    values.release(i * n, (i + 1) * n);
   }
 }
 

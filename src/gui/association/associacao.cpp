@@ -19,6 +19,7 @@
 #include "gui/base/table_export.h"
 #include "gui/shell/barra_progresso.h"
 #include "gui/shell/windows.h"
+#include "gui/base/memory_setting.h"
 
 namespace lumeral::gui {
 
@@ -96,6 +97,7 @@ void Tform_rel::Calcularassociacoes1Click() {
     }
     input.document_list = path_of(Edit_docs->text().trimmed());
     input.stopwords = path_of(Edit_stop->text().trimmed());
+    input.memory_budget = memory_budget(platform());
     StatusProgress status(StatusBar1);
     association::AssociationResult result;
     if (input.project) {

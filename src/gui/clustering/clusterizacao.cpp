@@ -9,6 +9,7 @@
 #include "gui/clustering/apresenta_matriz.h"
 #include "gui/shell/unit_global.h"
 #include "gui/shell/windows.h"
+#include "gui/base/memory_setting.h"
 
 namespace lumeral::gui {
 
@@ -62,7 +63,11 @@ void Tform_cluster::Criamatriz1Click() {
     StatusProgress status(StatusBar1);
     const auto method =
         RadioGroup_metodo->item_index() == 1 ? clustering::Method::Concepts : clustering::Method::Words;
-    matriz_ = clustering::create_matrix(lista_.parent_path(), docs_, method, status);
+    clustering::MatrixOptions options;
+    options.memory_budget = memory_budget(platform());
+    // The matrix computed now is released (and its scratch file removed) first.
+    matriz_ = {};
+    matriz_ = clustering::create_matrix(lista_.parent_path(), docs_, method, status, options);
     atualiza_mapa();
   });
 }

@@ -3,9 +3,11 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "gui/association/associacao.h"
+#include "gui/base/memory_setting.h"
 #include "gui/classification/classifica2.h"
 #include "gui/classification/classifica3.h"
 #include "gui/classification/consulta.h"
@@ -97,6 +99,22 @@ TForm3::TForm3(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   add(gb_avaliacoes, bt_regras, QStringLiteral("Comparação de Regras"), &TForm3::bt_regrasClick);
   gb_avaliacoes->layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
   add(gb_avaliacoes, bt_inicio, QStringLiteral("Voltar ao início"), &TForm3::bt_inicioClick);
+
+  // The memory budget of the analyses that grow with the collection, kept
+  // in the per-user settings store.
+  auto* memoria = new QHBoxLayout;
+  memoria->addStretch(1);
+  memoria->addWidget(new QLabel(QStringLiteral("Memória para as análises (MB):"), central));
+  sp_memoria = new QSpinBox(central);
+  sp_memoria->setRange(kMinimumMemoryMb, kMaximumMemoryMb);
+  sp_memoria->setSingleStep(256);
+  sp_memoria->setValue(memory_budget_mb(platform()));
+  sp_memoria->setToolTip(QStringLiteral(
+      "Acima deste limite, a associação de termos e a matriz de similaridades trabalham em partes gravadas em "
+      "arquivos temporários"));
+  memoria->addWidget(sp_memoria);
+  outer->addLayout(memoria);
+  connect(sp_memoria, &QSpinBox::valueChanged, this, [this](int mb) { set_memory_budget_mb(platform(), mb); });
 
   // A button works once its window is built; until then it is disabled.
   auto enable = [](QPushButton* b, QWidget* window) { b->setEnabled(window != nullptr); };

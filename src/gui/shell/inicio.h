@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include "gui/base/form.h"
 
@@ -45,6 +46,8 @@ class TForm3 : public QMainWindow, public Form {
   QPushButton* bt_precision_recall;    // "Calcula Precision/Recall" -> form_medidas
   QPushButton* bt_regras;              // "Comparação de Regras" -> form_regras
   QPushButton* bt_inicio;              // "Voltar ao início"
+  // "Memória para as análises (MB):": the per-user memory budget
+  QSpinBox* sp_memoria;
 
   void bt_analise_docsClick();
   void bt_rec_contextualClick();

@@ -45,7 +45,7 @@ TEST(SimilarityMatrix, EqualsThePairwiseComparisonForBothMethods) {
       entries.push_back(Ansi((base + ".txt").c_str()));
     }
     auto m = create_matrix(dir.path(), entries, method);
-    ASSERT_EQ(m.n, lists.size());
+    ASSERT_EQ(m.n(), lists.size());
     const double scale = method == Method::Words ? 1.0 : 100.0;
     const Denominator den = method == Method::Words ? Denominator::AllEntries : Denominator::PositiveEntries;
     for (std::size_t i = 0; i < lists.size(); ++i) {
@@ -58,6 +58,81 @@ TEST(SimilarityMatrix, EqualsThePairwiseComparisonForBothMethods) {
       }
     }
   }
+}
+
+bool scratch_left(const fs::path& folder) {
+  for (const auto& e : fs::directory_iterator(folder)) {
+    const std::string name = e.path().filename().string();
+    if (name.rfind(".lumeral-tmp-", 0) == 0 || name.find(".tmp") != std::string::npos) return true;
+  }
+  return false;
+}
+
+TEST(SimilarityMatrix, BlocksOfAnySizeGiveTheSameFileAndClusters) {
+  for (Method method : {Method::Words, Method::Concepts}) {
+    TempDir dir;
+    const char* ext = method == Method::Words ? ".lpl" : ".mtz";
+    const std::size_t n = 37;
+    auto lists = random_lists(n, method == Method::Words ? 1.0 : 100.0, 11);
+    std::vector<Ansi> entries;
+    for (std::size_t i = 0; i < n; ++i) {
+      std::string base = "doc" + std::to_string(i);
+      records::write_all(dir / (base + ext), lists[i]);
+      entries.push_back(Ansi((base + ".txt").c_str()));
+    }
+    MatrixOptions whole;
+    whole.file = dir / "whole.msm";
+    create_matrix(dir.path(), entries, method, Progress::none(), whole);
+    const std::string expected = testing::read_file(whole.file);
+    ASSERT_EQ(expected.size(), n * n * 8);
+    const auto reference = open_matrix(whole.file, entries);
+    // Budgets of one row, of five rows and of a few rows more than half.
+    for (std::size_t rows : {1u, 5u, 20u}) {
+      MatrixOptions blocks;
+      blocks.memory_budget = 2 * rows * n * sizeof(double);
+      blocks.file = dir / ("b" + std::to_string(rows) + ".msm");
+      auto m = create_matrix(dir.path(), entries, method, Progress::none(), blocks);
+      EXPECT_EQ(testing::read_file(blocks.file), expected) << rows << " rows";
+      for (const char* t : {"", "0,05", "0,2"}) {
+        EXPECT_EQ(form_clusters(entries, m, true, Ansi(t), pt()).members,
+                  form_clusters(entries, reference, true, Ansi(t), pt()).members)
+            << rows << " rows, threshold " << t;
+      }
+      EXPECT_EQ(show_matrix(entries, m, pt()), show_matrix(entries, reference, pt()));
+    }
+    // Without a file: a scratch file, saved on request and gone with the matrix.
+    {
+      MatrixOptions scratch;
+      scratch.memory_budget = 2 * 3 * n * sizeof(double);
+      auto m = create_matrix(dir.path(), entries, method, Progress::none(), scratch);
+      EXPECT_TRUE(scratch_left(dir.path()));
+      save_matrix(dir / "saved.msm", entries, m);
+      EXPECT_EQ(testing::read_file(dir / "saved.msm"), expected);
+    }
+    EXPECT_FALSE(scratch_left(dir.path()));
+  }
+}
+
+TEST(SimilarityMatrix, AStoppedCreationLeavesTheOldFileAndNoScratch) {
+  TempDir dir;
+  records::write_all<WordRecord>(dir / "a.lpl", {{"casa", 0.5}});
+  records::write_all<WordRecord>(dir / "b.lpl", {{"casa", 0.25}});
+  testing::write_file(dir / "m.msm", "antigo");
+  std::vector<Ansi> entries = {"a.txt", "b.txt"};
+
+  struct CancelAtOnce : Progress {
+    bool cancelled() override { return true; }
+  } cancel;
+  MatrixOptions options;
+  options.file = dir / "m.msm";
+  EXPECT_EQ(stop_text([&] { create_matrix(dir.path(), entries, Method::Words, cancel, options); }),
+            "Operação cancelada pelo usuário");
+  EXPECT_EQ(stop_text([&] { create_matrix(dir.path(), {"a.txt", "c.txt"}, Method::Words, Progress::none(), options); }),
+            "Criar lista de palavras antes");
+  EXPECT_EQ(testing::read_file(dir / "m.msm"), "antigo");
+  EXPECT_EQ(stop_text([&] { create_matrix(dir.path(), entries, Method::Words, cancel); }),
+            "Operação cancelada pelo usuário");
+  EXPECT_FALSE(scratch_left(dir.path()));
 }
 
 TEST(SimilarityMatrix, MissingCompanionsAndEmptyList) {
@@ -75,7 +150,7 @@ TEST(SimilarityMatrix, OneDocumentGivesZeroAndClusterOne) {
   records::write_all<WordRecord>(dir / "so.lpl", {{"casa", 0.5}});
   std::vector<Ansi> entries = {" so.txt "};
   auto m = create_matrix(dir.path(), entries, Method::Words);
-  EXPECT_EQ(m.values, std::vector<double>{0.0});
+  EXPECT_EQ(m.values(), std::vector<double>{0.0});
   auto c = form_clusters(entries, m, true, Ansi(""), pt());
   EXPECT_EQ(cluster_lines(c), std::vector<Ansi>{"cluster1"});
   EXPECT_EQ(cluster_members(c, 0, 1), std::vector<Ansi>{"so.txt"});
@@ -98,7 +173,7 @@ TEST(SimilarityMatrix, SavedAndReopenedOnlyForAListOfItsSize) {
   SimilarityMatrix m{2, {0, 0.5, 0.5, 0}};
   std::vector<Ansi> two = {"a.txt", "b.txt"}, three = {"a.txt", "b.txt", "c.txt"};
   save_matrix(dir / "m.msm", two, m);
-  EXPECT_EQ(open_matrix(dir / "m.msm", two).values, m.values);
+  EXPECT_EQ(open_matrix(dir / "m.msm", two).values(), m.values());
   EXPECT_EQ(stop_text([&] { open_matrix(dir / "m.msm", three); }),
             "O arquivo \"" + (dir / "m.msm").string() +
                 "\" tem 4 valores, mas a lista carregada, com 3 docs, precisa de 9. A matriz não foi aberta.");

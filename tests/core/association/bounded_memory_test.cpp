@@ -1,0 +1,148 @@
+// Term association under a memory budget: a store that spills sorted runs
+// writes the same "temp.ass" and lists the same lines as one that never
+// spills, and leaves no scratch files behind.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/association/pair_listing.h"
+#include "core/association/pair_store.h"
+#include "core/association/term_association.h"
+#include "core/base/message.h"
+#include "core/base/text.h"
+#include "core/records/records.h"
+#include "support/fixtures.h"
+
+namespace lumeral::association {
+namespace {
+
+using lumeral::testing::pt;
+using records::WordRecord;
+using testing::cp1252;
+using testing::read_file;
+using testing::stop_text;
+using testing::TempDir;
+using testing::write_file;
+
+// Features that meet every part of the listing's order: letter case, accents,
+// words cut to 15 characters, digits (never paired) and, for contexts,
+// names with blanks.
+std::vector<std::string> vocabulary(bool blanks) {
+  std::vector<std::string> v = {"casa", "Casa", "CASA", "bola", "gol", "time", "ação", "acao", "Ação", "Évora",
+                                "évora", "zebra", "abelha", "Zebra", "rua", "paralelepipedo_comprido",
+                                "paralelepipedo_curto", "x", "y", "2004"};
+  if (blanks) v.insert(v.end(), {"meio ambiente", "meio", "meio  ambiente", "a b"});
+  return v;
+}
+
+// Many documents over a small vocabulary, so pairs repeat across documents
+// and across the runs a small budget cuts.
+fs::path collection(const TempDir& dir, AssociationMethod method, unsigned seed) {
+  std::mt19937 rng(seed);
+  const bool contexts = method == AssociationMethod::Contexts;
+  const auto words = vocabulary(contexts);
+  std::uniform_int_distribution<std::size_t> pick(0, words.size() - 1), len(0, 14), zero(0, 6);
+  std::vector<records::DocRecord> docs;
+  for (int d = 0; d < 90; ++d) {
+    const std::string base = "doc" + std::to_string(d) + ".";
+    docs.push_back({Ansi((base + "txt").c_str()), 0});
+    if (method == AssociationMethod::Sentence) {
+      std::string text;
+      const std::size_t sentences = len(rng) / 3 + 1;
+      for (std::size_t s = 0; s < sentences; ++s) {
+        const std::size_t n = len(rng);
+        for (std::size_t k = 0; k < n; ++k) text += words[pick(rng)] + (k % 4 == 3 ? ", " : " ");
+        text += s % 2 ? "?\n" : ".\n";
+      }
+      write_file(dir / (base + "txt"), cp1252(text));
+      continue;
+    }
+    std::vector<WordRecord> list;
+    const std::size_t n = len(rng);
+    for (std::size_t k = 0; k < n; ++k)
+      list.push_back({Ansi(cp1252(words[pick(rng)]).c_str()), zero(rng) == 0 ? 0.0 : 0.25});
+    records::write_all(dir / (base + (contexts ? "mtz" : "lpl")), list);
+  }
+  records::write_all(dir / "lista.ldc", docs);
+  return dir / "lista.ldc";
+}
+
+bool scratch_left(const fs::path& folder) {
+  for (const auto& e : fs::directory_iterator(folder))
+    if (e.path().filename().string().rfind(".lumeral-tmp-", 0) == 0) return true;
+  return false;
+}
+
+struct Outcome {
+  std::string pair_store;
+  std::vector<Ansi> lines;
+};
+
+Outcome associate(const fs::path& list, AssociationMethod method, std::size_t budget) {
+  AssociationInput in;
+  in.document_list = list;
+  in.method = method;
+  in.memory_budget = budget;
+  auto result = calculate_associations(in, pt());
+  return {read_file(result.pair_store), result.lines()};
+}
+
+TEST(BoundedAssociation, AnyBudgetGivesTheSameStoreAndListing) {
+  const AssociationMethod methods[] = {AssociationMethod::DocumentPresence, AssociationMethod::Sentence,
+                                       AssociationMethod::Contexts};
+  for (AssociationMethod method : methods) {
+    for (unsigned seed : {1u, 2u}) {
+      TempDir dir;
+      const auto list = collection(dir, method, seed);
+      const Outcome unbounded = associate(list, method, kDefaultMemoryBudget);
+      ASSERT_GT(unbounded.lines.size(), 200u) << "the collection must give many pairs";
+      // 2 KB holds 16 pairs: hundreds of runs, merged in several passes.
+      for (std::size_t budget : {std::size_t{2048}, std::size_t{6000}, std::size_t{64 * 1024}}) {
+        const Outcome bounded = associate(list, method, budget);
+        EXPECT_EQ(bounded.pair_store, unbounded.pair_store)
+            << "method " << static_cast<int>(method) << ", budget " << budget;
+        EXPECT_EQ(bounded.lines, unbounded.lines) << "method " << static_cast<int>(method) << ", budget " << budget;
+        EXPECT_FALSE(scratch_left(dir.path()));
+      }
+    }
+  }
+}
+
+TEST(BoundedAssociation, CountsOfAPairInSeveralRunsAddUp) {
+  TempDir dir;
+  PairStore store(pt());
+  store.limit_memory(2048, dir.path());  // 16 pairs a run
+  // Pair (a, b) first, then enough other pairs to spill, then (a, b) again.
+  store.count(Ansi("a"), Ansi("b"));
+  for (int round = 0; round < 3; ++round) {
+    for (int k = 0; k < 40; ++k) store.count(Ansi("w") + ansi_number(k), Ansi("z"));
+    store.count(Ansi("b"), Ansi("a"));
+  }
+  ASSERT_TRUE(store.spilled());
+  auto listing = write_and_list(store, dir / "temp.ass", pt());
+  auto pairs = records::read_all<records::PairRecord>(dir / "temp.ass");
+  ASSERT_EQ(pairs.size(), 41u);
+  EXPECT_EQ(pairs[0], (records::PairRecord{"a", "b", 4}));  // first found, counted in four runs
+  EXPECT_EQ(pairs[1], (records::PairRecord{"w0", "z", 3}));
+  EXPECT_EQ(listing.line(0), Ansi("a | b = 4,0000"));
+  EXPECT_EQ(listing.line(41), Ansi("b | a = 4,0000"));
+  EXPECT_TRUE(scratch_left(dir.path()));  // the listing reads its file until it goes away
+  listing = PairListing();
+  EXPECT_FALSE(scratch_left(dir.path()));
+}
+
+TEST(BoundedAssociation, AStoppedRunKeepsThePreviousStoreAndLeavesNoRuns) {
+  TempDir dir;
+  const auto list = collection(dir, AssociationMethod::DocumentPresence, 3);
+  const Outcome before = associate(list, AssociationMethod::DocumentPresence, kDefaultMemoryBudget);
+  fs::remove(dir / "doc89.lpl");  // the last document: every other one is counted (and spilled) first
+  AssociationInput in;
+  in.document_list = list;
+  in.memory_budget = 2048;
+  EXPECT_EQ(stop_text([&] { calculate_associations(in, pt()); }), "Criar listas de palavras antes");
+  EXPECT_EQ(read_file(dir / "temp.ass"), before.pair_store);
+  EXPECT_FALSE(scratch_left(dir.path()));
+}
+
+}  // namespace
+}  // namespace lumeral::association
