@@ -30,11 +30,18 @@ Registrar classify_cmd(42, [](CLI::App& app) -> Handler {
   sub->add_option("--method", *method, "Método: deterministic (\"por frase\") ou probabilistic (\"todo texto\")")
       ->required()
       ->check(one_of({"deterministic", "probabilistic"}));
+  auto stem = std::make_shared<std::string>();
+  sub->add_option("--stem", *stem,
+                  "As listas de palavras guardam radicais deste idioma (pt, en ou es): regras e contextos são "
+                  "comparados pelos radicais de suas palavras")
+      ->check(one_of({"pt", "en", "es"}));
   return [=](Env& env) {
     ClassifyRun run;
     run.doc_list = arg_path(*docs);
     run.context_list = arg_path(*contexts);
     run.method = *method == "deterministic" ? Method::Deterministic : Method::Probabilistic;
+    if (!stem->empty())
+      run.stem = *stem == "en" ? Language::English : *stem == "es" ? Language::Spanish : Language::Portuguese;
     classify(run, env.progress());
   };
 });

@@ -76,21 +76,62 @@ Ansi prepare_sentence(AnsiView sentence) {
   return out;
 }
 
-bool rule_holds(const Rule& rule, AnsiView prepared) {
+namespace {
+// " w ": one whole word.
+bool whole_word(AnsiView t) { return t.size() >= 3 && t.front() == ' ' && t.back() == ' ' && t.find(' ', 1) == t.size() - 1; }
+}  // namespace
+
+void stem_rule(Rule& rule, preparation::Stemmer& stemmer) {
+  std::vector<Ansi> kept;
+  for (auto& t : rule.required) {
+    if (whole_word(t)) rule.stem_required.push_back(Ansi(" ") + stemmer.stem(AnsiView(t).substr(1, t.size() - 2)) + Ansi(" "));
+    else kept.push_back(std::move(t));
+  }
+  rule.required = std::move(kept);
+  for (const auto& t : rule.forbidden)
+    if (t.find(' ') == Ansi::npos) rule.stem_forbidden.push_back(Ansi(" ") + stemmer.stem(t) + Ansi(" "));
+}
+
+void stem_sentence(AnsiView prepared, preparation::Stemmer& stemmer, Ansi& out) {
+  out.assign(1, ' ');
+  std::size_t i = 0;
+  while (i < prepared.size()) {
+    while (i < prepared.size() && prepared[i] == ' ') ++i;
+    std::size_t j = i;
+    while (j < prepared.size() && prepared[j] != ' ') ++j;
+    if (j > i) {
+      out += stemmer.stem(prepared.substr(i, j - i));
+      out += ' ';
+    }
+    i = j;
+  }
+}
+
+bool rule_holds(const Rule& rule, AnsiView prepared, AnsiView stemmed) {
   for (const auto& t : rule.forbidden)
     if (prepared.find(t) != AnsiView::npos) return false;
+  for (const auto& t : rule.stem_forbidden)
+    if (stemmed.find(t) != AnsiView::npos) return false;
   for (const auto& t : rule.required)
     if (prepared.find(t) == AnsiView::npos) return false;
+  for (const auto& t : rule.stem_required)
+    if (stemmed.find(t) == AnsiView::npos) return false;
   return true;
+}
+
+void RuleSet::use_stems(Language language) {
+  stem_ = language;
+  stemmer_ = std::make_unique<preparation::Stemmer>(language);
 }
 
 void RuleSet::add(std::size_t context, Rule rule) {
   auto id = static_cast<std::uint32_t>(rules_.size());
+  if (stemmer_) stem_rule(rule, *stemmer_);
   // The key: a whole-word term " w " holds exactly when the sentence has
-  // the blank-separated word w.
+  // the blank-separated word w (with stems: the stemmed sentence has w).
   const Ansi* key = nullptr;
-  for (const auto& t : rule.required)
-    if (t.size() >= 3 && t.front() == ' ' && t.back() == ' ' && t.find(' ', 1) == t.size() - 1) {
+  for (const auto& t : stemmer_ ? rule.stem_required : rule.required)
+    if (whole_word(t)) {
       key = &t;
       break;
     }
@@ -106,8 +147,9 @@ void RuleSet::count(AnsiView joined, std::vector<double>& counts, Scratch& scrat
     scratch.seen.assign(rules_.size(), 0);
     scratch.stamp = 0;
   }
+  if (stem_ && !scratch.stemmer) scratch.stemmer = std::make_unique<preparation::Stemmer>(*stem_);
   auto test = [&](std::uint32_t id, AnsiView prepared) {
-    if (rule_holds(rules_[id], prepared)) counts[context_of_[id]] += 1;
+    if (rule_holds(rules_[id], prepared, scratch.stemmed)) counts[context_of_[id]] += 1;
   };
   std::size_t pos = 0;
   while (pos < joined.size()) {
@@ -120,14 +162,18 @@ void RuleSet::count(AnsiView joined, std::vector<double>& counts, Scratch& scrat
       scratch.stamp = 1;
     }
     AnsiView s = scratch.sentence;
+    if (scratch.stemmer) stem_sentence(s, *scratch.stemmer, scratch.stemmed);
+    // Key words are looked up among the words of the sentence the keys
+    // were taken from.
+    AnsiView words = scratch.stemmer ? AnsiView(scratch.stemmed) : s;
     if (!by_word_.empty()) {
       std::size_t i = 0;
-      while (i < s.size()) {
-        while (i < s.size() && s[i] == ' ') ++i;
+      while (i < words.size()) {
+        while (i < words.size() && words[i] == ' ') ++i;
         std::size_t j = i;
-        while (j < s.size() && s[j] != ' ') ++j;
+        while (j < words.size() && words[j] != ' ') ++j;
         if (j > i) {
-          auto it = by_word_.find(s.substr(i, j - i));
+          auto it = by_word_.find(words.substr(i, j - i));
           if (it != by_word_.end())
             for (auto id : it->second)
               if (scratch.seen[id] != scratch.stamp) {
