@@ -14,14 +14,6 @@ using lumeral::testing::pt;
 using namespace lumeral::testing;
 using records::WordRecord;
 
-struct Recorder : Progress {
-  std::vector<std::string> statuses, details;
-  std::vector<std::pair<long long, long long>> bars;
-  void status(std::string_view s) override { statuses.emplace_back(s); }
-  void detail(std::string_view s) override { details.emplace_back(s); }
-  void bar(long long p, long long m) override { bars.emplace_back(p, m); }
-};
-
 std::vector<std::pair<std::string, double>> counted(std::string_view utf8, std::vector<Ansi> stop = {}) {
   StopwordSearch s(stop, pt());
   std::vector<std::pair<std::string, double>> out;
@@ -123,23 +115,6 @@ TEST_F(BuildTest, StopsOnMissingStopwordsOrDocuments) {
   EXPECT_TRUE(fs::exists(dir / "a.lpl"));
   EXPECT_THROW(require_stopword_field(Ansi("  ")), Stop);
   EXPECT_EQ(require_stopword_field(Ansi(" /x/pt.stw ")), fs::path("/x/pt.stw"));
-}
-
-TEST_F(BuildTest, ReportsProgressAsTheWindowAndTheWizardShowIt) {
-  write_file(dir / "a.txt", "um dois de");
-  write_file(dir / "b.txt", "tres");
-  Recorder tool, wizard;
-  build_word_lists({dir / "a.txt"}, dir / "pt.stw", std::nullopt, pt(), tool);
-  EXPECT_EQ(tool.statuses, (std::vector<std::string>{"Criando pals+freq de arquivo 1 de 1 - ",
-                                                     "Criando pals+freq de arquivo 1 de 1  palavra 3",
-                                                     "Criando palavras+peso de arquivo 1 de 1",
-                                                     "TERMINOU DE CRIAR LISTAS PARA TODOS DOCUMENTOS"}));
-  build_word_lists({dir / "a.txt", dir / "b.txt"}, dir / "pt.stw", shell::Project{dir.path(), Ansi("p")}, pt(),
-                   wizard);
-  EXPECT_EQ(wizard.details, (std::vector<std::string>{"Foram encontrados no diretorio de textos: 2 arquivos"}));
-  EXPECT_EQ(wizard.statuses.front(), "Processados 0 Textos até o momento");
-  EXPECT_EQ(wizard.statuses.back(), "");
-  EXPECT_EQ(wizard.bars.front(), (std::pair<long long, long long>{0, 1}));
 }
 
 TEST(WordLists, OpenShowsLinesAtOrAboveTheThreshold) {
