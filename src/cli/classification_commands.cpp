@@ -31,12 +31,19 @@ Registrar classify_cmd(42, [](CLI::App& app) -> Handler {
       ->required()
       ->check(one_of({"deterministic", "probabilistic"}));
   auto shard = add_shard_option(sub);
+  auto stem = std::make_shared<std::string>();
+  sub->add_option("--stem", *stem,
+                  "As listas de palavras guardam radicais deste idioma (pt, en ou es): regras e contextos são "
+                  "comparados pelos radicais de suas palavras")
+      ->check(one_of({"pt", "en", "es"}));
   return [=](Env& env) {
     ClassifyRun run;
     run.shard = shard();
     run.doc_list = arg_path(*docs);
     run.context_list = arg_path(*contexts);
     run.method = *method == "deterministic" ? Method::Deterministic : Method::Probabilistic;
+    if (!stem->empty())
+      run.stem = *stem == "en" ? Language::English : *stem == "es" ? Language::Spanish : Language::Portuguese;
     classify(run, env.progress());
   };
 });

@@ -1,5 +1,6 @@
 // Text preparation commands: prepare, wordlists, wordlist-open,
 // stopwords-save, split, html2txt, eliminate, doclist-open.
+#include <cctype>
 #include <iostream>
 #include <iterator>
 
@@ -17,6 +18,8 @@
 #include "core/preparation/word_lists.h"
 #include "core/records/records.h"
 #include "core/records/weighted.h"
+#include "core/shell/ini.h"
+#include "core/shell/project_file.h"
 
 namespace lumeral::cli {
 namespace {
@@ -39,8 +42,39 @@ fs::path chosen_path(const std::string& arg) {
   return t.empty() ? fs::path() : absolute(arg);
 }
 
+// "--formats txt,html,docx,odt,pdf": the text files are always documents;
+// the others are converted when named.
+DocumentFormats formats_of_list(const std::string& list) {
+  DocumentFormats f;
+  f.html = false;
+  std::size_t pos = 0;
+  while (pos <= list.size()) {
+    std::size_t comma = list.find(',', pos);
+    if (comma == std::string::npos) comma = list.size();
+    std::string item = list.substr(pos, comma - pos);
+    for (char& c : item) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    while (!item.empty() && item.front() == ' ') item.erase(item.begin());
+    while (!item.empty() && item.back() == ' ') item.pop_back();
+    if (item == "html" || item == "htm") f.html = true;
+    else if (item == "docx") f.office[static_cast<int>(OfficeFormat::Docx)] = true;
+    else if (item == "odt") f.office[static_cast<int>(OfficeFormat::Odt)] = true;
+    else if (item == "pdf") f.office[static_cast<int>(OfficeFormat::Pdf)] = true;
+    else if (item != "txt")
+      throw Stop("Formato desconhecido em --formats: \"" + item + "\" (use txt, html, docx, odt e pdf, separados por vírgula).");
+    pos = comma + 1;
+  }
+  return f;
+}
+
+struct PrepareOptions {
+  const std::string* separator = nullptr;  // --separator
+  const std::string* formats = nullptr;    // --formats
+  bool stem = false;                       // --stem
+};
+
 void prepare(Env& env, const std::string& folder, const std::string& title, const std::string& language,
-             const std::string* separator, const std::string& stopwords) {
+             const PrepareOptions& options, const std::string& stopwords) {
+  const std::string* separator = options.separator;
   ImportInput input;
   input.folder = absolute(folder);
   input.title = arg_text(title);
@@ -50,6 +84,17 @@ void prepare(Env& env, const std::string& folder, const std::string& title, cons
   std::error_code ec;
   if (!fs::is_directory(input.folder, ec)) throw Stop("Diretório Inexistente!");
   if (input.title.empty()) throw Stop(kEmptyTitle);
+  // The options the project file of this title says, when there is one;
+  // otherwise the old behaviour (texts and HTML, words as written).
+  const fs::path project_file = shell::Project{input.folder, input.title}.project_file();
+  if (fs::is_regular_file(project_file, ec)) {
+    const shell::IniFile ini = shell::IniFile::read(project_file);
+    input.formats = shell::project_flag(ini, shell::project_key::convert_documents) ? all_formats()
+                                                                                    : formats_without_office();
+    if (shell::project_flag(ini, shell::project_key::stemming)) input.stem = language_of_code(language);
+  }
+  if (options.formats) input.formats = formats_of_list(*options.formats);
+  if (options.stem) input.stem = language_of_code(language);
   if (!stopwords.empty()) {
     input.stopwords = chosen_path(stopwords);
   } else {
@@ -68,7 +113,7 @@ void prepare(Env& env, const std::string& folder, const std::string& title, cons
 Registrar prepare_cmd(20, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand(
       "prepare",
-      "Prepara a pasta de um projeto como o assistente: converte HTML, separa o arquivo único (com --separator), "
+      "Prepara a pasta de um projeto como o assistente: converte HTML (e DOCX, ODT e PDF com --formats), separa o arquivo único (com --separator), "
       "grava a lista de documentos TÍTULO.ldc e uma lista de palavras por documento; mostra os documentos");
   auto folder = std::make_shared<std::string>();
   auto title = std::make_shared<std::string>();
@@ -82,8 +127,20 @@ Registrar prepare_cmd(20, [](CLI::App& app) -> Handler {
   auto* sep = sub->add_option("--separator", *separator,
                               "Os textos estão todos num mesmo arquivo, separados por este string");
   sub->add_option("--stopwords", *stopwords, "Lista de stopwords (padrão: a lista padrão do idioma)");
+  auto formats = std::make_shared<std::string>();
+  auto* fmt = sub->add_option("--formats", *formats,
+                              "Formatos convertidos, separados por vírgula: txt,html,docx,odt,pdf (os textos .txt "
+                              "entram sempre; padrão: o que diz o arquivo de projeto TÍTULO.ini, senão txt,html)");
+  auto stem = std::make_shared<bool>(false);
+  sub->add_flag("--stem", *stem,
+                "Agrupar variantes das palavras (radicais): as listas de palavras guardam o radical de cada "
+                "palavra, no idioma de --language (padrão: o que diz o arquivo de projeto)");
   return [=](Env& env) {
-    prepare(env, *folder, *title, *language, sep->count() ? separator.get() : nullptr, *stopwords);
+    PrepareOptions options;
+    options.separator = sep->count() ? separator.get() : nullptr;
+    options.formats = fmt->count() ? formats.get() : nullptr;
+    options.stem = *stem;
+    prepare(env, *folder, *title, *language, options, *stopwords);
   };
 });
 
@@ -99,6 +156,10 @@ Registrar wordlists_cmd(21, [](CLI::App& app) -> Handler {
                   "Lista de documentos (.ldc) em vez dos DOC: os nomes são procurados na pasta da lista")
       ->excludes(doc_opt);
   auto shard = add_shard_option(sub);
+  auto stem = std::make_shared<std::string>();
+  sub->add_option("--stem", *stem,
+                  "Agrupar variantes das palavras (radicais) do idioma: pt, en ou es")
+      ->check(one_of({"pt", "en", "es"}));
   return [=](Env& env) {
     std::vector<fs::path> paths;
     if (!list->empty()) {
@@ -110,7 +171,9 @@ Registrar wordlists_cmd(21, [](CLI::App& app) -> Handler {
     }
     if (paths.empty()) throw Stop("Nenhum documento: dê os documentos (DOC) ou --docs LISTA.ldc");
     paths = shard().select(std::move(paths));
-    build_word_lists(paths, chosen_path(*stopwords), std::nullopt, env.regional(), env.progress());
+    const std::optional<Language> language =
+        stem->empty() ? std::nullopt : std::optional<Language>(language_of_code(*stem));
+    build_word_lists(paths, chosen_path(*stopwords), std::nullopt, env.regional(), env.progress(), language);
   };
 });
 

@@ -43,6 +43,9 @@ TEST_F(Screenshots, Tour) {
 
   w().bit_avancarClick();
   shoot(&w(), "3-passo2");
+  w().CheckBox_radicais->setChecked(true);
+  shoot(&w(), "3-passo2-radicais");
+  w().CheckBox_radicais->setChecked(false);
 
   w().bt_stopwordsClick();
   shoot(windows->form_stop, "6-form_stop");

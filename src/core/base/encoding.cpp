@@ -2,6 +2,7 @@
 
 #include <unicode/ucnv.h>
 #include <unicode/unistr.h>
+#include <unicode/utf16.h>
 #include <unicode/utf8.h>
 
 #include <memory>
@@ -117,7 +118,34 @@ bool is_utf8_with_non_ascii(std::string_view bytes) {
   return non_ascii;
 }
 
+std::string utf16_to_utf8(std::string_view bytes, bool big_endian) {
+  std::string out;
+  out.reserve(bytes.size());
+  const std::size_t units = bytes.size() / 2;
+  auto unit = [&](std::size_t k) -> char16_t {
+    auto hi = static_cast<unsigned char>(bytes[2 * k + (big_endian ? 0 : 1)]);
+    auto lo = static_cast<unsigned char>(bytes[2 * k + (big_endian ? 1 : 0)]);
+    return static_cast<char16_t>((hi << 8) | lo);
+  };
+  for (std::size_t k = 0; k < units; ++k) {
+    char16_t u = unit(k);
+    UChar32 c = u;
+    if (U16_IS_LEAD(u) && k + 1 < units && U16_IS_TRAIL(unit(k + 1))) {
+      c = U16_GET_SUPPLEMENTARY(u, unit(k + 1));
+      ++k;
+    } else if (U16_IS_SURROGATE(u)) {
+      c = 0xFFFD;  // a lone half of a pair: no character
+    }
+    append_utf8(out, c);
+  }
+  // An odd last byte is half a character: it becomes a replacement mark.
+  if (bytes.size() % 2) append_utf8(out, 0xFFFD);
+  return out;
+}
+
 Ansi decode_document(std::string_view bytes) {
+  if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE") return to_ansi(utf16_to_utf8(bytes.substr(2), false));
+  if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF") return to_ansi(utf16_to_utf8(bytes.substr(2), true));
   if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
   if (is_utf8_with_non_ascii(bytes)) return to_ansi(bytes);
   return from_bytes(bytes);

@@ -22,9 +22,20 @@ Ansi to_ansi(std::string_view utf8);
 // character; such a file is read as UTF-8, anything else as Windows-1252.
 bool is_utf8_with_non_ascii(std::string_view bytes);
 
-// Raw file contents to stored text: strips a UTF-8 byte-order mark and
-// transcodes valid UTF-8 with non-ASCII characters; other bytes are taken
-// as Windows-1252 unchanged.
+// UTF-16 code units (without their byte-order mark) to UTF-8; a lone
+// surrogate or an odd last byte becomes U+FFFD.
+std::string utf16_to_utf8(std::string_view bytes, bool big_endian);
+
+// True when `bytes` start with a UTF-16 byte-order mark (FF FE or FE FF).
+inline bool has_utf16_bom(std::string_view bytes) {
+  return bytes.size() >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF'));
+}
+
+// Raw file contents to stored text: text with a UTF-16 byte-order mark
+// (little or big endian) is transcoded; a UTF-8 byte-order mark is
+// stripped and valid UTF-8 with non-ASCII characters transcoded; other
+// bytes are taken as Windows-1252 unchanged. Characters the code page does
+// not have become "?".
 Ansi decode_document(std::string_view bytes);
 
 }  // namespace lumeral

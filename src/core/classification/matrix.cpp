@@ -16,6 +16,7 @@
 #include "core/base/text.h"
 #include "core/classification/rules.h"
 #include "core/contexts/contexts.h"
+#include "core/preparation/stemming.h"
 
 namespace lumeral::classification {
 
@@ -28,6 +29,10 @@ using records::WordRecord;
 Ansi matrix_name(AnsiView entry) { return companion_name(entry, "mtz"_a); }
 
 fs::path matrix_path(const fs::path& folder, AnsiView entry) { return lookup(folder, matrix_name(entry)); }
+
+namespace {
+AnsiView cut_view(AnsiView text, std::size_t n) { return text.substr(0, n); }
+}  // namespace
 
 std::vector<WordRecord> read_matrix(const fs::path& matrix) {
   auto recs = records::read_all<WordRecord>(matrix);
@@ -102,6 +107,11 @@ class Classifier {
 void Classifier::load_contexts() {
   const auto list = records::read_all<ContextListRecord>(run_.context_list);
   FolderIndex folder(contexts_folder_);
+  std::unique_ptr<preparation::Stemmer> stemmer;
+  if (run_.stem) {
+    if (run_.method == Method::Deterministic) rules_.use_stems(*run_.stem);
+    else stemmer = std::make_unique<preparation::Stemmer>(*run_.stem);
+  }
   for (std::size_t j = 0; j < list.size(); ++j) {
     Ansi name = trim(list[j].name);
     record_names_.push_back(cut(name, 15));
@@ -125,6 +135,7 @@ void Classifier::load_contexts() {
       if (run_.method == Method::Deterministic) {
         rules_.add(j, parse_rule(text));
       } else {
+        if (stemmer && text.find(' ') == AnsiView::npos) text = cut_view(stemmer->stem(text), 15);
         entries_[Ansi(text)].push_back(
             {static_cast<std::uint32_t>(j), static_cast<std::uint32_t>(k), entries[k].weight});
       }

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/language.h"
 #include "core/shell/project.h"
 #include "core/base/files.h"
 #include "core/base/progress.h"
@@ -50,6 +51,11 @@ struct ClassifyRun {
   // The documents of the list this run classifies (every one by default);
   // matrices of the others are not touched.
   Shard shard;
+  // The project's word lists hold stems of this language ("Agrupar
+  // variantes das palavras (radicais)"): rules match words by their stems
+  // (stem_rule), and a one-word entry of a context is compared with the
+  // word lists by its stem (cut to 15, as the lists are).
+  std::optional<Language> stem;
 };
 
 struct ClassifySummary {

@@ -77,12 +77,52 @@ Ansi prepare_sentence(AnsiView sentence) {
   return out;
 }
 
-bool rule_holds(const Rule& rule, AnsiView prepared) {
+namespace {
+// " w ": one whole word.
+bool whole_word(AnsiView t) { return t.size() >= 3 && t.front() == ' ' && t.back() == ' ' && t.find(' ', 1) == t.size() - 1; }
+}  // namespace
+
+void stem_rule(Rule& rule, preparation::Stemmer& stemmer) {
+  std::vector<Ansi> kept;
+  for (auto& t : rule.required) {
+    if (whole_word(t)) rule.stem_required.push_back(Ansi(" ") + stemmer.stem(AnsiView(t).substr(1, t.size() - 2)) + Ansi(" "));
+    else kept.push_back(std::move(t));
+  }
+  rule.required = std::move(kept);
+  for (const auto& t : rule.forbidden)
+    if (t.find(' ') == Ansi::npos) rule.stem_forbidden.push_back(Ansi(" ") + stemmer.stem(t) + Ansi(" "));
+}
+
+void stem_sentence(AnsiView prepared, preparation::Stemmer& stemmer, Ansi& out) {
+  out.assign(1, ' ');
+  std::size_t i = 0;
+  while (i < prepared.size()) {
+    while (i < prepared.size() && prepared[i] == ' ') ++i;
+    std::size_t j = i;
+    while (j < prepared.size() && prepared[j] != ' ') ++j;
+    if (j > i) {
+      out += stemmer.stem(prepared.substr(i, j - i));
+      out += ' ';
+    }
+    i = j;
+  }
+}
+
+bool rule_holds(const Rule& rule, AnsiView prepared, AnsiView stemmed) {
   for (const auto& t : rule.forbidden)
     if (prepared.find(t) != AnsiView::npos) return false;
+  for (const auto& t : rule.stem_forbidden)
+    if (stemmed.find(t) != AnsiView::npos) return false;
   for (const auto& t : rule.required)
     if (prepared.find(t) == AnsiView::npos) return false;
+  for (const auto& t : rule.stem_required)
+    if (stemmed.find(t) == AnsiView::npos) return false;
   return true;
+}
+
+void RuleSet::use_stems(Language language) {
+  stem_ = language;
+  stemmer_ = std::make_unique<preparation::Stemmer>(language);
 }
 
 std::uint32_t RuleSet::Index::hash(AnsiView key) {
@@ -133,6 +173,9 @@ const std::vector<std::uint32_t>* RuleSet::Index::find(AnsiView key) const {
 
 void RuleSet::add(std::size_t context, Rule rule) {
   auto id = static_cast<std::uint32_t>(rules_.size());
+  // With stems, whole-word terms move to stem_required and are keyed by
+  // their stem, looked up among the words of the stemmed sentence.
+  if (stemmer_) stem_rule(rule, *stemmer_);
   // A term is one token: blanks only at its ends. " w " holds exactly when
   // the sentence has the blank-separated word w; " w" when some word begins
   // with w, "w " when some word ends with it.
@@ -142,7 +185,14 @@ void RuleSet::add(std::size_t context, Rule rule) {
   const Ansi* word = nullptr;
   const Ansi* prefix = nullptr;
   const Ansi* suffix = nullptr;
+  if (stemmer_)
+    for (const auto& t : rule.stem_required)
+      if (whole_word(t)) {
+        word = &t;
+        break;
+      }
   for (const auto& t : rule.required) {
+    if (word) break;
     const bool front = !t.empty() && t.front() == ' ';
     const bool back = t.size() >= 2 && t.back() == ' ';
     if (front && back && t.size() >= 3 && !inner_blank(t, 1, t.size() - 1)) {
@@ -175,8 +225,9 @@ void RuleSet::count(AnsiView text, std::vector<double>& counts, Scratch& scratch
     scratch.seen.assign(rules_.size(), 0);
     scratch.stamp = 0;
   }
+  if (stem_ && !scratch.stemmer) scratch.stemmer = std::make_unique<preparation::Stemmer>(*stem_);
   auto test = [&](std::uint32_t id, AnsiView prepared) {
-    if (rule_holds(rules_[id], prepared)) counts[context_of_[id]] += 1;
+    if (rule_holds(rules_[id], prepared, scratch.stemmed)) counts[context_of_[id]] += 1;
   };
   AnsiView s;
   // The rules of a key the sentence holds, each tested once per sentence.
@@ -215,6 +266,20 @@ void RuleSet::count(AnsiView text, std::vector<double>& counts, Scratch& scratch
       std::fill(scratch.seen.begin(), scratch.seen.end(), 0);
       scratch.stamp = 1;
     }
+    if (scratch.stemmer) stem_sentence(s, *scratch.stemmer, scratch.stemmed);
+    // Word keys are looked up among the words of the sentence they were
+    // taken from: the stemmed one when rules are matched by stems.
+    if (scratch.stemmer && !by_word_.empty()) {
+      const AnsiView words = scratch.stemmed;
+      std::size_t i = 0;
+      while (i < words.size()) {
+        while (i < words.size() && words[i] == ' ') ++i;
+        std::size_t j = i;
+        while (j < words.size() && words[j] != ' ') ++j;
+        if (j > i) lookup(by_word_, words.substr(i, j - i));
+        i = j;
+      }
+    }
     if (indexed) {
       std::size_t i = 0;
       while (i < s.size()) {
@@ -223,7 +288,7 @@ void RuleSet::count(AnsiView text, std::vector<double>& counts, Scratch& scratch
         while (j < s.size() && s[j] != ' ') ++j;
         if (j > i) {
           const AnsiView w = s.substr(i, j - i);
-          lookup(by_word_, w);
+          if (!scratch.stemmer) lookup(by_word_, w);
           for (std::size_t k = 1; k <= kAffix && k <= w.size(); ++k) {
             lookup(by_prefix_[k - 1], w.substr(0, k));
             lookup(by_suffix_[k - 1], w.substr(w.size() - k));

@@ -9,10 +9,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/language.h"
+#include "core/preparation/stemming.h"
 
 namespace lumeral::classification {
 
@@ -22,6 +26,12 @@ namespace lumeral::classification {
 struct Rule {
   std::vector<Ansi> required;
   std::vector<Ansi> forbidden;
+  // With word variants merged (stem_rule): terms matched against the
+  // sentence whose words are replaced by their stems. Whole-word required
+  // terms move here as " stem "; each one-word forbidden term also forbids
+  // its stem as a whole word.
+  std::vector<Ansi> stem_required;
+  std::vector<Ansi> stem_forbidden;
   bool operator==(const Rule&) const = default;
 };
 
@@ -44,20 +54,34 @@ std::vector<Ansi> split_sentences(AnsiView joined);
 Ansi prepare_sentence(AnsiView sentence);
 void prepare_sentence(AnsiView sentence, Ansi& out);
 
+// Matching by stems ("Agrupar variantes das palavras (radicais)"): a
+// whole-word term " w " holds when a word of the sentence has the stem of
+// w, so a rule on "eleição" finds "eleições". Terms with "$" (parts of
+// words) keep matching the words as written.
+void stem_rule(Rule& rule, preparation::Stemmer& stemmer);
+// The prepared sentence with each blank-separated word replaced by its
+// stem, one blank before, between and after them.
+void stem_sentence(AnsiView prepared, preparation::Stemmer& stemmer, Ansi& out);
+
 // No forbidden term occurs in the prepared sentence and every required one
-// does (as substrings).
-bool rule_holds(const Rule& rule, AnsiView prepared);
+// does (as substrings); the stem terms likewise in the stemmed sentence.
+bool rule_holds(const Rule& rule, AnsiView prepared, AnsiView stemmed = AnsiView());
 
 class RuleSet {
  public:
   struct Scratch {
     Ansi sentence;
+    Ansi stemmed;
+    std::unique_ptr<preparation::Stemmer> stemmer;  // one per worker
     std::vector<std::uint32_t> seen;
     std::uint32_t stamp = 0;
     std::string bytes;  // the document as read, reused from one to the next
     Ansi converted;     // the document converted from UTF-8, when it was
   };
 
+  // Rules added from now on are matched by the stems of this language
+  // (stem_rule); sentences are stemmed as they are counted.
+  void use_stems(Language language);
   // Adds the rule of a context (by its position in the context list).
   void add(std::size_t context, Rule rule);
   // Counts, for every context, the (rule, sentence) pairs of the text in
@@ -88,6 +112,8 @@ class RuleSet {
     std::vector<Ansi> keys_;
     std::vector<std::vector<std::uint32_t>> rules_;
   };
+  std::optional<Language> stem_;
+  std::unique_ptr<preparation::Stemmer> stemmer_;  // for the rules as they are added
   std::vector<Rule> rules_;
   std::vector<std::size_t> context_of_;
   // key word -> rules holding " word " among their required terms

@@ -187,6 +187,8 @@ CompareOutcome compare_project(const fs::path& project_file, const fs::path& sta
     input.single_file = s.text_location == shell::kSingleFile;
     input.separator = s.separator;
     input.stopwords = preparation::find_standard_list(language_of_row(s.language), start_folder);
+    input.formats = preparation::project_formats(s);
+    input.stem = preparation::project_stem(s);
     if (!is_existing_file(input.stopwords)) throw Stop(preparation::kNoStopwordList);
     preparation::ImportResult result = preparation::run_import(input, regional, progress);
     if (result.empty_folder) throw Stop(preparation::kEmptyFolder);

@@ -43,13 +43,14 @@ MiningLists check_mining_lists(const shell::Project& project, const fs::path& co
 }
 
 void classification_run(const shell::Project& project, const fs::path& context_list, shell::OntologyKind kind,
-                        Progress& progress) {
+                        Progress& progress, const std::optional<Language>& stem) {
   classification::ClassifyRun run;
   run.doc_list = project.doc_list();
   run.context_list = context_list;
   run.method = kind == shell::OntologyKind::Probabilistic ? classification::Method::Probabilistic
                                                           : classification::Method::Deterministic;
   run.wizard_project = project;
+  run.stem = stem;
   classification::classify(run, progress);
 }
 
@@ -109,7 +110,8 @@ MineOutcome mine_project(const fs::path& project_file, const Regional& regional,
 
   // 1. Classification by the method of the ontology kind.
   progress.status("Classificando os documentos");
-  classification_run(project, lists.context_list, shell::ontology_kind_of(s.ontology_kind), progress);
+  classification_run(project, lists.context_list, shell::ontology_kind_of(s.ontology_kind), progress,
+                     s.stemming ? std::optional<Language>(language_of_row(s.language)) : std::nullopt);
 
   // 2. Concept frequencies.
   progress.status("Calculando a freqüência dos conceitos");

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/language.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
 #include "core/mining/rule_lines.h"
@@ -45,8 +46,11 @@ MiningLists check_mining_lists(const shell::Project& project, const std::filesys
 // (probabilistic for OntologyKind::Probabilistic, otherwise deterministic)
 // over the project's document list and the context list, with the wizard
 // visible (documents and contexts in the project folder).
+// With `stem`, the word lists hold stems of that language (see
+// ClassifyRun::stem).
 void classification_run(const shell::Project& project, const std::filesystem::path& context_list,
-                        shell::OntologyKind kind, Progress& progress = Progress::none());
+                        shell::OntologyKind kind, Progress& progress = Progress::none(),
+                        const std::optional<Language>& stem = std::nullopt);
 
 // The wizard's association run on a project: term association "Por
 // contextos" over the project's document list (pair store <folder>/temp.ass),

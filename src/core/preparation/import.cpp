@@ -80,6 +80,34 @@ const char* unusable_reason(AnsiView name, const std::string& raw) {
   return nullptr;
 }
 
+// DOCX, ODT and PDF files become docx-000001.txt, odt-000001.txt,
+// pdf-000001.txt ... by their place in their format's sorted list, so a
+// file that is skipped does not renumber the others. A file that cannot be
+// converted (damaged, encrypted, a PDF without text) is told and skipped;
+// a failure to write stops the run as for HTML pages.
+void convert_office_documents(const ImportInput& input, ImportResult& result) {
+  for (OfficeFormat f : kOfficeFormats) {
+    if (!input.formats.converts(f)) continue;
+    const auto& files = result.first.of(f);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+      const Ansi name = converted_name(f, i + 1);
+      const fs::path source = input.folder / to_path(files[i]);
+      StoredLines stored;
+      try {
+        stored = to_stored_lines(extract_office_text(f, source));
+      } catch (const Stop& skipped) {
+        result.messages.push_back({skipped.text(), MessageKind::Warning});
+        continue;
+      }
+      write_text_file(input.folder / to_path(name), stored.lines);
+      if (stored.replaced > 0)
+        result.messages.push_back(
+            {replaced_characters_message(to_utf8(files[i]), stored.replaced), MessageKind::Information});
+      result.office_converted.push_back(name);
+    }
+  }
+}
+
 }  // namespace
 
 std::vector<Ansi> list_folder_files(const fs::path& folder, const std::function<bool(AnsiView)>& accept,
@@ -93,13 +121,14 @@ std::vector<Ansi> list_folder_files(const fs::path& folder, const std::function<
 
 FolderLists list_folder(const fs::path& folder, const Regional& regional) {
   std::vector<Keyed> texts, htmls, lpls;
+  std::array<std::vector<Keyed>, 3> office;
   std::vector<UnusableName> unusable;
   for_each_file(folder, [&](Ansi name, const std::string& raw) {
     std::vector<Keyed>* into = nullptr;
     if (ends_ci(name, AnsiView(".txt"))) {
       if (is_own_output(name)) return;
       if (const char* why = unusable_reason(name, raw)) {
-        unusable.push_back({printable(raw), why});
+        unusable.push_back({printable(raw), why, std::nullopt});
         return;
       }
       into = &texts;
@@ -107,12 +136,20 @@ FolderLists list_folder(const fs::path& folder, const Regional& regional) {
       into = &htmls;
     } else if (ends_ci(name, AnsiView(".lpl"))) {
       into = &lpls;
+    } else if (auto format = office_format_of(name)) {
+      // Its name is only read back as stored text: it must survive that.
+      if (to_utf8(name) != raw) {
+        unusable.push_back({printable(raw), "o nome tem caracteres que a preparação não consegue guardar", format});
+        return;
+      }
+      into = &office[static_cast<int>(*format)];
     }
     if (into) into->push_back({regional.collation_key(name), std::move(name)});
   });
   std::sort(unusable.begin(), unusable.end(),
             [](const UnusableName& a, const UnusableName& b) { return a.name < b.name; });
-  return {sorted_names(texts), sorted_names(htmls), sorted_names(lpls), std::move(unusable)};
+  return {sorted_names(texts), sorted_names(htmls), sorted_names(lpls), std::move(unusable),
+          {sorted_names(office[0]), sorted_names(office[1]), sorted_names(office[2])}};
 }
 
 bool folder_has_texts(const fs::path& folder) {
@@ -122,6 +159,15 @@ bool folder_has_texts(const fs::path& folder) {
     if (it->is_regular_file(type_ec) && ends_ci(path_name(it->path()), AnsiView(".txt"))) return true;
   }
   return false;
+}
+
+DocumentFormats project_formats(const shell::ProjectSettings& s) {
+  return s.convert_documents ? all_formats() : formats_without_office();
+}
+
+std::optional<Language> project_stem(const shell::ProjectSettings& s) {
+  if (!s.stemming) return std::nullopt;
+  return language_of_row(s.language);
 }
 
 fs::path write_document_list(const fs::path& folder, AnsiView title, const std::vector<Ansi>& texts) {
@@ -139,7 +185,10 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
   if (input.process && input.title.empty()) throw Stop(kEmptyTitle);
   result.first = list_folder(input.folder, regional);
   result.last = result.first;
-  if (result.first.texts.empty() && result.first.htmls.empty()) {
+  bool office_inputs = false;
+  for (OfficeFormat f : kOfficeFormats) office_inputs |= input.formats.converts(f) && !result.first.of(f).empty();
+  const bool html_inputs = input.formats.html && !result.first.htmls.empty();
+  if (result.first.texts.empty() && !html_inputs && !office_inputs) {
     result.empty_folder = true;
     result.messages.push_back({kEmptyFolder, MessageKind::Information});
     return result;
@@ -151,14 +200,18 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
   // The wizard's third step processes a single-file project only when the
   // folder holds a text file; otherwise it shows the message and goes back.
   if (input.single_file && result.first.texts.empty()) throw Stop(kSplitNeedsOneFile);
-  for (const auto& u : result.first.unusable) result.messages.push_back({unusable_message(u), MessageKind::Warning});
+  for (const auto& u : result.first.unusable)
+    if (!u.office || input.formats.converts(*u.office))
+      result.messages.push_back({unusable_message(u), MessageKind::Warning});
 
   // HTML pages become arq-000001.txt, arq-000002.txt ... in list order.
-  for (std::size_t i = 0; i < result.first.htmls.size(); ++i) {
+  for (std::size_t i = 0; input.formats.html && i < result.first.htmls.size(); ++i) {
     Ansi name = Ansi("arq-") + document_number(static_cast<long long>(i + 1)) + Ansi(".txt");
     convert_html_file(input.folder / to_path(result.first.htmls[i]), input.folder / to_path(name));
     result.converted.push_back(std::move(name));
   }
+
+  convert_office_documents(input, result);
 
   progress.status(kAnalysingTexts);
   if (input.single_file && !input.split_done) {
@@ -192,15 +245,16 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
 
   // Refresh the lists (a large folder takes a moment to list, so only when
   // this run added or renamed files).
-  if (!result.converted.empty() || !result.pieces.empty()) result.last = list_folder(input.folder, regional);
+  if (!result.converted.empty() || !result.office_converted.empty() || !result.pieces.empty())
+    result.last = list_folder(input.folder, regional);
   result.document_list = write_document_list(input.folder, input.title, result.last.texts);
 
   if (!input.build_word_lists) return result;
   std::vector<fs::path> documents;
   documents.reserve(result.last.texts.size());
   for (const auto& t : result.last.texts) documents.push_back(input.folder / to_path(t));
-  result.word_lists =
-      build_word_lists(documents, input.stopwords, shell::Project{input.folder, input.title}, regional, progress);
+  result.word_lists = build_word_lists(documents, input.stopwords, shell::Project{input.folder, input.title},
+                                       regional, progress, input.stem);
   return result;
 }
 

@@ -5,19 +5,24 @@
 // run), writing the document list (title + ".ldc") and building one word
 // list per document.
 //
-// Offers list_folder_files / list_folder (the window's three lists),
+// Offers list_folder_files / list_folder (the window's lists),
 // run_import (the whole run, or only the listing) and write_document_list.
 // The document list layout is in docs/formats.md ("Document list").
 #pragma once
 
 #include <filesystem>
+#include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/language.h"
 #include "core/base/message.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
+#include "core/preparation/office_text.h"
+#include "core/shell/project_file.h"
 
 namespace lumeral::preparation {
 
@@ -46,6 +51,7 @@ std::vector<Ansi> list_folder_files(const fs::path& folder, const std::function<
 struct UnusableName {
   std::string name;    // the file name as shown in messages (printable UTF-8)
   std::string reason;  // why it cannot be a document
+  std::optional<OfficeFormat> office;  // a DOCX, ODT or PDF file (told only when converted)
   bool operator==(const UnusableName&) const = default;
 };
 struct FolderLists {
@@ -53,6 +59,9 @@ struct FolderLists {
   std::vector<Ansi> htmls;
   std::vector<Ansi> word_lists;
   std::vector<UnusableName> unusable;
+  // ".docx", ".odt" and ".pdf" files (by OfficeFormat), in the same order.
+  std::array<std::vector<Ansi>, 3> office;
+  const std::vector<Ansi>& of(OfficeFormat f) const { return office[static_cast<int>(f)]; }
 };
 // The warning for a skipped document.
 std::string unusable_message(const UnusableName& u);
@@ -75,6 +84,13 @@ struct ImportInput {
   // program sets it to false: there the text-listing window hands the
   // documents to the word-list window's "Analisa textos" instead.
   bool build_word_lists = true;
+  // What is converted besides the text files: HTML pages always (the old
+  // behaviour), DOCX, ODT and PDF files with "Converter também documentos
+  // DOCX, ODT e PDF".
+  DocumentFormats formats;
+  // "Agrupar variantes das palavras (radicais)": the word lists hold the
+  // stems of this language.
+  std::optional<Language> stem;
 };
 
 struct ImportResult {
@@ -85,12 +101,17 @@ struct ImportResult {
   bool split_done = false;           // new value of the split-done flag
   std::vector<Message> messages;     // shown without stopping the run
   std::vector<Ansi> converted;       // "arq-" documents written from HTML pages
+  std::vector<Ansi> office_converted;  // "docx-", "odt-", "pdf-" documents written
   std::vector<Ansi> pieces;          // documents written by the split
   fs::path document_list;            // title + ".ldc" (empty when not written)
   std::vector<fs::path> word_lists;  // one per document of the list
 };
 
-// The import run. With `process`, converts the HTML pages, splits the single
+// The import run. With `process`, converts the HTML pages (and, as
+// `formats` asks, the DOCX, ODT and PDF files: the i-th file of a format's
+// sorted list becomes converted_name(format, i); a file that cannot be
+// converted is skipped with a warning naming it, and a document with
+// characters outside Windows-1252 gets one note with their count), splits the single
 // file when asked (and the flag allows it), writes the document list and
 // (with `build_word_lists`) builds the word lists with the wizard's progress texts (see
 // build_word_lists). Checked failures of the builder (no stopword list, a
@@ -101,6 +122,13 @@ struct ImportResult {
 // does. Text files with unusable names are skipped with a warning each
 // (in `messages`): the file stays as it is and the rest is prepared.
 ImportResult run_import(const ImportInput& input, const Regional& regional, Progress& progress = Progress::none());
+
+// The preparation options of a project's settings: its formats (texts and
+// HTML, plus DOCX, ODT and PDF when "Converter também documentos DOCX, ODT
+// e PDF" is on) and the stem language (its texts' language when "Agrupar
+// variantes das palavras (radicais)" is on).
+DocumentFormats project_formats(const shell::ProjectSettings& s);
+std::optional<Language> project_stem(const shell::ProjectSettings& s);
 
 // Writes folder / title + ".ldc": one record per text-file name, in order,
 // weight 0. Returns its path.

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <mutex>
 #include <string_view>
 #include <thread>
@@ -14,6 +15,7 @@
 #include "core/base/message.h"
 #include "core/base/system_errors.h"
 #include "core/base/text.h"
+#include "core/preparation/stemming.h"
 #include "core/preparation/stopword_lists.h"
 #include "core/preparation/tokenizer.h"
 #include "core/records/weighted.h"
@@ -100,26 +102,36 @@ struct Entries {
   std::vector<std::uint64_t> counts;
   std::uint64_t total = 0;
   std::unordered_map<std::string_view, std::size_t> merge;
+  std::deque<std::string> stems;  // the document's stems, which `keys` view
 
-  void build(const TokenCounter& counter, const StopwordSearch& stop) {
+  // With a stemmer, each word that is not a stopword is replaced by its
+  // stem (cut to 15 after stemming), and the words of one stem merge.
+  void build(const TokenCounter& counter, const StopwordSearch& stop, Stemmer* stemmer = nullptr) {
     keys.clear();
     counts.clear();
+    stems.clear();
     total = 0;
     const auto& words = counter.words();
     const auto& n = counter.counts();
-    bool long_words = false;
+    bool merge_needed = stemmer != nullptr;
     for (std::size_t k = 0; k < words.size(); ++k) {
-      if (stop.contains(AnsiView(words[k].data(), words[k].size()))) continue;
-      if (words[k].size() > 15) long_words = true;
-      keys.push_back(words[k].substr(0, 15));
+      AnsiView word(words[k].data(), words[k].size());
+      if (stop.contains(word)) continue;
+      std::string_view key = words[k];
+      if (stemmer) {
+        const Ansi& stem = stemmer->stem(word);
+        key = stems.emplace_back(stem.data(), stem.size());
+      }
+      if (key.size() > 15) merge_needed = true;
+      keys.push_back(key.substr(0, 15));
       counts.push_back(n[k]);
       total += n[k];
     }
-    if (long_words) merge_cut_words();
+    if (merge_needed) merge_cut_words();
   }
 
-  // Two tokens may share their first 15 characters: one entry, at the
-  // place of the first.
+  // Two tokens may share their first 15 characters (or their stem): one
+  // entry, at the place of the first.
   void merge_cut_words() {
     merge.clear();
     std::size_t out = 0;
@@ -151,12 +163,13 @@ struct Entries {
   }
 };
 
-// A document's bytes as stored text (the shared reader's rule: valid
-// UTF-8 with non-ASCII characters is transcoded), into a reused buffer.
+// A document's bytes as stored text (the shared reader's rule: UTF-16 with
+// its byte-order mark and valid UTF-8 with non-ASCII characters are
+// transcoded), into a reused buffer.
 void read_document_into(const fs::path& doc, std::string& bytes) {
   read_bytes_into(doc, bytes);
   bool bom = bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
-  if (bom || is_utf8_with_non_ascii(bytes)) {
+  if (bom || has_utf16_bom(bytes) || is_utf8_with_non_ascii(bytes)) {
     Ansi text = decode_document(bytes);
     bytes.assign(text.data(), text.size());
   }
@@ -178,13 +191,13 @@ fs::path word_list_path(const fs::path& doc) {
   return doc.parent_path() / to_path(companion_name(path_name(doc), AnsiView("lpl")));
 }
 
-std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch& stopwords) {
+std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch& stopwords, Stemmer* stemmer) {
   std::string bytes(bytes_of(text));
   TokenCounter counter;
   counter.reset();
   count_tokens(bytes, counter);
   Entries entries;
-  entries.build(counter, stopwords);
+  entries.build(counter, stopwords, stemmer);
   std::vector<records::WordRecord> out;
   for (std::size_t k = 0; k < entries.keys.size(); ++k)
     out.push_back({from_bytes(entries.keys[k]), entries.weight(k)});
@@ -193,11 +206,16 @@ std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch
 
 std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, const fs::path& stop_path,
                                        const std::optional<shell::Project>& wizard_project,
-                                       const Regional& regional, Progress& progress) {
+                                       const Regional& regional, Progress& progress,
+                                       const std::optional<Language>& stem) {
   const bool wizard_visible = wizard_project.has_value();
   if (stop_path.empty()) throw Stop(kChooseStopwords);
   require_file(stop_path, kStopwordsMissing);
   const StopwordSearch stopwords(read_stopwords(stop_path), regional);
+  // One stemmer per worker (they keep state); made here, so a missing
+  // algorithm stops the build before any list is written.
+  std::vector<std::unique_ptr<Stemmer>> stemmers;
+  std::atomic<std::size_t> next_stemmer{0};
 
   const std::size_t n = documents.size();
   std::vector<fs::path> outputs(n);
@@ -219,6 +237,7 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
   // `report` is true only on the calling thread, which alone talks to
   // `progress` (windows are not thread-safe).
   auto work = [&](bool report) {
+    Stemmer* stemmer = stem ? stemmers[next_stemmer.fetch_add(1)].get() : nullptr;
     TokenCounter counter;
     Entries entries;
     std::string bytes, encoded;
@@ -234,7 +253,7 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
           progress.status(text_of("Criando pals+freq de arquivo ", i + 1, n) + "  palavra " + std::to_string(tokens));
           progress.status(text_of("Criando palavras+peso de arquivo ", i + 1, n));
         }
-        entries.build(counter, stopwords);
+        entries.build(counter, stopwords, stemmer);
         entries.encode(encoded);
         write_bytes_in_place(outputs[i], encoded);
       } catch (const std::exception& e) {
@@ -259,6 +278,8 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
   // the cores busy meanwhile.
   unsigned cores = std::max(1u, std::thread::hardware_concurrency());
   std::size_t helpers = std::min<std::size_t>(std::min(2 * cores, 16u) - 1, n > 1 ? n - 1 : 0);
+  if (stem)
+    for (std::size_t t = 0; t <= helpers; ++t) stemmers.push_back(std::make_unique<Stemmer>(*stem));
   std::vector<std::thread> threads;
   for (std::size_t t = 0; t < helpers; ++t) threads.emplace_back(work, false);
   work(true);

@@ -24,6 +24,8 @@
 #include "core/base/progress.h"
 #include "core/base/regional.h"
 #include "core/shell/project.h"
+#include "core/base/language.h"
+#include "core/preparation/stemming.h"
 #include "core/preparation/stopword_search.h"
 #include "core/records/records.h"
 
@@ -49,7 +51,10 @@ fs::path word_list_path(const fs::path& doc);
 // Word records of a document text (Windows-1252): tokens not in the
 // stopword list, cut to 15 characters, in the order of first occurrence,
 // each weighted by count / total. An empty result for a text without words.
-std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch& stopwords);
+// With a `stemmer`, each kept word is replaced by its stem before it is cut
+// and counted, so the variants of a word make one entry.
+std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch& stopwords,
+                                             Stemmer* stemmer = nullptr);
 
 // "Analisa textos". `documents` are full paths; each word list is written
 // beside its document. `stopwords` is the path of the field "Lista de
@@ -70,11 +75,14 @@ std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch
 // word lists written by then stay. Lists are rewritten in place: a list
 // whose write fails half-way is removed (the Stop says so), never left
 // with new records followed by old ones. Returns the word lists written, in
-// document order.
+// document order. With `stem` (the project's "Agrupar variantes das
+// palavras (radicais)"), the lists hold the Snowball stems of that
+// language (stopwords are removed first, see count_words).
 std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, const fs::path& stopwords,
                                        const std::optional<shell::Project>& wizard_project,
                                        const Regional& regional,
-                                       Progress& progress = Progress::none());
+                                       Progress& progress = Progress::none(),
+                                       const std::optional<Language>& stem = std::nullopt);
 
 // A line of the list on screen: word + " |  " + weight as "0.00000".
 Ansi word_list_line(AnsiView word, double weight, const Regional& regional);

@@ -54,6 +54,8 @@ std::vector<Ansi> lines_of(const ProjectSettings& s, bool with_ontology) {
     add(project_key::context_list, s.context_list);
   }
   add(project_key::level, s.level);
+  if (s.convert_documents) add(project_key::convert_documents, Ansi("1"));
+  if (s.stemming) add(project_key::stemming, Ansi("1"));
   return lines;
 }
 
@@ -92,6 +94,8 @@ int read_integer(AnsiView text) {
 
 Ansi project_value(const IniFile& ini, ProjectKey key) { return ini.value(Ansi(key.section), Ansi(key.key)); }
 
+bool project_flag(const IniFile& ini, ProjectKey key) { return trim(project_value(ini, key)) == Ansi("1"); }
+
 int project_integer(const IniFile& ini, const fs::path& file, ProjectKey key) {
   try {
     return read_integer(project_value(ini, key));
@@ -114,6 +118,8 @@ ProjectSettings read_project_file(const fs::path& p) {
   s.ontology_kind = project_value(ini, project_key::ontology);
   s.context_list = project_value(ini, project_key::context_list);
   s.level = project_value(ini, project_key::level);
+  s.convert_documents = project_flag(ini, project_key::convert_documents);
+  s.stemming = project_flag(ini, project_key::stemming);
   return s;
 }
 

@@ -44,6 +44,12 @@ struct ProjectSettings {
   Ansi ontology_kind;   // kind_probabilistic(), kind_deterministic() or empty
   Ansi context_list;    // full path of the chosen context list, or empty
   Ansi level = Ansi("0");  // wizard level reached, "0" to "5"
+  // "Converter também documentos DOCX, ODT e PDF" and "Agrupar variantes
+  // das palavras (radicais)". Off when the file has no key for them (a
+  // project saved before they existed prepares as it did); the wizard
+  // turns the first on for a new project.
+  bool convert_documents = false;
+  bool stemming = false;
   bool operator==(const ProjectSettings&) const = default;
 };
 
@@ -65,6 +71,10 @@ inline constexpr ProjectKey language{"IDIOMA_TEXTOS", "idioma_textos"};
 inline constexpr ProjectKey ontology{"ONTOLOGIA", "ontologia"};
 inline constexpr ProjectKey context_list{"LCT", "lct"};
 inline constexpr ProjectKey level{"N", "n"};
+// Written after the 20 lines, only when on ("1"): a file with both options
+// off is the same as before, and readers that do not know them skip them.
+inline constexpr ProjectKey convert_documents{"CONVERTER_DOCUMENTOS", "converter_documentos"};
+inline constexpr ProjectKey stemming{"RADICAIS", "radicais"};
 }  // namespace project_key
 
 class IniFile;
@@ -73,6 +83,9 @@ Ansi project_value(const IniFile& ini, ProjectKey key);
 // An integer setting (see read_integer) of the project file `file` (read
 // into `ini`); the conversion error names the file, the section and the key.
 int project_integer(const IniFile& ini, const fs::path& file, ProjectKey key);
+// An option of the project file: on only when its value is "1" (absent,
+// empty or anything else: off).
+bool project_flag(const IniFile& ini, ProjectKey key);
 
 // The ontology kinds as stored: "Probabilístico" and "Determinístico".
 const Ansi& kind_probabilistic();
@@ -84,7 +97,8 @@ fs::path default_project_folder();
 // Name of the project file: the title as typed followed by ".ini".
 Ansi project_file_name(AnsiView title);
 
-// The 20 lines of the project file, in order.
+// The 20 lines of the project file, in order, then the keys of the options
+// that are on.
 std::vector<Ansi> project_file_lines(const ProjectSettings& s);
 // The comparison wizard's project file: the same lines without the
 // ontology's ("[ONTOLOGIA]" "ontologia=", "[LCT]" "lct="), 16 in all.

@@ -66,6 +66,8 @@ void Tform_matriz::classifica(bool deterministico) {
     run.context_list = path_of(Edit_contextos->text().trimmed());
     run.method = deterministico ? classification::Method::Deterministic : classification::Method::Probabilistic;
     run.wizard_project = windows().wizard_project();
+    // A wizard project with grouped word variants has word lists of stems.
+    if (run.wizard_project) run.stem = windows().wizard_state().stem;
     StatusProgress status(StatusBar1);
     if (!run.wizard_project) {
       classification::classify(run, status);

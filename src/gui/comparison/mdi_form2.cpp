@@ -195,6 +195,7 @@ void TMdi_Frm2::passo2() {
   listing.folder = path_of(pasta_projeto());
   listing.title = ansi(titulo());
   listing.process = false;
+  listing.formats = wizard_formats(*this);
   const auto result = preparation::run_import(listing, regional());
   if (result.empty_folder) {
     show_messages(result.messages);
@@ -249,6 +250,8 @@ bool TMdi_Frm2::processa_textos() {
   input.stopwords = path_of(windows().form_stop->Edit_nome->text());
   input.process = true;
   input.build_word_lists = true;
+  input.formats = wizard_formats(*this);
+  input.stem = wizard_stem(*this);
   preparation::ImportResult result;
   Panel_analise->hide();
   {

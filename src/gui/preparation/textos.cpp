@@ -55,7 +55,8 @@ void TForm1::Analisatextos1Click() {
         for (const Ansi& name : textos->FileListBox1->lines()) documents.push_back(project->file(name));
       ProgressScope progress(windows(), qs(preparation::kWizardProgressTitle), ProgressScope::Lines::StatusSecond);
       progress.mirror_status_to_wizard();
-      preparation::build_word_lists(documents, stopwords, project, regional(), progress);
+      preparation::build_word_lists(documents, stopwords, project, regional(), progress,
+                                    windows().wizard_state().stem);
       return;
     }
     const QStringList files = platform().open_files(

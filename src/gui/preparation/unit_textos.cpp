@@ -23,9 +23,21 @@ TForm_textos::TForm_textos(Windows& windows)
   FileListBox2 = new ListBox(regional(), this);
   FileListBox3 = new ListBox(regional(), this);
   FileListBox3->hide();
+  FileListBox4 = new ListBox(regional(), this);
   grid->addWidget(FileListBox1, 1, 0);
   grid->addWidget(FileListBox2, 1, 1);
-  resize(520, 360);
+  grid->addWidget(new QLabel(QStringLiteral("DOCX, ODT e PDF"), this), 0, 2);
+  grid->addWidget(FileListBox4, 1, 2);
+  CheckBox_formatos = new QCheckBox(QStringLiteral("Converter também documentos DOCX, ODT e PDF"), this);
+  CheckBox_radicais = new QCheckBox(QStringLiteral("Agrupar variantes das palavras (radicais)"), this);
+  grid->addWidget(CheckBox_formatos, 2, 0, 1, 3);
+  grid->addWidget(CheckBox_radicais, 3, 0, 1, 3);
+  resize(720, 380);
+  // The options are the wizard's: a change here is a change there.
+  connect(CheckBox_formatos, &QCheckBox::toggled, this,
+          [this](bool on) { this->windows().Mdi_Frm->CheckBox_formatos->setChecked(on); });
+  connect(CheckBox_radicais, &QCheckBox::toggled, this,
+          [this](bool on) { this->windows().Mdi_Frm->CheckBox_radicais->setChecked(on); });
 }
 
 bool TForm_textos::executa() {
@@ -40,6 +52,10 @@ bool TForm_textos::executa() {
   input.split_done = wizard->Label24->text() == QLatin1String("1");
   input.stopwords = path_of(windows().form_stop->Edit_nome->text());
   input.process = processa;
+  CheckBox_formatos->setChecked(wizard->CheckBox_formatos->isChecked());
+  CheckBox_radicais->setChecked(wizard->CheckBox_radicais->isChecked());
+  input.formats = wizard_formats(*wizard);
+  input.stem = wizard_stem(*wizard);
   // The word lists are built by the word-list window, driven below.
   input.build_word_lists = false;
 
@@ -67,6 +83,9 @@ bool TForm_textos::executa() {
     FileListBox1->set_lines(result.last.texts);
     FileListBox2->set_lines(result.last.htmls);
     FileListBox3->set_lines(result.last.word_lists);
+    std::vector<Ansi> office;
+    for (const auto& names : result.last.office) office.insert(office.end(), names.begin(), names.end());
+    FileListBox4->set_lines(office);
     show_messages(result.messages);
     if (result.empty_folder) {
       // Nothing to prepare: the wizard goes back to its project step.

@@ -133,6 +133,7 @@ WizardState Windows::wizard_state() const {
   state.ontology = shell::ontology_kind_of(ansi(Mdi_Frm->label_prob->text()));
   state.context_list = Mdi_Frm->Label23->text();
   state.level = Mdi_Frm->l_nivel->text();
+  state.stem = wizard_stem(*Mdi_Frm);
   return state;
 }
 

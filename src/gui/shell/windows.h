@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "core/base/regional.h"
+#include "core/base/language.h"
 #include "core/shell/project.h"
 
 namespace lumeral::gui {
@@ -71,6 +72,9 @@ struct WizardState {
   shell::OntologyKind ontology = shell::OntologyKind::None;  // label_prob
   QString context_list;        // Label23: the chosen context list, or ""
   QString level;               // l_nivel: "0".."5"
+  // "Agrupar variantes das palavras (radicais)": the language whose stems
+  // the word lists hold; none when the option is off.
+  std::optional<Language> stem;
 };
 
 class Windows {

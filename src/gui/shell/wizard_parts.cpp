@@ -103,6 +103,18 @@ QFrame* build_project_panel(WizardProjectPanel& w, QLabel*& folder, QWidget* par
   sb->addWidget(w.bt_stopwords);
   sb->addStretch();
   q->addLayout(sb);
+  q->addSpacing(10);
+  w.CheckBox_formatos = new QCheckBox(QStringLiteral("Converter também documentos DOCX, ODT e PDF"), w.pn_preparacao);
+  w.CheckBox_formatos->setObjectName(QStringLiteral("CheckBox_formatos"));
+  w.CheckBox_formatos->setChecked(true);
+  w.CheckBox_formatos->setStatusTip(
+      QStringLiteral("Os documentos do Word, do LibreOffice e PDF da pasta também entram na análise"));
+  q->addWidget(w.CheckBox_formatos);
+  w.CheckBox_radicais = new QCheckBox(QStringLiteral("Agrupar variantes das palavras (radicais)"), w.pn_preparacao);
+  w.CheckBox_radicais->setObjectName(QStringLiteral("CheckBox_radicais"));
+  w.CheckBox_radicais->setStatusTip(
+      QStringLiteral("As listas de palavras guardam o radical de cada palavra: \"eleição\" e \"eleições\" contam juntas"));
+  q->addWidget(w.CheckBox_radicais);
   q->addStretch();
   v->addWidget(w.pn_preparacao);
   return w.Panel_comeco;
@@ -204,6 +216,8 @@ void show_step_buttons(const WizardButtonBar& w) {
 void start_new_project(const WizardProjectPanel& w, QLabel* folder, const QString& old_level) {
   if (old_level.toInt() >= 2) return;
   folder->setText(default_project_folder());
+  w.CheckBox_formatos->setChecked(true);
+  w.CheckBox_radicais->setChecked(false);
   w.Edit_titulo->clear();
   w.Edit_cliente->clear();
   w.Edit_resp->clear();
@@ -219,7 +233,18 @@ shell::ProjectSettings project_settings(const WizardProjectPanel& w, const QLabe
   s.separator = ansi(w.Edit_separador->text());
   s.language = w.ListBox_idioma->currentRow();
   s.level = ansi(level->text());
+  s.convert_documents = w.CheckBox_formatos->isChecked();
+  s.stemming = w.CheckBox_radicais->isChecked();
   return s;
+}
+
+preparation::DocumentFormats wizard_formats(const WizardProjectPanel& w) {
+  return w.CheckBox_formatos->isChecked() ? preparation::all_formats() : preparation::formats_without_office();
+}
+
+std::optional<Language> wizard_stem(const WizardProjectPanel& w) {
+  if (!w.CheckBox_radicais->isChecked()) return std::nullopt;
+  return language_of_row(w.ListBox_idioma->currentRow());
 }
 
 void pick_project_folder(const Form& form, QWidget* parent, QString& chosen, QLabel* folder) {
@@ -250,6 +275,8 @@ void restore_project_fields(const WizardProjectPanel& w, QLabel* folder, const s
   folder->setText(project_text(ini, key::folder));
   const int idioma = shell::project_integer(ini, file, key::language);
   w.ListBox_idioma->setCurrentRow(idioma >= 0 && idioma < w.ListBox_idioma->count() ? idioma : -1);
+  w.CheckBox_formatos->setChecked(shell::project_flag(ini, key::convert_documents));
+  w.CheckBox_radicais->setChecked(shell::project_flag(ini, key::stemming));
 }
 
 }  // namespace lumeral::gui

@@ -9,6 +9,7 @@
 // from its own layout file.
 #pragma once
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,10 +25,12 @@
 
 #include <filesystem>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 #include <span>
 
 #include "core/shell/ini.h"
+#include "core/preparation/office_text.h"
 #include "core/shell/project_file.h"
 #include "gui/base/radio_group.h"
 
@@ -53,6 +56,8 @@ struct WizardProjectPanel {
   QLabel* lb_idioma = nullptr;
   QListWidget* ListBox_idioma = nullptr;  // "Português", "Inglês", "Espanhol"
   QPushButton* bt_stopwords = nullptr;
+  QCheckBox* CheckBox_formatos = nullptr;  // "Converter também documentos DOCX, ODT e PDF"
+  QCheckBox* CheckBox_radicais = nullptr;  // "Agrupar variantes das palavras (radicais)"
 };
 
 struct WizardButtonBar {
@@ -119,12 +124,18 @@ bool has_title_to_save(const WizardProjectPanel& panel, Form& form);
 void show_step_buttons(const WizardButtonBar& bar);
 
 // A new project (the level before was under 2) starts from the default
-// folder with empty fields; coming back from a later step keeps them.
+// folder with empty fields, DOCX, ODT and PDF converted and words not
+// grouped; coming back from a later step keeps them.
 void start_new_project(const WizardProjectPanel& panel, QLabel* folder, const QString& old_level);
 
 // The project fields as settings: title, client, responsible, folder, text
 // layout, separator, language row and `level`.
 shell::ProjectSettings project_settings(const WizardProjectPanel& panel, const QLabel* folder, const QLabel* level);
+
+// The preparation options of the step-2 check boxes: the formats converted
+// and the language whose stems the word lists hold (none: words as written).
+preparation::DocumentFormats wizard_formats(const WizardProjectPanel& panel);
+std::optional<Language> wizard_stem(const WizardProjectPanel& panel);
 
 // "Alterar": the folder picker starts at `folder`'s text; a chosen folder
 // goes into `folder` and `chosen`; the last chosen folder becomes current.
@@ -136,7 +147,8 @@ void show_stopword_manager(const Form& form);
 // A project file's value as text.
 QString project_text(const shell::IniFile& ini, shell::ProjectKey key);
 
-// Restores title, client, responsible, folder and the language row from the
+// Restores title, client, responsible, folder, the language row and the
+// two preparation options (off when the file has no key for them) from the
 // project file `ini` read from `file` (an unknown row selects none). Stops
 // (throws) on an unreadable language number.
 void restore_project_fields(const WizardProjectPanel& panel, QLabel* folder, const shell::IniFile& ini,

@@ -47,6 +47,10 @@ TEST(Encoding, DocumentsAreDecodedByContent) {
       {cp1252("ação"), "ação"},                     // Windows-1252
       {"plain ascii", "plain ascii"},               // either
       {"\xEF\xBB\xBF" "abc", "abc"},                // mark dropped from ASCII too
+      {std::string("\xFF\xFE" "a\0\xE7\0\xE3\0o\0\r\0\n\0", 14), "ação\r\n"},  // UTF-16 LE
+      {std::string("\xFE\xFF\0a\0\xE7\0\xE3\0o\0\r\0\n", 14), "ação\r\n"},       // UTF-16 BE
+      {std::string("\xFF\xFE" "=\xD8\0\xDE!\0", 8), "?!"},                  // a pair outside the code page
+      {std::string("\xFF\xFE" "a\0b", 5), "a?"},                               // an odd last byte
   };
   for (const auto& c : cases) EXPECT_EQ(to_utf8(decode_document(c.bytes)), c.expect_utf8) << c.bytes;
 }

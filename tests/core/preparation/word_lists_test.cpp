@@ -14,14 +14,6 @@ using lumeral::testing::pt;
 using namespace lumeral::testing;
 using records::WordRecord;
 
-struct Recorder : Progress {
-  std::vector<std::string> statuses, details;
-  std::vector<std::pair<long long, long long>> bars;
-  void status(std::string_view s) override { statuses.emplace_back(s); }
-  void detail(std::string_view s) override { details.emplace_back(s); }
-  void bar(long long p, long long m) override { bars.emplace_back(p, m); }
-};
-
 std::vector<std::pair<std::string, double>> counted(std::string_view utf8, std::vector<Ansi> stop = {}) {
   StopwordSearch s(stop, pt());
   std::vector<std::pair<std::string, double>> out;
@@ -70,10 +62,16 @@ TEST_F(BuildTest, WritesOneListPerDocumentBesideIt) {
   write_file(dir / "vazio.txt", "");
   write_file(dir / "utf8.txt", "O preço subiu");  // UTF-8: read through the shared reader
   write_file(dir / "so-stop.txt", "a de o");
+  // UTF-16 with its byte-order mark, little and big endian.
+  write_file(dir / "le.txt", std::string("\xFF\xFE" "O\0 \0p\0r\0e\0\xE7\0o\0 \0s\0u\0b\0i\0u\0", 28));
+  write_file(dir / "be.txt", std::string("\xFE\xFF\0O\0 \0p\0r\0e\0\xE7\0o\0 \0s\0u\0b\0i\0u", 28));
   std::vector<fs::path> docs;
-  for (const char* n : {"a.txt", "NOTA.TXT", "vazio.txt", "utf8.txt", "so-stop.txt"}) docs.push_back(dir / n);
+  for (const char* n : {"a.txt", "NOTA.TXT", "vazio.txt", "utf8.txt", "so-stop.txt", "le.txt", "be.txt"})
+    docs.push_back(dir / n);
   auto written = build_word_lists(docs, dir / "pt.stw", std::nullopt, pt());
-  ASSERT_EQ(written.size(), 5u);
+  ASSERT_EQ(written.size(), 7u);
+  EXPECT_EQ(read_file(dir / "le.lpl"), read_file(dir / "utf8.lpl"));
+  EXPECT_EQ(read_file(dir / "be.lpl"), read_file(dir / "utf8.lpl"));
   EXPECT_EQ(list("a.lpl"), (std::vector<WordRecord>{{to_ansi("preço"), 0.4},
                                                     {to_ansi("ação"), 0.2},
                                                     {Ansi("subiu"), 0.2},
@@ -117,23 +115,6 @@ TEST_F(BuildTest, StopsOnMissingStopwordsOrDocuments) {
   EXPECT_TRUE(fs::exists(dir / "a.lpl"));
   EXPECT_THROW(require_stopword_field(Ansi("  ")), Stop);
   EXPECT_EQ(require_stopword_field(Ansi(" /x/pt.stw ")), fs::path("/x/pt.stw"));
-}
-
-TEST_F(BuildTest, ReportsProgressAsTheWindowAndTheWizardShowIt) {
-  write_file(dir / "a.txt", "um dois de");
-  write_file(dir / "b.txt", "tres");
-  Recorder tool, wizard;
-  build_word_lists({dir / "a.txt"}, dir / "pt.stw", std::nullopt, pt(), tool);
-  EXPECT_EQ(tool.statuses, (std::vector<std::string>{"Criando pals+freq de arquivo 1 de 1 - ",
-                                                     "Criando pals+freq de arquivo 1 de 1  palavra 3",
-                                                     "Criando palavras+peso de arquivo 1 de 1",
-                                                     "TERMINOU DE CRIAR LISTAS PARA TODOS DOCUMENTOS"}));
-  build_word_lists({dir / "a.txt", dir / "b.txt"}, dir / "pt.stw", shell::Project{dir.path(), Ansi("p")}, pt(),
-                   wizard);
-  EXPECT_EQ(wizard.details, (std::vector<std::string>{"Foram encontrados no diretorio de textos: 2 arquivos"}));
-  EXPECT_EQ(wizard.statuses.front(), "Processados 0 Textos até o momento");
-  EXPECT_EQ(wizard.statuses.back(), "");
-  EXPECT_EQ(wizard.bars.front(), (std::pair<long long, long long>{0, 1}));
 }
 
 TEST(WordLists, OpenShowsLinesAtOrAboveTheThreshold) {

@@ -50,6 +50,32 @@ TEST(ProjectFile, WritesTheTwentyLinesExactly) {
   EXPECT_EQ(read_file(file), first);
 }
 
+TEST(ProjectFile, PreparationOptionsAreKeysOfTheirOwnAndOffWhenAbsent) {
+  TempDir dir;
+  struct Case {
+    bool convert, stem;
+    std::string extra;  // what follows the 20 lines
+  } cases[] = {
+      {false, false, ""},
+      {true, false, "[CONVERTER_DOCUMENTOS]\r\nconverter_documentos=1\r\n"},
+      {false, true, "[RADICAIS]\r\nradicais=1\r\n"},
+      {true, true, "[CONVERTER_DOCUMENTOS]\r\nconverter_documentos=1\r\n[RADICAIS]\r\nradicais=1\r\n"},
+  };
+  ProjectSettings plain = sample(dir);
+  const std::string twenty = (save_project(plain, StatusFile{}), read_file(dir / "Vendas 2005.ini"));
+  for (const auto& c : cases) {
+    ProjectSettings s = sample(dir);
+    s.convert_documents = c.convert;
+    s.stemming = c.stem;
+    fs::path file = save_project(s, StatusFile{});
+    EXPECT_EQ(read_file(file), twenty + c.extra);
+    EXPECT_EQ(read_project_file(file), s);
+  }
+  // A value other than "1" (a hand edit) is off.
+  write_file(dir / "x.ini", twenty + "[radicais]\nRADICAIS = sim\n");
+  EXPECT_FALSE(read_project_file(dir / "x.ini").stemming);
+}
+
 TEST(ProjectFile, HandEditedFileRestoresTheSameSettings) {
   TempDir dir;
   ProjectSettings s = sample(dir);

@@ -1,0 +1,17 @@
+// DOCX, ODT and PDF documents of a project folder, as the preparation
+// reads them (ZIP, XML and PDF readers of the libraries, and the walk over
+// their text): the input is taken as each of the three formats in turn.
+#include "core/preparation/office_text.h"
+#include "fuzz_support.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace lumeral;
+  using preparation::OfficeFormat;
+  const std::pair<OfficeFormat, const char*> as[] = {
+      {OfficeFormat::Docx, "documento.docx"}, {OfficeFormat::Odt, "documento.odt"}, {OfficeFormat::Pdf, "documento.pdf"}};
+  for (const auto& [format, name] : as) {
+    auto p = fuzz::input_file(data, size, name);
+    fuzz::refusing([&] { (void)preparation::to_stored_lines(preparation::extract_office_text(format, p)); });
+  }
+  return 0;
+}

@@ -1,0 +1,73 @@
+// Word-processor and PDF documents as text documents of a collection: the
+// text of a ".docx" (word/document.xml), an ".odt" (content.xml) or a
+// ".pdf" (its text layer, through poppler), in reading order with one
+// paragraph per line, written as a Windows-1252 CR LF document like the
+// "arq-" documents converted from HTML. Names of the converted documents:
+// docs/formats.md ("Converted documents").
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/base/ansi.h"
+
+namespace lumeral::preparation {
+
+namespace fs = std::filesystem;
+
+enum class OfficeFormat { Docx = 0, Odt = 1, Pdf = 2 };
+inline constexpr std::array<OfficeFormat, 3> kOfficeFormats{OfficeFormat::Docx, OfficeFormat::Odt,
+                                                            OfficeFormat::Pdf};
+
+// Which inputs a preparation converts besides its ".txt" documents (which
+// are always taken): HTML pages, and each office format.
+struct DocumentFormats {
+  bool html = true;
+  std::array<bool, 3> office{false, false, false};  // by OfficeFormat
+  bool converts(OfficeFormat f) const { return office[static_cast<int>(f)]; }
+  bool any_office() const { return office[0] || office[1] || office[2]; }
+  bool operator==(const DocumentFormats&) const = default;
+};
+// The old behaviour: texts and HTML. All: texts, HTML, DOCX, ODT and PDF.
+inline DocumentFormats formats_without_office() { return {}; }
+inline DocumentFormats all_formats() { return {true, {true, true, true}}; }
+
+// The format of a file name by its extension, without regard to case.
+std::optional<OfficeFormat> office_format_of(AnsiView name);
+// ".docx", ".odt", ".pdf".
+const char* office_extension(OfficeFormat f);
+// Prefix of the converted documents: "docx-", "odt-", "pdf-".
+const char* converted_prefix(OfficeFormat f);
+// The converted document of the i-th file (from 1) of a format's list:
+// prefix + six digits + ".txt" ("pdf-000003.txt").
+Ansi converted_name(OfficeFormat f, std::size_t i);
+
+// The paragraphs of a document as UTF-8 lines. A file that cannot be
+// opened, is damaged, encrypted or (a PDF) has no text layer stops with a
+// Portuguese sentence naming the file.
+std::vector<std::string> extract_docx(const fs::path& p);
+std::vector<std::string> extract_odt(const fs::path& p);
+std::vector<std::string> extract_pdf(const fs::path& p);
+std::vector<std::string> extract_office_text(OfficeFormat f, const fs::path& p);
+
+// UTF-8 lines as stored text: characters Windows-1252 lacks become their
+// closest Latin equivalent ("“" -> '"', "ﬁ" -> "fi", "Ł" -> "L") or "?";
+// `replaced` counts those characters.
+struct StoredLines {
+  std::vector<Ansi> lines;
+  std::size_t replaced = 0;
+};
+StoredLines to_stored_lines(const std::vector<std::string>& utf8_lines);
+
+// Extracts `in` and writes its text to `out` (temporary file renamed into
+// place). Returns the count of replaced characters. Stops as the
+// extraction does (nothing is written then) or on a write failure.
+std::size_t convert_office_file(OfficeFormat f, const fs::path& in, const fs::path& out);
+
+// The note of a document that had characters outside Windows-1252.
+std::string replaced_characters_message(const std::string& document, std::size_t replaced);
+
+}  // namespace lumeral::preparation

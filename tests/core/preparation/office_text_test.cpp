@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "core/base/encoding.h"
+#include "core/base/message.h"
+#include "core/preparation/import.h"
+#include "core/preparation/office_text.h"
+#include "core/preparation/stopword_lists.h"
+#include "core/records/records.h"
+#include "support/fixtures.h"
+#include "support/office_files.h"
+
+namespace lumeral::preparation {
+namespace {
+
+using namespace lumeral::testing;
+
+const std::string kDocxBody =
+    "<w:p><w:r><w:t>Eleições</w:t></w:r><w:r><w:t xml:space=\"preserve\"> em </w:t></w:r>"
+    "<w:r><w:t>São Paulo</w:t></w:r></w:p>"
+    "<w:p><w:r><w:t>a</w:t><w:tab/><w:t>b</w:t><w:br/><w:t>c</w:t></w:r></w:p>"
+    "<w:tbl><w:tr><w:tc><w:p><w:r><w:t>célula 1</w:t></w:r></w:p></w:tc>"
+    "<w:tc><w:p><w:r><w:t>célula 2</w:t></w:r></w:p></w:tc></w:tr></w:tbl>"
+    "<w:p/>"
+    "<w:p><w:del><w:r><w:delText>apagado</w:delText></w:r></w:del><w:r><w:t>fica</w:t></w:r></w:p>";
+
+const std::string kOdtText =
+    "<text:h text:outline-level=\"1\">Título</text:h>"
+    "<text:p>um<text:s text:c=\"3\"/>dois<text:tab/>três<text:line-break/>quatro</text:p>\n"
+    "<text:list><text:list-item><text:p>item 1</text:p><text:list><text:list-item><text:p>item 1.1</text:p>"
+    "</text:list-item></text:list></text:list-item><text:list-item><text:p>item 2</text:p></text:list-item>"
+    "</text:list>"
+    "<table:table><table:table-row><table:table-cell><text:p>A1</text:p></table:table-cell>"
+    "<table:table-cell><text:p>B1</text:p></table:table-cell></table:table-row></table:table>"
+    "<text:p>com <text:span>estilo</text:span>   e\n espaços<text:note><text:note-citation>1</text:note-citation>"
+    "<text:note-body><text:p>nota</text:p></text:note-body></text:note></text:p>";
+
+TEST(OfficeText, ParagraphsBecomeLinesInReadingOrder) {
+  TempDir dir;
+  write_docx(dir / "a.docx", kDocxBody);
+  write_odt(dir / "b.odt", kOdtText);
+  struct Case {
+    OfficeFormat format;
+    fs::path file;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {OfficeFormat::Docx, dir / "a.docx",
+       {"Eleições em São Paulo", "a\tb", "c", "célula 1", "célula 2", "", "fica"}},
+      {OfficeFormat::Odt, dir / "b.odt",
+       {"Título", "um   dois\ttrês", "quatro", "item 1", "item 1.1", "item 2", "A1", "B1", "com estilo e espaços"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(extract_office_text(c.format, c.file), c.lines) << c.file;
+}
+
+TEST(OfficeText, CharactersOutsideTheCodePageGetTheirClosestEquivalentAndAreCounted) {
+  const StoredLines s = to_stored_lines({"“aspas” – ﬁm Łódź", "ok", "😀\xFF"});
+  ASSERT_EQ(s.lines.size(), 3u);
+  EXPECT_EQ(s.lines[0], to_ansi("“aspas” – fim Lódz"));
+  EXPECT_EQ(s.lines[1], Ansi("ok"));
+  EXPECT_EQ(s.lines[2], Ansi("??"));
+  EXPECT_EQ(s.replaced, 5u);  // ﬁ, Ł, ź, the emoji and the invalid byte (ó is in the code page)
+}
+
+TEST(OfficeText, UnreadableFilesStopWithAMessageNamingThem) {
+  TempDir dir;
+  write_file(dir / "lixo.docx", "isto não é um zip");
+  write_zip(dir / "vazio.odt", {{"mimetype", "x"}});
+  write_docx(dir / "quebrado.docx", "<w:p><w:r><w:t>sem fim");
+  write_file(dir / "lixo.pdf", "%PDF-1.4\nnada aqui\n");
+  // A password-protected ODT: its content encrypted by the format, as the
+  // manifest says; a protected DOCX is a compound file, not a ZIP.
+  write_zip(dir / "senha.odt", {{"content.xml", "\x8F\x01binario"},
+                                {"META-INF/manifest.xml", "<manifest:encryption-data/>"}});
+  write_file(dir / "senha.docx", std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + "resto");
+  struct Case {
+    OfficeFormat format;
+    const char* name;
+    const char* says;
+  } cases[] = {
+      {OfficeFormat::Docx, "lixo.docx", "danificado"},
+      {OfficeFormat::Odt, "vazio.odt", "danificado"},
+      {OfficeFormat::Docx, "quebrado.docx", "danificado"},
+      {OfficeFormat::Pdf, "lixo.pdf", "danificado"},
+      {OfficeFormat::Pdf, "falta.pdf", "não existe"},
+      {OfficeFormat::Odt, "senha.odt", "protegido por senha"},
+      {OfficeFormat::Docx, "senha.docx", "protegido por senha"},
+  };
+  for (const auto& c : cases) {
+    try {
+      extract_office_text(c.format, dir / c.name);
+      ADD_FAILURE() << c.name << " was read";
+    } catch (const Stop& s) {
+      EXPECT_NE(s.text().find(c.name), std::string::npos) << s.text();
+      EXPECT_NE(s.text().find(c.says), std::string::npos) << s.text();
+    }
+  }
+  if (write_zip(dir / "cifrado.docx", {{"word/document.xml", "<w:document/>"}}, "segredo")) {
+    try {
+      extract_docx(dir / "cifrado.docx");
+      ADD_FAILURE() << "encrypted file was read";
+    } catch (const Stop& s) {
+      EXPECT_NE(s.text().find("protegido por senha"), std::string::npos) << s.text();
+    }
+  }
+}
+
+class OfficeImportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(folder);
+    save_stopwords(stop, {Ansi("em"), Ansi("de")});
+    write_docx(folder / "b.docx", "<w:p><w:r><w:t>Segundo documento</w:t></w:r></w:p>");
+    write_docx(folder / "A.DOCX", "<w:p><w:r><w:t>Eleições em São Paulo ﬁm</w:t></w:r></w:p>");
+    write_odt(folder / "nota.odt", "<text:p>Texto do LibreOffice</text:p>");
+    write_file(folder / "quebrado.pdf", "%PDF-1.4 truncado");
+    write_file(folder / "solto.txt", "texto simples");
+  }
+  ImportInput input(DocumentFormats formats) {
+    ImportInput in;
+    in.folder = folder;
+    in.title = Ansi("Projeto");
+    in.stopwords = stop;
+    in.formats = formats;
+    return in;
+  }
+  std::vector<Ansi> doc_names() {
+    std::vector<Ansi> names;
+    for (auto& r : records::read_all<records::DocRecord>(folder / "Projeto.ldc")) names.push_back(r.name);
+    return names;
+  }
+  std::map<std::string, std::string> folder_files() {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::directory_iterator(folder)) files[e.path().filename().string()] = read_file(e.path());
+    return files;
+  }
+  TempDir dir;
+  fs::path folder = dir / "proj";
+  fs::path stop = dir / "pt.stw";
+};
+
+TEST_F(OfficeImportTest, ConvertedDocumentsAreListedAndGetWordListsAndARerunGivesTheSameFiles) {
+  const auto r = run_import(input(all_formats()), testing::pt());
+  EXPECT_EQ(r.office_converted,
+            (std::vector<Ansi>{Ansi("docx-000001.txt"), Ansi("docx-000002.txt"), Ansi("odt-000001.txt")}));
+  EXPECT_EQ(doc_names(), (std::vector<Ansi>{Ansi("docx-000001.txt"), Ansi("docx-000002.txt"), Ansi("odt-000001.txt"),
+                                            Ansi("solto.txt")}));
+  EXPECT_EQ(read_file(folder / "docx-000001.txt"), cp1252("Eleições em São Paulo fim\r\n"));
+  const auto words = records::read_all<records::WordRecord>(folder / "docx-000001.lpl");
+  ASSERT_EQ(words.size(), 4u);  // "em" is a stopword
+  EXPECT_EQ(words[0].word, to_ansi("eleições"));
+  // One warning for the damaged PDF, one note for the replaced ligature.
+  std::vector<std::string> texts;
+  for (const auto& m : r.messages) texts.push_back(m.text);
+  ASSERT_EQ(texts.size(), 2u) << ::testing::PrintToString(texts);
+  EXPECT_NE(texts[0].find("A.DOCX"), std::string::npos);
+  EXPECT_NE(texts[0].find(" 1 caractere"), std::string::npos);
+  EXPECT_NE(texts[1].find("quebrado.pdf"), std::string::npos);
+
+  const auto before = folder_files();
+  const auto again = run_import(input(all_formats()), testing::pt());
+  EXPECT_EQ(again.office_converted, r.office_converted);
+  EXPECT_EQ(folder_files(), before);
+}
+
+TEST_F(OfficeImportTest, WithoutTheOptionOfficeFilesAreLeftAloneAndAloneTheyMakeAnEmptyFolder) {
+  const auto r = run_import(input(formats_without_office()), testing::pt());
+  EXPECT_TRUE(r.office_converted.empty());
+  EXPECT_TRUE(r.messages.empty());
+  EXPECT_EQ(doc_names(), std::vector<Ansi>{Ansi("solto.txt")});
+
+  fs::remove(folder / "solto.txt");
+  EXPECT_TRUE(run_import(input(formats_without_office()), testing::pt()).empty_folder);
+  EXPECT_FALSE(run_import(input(all_formats()), testing::pt()).empty_folder);
+}
+
+}  // namespace
+}  // namespace lumeral::preparation
