@@ -12,6 +12,7 @@
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
+#include "gui/mining/rede_conceitos.h"
 #include "gui/shell/windows.h"
 
 namespace lumeral::gui {
@@ -30,6 +31,7 @@ Tform_dm::Tform_dm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(Ordenadecrescenteporconfianca1, &QAction::triggered, this,
           [this] { Ordenadecrescenteporconfianca1Click(); });
   connect(Ordenaalfabeticamente1, &QAction::triggered, this, [this] { Ordenaalfabeticamente1Click(); });
+  connect(Rededeassociacoes1, &QAction::triggered, this, [this] { Rededeassociacoes1Click(); });
 }
 
 void Tform_dm::mostra_total() { Edit_total->setText(QString::number(ListBox1->count())); }
@@ -104,5 +106,7 @@ void Tform_dm::Ordenadecrescenteporconfianca1Click() {
 }
 
 void Tform_dm::Ordenaalfabeticamente1Click() { ListBox1->set_sorted(true); }
+
+void Tform_dm::Rededeassociacoes1Click() { windows().create_form_rede_conceitos()->abre(); }
 
 }  // namespace lumeral::gui

@@ -22,6 +22,7 @@
 #include "gui/comparison/centroide.h"
 #include "gui/contexts/ontologia.h"
 #include "gui/mining/data_mining.h"
+#include "gui/mining/rede_conceitos.h"
 #include "gui/mining/unit_print.h"
 #include "gui/shell/barra_progresso.h"
 #include "gui/shell/mdi_form.h"
@@ -50,6 +51,7 @@ TMinera::TMinera(TMdi_Frm& wizard) : QWidget(wizard.P_Minera), w_(wizard) {
   connect(bt_ordena_alfa, &QPushButton::clicked, this, [this] { bt_ordena_alfaClick(); });
   connect(bt_grava_resultados, &QPushButton::clicked, this, [this] { bt_grava_resultadosClick(); });
   connect(bt_impressao, &QPushButton::clicked, this, [this] { bt_impressaoClick(); });
+  connect(bt_rede, &QPushButton::clicked, this, [this] { bt_redeClick(); });
 }
 
 // ---------------------------------------------------------------- contents
@@ -221,6 +223,8 @@ void TMinera::reescreve_texto(const char* verb) {
   }
   mostra_texto(text);
   Edit_total_regras->setText(dm.Edit_total->text());
+  // An open concept network follows the rules shown.
+  if (auto* rede = w_.windows().form_rede_conceitos) rede->atualiza_se_visivel();
 }
 
 // ---------------------------------------------------------------- frequency table
@@ -339,5 +343,7 @@ void TMinera::bt_impressaoClick() {
     report->preenche(mining::build_report(linhas_frequencia(), texto_associacoes()));
   });
 }
+
+void TMinera::bt_redeClick() { w_.windows().create_form_rede_conceitos()->abre(); }
 
 }  // namespace lumeral::gui

@@ -55,6 +55,7 @@ class TMinera : public QWidget {
   QPushButton* bt_ordena_alfa;       // "Ordenar Alfabeticamente"
   QPushButton* bt_grava_resultados;  // "Grava Resultados para Portal"
   QPushButton* bt_impressao;         // "Impressão de Resultados"
+  QPushButton* bt_rede;              // "Rede de Associações": the rules as a network
 
   // ---- threshold panel
   QWidget* pn_limiar;
@@ -88,6 +89,7 @@ class TMinera : public QWidget {
   void bt_ordena_alfaClick();
   void bt_grava_resultadosClick();
   void bt_impressaoClick();
+  void bt_redeClick();
 
   // ---- the panel's contents
   std::vector<shell::FrequencyRow> linhas_frequencia() const;
