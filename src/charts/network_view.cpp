@@ -275,7 +275,9 @@ void NetworkScene::show_network(const Network& network, const NetworkLegend& leg
   const QFontMetricsF edge_metrics(edge_font());
   for (const auto& e : network.edges) {
     double length = nodes_[e.from]->radius() + nodes_[e.to]->radius() + 40;
-    if (network.edge_labels) length += edge_metrics.horizontalAdvance(text_of(e.label)) + 20;
+    // Room for twice the label: crossing edges of a dense network keep
+    // their labels apart.
+    if (network.edge_labels) length += 2 * edge_metrics.horizontalAdvance(text_of(e.label)) + 40;
     lengths.push_back(length);
   }
   std::vector<QPointF> at;
