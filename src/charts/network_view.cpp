@@ -288,6 +288,21 @@ void NetworkScene::show_network(const Network& network, const NetworkLegend& leg
     nodes_.clear();
     throw;
   }
+  if (network.edge_labels) {
+    // Spread the layout until every edge has room for its label between
+    // the two circles (dense networks cross edges near the middle, where
+    // short edges would pile their labels up).
+    double spread = 1;
+    for (std::size_t k = 0; k < network.edges.size(); ++k) {
+      const auto& e = network.edges[k];
+      const double distance = QLineF(at[e.from], at[e.to]).length();
+      const double needed = nodes_[e.from]->radius() + nodes_[e.to]->radius() +
+                            edge_metrics.horizontalAdvance(text_of(e.label)) + 24;
+      if (distance > 1) spread = std::max(spread, needed / distance);
+    }
+    spread = std::min(spread, 4.0);
+    for (auto& p : at) p *= spread;
+  }
   for (std::size_t i = 0; i < nodes_.size(); ++i) {
     nodes_[i]->setPos(at[i]);
     addItem(nodes_[i]);
