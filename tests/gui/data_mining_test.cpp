@@ -42,12 +42,6 @@ TEST_F(DataMining, RulesThresholdsAndOrdersAsTheCommandLine) {
   platform.answer(q(proj / "temp.ass"));
   f().Selecionalistas1Click();
   ASSERT_EQ(platform.dialogs.size(), 3u);
-  EXPECT_EQ(platform.dialogs[0].title, "Selecione uma lista de contextos");
-  EXPECT_EQ(platform.dialogs[0].windows_filter, "lista de contextos (*.lct)|*.lct");
-  EXPECT_EQ(platform.dialogs[1].title, "Selecione uma lista de documentos");
-  EXPECT_EQ(platform.dialogs[1].windows_filter, "lista de documentos (*.ldc)|*.ldc");
-  EXPECT_EQ(platform.dialogs[2].title, "Selecione um arquivo de associações");
-  EXPECT_EQ(platform.dialogs[2].windows_filter, "Associações (*.ass)|*.ass");
 
   f().CalculaConfiancaSuporte1Click();
   const auto all = rules();

@@ -14,6 +14,7 @@
 #include "core/association/association_lines.h"
 #include "core/association/term_association.h"
 #include "core/records/weighted.h"
+#include "gui/association/rede_termos.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
 #include "gui/base/table_export.h"
@@ -54,6 +55,7 @@ Tform_rel::Tform_rel(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(Ordenarporpeso1, &QAction::triggered, this, [this] { Ordenarporpeso1Click(); });
   connect(Ordenaralfabeticamente1, &QAction::triggered, this, [this] { Ordenaralfabeticamente1Click(); });
   add_export_action(*this, Salvarcomotexto1, [this] { return exporting::association_table(ListBox1->lines()); });
+  connect(Rededecoocorrencia1, &QAction::triggered, this, [this] { Rededecoocorrencia1Click(); });
 }
 
 void Tform_rel::showEvent(QShowEvent* event) {
@@ -157,5 +159,7 @@ void Tform_rel::Ordenarporpeso1Click() {
 }
 
 void Tform_rel::Ordenaralfabeticamente1Click() { ListBox1->set_sorted(true); }
+
+void Tform_rel::Rededecoocorrencia1Click() { windows().create_form_rede_termos()->abre(); }
 
 }  // namespace lumeral::gui

@@ -48,6 +48,7 @@ class Tform_rel : public QMainWindow, public Form {
   QAction* Salvarcomotexto1;          // "Resultados" > "Salvar como texto"
   QAction* Ordenarporpeso1;           // "Resultados" > "Ordenar por peso"
   QAction* Ordenaralfabeticamente1;   // "Resultados" > "Ordenar alfabeticamente"
+  QAction* Rededecoocorrencia1;       // "Resultados" > "Rede de co-ocorrência"
 
   void Calcularassociacoes1Click();
   void Abrirresultadogravado1Click();
@@ -56,6 +57,7 @@ class Tform_rel : public QMainWindow, public Form {
   void Salvarcomotexto1Click();
   void Ordenarporpeso1Click();
   void Ordenaralfabeticamente1Click();
+  void Rededecoocorrencia1Click();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -24,6 +24,7 @@ void Tform_rel::build_layout() {
   Salvarcomotexto1 = resultados->addAction(QStringLiteral("Salvar como texto"));
   Ordenarporpeso1 = resultados->addAction(QStringLiteral("Ordenar por peso"));
   Ordenaralfabeticamente1 = resultados->addAction(QStringLiteral("Ordenar alfabeticamente"));
+  Rededecoocorrencia1 = resultados->addAction(QStringLiteral("Rede de co-ocorrência"));
 
   auto* central = new QWidget(this);
   setCentralWidget(central);

@@ -13,6 +13,7 @@
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
 #include "gui/base/table_export.h"
+#include "gui/mining/rede_conceitos.h"
 #include "gui/shell/windows.h"
 
 namespace lumeral::gui {
@@ -32,6 +33,7 @@ Tform_dm::Tform_dm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
           [this] { Ordenadecrescenteporconfianca1Click(); });
   connect(Ordenaalfabeticamente1, &QAction::triggered, this, [this] { Ordenaalfabeticamente1Click(); });
   add_export_action(*this, Gravaresultado1, [this] { return exporting::rule_table(ListBox1->lines()); });
+  connect(Rededeassociacoes1, &QAction::triggered, this, [this] { Rededeassociacoes1Click(); });
 }
 
 void Tform_dm::mostra_total() { Edit_total->setText(QString::number(ListBox1->count())); }
@@ -106,5 +108,7 @@ void Tform_dm::Ordenadecrescenteporconfianca1Click() {
 }
 
 void Tform_dm::Ordenaalfabeticamente1Click() { ListBox1->set_sorted(true); }
+
+void Tform_dm::Rededeassociacoes1Click() { windows().create_form_rede_conceitos()->abre(); }
 
 }  // namespace lumeral::gui

@@ -42,6 +42,7 @@ class Tform_dm : public QMainWindow, public Form {
   QAction* Selecionaporlimiar1;             // "Resultados" > "Seleciona por limiar"
   QAction* Ordenadecrescenteporconfianca1;  // "Resultados" > "Ordena decrescente por confiança"
   QAction* Ordenaalfabeticamente1;          // "Resultados" > "Ordena alfabeticamente"
+  QAction* Rededeassociacoes1;              // "Resultados" > "Rede de associações"
 
   void Selecionalistas1Click();
   void CalculaConfiancaSuporte1Click();
@@ -50,6 +51,7 @@ class Tform_dm : public QMainWindow, public Form {
   void Selecionaporlimiar1Click();
   void Ordenadecrescenteporconfianca1Click();
   void Ordenaalfabeticamente1Click();
+  void Rededeassociacoes1Click();
 
  private:
   void build_layout();  // data_mining_layout.cpp

@@ -22,6 +22,7 @@ void Tform_dm::build_layout() {
   Selecionaporlimiar1 = resultados->addAction(QStringLiteral("Seleciona por limiar"));
   Ordenadecrescenteporconfianca1 = resultados->addAction(QStringLiteral("Ordena decrescente por confiança"));
   Ordenaalfabeticamente1 = resultados->addAction(QStringLiteral("Ordena alfabeticamente"));
+  Rededeassociacoes1 = resultados->addAction(QStringLiteral("Rede de associações"));
 
   auto* central = new QWidget(this);
   setCentralWidget(central);

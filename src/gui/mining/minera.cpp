@@ -23,6 +23,7 @@
 #include "gui/comparison/centroide.h"
 #include "gui/contexts/ontologia.h"
 #include "gui/mining/data_mining.h"
+#include "gui/mining/rede_conceitos.h"
 #include "gui/mining/unit_print.h"
 #include "gui/shell/barra_progresso.h"
 #include "gui/shell/mdi_form.h"
@@ -54,6 +55,7 @@ TMinera::TMinera(TMdi_Frm& wizard) : QWidget(wizard.P_Minera), w_(wizard) {
   add_export_button(w_, bt_impressao, [this] { return exporting::frequency_table(linhas_frequencia()); });
   add_export_button(w_, Edit_total_regras, [this] { return exporting::rule_table(tabela_associacoes); });
   connect(bt_grafico_frequencias, &QPushButton::clicked, this, [this] { bt_grafico_frequenciasClick(); });
+  connect(bt_rede, &QPushButton::clicked, this, [this] { bt_redeClick(); });
 }
 
 // ---------------------------------------------------------------- contents
@@ -225,6 +227,8 @@ void TMinera::reescreve_texto(const char* verb) {
   }
   mostra_texto(text);
   Edit_total_regras->setText(dm.Edit_total->text());
+  // An open concept network follows the rules shown.
+  if (auto* rede = w_.windows().form_rede_conceitos) rede->atualiza_se_visivel();
 }
 
 // ---------------------------------------------------------------- frequency table
@@ -352,5 +356,6 @@ void TMinera::bt_grafico_frequenciasClick() {
     grafico_frequencias->raise();
   });
 }
+void TMinera::bt_redeClick() { w_.windows().create_form_rede_conceitos()->abre(); }
 
 }  // namespace lumeral::gui

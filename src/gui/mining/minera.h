@@ -58,6 +58,7 @@ class TMinera : public QWidget {
   QPushButton* bt_grava_resultados;  // "Grava Resultados para Portal"
   QPushButton* bt_impressao;         // "Impressão de Resultados"
   QPushButton* bt_grafico_frequencias;  // "Gráfico de Freqüências"
+  QPushButton* bt_rede;              // "Rede de Associações": the rules as a network
 
   // ---- threshold panel
   QWidget* pn_limiar;
@@ -95,6 +96,7 @@ class TMinera : public QWidget {
   // the table.
   void bt_grafico_frequenciasClick();
   std::unique_ptr<Tgrafico_frequencias> grafico_frequencias;
+  void bt_redeClick();
 
   // ---- the panel's contents
   std::vector<shell::FrequencyRow> linhas_frequencia() const;

@@ -114,6 +114,9 @@ void TMinera::build_layout() {
   filters->addWidget(bt_filtro_suporte, 0, 1);
   filters->addWidget(bt_ordena_confianca, 1, 0);
   filters->addWidget(bt_ordena_alfa, 1, 1);
+  bt_rede = command_button(QStringLiteral("Rede de Associações"),
+                           QStringLiteral("Mostra as regras como uma rede de conceitos"), this);
+  filters->addWidget(bt_rede, 2, 0);
   right->addLayout(filters);
 
   pn_limiar = new QWidget(this);

@@ -2,6 +2,7 @@
 
 #include "gui/base/platform.h"
 #include "gui/association/associacao.h"
+#include "gui/association/rede_termos.h"
 #include "gui/base/resources.h"
 #include "gui/classification/classifica2.h"
 #include "gui/classification/classifica3.h"
@@ -17,6 +18,7 @@
 #include "gui/comparison/compara_regras.h"
 #include "gui/contexts/criar_contextos.h"
 #include "gui/mining/data_mining.h"
+#include "gui/mining/rede_conceitos.h"
 #include "gui/mining/unit_print.h"
 #include "gui/preparation/elimina_palavras.h"
 #include "gui/preparation/gerencia_docs.h"
@@ -45,6 +47,8 @@ Windows::Windows(Platform& platform, Regional regional) : platform_(platform), r
 Windows::~Windows() {
   textos_.reset();
   print_.reset();
+  rede_conceitos_.reset();
+  rede_termos_.reset();
   delete Form3.data();
   delete Mdi_Frm2.data();
   // Release in the reverse order of creation.
@@ -156,6 +160,24 @@ std::optional<shell::Project> Windows::comparison_project() const {
 
 void Windows::set_wizard_stopword_list(const QString& path) {
   if (Mdi_Frm) Mdi_Frm->Label8->setText(path);
+}
+
+Tform_rede_conceitos* Windows::create_form_rede_conceitos() {
+  if (!rede_conceitos_) {
+    rede_conceitos_ = std::make_unique<Tform_rede_conceitos>(*this);
+    rede_conceitos_->setObjectName(QStringLiteral("form_rede_conceitos"));
+    form_rede_conceitos = rede_conceitos_.get();
+  }
+  return form_rede_conceitos;
+}
+
+Tform_rede_termos* Windows::create_form_rede_termos() {
+  if (!rede_termos_) {
+    rede_termos_ = std::make_unique<Tform_rede_termos>(*this);
+    rede_termos_->setObjectName(QStringLiteral("form_rede_termos"));
+    form_rede_termos = rede_termos_.get();
+  }
+  return form_rede_termos;
 }
 
 }  // namespace lumeral::gui

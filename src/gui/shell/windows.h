@@ -59,6 +59,8 @@ class TMdi_Frm2;
 class TForm_textos;
 class TFrm_process;
 class TFrm_print;
+class Tform_rede_conceitos;
+class Tform_rede_termos;
 
 // What tool windows may read of the mining wizard, taken from the main
 // window's state fields at the moment of the call.
@@ -146,6 +148,13 @@ class Windows {
   // then kept (each "Impressão de Resultados" refills it).
   TFrm_print* Frm_print = nullptr;
   TFrm_print* create_Frm_print();
+  // The two network windows: created when first opened, then kept. The
+  // concept network draws form_dm's rules (mining panel and form_dm); the
+  // co-occurrence network draws form_rel's pairs.
+  Tform_rede_conceitos* form_rede_conceitos = nullptr;
+  Tform_rede_conceitos* create_form_rede_conceitos();
+  Tform_rede_termos* form_rede_termos = nullptr;
+  Tform_rede_termos* create_form_rede_termos();
 
   // The mining wizard's state, read through one narrow door so that tool
   // windows do not depend on the main window's class.
@@ -180,6 +189,8 @@ class Windows {
   std::vector<std::unique_ptr<QWidget>> owned_;  // in creation order
   std::unique_ptr<TForm_textos> textos_;
   std::unique_ptr<TFrm_print> print_;
+  std::unique_ptr<Tform_rede_conceitos> rede_conceitos_;
+  std::unique_ptr<Tform_rede_termos> rede_termos_;
   QStringList order_;
 };
 

@@ -89,11 +89,21 @@ void Tform_resumo::Abrelistadedocs1Click() {
       if (!file) return;
       chosen = path_of(*file);
     }
-    auto list = summaries::open_summary_list(chosen, project);
-    lista_ = list.path;
-    Edit_entrada->setText(qs(list.shown));
-    ListBox_docs->add_all(list.entries);
+    mostra_lista(summaries::open_summary_list(chosen, project));
   });
+}
+
+void Tform_resumo::carrega_lista(const fs::path& list) {
+  command([this, &list] {
+    ListBox_docs->clear();
+    mostra_lista(summaries::open_summary_list(list, std::nullopt));
+  });
+}
+
+void Tform_resumo::mostra_lista(const summaries::OpenedList& list) {
+  lista_ = list.path;
+  Edit_entrada->setText(qs(list.shown));
+  ListBox_docs->add_all(list.entries);
 }
 
 void Tform_resumo::Limpaentrada1Click() { Memo_palavras->clear(); }

@@ -66,6 +66,10 @@ class Tform_resumo : public QMainWindow, public Form {
   void Salvarresumoscomotexto1Click();
   void ListBox_docsDblClick();
 
+  // Opens the document list `list` as "Abre lista de docs" does after its
+  // dialog (the network of word pairs opens the list it was counted on).
+  void carrega_lista(const std::filesystem::path& list);
+
   // The two controls the wizard locks while its project's list is shown
   // (the command that picks a list and the field naming it), and the tools
   // window unlocks.
@@ -77,6 +81,7 @@ class Tform_resumo : public QMainWindow, public Form {
  private:
   void build_layout();
   std::filesystem::path pasta_lista() const;
+  void mostra_lista(const summaries::OpenedList& list);
   void mostra(const summaries::SummaryResult& result);
 
   ResumoModo modo_;

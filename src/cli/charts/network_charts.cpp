@@ -1,0 +1,135 @@
+// `chart associations` (the concept network of the mining panel) and
+// `chart cooccurrence` (the network of the strongest pairs of the term
+// association): the same pictures the two network windows draw, written
+// offscreen as SVG, PNG or PDF.
+#include <QString>
+
+#include "charts/network_view.h"
+#include "charts/picture_export.h"
+#include "cli/charts/chart_command.h"
+#include "core/association/association_files.h"
+#include "core/association/association_lines.h"
+#include "core/association/term_association.h"
+#include "core/base/message.h"
+#include "core/charts/concept_documents.h"
+#include "core/charts/network.h"
+#include "core/mining/rule_filters.h"
+#include "core/mining/rules.h"
+#include "core/preparation/stopword_lists.h"
+
+namespace lumeral::cli {
+namespace {
+
+using namespace lumeral::charts;
+
+QString out_path(const std::string& out) {
+  QString path = QString::fromStdString(out);
+  PictureFormat format;
+  if (!picture_format(path, format))
+    throw Stop("O arquivo de saída deve terminar em .svg, .png ou .pdf: " + out);
+  return path;
+}
+
+void draw(const Network& network, const NetworkLegend& legend, const QString& path) {
+  ensure_drawing_application();
+  NetworkScene scene;
+  scene.show_network(network, legend);
+  const QString failure = save_scene(path, scene, legend.title);
+  if (!failure.isEmpty()) throw Stop(failure.toStdString());
+}
+
+ChartRegistrar associations_chart(20, [](CLI::App& chart) -> Handler {
+  auto* sub = chart.add_subcommand(
+      "associations", "Rede de associações entre conceitos: as regras com confiança e suporte (como o comando rules)");
+  auto contexts = std::make_shared<std::string>();
+  auto docs = std::make_shared<std::string>();
+  auto pairs = std::make_shared<std::string>();
+  auto threshold = std::make_shared<std::string>();
+  auto by = std::make_shared<std::string>("confidence");
+  auto order = std::make_shared<std::string>();
+  auto out = std::make_shared<std::string>();
+  sub->add_option("--contexts", *contexts, "Lista de contextos (.lct)")->required();
+  sub->add_option("--docs", *docs, "Lista de documentos (.ldc); as matrizes ficam na pasta da lista")->required();
+  sub->add_option("--pairs", *pairs, "Arquivo de associações (.ass), por exemplo temp.ass")->required();
+  sub->add_option("--threshold", *threshold, "Limiar para mostrar (\"Seleciona por limiar\")");
+  sub->add_option("--by", *by, "Tipo do limiar: confidence (confiança, em %) ou support (número de documentos)")
+      ->check(one_of({"confidence", "support"}));
+  sub->add_option("--order", *order, "Ordenação: confidence (decrescente por confiança) ou alphabetical")
+      ->check(one_of({"confidence", "alphabetical"}));
+  sub->add_option("--out", *out, "Arquivo da figura: .svg, .png ou .pdf")->required();
+  return [=](Env& env) {
+    const QString path = out_path(*out);
+    mining::RulesInput in;
+    in.context_list = arg_path(*contexts);
+    in.document_list = arg_path(*docs);
+    in.pair_store = arg_path(*pairs);
+    auto lines = mining::calculate_rules(in, env.regional(), env.progress());
+    if (!threshold->empty())
+      lines = mining::select_rules(lines, arg_text(*threshold),
+                                   *by == "support" ? mining::ThresholdKind::Support : mining::ThresholdKind::Confidence,
+                                   env.regional());
+    if (*order == "confidence") mining::sort_rules_by_confidence(lines, env.regional());
+    if (*order == "alphabetical") mining::sort_rules_alphabetically(lines, env.regional());
+    const ConceptDocuments documents = ConceptDocuments::read(in.document_list, std::nullopt, env.progress());
+    const Network network = concept_network(lines, documents, env.regional());
+    draw(network, concept_network_legend(), path);
+    env.line_utf8(std::to_string(network.nodes.size()) + " conceitos, " + std::to_string(network.edges.size()) +
+                  " regras");
+  };
+});
+
+ChartRegistrar cooccurrence_chart(30, [](CLI::App& chart) -> Handler {
+  auto* sub = chart.add_subcommand(
+      "cooccurrence", "Rede de co-ocorrência dos pares mais fortes da associação de termos (como o comando associate)");
+  auto docs = std::make_shared<std::string>();
+  auto pairs = std::make_shared<std::string>();
+  auto method = std::make_shared<std::string>("document");
+  auto stopwords = std::make_shared<std::string>();
+  auto threshold = std::make_shared<std::string>();
+  auto top = std::make_shared<std::size_t>(kDefaultStrongestPairs);
+  auto out = std::make_shared<std::string>();
+  auto* docs_opt = sub->add_option("--docs", *docs, "Lista de documentos (.ldc): calcula as associações");
+  auto* pairs_opt =
+      sub->add_option("--pairs", *pairs, "Arquivo de associações gravado (.ass), em vez de calcular (\"Abrir resultado gravado\")");
+  docs_opt->excludes(pairs_opt);
+  sub->add_option("--method", *method,
+                  "Método: document (\"Por presença no mesmo doc\"), sentence (\"Por presença na mesma frase\"), "
+                  "context (\"Por contextos\")")
+      ->check(one_of({"document", "sentence", "context"}));
+  sub->add_option("--stopwords", *stopwords,
+                  "Lista de stopwords (.stw) do método por frase (padrão: a lista padrão do português)");
+  sub->add_option("--threshold", *threshold, "Limiar: só os pares de peso maior ou igual");
+  sub->add_option("--top", *top, "Número de pares mais fortes desenhados (padrão: 60)")->check(CLI::Range(1, 100000));
+  sub->add_option("--out", *out, "Arquivo da figura: .svg, .png ou .pdf")->required();
+  return [=](Env& env) {
+    const QString path = out_path(*out);
+    std::vector<Ansi> lines;
+    if (!pairs->empty()) {
+      lines = association::open_associations(chosen_file(*pairs), env.regional());
+    } else if (!docs->empty()) {
+      association::AssociationInput in;
+      in.document_list = arg_path(*docs);
+      in.method = *method == "sentence"  ? association::AssociationMethod::Sentence
+                  : *method == "context" ? association::AssociationMethod::Contexts
+                                         : association::AssociationMethod::DocumentPresence;
+      if (!stopwords->empty()) {
+        in.stopwords = arg_path(*stopwords);
+      } else if (in.method == association::AssociationMethod::Sentence) {
+        fs::path standard = preparation::find_standard_list(Language::Portuguese, fs::current_path());
+        std::error_code ec;
+        if (fs::is_regular_file(standard, ec)) in.stopwords = standard;
+      }
+      lines = association::calculate_associations(in, env.regional(), env.progress()).lines();
+    } else {
+      throw Stop("Informe --docs (lista de documentos) ou --pairs (arquivo de associações).");
+    }
+    if (!threshold->empty()) lines = association::filter_by_threshold(lines, arg_text(*threshold), env.regional());
+    const Network network = cooccurrence_network(lines, *top, env.regional());
+    draw(network, cooccurrence_network_legend(*top), path);
+    env.line_utf8(std::to_string(network.nodes.size()) + " palavras, " + std::to_string(network.edges.size()) +
+                  " pares");
+  };
+});
+
+}  // namespace
+}  // namespace lumeral::cli

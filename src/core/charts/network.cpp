@@ -1,0 +1,158 @@
+#include "core/charts/network.h"
+
+#include <algorithm>
+#include <map>
+#include <numeric>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "core/base/text.h"
+#include "core/mining/rule_lines.h"
+
+namespace lumeral::charts {
+
+using namespace lumeral::literals;
+
+std::size_t Network::find(AnsiView label) const {
+  for (std::size_t i = 0; i < nodes.size(); ++i)
+    if (nodes[i].label == label) return i;
+  return nodes.size();
+}
+
+int Network::community_count() const {
+  int most = -1;
+  for (const auto& n : nodes) most = std::max(most, n.community);
+  return most + 1;
+}
+
+namespace {
+
+// Node indexes by label, added in order of first appearance.
+class NodeIndex {
+ public:
+  explicit NodeIndex(Network& network) : network_(network) {}
+  std::size_t of(const Ansi& label, double weight) {
+    auto [it, added] = index_.try_emplace(label, network_.nodes.size());
+    if (added) network_.nodes.push_back({label, weight, 0});
+    return it->second;
+  }
+
+ private:
+  Network& network_;
+  std::unordered_map<Ansi, std::size_t> index_;
+};
+
+// The number in a percentage text ("66,67% ", "100,00%").
+double percentage(AnsiView text, const Regional& regional) {
+  AnsiView t = trim_view(text);
+  if (!t.empty() && t.back() == '%') t.remove_suffix(1);
+  return regional.parse(t);
+}
+
+}  // namespace
+
+Network concept_network(const std::vector<Ansi>& rule_lines, const ConceptFrequency& frequency,
+                        const Regional& regional) {
+  Network network;
+  network.edge_labels = true;
+  NodeIndex nodes(network);
+  std::unordered_set<Ansi> drawn;  // "A\0B" of the rules already drawn
+  for (const Ansi& line : rule_lines) {
+    const mining::ParsedRule rule = mining::parse_rule_line(line);
+    if (rule.a.empty() || rule.b.empty() || rule.confidence.empty()) continue;
+    Ansi key = rule.a + Ansi(1, '\0') + rule.b;
+    if (!drawn.insert(std::move(key)).second) continue;
+    const double confidence = percentage(rule.confidence, regional);
+    const std::size_t from = nodes.of(rule.a, frequency.frequency(rule.a));
+    const std::size_t to = nodes.of(rule.b, frequency.frequency(rule.b));
+    network.edges.push_back({from, to, confidence,
+                             trim(rule.confidence) + Ansi(" / "_a) + trim(rule.support_percentage), true});
+  }
+  assign_communities(network);
+  return network;
+}
+
+Network cooccurrence_network(const std::vector<Ansi>& association_lines, std::size_t strongest,
+                             const Regional& regional) {
+  struct Pair {
+    Ansi a, b;
+    double weight;
+    Ansi weight_text;
+  };
+  std::vector<Pair> pairs;
+  std::unordered_set<Ansi> seen;  // "min\0max" of the pairs taken
+  std::unordered_map<Ansi, double> total;
+  for (const Ansi& line : association_lines) {
+    AnsiView l(line);
+    const auto bar = l.find('|');
+    const auto eq = l.find('=', bar == AnsiView::npos ? 0 : bar);
+    if (bar == AnsiView::npos || eq == AnsiView::npos) continue;
+    Ansi a = trim(l.substr(0, bar));
+    Ansi b = trim(l.substr(bar + 1, eq - bar - 1));
+    const AnsiView weight_text = trim_view(l.substr(eq + 1));
+    const double weight = regional.parse(weight_text);
+    if (a.empty() || b.empty() || a == b) continue;
+    Ansi key = a < b ? a + Ansi(1, '\0') + b : b + Ansi(1, '\0') + a;
+    if (!seen.insert(std::move(key)).second) continue;
+    total[a] += weight;
+    total[b] += weight;
+    pairs.push_back({std::move(a), std::move(b), weight, Ansi(weight_text)});
+  }
+  // The heaviest pairs; equal weights in the order of the lines.
+  std::vector<std::size_t> order(pairs.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  const std::size_t n = std::min(strongest, order.size());
+  std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(n), order.end(),
+                    [&](std::size_t x, std::size_t y) {
+                      if (pairs[x].weight != pairs[y].weight) return pairs[x].weight > pairs[y].weight;
+                      return x < y;
+                    });
+  Network network;
+  NodeIndex nodes(network);
+  for (std::size_t k = 0; k < n; ++k) {
+    const Pair& p = pairs[order[k]];
+    const std::size_t from = nodes.of(p.a, total[p.a]);
+    const std::size_t to = nodes.of(p.b, total[p.b]);
+    network.edges.push_back({from, to, p.weight, p.weight_text, false});
+  }
+  assign_communities(network);
+  return network;
+}
+
+void assign_communities(Network& network) {
+  const std::size_t n = network.nodes.size();
+  // Undirected adjacency with the weights of parallel edges added up.
+  std::vector<std::vector<std::pair<std::size_t, double>>> adjacent(n);
+  for (const auto& e : network.edges) {
+    if (e.from == e.to || e.from >= n || e.to >= n) continue;
+    adjacent[e.from].push_back({e.to, e.weight});
+    adjacent[e.to].push_back({e.from, e.weight});
+  }
+  std::vector<std::size_t> label(n);
+  std::iota(label.begin(), label.end(), std::size_t{0});
+  std::map<std::size_t, double> votes;  // small: one entry per distinct neighbour label
+  for (int round = 0; round < 30; ++round) {
+    bool changed = false;
+    for (std::size_t v = 0; v < n; ++v) {
+      if (adjacent[v].empty()) continue;
+      votes.clear();
+      for (auto [u, w] : adjacent[v]) votes[label[u]] += w > 0 ? w : 0;
+      std::size_t best = label[v];
+      double best_votes = -1;
+      for (auto [l, w] : votes)  // ascending labels: the first of equal votes is the smallest
+        if (w > best_votes) best = l, best_votes = w;
+      // Keep the present label when it ties with the best, so the rounds settle.
+      auto own = votes.find(label[v]);
+      if (own != votes.end() && own->second == best_votes) best = label[v];
+      if (best != label[v]) label[v] = best, changed = true;
+    }
+    if (!changed) break;
+  }
+  std::unordered_map<std::size_t, int> number;
+  for (std::size_t v = 0; v < n; ++v) {
+    auto [it, added] = number.try_emplace(label[v], static_cast<int>(number.size()));
+    network.nodes[v].community = it->second;
+  }
+}
+
+}  // namespace lumeral::charts

@@ -1,0 +1,86 @@
+// Networks drawn from the results: the concept network of the mining panel
+// (concepts joined by the association rules shown) and the co-occurrence
+// network of the term association (words joined by their strongest pairs).
+// The model only: nodes with a weight, edges with a weight and a label,
+// communities for colouring. Laying it out and drawing it belong to the
+// charts library.
+//
+// Promises: every builder is linear in its input (plus N log N for the N
+// strongest pairs); the same input gives the same network, nodes and edges
+// in the same order, and the same communities.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "core/base/ansi.h"
+#include "core/base/regional.h"
+
+namespace lumeral::charts {
+
+struct NetworkNode {
+  Ansi label;
+  double weight = 0;   // drawn as the node's area
+  int community = 0;   // drawn as its colour; 0 .. community_count() - 1
+};
+
+struct NetworkEdge {
+  std::size_t from = 0;  // node indexes
+  std::size_t to = 0;
+  double weight = 0;     // drawn as the line's width
+  Ansi label;            // "66,67% / 20,00%" for a rule; the pair's weight for a co-occurrence
+  bool directed = false; // drawn with an arrowhead at `to`
+};
+
+struct Network {
+  std::vector<NetworkNode> nodes;
+  std::vector<NetworkEdge> edges;
+  // Whether the edge labels are drawn (rules) or only shown on hovering
+  // (co-occurrences, whose many weights would cover the picture).
+  bool edge_labels = false;
+
+  // The index of the node labelled `label` (exact bytes), or nodes.size().
+  std::size_t find(AnsiView label) const;
+  int community_count() const;
+};
+
+// Number of documents in which each concept occurs (degree above 0 in the
+// document's matrix), looked up by concept name; 0 for a name not given.
+class ConceptFrequency {
+ public:
+  virtual ~ConceptFrequency() = default;
+  virtual double frequency(AnsiView concept_name) const = 0;
+};
+
+// The concept network of rule lines ("A => B /conf= 66,67% /sup=
+// 20,00%(0004)"), in their order: one node per concept named in a rule, in
+// order of first appearance, sized by its frequency; one arrow A -> B per
+// rule, its width the confidence, its label the confidence and support
+// percentages ("66,67% / 20,00%"). A rule repeated (a concept listed twice
+// in the context list gives its rules twice) is drawn once; lines that are
+// not rules are skipped. A confidence that cannot be read stops with the
+// conversion error.
+Network concept_network(const std::vector<Ansi>& rule_lines, const ConceptFrequency& frequency,
+                        const Regional& regional);
+
+// The default number of pairs of the co-occurrence network.
+constexpr std::size_t kDefaultStrongestPairs = 60;
+
+// The co-occurrence network of term-association lines ("a | b = 2,0000",
+// mirrors included or not): each unordered pair counted once (its first
+// line), a word paired with itself left out. The `strongest` heaviest pairs
+// become the edges (equal weights in the order of the lines); their words
+// are the nodes, in order of the edges, each sized by its total weight (the
+// sum of the weights of all its pairs in the lines, not only of those
+// drawn). A weight that cannot be read stops with the conversion error.
+Network cooccurrence_network(const std::vector<Ansi>& association_lines, std::size_t strongest,
+                             const Regional& regional);
+
+// Communities for colouring: label propagation over the undirected,
+// weighted edges, nodes visited in index order, a node taking the label
+// with the greatest weight among its neighbours (ties: the smallest label),
+// until nothing changes (at most 30 rounds). Communities are then numbered
+// by their first node. Each round is linear in nodes + edges.
+void assign_communities(Network& network);
+
+}  // namespace lumeral::charts

@@ -1,0 +1,71 @@
+#include "gui/association/rede_termos.h"
+
+#include "core/charts/network.h"
+#include "gui/association/associacao.h"
+#include "gui/shell/windows.h"
+#include "gui/summaries/resumo.h"
+
+namespace lumeral::gui {
+
+Tform_rede_termos::Tform_rede_termos(Windows& windows) : NetworkWindow(windows) {
+  build_layout();
+  connect(bt_atualizar, &QPushButton::clicked, this, [this] { bt_atualizarClick(); });
+  connect(bt_ajustar, &QPushButton::clicked, this, [this] { bt_ajustarClick(); });
+  connect(bt_exportar, &QPushButton::clicked, this, [this] { bt_exportarClick(); });
+  connect(SpinEdit_pares, &QSpinBox::valueChanged, this, [this] { SpinEdit_paresChange(); });
+  connect(Cena_rede, &charts::NetworkScene::node_clicked, this, [this](int i) { NoClick(i); });
+}
+
+QString Tform_rede_termos::titulo_figura() const { return QStringLiteral("Co-ocorrência de Termos"); }
+
+void Tform_rede_termos::desenha() {
+  Cena_rede->show_network({}, {});  // nothing of the last picture stays if this one fails
+  const std::size_t strongest = static_cast<std::size_t>(SpinEdit_pares->value());
+  const charts::Network network =
+      charts::cooccurrence_network(windows().form_rel->ListBox1->lines(), strongest, regional());
+  mostra_rede(network, charts::cooccurrence_network_legend(strongest));
+  StatusBar1->showMessage(network.edges.empty()
+                              ? QStringLiteral("Nenhum par para mostrar: calcule as associações antes")
+                              : QStringLiteral("%1 palavras, %2 pares").arg(network.nodes.size()).arg(network.edges.size()));
+}
+
+void Tform_rede_termos::abre() {
+  show();
+  raise();
+  activateWindow();
+  command([this] { desenha(); });
+}
+
+void Tform_rede_termos::bt_atualizarClick() {
+  command([this] { desenha(); });
+}
+
+void Tform_rede_termos::SpinEdit_paresChange() {
+  if (isVisible()) command([this] { desenha(); });
+}
+
+void Tform_rede_termos::NoClick(int node) {
+  command([this, node] {
+    const auto& network = Cena_rede->network();
+    if (node < 0 || static_cast<std::size_t>(node) >= network.nodes.size()) return;
+    const Ansi word = network.nodes[static_cast<std::size_t>(node)].label;
+    // The summaries window as the tools window opens it, its list unlocked;
+    // with no list loaded yet it takes the list the pairs were counted on.
+    Tform_resumo& resumo = *windows().form_resumo;
+    resumo.habilita_lista(true);
+    resumo.show();
+    resumo.raise();
+    resumo.activateWindow();
+    if (resumo.ListBox_docs->count() == 0) {
+      const QString list = windows().form_rel->Edit_docs->text().trimmed();
+      if (!list.isEmpty()) resumo.carrega_lista(path_of(list));
+      if (resumo.ListBox_docs->count() == 0) return;  // the user picks a list there
+    }
+    resumo.Memo_palavras->set_lines({word});
+    resumo.RadioGroup_apresentacao->set_item_index(0);  // "Todos os documentos"
+    resumo.RadioGroup_condicoes->set_item_index(1);     // "Contendo palavras"
+    resumo.Extrairresumos1Click();
+  });
+}
+
+}  // namespace lumeral::gui

@@ -1,0 +1,43 @@
+// What the two network windows share: the network view with its scene, the
+// buttons that fit the picture to the window and export it (PNG, SVG or
+// PDF through the platform's save dialog), and a status bar. Each window
+// adds the panel of its own and fills the scene from its source window.
+#pragma once
+
+#include <QMainWindow>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "charts/network_view.h"
+#include "gui/base/form.h"
+
+class QBoxLayout;
+
+namespace lumeral::gui {
+
+class NetworkWindow : public QMainWindow, public Form {
+  Q_OBJECT
+ public:
+  explicit NetworkWindow(Windows& windows);
+
+  charts::NetworkScene* Cena_rede;
+  charts::NetworkView* View_rede;
+  QPushButton* bt_atualizar;  // "Atualizar"
+  QPushButton* bt_ajustar;    // "Ajustar à janela"
+  QPushButton* bt_exportar;   // "Exportar figura..."
+  QStatusBar* StatusBar1;
+
+  void bt_ajustarClick();
+  void bt_exportarClick();
+
+ protected:
+  // Builds the shared controls; `side` is where the window puts its own
+  // controls, right of the picture. Called by the windows' build_layout().
+  void build_network_layout(QBoxLayout*& side);
+  // Shows a network and fits it into the view.
+  void mostra_rede(const charts::Network& network, const charts::NetworkLegend& legend);
+  // The title of the exported picture.
+  virtual QString titulo_figura() const = 0;
+};
+
+}  // namespace lumeral::gui
