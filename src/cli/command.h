@@ -30,7 +30,8 @@ class Env {
   void line_utf8(std::string_view text);
   // A message on standard error (UTF-8).
   void message(std::string_view text);
-  // Progress on standard error, only when it is a terminal.
+  // Progress on standard error, only when it is a terminal. It reports
+  // cancelled() once the user pressed Ctrl-C.
   Progress& progress();
   std::ostream& out() { return out_; }
   std::ostream& err() { return err_; }
@@ -52,7 +53,8 @@ struct Registrar {
   Registrar(int order, Setup setup);
 };
 
-// Runs the program: parse, dispatch, exit status (0, 1 or 2).
+// Runs the program: parse, dispatch, exit status (0, 1 or 2; 130 when a
+// Ctrl-C stopped the command).
 int run(int argc, char** argv, std::ostream& out, std::ostream& err);
 
 // A validator that accepts one of `values`, in Portuguese: its help shows

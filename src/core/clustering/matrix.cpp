@@ -125,6 +125,7 @@ SimilarityMatrix create_matrix(const fs::path& folder, const std::vector<Ansi>& 
   };
   parallel_for_worker(n, row, [&](std::size_t done) {
     progress.status("Analisando doc " + std::to_string(std::min(done + 1, n)) + " de " + std::to_string(n) + " X");
+    progress.checkpoint();
   });
 
   for (std::size_t i = 0; i < n; ++i) {
