@@ -32,6 +32,19 @@ void click(QWidget* w) {
 
 class LongWorkTest : public RoadTest {
  protected:
+  // The standard stopword list in the start folders, where the preparation
+  // and the wizard look for it when none is installed.
+  void SetUp() override {
+    for (const char* start : {"cli-start", "start"}) {
+      fs::create_directories(tmp / start);
+      auto made = run_cli({"stopwords-save", "stw-portugues.stw", "--from",
+                           (lumeral::testing::source_dir() / "data/stopwords/portugues.txt").string()},
+                          tmp / start);
+      ASSERT_EQ(made.exit_code, 0) << made.err;
+    }
+    RoadTest::SetUp();
+  }
+
   // The prepared sample reopened at the ontology step (level 4), ready for
   // "Avançar" to the mining step.
   void open_at_ontology() {
