@@ -1,8 +1,10 @@
 #include "cli/command.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <iostream>
 #include <regex>
 
@@ -26,15 +28,43 @@ std::vector<Entry>& registry() {
   return entries;
 }
 
-class TerminalProgress : public Progress {
+// Set by the first SIGINT (Ctrl-C) while a command runs. The handler only
+// stores to this flag (async-signal-safe); long runs read it between
+// documents through Progress::cancelled() and stop with Cancelled.
+std::atomic<bool> interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+extern "C" void on_interrupt(int) { interrupted.store(true, std::memory_order_relaxed); }
+
+// Catches the first SIGINT; SA_RESETHAND puts the default action back as
+// the handler is entered, so a second Ctrl-C ends the program at once.
+void catch_interrupt() {
+  interrupted.store(false);
+  struct sigaction action {};
+  action.sa_handler = on_interrupt;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESETHAND | SA_RESTART;
+  sigaction(SIGINT, &action, nullptr);
+}
+
+// Progress of a command: silent, but it reports the Ctrl-C request.
+class QuietProgress : public Progress {
+ public:
+  bool cancelled() override { return interrupted.load(std::memory_order_relaxed); }
+};
+
+class TerminalProgress : public QuietProgress {
  public:
   explicit TerminalProgress(std::ostream& err) : err_(err) {}
   void status(std::string_view text) override {
     err_ << "\r\x1b[K" << text << std::flush;
     shown_ = true;
   }
-  ~TerminalProgress() override {
+  ~TerminalProgress() override { clear(); }
+  // Empties the progress line, so a message starts on a line of its own.
+  void clear() {
     if (shown_) err_ << "\r\x1b[K" << std::flush;
+    shown_ = false;
   }
 
  private:
@@ -181,12 +211,15 @@ const Regional& Env::regional() {
 
 void Env::line(AnsiView text) { out_ << to_utf8(text) << '\n'; }
 void Env::line_utf8(std::string_view text) { out_ << text << '\n'; }
-void Env::message(std::string_view text) { err_ << text << std::endl; }
+void Env::message(std::string_view text) {
+  if (auto* terminal = dynamic_cast<TerminalProgress*>(progress_.get())) terminal->clear();
+  err_ << text << std::endl;
+}
 
 Progress& Env::progress() {
   if (!progress_) {
     if (&err_ == &std::cerr && ::isatty(2)) progress_ = std::make_unique<TerminalProgress>(err_);
-    else progress_ = std::make_unique<Progress>();
+    else progress_ = std::make_unique<QuietProgress>();
   }
   return *progress_;
 }
@@ -322,6 +355,7 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
 
   Env env(locale, out, err);
   if (!memory.empty()) env.set_memory_budget(parse_memory_budget(memory));
+  catch_interrupt();
   for (auto& [sub, handler] : handlers) {
     if (!sub->parsed()) continue;
     const CLI::Option* export_option = sub->get_option_no_throw("--export");
@@ -333,6 +367,12 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
       // show (no results at all) says so instead of writing nothing silently.
       if (env.wants_table() && !env.table_written()) env.message("Nenhuma tabela para exportar.");
       return 0;
+    } catch (const Cancelled& cancelled) {
+      // Stopped by Ctrl-C between documents: finished files are whole, the
+      // one being written kept its old content; 128 + SIGINT, as shells do.
+      out.flush();
+      env.message(cancelled.text());
+      return 130;
     } catch (const Stop& stop) {
       out.flush();
       env.message(valid_utf8(stop.text()));

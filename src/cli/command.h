@@ -34,7 +34,8 @@ class Env {
   void line_utf8(std::string_view text);
   // A message on standard error (UTF-8).
   void message(std::string_view text);
-  // Progress on standard error, only when it is a terminal.
+  // Progress on standard error, only when it is a terminal. It reports
+  // cancelled() once the user pressed Ctrl-C.
   Progress& progress();
   // --memory: what the analyses that grow with the collection may hold.
   std::size_t memory_budget() const { return memory_budget_; }
@@ -71,7 +72,8 @@ struct Registrar {
   Registrar(int order, Setup setup);
 };
 
-// Runs the program: parse, dispatch, exit status (0, 1 or 2).
+// Runs the program: parse, dispatch, exit status (0, 1 or 2; 130 when a
+// Ctrl-C stopped the command).
 int run(int argc, char** argv, std::ostream& out, std::ostream& err);
 
 // A validator that accepts one of `values`, in Portuguese: its help shows

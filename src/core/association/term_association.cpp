@@ -64,6 +64,7 @@ AssociationResult calculate_associations(const AssociationInput& input, const Re
   PairStore store(regional);
   store.limit_memory(input.memory_budget, folder);
   for (std::size_t wave = 0; wave < usable; wave += per_wave) {
+    progress.checkpoint();
     const std::size_t wave_end = std::min(usable, wave + per_wave);
     const std::size_t tasks = (wave_end - wave + per_task - 1) / per_task;
     std::vector<std::unique_ptr<PairStore>> local;

@@ -28,12 +28,15 @@ struct Listing {
 };
 
 // Runs `body(lines)`; a Stop it throws is recorded in the listing, and the
-// lines it listed before stay.
+// lines it listed before stay. A cancel is not such a stop: it ends the
+// whole command, so nothing the command writes after the listing is written.
 template <class F>
 Listing listing_of(F&& body) {
   Listing out;
   try {
     std::forward<F>(body)(out.lines);
+  } catch (const Cancelled&) {
+    throw;
   } catch (const Stop& s) {
     out.stopped(s);
   }

@@ -57,7 +57,17 @@ void parallel_for_worker(std::size_t n, const std::function<void(std::size_t, st
         failed = true;
       }
       std::size_t finished = done.fetch_add(end - start) + (end - start);
-      if (caller && report) report(finished);
+      // The report may stop the run (a cancel request): the helpers finish
+      // the items they hold and the stop is rethrown once they have joined.
+      if (caller && report) {
+        try {
+          report(finished);
+        } catch (...) {
+          std::lock_guard lock(error_mutex);
+          if (!error) error = std::current_exception();
+          failed = true;
+        }
+      }
     }
   };
 

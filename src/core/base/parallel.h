@@ -16,7 +16,8 @@ namespace lumeral {
 // core) including the calling thread. work must be safe to run concurrently
 // for different i. `report(done)` is called on the calling thread only, from
 // time to time, with the number of items finished so far (for progress).
-// The first exception thrown by work is rethrown after all threads stop.
+// The first exception thrown by work or by report (a cancel request) is
+// rethrown after all threads stop.
 void parallel_for(std::size_t n, const std::function<void(std::size_t)>& work,
                   const std::function<void(std::size_t)>& report = {}, std::size_t threads = 0);
 

@@ -256,6 +256,7 @@ ClassifySummary Classifier::operator()() {
     for (std::size_t i = start; i < end; ++i) {
       report(i);
       if (outcomes[i - start].stop) throw *outcomes[i - start].stop;
+      progress_.checkpoint();
     }
   }
   progress_.status("Terminou de relacionar docs X conts");

@@ -19,6 +19,7 @@ Clusters form_clusters(const std::vector<Ansi>& entries, const SimilarityMatrix&
   c.n = n;
   std::vector<bool> assigned(n, false);
   for (std::size_t i = 0; i < n; ++i) {
+    progress.checkpoint();
     if (i % 256 == 0 || i + 1 == n)
       progress.status("Analisando doc " + std::to_string(i + 1) + " de " + std::to_string(n));
     if (assigned[i]) continue;

@@ -228,6 +228,7 @@ SimilarityMatrix create_matrix(const fs::path& folder, const std::vector<Ansi>& 
     parallel_for_worker(rows, row, [&](std::size_t done) {
       progress.status("Analisando doc " + std::to_string(std::min(first_row + done + 1, n)) + " de " +
                       std::to_string(n) + " X");
+      progress.checkpoint();
     });
     // The lower part mirrors the upper one: from the rows of this block,
     // and from the rows above it, already in the file.

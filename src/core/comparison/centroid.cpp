@@ -81,6 +81,7 @@ void scan(const std::vector<fs::path>& paths, const std::vector<Ansi>& documents
       [&](std::size_t i, std::vector<WordRecord>& recs) {
         progress.status("Doc " + std::to_string(i + 1) + " (de " + n + ")");
         progress.bar(static_cast<long long>(i), static_cast<long long>(paths.size()) - 1);
+        progress.checkpoint();
         consume(i, recs);
       });
 }
@@ -186,6 +187,7 @@ CentroidResult centroid_every(const std::vector<Ansi>& documents, const fs::path
       paths.size(), [&](std::size_t i) { return records::read_all<WordRecord>(paths[i]); },
       [&](std::size_t doc, std::vector<WordRecord>& recs) {
         if (doc > 0) progress.status("Analisando doc " + std::to_string(doc) + " de " + total);
+        progress.checkpoint();
         for (auto& r : recs) {
           if (r.weight == 0) continue;
           if (doc == 0) {
@@ -255,6 +257,7 @@ std::size_t compute_differences(const std::vector<Ansi>& documents, const fs::pa
       [&](std::size_t i, std::optional<std::vector<WordRecord>>& recs) {
         progress.status("Calculando diferenças doc " + std::to_string(i + 1));
         progress.bar(static_cast<long long>(i), static_cast<long long>(documents.size()) - 1);
+        progress.checkpoint();
         if (!recs) {
           Ansi name = companion_name(documents[i], source_extension(method));
           throw Stop("Arquivo não encontrado: \"" + display_path(folder / to_path(name)) + "\".");

@@ -42,6 +42,7 @@ std::vector<Ansi> calculate_rules(const RulesInput& input, const Regional& regio
       },
       [&](std::size_t i, std::vector<Ansi>& names) {
         progress.bar(static_cast<long long>(i), static_cast<long long>(n_docs) - 1);
+        progress.checkpoint();
         for (Ansi& name : names) frequency[name] += 1;
       },
       2048);

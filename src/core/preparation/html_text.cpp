@@ -114,6 +114,7 @@ std::vector<fs::path> convert_html_entries(const fs::path& folder, const std::ve
                                            Progress& progress) {
   std::vector<fs::path> written;
   for (std::size_t i = 0; i < entries.size(); ++i) {
+    progress.checkpoint();
     progress.status("Analisando doc " + std::to_string(i + 1) + " de " + std::to_string(entries.size()));
     Ansi entry = trim(entries[i]);
     fs::path out = folder / to_path(html_tool_output_name(entry));

@@ -206,6 +206,7 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
 
   // HTML pages become arq-000001.txt, arq-000002.txt ... in list order.
   for (std::size_t i = 0; input.formats.html && i < result.first.htmls.size(); ++i) {
+    progress.checkpoint();
     Ansi name = Ansi("arq-") + document_number(static_cast<long long>(i + 1)) + Ansi(".txt");
     convert_html_file(input.folder / to_path(result.first.htmls[i]), input.folder / to_path(name));
     result.converted.push_back(std::move(name));

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <deque>
+#include <exception>
 #include <mutex>
 #include <string_view>
 #include <thread>
@@ -232,6 +233,7 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
   std::mutex error_mutex;
   std::size_t error_index = n;
   std::string error_text;
+  std::exception_ptr cancelled;  // the cancel request met between documents
 
   // One worker: takes the next document, counts it, writes its list.
   // `report` is true only on the calling thread, which alone talks to
@@ -242,6 +244,17 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
     Entries entries;
     std::string bytes, encoded;
     while (!failed.load(std::memory_order_relaxed)) {
+      if (report) {
+        // A cancel stops the run between documents: every list written
+        // so far is whole, the helpers finish the one they are writing.
+        try {
+          progress.checkpoint();
+        } catch (...) {
+          cancelled = std::current_exception();
+          failed = true;
+          break;
+        }
+      }
       std::size_t i = next.fetch_add(1);
       if (i >= n) break;
       try {
@@ -285,7 +298,8 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
   work(true);
   for (auto& t : threads) t.join();
 
-  if (failed) throw Stop(error_text);
+  if (failed && error_index < n) throw Stop(error_text);
+  if (cancelled) std::rethrow_exception(cancelled);
   if (wizard_visible) progress.status("");
   else progress.status("TERMINOU DE CRIAR LISTAS PARA TODOS DOCUMENTOS");
   return outputs;

@@ -83,6 +83,7 @@ void retrieve_for_case(const std::vector<records::DocRecord>& docs, const fs::pa
       },
       [&](std::size_t done) {
         progress.status(status_prefix + " X " + std::to_string(done) + " de " + std::to_string(n));
+        progress.checkpoint();
       });
 
   for (auto& o : outcomes) {
@@ -139,6 +140,7 @@ Listing retrieve_cases(const fs::path& comparison_list, const fs::path& case_lis
   };
   Listing out = listing_of([&](std::vector<Ansi>& results) {
     for (std::size_t k = 0; k < tests.size(); ++k) {
+      progress.checkpoint();
       std::string status = "Analisando doc de teste " + std::to_string(k + 1) + " de " + std::to_string(tests.size());
       progress.status(status);
       Ansi name = trim(tests[k].name);

@@ -37,6 +37,7 @@ class DocumentosProgress : public Progress {
     window_.detail("Processados " + std::to_string(position) + " arquivos até o momento");
     window_.bar(position, maximum);
   }
+  bool cancelled() override { return window_.cancelled() || status_bar_.cancelled(); }
 
  private:
   Progress& status_bar_;

@@ -6,6 +6,7 @@
 
 #include "core/base/encoding.h"
 #include "core/base/system_errors.h"
+#include "gui/base/long_work.h"
 #include "gui/base/platform.h"
 #include "gui/shell/windows.h"
 
@@ -23,10 +24,30 @@ const Regional& Form::regional() const { return windows_.regional(); }
 
 QWidget* Form::widget() { return dynamic_cast<QWidget*>(this); }
 
+namespace {
+// Commands nest when a window drives another; the outermost one is the
+// user's action, which a cancel request belongs to.
+int command_depth = 0;
+bool cancel_shown = false;
+}  // namespace
+
 bool Form::command(const std::function<void()>& body) {
+  if (command_depth == 0) {
+    LongWork::clear_cancel();
+    cancel_shown = false;
+  }
+  ++command_depth;
+  struct Leave {
+    ~Leave() { --command_depth; }
+  } leave;
   try {
     body();
     last_ok_ = true;
+  } catch (const Cancelled& cancelled) {
+    // Every driven command the cancel stops ends here; the user is told once.
+    last_ok_ = false;
+    if (!cancel_shown) platform().message(widget(), qs(cancelled.text()), cancelled.kind());
+    cancel_shown = true;
   } catch (const Stop& stop) {
     last_ok_ = false;
     platform().message(widget(), qs(stop.text()), stop.kind());
@@ -36,6 +57,8 @@ bool Form::command(const std::function<void()>& body) {
   }
   return last_ok_;
 }
+
+bool Form::command_cancelled() { return cancel_shown; }
 
 void Form::show_message(const Message& message) { platform().message(widget(), qs(message.text), message.kind); }
 void Form::show_messages(const std::vector<Message>& messages) {

@@ -58,8 +58,12 @@ class Form {
   // Either way the command ends there and the window keeps what was done.
   // Returns (and remembers) whether the body ran to its end, so a window
   // that drives another can tell whether the driven command stopped.
+  // A cancel ("Cancelar" during long work) stops the command the same way;
+  // its message is shown once however many driven commands it stopped.
   bool command(const std::function<void()>& body);
   bool last_command_ok() const { return last_ok_; }
+  // True once a cancel stopped a command of the user's current action.
+  static bool command_cancelled();
 
   // Shows messages a core function returned without stopping.
   void show_message(const Message& message);

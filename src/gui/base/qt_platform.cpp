@@ -1,5 +1,7 @@
 #include "gui/base/qt_platform.h"
 
+#include "gui/base/long_work.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -11,6 +13,7 @@
 #include <QSettings>
 #include <QTextDocument>
 #include <QThread>
+#include <QTimer>
 
 #include <dlfcn.h>
 
@@ -105,8 +108,14 @@ bool QtPlatform::caps_lock() const { return (x11_indicators() & 1u) != 0; }
 QDateTime QtPlatform::now() const { return QDateTime::currentDateTime(); }
 
 void QtPlatform::pause(int ms) {
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+  // The wait runs the event loop, so windows repaint and move meanwhile;
+  // it is only called during long work, which refuses stray input.
+  LongWork::process_events();
+  if (ms <= 0) return;
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+  LongWork::process_events();
 }
 
 std::optional<QString> QtPlatform::ask_open_file(QWidget* parent, const FileDialog& d, const QString& filter) {

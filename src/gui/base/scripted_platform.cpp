@@ -1,5 +1,7 @@
 #include "gui/base/scripted_platform.h"
 
+#include "gui/base/long_work.h"
+
 #include <QCoreApplication>
 
 namespace lumeral::gui {
@@ -43,7 +45,7 @@ bool ScriptedPlatform::print(QWidget*, const QTextDocument& document, const QStr
 }
 
 void ScriptedPlatform::pause(int ms) {
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  LongWork::process_events();
   paused_ms += ms;
   ++pauses;
 }

@@ -1,17 +1,34 @@
 #include "gui/base/status_progress.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 
 #include "gui/base/form.h"
 
 namespace lumeral::gui {
 
-StatusProgress::StatusProgress(QStatusBar* bar) : bar_(bar) { since_paint_.start(); }
-StatusProgress::StatusProgress(QLabel* label) : label_(label) { since_paint_.start(); }
+StatusProgress::StatusProgress(QStatusBar* bar) : bar_(bar) {
+  running_.start();
+  if (!bar_) return;
+  cancel_ = new QPushButton(QStringLiteral("Cancelar"), bar_);
+  cancel_->setObjectName(QStringLiteral("bt_cancelar"));
+  cancel_->setEnabled(!LongWork::cancel_requested());
+  bar_->addPermanentWidget(cancel_);
+  cancel_->hide();
+  LongWork::allow(cancel_);
+  QObject::connect(cancel_.data(), &QPushButton::clicked, cancel_.data(), [button = cancel_.data()] {
+    LongWork::request_cancel();
+    button->setEnabled(false);
+  });
+}
+
+StatusProgress::StatusProgress(QLabel* label) : label_(label) { running_.start(); }
 
 StatusProgress::~StatusProgress() {
-  // The last text shows even when it came right after the previous repaint.
+  if (cancel_) {
+    if (bar_) bar_->removeWidget(cancel_);
+    delete cancel_.data();
+  }
+  // The last text shows even when it came right after the previous pass.
   if (bar_) bar_->repaint();
   if (label_) label_->repaint();
 }
@@ -20,14 +37,11 @@ void StatusProgress::status(std::string_view text) {
   QString t = qs(std::string(text));
   if (bar_) bar_->showMessage(t);
   if (label_) label_->setText(t);
-  if (since_paint_.elapsed() >= 40) repaint();
+  // A short run never shows the button.
+  if (cancel_ && cancel_->isHidden() && running_.elapsed() >= kCancelAfterMs) cancel_->show();
+  work_.pump();
 }
 
-void StatusProgress::repaint() {
-  if (bar_) bar_->repaint();
-  if (label_) label_->repaint();
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  since_paint_.restart();
-}
+bool StatusProgress::cancelled() { return LongWork::cancel_requested(); }
 
 }  // namespace lumeral::gui

@@ -1,14 +1,18 @@
 // Progress shown in a window's status bar (or any label): the status text
 // replaces the bar's text. Tool windows report their long runs this way.
-// Repaints are spaced out (at most one every 40 ms, plus the last), so a
-// run that reports every word stays fast while the text stays alive.
+// The run is long work (LongWork): events are let through at most every
+// 50 ms, so the text stays alive and the window painted, and other input
+// is refused. A status bar gets a "Cancelar" button once the run has gone
+// on for half a second; it stops the run at its next document.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QPushButton>
 #include <QStatusBar>
 
 #include "core/base/progress.h"
+#include "gui/base/long_work.h"
 
 class QLabel;
 
@@ -20,12 +24,19 @@ class StatusProgress : public Progress {
   explicit StatusProgress(QLabel* label);
   ~StatusProgress() override;
   void status(std::string_view text) override;
+  bool cancelled() override;
+
+  // The status bar's "Cancelar" (null for a label, or once the run ended).
+  QPushButton* cancel_button() const { return cancel_; }
+
+  static constexpr int kCancelAfterMs = 500;
 
  private:
-  void repaint();
+  LongWork work_;
   QPointer<QStatusBar> bar_;
   QPointer<QLabel> label_;
-  QElapsedTimer since_paint_;
+  QPointer<QPushButton> cancel_;
+  QElapsedTimer running_;
 };
 
 }  // namespace lumeral::gui

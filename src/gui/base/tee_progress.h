@@ -21,6 +21,8 @@ class TeeProgress : public Progress {
     first_.detail(text);
     second_.detail(text);
   }
+  // Either display's "Cancelar" stops the run.
+  bool cancelled() override { return first_.cancelled() || second_.cancelled(); }
 
  private:
   Progress& first_;

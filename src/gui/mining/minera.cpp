@@ -140,6 +140,7 @@ bool TMinera::corrida_classificacao(const mining::MiningLists& lists) {
     progress.status("Processando " + number(lines - 1) + " arquivos");
     progress.detail("Processados " + number(i) + " arquivos até o momento");
     progress.bar(i, lines - 1);
+    progress.checkpoint();
   }
   return true;
 }
@@ -176,6 +177,7 @@ bool TMinera::corrida_frequencia(const mining::MiningLists& lists) {
       progress.status("Processando " + number(n - 1) + " Frequencias " + method);
       progress.detail("Processados " + number(i) + " arquivos até o momento");
       progress.bar(i, n - 1);
+      progress.checkpoint();
       shares.push_back(perc.ListBox1->line(static_cast<int>(i)));
     }
   }
@@ -211,7 +213,7 @@ bool TMinera::corrida_associacao(const mining::MiningLists& lists) {
 }
 
 void TMinera::reescreve_texto(const char* verb) {
-  Rich->clear();
+  // The text is replaced at the end, so a cancel keeps the one shown.
   Tform_dm& dm = *w_.windows().form_dm;
   const std::vector<Ansi> lines = dm.ListBox1->lines();
   std::vector<Ansi> text;
@@ -222,6 +224,7 @@ void TMinera::reescreve_texto(const char* verb) {
       progress.status(verb + number(n - 1) + " Associações entre Conceitos");
       progress.detail("Processados " + number(i) + " arquivos até o momento");
       progress.bar(i, n - 1);
+      progress.checkpoint();
       text.push_back(mining::rule_sentence(mining::parse_rule_line(lines[static_cast<std::size_t>(i)])));
     }
   }

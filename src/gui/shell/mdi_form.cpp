@@ -306,6 +306,21 @@ void TMdi_Frm::mineracao() {
   minera->corrida_associacao(lists);
 }
 
+void TMdi_Frm::volta_apos_cancelar(int passo, const QString& nivel, const QString& preparado) {
+  if (passo == 3) {
+    // The mining step: its half-filled tables go, the ontology step stays.
+    minera->limpa();
+    P_Minera->hide();
+    indicadores(3);
+    bit_avancar->setEnabled(true);
+  } else if (passo == 2) {
+    // The preparation: back to its settings, which list the folder again.
+    Label22->setText(preparado);
+    passo2();
+  }
+  l_nivel->setText(nivel);
+}
+
 void TMdi_Frm::volta_inicio() {
   for (auto* w : std::initializer_list<QWidget*>{botao_1_on, botao_1_off, botao_2_on, botao_2_off, botao_3_on,
                                                   botao_3_off, botao_4_on, botao_4_off, lb_passo1, lb_passo2,
@@ -364,11 +379,21 @@ bool TMdi_Frm::executa_textos() {
 void TMdi_Frm::bit_avancarClick() {
   command([this] {
     const bool faltando = stopwords_faltando;
-    switch (passo_corrente()) {
+    const int passo = passo_corrente();
+    const QString nivel = l_nivel->text();
+    const QString preparado = Label22->text();
+    switch (passo) {
       case 1: command([this] { passo2(); }); break;
       case 2: command([this, faltando] { faltando ? passo2() : passo3(); }); break;
       case 3: command([this, faltando] { faltando ? passo3() : mineracao(); }); break;
       default: break;
+    }
+    if (command_cancelled()) {
+      // A cancelled step leaves the project as its last finished step left
+      // it: the wizard shows that step again at its level and saves nothing
+      // (the project and status files keep what they had).
+      volta_apos_cancelar(passo, nivel, preparado);
+      return;
     }
     // Every "Avançar" saves the project, whatever the step routine did; a
     // project without a title has no file name yet and is not saved.

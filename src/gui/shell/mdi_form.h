@@ -145,6 +145,9 @@ class TMdi_Frm : public QMainWindow,
   void passo2();      // "Preparar Textos"
   void passo3();      // "Ontologia"
   void mineracao();   // "Mineração de Textos": the runs of the mining panel
+  // After a cancelled "Avançar" from step `passo`: the wizard shows that
+  // step again with the level (and the preparation flag) it had.
+  void volta_apos_cancelar(int passo, const QString& nivel, const QString& preparado);
   void volta_inicio();
   // Indicators: `current` is 1..4 (0: none current, all "off").
   void indicadores(int current);

@@ -1,0 +1,234 @@
+// Every long operation cancelled part-way through its Progress: it stops
+// with Cancelled, each file it touched is either as it was or as an
+// uncancelled run writes it (nothing half-written, no temporary left), and
+// running it again gives what an uncancelled run gives.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <algorithm>
+#include <chrono>
+#include <map>
+#include <set>
+#include <thread>
+
+#include "core/association/term_association.h"
+#include "core/base/message.h"
+#include "core/base/parallel.h"
+#include "core/classification/matrix.h"
+#include "core/clustering/clusters.h"
+#include "core/clustering/matrix.h"
+#include "core/mining/mine.h"
+#include "core/preparation/import.h"
+#include "core/preparation/stopword_lists.h"
+#include "core/records/records.h"
+#include "core/retrieval/similar.h"
+#include "support/fixtures.h"
+
+namespace lumeral {
+namespace {
+
+using namespace lumeral::testing;
+
+// Asks to stop after `k` questions: the run meets the request at its
+// (k+1)-th check between documents.
+class CancelAfter : public Progress {
+ public:
+  explicit CancelAfter(int k) : k_(k) {}
+  bool cancelled() override { return checks_++ >= k_; }
+  int checks() const { return checks_; }
+
+ private:
+  int k_;
+  int checks_ = 0;
+};
+
+// Counts the checks of a run that is not cancelled.
+class CountChecks : public Progress {
+ public:
+  bool cancelled() override {
+    ++checks;
+    return false;
+  }
+  int checks = 0;
+};
+
+// Every file of a folder with its bytes; the folder's own path, which a
+// report names, is written as "PASTA" so two copies compare equal.
+std::map<std::string, std::string> snapshot(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  const std::string name = folder.string();
+  for (const auto& e : fs::directory_iterator(folder)) {
+    std::string bytes = read_file(e.path());
+    for (std::size_t at; (at = bytes.find(name)) != std::string::npos;) bytes.replace(at, name.size(), "PASTA");
+    files[e.path().filename().string()] = std::move(bytes);
+  }
+  return files;
+}
+
+std::vector<Ansi> doc_names(const fs::path& list) {
+  std::vector<Ansi> names;
+  for (auto& r : records::read_all<records::DocRecord>(list)) names.push_back(r.name);
+  return names;
+}
+
+// The sample collection, copied, optionally prepared (texts, list, word
+// lists) and classified.
+enum class Stage { Raw, Prepared, Classified };
+
+void make_collection(const fs::path& folder, Stage stage) {
+  fs::create_directories(folder);
+  for (const auto& e : fs::directory_iterator(source_dir() / "examples" / "noticias"))
+    fs::copy_file(e.path(), folder / e.path().filename());
+  preparation::save_stopwords(folder / "pt.stw", {Ansi("de"), Ansi("o"), Ansi("a"), Ansi("e"), Ansi("que")});
+  if (stage == Stage::Raw) return;
+  preparation::ImportInput in;
+  in.folder = folder;
+  in.title = Ansi("noticias");
+  in.stopwords = folder / "pt.stw";
+  preparation::run_import(in, pt());
+  if (stage == Stage::Prepared) return;
+  classification::ClassifyRun run;
+  run.doc_list = folder / "noticias.ldc";
+  run.context_list = folder / "noticias.lct";
+  classification::classify(run);
+}
+
+// Results kept in memory by an operation, to compare a rerun with.
+using Operation = std::function<std::vector<Ansi>(const fs::path& folder, Progress&)>;
+
+struct Case {
+  const char* name;
+  Stage stage;
+  Operation run;
+};
+
+std::vector<Ansi> import_all(const fs::path& folder, Progress& progress) {
+  preparation::ImportInput in;
+  in.folder = folder;
+  in.title = Ansi("noticias");
+  in.stopwords = folder / "pt.stw";
+  return preparation::run_import(in, pt(), progress).last.texts;
+}
+
+std::vector<Ansi> classify_all(const fs::path& folder, Progress& progress) {
+  classification::ClassifyRun run;
+  run.doc_list = folder / "noticias.ldc";
+  run.context_list = folder / "noticias.lct";
+  run.threads = 2;
+  classification::classify(run, progress);
+  return {};
+}
+
+std::vector<Ansi> associate(const fs::path& folder, Progress& progress) {
+  association::AssociationInput in;
+  in.document_list = folder / "noticias.ldc";
+  in.method = association::AssociationMethod::DocumentPresence;
+  return association::calculate_associations(in, pt(), progress).lines();
+}
+
+std::vector<Ansi> similarity_matrix(const fs::path& folder, Progress& progress) {
+  auto m = clustering::create_matrix(folder, doc_names(folder / "noticias.ldc"), clustering::Method::Words, progress);
+  return clustering::show_matrix(doc_names(folder / "noticias.ldc"), m, pt());
+}
+
+std::vector<Ansi> clusters(const fs::path& folder, Progress& progress) {
+  const auto names = doc_names(folder / "noticias.ldc");
+  auto m = clustering::create_matrix(folder, names, clustering::Method::Words);
+  return clustering::cluster_lines(clustering::form_clusters(names, m, true, Ansi("0,01"), pt(), progress));
+}
+
+std::vector<Ansi> retrieve_list(const fs::path& folder, Progress& progress) {
+  // The first ten documents are the cases, compared with the whole list.
+  auto names = doc_names(folder / "noticias.ldc");
+  names.resize(10);
+  std::vector<records::DocRecord> cases;
+  for (auto& n : names) cases.push_back({n, 0.0});
+  if (!fs::exists(folder / "casos.ldc")) records::write_all(folder / "casos.ldc", cases);
+  const auto when = std::chrono::system_clock::time_point(std::chrono::hours(24 * 365 * 50));
+  auto listing = retrieval::retrieve_cases(folder / "noticias.ldc", folder / "casos.ldc", folder / "relatorio-sim.txt",
+                                           {}, pt(), when, progress);
+  listing.rethrow();
+  return listing.lines;
+}
+
+std::vector<Ansi> mine(const fs::path& folder, Progress& progress) {
+  auto out = mining::mine_project(folder / "noticias.ini", pt(), progress);
+  return out.rule_lines;
+}
+
+const Case kCases[] = {
+    {"preparation", Stage::Raw, import_all},
+    {"classification", Stage::Prepared, classify_all},
+    {"term association", Stage::Prepared, associate},
+    {"similarity matrix", Stage::Prepared, similarity_matrix},
+    {"similarity retrieval over a list", Stage::Prepared, retrieve_list},
+    {"clustering", Stage::Prepared, clusters},
+    {"mining", Stage::Prepared, mine},
+};
+
+TEST(Cancel, EveryLongOperationStopsWithWholeFilesAndRerunsTheSame) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    // The reference: an uncancelled run, counting its checks.
+    const fs::path reference = dir / "referencia";
+    make_collection(reference, c.stage);
+    CountChecks counted;
+    const std::vector<Ansi> expected = c.run(reference, counted);
+    const auto after = snapshot(reference);
+    ASSERT_GT(counted.checks, 0) << "the operation never checks for a cancel";
+
+    // Cancelled at the first check and a few documents in. (Later checks
+    // of a parallel run depend on how the work was shared out.)
+    for (int k : std::set<int>{0, std::min(5, counted.checks - 1)}) {
+      SCOPED_TRACE(k);
+      const fs::path folder = dir / ("cancelada-" + std::to_string(k));
+      make_collection(folder, c.stage);
+      const auto before = snapshot(folder);
+      CancelAfter cancel(k);
+      EXPECT_THROW(c.run(folder, cancel), Cancelled);
+      EXPECT_EQ(cancel.checks(), k + 1) << "the run went on after the cancel";
+      for (const auto& [name, sum] : snapshot(folder)) {
+        auto was = before.find(name);
+        auto done = after.find(name);
+        const bool as_before = was != before.end() && was->second == sum;
+        const bool as_finished = done != after.end() && done->second == sum;
+        EXPECT_TRUE(as_before || as_finished) << name << " is neither as it was nor as a finished run writes it";
+      }
+      // Rerun: the same results and files as the uncancelled run.
+      EXPECT_EQ(c.run(folder, Progress::none()), expected);
+      EXPECT_TRUE(snapshot(folder) == after) << "the rerun wrote other files";
+    }
+  }
+}
+
+TEST(Cancel, TheMiningStepCancelledKeepsTheStatusFileOfTheLastFinishedRun) {
+  TempDir dir;
+  make_collection(dir.path(), Stage::Prepared);
+  mine(dir.path(), Progress::none());
+  const std::string finished = read_file(dir / "resultados_n4.wiz");
+  // A later run cancelled in any phase leaves the status file as it was.
+  CountChecks counted;
+  mine(dir.path(), counted);
+  for (int k : std::set<int>{1, counted.checks / 2, counted.checks - 1}) {
+    CancelAfter cancel(k);
+    EXPECT_THROW(mine(dir.path(), cancel), Cancelled);
+    EXPECT_EQ(read_file(dir / "resultados_n4.wiz"), finished) << k;
+  }
+}
+
+TEST(Cancel, AReportThatStopsAParallelRunIsRethrownAfterTheWorkersJoin) {
+  std::atomic<int> done{0};
+  EXPECT_THROW(parallel_for(
+                   10000,
+                   [&](std::size_t) {
+                     std::this_thread::sleep_for(std::chrono::microseconds(20));
+                     ++done;
+                   },
+                   [&](std::size_t) { throw Cancelled(); }, 4),
+               Cancelled);
+  EXPECT_LT(done.load(), 10000);
+}
+
+}  // namespace
+}  // namespace lumeral

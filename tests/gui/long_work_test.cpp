@@ -1,0 +1,151 @@
+// Long work in the wizard: input aimed at other controls while the mining
+// step runs is refused and not replayed afterwards, and "Cancelar" in the
+// progress window stops the step, tells the user once and leaves the
+// project at its last finished step.
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QVariant>
+
+#include "core/base/encoding.h"
+#include "gui/mining/minera.h"
+#include "gui/shell/barra_progresso.h"
+#include "road_fixture.h"
+
+namespace lumeral::gui::testing {
+namespace {
+
+using lumeral::testing::cp1252;
+using lumeral::testing::read_file;
+using lumeral::testing::write_file;
+
+// A left click as the window system delivers it: press and release.
+void click(QWidget* w) {
+  const QPointF at(w->width() / 2.0, w->height() / 2.0);
+  QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(w, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(w, &release);
+}
+
+class LongWorkTest : public RoadTest {
+ protected:
+  // The standard stopword list in the start folders, where the preparation
+  // and the wizard look for it when none is installed.
+  void SetUp() override {
+    for (const char* start : {"cli-start", "start"}) {
+      fs::create_directories(tmp / start);
+      auto made = run_cli({"stopwords-save", "stw-portugues.stw", "--from",
+                           (lumeral::testing::source_dir() / "data/stopwords/portugues.txt").string()},
+                          tmp / start);
+      ASSERT_EQ(made.exit_code, 0) << made.err;
+    }
+    RoadTest::SetUp();
+  }
+
+  // The prepared sample reopened at the ontology step (level 4), ready for
+  // "Avançar" to the mining step.
+  void open_at_ontology() {
+    fs::remove(proj / "noticias.ini");
+    write_file(proj / "noticias.ini",
+               cp1252("[NOME]\r\nnome=noticias\r\n[DIR_PROJETO]\r\ndir_proj=" + proj.string() +
+                      "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n"
+                      "[ONTOLOGIA]\r\nontologia=Probabilístico\r\n[LCT]\r\nlct=" +
+                      (proj / "noticias.lct").string() + "\r\n[N]\r\nn=4\r\n"));
+    w().bt_ok_entradaClick();
+    w().RadioGroup2->set_item_index(1);
+    platform.answer(q(proj / "noticias.ini"));
+    w().bt_ok_bemvindoClick();
+    ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+    ASSERT_EQ(w().passo_corrente(), 3);
+    ASSERT_EQ(w().l_nivel->text(), "4");
+  }
+
+  // Runs `act` at every pass of the event loop while long work runs, with
+  // the number of the progress window open then (1 for the first one).
+  void during_work(std::function<void(int window)> act) {
+    ticker_ = std::make_unique<QTimer>();
+    ticker_->setInterval(0);
+    QObject::connect(ticker_.get(), &QTimer::timeout, [this, act] {
+      if (!LongWork::active()) return;
+      TFrm_process* p = windows->Frm_process;
+      if (p && !p->property("visto").isValid()) {
+        p->setProperty("visto", ++windows_seen_);
+      }
+      act(p ? windows_seen_ : 0);
+    });
+    ticker_->start();
+  }
+  void stop_watching() { ticker_.reset(); }
+
+  std::unique_ptr<QTimer> ticker_;
+  int windows_seen_ = 0;
+};
+
+TEST_F(LongWorkTest, AClickOnVoltarDuringTheMiningStepIsRefusedAndNotReplayed) {
+  open_at_ontology();
+  int clicks = 0;
+  during_work([&](int) {
+    if (clicks < 3 && w().bit_voltar->isEnabled()) {
+      click(w().bit_voltar);
+      ++clicks;
+    }
+  });
+  w().bit_avancarClick();
+  stop_watching();
+  ASSERT_GT(clicks, 0) << "the step let no event through";
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  QApplication::processEvents();
+  // Still the mining step, with its results.
+  EXPECT_EQ(w().passo_corrente(), 4);
+  EXPECT_EQ(w().l_nivel->text(), "5");
+  EXPECT_GT(w().minera->ListView_contexto->topLevelItemCount(), 0);
+  // The same click once the work is over does go back.
+  click(w().bit_voltar);
+  EXPECT_EQ(w().passo_corrente(), 3);
+}
+
+// Cancelled in the n-th progress window of the step: the classification's,
+// one in the middle, and a later one.
+class CancelTest : public LongWorkTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(CancelTest, CancelarStopsTheMiningStepAndKeepsTheProject) {
+  const int window = GetParam();
+  {
+    open_at_ontology();
+    const std::string ini = read_file(proj / "noticias.ini");
+    const std::string status = read_file(proj / "resultados_n4.wiz");
+    platform.messages.clear();
+    during_work([&](int open) {
+      if (open == window && windows->Frm_process->bt_cancelar->isEnabled())
+        click(windows->Frm_process->bt_cancelar);
+    });
+    w().bit_avancarClick();
+    stop_watching();
+    ASSERT_GE(windows_seen_, window) << "fewer progress windows than expected";
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Operação cancelada pelo usuário")});
+    // Back at the ontology step at its level; nothing saved.
+    EXPECT_EQ(w().passo_corrente(), 3);
+    EXPECT_EQ(w().l_nivel->text(), "4");
+    EXPECT_TRUE(w().P_Minera->isHidden());
+    EXPECT_TRUE(w().bit_avancar->isEnabled());
+    EXPECT_EQ(w().minera->ListView_contexto->topLevelItemCount(), 0);
+    EXPECT_EQ(read_file(proj / "noticias.ini"), ini);
+    EXPECT_EQ(read_file(proj / "resultados_n4.wiz"), status);
+    // "Avançar" again runs the step to its end.
+    platform.messages.clear();
+    windows_seen_ = 0;
+    w().bit_avancarClick();
+    EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+    EXPECT_EQ(w().passo_corrente(), 4);
+    EXPECT_EQ(w().l_nivel->text(), "5");
+    EXPECT_GT(w().minera->ListView_contexto->topLevelItemCount(), 0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, CancelTest, ::testing::Values(1, 3, 5));
+
+}  // namespace
+}  // namespace lumeral::gui::testing
