@@ -85,28 +85,4 @@ class GuiTest : public ::testing::Test {
   QByteArray old_home_;
 };
 
-// A screenshot tour on top of a fixture: skipped unless LUMERAL_SHOTS names
-// a folder (with a real display, e.g. Xvfb and QT_QPA_PLATFORM=xcb); each
-// shot saves the window's own grab there as NAME.png.
-template <class Base>
-class ShotsOf : public Base {
- protected:
-  void SetUp() override {
-    shots_ = qEnvironmentVariable("LUMERAL_SHOTS");
-    if (shots_.isEmpty()) GTEST_SKIP() << "LUMERAL_SHOTS not set";
-    Base::SetUp();
-  }
-  void shoot(QWidget* window, const QString& name, bool hide_after = false) {
-    window->show();
-    window->raise();
-    for (int i = 0; i < 10; ++i) {
-      QApplication::processEvents();
-      QThread::msleep(20);
-    }
-    EXPECT_TRUE(window->grab().save(shots_ + "/" + name + ".png")) << name.toStdString();
-    if (hide_after) window->hide();
-  }
-  QString shots_;
-};
-
 }  // namespace lumeral::gui::testing

@@ -1,5 +1,5 @@
 // The GUI tests' entry: one QApplication for every test (offscreen unless a
-// platform is named, as the screenshot tour does under Xvfb).
+// platform is named, as a look at the windows under Xvfb does).
 #include <QApplication>
 
 #include <gtest/gtest.h>

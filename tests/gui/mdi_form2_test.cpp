@@ -439,42 +439,5 @@ TEST_F(CompareTest, VerResumosSummarizesTheProjectAsTheCommandLine) {
   EXPECT_EQ(platform.dialogs.size(), dialogs + std::size(cases) + 2);
 }
 
-using CompareScreenshots = ShotsOf<CompareTest>;
-
-TEST_F(CompareScreenshots, Tour) {
-  w().RadioGroup1->set_item_index(1);
-  shoot(&w(), "mdi_frm-entrada");
-  open_wizard();
-  shoot(&c(), "mdi_frm2-0-bem-vindo");
-  c().RadioGroup2->set_item_index(0);
-  c().bt_ok_bemvindoClick();
-  c().Edit_titulo->setText("noticias");
-  c().Edit_cliente->setText(QStringLiteral("Diretoria de Planejamento"));
-  c().Edit_resp->setText(QStringLiteral("Conceição"));
-  platform.answer(q(proj));
-  c().bt_alterarClick();
-  shoot(&c(), "mdi_frm2-1-projeto");
-  c().bit_avancarClick();
-  shoot(&c(), "mdi_frm2-2-preparacao");
-  c().bit_avancarClick();
-  shoot(&c(), "mdi_frm2-3-analise");
-  c().ComboBox1->setCurrentIndex(0);
-  c().ComboBox1Change();
-  c().ListView1ColumnClick(1);
-  shoot(&c(), "mdi_frm2-3-compartilhadas-por-peso");
-  c().ComboBox1->setCurrentIndex(2);
-  c().ComboBox1Change();
-  c().ListView1ColumnClick(0);
-  shoot(&c(), "mdi_frm2-3-exclusivas-por-palavra");
-  c().bt_resumosClick();
-  Tform_resumo& r = *windows->form_resumo2;
-  r.Memo_palavras->setPlainText("juros");
-  r.SpinEdit_frases->setValue(1);
-  r.Extrairresumos1Click();
-  EXPECT_FALSE(r.resumos().empty());
-  shoot(&r, "mdi_frm2-4-form_resumo2", true);
-  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-}
-
 }  // namespace
 }  // namespace lumeral::gui::testing

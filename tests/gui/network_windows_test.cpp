@@ -314,23 +314,5 @@ TEST_F(NetworkWindows, CommandLineConceptNetworkHoldsTheConcepts) {
   EXPECT_FALSE(fs::exists(tmp / "y.svg"));
 }
 
-// Pictures of both networks on the sample for looking at them (with
-// LUMERAL_SHOTS naming a folder and a real display); skipped otherwise.
-class NetworkShots : public ShotsOf<NetworkWindows> {};
-
-TEST_F(NetworkShots, BothNetworksOnTheSample) {
-  rules_in_form_dm();
-  windows->form_dm->Rededeassociacoes1Click();
-  ASSERT_TRUE(windows->form_rede_conceitos);
-  windows->form_rede_conceitos->Cena_rede->click_node(0);
-  shoot(windows->form_rede_conceitos, "rede_conceitos");
-  windows->form_rede_conceitos->hide();
-  pairs_in_form_rel();
-  windows->form_rel->Rededecoocorrencia1Click();
-  ASSERT_TRUE(windows->form_rede_termos);
-  EXPECT_EQ(windows->form_rede_termos->Cena_rede->edge_count(), 60u);
-  shoot(windows->form_rede_termos, "rede_termos");
-}
-
 }  // namespace
 }  // namespace lumeral::gui::testing

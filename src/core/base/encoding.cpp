@@ -151,4 +151,17 @@ Ansi decode_document(std::string_view bytes) {
   return from_bytes(bytes);
 }
 
+AnsiView document_view(std::string_view bytes, Ansi& converted) {
+  if (has_utf16_bom(bytes)) {
+    converted = decode_document(bytes);
+    return converted;
+  }
+  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  if (is_utf8_with_non_ascii(bytes)) {
+    converted = to_ansi(bytes);
+    return converted;
+  }
+  return AnsiView(bytes.data(), bytes.size());
+}
+
 }  // namespace lumeral

@@ -38,4 +38,9 @@ inline bool has_utf16_bom(std::string_view bytes) {
 // not have become "?".
 Ansi decode_document(std::string_view bytes);
 
+// The same rule without copying a text that needs no conversion: a view of
+// `bytes` (past a UTF-8 byte-order mark) when they are taken as they are,
+// else a view of `converted`, which receives the transcoded text.
+AnsiView document_view(std::string_view bytes, Ansi& converted);
+
 }  // namespace lumeral

@@ -44,15 +44,7 @@ namespace {
 
 // The document's text as read_document() gives it, without copying a text
 // that needs no conversion.
-AnsiView document_text(RuleSet::Scratch& scratch) {
-  std::string_view bytes = scratch.bytes;
-  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-  if (is_utf8_with_non_ascii(bytes)) {
-    scratch.converted = to_ansi(bytes);
-    return scratch.converted;
-  }
-  return AnsiView(bytes.data(), bytes.size());
-}
+AnsiView document_text(RuleSet::Scratch& scratch) { return document_view(scratch.bytes, scratch.converted); }
 
 struct Outcome {
   std::vector<WordRecord> matrix;

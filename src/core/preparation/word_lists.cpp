@@ -169,11 +169,9 @@ struct Entries {
 // transcoded), into a reused buffer.
 void read_document_into(const fs::path& doc, std::string& bytes) {
   read_bytes_into(doc, bytes);
-  bool bom = bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
-  if (bom || has_utf16_bom(bytes) || is_utf8_with_non_ascii(bytes)) {
-    Ansi text = decode_document(bytes);
-    bytes.assign(text.data(), text.size());
-  }
+  Ansi converted;
+  const AnsiView text = document_view(bytes, converted);
+  if (text.data() != bytes.data()) bytes.assign(text.data(), text.size());
 }
 
 std::string text_of(std::string_view prefix, std::size_t k, std::size_t n) {

@@ -1,3 +1,4 @@
+#include "gui/base/table_export.h"
 #include "gui/classification/classifica3.h"
 
 #include <QAction>
@@ -18,6 +19,8 @@ const QString kFiltroDocs = QStringLiteral("listas de documentos (*.ldc)|*.ldc")
 
 Tform_classifica3::Tform_classifica3(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   build_layout();
+  add_export_action(*this, Salvalistacomomatriz1,
+                    [this] { return exporting::weighted_table(ListBox1->lines(), "Documento", "Grau"); });
   connect(Abrelistadedocumentos1, &QAction::triggered, this, [this] { Abrelistadedocumentos1Click(); });
   connect(Analisacategorias1, &QAction::triggered, this, [this] { Analisacategorias1Click(); });
   connect(Salvalistadedocs1, &QAction::triggered, this, [this] { Salvalistadedocs1Click(); });

@@ -1,3 +1,4 @@
+#include "gui/base/table_export.h"
 #include "gui/classification/consulta.h"
 
 #include <QFileInfo>
@@ -22,6 +23,8 @@ const QString kFiltroAbreConsulta =
 
 Tform_consulta::Tform_consulta(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   build_layout();
+  add_export_button(*this, bt_grava_texto,
+                    [this] { return exporting::weighted_table(ListBox1->lines(), "Documento", "Relevância"); });
   connect(bt_docs, &QPushButton::clicked, this, [this] { bt_docsClick(); });
   connect(bt_contextos, &QPushButton::clicked, this, [this] { bt_contextosClick(); });
   connect(bt_grava_consulta, &QPushButton::clicked, this, [this] { bt_grava_consultaClick(); });

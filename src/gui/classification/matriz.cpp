@@ -1,3 +1,4 @@
+#include "gui/base/table_export.h"
 #include "gui/classification/matriz.h"
 
 #include <QFileInfo>
@@ -27,6 +28,8 @@ const QString kFiltroContextos = QStringLiteral("listas de contextos (*.lct)|*.l
 
 Tform_matriz::Tform_matriz(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   build_layout();
+  add_export_action(*this, Salvaresultadocomotexto1,
+                    [this] { return exporting::weighted_table(ListBox1->lines(), "Item", "Grau"); });
   connect(Abrelistadedocs1, &QAction::triggered, this, [this] { Abrelistadedocs1Click(); });
   connect(Abrelistadecontextos1, &QAction::triggered, this, [this] { Abrelistadecontextos1Click(); });
   connect(MetodoDeterministico1, &QAction::triggered, this, [this] { MetodoDeterministico1Click(); });

@@ -1,3 +1,4 @@
+#include "gui/base/table_export.h"
 #include "gui/preparation/lista_docs.h"
 
 #include <QAction>
@@ -29,6 +30,8 @@ Tform_ldoc::Tform_ldoc(Windows& windows) : QMainWindow(nullptr), Form(windows) {
     connect(l->Salvalista, &QAction::triggered, this, [this, l] { SalvalistaClick(*l); });
     connect(l->Salvatexto, &QAction::triggered, this, [this, l] { SalvatextoClick(*l); });
     connect(l->Excluidoc, &QAction::triggered, this, [this, l] { ExcluidocClick(*l); });
+    add_export_action(*this, l->Salvatexto,
+                      [l] { return exporting::lines_table(l->ListBox_docs->lines(), "Documento"); });
     connect(l->ListBox_docs, &QListWidget::itemSelectionChanged, this, [this, l] { ListBoxClick(*l); });
     connect(l->ListBox_docs, &QListWidget::itemDoubleClicked, this, [this, l] { ListBoxDblClick(*l); });
   }

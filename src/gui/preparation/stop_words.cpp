@@ -1,3 +1,4 @@
+#include "gui/base/table_export.h"
 #include "gui/preparation/stop_words.h"
 
 #include <QFileInfo>
@@ -14,6 +15,7 @@ namespace lumeral::gui {
 
 Tform_stop::Tform_stop(Windows& windows) : QWidget(nullptr), Form(windows) {
   build_layout();
+  add_export_button(*this, bt_grava_texto, [this] { return exporting::lines_table(ListBox1->lines(), "Stopword"); });
   connect(bt_mostra, &QPushButton::clicked, this, [this] { bt_mostraClick(); });
   connect(bt_grava, &QPushButton::clicked, this, [this] { bt_gravaClick(); });
   connect(bt_grava_texto, &QPushButton::clicked, this, [this] { bt_grava_textoClick(); });

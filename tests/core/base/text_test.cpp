@@ -52,7 +52,12 @@ TEST(Encoding, DocumentsAreDecodedByContent) {
       {std::string("\xFF\xFE" "=\xD8\0\xDE!\0", 8), "?!"},                  // a pair outside the code page
       {std::string("\xFF\xFE" "a\0b", 5), "a?"},                               // an odd last byte
   };
-  for (const auto& c : cases) EXPECT_EQ(to_utf8(decode_document(c.bytes)), c.expect_utf8) << c.bytes;
+  for (const auto& c : cases) {
+    EXPECT_EQ(to_utf8(decode_document(c.bytes)), c.expect_utf8) << c.bytes;
+    // The no-copy reader of the per-document loops follows the same rule.
+    Ansi converted;
+    EXPECT_EQ(to_utf8(Ansi(document_view(c.bytes, converted))), c.expect_utf8) << c.bytes;
+  }
 }
 
 TEST(Files, WriterUsesCrLfAndReplacesSafely) {

@@ -10,14 +10,14 @@ using lumeral::testing::stop_text;
 
 // A symmetric matrix with a zero diagonal whose value at (i, j) names the
 // pair, so a reordering can be checked cell by cell.
-clustering::SimilarityMatrix named_matrix(std::size_t n) {
-  clustering::SimilarityMatrix m;
-  m.n = n;
-  m.values.resize(n * n);
+std::vector<double> named_values(std::size_t n) {
+  std::vector<double> values(n * n);
   for (std::size_t i = 0; i < n; ++i)
-    for (std::size_t j = 0; j < n; ++j) m.values[i * n + j] = i == j ? 0.0 : 0.01 * double(std::min(i, j) * 10 + std::max(i, j));
-  return m;
+    for (std::size_t j = 0; j < n; ++j) values[i * n + j] = i == j ? 0.0 : 0.01 * double(std::min(i, j) * 10 + std::max(i, j));
+  return values;
 }
+
+clustering::SimilarityMatrix named_matrix(std::size_t n) { return clustering::SimilarityMatrix(n, named_values(n)); }
 
 std::vector<Ansi> names(std::initializer_list<const char*> l) {
   std::vector<Ansi> out;
@@ -75,8 +75,9 @@ TEST(Heatmap, RepeatedNamesEachFindTheirOwnDocument) {
 }
 
 TEST(Heatmap, MaxValueIgnoresTheDiagonalAndBlockOfFindsThePosition) {
-  auto m = named_matrix(3);
-  m.values[0] = 5.0;  // a diagonal cell never sets the scale
+  auto values = named_values(3);
+  values[0] = 5.0;  // a diagonal cell never sets the scale
+  const clustering::SimilarityMatrix m(3, values);
   auto h = heatmap_model(names({"a", "b", "c"}), m, clusters_of(3, {{"b", "c"}}));
   EXPECT_DOUBLE_EQ(h.max_value, 0.12);
   ASSERT_TRUE(h.block_of(1));
