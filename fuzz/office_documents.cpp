@@ -9,8 +9,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using preparation::OfficeFormat;
   const std::pair<OfficeFormat, const char*> as[] = {
       {OfficeFormat::Docx, "documento.docx"}, {OfficeFormat::Odt, "documento.odt"}, {OfficeFormat::Pdf, "documento.pdf"}};
-  for (const auto& [format, name] : as) {
-    auto p = fuzz::input_file(data, size, name);
+  for (const auto& a : as) {
+    const OfficeFormat format = a.first;
+    auto p = fuzz::input_file(data, size, a.second);
     fuzz::refusing([&] { (void)preparation::to_stored_lines(preparation::extract_office_text(format, p)); });
   }
   return 0;
