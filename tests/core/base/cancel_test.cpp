@@ -100,6 +100,9 @@ struct Case {
   const char* name;
   Stage stage;
   Operation run;
+  // Checks made from a parallel run's progress reports: how many there are
+  // depends on the scheduling, so only the first one is a fixed point.
+  bool scheduled_checks = false;
 };
 
 std::vector<Ansi> import_all(const fs::path& folder, Progress& progress) {
@@ -160,7 +163,7 @@ const Case kCases[] = {
     {"preparation", Stage::Raw, import_all},
     {"classification", Stage::Prepared, classify_all},
     {"term association", Stage::Prepared, associate},
-    {"similarity matrix", Stage::Prepared, similarity_matrix},
+    {"similarity matrix", Stage::Prepared, similarity_matrix, true},
     {"similarity retrieval over a list", Stage::Prepared, retrieve_list},
     {"clustering", Stage::Prepared, clusters},
     {"mining", Stage::Prepared, mine},
@@ -180,7 +183,8 @@ TEST(Cancel, EveryLongOperationStopsWithWholeFilesAndRerunsTheSame) {
 
     // Cancelled at the first check and a few documents in. (Later checks
     // of a parallel run depend on how the work was shared out.)
-    for (int k : std::set<int>{0, std::min(5, counted.checks - 1)}) {
+    const int late = c.scheduled_checks ? 0 : std::min(5, counted.checks - 1);
+    for (int k : std::set<int>{0, late}) {
       SCOPED_TRACE(k);
       const fs::path folder = dir / ("cancelada-" + std::to_string(k));
       make_collection(folder, c.stage);
