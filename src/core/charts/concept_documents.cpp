@@ -7,6 +7,7 @@
 #include "core/base/parallel.h"
 #include "core/base/text.h"
 #include "core/classification/matrix.h"
+#include "core/classification/present_concepts.h"
 #include "core/records/records.h"
 
 namespace lumeral::charts {
@@ -23,15 +24,7 @@ ConceptDocuments ConceptDocuments::read(const fs::path& doc_list, const std::opt
   const std::size_t n = out.documents_.size();
   ordered_pipeline(
       n,
-      [&](std::size_t i) -> std::vector<Ansi> {
-        fs::path m = classification::matrix_path(folder, out.documents_[i]);
-        std::error_code ec;
-        if (!fs::is_regular_file(m, ec)) throw Stop("Fazer classificação antes !");
-        std::vector<Ansi> names;
-        for (auto& r : records::read_all<records::WordRecord>(m))
-          if (r.weight > 0) names.push_back(trim(r.word));
-        return names;
-      },
+      [&](std::size_t i) { return classification::present_concepts(folder, out.documents_[i]); },
       [&](std::size_t i, std::vector<Ansi>& names) {
         progress.checkpoint();
         progress.bar(static_cast<long long>(i), static_cast<long long>(n) - 1);

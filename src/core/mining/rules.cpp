@@ -8,6 +8,7 @@
 #include "core/base/parallel.h"
 #include "core/base/text.h"
 #include "core/classification/matrix.h"
+#include "core/classification/present_concepts.h"
 #include "core/mining/rule_lines.h"
 #include "core/records/records.h"
 
@@ -31,15 +32,7 @@ std::vector<Ansi> calculate_rules(const RulesInput& input, const Regional& regio
   std::unordered_map<Ansi, double> frequency;
   ordered_pipeline(
       n_docs,
-      [&](std::size_t i) -> std::vector<Ansi> {
-        fs::path m = classification::matrix_path(folder, documents[i]);
-        std::error_code ec;
-        if (!fs::is_regular_file(m, ec)) throw Stop("Fazer classificação antes !");
-        std::vector<Ansi> names;
-        for (auto& r : records::read_all<records::WordRecord>(m))
-          if (r.weight > 0) names.push_back(trim(r.word));
-        return names;
-      },
+      [&](std::size_t i) { return classification::present_concepts(folder, documents[i]); },
       [&](std::size_t i, std::vector<Ansi>& names) {
         progress.bar(static_cast<long long>(i), static_cast<long long>(n_docs) - 1);
         progress.checkpoint();
