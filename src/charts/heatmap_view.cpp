@@ -17,6 +17,7 @@ constexpr double kMargin = 16;
 constexpr double kTitleHeight = 34;
 constexpr double kPreferredCell = 18;
 constexpr double kMinimumCell = 3;
+constexpr double kSmallestReadableCell = 7;
 
 QString text_of(AnsiView stored) { return QString::fromStdString(to_utf8(stored)); }
 
@@ -60,9 +61,13 @@ double HeatmapView::label_width() const {
   return std::min(w + 8, 260.0);
 }
 
-QSize HeatmapView::picture_size() const {
+QSize HeatmapView::picture_size() const { return size_with_cells(kPreferredCell); }
+
+QSize HeatmapView::minimum_picture_size() const { return size_with_cells(kSmallestReadableCell); }
+
+QSize HeatmapView::size_with_cells(double cell) const {
   const double n = static_cast<double>(std::max<std::size_t>(model_.size(), 1));
-  const double side = n * kPreferredCell;
+  const double side = n * cell;
   const double label = label_width();
   const double w = kMargin + label + side + kMargin + legend_width(font()) + kMargin;
   const double h = kTitleHeight + label + side + kMargin;

@@ -30,6 +30,10 @@ class HeatmapView : public QWidget {
   void paint(QPainter& painter, const QRectF& area) const;
   // The size at which names and cells are comfortably read.
   QSize picture_size() const;
+  // The smallest size whose cells can still be told apart and pointed at:
+  // a window narrower than the picture shrinks the cells down to this
+  // before it scrolls, so the names and the legend stay in view.
+  QSize minimum_picture_size() const;
   QSize sizeHint() const override { return picture_size(); }
 
   // The cell (row, column positions) under a point of the widget, and the
@@ -42,6 +46,7 @@ class HeatmapView : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  QSize size_with_cells(double cell) const;
   struct Geometry {
     QRectF cells;  // the square of the cells
     double cell = 0;

@@ -21,10 +21,6 @@ bool picture_format(const QString& path, PictureFormat& format) {
   return true;
 }
 
-QString picture_filter() {
-  return QStringLiteral("Imagem PNG (*.png);;Desenho vetorial SVG (*.svg);;Documento PDF (*.pdf)");
-}
-
 namespace {
 
 QString failure(const QString& path, const QString& reason) {

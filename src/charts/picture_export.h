@@ -36,7 +36,4 @@ QString save_scene(const QString& path, QGraphicsScene& scene, const QString& ti
 // A widget as it is drawn now (a chart view, a table).
 QString save_widget(const QString& path, QWidget& widget, const QString& title = {});
 
-// The filter of a file dialog offering the three formats.
-QString picture_filter();
-
 }  // namespace lumeral::charts

@@ -7,14 +7,13 @@
 #include "charts/network_view.h"
 #include "charts/picture_export.h"
 #include "cli/charts/chart_command.h"
+#include "cli/rule_options.h"
 #include "core/association/association_files.h"
 #include "core/association/association_lines.h"
 #include "core/association/term_association.h"
 #include "core/base/message.h"
 #include "core/charts/concept_documents.h"
 #include "core/charts/network.h"
-#include "core/mining/rule_filters.h"
-#include "core/mining/rules.h"
 #include "core/preparation/stopword_lists.h"
 
 namespace lumeral::cli {
@@ -41,36 +40,13 @@ void draw(const Network& network, const NetworkLegend& legend, const QString& pa
 ChartRegistrar associations_chart(20, [](CLI::App& chart) -> Handler {
   auto* sub = chart.add_subcommand(
       "associations", "Rede de associações entre conceitos: as regras com confiança e suporte (como o comando rules)");
-  auto contexts = std::make_shared<std::string>();
-  auto docs = std::make_shared<std::string>();
-  auto pairs = std::make_shared<std::string>();
-  auto threshold = std::make_shared<std::string>();
-  auto by = std::make_shared<std::string>("confidence");
-  auto order = std::make_shared<std::string>();
+  RuleOptions options(sub);
   auto out = std::make_shared<std::string>();
-  sub->add_option("--contexts", *contexts, "Lista de contextos (.lct)")->required();
-  sub->add_option("--docs", *docs, "Lista de documentos (.ldc); as matrizes ficam na pasta da lista")->required();
-  sub->add_option("--pairs", *pairs, "Arquivo de associações (.ass), por exemplo temp.ass")->required();
-  sub->add_option("--threshold", *threshold, "Limiar para mostrar (\"Seleciona por limiar\")");
-  sub->add_option("--by", *by, "Tipo do limiar: confidence (confiança, em %) ou support (número de documentos)")
-      ->check(one_of({"confidence", "support"}));
-  sub->add_option("--order", *order, "Ordenação: confidence (decrescente por confiança) ou alphabetical")
-      ->check(one_of({"confidence", "alphabetical"}));
   sub->add_option("--out", *out, "Arquivo da figura: .svg, .png ou .pdf")->required();
   return [=](Env& env) {
     const QString path = out_path(*out);
-    mining::RulesInput in;
-    in.context_list = arg_path(*contexts);
-    in.document_list = arg_path(*docs);
-    in.pair_store = arg_path(*pairs);
-    auto lines = mining::calculate_rules(in, env.regional(), env.progress());
-    if (!threshold->empty())
-      lines = mining::select_rules(lines, arg_text(*threshold),
-                                   *by == "support" ? mining::ThresholdKind::Support : mining::ThresholdKind::Confidence,
-                                   env.regional());
-    if (*order == "confidence") mining::sort_rules_by_confidence(lines, env.regional());
-    if (*order == "alphabetical") mining::sort_rules_alphabetically(lines, env.regional());
-    const ConceptDocuments documents = ConceptDocuments::read(in.document_list, std::nullopt, env.progress());
+    const auto lines = options.rules(env);
+    const ConceptDocuments documents = ConceptDocuments::read(options.input().document_list, std::nullopt, env.progress());
     const Network network = concept_network(lines, documents, env.regional());
     draw(network, concept_network_legend(), path);
     env.line_utf8(std::to_string(network.nodes.size()) + " conceitos, " + std::to_string(network.edges.size()) +

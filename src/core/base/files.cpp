@@ -48,14 +48,12 @@ std::string read_bytes(const fs::path& p) {
   return data;
 }
 
-void read_bytes_into(const fs::path& p, std::string& buffer) {
-  buffer.clear();
-  int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw Stop(open_error(p, errno));
-  struct stat st {};
-  std::size_t size = ::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+namespace {
+
+// Reads an open file to its end into `buffer` and closes it; `size` is a
+// hint only (a file may grow or shrink while read).
+void read_open_file(int fd, std::size_t size, const fs::path& p, std::string& buffer) {
   int err = 0;
-  // The size is a hint: read until the end whatever it says.
   std::size_t have = 0;
   buffer.resize(size + 1);
   while (true) {
@@ -69,6 +67,33 @@ void read_bytes_into(const fs::path& p, std::string& buffer) {
   ::close(fd);
   buffer.resize(have);
   if (err) throw Stop(read_error(p, err));
+}
+
+}  // namespace
+
+void read_bytes_into(const fs::path& p, std::string& buffer) {
+  buffer.clear();
+  int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw Stop(open_error(p, errno));
+  struct stat st {};
+  std::size_t size = ::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+  read_open_file(fd, size, p, buffer);
+}
+
+bool read_regular_file_into(const fs::path& p, std::string& buffer) {
+  buffer.clear();
+  int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return false;
+    throw Stop(open_error(p, errno));
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return false;
+  }
+  read_open_file(fd, static_cast<std::size_t>(st.st_size), p, buffer);
+  return true;
 }
 
 Ansi read_document(const fs::path& p) { return decode_document(read_bytes(p)); }

@@ -27,6 +27,10 @@ std::string read_bytes(const fs::path& p);
 // The same into a buffer the caller reuses from file to file (loops over
 // many small documents).
 void read_bytes_into(const fs::path& p, std::string& buffer);
+// The same, but false (nothing read) when `p` does not exist or is not a
+// regular file: one open instead of a test followed by an open. Other
+// failures throw Stop naming the file.
+bool read_regular_file_into(const fs::path& p, std::string& buffer);
 
 // A document or any text a user gives us: valid UTF-8 with non-ASCII
 // characters is transcoded (byte-order mark dropped), anything else is taken

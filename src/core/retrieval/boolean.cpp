@@ -1,17 +1,12 @@
 #include "core/retrieval/boolean.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <string>
 
 #include "core/base/encoding.h"
+#include "core/base/files.h"
 #include "core/base/message.h"
 #include "core/base/parallel.h"
-#include "core/base/system_errors.h"
 #include "core/base/text.h"
 #include "core/records/records.h"
 #include "core/retrieval/term_automaton.h"
@@ -36,39 +31,6 @@ bool needs_sentences(AnsiView term) {
   for (char c : term)
     if (static_cast<unsigned char>(c) <= 32 || c == '.' || c == '?') return true;
   return false;
-}
-
-// Reads a whole file into `buffer`: false, with nothing read, when `p` does
-// not exist or is not a regular file (one open instead of a test followed by
-// an open). Other failures throw Stop naming the file.
-bool read_regular_into(const fs::path& p, std::string& buffer) {
-  buffer.clear();
-  int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return false;
-    throw Stop(open_error(p, errno));
-  }
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return false;
-  }
-  // The size is a hint: read until the end whatever it says.
-  std::size_t have = 0;
-  buffer.resize(static_cast<std::size_t>(st.st_size) + 1);
-  int err = 0;
-  while (true) {
-    if (have == buffer.size()) buffer.resize(buffer.size() * 2 + 4096);
-    ssize_t n = ::read(fd, buffer.data() + have, buffer.size() - have);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) err = errno;
-    if (n <= 0) break;
-    have += static_cast<std::size_t>(n);
-  }
-  ::close(fd);
-  buffer.resize(have);
-  if (err) throw Stop(read_error(p, err));
-  return true;
 }
 
 // A worker's buffers, reused from document to document.
@@ -118,9 +80,9 @@ Listing boolean_search(const fs::path& list, const std::vector<Ansi>& query_line
       }
       check_plain_name(o.name);
       fs::path exact = folder / to_path(o.name);
-      if (!read_regular_into(exact, sc.bytes)) {
+      if (!read_regular_file_into(exact, sc.bytes)) {
         fs::path other = index.find(o.name);
-        if (other == exact || !read_regular_into(other, sc.bytes)) {
+        if (other == exact || !read_regular_file_into(other, sc.bytes)) {
           o.outcome = Outcome::Missing;
           return;
         }

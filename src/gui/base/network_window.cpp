@@ -3,15 +3,9 @@
 #include <QTimer>
 
 #include "charts/picture_export.h"
-#include "core/base/message.h"
-#include "gui/base/platform.h"
+#include "gui/base/picture_dialog.h"
 
 namespace lumeral::gui {
-
-namespace {
-const QString kFiltroFigura =
-    QStringLiteral("Desenho vetorial SVG (*.svg)|*.svg|Imagem PNG (*.png)|*.png|Documento PDF (*.pdf)|*.pdf");
-}
 
 NetworkWindow::NetworkWindow(Windows& windows) : QMainWindow(nullptr), Form(windows) {}
 
@@ -26,13 +20,9 @@ void NetworkWindow::bt_ajustarClick() { View_rede->fit(); }
 
 void NetworkWindow::bt_exportarClick() {
   command([this] {
-    auto file = platform().save_file(this, {QStringLiteral("Exportar figura"), kFiltroFigura, QStringLiteral("svg"), {}});
+    auto file = export_picture(*this, this, QStringLiteral("Exportar figura"), QStringLiteral("svg"),
+                               [this](const QString& path) { return charts::save_scene(path, *Cena_rede, titulo_figura()); });
     if (!file) return;
-    charts::PictureFormat format;
-    if (!charts::picture_format(*file, format))
-      throw Stop("O arquivo da figura deve terminar em .svg, .png ou .pdf.");
-    const QString failure = charts::save_scene(*file, *Cena_rede, titulo_figura());
-    if (!failure.isEmpty()) throw Stop(failure.toStdString());
     StatusBar1->showMessage(QStringLiteral("Figura gravada em %1").arg(*file));
   });
 }

@@ -7,14 +7,9 @@
 #include <QVBoxLayout>
 
 #include "charts/picture_export.h"
-#include "gui/base/platform.h"
+#include "gui/base/picture_dialog.h"
 
 namespace lumeral::gui {
-
-namespace {
-const QString kFiltroImagem =
-    QStringLiteral("Imagem PNG (*.png)|*.png|Desenho vetorial SVG (*.svg)|*.svg|Documento PDF (*.pdf)|*.pdf");
-}  // namespace
 
 ChartWindow::ChartWindow(Windows& windows, const QString& title) : QWidget(nullptr), Form(windows) {
   setWindowTitle(title);
@@ -51,11 +46,8 @@ void ChartWindow::agenda_atualizacao() { redesenho_->start(); }
 
 void ChartWindow::Exportarimagem1Click() {
   command([this] {
-    auto file = platform().save_file(
-        this, {QStringLiteral("Exportar imagem"), kFiltroImagem, QStringLiteral("png"), QString()});
+    auto file = export_picture(*this, this, QStringLiteral("Exportar imagem"), QStringLiteral("png"), exporter_);
     if (!file) return;
-    const QString failure = exporter_(*file);
-    if (!failure.isEmpty()) throw Stop(failure.toStdString());
     ultima_imagem = *file;
     information(QStringLiteral("Imagem gravada em %1").arg(QFileInfo(*file).fileName()));
   });

@@ -31,7 +31,7 @@ void Tmapa_similaridade::atualiza() {
   if (cluster_.ListBox_clusters->count() > 0 && !clusters.members.empty()) formed = clusters;
   auto model = charts::heatmap_model(cluster_.ListBox_docs->lines(), cluster_.matriz(), formed);
   mapa->set_model(std::move(model), [this](double v) { return qs(regional().format(v, "0.0000")); });
-  mapa->setMinimumSize(mapa->picture_size());
+  mapa->setMinimumSize(mapa->minimum_picture_size());
 }
 
 }  // namespace lumeral::gui

@@ -1,0 +1,43 @@
+#include "cli/rule_options.h"
+
+#include "core/mining/rule_filters.h"
+
+namespace lumeral::cli {
+
+RuleOptions::RuleOptions(CLI::App* sub)
+    : contexts_(std::make_shared<std::string>()),
+      docs_(std::make_shared<std::string>()),
+      pairs_(std::make_shared<std::string>()),
+      threshold_(std::make_shared<std::string>()),
+      by_(std::make_shared<std::string>("confidence")),
+      order_(std::make_shared<std::string>()) {
+  sub->add_option("--contexts", *contexts_, "Lista de contextos (.lct)")->required();
+  sub->add_option("--docs", *docs_, "Lista de documentos (.ldc); as matrizes ficam na pasta da lista")->required();
+  sub->add_option("--pairs", *pairs_, "Arquivo de associações (.ass), por exemplo temp.ass")->required();
+  sub->add_option("--threshold", *threshold_, "Limiar para mostrar (\"Seleciona por limiar\")");
+  sub->add_option("--by", *by_, "Tipo do limiar: confidence (confiança, em %) ou support (número de documentos)")
+      ->check(one_of({"confidence", "support"}));
+  sub->add_option("--order", *order_, "Ordenação: confidence (decrescente por confiança) ou alphabetical")
+      ->check(one_of({"confidence", "alphabetical"}));
+}
+
+mining::RulesInput RuleOptions::input() const {
+  mining::RulesInput in;
+  in.context_list = arg_path(*contexts_);
+  in.document_list = arg_path(*docs_);
+  in.pair_store = arg_path(*pairs_);
+  return in;
+}
+
+std::vector<Ansi> RuleOptions::rules(Env& env) const {
+  auto lines = mining::calculate_rules(input(), env.regional(), env.progress());
+  if (!threshold_->empty())
+    lines = mining::select_rules(
+        lines, arg_text(*threshold_),
+        *by_ == "support" ? mining::ThresholdKind::Support : mining::ThresholdKind::Confidence, env.regional());
+  if (*order_ == "confidence") mining::sort_rules_by_confidence(lines, env.regional());
+  if (*order_ == "alphabetical") mining::sort_rules_alphabetically(lines, env.regional());
+  return lines;
+}
+
+}  // namespace lumeral::cli

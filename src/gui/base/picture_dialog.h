@@ -1,0 +1,28 @@
+// Exporting a chart or a network as a picture, the same way from every
+// window that draws one: the platform's save dialog offering PNG, SVG and
+// PDF, then the window's writer for the file chosen (the format follows the
+// extension; charts/picture_export.h writes whole or not at all).
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace lumeral::gui {
+
+class Form;
+
+// Writes the picture to a path; returns "" or the Portuguese reason.
+using PictureWriter = std::function<QString(const QString& path)>;
+
+// Asks for the file (`caption`, `default_extension` "png" or "svg") and
+// writes it. Returns the file written, or nothing when the user cancelled.
+// A name that ends in none of the three extensions, or a failed write,
+// stops the running command with its reason (call inside Form::command).
+std::optional<QString> export_picture(const Form& form, QWidget* parent, const QString& caption,
+                                      const QString& default_extension, const PictureWriter& write);
+
+}  // namespace lumeral::gui
