@@ -103,6 +103,7 @@ struct Entries {
   std::vector<std::uint64_t> counts;
   std::uint64_t total = 0;
   std::unordered_map<std::string_view, std::size_t> merge;
+  std::vector<char> gone;         // keys merged into an earlier one
   std::deque<std::string> stems;  // the document's stems, which `keys` view
 
   // With a stemmer, each word that is not a stopword is replaced by its
@@ -128,23 +129,34 @@ struct Entries {
       counts.push_back(n[k]);
       total += n[k];
     }
-    if (merge_needed) merge_cut_words();
+    if (merge_needed) merge_equal_keys(stemmer == nullptr);
   }
 
   // Two tokens may share their first 15 characters (or their stem): one
-  // entry, at the place of the first.
-  void merge_cut_words() {
+  // entry, at the place of the first. Without stems only keys of exactly
+  // 15 characters can be equal (the document's distinct tokens shorter
+  // than that are unique and differ from every cut one), so only those
+  // are looked up.
+  void merge_equal_keys(bool only_cut_length) {
     merge.clear();
+    gone.assign(keys.size(), 0);
+    bool merged = false;
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+      if (only_cut_length && keys[k].size() != 15) continue;
+      auto [it, added] = merge.emplace(keys[k], k);
+      if (!added) {
+        counts[it->second] += counts[k];
+        gone[k] = 1;
+        merged = true;
+      }
+    }
+    if (!merged) return;
     std::size_t out = 0;
     for (std::size_t k = 0; k < keys.size(); ++k) {
-      auto [it, added] = merge.emplace(keys[k], out);
-      if (added) {
-        keys[out] = keys[k];
-        counts[out] = counts[k];
-        ++out;
-      } else {
-        counts[it->second] += counts[k];
-      }
+      if (gone[k]) continue;
+      keys[out] = keys[k];
+      counts[out] = counts[k];
+      ++out;
     }
     keys.resize(out);
     counts.resize(out);
@@ -217,8 +229,9 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
   std::atomic<std::size_t> next_stemmer{0};
 
   const std::size_t n = documents.size();
+  // Each list's name is made by the worker that writes it, so a large
+  // collection does not wait for a million names before the first list.
   std::vector<fs::path> outputs(n);
-  for (std::size_t i = 0; i < n; ++i) outputs[i] = word_list_path(documents[i]);
 
   if (wizard_visible) {
     progress.detail("Foram encontrados no diretorio de textos: " + std::to_string(n) + " arquivos");
@@ -266,6 +279,7 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
         }
         entries.build(counter, stopwords, stemmer);
         entries.encode(encoded);
+        outputs[i] = word_list_path(documents[i]);
         write_bytes_in_place(outputs[i], encoded);
       } catch (const std::exception& e) {
         std::lock_guard lock(error_mutex);

@@ -31,6 +31,9 @@ TEST(WordLists, CountsInFirstOccurrenceOrderWithRelativeWeights) {
   EXPECT_EQ(counted("the end", {Ansi("The")}), (V{{"the", 0.5}, {"end", 0.5}}));
   // Words sharing their first 15 characters are one entry, at the first one's place.
   EXPECT_EQ(counted("internacionalizacao x internacionalizadas"), (V{{"internacionaliz", 2.0 / 3}, {"x", 1.0 / 3}}));
+  // A word of exactly 15 characters is one entry with the longer ones it begins.
+  EXPECT_EQ(counted("a internacionaliz b internacionalizacao internacionalizar c"),
+            (V{{"a", 1.0 / 6}, {"internacionaliz", 0.5}, {"b", 1.0 / 6}, {"c", 1.0 / 6}}));
   EXPECT_EQ(counted(""), V{});
   EXPECT_EQ(counted("o e", {Ansi("e"), Ansi("o")}), V{});
 }
