@@ -270,10 +270,18 @@ int Regional::collate(AnsiView a, AnsiView b) const {
 std::string Regional::collation_key(AnsiView text) const {
   if (!impl_->collator) return std::string(bytes_of(text));
   icu::UnicodeString u = icu::UnicodeString::fromUTF8(to_utf8(text));
+  // One call for the usual short text (the key's length comes back even
+  // when it does not fit), a second only for a longer key.
+  uint8_t buffer[256];
   std::lock_guard lock(impl_->mutex);
-  int32_t n = impl_->collator->getSortKey(u, nullptr, 0);
-  std::string key(static_cast<std::size_t>(n), '\0');
-  impl_->collator->getSortKey(u, reinterpret_cast<uint8_t*>(key.data()), n);
+  int32_t n = impl_->collator->getSortKey(u, buffer, static_cast<int32_t>(sizeof buffer));
+  std::string key;
+  if (n <= static_cast<int32_t>(sizeof buffer)) {
+    key.assign(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(n));
+  } else {
+    key.assign(static_cast<std::size_t>(n), '\0');
+    impl_->collator->getSortKey(u, reinterpret_cast<uint8_t*>(key.data()), n);
+  }
   if (!key.empty() && key.back() == '\0') key.pop_back();
   return key;
 }

@@ -63,7 +63,9 @@ void for_each_file(const fs::path& folder, F each) {
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code type_ec;
-    if (it->is_regular_file(type_ec)) each(path_name(it->path()), it->path().filename().native());
+    if (!it->is_regular_file(type_ec)) continue;
+    const std::string raw = it->path().filename().native();
+    each(to_ansi(raw), raw);
   }
 }
 

@@ -76,6 +76,11 @@ TEST(Regional, CollationIgnoresCase) {
   EXPECT_NE(pt.collate(to_ansi("é"), Ansi("e")), 0);  // secondary strength keeps accents apart
   EXPECT_LT(pt.collation_key(Ansi("abelha")), pt.collation_key(Ansi("Zebra")));
   EXPECT_EQ(pt.collation_key(Ansi("CASA")), pt.collation_key(Ansi("casa")));
+  // Keys longer than the short-key buffer order as the texts compare.
+  const Ansi long_a(400, 'a'), long_b = Ansi(399, 'a') + Ansi("b"), long_upper(400, 'A');
+  EXPECT_GT(pt.collation_key(long_a).size(), 256u);
+  EXPECT_LT(pt.collation_key(long_a), pt.collation_key(long_b));
+  EXPECT_EQ(pt.collation_key(long_a), pt.collation_key(long_upper));
 }
 
 TEST(Regional, ClockTexts) {
