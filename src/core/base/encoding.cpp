@@ -49,6 +49,11 @@ void append_utf8(std::string& out, UChar32 c) {
 std::string to_utf8(AnsiView text) {
   std::string out;
   out.reserve(text.size() + text.size() / 8);
+  append_utf8(text, out);
+  return out;
+}
+
+void append_utf8(AnsiView text, std::string& out) {
   std::size_t i = 0;
   while (i < text.size()) {
     // Fast path: runs of ASCII copy as they are.
@@ -68,7 +73,6 @@ std::string to_utf8(AnsiView text) {
     }
     i = j + 1;
   }
-  return out;
 }
 
 Ansi to_ansi(std::string_view utf8) {

@@ -13,6 +13,8 @@ namespace lumeral {
 // bytes Windows-1252 leaves undefined map to the C1 control of that value),
 // so the conversion is lossless and reversible.
 std::string to_utf8(AnsiView text);
+// The same, appended to `out` (a reused buffer).
+void append_utf8(AnsiView text, std::string& out);
 
 // UTF-8 to Windows-1252. A character the code page does not have becomes
 // "?"; invalid UTF-8 sequences become "?" too.

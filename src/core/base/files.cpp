@@ -52,7 +52,7 @@ namespace {
 
 // Reads an open file to its end into `buffer` and closes it; `size` is a
 // hint only (a file may grow or shrink while read).
-void read_open_file(int fd, std::size_t size, const fs::path& p, std::string& buffer) {
+void read_open_file(int fd, std::size_t size, const char* p, std::string& buffer) {
   int err = 0;
   std::size_t have = 0;
   buffer.resize(size + 1);
@@ -66,19 +66,21 @@ void read_open_file(int fd, std::size_t size, const fs::path& p, std::string& bu
   }
   ::close(fd);
   buffer.resize(have);
-  if (err) throw Stop(read_error(p, err));
+  if (err) throw Stop(read_error(fs::path(p), err));
 }
 
 }  // namespace
 
-void read_bytes_into(const fs::path& p, std::string& buffer) {
+void read_bytes_into(const char* p, std::string& buffer) {
   buffer.clear();
-  int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw Stop(open_error(p, errno));
+  int fd = ::open(p, O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw Stop(open_error(fs::path(p), errno));
   struct stat st {};
   std::size_t size = ::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
   read_open_file(fd, size, p, buffer);
 }
+
+void read_bytes_into(const fs::path& p, std::string& buffer) { read_bytes_into(p.c_str(), buffer); }
 
 bool read_regular_file_into(const fs::path& p, std::string& buffer) {
   buffer.clear();
@@ -92,7 +94,7 @@ bool read_regular_file_into(const fs::path& p, std::string& buffer) {
     ::close(fd);
     return false;
   }
-  read_open_file(fd, static_cast<std::size_t>(st.st_size), p, buffer);
+  read_open_file(fd, static_cast<std::size_t>(st.st_size), p.c_str(), buffer);
   return true;
 }
 
@@ -145,9 +147,11 @@ void write_bytes_atomic(const fs::path& p, std::string_view bytes) {
   out.commit();
 }
 
-void write_bytes_in_place(const fs::path& p, std::string_view bytes) {
-  int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) write_failed(p, errno);  // nothing was touched
+void write_bytes_in_place(const fs::path& p, std::string_view bytes) { write_bytes_in_place(p.c_str(), bytes); }
+
+void write_bytes_in_place(const char* p, std::string_view bytes) {
+  int fd = ::open(p, O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) write_failed(fs::path(p), errno);  // nothing was touched
   struct stat st {};
   bool ok = ::fstat(fd, &st) == 0;
   // From the first write on the file may hold a mixture of new and old

@@ -27,6 +27,10 @@ std::string read_bytes(const fs::path& p);
 // The same into a buffer the caller reuses from file to file (loops over
 // many small documents).
 void read_bytes_into(const fs::path& p, std::string& buffer);
+// The same for a path in the platform's bytes: a loop over a million
+// documents builds each path in a reused string instead of a path object,
+// which would split the path into components (and allocate) every time.
+void read_bytes_into(const char* native_path, std::string& buffer);
 // The same, but false (nothing read) when `p` does not exist or is not a
 // regular file: one open instead of a test followed by an open. Other
 // failures throw Stop naming the file.
@@ -53,6 +57,7 @@ void write_bytes_atomic(const fs::path& p, std::string_view bytes);
 // rebuilds it) and the Stop says so; when it fails before (no permission to
 // open it), the file stays as it was.
 void write_bytes_in_place(const fs::path& p, std::string_view bytes);
+void write_bytes_in_place(const char* native_path, std::string_view bytes);
 
 // A file written piece by piece into a temporary file beside its final name
 // and renamed into place by commit(). Until then the final name keeps its

@@ -11,11 +11,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <mutex>
+#include <new>
 
 #include "core/base/encoding.h"
 #include "core/base/locale_names.h"
 #include "core/base/message.h"
+#include "core/base/parallel.h"
 #include "core/base/system_errors.h"
 #include "core/base/text.h"
 
@@ -267,23 +270,58 @@ int Regional::collate(AnsiView a, AnsiView b) const {
   return impl_->collator->compare(ua, ub, err);
 }
 
-std::string Regional::collation_key(AnsiView text) const {
-  if (!impl_->collator) return std::string(bytes_of(text));
+namespace {
+
+// The sort key of `text` by `collator` (which the caller owns or locks).
+// One call for the usual short text (the key's length comes back even when
+// it does not fit), a second only for a longer key.
+std::string sort_key(icu::Collator& collator, AnsiView text) {
   icu::UnicodeString u = icu::UnicodeString::fromUTF8(to_utf8(text));
-  // One call for the usual short text (the key's length comes back even
-  // when it does not fit), a second only for a longer key.
   uint8_t buffer[256];
-  std::lock_guard lock(impl_->mutex);
-  int32_t n = impl_->collator->getSortKey(u, buffer, static_cast<int32_t>(sizeof buffer));
+  int32_t n = collator.getSortKey(u, buffer, static_cast<int32_t>(sizeof buffer));
   std::string key;
   if (n <= static_cast<int32_t>(sizeof buffer)) {
     key.assign(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(n));
   } else {
     key.assign(static_cast<std::size_t>(n), '\0');
-    impl_->collator->getSortKey(u, reinterpret_cast<uint8_t*>(key.data()), n);
+    collator.getSortKey(u, reinterpret_cast<uint8_t*>(key.data()), n);
   }
   if (!key.empty() && key.back() == '\0') key.pop_back();
   return key;
+}
+
+}  // namespace
+
+std::string Regional::collation_key(AnsiView text) const {
+  if (!impl_->collator) return std::string(bytes_of(text));
+  std::lock_guard lock(impl_->mutex);
+  return sort_key(*impl_->collator, text);
+}
+
+std::vector<std::string> Regional::collation_keys(const std::vector<Ansi>& texts) const {
+  std::vector<std::string> keys(texts.size());
+  if (!impl_->collator) {
+    for (std::size_t i = 0; i < texts.size(); ++i) keys[i] = std::string(bytes_of(texts[i]));
+    return keys;
+  }
+  // A collator serves one thread at a time: each worker gets its own copy.
+  const std::size_t workers = parallel_workers(texts.size());
+  if (workers == 1) {
+    std::lock_guard lock(impl_->mutex);
+    for (std::size_t i = 0; i < texts.size(); ++i) keys[i] = sort_key(*impl_->collator, texts[i]);
+    return keys;
+  }
+  std::vector<std::unique_ptr<icu::Collator>> collators(workers);
+  {
+    std::lock_guard lock(impl_->mutex);
+    for (auto& c : collators) c.reset(impl_->collator->clone());
+  }
+  for (const auto& c : collators)
+    if (!c) throw std::bad_alloc();
+  parallel_for_worker(texts.size(), [&](std::size_t worker, std::size_t i) {
+    keys[i] = sort_key(*collators[worker], texts[i]);
+  }, {}, workers);
+  return keys;
 }
 
 }  // namespace lumeral

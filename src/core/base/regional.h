@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/base/ansi.h"
 
@@ -60,6 +61,9 @@ class Regional {
   // Binary sort key of the same collation: comparing two keys bytewise
   // gives collate()'s order. For sorting or indexing many texts.
   std::string collation_key(AnsiView text) const;
+  // The keys of many texts at once (a folder's names), spread over the
+  // cores; keys[i] is collation_key(texts[i]).
+  std::vector<std::string> collation_keys(const std::vector<Ansi>& texts) const;
 
  private:
   struct Impl;

@@ -104,7 +104,7 @@ struct ImportResult {
   std::vector<Ansi> office_converted;  // "docx-", "odt-", "pdf-" documents written
   std::vector<Ansi> pieces;          // documents written by the split
   fs::path document_list;            // title + ".ldc" (empty when not written)
-  std::vector<fs::path> word_lists;  // one per document of the list
+  std::size_t word_lists = 0;        // how many word lists were written
 };
 
 // The import run. With `process`, converts the HTML pages (and, as

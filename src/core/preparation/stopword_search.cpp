@@ -47,8 +47,14 @@ bool StopwordSearch::search(AnsiView token, const Regional& regional) const {
 bool StopwordSearch::contains(AnsiView token) const {
   if (!token.empty() && token.size() < 16 && !shapes_[token.size() * 256 + static_cast<unsigned char>(token[0])])
     return false;
+  return contains(token, token_hash(bytes_of(token)));
+}
+
+bool StopwordSearch::contains(AnsiView token, std::uint32_t hash) const {
+  if (!token.empty() && token.size() < 16 && !shapes_[token.size() * 256 + static_cast<unsigned char>(token[0])])
+    return false;
   const std::size_t mask = table_.size() - 1;
-  for (std::size_t i = token_hash(bytes_of(token)) & mask;; i = (i + 1) & mask) {
+  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
     std::uint32_t slot = table_[i];
     if (slot == 0) return false;
     if (distinct_[slot - 1] == token) return answers_[slot - 1];

@@ -24,6 +24,8 @@ class StopwordSearch {
   // `entries` in file order; they are trimmed here.
   StopwordSearch(const std::vector<Ansi>& entries, const Regional& regional);
   bool contains(AnsiView token) const;
+  // The same for a token whose token_hash the scanner already computed.
+  bool contains(AnsiView token, std::uint32_t hash) const;
   std::size_t size() const { return entries_.size(); }
 
  private:

@@ -50,39 +50,34 @@ inline std::uint32_t token_hash(std::string_view token) {
 // tokens as tokenize(), without copying them.
 template <class Each>
 void for_each_token(char* data, std::size_t size, Each&& each) {
-  // The punctuation rule reads the left neighbour "as it stands after the
-  // changes made so far"; a change only ever blanks a byte and kept
-  // punctuation is not a digit, so that neighbour is a digit exactly when
-  // the original byte was.
-  unsigned char prev = ' ';
-  std::size_t start = 0;
-  bool in_token = false;
-  std::uint32_t h = 0;
-  for (std::size_t i = 0; i < size; ++i) {
-    unsigned char c = static_cast<unsigned char>(data[i]);
-    unsigned char cls = detail::kClasses[c];
-    bool keep;
-    if (cls == 1) {
-      if (c >= 'A' && c <= 'Z') data[i] = static_cast<char>(c + ('a' - 'A'));
-      keep = true;
-    } else {
-      keep = cls == 2 && detail::is_digit(prev) && i + 1 < size &&
-             detail::is_digit(static_cast<unsigned char>(data[i + 1]));
-    }
-    if (keep) {
-      if (!in_token) {
-        in_token = true;
-        start = i;
-        h = 2166136261u;
+  // A token starts only at a word character: kept punctuation needs a
+  // digit on its left, and a digit is always inside a token. Inside one,
+  // the punctuation rule reads the left neighbour "as it stands after the
+  // changes made so far"; lowering leaves digits alone, so that neighbour
+  // is a digit exactly when the original byte was.
+  std::size_t i = 0;
+  while (i < size) {
+    while (i < size && detail::kClasses[static_cast<unsigned char>(data[i])] != 1) ++i;
+    if (i == size) return;
+    const std::size_t start = i;
+    std::uint32_t h = 2166136261u;
+    for (;;) {
+      unsigned char c = static_cast<unsigned char>(data[i]);
+      if (c >= 'A' && c <= 'Z') {
+        c = static_cast<unsigned char>(c + ('a' - 'A'));
+        data[i] = static_cast<char>(c);
       }
-      h = (h ^ static_cast<unsigned char>(data[i])) * 16777619u;
-    } else if (in_token) {
-      in_token = false;
-      each(std::string_view(data + start, i - start), h);
+      h = (h ^ c) * 16777619u;
+      if (++i == size) break;
+      const unsigned char cls = detail::kClasses[static_cast<unsigned char>(data[i])];
+      if (cls == 1) continue;
+      if (cls == 2 && detail::is_digit(c) && i + 1 < size &&
+          detail::is_digit(static_cast<unsigned char>(data[i + 1])))
+        continue;
+      break;
     }
-    prev = c;
+    each(std::string_view(data + start, i - start), h);
   }
-  if (in_token) each(std::string_view(data + start, size - start), h);
 }
 
 // Replaces, in place, every byte that is not part of a word by a blank and

@@ -66,6 +66,7 @@ class TokenCounter {
 
   const std::vector<std::string_view>& words() const { return words_; }
   const std::vector<std::uint32_t>& counts() const { return counts_; }
+  const std::vector<std::uint32_t>& hashes() const { return hashes_; }
 
  private:
   static constexpr std::size_t kInitialSlots = 1024;
@@ -115,10 +116,11 @@ struct Entries {
     total = 0;
     const auto& words = counter.words();
     const auto& n = counter.counts();
+    const auto& hashes = counter.hashes();
     bool merge_needed = stemmer != nullptr;
     for (std::size_t k = 0; k < words.size(); ++k) {
       AnsiView word(words[k].data(), words[k].size());
-      if (stop.contains(word)) continue;
+      if (stop.contains(word, hashes[k])) continue;
       std::string_view key = words[k];
       if (stemmer) {
         const Ansi& stem = stemmer->stem(word);
@@ -179,7 +181,7 @@ struct Entries {
 // A document's bytes as stored text (the shared reader's rule: UTF-16 with
 // its byte-order mark and valid UTF-8 with non-ASCII characters are
 // transcoded), into a reused buffer.
-void read_document_into(const fs::path& doc, std::string& bytes) {
+void read_document_into(const char* doc, std::string& bytes) {
   read_bytes_into(doc, bytes);
   Ansi converted;
   const AnsiView text = document_view(bytes, converted);
@@ -202,6 +204,22 @@ fs::path word_list_path(const fs::path& doc) {
   return doc.parent_path() / to_path(companion_name(path_name(doc), AnsiView("lpl")));
 }
 
+DocumentPaths::DocumentPaths(const fs::path& folder, const std::vector<Ansi>& names)
+    : names_(&names), folder_((folder / "").native()) {}
+
+void DocumentPaths::paths_of(std::size_t i, std::string& document, std::string& list) const {
+  if (paths_) {
+    document = (*paths_)[i].native();
+    list = word_list_path((*paths_)[i]).native();
+    return;
+  }
+  const Ansi& name = (*names_)[i];
+  document.assign(folder_);
+  append_utf8(name, document);
+  list.assign(folder_);
+  append_utf8(companion_name(name, AnsiView("lpl")), list);
+}
+
 std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch& stopwords, Stemmer* stemmer) {
   std::string bytes(bytes_of(text));
   TokenCounter counter;
@@ -215,7 +233,7 @@ std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch
   return out;
 }
 
-std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, const fs::path& stop_path,
+std::size_t build_word_lists(const DocumentPaths& documents, const fs::path& stop_path,
                                        const std::optional<shell::Project>& wizard_project,
                                        const Regional& regional, Progress& progress,
                                        const std::optional<Language>& stem) {
@@ -229,9 +247,6 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
   std::atomic<std::size_t> next_stemmer{0};
 
   const std::size_t n = documents.size();
-  // Each list's name is made by the worker that writes it, so a large
-  // collection does not wait for a million names before the first list.
-  std::vector<fs::path> outputs(n);
 
   if (wizard_visible) {
     progress.detail("Foram encontrados no diretorio de textos: " + std::to_string(n) + " arquivos");
@@ -253,7 +268,7 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
     Stemmer* stemmer = stem ? stemmers[next_stemmer.fetch_add(1)].get() : nullptr;
     TokenCounter counter;
     Entries entries;
-    std::string bytes, encoded;
+    std::string bytes, encoded, document, list;
     while (!failed.load(std::memory_order_relaxed)) {
       if (report) {
         // A cancel stops the run between documents: every list written
@@ -270,7 +285,8 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
       if (i >= n) break;
       try {
         if (report && !wizard_visible) progress.status(text_of("Criando pals+freq de arquivo ", i + 1, n) + " - ");
-        read_document_into(documents[i], bytes);
+        documents.paths_of(i, document, list);
+        read_document_into(document.c_str(), bytes);
         counter.reset();
         std::size_t tokens = count_tokens(bytes, counter);
         if (report && !wizard_visible) {
@@ -279,8 +295,7 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
         }
         entries.build(counter, stopwords, stemmer);
         entries.encode(encoded);
-        outputs[i] = word_list_path(documents[i]);
-        write_bytes_in_place(outputs[i], encoded);
+        write_bytes_in_place(list.c_str(), encoded);
       } catch (const std::exception& e) {
         std::lock_guard lock(error_mutex);
         if (i < error_index) {
@@ -314,7 +329,7 @@ std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, c
   if (cancelled) std::rethrow_exception(cancelled);
   if (wizard_visible) progress.status("");
   else progress.status("TERMINOU DE CRIAR LISTAS PARA TODOS DOCUMENTOS");
-  return outputs;
+  return n;
 }
 
 Ansi word_list_line(AnsiView word, double weight, const Regional& regional) {

@@ -56,6 +56,25 @@ fs::path word_list_path(const fs::path& doc);
 std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch& stopwords,
                                              Stemmer* stemmer = nullptr);
 
+// The documents of a build: full paths (the documents a user chose), or
+// names in one folder (a prepared collection). For the folder the paths are
+// made one at a time by the worker that reads each document, so a million
+// documents cost their names only, not a million path objects.
+class DocumentPaths {
+ public:
+  DocumentPaths(const std::vector<fs::path>& paths) : paths_(&paths) {}  // NOLINT: a list of paths is one
+  DocumentPaths(const fs::path& folder, const std::vector<Ansi>& names);
+  std::size_t size() const { return paths_ ? paths_->size() : names_->size(); }
+  // Document i's path and its word list's path, in the platform's bytes,
+  // into strings the caller reuses.
+  void paths_of(std::size_t i, std::string& document, std::string& list) const;
+
+ private:
+  const std::vector<fs::path>* paths_ = nullptr;
+  const std::vector<Ansi>* names_ = nullptr;
+  std::string folder_;  // with its trailing separator
+};
+
 // "Analisa textos". `documents` are full paths; each word list is written
 // beside its document. `stopwords` is the path of the field "Lista de
 // stopwords": Stop(kChooseStopwords) when empty, Stop(kStopwordsMissing)
@@ -74,11 +93,11 @@ std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch
 // A document that cannot be read stops the build with Stop naming it; the
 // word lists written by then stay. Lists are rewritten in place: a list
 // whose write fails half-way is removed (the Stop says so), never left
-// with new records followed by old ones. Returns the word lists written, in
-// document order. With `stem` (the project's "Agrupar variantes das
+// with new records followed by old ones. Returns how many word lists were
+// written (all of them, unless it stops). With `stem` (the project's "Agrupar variantes das
 // palavras (radicais)"), the lists hold the Snowball stems of that
 // language (stopwords are removed first, see count_words).
-std::vector<fs::path> build_word_lists(const std::vector<fs::path>& documents, const fs::path& stopwords,
+std::size_t build_word_lists(const DocumentPaths& documents, const fs::path& stopwords,
                                        const std::optional<shell::Project>& wizard_project,
                                        const Regional& regional,
                                        Progress& progress = Progress::none(),

@@ -81,6 +81,14 @@ TEST(Regional, CollationIgnoresCase) {
   EXPECT_GT(pt.collation_key(long_a).size(), 256u);
   EXPECT_LT(pt.collation_key(long_a), pt.collation_key(long_b));
   EXPECT_EQ(pt.collation_key(long_a), pt.collation_key(long_upper));
+  // Many keys at once (spread over the cores, each with its own collator)
+  // are the keys one by one, in the texts' order.
+  std::vector<Ansi> many;
+  for (int i = 0; i < 3000; ++i)
+    many.push_back(i % 3 == 0 ? to_ansi("ação-" + std::to_string(i)) : i % 3 == 1 ? Ansi(300 + i % 7, 'Z') : to_ansi("d" + std::to_string(i)));
+  const std::vector<std::string> keys = pt.collation_keys(many);
+  ASSERT_EQ(keys.size(), many.size());
+  for (std::size_t i = 0; i < many.size(); ++i) ASSERT_EQ(keys[i], pt.collation_key(many[i])) << i;
 }
 
 TEST(Regional, ClockTexts) {

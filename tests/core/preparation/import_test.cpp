@@ -69,20 +69,26 @@ TEST_F(ImportTest, ListingOnlyWritesNothing) {
 
 TEST_F(ImportTest, HasTextsAgreesWithTheTextList) {
   // Each case adds entries to the folder; the quick check must say what
-  // the listing shows, whatever the case of the extension.
+  // the listing shows, whatever the case of the extension. A link counts
+  // as what it points to.
+  enum Kind { File, Folder, Link };
   struct Case {
     const char* add;
-    bool is_folder;
+    Kind kind;
+    const char* target;  // of a link
     bool texts;
   };
   const Case cases[] = {
-      {"pagina.htm", false, false},
-      {"notas.txt.bak", false, false},
-      {"sub.txt", true, false},  // a folder named like a text is no text
-      {"LEIA.TXT", false, true},
+      {"pagina.htm", File, nullptr, false},
+      {"notas.txt.bak", File, nullptr, false},
+      {"sub.txt", Folder, nullptr, false},  // a folder named like a text is no text
+      {"atalho.txt", Link, "sub.txt", false},
+      {"ligacao.txt", Link, "notas.txt.bak", true},
+      {"LEIA.TXT", File, nullptr, true},
   };
   for (const Case& c : cases) {
-    if (c.is_folder) fs::create_directories(folder / c.add);
+    if (c.kind == Folder) fs::create_directories(folder / c.add);
+    else if (c.kind == Link) fs::create_symlink(c.target, folder / c.add);
     else write_file(folder / c.add, "x");
     EXPECT_EQ(folder_has_texts(folder), c.texts) << c.add;
     EXPECT_EQ(folder_has_texts(folder), !list_folder(folder, pt()).texts.empty()) << c.add;
@@ -94,16 +100,19 @@ TEST_F(ImportTest, HtmlPagesBecomeNumberedDocumentsOfTheList) {
   write_file(folder / "b.htm", "<p>Olá &amp; adeus</p>");
   write_file(folder / "A.html", "<h1>Economia</h1>");
   write_file(folder / "NOTA.TXT", "O gol de placa");
+  write_file(folder / "ação.txt", "gol");  // a name that is not ASCII: UTF-8 on disk
   auto r = run_import(input(), pt());
   EXPECT_EQ(r.converted, (std::vector<Ansi>{Ansi("arq-000001.txt"), Ansi("arq-000002.txt")}));
   EXPECT_EQ(read_file(folder / "arq-000001.txt"), " economia \r\n");
   EXPECT_EQ(read_file(folder / "arq-000002.txt"), cp1252(" olá & adeus \r\n"));
-  EXPECT_EQ(doc_names(), (std::vector<Ansi>{Ansi("arq-000001.txt"), Ansi("arq-000002.txt"), Ansi("NOTA.TXT")}));
-  EXPECT_EQ(fs::file_size(folder / "Projeto.ldc"), 3u * 264);
+  EXPECT_EQ(doc_names(), (std::vector<Ansi>{to_ansi("ação.txt"), Ansi("arq-000001.txt"), Ansi("arq-000002.txt"),
+                                            Ansi("NOTA.TXT")}));
+  EXPECT_EQ(fs::file_size(folder / "Projeto.ldc"), 4u * 264);
   EXPECT_EQ(records::read_all<WordRecord>(folder / "NOTA.lpl"),
             (std::vector<WordRecord>{{Ansi("gol"), 0.5}, {Ansi("placa"), 0.5}}));
   EXPECT_EQ(records::read_all<WordRecord>(folder / "arq-000002.lpl").size(), 2u);
-  EXPECT_EQ(r.word_lists.size(), 3u);
+  EXPECT_EQ(records::read_all<WordRecord>(folder / "ação.lpl"), (std::vector<WordRecord>{{Ansi("gol"), 1.0}}));
+  EXPECT_EQ(r.word_lists, 4u);
   EXPECT_FALSE(r.split_done);
 }
 

@@ -64,6 +64,11 @@ TEST(Tokenizer, ScannerAgreesWithTheBlankingRule) {
       if (i > start) expected.push_back(blanked.substr(start, i - start));
     }
     ASSERT_EQ(tokenize(from_bytes(text)), expected) << text;
+    // The hash handed with each token is the one lookups compute.
+    std::string scanned = text;
+    for_each_token(scanned.data(), scanned.size(), [&](std::string_view t, std::uint32_t h) {
+      ASSERT_EQ(h, token_hash(t)) << text;
+    });
   }
 }
 
