@@ -103,25 +103,3 @@ TEST_F(RoadTest, TheMiningStepDrivesTheToolWindowsWithoutDialogs) {
 
 }  // namespace
 }  // namespace lumeral::gui::testing
-
-namespace lumeral::gui::testing {
-namespace {
-
-TEST_F(GuiTest, CaptionsOfTheRoadsToolWindows) {
-  const std::pair<QWidget*, const char*> windows_and_captions[] = {
-      {windows->form_cont, "Gerência de Contextos"},
-      {windows->form_matriz, "Classificação de Documentos (Matriz Documentos X Contextos)"},
-      {windows->form_centro, "Comparação de Documentos"},
-      {windows->centro_percentual, "Calcula % no centróide contextual"},
-      {windows->form_rel, "Associação de Características de Textos"},
-      {windows->form_dm, "Aplica Técnica de Data Mining sobre Associações Contextuais"},
-  };
-  for (const auto& [window, caption] : windows_and_captions) {
-    ASSERT_NE(window, nullptr) << caption;
-    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(caption));
-    EXPECT_FALSE(window->isVisible()) << caption;
-  }
-}
-
-}  // namespace
-}  // namespace lumeral::gui::testing
