@@ -274,8 +274,8 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
   result.document_list = write_document_list(input.folder, input.title, result.last.texts);
 
   if (!input.build_word_lists) return result;
-  result.word_lists = build_word_lists(DocumentPaths(input.folder, result.last.texts), input.stopwords, shell::Project{input.folder, input.title},
-                                       regional, progress, input.stem);
+  result.word_lists = build_word_lists(DocumentPaths(input.folder, result.last.texts), input.stopwords,
+                                       shell::Project{input.folder, input.title}, regional, progress, input.stem);
   return result;
 }
 

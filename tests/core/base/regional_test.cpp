@@ -84,8 +84,11 @@ TEST(Regional, CollationIgnoresCase) {
   // Many keys at once (spread over the cores, each with its own collator)
   // are the keys one by one, in the texts' order.
   std::vector<Ansi> many;
-  for (int i = 0; i < 3000; ++i)
-    many.push_back(i % 3 == 0 ? to_ansi("ação-" + std::to_string(i)) : i % 3 == 1 ? Ansi(300 + i % 7, 'Z') : to_ansi("d" + std::to_string(i)));
+  for (int i = 0; i < 3000; ++i) {
+    if (i % 3 == 0) many.push_back(to_ansi("ação-" + std::to_string(i)));
+    else if (i % 3 == 1) many.push_back(Ansi(300 + i % 7, 'Z'));
+    else many.push_back(to_ansi("d" + std::to_string(i)));
+  }
   const std::vector<std::string> keys = pt.collation_keys(many);
   ASSERT_EQ(keys.size(), many.size());
   for (std::size_t i = 0; i < many.size(); ++i) ASSERT_EQ(keys[i], pt.collation_key(many[i])) << i;
