@@ -44,11 +44,7 @@ bool StopwordSearch::search(AnsiView token, const Regional& regional) const {
   }
 }
 
-bool StopwordSearch::contains(AnsiView token) const {
-  if (!token.empty() && token.size() < 16 && !shapes_[token.size() * 256 + static_cast<unsigned char>(token[0])])
-    return false;
-  return contains(token, token_hash(bytes_of(token)));
-}
+bool StopwordSearch::contains(AnsiView token) const { return contains(token, token_hash(bytes_of(token))); }
 
 bool StopwordSearch::contains(AnsiView token, std::uint32_t hash) const {
   if (!token.empty() && token.size() < 16 && !shapes_[token.size() * 256 + static_cast<unsigned char>(token[0])])
