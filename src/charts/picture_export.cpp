@@ -10,6 +10,9 @@
 #include <QSvgGenerator>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace lumeral::charts {
 
 bool picture_format(const QString& path, PictureFormat& format) {
@@ -103,13 +106,20 @@ QString save_picture(const QString& path, QSize size, const Painter& paint, cons
 QString save_scene(const QString& path, QGraphicsScene& scene, const QString& title) {
   const QRectF source = scene.itemsBoundingRect().adjusted(-20, -20, 20, 20);
   const QSize size = source.size().toSize().expandedTo(QSize(64, 64));
+  // A large network (thousands of nodes) spreads over thousands of
+  // logical pixels: its PNG is drawn at a smaller scale, so the picture
+  // holds at most kMaxScenePixels pixels (time and memory stay bounded;
+  // SVG and PDF keep every detail).
+  constexpr double kMaxScenePixels = 16e6;
+  const double area = double(size.width()) * size.height();
+  const double png_scale = std::min(2.0, std::sqrt(kMaxScenePixels / area));
   return save_picture(
       path, size,
       [&](QPainter& painter, const QRectF& target) {
         painter.fillRect(target, Qt::white);
         scene.render(&painter, target, source);
       },
-      title);
+      title, png_scale);
 }
 
 QString save_widget(const QString& path, QWidget& widget, const QString& title) {

@@ -302,6 +302,7 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
   app.formatter(std::make_shared<PortugueseFormatter>());
   app.option_defaults()->group("Opções");
   app.set_help_flag("-h,--help", "Mostra esta ajuda e sai");
+  app.set_version_flag("--version", std::string("lumeral-cli ") + LUMERAL_VERSION, "Mostra a versão e sai");
   app.require_subcommand(1);
   app.footer("Use \"lumeral-cli COMANDO --help\" para a ajuda de um comando.");
   std::string locale;
@@ -338,13 +339,18 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
     if (subs.size() > before) {
       CLI::App* sub = subs.back();
       sub->group("Comandos");
-      sub->set_help_flag("-h,--help", "Mostra esta ajuda e sai");
+      // A command that hands its arguments to another program leaves
+      // "--help" to that program.
+      if (!sub->get_prefix_command()) sub->set_help_flag("-h,--help", "Mostra esta ajuda e sai");
       handlers.emplace_back(sub, std::move(h));
     }
   }
 
   try {
     app.parse(argc, argv);
+  } catch (const CLI::CallForVersion& e) {
+    out << e.what() << "\n";
+    return 0;
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) {
       out << app.help();
@@ -354,6 +360,7 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
   }
 
   Env env(locale, out, err);
+  env.set_arguments(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
   if (!memory.empty()) env.set_memory_budget(parse_memory_budget(memory));
   catch_interrupt();
   for (auto& [sub, handler] : handlers) {

@@ -51,10 +51,15 @@ class Env {
   // Set by the frame from the parsed option.
   void set_export_path(std::filesystem::path p) { export_path_ = std::move(p); }
   bool table_written() const { return table_written_; }
+  // The program's arguments as typed (without the program's name), for a
+  // command that hands them to another program.
+  const std::vector<std::string>& arguments() const { return arguments_; }
+  void set_arguments(std::vector<std::string> arguments) { arguments_ = std::move(arguments); }
 
  private:
   std::optional<std::filesystem::path> export_path_;
   bool table_written_ = false;
+  std::vector<std::string> arguments_;
   std::string locale_;
   std::unique_ptr<Regional> regional_;
   std::ostream& out_;

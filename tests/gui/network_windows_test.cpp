@@ -8,6 +8,7 @@
 
 #include "charts/network_view.h"
 #include "charts/picture_export.h"
+#include "core/base/message.h"
 #include "core/base/text.h"
 #include "core/classification/results.h"
 #include "core/mining/rule_lines.h"
@@ -92,10 +93,11 @@ TEST(NetworkPicture, SvgOfASmallNetworkHoldsItsNodesAndEdges) {
   EXPECT_EQ(svg.elements.at("circle"), 4 + 2);
 }
 
-TEST(NetworkPicture, LargeNetworksAreLaidOutWithoutOverlaps) {
+TEST(NetworkPicture, LargeNetworksAreLaidOutWithoutOverlapsAndAlikeEachTime) {
   // Above 150 nodes the multilevel layout is used; either way no two nodes
-  // (circle and label) may cover each other.
-  for (std::size_t size : {40u, 220u}) {
+  // (circle and label) may cover each other, and a second layout of the
+  // same network puts every node at the same place.
+  for (std::size_t size : {40u, 220u, 2000u}) {
     SCOPED_TRACE(size);
     charts::Network n;
     for (std::size_t i = 0; i < size; ++i)
@@ -112,7 +114,31 @@ TEST(NetworkPicture, LargeNetworksAreLaidOutWithoutOverlaps) {
       for (std::size_t j = i + 1; j < size; ++j)
         overlaps += scene.node_item(i)->sceneBoundingRect().intersects(scene.node_item(j)->sceneBoundingRect());
     EXPECT_EQ(overlaps, 0);
+    if (size > 1000) continue;  // both layout programs are already seen twice
+    charts::NetworkScene again;
+    again.show_network(n, charts::cooccurrence_network_legend(size));
+    int moved = 0;
+    for (std::size_t i = 0; i < size; ++i) moved += scene.node_item(i)->pos() != again.node_item(i)->pos();
+    EXPECT_EQ(moved, 0);
   }
+}
+
+TEST(NetworkPicture, WithoutTheLayoutProgramsTheNetworkSaysWhatToInstall) {
+  charts::Network n;
+  n.nodes = {{Ansi("a"), 1, 0}, {Ansi("b"), 1, 0}};
+  n.edges = {{0, 1, 1, Ansi("1"), false}};
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", "/nonexistent");
+  charts::NetworkScene scene;
+  std::string message;
+  try {
+    scene.show_network(n, charts::cooccurrence_network_legend(2));
+  } catch (const Stop& stop) {
+    message = stop.text();
+  }
+  qputenv("PATH", path);
+  EXPECT_NE(message.find("graphviz"), std::string::npos) << message;
+  EXPECT_EQ(scene.node_count(), 0u);
 }
 
 TEST(NetworkPicture, DraggingANodeMovesItsEdges) {
