@@ -33,9 +33,11 @@ void NetworkWindow::bt_exportarClick() {
 void NetworkWindow::bt_exportar_redeClick() {
   command([this] {
     const charts::Network& network = Cena_rede->network();
-    if (network.nodes.empty()) throw Stop("Nenhuma rede para exportar: a rede mostrada está vazia.", MessageKind::Information);
+    if (network.nodes.empty())
+      throw Stop("Nenhuma rede para exportar: a rede mostrada está vazia.", MessageKind::Information);
     static const QString kFilter = QStringLiteral("Rede GraphML (*.graphml)|*.graphml|Rede GEXF (*.gexf)|*.gexf");
-    auto file = platform().save_file(this, {QStringLiteral("Exportar rede"), kFilter, QStringLiteral("graphml"), QString()});
+    auto file =
+        platform().save_file(this, {QStringLiteral("Exportar rede"), kFilter, QStringLiteral("graphml"), QString()});
     if (!file) return;
     charts::write_network_file(path_of(*file), network);
     StatusBar1->showMessage(QStringLiteral("Rede gravada em %1").arg(*file));

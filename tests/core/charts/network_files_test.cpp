@@ -36,12 +36,13 @@ std::vector<Ansi> ansi_lines(std::initializer_list<const char*> utf8) {
 TEST(NetworkFiles, BothFormatsHoldTheNetwork) {
   // Rules (directed, with measures; accented names stored in Windows-1252,
   // a name with the characters XML escapes) and co-occurrences (undirected).
-  const Network rules = concept_network(
-      ansi_lines({"ação => clima /conf= 66,67% /sup= 20,00%(0004)", "clima => \"solo\" & <b> /conf= 33,33% /sup= 5,00%(0001)",
-                  "ação => \"solo\" & <b> /conf= 100,00% /sup= 12,50%(0002)"}),
-      Frequencies(), pt());
+  const Network rules = concept_network(ansi_lines({"ação => clima /conf= 66,67% /sup= 20,00%(0004)",
+                                                    "clima => \"solo\" & <b> /conf= 33,33% /sup= 5,00%(0001)",
+                                                    "ação => \"solo\" & <b> /conf= 100,00% /sup= 12,50%(0002)"}),
+                                        Frequencies(), pt());
   const Network pairs = cooccurrence_network(
-      ansi_lines({"coração | pé = 2,0000", "pé | mão = 0,3333", "mão | coração = 1,0000", "x | y = 7,0000"}), 60, pt());
+      ansi_lines({"coração | pé = 2,0000", "pé | mão = 0,3333", "mão | coração = 1,0000", "x | y = 7,0000"}), 60,
+      pt());
   ASSERT_EQ(rules.edges.size(), 3u);
   ASSERT_EQ(rules.edges[0].support, 20.0);
   ASSERT_FALSE(pairs.edges[0].confidence);
