@@ -1,7 +1,8 @@
 // The two network windows on the prepared sample collection (the concept
 // network from the data-mining window and the mining panel, the
 // co-occurrence network from the term association), the SVG picture of a
-// small known network, and `lumeral-cli chart associations|cooccurrence`.
+// small known network, the networks exported as GraphML and GEXF, and
+// `lumeral-cli chart associations|cooccurrence`.
 #include <QXmlStreamReader>
 
 #include <set>
@@ -20,9 +21,14 @@
 #include "gui/mining/rede_conceitos.h"
 #include "gui/summaries/resumo.h"
 #include "road_fixture.h"
+#include "support/network_check.h"
 
 namespace lumeral::gui::testing {
 namespace {
+
+using lumeral::testing::expect_same_network;
+using lumeral::testing::read_network_file;
+using lumeral::testing::ReadNetwork;
 
 // What an SVG file holds: whether it is well-formed XML, its texts, and
 // how many elements of each kind it has.
@@ -243,6 +249,17 @@ TEST_F(NetworkWindows, ConceptNetworkDrawsTheRulesAndListsTheirDocuments) {
   rede.bt_exportarClick();
   EXPECT_EQ(last_message(), QStringLiteral("O arquivo da figura deve terminar em .svg, .png ou .pdf."));
   EXPECT_FALSE(fs::exists(tmp / "conceitos.bmp"));
+
+  // The network itself, for other network tools: the rules as directed
+  // edges with their confidence and support.
+  platform.answer(q(tmp / "conceitos.gexf"));
+  rede.bt_exportar_redeClick();
+  ASSERT_TRUE(rede.last_command_ok()) << last_message().toStdString();
+  const ReadNetwork exported = read_network_file(tmp / "conceitos.gexf");
+  expect_same_network(exported, scene.network());
+  ASSERT_FALSE(exported.edges.empty());
+  EXPECT_TRUE(exported.edges[0].directed);
+  EXPECT_TRUE(exported.edges[0].support);
 }
 
 TEST_F(NetworkWindows, ConceptNetworkFollowsTheMiningPanelsFilter) {
@@ -284,6 +301,19 @@ TEST_F(NetworkWindows, CooccurrenceNetworkOfTheStrongestPairsOpensSummaries) {
   EXPECT_TRUE(svg.well_formed);
   for (const QString& label : node_labels(*rede.Cena_rede)) EXPECT_TRUE(svg.texts.count(label)) << label.toStdString();
   EXPECT_EQ(svg.elements.at("polyline"), 60);
+
+  // The network as a file alone (no picture), the same as the window's.
+  run = run_cli({"--locale", "pt_BR", "chart", "cooccurrence", "--docs", c("noticias.ldc"), "--graph",
+                 (tmp / "termos.graphml").string()},
+                cli);
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  expect_same_network(read_network_file(tmp / "termos.graphml"), rede.Cena_rede->network());
+  run = run_cli({"chart", "cooccurrence", "--docs", c("noticias.ldc"), "--graph", (tmp / "termos.xml").string()}, cli);
+  EXPECT_EQ(run.exit_code, 2);
+  EXPECT_NE(run.err.find("não termina em .graphml nem em .gexf"), std::string::npos) << run.err;
+  run = run_cli({"chart", "cooccurrence", "--docs", c("noticias.ldc")}, cli);
+  EXPECT_EQ(run.exit_code, 2);
+  EXPECT_NE(run.err.find("--out ou --graph"), std::string::npos) << run.err;
 
   rede.SpinEdit_pares->setValue(10);
   EXPECT_EQ(rede.Cena_rede->edge_count(), 10u);

@@ -1,7 +1,8 @@
 // `chart associations` (the concept network of the mining panel) and
 // `chart cooccurrence` (the network of the strongest pairs of the term
 // association): the same pictures the two network windows draw, written
-// offscreen as SVG, PNG or PDF.
+// offscreen as SVG, PNG or PDF, and the same networks as GraphML or GEXF
+// files for other network tools (--graph; alone, no picture is drawn).
 #include <QString>
 
 #include "charts/network_view.h"
@@ -12,8 +13,10 @@
 #include "core/association/association_lines.h"
 #include "core/association/term_association.h"
 #include "core/base/message.h"
+#include "core/base/system_errors.h"
 #include "core/charts/concept_documents.h"
 #include "core/charts/network.h"
+#include "core/charts/network_files.h"
 #include "core/preparation/stopword_lists.h"
 
 namespace lumeral::cli {
@@ -29,6 +32,31 @@ QString out_path(const std::string& out) {
   return path;
 }
 
+// "--out FILE" (the picture) and "--graph FILE" (the network file): at
+// least one. A --graph name with another extension is a usage error.
+struct Outputs {
+  std::string picture;
+  std::string graph;
+
+  void add_to(CLI::App* sub) {
+    sub->add_option("--out", picture, "Arquivo da figura: .svg, .png ou .pdf");
+    sub->add_option("--graph", graph, "Também (ou só) grava a rede para outros programas: .graphml ou .gexf")
+        ->type_name("ARQUIVO")
+        ->check(CLI::Validator(
+            [](std::string& name) -> std::string {
+              if (network_file_format(arg_path(name))) return {};
+              return printable(name) + " não termina em .graphml nem em .gexf";
+            },
+            ""));
+  }
+  // Checked before any work: the picture's extension, and that one of the two was given.
+  void check() const {
+    if (picture.empty() && graph.empty()) throw CLI::RequiredError("--out ou --graph");
+    if (!picture.empty()) out_path(picture);
+  }
+  void write(const Network& network, const NetworkLegend& legend) const;
+};
+
 void draw(const Network& network, const NetworkLegend& legend, const QString& path) {
   ensure_drawing_application();
   NetworkScene scene;
@@ -37,18 +65,23 @@ void draw(const Network& network, const NetworkLegend& legend, const QString& pa
   if (!failure.isEmpty()) throw Stop(failure.toStdString());
 }
 
+void Outputs::write(const Network& network, const NetworkLegend& legend) const {
+  if (!graph.empty()) write_network_file(arg_path(graph), network);
+  if (!picture.empty()) draw(network, legend, out_path(picture));
+}
+
 ChartRegistrar associations_chart(20, [](CLI::App& chart) -> Handler {
   auto* sub = chart.add_subcommand(
       "associations", "Rede de associações entre conceitos: as regras com confiança e suporte (como o comando rules)");
   RuleOptions options(sub);
-  auto out = std::make_shared<std::string>();
-  sub->add_option("--out", *out, "Arquivo da figura: .svg, .png ou .pdf")->required();
+  auto outputs = std::make_shared<Outputs>();
+  outputs->add_to(sub);
   return [=](Env& env) {
-    const QString path = out_path(*out);
+    outputs->check();
     const auto lines = options.rules(env);
     const ConceptDocuments documents = ConceptDocuments::read(options.input().document_list, std::nullopt, env.progress());
     const Network network = concept_network(lines, documents, env.regional());
-    draw(network, concept_network_legend(), path);
+    outputs->write(network, concept_network_legend());
     env.line_utf8(std::to_string(network.nodes.size()) + " conceitos, " + std::to_string(network.edges.size()) +
                   " regras");
   };
@@ -63,7 +96,7 @@ ChartRegistrar cooccurrence_chart(30, [](CLI::App& chart) -> Handler {
   auto stopwords = std::make_shared<std::string>();
   auto threshold = std::make_shared<std::string>();
   auto top = std::make_shared<std::size_t>(kDefaultStrongestPairs);
-  auto out = std::make_shared<std::string>();
+  auto outputs = std::make_shared<Outputs>();
   auto* docs_opt = sub->add_option("--docs", *docs, "Lista de documentos (.ldc): calcula as associações");
   auto* pairs_opt =
       sub->add_option("--pairs", *pairs, "Arquivo de associações gravado (.ass), em vez de calcular (\"Abrir resultado gravado\")");
@@ -76,9 +109,9 @@ ChartRegistrar cooccurrence_chart(30, [](CLI::App& chart) -> Handler {
                   "Lista de stopwords (.stw) do método por frase (padrão: a lista padrão do português)");
   sub->add_option("--threshold", *threshold, "Limiar: só os pares de peso maior ou igual");
   sub->add_option("--top", *top, "Número de pares mais fortes desenhados (padrão: 60)")->check(CLI::Range(1, 100000));
-  sub->add_option("--out", *out, "Arquivo da figura: .svg, .png ou .pdf")->required();
+  outputs->add_to(sub);
   return [=](Env& env) {
-    const QString path = out_path(*out);
+    outputs->check();
     std::vector<Ansi> lines;
     if (!pairs->empty()) {
       lines = association::open_associations(chosen_file(*pairs), env.regional());
@@ -101,7 +134,7 @@ ChartRegistrar cooccurrence_chart(30, [](CLI::App& chart) -> Handler {
     }
     if (!threshold->empty()) lines = association::filter_by_threshold(lines, arg_text(*threshold), env.regional());
     const Network network = cooccurrence_network(lines, *top, env.regional());
-    draw(network, cooccurrence_network_legend(*top), path);
+    outputs->write(network, cooccurrence_network_legend(*top));
     env.line_utf8(std::to_string(network.nodes.size()) + " palavras, " + std::to_string(network.edges.size()) +
                   " pares");
   };

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "core/base/message.h"
 #include "core/base/text.h"
 #include "core/mining/rule_lines.h"
 
@@ -49,6 +50,15 @@ double percentage(AnsiView text, const Regional& regional) {
   return regional.parse(t);
 }
 
+// The same, or nothing when the text is not a number.
+std::optional<double> percentage_if_read(AnsiView text, const Regional& regional) {
+  try {
+    return percentage(text, regional);
+  } catch (const Stop&) {
+    return std::nullopt;
+  }
+}
+
 }  // namespace
 
 Network concept_network(const std::vector<Ansi>& rule_lines, const ConceptFrequency& frequency,
@@ -65,8 +75,10 @@ Network concept_network(const std::vector<Ansi>& rule_lines, const ConceptFreque
     const double confidence = percentage(rule.confidence, regional);
     const std::size_t from = nodes.of(rule.a, frequency.frequency(rule.a));
     const std::size_t to = nodes.of(rule.b, frequency.frequency(rule.b));
-    network.edges.push_back({from, to, confidence,
-                             trim(rule.confidence) + Ansi(" / "_a) + trim(rule.support_percentage), true});
+    NetworkEdge edge{from, to, confidence, trim(rule.confidence) + Ansi(" / "_a) + trim(rule.support_percentage), true};
+    edge.confidence = confidence;
+    edge.support = percentage_if_read(rule.support_percentage, regional);
+    network.edges.push_back(std::move(edge));
   }
   assign_communities(network);
   return network;

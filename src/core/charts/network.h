@@ -11,6 +11,8 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/base/ansi.h"
@@ -25,11 +27,21 @@ struct NetworkNode {
 };
 
 struct NetworkEdge {
+  NetworkEdge() = default;
+  // The five drawn values; a rule's measures are set afterwards, so an
+  // edge is built with the same five values whether it is a rule or not.
+  NetworkEdge(std::size_t from_node, std::size_t to_node, double edge_weight, Ansi edge_label, bool is_directed)
+      : from(from_node), to(to_node), weight(edge_weight), label(std::move(edge_label)), directed(is_directed) {}
+
   std::size_t from = 0;  // node indexes
   std::size_t to = 0;
   double weight = 0;     // drawn as the line's width
   Ansi label;            // "66,67% / 20,00%" for a rule; the pair's weight for a co-occurrence
   bool directed = false; // drawn with an arrowhead at `to`
+  // A rule's measures in percent, as its line lists them ("66,67%" is
+  // 66.67); absent for a co-occurrence. Written to the network files.
+  std::optional<double> confidence;
+  std::optional<double> support;
 };
 
 struct Network {
@@ -56,7 +68,8 @@ class ConceptFrequency {
 // 20,00%(0004)"), in their order: one node per concept named in a rule, in
 // order of first appearance, sized by its frequency; one arrow A -> B per
 // rule, its width the confidence, its label the confidence and support
-// percentages ("66,67% / 20,00%"). A rule repeated (a concept listed twice
+// percentages ("66,67% / 20,00%"), its measures both numbers (a support
+// that cannot be read is left absent). A rule repeated (a concept listed twice
 // in the context list gives its rules twice) is drawn once; lines that are
 // not rules are skipped. A confidence that cannot be read stops with the
 // conversion error.

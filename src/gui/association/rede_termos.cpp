@@ -12,6 +12,7 @@ Tform_rede_termos::Tform_rede_termos(Windows& windows) : NetworkWindow(windows) 
   connect(bt_atualizar, &QPushButton::clicked, this, [this] { bt_atualizarClick(); });
   connect(bt_ajustar, &QPushButton::clicked, this, [this] { bt_ajustarClick(); });
   connect(bt_exportar, &QPushButton::clicked, this, [this] { bt_exportarClick(); });
+  connect(bt_exportar_rede, &QPushButton::clicked, this, [this] { bt_exportar_redeClick(); });
   connect(SpinEdit_pares, &QSpinBox::valueChanged, this, [this] { SpinEdit_paresChange(); });
   connect(Cena_rede, &charts::NetworkScene::node_clicked, this, [this](int i) { NoClick(i); });
 }

@@ -1,6 +1,7 @@
 // What the two network windows share: the network view with its scene, the
-// buttons that fit the picture to the window and export it (PNG, SVG or
-// PDF through the platform's save dialog), and a status bar. Each window
+// buttons that fit the picture to the window, export it (PNG, SVG or PDF)
+// and export the network itself (GraphML or GEXF, for other network tools),
+// both through the platform's save dialog, and a status bar. Each window
 // adds the panel of its own and fills the scene from its source window.
 #pragma once
 
@@ -25,10 +26,13 @@ class NetworkWindow : public QMainWindow, public Form {
   QPushButton* bt_atualizar;  // "Atualizar"
   QPushButton* bt_ajustar;    // "Ajustar à janela"
   QPushButton* bt_exportar;   // "Exportar figura..."
+  QPushButton* bt_exportar_rede;  // "Exportar rede..."
   QStatusBar* StatusBar1;
 
   void bt_ajustarClick();
   void bt_exportarClick();
+  // Writes the network shown as GraphML or GEXF, by the extension chosen.
+  void bt_exportar_redeClick();
 
  protected:
   // Builds the shared controls; `side` is where the window puts its own

@@ -25,9 +25,13 @@ void NetworkWindow::build_network_layout(QBoxLayout*& side) {
   bt_ajustar = command_button(QStringLiteral("Ajustar à janela"), QStringLiteral("Mostra a rede inteira"), central);
   bt_exportar = command_button(QStringLiteral("Exportar figura..."),
                                QStringLiteral("Grava a figura como SVG, PNG ou PDF"), central);
+  bt_exportar_rede = command_button(QStringLiteral("Exportar rede..."),
+                                    QStringLiteral("Grava a rede como GraphML ou GEXF, para outros programas de redes"),
+                                    central);
   side->addWidget(bt_atualizar);
   side->addWidget(bt_ajustar);
   side->addWidget(bt_exportar);
+  side->addWidget(bt_exportar_rede);
   h->addLayout(side);
   StatusBar1 = new QStatusBar(this);
   setStatusBar(StatusBar1);

@@ -12,6 +12,7 @@ Tform_rede_conceitos::Tform_rede_conceitos(Windows& windows) : NetworkWindow(win
   connect(bt_atualizar, &QPushButton::clicked, this, [this] { bt_atualizarClick(); });
   connect(bt_ajustar, &QPushButton::clicked, this, [this] { bt_ajustarClick(); });
   connect(bt_exportar, &QPushButton::clicked, this, [this] { bt_exportarClick(); });
+  connect(bt_exportar_rede, &QPushButton::clicked, this, [this] { bt_exportar_redeClick(); });
   connect(Cena_rede, &charts::NetworkScene::node_clicked, this, [this](int i) { NoClick(i); });
   connect(Cena_rede, &charts::NetworkScene::edge_clicked, this, [this](int i) { SetaClick(i); });
 }
