@@ -74,10 +74,6 @@ constexpr std::array<Exception, 5> kExceptions = {{
     {"adeus", "adeus"},
 }};
 
-}  // namespace
-
-namespace {
-
 // Takes a plural ending of `w` (lowered, n >= 4, ends in "s") to its
 // singular; false when the "s" is no plural ending.
 bool take_plural(std::string& w) {

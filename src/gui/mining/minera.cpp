@@ -389,6 +389,9 @@ void TMinera::bt_recalcularClick() {
   w_.command([this] {
     grau_minimo();  // a wrong value stops before the tables are emptied
     const mining::MiningLists lists = mining::check_mining_lists(w_.projeto(), w_.lista_contextos(), "\n\r");
+    // A project reopened at the mining step classified in an earlier session.
+    Tform_matriz& matriz = *w_.windows().form_matriz;
+    if (matriz.Edit_contextos->text().isEmpty()) matriz.Edit_contextos->setText(qpath(lists.context_list));
     if (!corrida_frequencia(lists)) return;
     corrida_associacao(lists);
   });
