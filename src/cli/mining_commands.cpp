@@ -34,9 +34,10 @@ Registrar mine_cmd(330, [](CLI::App& app) -> Handler {
       "resultados_n4.wiz, resultados.wiz e o relatório (relatorio.rtf, relatorio.txt)");
   auto project = std::make_shared<std::string>();
   sub->add_option("PROJETO", *project, "Arquivo de projeto (título + .ini)")->required();
+  MiningOptionFlags tuning(sub);
   add_export_option(sub);
   return [=](Env& env) {
-    auto out = mine_project(arg_path(*project), env.regional(), env.progress());
+    auto out = mine_project(arg_path(*project), env.regional(), env.progress(), tuning.get(env.regional()));
     for (const auto& note : out.notes) env.message(note);
     env.line_utf8("Freqüência de Conceitos");
     env.line_utf8("Conceito\tFrequencia Absoluta\tFrequencia Relativa(em %)");

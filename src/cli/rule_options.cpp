@@ -4,13 +4,30 @@
 
 namespace lumeral::cli {
 
+MiningOptionFlags::MiningOptionFlags(CLI::App* sub)
+    : min_degree_(std::make_shared<std::string>()), both_(std::make_shared<bool>(false)) {
+  sub->add_option("--grau-minimo", *min_degree_,
+                  "Grau mínimo para um documento contar em um conceito, nas freqüências e nas regras (padrão 0: "
+                  "qualquer grau acima de 0)");
+  sub->add_flag("--duas-direcoes", *both_,
+                "Mostra as duas direções de cada regra: B => A com a sua confiança, além de A => B");
+}
+
+mining::MiningOptions MiningOptionFlags::get(const Regional& regional) const {
+  mining::MiningOptions o;
+  o.min_degree = mining::parse_min_degree(arg_text(*min_degree_), regional);
+  o.both_directions = *both_;
+  return o;
+}
+
 RuleOptions::RuleOptions(CLI::App* sub)
     : contexts_(std::make_shared<std::string>()),
       docs_(std::make_shared<std::string>()),
       pairs_(std::make_shared<std::string>()),
       threshold_(std::make_shared<std::string>()),
       by_(std::make_shared<std::string>("confidence")),
-      order_(std::make_shared<std::string>()) {
+      order_(std::make_shared<std::string>()),
+      mining_(sub) {
   sub->add_option("--contexts", *contexts_, "Lista de contextos (.lct)")->required();
   sub->add_option("--docs", *docs_, "Lista de documentos (.ldc); as matrizes ficam na pasta da lista")->required();
   sub->add_option("--pairs", *pairs_, "Arquivo de associações (.ass), por exemplo temp.ass")->required();
@@ -30,7 +47,11 @@ mining::RulesInput RuleOptions::input() const {
 }
 
 std::vector<Ansi> RuleOptions::rules(Env& env) const {
-  auto lines = mining::calculate_rules(input(), env.regional(), env.progress());
+  mining::RulesInput in = input();
+  const mining::MiningOptions tuning = mining_.get(env.regional());
+  in.min_degree = tuning.min_degree;
+  in.both_directions = tuning.both_directions;
+  auto lines = mining::calculate_rules(in, env.regional(), env.progress());
   if (!threshold_->empty())
     lines = mining::select_rules(
         lines, arg_text(*threshold_),

@@ -30,6 +30,9 @@ TEST(CliMining, RulesFromThePairsTheContextMethodCounted) {
   auto r = run_cli({"rules", "--contexts", "c.lct", "--docs", "d.ldc", "--pairs", "temp.ass"}, dir.path());
   EXPECT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out, "A => B /conf= 66,67% /sup= 20,00%(0004)\n");
+  r = run_cli({"rules", "--contexts", "c.lct", "--docs", "d.ldc", "--pairs", "temp.ass", "--duas-direcoes"},
+              dir.path());
+  EXPECT_EQ(r.out, "A => B /conf= 66,67% /sup= 20,00%(0004)\nB => A /conf= 50,00% /sup= 20,00%(0004)\n");
   r = run_cli({"rules", "--contexts", "c.lct", "--docs", "d.ldc", "--pairs", "temp.ass", "--sentences"}, dir.path());
   EXPECT_EQ(r.out,
             "--66,67%  dos textos que falam em A também falam em B. Isto aconteceu em 0004 texto(s) (20,00% do "
@@ -99,6 +102,30 @@ TEST(CliMine, WholeRoadOnAMovedProject) {
   // mining gives the same frequencies.
   ASSERT_EQ(run_cli({"prepare", "p", "--title", "proj", "--stopwords", "s.stw"}, dir.path()).out, "a.txt\nb.txt\nc.txt\n");
   EXPECT_EQ(run_cli({"mine", "p/proj.ini"}, dir.path()).out, r.out);
+}
+
+TEST(CliMine, MinimumDegreeAndBothDirections) {
+  TempDir dir;
+  small_project(dir, "Probabilístico");
+  // Degrees: esporte 2/3 in a.txt and 1/3 in b.txt, economia 1/3 in b.txt
+  // and 1 in c.txt.
+  auto r = run_cli({"mine", "p/proj.ini", "--duas-direcoes"}, dir.path());
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_NE(r.out.find("(Total de Regras: 2)\n"
+                       "--50,00%  dos textos que falam em economia também falam em esporte. Isto aconteceu em 0001 "
+                       "texto(s) (33,33% do total)\n"
+                       "--50,00%  dos textos que falam em esporte também falam em economia. Isto aconteceu em 0001 "
+                       "texto(s) (33,33% do total)\n"),
+            std::string::npos)
+      << r.out;
+  r = run_cli({"mine", "p/proj.ini", "--grau-minimo", "0,5"}, dir.path());
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_NE(r.out.find("economia\t1\t33,3\nesporte\t1\t33,3\n\nAssociações entre Conceitos (Total de Regras: 0)\n"),
+            std::string::npos)
+      << r.out;
+  r = run_cli({"mine", "p/proj.ini", "--grau-minimo", "meio"}, dir.path());
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "Grau mínimo inválido: \"meio\". Informe um número a partir de 0.\n");
 }
 
 TEST(CliMine, DeterministicKindAndMissingInputs) {

@@ -49,6 +49,16 @@ TEST_F(DataMining, RulesThresholdsAndOrdersAsTheCommandLine) {
   EXPECT_EQ(shown(), all);
   EXPECT_EQ(f().Edit_total->text(), QString::number(all.size()));
 
+  // The options tune the rules as the command line's do.
+  f().Edit_grau_minimo->setText("2");
+  f().CheckBox_duas_direcoes->setChecked(true);
+  f().CalculaConfiancaSuporte1Click();
+  EXPECT_EQ(shown(), rules({"--grau-minimo", "2", "--duas-direcoes"}));
+  EXPECT_NE(shown(), all);
+  f().Edit_grau_minimo->setText("0");
+  f().CheckBox_duas_direcoes->setChecked(false);
+  f().CalculaConfiancaSuporte1Click();
+
   f().Ordenadecrescenteporconfianca1Click();
   EXPECT_EQ(shown(), rules({"--order", "confidence"}));
   EXPECT_EQ(f().StatusBar1->currentMessage(), "Terminou de ordenar as linhas");

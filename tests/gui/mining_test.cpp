@@ -94,8 +94,10 @@ class MiningTest : public GuiTest {
 
   // What `lumeral-cli mine` prints for the saved project: the frequency
   // rows (as "concept;absolute;relative") and the association sentences.
-  std::pair<QStringList, QStringList> by_cli(const QString& title) {
-    auto run = run_cli({"mine", (folder / (title.toStdString() + ".ini")).string()}, folder);
+  std::pair<QStringList, QStringList> by_cli(const QString& title, std::vector<std::string> extra = {}) {
+    std::vector<std::string> args{"mine", (folder / (title.toStdString() + ".ini")).string()};
+    args.insert(args.end(), extra.begin(), extra.end());
+    auto run = run_cli(args, folder);
     EXPECT_EQ(run.exit_code, 0) << run.err;
     QStringList rows, sentences;
     const QStringList out = out_lines(run.out);
@@ -205,6 +207,24 @@ TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
     EXPECT_EQ(tree_rows(mi().ListView_contexto), rows);
     EXPECT_EQ(text_lines(mi().Rich), sentences);
   }
+
+  // ---- "Recalcular" with a minimum degree and both directions, as `mine`
+  // with the same options; back at the defaults, the results as before
+  const QStringList det_text = text_lines(mi().Rich);
+  mi().Edit_grau_minimo->setText("2");
+  mi().CheckBox_duas_direcoes->setChecked(true);
+  mi().bt_recalcularClick();
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  {
+    auto [rows, sentences] = by_cli("Noticias", {"--grau-minimo", "2", "--duas-direcoes"});
+    EXPECT_EQ(tree_rows(mi().ListView_contexto), rows);
+    EXPECT_EQ(text_lines(mi().Rich), sentences);
+    EXPECT_NE(sentences, det_text);
+  }
+  mi().Edit_grau_minimo->setText("0");
+  mi().CheckBox_duas_direcoes->setChecked(false);
+  mi().bt_recalcularClick();
+  EXPECT_EQ(text_lines(mi().Rich), det_text);
 
   // ---- sorting the frequency table
   mi().ListView_contextoColumnClick(1);

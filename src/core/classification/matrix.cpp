@@ -128,8 +128,12 @@ void Classifier::load_contexts() {
         rules_.add(j, parse_rule(text));
       } else {
         if (stemmer && text.find(' ') == AnsiView::npos) text = cut_view(stemmer->stem(text), 15);
-        entries_[Ansi(text)].push_back(
-            {static_cast<std::uint32_t>(j), static_cast<std::uint32_t>(k), entries[k].weight});
+        auto& refs = entries_[Ansi(text)];
+        // With stems, entries of one context that share a stem ("pacote",
+        // "pacotes") are one entry: the first one, with its weight.
+        if (stemmer && std::any_of(refs.begin(), refs.end(), [&](const EntryRef& r) { return r.context == j; }))
+          continue;
+        refs.push_back({static_cast<std::uint32_t>(j), static_cast<std::uint32_t>(k), entries[k].weight});
       }
     }
   }

@@ -120,6 +120,24 @@ bool rule_holds(const Rule& rule, AnsiView prepared, AnsiView stemmed) {
   return true;
 }
 
+namespace {
+// A rule's terms, each kind sorted (their order does not change what the
+// rule matches), after its context: equal keys, equal rules.
+std::string rule_key(std::size_t context, const Rule& rule) {
+  std::string key = std::to_string(context);
+  for (const auto* terms : {&rule.required, &rule.forbidden, &rule.stem_required, &rule.stem_forbidden}) {
+    std::vector<Ansi> sorted = *terms;
+    std::sort(sorted.begin(), sorted.end());
+    key += '\x01';
+    for (const Ansi& t : sorted) {
+      key.append(t.data(), t.size());
+      key += '\x02';
+    }
+  }
+  return key;
+}
+}  // namespace
+
 void RuleSet::use_stems(Language language) {
   stem_ = language;
   stemmer_ = std::make_unique<preparation::Stemmer>(language);
@@ -175,7 +193,10 @@ void RuleSet::add(std::size_t context, Rule rule) {
   auto id = static_cast<std::uint32_t>(rules_.size());
   // With stems, whole-word terms move to stem_required and are keyed by
   // their stem, looked up among the words of the stemmed sentence.
-  if (stemmer_) stem_rule(rule, *stemmer_);
+  if (stemmer_) {
+    stem_rule(rule, *stemmer_);
+    if (!stemmed_rules_.insert(rule_key(context, rule)).second) return;
+  }
   // A term is one token: blanks only at its ends. " w " holds exactly when
   // the sentence has the blank-separated word w; " w" when some word begins
   // with w, "w " when some word ends with it.

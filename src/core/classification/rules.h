@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "core/base/ansi.h"
@@ -82,7 +83,10 @@ class RuleSet {
   // Rules added from now on are matched by the stems of this language
   // (stem_rule); sentences are stemmed as they are counted.
   void use_stems(Language language);
-  // Adds the rule of a context (by its position in the context list).
+  // Adds the rule of a context (by its position in the context list). With
+  // stems, a rule equal to an earlier rule of the same context once stemmed
+  // ("pacote" and "pacotes") is not added: it would count every sentence
+  // twice.
   void add(std::size_t context, Rule rule);
   // Counts, for every context, the (rule, sentence) pairs of the text in
   // which the rule holds, adding them to counts[context]. The text is read
@@ -114,6 +118,7 @@ class RuleSet {
   };
   std::optional<Language> stem_;
   std::unique_ptr<preparation::Stemmer> stemmer_;  // for the rules as they are added
+  std::unordered_set<std::string> stemmed_rules_;  // context and terms of each stemmed rule added
   std::vector<Rule> rules_;
   std::vector<std::size_t> context_of_;
   // key word -> rules holding " word " among their required terms

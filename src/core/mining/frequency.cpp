@@ -1,13 +1,30 @@
 #include "core/mining/frequency.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "core/base/files.h"
+#include "core/base/message.h"
+#include "core/base/parallel.h"
 #include "core/base/text.h"
+#include "core/classification/matrix.h"
 #include "core/comparison/centroid.h"
 #include "core/comparison/percentages.h"
+#include "core/records/records.h"
 
 namespace lumeral::mining {
+
+namespace {
+
+// A document's matrix; stops as the centroid does when it is missing.
+std::filesystem::path classification_matrix(const std::filesystem::path& folder, AnsiView document) {
+  std::filesystem::path m = classification::matrix_path(folder, document);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(m, ec)) throw Stop("Fazer classificação antes !");
+  return m;
+}
+
+}  // namespace
 
 std::vector<FrequencyRow> frequency_rows(const std::vector<Ansi>& centroid_lines,
                                          const std::vector<Ansi>& percentage_lines) {
@@ -33,10 +50,47 @@ std::vector<FrequencyRow> frequency_rows(const std::vector<Ansi>& centroid_lines
   return rows;
 }
 
+std::vector<FrequencyRow> frequency_at_degree(const std::filesystem::path& document_list,
+                                              const std::filesystem::path& folder, double min_degree,
+                                              const Regional& regional, Progress& progress) {
+  namespace cmp = lumeral::comparison;
+  const std::vector<Ansi> documents = cmp::read_document_entries(document_list);
+  if (documents.empty()) throw Stop("A lista de documentos está vazia.");
+  // Concepts in the order they are first found above 0, each with the
+  // documents that hold it at the minimum degree.
+  std::vector<std::pair<Ansi, double>> counts;
+  std::unordered_map<Ansi, std::size_t> index;
+  const std::string total = std::to_string(documents.size());
+  ordered_pipeline(
+      documents.size(),
+      [&](std::size_t i) { return records::read_all<records::WordRecord>(classification_matrix(folder, documents[i])); },
+      [&](std::size_t i, std::vector<records::WordRecord>& recs) {
+        progress.status("Doc " + std::to_string(i + 1) + " (de " + total + ")");
+        progress.bar(static_cast<long long>(i), static_cast<long long>(documents.size()) - 1);
+        progress.checkpoint();
+        for (const auto& r : recs) {
+          if (!(r.weight > 0)) continue;
+          Ansi name = trim(r.word);
+          if (name.empty()) continue;
+          auto [it, added] = index.try_emplace(name, counts.size());
+          if (added) counts.push_back({name, 0.0});
+          if (r.weight >= min_degree) counts[it->second].second += 1;
+        }
+      });
+  std::vector<Ansi> centroid_lines, percentage_lines;
+  const double n = static_cast<double>(documents.size());
+  for (const auto& [name, count] : counts) {
+    centroid_lines.push_back(name + Ansi(" | ") + regional.format_general(count));
+    percentage_lines.push_back(name + Ansi(" - ") + regional.format(count / n * 100.0, "0.0") + Ansi("%"));
+  }
+  return frequency_rows(centroid_lines, percentage_lines);
+}
+
 std::vector<FrequencyRow> frequency_run(const shell::Project& project, const Regional& regional,
-                                        Progress& progress) {
+                                        Progress& progress, double min_degree) {
   namespace cmp = lumeral::comparison;
   const std::filesystem::path list = project.doc_list();
+  if (min_degree > 0) return frequency_at_degree(list, project.folder, min_degree, regional, progress);
   cmp::CentroidOptions o;
   o.type = cmp::CentroidType::All;
   o.method = cmp::Method::Context;

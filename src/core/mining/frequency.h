@@ -26,9 +26,19 @@ std::vector<FrequencyRow> frequency_rows(const std::vector<Ansi>& centroid_lines
 
 // The frequency run of the wizard on a project: the contextual centroid of
 // the project's document list, written as <folder>/centro-temp.lpl, and its
-// percentages, each computed once. Needs the matrices.
+// percentages, each computed once. Needs the matrices. With a minimum
+// degree G above 0 ("Grau mínimo") a document counts for a concept only
+// when its degree is at least G: the rows are then counted from the
+// matrices (no centroid file is written), one per concept some document
+// holds above 0, with the number of documents that hold it at G.
 std::vector<FrequencyRow> frequency_run(const shell::Project& project, const Regional& regional,
-                                        Progress& progress = Progress::none());
+                                        Progress& progress = Progress::none(), double min_degree = 0);
+
+// The rows of the documents of `document_list` (matrices in `folder`) at
+// minimum degree `min_degree` > 0, as frequency_run() gives them.
+std::vector<FrequencyRow> frequency_at_degree(const std::filesystem::path& document_list,
+                                              const std::filesystem::path& folder, double min_degree,
+                                              const Regional& regional, Progress& progress = Progress::none());
 
 // A click on a column header: 0 sorts by concept (A-Z case folded,
 // ascending), 1 and 2 by the number in that column, highest first (an

@@ -55,7 +55,7 @@ void classification_run(const shell::Project& project, const fs::path& context_l
 }
 
 AssociationRun association_run(const shell::Project& project, const fs::path& context_list,
-                               const Regional& regional, Progress& progress) {
+                               const Regional& regional, Progress& progress, const MiningOptions& options) {
   const fs::path docs = project.doc_list();
   association::AssociationInput pairs;
   pairs.document_list = docs;
@@ -67,6 +67,8 @@ AssociationRun association_run(const shell::Project& project, const fs::path& co
   rules.document_list = docs;
   rules.pair_store = counted.pair_store;
   rules.project = pairs.project;
+  rules.min_degree = options.min_degree;
+  rules.both_directions = options.both_directions;
   AssociationRun run;
   run.rule_lines = calculate_rules(rules, regional, progress);
   run.table = association_table(run.rule_lines, regional);
@@ -74,7 +76,8 @@ AssociationRun association_run(const shell::Project& project, const fs::path& co
   return run;
 }
 
-MineOutcome mine_project(const fs::path& project_file, const Regional& regional, Progress& progress) {
+MineOutcome mine_project(const fs::path& project_file, const Regional& regional, Progress& progress,
+                         const MiningOptions& options) {
   MineOutcome out;
   // The project folder: as saved, or the project file's own folder.
   const shell::SavedProject saved = shell::open_saved_project(project_file, out.notes);
@@ -115,11 +118,11 @@ MineOutcome mine_project(const fs::path& project_file, const Regional& regional,
 
   // 2. Concept frequencies.
   progress.status("Calculando a freqüência dos conceitos");
-  out.rows = frequency_run(project, regional, progress);
+  out.rows = frequency_run(project, regional, progress, options.min_degree);
 
   // 3. Associations between concepts: the pairs, then the rules.
   progress.status("Calculando as associações entre conceitos");
-  AssociationRun assoc = association_run(project, lists.context_list, regional, progress);
+  AssociationRun assoc = association_run(project, lists.context_list, regional, progress, options);
   out.rule_lines = std::move(assoc.rule_lines);
   out.table = std::move(assoc.table);
   out.association_text = std::move(assoc.association_text);

@@ -52,6 +52,13 @@ void classification_run(const shell::Project& project, const std::filesystem::pa
                         shell::OntologyKind kind, Progress& progress = Progress::none(),
                         const std::optional<Language>& stem = std::nullopt);
 
+// What the analyst tunes on the mining step; the defaults give the
+// described results (rules.h).
+struct MiningOptions {
+  double min_degree = 0;         // "Grau mínimo"
+  bool both_directions = false;  // "Mostrar as duas direções"
+};
+
 // The wizard's association run on a project: term association "Por
 // contextos" over the project's document list (pair store <folder>/temp.ass),
 // then the rules against the context list; the association table and the
@@ -62,8 +69,8 @@ struct AssociationRun {
   std::vector<Ansi> association_text;  // one sentence per rule line
 };
 AssociationRun association_run(const shell::Project& project, const std::filesystem::path& context_list,
-                               const Regional& regional,
-                               Progress& progress = Progress::none());
+                               const Regional& regional, Progress& progress = Progress::none(),
+                               const MiningOptions& options = {});
 
 struct MineOutcome {
   std::vector<shell::FrequencyRow> rows;  // the frequency table, in table order
@@ -87,7 +94,7 @@ struct MineOutcome {
 // "Lista de documentos não existe", and whatever the driven analyses stop
 // with ("Fazer classificação antes !", ...).
 MineOutcome mine_project(const std::filesystem::path& project_file, const Regional& regional,
-                         Progress& progress = Progress::none());
+                         Progress& progress = Progress::none(), const MiningOptions& options = {});
 
 // The names of the two report files.
 const char* report_rtf_name();

@@ -64,6 +64,8 @@ void Tform_dm::CalculaConfiancaSuporte1Click() {
     input.document_list = path_of(Edit_docs->text().trimmed());
     input.pair_store = path_of(Edit_ass->text().trimmed());
     input.project = windows().wizard_open_project();
+    input.min_degree = mining::parse_min_degree(ansi(Edit_grau_minimo->text()), regional());
+    input.both_directions = CheckBox_duas_direcoes->isChecked();
     StatusProgress progress(StatusBar1);
     ListBox1->add_all(mining::calculate_rules(input, regional(), progress));
     mostra_total();

@@ -4,9 +4,11 @@
 // them, filters them by a threshold and orders them. The mining wizard
 // drives it: the three path fields, "Calcula Confiança/Suporte", the
 // threshold kind and "Seleciona por limiar", "Ordena decrescente por
-// confiança", "Ordena alfabeticamente", and the result lines.
+// confiança", "Ordena alfabeticamente", and the result lines. "Grau mínimo"
+// and "Mostrar as duas direções" tune "Calcula Confiança/Suporte" (rules.h).
 #pragma once
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -28,6 +30,8 @@ class Tform_dm : public QMainWindow, public Form {
   QLineEdit* Edit_docs;       // "Lista de Documentos" (path)
   QLineEdit* Edit_ass;        // "Arquivo de Associações" (path)
   QLineEdit* Edit_limiar;     // "Limiar para mostrar"
+  QLineEdit* Edit_grau_minimo;         // "Grau mínimo" ("0" at start: any degree above 0)
+  QCheckBox* CheckBox_duas_direcoes;   // "Mostrar as duas direções" (off at start)
   // "Tipo do limiar": "Confiança (confidence)" (0, checked at start),
   // "Suporte (support)" (1).
   RadioGroup* RadioGroup1;

@@ -1,4 +1,5 @@
 // The layout of Tform_dm: its controls, captions, defaults and places.
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,6 +51,19 @@ void Tform_dm::build_layout() {
   row->addWidget(RadioGroup1);
   row->addStretch();
   v->addLayout(row);
+  auto* tuning = new QHBoxLayout;
+  auto* grau = new QFormLayout;
+  Edit_grau_minimo = new QLineEdit(QStringLiteral("0"), central);
+  Edit_grau_minimo->setMaximumWidth(100);
+  Edit_grau_minimo->setToolTip(QStringLiteral("Um documento conta para um conceito a partir deste grau (0: qualquer grau)"));
+  grau->addRow(QStringLiteral("Grau mínimo"), Edit_grau_minimo);
+  tuning->addLayout(grau);
+  tuning->addSpacing(20);
+  CheckBox_duas_direcoes = new QCheckBox(QStringLiteral("Mostrar as duas direções"), central);
+  CheckBox_duas_direcoes->setToolTip(QStringLiteral("Mostra também B => A, com a sua confiança"));
+  tuning->addWidget(CheckBox_duas_direcoes);
+  tuning->addStretch();
+  v->addLayout(tuning);
   v->addWidget(new QLabel(QStringLiteral("Resultados"), central));
   ListBox1 = new ListBox(regional(), central);
   ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);

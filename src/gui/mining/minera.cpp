@@ -12,6 +12,7 @@
 #include "core/base/text.h"
 #include "core/mining/association_table.h"
 #include "core/mining/frequency.h"
+#include "core/mining/rules.h"
 #include "core/mining/results.h"
 #include "core/preparation/stopword_lists.h"
 #include "core/mining/rule_sentences.h"
@@ -56,6 +57,7 @@ TMinera::TMinera(TMdi_Frm& wizard) : QWidget(wizard.P_Minera), w_(wizard) {
   add_export_button(w_, Edit_total_regras, [this] { return exporting::rule_table(tabela_associacoes); });
   connect(bt_grafico_frequencias, &QPushButton::clicked, this, [this] { bt_grafico_frequenciasClick(); });
   connect(bt_rede, &QPushButton::clicked, this, [this] { bt_redeClick(); });
+  connect(bt_recalcular, &QPushButton::clicked, this, [this] { bt_recalcularClick(); });
 }
 
 // ---------------------------------------------------------------- contents
@@ -145,8 +147,28 @@ bool TMinera::corrida_classificacao(const mining::MiningLists& lists) {
   return true;
 }
 
+double TMinera::grau_minimo() const { return mining::parse_min_degree(ansi(Edit_grau_minimo->text()), w_.regional()); }
+
+void TMinera::ajusta_dm() {
+  Tform_dm& dm = *w_.windows().form_dm;
+  dm.Edit_grau_minimo->setText(Edit_grau_minimo->text());
+  dm.CheckBox_duas_direcoes->setChecked(CheckBox_duas_direcoes->isChecked());
+}
+
 bool TMinera::corrida_frequencia(const mining::MiningLists& lists) {
+  const double grau = grau_minimo();
   ListView_contexto->clear();
+  if (grau > 0) {
+    // Counted from the matrices: the centroid has no minimum degree.
+    colunas_frequencia();
+    std::vector<shell::FrequencyRow> rows;
+    {
+      ProgressScope progress(w_.windows());
+      rows = mining::frequency_at_degree(lists.doc_list, w_.projeto().folder, grau, w_.regional(), progress);
+    }
+    mostra_frequencias(rows);
+    return true;
+  }
   // The contextual centroid of type "Todas as palavras + freq" (the
   // window's default type): one line per concept, "concept | count".
   Tform_centro& centro = *w_.windows().form_centro;
@@ -205,6 +227,7 @@ bool TMinera::corrida_associacao(const mining::MiningLists& lists) {
   dm.Edit_contextos->setText(w_.windows().form_matriz->Edit_contextos->text());
   dm.Edit_docs->setText(ldc);
   dm.Edit_ass->setText(qpath(w_.projeto().file(Ansi("temp.ass"))));
+  ajusta_dm();
   dm.CalculaConfiancaSuporte1Click();
   tabela_associacoes = mining::association_table(dm.ListBox1->lines(), w_.regional());
   mostra_tabela_associacoes();
@@ -301,6 +324,7 @@ void TMinera::bt_calcularClick() {
     dm.RadioGroup1->set_item_index(modo_limiar == mining::ThresholdKind::Confidence ? 0 : 1);
     Edit_limiar->setText(QStringLiteral("0"));
     pn_limiar->hide();
+    ajusta_dm();
     dm.CalculaConfiancaSuporte1Click();
     if (!dm.last_command_ok()) return;
     dm.Selecionaporlimiar1Click();
@@ -360,5 +384,17 @@ void TMinera::bt_grafico_frequenciasClick() {
   });
 }
 void TMinera::bt_redeClick() { w_.windows().create_form_rede_conceitos()->abre(); }
+
+void TMinera::bt_recalcularClick() {
+  w_.command([this] {
+    grau_minimo();  // a wrong value stops before the tables are emptied
+    const mining::MiningLists lists = mining::check_mining_lists(w_.projeto(), w_.lista_contextos(), "\n\r");
+    // A project reopened at the mining step classified in an earlier session.
+    Tform_matriz& matriz = *w_.windows().form_matriz;
+    if (matriz.Edit_contextos->text().isEmpty()) matriz.Edit_contextos->setText(qpath(lists.context_list));
+    if (!corrida_frequencia(lists)) return;
+    corrida_associacao(lists);
+  });
+}
 
 }  // namespace lumeral::gui

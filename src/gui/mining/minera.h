@@ -4,12 +4,14 @@
 // threshold panel of the filters, the two sorts, "Grava Resultados para
 // Portal" and "Impressão de Resultados". The mining routine of the main
 // window runs its three commands in order: the classification run, the
-// frequency run and the association run. They drive the tool windows
+// frequency run and the association run ("Grau mínimo" and "Mostrar as
+// duas direções" tune the last two). They drive the tool windows
 // (`form_matriz`, `form_centro`, `centro_percentual`, `form_rel`, `form_dm`)
 // by their fields, commands and result lines; this unit only shows what
 // they give.
 #pragma once
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,6 +42,14 @@ class TMinera : public QWidget {
 
   QLabel* lb_metodo_titulo;  // "Método de Mineração:"
   QLabel* lb_metodo;         // the ontology kind the mining used
+
+  // ---- what the analyst tunes (rules.h): they apply to the frequency and
+  // association runs and to the threshold filters; "Recalcular" runs the
+  // two again on the classification already made.
+  QLabel* lb_grau_minimo;               // "Grau mínimo:"
+  QLineEdit* Edit_grau_minimo;          // "0" at first: any degree above 0
+  QCheckBox* CheckBox_duas_direcoes;    // "Mostrar as duas direções", off at first
+  QPushButton* bt_recalcular;           // "Recalcular"
 
   // ---- "Freqüência de Conceitos"
   QLabel* lb_frequencias;
@@ -97,6 +107,7 @@ class TMinera : public QWidget {
   void bt_grafico_frequenciasClick();
   std::unique_ptr<Tgrafico_frequencias> grafico_frequencias;
   void bt_redeClick();
+  void bt_recalcularClick();
 
   // ---- the panel's contents
   std::vector<shell::FrequencyRow> linhas_frequencia() const;
@@ -115,6 +126,8 @@ class TMinera : public QWidget {
   void mostra_tabela_associacoes();
   void reescreve_texto(const char* verb);  // the text rebuilt from form_dm's result lines, with progress
   void abre_limiar(mining::ThresholdKind kind);
+  double grau_minimo() const;  // the field read; stops on a value that is no degree
+  void ajusta_dm();            // the panel's options into form_dm's fields
   TMdi_Frm& w_;
 };
 

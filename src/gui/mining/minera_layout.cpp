@@ -40,6 +40,28 @@ void TMinera::build_layout() {
   head->addWidget(lb_metodo);
   v->addLayout(head);
 
+  auto* tuning = new QHBoxLayout;
+  lb_grau_minimo = new QLabel(QStringLiteral("Grau mínimo:"), this);
+  Edit_grau_minimo = new QLineEdit(QStringLiteral("0"), this);
+  Edit_grau_minimo->setMaximumWidth(70);
+  Edit_grau_minimo->setToolTip(
+      QStringLiteral("Um documento conta para um conceito, nas freqüências e nas regras, a partir deste grau (0: "
+                     "qualquer grau)"));
+  lb_grau_minimo->setBuddy(Edit_grau_minimo);
+  CheckBox_duas_direcoes = new QCheckBox(QStringLiteral("Mostrar as duas direções"), this);
+  CheckBox_duas_direcoes->setToolTip(QStringLiteral("Mostra também B => A, com a sua confiança"));
+  bt_recalcular = command_button(QStringLiteral("Recalcular"),
+                                 QStringLiteral("Calcula de novo as freqüências e as associações com estas opções"),
+                                 this);
+  tuning->addWidget(lb_grau_minimo);
+  tuning->addWidget(Edit_grau_minimo);
+  tuning->addSpacing(12);
+  tuning->addWidget(CheckBox_duas_direcoes);
+  tuning->addSpacing(12);
+  tuning->addWidget(bt_recalcular);
+  tuning->addStretch();
+  v->addLayout(tuning);
+
   auto* body = new QHBoxLayout;
   // Left: the frequency table.
   auto* left = new QVBoxLayout;

@@ -33,7 +33,11 @@ RulesInput twenty(const TempDir& dir, std::vector<records::PairRecord> pairs) {
   }
   records::write_all(dir / "d.ldc", docs);
   records::write_all(dir / "temp.ass", pairs);
-  return {dir / "c.lct", dir / "d.ldc", dir / "temp.ass"};
+  RulesInput in;
+  in.context_list = dir / "c.lct";
+  in.document_list = dir / "d.ldc";
+  in.pair_store = dir / "temp.ass";
+  return in;
 }
 
 TEST(Rules, ConfidenceSupportAndTheSentence) {
@@ -69,6 +73,68 @@ TEST(Rules, MatricesAreFoundByTheClassificationNamingRule) {
   EXPECT_EQ(calculate_rules(in, pt()).size(), 1u);
   in.pair_store.clear();
   EXPECT_THROW(calculate_rules(in, pt()), Stop);
+}
+
+// Four documents with degrees of A and B: co-occurring above 0 in d0 to
+// d2, both at 0.5 or more only in d2.
+RulesInput four(const TempDir& dir) {
+  records::write_all<records::ContextListRecord>(dir / "d.lct", {{"A", 0}, {"B", 0}});
+  const double a[] = {0.9, 0.3, 0.6, 0.1}, b[] = {0.2, 0.8, 0.7, 0};
+  std::vector<records::DocRecord> docs;
+  for (int i = 0; i < 4; ++i) {
+    const std::string base = "d" + std::to_string(i) + ".";
+    records::write_all<WordRecord>(dir / (base + "mtz"), {{"A", a[i]}, {"B", b[i]}});
+    docs.push_back({Ansi((base + "txt").c_str()), 0});
+  }
+  records::write_all(dir / "d.ldc", docs);
+  records::write_all<records::PairRecord>(dir / "temp.ass", {{"A", "B", 3}});
+  RulesInput in;
+  in.context_list = dir / "d.lct";
+  in.document_list = dir / "d.ldc";
+  in.pair_store = dir / "temp.ass";
+  return in;
+}
+
+TEST(Rules, MinimumDegreeAndBothDirections) {
+  TempDir dir;
+  RulesInput in = four(dir);
+  struct Case {
+    double min_degree;
+    bool both;
+    std::vector<Ansi> lines;
+  } cases[] = {
+      {0, false, {"A => B /conf= 75,00% /sup= 75,00%(0003)"}},
+      {0, true, {"A => B /conf= 75,00% /sup= 75,00%(0003)", "B => A /conf= 100,00% /sup= 75,00%(0003)"}},
+      {0.5, false, {"A => B /conf= 50,00% /sup= 25,00%(0001)"}},
+      {0.5, true, {"A => B /conf= 50,00% /sup= 25,00%(0001)", "B => A /conf= 50,00% /sup= 25,00%(0001)"}},
+      {0.25, true, {"A => B /conf= 66,67% /sup= 50,00%(0002)", "B => A /conf= 100,00% /sup= 50,00%(0002)"}},
+      {0.95, true, {}},  // no document holds both at that degree: no rule
+  };
+  for (const auto& c : cases) {
+    in.min_degree = c.min_degree;
+    in.both_directions = c.both;
+    EXPECT_EQ(calculate_rules(in, pt()), c.lines) << c.min_degree << (c.both ? " both" : "");
+  }
+}
+
+TEST(Frequency, MinimumDegreeCountsFromTheMatrices) {
+  TempDir dir;
+  four(dir);
+  const shell::Project project{dir.path(), Ansi("d")};
+  // Any degree above 0 gives what the centroid and its percentages give.
+  EXPECT_EQ(frequency_run(project, pt(), Progress::none(), 1e-9), frequency_run(project, pt()));
+  EXPECT_EQ(frequency_run(project, pt(), Progress::none(), 0.5),
+            (std::vector<FrequencyRow>{{Ansi("A"), Ansi("2"), Ansi("50,0")}, {Ansi("B"), Ansi("2"), Ansi("50,0")}}));
+  // A concept found above 0 but nowhere at the degree keeps its row.
+  EXPECT_EQ(frequency_run(project, pt(), Progress::none(), 0.85),
+            (std::vector<FrequencyRow>{{Ansi("A"), Ansi("1"), Ansi("25,0")}, {Ansi("B"), Ansi("0"), Ansi("0,0")}}));
+}
+
+TEST(Rules, MinimumDegreeAsTyped) {
+  EXPECT_EQ(parse_min_degree(Ansi(""), pt()), 0.0);
+  EXPECT_EQ(parse_min_degree(Ansi(" 0,5 "), pt()), 0.5);
+  EXPECT_EQ(parse_min_degree(Ansi("3"), pt()), 3.0);
+  for (const char* wrong : {"-1", "abc", "1e999"}) EXPECT_THROW(parse_min_degree(Ansi(wrong), pt()), Stop) << wrong;
 }
 
 TEST(Rules, ThresholdsAndOrders) {

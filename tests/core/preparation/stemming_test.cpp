@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <iostream>
+#include <sstream>
+
 #include "core/base/encoding.h"
 #include "core/classification/matrix.h"
 #include "core/classification/rules.h"
@@ -25,6 +28,9 @@ TEST(Stemming, KnownStemsOfEachLanguage) {
       {Language::Portuguese, "eleição", "eleiçã"},
       {Language::Portuguese, "eleições", "eleiçã"},  // the "-ões" plural meets its singular
       {Language::Portuguese, "cidadãos", "cidadã"},
+      {Language::Portuguese, "comando", "comand"},  // not "com" (come, comida)
+      {Language::Portuguese, "Comandos", "comand"},  // capitals of Windows-1252 are lowered
+      {Language::Portuguese, "ELEIÇÕES", "eleiçã"},
       {Language::Portuguese, "12/05/2004", "12/05/2004"},
       {Language::English, "running", "run"},
       {Language::English, "connections", "connect"},
@@ -36,6 +42,35 @@ TEST(Stemming, KnownStemsOfEachLanguage) {
     EXPECT_EQ(stemmer.stem(to_ansi(c.word)), to_ansi(c.stem)) << c.word;
     EXPECT_EQ(stemmer.stem(to_ansi(c.word)), to_ansi(c.stem)) << c.word << " (remembered)";
   }
+}
+
+// Pairs of Portuguese words that must meet or stay apart
+// (stem_pairs.txt); pairs marked "?" are known limits, counted in the hit
+// rate printed but not required.
+TEST(Stemming, PortugueseWordPairsMeetOrStayApart) {
+  Stemmer stemmer(Language::Portuguese);
+  std::istringstream lines(read_file(source_dir() / "tests/core/preparation/stem_pairs.txt"));
+  std::size_t meet = 0, must_meet = 0, apart = 0, must_part = 0;
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    std::string kind, a, b;
+    fields >> kind >> a >> b;
+    ASSERT_FALSE(b.empty()) << line;
+    const bool same = stemmer.stem(to_ansi(a)) == stemmer.stem(to_ansi(b));
+    const bool want_same = kind[0] == '=';
+    (want_same ? must_meet : must_part) += 1;
+    (want_same ? meet : apart) += want_same == same ? 1 : 0;
+    if (kind.size() == 1) {
+      EXPECT_EQ(same, want_same) << a << " -> " << to_utf8(stemmer.stem(to_ansi(a))) << ", " << b << " -> "
+                                 << to_utf8(stemmer.stem(to_ansi(b)));
+    }
+  }
+  EXPECT_GE(must_meet, 100u);
+  EXPECT_GE(must_part, 50u);
+  std::cout << "pairs that meet: " << meet << "/" << must_meet << "; pairs kept apart: " << apart << "/" << must_part
+            << "\n";
 }
 
 TEST(Stemming, WordListsMergeVariantsAfterStopwordsAreRemoved) {
@@ -110,6 +145,14 @@ class StemmedClassificationTest : public ::testing::TestWithParam<classification
 TEST_P(StemmedClassificationTest, ARuleOnTheSingularFindsThePlural) {
   EXPECT_EQ(degree(false), 0.0);
   EXPECT_GT(degree(true), 0.0);
+}
+
+TEST_P(StemmedClassificationTest, EntriesOfOneStemCountOnce) {
+  const double once = degree(true);
+  records::write_all(folder / "politica.ctt", std::vector<records::ContextRecord>{
+                                                   {to_ansi("eleição"), 1.0}, {to_ansi("eleições"), 1.0}});
+  EXPECT_EQ(degree(true), once);
+  EXPECT_EQ(degree(false), once);  // without stems "eleições" alone matches, as before
 }
 
 INSTANTIATE_TEST_SUITE_P(BothMethods, StemmedClassificationTest,
