@@ -35,8 +35,7 @@ const std::vector<ThirdParty>& third_parties() {
       {QStringLiteral("libzip"), QStringLiteral("BSD-3-Clause")},
       {QStringLiteral("pugixml"), QStringLiteral("MIT")},
       {QStringLiteral("libstemmer (Snowball)"), QStringLiteral("BSD-3-Clause")},
-      {QStringLiteral("Graphviz (neato, sfdp: programas executados à parte, não ligados)"),
-       QStringLiteral("EPL-1.0")},
+      {QStringLiteral("Graphviz (neato e sfdp, programas executados à parte)"), QStringLiteral("EPL-1.0")},
   };
   return list;
 }
@@ -83,14 +82,20 @@ TSobre::TSobre(QWidget* parent) : QDialog(parent) {
   tb_bibliotecas->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tb_bibliotecas->setSelectionMode(QAbstractItemView::NoSelection);
   tb_bibliotecas->setFocusPolicy(Qt::NoFocus);
+  tb_bibliotecas->setWordWrap(false);
   for (int row = 0; row < static_cast<int>(list.size()); ++row) {
     tb_bibliotecas->setItem(row, 0, new QTableWidgetItem(list[row].name));
     tb_bibliotecas->setItem(row, 1, new QTableWidgetItem(list[row].licence));
   }
-  tb_bibliotecas->resizeColumnsToContents();
+  // Every row shown whole: the table is as large as its contents.
+  tb_bibliotecas->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tb_bibliotecas->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   tb_bibliotecas->horizontalHeader()->setStretchLastSection(true);
-  tb_bibliotecas->setMinimumHeight(tb_bibliotecas->horizontalHeader()->height() +
-                                   tb_bibliotecas->verticalHeader()->length() + 4);
+  tb_bibliotecas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  tb_bibliotecas->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  tb_bibliotecas->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  tb_bibliotecas->resizeColumnsToContents();
+  tb_bibliotecas->resizeRowsToContents();
   v->addWidget(tb_bibliotecas, 1);
   v->addSpacing(6);
 
@@ -113,7 +118,9 @@ TSobre::TSobre(QWidget* parent) : QDialog(parent) {
   h->addWidget(bt_fechar);
   v->addLayout(h);
   connect(bt_fechar, &QPushButton::clicked, this, &QDialog::accept);
-  resize(640, 520);
+  // The wrapped texts take the table's width.
+  setMinimumWidth(tb_bibliotecas->sizeHint().width() + v->contentsMargins().left() + v->contentsMargins().right());
+  adjustSize();
 }
 
 void open_about_box(QWidget* owner, TSobre*& box) {
