@@ -58,12 +58,12 @@ bench: setup
 	bash bench/linear build-bench
 
 # The Debian packages lumeral-cli_<version>_amd64.deb and
-# lumeral_<version>_amd64.deb, in $(BUILD). A build folder configured with
-# another prefix is set to /usr first (only the stopword lookup
-# recompiles). cpack works in $(BUILD)/cpack; packaging/check-packages
-# then runs lintian and the AppStream and desktop-entry validators on what
-# it wrote, and the packages replace the previous ones only once both are
-# complete and clean.
+# lumeral_<version>_amd64.deb (none with LUMERAL_GUI=OFF), in $(BUILD). A
+# build folder configured with another prefix is set to /usr first (only
+# the stopword lookup recompiles). cpack works in $(BUILD)/cpack;
+# packaging/check-packages then runs lintian and the AppStream and
+# desktop-entry validators on what it wrote, and the packages replace the
+# previous ones only once they are all complete and clean.
 package: package-setup configure
 	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build $(BUILD) -j $(JOBS)
@@ -71,9 +71,9 @@ package: package-setup configure
 	cd $(BUILD) && cpack --config CPackConfig.cmake -G DEB -B cpack
 	bash packaging/check-packages $(BUILD)/cpack
 	rm -f $(BUILD)/lumeral_*.deb $(BUILD)/lumeral-cli_*.deb
-	mv $(BUILD)/cpack/lumeral-cli_*.deb $(BUILD)/cpack/lumeral_*.deb $(BUILD)/
+	mv $(BUILD)/cpack/*.deb $(BUILD)/
 	rm -rf $(BUILD)/cpack
-	@echo "package: $$(ls $(BUILD)/lumeral-cli_*.deb $(BUILD)/lumeral_*.deb)"
+	@echo "package: $$(ls $(BUILD)/lumeral*.deb)"
 
 # What building needs, and lintian, appstream and desktop-file-utils.
 package-setup:
