@@ -14,8 +14,8 @@
 #ifndef LUMERAL_VERSION
 #error "LUMERAL_VERSION is set by the build (PROJECT_VERSION)"
 #endif
-#ifndef LUMERAL_GUIDE_DIR
-#error "LUMERAL_GUIDE_DIR is set by the build (the installed documentation folder)"
+#if !defined(LUMERAL_GUIDE_DIR) || !defined(LUMERAL_DOC_DIR)
+#error "LUMERAL_GUIDE_DIR and LUMERAL_DOC_DIR are set by the build (the installed documentation)"
 #endif
 
 namespace lumeral::gui {
@@ -66,7 +66,8 @@ TSobre::TSobre(QWidget* parent) : QDialog(parent) {
       QStringLiteral("O Lumeral é software livre, distribuído sob a Licença Pública Geral GNU, versão 3 ou (a seu "
                      "critério) qualquer versão posterior (GPL-3.0-or-later), sem nenhuma garantia. O texto da "
                      "licença está em /usr/share/common-licenses/GPL-3 e os termos de cada componente, em "
-                     "/usr/share/doc/lumeral/copyright."),
+                     "%1/copyright.")
+          .arg(QStringLiteral(LUMERAL_DOC_DIR)),
       this);
   lb_licenca->setWordWrap(true);
   lb_licenca->setTextInteractionFlags(Qt::TextSelectableByMouse);
