@@ -62,15 +62,15 @@ TEST_F(GuiTest, AboutBoxOpensOverTheMainAndToolsWindows) {
       EXPECT_FALSE(box->isVisible());
     }
     TSobre& box = *c.box();
-    EXPECT_TRUE(box.lb_versao->text().endsWith(project_version())) << box.lb_versao->text();
+    EXPECT_TRUE(box.lb_versao->text().endsWith(project_version())) << box.lb_versao->text().toStdString();
     EXPECT_TRUE(box.lb_licenca->text().contains(QStringLiteral("GPL-3.0-or-later")));
     EXPECT_TRUE(box.lb_guia->text().contains(guide_folder()));
     ASSERT_EQ(box.tb_bibliotecas->rowCount(), static_cast<int>(third_parties().size()));
     for (int row = 0; row < box.tb_bibliotecas->rowCount(); ++row) {
       // "Qt 6 (Core, ...)" is listed in the copyright file as "Qt 6".
       const QString name = box.tb_bibliotecas->item(row, 0)->text().section(QStringLiteral(" ("), 0, 0);
-      EXPECT_TRUE(copyright.contains(name)) << name;
-      EXPECT_FALSE(box.tb_bibliotecas->item(row, 1)->text().isEmpty()) << name;
+      EXPECT_TRUE(copyright.contains(name)) << name.toStdString();
+      EXPECT_FALSE(box.tb_bibliotecas->item(row, 1)->text().isEmpty()) << name.toStdString();
     }
   }
 }
