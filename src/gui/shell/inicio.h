@@ -50,7 +50,7 @@ class TForm3 : public QMainWindow, public Form {
   QPushButton* bt_inicio;              // "Voltar ao início"
   // "Memória para as análises (MB):": the per-user memory budget
   QSpinBox* sp_memoria;
-  // Beside it: "Sobre o Lumeral" and the about box, created when first opened
+  // Left of it: "Sobre o Lumeral"; the about box is created when first opened.
   QPushButton* bt_sobre;
   TSobre* sobre = nullptr;
 
