@@ -10,7 +10,7 @@ CMAKE_FLAGS ?=
 # the Debian package installs under /usr.
 PREFIX ?= /usr
 
-.PHONY: setup configure build demo test test-sanitize fuzz gui bench package clean
+.PHONY: setup configure build demo test test-sanitize fuzz gui bench package package-setup clean
 
 setup:
 	bash scripts/setup
@@ -57,19 +57,27 @@ bench: setup
 	bash bench/mining build-bench M L
 	bash bench/linear build-bench
 
-# The Debian package lumeral_<version>_amd64.deb, in $(BUILD). A build folder
-# configured with another prefix is set to /usr first (only the stopword
-# lookup recompiles). cpack works in $(BUILD)/cpack; the package replaces
-# the previous one only once it is complete.
-package: setup configure
+# The Debian packages lumeral-cli_<version>_amd64.deb and
+# lumeral_<version>_amd64.deb (none with LUMERAL_GUI=OFF), in $(BUILD). A
+# build folder configured with another prefix is set to /usr first (only
+# the stopword lookup recompiles). cpack works in $(BUILD)/cpack;
+# packaging/check-packages then runs lintian and the AppStream and
+# desktop-entry validators on what it wrote, and the packages replace the
+# previous ones only once they are all complete and clean.
+package: package-setup configure
 	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build $(BUILD) -j $(JOBS)
 	rm -rf $(BUILD)/cpack
 	cd $(BUILD) && cpack --config CPackConfig.cmake -G DEB -B cpack
-	rm -f $(BUILD)/lumeral_*.deb
-	mv $(BUILD)/cpack/lumeral_*.deb $(BUILD)/
+	bash packaging/check-packages $(BUILD)/cpack
+	rm -f $(BUILD)/lumeral_*.deb $(BUILD)/lumeral-cli_*.deb
+	mv $(BUILD)/cpack/*.deb $(BUILD)/
 	rm -rf $(BUILD)/cpack
-	@echo "package: $$(ls $(BUILD)/lumeral_*.deb)"
+	@echo "package: $$(ls $(BUILD)/lumeral*.deb)"
+
+# What building needs, and lintian, appstream and desktop-file-utils.
+package-setup:
+	bash scripts/setup --package
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-bench

@@ -25,6 +25,7 @@
 #include "gui/retrieval/recuperacao_booleana.h"
 #include "gui/preparation/lista_docs.h"
 #include "gui/shell/mdi_form.h"
+#include "gui/shell/sobre.h"
 #include "gui/shell/unit_splashscreen.h"
 #include "gui/shell/windows.h"
 #include "gui/summaries/resumo.h"
@@ -103,6 +104,10 @@ TForm3::TForm3(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   // The memory budget of the analyses that grow with the collection, kept
   // in the per-user settings store.
   auto* memoria = new QHBoxLayout;
+  bt_sobre = new QPushButton(QStringLiteral("Sobre o Lumeral"), central);
+  bt_sobre->setToolTip(QStringLiteral("Versão, licenças e onde está o guia do usuário"));
+  connect(bt_sobre, &QPushButton::clicked, this, [this] { bt_sobreClick(); });
+  memoria->addWidget(bt_sobre);
   memoria->addStretch(1);
   memoria->addWidget(new QLabel(QStringLiteral("Memória para as análises (MB):"), central));
   sp_memoria = new QSpinBox(central);
@@ -186,6 +191,8 @@ void TForm3::bt_inicioClick() {
   main->RadioGroup1->set_item_index(0);
   main->show();
 }
+
+void TForm3::bt_sobreClick() { open_about_box(this, sobre); }
 
 void TForm3::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);

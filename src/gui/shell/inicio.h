@@ -12,6 +12,8 @@
 
 namespace lumeral::gui {
 
+class TSobre;
+
 class TForm3 : public QMainWindow, public Form {
   Q_OBJECT
  public:
@@ -48,6 +50,9 @@ class TForm3 : public QMainWindow, public Form {
   QPushButton* bt_inicio;              // "Voltar ao início"
   // "Memória para as análises (MB):": the per-user memory budget
   QSpinBox* sp_memoria;
+  // Left of it: "Sobre o Lumeral"; the about box is created when first opened.
+  QPushButton* bt_sobre;
+  TSobre* sobre = nullptr;
 
   void bt_analise_docsClick();
   void bt_rec_contextualClick();
@@ -70,6 +75,7 @@ class TForm3 : public QMainWindow, public Form {
   void bt_precision_recallClick();
   void bt_regrasClick();
   void bt_inicioClick();
+  void bt_sobreClick();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

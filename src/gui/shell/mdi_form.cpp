@@ -20,6 +20,7 @@
 #include "gui/preparation/stop_words.h"
 #include "gui/preparation/unit_textos.h"
 #include "gui/shell/inicio.h"
+#include "gui/shell/sobre.h"
 #include "gui/shell/unit_global.h"
 #include "gui/shell/unit_splashscreen.h"
 #include "gui/shell/windows.h"
@@ -61,6 +62,7 @@ TMdi_Frm::TMdi_Frm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   minera = new TMinera(*this);
 
   connect(bt_ok_entrada, &QPushButton::clicked, this, [this] { bt_ok_entradaClick(); });
+  connect(bt_sobre, &QPushButton::clicked, this, [this] { bt_sobreClick(); });
   for (StepLabel* l : {botao_1_on, botao_1_off, lb_passo1})
     connect(l, &StepLabel::clicked, this, [this] { command([this] { passo1(); }); });
   for (StepLabel* l : {botao_2_on, botao_2_off, lb_passo2})
@@ -122,6 +124,8 @@ void TMdi_Frm::Timer1Timer() {
 }
 
 // ---------------------------------------------------------------- entry menu and welcome
+
+void TMdi_Frm::bt_sobreClick() { open_about_box(this, sobre); }
 
 void TMdi_Frm::bt_ok_entradaClick() {
   command([this] {

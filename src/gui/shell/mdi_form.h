@@ -30,6 +30,7 @@ namespace lumeral::gui {
 
 class TOntologia;
 class TMinera;
+class TSobre;
 
 // A label that acts as a command when it is clickable (the step images and
 // captions of the wizard: hand cursor and a click when clickable, nothing
@@ -77,6 +78,8 @@ class TMdi_Frm : public QMainWindow,
   QLabel* lb_entrada;
   RadioGroup* RadioGroup1;  // the three roads
   QPushButton* bt_ok_entrada;
+  QPushButton* bt_sobre;  // "Sobre o Lumeral"
+  TSobre* sobre = nullptr;  // the about box, created when first opened
 
   // ---- step indicators: image pairs and captions, in their column
   QWidget* pn_passos;
@@ -126,6 +129,7 @@ class TMdi_Frm : public QMainWindow,
 
   // ---- handlers
   void bt_ok_entradaClick();
+  void bt_sobreClick();
   void bt_ok_bemvindoClick();
   void bit_avancarClick();
   void bit_voltarClick();

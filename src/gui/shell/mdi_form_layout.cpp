@@ -77,6 +77,9 @@ QWidget* TMdi_Frm::build_entry() {
   RadioGroup1->items_layout()->setSpacing(12);
   v->addWidget(RadioGroup1);
   auto* h = new QHBoxLayout;
+  bt_sobre = command_button(QStringLiteral("Sobre o Lumeral"),
+                            QStringLiteral("Versão, licenças e onde está o guia do usuário"), pnEntrada);
+  h->addWidget(bt_sobre);
   h->addStretch();
   bt_ok_entrada = command_button(QStringLiteral("OK"), QStringLiteral("Segue pelo caminho escolhido"), pnEntrada);
   bt_ok_entrada->setMinimumWidth(100);
