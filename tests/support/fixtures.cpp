@@ -195,8 +195,28 @@ std::map<std::string, std::string> folder_snapshot(const fs::path& folder) {
 }
 
 #ifdef LUMERAL_CLI_PATH
+namespace {
+
+// The command line as another user runs it: a copy in a temporary folder
+// every user may enter, since the build folder may lie in a home folder
+// that only its owner enters. Made once, removed when the tests end.
+const std::string& cli_for_other_users() {
+  static TempDir folder;
+  static const std::string copy = [] {
+    fs::permissions(folder.path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                       fs::perms::others_read | fs::perms::others_exec);
+    const fs::path file = folder / "lumeral-cli";
+    fs::copy_file(LUMERAL_CLI_PATH, file, fs::copy_options::overwrite_existing);
+    return file.string();
+  }();
+  return copy;
+}
+
+}  // namespace
+
 RunResult run_cli(const std::vector<std::string>& args, const fs::path& cwd, const std::string& input,
                   const Confinement& confinement) {
+  const std::string prog = confinement.as_nobody ? cli_for_other_users() : std::string(LUMERAL_CLI_PATH);
   TempDir io;
   fs::path in = io / "stdin";
   write_file(in, input);
@@ -211,8 +231,7 @@ RunResult run_cli(const std::vector<std::string>& args, const fs::path& cwd, con
     ::close(err_pipe[0]);
     if (!confine(confinement) || ::chdir(cwd.c_str()) != 0) _exit(127);
     std::vector<char*> argv;
-    std::string prog = LUMERAL_CLI_PATH;
-    argv.push_back(prog.data());
+    argv.push_back(const_cast<char*>(prog.c_str()));
     std::vector<std::string> copy = args;
     for (auto& a : copy) argv.push_back(a.data());
     argv.push_back(nullptr);
