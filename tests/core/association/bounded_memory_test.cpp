@@ -3,6 +3,10 @@
 // spills, and leaves no scratch files behind.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <random>
 
 #include "core/association/pair_listing.h"
@@ -106,6 +110,58 @@ TEST(BoundedAssociation, AnyBudgetGivesTheSameStoreAndListing) {
       }
     }
   }
+}
+
+// The growth of the resident memory of `f` run in a child process: its
+// peak less that of a child that does nothing. -1 when the child failed.
+long long memory_growth(const std::function<void()>& f) {
+  auto peak = [](const std::function<void()>& g) -> long long {
+    pid_t pid = ::fork();
+    if (pid == 0) {
+      try {
+        g();
+      } catch (...) {
+        _exit(1);
+      }
+      _exit(0);
+    }
+    int status = 0;
+    struct rusage usage {};
+    if (::wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+    return static_cast<long long>(usage.ru_maxrss) * 1024;
+  };
+  const long long base = peak([] {});
+  const long long used = peak(f);
+  return used < 0 || base < 0 ? -1 : used - base;
+}
+
+TEST(BoundedAssociation, DocumentsOfManyWordsStayUnderTheBudget) {
+  // Documents of 600 distinct words out of 1,200: 180,000 pairs each,
+  // some 680,000 distinct pairs in all (over 30 MB held at once without a
+  // bound).
+  TempDir dir;
+  std::mt19937 rng(7);
+  std::vector<records::DocRecord> docs;
+  std::vector<std::uint32_t> vocabulary(1200);
+  for (std::uint32_t k = 0; k < vocabulary.size(); ++k) vocabulary[k] = k;
+  for (int d = 0; d < 10; ++d) {
+    std::shuffle(vocabulary.begin(), vocabulary.end(), rng);
+    std::vector<WordRecord> list;
+    for (std::size_t k = 0; k < 600; ++k) list.push_back({Ansi("p") + ansi_number(vocabulary[k]), 0.5});
+    const std::string base = "doc" + std::to_string(d);
+    records::write_all(dir / (base + ".lpl"), list);
+    docs.push_back({Ansi((base + ".txt").c_str()), 0});
+  }
+  records::write_all(dir / "lista.ldc", docs);
+  constexpr std::size_t kBudget = 4 << 20;
+  const long long growth = memory_growth([&] {
+    AssociationInput in;
+    in.document_list = dir / "lista.ldc";
+    in.memory_budget = kBudget;
+    calculate_associations(in, pt());
+  });
+  ASSERT_GE(growth, 0) << "the association failed";
+  EXPECT_LT(growth, static_cast<long long>(3 * kBudget)) << growth / (1 << 20) << " MB";
 }
 
 TEST(BoundedAssociation, CountsOfAPairInSeveralRunsAddUp) {
