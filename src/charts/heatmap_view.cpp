@@ -237,8 +237,9 @@ void HeatmapView::paint_cells_image(QPainter& painter, const Geometry& g) const 
       line[px] = (cells == 0 ? kDiagonal : cell_colour(sum / static_cast<double>(cells), model_.max_value)).rgb();
     }
   }
+  // Never smoothed: a cell wider than a pixel stays a crisp square.
   painter.save();
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, pixels < static_cast<std::size_t>(device_side));
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(g.cells, image);
   painter.restore();
 }

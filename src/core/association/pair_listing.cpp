@@ -251,6 +251,8 @@ namespace lumeral::association {
 
 PairListing write_and_list(PairStore& store, const fs::path& p, const Regional& regional, Progress& progress) {
   if (!store.spilled()) {
+    // Streamed (a large store is never held twice in memory) into a
+    // temporary file put in place once the listing is made.
     progress.checkpoint();
     records::Writer<records::PairRecord> out(p);
     for (const PairTable::Pair& pair : store.pairs_)

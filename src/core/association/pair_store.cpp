@@ -104,14 +104,6 @@ std::vector<records::PairRecord> PairStore::records() const {
   return out;
 }
 
-void PairStore::write(const std::filesystem::path& p) const {
-  // Streamed (a large store is never held twice in memory) into a
-  // temporary file that replaces the old store only once it is complete.
-  records::Writer<records::PairRecord> out(p);
-  for (const Pair& pair : pairs_) out.write({stored_[pair.first], stored_[pair.second], pair.weight});
-  out.close();
-}
-
 void PairStore::limit_memory(std::size_t budget, const std::filesystem::path& scratch_parent, Progress& progress) {
   // A pair costs 16 bytes in the table (up to 32 with the vector's spare
   // room), 8 to 16 in the slots, and 24 while it is spilled; half the

@@ -90,9 +90,6 @@ class PairStore {
   std::size_t size() const { return pairs_.size(); }
   bool empty() const { return pairs_.empty(); }
   std::vector<records::PairRecord> records() const;
-  // Writes the store as pair records (temporary file renamed into place, so
-  // the previous store stays whole until this one is complete).
-  void write(const std::filesystem::path& p) const;
   // Hands the pairs over; the store is empty afterwards.
   PairTable take();
 
@@ -108,7 +105,7 @@ class PairStore {
   // and that part is counted again elsewhere).
   struct Full {};
   void limit_pairs(std::size_t pairs) { pair_cap_ = pairs; }
-  // True once a run was spilled: records(), write() and take() then see only
+  // True once a run was spilled: records() and take() then see only
   // the pairs counted since; write_and_list() sees all.
   bool spilled() const { return spill_ && spill_->runs && spill_->runs->spilled(); }
   std::size_t budget() const { return spill_ ? spill_->budget : 0; }

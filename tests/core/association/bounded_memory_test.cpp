@@ -11,6 +11,8 @@
 
 #include "core/association/pair_listing.h"
 #include "core/association/pair_store.h"
+#include "core/association/strongest_pairs.h"
+#include "core/association/association_lines.h"
 #include "core/association/term_association.h"
 #include "core/base/message.h"
 #include "core/base/text.h"
@@ -164,6 +166,47 @@ TEST(BoundedAssociation, DocumentsOfManyWordsStayUnderTheBudget) {
   ASSERT_GT(one, 0);
   ASSERT_GT(all, 0);
   EXPECT_LT(all - one, static_cast<long long>(2 * kBudget)) << (all - one) / 1024 << " KB";
+}
+
+TEST(BoundedAssociation, TheStrongestPairsReadFromTheListingMakeTheSameNetwork) {
+  const AssociationMethod methods[] = {AssociationMethod::DocumentPresence, AssociationMethod::Sentence,
+                                       AssociationMethod::Contexts};
+  for (AssociationMethod method : methods) {
+    TempDir dir;
+    const auto list = collection(dir, method, 4);
+    AssociationInput in;
+    in.document_list = list;
+    in.method = method;
+    const auto result = calculate_associations(in, pt());
+    const std::vector<Ansi> lines = result.lines();
+    for (std::size_t top : {std::size_t{5}, std::size_t{60}, std::size_t{100000}})
+      for (const char* threshold : {"", "2"})
+        for (std::size_t budget : {std::size_t{4096}, kDefaultMemoryBudget}) {
+          SCOPED_TRACE(::testing::Message() << "method " << static_cast<int>(method) << ", top " << top
+                                          << ", threshold " << threshold << ", budget " << budget);
+          const auto kept = *threshold ? filter_by_threshold(lines, Ansi(threshold), pt()) : lines;
+          const charts::Network expected = charts::cooccurrence_network(kept, top, pt());
+          StrongestPairsOptions options;
+          options.strongest = top;
+          if (*threshold) options.threshold = Ansi(threshold);
+          options.memory_budget = budget;
+          options.scratch_parent = dir.path();
+          const charts::Network got = strongest_pairs_network(result.listing, options, pt());
+          ASSERT_EQ(got.nodes.size(), expected.nodes.size());
+          ASSERT_EQ(got.edges.size(), expected.edges.size());
+          for (std::size_t i = 0; i < got.nodes.size(); ++i) {
+            EXPECT_EQ(got.nodes[i].label, expected.nodes[i].label);
+            EXPECT_EQ(got.nodes[i].weight, expected.nodes[i].weight);
+            EXPECT_EQ(got.nodes[i].community, expected.nodes[i].community);
+          }
+          for (std::size_t i = 0; i < got.edges.size(); ++i) {
+            EXPECT_EQ(got.edges[i].from, expected.edges[i].from);
+            EXPECT_EQ(got.edges[i].to, expected.edges[i].to);
+            EXPECT_EQ(got.edges[i].label, expected.edges[i].label);
+          }
+          EXPECT_FALSE(scratch_left(dir.path()));
+        }
+  }
 }
 
 TEST(BoundedAssociation, CountsOfAPairInSeveralRunsAddUp) {
