@@ -1,11 +1,15 @@
 #include "charts/heatmap_view.h"
 
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPaintEngine>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include "core/base/encoding.h"
 
@@ -18,6 +22,15 @@ constexpr double kTitleHeight = 34;
 constexpr double kPreferredCell = 18;
 constexpr double kMinimumCell = 3;
 constexpr double kSmallestReadableCell = 7;
+// The picture's longest side: a list of thousands of documents shrinks its
+// cells (below a pixel: each pixel shows the mean of the cells it covers)
+// instead of growing a picture of tens of thousands of pixels.
+constexpr double kLargestSide = 4096;
+// Beyond this many documents the cells are drawn as one image (a vector
+// file of millions of squares helps no one).
+constexpr std::size_t kMostVectorCells = 300;
+// Names closer than this are thinned out: every k-th is written.
+constexpr double kSmallestLabelStep = 8;
 
 QString text_of(AnsiView stored) { return QString::fromStdString(to_utf8(stored)); }
 
@@ -65,9 +78,16 @@ QSize HeatmapView::picture_size() const { return size_with_cells(kPreferredCell)
 
 QSize HeatmapView::minimum_picture_size() const { return size_with_cells(kSmallestReadableCell); }
 
+double HeatmapView::largest_cells_side() const {
+  const double label = label_width();
+  const double fixed_w = 3 * kMargin + label + legend_width(font());
+  const double fixed_h = kTitleHeight + label + kMargin;
+  return std::max(kLargestSide - std::max(fixed_w, fixed_h), 64.0);
+}
+
 QSize HeatmapView::size_with_cells(double cell) const {
   const double n = static_cast<double>(std::max<std::size_t>(model_.size(), 1));
-  const double side = n * cell;
+  const double side = std::min(n * cell, largest_cells_side());
   const double label = label_width();
   const double w = kMargin + label + side + kMargin + legend_width(font()) + kMargin;
   const double h = kTitleHeight + label + side + kMargin;
@@ -80,7 +100,10 @@ HeatmapView::Geometry HeatmapView::geometry(const QRectF& area) const {
   const double n = static_cast<double>(std::max<std::size_t>(model_.size(), 1));
   const double free_w = area.width() - 3 * kMargin - label - legend_width(font());
   const double free_h = area.height() - kTitleHeight - label - kMargin;
-  g.cell = std::max(kMinimumCell, std::min(free_w, free_h) / n);
+  // Cells stay big enough to point at, unless the list is too long for
+  // the largest picture.
+  const double floor = std::min(kMinimumCell, largest_cells_side() / n);
+  g.cell = std::max(floor, std::min(free_w, free_h) / n);
   g.cells = QRectF(area.left() + kMargin + label, area.top() + kTitleHeight + label, g.cell * n, g.cell * n);
   g.legend = QRectF(g.cells.right() + kMargin, g.cells.top(), legend_width(font()), 180);
   return g;
@@ -102,11 +125,15 @@ void HeatmapView::paint(QPainter& painter, const QRectF& area) const {
 
   // Cells.
   painter.setPen(Qt::NoPen);
-  for (std::size_t r = 0; r < n; ++r)
-    for (std::size_t c = 0; c < n; ++c) {
-      const QRectF cell(g.cells.left() + c * g.cell, g.cells.top() + r * g.cell, g.cell, g.cell);
-      painter.fillRect(cell, r == c ? kDiagonal : cell_colour(model_.at(r, c), model_.max_value));
-    }
+  if (n > kMostVectorCells) {
+    paint_cells_image(painter, g);
+  } else {
+    for (std::size_t r = 0; r < n; ++r)
+      for (std::size_t c = 0; c < n; ++c) {
+        const QRectF cell(g.cells.left() + c * g.cell, g.cells.top() + r * g.cell, g.cell, g.cell);
+        painter.fillRect(cell, r == c ? kDiagonal : cell_colour(model_.at(r, c), model_.max_value));
+      }
+  }
   if (g.cell >= 6) {
     painter.setPen(QPen(QColor(255, 255, 255), 0.5));
     for (std::size_t i = 1; i < n; ++i) {
@@ -124,20 +151,25 @@ void HeatmapView::paint(QPainter& painter, const QRectF& area) const {
   }
 
   // Names: rows on the left, columns on top written upwards.
+  // Cells too small for a name each: every step-th name, centred on its
+  // row, so names never overlap.
   QFont label_font = font();
   const double label_size = std::clamp(g.cell * 0.62, 5.0, label_font.pointSizeF() > 0 ? label_font.pointSizeF() : 9.0);
   label_font.setPointSizeF(label_size);
   painter.setFont(label_font);
   painter.setPen(Qt::black);
   const double label = label_width();
-  for (std::size_t i = 0; i < n; ++i) {
+  const std::size_t step = label_step(g.cell);
+  const double row = std::max(g.cell, kSmallestLabelStep);
+  for (std::size_t i = 0; i < n; i += step) {
     const QString name = text_of(model_.names[i]);
-    painter.drawText(QRectF(g.cells.left() - label, g.cells.top() + i * g.cell, label - 4, g.cell),
+    const double middle = (i + 0.5) * g.cell;
+    painter.drawText(QRectF(g.cells.left() - label, g.cells.top() + middle - row / 2, label - 4, row),
                      Qt::AlignRight | Qt::AlignVCenter, name);
     painter.save();
-    painter.translate(g.cells.left() + i * g.cell, g.cells.top() - 4);
+    painter.translate(g.cells.left() + middle - row / 2, g.cells.top() - 4);
     painter.rotate(-90);
-    painter.drawText(QRectF(0, 0, label - 4, g.cell), Qt::AlignLeft | Qt::AlignVCenter, name);
+    painter.drawText(QRectF(0, 0, label - 4, row), Qt::AlignLeft | Qt::AlignVCenter, name);
     painter.restore();
   }
 
@@ -168,6 +200,47 @@ void HeatmapView::paint(QPainter& painter, const QRectF& area) const {
   painter.setPen(Qt::black);
   painter.drawText(QPointF(g.legend.left() + 24, y + metrics.ascent()),
                    model_.blocks.empty() ? QStringLiteral("clusters (nenhum formado)") : QStringLiteral("cluster"));
+  painter.restore();
+}
+
+std::size_t HeatmapView::label_step(double cell) {
+  return cell >= kSmallestLabelStep ? 1 : static_cast<std::size_t>(std::ceil(kSmallestLabelStep / cell));
+}
+
+void HeatmapView::paint_cells_image(QPainter& painter, const Geometry& g) const {
+  // One pixel per cell at most, and no more pixels than the cells cover on
+  // the device (twice for a vector file, which may be zoomed): pixel p
+  // shows the mean of the cells [p n / P, (p + 1) n / P) both ways.
+  const std::size_t n = model_.size();
+  const double scale = painter.device() ? std::max(1.0, painter.device()->devicePixelRatioF()) : 1.0;
+  const double device_side = g.cells.width() * scale * (painter.paintEngine() &&
+                                                          painter.paintEngine()->type() == QPaintEngine::Raster
+                                                              ? 1.0
+                                                              : 2.0);
+  const std::size_t pixels =
+      std::clamp<std::size_t>(static_cast<std::size_t>(std::ceil(device_side)), 1, n);
+  QImage image(static_cast<int>(pixels), static_cast<int>(pixels), QImage::Format_RGB32);
+  if (image.isNull()) return;
+  std::vector<std::size_t> from(pixels + 1);
+  for (std::size_t p = 0; p <= pixels; ++p) from[p] = p * n / pixels;
+  for (std::size_t py = 0; py < pixels; ++py) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(py)));
+    for (std::size_t px = 0; px < pixels; ++px) {
+      double sum = 0;
+      std::size_t cells = 0;  // off the diagonal
+      for (std::size_t r = from[py]; r < from[py + 1]; ++r)
+        for (std::size_t c = from[px]; c < from[px + 1]; ++c) {
+          if (r == c) continue;
+          sum += model_.at(r, c);
+          ++cells;
+        }
+      line[px] = (cells == 0 ? kDiagonal : cell_colour(sum / static_cast<double>(cells), model_.max_value)).rgb();
+    }
+  }
+  // Never smoothed: a cell wider than a pixel stays a crisp square.
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.drawImage(g.cells, image);
   painter.restore();
 }
 

@@ -28,7 +28,8 @@ class HeatmapView : public QWidget {
 
   // The whole picture in `area`.
   void paint(QPainter& painter, const QRectF& area) const;
-  // The size at which names and cells are comfortably read.
+  // The size at which names and cells are comfortably read, at most 4,096
+  // pixels a side (the cells of a long list shrink, its names thin out).
   QSize picture_size() const;
   // The smallest size whose cells can still be told apart and pointed at:
   // a window narrower than the picture shrinks the cells down to this
@@ -47,12 +48,16 @@ class HeatmapView : public QWidget {
 
  private:
   QSize size_with_cells(double cell) const;
+  double largest_cells_side() const;
   struct Geometry {
     QRectF cells;  // the square of the cells
     double cell = 0;
     QRectF legend;
   };
   Geometry geometry(const QRectF& area) const;
+  void paint_cells_image(QPainter& painter, const Geometry& g) const;
+  // Every how many names one is written, for cells of this size.
+  static std::size_t label_step(double cell);
   double label_width() const;
   HeatmapModel model_;
   std::function<QString(double)> number_;

@@ -1,17 +1,25 @@
 #include "charts/picture_export.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QWidget>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <cmath>
+#include <string_view>
+
+#include "core/base/system_errors.h"
 
 namespace lumeral::charts {
 
@@ -30,6 +38,33 @@ QString failure(const QString& path, const QString& reason) {
   return QStringLiteral("Não foi possível gravar %1: %2").arg(QFileInfo(path).fileName(), reason);
 }
 
+// The picture's bytes written to a new file beside `path` and renamed over
+// it once whole, every write, the flush to disk, the close and the rename
+// checked: on a failure the temporary file goes, the older picture stays
+// and the reason is returned. (A link at `path` is replaced, never written
+// through.)
+QString write_picture(const QString& path, const QByteArray& bytes) {
+  static std::atomic<unsigned> counter{0};
+  const QByteArray target = QFile::encodeName(path);
+  const QByteArray temporary =
+      target + ".tmp" + QByteArray::number(::getpid()) + "-" + QByteArray::number(counter++);
+  const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return failure(path, QString::fromStdString(system_reason(errno)));
+  int error = 0;
+  for (qsizetype done = 0; done < bytes.size() && error == 0;) {
+    const ssize_t wrote = ::write(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
+    if (wrote > 0) done += wrote;
+    else if (wrote < 0 && errno != EINTR) error = errno;
+    else if (wrote == 0) error = EIO;
+  }
+  if (error == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0) error = errno;
+  if (error == 0) return {};
+  ::unlink(temporary.constData());
+  return failure(path, QString::fromStdString(system_reason(error)));
+}
+
 }  // namespace
 
 QString save_picture(const QString& path, QSize size, const Painter& paint, const QString& title,
@@ -40,13 +75,17 @@ QString save_picture(const QString& path, QSize size, const Painter& paint, cons
   if (size.isEmpty()) size = QSize(800, 600);
   const QRectF area(QPointF(0, 0), QSizeF(size));
 
-  QSaveFile out(path);
-  if (!out.open(QIODevice::WriteOnly)) return failure(path, out.errorString());
-
+  // Drawn into memory first: nothing touches the file until the picture is
+  // complete.
+  QByteArray bytes;
+  QBuffer out(&bytes);
+  out.open(QIODevice::WriteOnly);
   bool drawn = true;
   switch (format) {
     case PictureFormat::Png: {
       QImage image(size * png_scale, QImage::Format_ARGB32_Premultiplied);
+      drawn = !image.isNull();
+      if (!drawn) break;
       image.setDevicePixelRatio(png_scale);
       image.fill(Qt::white);
       {
@@ -95,12 +134,14 @@ QString save_picture(const QString& path, QSize size, const Painter& paint, cons
       break;
     }
   }
-  if (!drawn) {
-    out.cancelWriting();
-    return failure(path, QStringLiteral("a imagem não pôde ser desenhada"));
-  }
-  if (!out.commit()) return failure(path, out.errorString());
-  return {};
+  if (!drawn || bytes.isEmpty()) return failure(path, QStringLiteral("a imagem não pôde ser desenhada"));
+  return write_picture(path, bytes);
+}
+
+double png_scale_within(QSize size, std::size_t budget, double preferred) {
+  const double pixels = std::max(1.0, static_cast<double>(size.width()) * size.height());
+  const double most = static_cast<double>(budget) / 4 / 4;  // a quarter of the budget, 4 bytes a pixel
+  return std::min(preferred, std::sqrt(most / pixels));
 }
 
 QString save_scene(const QString& path, QGraphicsScene& scene, const QString& title) {

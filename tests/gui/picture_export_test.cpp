@@ -7,15 +7,23 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+
+#include "charts/heatmap_view.h"
 #include "charts/picture_export.h"
+#include "core/base/message.h"
+#include "core/base/text.h"
 #include "support/fixtures.h"
 
 namespace lumeral::charts {
 namespace {
 
 namespace fs = std::filesystem;
+using lumeral::testing::Confinement;
 using lumeral::testing::read_file;
+using lumeral::testing::stop_text_confined;
 using lumeral::testing::TempDir;
+using lumeral::testing::write_file;
 
 QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
 
@@ -73,6 +81,75 @@ TEST(PictureExport, FailuresLeaveNothingAndSayWhy) {
   EXPECT_TRUE(fs::is_directory(dir / "pasta.svg"));
   // Only the folder made above: no temporary file stays behind.
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+// A similarity map of thousands of documents: the picture keeps within its
+// largest side (cells shrink below a pixel, names thin out) and its PNG
+// within the memory budget, and is drawn in moments.
+TEST(PictureExport, ALongListMakesAPictureOfBoundedSize) {
+  TempDir dir;
+  for (std::size_t n : {40u, 3000u}) {
+    SCOPED_TRACE(n);
+    HeatmapModel model;
+    for (std::size_t i = 0; i < n; ++i) {
+      model.order.push_back(i);
+      model.names.push_back(Ansi("documento-") + ansi_number(static_cast<long long>(i)) + Ansi(".txt"));
+    }
+    model.values.resize(n * n);
+    for (std::size_t k = 0; k < model.values.size(); ++k) model.values[k] = (k % 7) / 10.0;
+    model.max_value = 0.6;
+    model.blocks.push_back({0, n / 2, 1});
+    HeatmapView view;
+    view.set_model(std::move(model), {});
+    const QSize size = view.picture_size();
+    EXPECT_LE(std::max(size.width(), size.height()), 4096);
+    EXPECT_GE(size.width(), n < 100 ? 480 : 4000);  // a long list uses the room it has
+    constexpr std::size_t kBudget = 64 << 20;
+    const double scale = png_scale_within(size, kBudget);
+    const fs::path out = dir / ("mapa" + std::to_string(n) + ".png");
+    ASSERT_EQ(save_picture(q(out), size, [&](QPainter& p, const QRectF& area) { view.paint(p, area); }, {}, scale),
+              QString());
+    QImage png(q(out));
+    ASSERT_FALSE(png.isNull());
+    EXPECT_LE(4.0 * png.width() * png.height(), kBudget / 4.0);
+  }
+}
+
+// A picture that does not fit: on a file-size limit or a full disk the
+// export fails with the reason and the older picture stays as it was.
+TEST(PictureExport, AWriteThatFailsKeepsTheOlderPicture) {
+  TempDir dir;
+  const fs::path tiny = dir / "cheio";
+  fs::create_directory(tiny);
+  // A tmpfs of 16 KB when this process may mount one (root).
+  const bool mounted = ::mount("tmpfs", tiny.c_str(), "tmpfs", 0, "size=16k") == 0;
+  struct Case {
+    const char* name;
+    fs::path folder;
+    long long file_size_limit;
+  };
+  std::vector<Case> cases = {{"file-size limit", dir / "limitada", 8 * 1024}};
+  if (mounted) cases.push_back({"full disk", tiny, -1});
+  const std::string older = "<svg>a imagem anterior</svg>";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::create_directories(c.folder);
+    write_file(c.folder / "mapa.svg", older);
+    Confinement confinement;
+    confinement.file_size_limit = c.file_size_limit;
+    const std::string text = stop_text_confined(
+        [&] {
+          const QString failure = save_picture(q(c.folder / "mapa.svg"), QSize(400, 400), [](QPainter& p, const QRectF&) {
+            for (int i = 0; i < 3000; ++i) p.drawText(QPointF(i % 400, i / 8), QString::number(i));
+          });
+          if (!failure.isEmpty()) throw Stop(failure.toStdString());
+        },
+        confinement);
+    EXPECT_EQ(text.rfind("Não foi possível gravar mapa.svg: ", 0), 0u) << text;
+    EXPECT_TRUE(read_file(c.folder / "mapa.svg") == older) << "the older picture was replaced";
+    EXPECT_EQ(std::distance(fs::directory_iterator(c.folder), fs::directory_iterator()), 1);
+  }
+  if (mounted) ::umount(tiny.c_str());
 }
 
 }  // namespace

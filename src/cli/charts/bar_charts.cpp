@@ -46,9 +46,24 @@ void save(const QString& failure) {
   if (!failure.isEmpty()) throw Stop(failure.toStdString());
 }
 
+// Qt's own warnings while drawing (in English, about painters and images)
+// stay off the user's screen: the picture is written or the command says
+// why in its own words.
+class QuietQt {
+ public:
+  QuietQt() : previous_(qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {})) {}
+  ~QuietQt() { qInstallMessageHandler(previous_); }
+  QuietQt(const QuietQt&) = delete;
+  QuietQt& operator=(const QuietQt&) = delete;
+
+ private:
+  QtMessageHandler previous_;
+};
+
 // Lays a widget out at `size` without showing it on any screen, then saves
 // it as the window's export does.
 void save_offscreen(QWidget& widget, QSize size, const std::string& out, const QString& title) {
+  QuietQt quiet;
   widget.setAttribute(Qt::WA_DontShowOnScreen);
   widget.resize(size);
   widget.show();
@@ -182,18 +197,23 @@ ChartRegistrar similarity_chart(30, [](CLI::App& chart) -> Handler {
     const auto list = arg_path(*docs);
     auto entries = clustering::read_doc_names(list);
     const auto m = *method == "word" ? clustering::Method::Words : clustering::Method::Concepts;
-    auto sim = matrix->empty() ? clustering::create_matrix(list.parent_path(), entries, m, env.progress())
+    clustering::MatrixOptions options;
+    options.memory_budget = env.memory_budget();
+    auto sim = matrix->empty() ? clustering::create_matrix(list.parent_path(), entries, m, env.progress(), options)
                                : clustering::open_matrix(chosen_file(*matrix), entries);
     auto clusters = clustering::form_clusters(entries, sim, true, arg_text(*threshold), env.regional(), env.progress());
     auto model = charts::heatmap_model(entries, sim, clusters);
     ensure_drawing_application();
+    QuietQt quiet;
     charts::HeatmapView view;
     const Regional& regional = env.regional();
     view.set_model(std::move(model), [&regional](double v) { return QString::fromStdString(to_utf8(regional.format(v, "0.0000"))); });
+    // The picture is at most 4,096 pixels a side; its PNG is drawn at a
+    // scale that keeps its pixels within the memory budget.
+    const QSize size = view.picture_size();
     save(charts::save_picture(
-        QString::fromStdString(*out), view.picture_size(),
-        [&view](QPainter& p, const QRectF& area) { view.paint(p, area); },
-        QStringLiteral("Mapa de Similaridades")));
+        QString::fromStdString(*out), size, [&view](QPainter& p, const QRectF& area) { view.paint(p, area); },
+        QStringLiteral("Mapa de Similaridades"), charts::png_scale_within(size, env.memory_budget())));
   };
 });
 

@@ -11,6 +11,7 @@
 #include "cli/rule_options.h"
 #include "core/association/association_files.h"
 #include "core/association/association_lines.h"
+#include "core/association/strongest_pairs.h"
 #include "core/association/term_association.h"
 #include "core/base/message.h"
 #include "core/base/system_errors.h"
@@ -113,11 +114,15 @@ ChartRegistrar cooccurrence_chart(30, [](CLI::App& chart) -> Handler {
   return [=](Env& env) {
     outputs->check();
     std::vector<Ansi> lines;
+    Network network;
     if (!pairs->empty()) {
       lines = association::open_associations(chosen_file(*pairs), env.regional());
+      if (!threshold->empty()) lines = association::filter_by_threshold(lines, arg_text(*threshold), env.regional());
+      network = cooccurrence_network(lines, *top, env.regional());
     } else if (!docs->empty()) {
       association::AssociationInput in;
       in.document_list = arg_path(*docs);
+      in.memory_budget = env.memory_budget();
       in.method = *method == "sentence"  ? association::AssociationMethod::Sentence
                   : *method == "context" ? association::AssociationMethod::Contexts
                                          : association::AssociationMethod::DocumentPresence;
@@ -128,12 +133,18 @@ ChartRegistrar cooccurrence_chart(30, [](CLI::App& chart) -> Handler {
         std::error_code ec;
         if (fs::is_regular_file(standard, ec)) in.stopwords = standard;
       }
-      lines = association::calculate_associations(in, env.regional(), env.progress()).lines();
+      // The strongest pairs are picked from the listing as it is read, so
+      // the association's millions of lines are never held.
+      const auto result = association::calculate_associations(in, env.regional(), env.progress());
+      association::StrongestPairsOptions options;
+      options.strongest = *top;
+      if (!threshold->empty()) options.threshold = arg_text(*threshold);
+      options.memory_budget = env.memory_budget();
+      options.scratch_parent = result.pair_store.parent_path();
+      network = association::strongest_pairs_network(result.listing, options, env.regional(), env.progress());
     } else {
       throw Stop("Informe --docs (lista de documentos) ou --pairs (arquivo de associações).");
     }
-    if (!threshold->empty()) lines = association::filter_by_threshold(lines, arg_text(*threshold), env.regional());
-    const Network network = cooccurrence_network(lines, *top, env.regional());
     outputs->write(network, cooccurrence_network_legend(*top));
     env.line_utf8(std::to_string(network.nodes.size()) + " palavras, " + std::to_string(network.edges.size()) +
                   " pares");

@@ -249,10 +249,18 @@ struct lumeral::RunCodec<lumeral::association::KeyedPair> {
 
 namespace lumeral::association {
 
-PairListing write_and_list(PairStore& store, const fs::path& p, const Regional& regional) {
+PairListing write_and_list(PairStore& store, const fs::path& p, const Regional& regional, Progress& progress) {
   if (!store.spilled()) {
-    store.write(p);
-    return PairListing(store.take(), regional);
+    // Streamed (a large store is never held twice in memory) into a
+    // temporary file put in place once the listing is made.
+    progress.checkpoint();
+    records::Writer<records::PairRecord> out(p);
+    for (const PairTable::Pair& pair : store.pairs_)
+      out.write({store.stored_[pair.first], store.stored_[pair.second], pair.weight});
+    PairListing listing(store.take(), regional);
+    progress.checkpoint();
+    out.close();
+    return listing;
   }
   PairStore::Spill& spill = *store.spill_;
   store.spill();
@@ -263,7 +271,7 @@ PairListing write_and_list(PairStore& store, const fs::path& p, const Regional& 
   //    are whole numbers, so the sum is exact in any order) and its first
   //    discovery the earliest. Then in the order of discovery, the order of
   //    "temp.ass".
-  ExternalSorter<SpilledPair, BySeq> by_discovery(*spill.scratch, sort_budget);
+  ExternalSorter<SpilledPair, BySeq> by_discovery(*spill.scratch, sort_budget, progress);
   PairListing listing;
   std::unordered_map<double, std::uint32_t> weight_index;
   auto weight_of = [&](double w) {
@@ -299,8 +307,8 @@ PairListing write_and_list(PairStore& store, const fs::path& p, const Regional& 
     full = collation_ranks(texts, regional, false);
     weight_rank = collation_ranks(listing.weight_texts_, regional, true);
   }
-  ExternalSorter<RankedPair, ByRanks> ranked(*spill.scratch, sort_budget);
-  ExternalSorter<KeyedPair, ByKey> keyed(*spill.scratch, sort_budget);
+  ExternalSorter<RankedPair, ByRanks> ranked(*spill.scratch, sort_budget, progress);
+  ExternalSorter<KeyedPair, ByKey> keyed(*spill.scratch, sort_budget, progress);
   std::size_t count = 0;
   records::Writer<records::PairRecord> out(p);
   by_discovery.drain([&](const SpilledPair& r) {
@@ -316,7 +324,6 @@ PairListing write_and_list(PairStore& store, const fs::path& p, const Regional& 
     }
     ++count;
   });
-  out.close();
 
   // 3. The sorted listing into its file.
   fs::path file = spill.scratch->new_file(".lst");
@@ -330,6 +337,8 @@ PairListing write_and_list(PairStore& store, const fs::path& p, const Regional& 
     lw.close();
   }
   listing.file_ = std::make_shared<const PairListing::File>(spill.scratch, file, count);
+  progress.checkpoint();
+  out.close();
   store.take();
   store.spill_.reset();
   return listing;

@@ -18,6 +18,7 @@
 
 #include "core/association/pair_store.h"
 #include "core/base/ansi.h"
+#include "core/base/progress.h"
 #include "core/base/regional.h"
 #include "core/records/records.h"
 
@@ -32,7 +33,8 @@ class PairListing {
   std::vector<Ansi> lines() const;
 
  private:
-  friend PairListing write_and_list(PairStore& store, const std::filesystem::path& p, const Regional& regional);
+  friend PairListing write_and_list(PairStore& store, const std::filesystem::path& p, const Regional& regional,
+                                    Progress& progress);
   // A pair of the listing as its file holds it.
   struct Listed {
     std::uint32_t first;
@@ -64,8 +66,11 @@ class PairListing {
 
 // Writes the store as "temp.ass" at `p` (replaced whole) and lists it. A
 // store that spilled runs is merged from them, in as little memory as its
-// budget; the file and the listing are the same as without spilling.
-PairListing write_and_list(PairStore& store, const std::filesystem::path& p, const Regional& regional);
+// budget; the file and the listing are the same as without spilling. The
+// file is put in place only once the listing is made, so a cancel (checked
+// all along the merge) leaves the previous one.
+PairListing write_and_list(PairStore& store, const std::filesystem::path& p, const Regional& regional,
+                           Progress& progress = Progress::none());
 
 // The listing of pair records (features trimmed), as lines.
 std::vector<Ansi> list_pairs(const std::vector<records::PairRecord>& pairs, const Regional& regional);

@@ -75,6 +75,8 @@ void PairStore::add(std::uint32_t a, std::uint32_t b, double weight) {
   if (spill_ && pairs_.size() >= spill_->max_pairs) {
     spill();
     s = slot_of(a, b);
+  } else if (pairs_.size() >= pair_cap_) {
+    throw Full{};
   }
   slots_[s] = static_cast<std::uint32_t>(pairs_.size());
   pairs_.push_back({a, b, weight});
@@ -102,15 +104,7 @@ std::vector<records::PairRecord> PairStore::records() const {
   return out;
 }
 
-void PairStore::write(const std::filesystem::path& p) const {
-  // Streamed (a large store is never held twice in memory) into a
-  // temporary file that replaces the old store only once it is complete.
-  records::Writer<records::PairRecord> out(p);
-  for (const Pair& pair : pairs_) out.write({stored_[pair.first], stored_[pair.second], pair.weight});
-  out.close();
-}
-
-void PairStore::limit_memory(std::size_t budget, const std::filesystem::path& scratch_parent) {
+void PairStore::limit_memory(std::size_t budget, const std::filesystem::path& scratch_parent, Progress& progress) {
   // A pair costs 16 bytes in the table (up to 32 with the vector's spare
   // room), 8 to 16 in the slots, and 24 while it is spilled; half the
   // budget goes to the table, the rest to the vocabulary and the threads'
@@ -119,12 +113,14 @@ void PairStore::limit_memory(std::size_t budget, const std::filesystem::path& sc
   spill_->budget = budget;
   spill_->max_pairs = std::max<std::size_t>(16, budget / 128);
   spill_->parent = scratch_parent;
+  spill_->progress = &progress;
 }
 
 void PairStore::spill() {
   if (!spill_->runs) {
     spill_->scratch = std::make_shared<ScratchFolder>(spill_->parent);
-    spill_->runs = std::make_unique<ExternalSorter<SpilledPair, ByTexts>>(*spill_->scratch, spill_->budget);
+    spill_->runs = std::make_unique<ExternalSorter<SpilledPair, ByTexts>>(*spill_->scratch, spill_->budget,
+                                                                           *spill_->progress);
   }
   std::vector<std::uint32_t>(1024, kEmpty).swap(slots_);
   std::vector<SpilledPair> run(pairs_.size());

@@ -30,6 +30,7 @@
 
 #include "core/base/ansi.h"
 #include "core/base/external_sort.h"
+#include "core/base/progress.h"
 #include "core/base/regional.h"
 #include "core/records/records.h"
 
@@ -89,27 +90,34 @@ class PairStore {
   std::size_t size() const { return pairs_.size(); }
   bool empty() const { return pairs_.empty(); }
   std::vector<records::PairRecord> records() const;
-  // Writes the store as pair records (temporary file renamed into place, so
-  // the previous store stays whole until this one is complete).
-  void write(const std::filesystem::path& p) const;
   // Hands the pairs over; the store is empty afterwards.
   PairTable take();
 
   // From now on at most `budget` bytes of pairs are held: a full table is
   // spilled as a sorted run into a scratch folder made in `scratch_parent`
   // (removed with the store, also on a failure). Call before counting.
-  void limit_memory(std::size_t budget, const std::filesystem::path& scratch_parent);
-  // True once a run was spilled: records(), write() and take() then see only
+  // Spilling and the merge in write_and_list() check `progress` for a
+  // cancel request.
+  void limit_memory(std::size_t budget, const std::filesystem::path& scratch_parent,
+                    Progress& progress = Progress::none());
+  // For a store that counts a part of a collection beside others: a new
+  // pair beyond `pairs` throws Full (the store is then of no further use,
+  // and that part is counted again elsewhere).
+  struct Full {};
+  void limit_pairs(std::size_t pairs) { pair_cap_ = pairs; }
+  // True once a run was spilled: records() and take() then see only
   // the pairs counted since; write_and_list() sees all.
   bool spilled() const { return spill_ && spill_->runs && spill_->runs->spilled(); }
   std::size_t budget() const { return spill_ ? spill_->budget : 0; }
 
  private:
-  friend PairListing write_and_list(PairStore& store, const std::filesystem::path& p, const Regional& regional);
+  friend PairListing write_and_list(PairStore& store, const std::filesystem::path& p, const Regional& regional,
+                                    Progress& progress);
   struct Spill {
     std::size_t budget = 0;
     std::size_t max_pairs = 0;
     std::filesystem::path parent;
+    Progress* progress = nullptr;
     std::uint64_t found_before = 0;  // pairs discovered before the table's first
     // Made at the first spill.
     std::shared_ptr<ScratchFolder> scratch;
@@ -131,6 +139,7 @@ class PairStore {
   std::vector<Pair> pairs_;
   std::vector<std::uint32_t> slots_;  // open addressing into pairs_
   std::unique_ptr<Spill> spill_;
+  std::size_t pair_cap_ = static_cast<std::size_t>(-1);
 };
 
 }  // namespace lumeral::association

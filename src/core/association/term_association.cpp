@@ -20,6 +20,11 @@ using namespace lumeral::literals;
 
 namespace {
 bool begins_with_digit(AnsiView t) { return !t.empty() && t[0] >= '0' && t[0] <= '9'; }
+
+// What a pair costs in a store that counts part of a collection: 16 bytes
+// in its table (32 with the vector's spare room), 8 to 16 in its slots,
+// and the slots' old array while they grow.
+constexpr std::size_t kLocalPairBytes = 64;
 }  // namespace
 
 void check_method_available(AssociationMethod method) {
@@ -59,50 +64,85 @@ AssociationResult calculate_associations(const AssociationInput& input, const Re
 
   const std::size_t n = documents.size();
   const std::string total = std::to_string(n);
-  const std::size_t per_task = sentences ? 128 : 2048;
-  const std::size_t per_wave = per_task * worker_count();
   PairStore store(regional);
-  store.limit_memory(input.memory_budget, folder);
-  for (std::size_t wave = 0; wave < usable; wave += per_wave) {
-    progress.checkpoint();
-    const std::size_t wave_end = std::min(usable, wave + per_wave);
-    const std::size_t tasks = (wave_end - wave + per_task - 1) / per_task;
-    std::vector<std::unique_ptr<PairStore>> local;
-    for (std::size_t t = 0; t < tasks; ++t) local.push_back(std::make_unique<PairStore>(regional));
-    parallel_for(tasks, [&](std::size_t t) {
-      PairStore& s = *local[t];
-      const std::size_t end = std::min(wave_end, wave + (t + 1) * per_task);
-      std::vector<PairStore::Feature> fs;
-      summaries::SentenceSplitter splitter(true);  // "." and "?" end sentences
-      SentencePairCounter pairs;
-      Ansi token_buffer;
-      for (std::size_t d = wave + t * per_task; d < end; ++d) {
-        if (!sentences) {
-          fs.clear();
-          for (auto& r : records::read_all<records::WordRecord>(paths[d])) {
-            AnsiView w = trim_view(r.word);
-            if (r.weight != 0 && !begins_with_digit(w)) fs.push_back(s.feature(w));
-          }
-          pairs.count(s, fs);
-          continue;
+  store.limit_memory(input.memory_budget, folder, progress);
+
+  // Counts documents [begin, end) into `s`, checking `cancel` (when given)
+  // between documents.
+  auto count_documents = [&](PairStore& s, std::size_t begin, std::size_t end, Progress* cancel) {
+    std::vector<PairStore::Feature> fs;
+    summaries::SentenceSplitter splitter(true);  // "." and "?" end sentences
+    SentencePairCounter pairs;
+    Ansi token_buffer;
+    for (std::size_t d = begin; d < end; ++d) {
+      if (cancel) cancel->checkpoint();
+      if (!sentences) {
+        fs.clear();
+        for (auto& r : records::read_all<records::WordRecord>(paths[d])) {
+          AnsiView w = trim_view(r.word);
+          if (r.weight != 0 && !begins_with_digit(w)) fs.push_back(s.feature(w));
         }
-        auto on_sentence = [&](AnsiView sentence) {
-          fs.clear();
-          for_each_sentence_token(sentence, token_buffer, [&](AnsiView t) {
-            if (!begins_with_digit(t) && !stopwords.contains(t)) fs.push_back(s.feature(t));
-          });
-          pairs.count(s, fs);
-        };
-        for (const Ansi& line : read_document_lines(paths[d])) splitter.line(line, on_sentence);
-        splitter.finish(on_sentence);
+        pairs.count(s, fs);
+        continue;
       }
-    });
-    for (auto& l : local) {
-      store.merge(*l);
-      l.reset();
+      auto on_sentence = [&](AnsiView sentence) {
+        fs.clear();
+        for_each_sentence_token(sentence, token_buffer, [&](AnsiView t) {
+          if (!begins_with_digit(t) && !stopwords.contains(t)) fs.push_back(s.feature(t));
+        });
+        pairs.count(s, fs);
+      };
+      for (const Ansi& line : read_document_lines(paths[d])) splitter.line(line, on_sentence);
+      splitter.finish(on_sentence);
     }
+  };
+
+  // Waves of tasks, each counting a run of documents into a store of its
+  // own, merged in collection order. The stores of a wave share a quarter
+  // of the budget: one that would hold more pairs gives up, its documents
+  // are counted straight into the main store (which spills), and later
+  // tasks take fewer documents. A document of thousands of distinct words
+  // gives millions of pairs, so the document method meets this often.
+  const std::size_t workers = worker_count();
+  const std::size_t local_pairs = std::max<std::size_t>(16, input.memory_budget / (4 * kLocalPairBytes * workers));
+  std::size_t per_task = sentences ? 128 : 2048;
+  for (std::size_t wave = 0; wave < usable;) {
+    progress.checkpoint();
+    const std::size_t wave_end = std::min(usable, wave + per_task * workers);
+    const std::size_t tasks = (wave_end - wave + per_task - 1) / per_task;
+    auto task_begin = [&](std::size_t t) { return wave + t * per_task; };
+    auto task_end = [&](std::size_t t) { return std::min(wave_end, wave + (t + 1) * per_task); };
+    std::vector<std::unique_ptr<PairStore>> local;
+    for (std::size_t t = 0; t < tasks; ++t) {
+      local.push_back(std::make_unique<PairStore>(regional));
+      local.back()->limit_pairs(local_pairs);
+    }
+    std::vector<char> full(tasks, 0);
+    parallel_for(
+        tasks,
+        [&](std::size_t t) {
+          try {
+            count_documents(*local[t], task_begin(t), task_end(t), nullptr);
+          } catch (const PairStore::Full&) {
+            full[t] = 1;
+            local[t].reset();
+          }
+        },
+        [&](std::size_t) { progress.checkpoint(); });
+    bool overflowed = false;
+    for (std::size_t t = 0; t < tasks; ++t) {
+      if (full[t]) {
+        overflowed = true;
+        count_documents(store, task_begin(t), task_end(t), &progress);
+      } else {
+        store.merge(*local[t]);
+        local[t].reset();
+      }
+    }
+    if (overflowed) per_task = std::max<std::size_t>(1, per_task / 8);
     progress.status("Examinando doc " + std::to_string(wave_end) + " de " + total + " - ");
     progress.bar(static_cast<long long>(wave_end) - 1, static_cast<long long>(n) - 1);
+    wave = wave_end;
   }
   if (usable < n) {
     if (sentences) {
@@ -112,7 +152,7 @@ AssociationResult calculate_associations(const AssociationInput& input, const Re
     throw Stop(input.method == AssociationMethod::Contexts ? "É preciso fazer classificação antes"
                                                            : "Criar listas de palavras antes");
   }
-  result.listing = write_and_list(store, result.pair_store, regional);
+  result.listing = write_and_list(store, result.pair_store, regional, progress);
   return result;
 }
 

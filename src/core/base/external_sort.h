@@ -9,6 +9,10 @@
 // variable part gives RunCodec<T> a specialization (write, read, bytes).
 // The order must be total (no two different records equal), which keeps
 // the result independent of where the runs were cut.
+//
+// A sorter given a Progress checks its cancel request every
+// kCancelCheckEvery records it writes or hands over, so a Ctrl-C during a
+// long spill or merge stops the run (with Cancelled) within a moment.
 #pragma once
 
 #include <algorithm>
@@ -19,6 +23,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/base/progress.h"
 #include "core/base/scratch.h"
 
 namespace lumeral {
@@ -31,11 +36,12 @@ struct RunCodec {
 };
 
 inline constexpr std::size_t kMergeFanIn = 64;
+inline constexpr std::size_t kCancelCheckEvery = std::size_t{1} << 16;
 
 // Merges sorted run files, calling each(const T&) in order.
 template <class T, class Less, class Each>
 void merge_runs(const std::vector<fs::path>& runs, const Less& less, Each&& each,
-                std::size_t read_buffer = 1 << 16) {
+                std::size_t read_buffer = 1 << 16, Progress& progress = Progress::none()) {
   std::vector<std::unique_ptr<RunReader>> readers;
   std::vector<T> heads(runs.size());
   for (const auto& r : runs) readers.push_back(std::make_unique<RunReader>(r, read_buffer));
@@ -49,7 +55,8 @@ void merge_runs(const std::vector<fs::path>& runs, const Less& less, Each&& each
   std::priority_queue<std::size_t, std::vector<std::size_t>, decltype(later)> heap(later);
   for (std::size_t k = 0; k < runs.size(); ++k)
     if (RunCodec<T>::read(*readers[k], heads[k])) heap.push(k);
-  while (!heap.empty()) {
+  for (std::size_t handed = 0; !heap.empty(); ++handed) {
+    if (handed % kCancelCheckEvery == 0) progress.checkpoint();
     std::size_t k = heap.top();
     heap.pop();
     each(static_cast<const T&>(heads[k]));
@@ -60,8 +67,10 @@ void merge_runs(const std::vector<fs::path>& runs, const Less& less, Each&& each
 template <class T, class Less>
 class ExternalSorter {
  public:
-  ExternalSorter(ScratchFolder& scratch, std::size_t budget_bytes, Less less = Less{})
-      : scratch_(scratch), budget_(std::max<std::size_t>(budget_bytes, 1)), less_(std::move(less)) {}
+  ExternalSorter(ScratchFolder& scratch, std::size_t budget_bytes, Progress& progress = Progress::none(),
+                 Less less = Less{})
+      : scratch_(scratch), budget_(std::max<std::size_t>(budget_bytes, 1)), progress_(progress),
+        less_(std::move(less)) {}
 
   void add(const T& r) {
     make_room(r);
@@ -91,8 +100,12 @@ class ExternalSorter {
   template <class Each>
   void drain(Each&& each) {
     if (runs_.empty()) {
+      progress_.checkpoint();
       std::sort(buffer_.begin(), buffer_.end(), less_);
-      for (const T& r : buffer_) each(r);
+      for (std::size_t i = 0; i < buffer_.size(); ++i) {
+        if (i % kCancelCheckEvery == 0) progress_.checkpoint();
+        each(static_cast<const T&>(buffer_[i]));
+      }
       clear_buffer();
       return;
     }
@@ -108,14 +121,14 @@ class ExternalSorter {
         }
         fs::path merged = scratch_.new_file();
         RunWriter out(merged);
-        merge_runs<T>(group, less_, [&](const T& r) { RunCodec<T>::write(out, r); }, read_buffer());
+        merge_runs<T>(group, less_, [&](const T& r) { RunCodec<T>::write(out, r); }, read_buffer(), progress_);
         out.close();
         remove_files(group);
         next.push_back(merged);
       }
       runs_ = std::move(next);
     }
-    merge_runs<T>(runs_, less_, each, read_buffer());
+    merge_runs<T>(runs_, less_, each, read_buffer(), progress_);
     remove_files(runs_);
     runs_.clear();
   }
@@ -145,10 +158,14 @@ class ExternalSorter {
     clear_buffer();
   }
   void write_run(const std::vector<T>& sorted) {
+    progress_.checkpoint();
     fs::path p = scratch_.new_file();
     runs_.push_back(p);
     RunWriter out(p);
-    for (const T& r : sorted) RunCodec<T>::write(out, r);
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+      if (i % kCancelCheckEvery == kCancelCheckEvery - 1) progress_.checkpoint();
+      RunCodec<T>::write(out, sorted[i]);
+    }
     out.close();
   }
   static void remove_files(const std::vector<fs::path>& files) {
@@ -160,6 +177,7 @@ class ExternalSorter {
 
   ScratchFolder& scratch_;
   std::size_t budget_;
+  Progress& progress_;
   Less less_;
   std::vector<T> buffer_;
   std::size_t used_ = 0;

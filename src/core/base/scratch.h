@@ -4,6 +4,12 @@
 // removed when the last owner lets it go: after the run, and on a failure
 // or a cancel (the stack unwinds through the owner).
 //
+// Only a killed process leaves its folder behind. Each folder records who
+// made it (file "owner": the host, the boot and the process's start time,
+// so a process id used again by a later process does not pass for the
+// owner), and the first scratch folder a run makes in a folder removes the
+// ones there whose process is gone, saying so.
+//
 // RunWriter and RunReader move fixed-size, trivially copyable records
 // through such files with large buffers; every failure stops with the
 // system's sentence naming the file.
@@ -12,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -22,7 +29,8 @@ namespace fs = std::filesystem;
 
 class ScratchFolder {
  public:
-  // Creates ".lumeral-tmp-" + process id + a number inside `parent`.
+  // Creates ".lumeral-tmp-" + process id + a number inside `parent`, after
+  // removing the abandoned ones there (once per parent and process).
   explicit ScratchFolder(const fs::path& parent);
   ~ScratchFolder();
   ScratchFolder(const ScratchFolder&) = delete;
@@ -35,6 +43,20 @@ class ScratchFolder {
   fs::path path_;
   std::size_t next_ = 0;
 };
+
+// The owner file's text for process `pid` ("" when there is no such
+// process): host name, boot id and start time, one a line.
+std::string scratch_owner(long pid);
+
+// Removes the scratch folders in `parent` left by processes that are gone:
+// its owner file names this host and either another boot or a process
+// whose start time differs (the id was used again); a folder without the
+// file (made by an older version, or being made now) only when no process
+// has its id. Folders of other hosts (a shared folder) stay. Each removal
+// is told through `notice` and the removed folders are returned.
+std::vector<fs::path> remove_abandoned_scratch(const fs::path& parent);
+// Where removals are told (default: a line on standard error).
+void set_scratch_notice(std::function<void(const std::string&)> notice);
 
 // Sequential binary file of raw bytes, written through a large buffer.
 class RunWriter {

@@ -107,11 +107,12 @@ const char* unusable_reason(AnsiView name, const std::string& raw) {
 // file that is skipped does not renumber the others. A file that cannot be
 // converted (damaged, encrypted, a PDF without text) is told and skipped;
 // a failure to write stops the run as for HTML pages.
-void convert_office_documents(const ImportInput& input, ImportResult& result) {
+void convert_office_documents(const ImportInput& input, ImportResult& result, Progress& progress) {
   for (OfficeFormat f : kOfficeFormats) {
     if (!input.formats.converts(f)) continue;
     const auto& files = result.first.of(f);
     for (std::size_t i = 0; i < files.size(); ++i) {
+      progress.checkpoint();
       const Ansi name = converted_name(f, i + 1);
       const fs::path source = input.folder / to_path(files[i]);
       StoredLines stored;
@@ -235,7 +236,7 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
     result.converted.push_back(std::move(name));
   }
 
-  convert_office_documents(input, result);
+  convert_office_documents(input, result, progress);
 
   progress.status(kAnalysingTexts);
   if (input.single_file && !input.split_done) {

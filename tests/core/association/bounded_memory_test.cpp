@@ -3,10 +3,16 @@
 // spills, and leaves no scratch files behind.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <random>
 
 #include "core/association/pair_listing.h"
 #include "core/association/pair_store.h"
+#include "core/association/strongest_pairs.h"
+#include "core/association/association_lines.h"
 #include "core/association/term_association.h"
 #include "core/base/message.h"
 #include "core/base/text.h"
@@ -105,6 +111,101 @@ TEST(BoundedAssociation, AnyBudgetGivesTheSameStoreAndListing) {
         EXPECT_FALSE(scratch_left(dir.path()));
       }
     }
+  }
+}
+
+// The peak resident memory of `f` run in a child process; -1 when the
+// child failed.
+long long peak_memory(const std::function<void()>& f) {
+  pid_t pid = ::fork();
+  if (pid == 0) {
+    try {
+      f();
+    } catch (...) {
+      _exit(1);
+    }
+    _exit(0);
+  }
+  int status = 0;
+  struct rusage usage {};
+  if (::wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+  return static_cast<long long>(usage.ru_maxrss) * 1024;
+}
+
+TEST(BoundedAssociation, DocumentsOfManyWordsStayUnderTheBudget) {
+  // Documents of 600 distinct words out of 1,200: 180,000 pairs each,
+  // some 680,000 distinct pairs in all (over 30 MB held at once without a
+  // bound).
+  TempDir dir;
+  std::mt19937 rng(7);
+  std::vector<records::DocRecord> docs;
+  std::vector<std::uint32_t> vocabulary(1200);
+  for (std::uint32_t k = 0; k < vocabulary.size(); ++k) vocabulary[k] = k;
+  for (int d = 0; d < 10; ++d) {
+    std::shuffle(vocabulary.begin(), vocabulary.end(), rng);
+    std::vector<WordRecord> list;
+    for (std::size_t k = 0; k < 600; ++k) list.push_back({Ansi("p") + ansi_number(vocabulary[k]), 0.5});
+    const std::string base = "doc" + std::to_string(d);
+    records::write_all(dir / (base + ".lpl"), list);
+    docs.push_back({Ansi((base + ".txt").c_str()), 0});
+  }
+  records::write_all(dir / "lista.ldc", docs);
+  records::write_all(dir / "curta.ldc", std::vector<records::DocRecord>(docs.begin(), docs.begin() + 1));
+  constexpr std::size_t kBudget = 4 << 20;
+  auto associate_list = [&](const char* list) {
+    return peak_memory([&] {
+      AssociationInput in;
+      in.document_list = dir / list;
+      in.memory_budget = kBudget;
+      calculate_associations(in, pt());
+    });
+  };
+  // Against one document's run, which holds the program, its libraries and
+  // the collator as much as the whole run does.
+  const long long one = associate_list("curta.ldc"), all = associate_list("lista.ldc");
+  ASSERT_GT(one, 0);
+  ASSERT_GT(all, 0);
+  EXPECT_LT(all - one, static_cast<long long>(2 * kBudget)) << (all - one) / 1024 << " KB";
+}
+
+TEST(BoundedAssociation, TheStrongestPairsReadFromTheListingMakeTheSameNetwork) {
+  const AssociationMethod methods[] = {AssociationMethod::DocumentPresence, AssociationMethod::Sentence,
+                                       AssociationMethod::Contexts};
+  for (AssociationMethod method : methods) {
+    TempDir dir;
+    const auto list = collection(dir, method, 4);
+    AssociationInput in;
+    in.document_list = list;
+    in.method = method;
+    const auto result = calculate_associations(in, pt());
+    const std::vector<Ansi> lines = result.lines();
+    for (std::size_t top : {std::size_t{5}, std::size_t{60}, std::size_t{100000}})
+      for (const char* threshold : {"", "2"})
+        for (std::size_t budget : {std::size_t{4096}, kDefaultMemoryBudget}) {
+          SCOPED_TRACE(::testing::Message() << "method " << static_cast<int>(method) << ", top " << top
+                                          << ", threshold " << threshold << ", budget " << budget);
+          const auto kept = *threshold ? filter_by_threshold(lines, Ansi(threshold), pt()) : lines;
+          const charts::Network expected = charts::cooccurrence_network(kept, top, pt());
+          StrongestPairsOptions options;
+          options.strongest = top;
+          if (*threshold) options.threshold = Ansi(threshold);
+          options.memory_budget = budget;
+          options.scratch_parent = dir.path();
+          const charts::Network got = strongest_pairs_network(result.listing, options, pt());
+          ASSERT_EQ(got.nodes.size(), expected.nodes.size());
+          ASSERT_EQ(got.edges.size(), expected.edges.size());
+          for (std::size_t i = 0; i < got.nodes.size(); ++i) {
+            EXPECT_EQ(got.nodes[i].label, expected.nodes[i].label);
+            EXPECT_EQ(got.nodes[i].weight, expected.nodes[i].weight);
+            EXPECT_EQ(got.nodes[i].community, expected.nodes[i].community);
+          }
+          for (std::size_t i = 0; i < got.edges.size(); ++i) {
+            EXPECT_EQ(got.edges[i].from, expected.edges[i].from);
+            EXPECT_EQ(got.edges[i].to, expected.edges[i].to);
+            EXPECT_EQ(got.edges[i].label, expected.edges[i].label);
+          }
+          EXPECT_FALSE(scratch_left(dir.path()));
+        }
   }
 }
 

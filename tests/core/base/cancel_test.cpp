@@ -19,10 +19,12 @@
 #include "core/clustering/matrix.h"
 #include "core/mining/mine.h"
 #include "core/preparation/import.h"
+#include "core/preparation/office_text.h"
 #include "core/preparation/stopword_lists.h"
 #include "core/records/records.h"
 #include "core/retrieval/similar.h"
 #include "support/fixtures.h"
+#include "support/office_files.h"
 
 namespace lumeral {
 namespace {
@@ -219,6 +221,52 @@ TEST(Cancel, TheMiningStepCancelledKeepsTheStatusFileOfTheLastFinishedRun) {
     EXPECT_THROW(mine(dir.path(), cancel), Cancelled);
     EXPECT_EQ(read_file(dir / "resultados_n4.wiz"), finished) << k;
   }
+}
+
+// Asks to stop once the run's status has shown `trigger`.
+class CancelAfterStatus : public Progress {
+ public:
+  explicit CancelAfterStatus(std::string trigger) : trigger_(std::move(trigger)) {}
+  void status(std::string_view text) override { seen_ = seen_ || text.find(trigger_) != std::string_view::npos; }
+  bool cancelled() override { return seen_; }
+
+ private:
+  std::string trigger_;
+  bool seen_ = false;
+};
+
+TEST(Cancel, ATermAssociationCancelledInItsMergeKeepsThePreviousStore) {
+  TempDir dir;
+  make_collection(dir.path(), Stage::Prepared);
+  association::AssociationInput in;
+  in.document_list = dir / "noticias.ldc";
+  in.memory_budget = 4096;  // spills runs all along
+  const auto before = association::calculate_associations(in, pt()).lines();
+  const std::string stored = read_file(dir / "temp.ass");
+  const std::size_t documents = doc_names(in.document_list).size();
+  // Every document counted: what is left is the sort and merge of the runs.
+  CancelAfterStatus cancel("Examinando doc " + std::to_string(documents) + " de ");
+  EXPECT_THROW(association::calculate_associations(in, pt(), cancel), Cancelled);
+  EXPECT_EQ(read_file(dir / "temp.ass"), stored);
+  for (const auto& e : fs::directory_iterator(dir.path()))
+    EXPECT_EQ(e.path().filename().string().rfind(".lumeral-tmp-", 0), std::string::npos) << e.path();
+  EXPECT_EQ(association::calculate_associations(in, pt()).lines(), before);
+}
+
+TEST(Cancel, ConvertingOfficeDocumentsStopsAtTheNextDocument) {
+  TempDir dir;
+  for (int i = 1; i <= 4; ++i)
+    write_docx(dir / ("carta" + std::to_string(i) + ".docx"),
+               "<w:p><w:r><w:t>Carta número " + std::to_string(i) + " sobre o mercado.</w:t></w:r></w:p>");
+  preparation::ImportInput in;
+  in.folder = dir.path();
+  in.title = Ansi("cartas");
+  in.formats = preparation::all_formats();
+  CancelAfter cancel(1);
+  EXPECT_THROW(preparation::run_import(in, pt(), cancel), Cancelled);
+  int converted = 0;
+  for (const auto& e : fs::directory_iterator(dir.path())) converted += e.path().filename().string().rfind("docx-", 0) == 0;
+  EXPECT_EQ(converted, 1);
 }
 
 TEST(Cancel, AReportThatStopsAParallelRunIsRethrownAfterTheWorkersJoin) {
