@@ -234,7 +234,10 @@ TEST_F(GuiTest, ProcessingAFolderWritesWhatTheCommandLineWrites) {
   EXPECT_FALSE(w().Panel3->isHidden());
   EXPECT_FALSE(w().Panel_ontologia->isHidden());
   EXPECT_FALSE(w().bit_avancar->isEnabled());
-  EXPECT_TRUE(fs::exists(folder / "arq-000001.txt"));
+  // A new project reads its texts the complete way, as the command line
+  // does on a folder: the page's document is named after it.
+  EXPECT_EQ(w().ComboBox_leitura->currentIndex(), 0);
+  EXPECT_TRUE(fs::exists(folder / "pagina.htm.txt"));
   EXPECT_TRUE(fs::exists(folder / "Vendas.ldc"));
   EXPECT_TRUE(fs::exists(folder / "noticia1.lpl"));
   // The word-list window was driven with the stopword list of the manager.

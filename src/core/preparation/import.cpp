@@ -196,6 +196,14 @@ class Naming {
     return removed;
   }
 
+  // Writes the sources file, unless it would be empty and there was none.
+  void write(const std::vector<Ansi>& texts) const {
+    std::vector<SourceEntry> list = entries(texts);
+    std::error_code ec;
+    if (list.empty() && !fs::exists(input_.folder / kSourcesFile, ec)) return;
+    write_sources(input_.folder, list);
+  }
+
   // The sources file's entries for the documents of the list: this run's,
   // then what the earlier file said of the others.
   std::vector<SourceEntry> entries(const std::vector<Ansi>& texts) const {
@@ -429,7 +437,7 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
       !result.removed.empty())
     result.last = list_folder(input.folder, regional);
   result.document_list = write_document_list(input.folder, input.title, result.last.texts);
-  write_sources(input.folder, naming.entries(result.last.texts));
+  naming.write(result.last.texts);
   record_reading(input.folder, input.reading);
 
   if (!input.build_word_lists) return result;

@@ -102,8 +102,8 @@ Reading project_reading(const IniFile& ini, const fs::path& file) {
   if (value.empty()) return Reading::Classic;
   if (auto r = reading_of_key(to_utf8(value))) return *r;
   throw Stop("Arquivo de projeto " + message_name(file) + ", seção [" + printable(project_key::reading.section) +
-             "], chave " + printable(project_key::reading.key) + ": leitura desconhecida "" +
-             printable(to_utf8(value)) + "" (use classica ou completa).");
+             "], chave " + printable(project_key::reading.key) + ": leitura desconhecida \"" +
+             printable(to_utf8(value)) + "\" (use classica ou completa).");
 }
 
 int project_integer(const IniFile& ini, const fs::path& file, ProjectKey key) {

@@ -1,0 +1,69 @@
+// Times the conversion of every page of a folder into documents, as the
+// import does it, under the classic reading (tags removed, entity table)
+// and the complete one (libxml2's parser), against reading the same pages
+// (the anchor). Documents go to a scratch folder beside the pages.
+//
+//   lumeral-html-bench FOLDER
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/base/files.h"
+#include "core/base/parallel.h"
+#include "core/preparation/html_page.h"
+#include "core/preparation/html_text.h"
+
+namespace fs = std::filesystem;
+using namespace lumeral;
+
+namespace {
+
+template <class F>
+double seconds(F&& f) {
+  const auto start = std::chrono::steady_clock::now();
+  f();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "uso: lumeral-html-bench PASTA\n");
+    return 2;
+  }
+  const fs::path folder = argv[1];
+  std::vector<fs::path> pages;
+  for (const auto& e : fs::directory_iterator(folder))
+    if (e.path().extension() == ".html" || e.path().extension() == ".htm") pages.push_back(e.path());
+  const fs::path out = folder.parent_path() / (folder.filename().string() + "-conv");
+  fs::create_directories(out);
+  std::size_t bytes = 0;
+  const double anchor = seconds([&] {
+    std::string b;
+    for (const auto& p : pages) {
+      read_bytes_into(p, b);
+      bytes += b.size();
+    }
+  });
+  auto doc = [&](std::size_t i) { return out / (pages[i].filename().string() + ".txt"); };
+  const double classic = seconds([&] {
+    for (std::size_t i = 0; i < pages.size(); ++i) preparation::convert_html_file(pages[i], doc(i));
+  });
+  const double complete_one = seconds([&] {
+    for (std::size_t i = 0; i < pages.size(); ++i) preparation::convert_html_page(pages[i], doc(i));
+  });
+  const double complete = seconds([&] {
+    parallel_for(pages.size(), [&](std::size_t i) { preparation::convert_html_page(pages[i], doc(i)); });
+  });
+  fs::remove_all(out);
+  std::printf("%zu páginas, %.1f MB; leitura das páginas (âncora) %.3f s\n", pages.size(), bytes / 1e6, anchor);
+  std::printf("clássica, 1 núcleo:  %.3f s (%.1f x âncora)\n", classic, classic / anchor);
+  std::printf("completa, 1 núcleo:  %.3f s (%.1f x âncora, %.2f x clássica)\n", complete_one, complete_one / anchor,
+              complete_one / classic);
+  std::printf("completa, %u núcleos: %.3f s (%.1f x âncora, %.2f x clássica)\n", worker_count(), complete,
+              complete / anchor, complete / classic);
+  return 0;
+}
