@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <mutex>
+#include <unordered_map>
 
 #include "core/base/encoding.h"
 #include "core/base/files.h"
@@ -108,9 +109,14 @@ Kind kind_of(const char* name) {
       {"style", Kind::Skip},     {"noscript", Kind::Skip},   {"template", Kind::Skip},   {"head", Kind::Head},
       {"title", Kind::Title},    {"pre", Kind::Pre},         {"listing", Kind::Pre},     {"xmp", Kind::Pre},
   };
-  for (const auto& k : kKinds)
-    if (std::strcmp(k.name, name) == 0) return k.kind;
-  return Kind::Inline;
+  // Looked up once per tag: a hash of the names (all short).
+  static const std::unordered_map<std::string_view, Kind> kByName = [] {
+    std::unordered_map<std::string_view, Kind> m;
+    for (const auto& k : kKinds) m.emplace(k.name, k.kind);
+    return m;
+  }();
+  auto it = kByName.find(std::string_view(name));
+  return it == kByName.end() ? Kind::Inline : it->second;
 }
 
 // What the parser reports, turned into lines as the page shows them.

@@ -4,7 +4,10 @@
 // real-looking pages; what a processing run records beside its list.
 #include <gtest/gtest.h>
 
+#include <unordered_set>
+
 #include "core/base/message.h"
+#include "core/base/text.h"
 #include "core/classification/rules.h"
 #include "core/preparation/collection.h"
 #include "core/preparation/html_page.h"
