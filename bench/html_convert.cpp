@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/base/files.h"
+#include "core/base/text.h"
 #include "core/base/parallel.h"
 #include "core/preparation/html_page.h"
 #include "core/preparation/html_text.h"
@@ -49,14 +50,32 @@ int main(int argc, char** argv) {
     }
   });
   auto doc = [&](std::size_t i) { return out / (pages[i].filename().string() + ".txt"); };
+  // Each variant writes new files into an emptied folder, as a first
+  // preparation does.
+  auto fresh = [&] {
+    fs::remove_all(out);
+    fs::create_directories(out);
+  };
+  fresh();
   const double classic = seconds([&] {
     for (std::size_t i = 0; i < pages.size(); ++i) preparation::convert_html_file(pages[i], doc(i));
   });
+  fresh();
   const double complete_one = seconds([&] {
     for (std::size_t i = 0; i < pages.size(); ++i) preparation::convert_html_page(pages[i], doc(i));
   });
+  fresh();
   const double complete = seconds([&] {
     parallel_for(pages.size(), [&](std::size_t i) { preparation::convert_html_page(pages[i], doc(i)); });
+  });
+  // The parsing alone, without files: pages in memory, text thrown away.
+  std::vector<std::string> texts(pages.size());
+  for (std::size_t i = 0; i < pages.size(); ++i) read_bytes_into(pages[i], texts[i]);
+  const double classic_mem = seconds([&] {
+    for (const auto& t : texts) (void)preparation::html_to_text(split_lines(from_bytes(t)));
+  });
+  const double complete_mem = seconds([&] {
+    for (const auto& t : texts) (void)preparation::read_html_page(t);
   });
   fs::remove_all(out);
   std::printf("%zu páginas, %.1f MB; leitura das páginas (âncora) %.3f s\n", pages.size(), bytes / 1e6, anchor);
@@ -65,5 +84,7 @@ int main(int argc, char** argv) {
               complete_one / classic);
   std::printf("completa, %u núcleos: %.3f s (%.1f x âncora, %.2f x clássica)\n", worker_count(), complete,
               complete / anchor, complete / classic);
+  std::printf("só a leitura, páginas na memória: clássica %.3f s, completa %.3f s (%.2f x)\n", classic_mem,
+              complete_mem, complete_mem / classic_mem);
   return 0;
 }
