@@ -175,7 +175,8 @@ TEST_F(CompareTest, WholeRoadMatchesTheCommandLine) {
             cp1252("[NOME]\r\nnome=noticias\r\n[CLIENTE]\r\ncliente=Cliente X\r\n[RESPONSAVEL]\r\nresp=Conceição\r\n"
                    "[DIR_PROJETO]\r\ndir_proj=" + proj.string() +
                    "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[SEPARADOR]\r\nseparador=\r\n"
-                   "[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n[N]\r\nn=4\r\n[CONVERTER_DOCUMENTOS]\r\nconverter_documentos=1\r\n"));
+                   "[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n[N]\r\nn=4\r\n[CONVERTER_DOCUMENTOS]\r\nconverter_documentos=1\r\n"
+                   "[LEITURA]\r\nleitura=completa\r\n"));
   EXPECT_FALSE(fs::exists(proj / "resultados_n4.wiz"));
   EXPECT_TRUE(platform.setting("dir_ini").isEmpty());
 }
