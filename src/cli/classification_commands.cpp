@@ -3,6 +3,7 @@
 // "classify-concepts" and "contextual-query".
 #include "cli/command.h"
 #include "core/base/message.h"
+#include "core/base/reading.h"
 #include "core/classification/concepts.h"
 #include "core/classification/contextual_query.h"
 #include "core/classification/highest.h"
@@ -36,8 +37,14 @@ Registrar classify_cmd(42, [](CLI::App& app) -> Handler {
                   "As listas de palavras guardam radicais deste idioma (pt, en ou es): regras e contextos são "
                   "comparados pelos radicais de suas palavras")
       ->check(one_of({"pt", "en", "es"}));
+  auto reading = std::make_shared<std::string>();
+  sub->add_option("--leitura", *reading,
+                  "Como documentos e contextos são lidos: classica ou completa (padrão: a leitura com que a pasta "
+                  "dos documentos foi preparada; classica quando ela não diz)")
+      ->check(one_of({"classica", "completa"}));
   return [=](Env& env) {
     ClassifyRun run;
+    if (!reading->empty()) run.reading = reading_of_key(*reading);
     run.shard = shard();
     run.doc_list = arg_path(*docs);
     run.context_list = arg_path(*contexts);

@@ -8,7 +8,9 @@
 #include "core/base/encoding.h"
 #include "core/base/files.h"
 #include "core/base/message.h"
+#include "core/base/reading.h"
 #include "core/base/text.h"
+#include "core/preparation/collection.h"
 #include "core/preparation/doc_lists.h"
 #include "core/preparation/elimination.h"
 #include "core/preparation/html_text.h"
@@ -70,7 +72,23 @@ struct PrepareOptions {
   const std::string* separator = nullptr;  // --separator
   const std::string* formats = nullptr;    // --formats
   bool stem = false;                       // --stem
+  std::optional<Reading> reading;          // --leitura
 };
+
+// "--leitura classica|completa".
+CLI::Option* add_reading_option(CLI::App* sub, std::string& value, const char* default_text) {
+  return sub
+      ->add_option("--leitura", value,
+                   std::string("Como os textos são lidos: completa (todas as letras acentuadas, maiúsculas "
+                               "como minúsculas, HTML como o navegador mostra, documentos com o nome da fonte) "
+                               "ou classica (como nas versões anteriores); padrão: ") +
+                       default_text)
+      ->check(one_of({"classica", "completa"}));
+}
+std::optional<Reading> reading_option(const std::string& value) {
+  if (value.empty()) return std::nullopt;
+  return reading_of_key(value);
+}
 
 void prepare(Env& env, const std::string& folder, const std::string& title, const std::string& language,
              const PrepareOptions& options, const std::string& stopwords) {
@@ -87,12 +105,25 @@ void prepare(Env& env, const std::string& folder, const std::string& title, cons
   // The options the project file of this title says, when there is one;
   // otherwise the old behaviour (texts and HTML, words as written).
   const fs::path project_file = shell::Project{input.folder, input.title}.project_file();
+  // The reading: --leitura; else the project file's; else the one the
+  // folder was prepared with; else, for a folder whose document list was
+  // written before readings were recorded, the classic one (a collection is
+  // never read half one way and half the other); else the complete one.
+  std::optional<Reading> reading = options.reading;
   if (fs::is_regular_file(project_file, ec)) {
     const shell::IniFile ini = shell::IniFile::read(project_file);
     input.formats = shell::project_flag(ini, shell::project_key::convert_documents) ? all_formats()
                                                                                     : formats_without_office();
     if (shell::project_flag(ini, shell::project_key::stemming)) input.stem = language_of_code(language);
+    if (!reading) reading = shell::project_reading(ini, project_file);
   }
+  if (!reading) reading = recorded_reading(input.folder);
+  if (!reading && fs::is_regular_file(shell::Project{input.folder, input.title}.doc_list(), ec)) {
+    reading = Reading::Classic;
+    env.message("A pasta foi preparada antes com a leitura clássica e continua assim; para ler os textos com a "
+                "leitura completa, use --leitura completa.");
+  }
+  input.reading = reading.value_or(Reading::Complete);
   if (options.formats) input.formats = formats_of_list(*options.formats);
   if (options.stem) input.stem = language_of_code(language);
   if (!stopwords.empty()) {
@@ -105,6 +136,10 @@ void prepare(Env& env, const std::string& folder, const std::string& title, cons
     if (!fs::is_regular_file(input.stopwords, ec)) throw Stop(kNoStopwordList);
   }
   ImportResult result = run_import(input, env.regional(), env.progress());
+  const std::string left_out =
+      left_out_message(result, "Para incluí-los, use --formats txt,html,docx,odt,pdf (ou marque \"Converter também "
+                               "documentos DOCX, ODT e PDF\" no projeto).");
+  if (!left_out.empty()) env.message(left_out);
   if (result.empty_folder) throw Stop(kEmptyFolder);
   for (const auto& m : result.messages) env.message(m.text);
   for (const auto& name : result.last.texts) env.line(name);
@@ -135,11 +170,15 @@ Registrar prepare_cmd(20, [](CLI::App& app) -> Handler {
   sub->add_flag("--stem", *stem,
                 "Agrupar variantes das palavras (radicais): as listas de palavras guardam o radical de cada "
                 "palavra, no idioma de --language (padrão: o que diz o arquivo de projeto)");
+  auto reading = std::make_shared<std::string>();
+  add_reading_option(sub, *reading,
+                     "a do arquivo de projeto TÍTULO.ini, senão a da preparação anterior da pasta, senão completa");
   return [=](Env& env) {
     PrepareOptions options;
     options.separator = sep->count() ? separator.get() : nullptr;
     options.formats = fmt->count() ? formats.get() : nullptr;
     options.stem = *stem;
+    options.reading = reading_option(*reading);
     prepare(env, *folder, *title, *language, options, *stopwords);
   };
 });
@@ -160,6 +199,8 @@ Registrar wordlists_cmd(21, [](CLI::App& app) -> Handler {
   sub->add_option("--stem", *stem,
                   "Agrupar variantes das palavras (radicais) do idioma: pt, en ou es")
       ->check(one_of({"pt", "en", "es"}));
+  auto reading = std::make_shared<std::string>();
+  add_reading_option(sub, *reading, "a da preparação da pasta dos documentos (classica quando ela não diz)");
   return [=](Env& env) {
     std::vector<fs::path> paths;
     if (!list->empty()) {
@@ -173,7 +214,8 @@ Registrar wordlists_cmd(21, [](CLI::App& app) -> Handler {
     paths = shard().select(std::move(paths));
     const std::optional<Language> language =
         stem->empty() ? std::nullopt : std::optional<Language>(language_of_code(*stem));
-    build_word_lists(paths, chosen_path(*stopwords), std::nullopt, env.regional(), env.progress(), language);
+    const Reading read = reading_option(*reading).value_or(documents_reading(paths));
+    build_word_lists(paths, chosen_path(*stopwords), std::nullopt, env.regional(), env.progress(), language, read);
   };
 });
 

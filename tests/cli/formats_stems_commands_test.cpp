@@ -20,7 +20,10 @@ TEST(CliFormats, ConvertedFormatsComeFromTheOptionOrTheProjectFile) {
     std::string out;
   } cases[] = {
       {"no project file: texts and HTML", {}, "", 0, "nota.txt\n"},
-      {"--formats", {"--formats", "txt,docx"}, "", 0, "docx-000001.txt\nnota.txt\n"},
+      {"--formats (complete reading: named after the source)", {"--formats", "txt,docx"}, "", 0,
+       "Carta.docx.txt\nnota.txt\n"},
+      {"--formats, classic reading", {"--formats", "txt,docx", "--leitura", "classica"}, "", 0,
+       "docx-000001.txt\nnota.txt\n"},
       {"project file on", {}, "[N]\r\nn=2\r\n[CONVERTER_DOCUMENTOS]\r\nconverter_documentos=1\r\n", 0,
        "docx-000001.txt\nnota.txt\n"},
       {"project file off", {}, "[N]\r\nn=2\r\n", 0, "nota.txt\n"},
@@ -55,6 +58,42 @@ TEST(CliStems, WordListsOfStemsFromPrepareAndWordlists) {
   auto r = run_cli({"wordlists", "--stopwords", "vazia.stw", "--stem", "en", "en.txt"}, dir.path());
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(run_cli({"dump", "en.lpl"}, dir.path()).out, "run\t0.66666666666666663\nconnect\t0.33333333333333331\n");
+}
+
+TEST(CliReading, PrepareChoosesTheReadingRecordsItAndTellsWhatWasLeftOut) {
+  struct Case {
+    const char* name;
+    Args extra;
+    bool old_list;  // a document list written before readings were recorded
+    std::string out;
+    const char* recorded;
+  } cases[] = {
+      {"a folder: complete", {}, false, "Guia.html.txt\nnota.txt\n", "completa"},
+      {"--leitura classica", {"--leitura", "classica"}, false, "arq-000001.txt\nnota.txt\n", "classica"},
+      {"prepared before: stays classic", {}, true, "arq-000001.txt\nnota.txt\n", "classica"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    write_file(dir / "vazia.stw", "");
+    write_file(dir / "p" / "Guia.html", "<h1>\xC3\x9ALTIMA</h1><p>p\xC3\xA1gina</p>");
+    write_file(dir / "p" / "nota.txt", cp1252("ÉPOCA"));
+    write_file(dir / "p" / "ata.pdf", "%PDF-1.4");
+    if (c.old_list) write_file(dir / "p" / "T.ldc", "");
+    Args args{"prepare", "p", "--title", "T", "--stopwords", "vazia.stw"};
+    args.insert(args.end(), c.extra.begin(), c.extra.end());
+    auto r = run_cli(args, dir.path());
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_NE(r.err.find("Ficaram fora da preparação 1 documento desta pasta (1 PDF). Para incluí-los, use --formats"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(read_file(dir / "p" / "leitura.lmr").find(c.recorded), std::string::npos);
+    // A later step reads the documents as they were prepared.
+    ASSERT_EQ(run_cli({"wordlists", "--stopwords", "vazia.stw", "p/nota.txt"}, dir.path()).exit_code, 0);
+    const std::string word = run_cli({"wordlist-open", "p/nota.lpl"}, dir.path()).out;
+    EXPECT_EQ(word.substr(0, word.find(' ')), std::string(c.recorded) == "completa" ? "época" : "Época");
+  }
 }
 
 }  // namespace

@@ -56,9 +56,11 @@ TEST(CliPreparation, PrepareImportsHtmlSplitsAndBuildsEveryList) {
             0);
   write_file(dir / "proj/todos.txt", "XXX um\r\ntexto de teste\r\nXXX dois\r\n");
   write_file(dir / "proj/pagina.htm", "<p>Olá &amp; adeus</p>\r\n");
-  auto r = run_cli({"prepare", "proj", "--title", "Teste", "--separator", "XXX"}, dir.path());
+  auto r = run_cli({"prepare", "proj", "--title", "Teste", "--separator", "XXX", "--leitura", "classica"}, dir.path());
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(lines_of(r.out), (Lines{"000001.txt", "000002.txt", "arq-000001.txt"}));
+  EXPECT_EQ(read_file(dir / "proj/fontes.lmr"),
+            "000001.txt\ttodos.txt\r\n000002.txt\ttodos.txt\r\narq-000001.txt\tpagina.htm\r\n");
   EXPECT_EQ(read_file(dir / "proj/arq-000001.txt"), cp1252(" olá & adeus \r\n"));
   EXPECT_EQ(read_file(dir / "proj/000001.txt"), "XXX um\r\ntexto de teste\r\n");
   EXPECT_TRUE(fs::exists(dir / "proj/Teste.bak"));

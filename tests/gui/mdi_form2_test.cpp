@@ -109,7 +109,8 @@ TEST_F(CompareTest, WholeRoadMatchesTheCommandLine) {
 
   // lumeral-cli on its own copy prepares and compares the same collection.
   write_file(cli / "noticias.ini", "[NOME]\r\nnome=noticias\r\n[DIR_PROJETO]\r\ndir_proj=" + cli.string() +
-                                       "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n");
+                                       "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n"
+                                       "[LEITURA]\r\nleitura=completa\r\n");
   auto run = run_cli({"--locale", "pt_BR", "compare", "noticias.ini"}, cli);
   ASSERT_EQ(run.exit_code, 0) << run.err;
   EXPECT_EQ(files_with(proj, {".ldc", ".lpl", ".dif"}), files_with(cli, {".ldc", ".lpl", ".dif"}));
@@ -174,7 +175,8 @@ TEST_F(CompareTest, WholeRoadMatchesTheCommandLine) {
             cp1252("[NOME]\r\nnome=noticias\r\n[CLIENTE]\r\ncliente=Cliente X\r\n[RESPONSAVEL]\r\nresp=Conceição\r\n"
                    "[DIR_PROJETO]\r\ndir_proj=" + proj.string() +
                    "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[SEPARADOR]\r\nseparador=\r\n"
-                   "[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n[N]\r\nn=4\r\n[CONVERTER_DOCUMENTOS]\r\nconverter_documentos=1\r\n"));
+                   "[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n[N]\r\nn=4\r\n[CONVERTER_DOCUMENTOS]\r\nconverter_documentos=1\r\n"
+                   "[LEITURA]\r\nleitura=completa\r\n"));
   EXPECT_FALSE(fs::exists(proj / "resultados_n4.wiz"));
   EXPECT_TRUE(platform.setting("dir_ini").isEmpty());
 }

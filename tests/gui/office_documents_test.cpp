@@ -106,9 +106,10 @@ TEST_F(GuiTest, PreparationConvertsDocumentsAndGroupsVariantsWhenAsked) {
 
   std::vector<Ansi> docs;
   for (const auto& r : records::read_all<records::DocRecord>(folder / "Votos.ldc")) docs.push_back(r.name);
-  EXPECT_EQ(docs, (std::vector<Ansi>{Ansi("nota.txt"), Ansi("pdf-000001.txt")}));
-  EXPECT_FALSE(fs::exists(folder / "pdf-000002.txt"));
-  EXPECT_EQ(records::read_all<records::WordRecord>(folder / "pdf-000001.lpl"),
+  // A new project reads the complete way: documents named after their source.
+  EXPECT_EQ(docs, (std::vector<Ansi>{Ansi("nota.txt"), Ansi("relatorio.pdf.txt")}));
+  EXPECT_FALSE(fs::exists(folder / "scan.pdf.txt"));
+  EXPECT_EQ(records::read_all<records::WordRecord>(folder / "relatorio.pdf.lpl"),
             (std::vector<records::WordRecord>{{to_ansi("eleiçã"), 1.0}}));
   const std::string ini = read_file(folder / "Votos.ini");
   EXPECT_NE(ini.find("[CONVERTER_DOCUMENTOS]\r\nconverter_documentos=1\r\n[RADICAIS]\r\nradicais=1\r\n"),

@@ -176,8 +176,9 @@ TEST_F(GuiTest, AdvancingToPreparationLoadsTheStopwordsAndWritesTheProjectFile) 
       "[DIR_PROJETO]\r\ndir_proj=" + folder.string() + "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n"
       "[SEPARADOR]\r\nseparador=\r\n[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n[ONTOLOGIA]\r\nontologia=\r\n"
       "[LCT]\r\nlct=\r\n[N]\r\nn=2\r\n"
-      // A new project converts DOCX, ODT and PDF documents too.
-      "[CONVERTER_DOCUMENTOS]\r\nconverter_documentos=1\r\n");
+      // A new project converts DOCX, ODT and PDF documents too, and reads
+      // its texts the complete way.
+      "[CONVERTER_DOCUMENTOS]\r\nconverter_documentos=1\r\n[LEITURA]\r\nleitura=completa\r\n");
   EXPECT_EQ(read_file(folder / "Vendas 2005.ini"), expected);
   EXPECT_EQ(read_file(folder / "resultados_n4.wiz"), "\r\n");
   EXPECT_EQ(platform.setting("dir_ini"), q(folder));
@@ -234,7 +235,10 @@ TEST_F(GuiTest, ProcessingAFolderWritesWhatTheCommandLineWrites) {
   EXPECT_FALSE(w().Panel3->isHidden());
   EXPECT_FALSE(w().Panel_ontologia->isHidden());
   EXPECT_FALSE(w().bit_avancar->isEnabled());
-  EXPECT_TRUE(fs::exists(folder / "arq-000001.txt"));
+  // A new project reads its texts the complete way, as the command line
+  // does on a folder: the page's document is named after it.
+  EXPECT_EQ(w().ComboBox_leitura->currentIndex(), 0);
+  EXPECT_TRUE(fs::exists(folder / "pagina.htm.txt"));
   EXPECT_TRUE(fs::exists(folder / "Vendas.ldc"));
   EXPECT_TRUE(fs::exists(folder / "noticia1.lpl"));
   // The word-list window was driven with the stopword list of the manager.

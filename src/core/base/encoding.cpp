@@ -104,6 +104,26 @@ Ansi to_ansi(std::string_view utf8) {
   return out;
 }
 
+std::optional<std::string> charset_to_utf8(std::string_view bytes, const char* charset) {
+  UErrorCode err = U_ZERO_ERROR;
+  std::unique_ptr<UConverter, void (*)(UConverter*)> conv(ucnv_open(charset, &err), ucnv_close);
+  if (U_FAILURE(err) || !conv) return std::nullopt;
+  std::u16string units(bytes.size() + 1, u'\0');
+  err = U_ZERO_ERROR;
+  int32_t n = ucnv_toUChars(conv.get(), units.data(), static_cast<int32_t>(units.size()), bytes.data(),
+                            static_cast<int32_t>(bytes.size()), &err);
+  if (err == U_BUFFER_OVERFLOW_ERROR) {  // a set with more units than bytes
+    units.assign(static_cast<std::size_t>(n) + 1, u'\0');
+    err = U_ZERO_ERROR;
+    n = ucnv_toUChars(conv.get(), units.data(), static_cast<int32_t>(units.size()), bytes.data(),
+                      static_cast<int32_t>(bytes.size()), &err);
+  }
+  if (U_FAILURE(err)) return std::nullopt;
+  std::string out;
+  icu::UnicodeString(false, units.data(), n).toUTF8String(out);
+  return out;
+}
+
 bool is_utf8_with_non_ascii(std::string_view bytes) {
   const auto* s = reinterpret_cast<const uint8_t*>(bytes.data());
   const auto len = static_cast<int32_t>(bytes.size());

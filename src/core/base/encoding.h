@@ -2,6 +2,7 @@
 // These are the only crossings between the two encodings.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,11 @@ std::string utf16_to_utf8(std::string_view bytes, bool big_endian);
 inline bool has_utf16_bom(std::string_view bytes) {
   return bytes.size() >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF'));
 }
+
+// Bytes in a named character set (an IANA or ICU name: "iso-8859-15",
+// "koi8-r") to UTF-8; bytes the set does not define become U+FFFD. Empty
+// when ICU does not know the name.
+std::optional<std::string> charset_to_utf8(std::string_view bytes, const char* charset);
 
 // Raw file contents to stored text: text with a UTF-16 byte-order mark
 // (little or big endian) is transcoded; a UTF-8 byte-order mark is

@@ -10,6 +10,7 @@
 #include "core/base/text.h"
 #include "core/classification/matrix.h"
 #include "core/contexts/contexts.h"
+#include "core/preparation/collection.h"
 #include "core/records/records.h"
 
 namespace lumeral::classification {
@@ -48,7 +49,11 @@ QueryFields open_query(const fs::path& query, const Regional& regional) {
 void run_query(const fs::path& doc_list, const fs::path& context_list, const fs::path& query, Progress& progress) {
   if (trim(path_name(query)).empty()) throw Stop("Selecionar uma consulta (abrindo ou gravando)");
   auto words = records::read_all<WordRecord>(query);
-  for (auto& w : words) w.word = trim(w.word);
+  // Under the complete reading query words and entries meet lowered alike
+  // ("É" is "é"); the classic reading compares them as stored.
+  const bool complete = preparation::collection_reading(doc_list.parent_path()) == Reading::Complete;
+  auto as_compared = [&](AnsiView text) { return complete ? lower(Reading::Complete, trim_view(text)) : trim(text); };
+  for (auto& w : words) w.word = as_compared(w.word);
   auto contexts = records::read_all<ContextListRecord>(context_list);
   auto docs = records::read_all<DocRecord>(doc_list);
 
@@ -60,10 +65,13 @@ void run_query(const fs::path& doc_list, const fs::path& context_list, const fs:
       auto& c = contexts[done];
       progress.status("Analisando contexto " + to_utf8(trim(c.name)) + " - primeira parte");
       const auto entries = records::read_all<ContextRecord>(contexts::context_path(contexts_folder, c.name));
+      std::vector<Ansi> compared;
+      compared.reserve(entries.size());
+      for (const auto& t : entries) compared.push_back(as_compared(t.entry));
       double relevance = 0;
       for (const auto& q : words)
-        for (const auto& t : entries)
-          if (trim_view(t.entry) == AnsiView(q.word)) relevance += q.weight * t.weight;
+        for (std::size_t k = 0; k < entries.size(); ++k)
+          if (compared[k] == q.word) relevance += q.weight * entries[k].weight;
       c.weight = relevance > 1 ? 1.0 : relevance;
     }
   } catch (const Stop&) {

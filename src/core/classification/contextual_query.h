@@ -33,8 +33,9 @@ struct QueryFields {
 QueryFields open_query(const fs::path& query, const Regional& regional);
 
 // "Realiza a consulta ": relevance of each context = the sum of query weight
-// x entry weight over equal (trimmed, exact) query words and context entries,
-// capped at 1, written into the context list; score of each document = the
+// x entry weight over equal (trimmed, exact; both lowered when the
+// documents' folder was prepared with the complete reading) query words and
+// context entries, capped at 1, written into the context list; score of each document = the
 // sum of degree x relevance over its matrix records with a degree above 0,
 // written into the document list. Contexts lie beside the context list,
 // matrices (companion rule) beside the document list. An empty query path

@@ -16,6 +16,7 @@
 #include "core/base/text.h"
 #include "core/classification/rules.h"
 #include "core/contexts/contexts.h"
+#include "core/preparation/collection.h"
 #include "core/preparation/stemming.h"
 
 namespace lumeral::classification {
@@ -74,7 +75,8 @@ class Classifier {
         progress_(progress),
         docs_folder_(run.wizard_project ? run.wizard_project->folder : run.doc_list.parent_path()),
         contexts_folder_(run.wizard_project ? run.wizard_project->folder : run.context_list.parent_path()),
-        docs_(docs_folder_) {}
+        docs_(docs_folder_),
+        reading_(run.reading ? *run.reading : preparation::collection_reading(docs_folder_)) {}
 
   ClassifySummary operator()();
 
@@ -94,12 +96,14 @@ class Classifier {
   std::optional<Stop> missing_context_;
   RuleSet rules_;
   std::unordered_map<Ansi, std::vector<EntryRef>> entries_;
+  Reading reading_;
 };
 
 void Classifier::load_contexts() {
   const auto list = records::read_all<ContextListRecord>(run_.context_list);
   FolderIndex folder(contexts_folder_);
   std::unique_ptr<preparation::Stemmer> stemmer;
+  rules_.use_reading(reading_);
   if (run_.stem) {
     if (run_.method == Method::Deterministic) rules_.use_stems(*run_.stem);
     else stemmer = std::make_unique<preparation::Stemmer>(*run_.stem);
@@ -124,8 +128,12 @@ void Classifier::load_contexts() {
     for (std::size_t k = 0; k < entries.size(); ++k) {
       AnsiView text = trim_view(entries[k].entry);
       if (text.empty()) continue;
+      // Entries are lowered by the reading, as the words of the lists are
+      // (under the classic reading they are compared as stored).
+      Ansi lowered;
+      if (reading_ == Reading::Complete) text = lowered = lower(reading_, text);
       if (run_.method == Method::Deterministic) {
-        rules_.add(j, parse_rule(text));
+        rules_.add(j, parse_rule(text, reading_));
       } else {
         if (stemmer && text.find(' ') == AnsiView::npos) text = cut_view(stemmer->stem(text), 15);
         auto& refs = entries_[Ansi(text)];

@@ -21,6 +21,7 @@
 
 #include "core/base/ansi.h"
 #include "core/base/language.h"
+#include "core/base/reading.h"
 #include "core/shell/project.h"
 #include "core/base/files.h"
 #include "core/base/progress.h"
@@ -56,6 +57,9 @@ struct ClassifyRun {
   // (stem_rule), and a one-word entry of a context is compared with the
   // word lists by its stem (cut to 15, as the lists are).
   std::optional<Language> stem;
+  // How the documents and the contexts are read (letters, lowering, line
+  // ends); none: the reading the documents' folder was prepared with.
+  std::optional<Reading> reading;
 };
 
 struct ClassifySummary {

@@ -7,7 +7,7 @@
 
 namespace lumeral::classification {
 
-Rule parse_rule(AnsiView entry) {
+Rule parse_rule(AnsiView entry, Reading reading) {
   Rule rule;
   AnsiView rest = trim_view(entry);
   while (!rest.empty()) {
@@ -15,7 +15,7 @@ Rule parse_rule(AnsiView entry) {
     AnsiView token = trim_view(rest.substr(0, blank));
     rest = blank == AnsiView::npos ? AnsiView() : trim_view(rest.substr(blank + 1));
     if (!token.empty() && token.front() == '-') {
-      Ansi term = lower_az(trim_view(token.substr(1)));
+      Ansi term = lower(reading, trim_view(token.substr(1)));
       if (!term.empty()) rule.forbidden.push_back(std::move(term));
       continue;
     }
@@ -25,7 +25,7 @@ Rule parse_rule(AnsiView entry) {
     else term = Ansi(" ") + Ansi(token);
     if (!term.empty() && term.back() == '$') term.pop_back();
     else term += ' ';
-    rule.required.push_back(lower_az(term));
+    rule.required.push_back(lower(reading, term));
   }
   return rule;
 }
@@ -51,29 +51,32 @@ std::vector<Ansi> split_sentences(AnsiView joined) {
 }
 
 namespace {
-constexpr std::array<char, 256> kPrepared = [] {
+std::array<char, 256> prepared_table(Reading reading) {
   std::array<char, 256> t{};
-  for (int i = 0; i < 256; ++i) {
-    char c = static_cast<char>(i);
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    t[i] = c;
-  }
+  const TextRules& rules = text_rules(reading);
+  for (int i = 0; i < 256; ++i) t[i] = static_cast<char>(rules.lower[i]);
   for (char c : {'\t', '!', '"', '#', '\'', '(', ')', '*', ',', '-', '.', '/', ':', ';', '[', '\\', ']', '{', '}'})
     t[static_cast<unsigned char>(c)] = ' ';
   return t;
-}();
+}
+const std::array<char, 256> kPreparedClassic = prepared_table(Reading::Classic);
+const std::array<char, 256> kPreparedComplete = prepared_table(Reading::Complete);
+const std::array<char, 256>& prepared(Reading reading) {
+  return reading == Reading::Complete ? kPreparedComplete : kPreparedClassic;
+}
 }  // namespace
 
-void prepare_sentence(AnsiView sentence, Ansi& out) {
+void prepare_sentence(AnsiView sentence, Ansi& out, Reading reading) {
+  const auto& table = prepared(reading);
   out.resize(sentence.size() + 2);
   out[0] = ' ';
-  for (std::size_t i = 0; i < sentence.size(); ++i) out[i + 1] = kPrepared[static_cast<unsigned char>(sentence[i])];
+  for (std::size_t i = 0; i < sentence.size(); ++i) out[i + 1] = table[static_cast<unsigned char>(sentence[i])];
   out[sentence.size() + 1] = ' ';
 }
 
-Ansi prepare_sentence(AnsiView sentence) {
+Ansi prepare_sentence(AnsiView sentence, Reading reading) {
   Ansi out;
-  prepare_sentence(sentence, out);
+  prepare_sentence(sentence, out, reading);
   return out;
 }
 
@@ -266,6 +269,8 @@ void RuleSet::count(AnsiView text, std::vector<double>& counts, Scratch& scratch
   for (std::size_t k = 0; k < kAffix; ++k) indexed = indexed || !by_prefix_[k].empty() || !by_suffix_[k].empty();
   // Room for the longest sentence: the whole text and its two blanks.
   if (scratch.sentence.size() < text.size() + 2) scratch.sentence.resize(text.size() + 2);
+  const auto& table = prepared(reading_);
+  const bool line_end_blank = reading_ == Reading::Complete;
   const char* p = text.data();
   const char* const end = p + text.size();
   while (true) {
@@ -278,8 +283,11 @@ void RuleSet::count(AnsiView text, std::vector<double>& counts, Scratch& scratch
     while (p < end) {
       const char c = *p++;
       if (c == '.' || c == '?') break;
-      if (c == '\r' || c == '\n') continue;
-      *out++ = kPrepared[static_cast<unsigned char>(c)];
+      if (c == '\r' || c == '\n') {
+        if (line_end_blank && out[-1] != ' ') *out++ = ' ';
+        continue;
+      }
+      *out++ = table[static_cast<unsigned char>(c)];
     }
     *out++ = ' ';
     s = AnsiView(scratch.sentence.data(), static_cast<std::size_t>(out - scratch.sentence.data()));

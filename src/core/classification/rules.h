@@ -17,6 +17,7 @@
 
 #include "core/base/ansi.h"
 #include "core/base/language.h"
+#include "core/base/reading.h"
 #include "core/preparation/stemming.h"
 
 namespace lumeral::classification {
@@ -40,7 +41,8 @@ struct Rule {
 // the end of a token lets the word go on on that side. Every term counts,
 // however many there are; a token that is only "$" or only "-" is ignored
 // (it would otherwise match every sentence, or forbid every one).
-Rule parse_rule(AnsiView entry);
+// Terms are lowered by `reading` (classic: A to Z).
+Rule parse_rule(AnsiView entry, Reading reading = Reading::Classic);
 
 // The document's text as the method reads it: its lines joined with
 // nothing between them.
@@ -50,10 +52,11 @@ Ansi join_lines(AnsiView text);
 // neither side), until nothing remains; "!" does not end a sentence.
 std::vector<Ansi> split_sentences(AnsiView joined);
 
-// A sentence ready for matching: A to Z lowered, one blank before and after,
-// and tab ! " # ' ( ) * , - . / : ; [ \ ] { } turned into blanks.
-Ansi prepare_sentence(AnsiView sentence);
-void prepare_sentence(AnsiView sentence, Ansi& out);
+// A sentence ready for matching: lowered by the reading (classic: A to Z),
+// one blank before and after, and tab ! " # ' ( ) * , - . / : ; [ \ ] { }
+// turned into blanks.
+Ansi prepare_sentence(AnsiView sentence, Reading reading = Reading::Classic);
+void prepare_sentence(AnsiView sentence, Ansi& out, Reading reading = Reading::Classic);
 
 // Matching by stems ("Agrupar variantes das palavras (radicais)"): a
 // whole-word term " w " holds when a word of the sentence has the stem of
@@ -83,6 +86,11 @@ class RuleSet {
   // Rules added from now on are matched by the stems of this language
   // (stem_rule); sentences are stemmed as they are counted.
   void use_stems(Language language);
+  // Sentences are lowered by this reading (classic by default; the terms
+  // must have been parsed with the same one). Under the complete reading a
+  // line end inside a sentence is a blank, so the last word of a line and
+  // the first of the next stay two words.
+  void use_reading(Reading reading) { reading_ = reading; }
   // Adds the rule of a context (by its position in the context list). With
   // stems, a rule equal to an earlier rule of the same context once stemmed
   // ("pacote" and "pacotes") is not added: it would count every sentence
@@ -117,6 +125,7 @@ class RuleSet {
     std::vector<std::vector<std::uint32_t>> rules_;
   };
   std::optional<Language> stem_;
+  Reading reading_ = Reading::Classic;
   std::unique_ptr<preparation::Stemmer> stemmer_;  // for the rules as they are added
   std::unordered_set<std::string> stemmed_rules_;  // context and terms of each stemmed rule added
   std::vector<Rule> rules_;

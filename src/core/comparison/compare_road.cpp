@@ -189,10 +189,14 @@ CompareOutcome compare_project(const fs::path& project_file, const fs::path& sta
     input.stopwords = preparation::find_standard_list(language_of_row(s.language), start_folder);
     input.formats = preparation::project_formats(s);
     input.stem = preparation::project_stem(s);
+    input.reading = s.reading;
     if (!is_existing_file(input.stopwords)) throw Stop(preparation::kNoStopwordList);
     preparation::ImportResult result = preparation::run_import(input, regional, progress);
     if (result.empty_folder) throw Stop(preparation::kEmptyFolder);
     for (const Message& m : result.messages) out.notes.push_back(m.text);
+    const std::string left_out = preparation::left_out_message(
+        result, "Para incluí-los, marque \"Converter também documentos DOCX, ODT e PDF\" no projeto.");
+    if (!left_out.empty()) out.notes.push_back(left_out);
     out.prepared = true;
   }
   out.comparison = compare_collection(out.project, regional, progress);

@@ -1,6 +1,7 @@
 #include "core/preparation/import.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -9,6 +10,8 @@
 #include "core/base/files.h"
 #include "core/base/system_errors.h"
 #include "core/base/text.h"
+#include "core/base/parallel.h"
+#include "core/preparation/html_page.h"
 #include "core/preparation/html_text.h"
 #include "core/preparation/split.h"
 #include "core/preparation/word_lists.h"
@@ -32,6 +35,43 @@ bool is_own_output(AnsiView name) {
 std::string unusable_message(const UnusableName& u) {
   return "O documento \"" + u.name + "\" ficou fora da preparação: " + u.reason +
          ". Renomeie o arquivo para incluí-lo.";
+}
+
+std::string left_out_message(const ImportResult& result, const std::string& how) {
+  const std::size_t total = result.left_out_total();
+  if (total == 0) return {};
+  std::string parts;
+  for (OfficeFormat f : kOfficeFormats) {
+    const std::size_t n = result.left_out[static_cast<int>(f)];
+    if (n == 0) continue;
+    if (!parts.empty()) parts += ", ";
+    std::string ext = office_extension(f) + 1;
+    for (char& c : ext) c = static_cast<char>(c - 'a' + 'A');
+    parts += std::to_string(n) + " " + ext;
+  }
+  return "Ficaram fora da preparação " + std::to_string(total) + (total == 1 ? " documento" : " documentos") +
+         " desta pasta (" + parts + "). " + how;
+}
+
+Ansi source_document_name(AnsiView source, const std::unordered_set<Ansi>& taken, AnsiView earlier) {
+  for (char c : source)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return {};
+  if (source.empty() || trim_view(source).size() != source.size()) return {};
+  // Word lists and matrices are named by the companion rule, which cuts a
+  // name at its first ".txt" or ".lpl": a source holding one would share
+  // them with another document.
+  if (find_ci(source, AnsiView(".txt")) != AnsiView::npos || find_ci(source, AnsiView(".lpl")) != AnsiView::npos)
+    return {};
+  // A name a document list holds whole (255 bytes) and the file system
+  // takes (255 bytes of UTF-8), with room for " (n)".
+  auto fits = [](const Ansi& name) { return name.size() <= 255 && to_utf8(name).size() <= 255; };
+  Ansi name = Ansi(source) + Ansi(".txt");
+  for (int k = 2; fits(name); ++k) {
+    const Ansi key = lower_az(name);
+    if (!taken.count(key) || key == earlier) return name;
+    name = Ansi(source) + Ansi(" (") + ansi_number(k) + Ansi(").txt");
+  }
+  return {};
 }
 
 namespace {
@@ -102,18 +142,103 @@ const char* unusable_reason(AnsiView name, const std::string& raw) {
   return nullptr;
 }
 
+// Names of converted documents and what the sources file will say. Under
+// the classic reading a converted document keeps its numbered name; under
+// the complete one it is named after its source. The previous sources file
+// tells which texts of the folder are earlier conversions of a source (so
+// they may be written again) and, once this run has named its documents,
+// which earlier conversions were replaced by a document of another name.
+class Naming {
+ public:
+  Naming(const ImportInput& input, const FolderLists& lists) : input_(input) {
+    previous_ = read_sources(input.folder);
+    for (const auto& e : previous_) earlier_.emplace(lower_az(e.source), lower_az(e.document));
+    for (const auto& t : lists.texts) taken_.insert(lower_az(t));
+    // A text that an earlier run converted may be overwritten by its own
+    // source's conversion, so it does not count as taken for that source.
+    for (const auto& e : previous_) taken_.erase(lower_az(e.document));
+  }
+
+  // The document name for `source` (`numbered` under the classic reading,
+  // and for a source whose name cannot name a document).
+  Ansi name(AnsiView source, Ansi numbered) {
+    if (input_.reading != Reading::Complete) return numbered;
+    auto it = earlier_.find(lower_az(source));
+    Ansi name = source_document_name(source, taken_, it == earlier_.end() ? AnsiView() : AnsiView(it->second));
+    if (name.empty()) name = std::move(numbered);
+    taken_.insert(lower_az(name));
+    return name;
+  }
+  void converted(const Ansi& document, const Ansi& source) { written_.push_back({document, source}); }
+  void split(const Ansi& document, const Ansi& source) { written_.push_back({document, source}); }
+
+  // Removes the earlier conversions of sources converted again under
+  // another name (with their word lists); returns their names.
+  std::vector<Ansi> remove_replaced() {
+    std::unordered_set<Ansi> now, sources;
+    for (const auto& e : written_) {
+      now.insert(lower_az(e.document));
+      sources.insert(lower_az(e.source));
+    }
+    std::vector<Ansi> removed;
+    for (const auto& e : previous_) {
+      const Ansi key = lower_az(e.document);
+      if (now.count(key) || !sources.count(lower_az(e.source))) continue;
+      std::error_code ec;
+      const fs::path doc = input_.folder / to_path(e.document);
+      if (!fs::is_regular_file(doc, ec)) continue;
+      fs::remove(doc, ec);
+      if (ec) continue;  // it stays a document of the list, nothing is lost
+      fs::remove(input_.folder / to_path(companion_name(e.document, AnsiView("lpl"))), ec);
+      now.insert(key);
+      removed.push_back(e.document);
+    }
+    return removed;
+  }
+
+  // Writes the sources file, unless it would be empty and there was none.
+  void write(const std::vector<Ansi>& texts) const {
+    std::vector<SourceEntry> list = entries(texts);
+    std::error_code ec;
+    if (list.empty() && !fs::exists(input_.folder / kSourcesFile, ec)) return;
+    write_sources(input_.folder, list);
+  }
+
+  // The sources file's entries for the documents of the list: this run's,
+  // then what the earlier file said of the others.
+  std::vector<SourceEntry> entries(const std::vector<Ansi>& texts) const {
+    std::unordered_map<Ansi, const SourceEntry*> by_name;
+    for (const auto& e : previous_) by_name[lower_az(e.document)] = &e;
+    for (const auto& e : written_) by_name[lower_az(e.document)] = &e;
+    std::vector<SourceEntry> out;
+    for (const auto& t : texts) {
+      auto it = by_name.find(lower_az(t));
+      if (it != by_name.end()) out.push_back({t, it->second->source});
+    }
+    return out;
+  }
+
+ private:
+  const ImportInput& input_;
+  std::vector<SourceEntry> previous_;
+  std::unordered_map<Ansi, Ansi> earlier_;  // source -> its earlier document, lowered
+  std::unordered_set<Ansi> taken_;
+  std::vector<SourceEntry> written_;
+};
+
 // DOCX, ODT and PDF files become docx-000001.txt, odt-000001.txt,
 // pdf-000001.txt ... by their place in their format's sorted list, so a
 // file that is skipped does not renumber the others. A file that cannot be
 // converted (damaged, encrypted, a PDF without text) is told and skipped;
 // a failure to write stops the run as for HTML pages.
-void convert_office_documents(const ImportInput& input, ImportResult& result, Progress& progress) {
+void convert_office_documents(const ImportInput& input, ImportResult& result, Naming& naming,
+                              Progress& progress) {
   for (OfficeFormat f : kOfficeFormats) {
     if (!input.formats.converts(f)) continue;
     const auto& files = result.first.of(f);
     for (std::size_t i = 0; i < files.size(); ++i) {
       progress.checkpoint();
-      const Ansi name = converted_name(f, i + 1);
+      const Ansi name = naming.name(files[i], converted_name(f, i + 1));
       const fs::path source = input.folder / to_path(files[i]);
       StoredLines stored;
       try {
@@ -127,6 +252,7 @@ void convert_office_documents(const ImportInput& input, ImportResult& result, Pr
         result.messages.push_back(
             {replaced_characters_message(to_utf8(files[i]), stored.replaced), MessageKind::Information});
       result.office_converted.push_back(name);
+      naming.converted(name, files[i]);
     }
   }
 }
@@ -211,6 +337,8 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
   result.last = result.first;
   bool office_inputs = false;
   for (OfficeFormat f : kOfficeFormats) office_inputs |= input.formats.converts(f) && !result.first.of(f).empty();
+  for (OfficeFormat f : kOfficeFormats)
+    if (!input.formats.converts(f)) result.left_out[static_cast<int>(f)] = result.first.of(f).size();
   const bool html_inputs = input.formats.html && !result.first.htmls.empty();
   if (result.first.texts.empty() && !html_inputs && !office_inputs) {
     result.empty_folder = true;
@@ -228,15 +356,51 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
     if (!u.office || input.formats.converts(*u.office))
       result.messages.push_back({unusable_message(u), MessageKind::Warning});
 
-  // HTML pages become arq-000001.txt, arq-000002.txt ... in list order.
-  for (std::size_t i = 0; input.formats.html && i < result.first.htmls.size(); ++i) {
-    progress.checkpoint();
-    Ansi name = Ansi("arq-") + document_number(static_cast<long long>(i + 1)) + Ansi(".txt");
-    convert_html_file(input.folder / to_path(result.first.htmls[i]), input.folder / to_path(name));
-    result.converted.push_back(std::move(name));
+  Naming naming(input, result.first);
+  const auto& htmls = result.first.htmls;
+  if (input.formats.html && input.reading == Reading::Complete) {
+    // Pages read as a browser shows them, named after themselves; parsed
+    // on every core, each page on its own.
+    std::vector<Ansi> names;
+    for (std::size_t i = 0; i < htmls.size(); ++i)
+      names.push_back(naming.name(htmls[i], Ansi("arq-") + document_number(static_cast<long long>(i + 1)) +
+                                                 Ansi(".txt")));
+    std::vector<std::size_t> replaced(htmls.size(), 0);
+    parallel_for(
+        htmls.size(),
+        [&](std::size_t i) {
+          replaced[i] = convert_html_page(input.folder / to_path(htmls[i]), input.folder / to_path(names[i]));
+        },
+        [&](std::size_t) { progress.checkpoint(); });
+    for (std::size_t i = 0; i < htmls.size(); ++i) {
+      if (replaced[i] > 0)
+        result.messages.push_back(
+            {replaced_characters_message(to_utf8(htmls[i]), replaced[i]), MessageKind::Information});
+      naming.converted(names[i], htmls[i]);
+      result.converted.push_back(std::move(names[i]));
+    }
+  } else {
+    // HTML pages become arq-000001.txt, arq-000002.txt ... in list order.
+    for (std::size_t i = 0; input.formats.html && i < htmls.size(); ++i) {
+      progress.checkpoint();
+      Ansi name = Ansi("arq-") + document_number(static_cast<long long>(i + 1)) + Ansi(".txt");
+      convert_html_file(input.folder / to_path(htmls[i]), input.folder / to_path(name));
+      naming.converted(name, htmls[i]);
+      result.converted.push_back(std::move(name));
+    }
   }
 
-  convert_office_documents(input, result, progress);
+  convert_office_documents(input, result, naming, progress);
+  result.removed = naming.remove_replaced();
+  if (!result.removed.empty()) {
+    const std::size_t n = result.removed.size();
+    result.messages.push_back(
+        {(n == 1 ? std::string("O documento \"") + to_utf8(result.removed.front()) + "\", convertido antes, foi apagado"
+                 : std::to_string(n) + " documentos convertidos antes (como \"" + to_utf8(result.removed.front()) +
+                       "\") foram apagados") +
+             ": sua fonte tem agora o documento desta preparação, de outro nome.",
+         MessageKind::Information});
+  }
 
   progress.status(kAnalysingTexts);
   if (input.single_file && !input.split_done) {
@@ -246,6 +410,7 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
       const Ansi& single = result.first.texts.front();
       const fs::path source = input.folder / to_path(single);
       result.pieces = split_file(source, input.separator, Ansi(), input.folder);
+      for (const auto& piece : result.pieces) naming.split(piece, single);
       // The input becomes title + ".bak" so it no longer counts as a text;
       // when that name is taken it stays as it is. When a piece took the
       // input's own name, the input is already replaced by that piece.
@@ -270,13 +435,17 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
 
   // Refresh the lists (a large folder takes a moment to list, so only when
   // this run added or renamed files).
-  if (!result.converted.empty() || !result.office_converted.empty() || !result.pieces.empty())
+  if (!result.converted.empty() || !result.office_converted.empty() || !result.pieces.empty() ||
+      !result.removed.empty())
     result.last = list_folder(input.folder, regional);
   result.document_list = write_document_list(input.folder, input.title, result.last.texts);
+  naming.write(result.last.texts);
+  record_reading(input.folder, input.reading);
 
   if (!input.build_word_lists) return result;
   result.word_lists = build_word_lists(DocumentPaths(input.folder, result.last.texts), input.stopwords,
-                                       shell::Project{input.folder, input.title}, regional, progress, input.stem);
+                                       shell::Project{input.folder, input.title}, regional, progress, input.stem,
+                                       input.reading);
   return result;
 }
 

@@ -1,12 +1,15 @@
 // The import of a project folder, as the text-listing window
 // (`Form_textos`) runs it for the mining wizard: listing the folder's text
-// and HTML files, converting every HTML page into an "arq-" document,
+// and HTML files, converting every HTML page into a document (classic
+// reading: "arq-" + number; complete reading: the page's name + ".txt"),
 // splitting the single file at the separator (at most once per program
 // run), writing the document list (title + ".ldc") and building one word
 // list per document.
 //
 // Offers list_folder_files / list_folder (the window's lists),
 // run_import (the whole run, or only the listing) and write_document_list.
+// A processing run records its reading and the source of every converted
+// or split document beside the document list (core/preparation/collection.h).
 // The document list layout is in docs/formats.md ("Document list").
 #pragma once
 
@@ -14,13 +17,17 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "core/base/ansi.h"
 #include "core/base/language.h"
 #include "core/base/message.h"
 #include "core/base/progress.h"
+#include "core/base/reading.h"
 #include "core/base/regional.h"
+#include "core/preparation/collection.h"
 #include "core/preparation/office_text.h"
 #include "core/shell/project_file.h"
 
@@ -91,6 +98,9 @@ struct ImportInput {
   // "Agrupar variantes das palavras (radicais)": the word lists hold the
   // stems of this language.
   std::optional<Language> stem;
+  // How the texts are read: HTML pages, names of converted documents, the
+  // letters of the word lists. Recorded in the folder by a processing run.
+  Reading reading = Reading::Classic;
 };
 
 struct ImportResult {
@@ -105,7 +115,29 @@ struct ImportResult {
   std::vector<Ansi> pieces;          // documents written by the split
   fs::path document_list;            // title + ".ldc" (empty when not written)
   std::size_t word_lists = 0;        // how many word lists were written
+  // DOCX, ODT and PDF files of the folder that the formats leave out, by
+  // OfficeFormat (the caller says how to include them: left_out_message).
+  std::array<std::size_t, 3> left_out{0, 0, 0};
+  std::size_t left_out_total() const { return left_out[0] + left_out[1] + left_out[2]; }
+  // Converted documents of an earlier run that this run replaced by others
+  // of the same source (another reading names them otherwise): removed
+  // with their word lists.
+  std::vector<Ansi> removed;
 };
+
+// "Ficaram fora da preparação 3 documentos desta pasta (2 PDF, 1 DOCX). "
+// followed by `how` (how to include them), or empty when none was.
+std::string left_out_message(const ImportResult& result, const std::string& how);
+
+// The name of a converted document under the complete reading: the
+// source's whole name followed by ".txt" ("guia-rede.html" gives
+// "guia-rede.html.txt"). When that name is taken by a text file that is not
+// this source's earlier conversion (`taken`: lowered A-Z names of the
+// folder's texts and of the documents named so far; `earlier`: this
+// source's document in the previous sources file, lowered), " (2)", " (3)"
+// ... go before ".txt". A source whose name cannot make a document name (a
+// control character, blanks in front, too long) gives an empty name.
+Ansi source_document_name(AnsiView source, const std::unordered_set<Ansi>& taken, AnsiView earlier);
 
 // The import run. With `process`, converts the HTML pages (and, as
 // `formats` asks, the DOCX, ODT and PDF files: the i-th file of a format's

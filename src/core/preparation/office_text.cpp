@@ -403,6 +403,10 @@ StoredLines to_stored_lines(const std::vector<std::string>& utf8_lines) {
         ++out.replaced;
         continue;
       }
+      if (c >= 0xA0 && c <= 0xFF) {  // where Windows-1252 and Latin-1 agree: the same byte
+        stored += static_cast<char>(c);
+        continue;
+      }
       const std::string_view one(line.data() + start, static_cast<std::size_t>(i - start));
       Ansi a = to_ansi(one);
       // to_ansi gives "?" for a character the code page lacks, and keeps

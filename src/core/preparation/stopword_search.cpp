@@ -5,11 +5,14 @@
 
 namespace lumeral::preparation {
 
-StopwordSearch::StopwordSearch(const std::vector<Ansi>& entries, const Regional& regional) {
+StopwordSearch::StopwordSearch(const std::vector<Ansi>& entries, const Regional& regional, Reading reading) {
+  const bool complete = reading == Reading::Complete;
   entries_.reserve(entries.size());
-  for (const auto& e : entries) entries_.push_back(trim(e));
-  keys_.reserve(entries_.size());
-  for (const auto& e : entries_) keys_.push_back(regional.collation_key(e));
+  for (const auto& e : entries) entries_.push_back(complete ? lower(reading, trim_view(e)) : trim(e));
+  if (!complete) {
+    keys_.reserve(entries_.size());
+    for (const auto& e : entries_) keys_.push_back(regional.collation_key(e));
+  }
   std::size_t slots = 16;
   while (slots < entries_.size() * 4) slots *= 2;
   table_.assign(slots, 0);
@@ -19,7 +22,7 @@ StopwordSearch::StopwordSearch(const std::vector<Ansi>& entries, const Regional&
     while (table_[i] != 0 && distinct_[table_[i] - 1] != e) i = (i + 1) & (slots - 1);
     if (table_[i] != 0) continue;  // a repeated entry
     distinct_.push_back(e);
-    answers_.push_back(search(e, regional));
+    answers_.push_back(complete || search(e, regional));
     table_[i] = static_cast<std::uint32_t>(distinct_.size());
   }
 }

@@ -8,6 +8,10 @@
 // entries, so the answer of every entry is worked out once, when the list is
 // loaded; any other token is answered by one hash lookup. Read-only after
 // construction, so safe to share between threads.
+//
+// Under the complete reading the entries are lowered as tokens are (É to
+// é) and a token is a stopword exactly when it equals an entry: the order
+// of the list no longer matters.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +19,7 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/reading.h"
 #include "core/base/regional.h"
 
 namespace lumeral::preparation {
@@ -22,7 +27,7 @@ namespace lumeral::preparation {
 class StopwordSearch {
  public:
   // `entries` in file order; they are trimmed here.
-  StopwordSearch(const std::vector<Ansi>& entries, const Regional& regional);
+  StopwordSearch(const std::vector<Ansi>& entries, const Regional& regional, Reading reading = Reading::Classic);
   bool contains(AnsiView token) const;
   // The same for a token whose token_hash the scanner already computed.
   bool contains(AnsiView token, std::uint32_t hash) const;

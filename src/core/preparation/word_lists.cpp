@@ -88,9 +88,9 @@ class TokenCounter {
 };
 
 // Counts the tokens of a document's bytes (lowered in place).
-std::size_t count_tokens(std::string& bytes, TokenCounter& counter) {
+std::size_t count_tokens(std::string& bytes, TokenCounter& counter, const TextRules& rules) {
   std::size_t tokens = 0;
-  for_each_token(bytes.data(), bytes.size(), [&](std::string_view t, std::uint32_t h) {
+  for_each_token(rules, bytes.data(), bytes.size(), [&](std::string_view t, std::uint32_t h) {
     counter.add(t, h);
     ++tokens;
   });
@@ -220,11 +220,12 @@ void DocumentPaths::paths_of(std::size_t i, std::string& document, std::string& 
   append_utf8(companion_name(name, AnsiView("lpl")), list);
 }
 
-std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch& stopwords, Stemmer* stemmer) {
+std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch& stopwords, Stemmer* stemmer,
+                                             Reading reading) {
   std::string bytes(bytes_of(text));
   TokenCounter counter;
   counter.reset();
-  count_tokens(bytes, counter);
+  count_tokens(bytes, counter, text_rules(reading));
   Entries entries;
   entries.build(counter, stopwords, stemmer);
   std::vector<records::WordRecord> out;
@@ -234,13 +235,13 @@ std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch
 }
 
 std::size_t build_word_lists(const DocumentPaths& documents, const fs::path& stop_path,
-                                       const std::optional<shell::Project>& wizard_project,
-                                       const Regional& regional, Progress& progress,
-                                       const std::optional<Language>& stem) {
+                             const std::optional<shell::Project>& wizard_project, const Regional& regional,
+                             Progress& progress, const std::optional<Language>& stem, Reading reading) {
+  const TextRules& rules = text_rules(reading);
   const bool wizard_visible = wizard_project.has_value();
   if (stop_path.empty()) throw Stop(kChooseStopwords);
   require_file(stop_path, kStopwordsMissing);
-  const StopwordSearch stopwords(read_stopwords(stop_path), regional);
+  const StopwordSearch stopwords(read_stopwords(stop_path), regional, reading);
   // One stemmer per worker (they keep state); made here, so a missing
   // algorithm stops the build before any list is written.
   std::vector<std::unique_ptr<Stemmer>> stemmers;
@@ -288,7 +289,7 @@ std::size_t build_word_lists(const DocumentPaths& documents, const fs::path& sto
         documents.paths_of(i, document, list);
         read_document_into(document.c_str(), bytes);
         counter.reset();
-        std::size_t tokens = count_tokens(bytes, counter);
+        std::size_t tokens = count_tokens(bytes, counter, rules);
         if (report && !wizard_visible) {
           progress.status(text_of("Criando pals+freq de arquivo ", i + 1, n) + "  palavra " + std::to_string(tokens));
           progress.status(text_of("Criando palavras+peso de arquivo ", i + 1, n));

@@ -25,6 +25,7 @@
 #include "core/base/regional.h"
 #include "core/shell/project.h"
 #include "core/base/language.h"
+#include "core/base/reading.h"
 #include "core/preparation/stemming.h"
 #include "core/preparation/stopword_search.h"
 #include "core/records/records.h"
@@ -53,8 +54,10 @@ fs::path word_list_path(const fs::path& doc);
 // each weighted by count / total. An empty result for a text without words.
 // With a `stemmer`, each kept word is replaced by its stem before it is cut
 // and counted, so the variants of a word make one entry.
+// Tokens are cut and lowered by `reading` (the stopwords given must have
+// been loaded with the same reading).
 std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch& stopwords,
-                                             Stemmer* stemmer = nullptr);
+                                             Stemmer* stemmer = nullptr, Reading reading = Reading::Classic);
 
 // The documents of a build: full paths (the documents a user chose), or
 // names in one folder (a prepared collection). For the folder the paths are
@@ -96,12 +99,14 @@ class DocumentPaths {
 // with new records followed by old ones. Returns how many word lists were
 // written (all of them, unless it stops). With `stem` (the project's "Agrupar variantes das
 // palavras (radicais)"), the lists hold the Snowball stems of that
-// language (stopwords are removed first, see count_words).
+// language (stopwords are removed first, see count_words). Words are cut,
+// lowered and looked up in the stopword list by `reading`, the reading the
+// documents were prepared with.
 std::size_t build_word_lists(const DocumentPaths& documents, const fs::path& stopwords,
-                                       const std::optional<shell::Project>& wizard_project,
-                                       const Regional& regional,
-                                       Progress& progress = Progress::none(),
-                                       const std::optional<Language>& stem = std::nullopt);
+                             const std::optional<shell::Project>& wizard_project, const Regional& regional,
+                             Progress& progress = Progress::none(),
+                             const std::optional<Language>& stem = std::nullopt,
+                             Reading reading = Reading::Classic);
 
 // A line of the list on screen: word + " |  " + weight as "0.00000".
 Ansi word_list_line(AnsiView word, double weight, const Regional& regional);

@@ -8,6 +8,7 @@
 #include "core/base/message.h"
 #include "core/base/parallel.h"
 #include "core/base/text.h"
+#include "core/preparation/collection.h"
 #include "core/records/records.h"
 #include "core/retrieval/term_automaton.h"
 
@@ -53,10 +54,12 @@ std::vector<Ansi> boolean_query(const std::vector<Ansi>& query_lines) {
   return query;
 }
 
-Listing boolean_search(const fs::path& list, const std::vector<Ansi>& query_lines, bool any, Progress& progress) {
-  std::vector<Ansi> terms;
-  for (const auto& line : boolean_query(query_lines)) terms.push_back(lower_az(trim_view(line)));
+Listing boolean_search(const fs::path& list, const std::vector<Ansi>& query_lines, bool any, Progress& progress,
+                       std::optional<Reading> reading) {
   if (list.empty()) return {};
+  const Reading read = reading ? *reading : preparation::collection_reading(list.parent_path());
+  std::vector<Ansi> terms;
+  for (const auto& line : boolean_query(query_lines)) terms.push_back(lower(read, trim_view(line)));
   progress.status("Analisando doc " + display_path(list));
 
   auto docs = records::read_all<records::DocRecord>(list);
@@ -64,7 +67,7 @@ Listing boolean_search(const fs::path& list, const std::vector<Ansi>& query_line
   FolderIndex index(folder);
   // One automaton for the whole query; each document is read once and
   // scanned once, stopping as soon as its answer is known.
-  const TermAutomaton automaton(terms);
+  const TermAutomaton automaton(terms, read);
   const bool by_sentence = std::any_of(terms.begin(), terms.end(), [](const Ansi& t) { return needs_sentences(t); });
   const std::size_t enough = any ? 1 : terms.size();
   std::vector<DocOutcome> outcomes(docs.size());

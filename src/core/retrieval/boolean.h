@@ -4,12 +4,14 @@
 // (.csb, docs/formats.md) the window saves and loads.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "core/base/ansi.h"
 #include "core/base/files.h"
 #include "core/base/listing.h"
 #include "core/base/progress.h"
+#include "core/base/reading.h"
 
 namespace lumeral::retrieval {
 
@@ -22,8 +24,10 @@ std::vector<Ansi> boolean_query(const std::vector<Ansi>& query_lines);
 // are resolved in the list's folder; a document whose text file is missing
 // stops the search with "O arquivo texto não está no diretório", after the
 // documents found before it. `any` is "OU".
+// Terms and texts are lowered by `reading` (none: the reading the list's
+// folder was prepared with).
 Listing boolean_search(const fs::path& list, const std::vector<Ansi>& query_lines, bool any,
-                       Progress& progress = Progress::none());
+                       Progress& progress = Progress::none(), std::optional<Reading> reading = std::nullopt);
 
 // "Grava Consulta": one 41-byte record per query line, blank lines
 // included, each lowered (A to Z), trimmed and cut to 40 characters.

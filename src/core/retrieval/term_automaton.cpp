@@ -8,9 +8,10 @@ namespace {
 inline unsigned char byte(char c) { return static_cast<unsigned char>(c); }
 }  // namespace
 
-TermAutomaton::TermAutomaton(const std::vector<Ansi>& terms) : terms_(terms.size()), class_(256, 0) {
-  // Byte classes: one per byte some term uses; A to Z of the text fall into
-  // the class of their lower-case letter.
+TermAutomaton::TermAutomaton(const std::vector<Ansi>& terms, Reading reading)
+    : terms_(terms.size()), class_(256, 0) {
+  // Byte classes: one per byte some term uses; capitals of the text (A to Z
+  // under the classic reading) fall into the class of their small letter.
   std::vector<std::uint8_t> used(256, 0);
   for (const auto& t : terms)
     for (char c : t) used[byte(c)] = 1;
@@ -20,7 +21,7 @@ TermAutomaton::TermAutomaton(const std::vector<Ansi>& terms) : terms_(terms.size
     if (used[b]) own[b] = static_cast<std::uint16_t>(next_class++);
   classes_ = next_class;
   for (int b = 0; b < 256; ++b) {
-    int lowered = (b >= 'A' && b <= 'Z') ? b - 'A' + 'a' : b;
+    const int lowered = text_rules(reading).lower[b];
     class_[b] = own[lowered];
   }
 

@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/reading.h"
 
 namespace lumeral::retrieval {
 
 class TermAutomaton {
  public:
-  explicit TermAutomaton(const std::vector<Ansi>& terms);
+  // The text is lowered by `reading` (classic: A to Z only).
+  explicit TermAutomaton(const std::vector<Ansi>& terms, Reading reading = Reading::Classic);
 
   std::size_t size() const { return terms_; }
 

@@ -56,6 +56,7 @@ std::vector<Ansi> lines_of(const ProjectSettings& s, bool with_ontology) {
   add(project_key::level, s.level);
   if (s.convert_documents) add(project_key::convert_documents, Ansi("1"));
   if (s.stemming) add(project_key::stemming, Ansi("1"));
+  if (s.reading == Reading::Complete) add(project_key::reading, Ansi(reading_key(s.reading)));
   return lines;
 }
 
@@ -96,6 +97,15 @@ Ansi project_value(const IniFile& ini, ProjectKey key) { return ini.value(Ansi(k
 
 bool project_flag(const IniFile& ini, ProjectKey key) { return trim(project_value(ini, key)) == Ansi("1"); }
 
+Reading project_reading(const IniFile& ini, const fs::path& file) {
+  const Ansi value = trim(project_value(ini, project_key::reading));
+  if (value.empty()) return Reading::Classic;
+  if (auto r = reading_of_key(to_utf8(value))) return *r;
+  throw Stop("Arquivo de projeto " + message_name(file) + ", seção [" + printable(project_key::reading.section) +
+             "], chave " + printable(project_key::reading.key) + ": leitura desconhecida \"" +
+             printable(to_utf8(value)) + "\" (use classica ou completa).");
+}
+
 int project_integer(const IniFile& ini, const fs::path& file, ProjectKey key) {
   try {
     return read_integer(project_value(ini, key));
@@ -120,6 +130,7 @@ ProjectSettings read_project_file(const fs::path& p) {
   s.level = project_value(ini, project_key::level);
   s.convert_documents = project_flag(ini, project_key::convert_documents);
   s.stemming = project_flag(ini, project_key::stemming);
+  s.reading = project_reading(ini, p);
   return s;
 }
 

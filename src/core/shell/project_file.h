@@ -20,6 +20,7 @@
 
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
+#include "core/base/reading.h"
 #include "core/shell/ini.h"
 #include "core/base/language.h"
 #include "core/shell/status_file.h"
@@ -50,6 +51,10 @@ struct ProjectSettings {
   // turns the first on for a new project.
   bool convert_documents = false;
   bool stemming = false;
+  // How the texts are read ("Leitura dos textos"). Classic when the file has
+  // no key for it, so a saved project prepares and classifies as before;
+  // the wizards choose the complete reading for a new project.
+  Reading reading = Reading::Classic;
   bool operator==(const ProjectSettings&) const = default;
 };
 
@@ -75,6 +80,8 @@ inline constexpr ProjectKey level{"N", "n"};
 // off is the same as before, and readers that do not know them skip them.
 inline constexpr ProjectKey convert_documents{"CONVERTER_DOCUMENTOS", "converter_documentos"};
 inline constexpr ProjectKey stemming{"RADICAIS", "radicais"};
+// Written only for the complete reading ("completa"); absent: classic.
+inline constexpr ProjectKey reading{"LEITURA", "leitura"};
 }  // namespace project_key
 
 class IniFile;
@@ -86,6 +93,10 @@ int project_integer(const IniFile& ini, const fs::path& file, ProjectKey key);
 // An option of the project file: on only when its value is "1" (absent,
 // empty or anything else: off).
 bool project_flag(const IniFile& ini, ProjectKey key);
+// The reading of the project file `file` (read into `ini`): classic when
+// the key is absent or empty; a value that names no reading stops with a
+// message naming the file.
+Reading project_reading(const IniFile& ini, const fs::path& file);
 
 // The ontology kinds as stored: "Probabilístico" and "Determinístico".
 const Ansi& kind_probabilistic();

@@ -4,9 +4,11 @@
 // presented like the sentence summaries.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/reading.h"
 #include "core/base/files.h"
 #include "core/base/listing.h"
 #include "core/base/progress.h"
@@ -18,6 +20,9 @@ struct ContextualOptions {
   std::vector<Ansi> not_contexts;  // "NOT (não presentes)"
   bool any = false;                // "OR - OU" (else "AND - E")
   int sentences = 0;               // "Número de frases para apresentar" (0 = frase única)
+  // How texts and entries are read; none: the reading the documents'
+  // folder was prepared with.
+  std::optional<Reading> reading;
 };
 
 // "Número de frases para apresentar": empty is 0 (a single sentence);
@@ -32,12 +37,14 @@ std::vector<Ansi> context_list_names(const fs::path& list);
 std::vector<Ansi> context_terms(const fs::path& folder, AnsiView name);
 
 // The sentences of a text as this window cuts them: lines joined without
-// separator, cut after the earlier of "." and "?", case and blanks kept.
-std::vector<Ansi> contextual_sentences(const std::vector<Ansi>& lines);
+// separator (a blank under the complete reading, so words at line ends
+// stay apart), cut after the earlier of "." and "?", case and blanks kept.
+std::vector<Ansi> contextual_sentences(const std::vector<Ansi>& lines, Reading reading = Reading::Classic);
 
 // True when `entry` occurs in `sentence` as a word or phrase (not inside a
-// longer word), comparing A to Z without regard to case.
-bool mentions(AnsiView sentence, AnsiView entry);
+// longer word), comparing without regard to case (classic: A to Z; the
+// reading also says which bytes are word characters).
+bool mentions(AnsiView sentence, AnsiView entry, Reading reading = Reading::Classic);
 
 // "Executa RESUMOS". Documents: each record's name cut before its first
 // "." + ".txt", in the list's folder; contexts in the context list's

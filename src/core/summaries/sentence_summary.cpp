@@ -1,5 +1,7 @@
 #include "core/summaries/sentence_summary.h"
 
+#include "core/preparation/collection.h"
+
 #include <string>
 
 #include "core/base/message.h"
@@ -16,9 +18,11 @@ constexpr int kMaxAround = 10;
 // The state of one extraction while a document is read.
 class Extraction {
  public:
-  Extraction(const SummaryOptions& options, SummaryResult& out) : options_(options), out_(out) {
-    for (const auto& s : options.search_lines) search_.push_back(lower_az(s));
+  Extraction(const SummaryOptions& options, Reading reading, SummaryResult& out)
+      : options_(options), out_(out), reading_(reading) {
+    for (const auto& s : options.search_lines) search_.push_back(lower(reading, s));
   }
+  Reading reading() const { return reading_; }
 
   void start_document(const Ansi& header_name) {
     header_name_ = header_name;
@@ -86,11 +90,12 @@ class Extraction {
   std::size_t after_ = 0;
   Ansi header_name_;
   bool header_pending_ = false;
+  Reading reading_;
 };
 
 void read_into(const fs::path& p, bool question_ends, Extraction& x) {
   Ansi text = read_document(p);
-  for (char& c : text) c = lower_az(c);
+  lower_in_place(x.reading(), text);
   SentenceSplitter splitter(question_ends);
   splitter.text(text, [&](AnsiView s) { x.sentence(s); });
 }
@@ -117,7 +122,7 @@ SummaryResult extract_summaries(const fs::path& folder, const std::vector<Ansi>&
   SummaryResult out;
   if (options.around < 0 || options.around > kMaxAround)
     throw Stop("O número de frases antes e depois deve estar entre 0 e 10.");
-  Extraction x(options, out);
+  Extraction x(options, options.reading ? *options.reading : preparation::collection_reading(folder), out);
   if (options.selected) {
     if (trim_view(*options.selected).empty()) throw Stop("Selecione um documento antes de extrair resumo.");
     Ansi name = summary_text_name(*options.selected);

@@ -11,6 +11,7 @@
 #include "core/base/files.h"
 #include "core/base/listing.h"
 #include "core/base/progress.h"
+#include "core/base/reading.h"
 #include "core/shell/project.h"
 
 namespace lumeral::summaries {
@@ -21,6 +22,9 @@ struct SummaryOptions {
   bool unrestricted = false;           // "Sem restrições" (else "Contendo palavras")
   int around = 0;                      // "Frases antes e depois", 0 to 10
   std::optional<Ansi> selected;        // "Somente documento selecionado": the entry
+  // How texts and search lines are lowered; none: the reading the
+  // documents' folder was prepared with.
+  std::optional<Reading> reading;
 };
 
 // A stretch of a result line to colour green and bold.

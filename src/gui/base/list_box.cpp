@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/base/text.h"
 #include "core/records/weighted.h"
 #include "gui/base/form.h"
 
@@ -16,7 +17,21 @@ ListBox::ListBox(const Regional& regional, QWidget* parent) : QListWidget(parent
 QListWidgetItem* ListBox::make_item(AnsiView line) const {
   auto* item = new QListWidgetItem(qs(line));
   item->setData(kBytesRole, QByteArray(line.data(), static_cast<qsizetype>(line.size())));
+  set_source_tip(item, line);
   return item;
+}
+
+void ListBox::set_source_tip(QListWidgetItem* item, AnsiView line) const {
+  if (sources_.empty()) return;
+  AnsiView first = trim_view(line);
+  first = first.substr(0, first.find(' '));
+  const Ansi source = sources_.of(first);
+  item->setToolTip(source.empty() ? QString() : QStringLiteral("Fonte: ") + qs(source));
+}
+
+void ListBox::show_sources(const std::filesystem::path& folder) {
+  sources_ = folder.empty() ? preparation::SourceNames() : preparation::SourceNames(folder);
+  for (int i = 0; i < count(); ++i) set_source_tip(item(i), line(i));
 }
 
 Ansi ListBox::line(int row) const {

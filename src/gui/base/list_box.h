@@ -6,10 +6,12 @@
 
 #include <QListWidget>
 
+#include <filesystem>
 #include <vector>
 
 #include "core/base/ansi.h"
 #include "core/base/regional.h"
+#include "core/preparation/collection.h"
 
 namespace lumeral::gui {
 
@@ -32,10 +34,18 @@ class ListBox : public QListWidget {
   // Removes every selected line, keeping the order of the others.
   void remove_selected();
 
+  // Lines whose first word names a document of `folder` that was converted
+  // or split from another file get that file's name as their tooltip
+  // ("Fonte: guia-rede.html"), from the folder's sources file; an empty
+  // folder stops it.
+  void show_sources(const std::filesystem::path& folder);
+
  private:
   QListWidgetItem* make_item(AnsiView line) const;
+  void set_source_tip(QListWidgetItem* item, AnsiView line) const;
   const Regional& regional_;
   bool sorted_ = false;
+  preparation::SourceNames sources_;
 };
 
 }  // namespace lumeral::gui

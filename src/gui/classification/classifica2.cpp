@@ -33,6 +33,7 @@ void Tform_classifica2::Button1Click() {
     if (!file) return;
     auto listing = classification::classify_highest(path_of(*file), regional());
     // A missing matrix stops the run after the lines listed before it.
+    ListBox1->show_sources(path_of(*file).parent_path());
     ListBox1->set_lines(listing.lines);
     mostra_total();
     if (listing.stop) throw Stop(listing.stop->text, listing.stop->kind);

@@ -252,6 +252,7 @@ bool TMdi_Frm2::processa_textos() {
   input.build_word_lists = true;
   input.formats = wizard_formats(*this);
   input.stem = wizard_stem(*this);
+  input.reading = wizard_reading(*this);
   preparation::ImportResult result;
   Panel_analise->hide();
   {
@@ -264,6 +265,7 @@ bool TMdi_Frm2::processa_textos() {
     result = preparation::run_import(input, regional(), progress);
   }
   show_messages(result.messages);
+  show_left_out(*this, result);
   if (result.empty_folder) {
     volta_passo1();
     return false;

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/base/text.h"
+#include "core/preparation/collection.h"
 #include "core/preparation/word_lists.h"
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
@@ -56,7 +57,7 @@ void TForm1::Analisatextos1Click() {
       ProgressScope progress(windows(), qs(preparation::kWizardProgressTitle), ProgressScope::Lines::StatusSecond);
       progress.mirror_status_to_wizard();
       preparation::build_word_lists(documents, stopwords, project, regional(), progress,
-                                    windows().wizard_state().stem);
+                                    windows().wizard_state().stem, preparation::collection_reading(project->folder));
       return;
     }
     const QStringList files = platform().open_files(
@@ -65,7 +66,9 @@ void TForm1::Analisatextos1Click() {
     if (files.isEmpty()) return;
     for (const QString& f : files) documents.push_back(path_of(f));
     StatusProgress progress(StatusBar1);
-    preparation::build_word_lists(documents, stopwords, std::nullopt, regional(), progress);
+    // The documents are read as their folder was prepared.
+    preparation::build_word_lists(documents, stopwords, std::nullopt, regional(), progress, std::nullopt,
+                                  preparation::documents_reading(documents));
   });
 }
 

@@ -32,6 +32,10 @@ TForm_textos::TForm_textos(Windows& windows)
   CheckBox_radicais = new QCheckBox(QStringLiteral("Agrupar variantes das palavras (radicais)"), this);
   grid->addWidget(CheckBox_formatos, 2, 0, 1, 3);
   grid->addWidget(CheckBox_radicais, 3, 0, 1, 3);
+  // The wizard's reading, shown while its folder is listed and prepared.
+  Label_leitura = new QLabel(this);
+  Label_leitura->setObjectName(QStringLiteral("Label_leitura"));
+  grid->addWidget(Label_leitura, 4, 0, 1, 3);
   resize(720, 380);
   // The options are the wizard's: a change here is a change there.
   connect(CheckBox_formatos, &QCheckBox::toggled, this,
@@ -56,6 +60,8 @@ bool TForm_textos::executa() {
   CheckBox_radicais->setChecked(wizard->CheckBox_radicais->isChecked());
   input.formats = wizard_formats(*wizard);
   input.stem = wizard_stem(*wizard);
+  input.reading = wizard_reading(*wizard);
+  Label_leitura->setText(QStringLiteral("Leitura dos textos: ") + QString::fromStdString(reading_caption(input.reading)));
   // The word lists are built by the word-list window, driven below.
   input.build_word_lists = false;
 
@@ -87,6 +93,7 @@ bool TForm_textos::executa() {
     for (const auto& names : result.last.office) office.insert(office.end(), names.begin(), names.end());
     FileListBox4->set_lines(office);
     show_messages(result.messages);
+    if (processa || result.empty_folder) show_left_out(*this, result);
     if (result.empty_folder) {
       // Nothing to prepare: the wizard goes back to its project step.
       ok = false;

@@ -28,6 +28,7 @@ class TForm_textos : public QDialog, public Form {
   // The wizard's two preparation options, shown and changed here too.
   QCheckBox* CheckBox_formatos;  // "Converter também documentos DOCX, ODT e PDF"
   QCheckBox* CheckBox_radicais;  // "Agrupar variantes das palavras (radicais)"
+  QLabel* Label_leitura;         // "Leitura dos textos: completa" (the wizard's choice)
 
   // The import run with the wizard's fields. Returns false when it stopped
   // (a message was shown) or the folder held nothing to process, in which

@@ -64,6 +64,8 @@ void Tform_recbool::ExecutaBusca1Click() {
     StatusProgress status(StatusBar1);
     Listing found = retrieval::boolean_search(path_of(Edit_doc->text().trimmed()), typed,
                                               RadioGroup1->item_index() == 1, status);
+    const fs::path list = path_of(Edit_doc->text().trimmed());
+    ListBox1->show_sources(list.empty() ? fs::path() : list.parent_path());
     ListBox1->add_all(found.lines);
     Edit_total->setText(QString::number(ListBox1->count()));
     found.rethrow();

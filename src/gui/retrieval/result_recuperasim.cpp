@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/base/files.h"
+#include "core/preparation/collection.h"
 
 namespace lumeral::gui {
 
@@ -31,6 +32,11 @@ void Tresult_recsim::mostra_arquivo(const QString& arquivo) {
     QStringList lines;
     for (const Ansi& line : read_document_lines(p)) lines << qs(line);
     Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    // The document's name, and the file it was converted or split from.
+    const Ansi name = path_name(p);
+    const Ansi source = preparation::SourceNames(p.parent_path()).of(name);
+    setWindowTitle(QStringLiteral("Arquivo Texto - ") + qs(name) +
+                   (source.empty() ? QString() : QStringLiteral(" (fonte: ") + qs(source) + QStringLiteral(")")));
   });
 }
 

@@ -115,6 +115,20 @@ QFrame* build_project_panel(WizardProjectPanel& w, QLabel*& folder, QWidget* par
   w.CheckBox_radicais->setStatusTip(
       QStringLiteral("As listas de palavras guardam o radical de cada palavra: \"eleição\" e \"eleições\" contam juntas"));
   q->addWidget(w.CheckBox_radicais);
+  auto* leitura = new QHBoxLayout;
+  leitura->addWidget(new QLabel(QStringLiteral("Leitura dos textos:"), w.pn_preparacao));
+  w.ComboBox_leitura = new QComboBox(w.pn_preparacao);
+  w.ComboBox_leitura->setObjectName(QStringLiteral("ComboBox_leitura"));
+  w.ComboBox_leitura->addItems({QStringLiteral("completa (recomendada)"), QStringLiteral("clássica")});
+  w.ComboBox_leitura->setToolTip(
+      QStringLiteral("Completa: todas as letras acentuadas fazem palavras e maiúsculas contam como minúsculas "
+                     "(\"ÚLTIMA\" é \"última\"), páginas HTML são lidas como o navegador as mostra e cada documento "
+                     "convertido leva o nome do arquivo de origem.\nClássica: como nas versões anteriores, para "
+                     "projetos que dependem dela."));
+  w.ComboBox_leitura->setStatusTip(QStringLiteral("Como os textos são lidos na preparação e em todas as análises"));
+  leitura->addWidget(w.ComboBox_leitura);
+  leitura->addStretch();
+  q->addLayout(leitura);
   q->addStretch();
   v->addWidget(w.pn_preparacao);
   return w.Panel_comeco;
@@ -218,6 +232,7 @@ void start_new_project(const WizardProjectPanel& w, QLabel* folder, const QStrin
   folder->setText(default_project_folder());
   w.CheckBox_formatos->setChecked(true);
   w.CheckBox_radicais->setChecked(false);
+  set_wizard_reading(w, Reading::Complete);
   w.Edit_titulo->clear();
   w.Edit_cliente->clear();
   w.Edit_resp->clear();
@@ -235,7 +250,16 @@ shell::ProjectSettings project_settings(const WizardProjectPanel& w, const QLabe
   s.level = ansi(level->text());
   s.convert_documents = w.CheckBox_formatos->isChecked();
   s.stemming = w.CheckBox_radicais->isChecked();
+  s.reading = wizard_reading(w);
   return s;
+}
+
+Reading wizard_reading(const WizardProjectPanel& w) {
+  return w.ComboBox_leitura->currentIndex() == 1 ? Reading::Classic : Reading::Complete;
+}
+
+void set_wizard_reading(const WizardProjectPanel& w, Reading reading) {
+  w.ComboBox_leitura->setCurrentIndex(reading == Reading::Classic ? 1 : 0);
 }
 
 preparation::DocumentFormats wizard_formats(const WizardProjectPanel& w) {
@@ -245,6 +269,13 @@ preparation::DocumentFormats wizard_formats(const WizardProjectPanel& w) {
 std::optional<Language> wizard_stem(const WizardProjectPanel& w) {
   if (!w.CheckBox_radicais->isChecked()) return std::nullopt;
   return language_of_row(w.ListBox_idioma->currentRow());
+}
+
+void show_left_out(Form& form, const preparation::ImportResult& result) {
+  const std::string text = preparation::left_out_message(
+      result, "Para incluí-los, marque \"Converter também documentos DOCX, ODT e PDF\" na preparação dos textos "
+              "e processe de novo.");
+  if (!text.empty()) form.information(QString::fromStdString(text));
 }
 
 void pick_project_folder(const Form& form, QWidget* parent, QString& chosen, QLabel* folder) {
@@ -277,6 +308,7 @@ void restore_project_fields(const WizardProjectPanel& w, QLabel* folder, const s
   w.ListBox_idioma->setCurrentRow(idioma >= 0 && idioma < w.ListBox_idioma->count() ? idioma : -1);
   w.CheckBox_formatos->setChecked(shell::project_flag(ini, key::convert_documents));
   w.CheckBox_radicais->setChecked(shell::project_flag(ini, key::stemming));
+  set_wizard_reading(w, shell::project_reading(ini, file));
 }
 
 }  // namespace lumeral::gui

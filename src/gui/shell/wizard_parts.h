@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,6 +31,7 @@
 #include <span>
 
 #include "core/shell/ini.h"
+#include "core/preparation/import.h"
 #include "core/preparation/office_text.h"
 #include "core/shell/project_file.h"
 #include "gui/base/radio_group.h"
@@ -58,6 +60,7 @@ struct WizardProjectPanel {
   QPushButton* bt_stopwords = nullptr;
   QCheckBox* CheckBox_formatos = nullptr;  // "Converter também documentos DOCX, ODT e PDF"
   QCheckBox* CheckBox_radicais = nullptr;  // "Agrupar variantes das palavras (radicais)"
+  QComboBox* ComboBox_leitura = nullptr;   // "Leitura dos textos:": completa (row 0), clássica (row 1)
 };
 
 struct WizardButtonBar {
@@ -124,8 +127,8 @@ bool has_title_to_save(const WizardProjectPanel& panel, Form& form);
 void show_step_buttons(const WizardButtonBar& bar);
 
 // A new project (the level before was under 2) starts from the default
-// folder with empty fields, DOCX, ODT and PDF converted and words not
-// grouped; coming back from a later step keeps them.
+// folder with empty fields, DOCX, ODT and PDF converted, words not grouped
+// and the complete reading; coming back from a later step keeps them.
 void start_new_project(const WizardProjectPanel& panel, QLabel* folder, const QString& old_level);
 
 // The project fields as settings: title, client, responsible, folder, text
@@ -136,6 +139,13 @@ shell::ProjectSettings project_settings(const WizardProjectPanel& panel, const Q
 // and the language whose stems the word lists hold (none: words as written).
 preparation::DocumentFormats wizard_formats(const WizardProjectPanel& panel);
 std::optional<Language> wizard_stem(const WizardProjectPanel& panel);
+// The reading chosen in step 2, and setting it.
+Reading wizard_reading(const WizardProjectPanel& panel);
+void set_wizard_reading(const WizardProjectPanel& panel, Reading reading);
+
+// Tells, in a message, how many DOCX, ODT and PDF files of the folder the
+// chosen formats left out and how to include them (nothing when none).
+void show_left_out(Form& form, const preparation::ImportResult& result);
 
 // "Alterar": the folder picker starts at `folder`'s text; a chosen folder
 // goes into `folder` and `chosen`; the last chosen folder becomes current.
@@ -148,7 +158,8 @@ void show_stopword_manager(const Form& form);
 QString project_text(const shell::IniFile& ini, shell::ProjectKey key);
 
 // Restores title, client, responsible, folder, the language row and the
-// two preparation options (off when the file has no key for them) from the
+// preparation options (off, and the classic reading, when the file has no
+// key for them) from the
 // project file `ini` read from `file` (an unknown row selects none). Stops
 // (throws) on an unreadable language number.
 void restore_project_fields(const WizardProjectPanel& panel, QLabel* folder, const shell::IniFile& ini,
