@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "charts/picture_export.h"
+#include "core/base/message.h"
 #include "support/fixtures.h"
 
 namespace lumeral::charts {
@@ -62,9 +63,10 @@ TEST(PictureExport, FailuresLeaveNothingAndSayWhy) {
     fs::path path;
     const char* message;
   };
-  for (const Case& c : {Case{dir / "falta" / "mapa.svg", "Não foi possível gravar mapa.svg: "},
-                        Case{dir / "mapa.gif", "Formato de imagem desconhecido: mapa.gif"},
-                        Case{dir / "pasta.svg", "Não foi possível gravar pasta.svg: "}}) {
+  for (const Case& c :
+       {Case{dir / "falta" / "mapa.svg", "Não foi possível gravar mapa.svg: Arquivo ou diretório inexistente"},
+        Case{dir / "mapa.gif", "Formato de imagem desconhecido: mapa.gif"},
+        Case{dir / "pasta.svg", "Não foi possível gravar pasta.svg: É um diretório"}}) {
     const QString failure = save_picture(q(c.path), QSize(100, 100), cross);
     EXPECT_TRUE(failure.startsWith(QString::fromUtf8(c.message))) << failure.toStdString();
   }
@@ -73,6 +75,30 @@ TEST(PictureExport, FailuresLeaveNothingAndSayWhy) {
   EXPECT_TRUE(fs::is_directory(dir / "pasta.svg"));
   // Only the folder made above: no temporary file stays behind.
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(PictureExport, TheSystemsReasonIsToldInPortuguese) {
+  using lumeral::testing::Confinement;
+  struct Case {
+    Confinement confinement;
+    const char* reason;
+  };
+  std::vector<Case> cases = {{Confinement{512, false}, "Arquivo grande demais"}};
+  if (lumeral::testing::unprivileged_user()) cases.push_back({Confinement{-1, true}, "Permissão negada"});
+  for (const auto& c : cases) {
+    for (const char* name : {"mapa.png", "mapa.svg", "mapa.pdf"}) {
+      TempDir dir;
+      const QString path = q(dir / name);
+      const std::string stop = lumeral::testing::stop_text_confined(
+          [&] {
+            const QString failure = save_picture(path, QSize(300, 300), cross);
+            if (!failure.isEmpty()) throw Stop(failure.toStdString());
+          },
+          c.confinement);
+      EXPECT_EQ(stop, "Não foi possível gravar " + std::string(name) + ": " + c.reason);
+      EXPECT_TRUE(fs::is_empty(dir.path())) << name;
+    }
+  }
 }
 
 }  // namespace
