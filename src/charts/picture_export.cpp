@@ -38,6 +38,8 @@ QString portuguese_reason(const QString& reason) {
   if (reason.startsWith(QLatin1String("Existing file ")) && reason.endsWith(QLatin1String(" is not writable")))
     return QString::fromStdString(system_reason(EACCES));
   if (reason == QLatin1String("Writing canceled by application")) return QStringLiteral("gravação cancelada");
+  // What QIODevice says when the layer below kept no reason.
+  if (reason == QLatin1String("Unknown error")) return QString::fromStdString(system_reason(0));
   return reason;
 }
 

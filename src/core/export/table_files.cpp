@@ -224,8 +224,9 @@ std::unique_ptr<AtomicFile> write_csv(const fs::path& p, const TableSource& tabl
 }
 
 // What one cell takes in the library's memory when the whole sheet is held
-// (its record, its place in the row's tree, a shared text's share).
-constexpr std::size_t kHeldCellBytes = 96;
+// (its record, its place in the row's tree, a shared text's share; about
+// 107 bytes measured for a matrix of numbers).
+constexpr std::size_t kHeldCellBytes = 128;
 // Beyond this many cells the sheet's own file may pass 4 GB inside the
 // archive, which then needs the ZIP64 extensions.
 constexpr std::size_t kZip64Cells = 50'000'000;
