@@ -34,8 +34,24 @@ bool picture_format(const QString& path, PictureFormat& format) {
 
 namespace {
 
+// Qt's file layer words its failures in English: the text of a system
+// error (as qt_error_string() gives it) or a sentence of QSaveFile's own.
+// Each is told with the Portuguese reason the rest of the program gives
+// (core/base/system_errors); a text not known here is kept as it is.
+QString portuguese_reason(const QString& reason) {
+  for (int e = 1; e <= EHWPOISON; ++e)  // the last of this platform's numbers
+    if (reason == qt_error_string(e)) return QString::fromStdString(system_reason(e));
+  if (reason == QLatin1String("Filename refers to a directory")) return QString::fromStdString(system_reason(EISDIR));
+  if (reason.startsWith(QLatin1String("Existing file ")) && reason.endsWith(QLatin1String(" is not writable")))
+    return QString::fromStdString(system_reason(EACCES));
+  if (reason == QLatin1String("Writing canceled by application")) return QStringLiteral("gravação cancelada");
+  // What QIODevice says when the layer below kept no reason.
+  if (reason == QLatin1String("Unknown error")) return QString::fromStdString(system_reason(0));
+  return reason;
+}
+
 QString failure(const QString& path, const QString& reason) {
-  return QStringLiteral("Não foi possível gravar %1: %2").arg(QFileInfo(path).fileName(), reason);
+  return QStringLiteral("Não foi possível gravar %1: %2").arg(QFileInfo(path).fileName(), portuguese_reason(reason));
 }
 
 // The picture's bytes written to a new file beside `path` and renamed over

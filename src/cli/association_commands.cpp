@@ -48,7 +48,9 @@ Registrar associate_cmd(310, [](CLI::App& app) -> Handler {
     if (threshold->empty() && order->empty()) {
       // Streamed: a large listing is never held as texts.
       for (std::size_t i = 0; i < result.listing.size(); ++i) env.line(result.listing.line(i));
-      env.table([&] { return exporting::association_table(result.lines()); });
+      env.table([&] {
+        return exporting::association_source(result.listing.size(), [&](std::size_t i) { return result.listing.line(i); });
+      });
       return;
     }
     std::vector<Ansi> lines = result.lines();

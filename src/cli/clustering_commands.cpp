@@ -30,13 +30,15 @@ Registrar matrix_cmd(74, [](CLI::App& app) -> Handler {
   return [=](Env& env) {
     const auto list = arg_path(*docs);
     auto entries = clustering::read_doc_names(list);
+    // A sheet too small for the matrix is refused before the matrix is made.
+    env.table_shape(entries.size(), entries.size() + 1);
     // Written straight to --out; without it, to a scratch file removed at the end.
     clustering::MatrixOptions options;
     options.memory_budget = env.memory_budget();
     if (!out->empty()) options.file = arg_path(*out);
     auto m = clustering::create_matrix(list.parent_path(), entries, method_of(*method), env.progress(), options);
     if (*show) clustering::for_each_matrix_line(entries, m, env.regional(), [&](const Ansi& l) { env.line(l); });
-    env.table([&] { return exporting::matrix_table(entries, m); });
+    env.table([&] { return exporting::matrix_source(entries, m); });
   };
 });
 

@@ -136,11 +136,30 @@ bool kind_of(const CLI::Error& e) {
   return dynamic_cast<const Kind*>(&e) != nullptr;
 }
 
+// What the option named `name` takes, from its type as the help shows it
+// (" (espera um número inteiro)"), or "" when it is not a number. The
+// subcommand being parsed is searched first, then the others.
+std::string what_it_takes(const CLI::App& app, const std::string& name) {
+  const CLI::Option* found = nullptr;
+  std::vector<const CLI::App*> apps{&app};
+  for (std::size_t i = 0; i < apps.size() && !found; ++i) {
+    if (const CLI::Option* o = apps[i]->get_option_no_throw(name); o && (o->count() > 0 || apps[i]->parsed()))
+      found = o;
+    for (const CLI::App* sub : apps[i]->get_subcommands([](const CLI::App*) { return true; })) apps.push_back(sub);
+  }
+  if (!found) return {};
+  const std::string type = found->get_type_name().substr(0, found->get_type_name().find(':'));
+  if (type == "INT" || type == "UINT") return " (espera um número inteiro)";
+  if (type == "FLOAT" || type == "NUMBER") return " (espera um número)";
+  return {};
+}
+
 // A usage error in Portuguese. CLI11 raises each kind of error with an
 // English sentence of a fixed form; the kind tells which form, and the
-// names and values in it are taken out and put in a Portuguese sentence.
-// A form this table does not know is reported without its English text.
-std::string usage_error(const CLI::Error& e) {
+// names and values in it are taken out and put in a Portuguese sentence
+// that names the option and, for a number, what it takes. A form this
+// table does not know is reported without its English text.
+std::string usage_error(const CLI::Error& e, const CLI::App& app) {
   // Escaped first: an argument holding a line break or bytes that are not
   // UTF-8 is shown readably, and the patterns see one line.
   const std::string msg = printable(e.what());
@@ -161,12 +180,16 @@ std::string usage_error(const CLI::Error& e) {
   if (kind_of<CLI::ValidationError>(e)) {
     // Our validators already speak Portuguese ("xx não está em {pt,en,es}").
     if (is("(.*): (.*) not in (\\{.*\\})")) return g(1) + ": " + g(2) + " não está em " + g(3);
+    if (is("(.*): Value (.*) not in range (.*) to (.*)"))
+      return g(1) + ": " + g(2) + " não está entre " + g(3) + " e " + g(4) + what_it_takes(app, g(1));
     if (is("(.*): (.*)") && g(2).find(" não ") != std::string::npos) return msg;
+    if (is("(-[^:]*): .*")) return "Valor inválido para " + g(1) + what_it_takes(app, g(1));
     return "Valor inválido";
   }
   if (kind_of<CLI::ConversionError>(e)) {
-    if (is("Could not convert: (.*) = (.*)")) return "Valor inválido para " + g(1) + ": " + g(2);
-    if (is("The value (.*) is not an allowed value for (.*)")) return "O valor " + g(1) + " não é permitido em " + g(2);
+    if (is("Could not convert: (.*) = (.*)")) return "Valor inválido para " + g(1) + ": " + g(2) + what_it_takes(app, g(1));
+    if (is("The value (.*) is not an allowed value for (.*)"))
+      return "Valor inválido para " + g(2) + ": " + g(1) + what_it_takes(app, g(2));
     if (is("(.*): too many inputs for a flag")) return g(1) + " não aceita valor";
     if (is("(.*): Should be true/false or a number")) return g(1) + " aceita só true/false ou um número";
     return "Valor inválido";
@@ -190,8 +213,14 @@ std::string usage_error(const CLI::Error& e) {
   return "Linha de comando inválida";
 }
 
-int usage_failure(const CLI::Error& e, std::ostream& err) {
-  err << "Erro de uso: " << usage_error(e) << "\n";
+// After a command's stop: the export it began is dropped, and said so.
+void tell_dropped(Env& env) {
+  const std::string sentence = env.drop_table();
+  if (!sentence.empty()) env.message(sentence);
+}
+
+int usage_failure(const CLI::Error& e, const CLI::App& app, std::ostream& err) {
+  err << "Erro de uso: " << usage_error(e, app) << "\n";
   err << "Use \"lumeral-cli --help\" para ver os comandos e opções.\n";
   return 2;
 }
@@ -271,15 +300,48 @@ void show(Env& env, const Listing& listing) {
 void show(Env& env, const Listing& listing,
           const std::function<exporting::Table(const std::vector<Ansi>&)>& table_of) {
   for (const auto& line : listing.lines) env.line(line);
-  env.table([&] { return table_of(listing.lines); });
+  if (!listing.stop || listing.stop->kind == MessageKind::Information)
+    env.table([&] { return exporting::TableSource(table_of(listing.lines)); });
   listing.rethrow();
 }
 
-void Env::table(const std::function<exporting::Table()>& table_of) {
+void Env::table(const std::function<exporting::TableSource()>& table_of) {
   if (!export_path_) return;
   out_.flush();
-  exporting::export_table(*export_path_, table_of(), regional());
+  try {
+    pending_table_ = std::make_unique<exporting::TableFile>(*export_path_, table_of(), regional(), memory_budget_,
+                                                            progress());
+  } catch (const Cancelled&) {
+    throw;
+  } catch (...) {
+    export_failed_ = true;
+    throw;
+  }
   table_written_ = true;
+}
+
+void Env::table_shape(std::size_t rows, std::size_t columns) const {
+  if (export_path_) exporting::check_fits(*export_path_, rows, columns);
+}
+
+void Env::commit_table() {
+  if (!pending_table_) return;
+  try {
+    pending_table_->commit();
+  } catch (...) {
+    export_failed_ = true;
+    throw;
+  }
+  pending_table_.reset();
+}
+
+std::string Env::drop_table() {
+  pending_table_.reset();
+  if (!export_path_ || export_failed_) return {};
+  std::error_code ec;
+  const bool old_file = std::filesystem::exists(*export_path_, ec);
+  return "Nenhuma tabela foi exportada: o comando não terminou" +
+         (old_file ? "; " + message_name(*export_path_) + " continua como estava." : std::string("."));
 }
 
 void add_export_option(CLI::App* sub) {
@@ -356,7 +418,7 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
       out << app.help();
       return 0;
     }
-    return usage_failure(e, err);
+    return usage_failure(e, app, err);
   }
 
   Env env(locale, out, err);
@@ -370,6 +432,7 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
     try {
       handler(env);
       out.flush();
+      env.commit_table();
       // A command that offers --export but ended before it had a table to
       // show (no results at all) says so instead of writing nothing silently.
       if (env.wants_table() && !env.table_written()) env.message("Nenhuma tabela para exportar.");
@@ -379,17 +442,30 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
       // one being written kept its old content; 128 + SIGINT, as shells do.
       out.flush();
       env.message(cancelled.text());
+      tell_dropped(env);
       return 130;
     } catch (const Stop& stop) {
       out.flush();
       env.message(valid_utf8(stop.text()));
-      return stop.kind() == MessageKind::Information ? 0 : 1;
+      if (stop.kind() == MessageKind::Information) {
+        // A notice, not a failure: the command ended, its table stands.
+        try {
+          env.commit_table();
+        } catch (const Stop& failed) {
+          env.message(valid_utf8(failed.text()));
+          return 1;
+        }
+        return 0;
+      }
+      tell_dropped(env);
+      return 1;
     } catch (const CLI::Error& e) {
       out.flush();
-      return usage_failure(e, err);
+      return usage_failure(e, app, err);
     } catch (const std::exception& e) {
       out.flush();
       env.message("Erro: " + describe_exception(e));
+      tell_dropped(env);
       return 1;
     }
   }

@@ -22,6 +22,7 @@
 #include "core/base/regional.h"
 #include "core/base/shard.h"
 #include "core/export/table.h"
+#include "core/export/table_files.h"
 
 namespace lumeral::cli {
 
@@ -46,8 +47,20 @@ class Env {
   // The table a command printed, also written as the spreadsheet asked for
   // by its --export option (see add_export_option). `table_of` is called
   // only then, so a command pays for its table only when one is wanted.
+  // The file is written at once, row by row, beside its name; the frame
+  // puts it in place only when the command ends without a stop, so a
+  // command that stops half-way leaves the previous export as it was.
   bool wants_table() const { return export_path_.has_value(); }
-  void table(const std::function<exporting::Table()>& table_of);
+  void table(const std::function<exporting::TableSource()>& table_of);
+  // Called before the work that builds a table of this shape (rows below
+  // the header): stops at once when the format asked for cannot hold it.
+  void table_shape(std::size_t rows, std::size_t columns) const;
+  // By the frame: the table written, put in place (the command ended).
+  void commit_table();
+  // By the frame on a stop: the table written so far, if any, is dropped;
+  // returns the sentence that says no export was written (empty when none
+  // was asked for, or when the stop was the export's own failure).
+  std::string drop_table();
   // Set by the frame from the parsed option.
   void set_export_path(std::filesystem::path p) { export_path_ = std::move(p); }
   bool table_written() const { return table_written_; }
@@ -57,6 +70,8 @@ class Env {
   void set_arguments(std::vector<std::string> arguments) { arguments_ = std::move(arguments); }
 
  private:
+  std::unique_ptr<exporting::TableFile> pending_table_;
+  bool export_failed_ = false;
   std::optional<std::filesystem::path> export_path_;
   bool table_written_ = false;
   std::vector<std::string> arguments_;
@@ -101,8 +116,8 @@ std::function<Shard()> add_shard_option(CLI::App* sub);
 
 // Prints the lines of a run, then stops on its message if it had one.
 void show(Env& env, const Listing& listing);
-// The same, exporting the table of the lines listed (also those listed
-// before a stop, as the window keeps them) before the stop is told.
+// The same, exporting the table of the lines listed when the run ended
+// without a stop (a run that stopped half-way exports nothing).
 void show(Env& env, const Listing& listing,
           const std::function<exporting::Table(const std::vector<Ansi>&)>& table_of);
 

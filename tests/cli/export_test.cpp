@@ -92,5 +92,45 @@ TEST_F(CliExport, FailuresAndRefusals) {
   EXPECT_EQ(run_cli({"make", "x.lpl", "--export", "t.csv"}, dir.path(), "").exit_code, 2);
 }
 
+TEST_F(CliExport, ACommandThatStopsHalfWayKeepsThePreviousExport) {
+  // Boolean retrieval lists a.txt, then stops at b.txt, which is missing.
+  write_file(dir / "a.txt", "casa");
+  write_file(dir / "c.txt", "casa");
+  for (const char* name : {"t.csv", "t.xlsx"}) {
+    for (bool old_file : {true, false}) {
+      SCOPED_TRACE(std::string(name) + (old_file ? " over an old export" : " with none before"));
+      TempDir other;
+      fs::copy(dir.path(), other.path(), fs::copy_options::recursive);
+      if (old_file) write_file(other / name, "exportação anterior, completa");
+      auto stopped = run_cli({"boolean", "--docs", "l.ldc", "casa", "--export", name}, other.path());
+      EXPECT_EQ(stopped.exit_code, 1);
+      EXPECT_EQ(stopped.out, "a.txt\n");
+      EXPECT_EQ(lines_of(stopped.err),
+                (std::vector<std::string>{"O arquivo texto não está no diretório",
+                                          old_file ? "Nenhuma tabela foi exportada: o comando não terminou; \"" +
+                                                         std::string(name) + "\" continua como estava."
+                                                   : "Nenhuma tabela foi exportada: o comando não terminou."}));
+      if (old_file) EXPECT_EQ(read_file(other / name), "exportação anterior, completa");
+      else EXPECT_FALSE(fs::exists(other / name));
+      EXPECT_EQ(std::distance(fs::directory_iterator(other.path()), fs::directory_iterator()),
+                std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()) + (old_file ? 1 : 0));
+    }
+  }
+}
+
+TEST_F(CliExport, AMatrixASheetCannotHoldIsRefusedBeforeItIsMade) {
+  // 16,384 documents make 16,385 columns; none of the documents exists, so
+  // a run that got as far as making the matrix would stop on that instead.
+  std::string names;
+  for (int i = 0; i < 16384; ++i) names += "d" + std::to_string(i) + ".txt\n";
+  run_cli({"make", "grande.ldc"}, dir.path(), names);
+  auto refused =
+      run_cli({"similarity-matrix", "--docs", "grande.ldc", "--method", "word", "--export", "m.xlsx"}, dir.path());
+  EXPECT_EQ(refused.exit_code, 1);
+  EXPECT_EQ(refused.err.rfind("A tabela é grande demais para uma planilha XLSX (16385 linhas, 16385 colunas", 0), 0u)
+      << refused.err;
+  EXPECT_FALSE(fs::exists(dir / "m.xlsx"));
+}
+
 }  // namespace
 }  // namespace lumeral::testing

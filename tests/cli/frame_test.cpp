@@ -95,6 +95,12 @@ TEST(CliFrame, UsageErrorsArePortugueseAndExitTwo) {
       {{"similar", "--docs", "d.ldc", "--cases", "c.ldc", "--method", "word"}, "--cases requer --report"},
       {{"similar", "--docs", "d.ldc", "--method", "word"}, "--case ou --cases é obrigatório"},
       {{"--locale", "xx_YY", "dump", "a.ldc"}, "xx_YY não é conhecida"},
+      // A value of the wrong kind names the option and what it takes.
+      {{"dump", "a.msm", "--size", "1e999"}, "Valor inválido para --size: 1e999 (espera um número inteiro)"},
+      {{"chart", "cooccurrence", "--pairs", "p.ass", "--out", "r.svg", "--top", "0"},
+       "--top: 0 não está entre 1 e 100000 (espera um número inteiro)"},
+      {{"chart", "cooccurrence", "--pairs", "p.ass", "--out", "r.svg", "--top", "muitos"},
+       "--top: muitos não está entre 1 e 100000"},
   };
   TempDir dir;
   for (const auto& c : cases) {
@@ -107,6 +113,18 @@ TEST(CliFrame, UsageErrorsArePortugueseAndExitTwo) {
   for (const char* locale : {"pt_BR", "en_US.UTF-8", "es", "C"}) {
     auto r = run_cli({"--locale", locale, "dump", "a.ldc"}, dir.path());
     EXPECT_EQ(r.exit_code, 1) << locale << ": " << r.err;  // the missing file, not the locale
+  }
+}
+
+// A typed number is refused where a file's would be: not finite, or beyond
+// 1e300 in absolute value.
+TEST(CliFrame, TypedNumbersBeyondWhatFilesHoldAreRefused) {
+  TempDir dir;
+  ASSERT_EQ(run_cli({"make", "a.lpl"}, dir.path(), "casa\t0.5\n").exit_code, 0);
+  for (const char* typed : {"1e999", "-1e301", "inf", "nan"}) {
+    auto r = run_cli({"wordlist-open", "a.lpl", "--threshold", typed}, dir.path());
+    EXPECT_EQ(r.exit_code, 1) << typed << ": " << r.out;
+    EXPECT_EQ(r.err.rfind("'" + std::string(typed) + "' não é um valor numérico válido", 0), 0u) << r.err;
   }
 }
 

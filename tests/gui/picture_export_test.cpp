@@ -70,9 +70,10 @@ TEST(PictureExport, FailuresLeaveNothingAndSayWhy) {
     fs::path path;
     const char* message;
   };
-  for (const Case& c : {Case{dir / "falta" / "mapa.svg", "Não foi possível gravar mapa.svg: "},
-                        Case{dir / "mapa.gif", "Formato de imagem desconhecido: mapa.gif"},
-                        Case{dir / "pasta.svg", "Não foi possível gravar pasta.svg: "}}) {
+  for (const Case& c :
+       {Case{dir / "falta" / "mapa.svg", "Não foi possível gravar mapa.svg: Arquivo ou diretório inexistente"},
+        Case{dir / "mapa.gif", "Formato de imagem desconhecido: mapa.gif"},
+        Case{dir / "pasta.svg", "Não foi possível gravar pasta.svg: É um diretório"}}) {
     const QString failure = save_picture(q(c.path), QSize(100, 100), cross);
     EXPECT_TRUE(failure.startsWith(QString::fromUtf8(c.message))) << failure.toStdString();
   }
@@ -150,6 +151,22 @@ TEST(PictureExport, AWriteThatFailsKeepsTheOlderPicture) {
     EXPECT_EQ(std::distance(fs::directory_iterator(c.folder), fs::directory_iterator()), 1);
   }
   if (mounted) ::umount(tiny.c_str());
+}
+
+TEST(PictureExport, AReadOnlyFolderIsToldInPortuguese) {
+  if (!lumeral::testing::unprivileged_user()) GTEST_SKIP() << "precisa rodar como root com o usuário \"nobody\"";
+  for (const char* name : {"mapa.png", "mapa.svg", "mapa.pdf"}) {
+    TempDir dir;
+    const QString path = q(dir / name);
+    const std::string stop = lumeral::testing::stop_text_confined(
+        [&] {
+          const QString failure = save_picture(path, QSize(300, 300), cross);
+          if (!failure.isEmpty()) throw Stop(failure.toStdString());
+        },
+        lumeral::testing::Confinement{-1, true});
+    EXPECT_EQ(stop, "Não foi possível gravar " + std::string(name) + ": Permissão negada");
+    EXPECT_TRUE(fs::is_empty(dir.path())) << name;
+  }
 }
 
 }  // namespace

@@ -90,9 +90,12 @@ inline Csv parse_csv(std::string_view bytes, char separator) {
   return csv;
 }
 
-// A cell of the sheet: a shared string (`t="s"`) or the raw value text.
+// A cell of the sheet: a shared string (`t="s"`), a string held in the
+// cell (`t="inlineStr"`, as a sheet written row by row holds them) or the
+// raw value text.
 struct SheetCell {
   bool shared_string = false;
+  bool inline_string = false;
   std::string text;  // the string, or the value as stored ("0.1234")
   int style = 0;     // the cell's `s` attribute
 };
@@ -199,7 +202,13 @@ inline std::optional<Sheet> read_xlsx(const std::filesystem::path& p) {
       SheetCell cell;
       cell.style = c.attribute("s").as_int();
       std::string v = c.child("v").text().get();
-      if (std::string(c.attribute("t").value()) == "s") {
+      if (std::string(c.attribute("t").value()) == "inlineStr") {
+        cell.inline_string = true;
+        pugi::xml_node is = c.child("is");
+        std::string text = is.child("t").text().get();
+        for (auto r : is.children("r")) text += r.child("t").text().get();
+        cell.text = unescape_sheet_text(text);
+      } else if (std::string(c.attribute("t").value()) == "s") {
         cell.shared_string = true;
         std::size_t k = std::strtoul(v.c_str(), nullptr, 10);
         cell.text = k < strings.size() ? strings[k] : "<índice inválido>";

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "core/base/system_errors.h"
@@ -44,7 +45,9 @@ std::size_t parse_memory_budget(std::string_view text) {
     }
   }
   if (t == ".") return refuse();
-  const double bytes = std::stod(t) * unit;
+  // strtod, not stod: a run of digits beyond a double's range reads as
+  // infinity and is refused below, where stod would throw out_of_range.
+  const double bytes = std::strtod(t.c_str(), nullptr) * unit;
   // At least one kilobyte; at most what a size can hold.
   if (!(bytes >= 1024.0) || bytes > 1e18) return refuse();
   return static_cast<std::size_t>(std::llround(bytes));

@@ -193,6 +193,10 @@ std::string conversion_error(AnsiView text) {
   return "'" + printable(to_utf8(text)) + "' não é um valor numérico válido";
 }
 
+std::string out_of_range_error(AnsiView text) {
+  return "'" + printable(to_utf8(text)) + "' não é um valor numérico válido: o valor absoluto passa de 1e300";
+}
+
 double Regional::parse(AnsiView text) const {
   AnsiView t = trim_view(text);
   std::string s(t.data(), t.size());
@@ -219,6 +223,10 @@ double Regional::parse(AnsiView text) const {
     ok = end == s.c_str() + s.size() && s != "." && s.find_first_of("0123456789") != std::string::npos;
   }
   if (!ok) throw Stop(conversion_error(text));
+  // A value no file may hold either ("1e999" reads as infinity): the same
+  // bound as a record's weight, so a typed number cannot carry an infinity
+  // or an overflow into a result.
+  if (!std::isfinite(v) || std::fabs(v) > kLargestTypedNumber) throw Stop(out_of_range_error(text));
   return v;
 }
 

@@ -42,7 +42,10 @@ class Regional {
 
   // Reads a number written with the regional separator or the other one of
   // "," and "."; blanks around it are ignored. Anything else throws Stop with
-  // the conversion error naming the text.
+  // the conversion error naming the text, and so does a value beyond
+  // kLargestTypedNumber in absolute value ("1e999" among them), which no
+  // record file may hold either. Every number typed in a field or an option
+  // is read here.
   double parse(AnsiView text) const;
   // A threshold field: trimmed; empty means 0; otherwise parse().
   double parse_threshold(AnsiView text) const;
@@ -71,7 +74,13 @@ class Regional {
   std::unique_ptr<Impl> impl_;
 };
 
+// The largest absolute value a typed number may have (the bound of a
+// record's weight).
+inline constexpr double kLargestTypedNumber = 1e300;
+
 // The conversion error for a text that is not a number (UTF-8 sentence).
 std::string conversion_error(AnsiView text);
+// The refusal of a number beyond kLargestTypedNumber (UTF-8 sentence).
+std::string out_of_range_error(AnsiView text);
 
 }  // namespace lumeral

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <memory>
 
 #include "core/base/encoding.h"
 #include "core/base/text.h"
@@ -62,6 +63,16 @@ std::size_t Table::columns() const {
   return n;
 }
 
+TableSource::TableSource(Table table) {
+  rows = table.rows.size();
+  columns = table.columns();
+  headers = std::move(table.headers);
+  auto held = std::make_shared<const std::vector<std::vector<Cell>>>(std::move(table.rows));
+  each_row = [held](const Row& put) {
+    for (const auto& row : *held) put(row);
+  };
+}
+
 Table lines_table(const std::vector<Ansi>& lines, std::string header) {
   Table t;
   t.headers = {std::move(header)};
@@ -81,21 +92,54 @@ Table weighted_table(const std::vector<Ansi>& lines, std::string term_header, st
   return t;
 }
 
+namespace {
+
+const std::vector<std::string> kAssociationHeaders = {"Termo 1", "Termo 2", "Peso"};
+
+std::vector<Cell> association_row(const Ansi& l) {
+  records::LineParts parts = records::split_weighted(l);
+  std::size_t eq = parts.weight_text.find('=');
+  if (!parts.has_bar || eq == Ansi::npos) return {Cell::of_text(trim(l))};
+  return {Cell::of_text(parts.term), Cell::of_text(trim(AnsiView(parts.weight_text).substr(0, eq))),
+          Cell::shown(AnsiView(parts.weight_text).substr(eq + 1))};
+}
+
+// Row i of the matrix table: the document's name, then its similarities
+// with the ten decimals the window shows.
+void matrix_row(const std::vector<Ansi>& entries, const clustering::SimilarityMatrix& m, std::size_t n,
+                std::size_t i, std::vector<Cell>& row) {
+  row.clear();
+  row.push_back(Cell::of_text(trim(entries[i])));
+  for (std::size_t j = 0; j < n; ++j) row.push_back(Cell::of_number(m.at(i, j), 10));
+}
+
+std::vector<std::string> matrix_headers(const std::vector<Ansi>& entries, std::size_t n) {
+  std::vector<std::string> headers;
+  headers.reserve(n + 1);
+  headers.push_back("Documento");
+  for (std::size_t j = 0; j < n; ++j) headers.push_back(to_utf8(trim(entries[j])));
+  return headers;
+}
+
+}  // namespace
+
 Table association_table(const std::vector<Ansi>& lines) {
   Table t;
-  t.headers = {"Termo 1", "Termo 2", "Peso"};
+  t.headers = kAssociationHeaders;
   t.rows.reserve(lines.size());
-  for (const Ansi& l : lines) {
-    records::LineParts parts = records::split_weighted(l);
-    std::size_t eq = parts.weight_text.find('=');
-    if (!parts.has_bar || eq == Ansi::npos) {
-      t.rows.push_back({Cell::of_text(trim(l))});
-      continue;
-    }
-    t.rows.push_back({Cell::of_text(parts.term), Cell::of_text(trim(AnsiView(parts.weight_text).substr(0, eq))),
-                      Cell::shown(AnsiView(parts.weight_text).substr(eq + 1))});
-  }
+  for (const Ansi& l : lines) t.rows.push_back(association_row(l));
   return t;
+}
+
+TableSource association_source(std::size_t count, std::function<Ansi(std::size_t)> line_at) {
+  TableSource s;
+  s.headers = kAssociationHeaders;
+  s.rows = count;
+  s.columns = kAssociationHeaders.size();
+  s.each_row = [count, line_at = std::move(line_at)](const TableSource::Row& put) {
+    for (std::size_t i = 0; i < count; ++i) put(association_row(line_at(i)));
+  };
+  return s;
 }
 
 namespace {
@@ -189,19 +233,28 @@ Table frequency_table(const std::vector<shell::FrequencyRow>& rows) {
 Table matrix_table(const std::vector<Ansi>& entries, const clustering::SimilarityMatrix& m) {
   Table t;
   const std::size_t n = std::min(entries.size(), m.n());
-  t.headers.reserve(n + 1);
-  t.headers.push_back("Documento");
-  for (std::size_t j = 0; j < n; ++j) t.headers.push_back(to_utf8(trim(entries[j])));
-  t.rows.reserve(n);
-  for (std::size_t i = 0; i < n; ++i) {
+  t.headers = matrix_headers(entries, n);
+  t.rows.resize(n);
+  for (std::size_t i = 0; i < n; ++i) matrix_row(entries, m, n, i, t.rows[i]);
+  return t;
+}
+
+TableSource matrix_source(const std::vector<Ansi>& entries, const clustering::SimilarityMatrix& m) {
+  TableSource s;
+  const std::size_t n = std::min(entries.size(), m.n());
+  s.headers = matrix_headers(entries, n);
+  s.rows = n;
+  s.columns = n + 1;
+  s.each_row = [&entries, &m, n](const TableSource::Row& put) {
     std::vector<Cell> row;
     row.reserve(n + 1);
-    row.push_back(Cell::of_text(trim(entries[i])));
-    // The window shows ten decimals.
-    for (std::size_t j = 0; j < n; ++j) row.push_back(Cell::of_number(m.at(i, j), 10));
-    t.rows.push_back(std::move(row));
-  }
-  return t;
+    for (std::size_t i = 0; i < n; ++i) {
+      matrix_row(entries, m, n, i, row);
+      put(row);
+      m.release_rows(i, i + 1);
+    }
+  };
+  return s;
 }
 
 Table cluster_table(const clustering::Clusters& clusters) {

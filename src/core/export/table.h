@@ -6,6 +6,7 @@
 // them, so a table exports alike from either.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,6 +43,23 @@ struct Table {
   std::size_t columns() const;
 };
 
+// A table given row by row, for one too large to hold: its headers and its
+// shape are known before the first row, so a writer can refuse a shape its
+// format cannot hold before anything is built, then write each row as it
+// comes. No row is wider than `columns`.
+struct TableSource {
+  using Row = std::function<void(const std::vector<Cell>&)>;
+  std::vector<std::string> headers;  // UTF-8
+  std::size_t rows = 0;              // how many rows each_row gives
+  std::size_t columns = 0;           // the widest of the header and the rows
+  std::function<void(const Row&)> each_row;
+
+  TableSource() = default;
+  // The rows of a table already built; implicit, so a builder's Table is
+  // taken wherever a source is.
+  TableSource(Table table);  // NOLINT(google-explicit-constructor)
+};
+
 // One text column, one row per line.
 Table lines_table(const std::vector<Ansi>& lines, std::string header);
 
@@ -51,6 +69,9 @@ Table weighted_table(const std::vector<Ansi>& lines, std::string term_header, st
 
 // Term association lines "first | second = weight".
 Table association_table(const std::vector<Ansi>& lines);
+// The same table from `count` lines given one at a time by `line_at` (a
+// listing read from its file), never held whole.
+TableSource association_source(std::size_t count, std::function<Ansi(std::size_t)> line_at);
 
 // Data-mining rule lines ("A => B /conf= 66,67% /sup= 20,00%(0004)"):
 // antecedent, consequent, confidence (%), support (%), documents. A line
@@ -74,6 +95,10 @@ Table frequency_table(const std::vector<shell::FrequencyRow>& rows);
 
 // The similarity matrix: one row per document, one column per document.
 Table matrix_table(const std::vector<Ansi>& entries, const clustering::SimilarityMatrix& m);
+// The same table row by row from the matrix (mapped from its file), each
+// row given back once written: n x n values never held as cells. `entries`
+// and `m` must outlive the source.
+TableSource matrix_source(const std::vector<Ansi>& entries, const clustering::SimilarityMatrix& m);
 
 // The clusters: one row per member, the cluster's line ("cluster1") first.
 Table cluster_table(const clustering::Clusters& clusters);

@@ -72,10 +72,39 @@ std::string utf8_prefix(std::string_view s, std::size_t chars) {
   return std::string(s);
 }
 
-std::string too_large_error(const fs::path& p, const Table& t) {
-  return "A tabela é grande demais para uma planilha XLSX (" + std::to_string(t.rows.size() + 1) + " linhas, " +
-         std::to_string(t.columns()) + " colunas; o máximo é 1048576 linhas e 16384 colunas). Exporte " +
+std::string too_large_error(const fs::path& p, std::size_t rows, std::size_t columns) {
+  return "A tabela é grande demais para uma planilha XLSX (" + std::to_string(rows + 1) + " linhas, " +
+         std::to_string(columns) + " colunas; o máximo é 1048576 linhas e 16384 colunas). Exporte " +
          message_name(p.filename()) + " como CSV.";
+}
+
+// A text a spreadsheet would run as a formula (or, for tab and CR, shift
+// into the next cell) when opening the CSV.
+bool formula_like(std::string_view text) {
+  if (text.empty()) return false;
+  switch (text.front()) {
+    case '=':
+    case '+':
+    case '-':
+    case '@':
+    case '\t':
+    case '\r': return true;
+    default: return false;
+  }
+}
+
+// A text field: after a single quote when it looks like a formula, so the
+// spreadsheet shows the text instead of running it.
+void append_text_field(std::string& out, std::string_view text, char separator) {
+  if (!formula_like(text)) {
+    append_field(out, text, separator);
+    return;
+  }
+  std::string guarded;
+  guarded.reserve(text.size() + 1);
+  guarded += '\'';
+  guarded += text;
+  append_field(out, guarded, separator);
 }
 
 // A new empty file beside `final`, created exclusively; removed when the
@@ -149,44 +178,78 @@ Format format_of(const fs::path& p) {
   throw Stop(unknown_format_error(p));
 }
 
-std::string csv_text(const Table& table, const Regional& regional) {
+void check_fits(const fs::path& p, std::size_t rows, std::size_t columns) {
+  if (format_of(p) != Format::Xlsx) return;
+  if (rows + 1 > kMaxRows || columns > kMaxColumns) throw Stop(too_large_error(p, rows, columns));
+}
+
+namespace {
+
+// The CSV, row by row into a temporary file beside its name.
+std::unique_ptr<AtomicFile> write_csv(const fs::path& p, const TableSource& table, const Regional& regional,
+                                      Progress& progress) {
+  auto file = std::make_unique<AtomicFile>(p);
   const char separator = regional.decimal_separator() == ',' ? ';' : ',';
-  const std::size_t columns = table.columns();
+  const std::size_t columns = std::max(table.columns, table.headers.size());
   std::string out = "\xEF\xBB\xBF";
   auto end_row = [&](std::size_t written) {
     // Every row has as many fields as the widest one.
     for (; written < columns; ++written) out += separator;
     out += "\r\n";
+    // Handed over in pieces: the file's own buffer does the rest.
+    if (out.size() >= 1 << 16) {
+      file->write(out);
+      out.clear();
+    }
   };
   for (std::size_t j = 0; j < table.headers.size(); ++j) {
     if (j) out += separator;
-    append_field(out, table.headers[j], separator);
+    append_text_field(out, table.headers[j], separator);
   }
   end_row(table.headers.size() ? table.headers.size() : 1);
-  for (const auto& row : table.rows) {
-    for (std::size_t j = 0; j < row.size(); ++j) {
-      if (j) out += separator;
-      const Cell& c = row[j];
-      if (c.is_number()) append_field(out, number_text(c, regional), separator);
-      else append_field(out, to_utf8(c.text), separator);
-    }
-    end_row(row.empty() ? 1 : row.size());
+  if (table.each_row) {
+    table.each_row([&](const std::vector<Cell>& row) {
+      progress.checkpoint();
+      for (std::size_t j = 0; j < row.size(); ++j) {
+        if (j) out += separator;
+        const Cell& c = row[j];
+        if (c.is_number()) append_field(out, number_text(c, regional), separator);
+        else append_text_field(out, to_utf8(c.text), separator);
+      }
+      end_row(row.empty() ? 1 : row.size());
+    });
   }
-  return out;
+  file->write(out);
+  return file;
 }
 
-void write_csv(const fs::path& p, const Table& table, const Regional& regional) {
-  write_bytes_atomic(p, csv_text(table, regional));
-}
+// What one cell takes in the library's memory when the whole sheet is held
+// (its record, its place in the row's tree, a shared text's share; about
+// 107 bytes measured for a matrix of numbers).
+constexpr std::size_t kHeldCellBytes = 128;
+// Beyond this many cells the sheet's own file may pass 4 GB inside the
+// archive, which then needs the ZIP64 extensions.
+constexpr std::size_t kZip64Cells = 50'000'000;
 
-void write_xlsx(const fs::path& p, const Table& table) {
-  if (table.rows.size() + 1 > kMaxRows || table.columns() > kMaxColumns) throw Stop(too_large_error(p, table));
+std::unique_ptr<TemporaryBeside> write_xlsx(const fs::path& p, const TableSource& table, std::size_t memory_budget,
+                                            Progress& progress) {
+  const std::size_t columns = std::max(table.columns, table.headers.size());
+  check_fits(p, table.rows, columns);
+  const std::size_t cells = (table.rows + 1) * columns;
 
   // The library writes to a name of its own choosing: a temporary file
   // beside `p`, renamed over it once the workbook is complete.
-  TemporaryBeside file(p);
+  auto file = std::make_unique<TemporaryBeside>(p);
+  std::string folder = p.parent_path().empty() ? std::string(".") : p.parent_path().string();
+  lxw_workbook_options options{};
+  // A sheet larger than the budget allows is streamed: each row goes to a
+  // temporary file in the export's folder (not in /tmp, often held in memory)
+  // once the next one begins.
+  options.constant_memory = cells > memory_budget / 2 / kHeldCellBytes ? LXW_TRUE : LXW_FALSE;
+  options.tmpdir = folder.data();
+  options.use_zip64 = cells > kZip64Cells ? LXW_TRUE : LXW_FALSE;
   errno = 0;
-  lxw_workbook* book = workbook_new(file.path().c_str());
+  lxw_workbook* book = workbook_new_opt(file->path().c_str(), &options);
   if (!book) throw Stop(write_error(p, errno ? errno : EIO));
   lxw_worksheet* sheet = workbook_add_worksheet(book, "Tabela");
   lxw_format* bold = workbook_add_format(book);
@@ -201,9 +264,11 @@ void write_xlsx(const fs::path& p, const Table& table) {
     return it->second;
   };
 
-  const std::size_t columns = table.columns();
   std::vector<std::size_t> width(columns, 0);
   lxw_error failed = LXW_NO_ERROR;
+  auto note = [&](lxw_error e) {
+    if (e != LXW_NO_ERROR && failed == LXW_NO_ERROR) failed = e;
+  };
   auto put_string = [&](std::size_t r, std::size_t c, std::string text, lxw_format* f) {
     if (text.empty() && !f) return;
     std::size_t chars = utf8_length(text);
@@ -211,27 +276,29 @@ void write_xlsx(const fs::path& p, const Table& table) {
       text = utf8_prefix(text, kMaxCellChars);
       chars = kMaxCellChars;
     }
-    width[c] = std::max(width[c], chars);
-    lxw_error e = worksheet_write_string(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c), text.c_str(), f);
-    if (e != LXW_NO_ERROR && failed == LXW_NO_ERROR) failed = e;
+    if (c < width.size()) width[c] = std::max(width[c], chars);
+    note(worksheet_write_string(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c), text.c_str(), f));
   };
   for (std::size_t j = 0; j < table.headers.size(); ++j) put_string(0, j, table.headers[j], bold);
-  for (std::size_t i = 0; i < table.rows.size(); ++i) {
-    const auto& row = table.rows[i];
-    for (std::size_t j = 0; j < row.size(); ++j) {
-      const Cell& c = row[j];
-      if (c.is_number() && std::isfinite(*c.number)) {
-        // The width of the number as shown with "." (the same length in either regional form).
-        std::size_t shown = c.decimals < 0 ? 12 : std::to_string(static_cast<long long>(*c.number)).size() +
-                                                      static_cast<std::size_t>(c.decimals) + 1;
-        width[j] = std::max(width[j], shown);
-        lxw_error e = worksheet_write_number(sheet, static_cast<lxw_row_t>(i + 1), static_cast<lxw_col_t>(j),
-                                             *c.number, number_format(c.decimals));
-        if (e != LXW_NO_ERROR && failed == LXW_NO_ERROR) failed = e;
-      } else {
-        put_string(i + 1, j, c.is_number() ? std::to_string(*c.number) : to_utf8(c.text), nullptr);
+  std::size_t i = 0;
+  if (table.each_row) {
+    table.each_row([&](const std::vector<Cell>& row) {
+      progress.checkpoint();
+      ++i;
+      for (std::size_t j = 0; j < row.size() && j < columns; ++j) {
+        const Cell& c = row[j];
+        if (c.is_number() && std::isfinite(*c.number)) {
+          // The width of the number as shown with "." (the same length in either regional form).
+          std::size_t shown = c.decimals < 0 ? 12 : std::to_string(static_cast<long long>(*c.number)).size() +
+                                                        static_cast<std::size_t>(c.decimals) + 1;
+          width[j] = std::max(width[j], shown);
+          note(worksheet_write_number(sheet, static_cast<lxw_row_t>(i), static_cast<lxw_col_t>(j), *c.number,
+                                      number_format(c.decimals)));
+        } else {
+          put_string(i, j, c.is_number() ? std::to_string(*c.number) : to_utf8(c.text), nullptr);
+        }
       }
-    }
+    });
   }
   for (std::size_t j = 0; j < columns; ++j) {
     // Room for the longest text and a margin; neither a sliver nor a screenful.
@@ -252,12 +319,32 @@ void write_xlsx(const fs::path& p, const Table& table) {
     const int reason = errno ? errno : EIO;
     throw Stop(write_error(p, reason));
   }
-  file.rename_into_place();
+  return file;
 }
 
-void export_table(const fs::path& p, const Table& table, const Regional& regional) {
-  if (format_of(p) == Format::Xlsx) write_xlsx(p, table);
-  else write_csv(p, table, regional);
+}  // namespace
+
+struct TableFile::Impl {
+  std::unique_ptr<AtomicFile> csv;
+  std::unique_ptr<TemporaryBeside> xlsx;
+};
+
+TableFile::TableFile(const fs::path& p, const TableSource& table, const Regional& regional,
+                     std::size_t memory_budget, Progress& progress)
+    : impl_(std::make_unique<Impl>()) {
+  if (format_of(p) == Format::Xlsx) impl_->xlsx = write_xlsx(p, table, memory_budget, progress);
+  else impl_->csv = write_csv(p, table, regional, progress);
+}
+
+TableFile::~TableFile() = default;
+
+void TableFile::commit() {
+  if (impl_->csv) impl_->csv->commit();
+  if (impl_->xlsx) impl_->xlsx->rename_into_place();
+}
+
+void export_table(const fs::path& p, const TableSource& table, const Regional& regional, std::size_t memory_budget) {
+  TableFile(p, table, regional, memory_budget).commit();
 }
 
 }  // namespace lumeral::exporting

@@ -23,7 +23,9 @@ TEST(MemoryBudget, SizesWithAndWithoutUnits) {
 }
 
 TEST(MemoryBudget, RefusesWhatIsNotASize) {
-  for (const char* bad : {"", "abc", "0", "-1", "1.2.3", "5T", "M", "0.5K", "12 M B", "."}) {
+  const std::string beyond_a_double = "1" + std::string(400, '0');
+  for (const char* bad : {"", "abc", "0", "-1", "1.2.3", "5T", "M", "0.5K", "12 M B", ".", "1e999",
+                          beyond_a_double.c_str()}) {
     std::string text = testing::stop_text([&] { parse_memory_budget(bad); });
     EXPECT_EQ(text.rfind("Limite de memória inválido: \"", 0), 0u) << bad << ": " << text;
   }

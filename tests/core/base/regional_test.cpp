@@ -5,6 +5,7 @@
 #include "core/base/encoding.h"
 #include "core/base/message.h"
 #include "core/base/regional.h"
+#include "support/fixtures.h"
 
 namespace lumeral {
 namespace {
@@ -56,6 +57,12 @@ TEST(Regional, ReadingNumbers) {
     } catch (const Stop& s) {
       EXPECT_EQ(s.text(), "'" + std::string(bad) + "' não é um valor numérico válido");
     }
+  }
+  // Beyond what a record file may hold: refused, naming the text.
+  EXPECT_DOUBLE_EQ(pt.parse(Ansi("-1e300")), -1e300);
+  for (const char* huge : {"1e999", "-1e301", "2e300", "1e400000"}) {
+    std::string text = testing::stop_text([&] { pt.parse_threshold(Ansi(huge)); });
+    EXPECT_EQ(text, "'" + std::string(huge) + "' não é um valor numérico válido: o valor absoluto passa de 1e300");
   }
 }
 

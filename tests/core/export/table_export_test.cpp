@@ -4,6 +4,9 @@
 
 #include <sys/stat.h>
 
+#include <cstdint>
+#include <functional>
+
 #include "core/base/encoding.h"
 #include "core/base/message.h"
 #include "core/export/table.h"
@@ -31,6 +34,9 @@ Table awkward_table() {
       {text("linha\r\nquebrada\nde novo\rfim"), Cell::of_number(0, 10), Cell::of_number(100, 2)},
       {text(" espaços "), text("12,5 texto")},  // a short row: padded with empty fields
       {text("\"")},
+      // Texts a spreadsheet would run as formulas.
+      {text("=1+1"), text("-rascunho.txt"), text("@soma; +1")},
+      {text("+55 11"), text("\tcoluna"), text("\rlinha")},
   };
   return t;
 }
@@ -80,20 +86,86 @@ TEST(TableExport, CsvRoundTripUnderBothRegionalSettings) {
   }
 }
 
-TEST(TableExport, XlsxStoresNumbersAsNumbersAndTextsAsStrings) {
+TEST(TableExport, CsvKeepsFormulaLikeTextsText) {
+  Table t;
+  t.headers = {"=cabeçalho", "Peso"};
+  t.rows = {{text("=1+1"), Cell::of_number(-2, 0)},
+            {text("-rascunho.txt"), Cell::of_number(-0.5, 2)},
+            {text("@a;b"), text("-")},
+            {text("a=b"), text("")}};
   TempDir dir;
-  const Table t = awkward_table();
-  const fs::path p = dir / "tabela.XLSX";
-  export_table(p, t, testing::pt());
-  auto sheet = testing::read_xlsx(p);
-  ASSERT_TRUE(sheet.has_value());
-  testing::expect_sheet_holds(*sheet, t);
+  export_table(dir / "t.csv", t, testing::pt());
+  // A quote ahead of the text; numbers stay numbers, negative ones too.
+  EXPECT_EQ(testing::read_file(dir / "t.csv"),
+            "\xEF\xBB\xBF'=cabeçalho;Peso\r\n'=1+1;-2\r\n'-rascunho.txt;-0,50\r\n\"'@a;b\";'-\r\na=b;\r\n");
+}
+
+TEST(TableExport, XlsxStoresNumbersAsNumbersAndTextsAsStrings) {
+  // Held whole, and streamed row by row when the budget is too small for it.
+  for (std::size_t budget : {kDefaultMemoryBudget, std::size_t{1024}}) {
+    TempDir dir;
+    const Table t = awkward_table();
+    const fs::path p = dir / "tabela.XLSX";
+    export_table(p, t, testing::pt(), budget);
+    auto sheet = testing::read_xlsx(p);
+    ASSERT_TRUE(sheet.has_value()) << budget;
+    testing::expect_sheet_holds(*sheet, t);
+    // Row by row, texts are held in their cells.
+    EXPECT_EQ(sheet->rows[1][0]->inline_string, budget == 1024) << budget;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+  }
+}
+
+// Rows of "palavraN | N/7", made one at a time; `during(i)` runs before row i.
+TableSource counted_rows(std::size_t count, std::function<void(std::size_t)> during = {}) {
+  TableSource s;
+  s.headers = {"Palavra", "Peso"};
+  s.rows = count;
+  s.columns = 2;
+  s.each_row = [count, during](const TableSource::Row& put) {
+    for (std::size_t i = 0; i < count; ++i) {
+      if (during) during(i);
+      put({Cell::of_text(Ansi(("palavra" + std::to_string(i)).c_str())), Cell::of_number(i / 7.0, 4)});
+    }
+  };
+  return s;
+}
+
+// Bytes of every file of a folder but `except`.
+std::uintmax_t bytes_beside(const fs::path& folder, const fs::path& except) {
+  std::uintmax_t n = 0;
+  for (const auto& e : fs::directory_iterator(folder))
+    if (e.path() != except) n += e.file_size();
+  return n;
+}
+
+TEST(TableExport, CsvRowsReachTheDiskAsTheyComeAndThePlaceOnlyOnCommit) {
+  TempDir dir;
+  const fs::path p = dir / "tabela.csv";
+  testing::write_file(p, "antiga");
+  const std::size_t rows = 50000;
+  std::uintmax_t on_disk_midway = 0;
+  {
+    TableFile file(p, counted_rows(rows, [&](std::size_t i) {
+                     if (i == rows / 2) on_disk_midway = bytes_beside(dir.path(), p);
+                   }),
+                   testing::pt());
+    // Half the rows are on disk while the other half is still to come.
+    EXPECT_GT(on_disk_midway, rows / 2 * 10);
+    EXPECT_EQ(testing::read_file(p), "antiga");
+  }
+  // Dropped uncommitted: the old file, no temporary.
+  EXPECT_EQ(testing::read_file(p), "antiga");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+
+  TableFile file(p, counted_rows(3), testing::pt());
+  file.commit();
+  auto csv = testing::parse_csv(testing::read_file(p), ';');
+  ASSERT_EQ(csv.rows.size(), 4u);
+  EXPECT_EQ(csv.rows[3], (std::vector<std::string>{"palavra2", "0,2857"}));
 }
 
 TEST(TableExport, BuildersTakeResultLinesApart) {
-  const Regional& r = testing::pt();
-  (void)r;
   Table rules = rule_table({to_ansi("esporte => economia /conf= 66,67% /sup= 20,00%(0004)"), to_ansi("sem regra")});
   ASSERT_EQ(rules.rows.size(), 2u);
   EXPECT_EQ(rules.rows[0][0].text, to_ansi("esporte"));
@@ -164,13 +236,27 @@ TEST(TableExport, AReadOnlyFolderChangesNothing) {
   }
 }
 
-TEST(TableExport, RefusesWhatASheetCannotHoldAndUnknownFormats) {
+TEST(TableExport, RefusesWhatASheetCannotHoldBeforeAnyRowAndUnknownFormats) {
+  struct Case {
+    std::size_t rows, columns;
+    const char* shape;
+  } cases[] = {
+      {20000, 20001, "20001 linhas, 20001 colunas"},  // a matrix of 20,000 documents
+      {1048576, 2, "1048577 linhas, 2 colunas"},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    TableSource huge = counted_rows(c.rows, [](std::size_t) { FAIL() << "a row was made"; });
+    huge.columns = c.columns;
+    std::string stop = testing::stop_text([&] { export_table(dir / "grande.xlsx", huge, testing::pt()); });
+    EXPECT_NE(stop.find(c.shape), std::string::npos) << stop;
+    EXPECT_NE(stop.find("Exporte \"grande.xlsx\" como CSV"), std::string::npos) << stop;
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+  }
+  // The largest sheet passes the check.
+  EXPECT_EQ(testing::stop_text([] { check_fits("t.xlsx", 1048575, 16384); }), "");
   TempDir dir;
-  Table wide;
-  wide.headers.assign(16385, "x");
-  std::string stop = testing::stop_text([&] { write_xlsx(dir / "larga.xlsx", wide); });
-  EXPECT_NE(stop.find("CSV"), std::string::npos) << stop;
-  stop = testing::stop_text([&] { export_table(dir / "tabela.ods", wide, testing::pt()); });
+  std::string stop = testing::stop_text([&] { export_table(dir / "tabela.ods", Table{}, testing::pt()); });
   EXPECT_NE(stop.find(".csv ou .xlsx"), std::string::npos) << stop;
   EXPECT_TRUE(fs::is_empty(dir.path()));
 }
