@@ -77,7 +77,9 @@ TEST(CliClassification, MessagesAndExitCodes) {
   for (const auto& k : cases) {
     auto r = c.run(k.args);
     EXPECT_EQ(r.exit_code, k.code) << k.args[0] << r.err;
-    if (!k.err.empty()) EXPECT_EQ(r.err, k.err);
+    if (!k.err.empty()) {
+      EXPECT_EQ(r.err, k.err);
+    }
   }
   c.text("d.txt", "x");
   auto r = c.run({"classify", "--docs", "docs.ldc", "--contexts", "ctx.lct", "--method", "probabilistic"});

@@ -72,7 +72,9 @@ TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
     // Every search line is shown in bold wherever a marked sentence holds it.
     QStringList words = k.search.split('\n');
     for (const QString& m : marked()) EXPECT_TRUE(words.contains(m)) << m.toStdString();
-    if (k.condition == 1) EXPECT_FALSE(marked().isEmpty());
+    if (k.condition == 1) {
+      EXPECT_FALSE(marked().isEmpty());
+    }
     EXPECT_EQ(f().RichEdit_resumos->textCursor().position(), 0);  // back at the start
   }
   EXPECT_EQ(platform.messages.size(), 0u);

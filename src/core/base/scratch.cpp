@@ -14,6 +14,7 @@
 
 #include "core/base/files.h"
 #include "core/base/message.h"
+#include "core/base/system_errors.h"
 
 namespace lumeral {
 
@@ -148,7 +149,7 @@ ScratchFolder::ScratchFolder(const fs::path& parent) {
     }
     if (ec || attempt == 100) {
       throw Stop("Não foi possível criar a pasta temporária em \"" + display_path(base) +
-                 "\": " + (ec ? ec.message() : std::string("o nome já existe")));
+                 "\": " + (ec ? system_reason(ec) : std::string("o nome já existe")));
     }
   }
 }
@@ -185,7 +186,7 @@ void RunWriter::close() {
 
 RunReader::RunReader(fs::path p, std::size_t buffer_bytes) : path_(std::move(p)), buffer_(buffer_bytes) {
   f_ = std::fopen(path_.c_str(), "rb");
-  if (!f_) throw Stop("Não foi possível ler \"" + display_path(path_) + "\": " + std::strerror(errno));
+  if (!f_) throw Stop("Não foi possível ler \"" + display_path(path_) + "\": " + system_reason(errno));
   std::setvbuf(f_, buffer_.data(), _IOFBF, buffer_.size());
 }
 
@@ -196,7 +197,7 @@ RunReader::~RunReader() {
 bool RunReader::read(void* data, std::size_t bytes) {
   std::size_t got = std::fread(data, 1, bytes, f_);
   if (got == bytes) return true;
-  if (std::ferror(f_)) throw Stop("Não foi possível ler \"" + display_path(path_) + "\": " + std::strerror(errno));
+  if (std::ferror(f_)) throw Stop("Não foi possível ler \"" + display_path(path_) + "\": " + system_reason(errno));
   if (got != 0) throw Stop("O arquivo temporário \"" + display_path(path_) + "\" terminou no meio de um registro.");
   return false;
 }

@@ -126,7 +126,9 @@ TEST(Matrix, OneRecordPerContextInListOrderForEveryDocument) {
       EXPECT_EQ(m[0].weight, 0.0);
       EXPECT_EQ(m[1].word, Ansi("esporte"));
       EXPECT_EQ(m[2].word, Ansi("abcdefghijklmno"));
-      if (method == Method::Deterministic) EXPECT_EQ(m[1].weight, esporte) << file;
+      if (method == Method::Deterministic) {
+        EXPECT_EQ(m[1].weight, esporte) << file;
+      }
     }
     EXPECT_EQ(col.matrix("NOTA2.mtz")[1].weight, method == Method::Deterministic ? 1.0 : 0.5);
     EXPECT_EQ(col.matrix("notasmtz")[2].weight, 1.0);

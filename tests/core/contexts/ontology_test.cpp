@@ -40,7 +40,9 @@ TEST(Ontology, TheWeightMaskIsNormalised) {
     SCOPED_TRACE(c.typed);
     auto w = normalize_weight(Ansi(c.typed));
     ASSERT_EQ(w.has_value(), c.weight.has_value());
-    if (w) EXPECT_EQ(*w, Ansi(*c.weight));
+    if (w) {
+      EXPECT_EQ(*w, Ansi(*c.weight));
+    }
   }
 }
 

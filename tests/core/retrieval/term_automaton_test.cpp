@@ -49,7 +49,7 @@ TEST(TermAutomaton, FindsWhatSubstringSearchFinds) {
     int k = std::uniform_int_distribution<int>(1, 6)(rng);
     for (int i = 0; i < k; ++i) {
       Ansi t = random_text(rng, term_alphabet, 4);
-      if (t.empty()) t = "a";
+      if (t.empty()) t = Ansi("a");
       terms.push_back(t);
     }
     TermAutomaton automaton(terms);
