@@ -218,6 +218,8 @@ std::vector<std::string> page_paragraphs(std::string_view page) {
   std::call_once(init, [] { xmlInitParser(); });  // before parsing on several threads
   const std::string utf8 = page_utf8(page);
   PageText out;
+  // An empty page has no text (the parser makes no context for it).
+  if (utf8.empty()) return {};
   if (utf8.size() > static_cast<std::size_t>(INT32_MAX))
     throw Stop("Página grande demais para ser lida (mais de 2 GB).");
   htmlSAXHandler sax;

@@ -163,6 +163,8 @@ TEST(Reading, RealLookingPagesGiveTheTextAReaderSees) {
     SCOPED_TRACE(p.name);
     EXPECT_EQ(read_html_page(p.bytes).lines, p.text);
   }
+  // An empty page (an empty file in the folder) is an empty document.
+  EXPECT_TRUE(read_html_page("").lines.empty());
   EXPECT_EQ(declared_charset("<meta charset='Windows-1252'>"), "windows-1252");
   EXPECT_EQ(declared_charset("<META HTTP-EQUIV=\"content-type\" CONTENT=\"text/html;charset=utf-8\">"), "utf-8");
   EXPECT_EQ(declared_charset("<p>charset=utf-8</p>"), "");
