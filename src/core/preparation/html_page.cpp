@@ -141,7 +141,9 @@ struct PageText {
         end_line();
         continue;
       }
-      if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f') {
+      // Blanks, and every other control character (a page may carry them;
+      // the stored line would turn them into blanks anyway), separate words.
+      if (c == ' ' || c < 0x20 || c == 0x7F) {
         blank();
         continue;
       }
@@ -243,7 +245,23 @@ std::vector<std::string> page_paragraphs(std::string_view page) {
   return std::move(out.lines);
 }
 
-StoredLines read_html_page(std::string_view page) { return to_stored_lines(page_paragraphs(page)); }
+StoredLines read_html_page(std::string_view page) {
+  StoredLines stored = to_stored_lines(page_paragraphs(page));
+  // A character the code page lacks may be stored as a blank or end in one
+  // (wide spaces, a transliterated syllable): a line never starts or ends
+  // with a blank, and a line left with nothing is no paragraph.
+  std::size_t kept = 0;
+  for (Ansi& line : stored.lines) {
+    const auto first = line.find_first_not_of(' ');
+    if (first == Ansi::npos) continue;
+    line.erase(line.find_last_not_of(' ') + 1);
+    line.erase(0, first);
+    if (&stored.lines[kept] != &line) stored.lines[kept] = std::move(line);
+    ++kept;
+  }
+  stored.lines.resize(kept);
+  return stored;
+}
 
 std::size_t convert_html_page(const fs::path& in, const fs::path& out) {
   StoredLines stored = read_html_page(read_bytes(in));

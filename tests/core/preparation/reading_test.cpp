@@ -165,6 +165,11 @@ TEST(Reading, RealLookingPagesGiveTheTextAReaderSees) {
   }
   // An empty page (an empty file in the folder) is an empty document.
   EXPECT_TRUE(read_html_page("").lines.empty());
+  // Control characters, a wide space and a syllable the code page lacks
+  // (stored as "nan ") at the ends of paragraphs: no blank is left at either
+  // end and a paragraph of blanks is no line.
+  EXPECT_EQ(read_html_page("<p>\x01um dois\x7F</p><p>\xE2\x80\x83</p><p>tr\xC3\xAAs \xE5\x8D\x97</p>").lines,
+            ansi_lines({"um dois", "três nan"}));
   EXPECT_EQ(declared_charset("<meta charset='Windows-1252'>"), "windows-1252");
   EXPECT_EQ(declared_charset("<META HTTP-EQUIV=\"content-type\" CONTENT=\"text/html;charset=utf-8\">"), "utf-8");
   EXPECT_EQ(declared_charset("<p>charset=utf-8</p>"), "");
