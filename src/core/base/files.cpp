@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +15,7 @@
 
 #include "core/base/encoding.h"
 #include "core/base/message.h"
+#include "core/base/scratch.h"
 #include "core/base/system_errors.h"
 #include "core/base/text.h"
 
@@ -147,28 +149,62 @@ void write_bytes_atomic(const fs::path& p, std::string_view bytes) {
   out.commit();
 }
 
-void write_bytes_in_place(const fs::path& p, std::string_view bytes) { write_bytes_in_place(p.c_str(), bytes); }
+// The run's scratch folder in each folder written, made with the first
+// file replaced there.
+struct FileReplacer::Folders {
+  std::mutex mutex;
+  std::unordered_map<std::string, std::unique_ptr<ScratchFolder>> by_parent;
+  std::atomic<std::uint64_t> next{0};
+};
 
-void write_bytes_in_place(const char* p, std::string_view bytes) {
-  int fd = ::open(p, O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) write_failed(fs::path(p), errno);  // nothing was touched
-  struct stat st {};
-  bool ok = ::fstat(fd, &st) == 0;
-  // From the first write on the file may hold a mixture of new and old
-  // records, so any failure after it removes the file.
-  ok = ok && write_all_at(fd, bytes, 0);
-  if (ok && st.st_size > static_cast<off_t>(bytes.size())) ok = ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+FileReplacer::FileReplacer() : folders_(std::make_unique<Folders>()) {}
+FileReplacer::~FileReplacer() = default;
+
+void FileReplacer::replace(const fs::path& p, std::string_view bytes) { replace(p.c_str(), bytes); }
+
+void FileReplacer::replace(const char* p, std::string_view bytes) {
+  const std::string_view path(p);
+  const std::size_t slash = path.rfind('/');
+  const std::string parent = slash == std::string_view::npos ? std::string(".") : std::string(path.substr(0, slash));
+  std::string tmp;
+  {
+    std::lock_guard<std::mutex> hold(folders_->mutex);
+    auto [it, fresh] = folders_->by_parent.try_emplace(parent);
+    if (fresh) {
+      // Where no scratch folder can be made (a folder that is not there,
+      // no permission), the temporary file goes beside the final one and
+      // its failure names the final file.
+      try {
+        it->second = std::make_unique<ScratchFolder>(parent.empty() ? fs::path("/") : fs::path(parent));
+      } catch (const Stop&) {
+      }
+    }
+    if (it->second) tmp = it->second->path().string();
+  }
+  int fd;
+  if (!tmp.empty()) {
+    tmp += "/r" + std::to_string(folders_->next.fetch_add(1, std::memory_order_relaxed));
+    fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  } else {
+    fs::path beside;
+    fd = open_temporary(fs::path(p), beside);
+    tmp = beside.string();
+  }
+  if (fd < 0) write_failed(fs::path(p), errno);
+  bool ok = write_all_at(fd, bytes, 0);
   int error_number = errno;
   if (::close(fd) != 0 && ok) {
     ok = false;
     error_number = errno;
   }
-  if (ok) return;
-  std::error_code ec;
-  fs::remove(p, ec);
-  throw Stop(write_error_text(p, error_number) +
-             (ec ? ". O arquivo pode estar incompleto; apague-o antes de usá-lo."
-                 : ". O arquivo incompleto foi apagado; a próxima execução o refaz."));
+  // The old file goes first, so the rename only adds a name: replacing an
+  // existing file by a rename makes some file systems (ext4) write the new
+  // file's data out at once, which on a million lists costs more than the
+  // rest of the run. Between the two the file is absent, never mixed.
+  if (ok && (::unlink(p) == 0 || errno == ENOENT) && ::rename(tmp.c_str(), p) == 0) return;
+  if (ok) error_number = errno;
+  ::unlink(tmp.c_str());
+  write_failed(fs::path(p), error_number);
 }
 
 AtomicFile::AtomicFile(fs::path p) : path_(std::move(p)) {

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -48,16 +49,30 @@ std::vector<Ansi> read_document_lines(const fs::path& p);
 // (or stays absent) and the temporary file is removed. Throws Stop.
 void write_bytes_atomic(const fs::path& p, std::string_view bytes);
 
-// Rewrites a file in place: the old blocks are reused and the file is cut
-// to the new size only when it was longer. For derived files rebuilt on
-// every run (word lists, matrices: one per document), where creating and
-// renaming a file for each write costs far more than the write itself.
-// A failure never leaves new records followed by old ones: when the write
-// fails after the file was touched, the file is removed (the next run
-// rebuilds it) and the Stop says so; when it fails before (no permission to
-// open it), the file stays as it was.
-void write_bytes_in_place(const fs::path& p, std::string_view bytes);
-void write_bytes_in_place(const char* native_path, std::string_view bytes);
+// Replaces many files of a run, each whole (word lists, matrices: one per
+// document). The new bytes go to a temporary file in a scratch folder of
+// the run made inside the file's own folder, which is then renamed over the
+// final name (the old file is removed just before). So after a kill at any
+// moment every file is the old one, the new one, or absent, never new
+// records followed by old ones (the scratch
+// folder a killed run leaves is removed by the next run); the rename
+// replaces a symbolic link found at the name and never writes through it;
+// and the many temporary names never crowd the collection's folder. A
+// failure leaves the final file as it was and throws Stop naming it. Safe
+// from several threads.
+class FileReplacer {
+ public:
+  FileReplacer();
+  ~FileReplacer();
+  FileReplacer(const FileReplacer&) = delete;
+  FileReplacer& operator=(const FileReplacer&) = delete;
+  void replace(const fs::path& p, std::string_view bytes);
+  void replace(const char* native_path, std::string_view bytes);
+
+ private:
+  struct Folders;
+  std::unique_ptr<Folders> folders_;
+};
 
 // A file written piece by piece into a temporary file beside its final name
 // and renamed into place by commit(). Until then the final name keeps its

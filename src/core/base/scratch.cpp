@@ -73,6 +73,10 @@ bool abandoned(const fs::path& folder, long pid) {
   std::getline(in, host);
   std::getline(in, boot);
   std::getline(in, start);
+  // An owner file cut short (its writer killed while writing it) says no
+  // more than a missing one.
+  if (host.empty() || start.empty())
+    return pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
   if (host != host_name()) return false;
   if (boot != first_line("/proc/sys/kernel/random/boot_id")) return true;
   return start.empty() || start != start_time(pid);
@@ -126,6 +130,8 @@ std::vector<fs::path> remove_abandoned_scratch(const fs::path& parent) {
 }
 
 void set_scratch_notice(std::function<void(const std::string&)> notice) { notice_sink() = std::move(notice); }
+
+void run_notice(const std::string& text) { notice_sink()(text); }
 
 ScratchFolder::ScratchFolder(const fs::path& parent) {
   static std::atomic<std::size_t> counter{0};

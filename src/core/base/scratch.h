@@ -57,6 +57,9 @@ std::string scratch_owner(long pid);
 std::vector<fs::path> remove_abandoned_scratch(const fs::path& parent);
 // Where removals are told (default: a line on standard error).
 void set_scratch_notice(std::function<void(const std::string&)> notice);
+// Tells a notice of a run's housekeeping (a removed scratch folder, a wait
+// for a folder in use) through that sink.
+void run_notice(const std::string& text);
 
 // Sequential binary file of raw bytes, written through a large buffer.
 class RunWriter {

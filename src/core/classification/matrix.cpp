@@ -11,6 +11,8 @@
 #include <unordered_map>
 
 #include "core/base/encoding.h"
+#include "core/base/files.h"
+#include "core/base/folder_lock.h"
 #include "core/base/message.h"
 #include "core/base/parallel.h"
 #include "core/base/text.h"
@@ -217,6 +219,8 @@ ClassifySummary Classifier::operator()() {
   load_contexts();
 
   const std::size_t n = documents_.size();
+  const FolderLock lock(docs_.folder(), progress_);
+  FileReplacer replacer;
   const std::size_t threads = run_.threads ? run_.threads : worker_count();
   std::vector<RuleSet::Scratch> scratch(threads);  // one per worker: never more workers than threads
   if (missing_context_) {
@@ -251,7 +255,7 @@ ClassifySummary Classifier::operator()() {
         [&](std::size_t k) {
           auto& o = outcomes[k];
           try {
-            write_bytes_in_place(o.matrix_file, records::encode_all(o.matrix));
+            replacer.replace(o.matrix_file, records::encode_all(o.matrix));
           } catch (const Stop& stop) {
             o.stop = stop;
           }

@@ -8,6 +8,7 @@
 
 #include "core/base/encoding.h"
 #include "core/base/files.h"
+#include "core/base/folder_lock.h"
 #include "core/base/system_errors.h"
 #include "core/base/text.h"
 #include "core/base/parallel.h"
@@ -355,6 +356,11 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
   for (const auto& u : result.first.unusable)
     if (!u.office || input.formats.converts(*u.office))
       result.messages.push_back({unusable_message(u), MessageKind::Warning});
+
+  // Conversions, lists and records of the folder are written by one run
+  // at a time; after waiting for another, the folder is listed again.
+  const FolderLock lock(input.folder, progress);
+  if (lock.waited()) result.first = result.last = list_folder(input.folder, regional);
 
   Naming naming(input, result.first);
   const auto& htmls = result.first.htmls;

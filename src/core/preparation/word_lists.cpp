@@ -10,9 +10,11 @@
 #include <string_view>
 #include <thread>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "core/base/encoding.h"
 #include "core/base/files.h"
+#include "core/base/folder_lock.h"
 #include "core/base/message.h"
 #include "core/base/system_errors.h"
 #include "core/base/text.h"
@@ -220,6 +222,17 @@ void DocumentPaths::paths_of(std::size_t i, std::string& document, std::string& 
   append_utf8(companion_name(name, AnsiView("lpl")), list);
 }
 
+std::vector<fs::path> DocumentPaths::folders() const {
+  if (!paths_) return {fs::path(folder_)};
+  std::unordered_set<std::string> seen;
+  std::vector<fs::path> out;
+  for (const auto& p : *paths_) {
+    fs::path parent = p.parent_path();
+    if (seen.insert(parent.native()).second) out.push_back(std::move(parent));
+  }
+  return out;
+}
+
 std::vector<records::WordRecord> count_words(AnsiView text, const StopwordSearch& stopwords, Stemmer* stemmer,
                                              Reading reading) {
   std::string bytes(bytes_of(text));
@@ -248,6 +261,8 @@ std::size_t build_word_lists(const DocumentPaths& documents, const fs::path& sto
   std::atomic<std::size_t> next_stemmer{0};
 
   const std::size_t n = documents.size();
+  const FolderLock lock(documents.folders(), progress);
+  FileReplacer replacer;
 
   if (wizard_visible) {
     progress.detail("Foram encontrados no diretorio de textos: " + std::to_string(n) + " arquivos");
@@ -296,7 +311,7 @@ std::size_t build_word_lists(const DocumentPaths& documents, const fs::path& sto
         }
         entries.build(counter, stopwords, stemmer);
         entries.encode(encoded);
-        write_bytes_in_place(list.c_str(), encoded);
+        replacer.replace(list.c_str(), encoded);
       } catch (const std::exception& e) {
         std::lock_guard lock(error_mutex);
         if (i < error_index) {

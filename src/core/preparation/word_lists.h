@@ -71,6 +71,8 @@ class DocumentPaths {
   // Document i's path and its word list's path, in the platform's bytes,
   // into strings the caller reuses.
   void paths_of(std::size_t i, std::string& document, std::string& list) const;
+  // The folders the word lists go to, each once.
+  std::vector<fs::path> folders() const;
 
  private:
   const std::vector<fs::path>* paths_ = nullptr;
@@ -94,9 +96,10 @@ class DocumentPaths {
 // "TERMINOU DE CRIAR LISTAS PARA TODOS DOCUMENTOS".
 //
 // A document that cannot be read stops the build with Stop naming it; the
-// word lists written by then stay. Lists are rewritten in place: a list
-// whose write fails half-way is removed (the Stop says so), never left
-// with new records followed by old ones. Returns how many word lists were
+// word lists written by then stay. Each list is replaced whole (see
+// FileReplacer): after a failure or a kill it is the old list or the new
+// one. The run holds the lists' folders (FolderLock) while it writes, so a
+// second run on them waits. Returns how many word lists were
 // written (all of them, unless it stops). With `stem` (the project's "Agrupar variantes das
 // palavras (radicais)"), the lists hold the Snowball stems of that
 // language (stopwords are removed first, see count_words). Words are cut,

@@ -1,14 +1,26 @@
-// Failed writes, provoked with a file-size limit and a read-only folder in
-// a child process: a file holds its old content, or (a derived file
-// rewritten in place) is gone; never a mixture, never a stray temporary.
+// Failed, killed and concurrent writes, provoked in child processes (a
+// file-size limit, a read-only folder, SIGKILL at random moments, two runs
+// at once): a file holds its old content or the new, never a mixture,
+// never a stray temporary, never a write through a link.
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <map>
+#include <random>
+#include <thread>
 
 #include <functional>
 
 #include "core/base/files.h"
+#include "core/base/folder_lock.h"
 #include "core/base/message.h"
+#include "core/base/scratch.h"
 #include "core/preparation/word_lists.h"
 #include "core/records/records.h"
 #include "support/fixtures.h"
@@ -32,28 +44,25 @@ std::string word_list_bytes(std::size_t words, const char* prefix) {
 struct Writer {
   const char* name;
   std::function<void(const fs::path&, const std::string&)> write;
-  bool removes_on_failure;  // derived file rewritten in place
 };
 
 std::vector<Writer> writers() {
   return {
-      {"in place", [](const fs::path& p, const std::string& b) { write_bytes_in_place(p, b); }, true},
-      {"atomic", [](const fs::path& p, const std::string& b) { write_bytes_atomic(p, b); }, false},
+      {"replacer", [](const fs::path& p, const std::string& b) { FileReplacer().replace(p, b); }},
+      {"atomic", [](const fs::path& p, const std::string& b) { write_bytes_atomic(p, b); }},
       {"record writer",
        [](const fs::path& p, const std::string& b) {
          records::Writer<WordRecord> out(p);
          for (const auto& r : records::decode_all<WordRecord>(b)) out.write(r);
          out.close();
-       },
-       false},
+       }},
       {"staged",
        [](const fs::path& p, const std::string& b) {
          StagedFiles staged;
          staged.stage(p.parent_path() / "outro.lpl", "x");
          staged.stage(p, b);
          staged.commit();
-       },
-       false},
+       }},
   };
 }
 
@@ -75,14 +84,8 @@ TEST(SafeWrite, AFailedRewriteNeverMixesNewAndOldRecords) {
     std::string stop = testing::stop_text_confined([&] { w.write(p, new_bytes); }, Confinement{1024, false});
     EXPECT_NE(stop.find("Erro ao gravar o arquivo \"" + p.string() + "\""), std::string::npos)
         << w.name << ": " << stop;
-    if (w.removes_on_failure) {
-      EXPECT_FALSE(fs::exists(p)) << w.name;
-      EXPECT_NE(stop.find("foi apagado"), std::string::npos) << stop;
-      EXPECT_EQ(files_in(dir.path()), 0u) << w.name;
-    } else {
-      EXPECT_EQ(read_file(p), old_bytes) << w.name;
-      EXPECT_EQ(files_in(dir.path()), 1u) << w.name;  // no temporary file left, nothing else staged
-    }
+    EXPECT_EQ(read_file(p), old_bytes) << w.name;
+    EXPECT_EQ(files_in(dir.path()), 1u) << w.name;  // no temporary file left, nothing else staged
     // Without the limit every writer replaces the whole content.
     w.write(p, new_bytes);
     EXPECT_EQ(read_file(p), new_bytes) << w.name;
@@ -104,9 +107,9 @@ TEST(SafeWrite, AReadOnlyFolderChangesNothing) {
   }
 }
 
-// The word-list builder meets the limit on one document: that list is
-// removed (the run says so), the complete ones are whole.
-TEST(SafeWrite, WordListBuildRemovesOnlyTheListItCouldNotFinish) {
+// The word-list builder meets the limit on one document: that list keeps
+// its old content, the complete ones are whole.
+TEST(SafeWrite, WordListBuildKeepsTheOldListItCouldNotReplace) {
   TempDir dir;
   write_file(dir / "vazia.stw", "");
   std::string small = "casa bola", large;
@@ -114,13 +117,154 @@ TEST(SafeWrite, WordListBuildRemovesOnlyTheListItCouldNotFinish) {
   write_file(dir / "a.txt", small);
   write_file(dir / "b.txt", large);
   std::vector<fs::path> docs = {dir / "a.txt", dir / "b.txt"};
-  write_file(dir / "b.lpl", word_list_bytes(600, "velha"));
+  const std::string old_list = word_list_bytes(600, "velha");
+  write_file(dir / "b.lpl", old_list);
   std::string stop = testing::stop_text_confined(
       [&] { preparation::build_word_lists(docs, dir / "vazia.stw", std::nullopt, testing::pt(), Progress::none()); },
       Confinement{4096, false});
   EXPECT_NE(stop.find("b.lpl"), std::string::npos) << stop;
-  EXPECT_FALSE(fs::exists(dir / "b.lpl"));
+  EXPECT_EQ(read_file(dir / "b.lpl"), old_list);
   EXPECT_EQ(records::read_all<WordRecord>(dir / "a.lpl").size(), 2u);
+}
+
+// Every writer replaces a link found at the name by the file: the link's
+// target (outside the folder) is never written, and a dangling link never
+// creates its target.
+TEST(SafeWrite, ALinkAtTheNameIsReplacedNeverWrittenThrough) {
+  for (const auto& w : writers()) {
+    TempDir outside;
+    const fs::path folder = outside / "pasta";
+    fs::create_directory(folder);
+    write_file(outside / "vitima", "intocada");
+    fs::create_symlink(outside / "vitima", folder / "a.lpl");
+    fs::create_symlink(outside / "criado-fora", folder / "b.mtz");
+    const std::string bytes = word_list_bytes(3, "nova");
+    w.write(folder / "a.lpl", bytes);
+    w.write(folder / "b.mtz", bytes);
+    EXPECT_EQ(read_file(outside / "vitima"), "intocada") << w.name;
+    EXPECT_FALSE(fs::exists(outside / "criado-fora")) << w.name;
+    for (const char* name : {"a.lpl", "b.mtz"}) {
+      EXPECT_FALSE(fs::is_symlink(folder / name)) << w.name << " " << name;
+      EXPECT_EQ(read_file(folder / name), bytes) << w.name << " " << name;
+    }
+  }
+}
+
+// A collection of documents, with the word lists two stopword lists give.
+struct Collection {
+  TempDir dir;
+  std::vector<fs::path> docs;
+  std::map<std::string, std::string> lists_a, lists_b;  // list name -> bytes
+
+  explicit Collection(int n) {
+    write_file(dir / "a.stw", "casa\r\n");
+    write_file(dir / "b.stw", "bola\r\n");
+    for (int i = 0; i < n; ++i) {
+      std::string text = "casa bola";
+      for (int k = 0; k < 40 + i % 50; ++k) text += " termo" + std::to_string((i * 7 + k) % 300);
+      docs.push_back(dir / ("d" + std::to_string(i) + ".txt"));
+      write_file(docs.back(), text);
+    }
+    lists_b = build("b.stw");
+    lists_a = build("a.stw");
+  }
+  std::map<std::string, std::string> build(const char* stopwords) {
+    preparation::build_word_lists(docs, dir / stopwords, std::nullopt, testing::pt(), Progress::none());
+    return lists();
+  }
+  std::map<std::string, std::string> lists() const {
+    std::map<std::string, std::string> out;
+    for (const auto& d : docs) {
+      const fs::path l = preparation::word_list_path(d);
+      out[l.filename().string()] = fs::exists(l) ? read_file(l) : "(ausente)";
+    }
+    return out;
+  }
+  // Builds the lists of `stopwords` in a child process; its process id.
+  pid_t start(const char* stopwords) {
+    pid_t pid = ::fork();
+    if (pid == 0) {
+      try {
+        preparation::build_word_lists(docs, dir / stopwords, std::nullopt, testing::pt(), Progress::none());
+      } catch (...) {
+        ::_exit(1);
+      }
+      ::_exit(0);
+    }
+    return pid;
+  }
+};
+
+// SIGKILL at random moments of a re-preparation: each list is the old one,
+// the new one or absent, and the scratch folders the killed runs left are found
+// and removed (as the next run in that folder does).
+TEST(SafeWrite, AKilledRebuildLeavesEveryListOldOrNew) {
+  Collection c(200);
+  const auto t0 = std::chrono::steady_clock::now();
+  c.build("b.stw");
+  const auto full = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0);
+  std::mt19937 rng(7);
+  for (int kill = 0; kill < 8; ++kill) {
+    c.build("a.stw");
+    // The old list is never rewritten where it lies: it is replaced by name.
+    const fs::path first = preparation::word_list_path(c.docs.front());
+    std::ifstream old_list(first, std::ios::binary);
+    pid_t pid = c.start("b.stw");
+    ASSERT_GT(pid, 0);
+    std::this_thread::sleep_for(std::chrono::microseconds(rng() % (full.count() + 1)));
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old_list), {}), c.lists_a.at(first.filename().string()));
+    for (const auto& [name, bytes] : c.lists())
+      EXPECT_TRUE(bytes == c.lists_a.at(name) || bytes == c.lists_b.at(name) || bytes == "(ausente)")
+          << "morte " << kill << ": " << name;
+  }
+  remove_abandoned_scratch(c.dir.path());
+  for (const auto& e : fs::directory_iterator(c.dir.path()))
+    EXPECT_EQ(e.path().filename().string().rfind(".lumeral-tmp-", 0), std::string::npos) << e.path();
+}
+
+// A run on a folder another run holds waits for it, writing nothing
+// meanwhile (so two runs never leave one's lists followed by the other's),
+// says who holds it, hears a cancel, and goes on once the holder is gone
+// however it ended.
+TEST(SafeWrite, ARunOnAFolderInUseWaitsForIt) {
+  Collection c(50);
+  c.build("a.stw");
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  pid_t holder = ::fork();
+  if (holder == 0) {
+    const FolderLock lock(c.dir.path());
+    (void)!::write(ready[1], "x", 1);
+    ::pause();
+    ::_exit(0);
+  }
+  char x;
+  ASSERT_EQ(::read(ready[0], &x, 1), 1);
+  pid_t waiting = c.start("b.stw");
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_EQ(c.lists(), c.lists_a);
+
+  struct CancelSoon : Progress {
+    int asked = 0;
+    std::string said;
+    void status(std::string_view s) override { said += s; }
+    bool cancelled() override { return ++asked > 3; }
+  } progress;
+  EXPECT_THROW(FolderLock(c.dir.path(), progress), Cancelled);
+  EXPECT_NE(progress.said.find("está em uso por outra execução (processo " + std::to_string(holder)), std::string::npos)
+      << progress.said;
+
+  ::kill(holder, SIGKILL);
+  ::waitpid(holder, nullptr, 0);
+  int status = 0;
+  ::waitpid(waiting, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(c.lists(), c.lists_b);
+  ::close(ready[0]);
+  ::close(ready[1]);
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ TEST(SystemErrors, FilesAreNamedWithTheirReason) {
       {[&] { std::string b; read_bytes_into(dir / "pasta", b); }, "é um diretório"},
       {[&] { write_bytes_atomic(dir / "pasta", "x"); }, "é um diretório"},
       {[&] { write_bytes_atomic(dir / "sem" / "b.txt", "x"); }, ": Arquivo ou diretório inexistente"},
-      {[&] { write_bytes_in_place(dir / "sem" / "b.lpl", "x"); }, ": Arquivo ou diretório inexistente"},
+      {[&] { FileReplacer().replace(dir / "sem" / "b.lpl", "x"); }, ": Arquivo ou diretório inexistente"},
       {[&] { read_bytes(dir / "sem.txt"); }, ": Arquivo ou diretório inexistente"},
   };
   for (const auto& c : io) EXPECT_NE(stop_text(c.run).find(c.reason), std::string::npos) << stop_text(c.run);

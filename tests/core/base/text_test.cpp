@@ -69,19 +69,23 @@ TEST(Files, WriterUsesCrLfAndReplacesSafely) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
-TEST(Files, InPlaceWriterReplacesTheWholeContent) {
+TEST(Files, ReplacerReplacesTheWholeContentAndLeavesNoScratch) {
   TempDir dir;
   struct {
     std::string before, after;
   } cases[] = {{"", "abc"}, {"abcdef", "xy"}, {"xy", "abcdef"}, {"abc", ""}, {"same", "SAME"}};
-  for (const auto& c : cases) {
-    write_file(dir / "f.lpl", c.before);
-    write_bytes_in_place(dir / "f.lpl", c.after);
-    EXPECT_EQ(read_file(dir / "f.lpl"), c.after) << c.before;
+  {
+    FileReplacer replacer;
+    for (const auto& c : cases) {
+      write_file(dir / "f.lpl", c.before);
+      replacer.replace(dir / "f.lpl", c.after);
+      EXPECT_EQ(read_file(dir / "f.lpl"), c.after) << c.before;
+    }
+    replacer.replace(dir / "novo.lpl", "n");
+    EXPECT_EQ(read_file(dir / "novo.lpl"), "n");
+    EXPECT_THROW(replacer.replace(dir / "falta" / "x.lpl", "n"), Stop);
   }
-  write_bytes_in_place(dir / "novo.lpl", "n");
-  EXPECT_EQ(read_file(dir / "novo.lpl"), "n");
-  EXPECT_THROW(write_bytes_in_place(dir / "falta" / "x.lpl", "n"), Stop);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
 }
 
 TEST(Files, ReadIntoReusesTheBuffer) {
