@@ -15,7 +15,6 @@
 
 #include "core/base/encoding.h"
 #include "core/base/message.h"
-#include "core/base/scratch.h"
 #include "core/base/system_errors.h"
 #include "core/base/text.h"
 
@@ -149,15 +148,7 @@ void write_bytes_atomic(const fs::path& p, std::string_view bytes) {
   out.commit();
 }
 
-// The run's scratch folder in each folder written, made with the first
-// file replaced there.
-struct FileReplacer::Folders {
-  std::mutex mutex;
-  std::unordered_map<std::string, std::unique_ptr<ScratchFolder>> by_parent;
-  std::atomic<std::uint64_t> next{0};
-};
-
-FileReplacer::FileReplacer() : folders_(std::make_unique<Folders>()) {}
+FileReplacer::FileReplacer() = default;
 FileReplacer::~FileReplacer() = default;
 
 void FileReplacer::replace(const fs::path& p, std::string_view bytes) { replace(p.c_str(), bytes); }
@@ -165,46 +156,57 @@ void FileReplacer::replace(const fs::path& p, std::string_view bytes) { replace(
 void FileReplacer::replace(const char* p, std::string_view bytes) {
   const std::string_view path(p);
   const std::size_t slash = path.rfind('/');
-  const std::string parent = slash == std::string_view::npos ? std::string(".") : std::string(path.substr(0, slash));
-  std::string tmp;
-  {
-    std::lock_guard<std::mutex> hold(folders_->mutex);
-    auto [it, fresh] = folders_->by_parent.try_emplace(parent);
-    if (fresh) {
-      // Where no scratch folder can be made (a folder that is not there,
-      // no permission), the temporary file goes beside the final one and
-      // its failure names the final file.
-      try {
-        it->second = std::make_unique<ScratchFolder>(parent.empty() ? fs::path("/") : fs::path(parent));
-      } catch (const Stop&) {
-      }
-    }
-    if (it->second) tmp = it->second->path().string();
-  }
-  int fd;
-  if (!tmp.empty()) {
-    tmp += "/r" + std::to_string(folders_->next.fetch_add(1, std::memory_order_relaxed));
-    fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  } else {
-    fs::path beside;
-    fd = open_temporary(fs::path(p), beside);
-    tmp = beside.string();
+  const std::string parent =
+      slash == std::string_view::npos ? std::string(".") : slash == 0 ? std::string("/") : std::string(path.substr(0, slash));
+  // The new file is made without a name in the final file's folder and
+  // given its name only once written whole: a kill before that leaves
+  // nothing behind (the system frees a nameless file), and no temporary
+  // name ever crowds a folder of a million documents.
+  int fd = unnamed_files_ ? ::open(parent.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666) : -1;
+  if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL || !unnamed_files_)) {
+    // A file system without nameless files: a temporary name beside it.
+    unnamed_files_ = false;
+    write_bytes_atomic(fs::path(p), bytes);
+    return;
   }
   if (fd < 0) write_failed(fs::path(p), errno);
   bool ok = write_all_at(fd, bytes, 0);
-  int error_number = errno;
+  int error_number = ok ? 0 : errno;
+  if (ok) {
+    // The old file goes, then the new one takes its name. Replacing a file
+    // by a rename would make some file systems (ext4) write the new data
+    // out at once, which on a million lists costs more than the rest of
+    // the run. Between the two the file is absent, never mixed; a link
+    // found at the name is what goes, never its target.
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      if (::unlink(p) != 0 && errno != ENOENT) {
+        error_number = errno;
+        break;
+      }
+      if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, p, AT_SYMLINK_FOLLOW) == 0) {
+        error_number = 0;
+        break;
+      }
+      error_number = errno;
+      if (errno != EEXIST) break;  // EEXIST: another writer gave the name meanwhile, once more
+    }
+    if (error_number == ENOENT && ::access("/proc/self/fd", F_OK) != 0) {
+      // No process file system to name the file by: a temporary name.
+      ::close(fd);
+      unnamed_files_ = false;
+      write_bytes_atomic(fs::path(p), bytes);
+      return;
+    }
+    ok = error_number == 0;
+  }
   if (::close(fd) != 0 && ok) {
+    // Named already, but its data may be incomplete: it goes.
     ok = false;
     error_number = errno;
+    ::unlink(p);
   }
-  // The old file goes first, so the rename only adds a name: replacing an
-  // existing file by a rename makes some file systems (ext4) write the new
-  // file's data out at once, which on a million lists costs more than the
-  // rest of the run. Between the two the file is absent, never mixed.
-  if (ok && (::unlink(p) == 0 || errno == ENOENT) && ::rename(tmp.c_str(), p) == 0) return;
-  if (ok) error_number = errno;
-  ::unlink(tmp.c_str());
-  write_failed(fs::path(p), error_number);
+  if (!ok) write_failed(fs::path(p), error_number);
 }
 
 AtomicFile::AtomicFile(fs::path p) : path_(std::move(p)) {

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <memory>
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -50,16 +50,14 @@ std::vector<Ansi> read_document_lines(const fs::path& p);
 void write_bytes_atomic(const fs::path& p, std::string_view bytes);
 
 // Replaces many files of a run, each whole (word lists, matrices: one per
-// document). The new bytes go to a temporary file in a scratch folder of
-// the run made inside the file's own folder, which is then renamed over the
-// final name (the old file is removed just before). So after a kill at any
-// moment every file is the old one, the new one, or absent, never new
-// records followed by old ones (the scratch
-// folder a killed run leaves is removed by the next run); the rename
-// replaces a symbolic link found at the name and never writes through it;
-// and the many temporary names never crowd the collection's folder. A
-// failure leaves the final file as it was and throws Stop naming it. Safe
-// from several threads.
+// document). The new file is made without a name in the final file's
+// folder (O_TMPFILE), written, and linked under the final name just after
+// the old file is removed. So after a kill at any moment every file is the
+// old one, the new one, or absent, never new records followed by old ones,
+// and a killed run leaves no temporary file; a symbolic link found at the
+// name is replaced, never written through. On a file system without
+// nameless files it falls back to a temporary name and a rename. A failure
+// throws Stop naming the file. Safe from several threads.
 class FileReplacer {
  public:
   FileReplacer();
@@ -70,8 +68,7 @@ class FileReplacer {
   void replace(const char* native_path, std::string_view bytes);
 
  private:
-  struct Folders;
-  std::unique_ptr<Folders> folders_;
+  std::atomic<bool> unnamed_files_{true};
 };
 
 // A file written piece by piece into a temporary file beside its final name
