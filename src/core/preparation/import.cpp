@@ -242,7 +242,7 @@ void convert_office_documents(const ImportInput& input, ImportResult& result, Na
       const fs::path source = input.folder / to_path(files[i]);
       StoredLines stored;
       try {
-        stored = to_stored_lines(extract_office_text(f, source));
+        stored = to_stored_lines(extract_office_text(f, source, document_size_limit(input.memory_budget)));
       } catch (const Stop& skipped) {
         result.messages.push_back({skipped.text(), MessageKind::Warning});
         continue;

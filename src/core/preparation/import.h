@@ -101,6 +101,9 @@ struct ImportInput {
   // How the texts are read: HTML pages, names of converted documents, the
   // letters of the word lists. Recorded in the folder by a processing run.
   Reading reading = Reading::Classic;
+  // The memory budget: what one DOCX, ODT or PDF document may grow to
+  // (document_size_limit); a document past it is skipped with a warning.
+  std::size_t memory_budget = kDefaultMemoryBudget;
 };
 
 struct ImportResult {

@@ -51,6 +51,58 @@ TEST(OfficeText, ParagraphsBecomeLinesInReadingOrder) {
   for (const auto& c : cases) EXPECT_EQ(extract_office_text(c.format, c.file), c.lines) << c.file;
 }
 
+std::string repeat(const std::string& s, std::size_t n) {
+  std::string out;
+  out.reserve(s.size() * n);
+  for (std::size_t i = 0; i < n; ++i) out += s;
+  return out;
+}
+
+TEST(OfficeText, AnyDepthOfNestedElementsIsRead) {
+  TempDir dir;
+  const std::size_t n = 100000;
+  write_docx(dir / "fundo.docx", "<w:p><w:r><w:t>antes</w:t></w:r></w:p>" + repeat("<w:x>", n) +
+                                     "<w:p><w:r><w:t>dentro</w:t></w:r></w:p>" + repeat("</w:x>", n));
+  write_docx(dir / "paragrafos.docx", repeat("<w:p><w:r><w:t>a</w:t></w:r>", 3) + repeat("</w:p>", 3));
+  write_odt(dir / "fundo.odt", "<text:p>" + repeat("<text:span>", n) + "um  dois" + repeat("</text:span>", n) +
+                                   "</text:p>");
+  struct Case {
+    OfficeFormat format;
+    const char* name;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {OfficeFormat::Docx, "fundo.docx", {"antes", "dentro"}},
+      // A paragraph inside another ends the text before it as a line.
+      {OfficeFormat::Docx, "paragrafos.docx", {"a", "a", "a", "", ""}},
+      {OfficeFormat::Odt, "fundo.odt", {"um dois"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(extract_office_text(c.format, dir / c.name), c.lines) << c.name;
+}
+
+TEST(OfficeText, ADocumentThatWouldGrowPastTheLimitIsRefusedNamingIt) {
+  const std::size_t limit = document_size_limit(1);  // the smallest: 8 MB
+  ASSERT_EQ(limit, 8 * kMegabyte);
+  TempDir dir;
+  // Its XML inflates past the limit; its tree does (tiny elements, each a
+  // node of the parsed tree); its text does (a blank that stands for 1000).
+  write_docx(dir / "xml.docx", "<w:p><w:r><w:t>" + std::string(limit, ' ') + "</w:t></w:r></w:p>");
+  write_docx(dir / "arvore.docx", repeat("<w:x/>", limit / 8));
+  write_odt(dir / "texto.odt", "<text:p>" + repeat("<text:s text:c=\"1000\"/>", limit / 1000 + 1) + "</text:p>");
+  for (const auto& [format, name] : {std::pair{OfficeFormat::Docx, "xml.docx"}, {OfficeFormat::Docx, "arvore.docx"},
+                                     {OfficeFormat::Odt, "texto.odt"}}) {
+    try {
+      extract_office_text(format, dir / name, limit);
+      ADD_FAILURE() << name << " was read";
+    } catch (const Stop& s) {
+      EXPECT_NE(s.text().find(name), std::string::npos) << s.text();
+      EXPECT_NE(s.text().find("grande demais"), std::string::npos) << s.text();
+      EXPECT_NE(s.text().find("8 MB"), std::string::npos) << s.text();
+    }
+  }
+  // Under a larger limit the same files are read.
+  EXPECT_EQ(extract_office_text(OfficeFormat::Docx, dir / "arvore.docx", kDefaultDocumentLimit).size(), 0u);
+}
+
 TEST(OfficeText, CharactersOutsideTheCodePageGetTheirClosestEquivalentAndAreCounted) {
   const StoredLines s = to_stored_lines({"“aspas” – ﬁm Łódź", "ok", "😀\xFF"});
   ASSERT_EQ(s.lines.size(), 3u);
@@ -159,6 +211,18 @@ TEST_F(OfficeImportTest, ConvertedDocumentsAreListedAndGetWordListsAndARerunGive
   const auto again = run_import(input(all_formats()), testing::pt());
   EXPECT_EQ(again.office_converted, r.office_converted);
   EXPECT_EQ(folder_files(), before);
+}
+
+TEST_F(OfficeImportTest, ADocumentPastTheMemoryBudgetsShareIsSkippedAndTheOthersArePrepared) {
+  write_docx(folder / "bomba.docx", "<w:p><w:r><w:t>" + std::string(9 * kMegabyte, 'a') + "</w:t></w:r></w:p>");
+  ImportInput in = input(all_formats());
+  in.memory_budget = 32 * kMegabyte;
+  const auto r = run_import(in, testing::pt());
+  EXPECT_EQ(r.office_converted,
+            (std::vector<Ansi>{Ansi("docx-000001.txt"), Ansi("docx-000002.txt"), Ansi("odt-000001.txt")}));
+  ASSERT_EQ(r.messages.size(), 3u);
+  EXPECT_NE(r.messages[1].text.find("\"bomba.docx\" é grande demais"), std::string::npos) << r.messages[1].text;
+  EXPECT_EQ(r.messages[1].kind, MessageKind::Warning);
 }
 
 TEST_F(OfficeImportTest, WithoutTheOptionOfficeFilesAreLeftAloneAndAloneTheyMakeAnEmptyFolder) {
