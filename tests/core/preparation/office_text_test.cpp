@@ -155,6 +155,13 @@ TEST(OfficeText, UnreadableFilesStopWithAMessageNamingThem) {
   }
 }
 
+bool said(const ImportResult& r, const std::string& text) {
+  for (const auto& m : r.messages)
+    if (m.text.find(text) != std::string::npos) return true;
+  ADD_FAILURE() << "no message says " << text;
+  return false;
+}
+
 class OfficeImportTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -223,6 +230,43 @@ TEST_F(OfficeImportTest, ADocumentPastTheMemoryBudgetsShareIsSkippedAndTheOthers
   ASSERT_EQ(r.messages.size(), 3u);
   EXPECT_NE(r.messages[1].text.find("\"bomba.docx\" é grande demais"), std::string::npos) << r.messages[1].text;
   EXPECT_EQ(r.messages[1].kind, MessageKind::Warning);
+}
+
+TEST_F(OfficeImportTest, AUsersTextIsNeverOverwrittenAndADocumentWhoseSourceIsGoneIsRemoved) {
+  write_file(folder / "docx-000001.txt", "meu texto\r\n");
+  write_file(folder / "arq-000001.txt", "minha página\r\n");
+  write_file(folder / "p.htm", "<p>pagina</p>");
+  const auto users = [&] { return read_file(folder / "docx-000001.txt") + read_file(folder / "arq-000001.txt"); };
+  const std::string before = users();
+  auto r = run_import(input(all_formats()), testing::pt());
+  // The first DOCX and the page take the first numbers past their lists.
+  EXPECT_EQ(r.office_converted,
+            (std::vector<Ansi>{Ansi("docx-000003.txt"), Ansi("docx-000002.txt"), Ansi("odt-000001.txt")}));
+  EXPECT_EQ(r.converted, std::vector<Ansi>{Ansi("arq-000002.txt")});
+  EXPECT_EQ(users(), before);
+  EXPECT_TRUE(said(r, "2 textos desta pasta têm o nome que uma conversão tomaria"));
+  const auto files = folder_files();
+  r = run_import(input(all_formats()), testing::pt());
+  EXPECT_EQ(folder_files(), files);  // the same names again, nothing more said
+  EXPECT_EQ(r.messages.size(), 2u);
+
+  // Sources deleted: their documents go, the others keep their names.
+  fs::remove(folder / "A.DOCX");
+  fs::remove(folder / "p.htm");
+  r = run_import(input(all_formats()), testing::pt());
+  EXPECT_EQ(r.removed, (std::vector<Ansi>{Ansi("arq-000002.txt"), Ansi("docx-000003.txt")}));
+  EXPECT_FALSE(fs::exists(folder / "docx-000003.lpl"));
+  EXPECT_EQ(doc_names(), (std::vector<Ansi>{Ansi("arq-000001.txt"), Ansi("docx-000001.txt"), Ansi("docx-000002.txt"),
+                                            Ansi("odt-000001.txt"), Ansi("solto.txt")}));
+  EXPECT_TRUE(said(r, "2 documentos convertidos antes (como \"arq-000002.txt\", de \"p.htm\") foram apagados"));
+  EXPECT_EQ(users(), before);
+}
+
+TEST_F(OfficeImportTest, AFolderPreparedBeforeSourcesWereRecordedHasItsConversionsWrittenAgain) {
+  write_file(folder / "docx-000001.txt", "conversão antiga\r\n");
+  write_document_list(folder, Ansi("Projeto"), {Ansi("docx-000001.txt")});
+  run_import(input(all_formats()), testing::pt());
+  EXPECT_EQ(read_file(folder / "docx-000001.txt"), cp1252("Eleições em São Paulo fim\r\n"));
 }
 
 TEST_F(OfficeImportTest, WithoutTheOptionOfficeFilesAreLeftAloneAndAloneTheyMakeAnEmptyFolder) {
