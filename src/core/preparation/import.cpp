@@ -143,48 +143,107 @@ const char* unusable_reason(AnsiView name, const std::string& raw) {
   return nullptr;
 }
 
+// Whether `name` is prefix + a number + ".txt" ("arq-000041.txt"),
+// letter case aside.
+bool is_numbered(AnsiView name, AnsiView prefix) {
+  if (name.size() < prefix.size() + 6 + 4 || !equals_ci(name.substr(0, prefix.size()), prefix) ||
+      !ends_ci(name, AnsiView(".txt")))
+    return false;
+  const AnsiView digits = name.substr(prefix.size(), name.size() - prefix.size() - 4);
+  return std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+Ansi numbered_name(AnsiView prefix, std::size_t i) {
+  return Ansi(prefix) + document_number(static_cast<long long>(i)) + Ansi(".txt");
+}
+
+// A file a conversion makes documents of (a page, a DOCX, ODT or PDF), as
+// opposed to the single file a split makes pieces of.
+bool converted_kind(AnsiView source) { return is_html_name(source) || office_format_of(source).has_value(); }
+
+const char* const kNumberedPrefixes[] = {"arq-", "docx-", "odt-", "pdf-"};
+
 // Names of converted documents and what the sources file will say. Under
-// the classic reading a converted document keeps its numbered name; under
-// the complete one it is named after its source. The previous sources file
-// tells which texts of the folder are earlier conversions of a source (so
-// they may be written again) and, once this run has named its documents,
-// which earlier conversions were replaced by a document of another name.
+// the classic reading a converted document has a numbered name; under the
+// complete one it is named after its source. The previous sources file
+// tells which texts of the folder are earlier conversions (so a source's
+// own may be written again) and which are the user's (never overwritten);
+// once this run has named its documents, which earlier conversions were
+// replaced by a document of another name or lost their source.
 class Naming {
  public:
   Naming(const ImportInput& input, const FolderLists& lists) : input_(input) {
     previous_ = read_sources(input.folder);
-    for (const auto& e : previous_) earlier_.emplace(lower_az(e.source), lower_az(e.document));
+    for (const auto& e : previous_) earlier_.emplace(lower_az(e.source), e.document);
+    for (const auto& h : lists.htmls) present_.insert(lower_az(h));
+    for (const auto& files : lists.office)
+      for (const auto& f : files) present_.insert(lower_az(f));
     for (const auto& t : lists.texts) taken_.insert(lower_az(t));
-    // A text that an earlier run converted may be overwritten by its own
-    // source's conversion, so it does not count as taken for that source.
-    for (const auto& e : previous_) taken_.erase(lower_az(e.document));
+    // An earlier conversion may be written again by its own source, and is
+    // kept from the others while its source is in the folder.
+    for (const auto& e : previous_) {
+      const Ansi document = lower_az(e.document);
+      taken_.erase(document);
+      if (present_.count(lower_az(e.source))) reserved_.emplace(document, lower_az(e.source));
+    }
+    // A folder prepared before sources were recorded (a document list of
+    // this title but no reading record): its numbered texts are taken for
+    // earlier conversions, as they were then.
+    std::error_code ec;
+    if (!fs::exists(input.folder / kReadingFile, ec) && !ec &&
+        fs::exists(shell::Project{input.folder, input.title}.doc_list(), ec))
+      for (const auto& t : lists.texts)
+        for (const char* prefix : kNumberedPrefixes)
+          if (is_numbered(t, AnsiView(prefix))) taken_.erase(lower_az(t));
+    users_ = taken_;
   }
 
-  // The document name for `source` (`numbered` under the classic reading,
-  // and for a source whose name cannot name a document).
-  Ansi name(AnsiView source, Ansi numbered) {
-    if (input_.reading != Reading::Complete) return numbered;
+  // The document name for the `i`-th of `count` sources of a kind whose
+  // numbered names begin with `prefix`.
+  Ansi name(AnsiView source, AnsiView prefix, std::size_t i, std::size_t count) {
     auto it = earlier_.find(lower_az(source));
-    Ansi name = source_document_name(source, taken_, it == earlier_.end() ? AnsiView() : AnsiView(it->second));
-    if (name.empty()) name = std::move(numbered);
-    taken_.insert(lower_az(name));
-    return name;
+    if (input_.reading == Reading::Complete) {
+      const AnsiView earlier = it == earlier_.end() ? AnsiView() : AnsiView(it->second);
+      Ansi name = source_document_name(source, taken_, lower_az(earlier));
+      if (!name.empty()) {
+        const Ansi plain = Ansi(source) + Ansi(".txt");
+        if (users_.count(lower_az(plain)) && !equals_ci(name, earlier)) avoided_.push_back({plain, Ansi(source), name});
+        return claim(std::move(name));
+      }
+    }
+    return numbered(source, prefix, i, count, it == earlier_.end() ? nullptr : &it->second);
   }
   void converted(const Ansi& document, const Ansi& source) { written_.push_back({document, source}); }
   void split(const Ansi& document, const Ansi& source) { written_.push_back({document, source}); }
 
-  // Removes the earlier conversions of sources converted again under
-  // another name (with their word lists); returns their names.
-  std::vector<Ansi> remove_replaced() {
+  // Texts of the user whose names a conversion would have taken: the user's
+  // file, the source, the name its document got instead.
+  struct Avoided {
+    Ansi users, source, document;
+  };
+  const std::vector<Avoided>& avoided() const { return avoided_; }
+
+  // Removes the earlier conversions (with their word lists) of sources
+  // converted again under another name (`replaced`) and of sources no
+  // longer in the folder (`orphaned`).
+  struct Removed {
+    std::vector<Ansi> replaced;
+    std::vector<SourceEntry> orphaned;
+  };
+  Removed remove_stale() {
     std::unordered_set<Ansi> now, sources;
     for (const auto& e : written_) {
       now.insert(lower_az(e.document));
       sources.insert(lower_az(e.source));
     }
-    std::vector<Ansi> removed;
+    Removed removed;
     for (const auto& e : previous_) {
       const Ansi key = lower_az(e.document);
-      if (now.count(key) || !sources.count(lower_az(e.source))) continue;
+      if (now.count(key)) continue;
+      const bool replaced = sources.count(lower_az(e.source)) > 0;
+      const bool orphaned = !replaced && converted_kind(e.source) && !present_.count(lower_az(e.source)) &&
+                            !reserved_.count(key) && !source_exists(e.source);
+      if (!replaced && !orphaned) continue;
       std::error_code ec;
       const fs::path doc = input_.folder / to_path(e.document);
       if (!fs::is_regular_file(doc, ec)) continue;
@@ -192,7 +251,8 @@ class Naming {
       if (ec) continue;  // it stays a document of the list, nothing is lost
       fs::remove(input_.folder / to_path(companion_name(e.document, AnsiView("lpl"))), ec);
       now.insert(key);
-      removed.push_back(e.document);
+      if (replaced) removed.replaced.push_back(e.document);
+      else removed.orphaned.push_back(e);
     }
     return removed;
   }
@@ -220,11 +280,52 @@ class Naming {
   }
 
  private:
+  Ansi claim(Ansi name) {
+    taken_.insert(lower_az(name));
+    return name;
+  }
+
+  // Whether a numbered name is free for `source`: no user's text, no
+  // document named this run, no earlier document of another source that is
+  // still in the folder.
+  bool free_for(const Ansi& key, const Ansi& source) const {
+    if (taken_.count(key)) return false;
+    auto it = reserved_.find(key);
+    return it == reserved_.end() || it->second == source;
+  }
+
+  // The source's earlier numbered name when it had one; else the name of
+  // its place in the list; when that is held, the first free number after
+  // the list's count (so the later sources keep the names of their places).
+  Ansi numbered(AnsiView source, AnsiView prefix, std::size_t i, std::size_t count, const Ansi* earlier) {
+    const Ansi src = lower_az(source);
+    if (earlier && is_numbered(*earlier, prefix) && free_for(lower_az(*earlier), src)) return claim(*earlier);
+    const Ansi first = numbered_name(prefix, i);
+    if (free_for(lower_az(first), src)) return claim(first);
+    std::size_t& next = next_[Ansi(prefix)];
+    next = std::max(next, count + 1);
+    Ansi name = numbered_name(prefix, next);
+    while (!free_for(lower_az(name), src)) name = numbered_name(prefix, ++next);
+    ++next;
+    if (users_.count(lower_az(first))) avoided_.push_back({first, Ansi(source), name});
+    return claim(std::move(name));
+  }
+
+  bool source_exists(const Ansi& source) const {
+    std::error_code ec;
+    return fs::exists(input_.folder / to_path(source), ec) || ec;
+  }
+
   const ImportInput& input_;
   std::vector<SourceEntry> previous_;
-  std::unordered_map<Ansi, Ansi> earlier_;  // source -> its earlier document, lowered
-  std::unordered_set<Ansi> taken_;
+  std::unordered_map<Ansi, Ansi> earlier_;     // source (lowered) -> its earlier document
+  std::unordered_set<Ansi> present_;           // the folder's pages and office files, lowered
+  std::unordered_set<Ansi> taken_;             // users' texts and this run's documents, lowered
+  std::unordered_set<Ansi> users_;             // the users' texts, lowered
+  std::unordered_map<Ansi, Ansi> reserved_;    // earlier document -> its source still here, lowered
+  std::unordered_map<Ansi, std::size_t> next_;  // by prefix: the next number past the list's count
   std::vector<SourceEntry> written_;
+  std::vector<Avoided> avoided_;
 };
 
 // DOCX, ODT and PDF files become docx-000001.txt, odt-000001.txt,
@@ -239,11 +340,11 @@ void convert_office_documents(const ImportInput& input, ImportResult& result, Na
     const auto& files = result.first.of(f);
     for (std::size_t i = 0; i < files.size(); ++i) {
       progress.checkpoint();
-      const Ansi name = naming.name(files[i], converted_name(f, i + 1));
+      const Ansi name = naming.name(files[i], AnsiView(converted_prefix(f)), i + 1, files.size());
       const fs::path source = input.folder / to_path(files[i]);
       StoredLines stored;
       try {
-        stored = to_stored_lines(extract_office_text(f, source));
+        stored = to_stored_lines(extract_office_text(f, source, document_size_limit(input.memory_budget)));
       } catch (const Stop& skipped) {
         result.messages.push_back({skipped.text(), MessageKind::Warning});
         continue;
@@ -256,6 +357,46 @@ void convert_office_documents(const ImportInput& input, ImportResult& result, Na
       naming.converted(name, files[i]);
     }
   }
+}
+
+// Tells what the naming did: user's texts a conversion kept clear of, and
+// earlier conversions removed.
+void report_naming(Naming& naming, ImportResult& result) {
+  auto quoted = [](const Ansi& name) { return "\"" + to_utf8(name) + "\""; };
+  const auto& avoided = naming.avoided();
+  if (!avoided.empty()) {
+    const auto& a = avoided.front();
+    const std::size_t n = avoided.size();
+    result.messages.push_back(
+        {(n == 1 ? "O texto " + quoted(a.users) + " desta pasta não veio de uma conversão e foi mantido: " +
+                       quoted(a.source) + " foi convertido em " + quoted(a.document) + "."
+                 : std::to_string(n) + " textos desta pasta têm o nome que uma conversão tomaria (como " +
+                       quoted(a.users) + ") e foram mantidos: suas fontes foram convertidas com outros nomes (" +
+                       quoted(a.source) + " em " + quoted(a.document) + ")."),
+         MessageKind::Information});
+  }
+  Naming::Removed removed = naming.remove_stale();
+  if (!removed.replaced.empty()) {
+    const std::size_t n = removed.replaced.size();
+    result.messages.push_back(
+        {(n == 1 ? "O documento " + quoted(removed.replaced.front()) + ", convertido antes, foi apagado"
+                 : std::to_string(n) + " documentos convertidos antes (como " + quoted(removed.replaced.front()) +
+                       ") foram apagados") +
+             ": sua fonte tem agora o documento desta preparação, de outro nome.",
+         MessageKind::Information});
+  }
+  if (!removed.orphaned.empty()) {
+    const auto& o = removed.orphaned.front();
+    const std::size_t n = removed.orphaned.size();
+    result.messages.push_back(
+        {n == 1 ? "O documento " + quoted(o.document) + " foi apagado: sua fonte, " + quoted(o.source) +
+                      ", não está mais na pasta."
+                : std::to_string(n) + " documentos convertidos antes (como " + quoted(o.document) + ", de " +
+                      quoted(o.source) + ") foram apagados: suas fontes não estão mais na pasta.",
+         MessageKind::Information});
+  }
+  result.removed = std::move(removed.replaced);
+  for (auto& o : removed.orphaned) result.removed.push_back(std::move(o.document));
 }
 
 }  // namespace
@@ -369,8 +510,7 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
     // on every core, each page on its own.
     std::vector<Ansi> names;
     for (std::size_t i = 0; i < htmls.size(); ++i)
-      names.push_back(naming.name(htmls[i], Ansi("arq-") + document_number(static_cast<long long>(i + 1)) +
-                                                 Ansi(".txt")));
+      names.push_back(naming.name(htmls[i], AnsiView("arq-"), i + 1, htmls.size()));
     std::vector<std::size_t> replaced(htmls.size(), 0);
     parallel_for(
         htmls.size(),
@@ -389,7 +529,7 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
     // HTML pages become arq-000001.txt, arq-000002.txt ... in list order.
     for (std::size_t i = 0; input.formats.html && i < htmls.size(); ++i) {
       progress.checkpoint();
-      Ansi name = Ansi("arq-") + document_number(static_cast<long long>(i + 1)) + Ansi(".txt");
+      Ansi name = naming.name(htmls[i], AnsiView("arq-"), i + 1, htmls.size());
       convert_html_file(input.folder / to_path(htmls[i]), input.folder / to_path(name));
       naming.converted(name, htmls[i]);
       result.converted.push_back(std::move(name));
@@ -397,17 +537,7 @@ ImportResult run_import(const ImportInput& input, const Regional& regional, Prog
   }
 
   convert_office_documents(input, result, naming, progress);
-  result.removed = naming.remove_replaced();
-  if (!result.removed.empty()) {
-    const std::size_t n = result.removed.size();
-    result.messages.push_back(
-        {(n == 1 ? std::string("O documento \"") + to_utf8(result.removed.front()) + "\", convertido antes, foi apagado"
-                 : std::to_string(n) + " documentos convertidos antes (como \"" + to_utf8(result.removed.front()) +
-                       "\") foram apagados") +
-             ": sua fonte tem agora o documento desta preparação, de outro nome.",
-         MessageKind::Information});
-  }
-
+  report_naming(naming, result);
   progress.status(kAnalysingTexts);
   if (input.single_file && !input.split_done) {
     if (result.first.texts.size() != 1) {

@@ -101,6 +101,9 @@ struct ImportInput {
   // How the texts are read: HTML pages, names of converted documents, the
   // letters of the word lists. Recorded in the folder by a processing run.
   Reading reading = Reading::Classic;
+  // The memory budget: what one DOCX, ODT or PDF document may grow to
+  // (document_size_limit); a document past it is skipped with a warning.
+  std::size_t memory_budget = kDefaultMemoryBudget;
 };
 
 struct ImportResult {
@@ -119,9 +122,10 @@ struct ImportResult {
   // OfficeFormat (the caller says how to include them: left_out_message).
   std::array<std::size_t, 3> left_out{0, 0, 0};
   std::size_t left_out_total() const { return left_out[0] + left_out[1] + left_out[2]; }
-  // Converted documents of an earlier run that this run replaced by others
-  // of the same source (another reading names them otherwise): removed
-  // with their word lists.
+  // Converted documents of an earlier run removed with their word lists:
+  // those this run replaced by others of the same source (another reading
+  // names them otherwise), then those whose source is no longer in the
+  // folder. A message in `messages` tells each kind.
   std::vector<Ansi> removed;
 };
 
@@ -141,9 +145,12 @@ Ansi source_document_name(AnsiView source, const std::unordered_set<Ansi>& taken
 
 // The import run. With `process`, converts the HTML pages (and, as
 // `formats` asks, the DOCX, ODT and PDF files: the i-th file of a format's
-// sorted list becomes converted_name(format, i); a file that cannot be
+// sorted list becomes converted_name(format, i), or keeps the name an
+// earlier run gave it, or takes a free number when a user's text holds
+// that name, which is never overwritten; a file that cannot be
 // converted is skipped with a warning naming it, and a document with
-// characters outside Windows-1252 gets one note with their count), splits the single
+// characters outside Windows-1252 gets one note with their count), removes
+// the earlier conversions whose source is gone (with a note), splits the single
 // file when asked (and the flag allows it), writes the document list and
 // (with `build_word_lists`) builds the word lists with the wizard's progress texts (see
 // build_word_lists). Checked failures of the builder (no stopword list, a

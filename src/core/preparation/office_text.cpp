@@ -6,8 +6,11 @@
 #include <unicode/utf8.h>
 #include <zip.h>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <mutex>
 #include <poppler/cpp/poppler-document.h>
@@ -34,11 +37,22 @@ std::string left_out(const fs::path& p, const std::string& why) {
   return "O documento " + message_name(p.filename()) + " " + why + " e ficou fora da preparação.";
 }
 
+std::string too_large(const fs::path& p, std::size_t limit) {
+  return left_out(p, "é grande demais: aberto, passaria de " + std::to_string(limit / kMegabyte) +
+                         " MB, o limite de um documento (um quarto da memória reservada às análises),");
+}
+
+std::string damaged(const char* kind) {
+  return std::string("está danificado (não é um arquivo ") + kind + " válido)";
+}
+
 // ---- ZIP + XML (DOCX, ODT)
 
 // One member of a ZIP file, whole. Stops naming the file when the archive
-// is damaged, the member is missing or encrypted.
-std::string zip_member(const fs::path& p, const char* member, const char* kind) {
+// is damaged, the member is missing or encrypted, or it inflates past
+// `limit`: a declared size past it is refused before anything is
+// inflated, and the inflation, by chunks, never goes beyond it.
+std::string zip_member(const fs::path& p, const char* member, const char* kind, std::size_t limit) {
   int err = 0;
   zip_t* z = zip_open(p.c_str(), ZIP_RDONLY, &err);
   if (!z) {
@@ -56,73 +70,196 @@ std::string zip_member(const fs::path& p, const char* member, const char* kind) 
     }
     if (head == std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8))
       throw Stop(left_out(p, "está protegido por senha (ou gravado num formato antigo)"));
-    throw Stop(left_out(p, std::string("está danificado (não é um arquivo ") + kind + " válido)"));
+    throw Stop(left_out(p, damaged(kind)));
   }
   std::unique_ptr<zip_t, void (*)(zip_t*)> archive(z, [](zip_t* a) { zip_discard(a); });
   zip_stat_t st;
   zip_stat_init(&st);
-  if (zip_stat(z, member, 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE))
-    throw Stop(left_out(p, std::string("está danificado (não é um arquivo ") + kind + " válido)"));
+  if (zip_stat(z, member, 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE)) throw Stop(left_out(p, damaged(kind)));
   if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE)
     throw Stop(left_out(p, "está protegido por senha"));
   // A member that claims more than the archive could hold is damaged, not
   // a reason to reserve gigabytes.
   std::error_code ec;
   const auto file_size = fs::file_size(p, ec);
-  if (st.size > 64ull * 1024 * 1024 && (ec || st.size > 2000ull * file_size))
-    throw Stop(left_out(p, std::string("está danificado (não é um arquivo ") + kind + " válido)"));
-  zip_file_t* f = zip_fopen(z, member, 0);
+  if (st.size > 64ull * 1024 * 1024 && (ec || st.size > 2000ull * file_size)) throw Stop(left_out(p, damaged(kind)));
+  if (st.size > limit) throw Stop(too_large(p, limit));
+  std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> f(zip_fopen(z, member, 0), zip_fclose);
   if (!f) {
     if (zip_get_error(z)->zip_err == ZIP_ER_NOPASSWD || zip_get_error(z)->zip_err == ZIP_ER_WRONGPASSWD)
       throw Stop(left_out(p, "está protegido por senha"));
-    throw Stop(left_out(p, std::string("está danificado (não é um arquivo ") + kind + " válido)"));
+    throw Stop(left_out(p, damaged(kind)));
   }
-  std::string bytes(static_cast<std::size_t>(st.size), '\0');
-  zip_int64_t got = zip_fread(f, bytes.data(), st.size);
-  zip_fclose(f);
-  if (got < 0 || static_cast<zip_uint64_t>(got) != st.size)
-    throw Stop(left_out(p, std::string("está danificado (não é um arquivo ") + kind + " válido)"));
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(st.size));
+  constexpr std::size_t kChunk = std::size_t{1} << 20;
+  for (;;) {
+    const std::size_t at = bytes.size();
+    // One byte past the declared size: a member longer than it says is
+    // damaged (its size is what the limit was checked against).
+    const std::size_t want = std::min<std::size_t>(kChunk, static_cast<std::size_t>(st.size) + 1 - std::min<std::size_t>(at, st.size));
+    bytes.resize(at + want);
+    const zip_int64_t got = zip_fread(f.get(), bytes.data() + at, want);
+    if (got < 0) throw Stop(left_out(p, damaged(kind)));
+    bytes.resize(at + static_cast<std::size_t>(got));
+    if (bytes.size() > limit) throw Stop(too_large(p, limit));
+    if (got == 0 || bytes.size() > st.size) break;
+  }
+  if (bytes.size() != st.size) throw Stop(left_out(p, damaged(kind)));
   return bytes;
 }
 
-pugi::xml_document parse_xml(const fs::path& p, const std::string& bytes, const char* kind) {
-  pugi::xml_document doc;
+// The XML tree's own memory (pugixml's nodes, attributes and copies), per
+// thread: while a ParseLimit is in force, an allocation that would take
+// the tree past it fails and the parse reports it is out of memory.
+struct TreeMemory {
+  std::size_t used = 0;
+  std::size_t limit = 0;
+};
+thread_local TreeMemory* tree_memory = nullptr;
+
+void* tree_allocate(std::size_t size) {
+  TreeMemory* m = tree_memory;
+  if (m && size > m->limit - std::min(m->used, m->limit)) return nullptr;
+  void* p = std::malloc(size);
+  if (m && p) m->used += ::malloc_usable_size(p);
+  return p;
+}
+
+void tree_free(void* p) {
+  if (TreeMemory* m = tree_memory; m && p) m->used -= std::min(m->used, ::malloc_usable_size(p));
+  std::free(p);
+}
+
+// Installed before main, while no tree exists (the functions still
+// allocate with malloc, so a tree made earlier is freed as before).
+const bool tree_memory_counted = [] {
+  pugi::set_memory_management_functions(tree_allocate, tree_free);
+  return true;
+}();
+
+class ParseLimit {
+ public:
+  explicit ParseLimit(std::size_t limit) : memory_{0, limit}, outer_(tree_memory) { tree_memory = &memory_; }
+  ~ParseLimit() { tree_memory = outer_; }
+  ParseLimit(const ParseLimit&) = delete;
+  ParseLimit& operator=(const ParseLimit&) = delete;
+
+ private:
+  TreeMemory memory_;
+  TreeMemory* outer_;
+};
+
+// Parses `bytes` in place (the tree points into them: they must outlive
+// it). pugixml's parser and its tree's release work without recursion, so
+// any depth of nesting is read.
+void parse_xml(pugi::xml_document& doc, const fs::path& p, std::string& bytes, const char* kind, std::size_t limit) {
   // Whitespace-only text is kept: in a DOCX "<w:t> </w:t>" is a blank.
-  auto ok = doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_ws_pcdata);
-  if (!ok) throw Stop(left_out(p, std::string("está danificado (não é um arquivo ") + kind + " válido)"));
-  return doc;
+  auto ok = doc.load_buffer_inplace(bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_ws_pcdata);
+  if (ok.status == pugi::status_out_of_memory) throw Stop(too_large(p, limit));
+  if (!ok) throw Stop(left_out(p, damaged(kind)));
+}
+
+// The lines of a document body as the walks below gather them: a stack of
+// open paragraphs (a paragraph inside another, as in a text box, ends the
+// text before it as a line of its own and continues after it), and the
+// bytes kept, which may not pass the limit.
+class Lines {
+ public:
+  Lines(const fs::path& p, std::size_t limit) : path_(p), limit_(limit) {}
+
+  // The line being filled, or null outside any paragraph.
+  std::string* line() { return open_.empty() ? nullptr : &open_.back(); }
+  void add(std::string_view text) {
+    if (open_.empty()) return;
+    count(text.size());
+    open_.back() += text;
+  }
+  void add_blanks(std::size_t n) {
+    if (open_.empty()) return;
+    count(n);
+    open_.back().append(n, ' ');
+  }
+  void open_paragraph() {
+    if (!open_.empty() && !open_.back().empty()) end_line();
+    open_.emplace_back();
+  }
+  void close_paragraph(bool trim_blanks) {
+    std::string own = std::move(open_.back());
+    open_.pop_back();
+    if (trim_blanks)
+      while (!own.empty() && own.back() == ' ') own.pop_back();
+    push(std::move(own));
+  }
+  // A line break: the text so far is a line, even an empty one.
+  void end_line() {
+    if (open_.empty()) return;
+    push(open_.back());
+    open_.back().clear();
+  }
+  std::vector<std::string> take() { return std::move(out_); }
+
+ private:
+  void count(std::size_t bytes) {
+    kept_ += bytes;
+    if (kept_ > limit_) throw Stop(too_large(path_, limit_));
+  }
+  void push(std::string line) {
+    count(sizeof(std::string));
+    out_.push_back(std::move(line));
+  }
+
+  const fs::path& path_;
+  std::size_t limit_;
+  std::size_t kept_ = 0;
+  std::vector<std::string> open_;
+  std::vector<std::string> out_;
+};
+
+// Visits the nodes under `root` in document order by following the tree's
+// own links, so no depth of nesting exhausts the stack: `enter` says
+// whether to go into a node's children, `leave` runs for every node after
+// them.
+template <class Enter, class Leave>
+void walk(const pugi::xml_node& root, Enter enter, Leave leave) {
+  pugi::xml_node node = root.first_child();
+  while (node) {
+    if (enter(node) && node.first_child()) {
+      node = node.first_child();
+      continue;
+    }
+    leave(node);
+    while (!node.next_sibling()) {
+      node = node.parent();
+      if (!node || node == root) return;
+      leave(node);
+    }
+    node = node.next_sibling();
+  }
 }
 
 // DOCX: every w:p is a line (a paragraph inside another, as in a text
 // box, gives its own line after the text before it); w:t is text, w:tab a
 // tab, w:br/w:cr a line break. Deleted text, field codes and the fallback
 // copy of drawings are left out.
-void walk_docx(const pugi::xml_node& node, std::vector<std::string>& out, std::string* line) {
-  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-    std::string_view name = child.name();
+void walk_docx(const pugi::xml_node& body, Lines& lines) {
+  auto enter = [&](const pugi::xml_node& node) {
+    if (node.type() != pugi::node_element) return false;
+    const std::string_view name = node.name();
     if (name == "w:p") {
-      if (line && !line->empty()) {
-        out.push_back(*line);
-        line->clear();
-      }
-      std::string own;
-      walk_docx(child, out, &own);
-      out.push_back(std::move(own));
-    } else if (name == "w:t") {
-      if (line) *line += child.child_value();
-    } else if (name == "w:tab") {
-      if (line) *line += '\t';
-    } else if (name == "w:br" || name == "w:cr") {
-      if (line) {
-        out.push_back(*line);
-        line->clear();
-      }
-    } else if (name == "w:delText" || name == "w:instrText" || name == "mc:Fallback") {
-      continue;
-    } else if (child.type() == pugi::node_element) {
-      walk_docx(child, out, line);
+      lines.open_paragraph();
+      return true;
     }
-  }
+    if (name == "w:t") lines.add(node.child_value());
+    else if (name == "w:tab") lines.add("\t");
+    else if (name == "w:br" || name == "w:cr") lines.end_line();
+    else if (name != "w:delText" && name != "w:instrText" && name != "mc:Fallback") return true;
+    return false;
+  };
+  auto leave = [&](const pugi::xml_node& node) {
+    if (std::string_view(node.name()) == "w:p") lines.close_paragraph(false);
+  };
+  walk(body, enter, leave);
 }
 
 // ODT: text:p and text:h are lines, in document order through lists,
@@ -130,44 +267,42 @@ void walk_docx(const pugi::xml_node& node, std::vector<std::string>& out, std::s
 // tab, text:line-break a line break. Runs of white space in the XML are
 // one blank (the format's rule). Notes' bodies, annotations and tracked
 // (deleted) changes are left out.
-void walk_odt(const pugi::xml_node& node, std::vector<std::string>& out, std::string* line) {
-  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-    if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
-      if (!line) continue;
-      for (const char* c = child.value(); *c; ++c) {
-        bool space = *c == ' ' || *c == '\t' || *c == '\n' || *c == '\r';
-        if (!space) *line += *c;
-        else if (!line->empty() && line->back() != ' ') *line += ' ';
+void walk_odt(const pugi::xml_node& body, Lines& lines) {
+  auto paragraph = [](std::string_view name) { return name == "text:p" || name == "text:h"; };
+  auto enter = [&](const pugi::xml_node& node) {
+    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) {
+      const std::string* line = lines.line();
+      if (!line) return false;
+      std::string text;
+      for (const char* c = node.value(); *c; ++c) {
+        const bool space = *c == ' ' || *c == '\t' || *c == '\n' || *c == '\r';
+        // No blank opens a line, none follows another.
+        const char last = !text.empty() ? text.back() : !line->empty() ? line->back() : ' ';
+        if (!space) text += *c;
+        else if (last != ' ') text += ' ';
       }
-      continue;
+      lines.add(text);
+      return false;
     }
-    if (child.type() != pugi::node_element) continue;
-    std::string_view name = child.name();
-    if (name == "text:p" || name == "text:h") {
-      if (line && !line->empty()) {
-        out.push_back(*line);
-        line->clear();
-      }
-      std::string own;
-      walk_odt(child, out, &own);
-      while (!own.empty() && own.back() == ' ') own.pop_back();
-      out.push_back(std::move(own));
-    } else if (name == "text:s") {
-      if (line) line->append(static_cast<std::size_t>(std::clamp(child.attribute("text:c").as_int(1), 1, 1000)), ' ');
-    } else if (name == "text:tab") {
-      if (line) *line += '\t';
-    } else if (name == "text:line-break") {
-      if (line) {
-        out.push_back(*line);
-        line->clear();
-      }
-    } else if (name == "text:note-body" || name == "office:annotation" || name == "text:tracked-changes" ||
-               name == "text:note-citation") {
-      continue;
-    } else {
-      walk_odt(child, out, line);
+    if (node.type() != pugi::node_element) return false;
+    const std::string_view name = node.name();
+    if (paragraph(name)) {
+      lines.open_paragraph();
+      return true;
     }
-  }
+    if (name == "text:s")
+      lines.add_blanks(static_cast<std::size_t>(std::clamp(node.attribute("text:c").as_int(1), 1, 1000)));
+    else if (name == "text:tab") lines.add("\t");
+    else if (name == "text:line-break") lines.end_line();
+    else if (name != "text:note-body" && name != "office:annotation" && name != "text:tracked-changes" &&
+             name != "text:note-citation")
+      return true;
+    return false;
+  };
+  auto leave = [&](const pugi::xml_node& node) {
+    if (node.type() == pugi::node_element && paragraph(node.name())) lines.close_paragraph(true);
+  };
+  walk(body, enter, leave);
 }
 
 // ---- PDF
@@ -309,37 +444,41 @@ Ansi converted_name(OfficeFormat f, std::size_t i) {
   return Ansi(converted_prefix(f)) + document_number(static_cast<long long>(i)) + Ansi(".txt");
 }
 
-std::vector<std::string> extract_docx(const fs::path& p) {
-  const std::string xml = zip_member(p, "word/document.xml", "DOCX");
-  pugi::xml_document doc = parse_xml(p, xml, "DOCX");
-  std::vector<std::string> lines;
+std::vector<std::string> extract_docx(const fs::path& p, std::size_t limit) {
+  std::string xml = zip_member(p, "word/document.xml", "DOCX", limit);
+  ParseLimit tree_limit(limit);
+  pugi::xml_document doc;
+  parse_xml(doc, p, xml, "DOCX", limit);
   pugi::xml_node body = doc.child("w:document").child("w:body");
-  if (!body) throw Stop(left_out(p, "está danificado (não é um arquivo DOCX válido)"));
-  walk_docx(body, lines, nullptr);
-  return lines;
+  if (!body) throw Stop(left_out(p, damaged("DOCX")));
+  Lines lines(p, limit);
+  walk_docx(body, lines);
+  return lines.take();
 }
 
-std::vector<std::string> extract_odt(const fs::path& p) {
-  const std::string xml = zip_member(p, "content.xml", "ODT");
+std::vector<std::string> extract_odt(const fs::path& p, std::size_t limit) {
+  std::string xml = zip_member(p, "content.xml", "ODT", limit);
   // A password-protected ODT is a plain ZIP whose members are encrypted by
   // the format itself, as its manifest says.
   if (xml.find("<office:document-content") == std::string::npos) {
     std::string manifest;
     try {
-      manifest = zip_member(p, "META-INF/manifest.xml", "ODT");
+      manifest = zip_member(p, "META-INF/manifest.xml", "ODT", limit);
     } catch (const Stop&) {
     }
     if (manifest.find("encryption-data") != std::string::npos) throw Stop(left_out(p, "está protegido por senha"));
   }
-  pugi::xml_document doc = parse_xml(p, xml, "ODT");
+  ParseLimit tree_limit(limit);
+  pugi::xml_document doc;
+  parse_xml(doc, p, xml, "ODT", limit);
   pugi::xml_node body = doc.child("office:document-content").child("office:body");
-  if (!body) throw Stop(left_out(p, "está danificado (não é um arquivo ODT válido)"));
-  std::vector<std::string> lines;
-  walk_odt(body, lines, nullptr);
-  return lines;
+  if (!body) throw Stop(left_out(p, damaged("ODT")));
+  Lines lines(p, limit);
+  walk_odt(body, lines);
+  return lines.take();
 }
 
-std::vector<std::string> extract_pdf(const fs::path& p) {
+std::vector<std::string> extract_pdf(const fs::path& p, std::size_t limit) {
   silence_poppler();
   std::error_code ec;
   if (!fs::is_regular_file(p, ec)) throw Stop(left_out(p, "não existe"));
@@ -356,6 +495,7 @@ std::vector<std::string> extract_pdf(const fs::path& p) {
   if (doc->is_locked()) throw Stop(left_out(p, "está protegido por senha"));
   std::vector<std::string> lines;
   bool any_text = false;
+  std::size_t kept = 0;
   const int pages = doc->pages();
   for (int i = 0; i < pages; ++i) {
     std::unique_ptr<poppler::page> page(doc->create_page(i));
@@ -363,19 +503,21 @@ std::vector<std::string> extract_pdf(const fs::path& p) {
     const std::string text = ustring_utf8(page->text(poppler::rectf(), poppler::page::non_raw_non_physical_layout));
     if (!blank(text)) any_text = true;
     add_paragraphs(text, lines);
+    kept += text.size();
+    if (kept > limit) throw Stop(too_large(p, limit));
   }
   if (!any_text)
     throw Stop(left_out(p, "não tem texto (só imagens, como um documento digitalizado)"));
   return lines;
 }
 
-std::vector<std::string> extract_office_text(OfficeFormat f, const fs::path& p) {
+std::vector<std::string> extract_office_text(OfficeFormat f, const fs::path& p, std::size_t limit) {
   switch (f) {
-    case OfficeFormat::Docx: return extract_docx(p);
-    case OfficeFormat::Odt: return extract_odt(p);
+    case OfficeFormat::Docx: return extract_docx(p, limit);
+    case OfficeFormat::Odt: return extract_odt(p, limit);
     case OfficeFormat::Pdf: break;
   }
-  return extract_pdf(p);
+  return extract_pdf(p, limit);
 }
 
 StoredLines to_stored_lines(const std::vector<std::string>& utf8_lines) {
@@ -423,8 +565,8 @@ StoredLines to_stored_lines(const std::vector<std::string>& utf8_lines) {
   return out;
 }
 
-std::size_t convert_office_file(OfficeFormat f, const fs::path& in, const fs::path& out) {
-  StoredLines stored = to_stored_lines(extract_office_text(f, in));
+std::size_t convert_office_file(OfficeFormat f, const fs::path& in, const fs::path& out, std::size_t limit) {
+  StoredLines stored = to_stored_lines(extract_office_text(f, in, limit));
   write_text_file(out, stored.lines);
   return stored.replaced;
 }

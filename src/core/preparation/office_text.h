@@ -6,6 +6,7 @@
 // docs/formats.md ("Converted documents").
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/memory_budget.h"
 
 namespace lumeral::preparation {
 
@@ -45,13 +47,25 @@ const char* converted_prefix(OfficeFormat f);
 // prefix + six digits + ".txt" ("pdf-000003.txt").
 Ansi converted_name(OfficeFormat f, std::size_t i);
 
+// What one document may grow to in memory, from the memory budget: its
+// XML part as inflated, the tree parsed from it and its text may each take
+// at most a quarter of the budget, no less than 8 MB and no more than 1 GB.
+// A small file that inflates past it (a ZIP bomb) is refused before it is
+// inflated whole.
+constexpr std::size_t document_size_limit(std::size_t memory_budget) {
+  return std::clamp(memory_budget / 4, 8 * kMegabyte, 1024 * kMegabyte);
+}
+inline constexpr std::size_t kDefaultDocumentLimit = document_size_limit(kDefaultMemoryBudget);
+
 // The paragraphs of a document as UTF-8 lines. A file that cannot be
-// opened, is damaged, encrypted or (a PDF) has no text layer stops with a
-// Portuguese sentence naming the file.
-std::vector<std::string> extract_docx(const fs::path& p);
-std::vector<std::string> extract_odt(const fs::path& p);
-std::vector<std::string> extract_pdf(const fs::path& p);
-std::vector<std::string> extract_office_text(OfficeFormat f, const fs::path& p);
+// opened, is damaged, encrypted, (a PDF) has no text layer or would pass
+// `limit` (document_size_limit) stops with a Portuguese sentence naming
+// the file. Any depth of nested elements is read.
+std::vector<std::string> extract_docx(const fs::path& p, std::size_t limit = kDefaultDocumentLimit);
+std::vector<std::string> extract_odt(const fs::path& p, std::size_t limit = kDefaultDocumentLimit);
+std::vector<std::string> extract_pdf(const fs::path& p, std::size_t limit = kDefaultDocumentLimit);
+std::vector<std::string> extract_office_text(OfficeFormat f, const fs::path& p,
+                                             std::size_t limit = kDefaultDocumentLimit);
 
 // UTF-8 lines as stored text: characters Windows-1252 lacks become their
 // closest Latin equivalent ("“" -> '"', "ﬁ" -> "fi", "Ł" -> "L") or "?";
@@ -65,7 +79,8 @@ StoredLines to_stored_lines(const std::vector<std::string>& utf8_lines);
 // Extracts `in` and writes its text to `out` (temporary file renamed into
 // place). Returns the count of replaced characters. Stops as the
 // extraction does (nothing is written then) or on a write failure.
-std::size_t convert_office_file(OfficeFormat f, const fs::path& in, const fs::path& out);
+std::size_t convert_office_file(OfficeFormat f, const fs::path& in, const fs::path& out,
+                                std::size_t limit = kDefaultDocumentLimit);
 
 // The note of a document that had characters outside Windows-1252.
 std::string replaced_characters_message(const std::string& document, std::size_t replaced);

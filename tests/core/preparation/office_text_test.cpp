@@ -51,6 +51,58 @@ TEST(OfficeText, ParagraphsBecomeLinesInReadingOrder) {
   for (const auto& c : cases) EXPECT_EQ(extract_office_text(c.format, c.file), c.lines) << c.file;
 }
 
+std::string repeat(const std::string& s, std::size_t n) {
+  std::string out;
+  out.reserve(s.size() * n);
+  for (std::size_t i = 0; i < n; ++i) out += s;
+  return out;
+}
+
+TEST(OfficeText, AnyDepthOfNestedElementsIsRead) {
+  TempDir dir;
+  const std::size_t n = 100000;
+  write_docx(dir / "fundo.docx", "<w:p><w:r><w:t>antes</w:t></w:r></w:p>" + repeat("<w:x>", n) +
+                                     "<w:p><w:r><w:t>dentro</w:t></w:r></w:p>" + repeat("</w:x>", n));
+  write_docx(dir / "paragrafos.docx", repeat("<w:p><w:r><w:t>a</w:t></w:r>", 3) + repeat("</w:p>", 3));
+  write_odt(dir / "fundo.odt", "<text:p>" + repeat("<text:span>", n) + "um  dois" + repeat("</text:span>", n) +
+                                   "</text:p>");
+  struct Case {
+    OfficeFormat format;
+    const char* name;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {OfficeFormat::Docx, "fundo.docx", {"antes", "dentro"}},
+      // A paragraph inside another ends the text before it as a line.
+      {OfficeFormat::Docx, "paragrafos.docx", {"a", "a", "a", "", ""}},
+      {OfficeFormat::Odt, "fundo.odt", {"um dois"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(extract_office_text(c.format, dir / c.name), c.lines) << c.name;
+}
+
+TEST(OfficeText, ADocumentThatWouldGrowPastTheLimitIsRefusedNamingIt) {
+  const std::size_t limit = document_size_limit(1);  // the smallest: 8 MB
+  ASSERT_EQ(limit, 8 * kMegabyte);
+  TempDir dir;
+  // Its XML inflates past the limit; its tree does (tiny elements, each a
+  // node of the parsed tree); its text does (a blank that stands for 1000).
+  write_docx(dir / "xml.docx", "<w:p><w:r><w:t>" + std::string(limit, ' ') + "</w:t></w:r></w:p>");
+  write_docx(dir / "arvore.docx", repeat("<w:x/>", limit / 8));
+  write_odt(dir / "texto.odt", "<text:p>" + repeat("<text:s text:c=\"1000\"/>", limit / 1000 + 1) + "</text:p>");
+  for (const auto& [format, name] : {std::pair{OfficeFormat::Docx, "xml.docx"}, {OfficeFormat::Docx, "arvore.docx"},
+                                     {OfficeFormat::Odt, "texto.odt"}}) {
+    try {
+      extract_office_text(format, dir / name, limit);
+      ADD_FAILURE() << name << " was read";
+    } catch (const Stop& s) {
+      EXPECT_NE(s.text().find(name), std::string::npos) << s.text();
+      EXPECT_NE(s.text().find("grande demais"), std::string::npos) << s.text();
+      EXPECT_NE(s.text().find("8 MB"), std::string::npos) << s.text();
+    }
+  }
+  // Under a larger limit the same files are read.
+  EXPECT_EQ(extract_office_text(OfficeFormat::Docx, dir / "arvore.docx", kDefaultDocumentLimit).size(), 0u);
+}
+
 TEST(OfficeText, CharactersOutsideTheCodePageGetTheirClosestEquivalentAndAreCounted) {
   const StoredLines s = to_stored_lines({"“aspas” – ﬁm Łódź", "ok", "😀\xFF"});
   ASSERT_EQ(s.lines.size(), 3u);
@@ -101,6 +153,13 @@ TEST(OfficeText, UnreadableFilesStopWithAMessageNamingThem) {
       EXPECT_NE(s.text().find("protegido por senha"), std::string::npos) << s.text();
     }
   }
+}
+
+bool said(const ImportResult& r, const std::string& text) {
+  for (const auto& m : r.messages)
+    if (m.text.find(text) != std::string::npos) return true;
+  ADD_FAILURE() << "no message says " << text;
+  return false;
 }
 
 class OfficeImportTest : public ::testing::Test {
@@ -159,6 +218,55 @@ TEST_F(OfficeImportTest, ConvertedDocumentsAreListedAndGetWordListsAndARerunGive
   const auto again = run_import(input(all_formats()), testing::pt());
   EXPECT_EQ(again.office_converted, r.office_converted);
   EXPECT_EQ(folder_files(), before);
+}
+
+TEST_F(OfficeImportTest, ADocumentPastTheMemoryBudgetsShareIsSkippedAndTheOthersArePrepared) {
+  write_docx(folder / "bomba.docx", "<w:p><w:r><w:t>" + std::string(9 * kMegabyte, 'a') + "</w:t></w:r></w:p>");
+  ImportInput in = input(all_formats());
+  in.memory_budget = 32 * kMegabyte;
+  const auto r = run_import(in, testing::pt());
+  EXPECT_EQ(r.office_converted,
+            (std::vector<Ansi>{Ansi("docx-000001.txt"), Ansi("docx-000002.txt"), Ansi("odt-000001.txt")}));
+  ASSERT_EQ(r.messages.size(), 3u);
+  EXPECT_NE(r.messages[1].text.find("\"bomba.docx\" é grande demais"), std::string::npos) << r.messages[1].text;
+  EXPECT_EQ(r.messages[1].kind, MessageKind::Warning);
+}
+
+TEST_F(OfficeImportTest, AUsersTextIsNeverOverwrittenAndADocumentWhoseSourceIsGoneIsRemoved) {
+  write_file(folder / "docx-000001.txt", "meu texto\r\n");
+  write_file(folder / "arq-000001.txt", "minha página\r\n");
+  write_file(folder / "p.htm", "<p>pagina</p>");
+  const auto users = [&] { return read_file(folder / "docx-000001.txt") + read_file(folder / "arq-000001.txt"); };
+  const std::string before = users();
+  auto r = run_import(input(all_formats()), testing::pt());
+  // The first DOCX and the page take the first numbers past their lists.
+  EXPECT_EQ(r.office_converted,
+            (std::vector<Ansi>{Ansi("docx-000003.txt"), Ansi("docx-000002.txt"), Ansi("odt-000001.txt")}));
+  EXPECT_EQ(r.converted, std::vector<Ansi>{Ansi("arq-000002.txt")});
+  EXPECT_EQ(users(), before);
+  EXPECT_TRUE(said(r, "2 textos desta pasta têm o nome que uma conversão tomaria"));
+  const auto files = folder_files();
+  r = run_import(input(all_formats()), testing::pt());
+  EXPECT_EQ(folder_files(), files);  // the same names again, nothing more said
+  EXPECT_EQ(r.messages.size(), 2u);
+
+  // Sources deleted: their documents go, the others keep their names.
+  fs::remove(folder / "A.DOCX");
+  fs::remove(folder / "p.htm");
+  r = run_import(input(all_formats()), testing::pt());
+  EXPECT_EQ(r.removed, (std::vector<Ansi>{Ansi("arq-000002.txt"), Ansi("docx-000003.txt")}));
+  EXPECT_FALSE(fs::exists(folder / "docx-000003.lpl"));
+  EXPECT_EQ(doc_names(), (std::vector<Ansi>{Ansi("arq-000001.txt"), Ansi("docx-000001.txt"), Ansi("docx-000002.txt"),
+                                            Ansi("odt-000001.txt"), Ansi("solto.txt")}));
+  EXPECT_TRUE(said(r, "2 documentos convertidos antes (como \"arq-000002.txt\", de \"p.htm\") foram apagados"));
+  EXPECT_EQ(users(), before);
+}
+
+TEST_F(OfficeImportTest, AFolderPreparedBeforeSourcesWereRecordedHasItsConversionsWrittenAgain) {
+  write_file(folder / "docx-000001.txt", "conversão antiga\r\n");
+  write_document_list(folder, Ansi("Projeto"), {Ansi("docx-000001.txt")});
+  run_import(input(all_formats()), testing::pt());
+  EXPECT_EQ(read_file(folder / "docx-000001.txt"), cp1252("Eleições em São Paulo fim\r\n"));
 }
 
 TEST_F(OfficeImportTest, WithoutTheOptionOfficeFilesAreLeftAloneAndAloneTheyMakeAnEmptyFolder) {
