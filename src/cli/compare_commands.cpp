@@ -33,7 +33,8 @@ Registrar compare_cmd(303, [](CLI::App& app) -> Handler {
   sub->add_option("PROJECT", *project, "Arquivo de projeto (título + .ini)")->required();
   add_export_option(sub);
   return [=](Env& env) {
-    const CompareOutcome out = compare_project(arg_path(*project), fs::current_path(), env.regional(), env.progress());
+    const CompareOutcome out = compare_project(arg_path(*project), fs::current_path(), env.regional(), env.progress(),
+                                                     env.memory_budget());
     for (const auto& note : out.notes) env.message(note);
     if (out.comparison.sets.empty()) {
       env.message(kNoResults);

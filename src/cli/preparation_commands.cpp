@@ -124,6 +124,7 @@ void prepare(Env& env, const std::string& folder, const std::string& title, cons
                 "leitura completa, use --leitura completa.");
   }
   input.reading = reading.value_or(Reading::Complete);
+  input.memory_budget = env.memory_budget();
   if (options.formats) input.formats = formats_of_list(*options.formats);
   if (options.stem) input.stem = language_of_code(language);
   if (!stopwords.empty()) {

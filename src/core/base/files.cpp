@@ -153,7 +153,34 @@ FileReplacer::~FileReplacer() = default;
 
 void FileReplacer::replace(const fs::path& p, std::string_view bytes) { replace(p.c_str(), bytes); }
 
+namespace {
+
+// Whether the regular file `p` (not a link) holds exactly `bytes`.
+bool holds(const char* p, std::string_view bytes) {
+  const int fd = ::open(p, O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  bool same = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::size_t>(st.st_size) == bytes.size();
+  if (same && !bytes.empty()) {
+    thread_local std::string old;
+    old.resize(bytes.size());
+    std::size_t done = 0;
+    while (done < old.size()) {
+      const ssize_t n = ::pread(fd, old.data() + done, old.size() - done, static_cast<off_t>(done));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) break;
+      done += static_cast<std::size_t>(n);
+    }
+    same = done == old.size() && std::string_view(old) == bytes;
+  }
+  ::close(fd);
+  return same;
+}
+
+}  // namespace
+
 void FileReplacer::replace(const char* p, std::string_view bytes) {
+  if (holds(p, bytes)) return;  // preparing again what did not change: nothing to replace
   const std::string_view path(p);
   const std::size_t slash = path.rfind('/');
   const std::string parent =

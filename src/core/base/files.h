@@ -50,9 +50,11 @@ std::vector<Ansi> read_document_lines(const fs::path& p);
 void write_bytes_atomic(const fs::path& p, std::string_view bytes);
 
 // Replaces many files of a run, each whole (word lists, matrices: one per
-// document). The new file is made without a name in the final file's
-// folder (O_TMPFILE), written, and linked under the final name just after
-// the old file is removed. So after a kill at any moment every file is the
+// document). A file that already holds the new bytes is left as it is
+// (preparing an unchanged collection again writes nothing). Otherwise the
+// new file is made without a name in the final file's folder (O_TMPFILE),
+// written, and linked under the final name just after the old file is
+// removed. So after a kill at any moment every file is the
 // old one, the new one, or absent, never new records followed by old ones,
 // and a killed run leaves no temporary file; a symbolic link found at the
 // name is replaced, never written through. On a file system without

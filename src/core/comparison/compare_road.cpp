@@ -174,7 +174,7 @@ Comparison compare_collection(const shell::Project& project, const Regional& reg
 }
 
 CompareOutcome compare_project(const fs::path& project_file, const fs::path& start_folder, const Regional& regional,
-                               Progress& progress) {
+                               Progress& progress, std::size_t memory_budget) {
   CompareOutcome out;
   const shell::SavedProject saved = shell::open_saved_project(project_file, out.notes);
   const shell::ProjectSettings& s = saved.settings;
@@ -190,6 +190,7 @@ CompareOutcome compare_project(const fs::path& project_file, const fs::path& sta
     input.formats = preparation::project_formats(s);
     input.stem = preparation::project_stem(s);
     input.reading = s.reading;
+    input.memory_budget = memory_budget;
     if (!is_existing_file(input.stopwords)) throw Stop(preparation::kNoStopwordList);
     preparation::ImportResult result = preparation::run_import(input, regional, progress);
     if (result.empty_folder) throw Stop(preparation::kEmptyFolder);

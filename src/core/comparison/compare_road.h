@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/memory_budget.h"
 #include "core/base/message.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
@@ -129,7 +130,9 @@ struct CompareOutcome {
   std::vector<std::string> notes;  // messages for the user that did not stop the run
   Comparison comparison;
 };
+// `memory_budget` bounds what one converted document may grow to.
 CompareOutcome compare_project(const fs::path& project_file, const fs::path& start_folder, const Regional& regional,
-                               Progress& progress = Progress::none());
+                               Progress& progress = Progress::none(),
+                               std::size_t memory_budget = kDefaultMemoryBudget);
 
 }  // namespace lumeral::comparison

@@ -10,6 +10,7 @@
 #include "core/preparation/import.h"
 #include "core/preparation/stopword_lists.h"
 #include "core/preparation/word_lists.h"
+#include "gui/base/memory_setting.h"
 #include "gui/base/platform.h"
 #include "gui/base/table_export.h"
 #include "gui/comparison/unit_globalwic.h"
@@ -253,6 +254,7 @@ bool TMdi_Frm2::processa_textos() {
   input.formats = wizard_formats(*this);
   input.stem = wizard_stem(*this);
   input.reading = wizard_reading(*this);
+  input.memory_budget = memory_budget(platform());
   preparation::ImportResult result;
   Panel_analise->hide();
   {

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 
 #include "core/preparation/import.h"
+#include "gui/base/memory_setting.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
 #include "gui/preparation/stop_words.h"
@@ -61,6 +62,7 @@ bool TForm_textos::executa() {
   input.formats = wizard_formats(*wizard);
   input.stem = wizard_stem(*wizard);
   input.reading = wizard_reading(*wizard);
+  input.memory_budget = memory_budget(platform());
   Label_leitura->setText(QStringLiteral("Leitura dos textos: ") + QString::fromStdString(reading_caption(input.reading)));
   // The word lists are built by the word-list window, driven below.
   input.build_word_lists = false;
