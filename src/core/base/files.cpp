@@ -155,10 +155,13 @@ void FileReplacer::replace(const fs::path& p, std::string_view bytes) { replace(
 
 namespace {
 
-// Whether the regular file `p` (not a link) holds exactly `bytes`.
-bool holds(const char* p, std::string_view bytes) {
+// What is at a name about to be replaced: nothing, the very bytes to be
+// written (a regular file, not a link), or anything else.
+enum class AtName { Nothing, Same, Other };
+
+AtName at_name(const char* p, std::string_view bytes) {
   const int fd = ::open(p, O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) return errno == ENOENT ? AtName::Nothing : AtName::Other;
   struct stat st {};
   bool same = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::size_t>(st.st_size) == bytes.size();
   if (same && !bytes.empty()) {
@@ -174,13 +177,14 @@ bool holds(const char* p, std::string_view bytes) {
     same = done == old.size() && std::string_view(old) == bytes;
   }
   ::close(fd);
-  return same;
+  return same ? AtName::Same : AtName::Other;
 }
 
 }  // namespace
 
 void FileReplacer::replace(const char* p, std::string_view bytes) {
-  if (holds(p, bytes)) return;  // preparing again what did not change: nothing to replace
+  const AtName before = at_name(p, bytes);
+  if (before == AtName::Same) return;  // preparing again what did not change: nothing to replace
   const std::string_view path(p);
   const std::size_t slash = path.rfind('/');
   const std::string parent =
@@ -207,7 +211,7 @@ void FileReplacer::replace(const char* p, std::string_view bytes) {
     // found at the name is what goes, never its target.
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     for (int attempt = 0; attempt < 3; ++attempt) {
-      if (::unlink(p) != 0 && errno != ENOENT) {
+      if ((before == AtName::Other || attempt > 0) && ::unlink(p) != 0 && errno != ENOENT) {
         error_number = errno;
         break;
       }
