@@ -87,7 +87,7 @@ std::string holder_of(int fd) {
 
 void record_holder(int fd) {
   const std::string text =
-      "processo " + std::to_string(::getpid()) + " (" + own_command() + "), desde " + now_text() + "\n";
+      "processo " + std::to_string(::getpid()) + ": " + own_command() + ", desde " + now_text() + "\n";
   if (::ftruncate(fd, 0) == 0) (void)!::pwrite(fd, text.data(), text.size(), 0);
 }
 
