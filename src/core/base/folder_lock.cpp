@@ -126,6 +126,7 @@ std::string acquire(const fs::path& folder, Progress& progress, bool& waited) {
         ::close(fd);
         throw Cancelled();
       }
+      progress.status(text);  // also keeps a window answering (and its "Cancelar") while it waits
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     progress.status("");
