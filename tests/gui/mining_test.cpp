@@ -9,8 +9,11 @@
 #include "core/contexts/ontology.h"
 #include "core/records/records.h"
 #include "gui/association/associacao.h"
+#include "gui/classification/matriz.h"
+#include "gui/comparison/centro_contextual.h"
 #include "gui/comparison/centroide.h"
 #include "gui/contexts/ontologia.h"
+#include "gui/mining/data_mining.h"
 #include "gui/mining/minera.h"
 #include "gui/mining/unit_print.h"
 #include "gui/preparation/stop_words.h"
@@ -162,7 +165,10 @@ TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
   EXPECT_EQ(economia[0], (records::ContextRecord{Ansi("desemprego"), 0.7}));
   EXPECT_EQ(records::read_all<records::ContextRecord>(folder / "temp" / "economia.ctt"), economia);
 
-  // ---- mining, probabilistic
+  // ---- mining, probabilistic. The centroid's type and mode changed in the
+  // tools window do not reach the mining step, which runs `mine`'s road.
+  windows->form_centro->RadioGroup_tipo->set_item_index(1);
+  windows->form_centro->RadioGroup_modo->set_item_index(1);
   platform.messages.clear();
   w().bit_avancarClick();
   ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
@@ -186,6 +192,11 @@ TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
   EXPECT_TRUE(fs::is_regular_file(path_of(windows->form_rel->Edit_stop->text())));
   EXPECT_EQ(windows->form_rel->Edit_stop->text(), windows->form_stop->Edit_nome->text());
   EXPECT_EQ(mi().ListView_associa->topLevelItemCount(), prob_text.size());
+  // The tool windows the mining step fills show its values.
+  EXPECT_EQ(windows->form_centro->ListBox_centro->count(), prob_rows.size());
+  EXPECT_EQ(windows->centro_percentual->ListBox1->count(), prob_rows.size());
+  EXPECT_EQ(windows->form_dm->ListBox1->count(), prob_text.size());
+  EXPECT_EQ(windows->form_matriz->Edit_contextos->text(), q(folder / "Noticias.lct"));
 
   // ---- back to the ontology, the same concepts as an existing ontology, deterministic
   w().bit_voltarClick();

@@ -11,6 +11,10 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include <filesystem>
+#include <vector>
+
+#include "core/base/ansi.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 #include "gui/base/radio_group.h"
@@ -40,6 +44,11 @@ class Tform_rel : public QMainWindow, public Form {
   // with both file fields filled and this false, "Calcular associações"
   // does nothing.
   bool mostrada = false;
+
+  // The term association "Por contextos" the mining step computed over the
+  // document list `doc_list`: its result lines.
+  void mostra_associacoes(const std::filesystem::path& doc_list, const std::filesystem::path& stopwords,
+                          const std::vector<Ansi>& lines);
 
   QAction* Calcularassociacoes1;      // "Calcular associações"
   QAction* Abrirresultadogravado1;    // "Resultados" > "Abrir resultado gravado"

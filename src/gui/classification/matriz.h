@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include <filesystem>
+
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 
@@ -60,6 +62,10 @@ class Tform_matriz : public QMainWindow, public Form {
   void Button_docsClick();
   void Button_contsClick();
   void Button_copiaClick();
+
+  // What the mining step leaves here after classifying: its two lists and
+  // the documents of the list, as "Mostra documentos da lista" shows them.
+  void mostra_classificacao(const std::filesystem::path& doc_list, const std::filesystem::path& context_list);
 
  private:
   void build_layout();  // matriz_layout.cpp

@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <QMainWindow>
 
+#include <filesystem>
+
+#include "core/comparison/percentages.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 
@@ -40,6 +43,11 @@ class Tcentro_percentual : public QMainWindow, public Form {
   void Gravacomotexto1Click();
   void Ordenacaoporpeso1Click();
   void Ordenacaoalfabetica1Click();
+
+  // The percentages the mining step computed of the centroid `centroid`
+  // over the document list `doc_list`.
+  void mostra_porcentagens(const std::filesystem::path& doc_list, const std::filesystem::path& centroid,
+                           const comparison::PercentageResult& result);
 
  private:
   void build_layout();  // centro_contextual_layout.cpp

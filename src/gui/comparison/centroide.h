@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -95,6 +96,12 @@ class Tform_centro : public QMainWindow, public Form {
   // The seven option buttons (method, centroid type, mode): the tools window
   // enables them, the wizard's "Ver centróide" disables them.
   void habilita_opcoes(bool enabled);
+
+  // The contextual centroid the mining step computed (type "Todas as
+  // palavras + freq", by frequency) over the documents of `folder`: the
+  // options show how it was computed.
+  void mostra_centroide(const std::filesystem::path& folder, const std::vector<Ansi>& documents,
+                        const std::vector<Ansi>& centroid);
 
  private:
   void build_layout();  // centroide_layout.cpp

@@ -72,6 +72,17 @@ void Tform_dm::CalculaConfiancaSuporte1Click() {
   });
 }
 
+void Tform_dm::mostra_regras(const fs::path& context_list, const fs::path& doc_list, const fs::path& pair_store,
+                             const QString& grau_minimo, bool duas_direcoes, const std::vector<Ansi>& rule_lines) {
+  Edit_contextos->setText(qpath(context_list));
+  Edit_docs->setText(qpath(doc_list));
+  Edit_ass->setText(qpath(pair_store));
+  Edit_grau_minimo->setText(grau_minimo);
+  CheckBox_duas_direcoes->setChecked(duas_direcoes);
+  ListBox1->set_lines(rule_lines);
+  mostra_total();
+}
+
 void Tform_dm::Abreresultado1Click() {
   command([this] {
     auto file = platform().open_file(this, {QString(), kFiltroTexto, QString(), QString()});

@@ -13,6 +13,11 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include <filesystem>
+#include <vector>
+
+#include "core/base/ansi.h"
+
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 #include "gui/base/radio_group.h"
@@ -56,6 +61,12 @@ class Tform_dm : public QMainWindow, public Form {
   void Ordenadecrescenteporconfianca1Click();
   void Ordenaalfabeticamente1Click();
   void Rededeassociacoes1Click();
+
+  // The rules the mining step computed: the three lists it used, its
+  // minimum degree and direction, and the result lines.
+  void mostra_regras(const std::filesystem::path& context_list, const std::filesystem::path& doc_list,
+                     const std::filesystem::path& pair_store, const QString& grau_minimo, bool duas_direcoes,
+                     const std::vector<Ansi>& rule_lines);
 
  private:
   void build_layout();  // data_mining_layout.cpp
