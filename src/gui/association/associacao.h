@@ -2,9 +2,8 @@
 // Textos"): counts how often two words occur in the same document or
 // sentence, or two contexts in the same document, into the pair store
 // "temp.ass", and lists the pairs as "palavra_1 | palavra_2 = peso" lines to
-// filter, sort and save. The mining wizard drives it without dialogs and
-// without showing it: "Por contextos", the two path fields, the shown flag,
-// "Calcular associações".
+// filter, sort and save. The mining step gives it the association "Por
+// contextos" it computed (mostra_associacoes).
 #pragma once
 
 #include <QLineEdit>

@@ -3,8 +3,8 @@
 // every context of a context list by the deterministic or the probabilistic
 // method (one .mtz per document), then lists the contexts of a document or
 // the documents of a context whose degree reaches the threshold, and saves
-// such a list. The mining wizard drives it without dialogs: it sets the two
-// path fields, runs "Mostra documentos da lista" and one of the methods.
+// such a list. After the mining step's classification it shows that run's
+// lists and documents (mostra_classificacao).
 #pragma once
 
 #include <QLineEdit>

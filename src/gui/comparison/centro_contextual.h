@@ -1,8 +1,7 @@
 // The percentage window `centro_percentual` ("Calcula % no centróide
 // contextual"): turns a centroid whose weights are document counts into the
-// share of the collection's documents that hold each entry. The mining
-// wizard sets the document list and the centroid itself, runs "Calcula
-// porcentagens" and reads result line k for centroid line k.
+// share of the collection's documents that hold each entry. The mining step
+// gives it the percentages it computed (mostra_porcentagens).
 #pragma once
 
 #include <QLineEdit>

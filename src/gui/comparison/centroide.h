@@ -1,9 +1,10 @@
 // The centroid window `form_centro` ("Comparação de Documentos"): the
 // centroid of a document list (what the documents share) and, against a
 // chosen centroid, every document's differences (what it has of its own).
-// The mining wizard drives it: "Abre lista de documentos" (which loads the
-// project's list without asking while a wizard project is open), the method
-// choice, "Novo", the centroid lines, and enabling its seven option buttons.
+// The ontology step's "Ver centróide" drives it: "Abre lista de documentos"
+// (which loads the project's list without asking while a wizard project is
+// open), "Novo", and enabling its seven option buttons. The mining step
+// gives it the centroid it computed (mostra_centroide).
 #pragma once
 
 #include <QLineEdit>

@@ -134,16 +134,11 @@ void TMinera::corrida_classificacao(const mining::MiningLists& lists) {
     progress.mirror_status_to_wizard();
     mining::classification_run(w_.projeto(), lists.context_list, kind, progress, w_.windows().wizard_state().stem);
   }
+  listas_ = lists;
   w_.windows().form_matriz->mostra_classificacao(lists.doc_list, lists.context_list);
 }
 
 double TMinera::grau_minimo() const { return mining::parse_min_degree(ansi(Edit_grau_minimo->text()), w_.regional()); }
-
-void TMinera::ajusta_dm() {
-  Tform_dm& dm = *w_.windows().form_dm;
-  dm.Edit_grau_minimo->setText(Edit_grau_minimo->text());
-  dm.CheckBox_duas_direcoes->setChecked(CheckBox_duas_direcoes->isChecked());
-}
 
 void TMinera::corrida_frequencia(const mining::MiningLists& lists) {
   const double grau = grau_minimo();
@@ -180,11 +175,38 @@ void TMinera::corrida_associacao(const mining::MiningLists& lists) {
   const Language language = language_of_row(w_.ListBox_idioma->currentRow());
   w_.windows().form_rel->mostra_associacoes(
       lists.doc_list, preparation::find_standard_list(language, path_of(w_.Label17->text())), run.pair_lines);
-  w_.windows().form_dm->mostra_regras(lists.context_list, lists.doc_list, run.pair_store, Edit_grau_minimo->text(),
-                                      options.both_directions, run.rule_lines);
+  listas_ = lists;
+  regras_ = std::move(run.rule_lines);
+  std::vector<Ansi> sentences = std::move(run.association_text);
   tabela_associacoes = std::move(run.table);
+  if (ordem_alfabetica_) {
+    // The panel keeps the rules in the order its last sort chose.
+    mining::sort_rules_alphabetically(regras_, w_.regional());
+    tabela_associacoes = mining::association_table(regras_, w_.regional());
+    sentences = mining::rule_sentences(regras_);
+  }
+  mostra_regras_dm();
   mostra_tabela_associacoes();
-  mostra_sentencas(run.association_text);
+  mostra_sentencas(sentences);
+}
+
+mining::MiningLists TMinera::listas() {
+  // A project reopened at the mining step ran nothing in this session: the
+  // wizard's lists.
+  if (!listas_)
+    listas_ = mining::MiningLists{path_of(!w_.Label23->text().isEmpty()
+                                              ? w_.Label23->text()
+                                              : w_.ontologia->Edit_conceito->text() + QStringLiteral(".lct")),
+                                  w_.projeto().doc_list()};
+  return *listas_;
+}
+
+void TMinera::mostra_regras_dm() {
+  Tform_dm& dm = *w_.windows().form_dm;
+  const mining::MiningLists lists = listas();
+  dm.mostra_entradas(lists.context_list, lists.doc_list, w_.projeto().file(Ansi("temp.ass")), Edit_grau_minimo->text(),
+                     CheckBox_duas_direcoes->isChecked());
+  dm.mostra_regras(regras_, ordem_alfabetica_);
 }
 
 void TMinera::mostra_sentencas(const std::vector<Ansi>& sentences) {
@@ -196,18 +218,16 @@ void TMinera::mostra_sentencas(const std::vector<Ansi>& sentences) {
 
 void TMinera::reescreve_texto(const char* verb) {
   // The text is replaced at the end, so a cancel keeps the one shown.
-  Tform_dm& dm = *w_.windows().form_dm;
-  const std::vector<Ansi> lines = dm.ListBox1->lines();
   std::vector<Ansi> text;
   {
     ProgressScope progress(w_.windows());
-    const long long n = static_cast<long long>(lines.size());
+    const long long n = static_cast<long long>(regras_.size());
     for (long long i = 0; i < n; ++i) {
       progress.status(verb + number(n - 1) + " Associações entre Conceitos");
       progress.detail("Processados " + number(i) + " arquivos até o momento");
       progress.bar(i, n - 1);
       progress.checkpoint();
-      text.push_back(mining::rule_sentence(mining::parse_rule_line(lines[static_cast<std::size_t>(i)])));
+      text.push_back(mining::rule_sentence(mining::parse_rule_line(regras_[static_cast<std::size_t>(i)])));
     }
   }
   mostra_sentencas(text);
@@ -263,28 +283,28 @@ void TMinera::bt_calcularClick() {
   w_.command([this] {
     const QString threshold = Edit_limiar->text();
     mining::check_filter_threshold(ansi(threshold), w_.regional());
-    Tform_dm& dm = *w_.windows().form_dm;
-    dm.Edit_limiar->setText(threshold);
-    // The lists: those of the last run, or the wizard's when none ran in
-    // this session (a project reopened at the mining step).
-    Tform_matriz& matriz = *w_.windows().form_matriz;
-    if (matriz.Edit_contextos->text().isEmpty())
-      matriz.Edit_contextos->setText(!w_.Label23->text().isEmpty()
-                                         ? w_.Label23->text()
-                                         : w_.ontologia->Edit_conceito->text() + QStringLiteral(".lct"));
-    dm.Edit_contextos->setText(matriz.Edit_contextos->text());
-    Tform_rel& rel = *w_.windows().form_rel;
-    if (rel.Edit_docs->text().isEmpty()) rel.Edit_docs->setText(qpath(w_.projeto().doc_list()));
-    dm.Edit_docs->setText(rel.Edit_docs->text());
-    dm.Edit_ass->setText(qpath(w_.projeto().file(Ansi("temp.ass"))));
-    dm.RadioGroup1->set_item_index(modo_limiar == mining::ThresholdKind::Confidence ? 0 : 1);
+    const mining::MiningLists lists = listas();
     Edit_limiar->setText(QStringLiteral("0"));
     pn_limiar->hide();
-    ajusta_dm();
-    dm.CalculaConfiancaSuporte1Click();
-    if (!dm.last_command_ok()) return;
-    dm.Selecionaporlimiar1Click();
-    if (!dm.last_command_ok()) return;
+    // The rules computed again from the pair store, then those at the
+    // threshold, in the order they are kept.
+    mining::RulesInput input;
+    input.context_list = lists.context_list;
+    input.document_list = lists.doc_list;
+    input.pair_store = w_.projeto().file(Ansi("temp.ass"));
+    input.project = w_.projeto();
+    input.min_degree = grau_minimo();
+    input.both_directions = CheckBox_duas_direcoes->isChecked();
+    std::vector<Ansi> rules;
+    {
+      ProgressScope progress(w_.windows());
+      rules = mining::calculate_rules(input, w_.regional(), progress);
+    }
+    rules = mining::select_rules(rules, ansi(threshold), modo_limiar, w_.regional());
+    if (ordem_alfabetica_) mining::sort_rules_alphabetically(rules, w_.regional());
+    regras_ = std::move(rules);
+    w_.windows().form_dm->mostra_limiar(threshold, modo_limiar);
+    mostra_regras_dm();
     reescreve_texto("Processando ");
   });
 }
@@ -296,17 +316,21 @@ void TMinera::bt_fechar_limiarClick() {
 
 void TMinera::bt_ordena_confiancaClick() {
   w_.command([this] {
-    Tform_dm& dm = *w_.windows().form_dm;
-    dm.Ordenadecrescenteporconfianca1Click();
-    if (dm.last_command_ok()) reescreve_texto("Ordenando ");
+    std::vector<Ansi> rules = regras_;
+    mining::sort_rules_by_confidence(rules, w_.regional());  // stops before anything moves
+    ordem_alfabetica_ = false;
+    regras_ = std::move(rules);
+    w_.windows().form_dm->mostra_regras(regras_, ordem_alfabetica_);
+    reescreve_texto("Ordenando ");
   });
 }
 
 void TMinera::bt_ordena_alfaClick() {
   w_.command([this] {
-    Tform_dm& dm = *w_.windows().form_dm;
-    dm.Ordenaalfabeticamente1Click();
-    if (dm.last_command_ok()) reescreve_texto("Ordenando ");
+    ordem_alfabetica_ = true;
+    mining::sort_rules_alphabetically(regras_, w_.regional());
+    w_.windows().form_dm->mostra_regras(regras_, ordem_alfabetica_);
+    reescreve_texto("Ordenando ");
   });
 }
 
@@ -345,9 +369,6 @@ void TMinera::bt_recalcularClick() {
   w_.command([this] {
     grau_minimo();  // a wrong value stops before the tables are emptied
     const mining::MiningLists lists = mining::check_mining_lists(w_.projeto(), w_.lista_contextos(), "\n\r");
-    // A project reopened at the mining step classified in an earlier session.
-    Tform_matriz& matriz = *w_.windows().form_matriz;
-    if (matriz.Edit_contextos->text().isEmpty()) matriz.Edit_contextos->setText(qpath(lists.context_list));
     corrida_frequencia(lists);
     corrida_associacao(lists);
   });

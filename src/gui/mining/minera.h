@@ -21,6 +21,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/base/ansi.h"
@@ -127,7 +128,11 @@ class TMinera : public QWidget {
   void mostra_sentencas(const std::vector<Ansi>& sentences);  // the text and its rule count
   void abre_limiar(mining::ThresholdKind kind);
   double grau_minimo() const;  // the field read; stops on a value that is no degree
-  void ajusta_dm();            // the panel's options into form_dm's fields
+  mining::MiningLists listas();  // the lists of the last run, else the wizard's
+  void mostra_regras_dm();       // the rules shown and their inputs, in form_dm
+  std::optional<mining::MiningLists> listas_;  // the lists of the last run in this session
+  std::vector<Ansi> regras_;                   // the rule lines shown, in the order shown
+  bool ordem_alfabetica_ = false;              // the last sort was "Ordenar Alfabeticamente"
   TMdi_Frm& w_;
 };
 
