@@ -132,11 +132,8 @@ TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
   w().RadioGroup3->set_item_index(1);
   ed().RadioGroup_tipo->set_item_index(0);
   w().ontologia->bt_ok_ontologiaClick();
-  EXPECT_EQ(w().label_prob->text(), QStringLiteral("Probabilístico"));
-  EXPECT_EQ(w().l_nivel->text(), "4");
-  EXPECT_TRUE(w().Panel3->isHidden());
-  EXPECT_FALSE(w().bit_mutreta->isHidden());
-  EXPECT_FALSE(w().pn_novo_conceito->isHidden());
+  EXPECT_EQ(windows->wizard_state().ontology, shell::OntologyKind::Probabilistic);
+  EXPECT_EQ(windows->wizard_state().level, "4");
   EXPECT_FALSE(w().bit_avancar->isEnabled());
 
   type_concept("Economia", {{"juros", "0,9"}, {QStringLiteral("inflação"), "0,9"}, {"mercado", "0,6"},
@@ -173,8 +170,7 @@ TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
   w().bit_avancarClick();
   ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
   EXPECT_EQ(w().passo_corrente(), 4);
-  EXPECT_EQ(w().l_nivel->text(), "5");
-  EXPECT_FALSE(w().P_Minera->isHidden());
+  EXPECT_EQ(windows->wizard_state().level, "5");
   EXPECT_EQ(mi().lb_metodo->text(), QStringLiteral("Probabilístico"));
   const QStringList prob_rows = tree_rows(mi().ListView_contexto);
   const QStringList prob_text = text_lines(mi().Rich);
@@ -201,13 +197,12 @@ TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
   // ---- back to the ontology, the same concepts as an existing ontology, deterministic
   w().bit_voltarClick();
   EXPECT_EQ(w().passo_corrente(), 3);
-  EXPECT_FALSE(w().Panel3->isHidden());
   EXPECT_TRUE(mi().Rich->toPlainText().isEmpty());
   w().RadioGroup3->set_item_index(0);
   ed().RadioGroup_tipo->set_item_index(1);
   w().ontologia->bt_ok_ontologiaClick();
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-  EXPECT_EQ(w().Label23->text(), q(folder / "Noticias.lct"));
+  EXPECT_EQ(windows->wizard_state().context_list, q(folder / "Noticias.lct"));
   EXPECT_EQ(ed().conceitos(), (QStringList{"ambiente", "economia", "esporte", "saude"}));
   EXPECT_TRUE(w().bit_avancar->isEnabled());
   w().bit_avancarClick();
@@ -330,7 +325,6 @@ TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
   w().bt_ok_bemvindoClick();
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
   EXPECT_EQ(w().passo_corrente(), 4);
-  EXPECT_FALSE(w().P_Minera->isHidden());
   EXPECT_EQ(tree_rows(mi().ListView_contexto), det_rows);
   EXPECT_EQ(text_lines(mi().Rich), shown);
   EXPECT_EQ(mi().Edit_total_regras->text(), QString::number(shown.size()));
@@ -463,8 +457,7 @@ TEST_F(MiningTest, EditorCommandsAndTheirMessages) {
   ed().RadioGroup_tipo2->set_item_index(1);
   ed().bt_ok_tipo2Click();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Não foram encontradas Ontologias no diretorio de Textos especificado!")});
-  EXPECT_EQ(w().label_prob->text(), QStringLiteral("Determinístico"));
-  EXPECT_FALSE(w().Panel3->isHidden());
+  EXPECT_EQ(windows->wizard_state().ontology, shell::OntologyKind::Deterministic);
 
   // A rule in the deterministic kind always weighs 1.
   platform.messages.clear();
@@ -496,10 +489,9 @@ TEST_F(MiningTest, RestoreAtLevelFourOpensTheProjectsOntologyInTheEditor) {
   w().bt_ok_bemvindoClick();
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
   EXPECT_EQ(w().passo_corrente(), 3);
-  EXPECT_EQ(w().l_nivel->text(), "4");
-  EXPECT_TRUE(w().Panel3->isHidden());
-  EXPECT_EQ(w().Label23->text(), q(folder / "noticias.lct"));
-  EXPECT_EQ(w().label_prob->text(), QStringLiteral("Probabilístico"));
+  EXPECT_EQ(windows->wizard_state().level, "4");
+  EXPECT_EQ(windows->wizard_state().context_list, q(folder / "noticias.lct"));
+  EXPECT_EQ(windows->wizard_state().ontology, shell::OntologyKind::Probabilistic);
   EXPECT_EQ(ed().conceitos(), (QStringList{"ambiente", "economia", "esporte", "politica", "saude"}));
   EXPECT_TRUE(w().bit_avancar->isEnabled());
   EXPECT_TRUE(fs::exists(folder / "temp" / "politica.ctt"));
