@@ -15,7 +15,6 @@
 #include "core/mining/rule_lines.h"
 #include "gui/association/associacao.h"
 #include "gui/association/rede_termos.h"
-#include "gui/classification/matriz.h"
 #include "gui/mining/data_mining.h"
 #include "gui/mining/minera.h"
 #include "gui/mining/rede_conceitos.h"
@@ -272,8 +271,7 @@ TEST_F(NetworkWindows, ConceptNetworkFollowsTheMiningPanelsFilter) {
   // The panel's support filter, as the wizard's panel runs it on its project.
   w().Label3->setText(q(proj));
   w().Edit_titulo->setText("noticias");
-  windows->form_matriz->Edit_contextos->setText(q(proj / "noticias.lct"));
-  windows->form_rel->Edit_docs->setText(q(proj / "noticias.ldc"));
+  w().Label23->setText(q(proj / "noticias.lct"));
   mi.bt_filtro_suporteClick();
   mi.Edit_limiar->setText("3");
   mi.bt_calcularClick();

@@ -20,7 +20,6 @@
 #include "core/clustering/clusters.h"
 #include "core/clustering/matrix.h"
 #include "core/comparison/centroid.h"
-#include "core/comparison/percentages.h"
 #include "core/mining/frequency.h"
 
 namespace lumeral::cli {
@@ -107,15 +106,7 @@ ChartRegistrar frequencies_chart(10, [](CLI::App& chart) -> Handler {
   return [=](Env& env) {
     check_out(*out);
     const fs::path list = arg_path(*docs);
-    namespace cmp = lumeral::comparison;
-    cmp::CentroidOptions o;
-    o.type = cmp::CentroidType::All;
-    o.method = cmp::Method::Context;
-    o.mode = cmp::Mode::Frequency;
-    auto centroid =
-        cmp::compute_centroid(cmp::read_document_entries(list), folder_of(list), o, env.regional(), env.progress());
-    auto shares = cmp::compute_percentages(list, centroid.file, env.regional());
-    auto rows = mining::frequency_rows(centroid.lines, shares.lines);
+    auto rows = mining::frequency_of_list(list, folder_of(list), env.regional(), env.progress()).rows;
     mining::sort_frequency_rows(rows, *order == "absolute" ? 1 : *order == "relative" ? 2 : 0, env.regional());
     ensure_drawing_application();
     save_bar_charts({charts::frequency_chart_data(charts::frequency_bars(rows, env.regional()))}, *out, env.regional());

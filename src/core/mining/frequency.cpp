@@ -86,19 +86,37 @@ std::vector<FrequencyRow> frequency_at_degree(const std::filesystem::path& docum
   return frequency_rows(centroid_lines, percentage_lines);
 }
 
-std::vector<FrequencyRow> frequency_run(const shell::Project& project, const Regional& regional,
-                                        Progress& progress, double min_degree) {
+FrequencyRun frequency_of_list(const std::filesystem::path& document_list, const std::filesystem::path& folder,
+                               const Regional& regional, Progress& progress,
+                               const std::optional<shell::Project>& wizard_project) {
   namespace cmp = lumeral::comparison;
-  const std::filesystem::path list = project.doc_list();
-  if (min_degree > 0) return frequency_at_degree(list, project.folder, min_degree, regional, progress);
   cmp::CentroidOptions o;
   o.type = cmp::CentroidType::All;
   o.method = cmp::Method::Context;
   o.mode = cmp::Mode::Frequency;
-  o.wizard_project = project;
-  auto centroid = cmp::compute_centroid(cmp::read_document_entries(list), project.folder, o, regional, progress);
-  auto percentages = cmp::compute_percentages(list, centroid.file, regional);
-  return frequency_rows(centroid.lines, percentages.lines);
+  o.wizard_project = wizard_project;
+  FrequencyRun run;
+  run.documents = cmp::read_document_entries(document_list);
+  run.centroid = cmp::compute_centroid(run.documents, folder, o, regional, progress);
+  run.percentages = cmp::compute_percentages(document_list, run.centroid.file, regional);
+  run.rows = frequency_rows(run.centroid.lines, run.percentages.lines);
+  return run;
+}
+
+FrequencyRun frequency_road(const shell::Project& project, const Regional& regional, Progress& progress,
+                            double min_degree) {
+  const std::filesystem::path list = project.doc_list();
+  if (min_degree > 0) {
+    FrequencyRun run;
+    run.rows = frequency_at_degree(list, project.folder, min_degree, regional, progress);
+    return run;
+  }
+  return frequency_of_list(list, project.folder, regional, progress, project);
+}
+
+std::vector<FrequencyRow> frequency_run(const shell::Project& project, const Regional& regional,
+                                        Progress& progress, double min_degree) {
+  return frequency_road(project, regional, progress, min_degree).rows;
 }
 
 void sort_frequency_rows(std::vector<FrequencyRow>& rows, int column, const Regional& regional) {

@@ -5,11 +5,14 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
+#include "core/comparison/centroid.h"
+#include "core/comparison/percentages.h"
 #include "core/shell/project.h"
 #include "core/shell/status_file.h"
 
@@ -23,6 +26,27 @@ using shell::FrequencyRow;
 // concepts compared without regard to A-Z case.
 std::vector<FrequencyRow> frequency_rows(const std::vector<Ansi>& centroid_lines,
                                          const std::vector<Ansi>& percentage_lines);
+
+// A frequency run with what it went through: the windows that show the
+// centroid and its percentages are given these values.
+struct FrequencyRun {
+  std::vector<Ansi> documents;                // the document list's entries
+  comparison::CentroidResult centroid;        // empty when counted at a degree
+  comparison::PercentageResult percentages;   // empty when counted at a degree
+  std::vector<FrequencyRow> rows;
+};
+
+// The contextual centroid of type "Todas as palavras + freq" of
+// `document_list` (matrices and centroid file "centro-temp.lpl" in
+// `folder`, or in the wizard project's folder) and its percentages, each
+// computed once, as rows.
+FrequencyRun frequency_of_list(const std::filesystem::path& document_list, const std::filesystem::path& folder,
+                               const Regional& regional, Progress& progress = Progress::none(),
+                               const std::optional<shell::Project>& wizard_project = std::nullopt);
+
+// frequency_run() with the centroid and percentages it went through.
+FrequencyRun frequency_road(const shell::Project& project, const Regional& regional,
+                            Progress& progress = Progress::none(), double min_degree = 0);
 
 // The frequency run of the wizard on a project: the contextual centroid of
 // the project's document list, written as <folder>/centro-temp.lpl, and its

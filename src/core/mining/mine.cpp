@@ -61,6 +61,7 @@ AssociationRun association_run(const shell::Project& project, const fs::path& co
   pairs.document_list = docs;
   pairs.method = association::AssociationMethod::Contexts;
   pairs.project = project;
+  pairs.memory_budget = options.memory_budget;
   auto counted = association::calculate_associations(pairs, regional, progress);
   RulesInput rules;
   rules.context_list = context_list;
@@ -70,6 +71,8 @@ AssociationRun association_run(const shell::Project& project, const fs::path& co
   rules.min_degree = options.min_degree;
   rules.both_directions = options.both_directions;
   AssociationRun run;
+  run.pair_lines = counted.lines();
+  run.pair_store = counted.pair_store;
   run.rule_lines = calculate_rules(rules, regional, progress);
   run.table = association_table(run.rule_lines, regional);
   run.association_text = rule_sentences(run.rule_lines);

@@ -15,6 +15,7 @@
 
 #include "core/base/ansi.h"
 #include "core/base/language.h"
+#include "core/base/memory_budget.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
 #include "core/mining/rule_lines.h"
@@ -57,6 +58,8 @@ void classification_run(const shell::Project& project, const std::filesystem::pa
 struct MiningOptions {
   double min_degree = 0;         // "Grau mínimo"
   bool both_directions = false;  // "Mostrar as duas direções"
+  // The memory the term association may hold before it shards its pairs.
+  std::size_t memory_budget = kDefaultMemoryBudget;
 };
 
 // The wizard's association run on a project: term association "Por
@@ -64,6 +67,8 @@ struct MiningOptions {
 // then the rules against the context list; the association table and the
 // sentences of the mining panel.
 struct AssociationRun {
+  std::vector<Ansi> pair_lines;        // the term-association window's result lines
+  std::filesystem::path pair_store;    // <folder>/temp.ass
   std::vector<Ansi> rule_lines;        // the data-mining window's result lines
   std::vector<ParsedRule> table;       // the association table, by rule text
   std::vector<Ansi> association_text;  // one sentence per rule line

@@ -72,6 +72,16 @@ void Tform_rel::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
+void Tform_rel::mostra_associacoes(const fs::path& doc_list, const fs::path& stopwords,
+                                   const std::vector<Ansi>& lines) {
+  RadioGroup1->set_item_index(3);  // "Por contextos"
+  Edit_docs->setText(qpath(doc_list));
+  Edit_stop->setText(qpath(stopwords));
+  mostrada = true;
+  ListBox1->set_sorted(false);
+  ListBox1->set_lines(lines);
+}
+
 void Tform_rel::Calcularassociacoes1Click() {
   command([this] {
     if (!Edit_docs->text().isEmpty() && !Edit_stop->text().isEmpty() && !mostrada) return;

@@ -2,15 +2,18 @@
 // Textos"): counts how often two words occur in the same document or
 // sentence, or two contexts in the same document, into the pair store
 // "temp.ass", and lists the pairs as "palavra_1 | palavra_2 = peso" lines to
-// filter, sort and save. The mining wizard drives it without dialogs and
-// without showing it: "Por contextos", the two path fields, the shown flag,
-// "Calcular associações".
+// filter, sort and save. The mining step gives it the association "Por
+// contextos" it computed (mostra_associacoes).
 #pragma once
 
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include <filesystem>
+#include <vector>
+
+#include "core/base/ansi.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 #include "gui/base/radio_group.h"
@@ -40,6 +43,11 @@ class Tform_rel : public QMainWindow, public Form {
   // with both file fields filled and this false, "Calcular associações"
   // does nothing.
   bool mostrada = false;
+
+  // The term association "Por contextos" the mining step computed over the
+  // document list `doc_list`: its result lines.
+  void mostra_associacoes(const std::filesystem::path& doc_list, const std::filesystem::path& stopwords,
+                          const std::vector<Ansi>& lines);
 
   QAction* Calcularassociacoes1;      // "Calcular associações"
   QAction* Abrirresultadogravado1;    // "Resultados" > "Abrir resultado gravado"

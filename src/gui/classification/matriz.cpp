@@ -142,6 +142,13 @@ void Tform_matriz::Button_docsClick() {
   });
 }
 
+void Tform_matriz::mostra_classificacao(const fs::path& doc_list, const fs::path& context_list) {
+  Edit_contextos->setText(qpath(context_list));
+  Edit_docs->setText(qpath(doc_list));
+  ListBox1->set_lines(classification::doc_list_names(doc_list));
+  mostra_total();
+}
+
 void Tform_matriz::Button_contsClick() {
   command([this] {
     auto lines = classification::context_list_names(path_of(Edit_contextos->text().trimmed()));

@@ -3,14 +3,16 @@
 // every context of a context list by the deterministic or the probabilistic
 // method (one .mtz per document), then lists the contexts of a document or
 // the documents of a context whose degree reaches the threshold, and saves
-// such a list. The mining wizard drives it without dialogs: it sets the two
-// path fields, runs "Mostra documentos da lista" and one of the methods.
+// such a list. After the mining step's classification it shows that run's
+// lists and documents (mostra_classificacao).
 #pragma once
 
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QStatusBar>
+
+#include <filesystem>
 
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
@@ -60,6 +62,10 @@ class Tform_matriz : public QMainWindow, public Form {
   void Button_docsClick();
   void Button_contsClick();
   void Button_copiaClick();
+
+  // What the mining step leaves here after classifying: its two lists and
+  // the documents of the list, as "Mostra documentos da lista" shows them.
+  void mostra_classificacao(const std::filesystem::path& doc_list, const std::filesystem::path& context_list);
 
  private:
   void build_layout();  // matriz_layout.cpp

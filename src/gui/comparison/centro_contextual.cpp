@@ -54,6 +54,15 @@ void Tcentro_percentual::Calculaporcentagens1Click() {
   });
 }
 
+void Tcentro_percentual::mostra_porcentagens(const fs::path& doc_list, const fs::path& centroid,
+                                             const comparison::PercentageResult& result) {
+  Edit_docs->setText(qpath(doc_list));
+  Edit_centro->setText(qpath(centroid));
+  Edit_total_docs->setText(QString::number(result.document_count));
+  Edit_total_contextos->setText(QString::number(result.context_count));
+  ListBox1->set_lines(result.lines);
+}
+
 void Tcentro_percentual::Abreresultado1Click() {
   command([this] {
     auto file =

@@ -1,13 +1,15 @@
 // The percentage window `centro_percentual` ("Calcula % no centróide
 // contextual"): turns a centroid whose weights are document counts into the
-// share of the collection's documents that hold each entry. The mining
-// wizard sets the document list and the centroid itself, runs "Calcula
-// porcentagens" and reads result line k for centroid line k.
+// share of the collection's documents that hold each entry. The mining step
+// gives it the percentages it computed (mostra_porcentagens).
 #pragma once
 
 #include <QLineEdit>
 #include <QMainWindow>
 
+#include <filesystem>
+
+#include "core/comparison/percentages.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 
@@ -40,6 +42,11 @@ class Tcentro_percentual : public QMainWindow, public Form {
   void Gravacomotexto1Click();
   void Ordenacaoporpeso1Click();
   void Ordenacaoalfabetica1Click();
+
+  // The percentages the mining step computed of the centroid `centroid`
+  // over the document list `doc_list`.
+  void mostra_porcentagens(const std::filesystem::path& doc_list, const std::filesystem::path& centroid,
+                           const comparison::PercentageResult& result);
 
  private:
   void build_layout();  // centro_contextual_layout.cpp

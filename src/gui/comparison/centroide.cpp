@@ -99,6 +99,18 @@ void Tform_centro::Abrelistadedocumentos1Click() {
   });
 }
 
+void Tform_centro::mostra_centroide(const fs::path& folder, const std::vector<Ansi>& documents,
+                                    const std::vector<Ansi>& centroid) {
+  pasta = qpath(folder);
+  RadioGroup_metodo->set_item_index(1);  // "Contextual"
+  RadioGroup_tipo->set_item_index(0);    // "Todas as palavras + freq"
+  RadioGroup_modo->set_item_index(0);    // "Por freqüência"
+  ListBox_docs->set_lines(documents);
+  ListBox_centro->set_lines(centroid);
+  ListBox_dif->clear();
+  mostra_totais();
+}
+
 void Tform_centro::Ordenacaoalfabetica1Click() {
   if (ListBox_docs->currentRow() < 0) {
     information(qs(kSelecione));

@@ -1,9 +1,10 @@
 // The centroid window `form_centro` ("Comparação de Documentos"): the
 // centroid of a document list (what the documents share) and, against a
 // chosen centroid, every document's differences (what it has of its own).
-// The mining wizard drives it: "Abre lista de documentos" (which loads the
-// project's list without asking while a wizard project is open), the method
-// choice, "Novo", the centroid lines, and enabling its seven option buttons.
+// The ontology step's "Ver centróide" drives it: "Abre lista de documentos"
+// (which loads the project's list without asking while a wizard project is
+// open), "Novo", and enabling its seven option buttons. The mining step
+// gives it the centroid it computed (mostra_centroide).
 #pragma once
 
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -95,6 +97,12 @@ class Tform_centro : public QMainWindow, public Form {
   // The seven option buttons (method, centroid type, mode): the tools window
   // enables them, the wizard's "Ver centróide" disables them.
   void habilita_opcoes(bool enabled);
+
+  // The contextual centroid the mining step computed (type "Todas as
+  // palavras + freq", by frequency) over the documents of `folder`: the
+  // options show how it was computed.
+  void mostra_centroide(const std::filesystem::path& folder, const std::vector<Ansi>& documents,
+                        const std::vector<Ansi>& centroid);
 
  private:
   void build_layout();  // centroide_layout.cpp

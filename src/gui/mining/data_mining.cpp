@@ -72,6 +72,27 @@ void Tform_dm::CalculaConfiancaSuporte1Click() {
   });
 }
 
+void Tform_dm::mostra_entradas(const fs::path& context_list, const fs::path& doc_list, const fs::path& pair_store,
+                               const QString& grau_minimo, bool duas_direcoes) {
+  Edit_contextos->setText(qpath(context_list));
+  Edit_docs->setText(qpath(doc_list));
+  Edit_ass->setText(qpath(pair_store));
+  Edit_grau_minimo->setText(grau_minimo);
+  CheckBox_duas_direcoes->setChecked(duas_direcoes);
+}
+
+void Tform_dm::mostra_limiar(const QString& limiar, mining::ThresholdKind kind) {
+  Edit_limiar->setText(limiar);
+  RadioGroup1->set_item_index(kind == mining::ThresholdKind::Support ? 1 : 0);
+}
+
+void Tform_dm::mostra_regras(const std::vector<Ansi>& rule_lines, bool alfabetica) {
+  ListBox1->set_sorted(false);
+  ListBox1->set_lines(rule_lines);
+  ListBox1->set_sorted(alfabetica);
+  mostra_total();
+}
+
 void Tform_dm::Abreresultado1Click() {
   command([this] {
     auto file = platform().open_file(this, {QString(), kFiltroTexto, QString(), QString()});

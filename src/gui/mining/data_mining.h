@@ -1,10 +1,10 @@
 // The contextual data-mining window `form_dm` ("Aplica Técnica de Data
 // Mining sobre Associações Contextuais"): turns the pairs of concepts of an
 // association file into rules A => B with confidence and support, lists
-// them, filters them by a threshold and orders them. The mining wizard
-// drives it: the three path fields, "Calcula Confiança/Suporte", the
-// threshold kind and "Seleciona por limiar", "Ordena decrescente por
-// confiança", "Ordena alfabeticamente", and the result lines. "Grau mínimo"
+// them, filters them by a threshold and orders them. The mining step gives
+// it the rules it computed (mostra_regras); the mining panel's filters and
+// sorts drive it: the threshold kind and "Seleciona por limiar", "Ordena
+// decrescente por confiança", "Ordena alfabeticamente", and the result lines. "Grau mínimo"
 // and "Mostrar as duas direções" tune "Calcula Confiança/Suporte" (rules.h).
 #pragma once
 
@@ -12,6 +12,12 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QStatusBar>
+
+#include <filesystem>
+#include <vector>
+
+#include "core/base/ansi.h"
+#include "core/mining/rule_filters.h"
 
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
@@ -56,6 +62,14 @@ class Tform_dm : public QMainWindow, public Form {
   void Ordenadecrescenteporconfianca1Click();
   void Ordenaalfabeticamente1Click();
   void Rededeassociacoes1Click();
+
+  // What the mining panel computed: the three lists and the options of its
+  // rules, its threshold, and the rule lines it shows (kept in
+  // alphabetical order when `alfabetica`).
+  void mostra_entradas(const std::filesystem::path& context_list, const std::filesystem::path& doc_list,
+                       const std::filesystem::path& pair_store, const QString& grau_minimo, bool duas_direcoes);
+  void mostra_limiar(const QString& limiar, mining::ThresholdKind kind);
+  void mostra_regras(const std::vector<Ansi>& rule_lines, bool alfabetica);
 
  private:
   void build_layout();  // data_mining_layout.cpp

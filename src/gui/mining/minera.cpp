@@ -17,6 +17,7 @@
 #include "core/preparation/stopword_lists.h"
 #include "core/mining/rule_sentences.h"
 #include "gui/association/associacao.h"
+#include "gui/base/memory_setting.h"
 #include "gui/base/platform.h"
 #include "gui/base/table_export.h"
 #include "gui/classification/matriz.h"
@@ -124,137 +125,112 @@ void TMinera::mostra_tabela_associacoes() {
 
 // ---------------------------------------------------------------- the runs
 
-bool TMinera::corrida_classificacao(const mining::MiningLists& lists) {
-  Tform_matriz& matriz = *w_.windows().form_matriz;
-  matriz.Edit_contextos->setText(qpath(lists.context_list));
-  matriz.Edit_docs->setText(qpath(lists.doc_list));
-  matriz.Button_docsClick();
-  if (!matriz.last_command_ok()) return false;
-  if (shell::ontology_kind_of(ansi(w_.label_prob->text())) == shell::OntologyKind::Probabilistic)
-    matriz.MetodoProbabilistico1Click();
-  else
-    matriz.MetodoDeterministico1Click();
-  if (!matriz.last_command_ok()) return false;
-  // The progress of the documents classified, one item per result line.
-  ProgressScope progress(w_.windows());
-  const long long lines = matriz.ListBox1->count();
-  for (long long i = 0; i < lines; ++i) {
-    progress.status("Processando " + number(lines - 1) + " arquivos");
-    progress.detail("Processados " + number(i) + " arquivos até o momento");
-    progress.bar(i, lines - 1);
-    progress.checkpoint();
+void TMinera::corrida_classificacao(const mining::MiningLists& lists) {
+  const shell::OntologyKind kind = shell::ontology_kind_of(ansi(w_.label_prob->text()));
+  {
+    // The document count on the progress window's first line, the status
+    // text on its second and in the wizard's first panel.
+    ProgressScope progress(w_.windows(), QString(), ProgressScope::Lines::StatusSecond);
+    progress.mirror_status_to_wizard();
+    mining::classification_run(w_.projeto(), lists.context_list, kind, progress, w_.windows().wizard_state().stem);
   }
-  return true;
+  listas_ = lists;
+  w_.windows().form_matriz->mostra_classificacao(lists.doc_list, lists.context_list);
 }
 
 double TMinera::grau_minimo() const { return mining::parse_min_degree(ansi(Edit_grau_minimo->text()), w_.regional()); }
 
-void TMinera::ajusta_dm() {
-  Tform_dm& dm = *w_.windows().form_dm;
-  dm.Edit_grau_minimo->setText(Edit_grau_minimo->text());
-  dm.CheckBox_duas_direcoes->setChecked(CheckBox_duas_direcoes->isChecked());
-}
-
-bool TMinera::corrida_frequencia(const mining::MiningLists& lists) {
+void TMinera::corrida_frequencia(const mining::MiningLists& lists) {
   const double grau = grau_minimo();
   ListView_contexto->clear();
-  if (grau > 0) {
-    // Counted from the matrices: the centroid has no minimum degree.
-    colunas_frequencia();
-    std::vector<shell::FrequencyRow> rows;
-    {
-      ProgressScope progress(w_.windows());
-      rows = mining::frequency_at_degree(lists.doc_list, w_.projeto().folder, grau, w_.regional(), progress);
-    }
-    mostra_frequencias(rows);
-    return true;
-  }
-  // The contextual centroid of type "Todas as palavras + freq" (the
-  // window's default type): one line per concept, "concept | count".
-  Tform_centro& centro = *w_.windows().form_centro;
-  centro.Abrelistadedocumentos1Click();
-  if (!centro.last_command_ok()) return false;
-  centro.RadioGroup_metodo->set_item_index(1);  // "Contextual"
-  centro.Novo1Click();
-  if (!centro.last_command_ok()) return false;
-  const std::vector<Ansi> centroid = centro.ListBox_centro->lines();
   colunas_frequencia();
-  // The percentages of that centroid, computed once: line i gives the
-  // share of concept i.
-  Tcentro_percentual& perc = *w_.windows().centro_percentual;
-  std::vector<Ansi> shares;
-  bool ok = true;
+  mining::FrequencyRun run;
   {
     ProgressScope progress(w_.windows());
-    const long long n = static_cast<long long>(centroid.size());
-    const std::string method = centro.RadioGroup_metodo->button(1)->text().remove(QLatin1Char('&')).toStdString();
-    if (n > 0) {
-      perc.Edit_docs->setText(qpath(lists.doc_list));
-      perc.Edit_centro->setText(qpath(w_.projeto().file(Ansi("centro-temp.lpl"))));
-      perc.Calculaporcentagens1Click();
-      ok = perc.last_command_ok();
-    }
-    const long long got = ok ? std::min<long long>(n, perc.ListBox1->count()) : 0;
-    for (long long i = 0; i < got; ++i) {
-      progress.status("Processando " + number(n - 1) + " Frequencias " + method);
-      progress.detail("Processados " + number(i) + " arquivos até o momento");
-      progress.bar(i, n - 1);
-      progress.checkpoint();
-      shares.push_back(perc.ListBox1->line(static_cast<int>(i)));
-    }
+    run = mining::frequency_road(w_.projeto(), w_.regional(), progress, grau);
   }
-  // The rows that got their share stay, as a run that stops keeps them.
-  std::vector<Ansi> done(centroid.begin(), centroid.begin() + static_cast<std::ptrdiff_t>(shares.size()));
-  mostra_frequencias(mining::frequency_rows(done, shares));
-  return ok;
+  // At a minimum degree the rows are counted from the matrices: no
+  // centroid, and the windows keep what they showed.
+  if (grau <= 0) {
+    w_.windows().form_centro->mostra_centroide(w_.projeto().folder, run.documents, run.centroid.lines);
+    w_.windows().centro_percentual->mostra_porcentagens(lists.doc_list, run.centroid.file, run.percentages);
+  }
+  mostra_frequencias(run.rows);
 }
 
-bool TMinera::corrida_associacao(const mining::MiningLists& lists) {
+void TMinera::corrida_associacao(const mining::MiningLists& lists) {
   ListView_associa->clear();
   tabela_associacoes.clear();
-  const QString ldc = qpath(lists.doc_list);
-  // Term association "Por contextos": the pair store temp.ass.
-  Tform_rel& rel = *w_.windows().form_rel;
-  rel.RadioGroup1->set_item_index(3);  // "Por contextos"
-  rel.Edit_docs->setText(ldc);
+  mining::MiningOptions options;
+  options.min_degree = grau_minimo();
+  options.both_directions = CheckBox_duas_direcoes->isChecked();
+  options.memory_budget = memory_budget(w_.platform());
+  mining::AssociationRun run;
+  {
+    ProgressScope progress(w_.windows());
+    run = mining::association_run(w_.projeto(), lists.context_list, w_.regional(), progress, options);
+  }
+  // The term association reads no stopwords "Por contextos"; its window
+  // shows the language's standard list, as when it is opened by hand.
   const Language language = language_of_row(w_.ListBox_idioma->currentRow());
-  rel.Edit_stop->setText(qpath(preparation::find_standard_list(language, path_of(w_.Label17->text()))));
-  rel.mostrada = true;
-  rel.Calcularassociacoes1Click();
-  if (!rel.last_command_ok()) return false;
-  // "Calcula Confiança/Suporte" in the data-mining window.
-  Tform_dm& dm = *w_.windows().form_dm;
-  dm.Edit_contextos->setText(w_.windows().form_matriz->Edit_contextos->text());
-  dm.Edit_docs->setText(ldc);
-  dm.Edit_ass->setText(qpath(w_.projeto().file(Ansi("temp.ass"))));
-  ajusta_dm();
-  dm.CalculaConfiancaSuporte1Click();
-  tabela_associacoes = mining::association_table(dm.ListBox1->lines(), w_.regional());
+  w_.windows().form_rel->mostra_associacoes(
+      lists.doc_list, preparation::find_standard_list(language, path_of(w_.Label17->text())), run.pair_lines);
+  listas_ = lists;
+  regras_ = std::move(run.rule_lines);
+  std::vector<Ansi> sentences = std::move(run.association_text);
+  tabela_associacoes = std::move(run.table);
+  if (ordem_alfabetica_) {
+    // The panel keeps the rules in the order its last sort chose.
+    mining::sort_rules_alphabetically(regras_, w_.regional());
+    tabela_associacoes = mining::association_table(regras_, w_.regional());
+    sentences = mining::rule_sentences(regras_);
+  }
+  mostra_regras_dm();
   mostra_tabela_associacoes();
-  reescreve_texto("Processando ");
-  return dm.last_command_ok();
+  mostra_sentencas(sentences);
+}
+
+mining::MiningLists TMinera::listas() {
+  // A project reopened at the mining step ran nothing in this session: the
+  // wizard's lists.
+  if (!listas_)
+    listas_ = mining::MiningLists{path_of(!w_.Label23->text().isEmpty()
+                                              ? w_.Label23->text()
+                                              : w_.ontologia->Edit_conceito->text() + QStringLiteral(".lct")),
+                                  w_.projeto().doc_list()};
+  return *listas_;
+}
+
+void TMinera::mostra_regras_dm() {
+  Tform_dm& dm = *w_.windows().form_dm;
+  const mining::MiningLists lists = listas();
+  dm.mostra_entradas(lists.context_list, lists.doc_list, w_.projeto().file(Ansi("temp.ass")), Edit_grau_minimo->text(),
+                     CheckBox_duas_direcoes->isChecked());
+  dm.mostra_regras(regras_, ordem_alfabetica_);
+}
+
+void TMinera::mostra_sentencas(const std::vector<Ansi>& sentences) {
+  mostra_texto(sentences);
+  Edit_total_regras->setText(QString::number(sentences.size()));
+  // An open concept network follows the rules shown.
+  if (auto* rede = w_.windows().form_rede_conceitos) rede->atualiza_se_visivel();
 }
 
 void TMinera::reescreve_texto(const char* verb) {
   // The text is replaced at the end, so a cancel keeps the one shown.
-  Tform_dm& dm = *w_.windows().form_dm;
-  const std::vector<Ansi> lines = dm.ListBox1->lines();
   std::vector<Ansi> text;
   {
     ProgressScope progress(w_.windows());
-    const long long n = static_cast<long long>(lines.size());
+    const long long n = static_cast<long long>(regras_.size());
     for (long long i = 0; i < n; ++i) {
       progress.status(verb + number(n - 1) + " Associações entre Conceitos");
       progress.detail("Processados " + number(i) + " arquivos até o momento");
       progress.bar(i, n - 1);
       progress.checkpoint();
-      text.push_back(mining::rule_sentence(mining::parse_rule_line(lines[static_cast<std::size_t>(i)])));
+      text.push_back(mining::rule_sentence(mining::parse_rule_line(regras_[static_cast<std::size_t>(i)])));
     }
   }
-  mostra_texto(text);
-  Edit_total_regras->setText(dm.Edit_total->text());
-  // An open concept network follows the rules shown.
-  if (auto* rede = w_.windows().form_rede_conceitos) rede->atualiza_se_visivel();
+  mostra_sentencas(text);
 }
 
 // ---------------------------------------------------------------- frequency table
@@ -307,28 +283,28 @@ void TMinera::bt_calcularClick() {
   w_.command([this] {
     const QString threshold = Edit_limiar->text();
     mining::check_filter_threshold(ansi(threshold), w_.regional());
-    Tform_dm& dm = *w_.windows().form_dm;
-    dm.Edit_limiar->setText(threshold);
-    // The lists: those of the last run, or the wizard's when none ran in
-    // this session (a project reopened at the mining step).
-    Tform_matriz& matriz = *w_.windows().form_matriz;
-    if (matriz.Edit_contextos->text().isEmpty())
-      matriz.Edit_contextos->setText(!w_.Label23->text().isEmpty()
-                                         ? w_.Label23->text()
-                                         : w_.ontologia->Edit_conceito->text() + QStringLiteral(".lct"));
-    dm.Edit_contextos->setText(matriz.Edit_contextos->text());
-    Tform_rel& rel = *w_.windows().form_rel;
-    if (rel.Edit_docs->text().isEmpty()) rel.Edit_docs->setText(qpath(w_.projeto().doc_list()));
-    dm.Edit_docs->setText(rel.Edit_docs->text());
-    dm.Edit_ass->setText(qpath(w_.projeto().file(Ansi("temp.ass"))));
-    dm.RadioGroup1->set_item_index(modo_limiar == mining::ThresholdKind::Confidence ? 0 : 1);
+    const mining::MiningLists lists = listas();
     Edit_limiar->setText(QStringLiteral("0"));
     pn_limiar->hide();
-    ajusta_dm();
-    dm.CalculaConfiancaSuporte1Click();
-    if (!dm.last_command_ok()) return;
-    dm.Selecionaporlimiar1Click();
-    if (!dm.last_command_ok()) return;
+    // The rules computed again from the pair store, then those at the
+    // threshold, in the order they are kept.
+    mining::RulesInput input;
+    input.context_list = lists.context_list;
+    input.document_list = lists.doc_list;
+    input.pair_store = w_.projeto().file(Ansi("temp.ass"));
+    input.project = w_.projeto();
+    input.min_degree = grau_minimo();
+    input.both_directions = CheckBox_duas_direcoes->isChecked();
+    std::vector<Ansi> rules;
+    {
+      ProgressScope progress(w_.windows());
+      rules = mining::calculate_rules(input, w_.regional(), progress);
+    }
+    rules = mining::select_rules(rules, ansi(threshold), modo_limiar, w_.regional());
+    if (ordem_alfabetica_) mining::sort_rules_alphabetically(rules, w_.regional());
+    regras_ = std::move(rules);
+    w_.windows().form_dm->mostra_limiar(threshold, modo_limiar);
+    mostra_regras_dm();
     reescreve_texto("Processando ");
   });
 }
@@ -340,17 +316,21 @@ void TMinera::bt_fechar_limiarClick() {
 
 void TMinera::bt_ordena_confiancaClick() {
   w_.command([this] {
-    Tform_dm& dm = *w_.windows().form_dm;
-    dm.Ordenadecrescenteporconfianca1Click();
-    if (dm.last_command_ok()) reescreve_texto("Ordenando ");
+    std::vector<Ansi> rules = regras_;
+    mining::sort_rules_by_confidence(rules, w_.regional());  // stops before anything moves
+    ordem_alfabetica_ = false;
+    regras_ = std::move(rules);
+    w_.windows().form_dm->mostra_regras(regras_, ordem_alfabetica_);
+    reescreve_texto("Ordenando ");
   });
 }
 
 void TMinera::bt_ordena_alfaClick() {
   w_.command([this] {
-    Tform_dm& dm = *w_.windows().form_dm;
-    dm.Ordenaalfabeticamente1Click();
-    if (dm.last_command_ok()) reescreve_texto("Ordenando ");
+    ordem_alfabetica_ = true;
+    mining::sort_rules_alphabetically(regras_, w_.regional());
+    w_.windows().form_dm->mostra_regras(regras_, ordem_alfabetica_);
+    reescreve_texto("Ordenando ");
   });
 }
 
@@ -389,10 +369,7 @@ void TMinera::bt_recalcularClick() {
   w_.command([this] {
     grau_minimo();  // a wrong value stops before the tables are emptied
     const mining::MiningLists lists = mining::check_mining_lists(w_.projeto(), w_.lista_contextos(), "\n\r");
-    // A project reopened at the mining step classified in an earlier session.
-    Tform_matriz& matriz = *w_.windows().form_matriz;
-    if (matriz.Edit_contextos->text().isEmpty()) matriz.Edit_contextos->setText(qpath(lists.context_list));
-    if (!corrida_frequencia(lists)) return;
+    corrida_frequencia(lists);
     corrida_associacao(lists);
   });
 }

@@ -5,10 +5,10 @@
 // Portal" and "Impressão de Resultados". The mining routine of the main
 // window runs its three commands in order: the classification run, the
 // frequency run and the association run ("Grau mínimo" and "Mostrar as
-// duas direções" tune the last two). They drive the tool windows
-// (`form_matriz`, `form_centro`, `centro_percentual`, `form_rel`, `form_dm`)
-// by their fields, commands and result lines; this unit only shows what
-// they give.
+// duas direções" tune the last two). The runs are the core's mining road
+// (core/mining/mine.h, the one `lumeral-cli mine` runs); the tool windows
+// that show its parts (`form_matriz`, `form_centro`, `centro_percentual`,
+// `form_rel`, `form_dm`) are given the values it returned.
 #pragma once
 
 #include <QCheckBox>
@@ -21,6 +21,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/base/ansi.h"
@@ -85,12 +86,11 @@ class TMinera : public QWidget {
   // The rows of the association table of the last association run.
   std::vector<mining::ParsedRule> tabela_associacoes;
 
-  // ---- the three runs of the mining routine. Each returns false when a
-  // driven window's command stopped (that window showed its message).
-  // They work on the lists the mining step checked.
-  bool corrida_classificacao(const mining::MiningLists& lists);
-  bool corrida_frequencia(const mining::MiningLists& lists);
-  bool corrida_associacao(const mining::MiningLists& lists);
+  // ---- the three runs of the mining routine, on the lists the mining
+  // step checked. A run that fails stops with the core's message.
+  void corrida_classificacao(const mining::MiningLists& lists);
+  void corrida_frequencia(const mining::MiningLists& lists);
+  void corrida_associacao(const mining::MiningLists& lists);
 
   // ---- handlers
   void ListView_contextoColumnClick(int column);
@@ -125,9 +125,14 @@ class TMinera : public QWidget {
   void colunas_frequencia();
   void mostra_tabela_associacoes();
   void reescreve_texto(const char* verb);  // the text rebuilt from form_dm's result lines, with progress
+  void mostra_sentencas(const std::vector<Ansi>& sentences);  // the text and its rule count
   void abre_limiar(mining::ThresholdKind kind);
   double grau_minimo() const;  // the field read; stops on a value that is no degree
-  void ajusta_dm();            // the panel's options into form_dm's fields
+  mining::MiningLists listas();  // the lists of the last run, else the wizard's
+  void mostra_regras_dm();       // the rules shown and their inputs, in form_dm
+  std::optional<mining::MiningLists> listas_;  // the lists of the last run in this session
+  std::vector<Ansi> regras_;                   // the rule lines shown, in the order shown
+  bool ordem_alfabetica_ = false;              // the last sort was "Ordenar Alfabeticamente"
   TMdi_Frm& w_;
 };
 

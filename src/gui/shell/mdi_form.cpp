@@ -304,9 +304,8 @@ void TMdi_Frm::mineracao() {
   l_nivel->setText(QStringLiteral("5"));
   // The wizard's box breaks the problem's line with LF CR.
   const mining::MiningLists lists = mining::check_mining_lists(projeto(), lista_contextos(), "\n\r");
-  // Each run stops the routine when a driven window's command stopped.
-  if (!minera->corrida_classificacao(lists)) return;
-  if (!minera->corrida_frequencia(lists)) return;
+  minera->corrida_classificacao(lists);
+  minera->corrida_frequencia(lists);
   minera->corrida_associacao(lists);
 }
 
