@@ -67,11 +67,12 @@ void small_project(const TempDir& dir, const std::string& kind) {
   records::write_all<records::ContextListRecord>(dir / "p" / "proj.lct", {{"esporte", 0}, {"economia", 0}});
   records::write_all<records::ContextRecord>(dir / "p" / "esporte.ctt", {{"bola", 1}, {"gol", 1}});
   records::write_all<records::ContextRecord>(dir / "p" / "economia.ctt", {{"juros", 1}, {"banco", 1}});
-  write_file(dir / "p" / "proj.ini",
-             cp1252("[NOME]\r\nnome=proj\r\n[CLIENTE]\r\ncliente=\r\n[RESPONSAVEL]\r\nresp=\r\n[DIR_PROJETO]\r\n"
-                    "dir_proj=/nao/existe/proj\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[SEPARADOR]\r\nseparador=\r\n"
-                    "[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n[ONTOLOGIA]\r\nontologia=" +
-                    kind + "\r\n[LCT]\r\nlct=/nao/existe/proj/proj.lct\r\n[N]\r\nn=4\r\n"));
+  write_project(dir / "p" / "proj.ini", [&](shell::ProjectSettings& s) {
+    s.project_folder = Ansi("/nao/existe/proj");
+    s.ontology_kind = to_ansi(kind);
+    s.context_list = Ansi("/nao/existe/proj/proj.lct");
+    s.level = Ansi("4");
+  });
 }
 
 TEST(CliMine, WholeRoadOnAMovedProject) {

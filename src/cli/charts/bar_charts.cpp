@@ -22,6 +22,7 @@
 #include "core/comparison/centroid.h"
 #include "core/comparison/percentages.h"
 #include "core/mining/frequency.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::cli {
 namespace {
@@ -113,7 +114,7 @@ ChartRegistrar frequencies_chart(10, [](CLI::App& chart) -> Handler {
     o.method = cmp::Method::Context;
     o.mode = cmp::Mode::Frequency;
     auto centroid =
-        cmp::compute_centroid(cmp::read_document_entries(list), folder_of(list), o, env.regional(), env.progress());
+        cmp::compute_centroid(records::read_document_names(list), folder_of(list), o, env.regional(), env.progress());
     auto shares = cmp::compute_percentages(list, centroid.file, env.regional());
     auto rows = mining::frequency_rows(centroid.lines, shares.lines);
     mining::sort_frequency_rows(rows, *order == "absolute" ? 1 : *order == "relative" ? 2 : 0, env.regional());
@@ -148,7 +149,7 @@ ChartRegistrar centroid_chart(20, [](CLI::App& chart) -> Handler {
     check_out(*out);
     namespace cmp = lumeral::comparison;
     const fs::path list = arg_path(*docs);
-    const auto entries = cmp::read_document_entries(list);
+    const auto entries = records::read_document_names(list);
     const cmp::Method m = *method == "context" ? cmp::Method::Context : cmp::Method::Word;
     std::vector<Ansi> lines;
     if (!centroid->empty()) {
@@ -195,7 +196,7 @@ ChartRegistrar similarity_chart(30, [](CLI::App& chart) -> Handler {
   return [=](Env& env) {
     check_out(*out);
     const auto list = arg_path(*docs);
-    auto entries = clustering::read_doc_names(list);
+    auto entries = records::read_document_names(list);
     const auto m = *method == "word" ? clustering::Method::Words : clustering::Method::Concepts;
     clustering::MatrixOptions options;
     options.memory_budget = env.memory_budget();
