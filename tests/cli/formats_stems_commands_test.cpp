@@ -49,18 +49,6 @@ TEST(CliFormats, ConvertedFormatsComeFromTheOptionOrTheProjectFile) {
   }
 }
 
-TEST(CliStems, WordListsOfStemsFromPrepareAndWordlists) {
-  TempDir dir;
-  write_file(dir / "vazia.stw", "");
-  write_file(dir / "p" / "a.txt", cp1252("eleições eleição casas"));
-  write_file(dir / "en.txt", "running runs connections");
-  ASSERT_EQ(run_cli({"prepare", "p", "--title", "T", "--stopwords", "vazia.stw", "--stem"}, dir.path()).exit_code, 0);
-  EXPECT_EQ(run_cli({"dump", "p/a.lpl"}, dir.path()).out, "eleiçã\t0.66666666666666663\ncas\t0.33333333333333331\n");
-  auto r = run_cli({"wordlists", "--stopwords", "vazia.stw", "--stem", "en", "en.txt"}, dir.path());
-  ASSERT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_EQ(run_cli({"dump", "en.lpl"}, dir.path()).out, "run\t0.66666666666666663\nconnect\t0.33333333333333331\n");
-}
-
 TEST(CliReading, PrepareChoosesTheReadingRecordsItAndTellsWhatWasLeftOut) {
   struct Case {
     const char* name;
