@@ -1,8 +1,8 @@
 // Document lists (.ldc): the record reader, the document-list manager's
-// listing and the names read by the clustering.
-#include "core/clustering/matrix.h"
+// listing and the names every analysis reads.
 #include "core/preparation/doc_lists.h"
 #include "fuzz_support.h"
+#include "core/records/document_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace lumeral;
@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const Ansi& l : lines) (void)preparation::document_of_line(l);
   });
   fuzz::refusing([&] {
-    for (const Ansi& name : clustering::read_doc_names(p)) (void)companion_name(trim(name), Ansi("lpl"));
+    for (const Ansi& name : records::read_document_names(p)) (void)companion_name(trim(name), Ansi("lpl"));
   });
   return 0;
 }

@@ -2,6 +2,7 @@
 // "context-docs" (the classification matrix), "classify-highest",
 // "classify-concepts" and "contextual-query".
 #include "cli/command.h"
+#include "cli/option_groups.h"
 #include "core/base/message.h"
 #include "core/base/reading.h"
 #include "core/classification/concepts.h"
@@ -32,11 +33,9 @@ Registrar classify_cmd(42, [](CLI::App& app) -> Handler {
       ->required()
       ->check(one_of({"deterministic", "probabilistic"}));
   auto shard = add_shard_option(sub);
-  auto stem = std::make_shared<std::string>();
-  sub->add_option("--stem", *stem,
-                  "As listas de palavras guardam radicais deste idioma (pt, en ou es): regras e contextos são "
-                  "comparados pelos radicais de suas palavras")
-      ->check(one_of({"pt", "en", "es"}));
+  LanguageOption stem(sub, "--stem",
+                      "As listas de palavras guardam radicais deste idioma (pt, en ou es): regras e contextos são "
+                      "comparados pelos radicais de suas palavras");
   auto reading = std::make_shared<std::string>();
   sub->add_option("--leitura", *reading,
                   "Como documentos e contextos são lidos: classica ou completa (padrão: a leitura com que a pasta "
@@ -49,8 +48,7 @@ Registrar classify_cmd(42, [](CLI::App& app) -> Handler {
     run.doc_list = arg_path(*docs);
     run.context_list = arg_path(*contexts);
     run.method = *method == "deterministic" ? Method::Deterministic : Method::Probabilistic;
-    if (!stem->empty())
-      run.stem = *stem == "en" ? Language::English : *stem == "es" ? Language::Spanish : Language::Portuguese;
+    if (auto language = stem.get()) run.stem = *language;
     classify(run, env.progress());
   };
 });

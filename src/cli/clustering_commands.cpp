@@ -1,42 +1,36 @@
 // Commands "similarity-matrix", "cluster", "evaluate" and
 // "precision-recall": clustering and evaluation.
 #include "cli/command.h"
+#include "cli/option_groups.h"
 #include "core/base/message.h"
 #include "core/base/text.h"
 #include "core/clustering/clusters.h"
 #include "core/clustering/evaluation.h"
 #include "core/clustering/matrix.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::cli {
 namespace {
 
-clustering::Method method_of(const std::string& m) {
-  return m == "word" ? clustering::Method::Words : clustering::Method::Concepts;
-}
-
 Registrar matrix_cmd(74, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand("similarity-matrix", "Cria a matriz de similaridades dos documentos de uma lista");
   auto docs = std::make_shared<std::string>();
-  auto method = std::make_shared<std::string>();
   auto out = std::make_shared<std::string>();
   auto show = std::make_shared<bool>(false);
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
-  sub->add_option("--method", *method, "Método: word (por palavra) ou concept (por conceitos)")
-      ->required()
-      ->check(one_of({"word", "concept"}));
+  MatrixOptionGroup matrix(sub);
   sub->add_option("--out", *out, "Salva a matriz (.msm)");
   sub->add_flag("--show", *show, "Mostra a matriz como texto");
   add_export_option(sub);
   return [=](Env& env) {
     const auto list = arg_path(*docs);
-    auto entries = clustering::read_doc_names(list);
+    auto entries = records::read_document_names(list);
     // A sheet too small for the matrix is refused before the matrix is made.
     env.table_shape(entries.size(), entries.size() + 1);
     // Written straight to --out; without it, to a scratch file removed at the end.
-    clustering::MatrixOptions options;
-    options.memory_budget = env.memory_budget();
+    clustering::MatrixOptions options = MatrixOptionGroup::options(env);
     if (!out->empty()) options.file = arg_path(*out);
-    auto m = clustering::create_matrix(list.parent_path(), entries, method_of(*method), env.progress(), options);
+    auto m = clustering::create_matrix(list.parent_path(), entries, matrix.method(), env.progress(), options);
     if (*show) clustering::for_each_matrix_line(entries, m, env.regional(), [&](const Ansi& l) { env.line(l); });
     env.table([&] { return exporting::matrix_source(entries, m); });
   };
@@ -46,23 +40,18 @@ Registrar cluster_cmd(75, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand(
       "cluster", "Agrupa documentos por limiar de similaridade; mostra cada cluster e seus documentos");
   auto docs = std::make_shared<std::string>();
-  auto method = std::make_shared<std::string>();
   auto matrix = std::make_shared<std::string>();
   auto threshold = std::make_shared<std::string>();
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
-  sub->add_option("--method", *method, "Método: word (por palavra) ou concept (por conceitos)")
-      ->required()
-      ->check(one_of({"word", "concept"}));
+  MatrixOptionGroup method(sub);
   sub->add_option("--matrix", *matrix, "Usa a matriz gravada (.msm) em vez de criá-la");
   sub->add_option("--threshold", *threshold, "Limiar (padrão 0)");
   add_export_option(sub);
   return [=](Env& env) {
     const auto list = arg_path(*docs);
-    auto entries = clustering::read_doc_names(list);
-    clustering::MatrixOptions options;
-    options.memory_budget = env.memory_budget();
-    auto m = matrix->empty() ? clustering::create_matrix(list.parent_path(), entries, method_of(*method),
-                                                         env.progress(), options)
+    auto entries = records::read_document_names(list);
+    auto m = matrix->empty() ? clustering::create_matrix(list.parent_path(), entries, method.method(),
+                                                         env.progress(), MatrixOptionGroup::options(env))
                              : clustering::open_matrix(arg_path(*matrix), entries);
     auto clusters =
         clustering::form_clusters(entries, m, true, arg_text(*threshold), env.regional(), env.progress());

@@ -3,10 +3,12 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "cli/option_groups.h"
 #include "core/base/files.h"
 #include "core/comparison/centroid.h"
 #include "core/comparison/percentages.h"
 #include "core/comparison/rule_comparison.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::cli {
 namespace {
@@ -19,31 +21,16 @@ fs::path folder_of(const fs::path& file) {
   return dir.empty() ? fs::path(".") : dir;
 }
 
-Method method_of(const std::string& s) { return s == "context" ? Method::Context : Method::Word; }
-
 Registrar centroid_cmd(300, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand("centroid", "Calcula o centróide de uma lista de documentos (\"Novo\")");
   auto docs = std::make_shared<std::string>();
-  auto type = std::make_shared<std::string>("all");
-  auto method = std::make_shared<std::string>("word");
-  auto mode = std::make_shared<std::string>("frequency");
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
-  sub->add_option("--type", *type,
-                  "Tipo de centróide: all (\"Todas as palavras + freq\"), two (\"Basta aparecer em 2 docs\"), "
-                  "every (\"Precisa aparecer em todos\")")
-      ->check(one_of({"all", "two", "every"}));
-  sub->add_option("--method", *method, "Método: word (\"Por palavra\") ou context (\"Contextual\")")
-      ->check(one_of({"word", "context"}));
-  sub->add_option("--mode", *mode, "Modo: frequency (\"Por freqüência\") ou weight (\"Por peso\")")
-      ->check(one_of({"frequency", "weight"}));
+  CentroidOptionGroup centroid(sub);
   add_export_option(sub);
   return [=](Env& env) {
     fs::path list = arg_path(*docs);
-    CentroidOptions o;
-    o.type = *type == "two" ? CentroidType::Two : *type == "every" ? CentroidType::Every : CentroidType::All;
-    o.method = method_of(*method);
-    o.mode = *mode == "weight" ? Mode::Weight : Mode::Frequency;
-    auto result = compute_centroid(read_document_entries(list), folder_of(list), o, env.regional(), env.progress());
+    auto result =
+        compute_centroid(records::read_document_names(list), folder_of(list), centroid.get(), env.regional(), env.progress());
     for (const auto& l : result.lines) env.line(l);
     env.table([&] { return exporting::weighted_table(result.lines, "Termo", "Peso"); });
   };
@@ -54,15 +41,13 @@ Registrar differences_cmd(301, [](CLI::App& app) -> Handler {
       "differences", "Calcula as diferenças (doc - centróide) de todos os documentos (\"Calcula diferenças para todos\")");
   auto docs = std::make_shared<std::string>();
   auto centroid = std::make_shared<std::string>();
-  auto method = std::make_shared<std::string>("word");
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
   sub->add_option("--centroid", *centroid, "Centróide (.lpl)")->required();
-  sub->add_option("--method", *method, "Método: word (grava .dif) ou context (grava .dfc)")
-      ->check(one_of({"word", "context"}));
+  CentroidMethodOption method(sub, "Método: word (grava .dif) ou context (grava .dfc)");
   auto shard = add_shard_option(sub);
   return [=](Env& env) {
     fs::path list = arg_path(*docs);
-    auto documents = read_document_entries(list);
+    auto documents = records::read_document_names(list);
     const Shard part = shard();
     if (!part.whole()) {
       // A shard past the end of a short list has nothing to do; an empty
@@ -73,7 +58,7 @@ Registrar differences_cmd(301, [](CLI::App& app) -> Handler {
       }
       documents = part.select(std::move(documents));
     }
-    compute_differences(documents, folder_of(list), arg_path(*centroid), method_of(*method), env.progress());
+    compute_differences(documents, folder_of(list), arg_path(*centroid), method.get(), env.progress());
     env.message("Terminou de calcular as diferenças");
   };
 });

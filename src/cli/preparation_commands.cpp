@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "cli/command.h"
+#include "cli/option_groups.h"
 #include "core/base/encoding.h"
 #include "core/base/files.h"
 #include "core/base/message.h"
@@ -20,8 +21,8 @@
 #include "core/preparation/word_lists.h"
 #include "core/records/records.h"
 #include "core/records/weighted.h"
-#include "core/shell/ini.h"
 #include "core/shell/project_file.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::cli {
 namespace {
@@ -30,12 +31,6 @@ using namespace lumeral::preparation;
 namespace fs = std::filesystem;
 
 fs::path absolute(const std::string& arg) { return fs::absolute(arg_path(arg)); }
-
-Language language_of_code(const std::string& code) {
-  if (code == "en") return Language::English;
-  if (code == "es") return Language::Spanish;
-  return Language::Portuguese;
-}
 
 // A file chosen in a window's dialog is trimmed there; blanks alone choose
 // nothing (empty path).
@@ -90,7 +85,7 @@ std::optional<Reading> reading_option(const std::string& value) {
   return reading_of_key(value);
 }
 
-void prepare(Env& env, const std::string& folder, const std::string& title, const std::string& language,
+void prepare(Env& env, const std::string& folder, const std::string& title, Language language,
              const PrepareOptions& options, const std::string& stopwords) {
   const std::string* separator = options.separator;
   ImportInput input;
@@ -111,11 +106,10 @@ void prepare(Env& env, const std::string& folder, const std::string& title, cons
   // never read half one way and half the other); else the complete one.
   std::optional<Reading> reading = options.reading;
   if (fs::is_regular_file(project_file, ec)) {
-    const shell::IniFile ini = shell::IniFile::read(project_file);
-    input.formats = shell::project_flag(ini, shell::project_key::convert_documents) ? all_formats()
-                                                                                    : formats_without_office();
-    if (shell::project_flag(ini, shell::project_key::stemming)) input.stem = language_of_code(language);
-    if (!reading) reading = shell::project_reading(ini, project_file);
+    const shell::ProjectSettings settings = shell::read_project_file(project_file);
+    input.formats = settings.convert_documents ? all_formats() : formats_without_office();
+    if (settings.stemming) input.stem = language;
+    if (!reading) reading = settings.reading;
   }
   if (!reading) reading = recorded_reading(input.folder);
   if (!reading && fs::is_regular_file(shell::Project{input.folder, input.title}.doc_list(), ec)) {
@@ -126,13 +120,13 @@ void prepare(Env& env, const std::string& folder, const std::string& title, cons
   input.reading = reading.value_or(Reading::Complete);
   input.memory_budget = env.memory_budget();
   if (options.formats) input.formats = formats_of_list(*options.formats);
-  if (options.stem) input.stem = language_of_code(language);
+  if (options.stem) input.stem = language;
   if (!stopwords.empty()) {
     input.stopwords = chosen_path(stopwords);
   } else {
     // The standard list of the language: the start folder (here the folder
     // the command runs in), then the installed data folder.
-    input.stopwords = find_standard_list(language_of_code(language), fs::current_path());
+    input.stopwords = find_standard_list(language, fs::current_path());
     std::error_code ec;
     if (!fs::is_regular_file(input.stopwords, ec)) throw Stop(kNoStopwordList);
   }
@@ -153,13 +147,11 @@ Registrar prepare_cmd(20, [](CLI::App& app) -> Handler {
       "grava a lista de documentos TÍTULO.ldc e uma lista de palavras por documento; mostra os documentos");
   auto folder = std::make_shared<std::string>();
   auto title = std::make_shared<std::string>();
-  auto language = std::make_shared<std::string>("pt");
   auto separator = std::make_shared<std::string>();
   auto stopwords = std::make_shared<std::string>();
   sub->add_option("PASTA", *folder, "Pasta do projeto (textos e páginas HTML)")->required();
   sub->add_option("--title", *title, "Título do projeto (nomeia TÍTULO.ldc e TÍTULO.bak)")->required();
-  sub->add_option("--language", *language, "Idioma dos textos: pt, en ou es (padrão pt)")
-      ->check(one_of({"pt", "en", "es"}));
+  LanguageOption language(sub, "--language", "Idioma dos textos: pt, en ou es (padrão pt)", "pt");
   auto* sep = sub->add_option("--separator", *separator,
                               "Os textos estão todos num mesmo arquivo, separados por este string");
   sub->add_option("--stopwords", *stopwords, "Lista de stopwords (padrão: a lista padrão do idioma)");
@@ -180,7 +172,7 @@ Registrar prepare_cmd(20, [](CLI::App& app) -> Handler {
     options.formats = fmt->count() ? formats.get() : nullptr;
     options.stem = *stem;
     options.reading = reading_option(*reading);
-    prepare(env, *folder, *title, *language, options, *stopwords);
+    prepare(env, *folder, *title, *language.get(), options, *stopwords);
   };
 });
 
@@ -196,25 +188,19 @@ Registrar wordlists_cmd(21, [](CLI::App& app) -> Handler {
                   "Lista de documentos (.ldc) em vez dos DOC: os nomes são procurados na pasta da lista")
       ->excludes(doc_opt);
   auto shard = add_shard_option(sub);
-  auto stem = std::make_shared<std::string>();
-  sub->add_option("--stem", *stem,
-                  "Agrupar variantes das palavras (radicais) do idioma: pt, en ou es")
-      ->check(one_of({"pt", "en", "es"}));
+  LanguageOption stem(sub, "--stem", "Agrupar variantes das palavras (radicais) do idioma: pt, en ou es");
   auto reading = std::make_shared<std::string>();
   add_reading_option(sub, *reading, "a da preparação da pasta dos documentos (classica quando ela não diz)");
   return [=](Env& env) {
     std::vector<fs::path> paths;
     if (!list->empty()) {
-      const fs::path ldc = chosen_file(*list);
-      const fs::path folder = ldc.parent_path();
-      for (const auto& r : records::read_all<records::DocRecord>(ldc)) paths.push_back(lookup(folder, trim(r.name)));
+      paths = records::read_document_paths(chosen_file(*list));
     } else {
       for (const auto& d : *docs) paths.push_back(absolute(d));
     }
     if (paths.empty()) throw Stop("Nenhum documento: dê os documentos (DOC) ou --docs LISTA.ldc");
     paths = shard().select(std::move(paths));
-    const std::optional<Language> language =
-        stem->empty() ? std::nullopt : std::optional<Language>(language_of_code(*stem));
+    const std::optional<Language> language = stem.get();
     const Reading read = reading_option(*reading).value_or(documents_reading(paths));
     build_word_lists(paths, chosen_path(*stopwords), std::nullopt, env.regional(), env.progress(), language, read);
   };

@@ -2,9 +2,9 @@
 // summaries.
 #include "cli/command.h"
 #include "core/base/message.h"
-#include "core/clustering/matrix.h"
 #include "core/summaries/contextual_summary.h"
 #include "core/summaries/sentence_summary.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::cli {
 namespace {
@@ -32,7 +32,7 @@ Registrar summarize_cmd(72, [](CLI::App& app) -> Handler {
     options.around = *around;
     if (!only->empty()) options.selected = arg_text(*only);
     const auto list = arg_path(*docs);
-    auto entries = clustering::read_doc_names(list);
+    auto entries = records::read_document_names(list);
     show(env, summaries::extract_summaries(list.parent_path(), entries, options, env.progress()).listing);
   };
 });

@@ -15,28 +15,29 @@ TEST(CliFormats, ConvertedFormatsComeFromTheOptionOrTheProjectFile) {
   struct Case {
     const char* name;
     Args extra;
-    std::string ini;  // the folder's T.ini (empty: none)
+    std::optional<bool> converts;  // the folder's T.ini and its "converter documentos" (none: no file)
     int exit_code;
     std::string out;
   } cases[] = {
-      {"no project file: texts and HTML", {}, "", 0, "nota.txt\n"},
-      {"--formats (complete reading: named after the source)", {"--formats", "txt,docx"}, "", 0,
+      {"no project file: texts and HTML", {}, {}, 0, "nota.txt\n"},
+      {"--formats (complete reading: named after the source)", {"--formats", "txt,docx"}, {}, 0,
        "Carta.docx.txt\nnota.txt\n"},
-      {"--formats, classic reading", {"--formats", "txt,docx", "--leitura", "classica"}, "", 0,
+      {"--formats, classic reading", {"--formats", "txt,docx", "--leitura", "classica"}, {}, 0,
        "docx-000001.txt\nnota.txt\n"},
-      {"project file on", {}, "[N]\r\nn=2\r\n[CONVERTER_DOCUMENTOS]\r\nconverter_documentos=1\r\n", 0,
+      {"project file on", {}, true, 0,
        "docx-000001.txt\nnota.txt\n"},
-      {"project file off", {}, "[N]\r\nn=2\r\n", 0, "nota.txt\n"},
-      {"--formats over the file", {"--formats", "txt"}, "[CONVERTER_DOCUMENTOS]\r\nconverter_documentos=1\r\n", 0,
+      {"project file off", {}, false, 0, "nota.txt\n"},
+      {"--formats over the file", {"--formats", "txt"}, true, 0,
        "nota.txt\n"},
-      {"unknown format", {"--formats", "txt,xls"}, "", 1, ""},
+      {"unknown format", {"--formats", "txt,xls"}, {}, 1, ""},
   };
   for (const auto& c : cases) {
     TempDir dir;
     write_file(dir / "vazia.stw", "");
     write_docx(dir / "p" / "Carta.docx", "<w:p><w:r><w:t>Eleições</w:t></w:r></w:p>");
     write_file(dir / "p" / "nota.txt", "texto");
-    if (!c.ini.empty()) write_file(dir / "p" / "T.ini", c.ini);
+    if (c.converts)
+      write_project(dir / "p" / "T.ini", [&](shell::ProjectSettings& s) { s.convert_documents = *c.converts; });
     Args args{"prepare", "p", "--title", "T", "--stopwords", "vazia.stw"};
     args.insert(args.end(), c.extra.begin(), c.extra.end());
     auto r = run_cli(args, dir.path());
@@ -46,18 +47,6 @@ TEST(CliFormats, ConvertedFormatsComeFromTheOptionOrTheProjectFile) {
       EXPECT_NE(r.err.find("xls"), std::string::npos) << r.err;
     }
   }
-}
-
-TEST(CliStems, WordListsOfStemsFromPrepareAndWordlists) {
-  TempDir dir;
-  write_file(dir / "vazia.stw", "");
-  write_file(dir / "p" / "a.txt", cp1252("eleições eleição casas"));
-  write_file(dir / "en.txt", "running runs connections");
-  ASSERT_EQ(run_cli({"prepare", "p", "--title", "T", "--stopwords", "vazia.stw", "--stem"}, dir.path()).exit_code, 0);
-  EXPECT_EQ(run_cli({"dump", "p/a.lpl"}, dir.path()).out, "eleiçã\t0.66666666666666663\ncas\t0.33333333333333331\n");
-  auto r = run_cli({"wordlists", "--stopwords", "vazia.stw", "--stem", "en", "en.txt"}, dir.path());
-  ASSERT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_EQ(run_cli({"dump", "en.lpl"}, dir.path()).out, "run\t0.66666666666666663\nconnect\t0.33333333333333331\n");
 }
 
 TEST(CliReading, PrepareChoosesTheReadingRecordsItAndTellsWhatWasLeftOut) {

@@ -121,18 +121,6 @@ TEST(CliFrame, UsageErrorsArePortugueseAndExitTwo) {
   }
 }
 
-// A typed number is refused where a file's would be: not finite, or beyond
-// 1e300 in absolute value.
-TEST(CliFrame, TypedNumbersBeyondWhatFilesHoldAreRefused) {
-  TempDir dir;
-  ASSERT_EQ(run_cli({"make", "a.lpl"}, dir.path(), "casa\t0.5\n").exit_code, 0);
-  for (const char* typed : {"1e999", "-1e301", "inf", "nan"}) {
-    auto r = run_cli({"wordlist-open", "a.lpl", "--threshold", typed}, dir.path());
-    EXPECT_EQ(r.exit_code, 1) << typed << ": " << r.out;
-    EXPECT_EQ(r.err.rfind("'" + std::string(typed) + "' não é um valor numérico válido", 0), 0u) << r.err;
-  }
-}
-
 TEST(CliFrame, FileMessagesNameTheFileAndTheReason) {
   TempDir dir;
   fs::create_directories(dir / "pasta.ldc");

@@ -4,52 +4,7 @@
 #include "core/records/records.h"
 #include "support/fixtures.h"
 
-namespace lumeral::testing {
-namespace {
-
-using records::WordRecord;
-
-// A pair in 4 of 20 documents whose first concept is in 6.
-void twenty(const TempDir& dir) {
-  records::write_all<records::ContextListRecord>(dir / "c.lct", {{"A", 0}, {"B", 0}});
-  std::vector<records::DocRecord> docs;
-  for (int i = 0; i < 20; ++i) {
-    std::string base = "n" + std::to_string(i) + ".";
-    records::write_all<WordRecord>(dir / (base + "mtz"), {{"A", i < 6 ? 1.0 : 0.0}, {"B", i >= 2 && i < 10 ? 1.0 : 0.0}});
-    docs.push_back({Ansi((base + "txt").c_str()), 0});
-  }
-  records::write_all(dir / "d.ldc", docs);
-}
-
-TEST(CliMining, RulesFromThePairsTheContextMethodCounted) {
-  TempDir dir;
-  twenty(dir);
-  auto a = run_cli({"associate", "--docs", "d.ldc", "--method", "context"}, dir.path());
-  ASSERT_EQ(a.exit_code, 0) << a.err;
-  EXPECT_EQ(a.out, "A | B = 4,0000\nB | A = 4,0000\n");
-  auto r = run_cli({"rules", "--contexts", "c.lct", "--docs", "d.ldc", "--pairs", "temp.ass"}, dir.path());
-  EXPECT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_EQ(r.out, "A => B /conf= 66,67% /sup= 20,00%(0004)\n");
-  r = run_cli({"rules", "--contexts", "c.lct", "--docs", "d.ldc", "--pairs", "temp.ass", "--duas-direcoes"},
-              dir.path());
-  EXPECT_EQ(r.out, "A => B /conf= 66,67% /sup= 20,00%(0004)\nB => A /conf= 50,00% /sup= 20,00%(0004)\n");
-  r = run_cli({"rules", "--contexts", "c.lct", "--docs", "d.ldc", "--pairs", "temp.ass", "--sentences"}, dir.path());
-  EXPECT_EQ(r.out,
-            "--66,67%  dos textos que falam em A também falam em B. Isto aconteceu em 0004 texto(s) (20,00% do "
-            "total)\n");
-  r = run_cli({"rules", "--contexts", "c.lct", "--docs", "d.ldc", "--pairs", "temp.ass", "--threshold", "5", "--by",
-               "support"},
-              dir.path());
-  EXPECT_EQ(r.out, "");
-  fs::remove(dir / "n7.mtz");
-  r = run_cli({"rules", "--contexts", "c.lct", "--docs", "d.ldc", "--pairs", "temp.ass"}, dir.path());
-  EXPECT_EQ(r.exit_code, 1);
-  EXPECT_EQ(r.err, "Fazer classificação antes !\n");
-}
-
-}  // namespace
-}  // namespace lumeral::testing
-
+// `mine` on a saved project: the wizard's whole road and its files.
 namespace lumeral::testing {
 namespace {
 
@@ -67,11 +22,12 @@ void small_project(const TempDir& dir, const std::string& kind) {
   records::write_all<records::ContextListRecord>(dir / "p" / "proj.lct", {{"esporte", 0}, {"economia", 0}});
   records::write_all<records::ContextRecord>(dir / "p" / "esporte.ctt", {{"bola", 1}, {"gol", 1}});
   records::write_all<records::ContextRecord>(dir / "p" / "economia.ctt", {{"juros", 1}, {"banco", 1}});
-  write_file(dir / "p" / "proj.ini",
-             cp1252("[NOME]\r\nnome=proj\r\n[CLIENTE]\r\ncliente=\r\n[RESPONSAVEL]\r\nresp=\r\n[DIR_PROJETO]\r\n"
-                    "dir_proj=/nao/existe/proj\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[SEPARADOR]\r\nseparador=\r\n"
-                    "[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n[ONTOLOGIA]\r\nontologia=" +
-                    kind + "\r\n[LCT]\r\nlct=/nao/existe/proj/proj.lct\r\n[N]\r\nn=4\r\n"));
+  write_project(dir / "p" / "proj.ini", [&](shell::ProjectSettings& s) {
+    s.project_folder = Ansi("/nao/existe/proj");
+    s.ontology_kind = to_ansi(kind);
+    s.context_list = Ansi("/nao/existe/proj/proj.lct");
+    s.level = Ansi("4");
+  });
 }
 
 TEST(CliMine, WholeRoadOnAMovedProject) {
@@ -126,22 +82,6 @@ TEST(CliMine, MinimumDegreeAndBothDirections) {
   r = run_cli({"mine", "p/proj.ini", "--grau-minimo", "meio"}, dir.path());
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_EQ(r.err, "Grau mínimo inválido: \"meio\". Informe um número a partir de 0.\n");
-}
-
-TEST(CliMine, DeterministicKindAndMissingInputs) {
-  TempDir dir;
-  small_project(dir, "Determinístico");
-  auto r = run_cli({"mine", "p/proj.ini"}, dir.path());
-  ASSERT_EQ(r.exit_code, 0) << r.err;
-  // Rules of the contexts match sentences: the same subjects here.
-  EXPECT_NE(r.out.find("economia\t2\t66,7\n"), std::string::npos);
-  fs::remove(dir / "p" / "proj.ldc");
-  r = run_cli({"mine", "p/proj.ini"}, dir.path());
-  EXPECT_EQ(r.exit_code, 1);
-  EXPECT_NE(r.err.find("O Wizard encontrou um problema:\nLista de documentos não existe\n"), std::string::npos);
-  fs::remove(dir / "p" / "proj.lct");
-  r = run_cli({"mine", "p/proj.ini"}, dir.path());
-  EXPECT_NE(r.err.find("Lista de contextos não existe"), std::string::npos);
 }
 
 }  // namespace

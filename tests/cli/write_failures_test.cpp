@@ -43,11 +43,12 @@ const fs::path& project_template() {
   write_file(p / "palavras.dat", "de\r\nque\r\n");
   // The project folder named in the file does not exist, so every copy of
   // the template is mined in its own folder.
-  write_file(p / "proj.ini",
-             cp1252("[NOME]\r\nnome=proj\r\n[CLIENTE]\r\ncliente=\r\n[RESPONSAVEL]\r\nresp=\r\n[DIR_PROJETO]\r\n"
-                    "dir_proj=/nao/existe/proj\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[SEPARADOR]\r\nseparador=\r\n"
-                    "[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n[ONTOLOGIA]\r\nontologia=Probabilístico\r\n[LCT]\r\n"
-                    "lct=/nao/existe/proj/proj.lct\r\n[N]\r\nn=4\r\n"));
+  write_project(p / "proj.ini", [](shell::ProjectSettings& s) {
+    s.project_folder = Ansi("/nao/existe/proj");
+    s.ontology_kind = shell::kind_probabilistic();
+    s.context_list = Ansi("/nao/existe/proj/proj.lct");
+    s.level = Ansi("4");
+  });
   built = true;
   return p;
 }

@@ -63,6 +63,15 @@ std::vector<std::string> lines_of(const std::string& text) {
   return lines;
 }
 
+void write_project(const fs::path& file, const std::function<void(shell::ProjectSettings&)>& edit) {
+  shell::ProjectSettings s;
+  s.title = to_ansi(file.stem().string());
+  s.project_folder = to_ansi(fs::absolute(file).parent_path().string());
+  if (edit) edit(s);
+  fs::create_directories(fs::absolute(file).parent_path());
+  shell::write_project_file(file, s);
+}
+
 fs::path source_dir() { return fs::path(LUMERAL_SOURCE_DIR); }
 
 const Regional& pt() {

@@ -13,6 +13,7 @@
 #include "core/base/encoding.h"
 #include "core/base/listing.h"
 #include "core/base/regional.h"
+#include "core/shell/project_file.h"
 
 #include <ostream>
 
@@ -49,6 +50,12 @@ std::string read_file(const fs::path& p);
 
 // Windows-1252 bytes of a UTF-8 literal, for building fixtures.
 std::string cp1252(std::string_view utf8);
+
+// A project file written as the wizard saves it, at `file` (folders made as
+// needed): the title is the file's name without ".ini", the project folder
+// the file's folder, the texts in several files, in Portuguese; `edit`
+// changes any setting before the file is written.
+void write_project(const fs::path& file, const std::function<void(shell::ProjectSettings&)>& edit = {});
 
 struct RunResult {
   int exit_code = -1;

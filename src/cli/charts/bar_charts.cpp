@@ -21,6 +21,7 @@
 #include "core/clustering/matrix.h"
 #include "core/comparison/centroid.h"
 #include "core/mining/frequency.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::cli {
 namespace {
@@ -139,7 +140,7 @@ ChartRegistrar centroid_chart(20, [](CLI::App& chart) -> Handler {
     check_out(*out);
     namespace cmp = lumeral::comparison;
     const fs::path list = arg_path(*docs);
-    const auto entries = cmp::read_document_entries(list);
+    const auto entries = records::read_document_names(list);
     const cmp::Method m = *method == "context" ? cmp::Method::Context : cmp::Method::Word;
     std::vector<Ansi> lines;
     if (!centroid->empty()) {
@@ -186,7 +187,7 @@ ChartRegistrar similarity_chart(30, [](CLI::App& chart) -> Handler {
   return [=](Env& env) {
     check_out(*out);
     const auto list = arg_path(*docs);
-    auto entries = clustering::read_doc_names(list);
+    auto entries = records::read_document_names(list);
     const auto m = *method == "word" ? clustering::Method::Words : clustering::Method::Concepts;
     clustering::MatrixOptions options;
     options.memory_budget = env.memory_budget();

@@ -13,6 +13,7 @@
 #include "core/preparation/stopword_search.h"
 #include "core/records/records.h"
 #include "core/summaries/sentences.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::association {
 
@@ -37,8 +38,7 @@ AssociationResult calculate_associations(const AssociationInput& input, const Re
   fs::path folder = input.project ? input.project->folder : input.document_list.parent_path();
   if (folder.empty()) folder = ".";
 
-  std::vector<Ansi> documents;
-  for (auto& r : records::read_all<records::DocRecord>(input.document_list)) documents.push_back(trim(r.name));
+  const std::vector<Ansi> documents = records::read_document_names(input.document_list);
   const bool sentences = input.method == AssociationMethod::Sentence;
   AnsiView ext = sentences ? "txt"_a : input.method == AssociationMethod::Contexts ? "mtz"_a : "lpl"_a;
 

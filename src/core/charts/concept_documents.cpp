@@ -9,6 +9,7 @@
 #include "core/classification/matrix.h"
 #include "core/classification/present_concepts.h"
 #include "core/records/records.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::charts {
 
@@ -18,7 +19,7 @@ ConceptDocuments ConceptDocuments::read(const fs::path& doc_list, const std::opt
                                         Progress& progress) {
   if (doc_list.empty()) throw Stop("Selecionar listas antes !");
   ConceptDocuments out;
-  for (auto& r : records::read_all<records::DocRecord>(doc_list)) out.documents_.push_back(trim(r.name));
+  out.documents_ = records::read_document_names(doc_list);
   fs::path folder = project ? project->folder : doc_list.parent_path();
   if (folder.empty()) folder = ".";
   const std::size_t n = out.documents_.size();

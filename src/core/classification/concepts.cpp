@@ -9,6 +9,7 @@
 #include "core/classification/matrix.h"
 #include "core/records/records.h"
 #include "core/records/weighted.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::classification {
 
@@ -53,13 +54,13 @@ ConceptResult classify_concepts(const ConceptQuery& query, const Regional& regio
     if (!trim_view(l).empty()) negatives.insert(trim(l));
 
   ConceptResult result;
-  const auto docs = records::read_all<records::DocRecord>(query.doc_list);
+  const auto docs = records::read_document_names(query.doc_list);
   result.documents = docs.size();
   const fs::path folder = query.doc_list.parent_path();
   FolderIndex index(folder);
   for (std::size_t k = 0; k < docs.size(); ++k) {
     progress.status("Analisando doc " + std::to_string(k + 1));
-    const fs::path file = index.find(matrix_name(docs[k].name));
+    const fs::path file = index.find(matrix_name(docs[k]));
     std::error_code ec;
     if (!fs::is_regular_file(file, ec)) {
       result.listing.stop = Message{"Fazer classificação antes !", MessageKind::Error};
@@ -81,7 +82,7 @@ ConceptResult classify_concepts(const ConceptQuery& query, const Regional& regio
         if (present.count(p.first) && present.count(p.second)) score += 1;
     }
     if (score > 0)
-      result.listing.lines.push_back(shown_base(docs[k].name) + Ansi(" | "_a) + regional.format(score, "0.00"));
+      result.listing.lines.push_back(shown_base(docs[k]) + Ansi(" | "_a) + regional.format(score, "0.00"));
   }
   progress.status("Terminou de classificar todos docs");
   order_by_score(result.listing.lines, regional, progress);
@@ -119,8 +120,7 @@ void save_concept_matrix(const fs::path& folder, const fs::path& doc_list, const
   std::unordered_map<Ansi, Ansi> matrix_of_entry;
   std::error_code list_ec;
   if (!doc_list.empty() && fs::is_regular_file(doc_list, list_ec))
-    for (const auto& d : records::read_all<records::DocRecord>(doc_list))
-      matrix_of_entry.try_emplace(shown_base(d.name), matrix_name(d.name));
+    for (const Ansi& d : records::read_document_names(doc_list)) matrix_of_entry.try_emplace(shown_base(d), matrix_name(d));
   // Every matrix or none: the new matrices replace the old ones together.
   StagedFiles staged;
   for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -4,6 +4,7 @@
 #include "core/base/text.h"
 #include "core/classification/matrix.h"
 #include "core/records/records.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::classification {
 
@@ -12,10 +13,10 @@ using namespace lumeral::literals;
 Listing classify_highest(const fs::path& doc_list, const Regional& regional) {
   Listing out;
   const fs::path folder = doc_list.parent_path();
-  const auto docs = records::read_all<records::DocRecord>(doc_list);
+  const auto docs = records::read_document_names(doc_list);
   FolderIndex index(folder);
   for (std::size_t k = 0; k < docs.size(); ++k) {
-    const Ansi name = matrix_name(docs[k].name);
+    const Ansi name = matrix_name(docs[k]);
     const fs::path file = index.find(name);
     std::error_code ec;
     if (!fs::is_regular_file(file, ec)) {

@@ -6,6 +6,7 @@
 #include "core/classification/matrix.h"
 #include "core/records/records.h"
 #include "core/records/weighted.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::classification {
 
@@ -50,8 +51,8 @@ Listing context_docs(const fs::path& doc_list, AnsiView name_field, AnsiView thr
   const Ansi context = trim(lower_az(name_field));
   const fs::path folder = doc_list.parent_path();
   Listing out;
-  for (const auto& doc : records::read_all<records::DocRecord>(doc_list)) {
-    AnsiView entry = trim_view(doc.name);
+  for (const Ansi& doc : records::read_document_names(doc_list)) {
+    AnsiView entry = doc;
     Ansi shown(entry.substr(0, find_ci(entry, ".txt"_a)));
     std::vector<records::WordRecord> matrix;
     try {

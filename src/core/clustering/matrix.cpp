@@ -30,12 +30,6 @@ struct Posting {
 
 }  // namespace
 
-std::vector<Ansi> read_doc_names(const fs::path& list) {
-  std::vector<Ansi> names;
-  for (auto& r : records::read_all<records::DocRecord>(list)) names.push_back(std::move(r.name));
-  return names;
-}
-
 SimilarityMatrix::SimilarityMatrix(std::size_t n, std::vector<double> values) : n_(n), values_(std::move(values)) {}
 
 SimilarityMatrix::SimilarityMatrix(std::size_t n, const fs::path& file, std::shared_ptr<ScratchFolder> owner)

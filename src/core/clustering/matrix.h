@@ -64,9 +64,6 @@ struct MatrixOptions {
   fs::path file;
 };
 
-// The names of a document list's records, as stored (not trimmed).
-std::vector<Ansi> read_doc_names(const fs::path& list);
-
 // "Cria matriz": every document's companion (entry by the companion rule +
 // "lpl" or "mtz", in `folder`) must exist, else "Criar lista de palavras
 // antes" / "Fazer classificação antes" before any work. The matrix is

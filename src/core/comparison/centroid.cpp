@@ -17,12 +17,6 @@ namespace lumeral::comparison {
 using namespace lumeral::literals;
 using records::WordRecord;
 
-std::vector<Ansi> read_document_entries(const fs::path& list) {
-  std::vector<Ansi> names;
-  for (auto& r : records::read_all<records::DocRecord>(list)) names.push_back(trim(r.name));
-  return names;
-}
-
 AnsiView source_extension(Method m) { return m == Method::Word ? "lpl"_a : "mtz"_a; }
 AnsiView difference_extension(Method m) { return m == Method::Word ? "dif"_a : "dfc"_a; }
 

@@ -32,9 +32,6 @@ enum class CentroidType { All, Two, Every };
 // (average weight over all documents).
 enum class Mode { Frequency, Weight };
 
-// The entries of a document list (.ldc), trimmed, in file order.
-std::vector<Ansi> read_document_entries(const fs::path& list);
-
 // Extension of the per-document source ("lpl"/"mtz") and difference
 // ("dif"/"dfc") files of a method.
 AnsiView source_extension(Method m);

@@ -15,6 +15,7 @@
 #include "core/records/records.h"
 #include "core/shell/project_file.h"
 #include "core/shell/saved_project.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::comparison {
 
@@ -59,7 +60,7 @@ std::vector<Ansi> comparison_documents(const shell::Project& project, Progress& 
   if (project.title.empty()) throw Stop(kBadDocumentList);
   const fs::path list = project.doc_list();
   if (!is_existing_file(list)) throw Stop(kRedoPreparation);
-  std::vector<Ansi> documents = read_document_entries(list);
+  std::vector<Ansi> documents = records::read_document_names(list);
   const long long last = static_cast<long long>(documents.size()) - 1;
   for (long long k = 0; k <= last; ++k) {
     progress.status("Processando " + std::to_string(last) + " documentos");

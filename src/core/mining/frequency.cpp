@@ -11,6 +11,7 @@
 #include "core/comparison/centroid.h"
 #include "core/comparison/percentages.h"
 #include "core/records/records.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::mining {
 
@@ -54,7 +55,7 @@ std::vector<FrequencyRow> frequency_at_degree(const std::filesystem::path& docum
                                               const std::filesystem::path& folder, double min_degree,
                                               const Regional& regional, Progress& progress) {
   namespace cmp = lumeral::comparison;
-  const std::vector<Ansi> documents = cmp::read_document_entries(document_list);
+  const std::vector<Ansi> documents = records::read_document_names(document_list);
   if (documents.empty()) throw Stop("A lista de documentos está vazia.");
   // Concepts in the order they are first found above 0, each with the
   // documents that hold it at the minimum degree.
@@ -96,7 +97,7 @@ FrequencyRun frequency_of_list(const std::filesystem::path& document_list, const
   o.mode = cmp::Mode::Frequency;
   o.wizard_project = wizard_project;
   FrequencyRun run;
-  run.documents = cmp::read_document_entries(document_list);
+  run.documents = records::read_document_names(document_list);
   run.centroid = cmp::compute_centroid(run.documents, folder, o, regional, progress);
   run.percentages = cmp::compute_percentages(document_list, run.centroid.file, regional);
   run.rows = frequency_rows(run.centroid.lines, run.percentages.lines);

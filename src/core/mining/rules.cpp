@@ -12,6 +12,7 @@
 #include "core/classification/present_concepts.h"
 #include "core/mining/rule_lines.h"
 #include "core/records/records.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::mining {
 
@@ -59,8 +60,7 @@ std::vector<Ansi> calculate_rules(const RulesInput& input, const Regional& regio
   std::unordered_map<Ansi, std::size_t> listed;
   for (auto& r : records::read_all<records::ContextListRecord>(input.context_list))
     ++listed[cut(trim(r.name), 15)];
-  std::vector<Ansi> documents;
-  for (auto& r : records::read_all<records::DocRecord>(input.document_list)) documents.push_back(trim(r.name));
+  const std::vector<Ansi> documents = records::read_document_names(input.document_list);
   const std::size_t n_docs = documents.size();
 
   fs::path folder = input.project ? input.project->folder : input.document_list.parent_path();

@@ -7,16 +7,11 @@
 #include "core/base/text.h"
 #include "core/preparation/stopword_lists.h"
 #include "core/records/records.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::preparation {
 
 const char* const kWriteWords = "Você precisa escrever palavras";
-
-std::vector<Ansi> document_names(const fs::path& doc_list) {
-  std::vector<Ansi> names;
-  for (auto& r : records::read_all<records::DocRecord>(doc_list)) names.push_back(std::move(r.name));
-  return names;
-}
 
 std::vector<Ansi> elimination_lines_from(const fs::path& stopword_file) {
   std::error_code ec;
@@ -32,7 +27,7 @@ std::size_t eliminate_words(const fs::path& doc_list, const std::vector<Ansi>& e
 
   fs::path folder = doc_list.parent_path();
   if (folder.empty()) folder = ".";
-  const auto docs = document_names(doc_list);
+  const auto docs = records::read_document_names(doc_list);
   // Every list is found first: a missing one stops before anything changed.
   std::vector<fs::path> lists;
   lists.reserve(docs.size());

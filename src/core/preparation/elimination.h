@@ -19,10 +19,6 @@ namespace fs = std::filesystem;
 
 extern const char* const kWriteWords;  // "Você precisa escrever palavras"
 
-// "Abre lista de documentos": the names of the list's records, in order
-// (as stored; the window shows them as lines).
-std::vector<Ansi> document_names(const fs::path& doc_list);
-
 // "Acrescenta lista de stopwords": the entries of the file, in file order,
 // to append to the elimination lines; nothing when the file does not exist.
 std::vector<Ansi> elimination_lines_from(const fs::path& stopword_file);

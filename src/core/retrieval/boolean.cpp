@@ -11,6 +11,7 @@
 #include "core/preparation/collection.h"
 #include "core/records/records.h"
 #include "core/retrieval/term_automaton.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::retrieval {
 
@@ -62,7 +63,7 @@ Listing boolean_search(const fs::path& list, const std::vector<Ansi>& query_line
   for (const auto& line : boolean_query(query_lines)) terms.push_back(lower(read, trim_view(line)));
   progress.status("Analisando doc " + display_path(list));
 
-  auto docs = records::read_all<records::DocRecord>(list);
+  const auto docs = records::read_document_names(list);
   const fs::path folder = list.parent_path();
   FolderIndex index(folder);
   // One automaton for the whole query; each document is read once and
@@ -75,7 +76,7 @@ Listing boolean_search(const fs::path& list, const std::vector<Ansi>& query_line
   parallel_for_worker(docs.size(), [&](std::size_t worker, std::size_t i) {
     DocOutcome& o = outcomes[i];
     Scratch& sc = scratch[worker];
-    o.name = trim(companion_name(docs[i].name, AnsiView("txt")));
+    o.name = trim(companion_name(docs[i], AnsiView("txt")));
     try {
       if (terms.empty()) {  // the answer needs only the file to exist
         o.outcome = !index.exists(o.name) ? Outcome::Missing : any ? Outcome::Miss : Outcome::Hit;

@@ -9,6 +9,7 @@
 #include "core/preparation/collection.h"
 #include "core/preparation/tokenizer.h"
 #include "core/records/records.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::summaries {
 
@@ -141,11 +142,11 @@ Listing contextual_summary(const fs::path& doc_list, const fs::path& context_lis
     return true;
   };
 
-  auto docs = records::read_all<records::DocRecord>(doc_list);
+  const auto docs = records::read_document_names(doc_list);
   Listing result = listing_of([&](std::vector<Ansi>& out) {
     for (std::size_t i = 0; i < docs.size(); ++i) {
       progress.status("Analisando doc " + std::to_string(i + 1) + " de " + std::to_string(docs.size()));
-      Ansi name = trim(docs[i].name);
+      Ansi name = docs[i];
       if (r == Reading::Complete) {
         // Documents named after their source ("ata 2023.pdf.txt") hold dots
         // of their own: the companion rule finds their text.

@@ -8,6 +8,7 @@
 #include "core/base/text.h"
 #include "core/records/records.h"
 #include "core/summaries/sentences.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::summaries {
 
@@ -111,7 +112,7 @@ OpenedList open_summary_list(const fs::path& chosen, const std::optional<shell::
   OpenedList list;
   list.path = project ? project->file(trim(project->title) + Ansi(".ldc")) : chosen;
   list.shown = trim(path_name(list.path));
-  for (auto& r : records::read_all<records::DocRecord>(list.path)) list.entries.push_back(std::move(r.name));
+  list.entries = records::read_document_names(list.path);
   return list;
 }
 

@@ -10,6 +10,7 @@
 #include "gui/shell/unit_global.h"
 #include "gui/shell/windows.h"
 #include "gui/base/memory_setting.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::gui {
 
@@ -50,7 +51,7 @@ void Tform_cluster::Abrelistadedocs1Click() {
     ListBox_docs->clear();
     docs_.clear();
     const fs::path list = path_of(*file);
-    docs_ = clustering::read_doc_names(list);
+    docs_ = records::read_document_names(list);
     lista_ = list;
     Edit_lista->setText(qs(path_name(list)));
     ListBox_docs->add_all(docs_);

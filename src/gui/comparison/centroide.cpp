@@ -15,6 +15,7 @@
 #include "gui/base/table_export.h"
 #include "gui/shell/unit_global.h"
 #include "gui/shell/windows.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::gui {
 
@@ -94,7 +95,7 @@ void Tform_centro::Abrelistadedocumentos1Click() {
       pasta = QFileInfo(*file).absolutePath();
       list = path_of(*file);
     }
-    ListBox_docs->add_all(comparison::read_document_entries(list));
+    ListBox_docs->add_all(records::read_document_names(list));
     mostra_totais();
   });
 }

@@ -5,6 +5,7 @@
 #include "core/preparation/elimination.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
+#include "core/records/document_list.h"
 
 namespace lumeral::gui {
 
@@ -24,7 +25,7 @@ void Tform_elimina::bt_abreClick() {
     if (!file) return;
     Edit_lista->setText(QFileInfo(*file).fileName().trimmed());
     lista_docs = *file;
-    ListBox1->add_all(preparation::document_names(path_of(*file)));
+    ListBox1->add_all(records::read_document_names(path_of(*file)));
   });
 }
 

@@ -1,0 +1,24 @@
+// The documents a document list (.ldc) names, as every analysis reads them:
+// each record's name trimmed of the blanks around it, in the list's order
+// (the weights are not read; the document-list manager reads them itself).
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+#include "core/base/ansi.h"
+
+namespace lumeral::records {
+
+namespace fs = std::filesystem;
+
+// The trimmed names of the list's records. Throws Stop when the list cannot
+// be read.
+std::vector<Ansi> read_document_names(const fs::path& list);
+
+// The files those names stand for in the list's folder, each found as
+// lookup() finds it (exact name first, else the one name that differs only
+// in letter case); a name that is not a plain file name stops the read.
+std::vector<fs::path> read_document_paths(const fs::path& list);
+
+}  // namespace lumeral::records
