@@ -11,11 +11,13 @@ namespace {
 using Args = std::vector<std::string>;
 
 struct Step {
+  Step(Args a, int code = 0, const char* whole_out = nullptr, std::string err_part = {}, std::string in = {})
+      : args(std::move(a)), exit_code(code), out(whole_out), err(std::move(err_part)), input(std::move(in)) {}
   Args args;
-  int exit_code = 0;
-  const char* out = nullptr;  // the whole standard output (nullptr: not checked)
-  std::string err;            // a part of standard error
-  std::string input;          // standard input
+  int exit_code;
+  const char* out;    // the whole standard output (nullptr: not checked)
+  std::string err;    // a part of standard error
+  std::string input;  // standard input
 };
 
 struct Area {
@@ -265,7 +267,9 @@ TEST(CliCommands, EachCommandEndsAsItsWindowDoes) {
       SCOPED_TRACE(shown);
       auto r = run_cli(step.args, dir.path(), step.input);
       EXPECT_EQ(r.exit_code, step.exit_code) << r.err;
-      if (step.out) EXPECT_EQ(r.out, step.out);
+      if (step.out) {
+        EXPECT_EQ(r.out, step.out);
+      }
       EXPECT_NE(r.err.find(step.err), std::string::npos) << r.err;
     }
   }

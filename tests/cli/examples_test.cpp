@@ -66,8 +66,9 @@ TEST(CliExamples, SampleCollectionGivesSensibleResults) {
     EXPECT_EQ(lines.size(), 40u);
     for (const auto& line : lines) {
       auto it = subjects.find(line.substr(0, line.find(" => ")));
-      if (it != subjects.end())
+      if (it != subjects.end()) {
         EXPECT_EQ(line.substr(line.find(" => ") + 4, it->second.size()), it->second) << method << ": " << line;
+      }
     }
     EXPECT_EQ(lines_of(run_cli({"doc-contexts", "noticia01", "--threshold", "0"}, project).out).size(), 5u);
     EXPECT_GE(lines_of(run_cli({"context-docs", "Esporte", "--docs", "noticias.ldc"}, project).out).size(), 8u);
