@@ -1,8 +1,10 @@
 // Document lists (.ldc): the record reader, the document-list manager's
 // listing and the names every analysis reads.
+#include "core/base/files.h"
+#include "core/base/text.h"
 #include "core/preparation/doc_lists.h"
-#include "fuzz_support.h"
 #include "core/records/document_list.h"
+#include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace lumeral;
