@@ -8,6 +8,7 @@
 #include <iostream>
 #include <regex>
 
+#include "core/base/folder_lock.h"
 #include "core/base/encoding.h"
 #include "core/base/files.h"
 #include "core/base/locale_names.h"
@@ -289,7 +290,11 @@ std::function<Shard()> add_shard_option(CLI::App* sub) {
             return "espera I/N com 0 <= I < N (por exemplo 0/4), não " + printable(v);
           },
           "I/N"));
-  return [value] { return value->empty() ? Shard{} : *parse_shard(*value); };
+  return [value] {
+    const Shard shard = value->empty() ? Shard{} : *parse_shard(*value);
+    share_folder_locks(!shard.whole());  // shards of one run write the same folder together
+    return shard;
+  };
 }
 
 void show(Env& env, const Listing& listing) {

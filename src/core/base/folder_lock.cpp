@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <ctime>
@@ -28,6 +29,11 @@ struct Held {
   int fd = -1;
   int count = 0;
 };
+
+std::atomic<bool>& shard_runs() {
+  static std::atomic<bool> shards{false};
+  return shards;
+}
 
 std::mutex& registry_mutex() {
   static std::mutex m;
@@ -105,7 +111,8 @@ std::string acquire(const fs::path& folder, Progress& progress, bool& waited) {
   const fs::path file = fs::path(key) / kLockFile;
   const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) return {};
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+  const int kind = shard_runs() ? LOCK_SH : LOCK_EX;
+  if (::flock(fd, kind | LOCK_NB) != 0) {
     if (errno != EWOULDBLOCK) {
       ::close(fd);
       return {};
@@ -117,7 +124,7 @@ std::string acquire(const fs::path& folder, Progress& progress, bool& waited) {
                              "; esta execução espera que ela termine.";
     run_notice(text);
     progress.status(text);
-    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    while (::flock(fd, kind | LOCK_NB) != 0) {
       if (errno != EWOULDBLOCK && errno != EINTR) {
         ::close(fd);
         return {};
@@ -149,6 +156,8 @@ void release(const std::string& key) {
 }
 
 }  // namespace
+
+void share_folder_locks(bool shards) { shard_runs() = shards; }
 
 FolderLock::FolderLock(std::vector<fs::path> folders, Progress& progress) {
   std::vector<std::string> keys;

@@ -41,4 +41,10 @@ class FolderLock {
   bool waited_ = false;
 };
 
+// The runs of this process are shards of a larger run (`--shard I/N`): each
+// writes only its own documents' files, so shards hold their folders
+// together (a shared lock), and a whole run waits for all of them, and they
+// for it.
+void share_folder_locks(bool shards);
+
 }  // namespace lumeral

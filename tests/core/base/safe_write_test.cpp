@@ -267,5 +267,33 @@ TEST(SafeWrite, ARunOnAFolderInUseWaitsForIt) {
   ::close(ready[1]);
 }
 
+// Shards of one run hold a folder together; a whole run waits for them.
+TEST(SafeWrite, ShardsHoldAFolderTogether) {
+  TempDir dir;
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  pid_t shard = ::fork();
+  if (shard == 0) {
+    share_folder_locks(true);
+    const FolderLock lock(dir.path());
+    (void)!::write(ready[1], "x", 1);
+    ::pause();
+    ::_exit(0);
+  }
+  char x;
+  ASSERT_EQ(::read(ready[0], &x, 1), 1);
+  struct CancelAtOnce : Progress {
+    bool cancelled() override { return true; }
+  } at_once;
+  share_folder_locks(true);
+  EXPECT_NO_THROW(FolderLock(dir.path(), at_once));  // another shard: no wait
+  share_folder_locks(false);
+  EXPECT_THROW(FolderLock(dir.path(), at_once), Cancelled);  // a whole run waits
+  ::kill(shard, SIGKILL);
+  ::waitpid(shard, nullptr, 0);
+  ::close(ready[0]);
+  ::close(ready[1]);
+}
+
 }  // namespace
 }  // namespace lumeral
