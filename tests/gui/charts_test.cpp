@@ -89,8 +89,8 @@ TEST_F(Charts, CentroidChartDrawsTheCentroidAndTheChosenDocumentsDifferences) {
   f.Calculadiferencasparatodos1Click();
 
   f.Graficodebarras1Click();
-  ASSERT_TRUE(f.grafico);
-  Tgrafico_centroide& g = *f.grafico;
+  ASSERT_TRUE(windows->grafico_centroide);
+  Tgrafico_centroide& g = *windows->grafico_centroide;
   EXPECT_TRUE(g.isVisible());
   EXPECT_EQ(g.ComboBox_doc->count(), f.ListBox_docs->count());
   const auto heaviest = charts::heaviest_bars(f.ListBox_centro->lines(), 30, windows->regional());
@@ -127,8 +127,8 @@ TEST_F(Charts, HeatmapOrdersByClusterAndNamesACellsDocuments) {
   f.Abrelistadedocs1Click();
   f.Criamatriz1Click();
   f.Mostramapa1Click();
-  ASSERT_TRUE(f.mapa);
-  charts::HeatmapView& map = *f.mapa->mapa;
+  ASSERT_TRUE(windows->mapa_similaridade);
+  charts::HeatmapView& map = *windows->mapa_similaridade->mapa;
   EXPECT_EQ(map.model().size(), 40u);
   EXPECT_TRUE(map.model().blocks.empty());  // nothing grouped yet
 
@@ -168,8 +168,8 @@ TEST_F(Charts, ExportWritesThePictureAndAFailureLeavesNothing) {
   f.Abrelistadedocs1Click();
   f.Criamatriz1Click();
   f.Mostramapa1Click();
-  ASSERT_TRUE(f.mapa);
-  Tmapa_similaridade& g = *f.mapa;
+  ASSERT_TRUE(windows->mapa_similaridade);
+  Tmapa_similaridade& g = *windows->mapa_similaridade;
   // The format follows the name (each format is checked by the picture
   // tests); here the window's dialog and its message.
   platform.answer(q(tmp / "mapa.pdf"));

@@ -12,7 +12,6 @@
 #include "gui/retrieval/result_recuperasim.h"
 #include "gui/shell/barra_progresso.h"
 #include "gui/shell/inicio.h"
-#include "gui/shell/unit_global.h"
 #include "gui_test.h"
 
 namespace lumeral::gui::testing {
@@ -238,15 +237,15 @@ TEST_F(GuiTest, StopwordManagerEditsSavesAndHandsItsListBack) {
 
 TEST_F(GuiTest, TextViewerShowsAFileOrSaysItIsMissing) {
   write_file(tmp / "start" / "Noticia.txt", cp1252("linha um\r\nação\r\n"));
-  mostra_arquivo_texto(*windows, "Noticia.txt");
+  windows->show_text_file("Noticia.txt");
   EXPECT_TRUE(windows->result_recsim->isVisible());
   EXPECT_EQ(windows->result_recsim->Memo1->toPlainText(), QStringLiteral("linha um\nação"));
   EXPECT_TRUE(messages().isEmpty());
   // A name from a list that differs in letter case still finds the file.
-  mostra_arquivo_texto(*windows, "noticia.txt");
+  windows->show_text_file("noticia.txt");
   EXPECT_EQ(windows->result_recsim->Memo1->toPlainText(), QStringLiteral("linha um\nação"));
 
-  mostra_arquivo_texto(*windows, "outro.txt");
+  windows->show_text_file("outro.txt");
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Arquivo texto selecionado não existe")});
   EXPECT_TRUE(windows->result_recsim->Memo1->toPlainText().isEmpty());
   EXPECT_TRUE(windows->result_recsim->isVisible());

@@ -3,7 +3,6 @@
 #include "core/charts/network.h"
 #include "gui/association/associacao.h"
 #include "gui/shell/windows.h"
-#include "gui/summaries/resumo.h"
 
 namespace lumeral::gui {
 
@@ -50,22 +49,9 @@ void Tform_rede_termos::NoClick(int node) {
     const auto& network = Cena_rede->network();
     if (node < 0 || static_cast<std::size_t>(node) >= network.nodes.size()) return;
     const Ansi word = network.nodes[static_cast<std::size_t>(node)].label;
-    // The summaries window as the tools window opens it, its list unlocked;
-    // with no list loaded yet it takes the list the pairs were counted on.
-    Tform_resumo& resumo = *windows().form_resumo;
-    resumo.habilita_lista(true);
-    resumo.show();
-    resumo.raise();
-    resumo.activateWindow();
-    if (resumo.ListBox_docs->count() == 0) {
-      const QString list = windows().form_rel->Edit_docs->text().trimmed();
-      if (!list.isEmpty()) resumo.carrega_lista(path_of(list));
-      if (resumo.ListBox_docs->count() == 0) return;  // the user picks a list there
-    }
-    resumo.Memo_palavras->set_lines({word});
-    resumo.RadioGroup_apresentacao->set_item_index(0);  // "Todos os documentos"
-    resumo.RadioGroup_condicoes->set_item_index(1);     // "Contendo palavras"
-    resumo.Extrairresumos1Click();
+    // With no list loaded yet, the summaries take the list the pairs were
+    // counted on.
+    windows().resume_palavra(word, windows().form_rel->Edit_docs->text().trimmed());
   });
 }
 

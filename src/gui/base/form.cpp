@@ -8,7 +8,6 @@
 #include "core/base/system_errors.h"
 #include "gui/base/long_work.h"
 #include "gui/base/platform.h"
-#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 
@@ -19,8 +18,8 @@ Ansi ansi(const QString& text) { return to_ansi(text.toStdString()); }
 std::filesystem::path path_of(const QString& path) { return std::filesystem::path(path.toStdString()); }
 QString qpath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
-Platform& Form::platform() const { return windows_.platform(); }
-const Regional& Form::regional() const { return windows_.regional(); }
+Platform& Form::platform() const { return services_.platform(); }
+const Regional& Form::regional() const { return services_.regional(); }
 
 QWidget* Form::widget() { return dynamic_cast<QWidget*>(this); }
 

@@ -1,5 +1,6 @@
 // What every window of the desktop program shares: the registry it reaches
-// the other windows through, the platform services, the regional settings,
+// the other windows through (gui/shell/windows.h), the platform services
+// and the regional settings the registry offers (WindowServices),
 // the conversions between stored text and Qt strings, and the one way a
 // command runs (a checked stop becomes a message box of its kind).
 //
@@ -18,6 +19,7 @@
 
 #include <QString>
 
+#include <concepts>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -42,9 +44,25 @@ Ansi ansi(const QString& text);           // Qt to stored text ("?" where the co
 std::filesystem::path path_of(const QString& path);
 QString qpath(const std::filesystem::path& path);
 
+// What a window needs of the registry that created it, whatever else the
+// registry offers. The registry `Windows` implements it; this folder names
+// the registry only as a declared class.
+class WindowServices {
+ public:
+  virtual Platform& platform() const = 0;
+  virtual const Regional& regional() const = 0;
+
+ protected:
+  ~WindowServices() = default;
+};
+
 class Form {
  public:
-  explicit Form(Windows& windows) : windows_(windows) {}
+  // `windows` is the registry; a template so that this header needs only
+  // its declaration: the window's own source, which includes the registry,
+  // makes the conversion to WindowServices.
+  template <std::derived_from<WindowServices> Registry>
+  explicit Form(Registry& windows) : windows_(windows), services_(windows) {}
   virtual ~Form() = default;
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
@@ -74,6 +92,7 @@ class Form {
  private:
   QWidget* widget();
   Windows& windows_;
+  const WindowServices& services_;
   bool last_ok_ = true;
 };
 

@@ -10,8 +10,6 @@
 
 namespace lumeral::gui {
 
-NetworkWindow::NetworkWindow(Windows& windows) : QMainWindow(nullptr), Form(windows) {}
-
 void NetworkWindow::mostra_rede(const charts::Network& network, const charts::NetworkLegend& legend) {
   Cena_rede->show_network(network, legend);
   View_rede->fit();

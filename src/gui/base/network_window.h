@@ -19,7 +19,8 @@ namespace lumeral::gui {
 class NetworkWindow : public QMainWindow, public Form {
   Q_OBJECT
  public:
-  explicit NetworkWindow(Windows& windows);
+  template <std::derived_from<WindowServices> Registry>
+  explicit NetworkWindow(Registry& windows) : QMainWindow(nullptr), Form(windows) {}
 
   charts::NetworkScene* Cena_rede;
   charts::NetworkView* View_rede;

@@ -8,6 +8,7 @@
 
 #include "charts/picture_export.h"
 #include "gui/base/picture_dialog.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 

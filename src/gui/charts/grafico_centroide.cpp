@@ -10,7 +10,7 @@
 
 #include "charts/picture_export.h"
 #include "core/charts/bars.h"
-#include "gui/comparison/centroide.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 
@@ -28,8 +28,8 @@ void follow(QObject* context, QAbstractItemModel* list, F redraw) {
 
 }  // namespace
 
-Tgrafico_centroide::Tgrafico_centroide(Windows& windows, Tform_centro& centro)
-    : ChartWindow(windows, QStringLiteral("Gráfico do Centróide e das Diferenças")), centro_(centro) {
+Tgrafico_centroide::Tgrafico_centroide(Windows& windows, Fonte fonte)
+    : ChartWindow(windows, QStringLiteral("Gráfico do Centróide e das Diferenças")), fonte_(std::move(fonte)) {
   barra->addSeparator();
   barra->addWidget(new QLabel(QStringLiteral(" Diferenças do documento: "), barra));
   ComboBox_doc = new QComboBox(barra);
@@ -63,33 +63,33 @@ Tgrafico_centroide::Tgrafico_centroide(Windows& windows, Tform_centro& centro)
 
   connect(ComboBox_doc, &QComboBox::activated, this, [this](int index) { ComboBox_docChange(index); });
   connect(SpinEdit_top, &QSpinBox::valueChanged, this, [this] { atualiza(); });
-  follow(this, centro_.ListBox_centro->model(), [this] { agenda_atualizacao(); });
-  follow(this, centro_.ListBox_dif->model(), [this] { agenda_atualizacao(); });
-  follow(this, centro_.ListBox_docs->model(), [this] { agenda_atualizacao(); });
+  follow(this, fonte_.centro->model(), [this] { agenda_atualizacao(); });
+  follow(this, fonte_.diferencas->model(), [this] { agenda_atualizacao(); });
+  follow(this, fonte_.documentos->model(), [this] { agenda_atualizacao(); });
   atualiza();
 }
 
 void Tgrafico_centroide::atualiza_documentos() {
   const QSignalBlocker quiet(ComboBox_doc);
   ComboBox_doc->clear();
-  for (int i = 0; i < centro_.ListBox_docs->count(); ++i) ComboBox_doc->addItem(qs(centro_.ListBox_docs->line(i)));
-  ComboBox_doc->setCurrentIndex(centro_.ListBox_docs->currentRow());
+  for (int i = 0; i < fonte_.documentos->count(); ++i) ComboBox_doc->addItem(qs(fonte_.documentos->line(i)));
+  ComboBox_doc->setCurrentIndex(fonte_.documentos->currentRow());
 }
 
 void Tgrafico_centroide::ComboBox_docChange(int index) {
-  if (index < 0 || index >= centro_.ListBox_docs->count()) return;
-  centro_.ListBox_docs->setCurrentRow(index);
-  centro_.Mostradiferencasdodocselecionado1Click();
+  if (index < 0 || index >= fonte_.documentos->count()) return;
+  fonte_.documentos->setCurrentRow(index);
+  fonte_.mostra_diferencas();
 }
 
 void Tgrafico_centroide::atualiza() {
   atualiza_documentos();
   command([this] {
     const auto top = static_cast<std::size_t>(SpinEdit_top->value());
-    auto centro = charts::heaviest_bars(centro_.ListBox_centro->lines(), top, regional());
-    auto dif = charts::heaviest_bars(centro_.ListBox_dif->lines(), top, regional());
-    const int row = centro_.ListBox_docs->currentRow();
-    const QString doc = row >= 0 ? qs(centro_.ListBox_docs->line(row)).trimmed() : QStringLiteral("documento");
+    auto centro = charts::heaviest_bars(fonte_.centro->lines(), top, regional());
+    auto dif = charts::heaviest_bars(fonte_.diferencas->lines(), top, regional());
+    const int row = fonte_.documentos->currentRow();
+    const QString doc = row >= 0 ? qs(fonte_.documentos->line(row)).trimmed() : QStringLiteral("documento");
     vista_centro->setMinimumHeight(charts::bar_chart_height(centro.size()));
     vista_dif->setMinimumHeight(charts::bar_chart_height(dif.size()));
     vista_dif->setVisible(!dif.empty());

@@ -4,12 +4,16 @@
 // one selects it in the window and runs "Mostra diferenças do doc
 // selecionado" there, so the chart always draws what the window lists (a
 // missing difference file gives that window's message). Redrawn whenever
-// the window's lists change.
+// the window's lists change. The registry creates it and gives it the
+// window's lists and command (Fonte).
 #pragma once
 
 #include <QChartView>
 
+#include <functional>
+
 #include "charts/bar_chart.h"
+#include "gui/base/list_box.h"
 #include "gui/charts/chart_window.h"
 
 class QComboBox;
@@ -17,12 +21,17 @@ class QSpinBox;
 
 namespace lumeral::gui {
 
-class Tform_centro;
-
 class Tgrafico_centroide : public ChartWindow {
   Q_OBJECT
  public:
-  Tgrafico_centroide(Windows& windows, Tform_centro& centro);
+  // What the chart reads of the centroid window.
+  struct Fonte {
+    ListBox* centro;       // the centroid: word | weight
+    ListBox* diferencas;   // the chosen document's differences
+    ListBox* documentos;   // the documents; its current row is the chosen one
+    std::function<void()> mostra_diferencas;  // "Mostra diferenças do doc selecionado"
+  };
+  Tgrafico_centroide(Windows& windows, Fonte fonte);
 
   QComboBox* ComboBox_doc;  // "Diferenças do documento:" (the window's documents)
   QSpinBox* SpinEdit_top;   // "Palavras:" bars per chart, 30 at first
@@ -37,7 +46,7 @@ class Tgrafico_centroide : public ChartWindow {
 
  private:
   void atualiza_documentos();
-  Tform_centro& centro_;
+  Fonte fonte_;
 };
 
 }  // namespace lumeral::gui

@@ -1,21 +1,23 @@
 #include "gui/charts/grafico_frequencias.h"
 
 #include <QAbstractItemModel>
-#include <QTreeWidget>
 
 #include "core/charts/bars.h"
-#include "gui/mining/minera.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 
 Tgrafico_frequencias::Tgrafico_frequencias(Windows& windows, TMinera& minera)
-    : ChartWindow(windows, QStringLiteral("Gráfico de Freqüência de Conceitos")), minera_(minera) {
+    : Tgrafico_frequencias(windows, windows.fonte_frequencias(minera)) {}
+
+Tgrafico_frequencias::Tgrafico_frequencias(Windows& windows, FonteFrequencias fonte)
+    : ChartWindow(windows, QStringLiteral("Gráfico de Freqüência de Conceitos")), fonte_(std::move(fonte)) {
   grafico = new charts::BarChart(charts::frequency_chart_data({}));
   vista = charts::bar_chart_view(grafico);
   set_content(vista);
   resize(820, 560);
   // Every change of the table's rows redraws the chart.
-  QAbstractItemModel* rows = minera_.ListView_contexto->model();
+  QAbstractItemModel* rows = fonte_.tabela;
   auto later = [this] { agenda_atualizacao(); };
   connect(rows, &QAbstractItemModel::rowsInserted, this, later);
   connect(rows, &QAbstractItemModel::rowsRemoved, this, later);
@@ -27,7 +29,7 @@ Tgrafico_frequencias::Tgrafico_frequencias(Windows& windows, TMinera& minera)
 
 void Tgrafico_frequencias::atualiza() {
   command([this] {
-    auto bars = charts::frequency_bars(minera_.linhas_frequencia(), regional());
+    auto bars = charts::frequency_bars(fonte_.linhas(), regional());
     vista->setMinimumHeight(std::min(charts::bar_chart_height(bars.size()), 700));
     auto data = charts::frequency_chart_data(std::move(bars));
     data.decimal_comma = regional().decimal_separator() == ',';

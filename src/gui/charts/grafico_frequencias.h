@@ -2,24 +2,37 @@
 // table "Freqüência de Conceitos", absolute frequency as its length and the
 // relative frequency written at its end, in the table's order. It follows
 // the table: every change of its rows (a run, a sort, a restored project,
-// "Voltar ao início") redraws the chart.
+// "Voltar ao início") redraws the chart. The panel owns it; the registry
+// hands it the panel's rows and table (FonteFrequencias).
 #pragma once
 
 #include <QChartView>
 
+#include <functional>
+#include <vector>
+
 #include "charts/bar_chart.h"
+#include "core/shell/status_file.h"
 #include "gui/charts/chart_window.h"
 
-class QTreeWidget;
+class QAbstractItemModel;
 
 namespace lumeral::gui {
 
 class TMinera;
 
+// What the chart reads of the mining panel.
+struct FonteFrequencias {
+  std::function<std::vector<shell::FrequencyRow>()> linhas;  // the table's rows, in its order
+  QAbstractItemModel* tabela;  // the table, whose changes redraw the chart
+};
+
 class Tgrafico_frequencias : public ChartWindow {
   Q_OBJECT
  public:
+  // The panel's chart, its rows through the registry.
   Tgrafico_frequencias(Windows& windows, TMinera& minera);
+  Tgrafico_frequencias(Windows& windows, FonteFrequencias fonte);
 
   charts::BarChart* grafico;
   QChartView* vista;
@@ -28,7 +41,7 @@ class Tgrafico_frequencias : public ChartWindow {
   void atualiza() override;
 
  private:
-  TMinera& minera_;
+  FonteFrequencias fonte_;
 };
 
 }  // namespace lumeral::gui

@@ -1,13 +1,12 @@
 #include "gui/charts/mapa_similaridade.h"
 
 #include "charts/picture_export.h"
-#include "core/charts/heatmap.h"
-#include "gui/clustering/clusterizacao.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 
-Tmapa_similaridade::Tmapa_similaridade(Windows& windows, Tform_cluster& cluster)
-    : ChartWindow(windows, QStringLiteral("Mapa de Similaridades")), cluster_(cluster) {
+Tmapa_similaridade::Tmapa_similaridade(Windows& windows, Fonte fonte)
+    : ChartWindow(windows, QStringLiteral("Mapa de Similaridades")), fonte_(std::move(fonte)) {
   mapa = new charts::HeatmapView;
   rolagem = new QScrollArea;
   rolagem->setWidgetResizable(true);
@@ -24,13 +23,7 @@ Tmapa_similaridade::Tmapa_similaridade(Windows& windows, Tform_cluster& cluster)
 }
 
 void Tmapa_similaridade::atualiza() {
-  const auto& clusters = cluster_.clusters();
-  std::optional<clustering::Clusters> formed;
-  // The clusters the window lists: creating a matrix empties that list, so
-  // clusters of an earlier matrix never order a new one.
-  if (cluster_.ListBox_clusters->count() > 0 && !clusters.members.empty()) formed = clusters;
-  auto model = charts::heatmap_model(cluster_.ListBox_docs->lines(), cluster_.matriz(), formed);
-  mapa->set_model(std::move(model), [this](double v) { return qs(regional().format(v, "0.0000")); });
+  mapa->set_model(fonte_(), [this](double v) { return qs(regional().format(v, "0.0000")); });
   mapa->setMinimumSize(mapa->minimum_picture_size());
 }
 

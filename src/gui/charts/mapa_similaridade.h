@@ -2,23 +2,27 @@
 // matrix of the loaded list with rows and columns ordered by the clusters
 // formed (documents in no cluster last), each cluster's block framed; a
 // cell's tooltip names the two documents and their similarity. The
-// clustering window redraws it after creating or opening a matrix and after
-// grouping.
+// registry creates it, giving it the clustering window's model, and
+// redraws it when that window has created or opened a matrix or grouped.
 #pragma once
 
 #include <QScrollArea>
 
+#include <functional>
+
 #include "charts/heatmap_view.h"
+#include "core/charts/heatmap.h"
 #include "gui/charts/chart_window.h"
 
 namespace lumeral::gui {
 
-class Tform_cluster;
-
 class Tmapa_similaridade : public ChartWindow {
   Q_OBJECT
  public:
-  Tmapa_similaridade(Windows& windows, Tform_cluster& cluster);
+  // The model as the source window shows it now; it stops with the
+  // window's refusal when there is nothing to draw.
+  using Fonte = std::function<charts::HeatmapModel()>;
+  Tmapa_similaridade(Windows& windows, Fonte fonte);
 
   charts::HeatmapView* mapa;
   QScrollArea* rolagem;
@@ -28,7 +32,7 @@ class Tmapa_similaridade : public ChartWindow {
   void atualiza() override;
 
  private:
-  Tform_cluster& cluster_;
+  Fonte fonte_;
 };
 
 }  // namespace lumeral::gui

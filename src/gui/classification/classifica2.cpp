@@ -6,6 +6,7 @@
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
 #include "gui/base/table_export.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 

@@ -7,7 +7,7 @@
 #include "core/classification/concepts.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
-#include "gui/shell/unit_global.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 
@@ -103,7 +103,7 @@ void Tform_classifica3::ListBox1DblClick() {
   const int row = ListBox1->currentRow();
   if (row < 0) return;
   const Ansi documento = classification::concept_line_document(ListBox1->line(row));
-  mostra_arquivo_texto(windows(), documento.empty() ? QString() : qpath(pasta_docs() / to_path(documento)));
+  windows().show_text_file(documento.empty() ? QString() : qpath(pasta_docs() / to_path(documento)));
 }
 
 }  // namespace lumeral::gui

@@ -8,6 +8,7 @@
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 

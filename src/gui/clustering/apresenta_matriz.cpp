@@ -4,6 +4,7 @@
 #include <QTextBlock>
 
 #include "gui/base/table_export.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 

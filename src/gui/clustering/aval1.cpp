@@ -3,6 +3,7 @@
 #include "core/clustering/evaluation.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 

@@ -7,7 +7,6 @@
 #include "gui/base/status_progress.h"
 #include "gui/base/table_export.h"
 #include "gui/clustering/apresenta_matriz.h"
-#include "gui/shell/unit_global.h"
 #include "gui/shell/windows.h"
 #include "gui/base/memory_setting.h"
 #include "core/records/document_list.h"
@@ -112,16 +111,17 @@ void Tform_cluster::Agrupadocumentos1Click() {
 }
 
 void Tform_cluster::Mostramapa1Click() {
-  command([this] {
-    if (!mapa) mapa = std::make_unique<Tmapa_similaridade>(windows(), *this);
-    mapa->atualiza();
-    mapa->show();
-    mapa->raise();
-  });
+  command([this] { windows().open_mapa_similaridade(); });
 }
 
-void Tform_cluster::atualiza_mapa() {
-  if (mapa && mapa->isVisible()) mapa->atualiza();
+void Tform_cluster::atualiza_mapa() { windows().refresh_mapa_similaridade(); }
+
+charts::HeatmapModel Tform_cluster::modelo_mapa() const {
+  std::optional<clustering::Clusters> formed;
+  // The clusters the window lists: creating a matrix empties that list, so
+  // clusters of an earlier matrix never order a new one.
+  if (ListBox_clusters->count() > 0 && !clusters_.members.empty()) formed = clusters_;
+  return charts::heatmap_model(ListBox_docs->lines(), matriz_, formed);
 }
 
 void Tform_cluster::Mostradocsdeumcluster1Click() {
@@ -150,7 +150,7 @@ void Tform_cluster::Ordenadocsdocluster1Click() {
 
 void Tform_cluster::mostra_documento(AnsiView shown) {
   const fs::path folder = lista_.empty() ? fs::current_path() : lista_.parent_path();
-  mostra_arquivo_texto(windows(), qpath(lookup(folder, clustering::text_name_for_list(shown))));
+  windows().show_text_file(qpath(lookup(folder, clustering::text_name_for_list(shown))));
 }
 
 void Tform_cluster::ListBox_docsDblClick() {

@@ -10,15 +10,14 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
-#include <memory>
 #include <vector>
 
+#include "core/charts/heatmap.h"
 #include "core/clustering/clusters.h"
 #include "core/clustering/matrix.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 #include "gui/base/radio_group.h"
-#include "gui/charts/mapa_similaridade.h"
 
 class QAction;
 
@@ -55,10 +54,10 @@ class Tform_cluster : public QMainWindow, public Form {
   void Mostramatriz1Click();
   void Salvamatriz1Click();
   void Abrematrizgravada1Click();
-  // The heatmap of the matrix, ordered by the clusters formed; opened on
-  // first use and redrawn while shown.
+  // The heatmap of the matrix, ordered by the clusters formed: the
+  // registry's `mapa_similaridade`, opened on first use and redrawn while
+  // shown.
   void Mostramapa1Click();
-  std::unique_ptr<Tmapa_similaridade> mapa;
   void Agrupadocumentos1Click();
   void Mostradocsdeumcluster1Click();   // also a double click on a cluster
   void Gravadocsdeumclustercomolista1Click();
@@ -69,6 +68,9 @@ class Tform_cluster : public QMainWindow, public Form {
   // The matrix and the clusters as they stand.
   const clustering::SimilarityMatrix& matriz() const { return matriz_; }
   const clustering::Clusters& clusters() const { return clusters_; }
+  // What the heatmap draws: the loaded list's matrix, ordered by the
+  // clusters the window lists. Stops when the matrix is not of that list.
+  charts::HeatmapModel modelo_mapa() const;
 
  private:
   void build_layout();

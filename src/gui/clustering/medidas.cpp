@@ -2,6 +2,7 @@
 
 #include "core/clustering/evaluation.h"
 #include "gui/base/platform.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 

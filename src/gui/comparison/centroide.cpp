@@ -13,7 +13,6 @@
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
 #include "gui/base/table_export.h"
-#include "gui/shell/unit_global.h"
 #include "gui/shell/windows.h"
 #include "core/records/document_list.h"
 
@@ -58,12 +57,7 @@ void Tform_centro::habilita_opcoes(bool enabled) {
 }
 
 void Tform_centro::Graficodebarras1Click() {
-  command([this] {
-    if (!grafico) grafico = std::make_unique<Tgrafico_centroide>(windows(), *this);
-    grafico->atualiza();
-    grafico->show();
-    grafico->raise();
-  });
+  command([this] { windows().open_grafico_centroide(); });
 }
 
 void Tform_centro::mostra_totais() {
@@ -260,7 +254,7 @@ void Tform_centro::Ordenacaoalfabetica3Click() {
 void Tform_centro::ListBox_docsDblClick() {
   const int row = ListBox_docs->currentRow();
   if (row < 0) return;
-  mostra_arquivo_texto(windows(), qpath(pasta_trabalho() / to_path(ListBox_docs->line(row))));
+  windows().show_text_file(qpath(pasta_trabalho() / to_path(ListBox_docs->line(row))));
 }
 
 }  // namespace lumeral::gui

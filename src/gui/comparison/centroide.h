@@ -13,14 +13,12 @@
 #include <QStatusBar>
 
 #include <filesystem>
-#include <memory>
 #include <vector>
 
 #include "core/base/ansi.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 #include "gui/base/radio_group.h"
-#include "gui/charts/grafico_centroide.h"
 
 class QAction;
 
@@ -78,10 +76,10 @@ class Tform_centro : public QMainWindow, public Form {
   void Salvacomotexto1Click();
   void Ordenacaoporpeso1Click();
   void Ordenacaoalfabetica2Click();
-  // The bar chart of the centroid and of a chosen document's differences,
-  // opened on first use; it follows the lists of this window.
+  // The bar chart of the centroid and of a chosen document's differences:
+  // the registry's `grafico_centroide`, opened on first use; it follows the
+  // lists of this window.
   void Graficodebarras1Click();
-  std::unique_ptr<Tgrafico_centroide> grafico;
   void Calculadiferencasparatodos1Click();
   void Mostradiferencasdodocselecionado1Click();
   void Salvacomolista2Click();

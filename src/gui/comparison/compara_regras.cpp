@@ -5,6 +5,7 @@
 #include "core/comparison/rule_comparison.h"
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 

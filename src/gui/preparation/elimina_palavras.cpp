@@ -3,9 +3,10 @@
 #include <QFileInfo>
 
 #include "core/preparation/elimination.h"
+#include "core/records/document_list.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
-#include "core/records/document_list.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 

@@ -6,6 +6,7 @@
 #include "core/preparation/html_text.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 

@@ -10,7 +10,7 @@
 #include "core/preparation/import.h"
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
-#include "gui/shell/unit_global.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 
@@ -138,7 +138,7 @@ void Tform_ldoc::ListBoxDblClick(Lista& l) {
   const Ansi nome = preparation::document_of_line(l.ListBox_docs->line(row));
   // A line without a bar names no document: the viewer says the file is missing.
   const QDir pasta(l.pasta.isEmpty() ? QDir::currentPath() : l.pasta);
-  mostra_arquivo_texto(windows(), nome.empty() ? QString() : pasta.filePath(qs(nome)));
+  windows().show_text_file(nome.empty() ? QString() : pasta.filePath(qs(nome)));
 }
 
 void Tform_ldoc::DirectoryListBox1Change() {

@@ -12,7 +12,7 @@
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
 #include "gui/base/table_export.h"
-#include "gui/shell/unit_global.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 
@@ -118,7 +118,7 @@ void Tform_recsim::mostra_documento(AnsiView name) {
   // The documents of the comparison list lie in its folder.
   const QString lista = Edit_lista->text().trimmed();
   const fs::path folder = lista.isEmpty() ? fs::current_path() : path_of(lista).parent_path();
-  mostra_arquivo_texto(windows(), qpath(lookup(folder, name)));
+  windows().show_text_file(qpath(lookup(folder, name)));
 }
 
 void Tform_recsim::ListBox1DblClick() {

@@ -9,7 +9,7 @@
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
 #include "gui/base/table_export.h"
-#include "gui/shell/unit_global.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 
@@ -102,7 +102,7 @@ void Tform_recbool::ListBox1DblClick() {
   // is looked for there too.
   const QString list = Edit_doc->text().trimmed();
   const fs::path folder = list.isEmpty() ? fs::current_path() : path_of(list).parent_path();
-  mostra_arquivo_texto(windows(), qpath(lookup(folder, trim(ListBox1->line(row)))));
+  windows().show_text_file(qpath(lookup(folder, trim(ListBox1->line(row)))));
 }
 
 }  // namespace lumeral::gui

@@ -6,6 +6,7 @@
 
 #include "core/base/files.h"
 #include "core/preparation/collection.h"
+#include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 

@@ -1,6 +1,6 @@
 // The text viewer `result_recsim` ("Arquivo Texto"): shows the lines of a
 // document. Every window that opens a document by a double click shows it
-// here (mostra_arquivo_texto in unit_global.h).
+// here, through the registry (Windows::show_text_file).
 #pragma once
 
 #include <QPlainTextEdit>

@@ -4,6 +4,9 @@
 #include "gui/association/associacao.h"
 #include "gui/association/rede_termos.h"
 #include "gui/base/resources.h"
+#include "gui/charts/grafico_centroide.h"
+#include "gui/charts/grafico_frequencias.h"
+#include "gui/charts/mapa_similaridade.h"
 #include "gui/classification/classifica2.h"
 #include "gui/classification/classifica3.h"
 #include "gui/classification/consulta.h"
@@ -18,6 +21,7 @@
 #include "gui/comparison/compara_regras.h"
 #include "gui/contexts/criar_contextos.h"
 #include "gui/mining/data_mining.h"
+#include "gui/mining/minera.h"
 #include "gui/mining/rede_conceitos.h"
 #include "gui/mining/unit_print.h"
 #include "gui/preparation/elimina_palavras.h"
@@ -45,6 +49,9 @@ Windows::Windows(Platform& platform, Regional regional) : platform_(platform), r
 }
 
 Windows::~Windows() {
+  // The charts first: they follow the lists of the windows they draw.
+  grafico_centroide_.reset();
+  mapa_similaridade_.reset();
   textos_.reset();
   print_.reset();
   rede_conceitos_.reset();
@@ -161,6 +168,46 @@ std::optional<shell::Project> Windows::comparison_project() const {
 void Windows::set_wizard_stopword_list(const QString& path) {
   if (Mdi_Frm) Mdi_Frm->Label8->setText(path);
 }
+
+// ---- Calls between subsystems
+
+void Windows::show_text_file(const QString& arquivo) { result_recsim->mostra_arquivo(arquivo); }
+
+void Windows::resume_palavra(const Ansi& word, const QString& list) { form_resumo->resume_palavra(word, list); }
+
+void Windows::open_grafico_centroide() {
+  if (!grafico_centroide_) {
+    Tform_centro* centro = form_centro;
+    grafico_centroide_ = std::make_unique<Tgrafico_centroide>(
+        *this, Tgrafico_centroide::Fonte{centro->ListBox_centro, centro->ListBox_dif, centro->ListBox_docs,
+                                         [centro] { centro->Mostradiferencasdodocselecionado1Click(); }});
+    grafico_centroide = grafico_centroide_.get();
+  }
+  grafico_centroide->atualiza();
+  grafico_centroide->show();
+  grafico_centroide->raise();
+}
+
+void Windows::open_mapa_similaridade() {
+  if (!mapa_similaridade_) {
+    Tform_cluster* cluster = form_cluster;
+    mapa_similaridade_ = std::make_unique<Tmapa_similaridade>(*this, [cluster] { return cluster->modelo_mapa(); });
+    mapa_similaridade = mapa_similaridade_.get();
+  }
+  mapa_similaridade->atualiza();
+  mapa_similaridade->show();
+  mapa_similaridade->raise();
+}
+
+void Windows::refresh_mapa_similaridade() {
+  if (mapa_similaridade && mapa_similaridade->isVisible()) mapa_similaridade->atualiza();
+}
+
+FonteFrequencias Windows::fonte_frequencias(TMinera& minera) {
+  return {[&minera] { return minera.linhas_frequencia(); }, minera.ListView_contexto->model()};
+}
+
+// ---- end of the calls between subsystems
 
 Tform_rede_conceitos* Windows::create_form_rede_conceitos() {
   if (!rede_conceitos_) {

@@ -2,7 +2,23 @@
 // once, hidden, in the program's fixed order (the main window first), owns
 // them for the life of the program, and is how windows reach each other:
 // a window holds `Windows&` and reads, for instance,
-// `windows().Mdi_Frm->Label3->text()` or drives `windows().Form1`.
+// `windows().Mdi_Frm->Label3->text()` or drives `windows().Form1`. A
+// window reaches a window of another subsystem folder only through the
+// calls of the block "between subsystems" below (scripts/check-layers).
+//
+// Who owns a window: the registry owns every window that outlives the
+// command that opened it, and a window opened for one operation is owned by
+// that operation's scope. So: the start-up windows (`owned_`), the windows
+// created on demand (the text listing, the report, the network and chart
+// windows: a `unique_ptr` each here, the public field a plain pointer to
+// it) and the two that close for good (Form3 and Mdi_Frm2, which delete
+// themselves on close: the QPointer becomes null, the destructor deletes
+// what is left) belong to the registry; the progress window belongs to the
+// ProgressScope of its operation. A panel placed inside a window (the
+// ontology editor, the mining panel) and a dialog it opens (the about box)
+// are that window's Qt children. No other window has a Qt parent, and a
+// window owns no other window, except the mining panel, which still owns
+// its frequency chart.
 //
 // Adding a window of a later part: forward-declare its class below, give it
 // a field named as the window is named, and create it in create_all() at
@@ -22,6 +38,7 @@
 #include "core/base/regional.h"
 #include "core/base/language.h"
 #include "core/shell/project.h"
+#include "gui/base/form.h"
 
 namespace lumeral::gui {
 
@@ -61,6 +78,10 @@ class TFrm_process;
 class TFrm_print;
 class Tform_rede_conceitos;
 class Tform_rede_termos;
+class Tgrafico_centroide;
+class Tmapa_similaridade;
+class TMinera;
+struct FonteFrequencias;
 
 // What tool windows may read of the mining wizard, taken from the main
 // window's state fields at the moment of the call.
@@ -79,7 +100,7 @@ struct WizardState {
   std::optional<Language> stem;
 };
 
-class Windows {
+class Windows : public WindowServices {
  public:
   Windows(Platform& platform, Regional regional);
   ~Windows();
@@ -89,8 +110,8 @@ class Windows {
   // Creates the windows of the start-up order, each once, all hidden.
   void create_all();
 
-  Platform& platform() const { return platform_; }
-  const Regional& regional() const { return regional_; }
+  Platform& platform() const override { return platform_; }
+  const Regional& regional() const override { return regional_; }
 
   // ---- created by create_all(), in this order
   TMdi_Frm* Mdi_Frm = nullptr;
@@ -173,6 +194,30 @@ class Windows {
   // manager hands back the list it showed ("Voltar ao Wizard").
   void set_wizard_stopword_list(const QString& path);
 
+  // ---- Calls between subsystems. A window includes no window header of
+  // another subsystem folder: what it needs of such a window it asks here,
+  // and windows.cpp, which sees every window, does it.
+
+  // The text viewer (result_recsim) shows the lines of `arquivo`, or says
+  // that it does not exist: a double click on a document in any window.
+  void show_text_file(const QString& arquivo);
+  // The summaries window (form_resumo) extracts the sentences containing
+  // `word`, loading `list` when it has none (Tform_resumo::resume_palavra).
+  void resume_palavra(const Ansi& word, const QString& list);
+  // The chart of form_centro's lists: created when first opened, then
+  // kept. Opening redraws, shows and raises it.
+  Tgrafico_centroide* grafico_centroide = nullptr;
+  void open_grafico_centroide();
+  // The heatmap of form_cluster's matrix, the same way; refreshing redraws
+  // it when it is shown.
+  Tmapa_similaridade* mapa_similaridade = nullptr;
+  void open_mapa_similaridade();
+  void refresh_mapa_similaridade();
+  // What the mining panel's frequency chart reads of the panel.
+  FonteFrequencias fonte_frequencias(TMinera& minera);
+
+  // ---- end of the calls between subsystems
+
   // Object names of the windows in the order they were created.
   QStringList creation_order() const;
 
@@ -191,6 +236,8 @@ class Windows {
   std::unique_ptr<TFrm_print> print_;
   std::unique_ptr<Tform_rede_conceitos> rede_conceitos_;
   std::unique_ptr<Tform_rede_termos> rede_termos_;
+  std::unique_ptr<Tgrafico_centroide> grafico_centroide_;
+  std::unique_ptr<Tmapa_similaridade> mapa_similaridade_;
   QStringList order_;
 };
 

@@ -11,7 +11,6 @@
 #include "core/summaries/sentence_summary.h"
 #include "gui/base/platform.h"
 #include "gui/base/status_progress.h"
-#include "gui/shell/unit_global.h"
 #include "gui/shell/windows.h"
 
 namespace lumeral::gui {
@@ -157,7 +156,22 @@ void Tform_resumo::ListBox_docsDblClick() {
   if (modo_ == ResumoModo::Comparacao) return;
   const int row = ListBox_docs->currentRow();
   if (row < 0) return;
-  mostra_arquivo_texto(windows(), qpath(lookup(pasta_lista(), trim(ListBox_docs->line(row)))));
+  windows().show_text_file(qpath(lookup(pasta_lista(), trim(ListBox_docs->line(row)))));
+}
+
+void Tform_resumo::resume_palavra(const Ansi& word, const QString& list) {
+  habilita_lista(true);
+  show();
+  raise();
+  activateWindow();
+  if (ListBox_docs->count() == 0) {
+    if (!list.isEmpty()) carrega_lista(path_of(list));
+    if (ListBox_docs->count() == 0) return;  // the user picks a list here
+  }
+  Memo_palavras->set_lines({word});
+  RadioGroup_apresentacao->set_item_index(0);  // "Todos os documentos"
+  RadioGroup_condicoes->set_item_index(1);     // "Contendo palavras"
+  Extrairresumos1Click();
 }
 
 }  // namespace lumeral::gui

@@ -75,6 +75,12 @@ class Tform_resumo : public QMainWindow, public Form {
   // window unlocks.
   void habilita_lista(bool enable);
 
+  // The sentences of every document that contain `word` (a click on a word
+  // of the co-occurrence network): the window shown as the tools window
+  // opens it, its list unlocked; with no list loaded yet it loads `list`
+  // (when given), and with still none the user picks one there.
+  void resume_palavra(const Ansi& word, const QString& list);
+
   // The result lines as shown (what "Salvar resumos como texto" writes).
   const std::vector<Ansi>& resumos() const { return resumos_; }
 
