@@ -33,8 +33,6 @@ class DocLists : public RoadTest {
 
 TEST_F(DocLists, OpensWithTheThresholdAsTheCommandLine) {
   open_tools();
-  windows->Form3->bt_lista_docsClick();
-  ASSERT_TRUE(f().isVisible());
   for (const char* threshold : {"", "0,5", " 0,25 ", "0,9"}) {
     SCOPED_TRACE(threshold);
     f().Edit_limiar->setText(QString::fromUtf8(threshold));

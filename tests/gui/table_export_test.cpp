@@ -47,7 +47,6 @@ class TableExport : public ClassifiedRoadTest {
   // asks for a stopword list, then the document list.
   Tform_rel& associate() {
     open_tools();
-    windows->Form3->bt_associacaoClick();
     Tform_rel& f = *windows->form_rel;
     auto made = run_cli({"stopwords-save", (proj / "stop.stw").string()}, proj, "a\no\nde\n");
     EXPECT_EQ(made.exit_code, 0) << made.err;
@@ -95,7 +94,6 @@ TEST_F(TableExport, TermAssociationPairsAsCsvAndXlsx) {
 
 TEST_F(TableExport, ClustersAndTheSimilarityMatrix) {
   open_tools();
-  windows->Form3->bt_clusterizacaoClick();
   Tform_cluster& f = *windows->form_cluster;
   platform.answer(q(proj / "noticias.ldc"));
   f.Abrelistadedocs1Click();
@@ -142,25 +140,6 @@ TEST_F(TableExport, ClustersAndTheSimilarityMatrix) {
     EXPECT_EQ(csv.rows[i][0].substr(0, 15), trimmed(cells[0]));
     for (std::size_t j = 1; j < cells.size(); ++j) EXPECT_EQ(csv.rows[i][j], cells[j]);
   }
-}
-
-TEST_F(TableExport, AFailedExportLeavesNoFileAndSaysWhy) {
-  Tform_rel& f = associate();
-  auto actions = export_actions(f);
-  ASSERT_EQ(actions.size(), 1u);
-  for (const char* name : {"pares.csv", "pares.xlsx"}) {
-    platform.messages.clear();
-    export_to(actions[0], tmp / "nao-existe" / name);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].kind, MessageKind::Error);
-    EXPECT_TRUE(platform.messages[0].text.startsWith("Erro ao gravar o arquivo")) << platform.messages[0].text.toStdString();
-    EXPECT_FALSE(fs::exists(tmp / "nao-existe"));
-  }
-  platform.messages.clear();
-  export_to(actions[0], proj / "pares.ods");
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_TRUE(platform.messages[0].text.contains(".csv ou .xlsx"));
-  EXPECT_FALSE(fs::exists(proj / "pares.ods"));
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 namespace lumeral::charts {
 namespace {
 
+using lumeral::testing::ansi_lines;
+
 using testing::Confinement;
 using testing::expect_same_network;
 using testing::read_gexf;
@@ -26,12 +28,6 @@ using testing::TempDir;
 struct Frequencies : ConceptFrequency {
   double frequency(AnsiView c) const override { return static_cast<double>(c.size()); }
 };
-
-std::vector<Ansi> ansi_lines(std::initializer_list<const char*> utf8) {
-  std::vector<Ansi> out;
-  for (const char* l : utf8) out.push_back(to_ansi(l));
-  return out;
-}
 
 TEST(NetworkFiles, BothFormatsHoldTheNetwork) {
   // Rules (directed, with measures; accented names stored in Windows-1252,

@@ -223,12 +223,5 @@ TEST(Matrix, WizardTakesEverythingFromTheProjectFolder) {
   EXPECT_EQ(progress.max, 0);
 }
 
-TEST(Matrix, NamesByTheCompanionRule) {
-  EXPECT_EQ(matrix_name(Ansi("noticia1.txt")), Ansi("noticia1.mtz"));
-  EXPECT_EQ(matrix_name(Ansi("doc1.lpl")), Ansi("doc1.mtz"));
-  EXPECT_EQ(matrix_name(Ansi("notas")), Ansi("notasmtz"));
-  EXPECT_EQ(matrix_name(Ansi("arq.novo.txt")), Ansi("arq.novo.mtz"));
-}
-
 }  // namespace
 }  // namespace lumeral::classification

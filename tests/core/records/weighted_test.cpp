@@ -9,6 +9,8 @@
 namespace lumeral::records {
 namespace {
 
+using lumeral::testing::stop_text;
+
 using lumeral::testing::pt;
 
 class Recorder : public Progress {
@@ -65,12 +67,8 @@ TEST(Weighted, SortByWeightMatchesSelectionSortWithExchanges) {
 TEST(Weighted, UnreadableKeyStopsTheSortAndLeavesTheList) {
   std::vector<Ansi> lines = {"a | 0,5", "sem barra", "c | 0,9"};
   auto before = lines;
-  try {
-    sort_by_weight(lines, key_after_bar, pt());
-    FAIL();
-  } catch (const Stop& s) {
-    EXPECT_EQ(s.text(), "'sem barra' não é um valor numérico válido");
-  }
+  EXPECT_EQ(stop_text([&] { sort_by_weight(lines, key_after_bar, pt()); }),
+            "'sem barra' não é um valor numérico válido");
   EXPECT_EQ(lines, before);
   std::vector<Ansi> one = {"sem barra"};
   EXPECT_NO_THROW(sort_by_weight(one, key_after_bar, pt()));
