@@ -26,19 +26,9 @@ class Evaluation : public RoadTest {
 
 TEST_F(Evaluation, WordListsAndDocumentListsAsTheCommandLine) {
   open_tools();
-  for (const fs::path& folder : {proj, cli}) {
-    ASSERT_EQ(run_cli({"classify", "--docs", (folder / "noticias.ldc").string(), "--contexts",
-                       (folder / "noticias.lct").string(), "--method", "deterministic"},
-                      folder)
-                  .exit_code,
-              0);
-    ASSERT_EQ(run_cli({"make", (folder / "a.ldc").string()}, folder, "noticia01.txt\t0.5\nnoticia02.txt\nx.txt\n")
-                  .exit_code,
-              0);
-    ASSERT_EQ(run_cli({"make", (folder / "b.ldc").string()}, folder, "noticia02.txt\t0.25\nnoticia01.txt\t0.5\n")
-                  .exit_code,
-              0);
-  }
+  classify_both("deterministic");
+  make_both("a.ldc", "noticia01.txt\t0.5\nnoticia02.txt\nx.txt\n");
+  make_both("b.ldc", "noticia02.txt\t0.25\nnoticia01.txt\t0.5\n");
   struct Case {
     int mode;
     std::string first, second;

@@ -17,18 +17,10 @@ class Centroid : public RoadTest {
     f().Abrelistadedocumentos1Click();
     ASSERT_EQ(f().ListBox_docs->count(), 40);
   }
-  void classify_both() {
-    for (const fs::path& folder : {proj, cli}) {
-      auto run = run_cli({"classify", "--docs", (folder / "noticias.ldc").string(), "--contexts",
-                          (folder / "noticias.lct").string(), "--method", "probabilistic"},
-                         folder);
-      ASSERT_EQ(run.exit_code, 0) << run.err;
-    }
-  }
 };
 
 TEST_F(Centroid, EveryTypeMethodAndModeGivesTheCommandLinesCentroid) {
-  classify_both();
+  classify_both("probabilistic");
   open_tools();
   f().habilita_opcoes(false);
   windows->Form3->bt_comparacaoClick();

@@ -34,12 +34,7 @@ TEST_F(Clustering, MatrixAndClustersOfTheCommandLine) {
   open_list(proj / "noticias.ldc");
   EXPECT_EQ(f().Edit_lista->text(), "noticias.ldc");
   EXPECT_EQ(utf8_lines(f().ListBox_docs->lines()), dumped_names(cli_run({"dump", c("noticias.ldc")}).out));
-  for (const fs::path& folder : {proj, cli}) {
-    auto run = run_cli({"classify", "--docs", (folder / "noticias.ldc").string(), "--contexts",
-                        (folder / "noticias.lct").string(), "--method", "probabilistic"},
-                       folder);
-    ASSERT_EQ(run.exit_code, 0) << run.err;
-  }
+  classify_both("probabilistic");
 
   for (const char* method : {"word", "concept"}) {
     SCOPED_TRACE(method);

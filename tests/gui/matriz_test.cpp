@@ -88,23 +88,9 @@ TEST_F(Classification, BothMethodsWriteTheMatricesOfTheCommandLine) {
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 
-TEST_F(Classification, MessagesOfTheClassificationWindow) {
+TEST_F(Classification, AMissingMatrixStopsTheListingAfterTheDocumentsBeforeIt) {
+  // The refusals of empty fields and missing lists are the core's tests.
   open_tools();
-  f().MetodoProbabilistico1Click();                 // no lists chosen
-  f().Edit_contextos->setText(q(proj / "noticias.lct"));
-  f().MetodoDeterministico1Click();                 // no document list
-  f().Button_docsClick();
-  f().Edit_contextos->clear();
-  f().Button_contsClick();
-  f().Mostracontextosdeumdoc1Click();               // empty name field
-  f().Mostradocumentosdeumcontexto1Click();
-  EXPECT_EQ(messages(), (QStringList{"Lista de contextos não existe", "Lista de documentos não existe",
-                                     "Você deve selecionar uma lista de documentos",
-                                     "Você deve selecionar uma lista de contexto",
-                                     "Você deve fornecer o nome de um documento",
-                                     "Você deve fornecer o nome de um contexto"}));
-  platform.messages.clear();
-
   choose_lists();
   // A missing matrix stops "Mostra documentos de um contexto" after the
   // documents listed before it.

@@ -8,10 +8,6 @@ namespace {
 class PrecisionRecall : public RoadTest {
  protected:
   Tform_medidas& f() { return *windows->form_medidas; }
-  void make(const std::string& name, const std::string& lines) {
-    for (const fs::path& folder : {proj, cli})
-      ASSERT_EQ(run_cli({"make", (folder / name).string()}, folder, lines).exit_code, 0);
-  }
   void choose(const std::string& ideal, const std::string& result) {
     platform.answer(q(proj / ideal));
     f().Button_idealClick();
@@ -37,10 +33,10 @@ class PrecisionRecall : public RoadTest {
 
 TEST_F(PrecisionRecall, CountsAndMeasuresOfTheCommandLine) {
   open_tools();
-  make("ideal.ldc", "a.txt\nb.txt\nc.txt\nd.txt\n");
-  make("res.ldc", " B.TXT \nc.txt\ne.txt\n");
-  make("lpl.ldc", "a.lpl\nb.txt\n");
-  make("vazia.ldc", "");
+  make_both("ideal.ldc", "a.txt\nb.txt\nc.txt\nd.txt\n");
+  make_both("res.ldc", " B.TXT \nc.txt\ne.txt\n");
+  make_both("lpl.ldc", "a.lpl\nb.txt\n");
+  make_both("vazia.ldc", "");
   struct Case {
     std::string ideal, result;
     int exit;

@@ -105,7 +105,8 @@ TEST_F(GuiTest, PreparationConvertsDocumentsAndGroupsVariantsWhenAsked) {
   EXPECT_EQ(windows->Form_textos->FileListBox4->count(), 2);
 
   // A new project reads the complete way: documents named after their source.
-  EXPECT_EQ(lumeral::testing::listed_documents(folder / "Votos.ldc"), (std::vector<Ansi>{Ansi("nota.txt"), Ansi("relatorio.pdf.txt")}));
+  EXPECT_EQ(lumeral::testing::listed_documents(folder / "Votos.ldc"),
+            (std::vector<Ansi>{Ansi("nota.txt"), Ansi("relatorio.pdf.txt")}));
   EXPECT_FALSE(fs::exists(folder / "scan.pdf.txt"));
   EXPECT_EQ(records::read_all<records::WordRecord>(folder / "relatorio.pdf.lpl"),
             (std::vector<records::WordRecord>{{to_ansi("eleiçã"), 1.0}}));

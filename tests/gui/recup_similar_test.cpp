@@ -15,15 +15,6 @@ class SimilarRetrieval : public RoadTest {
     platform.answer(q(proj / "noticias.ldc"));
     f().Abrelistadedocs1Click();
   }
-  // Classification matrices in both copies, for the contextual method.
-  void classify() {
-    for (const fs::path& folder : {proj, cli}) {
-      auto run = run_cli({"classify", "--docs", (folder / "noticias.ldc").string(), "--contexts",
-                          (folder / "noticias.lct").string(), "--method", "deterministic"},
-                         folder);
-      ASSERT_EQ(run.exit_code, 0) << run.err;
-    }
-  }
   void retrieve(const fs::path& case_file, int method, int weights) {
     f().RadioGroup_caso->set_item_index(0);
     f().RadioGroup_metodo->set_item_index(method);
@@ -36,7 +27,7 @@ class SimilarRetrieval : public RoadTest {
 TEST_F(SimilarRetrieval, OneCaseRankedAsTheCommandLine) {
   open_tools();
   choose_list();
-  classify();
+  classify_both("deterministic");  // for the contextual method
 
   struct Case {
     int method, weights;
@@ -105,7 +96,7 @@ TEST_F(SimilarRetrieval, ListOfCasesWritesTheReportOfTheCommandLine) {
   open_tools();
   choose_list();
   const std::string cases = "noticia01.txt\nnoticia12.txt\nnoticia30.txt\n";
-  for (const fs::path& folder : {proj, cli}) ASSERT_EQ(run_cli({"make", (folder / "casos.ldc").string()}, folder, cases).exit_code, 0);
+  make_both("casos.ldc", cases);
 
   f().RadioGroup_caso->set_item_index(1);
   platform.answer(q(proj / "casos.ldc"));

@@ -19,16 +19,9 @@
 namespace lumeral::association {
 namespace {
 
-using lumeral::testing::stop_text;
-
-using lumeral::testing::pt;
-
+using namespace lumeral::testing;
 using records::PairRecord;
 using records::WordRecord;
-using testing::cp1252;
-using testing::read_file;
-using testing::TempDir;
-using testing::write_file;
 
 fs::path word_lists(const TempDir& dir, const std::vector<std::vector<WordRecord>>& lists, const char* ext = "lpl") {
   std::vector<records::DocRecord> docs;

@@ -126,7 +126,8 @@ std::vector<Ansi> associate(const fs::path& folder, Progress& progress) {
 }
 
 std::vector<Ansi> similarity_matrix(const fs::path& folder, Progress& progress) {
-  auto m = clustering::create_matrix(folder, listed_documents(folder / "noticias.ldc"), clustering::Method::Words, progress);
+  auto m = clustering::create_matrix(folder, listed_documents(folder / "noticias.ldc"), clustering::Method::Words,
+                                     progress);
   return clustering::show_matrix(listed_documents(folder / "noticias.ldc"), m, pt());
 }
 

@@ -9,10 +9,7 @@
 namespace lumeral {
 namespace {
 
-using testing::cp1252;
-using testing::TempDir;
-using testing::write_file;
-using testing::read_file;
+using namespace lumeral::testing;
 
 TEST(Text, LoweringTrimmingAndLines) {
   EXPECT_EQ(lower_az(to_ansi("AÇÃO Émile ZEBRA")), to_ansi("aÇÃo Émile zebra"));  // A to Z only

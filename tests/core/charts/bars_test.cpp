@@ -7,10 +7,7 @@
 namespace lumeral::charts {
 namespace {
 
-using lumeral::testing::ansi_lines;
-
-using lumeral::testing::pt;
-using lumeral::testing::stop_text;
+using namespace lumeral::testing;
 
 TEST(FrequencyBars, KeepTheTablesOrderWithTheShareAsText) {
   std::vector<shell::FrequencyRow> rows = {

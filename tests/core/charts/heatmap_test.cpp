@@ -6,9 +6,7 @@
 namespace lumeral::charts {
 namespace {
 
-using lumeral::testing::ansi_lines;
-
-using lumeral::testing::stop_text;
+using namespace lumeral::testing;
 
 // A symmetric matrix with a zero diagonal whose value at (i, j) names the
 // pair, so a reordering can be checked cell by cell.

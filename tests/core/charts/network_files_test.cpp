@@ -13,17 +13,7 @@
 namespace lumeral::charts {
 namespace {
 
-using lumeral::testing::ansi_lines;
-
-using testing::Confinement;
-using testing::expect_same_network;
-using testing::read_gexf;
-using testing::read_graphml;
-using testing::ReadNetwork;
-using testing::pt;
-using testing::read_file;
-using testing::stop_text;
-using testing::TempDir;
+using namespace lumeral::testing;
 
 struct Frequencies : ConceptFrequency {
   double frequency(AnsiView c) const override { return static_cast<double>(c.size()); }

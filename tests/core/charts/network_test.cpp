@@ -12,11 +12,7 @@
 namespace lumeral::charts {
 namespace {
 
-using lumeral::testing::ansi_lines;
-
-using lumeral::testing::pt;
-using lumeral::testing::stop_text;
-using lumeral::testing::TempDir;
+using namespace lumeral::testing;
 
 struct Frequencies : ConceptFrequency {
   std::map<std::string, double> of;
@@ -48,7 +44,8 @@ TEST(ConceptNetwork, BuiltFromTheRulesShown) {
       {"one rule", ansi_lines({"agua => clima /conf= 50,00% /sup= 15,00%(0003)"}),
        "agua:6 clima:8 | agua>clima=50,00% / 15,00%"},
       {"order of the lines, nodes by first appearance",
-       ansi_lines({"clima => solo /conf= 25,00% /sup= 10,00%(0002)", "agua => clima /conf= 100,00% /sup= 30,00%(0006)"}),
+       ansi_lines(
+           {"clima => solo /conf= 25,00% /sup= 10,00%(0002)", "agua => clima /conf= 100,00% /sup= 30,00%(0006)"}),
        "clima:8 solo:3 agua:6 | clima>solo=25,00% / 10,00% agua>clima=100,00% / 30,00%"},
       {"a repeated rule is drawn once, other lines skipped",
        ansi_lines({"agua => clima /conf= 50,00% /sup= 15,00%(0003)", "", "texto qualquer",
@@ -84,7 +81,8 @@ TEST(CooccurrenceNetwork, StrongestPairsOnce) {
       {"the heaviest first, equal weights in line order", listing, 2,
        "bola:3 gol:3 time:2 | bola-gol=2,0000 bola-time=1,0000"},
       {"totals count pairs not drawn", listing, 1, "bola:3 gol:3 | bola-gol=2,0000"},
-      {"a word with itself is left out", ansi_lines({"gol | gol = 5,0000", "gol | o = 4,0000"}), 60, "gol:4 o:4 | gol-o=4,0000"},
+      {"a word with itself is left out", ansi_lines({"gol | gol = 5,0000", "gol | o = 4,0000"}), 60,
+       "gol:4 o:4 | gol-o=4,0000"},
       {"zero pairs", listing, 0, "|"},
       {"lines from a saved file (three decimals)", ansi_lines({"a | b = 3,000", "c | d = 7,000"}), 60,
        "c:7 d:7 a:3 b:3 | c-d=7,000 a-b=3,000"},

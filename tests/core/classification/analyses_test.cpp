@@ -13,13 +13,7 @@
 namespace lumeral::classification {
 namespace {
 
-using lumeral::testing::ansi_lines;
-
-using lumeral::testing::pt;
-using lumeral::testing::stop_text;
-
-using lumeral::testing::TempDir;
-using lumeral::testing::write_file;
+using namespace lumeral::testing;
 using namespace lumeral::records;
 
 void matrix(const fs::path& p, std::vector<std::pair<const char*, double>> recs) {
@@ -86,7 +80,8 @@ TEST(Concepts, ScoresTable) {
   } cases[] = {
       {ConceptMethod::Simple, ansi_lines({"esporte | 1", "futebol | 0,5"}), {},
        ansi_lines({"noticia2 | 1,50", "noticia1 | 1,00"})},
-      {ConceptMethod::Simple, ansi_lines({"esporte | 1", "futebol | 0,5"}), ansi_lines({" esporte"}), ansi_lines({"noticia2 | 0,50"})},
+      {ConceptMethod::Simple, ansi_lines({"esporte | 1", "futebol | 0,5"}), ansi_lines({" esporte"}),
+       ansi_lines({"noticia2 | 0,50"})},
       {ConceptMethod::Simple, ansi_lines({"esporte | 1", "economia | -2"}), {}, ansi_lines({"noticia2 | 1,00"})},
       {ConceptMethod::Simple, ansi_lines({"economia|0,25", ""}), {}, ansi_lines({"noticia1 | 0,25", "notas | 0,25"})},
       {ConceptMethod::Pairs, ansi_lines({"esporte | futebol", "esporte | economia"}), {},
@@ -201,7 +196,8 @@ TEST(ContextualQuery, RelevancesAndScores) {
   EXPECT_DOUBLE_EQ(docs[0].weight, 0.5 * 1 + 0.2 * 0.25);
   EXPECT_EQ(docs[1].weight, 0.25);  // from arq.novo.mtz, not arq.mtz
   EXPECT_DOUBLE_EQ(docs[2].weight, 0.1);
-  EXPECT_EQ(query_results(dir / "d.ldc", Ansi("0,2"), pt()), ansi_lines({"a.txt | 0,5500000", "arq.novo.txt | 0,2500000"}));
+  EXPECT_EQ(query_results(dir / "d.ldc", Ansi("0,2"), pt()),
+            ansi_lines({"a.txt | 0,5500000", "arq.novo.txt | 0,2500000"}));
   EXPECT_EQ(query_results(dir / "d.ldc", Ansi(""), pt()).size(), 3u);
 
   // A missing matrix stops the run; the documents scored before it keep

@@ -9,11 +9,7 @@
 namespace lumeral::classification {
 namespace {
 
-using lumeral::testing::stop_text;
-
-using lumeral::testing::cp1252;
-using lumeral::testing::TempDir;
-using lumeral::testing::write_file;
+using namespace lumeral::testing;
 using namespace lumeral::records;
 
 // A collection in one folder: documents (text, optional word list), the

@@ -13,11 +13,8 @@
 namespace lumeral::clustering {
 namespace {
 
-using lumeral::testing::pt;
-using lumeral::testing::stop_text;
-
+using namespace lumeral::testing;
 using records::WordRecord;
-using testing::TempDir;
 
 // Random lists over a small vocabulary, with zero weights and repeated
 // words, so the inverted index meets every case the pairwise scan counts.
@@ -77,7 +74,8 @@ TEST(SimilarityMatrix, BlocksOfAnySizeGiveTheSameFileAndClusters) {
   for (Method method : {Method::Words, Method::Concepts}) {
     TempDir dir;
     const std::size_t n = 37;
-    const std::vector<Ansi> entries = write_lists(dir, random_lists(n, method == Method::Words ? 1.0 : 100.0, 11), method);
+    const std::vector<Ansi> entries =
+        write_lists(dir, random_lists(n, method == Method::Words ? 1.0 : 100.0, 11), method);
     MatrixOptions whole;
     whole.file = dir / "whole.msm";
     create_matrix(dir.path(), entries, method, Progress::none(), whole);
@@ -125,7 +123,8 @@ TEST(SimilarityMatrix, AStoppedCreationLeavesTheOldFileAndNoScratch) {
   options.file = dir / "m.msm";
   EXPECT_EQ(stop_text([&] { create_matrix(dir.path(), entries, Method::Words, cancel, options); }),
             "Operação cancelada pelo usuário");
-  EXPECT_NE(stop_text([&] { create_matrix(dir.path(), {"a.txt", "c.txt"}, Method::Words, Progress::none(), options); }), "");
+  EXPECT_NE(stop_text([&] { create_matrix(dir.path(), {"a.txt", "c.txt"}, Method::Words, Progress::none(), options); }),
+            "");
   EXPECT_EQ(testing::read_file(dir / "m.msm"), "antigo");
   EXPECT_EQ(stop_text([&] { create_matrix(dir.path(), entries, Method::Words, cancel); }),
             "Operação cancelada pelo usuário");
@@ -212,7 +211,8 @@ TEST(Clusters, SinglePassAgainstTheFirstMemberOnly) {
 TEST(Clusters, SavedAsADocumentList) {
   TempDir dir;
   save_cluster_as_list(dir / "c.ldc", {"doc3.lpl", " notes ", "a.txt", "x.lpl.txt"});
-  EXPECT_EQ(testing::listed_documents(dir / "c.ldc"), (std::vector<Ansi>{"doc3.txt", "notes.txt", "a.txt", "x.lpl.txt"}));
+  EXPECT_EQ(testing::listed_documents(dir / "c.ldc"),
+            (std::vector<Ansi>{"doc3.txt", "notes.txt", "a.txt", "x.lpl.txt"}));
   for (auto& r : records::read_all<records::DocRecord>(dir / "c.ldc")) EXPECT_EQ(r.weight, 0.0);
 }
 

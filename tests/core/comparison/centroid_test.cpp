@@ -8,12 +8,8 @@
 namespace lumeral::comparison {
 namespace {
 
-using lumeral::testing::stop_text;
-
-using lumeral::testing::pt;
-
+using namespace lumeral::testing;
 using records::WordRecord;
-using testing::TempDir;
 
 // Writes doc1.txt ... docN.txt's word lists and returns the entries.
 std::vector<Ansi> collection(const TempDir& dir, const std::vector<std::vector<WordRecord>>& lists,

@@ -9,10 +9,7 @@
 namespace lumeral::comparison {
 namespace {
 
-using lumeral::testing::stop_text;
-
-using testing::TempDir;
-using testing::write_file;
+using namespace lumeral::testing;
 
 TEST(Percentages, SharesOfTheCollection) {
   TempDir dir;

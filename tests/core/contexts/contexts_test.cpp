@@ -9,15 +9,7 @@
 namespace lumeral::contexts {
 namespace {
 
-using lumeral::testing::stop_text;
-
-using lumeral::testing::ansi_lines;
-
-using lumeral::testing::pt;
-
-using lumeral::testing::cp1252;
-using lumeral::testing::read_file;
-using lumeral::testing::TempDir;
+using namespace lumeral::testing;
 using namespace lumeral::records;
 
 TEST(Contexts, SavingAListFollowsTheManagersRules) {

@@ -9,14 +9,7 @@
 namespace lumeral::contexts {
 namespace {
 
-using lumeral::testing::stop_text;
-
-using lumeral::testing::ansi_lines;
-
-using lumeral::testing::pt;
-
-using lumeral::testing::TempDir;
-using lumeral::testing::write_file;
+using namespace lumeral::testing;
 using namespace lumeral::records;
 
 TEST(Ontology, TheWeightMaskIsNormalised) {

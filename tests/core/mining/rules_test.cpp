@@ -14,14 +14,8 @@
 namespace lumeral::mining {
 namespace {
 
-using lumeral::testing::stop_text;
-
-using lumeral::testing::pt;
-
+using namespace lumeral::testing;
 using records::WordRecord;
-using testing::cp1252;
-using testing::read_file;
-using testing::TempDir;
 
 // 20 documents: A in the first 6, B in documents 2 to 9, C nowhere.
 RulesInput twenty(const TempDir& dir, std::vector<records::PairRecord> pairs) {

@@ -63,7 +63,9 @@ TEST_F(ImportTest, RefusalsComeBeforeAnythingIsWritten) {
       ASSERT_EQ(r.messages.size(), 1u);
       throw Stop(r.messages[0].text);
     });
-    if (c.message) EXPECT_EQ(said, c.message);
+    if (c.message) {
+      EXPECT_EQ(said, c.message);
+    }
     EXPECT_FALSE(said.empty());
     EXPECT_EQ(folder_snapshot(scratch.path()).size(), 1u) << said;
   }

@@ -9,9 +9,7 @@
 namespace lumeral::records {
 namespace {
 
-using lumeral::testing::stop_text;
-
-using lumeral::testing::pt;
+using namespace lumeral::testing;
 
 class Recorder : public Progress {
  public:
@@ -72,12 +70,6 @@ TEST(Weighted, UnreadableKeyStopsTheSortAndLeavesTheList) {
   EXPECT_EQ(lines, before);
   std::vector<Ansi> one = {"sem barra"};
   EXPECT_NO_THROW(sort_by_weight(one, key_after_bar, pt()));
-}
-
-TEST(Weighted, ThresholdField) {
-  EXPECT_DOUBLE_EQ(pt().parse_threshold(Ansi(" 0,25 ")), 0.25);
-  EXPECT_GE(0.25, pt().parse_threshold(Ansi("0,25")));  // passes: greater than or equal
-  EXPECT_DOUBLE_EQ(pt().parse_threshold(Ansi("")), 0.0);
 }
 
 TEST(Weighted, AlphabeticalOrders) {

@@ -12,12 +12,8 @@
 namespace lumeral::retrieval {
 namespace {
 
-using lumeral::testing::stop_text;
-
+using namespace lumeral::testing;
 using records::DocRecord;
-using testing::cp1252;
-using testing::TempDir;
-using testing::write_file;
 
 std::vector<DocRecord> list_of(std::initializer_list<const char*> names) {
   std::vector<DocRecord> r;
