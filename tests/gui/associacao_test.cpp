@@ -31,6 +31,7 @@ class TermAssociation : public RoadTest {
 
 TEST_F(TermAssociation, DocumentAndSentenceMethodsListWhatTheCommandLinePrints) {
   open_tools();
+  windows->Form3->bt_associacaoClick();  // a window shown runs with its dialogs
   EXPECT_TRUE(f().mostrada);
   calcula(0, proj / "stop.stw");
   ASSERT_EQ(platform.dialogs.size(), 2u);
