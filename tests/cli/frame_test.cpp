@@ -105,6 +105,8 @@ TEST(CliFrame, UsageErrorsArePortugueseAndExitTwo) {
        "--top: 0 não está entre 1 e 100000 (espera um número inteiro)"},
       {{"chart", "cooccurrence", "--pairs", "p.ass", "--out", "r.svg", "--top", "muitos"},
        "--top: muitos não está entre 1 e 100000"},
+      {{"chart", "cooccurrence", "--docs", "d.ldc", "--graph", "t.xml"}, "não termina em .graphml nem em .gexf"},
+      {{"chart", "cooccurrence", "--docs", "d.ldc"}, "--out ou --graph"},
   };
   TempDir dir;
   for (const auto& c : cases) {

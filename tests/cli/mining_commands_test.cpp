@@ -60,20 +60,15 @@ TEST(CliMine, WholeRoadOnAMovedProject) {
   EXPECT_EQ(run_cli({"mine", "p/proj.ini"}, dir.path()).out, r.out);
 }
 
-TEST(CliMine, MinimumDegreeAndBothDirections) {
+TEST(CliMine, MinimumDegreeAndBothDirectionsReachTheRules) {
+  // The rules each option gives are checked by the core's tests; here that
+  // the options reach them. Degrees: esporte 2/3 in a.txt and 1/3 in b.txt,
+  // economia 1/3 in b.txt and 1 in c.txt.
   TempDir dir;
   small_project(dir, "Probabilístico");
-  // Degrees: esporte 2/3 in a.txt and 1/3 in b.txt, economia 1/3 in b.txt
-  // and 1 in c.txt.
   auto r = run_cli({"mine", "p/proj.ini", "--duas-direcoes"}, dir.path());
   ASSERT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_NE(r.out.find("(Total de Regras: 2)\n"
-                       "--50,00%  dos textos que falam em economia também falam em esporte. Isto aconteceu em 0001 "
-                       "texto(s) (33,33% do total)\n"
-                       "--50,00%  dos textos que falam em esporte também falam em economia. Isto aconteceu em 0001 "
-                       "texto(s) (33,33% do total)\n"),
-            std::string::npos)
-      << r.out;
+  EXPECT_NE(r.out.find("(Total de Regras: 2)\n"), std::string::npos) << r.out;
   r = run_cli({"mine", "p/proj.ini", "--grau-minimo", "0,5"}, dir.path());
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_NE(r.out.find("economia\t1\t33,3\nesporte\t1\t33,3\n\nAssociações entre Conceitos (Total de Regras: 0)\n"),

@@ -26,21 +26,9 @@ class Evaluation : public RoadTest {
 
 TEST_F(Evaluation, WordListsAndDocumentListsAsTheCommandLine) {
   open_tools();
-  windows->Form3->bt_similaridadeClick();
-  EXPECT_TRUE(f().isVisible());
-  for (const fs::path& folder : {proj, cli}) {
-    ASSERT_EQ(run_cli({"classify", "--docs", (folder / "noticias.ldc").string(), "--contexts",
-                       (folder / "noticias.lct").string(), "--method", "deterministic"},
-                      folder)
-                  .exit_code,
-              0);
-    ASSERT_EQ(run_cli({"make", (folder / "a.ldc").string()}, folder, "noticia01.txt\t0.5\nnoticia02.txt\nx.txt\n")
-                  .exit_code,
-              0);
-    ASSERT_EQ(run_cli({"make", (folder / "b.ldc").string()}, folder, "noticia02.txt\t0.25\nnoticia01.txt\t0.5\n")
-                  .exit_code,
-              0);
-  }
+  classify_both("deterministic");
+  make_both("a.ldc", "noticia01.txt\t0.5\nnoticia02.txt\nx.txt\n");
+  make_both("b.ldc", "noticia02.txt\t0.25\nnoticia01.txt\t0.5\n");
   struct Case {
     int mode;
     std::string first, second;
@@ -59,35 +47,15 @@ TEST_F(Evaluation, WordListsAndDocumentListsAsTheCommandLine) {
     std::vector<std::string> args{"evaluate", c(k.first), c(k.second)};
     if (k.mode == 1) args.push_back("--documents");
     EXPECT_EQ(shown(), lines_of(cli_run(args).out));
-    EXPECT_EQ(f().StatusBar1->currentMessage(), "Terminou de avaliar similaridade");
   }
-  EXPECT_EQ(platform.dialogs[0].windows_filter,
-            "listas de palavras (*.lpl)|*.lpl;|arquivos com conceitos (*.mtz)|*.mtz");
-  EXPECT_EQ(platform.dialogs.back().windows_filter, "Listas de documentos (*.ldc)|*.ldc");
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 
-TEST_F(Evaluation, MessagesInTheirOrder) {
+TEST_F(Evaluation, TwoEmptyListsShowTheCountAndTheMessage) {
+  // The checks of the fields, in their order, are the core's tests.
   open_tools();
   write_file(proj / "vazia1.lpl", "");
   write_file(proj / "vazia2.lpl", "");
-  struct Case {
-    QString first, second;
-    QString message;
-  } cases[] = {
-      {"", "", "Você deve selecionar o primeiro elemento"},
-      {q(proj / "noticia01.lpl"), "", "Você deve selecionar o segundo elemento"},
-      {q(proj / "falta.lpl"), q(proj / "noticia01.lpl"), QStringLiteral("Arquivo do primeiro elemento não existe")},
-      {q(proj / "noticia01.lpl"), q(proj / "falta.lpl"), QStringLiteral("Arquivo do segundo elemento não existe")},
-  };
-  for (const auto& k : cases) {
-    f().Edit1->setText(k.first);
-    f().Edit2->setText(k.second);
-    platform.messages.clear();
-    f().Button3Click();
-    EXPECT_EQ(messages(), QStringList{k.message});
-    EXPECT_TRUE(f().Edit_grau->text().isEmpty());
-  }
   // Two empty lists leave nothing to divide by: the count, no value, and
   // the command line's message.
   f().Edit1->setText(q(proj / "vazia1.lpl"));

@@ -11,13 +11,9 @@ class Percentages : public RoadTest {
   void SetUp() override {
     RoadTest::SetUp();
     if (IsSkipped()) return;
+    classify_both("deterministic");
     for (const fs::path& folder : {proj, cli}) {
-      const std::string docs = (folder / "noticias.ldc").string();
-      auto run = run_cli({"classify", "--docs", docs, "--contexts", (folder / "noticias.lct").string(), "--method",
-                          "deterministic"},
-                         folder);
-      ASSERT_EQ(run.exit_code, 0) << run.err;
-      run = run_cli({"centroid", "--docs", docs, "--method", "context"}, folder);
+      auto run = run_cli({"centroid", "--docs", (folder / "noticias.ldc").string(), "--method", "context"}, folder);
       ASSERT_EQ(run.exit_code, 0) << run.err;
     }
   }
@@ -27,16 +23,10 @@ class Percentages : public RoadTest {
 
 TEST_F(Percentages, ComputesSortsAndSavesThePercentages) {
   open_tools();
-  windows->Form3->bt_percentualClick();
-  EXPECT_TRUE(f().isVisible());
   platform.answer(q(proj / "noticias.ldc"));
   platform.answer(q(proj / "centro-temp.lpl"));
   f().Calculaporcentagens1Click();
   ASSERT_EQ(platform.dialogs.size(), 2u);
-  EXPECT_EQ(platform.dialogs[0].title, "Seleciona lista de documentos");
-  EXPECT_EQ(platform.dialogs[0].windows_filter, "lista de documentos (*.ldc)|*.ldc");
-  EXPECT_EQ(platform.dialogs[1].title, "Seleciona centróide (lista de palavras)");
-  EXPECT_EQ(platform.dialogs[1].windows_filter, "lista de palavras (*.lpl)|*.lpl");
   const auto expected =
       lines_of(cli_run({"percentages", "--docs", c("noticias.ldc"), "--centroid", c("centro-temp.lpl")}).out);
   EXPECT_EQ(shown(), expected);
@@ -57,14 +47,11 @@ TEST_F(Percentages, ComputesSortsAndSavesThePercentages) {
   EXPECT_EQ(shown(), by_weight);
   platform.answer(q(proj / "porcentagens"));
   f().Gravacomotexto1Click();
-  EXPECT_EQ(platform.dialogs.back().title, "Grava resultados como texto");
-  EXPECT_EQ(platform.dialogs.back().default_ext, "txt");
   EXPECT_EQ(lines_of(to_utf8(from_bytes(read_file(proj / "porcentagens.txt")))), by_weight);
   f().Ordenacaoalfabetica1Click();
   EXPECT_NE(shown(), by_weight);
   platform.answer(q(proj / "porcentagens.txt"));
   f().Abreresultado1Click();
-  EXPECT_EQ(platform.dialogs.back().title, "Abre resultados (txt)");
   auto sorted = by_weight;
   EXPECT_EQ(shown().size(), sorted.size());
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
@@ -80,19 +67,6 @@ TEST_F(Percentages, ComputesSortsAndSavesThePercentages) {
   f().Calculaporcentagens1Click();
   EXPECT_EQ(messages().size(), 1);
   EXPECT_FALSE(f().last_command_ok());
-}
-
-TEST_F(Percentages, TheWizardSetsTheNamesAndReadsTheLines) {
-  w().Label3->setText(q(proj));
-  w().label_prob->setText("Determinístico");
-  f().Edit_docs->setText(q(proj / "noticias.ldc"));
-  f().Edit_centro->setText(q(proj / "centro-temp.lpl"));
-  f().Calculaporcentagens1Click();
-  f().Calculaporcentagens1Click();  // run once per concept: the same lines again
-  EXPECT_TRUE(platform.dialogs.empty());
-  EXPECT_EQ(shown(),
-            lines_of(cli_run({"percentages", "--docs", c("noticias.ldc"), "--centroid", c("centro-temp.lpl")}).out));
-  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 
 }  // namespace

@@ -19,8 +19,6 @@ class Highest : public ClassifiedRoadTest {
 
 TEST_F(Highest, ListsFiltersAndSavesAsTheCommandLine) {
   open_tools();
-  windows->Form3->bt_class_maior_pesoClick();
-  ASSERT_TRUE(f().isVisible());
   classify();
   const auto all = shown();
   EXPECT_EQ(all.size(), 40u);

@@ -27,8 +27,6 @@ TEST_F(RuleComparison, ShowsAndSavesWhatTheCommandLinePrints) {
     write_file(folder / "regras-b.txt", b);
   }
   open_tools();
-  windows->Form3->bt_regrasClick();
-  ASSERT_TRUE(f().isVisible());
   platform.answer(QStringList{q(proj / "regras-a.txt"), q(proj / "regras-b.txt")});
   f().Compararegras1Click();
   EXPECT_EQ(platform.dialogs.back().kind, "open-multi");

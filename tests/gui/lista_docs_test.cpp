@@ -17,11 +17,8 @@ class DocLists : public RoadTest {
     RoadTest::SetUp();
     if (IsSkipped()) return;
     // A list with weights, as the contextual retrieval leaves one.
-    for (const fs::path& folder : {proj, cli}) {
-      auto made = run_cli({"make", (folder / "pesos.ldc").string()}, folder,
-                          "noticia01.txt\t0.75\nnoticia02.txt\t0.5\nnoticia03.txt\t0.25\nnoticia04.txt\t0.123456789012\n");
-      ASSERT_EQ(made.exit_code, 0) << made.err;
-    }
+    make_both("pesos.ldc",
+              "noticia01.txt\t0.75\nnoticia02.txt\t0.5\nnoticia03.txt\t0.25\nnoticia04.txt\t0.123456789012\n");
   }
   Tform_ldoc& f() { return *windows->form_ldoc; }
   static std::vector<std::string> shown(const Tform_ldoc::Lista& l) { return utf8_lines(l.ListBox_docs->lines()); }
@@ -33,8 +30,6 @@ class DocLists : public RoadTest {
 
 TEST_F(DocLists, OpensWithTheThresholdAsTheCommandLine) {
   open_tools();
-  windows->Form3->bt_lista_docsClick();
-  ASSERT_TRUE(f().isVisible());
   for (const char* threshold : {"", "0,5", " 0,25 ", "0,9"}) {
     SCOPED_TRACE(threshold);
     f().Edit_limiar->setText(QString::fromUtf8(threshold));

@@ -15,15 +15,6 @@ class SimilarRetrieval : public RoadTest {
     platform.answer(q(proj / "noticias.ldc"));
     f().Abrelistadedocs1Click();
   }
-  // Classification matrices in both copies, for the contextual method.
-  void classify() {
-    for (const fs::path& folder : {proj, cli}) {
-      auto run = run_cli({"classify", "--docs", (folder / "noticias.ldc").string(), "--contexts",
-                          (folder / "noticias.lct").string(), "--method", "deterministic"},
-                         folder);
-      ASSERT_EQ(run.exit_code, 0) << run.err;
-    }
-  }
   void retrieve(const fs::path& case_file, int method, int weights) {
     f().RadioGroup_caso->set_item_index(0);
     f().RadioGroup_metodo->set_item_index(method);
@@ -35,11 +26,8 @@ class SimilarRetrieval : public RoadTest {
 
 TEST_F(SimilarRetrieval, OneCaseRankedAsTheCommandLine) {
   open_tools();
-  windows->Form3->bt_rec_similaridadeClick();
-  EXPECT_TRUE(f().isVisible());
   choose_list();
-  EXPECT_EQ(platform.dialogs.back().windows_filter, "listas de docs (*.ldc)|*.ldc");
-  classify();
+  classify_both("deterministic");  // for the contextual method
 
   struct Case {
     int method, weights;
@@ -53,7 +41,6 @@ TEST_F(SimilarRetrieval, OneCaseRankedAsTheCommandLine) {
   for (const auto& k : cases) {
     SCOPED_TRACE(k.options.back());
     retrieve(proj / "noticia05.txt", k.method, k.weights);
-    EXPECT_EQ(platform.dialogs.back().windows_filter, "arquivos texto (*.txt)|*.txt");
     std::vector<std::string> args{"similar", "--docs", c("noticias.ldc"), "--case", c("noticia05.txt")};
     args.insert(args.end(), k.options.begin(), k.options.end());
     const auto expected = lines_of(cli_run(args).out);
@@ -62,7 +49,6 @@ TEST_F(SimilarRetrieval, OneCaseRankedAsTheCommandLine) {
     EXPECT_EQ(f().Edit_total->text(), "40");
     EXPECT_EQ(f().Edit_caso->text(), q(proj / "noticia05.txt"));
     EXPECT_EQ(f().Memo_caso->lines(), text_lines(proj / "noticia05.txt"));
-    EXPECT_EQ(f().StatusBar1->currentMessage(), QStringLiteral("Terminou de fazer a recuperação"));
   }
 
   // By words with weights again, then the threshold as the command line
@@ -86,7 +72,6 @@ TEST_F(SimilarRetrieval, OneCaseRankedAsTheCommandLine) {
   // and as text.
   platform.answer(q(proj / "parecidos"));
   f().Gravalistadedocs1Click();
-  EXPECT_EQ(platform.dialogs.back().default_ext, "ldc");
   const auto saved = lines_of(cli_run({"dump", (proj / "parecidos.ldc").string()}).out);
   ASSERT_EQ(saved.size(), kept.size());
   for (std::size_t i = 0; i < kept.size(); ++i) {
@@ -97,7 +82,6 @@ TEST_F(SimilarRetrieval, OneCaseRankedAsTheCommandLine) {
   }
   platform.answer(q(proj / "parecidos"));
   f().Gravacomtexto1Click();
-  EXPECT_EQ(platform.dialogs.back().default_ext, "txt");
   EXPECT_EQ(utf8_lines(text_lines(proj / "parecidos.txt")), kept);
 
   // The best match (the case itself) shown in the text viewer.
@@ -112,15 +96,13 @@ TEST_F(SimilarRetrieval, ListOfCasesWritesTheReportOfTheCommandLine) {
   open_tools();
   choose_list();
   const std::string cases = "noticia01.txt\nnoticia12.txt\nnoticia30.txt\n";
-  for (const fs::path& folder : {proj, cli}) ASSERT_EQ(run_cli({"make", (folder / "casos.ldc").string()}, folder, cases).exit_code, 0);
+  make_both("casos.ldc", cases);
 
   f().RadioGroup_caso->set_item_index(1);
   platform.answer(q(proj / "casos.ldc"));
   platform.answer(q(proj / "relatorio"));
   f().RecuperaTextos1Click();
   ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-  EXPECT_EQ(platform.dialogs[1].windows_filter, "listas de docs (*.ldc)|*.ldc");
-  EXPECT_EQ(platform.dialogs[2].default_ext, "txt");
   auto cli_out = cli_run({"similar", "--docs", c("noticias.ldc"), "--cases", c("casos.ldc"), "--report",
                           c("relatorio.txt"), "--method", "word"});
   EXPECT_EQ(shown(), lines_of(cli_out.out));  // the results of the last test document
@@ -150,28 +132,11 @@ TEST_F(SimilarRetrieval, ListOfCasesWritesTheReportOfTheCommandLine) {
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 
-TEST_F(SimilarRetrieval, MessagesAndTheLinesMadeBeforeAStop) {
+TEST_F(SimilarRetrieval, TheLinesMadeBeforeAStopStay) {
+  // The refusals of a missing list, case list or classification are the
+  // core's tests.
   open_tools();
-  f().RecuperaTextos1Click();
-  EXPECT_EQ(messages(), QStringList{"Selecionar antes uma lista de docs"});
   choose_list();
-  write_file(proj / "semlista.txt", "Um caso sem lista de palavras.\r\n");
-
-  struct Case {
-    fs::path case_file;
-    int method;
-    QString message;
-  } cases[] = {
-      {proj / "semlista.txt", 0, "Criar lista de palavras para o caso"},
-      {proj / "noticia05.txt", 1, "Classificar caso antes"},
-  };
-  for (const auto& k : cases) {
-    platform.messages.clear();
-    retrieve(k.case_file, k.method, 0);
-    EXPECT_EQ(messages(), QStringList{k.message});
-    EXPECT_EQ(f().ListBox1->count(), 0);
-  }
-
   // A listed document without its word list stops the run; the lines made
   // before it stay, as the command line prints them.
   const auto names = lines_of(cli_run({"dump", c("noticias.ldc")}).out);

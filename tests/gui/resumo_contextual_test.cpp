@@ -19,11 +19,7 @@ class ContextualSummaries : public RoadTest {
 
 TEST_F(ContextualSummaries, SummariesOfTheCommandLine) {
   open_tools();
-  windows->Form3->bt_resumo_contextualClick();
-  EXPECT_TRUE(f().isVisible());
   choose_lists();
-  EXPECT_EQ(platform.dialogs[0].windows_filter, "lista de documentos (*.ldc)|*.ldc");
-  EXPECT_EQ(platform.dialogs[1].windows_filter, "listas de contextos (*.lct)|*.lct");
   EXPECT_EQ(utf8_lines(f().ListBox_contextos->lines()), dumped_names(cli_run({"dump", c("noticias.lct")}).out));
 
   // Browsing a context shows its entries.
@@ -59,27 +55,15 @@ TEST_F(ContextualSummaries, SummariesOfTheCommandLine) {
     EXPECT_FALSE(expected.empty());
     EXPECT_EQ(utf8_lines(f().resumos()), expected);
     EXPECT_EQ(f().Memo_resumos->toPlainText().count('\n') + 1, static_cast<qsizetype>(expected.size()));
-    EXPECT_EQ(f().StatusBar1->currentMessage(), "Terminou os resumos");
   }
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 
-TEST_F(ContextualSummaries, Messages) {
+TEST_F(ContextualSummaries, TheLinesMadeBeforeAMissingDocumentStay) {
+  // The refusals of missing lists are the core's tests.
   open_tools();
-  f().Button_executaClick();
-  platform.answer(q(proj / "noticias.ldc"));
-  f().Button_docsClick();
-  f().Button_executaClick();
-  platform.answer(q(proj / "noticias.lct"));
-  f().Button_contextosClick();
+  choose_lists();
   f().Memo_contextos->setPlainText("economia");
-  f().Edit_frases->setText("dois");
-  f().Button_executaClick();
-  ASSERT_EQ(messages().size(), 3);
-  EXPECT_EQ(messages()[0], "Selecione antes uma lista de documentos");
-  EXPECT_EQ(messages()[1], "Selecione antes uma lista de contextos");
-  EXPECT_TRUE(f().resumos().empty());
-
   // A missing document stops the run after the lines made before it.
   const auto names = dumped_names(cli_run({"dump", c("noticias.ldc")}).out);
   fs::remove(proj / names[20]);

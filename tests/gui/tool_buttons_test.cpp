@@ -1,51 +1,82 @@
-// The tools window and the document launcher open the preparation,
-// classification and rule-comparison tools: each button is enabled and
-// shows its window, created hidden at start-up.
+// The tools window and the document launcher: each button shows its own
+// window (all created hidden at start-up); "Voltar ao início" goes back to
+// the menu, closing the tools window ends the program; the memory budget.
+#include "core/base/memory_budget.h"
+#include "gui/association/associacao.h"
+#include "gui/base/memory_setting.h"
 #include "gui/classification/classifica2.h"
 #include "gui/classification/classifica3.h"
 #include "gui/classification/consulta.h"
+#include "gui/classification/matriz.h"
+#include "gui/clustering/aval1.h"
+#include "gui/clustering/clusterizacao.h"
+#include "gui/clustering/medidas.h"
+#include "gui/comparison/centro_contextual.h"
+#include "gui/comparison/centroide.h"
 #include "gui/comparison/compara_regras.h"
+#include "gui/contexts/criar_contextos.h"
+#include "gui/mining/data_mining.h"
 #include "gui/preparation/elimina_palavras.h"
 #include "gui/preparation/gerencia_docs.h"
 #include "gui/preparation/html_txt.h"
 #include "gui/preparation/lista_docs.h"
 #include "gui/preparation/separador.h"
-#include "core/base/memory_budget.h"
-#include "gui/base/memory_setting.h"
+#include "gui/preparation/stop_words.h"
+#include "gui/preparation/textos.h"
+#include "gui/retrieval/recup_similar.h"
+#include "gui/retrieval/recuperacao_booleana.h"
 #include "gui/shell/inicio.h"
+#include "gui/summaries/resumo.h"
+#include "gui/summaries/resumo_automatico.h"
+#include "gui/summaries/resumo_contextual.h"
 #include "gui_test.h"
 
 namespace lumeral::gui::testing {
 namespace {
 
-TEST_F(GuiTest, ToolButtonsOpenTheirWindows) {
-  for (const char* name : {"form_consulta", "form_separador", "form_ldoc", "form_elimina", "form_classifica3",
-                           "form_classifica2", "form_regras", "Form2"})
-    EXPECT_TRUE(windows->creation_order().contains(name)) << name;
+TEST_F(GuiTest, ToolButtonsOpenTheirWindowsAndTheToolsWindowGoesBackToTheMenu) {
   w().RadioGroup1->set_item_index(2);
   w().bt_ok_entradaClick();
   ASSERT_TRUE(windows->Form3);
   TForm3& tools = *windows->Form3;
-  windows->form_ger_doc->show();
+  EXPECT_FALSE(w().isVisible());
   Tform_ger_doc& launcher = *windows->form_ger_doc;
-  struct Case {
-    QPushButton* button;
-    QWidget* window;
+  const Windows& k = *windows;
+  const std::pair<QPushButton*, QWidget*> cases[] = {
+      {tools.bt_analise_docs, k.form_ger_doc},         {tools.bt_rec_contextual, k.form_consulta},
+      {tools.bt_contextos, k.form_cont},               {tools.bt_classificacao, k.form_matriz},
+      {tools.bt_resumo, k.form_resumo},                {tools.bt_lista_docs, k.form_ldoc},
+      {tools.bt_rec_booleana, k.form_recbool},         {tools.bt_clusterizacao, k.form_cluster},
+      {tools.bt_comparacao, k.form_centro},            {tools.bt_associacao, k.form_rel},
+      {tools.bt_resumo_contextual, k.res_contextual},  {tools.bt_class_conceitos, k.form_classifica3},
+      {tools.bt_class_maior_peso, k.form_classifica2}, {tools.bt_resumo_automatico, k.res_auto},
+      {tools.bt_rec_similaridade, k.form_recsim},      {tools.bt_similaridade, k.form_aval1},
+      {tools.bt_data_mining, k.form_dm},               {tools.bt_percentual, k.centro_percentual},
+      {tools.bt_precision_recall, k.form_medidas},     {tools.bt_regras, k.form_regras},
+      {launcher.bt_preprocessamento, k.Form1},         {launcher.bt_stopwords, k.form_stop},
+      {launcher.bt_eliminacao, k.form_elimina},        {launcher.bt_separacao, k.form_separador},
+      {launcher.bt_html, k.Form2},
   };
-  const Case cases[] = {
-      {tools.bt_rec_contextual, windows->form_consulta},     {tools.bt_lista_docs, windows->form_ldoc},
-      {tools.bt_class_conceitos, windows->form_classifica3}, {tools.bt_class_maior_peso, windows->form_classifica2},
-      {tools.bt_regras, windows->form_regras},               {launcher.bt_eliminacao, windows->form_elimina},
-      {launcher.bt_separacao, windows->form_separador},      {launcher.bt_html, windows->Form2},
-  };
-  for (const Case& c : cases) {
-    ASSERT_NE(c.window, nullptr);
-    SCOPED_TRACE(c.window->objectName().toStdString());
-    EXPECT_FALSE(c.window->isVisible());
-    EXPECT_TRUE(c.button->isEnabled());
-    c.button->click();
-    EXPECT_TRUE(c.window->isVisible());
+  for (const auto& [button, window] : cases) {
+    ASSERT_NE(window, nullptr) << button->text().toStdString();
+    SCOPED_TRACE(window->objectName().toStdString());
+    EXPECT_FALSE(window->isVisible());
+    button->click();
+    EXPECT_TRUE(window->isVisible());
   }
+
+  tools.bt_inicioClick();
+  EXPECT_FALSE(tools.isVisible());
+  EXPECT_TRUE(w().isVisible());
+  EXPECT_EQ(w().RadioGroup1->item_index(), 0);
+
+  // Closing the tools window releases it and ends the program.
+  w().RadioGroup1->set_item_index(2);
+  w().bt_ok_entradaClick();
+  windows->Form3->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(windows->Form3);
+  EXPECT_EQ(quits, 1);
 }
 
 TEST_F(GuiTest, TheToolsWindowKeepsTheMemoryBudget) {

@@ -18,6 +18,7 @@
 
 #include "core/base/encoding.h"
 #include "core/base/message.h"
+#include "core/records/records.h"
 
 namespace lumeral::testing {
 
@@ -46,6 +47,18 @@ std::string read_file(const fs::path& p) {
 }
 
 std::string cp1252(std::string_view utf8) { return std::string(bytes_of(to_ansi(utf8))); }
+
+std::vector<Ansi> ansi_lines(std::initializer_list<const char*> utf8) {
+  std::vector<Ansi> out;
+  for (const char* l : utf8) out.push_back(to_ansi(l));
+  return out;
+}
+
+std::vector<Ansi> listed_documents(const fs::path& list) {
+  std::vector<Ansi> names;
+  for (const auto& r : records::read_all<records::DocRecord>(list)) names.push_back(r.name);
+  return names;
+}
 
 std::vector<std::string> lines_of(const std::string& text) {
   std::vector<std::string> lines;

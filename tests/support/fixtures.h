@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -50,6 +51,10 @@ std::string read_file(const fs::path& p);
 
 // Windows-1252 bytes of a UTF-8 literal, for building fixtures.
 std::string cp1252(std::string_view utf8);
+// Stored lines of UTF-8 literals.
+std::vector<Ansi> ansi_lines(std::initializer_list<const char*> utf8);
+// The document names a document list holds, in order.
+std::vector<Ansi> listed_documents(const fs::path& list);
 
 // A project file written as the wizard saves it, at `file` (folders made as
 // needed): the title is the file's name without ".ini", the project folder

@@ -22,13 +22,8 @@
 namespace lumeral::association {
 namespace {
 
-using lumeral::testing::pt;
+using namespace lumeral::testing;
 using records::WordRecord;
-using testing::cp1252;
-using testing::read_file;
-using testing::stop_text;
-using testing::TempDir;
-using testing::write_file;
 
 // Features that meet every part of the listing's order: letter case, accents,
 // words cut to 15 characters, digits (never paired) and, for contexts,

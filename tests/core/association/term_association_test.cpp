@@ -19,14 +19,9 @@
 namespace lumeral::association {
 namespace {
 
-using lumeral::testing::pt;
-
+using namespace lumeral::testing;
 using records::PairRecord;
 using records::WordRecord;
-using testing::cp1252;
-using testing::read_file;
-using testing::TempDir;
-using testing::write_file;
 
 fs::path word_lists(const TempDir& dir, const std::vector<std::vector<WordRecord>>& lists, const char* ext = "lpl") {
   std::vector<records::DocRecord> docs;
@@ -195,12 +190,7 @@ TEST(TermAssociation, MissingFilesAndUnavailableMethod) {
       {AssociationMethod::DocumentFrequency, "Método ainda não disponível"},
   };
   for (const auto& c : cases) {
-    try {
-      run(list, c.method);
-      ADD_FAILURE();
-    } catch (const Stop& e) {
-      EXPECT_EQ(e.text(), c.message);
-    }
+    EXPECT_EQ(stop_text([&] { run(list, c.method); }), c.message);
   }
 }
 
@@ -220,12 +210,8 @@ TEST(TermAssociation, MissingFileKeepsThePreviousStore) {
   EXPECT_EQ(files, 3u);  // list, one matrix, the store
   auto tl = texts(dir, {"a b.", "c d."});
   fs::remove(dir / "t1.txt");
-  try {
-    run(tl, AssociationMethod::Sentence);
-    ADD_FAILURE();
-  } catch (const Stop& e) {
-    EXPECT_EQ(e.text(), "Não existe arquivo texto = " + (dir / "t1.txt").string());
-  }
+  EXPECT_EQ(stop_text([&] { run(tl, AssociationMethod::Sentence); }),
+            "Não existe arquivo texto = " + (dir / "t1.txt").string());
 }
 
 // Counting in parallel parts and merging gives exactly what one linear

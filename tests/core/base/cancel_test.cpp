@@ -67,12 +67,6 @@ std::map<std::string, std::string> snapshot(const fs::path& folder) {
   return files;
 }
 
-std::vector<Ansi> doc_names(const fs::path& list) {
-  std::vector<Ansi> names;
-  for (auto& r : records::read_all<records::DocRecord>(list)) names.push_back(r.name);
-  return names;
-}
-
 // The sample collection, copied, optionally prepared (texts, list, word
 // lists) and classified.
 enum class Stage { Raw, Prepared, Classified };
@@ -132,19 +126,20 @@ std::vector<Ansi> associate(const fs::path& folder, Progress& progress) {
 }
 
 std::vector<Ansi> similarity_matrix(const fs::path& folder, Progress& progress) {
-  auto m = clustering::create_matrix(folder, doc_names(folder / "noticias.ldc"), clustering::Method::Words, progress);
-  return clustering::show_matrix(doc_names(folder / "noticias.ldc"), m, pt());
+  auto m = clustering::create_matrix(folder, listed_documents(folder / "noticias.ldc"), clustering::Method::Words,
+                                     progress);
+  return clustering::show_matrix(listed_documents(folder / "noticias.ldc"), m, pt());
 }
 
 std::vector<Ansi> clusters(const fs::path& folder, Progress& progress) {
-  const auto names = doc_names(folder / "noticias.ldc");
+  const auto names = listed_documents(folder / "noticias.ldc");
   auto m = clustering::create_matrix(folder, names, clustering::Method::Words);
   return clustering::cluster_lines(clustering::form_clusters(names, m, true, Ansi("0,01"), pt(), progress));
 }
 
 std::vector<Ansi> retrieve_list(const fs::path& folder, Progress& progress) {
   // The first ten documents are the cases, compared with the whole list.
-  auto names = doc_names(folder / "noticias.ldc");
+  auto names = listed_documents(folder / "noticias.ldc");
   names.resize(10);
   std::vector<records::DocRecord> cases;
   for (auto& n : names) cases.push_back({n, 0.0});
@@ -243,7 +238,7 @@ TEST(Cancel, ATermAssociationCancelledInItsMergeKeepsThePreviousStore) {
   in.memory_budget = 4096;  // spills runs all along
   const auto before = association::calculate_associations(in, pt()).lines();
   const std::string stored = read_file(dir / "temp.ass");
-  const std::size_t documents = doc_names(in.document_list).size();
+  const std::size_t documents = listed_documents(in.document_list).size();
   // Every document counted: what is left is the sort and merge of the runs.
   CancelAfterStatus cancel("Examinando doc " + std::to_string(documents) + " de ");
   EXPECT_THROW(association::calculate_associations(in, pt(), cancel), Cancelled);

@@ -9,8 +9,7 @@ namespace lumeral {
 namespace fs = std::filesystem;
 namespace {
 
-using testing::TempDir;
-using testing::write_file;
+using namespace lumeral::testing;
 
 TEST(Existence, FilesAndFoldersAsTheDiskHasThem) {
   TempDir dir;

@@ -29,10 +29,7 @@ namespace lumeral {
 namespace {
 
 using records::WordRecord;
-using testing::Confinement;
-using testing::read_file;
-using testing::TempDir;
-using testing::write_file;
+using namespace lumeral::testing;
 
 std::string word_list_bytes(std::size_t words, const char* prefix) {
   std::vector<WordRecord> recs;

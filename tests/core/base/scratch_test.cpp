@@ -13,8 +13,7 @@
 namespace lumeral {
 namespace {
 
-using testing::TempDir;
-using testing::write_file;
+using namespace lumeral::testing;
 
 // A child that sleeps until killed: a live process other than this one.
 struct LiveChild {

@@ -7,14 +7,7 @@
 namespace lumeral::charts {
 namespace {
 
-using lumeral::testing::pt;
-using lumeral::testing::stop_text;
-
-std::vector<Ansi> lines(std::initializer_list<const char*> l) {
-  std::vector<Ansi> out;
-  for (const char* s : l) out.push_back(to_ansi(s));
-  return out;
-}
+using namespace lumeral::testing;
 
 TEST(FrequencyBars, KeepTheTablesOrderWithTheShareAsText) {
   std::vector<shell::FrequencyRow> rows = {
@@ -37,7 +30,7 @@ TEST(FrequencyBars, AnUnreadableCountStops) {
 }
 
 TEST(HeaviestBars, TopKHeaviestFirstTiesInListOrder) {
-  const auto list = lines({"casa | 0,5000", "rio | 0,9000", "mar | 0,5000", "sol|0,1", "céu | 0,9000"});
+  const auto list = ansi_lines({"casa | 0,5000", "rio | 0,9000", "mar | 0,5000", "sol|0,1", "céu | 0,9000"});
   struct Case {
     std::size_t top;
     std::vector<const char*> labels;
@@ -74,7 +67,7 @@ TEST(HeaviestBars, EqualsAStableSortOfTheWholeList) {
 }
 
 TEST(HeaviestBars, ALineWithoutAWeightStops) {
-  EXPECT_FALSE(stop_text([] { heaviest_bars(lines({"casa | 1", "sem peso"}), 30, pt()); }).empty());
+  EXPECT_FALSE(stop_text([] { heaviest_bars(ansi_lines({"casa | 1", "sem peso"}), 30, pt()); }).empty());
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 namespace lumeral::charts {
 namespace {
 
-using lumeral::testing::stop_text;
+using namespace lumeral::testing;
 
 // A symmetric matrix with a zero diagonal whose value at (i, j) names the
 // pair, so a reordering can be checked cell by cell.
@@ -18,12 +18,6 @@ std::vector<double> named_values(std::size_t n) {
 }
 
 clustering::SimilarityMatrix named_matrix(std::size_t n) { return clustering::SimilarityMatrix(n, named_values(n)); }
-
-std::vector<Ansi> names(std::initializer_list<const char*> l) {
-  std::vector<Ansi> out;
-  for (const char* s : l) out.push_back(Ansi(s));
-  return out;
-}
 
 clustering::Clusters clusters_of(std::size_t n, std::vector<std::vector<const char*>> members) {
   clustering::Clusters c;
@@ -37,7 +31,7 @@ clustering::Clusters clusters_of(std::size_t n, std::vector<std::vector<const ch
 }
 
 TEST(Heatmap, OrdersByClusterWithBlocksAndUnclusteredLast) {
-  const auto entries = names({"a.txt", " b.txt", "c.txt", "d.txt", "e.txt"});
+  const auto entries = ansi_lines({"a.txt", " b.txt", "c.txt", "d.txt", "e.txt"});
   const auto m = named_matrix(5);
   struct Case {
     const char* what;
@@ -68,7 +62,7 @@ TEST(Heatmap, OrdersByClusterWithBlocksAndUnclusteredLast) {
 }
 
 TEST(Heatmap, RepeatedNamesEachFindTheirOwnDocument) {
-  const auto entries = names({"x.txt", "y.txt", "x.txt"});
+  const auto entries = ansi_lines({"x.txt", "y.txt", "x.txt"});
   auto h = heatmap_model(entries, named_matrix(3), clusters_of(3, {{"y.txt", "x.txt"}, {"x.txt"}}));
   EXPECT_EQ(h.order, (std::vector<std::size_t>{1, 0, 2}));
   EXPECT_EQ(h.blocks, (std::vector<HeatmapBlock>{{0, 2, 1}, {2, 3, 2}}));
@@ -78,7 +72,7 @@ TEST(Heatmap, MaxValueIgnoresTheDiagonalAndBlockOfFindsThePosition) {
   auto values = named_values(3);
   values[0] = 5.0;  // a diagonal cell never sets the scale
   const clustering::SimilarityMatrix m(3, values);
-  auto h = heatmap_model(names({"a", "b", "c"}), m, clusters_of(3, {{"b", "c"}}));
+  auto h = heatmap_model(ansi_lines({"a", "b", "c"}), m, clusters_of(3, {{"b", "c"}}));
   EXPECT_DOUBLE_EQ(h.max_value, 0.12);
   ASSERT_TRUE(h.block_of(1));
   EXPECT_EQ(h.block_of(1)->cluster, 1u);
@@ -86,7 +80,7 @@ TEST(Heatmap, MaxValueIgnoresTheDiagonalAndBlockOfFindsThePosition) {
 }
 
 TEST(Heatmap, AMatrixOfAnotherListStops) {
-  EXPECT_NE(stop_text([] { heatmap_model(names({"a", "b"}), named_matrix(3), std::nullopt); }), "");
+  EXPECT_NE(stop_text([] { heatmap_model(ansi_lines({"a", "b"}), named_matrix(3), std::nullopt); }), "");
   EXPECT_NE(stop_text([] { heatmap_model({}, clustering::SimilarityMatrix{}, std::nullopt); }), "");
 }
 

@@ -13,25 +13,11 @@
 namespace lumeral::charts {
 namespace {
 
-using testing::Confinement;
-using testing::expect_same_network;
-using testing::read_gexf;
-using testing::read_graphml;
-using testing::ReadNetwork;
-using testing::pt;
-using testing::read_file;
-using testing::stop_text;
-using testing::TempDir;
+using namespace lumeral::testing;
 
 struct Frequencies : ConceptFrequency {
   double frequency(AnsiView c) const override { return static_cast<double>(c.size()); }
 };
-
-std::vector<Ansi> ansi_lines(std::initializer_list<const char*> utf8) {
-  std::vector<Ansi> out;
-  for (const char* l : utf8) out.push_back(to_ansi(l));
-  return out;
-}
 
 TEST(NetworkFiles, BothFormatsHoldTheNetwork) {
   // Rules (directed, with measures; accented names stored in Windows-1252,

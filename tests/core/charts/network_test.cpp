@@ -12,15 +12,7 @@
 namespace lumeral::charts {
 namespace {
 
-using lumeral::testing::pt;
-using lumeral::testing::stop_text;
-using lumeral::testing::TempDir;
-
-std::vector<Ansi> lines(std::initializer_list<const char*> texts) {
-  std::vector<Ansi> out;
-  for (const char* t : texts) out.push_back(Ansi(t));
-  return out;
-}
+using namespace lumeral::testing;
 
 struct Frequencies : ConceptFrequency {
   std::map<std::string, double> of;
@@ -49,16 +41,17 @@ TEST(ConceptNetwork, BuiltFromTheRulesShown) {
     std::vector<Ansi> rules;
     std::string expected;
   } cases[] = {
-      {"one rule", lines({"agua => clima /conf= 50,00% /sup= 15,00%(0003)"}),
+      {"one rule", ansi_lines({"agua => clima /conf= 50,00% /sup= 15,00%(0003)"}),
        "agua:6 clima:8 | agua>clima=50,00% / 15,00%"},
       {"order of the lines, nodes by first appearance",
-       lines({"clima => solo /conf= 25,00% /sup= 10,00%(0002)", "agua => clima /conf= 100,00% /sup= 30,00%(0006)"}),
+       ansi_lines(
+           {"clima => solo /conf= 25,00% /sup= 10,00%(0002)", "agua => clima /conf= 100,00% /sup= 30,00%(0006)"}),
        "clima:8 solo:3 agua:6 | clima>solo=25,00% / 10,00% agua>clima=100,00% / 30,00%"},
       {"a repeated rule is drawn once, other lines skipped",
-       lines({"agua => clima /conf= 50,00% /sup= 15,00%(0003)", "", "texto qualquer",
+       ansi_lines({"agua => clima /conf= 50,00% /sup= 15,00%(0003)", "", "texto qualquer",
               "agua => clima /conf= 50,00% /sup= 15,00%(0003)"}),
        "agua:6 clima:8 | agua>clima=50,00% / 15,00%"},
-      {"a concept without documents", lines({"agua => novo /conf= 50,00% /sup= 15,00%(0003)"}),
+      {"a concept without documents", ansi_lines({"agua => novo /conf= 50,00% /sup= 15,00%(0003)"}),
        "agua:6 novo:0 | agua>novo=50,00% / 15,00%"},
       {"no rules", {}, "|"},
   };
@@ -69,13 +62,13 @@ TEST(ConceptNetwork, BuiltFromTheRulesShown) {
     EXPECT_TRUE(n.edge_labels);
   }
   // Width by confidence.
-  Network n = concept_network(lines({"agua => clima /conf= 66,67% /sup= 20,00%(0004)"}), f, pt());
+  Network n = concept_network(ansi_lines({"agua => clima /conf= 66,67% /sup= 20,00%(0004)"}), f, pt());
   ASSERT_EQ(n.edges.size(), 1u);
   EXPECT_DOUBLE_EQ(n.edges[0].weight, 66.67);
 }
 
 TEST(CooccurrenceNetwork, StrongestPairsOnce) {
-  const auto listing = lines({"bola | gol = 2,0000", "bola | time = 1,0000", "gol | time = 1,0000",
+  const auto listing = ansi_lines({"bola | gol = 2,0000", "bola | time = 1,0000", "gol | time = 1,0000",
                               "gol | bola = 2,0000", "time | bola = 1,0000", "time | gol = 1,0000"});
   struct Case {
     const char* name;
@@ -88,9 +81,10 @@ TEST(CooccurrenceNetwork, StrongestPairsOnce) {
       {"the heaviest first, equal weights in line order", listing, 2,
        "bola:3 gol:3 time:2 | bola-gol=2,0000 bola-time=1,0000"},
       {"totals count pairs not drawn", listing, 1, "bola:3 gol:3 | bola-gol=2,0000"},
-      {"a word with itself is left out", lines({"gol | gol = 5,0000", "gol | o = 4,0000"}), 60, "gol:4 o:4 | gol-o=4,0000"},
+      {"a word with itself is left out", ansi_lines({"gol | gol = 5,0000", "gol | o = 4,0000"}), 60,
+       "gol:4 o:4 | gol-o=4,0000"},
       {"zero pairs", listing, 0, "|"},
-      {"lines from a saved file (three decimals)", lines({"a | b = 3,000", "c | d = 7,000"}), 60,
+      {"lines from a saved file (three decimals)", ansi_lines({"a | b = 3,000", "c | d = 7,000"}), 60,
        "c:7 d:7 a:3 b:3 | c-d=7,000 a-b=3,000"},
   };
   for (const auto& c : cases) {
@@ -99,7 +93,7 @@ TEST(CooccurrenceNetwork, StrongestPairsOnce) {
     EXPECT_EQ(describe(n), c.expected);
     EXPECT_FALSE(n.edge_labels);
   }
-  EXPECT_NE(stop_text([] { cooccurrence_network(lines({"a | b = xyz"}), 60, pt()); }), "");
+  EXPECT_NE(stop_text([] { cooccurrence_network(ansi_lines({"a | b = xyz"}), 60, pt()); }), "");
 }
 
 TEST(Communities, DeterministicAndSeparatingComponents) {

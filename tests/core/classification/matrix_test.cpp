@@ -9,11 +9,7 @@
 namespace lumeral::classification {
 namespace {
 
-using lumeral::testing::stop_text;
-
-using lumeral::testing::cp1252;
-using lumeral::testing::TempDir;
-using lumeral::testing::write_file;
+using namespace lumeral::testing;
 using namespace lumeral::records;
 
 // A collection in one folder: documents (text, optional word list), the
@@ -221,13 +217,6 @@ TEST(Matrix, WizardTakesEverythingFromTheProjectFolder) {
   EXPECT_EQ(col.matrix("a.mtz")[0].weight, 1);
   EXPECT_EQ(progress.details, std::vector<std::string>{"Processando 0 de 1 arquivos"});
   EXPECT_EQ(progress.max, 0);
-}
-
-TEST(Matrix, NamesByTheCompanionRule) {
-  EXPECT_EQ(matrix_name(Ansi("noticia1.txt")), Ansi("noticia1.mtz"));
-  EXPECT_EQ(matrix_name(Ansi("doc1.lpl")), Ansi("doc1.mtz"));
-  EXPECT_EQ(matrix_name(Ansi("notas")), Ansi("notasmtz"));
-  EXPECT_EQ(matrix_name(Ansi("arq.novo.txt")), Ansi("arq.novo.mtz"));
 }
 
 }  // namespace

@@ -9,10 +9,7 @@
 namespace lumeral::classification {
 namespace {
 
-using lumeral::testing::pt;
-using lumeral::testing::stop_text;
-
-using lumeral::testing::TempDir;
+using namespace lumeral::testing;
 using namespace lumeral::records;
 
 struct Fixture {

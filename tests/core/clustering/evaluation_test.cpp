@@ -8,12 +8,9 @@
 namespace lumeral::clustering {
 namespace {
 
-using lumeral::testing::pt;
-using lumeral::testing::stop_text;
-
+using namespace lumeral::testing;
 using records::DocRecord;
 using records::WordRecord;
-using testing::TempDir;
 
 TEST(Evaluation, WordListsOfBothKinds) {
   TempDir dir;

@@ -11,11 +11,7 @@
 namespace lumeral::comparison {
 namespace {
 
-using lumeral::testing::pt;
-using lumeral::testing::read_file;
-using lumeral::testing::stop_text;
-using lumeral::testing::TempDir;
-using lumeral::testing::write_file;
+using namespace lumeral::testing;
 using records::WordRecord;
 
 // A prepared project "Vendas": one word list per document and the list.

@@ -9,18 +9,8 @@
 namespace lumeral::contexts {
 namespace {
 
-using lumeral::testing::pt;
-
-using lumeral::testing::cp1252;
-using lumeral::testing::read_file;
-using lumeral::testing::TempDir;
+using namespace lumeral::testing;
 using namespace lumeral::records;
-
-std::vector<Ansi> ansi_lines(std::initializer_list<const char*> lines) {
-  std::vector<Ansi> out;
-  for (auto* l : lines) out.push_back(to_ansi(l));
-  return out;
-}
 
 TEST(Contexts, SavingAListFollowsTheManagersRules) {
   TempDir dir;
@@ -66,12 +56,7 @@ TEST(Contexts, SavingAContextAndReplacingWeights) {
 
 TEST(Contexts, OpeningAMissingContext) {
   TempDir dir;
-  try {
-    open_context(dir / "nada.ctt", pt());
-    FAIL();
-  } catch (const Stop& s) {
-    EXPECT_EQ(s.text(), "Não existe arquivo de contexto com este nome");
-  }
+  EXPECT_EQ(stop_text([&] { open_context(dir / "nada.ctt", pt()); }), "Não existe arquivo de contexto com este nome");
 }
 
 TEST(Contexts, ReportStopsAtTheFirstMissingContext) {
@@ -79,12 +64,8 @@ TEST(Contexts, ReportStopsAtTheFirstMissingContext) {
   write_all(dir / "a.ctt", std::vector<ContextRecord>{{Ansi("bola"), 0.8}, {Ansi("gol"), 1}});
   write_all(dir / "b.ctt", std::vector<ContextRecord>{{to_ansi("juros"), 0.125}});
   write_all(dir / "l.lct", std::vector<ContextListRecord>{{Ansi("a"), 0}, {Ansi("b "), 0}, {Ansi("c"), 0}, {Ansi("d"), 0}});
-  try {
-    write_definitions_report(dir / "l.lct", dir / "r.txt", pt());
-    FAIL();
-  } catch (const Stop& s) {
-    EXPECT_EQ(s.text(), "Contexto não existente: c");
-  }
+  EXPECT_EQ(stop_text([&] { write_definitions_report(dir / "l.lct", dir / "r.txt", pt()); }),
+            "Contexto não existente: c");
   const std::string dashes(20, '-');
   EXPECT_EQ(read_file(dir / "r.txt"), "\r\n" + dashes + "\r\na\r\n     bola |  0,80\r\n     gol |  1,00\r\n\r\n" + dashes +
                                           "\r\nb\r\n     juros |  0,13\r\n\r\n" + dashes + "\r\nc\r\n");

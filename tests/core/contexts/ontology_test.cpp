@@ -9,17 +9,8 @@
 namespace lumeral::contexts {
 namespace {
 
-using lumeral::testing::pt;
-
-using lumeral::testing::TempDir;
-using lumeral::testing::write_file;
+using namespace lumeral::testing;
 using namespace lumeral::records;
-
-std::vector<Ansi> lines(std::initializer_list<const char*> l) {
-  std::vector<Ansi> out;
-  for (auto* s : l) out.push_back(to_ansi(s));
-  return out;
-}
 
 TEST(Ontology, TheWeightMaskIsNormalised) {
   struct Case {
@@ -51,13 +42,13 @@ TEST(Ontology, RulesStayInOrderAndAnInsertedRuleReplacesItsWeight) {
   insert_rule(rules, rule_line(Ansi("Juros"), Ansi("0,5000")), pt());
   insert_rule(rules, rule_line(Ansi("banco central"), Ansi("1,0000")), pt());
   insert_rule(rules, rule_line(to_ansi("inflação"), Ansi("0,2000")), pt());
-  EXPECT_EQ(rules, lines({"banco central | 1,0000", "inflação | 0,2000", "juros | 0,5000"}));
+  EXPECT_EQ(rules, ansi_lines({"banco central | 1,0000", "inflação | 0,2000", "juros | 0,5000"}));
   // The same rule again: one line, new weight.
   EXPECT_EQ(insert_rule(rules, rule_line(Ansi("juros"), Ansi("0,9000")), pt()), 2u);
-  EXPECT_EQ(rules, lines({"banco central | 1,0000", "inflação | 0,2000", "juros | 0,9000"}));
+  EXPECT_EQ(rules, ansi_lines({"banco central | 1,0000", "inflação | 0,2000", "juros | 0,9000"}));
   // "Altera" removes the selected line and adds the new one in order.
   change_rule(rules, 0, rule_line(Ansi("selic"), Ansi("1,0000")), pt());
-  EXPECT_EQ(rules, lines({"inflação | 0,2000", "juros | 0,9000", "selic | 1,0000"}));
+  EXPECT_EQ(rules, ansi_lines({"inflação | 0,2000", "juros | 0,9000", "selic | 1,0000"}));
   EXPECT_EQ(rule_of(rules[1]), Ansi("juros"));
   EXPECT_EQ(weight_of(rules[1]), Ansi("0,9000"));
 }
@@ -66,18 +57,18 @@ TEST(Ontology, SavingAConceptWritesBothFilesAndTheList) {
   TempDir dir;
   const fs::path project = dir.path();
   // The working folder does not exist yet: the save creates it.
-  auto first = save_concept(project, Ansi("economia"), lines({"juros | 0,5000", "banco | 1,0000", "taxa"}), pt());
+  auto first = save_concept(project, Ansi("economia"), ansi_lines({"juros | 0,5000", "banco | 1,0000", "taxa"}), pt());
   EXPECT_EQ(first, (std::vector<Message>{{"Inclusão de Novo Contexto com Sucesso!", MessageKind::Information}}));
   const std::vector<ContextRecord> expected{{Ansi("juros"), 0.5}, {Ansi("banco"), 1}, {Ansi("taxa"), 1}};
   EXPECT_EQ(read_all<ContextRecord>(project / "economia.ctt"), expected);
   EXPECT_EQ(read_all<ContextRecord>(project / "temp" / "economia.ctt"), expected);
-  EXPECT_TRUE(save_concept(project, Ansi("economia"), lines({"juros | 0,5000"}), pt()).empty());
+  EXPECT_TRUE(save_concept(project, Ansi("economia"), ansi_lines({"juros | 0,5000"}), pt()).empty());
 
   // An unreadable weight writes nothing.
-  EXPECT_THROW(save_concept(project, Ansi("economia"), lines({"a | 1,0000", "b | x"}), pt()), Stop);
+  EXPECT_THROW(save_concept(project, Ansi("economia"), ansi_lines({"a | 1,0000", "b | x"}), pt()), Stop);
   EXPECT_EQ(read_all<ContextRecord>(project / "economia.ctt").size(), 1u);
 
-  write_concept_list({project, to_ansi("Eleições")}, lines({"Economia", "esporte | 0,5"}), pt());
+  write_concept_list({project, to_ansi("Eleições")}, ansi_lines({"Economia", "esporte | 0,5"}), pt());
   EXPECT_EQ(read_all<ContextListRecord>(project / to_path(to_ansi("Eleições.lct"))),
             (std::vector<ContextListRecord>{{Ansi("economia"), 0}, {Ansi("esporte"), 0.5}}));
 }
@@ -86,31 +77,27 @@ TEST(Ontology, RulesAreReadFromTheWorkingCopyFirst) {
   TempDir dir;
   const fs::path project = dir.path();
   write_all(project / "saude.ctt", std::vector<ContextRecord>{{Ansi("hospital"), 1}});
-  EXPECT_EQ(concept_rules(project, Ansi("saude"), pt()), lines({"hospital | 1,0000"}));
+  EXPECT_EQ(concept_rules(project, Ansi("saude"), pt()), ansi_lines({"hospital | 1,0000"}));
   fs::create_directories(project / "temp");
-  EXPECT_EQ(concept_rules(project, Ansi("saude"), pt()), lines({"hospital | 1,0000"}));  // no copy: the project's
+  EXPECT_EQ(concept_rules(project, Ansi("saude"), pt()), ansi_lines({"hospital | 1,0000"}));  // no copy: the project's
   write_all(project / "temp" / "saude.ctt", std::vector<ContextRecord>{{Ansi("sus"), 0.25}});
-  EXPECT_EQ(concept_rules(project, Ansi("saude"), pt()), lines({"sus | 0,2500"}));
-  try {
-    concept_rules(project, Ansi("nada"), pt());
-    FAIL();
-  } catch (const Stop& s) {
-    EXPECT_EQ(s.text(), "Não existe arquivo de contexto com este nome");
-  }
+  EXPECT_EQ(concept_rules(project, Ansi("saude"), pt()), ansi_lines({"sus | 0,2500"}));
+  EXPECT_EQ(stop_text([&] { concept_rules(project, Ansi("nada"), pt()); }),
+            "Não existe arquivo de contexto com este nome");
 }
 
 TEST(Ontology, RenameAndDeleteRemoveTheOldFiles) {
   TempDir dir;
   const fs::path project = dir.path();
-  save_concept(project, Ansi("velho"), lines({"a | 1,0000"}), pt());
-  write_concept_list({project, Ansi("proj")}, lines({"velho"}), pt());
+  save_concept(project, Ansi("velho"), ansi_lines({"a | 1,0000"}), pt());
+  write_concept_list({project, Ansi("proj")}, ansi_lines({"velho"}), pt());
   write_file(project / "temp" / "proj.lct", "");
   forget_concept({project, Ansi("proj")}, Ansi("velho | 0"));
   for (auto p : {project / "velho.ctt", project / "temp" / "velho.ctt", project / "proj.lct",
                  project / "temp" / "proj.lct"})
     EXPECT_FALSE(fs::exists(p)) << p;
 
-  save_concept(project, Ansi("outro"), lines({"a | 1,0000"}), pt());
+  save_concept(project, Ansi("outro"), ansi_lines({"a | 1,0000"}), pt());
   delete_concept_file(project, Ansi("outro"));
   EXPECT_FALSE(fs::exists(project / "outro.ctt"));
   EXPECT_TRUE(fs::exists(project / "temp" / "outro.ctt"));  // the working copy stays
@@ -127,7 +114,7 @@ TEST(Ontology, LoadingAListCopiesWithoutOverwriting) {
   write_all(source / "esporte.ctt", std::vector<ContextRecord>{{Ansi("gol"), 1}});
   write_all(project / "esporte.ctt", std::vector<ContextRecord>{{Ansi("meu"), 0.5}});  // kept
 
-  EXPECT_EQ(copy_context_list(project, source / "lista.lct", true), lines({"economia", "esporte"}));
+  EXPECT_EQ(copy_context_list(project, source / "lista.lct", true), ansi_lines({"economia", "esporte"}));
   EXPECT_TRUE(fs::exists(project / "lista.lct"));
   EXPECT_TRUE(fs::exists(project / "temp" / "lista.lct"));
   EXPECT_EQ(read_all<ContextRecord>(project / "esporte.ctt").front().entry, Ansi("meu"));
@@ -141,7 +128,7 @@ TEST(Ontology, LoadingAListCopiesWithoutOverwriting) {
   EXPECT_TRUE(fs::exists(other / "temp" / "economia.ctt"));
 
   EXPECT_EQ(copy_context(other, source / "Economia.Velha.ctt"), Ansi("economia"));  // missing: nothing copied
-  EXPECT_EQ(concept_names_in_folder(project, pt()), lines({"economia", "esporte"}));
+  EXPECT_EQ(concept_names_in_folder(project, pt()), ansi_lines({"economia", "esporte"}));
 
   EXPECT_TRUE(clear_temp_folder(project).empty());
   EXPECT_TRUE(fs::is_empty(project / "temp"));

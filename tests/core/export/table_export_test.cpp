@@ -18,8 +18,7 @@
 namespace lumeral::exporting {
 namespace {
 
-using testing::Confinement;
-using testing::TempDir;
+using namespace lumeral::testing;
 
 Cell text(std::string_view utf8) { return Cell::of_text(to_ansi(utf8)); }
 

@@ -48,5 +48,19 @@ TEST(Elimination, EveryListOrNone) {
   }
 }
 
+TEST(Elimination, WordsAreTrimmedCaseCountsAndAnEmptyFirstLineIsRefused) {
+  TempDir dir;
+  records::write_all<records::DocRecord>(dir / "l.ldc", {{Ansi("relatorio.2004.txt"), 0}, {Ansi(" NOTA.TXT "), 0}});
+  records::write_all<WordRecord>(dir / "relatorio.2004.lpl", {{"casa", 0.5}, {"gol", 0.25}, {"Casa", 0.25}});
+  records::write_all<WordRecord>(dir / "NOTA.lpl", {{"gol", 1}});
+  EXPECT_EQ(eliminate_words(dir / "l.ldc", {Ansi(" casa "), Ansi("gol")}), 3u);
+  EXPECT_EQ(records::read_all<WordRecord>(dir / "relatorio.2004.lpl"), (std::vector<WordRecord>{{"Casa", 0.25}}));
+  EXPECT_EQ(fs::file_size(dir / "NOTA.lpl"), 0u);
+  EXPECT_EQ(eliminate_words(dir / "l.ldc", {Ansi("casa"), Ansi("gol")}), 0u);  // a second run changes nothing
+  for (const auto& lines : {std::vector<Ansi>{}, std::vector<Ansi>{Ansi("  "), Ansi("x")}})
+    EXPECT_EQ(stop_text([&] { eliminate_words(dir / "l.ldc", lines); }), "Você precisa escrever palavras");
+  EXPECT_TRUE(elimination_lines_from(dir / "falta.stw").empty());
+}
+
 }  // namespace
 }  // namespace lumeral::preparation

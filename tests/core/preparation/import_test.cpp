@@ -3,7 +3,6 @@
 #include "core/base/message.h"
 #include "core/mining/mine.h"
 #include "core/preparation/doc_lists.h"
-#include "core/preparation/elimination.h"
 #include "core/preparation/import.h"
 #include "core/preparation/stopword_lists.h"
 #include "core/records/records.h"
@@ -33,23 +32,43 @@ class ImportTest : public ::testing::Test {
     in.stopwords = stop;
     return in;
   }
-  std::vector<Ansi> doc_names() {
-    std::vector<Ansi> names;
-    for (auto& r : records::read_all<DocRecord>(folder / "Projeto.ldc")) names.push_back(r.name);
-    return names;
-  }
+  std::vector<Ansi> doc_names() { return listed_documents(folder / "Projeto.ldc"); }
   TempDir dir;
   fs::path folder = dir / "proj";
   fs::path stop = dir / "pt.stw";
 };
 
-TEST_F(ImportTest, EmptyFolderStopsBeforeWritingAnything) {
-  write_file(folder / "notas.doc", "x");
-  auto r = run_import(input(), pt());
-  EXPECT_TRUE(r.empty_folder);
-  ASSERT_EQ(r.messages.size(), 1u);
-  EXPECT_EQ(r.messages[0].text, "Diretório Escolhido, sem arquivos textos ou html para serem processados");
-  EXPECT_FALSE(fs::exists(folder / "Projeto.ldc"));
+TEST_F(ImportTest, RefusalsComeBeforeAnythingIsWritten) {
+  struct {
+    const char* file;
+    bool single;
+    const char* title;
+    const char* message;  // nullptr: any
+  } cases[] = {
+      {"notas.doc", false, "Projeto", kEmptyFolder},  // told, not thrown
+      {"a.htm", true, "Projeto", kSplitNeedsOneFile},  // a single file asked for, only HTML pages there
+      {"a.htm", false, "", kEmptyTitle},
+      {"a.htm", false, "../fora", nullptr},  // a title that leaves the folder
+  };
+  for (const auto& c : cases) {
+    TempDir scratch;
+    const fs::path in_folder = scratch / "proj";
+    write_file(in_folder / c.file, "<p>x</p>");
+    ImportInput in = input(c.single);
+    in.folder = in_folder;
+    in.title = Ansi(c.title);
+    std::string said = stop_text([&] {
+      const auto r = run_import(in, pt());
+      EXPECT_TRUE(r.empty_folder);
+      ASSERT_EQ(r.messages.size(), 1u);
+      throw Stop(r.messages[0].text);
+    });
+    if (c.message) {
+      EXPECT_EQ(said, c.message);
+    }
+    EXPECT_FALSE(said.empty());
+    EXPECT_EQ(folder_snapshot(scratch.path()).size(), 1u) << said;
+  }
 }
 
 TEST_F(ImportTest, ListingOnlyWritesNothing) {
@@ -157,33 +176,6 @@ TEST_F(ImportTest, SplitNeedsExactlyOneTextFileAndATakenBackupNameKeepsTheInput)
   EXPECT_NE(r2.messages[0].text.find("\"a.txt\""), std::string::npos) << r2.messages[0].text;
 }
 
-TEST_F(ImportTest, TitleThatLeavesTheFolderIsRefusedBeforeWriting) {
-  write_file(folder / "a.htm", "<p>x</p>");
-  ImportInput in = input();
-  in.title = Ansi("../fora");
-  EXPECT_THROW(run_import(in, pt()), Stop);
-  EXPECT_FALSE(fs::exists(folder / "arq-000001.txt"));
-  EXPECT_FALSE(fs::exists(dir / "fora.ldc"));
-}
-
-TEST_F(ImportTest, RefusalsOfTheWizardComeBeforeAnythingIsWritten) {
-  struct {
-    bool single;
-    const char* title;
-    const char* message;
-  } cases[] = {
-      {true, "Projeto", kSplitNeedsOneFile},  // a single file asked for, only HTML pages there
-      {false, "", kEmptyTitle},
-  };
-  for (const auto& c : cases) {
-    write_file(folder / "a.htm", "<p>x</p>");
-    ImportInput in = input(c.single);
-    in.title = Ansi(c.title);
-    EXPECT_EQ(stop_text([&] { run_import(in, pt()); }), c.message);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << c.message;
-  }
-}
-
 TEST_F(ImportTest, OwnReportAndNamesAListCannotHoldAreNotDocuments) {
   write_file(folder / "a.txt", "casa");
   write_file(folder / mining::report_text_name(), "relatório");
@@ -209,34 +201,6 @@ TEST_F(ImportTest, MissingStopwordListStopsAfterTheDocumentList) {
   in.stopwords = dir / "falta.stw";
   EXPECT_THROW(run_import(in, pt()), Stop);
   EXPECT_TRUE(fs::exists(folder / "Projeto.ldc"));
-}
-
-TEST(Elimination, RemovesWordsFromTheListsOfEveryDocument) {
-  TempDir dir;
-  records::write_all<DocRecord>(dir / "l.ldc", {{Ansi("relatorio.2004.txt"), 0}, {Ansi(" NOTA.TXT "), 0}});
-  records::write_all<WordRecord>(dir / "relatorio.2004.lpl", {{Ansi("casa"), 0.5}, {Ansi("gol"), 0.25}, {Ansi("Casa"), 0.25}});
-  records::write_all<WordRecord>(dir / "NOTA.lpl", {{Ansi("gol"), 1}});
-  EXPECT_EQ(eliminate_words(dir / "l.ldc", {Ansi(" casa "), Ansi("gol")}), 3u);
-  EXPECT_EQ(records::read_all<WordRecord>(dir / "relatorio.2004.lpl"), (std::vector<WordRecord>{{Ansi("Casa"), 0.25}}));
-  EXPECT_EQ(fs::file_size(dir / "NOTA.lpl"), 0u);
-  EXPECT_EQ(eliminate_words(dir / "l.ldc", {Ansi("casa"), Ansi("gol")}), 0u);  // a second run changes nothing
-}
-
-TEST(Elimination, RefusesAnEmptyFirstLineAndStopsOnAMissingList) {
-  TempDir dir;
-  records::write_all<DocRecord>(dir / "l.ldc", {{Ansi("a.txt"), 0}, {Ansi("b.txt"), 0}});
-  records::write_all<WordRecord>(dir / "a.lpl", {{Ansi("x"), 1}});
-  for (auto lines : {std::vector<Ansi>{}, std::vector<Ansi>{Ansi("  "), Ansi("x")}}) {
-    try {
-      eliminate_words(dir / "l.ldc", lines);
-      FAIL();
-    } catch (const Stop& s) {
-      EXPECT_EQ(s.text(), "Você precisa escrever palavras");
-    }
-  }
-  EXPECT_THROW(eliminate_words(dir / "l.ldc", {Ansi("x")}), Stop);
-  EXPECT_EQ(fs::file_size(dir / "a.lpl"), 24u);  // untouched: b.lpl is missing
-  EXPECT_TRUE(elimination_lines_from(dir / "falta.stw").empty());
 }
 
 TEST(DocLists, OpenWithThresholdMergeAndSave) {

@@ -181,11 +181,7 @@ class OfficeImportTest : public ::testing::Test {
     in.formats = formats;
     return in;
   }
-  std::vector<Ansi> doc_names() {
-    std::vector<Ansi> names;
-    for (auto& r : records::read_all<records::DocRecord>(folder / "Projeto.ldc")) names.push_back(r.name);
-    return names;
-  }
+  std::vector<Ansi> doc_names() { return listed_documents(folder / "Projeto.ldc"); }
   std::map<std::string, std::string> folder_files() {
     std::map<std::string, std::string> files;
     for (const auto& e : fs::directory_iterator(folder)) files[e.path().filename().string()] = read_file(e.path());

@@ -26,12 +26,6 @@ namespace {
 
 using namespace lumeral::testing;
 
-std::vector<Ansi> ansi_lines(std::initializer_list<const char*> utf8) {
-  std::vector<Ansi> out;
-  for (const char* l : utf8) out.push_back(to_ansi(l));
-  return out;
-}
-
 std::vector<Ansi> tokens_of(const std::vector<Ansi>& lines, Reading reading) {
   std::vector<Ansi> all;
   for (const auto& l : lines)
@@ -192,11 +186,7 @@ class ReadingImport : public ::testing::Test {
     in.reading = reading;
     return run_import(in, pt());
   }
-  std::vector<Ansi> listed() {
-    std::vector<Ansi> names;
-    for (auto& r : records::read_all<records::DocRecord>(folder / "P.ldc")) names.push_back(r.name);
-    return names;
-  }
+  std::vector<Ansi> listed() { return listed_documents(folder / "P.ldc"); }
   TempDir dir;
   fs::path folder = dir / "proj";
   fs::path stop = dir / "s.stw";

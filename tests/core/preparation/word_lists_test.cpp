@@ -38,18 +38,6 @@ TEST(WordLists, CountsInFirstOccurrenceOrderWithRelativeWeights) {
   EXPECT_EQ(counted("o e", {Ansi("e"), Ansi("o")}), V{});
 }
 
-TEST(WordLists, NamesFollowTheCompanionRuleWithoutRegardToCase) {
-  struct {
-    const char* doc;
-    const char* list;
-  } cases[] = {{"/p/noticia1.txt", "/p/noticia1.lpl"},
-               {"/p/arq-000003.txt", "/p/arq-000003.lpl"},
-               {"/p/relatorio.2004.txt", "/p/relatorio.2004.lpl"},
-               {"/p/NOTA.TXT", "/p/NOTA.lpl"},
-               {"/p/Carta.Txt", "/p/Carta.lpl"}};
-  for (const auto& c : cases) EXPECT_EQ(word_list_path(c.doc), fs::path(c.list)) << c.doc;
-}
-
 class BuildTest : public ::testing::Test {
  protected:
   void SetUp() override {

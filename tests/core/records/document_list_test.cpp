@@ -8,8 +8,7 @@
 namespace lumeral::records {
 namespace {
 
-using lumeral::testing::TempDir;
-using lumeral::testing::write_file;
+using namespace lumeral::testing;
 
 TEST(DocumentList, NamesTrimmedInOrderAndFilesFoundWhateverTheirCase) {
   TempDir dir;

@@ -15,9 +15,7 @@
 namespace lumeral::records {
 namespace {
 
-using testing::Confinement;
-using testing::stop_text_confined;
-using testing::TempDir;
+using namespace lumeral::testing;
 
 TEST(MappedDoubles, AFileShortenedWhileMappedStopsTheReaderWithAMessage) {
   const std::size_t page_values = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE)) / 8;

@@ -8,9 +8,7 @@
 namespace lumeral::records {
 namespace {
 
-using lumeral::testing::pt;
-using lumeral::testing::stop_text;
-using lumeral::testing::TempDir;
+using namespace lumeral::testing;
 
 std::vector<std::string> dumped(const fs::path& p, Kind kind, std::size_t size = 0) {
   std::vector<std::string> lines;

@@ -9,7 +9,7 @@
 namespace lumeral::records {
 namespace {
 
-using lumeral::testing::pt;
+using namespace lumeral::testing;
 
 class Recorder : public Progress {
  public:
@@ -65,21 +65,11 @@ TEST(Weighted, SortByWeightMatchesSelectionSortWithExchanges) {
 TEST(Weighted, UnreadableKeyStopsTheSortAndLeavesTheList) {
   std::vector<Ansi> lines = {"a | 0,5", "sem barra", "c | 0,9"};
   auto before = lines;
-  try {
-    sort_by_weight(lines, key_after_bar, pt());
-    FAIL();
-  } catch (const Stop& s) {
-    EXPECT_EQ(s.text(), "'sem barra' não é um valor numérico válido");
-  }
+  EXPECT_EQ(stop_text([&] { sort_by_weight(lines, key_after_bar, pt()); }),
+            "'sem barra' não é um valor numérico válido");
   EXPECT_EQ(lines, before);
   std::vector<Ansi> one = {"sem barra"};
   EXPECT_NO_THROW(sort_by_weight(one, key_after_bar, pt()));
-}
-
-TEST(Weighted, ThresholdField) {
-  EXPECT_DOUBLE_EQ(pt().parse_threshold(Ansi(" 0,25 ")), 0.25);
-  EXPECT_GE(0.25, pt().parse_threshold(Ansi("0,25")));  // passes: greater than or equal
-  EXPECT_DOUBLE_EQ(pt().parse_threshold(Ansi("")), 0.0);
 }
 
 TEST(Weighted, AlphabeticalOrders) {

@@ -12,10 +12,8 @@
 namespace lumeral::retrieval {
 namespace {
 
+using namespace lumeral::testing;
 using records::DocRecord;
-using testing::cp1252;
-using testing::TempDir;
-using testing::write_file;
 
 std::vector<DocRecord> list_of(std::initializer_list<const char*> names) {
   std::vector<DocRecord> r;
@@ -139,12 +137,7 @@ TEST(BooleanQueryFiles, SavedLoweredTrimmedCutAndLoaded) {
 
   records::write_all<records::ContextRecord>(dir / "c.ctt", {{" bola ", 1}, {"gol de placa", 0.5}});
   EXPECT_EQ(context_query_lines(dir / "c.ctt"), (std::vector<Ansi>{"bola", "gol de placa"}));
-  try {
-    context_query_lines(dir / "nada.ctt");
-    FAIL();
-  } catch (const Stop& s) {
-    EXPECT_EQ(s.text(), "arquivo nada.ctt não existe");
-  }
+  EXPECT_EQ(stop_text([&] { context_query_lines(dir / "nada.ctt"); }), "arquivo nada.ctt não existe");
 
   save_result_as_doc_list(dir / "r.ldc", {" a.txt ", "b.txt"});
   EXPECT_EQ(records::read_all<DocRecord>(dir / "r.ldc"), (std::vector<DocRecord>{{"a.txt", 0}, {"b.txt", 0}}));

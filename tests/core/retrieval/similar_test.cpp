@@ -10,14 +10,9 @@
 namespace lumeral::retrieval {
 namespace {
 
-using lumeral::testing::pt;
-using lumeral::testing::listing_stop;
-using lumeral::testing::stop_text;
-
+using namespace lumeral::testing;
 using records::DocRecord;
 using records::WordRecord;
-using testing::TempDir;
-using testing::write_file;
 
 class SimilarTest : public ::testing::Test {
  protected:

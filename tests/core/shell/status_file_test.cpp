@@ -8,10 +8,7 @@
 namespace lumeral::shell {
 namespace {
 
-using testing::cp1252;
-using testing::read_file;
-using testing::TempDir;
-using testing::write_file;
+using namespace lumeral::testing;
 
 TEST(StatusFile, RowsAreReadBackAsTheTableShowedThem) {
   struct {

@@ -11,13 +11,8 @@
 namespace lumeral::summaries {
 namespace {
 
-using lumeral::testing::listing_stop;
-using lumeral::testing::stop_text;
-
+using namespace lumeral::testing;
 using records::DocRecord;
-using testing::cp1252;
-using testing::TempDir;
-using testing::write_file;
 
 std::vector<Ansi> sentences_of(std::string_view text, bool question_ends) {
   std::vector<Ansi> out;
