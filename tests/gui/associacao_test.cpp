@@ -110,7 +110,7 @@ TEST_F(TermAssociation, TheWizardRunsByContextsWithoutDialogs) {
                        folder);
     ASSERT_EQ(run.exit_code, 0) << run.err;
   }
-  w().Label3->setText(q(proj));
+  w().set_pasta(proj);
   f().RadioGroup1->set_item_index(3);
   f().Edit_docs->setText(q(proj / "noticias.ldc"));
   f().Edit_stop->setText(q(stopwords()));

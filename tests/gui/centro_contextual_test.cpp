@@ -83,8 +83,8 @@ TEST_F(Percentages, ComputesSortsAndSavesThePercentages) {
 }
 
 TEST_F(Percentages, TheWizardSetsTheNamesAndReadsTheLines) {
-  w().Label3->setText(q(proj));
-  w().label_prob->setText("Determinístico");
+  w().set_pasta(proj);
+  w().set_tipo(shell::OntologyKind::Deterministic);
   f().Edit_docs->setText(q(proj / "noticias.ldc"));
   f().Edit_centro->setText(q(proj / "centro-temp.lpl"));
   f().Calculaporcentagens1Click();

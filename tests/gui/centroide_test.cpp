@@ -190,9 +190,9 @@ TEST_F(Centroid, MessagesOfTheCentroidWindow) {
 TEST_F(Centroid, TheWizardLoadsItsProjectListAndComputesTheContextualCentroid) {
   classify_both();
   // The wizard's mining step: a project is open and the wizard visible.
-  w().Label3->setText(q(proj));
+  w().set_pasta(proj);
   w().Edit_titulo->setText("noticias");
-  w().label_prob->setText("Probabilístico");
+  w().set_tipo(shell::OntologyKind::Probabilistic);
   f().Abrelistadedocumentos1Click();
   EXPECT_EQ(f().ListBox_docs->count(), 40);
   f().RadioGroup_metodo->set_item_index(1);
