@@ -90,7 +90,7 @@ TEST_F(TermAssociation, AMethodNotYetAvailableAsksForNoFile) {
 
 TEST_F(TermAssociation, TheWizardRunsOnlyOnceTheWindowWasShown) {
   // The run itself is compared with the command line by the road test.
-  w().Label3->setText(q(proj));
+  w().set_pasta(proj);
   f().RadioGroup1->set_item_index(3);
   f().Edit_docs->setText(q(proj / "noticias.ldc"));
   f().Edit_stop->setText(q(stopwords()));

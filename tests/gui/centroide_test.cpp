@@ -167,9 +167,9 @@ TEST_F(Centroid, MessagesOfTheCentroidWindow) {
 
 TEST_F(Centroid, VerCentroideUsesTheHiddenButtonsOfTheWizardProject) {
   // The wizard's mining step: a project is open and the wizard visible.
-  w().Label3->setText(q(proj));
+  w().set_pasta(proj);
   w().Edit_titulo->setText("noticias");
-  w().label_prob->setText("Probabilístico");
+  w().set_tipo(shell::OntologyKind::Probabilistic);
   f().Button_abre->click();
   EXPECT_EQ(f().ListBox_docs->count(), 40);
   f().Button_novo->click();

@@ -1,7 +1,7 @@
-// Long work in the wizard: input aimed at other controls while the mining
-// step runs is refused and not replayed afterwards, and "Cancelar" in the
-// progress window stops the step, tells the user once and leaves the
-// project at its last finished step.
+// Long work in the wizard: "Cancelar" in the progress window stops the
+// mining step, tells the user once and leaves the project at its last
+// finished step; input aimed at other controls while the step runs is
+// refused and not replayed afterwards.
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTimer>
@@ -59,8 +59,8 @@ class LongWorkTest : public RoadTest {
     platform.answer(q(proj / "noticias.ini"));
     w().bt_ok_bemvindoClick();
     ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-    ASSERT_EQ(w().passo_corrente(), 3);
-    ASSERT_EQ(w().l_nivel->text(), "4");
+    ASSERT_EQ(w().estado().step, 3);
+    ASSERT_EQ(w().estado().level.number, 4);
   }
 
   // Runs `act` at every pass of the event loop while long work runs, with
@@ -84,29 +84,6 @@ class LongWorkTest : public RoadTest {
   int windows_seen_ = 0;
 };
 
-TEST_F(LongWorkTest, AClickOnVoltarDuringTheMiningStepIsRefusedAndNotReplayed) {
-  open_at_ontology();
-  int clicks = 0;
-  during_work([&](int) {
-    if (clicks < 3 && w().bit_voltar->isEnabled()) {
-      click(w().bit_voltar);
-      ++clicks;
-    }
-  });
-  w().bit_avancarClick();
-  stop_watching();
-  ASSERT_GT(clicks, 0) << "the step let no event through";
-  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-  QApplication::processEvents();
-  // Still the mining step, with its results.
-  EXPECT_EQ(w().passo_corrente(), 4);
-  EXPECT_EQ(w().l_nivel->text(), "5");
-  EXPECT_GT(w().minera->ListView_contexto->topLevelItemCount(), 0);
-  // The same click once the work is over does go back.
-  click(w().bit_voltar);
-  EXPECT_EQ(w().passo_corrente(), 3);
-}
-
 // Cancelled in the n-th progress window of the step: the classification's,
 // one in the middle, and the last one.
 class CancelTest : public LongWorkTest, public ::testing::WithParamInterface<int> {};
@@ -127,21 +104,35 @@ TEST_P(CancelTest, CancelarStopsTheMiningStepAndKeepsTheProject) {
     ASSERT_GE(windows_seen_, window) << "fewer progress windows than expected";
     EXPECT_EQ(messages(), QStringList{QStringLiteral("Operação cancelada pelo usuário")});
     // Back at the ontology step at its level; nothing saved.
-    EXPECT_EQ(w().passo_corrente(), 3);
-    EXPECT_EQ(w().l_nivel->text(), "4");
+    EXPECT_EQ(w().estado().step, 3);
+    EXPECT_EQ(w().estado().level.number, 4);
     EXPECT_TRUE(w().P_Minera->isHidden());
     EXPECT_TRUE(w().bit_avancar->isEnabled());
     EXPECT_EQ(w().minera->ListView_contexto->topLevelItemCount(), 0);
     EXPECT_EQ(read_file(proj / "noticias.ini"), ini);
     EXPECT_EQ(read_file(proj / "resultados_n4.wiz"), status);
-    // "Avançar" again runs the step to its end.
+    // "Avançar" again runs the step to its end; clicks on "Voltar" meanwhile
+    // are refused and not replayed.
     platform.messages.clear();
     windows_seen_ = 0;
+    int clicks = 0;
+    during_work([&](int) {
+      if (clicks < 3 && w().bit_voltar->isEnabled()) {
+        click(w().bit_voltar);
+        ++clicks;
+      }
+    });
     w().bit_avancarClick();
+    stop_watching();
+    ASSERT_GT(clicks, 0) << "the step let no event through";
+    QApplication::processEvents();
     EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-    EXPECT_EQ(w().passo_corrente(), 4);
-    EXPECT_EQ(w().l_nivel->text(), "5");
+    EXPECT_EQ(w().estado().step, 4);
+    EXPECT_EQ(w().estado().level.number, 5);
     EXPECT_GT(w().minera->ListView_contexto->topLevelItemCount(), 0);
+    // The same click once the work is over does go back.
+    click(w().bit_voltar);
+    EXPECT_EQ(w().estado().step, 3);
   }
 }
 

@@ -113,8 +113,8 @@ TEST_F(Classification, AMissingMatrixStopsTheListingAfterTheDocumentsBeforeIt) {
 TEST_F(Classification, TheWizardDrivesItWithoutDialogs) {
   // The mining step: the wizard window is visible with its project folder;
   // the path fields are set, the documents listed, the method run.
-  w().Label3->setText(q(proj));
-  w().label_prob->setText("Probabilístico");
+  w().set_pasta(proj);
+  w().set_tipo(shell::OntologyKind::Probabilistic);
   f().Edit_contextos->setText(q(proj / "noticias.lct"));
   f().Edit_docs->setText(q(proj / "noticias.ldc"));
   f().Button_docsClick();

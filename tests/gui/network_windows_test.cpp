@@ -269,9 +269,9 @@ TEST_F(NetworkWindows, ConceptNetworkFollowsTheMiningPanelsFilter) {
   ASSERT_TRUE(windows->form_rede_conceitos);
   const std::size_t all = windows->form_rede_conceitos->Cena_rede->edge_count();
   // The panel's support filter, as the wizard's panel runs it on its project.
-  w().Label3->setText(q(proj));
+  w().set_pasta(proj);
   w().Edit_titulo->setText("noticias");
-  w().Label23->setText(q(proj / "noticias.lct"));
+  w().set_lista_contextos(q(proj / "noticias.lct"));
   mi.bt_filtro_suporteClick();
   mi.Edit_limiar->setText("3");
   mi.bt_calcularClick();

@@ -16,9 +16,9 @@ namespace {
 TEST_F(RoadTest, TheMiningStepDrivesTheToolWindowsWithoutDialogs) {
   // A wizard project at the mining step: visible, its folder, title and
   // ontology kind set.
-  w().Label3->setText(q(proj));
+  w().set_pasta(proj);
   w().Edit_titulo->setText("noticias");
-  w().label_prob->setText("Determinístico");
+  w().set_tipo(shell::OntologyKind::Deterministic);
   const QString ldc = q(proj / "noticias.ldc");
   const QString lct = q(proj / "noticias.lct");
 

@@ -163,7 +163,7 @@ TEST_F(GuiTest, StopwordManagerEditsSavesAndHandsItsListBack) {
   EXPECT_EQ(read_file(tmp / "texto.txt"), cp1252("\r\nônibus\r\num nome muito c\r\nzebra\r\n"));
   s.show();
   s.bt_voltarClick();
-  EXPECT_EQ(w().Label8->text(), q(out));
+  EXPECT_EQ(windows->wizard_state().stopword_list, q(out));
   EXPECT_FALSE(s.isVisible());
 
 }

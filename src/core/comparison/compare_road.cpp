@@ -59,7 +59,7 @@ fs::path comparison_centroid_file(const shell::Project& project) {
 std::vector<Ansi> comparison_documents(const shell::Project& project, Progress& progress) {
   if (project.title.empty()) throw Stop(kBadDocumentList);
   const fs::path list = project.doc_list();
-  if (!is_existing_file(list)) throw Stop(kRedoPreparation);
+  if (!is_existing_file(list)) throw RedoPreparation();
   std::vector<Ansi> documents = records::read_document_names(list);
   const long long last = static_cast<long long>(documents.size()) - 1;
   for (long long k = 0; k <= last; ++k) {

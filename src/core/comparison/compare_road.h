@@ -40,12 +40,19 @@ extern const char* const kNoResults;         // "Não existe resultados para ser
 extern const char* const kSharedWords;       // "palavras que aparecem em mais de 1 texto"
 extern const char* const kExclusiveWordsOf;  // "ver palavras exclusivas de "
 
+// The stop of an analysis whose collection has no document list: the
+// preparation has to run again (kRedoPreparation).
+class RedoPreparation : public Stop {
+ public:
+  RedoPreparation() : Stop(kRedoPreparation) {}
+};
+
 // <folder>/centroide-2_<title>.lpl
 fs::path comparison_centroid_file(const shell::Project& project);
 
 // The names of the project's document list (<folder>/<title>.ldc), trimmed,
 // in file order. An empty title stops with kBadDocumentList, a missing list
-// with kRedoPreparation. Progress per document: status "Processando N-1
+// with RedoPreparation. Progress per document: status "Processando N-1
 // documentos", detail "Processados k documentos até o momento", bar(k, N-1).
 std::vector<Ansi> comparison_documents(const shell::Project& project, Progress& progress = Progress::none());
 

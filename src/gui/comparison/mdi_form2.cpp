@@ -27,8 +27,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool shown(const QWidget* w) { return !w->isHidden(); }
-
 bool is_folder(const QString& folder) {
   std::error_code ec;
   return !folder.isEmpty() && fs::is_directory(path_of(folder), ec);
@@ -41,14 +39,11 @@ TMdi_Frm2::TMdi_Frm2(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   build_layout();
   setWindowTitle(main_caption());
 
-  l_nivel->setText(QStringLiteral("0"));
-  flag_processado->setText(QStringLiteral("0"));
-  flag_selecionado->setText(QStringLiteral("0"));
-  Label24->setText(QStringLiteral("0"));
-  Label3->setText(default_project_folder());
+  set_pasta(shell::default_project_folder());
+  // The title typed is the project's title.
+  connect(Edit_titulo, &QLineEdit::textChanged, this, [this](const QString& t) { estado_.project.title = ansi(t); });
   // The welcome group first: only "Voltar ao início" in the button bar.
-  for (StepLabel* l : {botao_1_on, botao_1_off, botao_2_on, botao_2_off, botao_3_on, botao_3_off}) l->hide();
-  pn_passos->hide();
+  indicadores(0);
   Panel_comeco->hide();
   pn_preparacao->hide();
   Panel_analise->hide();
@@ -83,7 +78,10 @@ TMdi_Frm2::TMdi_Frm2(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   Timer1Timer();
 }
 
-shell::Project TMdi_Frm2::projeto() const { return {path_of(pasta_projeto()), ansi(titulo())}; }
+void TMdi_Frm2::set_pasta(const fs::path& pasta) {
+  estado_.project.folder = pasta;
+  Label3->setText(qpath(pasta));
+}
 
 // ---------------------------------------------------------------- events
 
@@ -119,16 +117,17 @@ void TMdi_Frm2::Timer1Timer() {
 // ---------------------------------------------------------------- indicators
 
 void TMdi_Frm2::indicadores(int current) {
+  estado_.step = current;
+  if (current == 0) {
+    for (StepLabel* l : {botao_1_on, botao_1_off, botao_2_on, botao_2_off, botao_3_on, botao_3_off}) l->hide();
+    pn_passos->hide();
+    return;
+  }
   StepLabel* const on[] = {botao_1_on, botao_2_on, botao_3_on};
   StepLabel* const off[] = {botao_1_off, botao_2_off, botao_3_off};
   StepLabel* const caption[] = {lb_passo1, lb_passo2, lb_passo3};
   show_indicators(on, off, caption, current);
   pn_passos->show();
-}
-
-int TMdi_Frm2::passo_corrente() const {
-  StepLabel* const on[] = {botao_1_on, botao_2_on, botao_3_on};
-  return current_indicator(on);
 }
 
 // ---------------------------------------------------------------- step routines
@@ -143,7 +142,7 @@ void TMdi_Frm2::bt_ok_bemvindoClick() {
 void TMdi_Frm2::passo1() {
   if (RadioGroup2->item_index() == 1) {
     // "Continuar um Projeto já existente"
-    if (shown(botao_1_on)) return;
+    if (estado_.step == 1) return;
     auto file = platform().open_file(
         this, {QString(), QStringLiteral("Arquivo de configuração de projetos(*.ini)|*.ini"), QString(), QString()});
     if (!file) return;
@@ -153,13 +152,16 @@ void TMdi_Frm2::passo1() {
   }
   // "Começar um Novo Projeto": empty fields, unless coming back from a
   // later step.
-  const QString old_level = l_nivel->text();
+  const int old_level = estado_.level.number;
   volta_passo1();
-  start_new_project(*this, Label3, old_level);
+  if (old_level < 2) {
+    set_pasta(shell::default_project_folder());
+    start_new_project(*this);
+  }
 }
 
 void TMdi_Frm2::volta_passo1() {
-  l_nivel->setText(QStringLiteral("1"));
+  set_nivel(1);
   bit_voltar->setEnabled(true);
   bit_avancar->setEnabled(true);
   indicadores(1);
@@ -178,7 +180,7 @@ void TMdi_Frm2::volta_passo1() {
 void TMdi_Frm2::passo2() {
   if (!is_folder(pasta_projeto())) throw Stop("Diretório Inexistente!");
   if (titulo().isEmpty()) throw Stop("O Campo Título está em branco e é um campo Obrigatório!");
-  l_nivel->setText(QStringLiteral("2"));
+  set_nivel(2);
   stopwords_faltando = false;
   carrega_stopwords();
   indicadores(2);
@@ -214,20 +216,20 @@ void TMdi_Frm2::passo3(bool prepara) {
     l->set_clickable(true);
   if (is_folder(pasta_projeto())) QDir::setCurrent(pasta_projeto());
   if (ListBox_idioma->currentRow() < 0) throw Stop("Você deve escolher antes uma lista de stopwords! ");
-  l_nivel->setText(QStringLiteral("3"));
+  set_nivel(3);
   stopwords_faltando = false;
   if (!carrega_stopwords()) return;
-  if (flag_processado->text() != QLatin1String("1")) {
+  if (!estado_.processed) {
     if (prepara && !processa_textos()) return;
     analisa();
   }
-  if (flag_processado->text() == QLatin1String("1")) l_nivel->setText(QStringLiteral("4"));
+  if (estado_.processed) set_nivel(4);
 }
 
 bool TMdi_Frm2::carrega_stopwords() {
   if (windows().form_stop->carrega_idioma(language_of_row(ListBox_idioma->currentRow()),
-                                           path_of(windows().Mdi_Frm->Label17->text()))) return true;
-  if (l_nivel->text().toInt() < 2) return false;
+                                           windows().wizard_state().start_folder)) return true;
+  if (estado_.level.number < 2) return false;
   stopwords_faltando = true;
   // The step the wizard goes back to loads the list again: it reports
   // nothing more and does not go back a second time.
@@ -235,7 +237,7 @@ bool TMdi_Frm2::carrega_stopwords() {
   error(qs(preparation::kNoStopwordList));
   bit_avancar->setEnabled(false);
   voltando_ = true;
-  if (passo_corrente() >= 2) bit_voltarClick();
+  if (estado_.step >= 2) bit_voltarClick();
   voltando_ = false;
   bit_avancar->setEnabled(false);
   return false;
@@ -247,7 +249,7 @@ bool TMdi_Frm2::processa_textos() {
   input.title = ansi(titulo());
   input.single_file = RadioGroup_textos->item_index() == shell::kSingleFile;
   input.separator = ansi(Edit_separador->text());
-  input.split_done = Label24->text() == QLatin1String("1");
+  input.split_done = estado_.split_done;
   input.stopwords = path_of(windows().form_stop->Edit_nome->text());
   input.process = true;
   input.build_word_lists = true;
@@ -272,7 +274,7 @@ bool TMdi_Frm2::processa_textos() {
     volta_passo1();
     return false;
   }
-  Label24->setText(result.split_done ? QStringLiteral("1") : QStringLiteral("0"));
+  estado_.split_done = result.split_done;
   return true;
 }
 
@@ -294,8 +296,10 @@ void TMdi_Frm2::analisa() {
       ProgressScope progress(windows(), QStringLiteral("Processando/Cálculo de diferenças"));
       exclusivos = comparison::comparison_differences(p, documentos, centroide, progress);
     }
-  } catch (const Stop& stop) {
-    if (stop.text() == comparison::kRedoPreparation) l_nivel->setText(QStringLiteral("2"));
+  } catch (const comparison::RedoPreparation&) {
+    // The collection has no document list: the project is back at its
+    // preparation.
+    set_nivel(2);
     throw;
   }
   conjuntos_ = comparison::result_sets(centroide, exclusivos);
@@ -303,7 +307,7 @@ void TMdi_Frm2::analisa() {
   for (const auto& set : conjuntos_) ComboBox1->addItem(qs(set.caption));
   ComboBox1->setCurrentIndex(-1);
   if (conjuntos_.empty()) information(qs(comparison::kNoResults));
-  flag_processado->setText(QStringLiteral("1"));
+  estado_.processed = true;
   panel_hint->setText(QStringLiteral("Mostrar Resultados"));
 }
 
@@ -314,7 +318,7 @@ void TMdi_Frm2::limpa_resultado() {
   ListView1->clear();
   Edit_total->setText(QStringLiteral("0"));
   ComboBox1->setCurrentIndex(-1);
-  flag_selecionado->setText(QStringLiteral("0"));
+  estado_.selected = false;
   bt_grava->setEnabled(false);
 }
 
@@ -333,7 +337,7 @@ void TMdi_Frm2::mostra_linhas() {
 
 void TMdi_Frm2::ComboBox1Change() {
   command([this] {
-    flag_selecionado->setText(QStringLiteral("0"));
+    estado_.selected = false;
     bt_grava->setEnabled(false);
     const int i = ComboBox1->currentIndex();
     if (i < 0 || i >= static_cast<int>(conjuntos_.size())) return;
@@ -341,13 +345,13 @@ void TMdi_Frm2::ComboBox1Change() {
     if (!rows) return;
     linhas_ = std::move(*rows);
     mostra_linhas();
-    flag_selecionado->setText(QStringLiteral("1"));
+    estado_.selected = true;
     bt_grava->setEnabled(true);
   });
 }
 
 void TMdi_Frm2::ListView1ColumnClick(int column) {
-  if (flag_selecionado->text() != QLatin1String("1")) return;
+  if (!estado_.selected) return;
   command([this, column] {
     if (column == 0) comparison::sort_rows_by_word(linhas_, regional());
     else comparison::sort_rows_by_weight(linhas_, regional());
@@ -390,7 +394,7 @@ void TMdi_Frm2::bt_gravaClick() {
 void TMdi_Frm2::bit_avancarClick() {
   command([this] {
     const bool faltando = stopwords_faltando;
-    switch (passo_corrente()) {
+    switch (estado_.step) {
       case 1: command([this] { passo2(); }); break;
       case 2: command([this, faltando] { faltando ? passo2() : passo3(true); }); break;
       default: break;
@@ -402,9 +406,9 @@ void TMdi_Frm2::bit_avancarClick() {
 
 void TMdi_Frm2::bit_voltarClick() {
   command([this] {
-    switch (passo_corrente()) {
+    switch (estado_.step) {
       case 1:
-        pn_passos->hide();
+        indicadores(0);
         Panel_comeco->hide();
         Panel_analise->hide();
         GroupBox1->show();
@@ -412,7 +416,6 @@ void TMdi_Frm2::bit_voltarClick() {
         bit_voltar->hide();
         bit_avancar->hide();
         bit_avancar->setEnabled(true);
-        for (StepLabel* l : {botao_1_on, botao_1_off, botao_2_on, botao_2_off, botao_3_on, botao_3_off}) l->hide();
         break;
       case 2: passo1(); break;
       case 3: passo2(); break;
@@ -441,7 +444,9 @@ void TMdi_Frm2::bit_inicioClick() {
 // ---------------------------------------------------------------- project controls
 
 void TMdi_Frm2::bt_alterarClick() {
-  command([this] { pick_project_folder(*this, this, pasta_escolhida, Label3); });
+  command([this] {
+    if (auto pasta = pick_project_folder(*this, this, pasta_escolhida, pasta_projeto())) set_pasta(path_of(*pasta));
+  });
 }
 
 void TMdi_Frm2::bt_stopwordsClick() {
@@ -451,7 +456,7 @@ void TMdi_Frm2::bt_stopwordsClick() {
 void TMdi_Frm2::ListBox_idiomaClick() {
   command([this] {
     // A list found for the chosen language lets the preparation step go on.
-    if (carrega_stopwords() && passo_corrente() == 2) {
+    if (carrega_stopwords() && estado_.step == 2) {
       stopwords_faltando = false;
       bit_avancar->setEnabled(true);
     }

@@ -30,6 +30,7 @@
 #include "gui/base/form.h"
 #include "gui/base/radio_group.h"
 #include "gui/shell/wizard_parts.h"
+#include "gui/shell/wizard_state.h"
 
 namespace lumeral::gui {
 
@@ -46,12 +47,14 @@ class TMdi_Frm2 : public QMainWindow,
  public:
   explicit TMdi_Frm2(Windows& windows);
 
-  // ---- wizard state (hidden labels read through text())
-  QLabel* l_nivel;           // "0".."4": level reached, saved as "n="
-  QLabel* flag_processado;   // "1" once the analysis ran since the wizard opened
-  QLabel* flag_selecionado;  // "1" while a result set is listed
-  QLabel* Label24;           // "0"/"1": the single input file was split
-  QLabel* Label3;            // texts folder (shown in the folder group)
+  // ---- the wizard's state (wizard_state.h): every step reads it; the
+  // folder label and the step indicators show it.
+  const ComparisonWizardState& estado() const { return estado_; }
+  void set_nivel(int nivel) { estado_.level = {nivel, std::nullopt}; }
+  void set_nivel(const WizardLevel& nivel) { estado_.level = nivel; }
+  void set_pasta(const std::filesystem::path& pasta);
+
+  QLabel* Label3;  // the texts folder, shown in the folder group
 
   // ---- step indicators
   QWidget* pn_passos;
@@ -111,8 +114,10 @@ class TMdi_Frm2 : public QMainWindow,
   // "Análise dos Documentos": with `prepara` (from the preparation step)
   // the collection is processed first, unless the analysis already ran.
   void passo3(bool prepara);
-  void indicadores(int current);  // 1..3, 0: none current
-  int passo_corrente() const;
+  // The step indicators show step `current` (1..3) as the current one; 0
+  // hides them (the welcome group).
+  void indicadores(int current);
+  int passo_corrente() const { return estado_.step; }
 
   // The rows listed now, in their shown order.
   const std::vector<comparison::ResultRow>& linhas() const { return linhas_; }
@@ -120,8 +125,8 @@ class TMdi_Frm2 : public QMainWindow,
   const std::vector<comparison::ResultSet>& conjuntos() const { return conjuntos_; }
 
   QString titulo() const { return Edit_titulo->text(); }
-  QString pasta_projeto() const { return Label3->text(); }
-  shell::Project projeto() const;
+  QString pasta_projeto() const { return qpath(estado_.project.folder); }
+  shell::Project projeto() const { return estado_.project; }
 
   // Loads the language's standard list into the stopword manager; when it
   // is missing at the preparation step or beyond: the message, "Avançar"
@@ -141,6 +146,7 @@ class TMdi_Frm2 : public QMainWindow,
   void analisa();
   void mostra_linhas();
   void limpa_resultado();
+  ComparisonWizardState estado_;
   bool voltando_ = false;
   std::vector<comparison::ResultSet> conjuntos_;
   std::vector<comparison::ResultRow> linhas_;

@@ -32,11 +32,6 @@ void TMdi_Frm2::build_layout() {
   setCentralWidget(central);
   auto* outer = new QVBoxLayout(central);
 
-  build_state_labels(central, {{&l_nivel, "l_nivel"},
-                               {&flag_processado, "flag_processado"},
-                               {&flag_selecionado, "flag_selecionado"},
-                               {&Label24, "Label24"}});
-
   // ---- step column
   pn_passos = new QWidget(central);
   auto* steps = new QVBoxLayout(pn_passos);

@@ -13,7 +13,7 @@ namespace lumeral::gui {
 namespace fs = std::filesystem;
 
 shell::ProjectSettings projeto_do_wizard2(const TMdi_Frm2& w) {
-  return project_settings(w, w.Label3, w.l_nivel);
+  return project_settings(w, w.estado().project.folder, w.estado().level);
 }
 
 void salva_projeto2(TMdi_Frm2& w, bool confirma) {
@@ -24,23 +24,23 @@ void salva_projeto2(TMdi_Frm2& w, bool confirma) {
 
 void restaura_projeto2(TMdi_Frm2& w, const QString& arquivo) {
   const shell::IniFile ini = shell::IniFile::read(path_of(arquivo));
-  restore_project_fields(w, w.Label3, ini, path_of(arquivo));
+  restore_project_fields(w, ini, path_of(arquivo), [&](const QString& pasta) { w.set_pasta(path_of(pasta)); });
   w.carrega_stopwords();
   namespace key = shell::project_key;
   // How the texts are stored is restored at every level, so that the save
   // after the replay writes it back as it was.
   w.RadioGroup_textos->set_item_index(shell::project_integer(ini, path_of(arquivo), key::text_location));
   w.Edit_separador->setText(project_text(ini, key::separator));
-  w.l_nivel->setText(project_text(ini, key::level));
+  w.set_nivel(WizardLevel::read(shell::project_value(ini, key::level), 4));
 
-  // Replay the steps; each test reads the level again.
-  const QString level = w.l_nivel->text();
-  if (level == QLatin1String("1")) w.passo1();
-  if (level == QLatin1String("2")) {
+  // Replay the steps up to the level read.
+  const int level = w.estado().level.number;
+  if (level == 1) w.passo1();
+  if (level == 2) {
     w.passo2();
     salva_projeto2(w, false);
   }
-  if (level == QLatin1String("3") || level == QLatin1String("4")) {
+  if (level == 3 || level == 4) {
     // A step that stops (a missing document list, a missing stopword list)
     // has shown its message and set its level; the project is saved as it
     // now stands.

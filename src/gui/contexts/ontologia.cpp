@@ -103,7 +103,12 @@ void TOntologia::arruma_camadas() {
 
 fs::path TOntologia::pasta() const { return path_of(w_.pasta_projeto()); }
 
-shell::OntologyKind TOntologia::tipo() const { return shell::ontology_kind_of(ansi(w_.label_prob->text())); }
+shell::OntologyKind TOntologia::tipo() const { return w_.estado().ontology; }
+
+void TOntologia::mostra_edicao(QPushButton* button, Edicao& field, Edicao edicao) {
+  field = edicao;
+  button->setText(edicao == Edicao::Altera ? kAltera : kInsere);
+}
 
 QStringList TOntologia::conceitos() const {
   QStringList names;
@@ -138,7 +143,6 @@ void TOntologia::mostra_alteracoes(bool show) {
 }
 
 void TOntologia::reinicia() {
-  lb_tipo->setText(w_.label_prob->text());
   RadioGroup_tipo->show();
   bt_ok_tipo->hide();  // the choice's "OK" applies it
   RadioGroup_tipo2->hide();
@@ -164,8 +168,7 @@ void TOntologia::escolhe_ontologia() {
   w_.bit_mutreta->show();
   switch (w_.RadioGroup3->item_index()) {
     case 0:  // "Usar uma Ontologia existente"
-      w_.label_prob->clear();
-      lb_tipo->clear();
+      w_.set_tipo(shell::OntologyKind::None);
       w_.bit_avancar->setEnabled(false);
       bt_carrega_lista->show();
       bt_carrega_lista->setEnabled(true);
@@ -181,8 +184,8 @@ void TOntologia::escolhe_ontologia() {
       w_.Panel_ontologia->show();
       w_.indicadores(3);
       w_.Panel3->hide();
-      w_.Label23->clear();
-      w_.l_nivel->setText(QStringLiteral("4"));
+      w_.set_lista_contextos(QString());
+      w_.set_nivel(4);
       carrega_lista();
       break;
     case 1:  // "Criar uma nova Ontologia"
@@ -202,7 +205,7 @@ void TOntologia::escolhe_ontologia() {
       ComboBox_conceitos->clear();
       ListBox_regras->clear();
       w_.Panel3->hide();
-      w_.l_nivel->setText(QStringLiteral("4"));
+      w_.set_nivel(4);
       w_.bit_mutreta->setEnabled(true);
       Edit_conceito->setFocus();
       break;
@@ -224,7 +227,7 @@ void TOntologia::escolhe_ontologia() {
       ComboBox_conceitos->clear();
       ListBox_regras->clear();
       w_.bit_mutreta->show();
-      w_.l_nivel->setText(QStringLiteral("4"));
+      w_.set_nivel(4);
       carregar_contexto();
       habilita_comandos(false);
       bt_salvar->setEnabled(false);
@@ -235,10 +238,7 @@ void TOntologia::escolhe_ontologia() {
 }
 
 void TOntologia::aplica_tipo(RadioGroup* group, QPushButton* ok) {
-  const auto kind = group->item_index() == 1 ? shell::OntologyKind::Deterministic : shell::OntologyKind::Probabilistic;
-  const QString kind_text = qs(shell::stored_text(kind));
-  w_.label_prob->setText(kind_text);
-  lb_tipo->setText(kind_text);
+  w_.set_tipo(group->item_index() == 1 ? shell::OntologyKind::Deterministic : shell::OntologyKind::Probabilistic);
   lb_tipo->show();
   lb_tipo_metodo->show();
   group->hide();
@@ -288,7 +288,7 @@ void TOntologia::bt_novo_conceitoClick() {
     Edit_conceito->clear();
     ComboBox_conceitos->setEditText(QString());
     ListBox_regras->clear();
-    bt_insere_conceito->setText(kInsere);
+    mostra_edicao(bt_insere_conceito, edicao_conceito_, Edicao::Insere);
     w_.pn_novo_conceito->show();
     ComboBox_conceitos->setEnabled(true);
     bt_nova_regra->setEnabled(false);
@@ -312,7 +312,7 @@ void TOntologia::bt_alterar_conceitosClick() {
 
 void TOntologia::bt_alterar_conceitoClick() {
   w_.command([this] {
-    bt_insere_conceito->setText(kAltera);
+    mostra_edicao(bt_insere_conceito, edicao_conceito_, Edicao::Altera);
     Edit_conceito->setText(conceito());
     w_.pn_novo_conceito->show();
     Edit_conceito->setFocus();
@@ -327,7 +327,7 @@ void TOntologia::bt_insere_conceitoClick() {
       return;
     }
     const QString name = qs(lower_az(ansi(typed)));
-    if (bt_insere_conceito->text() == kAltera) {
+    if (edicao_conceito_ == Edicao::Altera) {
       // A rename: the files change at the next save.
       renomear_posicao = ComboBox_conceitos->findText(conceito());
       renomear_antigo = conceito();
@@ -448,8 +448,8 @@ void TOntologia::bt_cancelarClick() {
 void TOntologia::bt_nova_regraClick() {
   w_.command([this] {
     lb_regra_titulo->setText(QStringLiteral("Insira as Regras Existentes:"));
-    bt_insere_regra->setText(kInsere);
-    if (w_.label_prob->text().isEmpty()) throw Stop("Você deve escolher o Tipo de Regra primeiro");
+    mostra_edicao(bt_insere_regra, edicao_regra_, Edicao::Insere);
+    if (tipo() == shell::OntologyKind::None) throw Stop("Você deve escolher o Tipo de Regra primeiro");
     const bool prob = tipo() == shell::OntologyKind::Probabilistic;
     lb_peso->setVisible(prob);
     Edit_peso->setVisible(prob);
@@ -493,7 +493,7 @@ void TOntologia::bt_insere_regraClick() {
     const Ansi line = ct::rule_line(rule, *weight);
     std::vector<Ansi> rules = ListBox_regras->lines();
     std::size_t row;
-    if (bt_insere_regra->text() == kAltera) {
+    if (edicao_regra_ == Edicao::Altera) {
       const auto selected = ListBox_regras->selected_rows();
       row = ct::change_rule(rules, selected.empty() ? rules.size() : static_cast<std::size_t>(selected.front()), line,
                             w_.regional());
@@ -517,7 +517,7 @@ void TOntologia::bt_alterar_regraClick() {
     if (selected.empty()) throw Stop("Para alterar uma regra é necessário marca-la primeiramente!");
     const Ansi line = ListBox_regras->line(selected.front());
     lb_regra_titulo->setText(QStringLiteral("Altere a Regra:"));
-    bt_insere_regra->setText(kAltera);
+    mostra_edicao(bt_insere_regra, edicao_regra_, Edicao::Altera);
     const bool prob = tipo() == shell::OntologyKind::Probabilistic;
     lb_peso->setVisible(prob);
     Edit_peso->setVisible(prob);
@@ -570,8 +570,8 @@ void TOntologia::carrega_lista() {
   ComboBox_conceitos->clear();
   ListBox_regras->clear();
   fs::path list;
-  if (!w_.Label23->text().isEmpty()) {
-    list = path_of(w_.Label23->text());
+  if (!w_.estado().context_list.isEmpty()) {
+    list = path_of(w_.estado().context_list);
   } else if (auto own = ct::default_concept_list(w_.projeto())) {
     list = *own;
   } else {
@@ -585,7 +585,7 @@ void TOntologia::carrega_lista() {
     list = path_of(*file);
   }
   const int choice = w_.RadioGroup3->item_index();
-  if (choice == 0) w_.Label23->setText(qpath(list));
+  if (choice == 0) w_.set_lista_contextos(qpath(list));
   for (const Ansi& name : ct::copy_context_list(pasta(), list, choice == 0)) adiciona_conceito(qs(name));
   ComboBox_conceitos->setEditText(QString());
   if (choice == 0 || choice == 1) w_.bit_avancar->setEnabled(true);

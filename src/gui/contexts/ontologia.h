@@ -125,6 +125,12 @@ class TOntologia : public QWidget {
   // The captions the insert buttons switch between.
   static inline const QString kInsere = QStringLiteral("Insere");
   static inline const QString kAltera = QStringLiteral("Altera");
+  // What an insert button does: add a new entry or change the one chosen.
+  // Its caption shows it.
+  enum class Edicao { Insere, Altera };
+  Edicao edicao_conceito_ = Edicao::Insere;
+  Edicao edicao_regra_ = Edicao::Insere;
+  static void mostra_edicao(QPushButton* button, Edicao& field, Edicao edicao);
   void build_layout();  // ontologia_layout.cpp
   shell::OntologyKind tipo() const;  // the wizard's ontology kind
   void aplica_tipo(RadioGroup* group, QPushButton* ok);

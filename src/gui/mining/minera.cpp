@@ -126,7 +126,7 @@ void TMinera::mostra_tabela_associacoes() {
 // ---------------------------------------------------------------- the runs
 
 void TMinera::corrida_classificacao(const mining::MiningLists& lists) {
-  const shell::OntologyKind kind = shell::ontology_kind_of(ansi(w_.label_prob->text()));
+  const shell::OntologyKind kind = w_.estado().ontology;
   {
     // The document count on the progress window's first line, the status
     // text on its second and in the wizard's first panel.
@@ -174,7 +174,7 @@ void TMinera::corrida_associacao(const mining::MiningLists& lists) {
   // shows the language's standard list, as when it is opened by hand.
   const Language language = language_of_row(w_.ListBox_idioma->currentRow());
   w_.windows().form_rel->mostra_associacoes(
-      lists.doc_list, preparation::find_standard_list(language, path_of(w_.Label17->text())), run.pair_lines);
+      lists.doc_list, preparation::find_standard_list(language, w_.estado().start_folder), run.pair_lines);
   listas_ = lists;
   regras_ = std::move(run.rule_lines);
   std::vector<Ansi> sentences = std::move(run.association_text);
@@ -194,8 +194,8 @@ mining::MiningLists TMinera::listas() {
   // A project reopened at the mining step ran nothing in this session: the
   // wizard's lists.
   if (!listas_)
-    listas_ = mining::MiningLists{path_of(!w_.Label23->text().isEmpty()
-                                              ? w_.Label23->text()
+    listas_ = mining::MiningLists{path_of(!w_.estado().context_list.isEmpty()
+                                              ? w_.estado().context_list
                                               : w_.ontologia->Edit_conceito->text() + QStringLiteral(".lct")),
                                   w_.projeto().doc_list()};
   return *listas_;

@@ -48,13 +48,13 @@ TForm_textos::TForm_textos(Windows& windows)
 bool TForm_textos::executa() {
   TMdi_Frm* wizard = windows().Mdi_Frm;
   // Processing is requested while the wizard's third step is current.
-  const bool processa = !wizard->botao_3_on->isHidden();
+  const bool processa = wizard->estado().step == 3;
   preparation::ImportInput input;
   input.folder = path_of(wizard->pasta_projeto());
   input.title = ansi(wizard->titulo());
   input.single_file = wizard->RadioGroup_textos->item_index() == 0;
   input.separator = ansi(wizard->Edit_separador->text());
-  input.split_done = wizard->Label24->text() == QLatin1String("1");
+  input.split_done = wizard->estado().split_done;
   input.stopwords = path_of(windows().form_stop->Edit_nome->text());
   input.process = processa;
   CheckBox_formatos->setChecked(wizard->CheckBox_formatos->isChecked());
@@ -104,7 +104,7 @@ bool TForm_textos::executa() {
       return;
     }
     if (!processa) return;
-    wizard->Label24->setText(result.split_done ? QStringLiteral("1") : QStringLiteral("0"));
+    wizard->set_dividido(result.split_done);
     hide();
     // Hand over to the word-list builder, as the wizard's import always has.
     TForm1* form1 = windows().Form1;

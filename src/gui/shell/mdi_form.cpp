@@ -29,8 +29,6 @@ namespace lumeral::gui {
 
 namespace fs = std::filesystem;
 
-QString default_project_folder() { return qpath(shell::default_project_folder()); }
-
 // ---------------------------------------------------------------- StepLabel
 
 void StepLabel::set_clickable(bool clickable) {
@@ -45,12 +43,6 @@ void StepLabel::mousePressEvent(QMouseEvent* event) {
 
 // ---------------------------------------------------------------- creation
 
-namespace {
-
-bool shown(const QWidget* w) { return !w->isHidden(); }
-
-}  // namespace
-
 TMdi_Frm::TMdi_Frm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   build_layout();
   // The ontology editor and the mining panel build themselves into their
@@ -60,6 +52,8 @@ TMdi_Frm::TMdi_Frm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   camadas_->addWidget(ontologia, 0, 0);
   ontologia->lower();
   minera = new TMinera(*this);
+  // The title typed is the project's title.
+  connect(Edit_titulo, &QLineEdit::textChanged, this, [this](const QString& t) { estado_.project.title = ansi(t); });
 
   connect(bt_ok_entrada, &QPushButton::clicked, this, [this] { bt_ok_entradaClick(); });
   connect(bt_sobre, &QPushButton::clicked, this, [this] { bt_sobreClick(); });
@@ -82,21 +76,14 @@ TMdi_Frm::TMdi_Frm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   Timer1->start();
 
   // The creation handler: state, start folder, caption, what shows first.
-  l_nivel->setText(QStringLiteral("0"));
-  l_salvo->setText(QStringLiteral("0"));
-  Label24->setText(QStringLiteral("0"));
-  Label17->setText(QDir::currentPath());
-  Label3->setText(default_project_folder());
+  estado_.start_folder = path_of(QDir::currentPath());
+  set_pasta(shell::default_project_folder());
   setWindowTitle(main_caption());
-  for (auto* w : std::initializer_list<QWidget*>{botao_1_on, botao_1_off, botao_2_on, botao_2_off, botao_3_on,
-                                                  botao_3_off, botao_4_on, botao_4_off, lb_passo1, lb_passo2,
-                                                  lb_passo3, lb_passo4, Animate1})
-    w->hide();
+  indicadores(0);
   Panel_Botoes->hide();
   Panel_ontologia->hide();
   Panel_comeco->hide();
   GroupBox1->hide();
-  pn_passos->hide();
   pnEntrada->show();
   Timer1Timer();
 }
@@ -172,9 +159,29 @@ void TMdi_Frm::bt_ok_bemvindoClick() {
   });
 }
 
-// ---------------------------------------------------------------- indicators
+// ---------------------------------------------------------------- state shown
+
+void TMdi_Frm::set_pasta(const fs::path& pasta) {
+  estado_.project.folder = pasta;
+  Label3->setText(qpath(pasta));
+}
+
+void TMdi_Frm::set_tipo(shell::OntologyKind tipo) {
+  estado_.ontology = tipo;
+  const QString text = qs(shell::stored_text(tipo));
+  ontologia->lb_tipo->setText(text);
+  minera->lb_metodo->setText(text);
+}
 
 void TMdi_Frm::indicadores(int current) {
+  estado_.step = current;
+  if (current == 0) {
+    for (auto* w : std::initializer_list<QWidget*>{botao_1_on, botao_1_off, botao_2_on, botao_2_off, botao_3_on,
+                                                    botao_3_off, botao_4_on, botao_4_off, lb_passo1, lb_passo2,
+                                                    lb_passo3, lb_passo4, Animate1, pn_passos})
+      w->hide();
+    return;
+  }
   StepLabel* const on[] = {botao_1_on, botao_2_on, botao_3_on, botao_4_on};
   StepLabel* const off[] = {botao_1_off, botao_2_off, botao_3_off, botao_4_off};
   StepLabel* const caption[] = {lb_passo1, lb_passo2, lb_passo3, lb_passo4};
@@ -183,21 +190,16 @@ void TMdi_Frm::indicadores(int current) {
   pn_passos->show();
 }
 
-int TMdi_Frm::passo_corrente() const {
-  StepLabel* const on[] = {botao_1_on, botao_2_on, botao_3_on, botao_4_on};
-  return current_indicator(on);
-}
-
 // ---------------------------------------------------------------- step routines
 
 void TMdi_Frm::passo1() {
   if (RadioGroup2->item_index() == 1) {
     // "Continuar um Projeto já existente"
-    if (shown(botao_1_on)) return;
+    if (estado_.step == 1) return;
     auto file = platform().open_file(
         this, {QString(), QStringLiteral("Arquivo de configuração de projetos(*.ini)|*.ini"), QString(), QString()});
     if (!file) return;
-    l_nivel->setText(QStringLiteral("1"));
+    set_nivel(1);
     pn_projeto->setEnabled(true);
     pn_projeto->show();
     pn_preparacao->hide();
@@ -209,14 +211,18 @@ void TMdi_Frm::passo1() {
     return;
   }
 
-  // "Começar um Novo Projeto"
-  const QString old_level = l_nivel->text();
+  // "Começar um Novo Projeto": empty fields, unless coming back from a
+  // later step.
+  const int old_level = estado_.level.number;
   volta_passo1();
-  start_new_project(*this, Label3, old_level);
+  if (old_level < 2) {
+    set_pasta(shell::default_project_folder());
+    start_new_project(*this);
+  }
 }
 
 void TMdi_Frm::volta_passo1() {
-  l_nivel->setText(QStringLiteral("1"));
+  set_nivel(1);
   bit_voltar->setEnabled(true);
   pn_projeto->show();
   indicadores(1);
@@ -234,7 +240,7 @@ void TMdi_Frm::passo2() {
   std::error_code ec;
   if (!fs::is_directory(path_of(pasta_projeto()), ec)) throw Stop("Diretório Inexistente!");
   if (titulo().isEmpty()) throw Stop("O Campo Título está em branco e é um campo Obrigatório!");
-  l_nivel->setText(QStringLiteral("2"));
+  set_nivel(2);
   stopwords_faltando = false;
   carrega_stopwords();
   pn_projeto->hide();
@@ -251,14 +257,14 @@ void TMdi_Frm::passo2() {
 
 void TMdi_Frm::passo3() {
   if (ListBox_idioma->currentRow() < 0) throw Stop("Você deve escolher antes uma lista de stopwords! ");
-  const int level_at_start = l_nivel->text().toInt();
+  const int level_at_start = estado_.level.number;
   bit_avancar->setEnabled(false);
   indicadores(3);
   Panel_comeco->hide();
   if (fs::is_directory(path_of(pasta_projeto()))) QDir::setCurrent(pasta_projeto());
   minera->Rich->clear();
-  if (!Label22->text().isEmpty() || level_at_start >= 3) {
-    l_nivel->setText(QStringLiteral("3"));
+  if (estado_.ontology_step_entered || level_at_start >= 3) {
+    set_nivel(3);
     Panel3->show();
     bt_ok_ontologia->show();
     P_Minera->hide();
@@ -271,8 +277,8 @@ void TMdi_Frm::passo3() {
     Panel_ontologia->show();
     panel_hint->clear();
     P_Minera->hide();
-    Label22->setText(QStringLiteral("1"));
-    l_nivel->setText(QStringLiteral("3"));
+    estado_.ontology_step_entered = true;
+    set_nivel(3);
   }
   stopwords_faltando = false;
   carrega_stopwords();
@@ -282,7 +288,7 @@ void TMdi_Frm::passo3() {
     if (!preparation::folder_has_texts(path_of(pasta_projeto()))) {
       error(QStringLiteral("Confira a existencia de 0 ou mais de 1 arquivo no diretorio de textos! "));
       bit_avancar->setEnabled(false);
-      Label22->clear();
+      estado_.ontology_step_entered = false;
       bit_voltarClick();
       return;
     }
@@ -298,10 +304,9 @@ void TMdi_Frm::mineracao() {
   P_Minera->show();
   Panel_ontologia->show();
   minera->ListView_contexto->clear();
-  minera->lb_metodo->setText(label_prob->text());
   bit_mutreta->hide();
   bit_avancar->setEnabled(false);
-  l_nivel->setText(QStringLiteral("5"));
+  set_nivel(5);
   // The wizard's box breaks the problem's line with LF CR.
   const mining::MiningLists lists = mining::check_mining_lists(projeto(), lista_contextos(), "\n\r");
   minera->corrida_classificacao(lists);
@@ -309,7 +314,7 @@ void TMdi_Frm::mineracao() {
   minera->corrida_associacao(lists);
 }
 
-void TMdi_Frm::volta_apos_cancelar(int passo, const QString& nivel, const QString& preparado) {
+void TMdi_Frm::volta_apos_cancelar(int passo, const MiningWizardState& antes) {
   if (passo == 3) {
     // The mining step: its half-filled tables go, the ontology step stays.
     minera->limpa();
@@ -318,45 +323,39 @@ void TMdi_Frm::volta_apos_cancelar(int passo, const QString& nivel, const QStrin
     bit_avancar->setEnabled(true);
   } else if (passo == 2) {
     // The preparation: back to its settings, which list the folder again.
-    Label22->setText(preparado);
+    estado_.ontology_step_entered = antes.ontology_step_entered;
     passo2();
   }
-  l_nivel->setText(nivel);
+  estado_.level = antes.level;
 }
 
 void TMdi_Frm::volta_inicio() {
-  for (auto* w : std::initializer_list<QWidget*>{botao_1_on, botao_1_off, botao_2_on, botao_2_off, botao_3_on,
-                                                  botao_3_off, botao_4_on, botao_4_off, lb_passo1, lb_passo2,
-                                                  lb_passo3, lb_passo4, Animate1, Panel_Botoes, Panel_comeco,
-                                                  GroupBox1})
-    w->hide();
-  Label23->clear();
-  label_prob->clear();
-  l_nivel->setText(QStringLiteral("0"));
-  l_salvo->clear();
+  indicadores(0);
+  for (auto* w : std::initializer_list<QWidget*>{Panel_Botoes, Panel_comeco, GroupBox1}) w->hide();
+  estado_.context_list.clear();
+  set_tipo(shell::OntologyKind::None);
+  set_nivel(0);
+  estado_.saved = false;
   Panel_ontologia->hide();
   P_Minera->hide();
   Panel3->hide();
   bit_mutreta->hide();
   RadioGroup2->set_item_index(0);
-  Label22->clear();
-  pn_passos->hide();
+  estado_.ontology_step_entered = false;
   pnEntrada->show();
 }
 
-shell::Project TMdi_Frm::projeto() const { return {path_of(pasta_projeto()), ansi(titulo())}; }
-
 std::filesystem::path TMdi_Frm::lista_contextos() const {
-  // "Usar uma Ontologia existente" chose the list held in Label23.
+  // "Usar uma Ontologia existente" chose a list of its own.
   std::optional<fs::path> escolhida;
-  if (RadioGroup3->item_index() == 0) escolhida = path_of(Label23->text());
+  if (RadioGroup3->item_index() == 0) escolhida = path_of(estado_.context_list);
   return mining::mining_context_list(projeto(), escolhida);
 }
 
 void TMdi_Frm::carrega_stopwords() {
   const bool existe =
-      windows().form_stop->carrega_idioma(language_of_row(ListBox_idioma->currentRow()), path_of(Label17->text()));
-  if (existe || l_nivel->text().toInt() < 2) return;
+      windows().form_stop->carrega_idioma(language_of_row(ListBox_idioma->currentRow()), estado_.start_folder);
+  if (existe || estado_.level.number < 2) return;
   stopwords_faltando = true;
   // The step the wizard goes back to loads the list again: it reports
   // nothing more and does not go back a second time.
@@ -382,9 +381,8 @@ bool TMdi_Frm::executa_textos() {
 void TMdi_Frm::bit_avancarClick() {
   command([this] {
     const bool faltando = stopwords_faltando;
-    const int passo = passo_corrente();
-    const QString nivel = l_nivel->text();
-    const QString preparado = Label22->text();
+    const int passo = estado_.step;
+    const MiningWizardState antes = estado_;
     switch (passo) {
       case 1: command([this] { passo2(); }); break;
       case 2: command([this, faltando] { faltando ? passo2() : passo3(); }); break;
@@ -395,7 +393,7 @@ void TMdi_Frm::bit_avancarClick() {
       // A cancelled step leaves the project as its last finished step left
       // it: the wizard shows that step again at its level and saves nothing
       // (the project and status files keep what they had).
-      volta_apos_cancelar(passo, nivel, preparado);
+      volta_apos_cancelar(passo, antes);
       return;
     }
     // Every "Avançar" saves the project, whatever the step routine did; a
@@ -406,15 +404,11 @@ void TMdi_Frm::bit_avancarClick() {
 
 void TMdi_Frm::bit_voltarClick() {
   command([this] {
-    switch (passo_corrente()) {
+    switch (estado_.step) {
       case 1:
-        for (auto* w : std::initializer_list<QWidget*>{botao_1_on, botao_1_off, botao_2_on, botao_2_off,
-                                                        botao_3_on, botao_3_off, botao_4_on, botao_4_off,
-                                                        lb_passo1, lb_passo2, lb_passo3, lb_passo4, Panel_comeco,
-                                                        Animate1})
-          w->hide();
+        indicadores(0);
+        Panel_comeco->hide();
         bit_voltar->setEnabled(false);
-        pn_passos->hide();
         GroupBox1->show();
         Panel_Botoes->show();
         bit_sair_salvar->show();
@@ -436,7 +430,7 @@ void TMdi_Frm::bit_sair_salvarClick() {
   command([this] {
     if (!has_title_to_save(*this, *this)) return;
     salva_projeto(*this, true);
-    l_salvo->setText(QStringLiteral("1"));
+    estado_.saved = true;
     close();
   });
 }
@@ -448,7 +442,9 @@ void TMdi_Frm::bit_inicioClick() { command([this] { volta_inicio(); }); }
 // ---------------------------------------------------------------- project controls
 
 void TMdi_Frm::bt_alterarClick() {
-  command([this] { pick_project_folder(*this, this, pasta_escolhida, Label3); });
+  command([this] {
+    if (auto pasta = pick_project_folder(*this, this, pasta_escolhida, pasta_projeto())) set_pasta(path_of(*pasta));
+  });
 }
 
 void TMdi_Frm::bt_stopwordsClick() {

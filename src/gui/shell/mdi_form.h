@@ -1,6 +1,6 @@
 // The main window `Mdi_Frm`: the entry menu, the mining wizard's panels and
 // step indicators, its button bar and status bar with the clock, and the
-// wizard state fields that other windows read. The project save and restore
+// wizard's state (one value, see wizard_state.h). The project save and restore
 // routines live in unit_global.h; the ontology editor and the mining panel
 // are filled in by their own units (the places are marked below).
 #pragma once
@@ -25,6 +25,7 @@
 #include "gui/base/form.h"
 #include "gui/base/radio_group.h"
 #include "gui/shell/wizard_parts.h"
+#include "gui/shell/wizard_state.h"
 
 namespace lumeral::gui {
 
@@ -62,16 +63,19 @@ class TMdi_Frm : public QMainWindow,
  public:
   explicit TMdi_Frm(Windows& windows);
 
-  // ---- wizard state fields (strings other windows read through text())
-  QLabel* l_nivel;     // "0".."5": level reached
-  QLabel* l_salvo;     // "", "0", "1": saved on exit
-  QLabel* Label22;     // "" or "1": the ontology step was entered
-  QLabel* Label23;     // path of the chosen context list (.lct) or ""
-  QLabel* label_prob;  // "", "Probabilístico", "Determinístico": ontology kind
-  QLabel* Label3;      // project folder (shown in the folder group)
-  QLabel* Label17;     // start folder: the current folder when this window was created
-  QLabel* Label24;     // "0"/"1": the single input file was split since start
-  QLabel* Label8;      // stopword list handed back by the stopword manager
+  // ---- the wizard's state (wizard_state.h): every step reads it; the
+  // folder label, the step indicators and the kind captions show it.
+  const MiningWizardState& estado() const { return estado_; }
+  void set_nivel(int nivel) { estado_.level = {nivel, std::nullopt}; }
+  void set_nivel(const WizardLevel& nivel) { estado_.level = nivel; }
+  void set_pasta(const std::filesystem::path& pasta);
+  void set_tipo(shell::OntologyKind tipo);
+  void set_lista_contextos(const QString& lista) { estado_.context_list = lista; }
+  void set_ontologia_visitada(bool visitada) { estado_.ontology_step_entered = visitada; }
+  void set_dividido(bool dividido) { estado_.split_done = dividido; }
+  void set_lista_stopwords(const QString& lista) { estado_.stopword_list = lista; }
+
+  QLabel* Label3;  // the project folder, shown in the folder group
 
   // ---- entry menu
   QFrame* pnEntrada;
@@ -150,19 +154,20 @@ class TMdi_Frm : public QMainWindow,
   void passo3();      // "Ontologia"
   void mineracao();   // "Mineração de Textos": the runs of the mining panel
   // After a cancelled "Avançar" from step `passo`: the wizard shows that
-  // step again with the level (and the preparation flag) it had.
-  void volta_apos_cancelar(int passo, const QString& nivel, const QString& preparado);
+  // step again with the state it had before.
+  void volta_apos_cancelar(int passo, const MiningWizardState& antes);
   void volta_inicio();
-  // Indicators: `current` is 1..4 (0: none current, all "off").
+  // The step indicators show step `current` (1..4) as the current one;
+  // 0 hides them (the entry menu and the welcome group).
   void indicadores(int current);
-  int passo_corrente() const;  // which step image is current (0 when none)
+  int passo_corrente() const { return estado_.step; }
 
   // The project's fields as the files name them.
   QString titulo() const { return Edit_titulo->text(); }
-  QString pasta_projeto() const { return Label3->text(); }
-  shell::Project projeto() const;
+  QString pasta_projeto() const { return qpath(estado_.project.folder); }
+  shell::Project projeto() const { return estado_.project; }
   // The context list L of the mining step: the existing ontology chosen
-  // (Label23) or the project's own list.
+  // or the project's own list.
   std::filesystem::path lista_contextos() const;
   // Loads the standard stopword list of the chosen language into the
   // stopword manager. When it is missing at the preparation step or
@@ -188,11 +193,9 @@ class TMdi_Frm : public QMainWindow,
   // Runs the text-listing window: it only lists the folder unless step 3 is
   // current, when it processes it (import and word lists).
   bool executa_textos();
+  MiningWizardState estado_;
   QGridLayout* camadas_ = nullptr;  // the ontology step's one cell
   bool voltando_ = false;           // carrega_stopwords is taking the wizard back
 };
-
-// The default project folder: ~/lmr/projetos.
-QString default_project_folder();
 
 }  // namespace lumeral::gui

@@ -1,6 +1,6 @@
-// The main window's layout: the hidden state fields, the entry menu, the
-// step indicators, the welcome group, the project and preparation panels,
-// the ontology step's layers, the button bar and the status bar.
+// The main window's layout: the entry menu, the step indicators, the
+// welcome group, the project and preparation panels, the ontology step's
+// layers, the button bar and the status bar.
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,15 +29,6 @@ void TMdi_Frm::build_layout() {
   central->setObjectName(QStringLiteral("fundo"));
   setCentralWidget(central);
   auto* outer = new QVBoxLayout(central);
-
-  build_state_labels(central, {{&l_nivel, "l_nivel"},
-                               {&l_salvo, "l_salvo"},
-                               {&Label22, "Label22"},
-                               {&Label23, "Label23"},
-                               {&label_prob, "label_prob"},
-                               {&Label17, "Label17"},
-                               {&Label24, "Label24"},
-                               {&Label8, "Label8"}});
 
   auto* body = new QHBoxLayout;
   body->addWidget(build_steps());

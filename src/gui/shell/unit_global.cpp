@@ -19,9 +19,10 @@ namespace lumeral::gui {
 namespace fs = std::filesystem;
 
 shell::ProjectSettings projeto_do_wizard(const TMdi_Frm& w) {
-  shell::ProjectSettings s = project_settings(w, w.Label3, w.l_nivel);
-  s.ontology_kind = ansi(w.label_prob->text());
-  s.context_list = ansi(w.Label23->text());
+  const MiningWizardState& state = w.estado();
+  shell::ProjectSettings s = project_settings(w, state.project.folder, state.level);
+  s.ontology_kind = shell::stored_text(state.ontology);
+  s.context_list = ansi(state.context_list);
   return s;
 }
 
@@ -50,55 +51,54 @@ void restaura_projeto(TMdi_Frm& w, const QString& arquivo) {
   w.Edit_titulo->clear();
   w.Edit_cliente->clear();
   w.Edit_resp->clear();
-  restore_project_fields(w, w.Label3, ini, path_of(arquivo));
+  restore_project_fields(w, ini, path_of(arquivo), [&](const QString& pasta) { w.set_pasta(path_of(pasta)); });
   w.carrega_stopwords();
 
   namespace key = shell::project_key;
 
-  w.label_prob->setText(project_text(ini, key::ontology));
-  w.Label23->setText(project_text(ini, key::context_list));
-  w.l_nivel->setText(project_text(ini, key::level));
+  w.set_tipo(shell::ontology_kind_of(shell::project_value(ini, key::ontology)));
+  w.set_lista_contextos(project_text(ini, key::context_list));
+  w.set_nivel(WizardLevel::read(shell::project_value(ini, key::level), 5));
 
   // Replay the steps; each test reads the level again.
-  auto level_is = [&](const char* n) { return w.l_nivel->text() == QLatin1String(n); };
-  if (level_is("1")) w.passo1();
-  if (level_is("2")) {
+  auto level_is = [&](int n) { return w.estado().level.number == n; };
+  if (level_is(1)) w.passo1();
+  if (level_is(2)) {
     w.passo2();
     w.RadioGroup_textos->set_item_index(shell::project_integer(ini, path_of(arquivo), key::text_location));
     w.Edit_separador->setText(project_text(ini, key::separator));
     salva_projeto(w, false);
   }
-  if (level_is("3")) {
+  if (level_is(3)) {
     w.passo3();
-    w.Label22->setText(QStringLiteral("1"));
+    w.set_ontologia_visitada(true);
     w.Panel3->show();
     w.bt_ok_ontologia->show();
     salva_projeto(w, false);
   }
-  if (level_is("4")) {
+  if (level_is(4)) {
     w.passo3();
     const fs::path lct = w.projeto().context_list();
-    if (w.Label23->text().isEmpty() && fs::exists(lct)) w.Label23->setText(qpath(lct));
+    if (w.estado().context_list.isEmpty() && fs::exists(lct)) w.set_lista_contextos(qpath(lct));
     w.RadioGroup3->set_item_index(0);
     // The choice applies the kind choice: it takes the project's saved kind
     // rather than the choice's default.
-    if (!w.label_prob->text().isEmpty())
+    if (w.estado().ontology != shell::OntologyKind::None)
       w.ontologia->RadioGroup_tipo->set_item_index(
-          shell::ontology_kind_of(ansi(w.label_prob->text())) == shell::OntologyKind::Probabilistic ? 0 : 1);
+          w.estado().ontology == shell::OntologyKind::Probabilistic ? 0 : 1);
     w.ontologia->escolhe_ontologia();
-    w.Label22->setText(QStringLiteral("1"));
+    w.set_ontologia_visitada(true);
     salva_projeto(w, false);
   }
-  if (level_is("5")) {
+  if (level_is(5)) {
     w.passo3();
     // The step-3 routine records level 3; the project stays at the mining
     // step, so the save below keeps level 5.
-    w.l_nivel->setText(QStringLiteral("5"));
+    w.set_nivel(5);
     w.bit_avancar->setEnabled(false);
     w.indicadores(4);
     w.Panel3->show();
     w.P_Minera->show();
-    w.minera->lb_metodo->setText(w.label_prob->text());
     w.bit_mutreta->hide();
     // The results as saved, without computing them again.
     const shell::StatusFile status =

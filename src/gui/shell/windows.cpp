@@ -137,13 +137,9 @@ QStringList Windows::creation_order() const { return order_; }
 WizardState Windows::wizard_state() const {
   WizardState state;
   if (!Mdi_Frm) return state;
+  static_cast<MiningWizardState&>(state) = Mdi_Frm->estado();
   state.visible = Mdi_Frm->isVisible();
-  state.project.folder = path_of(Mdi_Frm->pasta_projeto());
-  state.project.title = ansi(Mdi_Frm->titulo());
-  state.open = !Mdi_Frm->label_prob->text().isEmpty();
-  state.ontology = shell::ontology_kind_of(ansi(Mdi_Frm->label_prob->text()));
-  state.context_list = Mdi_Frm->Label23->text();
-  state.level = Mdi_Frm->l_nivel->text();
+  state.open = state.ontology != shell::OntologyKind::None;
   state.stem = wizard_stem(*Mdi_Frm);
   return state;
 }
@@ -165,8 +161,13 @@ std::optional<shell::Project> Windows::comparison_project() const {
   return Mdi_Frm2->projeto();
 }
 
+std::optional<ComparisonWizardState> Windows::comparison_state() const {
+  if (!Mdi_Frm2) return std::nullopt;
+  return Mdi_Frm2->estado();
+}
+
 void Windows::set_wizard_stopword_list(const QString& path) {
-  if (Mdi_Frm) Mdi_Frm->Label8->setText(path);
+  if (Mdi_Frm) Mdi_Frm->set_lista_stopwords(path);
 }
 
 // ---- Calls between subsystems

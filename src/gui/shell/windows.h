@@ -39,6 +39,7 @@
 #include "core/base/language.h"
 #include "core/shell/project.h"
 #include "gui/base/form.h"
+#include "gui/shell/wizard_state.h"
 
 namespace lumeral::gui {
 
@@ -83,18 +84,14 @@ class Tmapa_similaridade;
 class TMinera;
 struct FonteFrequencias;
 
-// What tool windows may read of the mining wizard, taken from the main
-// window's state fields at the moment of the call.
-struct WizardState {
-  bool visible = false;        // the main window shows the wizard
-  // An ontology kind is set (label_prob not empty): windows that take the
-  // project's own lists without asking count the project as open then,
-  // whether the wizard is shown or not.
+// What tool windows may read of the mining wizard: its state at the moment
+// of the call, with what its window and controls tell beside it.
+struct WizardState : MiningWizardState {
+  bool visible = false;  // the main window shows the wizard
+  // An ontology kind is set: windows that take the project's own lists
+  // without asking count the project as open then, whether the wizard is
+  // shown or not.
   bool open = false;
-  shell::Project project;      // folder (Label3) and title (Edit_titulo)
-  shell::OntologyKind ontology = shell::OntologyKind::None;  // label_prob
-  QString context_list;        // Label23: the chosen context list, or ""
-  QString level;               // l_nivel: "0".."5"
   // "Agrupar variantes das palavras (radicais)": the language whose stems
   // the word lists hold; none when the option is off.
   std::optional<Language> stem;
@@ -190,6 +187,8 @@ class Windows : public WindowServices {
   // The comparison wizard's project while that wizard is visible, else
   // empty (what form_resumo2 opens its list from).
   std::optional<shell::Project> comparison_project() const;
+  // The comparison wizard's state; empty when no comparison wizard exists.
+  std::optional<ComparisonWizardState> comparison_state() const;
   // The one thing a tool window writes into the wizard: the stopword
   // manager hands back the list it showed ("Voltar ao Wizard").
   void set_wizard_stopword_list(const QString& path);

@@ -16,16 +16,6 @@
 
 namespace lumeral::gui {
 
-QWidget* build_state_labels(QWidget* parent, std::initializer_list<std::pair<QLabel**, const char*>> labels) {
-  auto* state = new QWidget(parent);
-  state->hide();
-  for (const auto& [field, name] : labels) {
-    *field = new QLabel(state);
-    (*field)->setObjectName(QString::fromLatin1(name));
-  }
-  return state;
-}
-
 QFrame* build_project_panel(WizardProjectPanel& w, QLabel*& folder, QWidget* parent) {
   w.Panel_comeco = new QFrame(parent);
   w.Panel_comeco->setObjectName(QStringLiteral("Panel_comeco"));
@@ -208,12 +198,6 @@ void show_indicators(std::span<StepLabel* const> on, std::span<StepLabel* const>
   }
 }
 
-int current_indicator(std::span<StepLabel* const> on) {
-  for (std::size_t i = 0; i < on.size(); ++i)
-    if (!on[i]->isHidden()) return static_cast<int>(i) + 1;
-  return 0;
-}
-
 bool has_title_to_save(const WizardProjectPanel& w, Form& form) {
   if (!w.Edit_titulo->text().isEmpty()) return true;
   form.information(QStringLiteral("Não pode salvar sem ter um Título/Nome do projeto"));
@@ -227,9 +211,7 @@ void show_step_buttons(const WizardButtonBar& w) {
   w.bit_avancar->show();
 }
 
-void start_new_project(const WizardProjectPanel& w, QLabel* folder, const QString& old_level) {
-  if (old_level.toInt() >= 2) return;
-  folder->setText(default_project_folder());
+void start_new_project(const WizardProjectPanel& w) {
   w.CheckBox_formatos->setChecked(true);
   w.CheckBox_radicais->setChecked(false);
   set_wizard_reading(w, Reading::Complete);
@@ -238,16 +220,17 @@ void start_new_project(const WizardProjectPanel& w, QLabel* folder, const QStrin
   w.Edit_resp->clear();
 }
 
-shell::ProjectSettings project_settings(const WizardProjectPanel& w, const QLabel* folder, const QLabel* level) {
+shell::ProjectSettings project_settings(const WizardProjectPanel& w, const std::filesystem::path& folder,
+                                        const WizardLevel& level) {
   shell::ProjectSettings s;
   s.title = ansi(w.Edit_titulo->text());
   s.client = ansi(w.Edit_cliente->text());
   s.responsible = ansi(w.Edit_resp->text());
-  s.project_folder = ansi(folder->text());
+  s.project_folder = ansi(qpath(folder));
   s.text_location = w.RadioGroup_textos->item_index();
   s.separator = ansi(w.Edit_separador->text());
   s.language = w.ListBox_idioma->currentRow();
-  s.level = ansi(level->text());
+  s.level = level.stored();
   s.convert_documents = w.CheckBox_formatos->isChecked();
   s.stemming = w.CheckBox_radicais->isChecked();
   s.reading = wizard_reading(w);
@@ -278,13 +261,11 @@ void show_left_out(Form& form, const preparation::ImportResult& result) {
   if (!text.empty()) form.information(QString::fromStdString(text));
 }
 
-void pick_project_folder(const Form& form, QWidget* parent, QString& chosen, QLabel* folder) {
-  auto picked = form.platform().pick_folder(parent, QStringLiteral("O projeto será salvo em:"), folder->text());
-  if (picked) {
-    chosen = *picked;
-    folder->setText(*picked);
-  }
+std::optional<QString> pick_project_folder(const Form& form, QWidget* parent, QString& chosen, const QString& folder) {
+  auto picked = form.platform().pick_folder(parent, QStringLiteral("O projeto será salvo em:"), folder);
+  if (picked) chosen = *picked;
   if (!chosen.isEmpty()) QDir::setCurrent(chosen);
+  return picked;
 }
 
 void show_stopword_manager(const Form& form) {
@@ -297,13 +278,13 @@ void show_stopword_manager(const Form& form) {
 
 QString project_text(const shell::IniFile& ini, shell::ProjectKey key) { return qs(shell::project_value(ini, key)); }
 
-void restore_project_fields(const WizardProjectPanel& w, QLabel* folder, const shell::IniFile& ini,
-                            const std::filesystem::path& file) {
+void restore_project_fields(const WizardProjectPanel& w, const shell::IniFile& ini,
+                            const std::filesystem::path& file, const std::function<void(const QString&)>& set_folder) {
   namespace key = shell::project_key;
   w.Edit_titulo->setText(project_text(ini, key::title));
   w.Edit_cliente->setText(project_text(ini, key::client));
   w.Edit_resp->setText(project_text(ini, key::responsible));
-  folder->setText(project_text(ini, key::folder));
+  set_folder(project_text(ini, key::folder));
   const int idioma = shell::project_integer(ini, file, key::language);
   w.ListBox_idioma->setCurrentRow(idioma >= 0 && idioma < w.ListBox_idioma->count() ? idioma : -1);
   w.CheckBox_formatos->setChecked(shell::project_flag(ini, key::convert_documents));

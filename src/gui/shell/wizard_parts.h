@@ -25,9 +25,8 @@
 #include <QEvent>
 
 #include <filesystem>
-#include <initializer_list>
+#include <functional>
 #include <optional>
-#include <utility>
 #include <span>
 
 #include "core/shell/ini.h"
@@ -35,6 +34,7 @@
 #include "core/preparation/office_text.h"
 #include "core/shell/project_file.h"
 #include "gui/base/radio_group.h"
+#include "gui/shell/wizard_state.h"
 
 namespace lumeral::gui {
 
@@ -82,10 +82,6 @@ struct WizardStatusPanels {
 
 // ---- builders (each wizard's layout file places what they return)
 
-// The hidden holder of a wizard's state labels (read with text()), each
-// named after its field.
-QWidget* build_state_labels(QWidget* parent, std::initializer_list<std::pair<QLabel**, const char*>> labels);
-
 // The project frame under `parent`; the folder label `folder` is created
 // inside the folder group.
 QFrame* build_project_panel(WizardProjectPanel& panel, QLabel*& folder, QWidget* parent);
@@ -116,8 +112,6 @@ void show_clock(const WizardStatusPanels& status, const Form& form);
 // current step's "on" image shows and its caption is bold (0: none).
 void show_indicators(std::span<StepLabel* const> on, std::span<StepLabel* const> off,
                      std::span<StepLabel* const> captions, int current);
-// The step whose "on" image shows, 1-based; 0 when none.
-int current_indicator(std::span<StepLabel* const> on);
 
 // "Sair, salvando": a project is saved only with a title; without one,
 // the message says so and false is returned.
@@ -126,14 +120,15 @@ bool has_title_to_save(const WizardProjectPanel& panel, Form& form);
 // After "OK" in the welcome group: the bar's step buttons show.
 void show_step_buttons(const WizardButtonBar& bar);
 
-// A new project (the level before was under 2) starts from the default
-// folder with empty fields, DOCX, ODT and PDF converted, words not grouped
-// and the complete reading; coming back from a later step keeps them.
-void start_new_project(const WizardProjectPanel& panel, QLabel* folder, const QString& old_level);
+// A new project (the wizard's level was under 2; coming back from a later
+// step keeps the fields) starts with empty fields, DOCX, ODT and PDF
+// converted, words not grouped and the complete reading.
+void start_new_project(const WizardProjectPanel& panel);
 
-// The project fields as settings: title, client, responsible, folder, text
-// layout, separator, language row and `level`.
-shell::ProjectSettings project_settings(const WizardProjectPanel& panel, const QLabel* folder, const QLabel* level);
+// The project fields as settings: title, client, responsible, text layout,
+// separator and language row, with the project's `folder` and `level`.
+shell::ProjectSettings project_settings(const WizardProjectPanel& panel, const std::filesystem::path& folder,
+                                        const WizardLevel& level);
 
 // The preparation options of the step-2 check boxes: the formats converted
 // and the language whose stems the word lists hold (none: words as written).
@@ -147,9 +142,9 @@ void set_wizard_reading(const WizardProjectPanel& panel, Reading reading);
 // chosen formats left out and how to include them (nothing when none).
 void show_left_out(Form& form, const preparation::ImportResult& result);
 
-// "Alterar": the folder picker starts at `folder`'s text; a chosen folder
-// goes into `folder` and `chosen`; the last chosen folder becomes current.
-void pick_project_folder(const Form& form, QWidget* parent, QString& chosen, QLabel* folder);
+// "Alterar": the folder picker starts at `folder`; a chosen folder goes
+// into `chosen` and is returned; the last chosen folder becomes current.
+std::optional<QString> pick_project_folder(const Form& form, QWidget* parent, QString& chosen, const QString& folder);
 
 // The stopword manager with its "Voltar", in front.
 void show_stopword_manager(const Form& form);
@@ -157,12 +152,12 @@ void show_stopword_manager(const Form& form);
 // A project file's value as text.
 QString project_text(const shell::IniFile& ini, shell::ProjectKey key);
 
-// Restores title, client, responsible, folder, the language row and the
-// preparation options (off, and the classic reading, when the file has no
-// key for them) from the
-// project file `ini` read from `file` (an unknown row selects none). Stops
-// (throws) on an unreadable language number.
-void restore_project_fields(const WizardProjectPanel& panel, QLabel* folder, const shell::IniFile& ini,
-                            const std::filesystem::path& file);
+// Restores title, client, responsible, the folder (handed to `set_folder`),
+// the language row and the preparation options (off, and the classic
+// reading, when the file has no key for them) from the project file `ini`
+// read from `file` (an unknown row selects none). Stops (throws) on an
+// unreadable language number; what was set before keeps its value.
+void restore_project_fields(const WizardProjectPanel& panel, const shell::IniFile& ini,
+                            const std::filesystem::path& file, const std::function<void(const QString&)>& set_folder);
 
 }  // namespace lumeral::gui
