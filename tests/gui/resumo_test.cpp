@@ -81,6 +81,12 @@ TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
   f().RadioGroup_apresentacao->set_item_index(1);
   f().Memo_palavras->setPlainText("juros");
   f().SpinEdit_frases->setValue(1);
+  // A current row that nobody highlighted is no choice.
+  f().ListBox_docs->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+  f().ListBox_docs->clearSelection();
+  f().Extrairresumos1Click();
+  EXPECT_EQ(messages(), QStringList{"Selecione um documento antes de extrair resumo."});
+  platform.messages.clear();
   f().ListBox_docs->setCurrentRow(2);
   f().Extrairresumos1Click();
   const std::string selected = to_utf8(f().ListBox_docs->line(2));

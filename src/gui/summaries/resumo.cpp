@@ -115,8 +115,10 @@ void Tform_resumo::Extrairresumos1Click() {
     options.unrestricted = RadioGroup_condicoes->item_index() == 0;
     options.around = SpinEdit_frases->value();
     if (RadioGroup_apresentacao->item_index() == 1) {
-      const int row = ListBox_docs->currentRow();
-      options.selected = row >= 0 ? ListBox_docs->line(row) : Ansi();
+      // The highlighted document, not the current row: a list that has
+      // the focus has a current row though nobody chose a document.
+      const std::vector<int> rows = ListBox_docs->selected_rows();
+      options.selected = rows.empty() ? Ansi() : ListBox_docs->line(rows.front());
     }
     resumos_.clear();
     mostra({});
