@@ -97,11 +97,13 @@ TEST_F(ContextualQuery, NeedsAQueryFile) {
   type_query();
   f().bt_consultaClick();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Selecionar uma consulta (abrindo ou gravando)")});
-  // An unreadable weight stops the save.
+  // An unreadable weight stops the save before the dialog opens.
   f().Memo_pesos->setPlainText("1\num");
-  platform.answer(q(proj / "q2.cst"));
+  const std::size_t dialogs = platform.dialogs.size();
   f().bt_grava_consultaClick();
   EXPECT_FALSE(f().last_command_ok());
+  EXPECT_EQ(platform.dialogs.size(), dialogs);
+  EXPECT_FALSE(fs::exists(proj / "q2.cst"));
   EXPECT_EQ(messages().size(), 2);
 }
 

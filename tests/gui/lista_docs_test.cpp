@@ -56,11 +56,15 @@ TEST_F(DocLists, OpensWithTheThresholdAsTheCommandLine) {
   platform.answer(q(proj / "noticias.ldc"));
   f().AbrelistaClick(f().lista1);
   EXPECT_EQ(f().lista1.ListBox_docs->count(), 0);
+  // An unreadable threshold is refused before the dialog opens.
   f().Edit_limiar->setText("x");
-  platform.answer(q(proj / "pesos.ldc"));
-  f().AbrelistaClick(f().lista1);
-  EXPECT_FALSE(f().last_command_ok());
-  EXPECT_EQ(messages().size(), 1);
+  const std::size_t dialogs = platform.dialogs.size();
+  for (auto click : {&Tform_ldoc::AbrelistaClick, &Tform_ldoc::IncluilistaClick}) {
+    (f().*click)(f().lista1);
+    EXPECT_FALSE(f().last_command_ok());
+  }
+  EXPECT_EQ(platform.dialogs.size(), dialogs);
+  EXPECT_EQ(messages().size(), 2);
 }
 
 TEST_F(DocLists, EditsAndSavesMixedLines) {

@@ -21,6 +21,11 @@ using records::ContextRecord;
 using records::DocRecord;
 using records::WordRecord;
 
+void check_query_weights(const std::vector<Ansi>& words, const std::vector<Ansi>& weights, const Regional& regional) {
+  for (std::size_t i = 0; i < words.size(); ++i)
+    (void)regional.parse(i < weights.size() ? AnsiView(weights[i]) : AnsiView());
+}
+
 void save_query(const fs::path& query, const std::vector<Ansi>& words, const std::vector<Ansi>& weights,
                 const Regional& regional) {
   records::Writer<WordRecord> out(query);

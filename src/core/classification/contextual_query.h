@@ -20,6 +20,9 @@ namespace fs = std::filesystem;
 // trimmed, cut to 15) and weight line i read as a number. The file is
 // created anew; an unreadable (or missing) weight stops the save, and the
 // file keeps its old content.
+// Parses every weight save_query would write, so a window can refuse an
+// unreadable one before it asks where to save.
+void check_query_weights(const std::vector<Ansi>& words, const std::vector<Ansi>& weights, const Regional& regional);
 void save_query(const fs::path& query, const std::vector<Ansi>& words, const std::vector<Ansi>& weights,
                 const Regional& regional);
 

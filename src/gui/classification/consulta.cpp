@@ -64,6 +64,9 @@ void Tform_consulta::bt_contextosClick() {
 
 void Tform_consulta::bt_grava_consultaClick() {
   command([this] {
+    // The weights are checked before the dialog, as the other windows check
+    // their fields.
+    classification::check_query_weights(Memo_palavras->lines(), Memo_pesos->lines(), regional());
     auto file = platform().save_file(this, {QString(), kFiltroConsulta, QStringLiteral("cst"), QString()});
     if (!file) return;
     classification::save_query(path_of(*file), Memo_palavras->lines(), Memo_pesos->lines(), regional());

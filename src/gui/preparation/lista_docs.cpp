@@ -62,6 +62,8 @@ void Tform_ldoc::NovalistaClick(Lista& l) {
 
 void Tform_ldoc::AbrelistaClick(Lista& l) {
   command([this, &l] {
+    // The threshold is checked before the dialog.
+    (void)regional().parse_threshold(ansi(Edit_limiar->text()));
     auto file = platform().open_file(this, {QString(), kFiltroLdc, QString(), QString()});
     if (!file) return;
     std::vector<Ansi> lines;
@@ -75,6 +77,8 @@ void Tform_ldoc::AbrelistaClick(Lista& l) {
 
 void Tform_ldoc::IncluilistaClick(Lista& l) {
   command([this, &l] {
+    // The threshold is checked before the dialog.
+    (void)regional().parse_threshold(ansi(Edit_limiar->text()));
     auto file = platform().open_file(this, {QString(), kFiltroLdc, QString(), QString()});
     if (!file) return;
     std::vector<Ansi> lines;
