@@ -10,7 +10,7 @@
 
 #include "core/base/encoding.h"
 #include "core/records/records.h"
-#include "gui/comparison/mdi_form2.h"
+#include "gui/shell/mdi_form2.h"
 #include "gui/preparation/stop_words.h"
 #include "gui/retrieval/result_recuperasim.h"
 #include "gui/summaries/resumo.h"

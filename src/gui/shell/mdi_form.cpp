@@ -14,7 +14,7 @@
 #include "core/shell/project_file.h"
 #include "gui/base/platform.h"
 #include "gui/base/widgets.h"
-#include "gui/comparison/mdi_form2.h"
+#include "gui/shell/mdi_form2.h"
 #include "gui/contexts/ontologia.h"
 #include "gui/mining/minera.h"
 #include "gui/preparation/stop_words.h"
@@ -29,21 +29,9 @@ namespace lumeral::gui {
 
 namespace fs = std::filesystem;
 
-// ---------------------------------------------------------------- StepLabel
-
-void StepLabel::set_clickable(bool clickable) {
-  clickable_ = clickable;
-  setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
-}
-
-void StepLabel::mousePressEvent(QMouseEvent* event) {
-  QLabel::mousePressEvent(event);
-  if (clickable_ && event->button() == Qt::LeftButton) emit clicked();
-}
-
 // ---------------------------------------------------------------- creation
 
-TMdi_Frm::TMdi_Frm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
+TMdi_Frm::TMdi_Frm(Windows& windows) : WizardFrame(windows) {
   build_layout();
   // The ontology editor and the mining panel build themselves into their
   // places once every control they use exists; the editor lies in the
@@ -52,28 +40,15 @@ TMdi_Frm::TMdi_Frm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   camadas_->addWidget(ontologia, 0, 0);
   ontologia->lower();
   minera = new TMinera(*this);
-  // The title typed is the project's title.
-  connect(Edit_titulo, &QLineEdit::textChanged, this, [this](const QString& t) { estado_.project.title = ansi(t); });
-
   connect(bt_ok_entrada, &QPushButton::clicked, this, [this] { bt_ok_entradaClick(); });
   connect(bt_sobre, &QPushButton::clicked, this, [this] { bt_sobreClick(); });
-  for (StepLabel* l : {botao_1_on, botao_1_off, lb_passo1})
-    connect(l, &StepLabel::clicked, this, [this] { command([this] { passo1(); }); });
-  for (StepLabel* l : {botao_2_on, botao_2_off, lb_passo2})
-    connect(l, &StepLabel::clicked, this, [this] { command([this] { passo2(); }); });
-  connect(bt_ok_bemvindo, &QPushButton::clicked, this, [this] { bt_ok_bemvindoClick(); });
-  Edit_separador->installEventFilter(this);
-  connect(bt_alterar, &QPushButton::clicked, this, [this] { bt_alterarClick(); });
-  connect(bt_stopwords, &QPushButton::clicked, this, [this] { bt_stopwordsClick(); });
-  connect(ListBox_idioma, &QListWidget::itemClicked, this, [this] { ListBox_idiomaClick(); });
-  connect(RadioGroup_textos, &RadioGroup::clicked, this, [this] { RadioGroup_textosClick(); });
-  connect(bit_voltar, &QPushButton::clicked, this, [this] { bit_voltarClick(); });
-  connect(bit_avancar, &QPushButton::clicked, this, [this] { bit_avancarClick(); });
-  connect(bit_sair_salvar, &QPushButton::clicked, this, [this] { bit_sair_salvarClick(); });
-  connect(bit_sair_cancelar, &QPushButton::clicked, this, [this] { bit_sair_cancelarClick(); });
-  connect(bit_inicio, &QPushButton::clicked, this, [this] { bit_inicioClick(); });
-  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-  Timer1->start();
+  define_passos({
+      {[this] { passo1(); }, [this](bool) { passo2(); }, true},
+      {[this] { passo2(); }, [this](bool faltando) { faltando ? passo2() : passo3(); }, true},
+      {[this] { passo3(); }, [this](bool faltando) { faltando ? passo3() : mineracao(); }, false},
+      {},  // the mining step is the last
+  });
+  connect_frame();
 
   // The creation handler: state, start folder, caption, what shows first.
   estado_.start_folder = path_of(QDir::currentPath());
@@ -90,24 +65,9 @@ TMdi_Frm::TMdi_Frm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
 
 // ---------------------------------------------------------------- events
 
-bool TMdi_Frm::event(QEvent* event) {
-  // Every hint change shows in the first panel of the status bar.
-  if (show_status_tip(*this, event)) return true;
-  return QMainWindow::event(event);
-}
-
-bool TMdi_Frm::eventFilter(QObject* watched, QEvent* event) {
-  if (is_separator_press(*this, watched, event)) Edit_separadorClick();
-  return QMainWindow::eventFilter(watched, event);
-}
-
 void TMdi_Frm::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
   if (event->isAccepted() && windows().on_quit) windows().on_quit();
-}
-
-void TMdi_Frm::Timer1Timer() {
-  show_clock(*this, *this);
 }
 
 // ---------------------------------------------------------------- entry menu and welcome
@@ -152,19 +112,7 @@ void TMdi_Frm::bt_ok_entradaClick() {
   });
 }
 
-void TMdi_Frm::bt_ok_bemvindoClick() {
-  command([this] {
-    show_step_buttons(*this);
-    passo1();
-  });
-}
-
 // ---------------------------------------------------------------- state shown
-
-void TMdi_Frm::set_pasta(const fs::path& pasta) {
-  estado_.project.folder = pasta;
-  Label3->setText(qpath(pasta));
-}
 
 void TMdi_Frm::set_tipo(shell::OntologyKind tipo) {
   estado_.ontology = tipo;
@@ -173,52 +121,18 @@ void TMdi_Frm::set_tipo(shell::OntologyKind tipo) {
   minera->lb_metodo->setText(text);
 }
 
-void TMdi_Frm::indicadores(int current) {
-  estado_.step = current;
-  if (current == 0) {
-    for (auto* w : std::initializer_list<QWidget*>{botao_1_on, botao_1_off, botao_2_on, botao_2_off, botao_3_on,
-                                                    botao_3_off, botao_4_on, botao_4_off, lb_passo1, lb_passo2,
-                                                    lb_passo3, lb_passo4, Animate1, pn_passos})
-      w->hide();
-    return;
-  }
-  StepLabel* const on[] = {botao_1_on, botao_2_on, botao_3_on, botao_4_on};
-  StepLabel* const off[] = {botao_1_off, botao_2_off, botao_3_off, botao_4_off};
-  StepLabel* const caption[] = {lb_passo1, lb_passo2, lb_passo3, lb_passo4};
-  show_indicators(on, off, caption, current);
-  Animate1->show();
-  pn_passos->show();
-}
-
 // ---------------------------------------------------------------- step routines
 
-void TMdi_Frm::passo1() {
-  if (RadioGroup2->item_index() == 1) {
-    // "Continuar um Projeto já existente"
-    if (estado_.step == 1) return;
-    auto file = platform().open_file(
-        this, {QString(), QStringLiteral("Arquivo de configuração de projetos(*.ini)|*.ini"), QString(), QString()});
-    if (!file) return;
-    set_nivel(1);
-    pn_projeto->setEnabled(true);
-    pn_projeto->show();
-    pn_preparacao->hide();
-    indicadores(1);
-    GroupBox1->hide();
-    Panel_Botoes->show();
-    Panel_comeco->show();
-    restaura_projeto(*this, *file);
-    return;
-  }
-
-  // "Começar um Novo Projeto": empty fields, unless coming back from a
-  // later step.
-  const int old_level = estado_.level.number;
-  volta_passo1();
-  if (old_level < 2) {
-    set_pasta(shell::default_project_folder());
-    start_new_project(*this);
-  }
+void TMdi_Frm::continua_projeto(const QString& file) {
+  set_nivel(1);
+  pn_projeto->setEnabled(true);
+  pn_projeto->show();
+  pn_preparacao->hide();
+  indicadores(1);
+  GroupBox1->hide();
+  Panel_Botoes->show();
+  Panel_comeco->show();
+  restaura_projeto(*this, file);
 }
 
 void TMdi_Frm::volta_passo1() {
@@ -378,83 +292,29 @@ bool TMdi_Frm::executa_textos() {
 
 // ---------------------------------------------------------------- button bar
 
-void TMdi_Frm::bit_avancarClick() {
-  command([this] {
-    const bool faltando = stopwords_faltando;
-    const int passo = estado_.step;
-    const MiningWizardState antes = estado_;
-    switch (passo) {
-      case 1: command([this] { passo2(); }); break;
-      case 2: command([this, faltando] { faltando ? passo2() : passo3(); }); break;
-      case 3: command([this, faltando] { faltando ? passo3() : mineracao(); }); break;
-      default: break;
-    }
-    if (command_cancelled()) {
-      // A cancelled step leaves the project as its last finished step left
-      // it: the wizard shows that step again at its level and saves nothing
-      // (the project and status files keep what they had).
-      volta_apos_cancelar(passo, antes);
-      return;
-    }
-    // Every "Avançar" saves the project, whatever the step routine did; a
-    // project without a title has no file name yet and is not saved.
-    if (!titulo().isEmpty()) salva_projeto(*this, false);
-  });
+void TMdi_Frm::salva(bool confirma) { salva_projeto(*this, confirma); }
+
+std::function<void()> TMdi_Frm::ao_cancelar(int passo) {
+  // The wizard shows the step again at its level, as it was.
+  return [this, passo, antes = estado_] { volta_apos_cancelar(passo, antes); };
 }
 
-void TMdi_Frm::bit_voltarClick() {
-  command([this] {
-    switch (estado_.step) {
-      case 1:
-        indicadores(0);
-        Panel_comeco->hide();
-        bit_voltar->setEnabled(false);
-        GroupBox1->show();
-        Panel_Botoes->show();
-        bit_sair_salvar->show();
-        bit_sair_cancelar->show();
-        bit_voltar->hide();
-        bit_avancar->hide();
-        bit_avancar->setEnabled(true);
-        bit_inicio->setEnabled(true);
-        break;
-      case 2: passo1(); break;
-      case 3: passo2(); break;
-      case 4: passo3(); break;
-      default: break;
-    }
-  });
+void TMdi_Frm::volta_boas_vindas() {
+  indicadores(0);
+  Panel_comeco->hide();
+  bit_voltar->setEnabled(false);
+  GroupBox1->show();
+  Panel_Botoes->show();
+  bit_sair_salvar->show();
+  bit_sair_cancelar->show();
+  bit_voltar->hide();
+  bit_avancar->hide();
+  bit_avancar->setEnabled(true);
+  bit_inicio->setEnabled(true);
 }
-
-void TMdi_Frm::bit_sair_salvarClick() {
-  command([this] {
-    if (!has_title_to_save(*this, *this)) return;
-    salva_projeto(*this, true);
-    estado_.saved = true;
-    close();
-  });
-}
-
-void TMdi_Frm::bit_sair_cancelarClick() { close(); }
 
 void TMdi_Frm::bit_inicioClick() { command([this] { volta_inicio(); }); }
 
-// ---------------------------------------------------------------- project controls
-
-void TMdi_Frm::bt_alterarClick() {
-  command([this] {
-    if (auto pasta = pick_project_folder(*this, this, pasta_escolhida, pasta_projeto())) set_pasta(path_of(*pasta));
-  });
-}
-
-void TMdi_Frm::bt_stopwordsClick() {
-  command([this] { show_stopword_manager(*this); });
-}
-
 void TMdi_Frm::ListBox_idiomaClick() { command([this] { carrega_stopwords(); }); }
-
-void TMdi_Frm::RadioGroup_textosClick() { focus_separator_for_single_file(*this); }
-
-void TMdi_Frm::Edit_separadorClick() { choose_single_file(*this); }
 
 }  // namespace lumeral::gui

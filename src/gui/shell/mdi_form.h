@@ -24,8 +24,7 @@
 #include "core/shell/project.h"
 #include "gui/base/form.h"
 #include "gui/base/radio_group.h"
-#include "gui/shell/wizard_parts.h"
-#include "gui/shell/wizard_state.h"
+#include "gui/shell/wizard_frame.h"
 
 namespace lumeral::gui {
 
@@ -33,32 +32,10 @@ class TOntologia;
 class TMinera;
 class TSobre;
 
-// A label that acts as a command when it is clickable (the step images and
-// captions of the wizard: hand cursor and a click when clickable, nothing
-// otherwise).
-class StepLabel : public QLabel {
-  Q_OBJECT
- public:
-  using QLabel::QLabel;
-  void set_clickable(bool clickable);
-  bool clickable() const { return clickable_; }
- signals:
-  void clicked();
-
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-
- private:
-  bool clickable_ = false;
-};
-
-// The project panel, the button bar and the status panels are the
-// inherited field groups of wizard_parts.h.
-class TMdi_Frm : public QMainWindow,
-                 public Form,
-                 public WizardProjectPanel,
-                 public WizardButtonBar,
-                 public WizardStatusPanels {
+// The frame (wizard_frame.h) holds the project panel, the button bar, the
+// status panels and the welcome group; the steps are 1 "Configurar
+// Projeto", 2 "Preparar Textos", 3 "Ontologia", 4 "Mineração de Textos".
+class TMdi_Frm : public WizardFrame {
   Q_OBJECT
  public:
   explicit TMdi_Frm(Windows& windows);
@@ -66,16 +43,11 @@ class TMdi_Frm : public QMainWindow,
   // ---- the wizard's state (wizard_state.h): every step reads it; the
   // folder label, the step indicators and the kind captions show it.
   const MiningWizardState& estado() const { return estado_; }
-  void set_nivel(int nivel) { estado_.level = {nivel, std::nullopt}; }
-  void set_nivel(const WizardLevel& nivel) { estado_.level = nivel; }
-  void set_pasta(const std::filesystem::path& pasta);
   void set_tipo(shell::OntologyKind tipo);
   void set_lista_contextos(const QString& lista) { estado_.context_list = lista; }
   void set_ontologia_visitada(bool visitada) { estado_.ontology_step_entered = visitada; }
   void set_dividido(bool dividido) { estado_.split_done = dividido; }
   void set_lista_stopwords(const QString& lista) { estado_.stopword_list = lista; }
-
-  QLabel* Label3;  // the project folder, shown in the folder group
 
   // ---- entry menu
   QFrame* pnEntrada;
@@ -85,8 +57,7 @@ class TMdi_Frm : public QMainWindow,
   QPushButton* bt_sobre;  // "Sobre o Lumeral"
   TSobre* sobre = nullptr;  // the about box, created when first opened
 
-  // ---- step indicators: image pairs and captions, in their column
-  QWidget* pn_passos;
+  // ---- step indicators: image pairs and captions, in the frame's column
   StepLabel* botao_1_on;
   StepLabel* botao_1_off;
   StepLabel* botao_2_on;
@@ -99,12 +70,6 @@ class TMdi_Frm : public QMainWindow,
   StepLabel* lb_passo2;  // "Preparar Textos"
   StepLabel* lb_passo3;  // "Ontologia"
   StepLabel* lb_passo4;  // "Mineração de Textos"
-  QLabel* Animate1;      // the animation beside the indicators
-
-  // ---- welcome group
-  QGroupBox* GroupBox1;
-  RadioGroup* RadioGroup2;  // "Começar um Novo Projeto" / "Continuar um Projeto já existente"
-  QPushButton* bt_ok_bemvindo;
 
   // ---- ontology step: the choice panel lies over the editor, the mining
   // panel over both (one cell of the step's grid)
@@ -125,31 +90,14 @@ class TMdi_Frm : public QMainWindow,
   // ---- status bar: hint, weekday and date, time
   QStatusBar* StatusBar2;
 
-  // Set by the stopword loader when the language's standard list is missing
-  // at the preparation step or beyond.
-  bool stopwords_faltando = false;
-  // The last folder chosen in the folder picker ("Alterar").
-  QString pasta_escolhida;
-
   // ---- handlers
   void bt_ok_entradaClick();
   void bt_sobreClick();
-  void bt_ok_bemvindoClick();
-  void bit_avancarClick();
-  void bit_voltarClick();
-  void bit_sair_salvarClick();
-  void bit_sair_cancelarClick();
-  void bit_inicioClick();
-  void bt_alterarClick();
-  void bt_stopwordsClick();
-  void ListBox_idiomaClick();
-  void RadioGroup_textosClick();
-  void Edit_separadorClick();
-  void Timer1Timer();
+  void bit_inicioClick() override;
+  void ListBox_idiomaClick() override;
 
   // ---- the wizard's routines (shared by buttons, captions and the restore)
-  void passo1();      // "Configurar Projeto"
-  void volta_passo1();  // the project step shown again, fields kept
+  void volta_passo1() override;
   void passo2();      // "Preparar Textos"
   void passo3();      // "Ontologia"
   void mineracao();   // "Mineração de Textos": the runs of the mining panel
@@ -157,15 +105,7 @@ class TMdi_Frm : public QMainWindow,
   // step again with the state it had before.
   void volta_apos_cancelar(int passo, const MiningWizardState& antes);
   void volta_inicio();
-  // The step indicators show step `current` (1..4) as the current one;
-  // 0 hides them (the entry menu and the welcome group).
-  void indicadores(int current);
-  int passo_corrente() const { return estado_.step; }
 
-  // The project's fields as the files name them.
-  QString titulo() const { return Edit_titulo->text(); }
-  QString pasta_projeto() const { return qpath(estado_.project.folder); }
-  shell::Project projeto() const { return estado_.project; }
   // The context list L of the mining step: the existing ontology chosen
   // or the project's own list.
   std::filesystem::path lista_contextos() const;
@@ -177,15 +117,18 @@ class TMdi_Frm : public QMainWindow,
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool event(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  WizardCommonState& comum() override { return estado_; }
+  const WizardCommonState& comum() const override { return estado_; }
+  void continua_projeto(const QString& file) override;
+  void salva(bool confirma) override;
+  void volta_boas_vindas() override;
+  std::function<void()> ao_cancelar(int passo) override;
 
  private:
   // ---- layout (mdi_form_layout.cpp)
   void build_layout();
   QWidget* build_entry();
   QWidget* build_steps();
-  QWidget* build_welcome();
   QWidget* build_project();
   QWidget* build_ontology();
   QWidget* build_buttons();

@@ -12,17 +12,6 @@
 
 namespace lumeral::gui {
 
-namespace {
-
-StepLabel* step_image(const QString& resource, QWidget* parent) {
-  auto* l = new StepLabel(parent);
-  l->setPixmap(QPixmap(resource));
-  l->setFixedSize(48, 48);
-  return l;
-}
-
-}  // namespace
-
 void TMdi_Frm::build_layout() {
   setWindowIcon(QIcon(QStringLiteral(":/shell/lumeral.png")));
   auto* central = new QWidget(this);
@@ -34,7 +23,7 @@ void TMdi_Frm::build_layout() {
   body->addWidget(build_steps());
   auto* pages = new QVBoxLayout;
   pages->addWidget(build_entry(), 1);
-  pages->addWidget(build_welcome(), 1);
+  pages->addWidget(build_welcome(QStringLiteral("Bem Vindo ao Wizard do Programa Lumeral."), false, centralWidget()), 1);
   pages->addWidget(build_project(), 1);
   pages->addWidget(build_ontology(), 1);
   body->addLayout(pages, 1);
@@ -85,57 +74,18 @@ QWidget* TMdi_Frm::build_entry() {
 }
 
 QWidget* TMdi_Frm::build_steps() {
-  auto* column = new QWidget(centralWidget());
-  pn_passos = column;
-  column->setObjectName(QStringLiteral("pn_passos"));
-  auto* v = new QVBoxLayout(column);
-  v->setContentsMargins(4, 8, 8, 8);
+  QWidget* column = build_step_column({QStringLiteral("Configurar Projeto"), QStringLiteral("Preparar Textos"),
+                                       QStringLiteral("Ontologia"), QStringLiteral("Mineração de Textos")},
+                                      150, centralWidget());
   StepLabel** on[] = {&botao_1_on, &botao_2_on, &botao_3_on, &botao_4_on};
   StepLabel** off[] = {&botao_1_off, &botao_2_off, &botao_3_off, &botao_4_off};
   StepLabel** caption[] = {&lb_passo1, &lb_passo2, &lb_passo3, &lb_passo4};
-  const QString captions[] = {QStringLiteral("Configurar Projeto"), QStringLiteral("Preparar Textos"),
-                              QStringLiteral("Ontologia"), QStringLiteral("Mineração de Textos")};
-  for (int i = 0; i < 4; ++i) {
-    auto* row = new QHBoxLayout;
-    *on[i] = step_image(QStringLiteral(":/shell/passo%1_on.png").arg(i + 1), column);
-    *off[i] = step_image(QStringLiteral(":/shell/passo%1_off.png").arg(i + 1), column);
-    (*on[i])->setObjectName(QStringLiteral("botao_%1_on").arg(i + 1));
-    (*off[i])->setObjectName(QStringLiteral("botao_%1_off").arg(i + 1));
-    *caption[i] = new StepLabel(captions[i], column);
-    (*caption[i])->setMinimumWidth(150);
-    row->addWidget(*on[i]);
-    row->addWidget(*off[i]);
-    row->addWidget(*caption[i], 1);
-    v->addLayout(row);
-    v->addSpacing(6);
+  for (std::size_t i = 0; i < 4; ++i) {
+    *on[i] = on_[i];
+    *off[i] = off_[i];
+    *caption[i] = captions_[i];
   }
-  Animate1 = new QLabel(column);
-  Animate1->setPixmap(QPixmap(QStringLiteral(":/shell/animacao.png")));
-  v->addWidget(Animate1);
-  v->addStretch();
   return column;
-}
-
-QWidget* TMdi_Frm::build_welcome() {
-  GroupBox1 = new QGroupBox(centralWidget());
-  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  auto* v = new QVBoxLayout(GroupBox1);
-  v->setContentsMargins(30, 24, 30, 24);
-  v->addWidget(heading(QStringLiteral("Bem Vindo ao Wizard do Programa Lumeral."), GroupBox1, 6));
-  v->addSpacing(16);
-  RadioGroup2 = new RadioGroup(QStringLiteral("O que você gostaria de fazer?"),
-                               {QStringLiteral("Começar um Novo Projeto"),
-                                QStringLiteral("Continuar um Projeto já existente")},
-                               0, GroupBox1);
-  v->addWidget(RadioGroup2);
-  auto* h = new QHBoxLayout;
-  h->addStretch();
-  bt_ok_bemvindo = command_button(QStringLiteral("OK"), QStringLiteral("Começa o projeto escolhido"), GroupBox1);
-  bt_ok_bemvindo->setMinimumWidth(100);
-  h->addWidget(bt_ok_bemvindo);
-  v->addLayout(h);
-  v->addStretch();
-  return GroupBox1;
 }
 
 QWidget* TMdi_Frm::build_project() {

@@ -17,7 +17,7 @@
 #include "gui/clustering/medidas.h"
 #include "gui/comparison/centro_contextual.h"
 #include "gui/comparison/centroide.h"
-#include "gui/comparison/mdi_form2.h"
+#include "gui/shell/mdi_form2.h"
 #include "gui/comparison/compara_regras.h"
 #include "gui/contexts/criar_contextos.h"
 #include "gui/mining/data_mining.h"

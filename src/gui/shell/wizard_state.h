@@ -34,17 +34,22 @@ struct WizardLevel {
 // The mining wizard. Levels: 0 nothing yet, 1 the project step, 2 the
 // preparation, 3 the ontology step entered, 4 an ontology chosen, 5 the
 // mining step.
-struct MiningWizardState {
+// What both wizards keep: the level, the step shown (1 the project step,
+// 2 the preparation, then each wizard's own; 0 on the welcome group and the
+// entry menu), the project, and two flags.
+struct WizardCommonState {
   WizardLevel level;
-  // The step shown: 1 project, 2 preparation, 3 ontology, 4 mining; 0 on
-  // the entry menu and the welcome group.
   int step = 0;
-  shell::Project project;  // the folder of the texts and the title
+  shell::Project project;   // the folder of the texts and the title
+  bool split_done = false;  // the single input file was split since the start
+  bool saved = false;       // "Sair, salvando" saved the project
+};
+
+// Steps: 3 ontology, 4 mining.
+struct MiningWizardState : WizardCommonState {
   shell::OntologyKind ontology = shell::OntologyKind::None;
   QString context_list;  // the existing ontology chosen (.lct), or ""
   bool ontology_step_entered = false;
-  bool split_done = false;  // the single input file was split since the start
-  bool saved = false;       // "Sair, salvando status do projeto" saved the project
   // The current folder when the program started: where the standard
   // stopword lists are looked for first.
   std::filesystem::path start_folder;
@@ -53,13 +58,10 @@ struct MiningWizardState {
 
 // The comparison wizard. Levels: 0 nothing yet, 1 the project step, 2 the
 // preparation, 3 the analysis step, 4 the analysis done.
-struct ComparisonWizardState {
-  WizardLevel level;
-  int step = 0;  // 1 project, 2 preparation, 3 analysis; 0 the welcome group
-  shell::Project project;
+// Step 3 is the analysis.
+struct ComparisonWizardState : WizardCommonState {
   bool processed = false;  // the analysis ran since the wizard opened
   bool selected = false;   // a result set is listed
-  bool split_done = false;
 };
 
 }  // namespace lumeral::gui

@@ -27,22 +27,13 @@
 
 #include "core/comparison/compare_road.h"
 #include "core/shell/project.h"
-#include "gui/base/form.h"
-#include "gui/base/radio_group.h"
-#include "gui/shell/wizard_parts.h"
-#include "gui/shell/wizard_state.h"
+#include "gui/shell/wizard_frame.h"
 
 namespace lumeral::gui {
 
-class StepLabel;
-
-// The project panel, the button bar and the status panels are the
-// inherited field groups of wizard_parts.h, as in the mining wizard.
-class TMdi_Frm2 : public QMainWindow,
-                  public Form,
-                  public WizardProjectPanel,
-                  public WizardButtonBar,
-                  public WizardStatusPanels {
+// The frame (wizard_frame.h) holds the project panel, the button bar, the
+// status panels and the welcome group, as in the mining wizard.
+class TMdi_Frm2 : public WizardFrame {
   Q_OBJECT
  public:
   explicit TMdi_Frm2(Windows& windows);
@@ -50,14 +41,8 @@ class TMdi_Frm2 : public QMainWindow,
   // ---- the wizard's state (wizard_state.h): every step reads it; the
   // folder label and the step indicators show it.
   const ComparisonWizardState& estado() const { return estado_; }
-  void set_nivel(int nivel) { estado_.level = {nivel, std::nullopt}; }
-  void set_nivel(const WizardLevel& nivel) { estado_.level = nivel; }
-  void set_pasta(const std::filesystem::path& pasta);
 
-  QLabel* Label3;  // the texts folder, shown in the folder group
-
-  // ---- step indicators
-  QWidget* pn_passos;
+  // ---- step indicators, in the frame's column
   StepLabel* botao_1_on;
   StepLabel* botao_1_off;
   StepLabel* botao_2_on;
@@ -67,11 +52,6 @@ class TMdi_Frm2 : public QMainWindow,
   StepLabel* lb_passo1;  // "Configurar Projeto"
   StepLabel* lb_passo2;  // "Preparar Textos"
   StepLabel* lb_passo3;  // "Análise dos Documentos"
-
-  // ---- welcome group
-  QGroupBox* GroupBox1;
-  RadioGroup* RadioGroup2;  // "Começar um Novo Projeto" / "Continuar um Projeto já existente"
-  QPushButton* bt_ok_bemvindo;
 
   // ---- analysis step: result sets and the two-column list
   QFrame* Panel_analise;
@@ -84,49 +64,25 @@ class TMdi_Frm2 : public QMainWindow,
   // ---- status bar: hint, weekday and date, time
   QStatusBar* StatusBar1;
 
-  // Set when the language's standard stopword list is missing at the
-  // preparation step or beyond.
-  bool stopwords_faltando = false;
-  QString pasta_escolhida;  // the folder last chosen with "Alterar"
-
   // ---- handlers
-  void bt_ok_bemvindoClick();
-  void bit_avancarClick();
-  void bit_voltarClick();
-  void bit_sair_salvarClick();
-  void bit_sair_cancelarClick();
-  void bit_inicioClick();
-  void bt_alterarClick();
-  void bt_stopwordsClick();
-  void ListBox_idiomaClick();
-  void RadioGroup_textosClick();
-  void Edit_separadorClick();
+  void bit_inicioClick() override;
+  void ListBox_idiomaClick() override;
   void ComboBox1Change();
   void ListView1ColumnClick(int column);
   void bt_resumosClick();  // form_resumo2 on this project's list
   void bt_gravaClick();
-  void Timer1Timer();
 
   // ---- the wizard's routines (shared by buttons, captions and the restore)
-  void passo1();         // "Configurar Projeto"
-  void volta_passo1();   // the project step shown again, fields kept
+  void volta_passo1() override;
   void passo2();         // "Preparar Textos"
   // "Análise dos Documentos": with `prepara` (from the preparation step)
   // the collection is processed first, unless the analysis already ran.
   void passo3(bool prepara);
-  // The step indicators show step `current` (1..3) as the current one; 0
-  // hides them (the welcome group).
-  void indicadores(int current);
-  int passo_corrente() const { return estado_.step; }
 
   // The rows listed now, in their shown order.
   const std::vector<comparison::ResultRow>& linhas() const { return linhas_; }
   // The result sets of the last analysis, in the choice box's order.
   const std::vector<comparison::ResultSet>& conjuntos() const { return conjuntos_; }
-
-  QString titulo() const { return Edit_titulo->text(); }
-  QString pasta_projeto() const { return qpath(estado_.project.folder); }
-  shell::Project projeto() const { return estado_.project; }
 
   // Loads the language's standard list into the stopword manager; when it
   // is missing at the preparation step or beyond: the message, "Avançar"
@@ -135,8 +91,11 @@ class TMdi_Frm2 : public QMainWindow,
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool event(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  WizardCommonState& comum() override { return estado_; }
+  const WizardCommonState& comum() const override { return estado_; }
+  void continua_projeto(const QString& file) override;
+  void salva(bool confirma) override;
+  void volta_boas_vindas() override;
 
  private:
   void build_layout();

@@ -1,4 +1,4 @@
-#include "gui/comparison/mdi_form2.h"
+#include "gui/shell/mdi_form2.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -13,7 +13,7 @@
 #include "gui/base/memory_setting.h"
 #include "gui/base/platform.h"
 #include "gui/base/table_export.h"
-#include "gui/comparison/unit_globalwic.h"
+#include "gui/shell/unit_globalwic.h"
 #include "gui/preparation/stop_words.h"
 #include "gui/shell/barra_progresso.h"
 #include "gui/shell/mdi_form.h"
@@ -34,14 +34,12 @@ bool is_folder(const QString& folder) {
 
 }  // namespace
 
-TMdi_Frm2::TMdi_Frm2(Windows& windows) : QMainWindow(nullptr), Form(windows) {
+TMdi_Frm2::TMdi_Frm2(Windows& windows) : WizardFrame(windows) {
   setAttribute(Qt::WA_DeleteOnClose);
   build_layout();
   setWindowTitle(main_caption());
 
   set_pasta(shell::default_project_folder());
-  // The title typed is the project's title.
-  connect(Edit_titulo, &QLineEdit::textChanged, this, [this](const QString& t) { estado_.project.title = ansi(t); });
   // The welcome group first: only "Voltar ao início" in the button bar.
   indicadores(0);
   Panel_comeco->hide();
@@ -53,48 +51,21 @@ TMdi_Frm2::TMdi_Frm2(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   bit_sair_cancelar->hide();
   bt_grava->setEnabled(false);
 
-  Edit_separador->installEventFilter(this);
-  for (StepLabel* l : {botao_1_on, botao_1_off, lb_passo1})
-    connect(l, &StepLabel::clicked, this, [this] { command([this] { passo1(); }); });
-  for (StepLabel* l : {botao_2_on, botao_2_off, lb_passo2})
-    connect(l, &StepLabel::clicked, this, [this] { command([this] { passo2(); }); });
-  connect(bt_ok_bemvindo, &QPushButton::clicked, this, [this] { bt_ok_bemvindoClick(); });
-  connect(bt_alterar, &QPushButton::clicked, this, [this] { bt_alterarClick(); });
-  connect(bt_stopwords, &QPushButton::clicked, this, [this] { bt_stopwordsClick(); });
-  connect(ListBox_idioma, &QListWidget::itemClicked, this, [this] { ListBox_idiomaClick(); });
-  connect(RadioGroup_textos, &RadioGroup::clicked, this, [this] { RadioGroup_textosClick(); });
   connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
   connect(ListView1->header(), &QHeaderView::sectionClicked, this, [this](int c) { ListView1ColumnClick(c); });
   connect(bt_resumos, &QPushButton::clicked, this, [this] { bt_resumosClick(); });
   connect(bt_grava, &QPushButton::clicked, this, [this] { bt_gravaClick(); });
   add_export_button(*this, bt_grava, [this] { return exporting::comparison_rows_table(linhas()); });
-  connect(bit_voltar, &QPushButton::clicked, this, [this] { bit_voltarClick(); });
-  connect(bit_avancar, &QPushButton::clicked, this, [this] { bit_avancarClick(); });
-  connect(bit_sair_salvar, &QPushButton::clicked, this, [this] { bit_sair_salvarClick(); });
-  connect(bit_sair_cancelar, &QPushButton::clicked, this, [this] { bit_sair_cancelarClick(); });
-  connect(bit_inicio, &QPushButton::clicked, this, [this] { bit_inicioClick(); });
-  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-  Timer1->start();
+  define_passos({
+      {[this] { passo1(); }, [this](bool) { passo2(); }, true},
+      {[this] { passo2(); }, [this](bool faltando) { faltando ? passo2() : passo3(true); }, true},
+      {},  // the analysis is the last step
+  });
+  connect_frame();
   Timer1Timer();
 }
 
-void TMdi_Frm2::set_pasta(const fs::path& pasta) {
-  estado_.project.folder = pasta;
-  Label3->setText(qpath(pasta));
-}
-
 // ---------------------------------------------------------------- events
-
-bool TMdi_Frm2::event(QEvent* event) {
-  // Every hint change shows in the first panel of the status bar.
-  if (show_status_tip(*this, event)) return true;
-  return QMainWindow::event(event);
-}
-
-bool TMdi_Frm2::eventFilter(QObject* watched, QEvent* event) {
-  if (is_separator_press(*this, watched, event)) Edit_separadorClick();
-  return QMainWindow::eventFilter(watched, event);
-}
 
 void TMdi_Frm2::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
@@ -110,54 +81,11 @@ void TMdi_Frm2::closeEvent(QCloseEvent* event) {
   if (windows().Mdi_Frm) windows().Mdi_Frm->close();
 }
 
-void TMdi_Frm2::Timer1Timer() {
-  show_clock(*this, *this);
-}
-
-// ---------------------------------------------------------------- indicators
-
-void TMdi_Frm2::indicadores(int current) {
-  estado_.step = current;
-  if (current == 0) {
-    for (StepLabel* l : {botao_1_on, botao_1_off, botao_2_on, botao_2_off, botao_3_on, botao_3_off}) l->hide();
-    pn_passos->hide();
-    return;
-  }
-  StepLabel* const on[] = {botao_1_on, botao_2_on, botao_3_on};
-  StepLabel* const off[] = {botao_1_off, botao_2_off, botao_3_off};
-  StepLabel* const caption[] = {lb_passo1, lb_passo2, lb_passo3};
-  show_indicators(on, off, caption, current);
-  pn_passos->show();
-}
-
 // ---------------------------------------------------------------- step routines
 
-void TMdi_Frm2::bt_ok_bemvindoClick() {
-  command([this] {
-    show_step_buttons(*this);
-    passo1();
-  });
-}
-
-void TMdi_Frm2::passo1() {
-  if (RadioGroup2->item_index() == 1) {
-    // "Continuar um Projeto já existente"
-    if (estado_.step == 1) return;
-    auto file = platform().open_file(
-        this, {QString(), QStringLiteral("Arquivo de configuração de projetos(*.ini)|*.ini"), QString(), QString()});
-    if (!file) return;
-    volta_passo1();
-    restaura_projeto2(*this, *file);
-    return;
-  }
-  // "Começar um Novo Projeto": empty fields, unless coming back from a
-  // later step.
-  const int old_level = estado_.level.number;
+void TMdi_Frm2::continua_projeto(const QString& file) {
   volta_passo1();
-  if (old_level < 2) {
-    set_pasta(shell::default_project_folder());
-    start_new_project(*this);
-  }
+  restaura_projeto2(*this, file);
 }
 
 void TMdi_Frm2::volta_passo1() {
@@ -391,66 +319,24 @@ void TMdi_Frm2::bt_gravaClick() {
 
 // ---------------------------------------------------------------- button bar
 
-void TMdi_Frm2::bit_avancarClick() {
-  command([this] {
-    const bool faltando = stopwords_faltando;
-    switch (estado_.step) {
-      case 1: command([this] { passo2(); }); break;
-      case 2: command([this, faltando] { faltando ? passo2() : passo3(true); }); break;
-      default: break;
-    }
-    // Every "Avançar" saves the project; without a title it has no file name.
-    if (!titulo().isEmpty()) salva_projeto2(*this, false);
-  });
-}
+void TMdi_Frm2::salva(bool confirma) { salva_projeto2(*this, confirma); }
 
-void TMdi_Frm2::bit_voltarClick() {
-  command([this] {
-    switch (estado_.step) {
-      case 1:
-        indicadores(0);
-        Panel_comeco->hide();
-        Panel_analise->hide();
-        GroupBox1->show();
-        bit_voltar->setEnabled(false);
-        bit_voltar->hide();
-        bit_avancar->hide();
-        bit_avancar->setEnabled(true);
-        break;
-      case 2: passo1(); break;
-      case 3: passo2(); break;
-      default: break;
-    }
-  });
+void TMdi_Frm2::volta_boas_vindas() {
+  indicadores(0);
+  Panel_comeco->hide();
+  Panel_analise->hide();
+  GroupBox1->show();
+  bit_voltar->setEnabled(false);
+  bit_voltar->hide();
+  bit_avancar->hide();
+  bit_avancar->setEnabled(true);
 }
-
-void TMdi_Frm2::bit_sair_salvarClick() {
-  command([this] {
-    if (!has_title_to_save(*this, *this)) return;
-    salva_projeto2(*this, true);
-    close();
-  });
-}
-
-void TMdi_Frm2::bit_sair_cancelarClick() { close(); }
 
 void TMdi_Frm2::bit_inicioClick() {
   hide();
   TMdi_Frm* main = windows().Mdi_Frm;
   main->RadioGroup1->set_item_index(0);
   main->show();
-}
-
-// ---------------------------------------------------------------- project controls
-
-void TMdi_Frm2::bt_alterarClick() {
-  command([this] {
-    if (auto pasta = pick_project_folder(*this, this, pasta_escolhida, pasta_projeto())) set_pasta(path_of(*pasta));
-  });
-}
-
-void TMdi_Frm2::bt_stopwordsClick() {
-  command([this] { show_stopword_manager(*this); });
 }
 
 void TMdi_Frm2::ListBox_idiomaClick() {
@@ -462,9 +348,5 @@ void TMdi_Frm2::ListBox_idiomaClick() {
     }
   });
 }
-
-void TMdi_Frm2::RadioGroup_textosClick() { focus_separator_for_single_file(*this); }
-
-void TMdi_Frm2::Edit_separadorClick() { choose_single_file(*this); }
 
 }  // namespace lumeral::gui

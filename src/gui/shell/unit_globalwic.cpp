@@ -1,4 +1,4 @@
-#include "gui/comparison/unit_globalwic.h"
+#include "gui/shell/unit_globalwic.h"
 
 #include <QDir>
 
@@ -6,7 +6,7 @@
 
 #include "core/base/files.h"
 #include "core/shell/ini.h"
-#include "gui/comparison/mdi_form2.h"
+#include "gui/shell/mdi_form2.h"
 
 namespace lumeral::gui {
 

@@ -9,22 +9,9 @@
 #include <QVBoxLayout>
 
 #include "gui/base/widgets.h"
-#include "gui/comparison/mdi_form2.h"
-#include "gui/shell/mdi_form.h"
+#include "gui/shell/mdi_form2.h"
 
 namespace lumeral::gui {
-
-namespace {
-
-StepLabel* step_image(const QString& resource, const QString& name, QWidget* parent) {
-  auto* l = new StepLabel(parent);
-  l->setPixmap(QPixmap(resource));
-  l->setFixedSize(48, 48);
-  l->setObjectName(name);
-  return l;
-}
-
-}  // namespace
 
 void TMdi_Frm2::build_layout() {
   setWindowIcon(QIcon(QStringLiteral(":/shell/lumeral.png")));
@@ -33,58 +20,20 @@ void TMdi_Frm2::build_layout() {
   auto* outer = new QVBoxLayout(central);
 
   // ---- step column
-  pn_passos = new QWidget(central);
-  auto* steps = new QVBoxLayout(pn_passos);
-  steps->setContentsMargins(4, 8, 8, 8);
+  build_step_column({QStringLiteral("Configurar Projeto"), QStringLiteral("Preparar Textos"),
+                     QStringLiteral("Análise dos Documentos")},
+                    170, central);
   StepLabel** on[] = {&botao_1_on, &botao_2_on, &botao_3_on};
   StepLabel** off[] = {&botao_1_off, &botao_2_off, &botao_3_off};
   StepLabel** caption[] = {&lb_passo1, &lb_passo2, &lb_passo3};
-  const QString captions[] = {QStringLiteral("Configurar Projeto"), QStringLiteral("Preparar Textos"),
-                              QStringLiteral("Análise dos Documentos")};
-  for (int i = 0; i < 3; ++i) {
-    auto* row = new QHBoxLayout;
-    *on[i] = step_image(QStringLiteral(":/shell/passo%1_on.png").arg(i + 1),
-                        QStringLiteral("botao_%1_on").arg(i + 1), pn_passos);
-    *off[i] = step_image(QStringLiteral(":/shell/passo%1_off.png").arg(i + 1),
-                         QStringLiteral("botao_%1_off").arg(i + 1), pn_passos);
-    *caption[i] = new StepLabel(captions[i], pn_passos);
-    (*caption[i])->setMinimumWidth(170);
-    row->addWidget(*on[i]);
-    row->addWidget(*off[i]);
-    row->addWidget(*caption[i], 1);
-    steps->addLayout(row);
-    steps->addSpacing(6);
+  for (std::size_t i = 0; i < 3; ++i) {
+    *on[i] = on_[i];
+    *off[i] = off_[i];
+    *caption[i] = captions_[i];
   }
-  auto* flow = new QLabel(pn_passos);
-  flow->setPixmap(QPixmap(QStringLiteral(":/shell/animacao.png")));
-  steps->addWidget(flow);
-  steps->addStretch();
 
   // ---- welcome group
-  GroupBox1 = new QGroupBox(central);
-  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  auto* welcome = new QVBoxLayout(GroupBox1);
-  welcome->setContentsMargins(30, 24, 30, 24);
-  auto* title_row = new QHBoxLayout;
-  auto* logo = new QLabel(GroupBox1);
-  logo->setPixmap(QPixmap(QStringLiteral(":/shell/lumeral.png")));
-  title_row->addWidget(logo);
-  title_row->addSpacing(12);
-  title_row->addWidget(heading(QStringLiteral("Bem Vindo ao Wizard de Inteligência Competitiva."), GroupBox1, 6), 1);
-  welcome->addLayout(title_row);
-  welcome->addSpacing(16);
-  RadioGroup2 = new RadioGroup(QStringLiteral("O que você gostaria de fazer?"),
-                               {QStringLiteral("Começar um Novo Projeto"),
-                                QStringLiteral("Continuar um Projeto já existente")},
-                               0, GroupBox1);
-  welcome->addWidget(RadioGroup2);
-  auto* ok_row = new QHBoxLayout;
-  ok_row->addStretch();
-  bt_ok_bemvindo = command_button(QStringLiteral("OK"), QStringLiteral("Começa o projeto escolhido"), GroupBox1);
-  bt_ok_bemvindo->setMinimumWidth(100);
-  ok_row->addWidget(bt_ok_bemvindo);
-  welcome->addLayout(ok_row);
-  welcome->addStretch();
+  build_welcome(QStringLiteral("Bem Vindo ao Wizard de Inteligência Competitiva."), true, central);
 
   // ---- project panel: step 1 and step 2
   build_project_panel(*this, Label3, central);
