@@ -2,6 +2,7 @@
 // edited, saved and opened again, and the documents written equal to those
 // of lumeral-cli.
 #include "gui/preparation/html_txt.h"
+#include "gui/preparation/lista_docs.h"
 #include "road_fixture.h"
 
 namespace lumeral::gui::testing {
@@ -18,6 +19,18 @@ class HtmlTool : public RoadTest {
     for (int r : rows) f().FileListBox1->item(r)->setSelected(true);
   }
 };
+
+// Both folder browsers open at the current folder, never at the top of the
+// disk, and list what it holds.
+TEST_F(HtmlTool, FolderBrowsersOpenAtTheCurrentFolder) {
+  fs::current_path(proj);
+  f().show();
+  EXPECT_EQ(f().DirectoryListBox1->folder(), q(proj));
+  EXPECT_EQ(f().Edit_total->text(), "4");
+  Tform_ldoc& lists = *windows->form_ldoc;
+  lists.show();
+  EXPECT_EQ(lists.DirectoryListBox1->folder(), q(proj));
+}
 
 TEST_F(HtmlTool, ConvertsTheListedPagesAsTheCommandLine) {
   for (const fs::path& folder : {proj, cli}) write_file(folder / "Extra.HTML", cp1252("<b>Olá</b> &amp; mais\r\n"));

@@ -127,12 +127,19 @@ TEST_F(CompareTest, WholeRoadMatchesTheCommandLine) {
   ASSERT_EQ(c().ComboBox1->count(), static_cast<int>(sets.size()));
   ASSERT_GT(sets.size(), 2u);
   const Regional& regional = windows->regional();
+  // Nothing to save or export before a set is chosen.
+  QPushButton* exporta = nullptr;
+  for (auto* b : c().findChildren<QPushButton*>())
+    if (b->text() == QStringLiteral("Exportar...")) exporta = b;
+  ASSERT_NE(exporta, nullptr);
+  EXPECT_FALSE(c().bt_grava->isEnabled() || exporta->isEnabled());
   for (int i = 0; i < c().ComboBox1->count(); ++i) {
     SCOPED_TRACE(sets[i].first);
     EXPECT_EQ(c().ComboBox1->itemText(i).toStdString(), sets[i].first);
     c().ComboBox1->setCurrentIndex(i);
     c().ComboBox1Change();
     EXPECT_TRUE(state().selected);
+    EXPECT_TRUE(exporta->isEnabled());
     EXPECT_EQ(shown_rows(), sets[i].second);
     EXPECT_EQ(c().Edit_total->text().toStdString(), std::to_string(sets[i].second.size()));
 

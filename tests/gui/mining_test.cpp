@@ -8,7 +8,9 @@
 #include "core/base/encoding.h"
 #include "core/contexts/ontology.h"
 #include "core/records/records.h"
+#include "core/export/table.h"
 #include "gui/association/associacao.h"
+#include "gui/base/table_export.h"
 #include "gui/classification/matriz.h"
 #include "gui/comparison/centro_contextual.h"
 #include "gui/comparison/centroide.h"
@@ -279,8 +281,16 @@ TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
   const QStringList shown = text_lines(mi().Rich);
   EXPECT_EQ(shown, cli_rules({"--threshold", "2", "--by", "support", "--order", "alphabetical"}, "Noticias"));
 
-  // ---- "Grava Resultados para Portal"
+  // ---- "Grava Resultados para Portal", after a table was exported to
+  // another folder: the file still goes to the project folder
+  const fs::path elsewhere = folder.parent_path() / "exportadas";
+  fs::create_directories(elsewhere);
+  platform.answer(q(elsewhere / "frequencias.csv"));
+  export_table(w(), [this] { return exporting::frequency_table(mi().linhas_frequencia()); });
+  ASSERT_TRUE(fs::exists(elsewhere / "frequencias.csv"));
+  platform.messages.clear();
   mi().bt_grava_resultadosClick();
+  EXPECT_FALSE(fs::exists(elsewhere / "resultados.wiz"));
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Arquivo salvo com Sucesso!!!")});
   const std::string results = read_file(folder / "resultados.wiz");
   EXPECT_EQ(results.rfind(cp1252("#Conceito;Frequencia Absoluta;Frequencia Relativa(em %)/\r\n"), 0), 0u);

@@ -60,6 +60,11 @@ void FolderTree::set_folder(const QString& path) {
   choose(absolute);
 }
 
+void FolderTree::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (folder_.isEmpty()) set_folder(QDir::currentPath());
+}
+
 void FolderTree::choose(const QString& path) {
   if (path == folder_) return;
   folder_ = path;

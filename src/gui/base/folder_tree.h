@@ -28,6 +28,11 @@ class FolderTree : public QWidget {
  signals:
   void folder_changed(const QString& folder);
 
+ protected:
+  // Shown before any choice, the browser opens at the current folder (the
+  // project's, while a wizard project is open), not at the top of the disk.
+  void showEvent(QShowEvent* event) override;
+
  private:
   void choose(const QString& path);
   QFileSystemModel* model_;

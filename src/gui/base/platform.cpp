@@ -66,7 +66,7 @@ std::optional<QString> Platform::save_file(QWidget* parent, const FileDialog& di
   QString path = absolute(*chosen);
   if (!dialog.default_ext.isEmpty() && QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('.')))
     path += QLatin1Char('.') + dialog.default_ext;
-  make_folder_current(path);
+  if (!dialog.keeps_current_folder) make_folder_current(path);
   return path;
 }
 

@@ -44,6 +44,10 @@ struct FileDialog {
   QString filter;       // Windows-style, "desc (*.ext)|*.ext|..."
   QString default_ext;  // save dialogs: added when the typed name has none ("lpl")
   QString folder;       // start folder; empty: the current folder
+  // An export (a table, a picture, a network file): the chosen folder does
+  // not become current, so the commands that write into the current folder
+  // (the project folder of a wizard) keep writing there.
+  bool keeps_current_folder = false;
 };
 
 class Platform {

@@ -36,7 +36,7 @@ void export_table(Form& form, const TableOf& table_of) {
   auto* window = dynamic_cast<QWidget*>(&form);
   form.command([&] {
     auto file = form.platform().save_file(
-        window, {QStringLiteral("Exportar tabela"), kExportFilter, QStringLiteral("csv"), QString()});
+        window, {QStringLiteral("Exportar tabela"), kExportFilter, QStringLiteral("csv"), QString(), true});
     if (!file) return;
     exporting::export_table(path_of(*file), table_of(), form.regional());
     form.information(QStringLiteral("Tabela exportada para \"%1\".").arg(QFileInfo(*file).fileName()));

@@ -340,7 +340,8 @@ void TMinera::bt_grava_resultadosClick() {
   w_.command([this] {
     {
       ProgressScope progress(w_.windows());
-      mining::write_results_file(fs::current_path(), linhas_frequencia(), tabela_associacoes, progress);
+      // Into the project folder, wherever a dialog last chose a file.
+      mining::write_results_file(w_.projeto().folder, linhas_frequencia(), tabela_associacoes, progress);
     }
     w_.information(QStringLiteral("Arquivo salvo com Sucesso!!!"));
   });

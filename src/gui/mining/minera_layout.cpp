@@ -80,16 +80,18 @@ void TMinera::build_layout() {
   ListView_contexto->setStatusTip(QStringLiteral("Clique no título de uma coluna para ordenar"));
   colunas_frequencia();
   left->addWidget(ListView_contexto, 1);
-  auto* outputs = new QHBoxLayout;
+  // Two buttons a row, so that the panel fits a 1280-pixel screen with
+  // every caption whole ("Exportar..." goes under "Impressão de Resultados").
+  auto* outputs = new QGridLayout;
   bt_grava_resultados = command_button(QStringLiteral("Grava Resultados para Portal"),
                                        QStringLiteral("Grava o arquivo resultados.wiz para o portal"), this);
   bt_impressao = command_button(QStringLiteral("Impressão de Resultados"),
                                 QStringLiteral("Mostra o relatório para impressão"), this);
   bt_grafico_frequencias = command_button(QStringLiteral("Gráfico de Freqüências"),
                                           QStringLiteral("Mostra a tabela de freqüências em um gráfico de barras"), this);
-  outputs->addWidget(bt_grava_resultados);
-  outputs->addWidget(bt_impressao);
-  outputs->addWidget(bt_grafico_frequencias);
+  outputs->addWidget(bt_grava_resultados, 0, 0);
+  outputs->addWidget(bt_impressao, 0, 1);
+  outputs->addWidget(bt_grafico_frequencias, 1, 0);
   left->addLayout(outputs);
   body->addLayout(left, 2);
 

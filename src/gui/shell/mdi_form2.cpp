@@ -49,13 +49,16 @@ TMdi_Frm2::TMdi_Frm2(Windows& windows) : WizardFrame(windows) {
   bit_avancar->hide();
   bit_sair_salvar->hide();
   bit_sair_cancelar->hide();
-  bt_grava->setEnabled(false);
+  habilita_gravacao(false);
 
   connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
   connect(ListView1->header(), &QHeaderView::sectionClicked, this, [this](int c) { ListView1ColumnClick(c); });
   connect(bt_resumos, &QPushButton::clicked, this, [this] { bt_resumosClick(); });
   connect(bt_grava, &QPushButton::clicked, this, [this] { bt_gravaClick(); });
-  add_export_button(*this, bt_grava, [this] { return exporting::comparison_rows_table(linhas()); });
+  // "Exportar..." writes the listed set: like "Grava Resultados em texto",
+  // it waits for one to be chosen.
+  bt_exportar_ = add_export_button(*this, bt_grava, [this] { return exporting::comparison_rows_table(linhas()); });
+  bt_exportar_->setEnabled(false);
   define_passos({
       {[this] { passo1(); }, [this](bool) { passo2(); }, true},
       {[this] { passo2(); }, [this](bool faltando) { faltando ? passo2() : passo3(true); }, true},
@@ -247,7 +250,12 @@ void TMdi_Frm2::limpa_resultado() {
   Edit_total->setText(QStringLiteral("0"));
   ComboBox1->setCurrentIndex(-1);
   estado_.selected = false;
-  bt_grava->setEnabled(false);
+  habilita_gravacao(false);
+}
+
+void TMdi_Frm2::habilita_gravacao(bool habilita) {
+  bt_grava->setEnabled(habilita);
+  if (bt_exportar_) bt_exportar_->setEnabled(habilita);
 }
 
 void TMdi_Frm2::mostra_linhas() {
@@ -266,7 +274,7 @@ void TMdi_Frm2::mostra_linhas() {
 void TMdi_Frm2::ComboBox1Change() {
   command([this] {
     estado_.selected = false;
-    bt_grava->setEnabled(false);
+    habilita_gravacao(false);
     const int i = ComboBox1->currentIndex();
     if (i < 0 || i >= static_cast<int>(conjuntos_.size())) return;
     auto rows = comparison::result_rows(conjuntos_[static_cast<std::size_t>(i)].file, regional());
@@ -274,7 +282,7 @@ void TMdi_Frm2::ComboBox1Change() {
     linhas_ = std::move(*rows);
     mostra_linhas();
     estado_.selected = true;
-    bt_grava->setEnabled(true);
+    habilita_gravacao(true);
   });
 }
 

@@ -105,6 +105,10 @@ class TMdi_Frm2 : public WizardFrame {
   void analisa();
   void mostra_linhas();
   void limpa_resultado();
+  // "Grava Resultados em texto" and "Exportar...", enabled while a result
+  // set is listed.
+  void habilita_gravacao(bool habilita);
+  QPushButton* bt_exportar_ = nullptr;
   ComparisonWizardState estado_;
   bool voltando_ = false;
   std::vector<comparison::ResultSet> conjuntos_;
