@@ -1,7 +1,8 @@
 // Every command once over small collections: that its options reach the
 // core, which lines it prints, which exit code and message it ends with.
 // The results and the refusals themselves are checked in detail by the
-// core's tests, the usage errors by the frame's.
+// core's tests (a refusal is here only where the command line has a part in
+// it), the usage errors by the frame's.
 #include <gtest/gtest.h>
 
 #include "support/fixtures.h"
@@ -62,7 +63,6 @@ TEST(CliCommands, EachCommandEndsAsItsWindowDoes) {
            {{"dump", "B.lpl"}, 0, "a\t0.25\no\t0.25\nÉpoca\t0.25\népoca\t0.25\n"},
            {{"--locale", "pt_BR", "wordlist-open", "B.lpl", "--threshold", "0,25"}, 0,
             "a |  0,25000\no |  0,25000\nÉpoca |  0,25000\népoca |  0,25000\n"},
-           {{"wordlists", "--stopwords", "falta.stw", "a.txt"}, 1, "", "Erro: arquivo de stopwords não existe !!"},
            {{"wordlists", "--stopwords", "vazia.stw", "--stem", "en", "en.txt"}, 0, ""},
            {{"dump", "en.lpl"}, 0, "run\t0.66666666666666663\nconnect\t0.33333333333333331\n"},
            {{"--locale", "pt_BR", "stopwords-save", "s.stw"}, 0, "", "", "Zebra  \nde\nÉ\nabcdefghijklmnopqrstuvwxyz\n"},
@@ -74,7 +74,6 @@ TEST(CliCommands, EachCommandEndsAsItsWindowDoes) {
            {{"wordlists", "--stopwords", "vazia.stw", "--docs", "l.ldc"}, 0, ""},
            {{"eliminate", "--docs", "l.ldc", "--word", " a ", "--word", "o"}, 0, ""},
            {{"dump", "B.lpl"}, 0, "Época\t0.25\népoca\t0.25\n"},
-           {{"eliminate", "--docs", "l.ldc", "--word", ""}, 1, "", "Você precisa escrever palavras"},
            {{"split", "todos.txt", "--prefix", "noticia-"}, 0, ""},
            {{"prepare", "proj", "--title", "Teste", "--separator", "XXX", "--leitura", "classica", "--stopwords",
              "vazia.stw"},
@@ -110,8 +109,6 @@ TEST(CliCommands, EachCommandEndsAsItsWindowDoes) {
            {{"dump", "d1.mtz"}, 0, "politica\t0\nesporte\t0.65000000000000002\neconomia\t0\n"},
            {{"doc-contexts", "d1"}, 0, "esporte | 0,6500000\n"},
            {{"context-docs", "Economia", "--docs", "docs.ldc"}, 0, "d2 | 1,00000000000000\n"},
-           {{"classify", "--docs", "docs.ldc", "--contexts", "nada.lct", "--method", "deterministic"}, 1, "",
-            "Lista de contextos não existe"},
            {{"classify-highest", "--docs", "n.ldc"}, 0, "noticia1.mtz => esporte | 0,75000\nnoticia2.mtz =>  | 0,00000\n"},
            {{"classify-highest", "--docs", "n.ldc", "--category", "esporte"}, 0, "noticia1.mtz => esporte | 0,75000\n"},
            {{"classify-concepts", "--docs", "cc.ldc", "--weight", "esporte | 1", "--weight", "futebol | 0,5"}, 0,

@@ -83,47 +83,9 @@ TEST(CliFrame, EveryHelpIsPortuguese) {
   }
 }
 
-TEST(CliFrame, UsageErrorsArePortugueseAndExitTwo) {
-  struct {
-    Args args;
-    const char* expected;
-  } cases[] = {
-      {{}, "É preciso um comando"},
-      {{"dump", "a.ldc", "--zzz"}, "Argumento inesperado: --zzz"},
-      {{"dump", "a.ldc", "b.ldc"}, "Argumento inesperado: b.ldc"},
-      {{"classify", "--docs", "d.ldc", "--method", "deterministic"}, "--contexts é obrigatório"},
-      {{"prepare", "p", "--title", "T", "--language", "xx"}, "xx não está em {pt,en,es}"},
-      {{"dump", "a.msm", "--size", "dez"}, "Valor inválido para --size: dez"},
-      {{"dump", "a.ldc", "--as"}, "Falta o valor de --as"},
-      {{"eliminate", "--docs", "d.ldc", "--word", "a", "--stopwords", "s.stw"}, "não pode ser usado junto com"},
-      {{"similar", "--docs", "d.ldc", "--cases", "c.ldc", "--method", "word"}, "--cases requer --report"},
-      {{"similar", "--docs", "d.ldc", "--method", "word"}, "--case ou --cases é obrigatório"},
-      {{"--locale", "xx_YY", "dump", "a.ldc"}, "xx_YY não é conhecida"},
-      // A value of the wrong kind names the option and what it takes.
-      {{"dump", "a.msm", "--size", "1e999"}, "Valor inválido para --size: 1e999 (espera um número inteiro)"},
-      {{"chart", "cooccurrence", "--pairs", "p.ass", "--out", "r.svg", "--top", "0"},
-       "--top: 0 não está entre 1 e 100000 (espera um número inteiro)"},
-      {{"chart", "cooccurrence", "--pairs", "p.ass", "--out", "r.svg", "--top", "muitos"},
-       "--top: muitos não está entre 1 e 100000"},
-      {{"chart", "cooccurrence", "--docs", "d.ldc", "--graph", "t.xml"}, "não termina em .graphml nem em .gexf"},
-      {{"chart", "cooccurrence", "--docs", "d.ldc"}, "--out ou --graph"},
-  };
-  TempDir dir;
-  for (const auto& c : cases) {
-    if (!c.args.empty() && c.args[0] == "chart" && !chart_program_built()) continue;
-    auto r = run_cli(c.args, dir.path());
-    EXPECT_EQ(r.exit_code, 2) << c.expected << "\n" << r.err;
-    EXPECT_NE(r.err.find(c.expected), std::string::npos) << r.err;
-    EXPECT_FALSE(std::regex_search(r.err, kEnglish)) << r.err;
-  }
-  // Known locales, in the forms an environment gives them, are taken.
-  for (const char* locale : {"pt_BR", "en_US.UTF-8", "es", "C"}) {
-    auto r = run_cli({"--locale", locale, "dump", "a.ldc"}, dir.path());
-    EXPECT_EQ(r.exit_code, 1) << locale << ": " << r.err;  // the missing file, not the locale
-  }
-}
-
-TEST(CliFrame, FileMessagesNameTheFileAndTheReason) {
+// Usage errors exit 2, refusals of the files named exit 1; every message is
+// Portuguese, names its file with the reason and is valid UTF-8.
+TEST(CliFrame, UsageErrorsAndFileMessages) {
   TempDir dir;
   fs::create_directories(dir / "pasta.ldc");
   fs::create_directories(dir / "pasta.stw");
@@ -133,25 +95,52 @@ TEST(CliFrame, FileMessagesNameTheFileAndTheReason) {
   write_file(dir / "p.ini", "[IDIOMA_TEXTOS]\r\nidioma_textos=um\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n");
   struct {
     Args args;
+    int exit_code;
     std::vector<std::string> expected;  // every fragment must be in the message
   } cases[] = {
-      {{"dump", "pasta.ldc"}, {"pasta.ldc", "é um diretório"}},
-      {{"wordlists", "--stopwords", "pasta.stw", "a.txt"}, {"pasta.stw", "é um diretório"}},
-      {{"dump", "falta.ldc"}, {"falta.ldc", "não existe"}},
-      {{"eliminate", "--docs", "d.ldc", "--stopwords", "falta.stw"}, {"falta.stw", "não existe"}},
-      {{"similar", "--docs", "d.ldc", "--case", "falta.txt", "--method", "word"}, {"falta.txt", "não existe"}},
-      {{"wordlists", "--stopwords", "  ", "a.txt"}, {"Você deve escolher antes uma lista de stopwords"}},
-      {{"make", "sem/pasta/x.ldc"}, {"sem/pasta/x.ldc", "Arquivo ou diretório inexistente"}},
-      {{"wordlists", "--stopwords", "vazia.stw", "falta.txt"}, {"falta.txt", "Arquivo ou diretório inexistente"}},
-      {{"mine", "p.ini"}, {"p.ini", "[IDIOMA_TEXTOS]", "idioma_textos", "'um' não é um valor numérico válido"}},
-      {{"dump", "nome\xff\nquebrado.ldc"}, {"nome\\xFF\\nquebrado.ldc", "não existe"}},
+      {{}, 2, {"É preciso um comando"}},
+      {{"dump", "a.ldc", "--zzz"}, 2, {"Argumento inesperado: --zzz"}},
+      {{"dump", "a.ldc", "b.ldc"}, 2, {"Argumento inesperado: b.ldc"}},
+      {{"classify", "--docs", "d.ldc", "--method", "deterministic"}, 2, {"--contexts é obrigatório"}},
+      {{"prepare", "p", "--title", "T", "--language", "xx"}, 2, {"xx não está em {pt,en,es}"}},
+      {{"dump", "a.msm", "--size", "dez"}, 2, {"Valor inválido para --size: dez"}},
+      {{"dump", "a.ldc", "--as"}, 2, {"Falta o valor de --as"}},
+      {{"eliminate", "--docs", "d.ldc", "--word", "a", "--stopwords", "s.stw"}, 2, {"não pode ser usado junto com"}},
+      {{"similar", "--docs", "d.ldc", "--cases", "c.ldc", "--method", "word"}, 2, {"--cases requer --report"}},
+      {{"similar", "--docs", "d.ldc", "--method", "word"}, 2, {"--case ou --cases é obrigatório"}},
+      {{"--locale", "xx_YY", "dump", "a.ldc"}, 2, {"xx_YY não é conhecida"}},
+      // A value of the wrong kind names the option and what it takes.
+      {{"dump", "a.msm", "--size", "1e999"}, 2, {"Valor inválido para --size: 1e999 (espera um número inteiro)"}},
+      {{"chart", "cooccurrence", "--pairs", "p.ass", "--out", "r.svg", "--top", "0"}, 2,
+       {"--top: 0 não está entre 1 e 100000 (espera um número inteiro)"}},
+      {{"chart", "cooccurrence", "--pairs", "p.ass", "--out", "r.svg", "--top", "muitos"}, 2,
+       {"--top: muitos não está entre 1 e 100000"}},
+      {{"chart", "cooccurrence", "--docs", "d.ldc", "--graph", "t.xml"}, 2, {"não termina em .graphml nem em .gexf"}},
+      {{"chart", "cooccurrence", "--docs", "d.ldc"}, 2, {"--out ou --graph"}},
+      {{"dump", "pasta.ldc"}, 1, {"pasta.ldc", "é um diretório"}},
+      {{"wordlists", "--stopwords", "pasta.stw", "a.txt"}, 1, {"pasta.stw", "é um diretório"}},
+      {{"dump", "falta.ldc"}, 1, {"falta.ldc", "não existe"}},
+      {{"eliminate", "--docs", "d.ldc", "--stopwords", "falta.stw"}, 1, {"falta.stw", "não existe"}},
+      {{"similar", "--docs", "d.ldc", "--case", "falta.txt", "--method", "word"}, 1, {"falta.txt", "não existe"}},
+      {{"wordlists", "--stopwords", "  ", "a.txt"}, 1, {"Você deve escolher antes uma lista de stopwords"}},
+      {{"make", "sem/pasta/x.ldc"}, 1, {"sem/pasta/x.ldc", "Arquivo ou diretório inexistente"}},
+      {{"wordlists", "--stopwords", "vazia.stw", "falta.txt"}, 1, {"falta.txt", "Arquivo ou diretório inexistente"}},
+      {{"mine", "p.ini"}, 1, {"p.ini", "[IDIOMA_TEXTOS]", "idioma_textos", "'um' não é um valor numérico válido"}},
+      {{"dump", "nome\xff\nquebrado.ldc"}, 1, {"nome\\xFF\\nquebrado.ldc", "não existe"}},
   };
   for (const auto& c : cases) {
+    if (!c.args.empty() && c.args[0] == "chart" && !chart_program_built()) continue;
     auto r = run_cli(c.args, dir.path(), "a.txt\n");
-    EXPECT_EQ(r.exit_code, 1) << r.err;
+    EXPECT_EQ(r.exit_code, c.exit_code) << c.expected[0] << "\n" << r.err;
     for (const auto& e : c.expected) EXPECT_NE(r.err.find(e), std::string::npos) << e << " in " << r.err;
+    EXPECT_FALSE(std::regex_search(r.err, kEnglish)) << r.err;
     EXPECT_TRUE(is_valid_utf8(r.err)) << r.err;
     EXPECT_EQ(r.err.find("No such file"), std::string::npos) << r.err;
+  }
+  // Known locales, in the forms an environment gives them, are taken.
+  for (const char* locale : {"pt_BR", "en_US.UTF-8", "es", "C"}) {
+    auto r = run_cli({"--locale", locale, "dump", "falta.ldc"}, dir.path());
+    EXPECT_EQ(r.exit_code, 1) << locale << ": " << r.err;  // the missing file, not the locale
   }
 }
 

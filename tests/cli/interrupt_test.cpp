@@ -3,6 +3,7 @@
 // run completes as an uninterrupted one.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -52,19 +53,11 @@ Interrupted run_and_interrupt(const std::vector<std::string>& args, const fs::pa
                               const std::function<bool()>& started) {
   TempDir io;
   const fs::path err_file = io / "err";
-  pid_t pid = ::fork();
-  if (pid < 0) throw std::runtime_error("fork failed");
-  if (pid == 0) {
-    FILE* err = std::freopen(err_file.c_str(), "w", stderr);
-    if (!err || !std::freopen("/dev/null", "w", stdout) || ::chdir(cwd.c_str()) != 0) _exit(127);
-    std::vector<std::string> copy = args;
-    std::string prog = LUMERAL_CLI_PATH;
-    std::vector<char*> argv{prog.data()};
-    for (auto& a : copy) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    ::execv(prog.c_str(), argv.data());
-    _exit(127);
-  }
+  const int null = ::open("/dev/null", O_WRONLY), err = ::open(err_file.c_str(), O_WRONLY | O_CREAT, 0600);
+  if (null < 0 || err < 0) throw std::runtime_error("open failed");
+  const pid_t pid = start_cli(args, cwd, 0, null, err);
+  ::close(null);
+  ::close(err);
   Interrupted r;
   int status = 0;
   const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(60);
@@ -81,8 +74,7 @@ Interrupted run_and_interrupt(const std::vector<std::string>& args, const fs::pa
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
-  ::waitpid(pid, &status, 0);
-  r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  r.exit_code = wait_cli(pid);
   r.err = read_file(err_file);
   return r;
 }

@@ -44,28 +44,12 @@ void collection(const fs::path& dir) {
 // Runs lumeral-cli once per argument list, all at the same time, each in
 // its own process in `cwd`; returns the exit codes, in order.
 std::vector<int> run_together(const std::vector<std::vector<std::string>>& runs, const fs::path& cwd) {
+  const int null = ::open("/dev/null", O_WRONLY);
   std::vector<pid_t> pids;
-  for (const auto& args : runs) {
-    pid_t pid = ::fork();
-    if (pid == 0) {
-      int null = ::open("/dev/null", O_WRONLY);
-      if (null < 0 || ::dup2(null, 1) < 0 || ::chdir(cwd.c_str()) != 0) _exit(127);
-      std::string prog = LUMERAL_CLI_PATH;
-      std::vector<std::string> copy = args;
-      std::vector<char*> argv{prog.data()};
-      for (auto& a : copy) argv.push_back(a.data());
-      argv.push_back(nullptr);
-      ::execv(prog.c_str(), argv.data());
-      _exit(127);
-    }
-    pids.push_back(pid);
-  }
+  for (const auto& args : runs) pids.push_back(start_cli(args, cwd, 0, null, 2));
+  ::close(null);
   std::vector<int> codes;
-  for (pid_t pid : pids) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    codes.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
-  }
+  for (pid_t pid : pids) codes.push_back(wait_cli(pid));
   return codes;
 }
 

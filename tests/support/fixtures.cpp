@@ -62,17 +62,11 @@ std::vector<Ansi> listed_documents(const fs::path& list) {
 
 std::vector<std::string> lines_of(const std::string& text) {
   std::vector<std::string> lines;
-  std::string cur;
-  for (char c : text) {
-    if (c == '\n') {
-      if (!cur.empty() && cur.back() == '\r') cur.pop_back();
-      lines.push_back(cur);
-      cur.clear();
-    } else {
-      cur += c;
-    }
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
   }
-  if (!cur.empty()) lines.push_back(cur);
   return lines;
 }
 
@@ -159,9 +153,13 @@ void drain(int out_fd, int err_fd, std::string& out, std::string& err) {
   }
 }
 
-int exit_code_of(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status); }
-
 }  // namespace
+
+int wait_cli(pid_t pid) {
+  int status = 0;
+  if (::waitpid(pid, &status, 0) != pid) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
 
 std::string stop_text_confined(const std::function<void()>& f, const Confinement& confinement) {
   int p[2];
@@ -196,9 +194,7 @@ std::string stop_text_confined(const std::function<void()>& f, const Confinement
   if (::pipe(none) != 0) throw std::runtime_error("pipe failed");
   ::close(none[1]);
   drain(p[0], none[0], text, unused);
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  int code = exit_code_of(status);
+  const int code = wait_cli(pid);
   if (code > 3) return "!child ended with status " + std::to_string(code);
   return text;
 }
@@ -236,37 +232,36 @@ const std::string& cli_for_other_users() {
 
 }  // namespace
 
-RunResult run_cli(const std::vector<std::string>& args, const fs::path& cwd, const std::string& input,
-                  const Confinement& confinement) {
+pid_t start_cli(const std::vector<std::string>& args, const fs::path& cwd, int in, int out, int err,
+                const Confinement& confinement) {
   const std::string prog = confinement.as_nobody ? cli_for_other_users() : std::string(LUMERAL_CLI_PATH);
-  TempDir io;
-  fs::path in = io / "stdin";
-  write_file(in, input);
-  int out_pipe[2], err_pipe[2];
-  if (::pipe(out_pipe) != 0 || ::pipe(err_pipe) != 0) throw std::runtime_error("pipe failed");
   pid_t pid = ::fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
-    int in_fd = ::open(in.c_str(), O_RDONLY);
-    if (in_fd < 0 || ::dup2(in_fd, 0) < 0 || ::dup2(out_pipe[1], 1) < 0 || ::dup2(err_pipe[1], 2) < 0) _exit(127);
-    ::close(out_pipe[0]);
-    ::close(err_pipe[0]);
+    if (::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) _exit(127);
     if (!confine(confinement) || ::chdir(cwd.c_str()) != 0) _exit(127);
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(prog.c_str()));
     std::vector<std::string> copy = args;
+    std::vector<char*> argv{const_cast<char*>(prog.c_str())};
     for (auto& a : copy) argv.push_back(a.data());
     argv.push_back(nullptr);
     ::execv(prog.c_str(), argv.data());
     _exit(127);
   }
-  ::close(out_pipe[1]);
-  ::close(err_pipe[1]);
+  return pid;
+}
+
+RunResult run_cli(const std::vector<std::string>& args, const fs::path& cwd, const std::string& input,
+                  const Confinement& confinement) {
+  TempDir io;
+  write_file(io / "stdin", input);
+  const int in = ::open((io / "stdin").c_str(), O_RDONLY);
+  int out_pipe[2], err_pipe[2];
+  if (in < 0 || ::pipe(out_pipe) != 0 || ::pipe(err_pipe) != 0) throw std::runtime_error("pipe failed");
+  const pid_t pid = start_cli(args, cwd, in, out_pipe[1], err_pipe[1], confinement);
+  for (int fd : {in, out_pipe[1], err_pipe[1]}) ::close(fd);
   RunResult r;
   drain(out_pipe[0], err_pipe[0], r.out, r.err);
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  r.exit_code = exit_code_of(status);
+  r.exit_code = wait_cli(pid);
   return r;
 }
 #endif

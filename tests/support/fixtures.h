@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/types.h>
+
 #include "core/base/ansi.h"
 #include "core/base/encoding.h"
 #include "core/base/listing.h"
@@ -100,6 +102,14 @@ std::string stop_text_confined(const std::function<void()>& f, const Confinement
 // does not touch.
 RunResult run_cli(const std::vector<std::string>& args, const fs::path& cwd = fs::current_path(),
                   const std::string& input = "", const Confinement& confinement = {});
+
+// Starts lumeral-cli with `args` in folder `cwd`, its standard input,
+// output and error on the descriptors given, under `confinement`; returns
+// its process id. wait_cli waits for it to end: its exit code, 128 plus the
+// signal when one ended it. start_cli only where run_cli is.
+pid_t start_cli(const std::vector<std::string>& args, const fs::path& cwd, int in, int out, int err,
+                const Confinement& confinement = {});
+int wait_cli(pid_t pid);
 
 // A checksum of every regular file under a folder, by path relative to it.
 std::map<std::string, std::string> folder_snapshot(const fs::path& folder);

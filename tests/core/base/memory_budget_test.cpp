@@ -7,7 +7,7 @@
 namespace lumeral {
 namespace {
 
-TEST(MemoryBudget, SizesWithAndWithoutUnits) {
+TEST(MemoryBudget, SizesWithAndWithoutUnitsAndRefusals) {
   struct Case {
     const char* text;
     std::size_t bytes;
@@ -20,9 +20,7 @@ TEST(MemoryBudget, SizesWithAndWithoutUnits) {
   for (const auto& c : cases) EXPECT_EQ(parse_memory_budget(c.text), c.bytes) << c.text;
   EXPECT_EQ(memory_budget_text(kDefaultMemoryBudget), "1G");
   EXPECT_EQ(memory_budget_text(512 * kMegabyte), "512M");
-}
-
-TEST(MemoryBudget, RefusesWhatIsNotASize) {
+  // What is not a size is refused.
   const std::string beyond_a_double = "1" + std::string(400, '0');
   for (const char* bad : {"", "abc", "0", "-1", "1.2.3", "5T", "M", "0.5K", "12 M B", ".", "1e999",
                           beyond_a_double.c_str()}) {

@@ -45,7 +45,7 @@ TEST(Regional, NumberTextsByPattern) {
   EXPECT_EQ(en.format_general(0.00001), Ansi("1E-5"));
 }
 
-TEST(Regional, ReadingNumbers) {
+TEST(Regional, ReadingNumbersAndTheDefaultLocale) {
   auto pt = Regional::for_locale("pt_BR");
   EXPECT_DOUBLE_EQ(pt.parse(Ansi("0,25")), 0.25);
   EXPECT_DOUBLE_EQ(pt.parse(Ansi("0.25")), 0.25);  // the other separator too
@@ -61,9 +61,7 @@ TEST(Regional, ReadingNumbers) {
     std::string text = testing::stop_text([&] { pt.parse_threshold(Ansi(huge)); });
     EXPECT_EQ(text, "'" + std::string(huge) + "' não é um valor numérico válido: o valor absoluto passa de 1e300");
   }
-}
-
-TEST(Regional, DefaultsToBrazilianPortuguese) {
+  // Unknown or plain locales are Brazilian Portuguese.
   for (const char* name : {"C", "POSIX", ""}) {
     auto r = Regional::for_locale(name);
     EXPECT_EQ(r.locale_name(), "pt_BR");

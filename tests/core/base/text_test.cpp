@@ -11,16 +11,13 @@ namespace {
 
 using namespace lumeral::testing;
 
-TEST(Text, LoweringTrimmingAndLines) {
+TEST(Text, LoweringTrimmingLinesAndEveryByteRoundTrips) {
   EXPECT_EQ(lower_az(to_ansi("AÇÃO Émile ZEBRA")), to_ansi("aÇÃo Émile zebra"));  // A to Z only
   EXPECT_EQ(trim(from_bytes("\t\x01  casa azul \r\n")), from_bytes("casa azul"));
   EXPECT_EQ(trim(from_bytes(" \t ")), Ansi());
   EXPECT_EQ(split_lines(from_bytes("a\r\nb\nc\rd")), (std::vector<Ansi>{"a", "b", "c", "d"}));
   EXPECT_EQ(split_lines(from_bytes("a\r\n\r\nb\r\n")), (std::vector<Ansi>{"a", "", "b"}));
   EXPECT_TRUE(split_lines(Ansi()).empty());
-}
-
-TEST(Encoding, RoundTripsEveryByte) {
   Ansi all;
   for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
   EXPECT_EQ(to_ansi(to_utf8(all)), all);
@@ -51,15 +48,6 @@ TEST(Encoding, DocumentsAreDecodedByContent) {
   }
 }
 
-TEST(Files, WriterUsesCrLfAndReplacesSafely) {
-  TempDir dir;
-  write_text_file(dir / "a.txt", {to_ansi("olá"), Ansi()});
-  EXPECT_EQ(testing::read_file(dir / "a.txt"), cp1252("olá") + "\r\n\r\n");
-  write_text_file(dir / "a.txt", {Ansi("x")});
-  EXPECT_EQ(testing::read_file(dir / "a.txt"), "x\r\n");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
-}
-
 TEST(Files, ReplacerReplacesTheWholeContentAndLeavesNoScratch) {
   TempDir dir;
   struct {
@@ -79,8 +67,13 @@ TEST(Files, ReplacerReplacesTheWholeContentAndLeavesNoScratch) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
 }
 
-TEST(Files, ReadIntoReusesTheBuffer) {
+TEST(Files, WriterUsesCrLfAndReplacesSafelyAndReadIntoReusesTheBuffer) {
   TempDir dir;
+  write_text_file(dir / "a.txt", {to_ansi("olá"), Ansi()});
+  EXPECT_EQ(testing::read_file(dir / "a.txt"), cp1252("olá") + "\r\n\r\n");
+  write_text_file(dir / "a.txt", {Ansi("x")});
+  EXPECT_EQ(testing::read_file(dir / "a.txt"), "x\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
   std::string buffer = "resto de um arquivo anterior, mais longo";
   for (const std::string& content : {std::string("abc"), std::string(""), std::string(100000, 'x')}) {
     write_file(dir / "a.txt", content);
@@ -89,27 +82,17 @@ TEST(Files, ReadIntoReusesTheBuffer) {
   }
 }
 
-TEST(Files, UnsafeNamesAreRefused) {
+// Unsafe names are refused; a different letter case is taken only when the
+// exact name is missing, and by the folder index only when one name has it.
+TEST(Files, LookupAndTheFolderIndex) {
   TempDir dir;
   for (const char* bad : {"../x.txt", "/etc/passwd", "a/b.txt", "a\\b.txt", "..", "c:x.txt", ""}) {
     EXPECT_THROW(lookup(dir.path(), Ansi(bad)), Stop) << bad;
   }
-  EXPECT_NO_THROW(lookup(dir.path(), Ansi("noticia1.txt")));
-}
-
-TEST(Files, LookupIgnoresCaseOnlyWhenExactNameIsMissing) {
-  TempDir dir;
   write_file(dir / "Noticia1.TXT", "x");
   EXPECT_EQ(lookup(dir.path(), Ansi("noticia1.txt")), dir / "Noticia1.TXT");
-  write_file(dir / "noticia1.txt", "y");
-  EXPECT_EQ(lookup(dir.path(), Ansi("noticia1.txt")), dir / "noticia1.txt");
   EXPECT_EQ(lookup(dir.path(), Ansi("nada.txt")), dir / "nada.txt");
   EXPECT_FALSE(exists_ci(dir.path(), Ansi("nada.txt")));
-}
-
-TEST(Files, FolderIndexAnswersAsLookupDoes) {
-  TempDir dir;
-  write_file(dir / "Noticia1.TXT", "x");
   write_file(dir / "dup.txt", "a");
   write_file(dir / "DUP.TXT", "b");
   FolderIndex index(dir.path());
@@ -119,6 +102,8 @@ TEST(Files, FolderIndexAnswersAsLookupDoes) {
   EXPECT_TRUE(index.exists(Ansi("noticia1.txt")));
   EXPECT_FALSE(index.exists(Ansi("dup.Txt")));  // two candidates: neither is taken
   EXPECT_THROW(index.find(Ansi("../x.txt")), Stop);
+  write_file(dir / "noticia1.txt", "y");
+  EXPECT_EQ(lookup(dir.path(), Ansi("noticia1.txt")), dir / "noticia1.txt");
 }
 
 TEST(Files, CompanionNames) {

@@ -115,7 +115,7 @@ TEST(Concepts, MessagesAndStops) {
 
 // The record is appended to the matrix the score was read from, whatever
 // the shape of the document-list entry.
-TEST(Concepts, SavingAsMatrixWritesTheMatrixTheScoreCameFrom) {
+TEST(Concepts, SavingAsMatrixWritesTheMatrixTheScoreCameFromAndALineNamesItsDocument) {
   struct {
     const char* entry;
     const char* matrix;  // the classification's companion of the entry
@@ -135,15 +135,13 @@ TEST(Concepts, SavingAsMatrixWritesTheMatrixTheScoreCameFrom) {
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path())) ++files;
     EXPECT_EQ(files, 2u) << c.entry << ": no other matrix is written";
   }
-}
-
-TEST(Concepts, ResultLineNamesItsDocument) {
+  // A result line names its document.
   struct {
     const char* line;
     const char* document;
-  } cases[] = {{"noticia1 | 1,50", "noticia1.txt"}, {" relatorio.2004|2", "relatorio.2004.txt"},
+  } named[] = {{"noticia1 | 1,50", "noticia1.txt"}, {" relatorio.2004|2", "relatorio.2004.txt"},
                {"solta", "solta.txt"}, {" | 1,00", ""}};
-  for (const auto& c : cases) EXPECT_EQ(concept_line_document(Ansi(c.line)), Ansi(c.document)) << c.line;
+  for (const auto& c : named) EXPECT_EQ(concept_line_document(Ansi(c.line)), Ansi(c.document)) << c.line;
 }
 
 TEST(Concepts, SavingAsMatrixReplacesTheConceptsRecord) {

@@ -51,16 +51,13 @@ TEST(MatrixResults, DocumentsOfAContext) {
   EXPECT_NE(partial.stop->text.find("notasmtz"), std::string::npos);
 }
 
-TEST(MatrixResults, ListsNamesAndCopy) {
+TEST(MatrixResults, ListsNamesCopyAndSavingAsADocumentList) {
   Fixture f;
   EXPECT_EQ(doc_list_names(f.dir / "docs.ldc"), (std::vector<Ansi>{Ansi("noticia1.txt"), Ansi("notas")}));
   EXPECT_EQ(stop_text([] { doc_list_names({}); }), "Você deve selecionar uma lista de documentos");
   EXPECT_EQ(stop_text([] { context_list_names({}); }), "Você deve selecionar uma lista de contexto");
   EXPECT_EQ(copy_selected(Ansi("noticia1.txt")), Ansi("noticia1"));
   EXPECT_EQ(copy_selected(Ansi(" esporte | 0,75 ")), Ansi("esporte | 0,75"));
-}
-
-TEST(MatrixResults, SavingAResultAsADocumentList) {
   TempDir dir;
   save_result_as_doc_list(dir / "r.ldc",
                           {Ansi("noticia1 | 0,75"), Ansi("doc.txt | 1"), Ansi("x.lpl.txt|2"), Ansi("a.txt.lpl | 3"),

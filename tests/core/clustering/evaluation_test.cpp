@@ -32,7 +32,7 @@ TEST(Evaluation, WordListsOfBothKinds) {
   EXPECT_DOUBLE_EQ(*evaluate(dir / "z.mtz", dir / "z.mtz", EvaluationMode::WordLists).value, 1.0);
 }
 
-TEST(Evaluation, DocumentListsAndEmptyInputs) {
+TEST(Evaluation, DocumentListsEmptyInputsAndTheOrderOfChecks) {
   TempDir dir;
   records::write_all<DocRecord>(dir / "a.ldc", {{"a", 0}, {"b", 0}, {"c", 0}});
   records::write_all<DocRecord>(dir / "b.ldc", {{" b ", 0}, {"c", 0}, {"d", 0}});
@@ -46,10 +46,7 @@ TEST(Evaluation, DocumentListsAndEmptyInputs) {
   EXPECT_FALSE(empty.value);
   ASSERT_TRUE(empty.stop);
   EXPECT_EQ(evaluation_lines(empty, pt()), std::vector<Ansi>{"Elementos comuns= 0"});
-}
-
-TEST(Evaluation, InputsCheckedInOrder) {
-  TempDir dir;
+  // Inputs are checked in order.
   records::write_all<WordRecord>(dir / "a.lpl", {{"casa", 0.2}});
   struct {
     fs::path a, b;

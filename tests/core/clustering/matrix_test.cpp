@@ -131,7 +131,7 @@ TEST(SimilarityMatrix, AStoppedCreationLeavesTheOldFileAndNoScratch) {
   EXPECT_FALSE(scratch_left(dir.path()));
 }
 
-TEST(SimilarityMatrix, MissingCompanionsAndEmptyList) {
+TEST(SimilarityMatrix, MissingCompanionsEmptyListAndOneDocument) {
   TempDir dir;
   records::write_all<WordRecord>(dir / "a.lpl", {{"casa", 0.5}});
   std::vector<Ansi> entries = {"a.txt", "b.txt"};
@@ -139,12 +139,9 @@ TEST(SimilarityMatrix, MissingCompanionsAndEmptyList) {
   EXPECT_EQ(stop_text([&] { create_matrix(dir.path(), entries, Method::Concepts); }), "Fazer classificação antes");
   EXPECT_EQ(stop_text([&] { create_matrix(dir.path(), {}, Method::Words); }),
             "Você deve selecionar antes uma lista de docs");
-}
-
-TEST(SimilarityMatrix, OneDocumentGivesZeroAndClusterOne) {
-  TempDir dir;
+  // One document gives a zero and one cluster.
   records::write_all<WordRecord>(dir / "so.lpl", {{"casa", 0.5}});
-  std::vector<Ansi> entries = {" so.txt "};
+  entries = {" so.txt "};
   auto m = create_matrix(dir.path(), entries, Method::Words);
   EXPECT_EQ(m.values(), std::vector<double>{0.0});
   auto c = form_clusters(entries, m, true, Ansi(""), pt());
@@ -152,7 +149,7 @@ TEST(SimilarityMatrix, OneDocumentGivesZeroAndClusterOne) {
   EXPECT_EQ(cluster_members(c, 0, 1), std::vector<Ansi>{"so.txt"});
 }
 
-TEST(SimilarityMatrix, ShownAsText) {
+TEST(SimilarityMatrix, ShownAsTextAndSavedOnlyForAListOfItsSize) {
   SimilarityMatrix m{2, {0, 0.25, 0.25, 0}};
   std::vector<Ansi> entries = {"a.txt", "noticia_longa.txt"};
   auto lines = show_matrix(entries, m, pt());
@@ -162,11 +159,9 @@ TEST(SimilarityMatrix, ShownAsText) {
   EXPECT_EQ(lines[0], Ansi("               ") + Ansi("  |  a.txt          ") + Ansi("  |  noticia_longa.t"));
   EXPECT_EQ(lines[1], Ansi("a.txt            |  0,0000000000  |  0,2500000000"));
   EXPECT_EQ(lines[2], Ansi("noticia_longa.t  |  0,2500000000  |  0,0000000000"));
-}
 
-TEST(SimilarityMatrix, SavedAndReopenedOnlyForAListOfItsSize) {
+  // Saved and reopened only for a list of its size.
   TempDir dir;
-  SimilarityMatrix m{2, {0, 0.5, 0.5, 0}};
   std::vector<Ansi> two = {"a.txt", "b.txt"}, three = {"a.txt", "b.txt", "c.txt"};
   save_matrix(dir / "m.msm", two, m);
   EXPECT_EQ(open_matrix(dir / "m.msm", two).values(), m.values());
@@ -183,7 +178,7 @@ TEST(SimilarityMatrix, SavedAndReopenedOnlyForAListOfItsSize) {
   EXPECT_FALSE(fs::exists(dir / "n.msm"));
 }
 
-TEST(Clusters, SinglePassAgainstTheFirstMemberOnly) {
+TEST(Clusters, SinglePassAgainstTheFirstMemberOnlyAndSavedAsAList) {
   // d0-d1 0.2, d0-d2 0.1, d1-d2 0.9, d2-d3 0.5: with threshold 0, d2 joins
   // d0's cluster although it is closer to d1.
   SimilarityMatrix m{4, {0, 0.2, 0.1, 0,  //
@@ -206,9 +201,7 @@ TEST(Clusters, SinglePassAgainstTheFirstMemberOnly) {
             "Os clusters foram formados para uma lista de 4 docs, mas a lista carregada tem 5. Agrupe os "
             "documentos novamente.");
   EXPECT_EQ(stop_text([&] { cluster_members(Clusters{}, 0, 4); }), "Agrupe os documentos antes.");
-}
-
-TEST(Clusters, SavedAsADocumentList) {
+  // A cluster saved as a document list.
   TempDir dir;
   save_cluster_as_list(dir / "c.ldc", {"doc3.lpl", " notes ", "a.txt", "x.lpl.txt"});
   EXPECT_EQ(testing::listed_documents(dir / "c.ldc"),

@@ -43,7 +43,7 @@ TEST(ListSimilarity, WeightedUnweightedAndContextual) {
   EXPECT_DOUBLE_EQ(*similarity_of(m, Numerator::FuzzySum, Denominator::AllEntries), 0.25);
 }
 
-TEST(ListSimilarity, CommonPairsNeedPositiveWeightsAndTrimmedEqualNames) {
+TEST(ListSimilarity, CommonPairsIdenticalAndEmptyLists) {
   std::vector<WordRecord> a = {{" casa ", 0.5}, {"rio", 0}, {"Mar", 0.3}, {"sol", 0.1}, {"sol", 0.2}};
   std::vector<WordRecord> b = {{"casa", 0.5}, {"rio", 0.5}, {"mar", 0.3}, {"sol", 0.1}};
   auto c = compare_lists(a, b, 1.0);
@@ -52,18 +52,16 @@ TEST(ListSimilarity, CommonPairsNeedPositiveWeightsAndTrimmedEqualNames) {
   EXPECT_EQ(c.count_a, 5u);
   EXPECT_EQ(c.positive_a, 4u);
   EXPECT_NEAR(c.sum, 1.0 + 1.0 + fuzzy_similarity(0.2, 0.1), 1e-15);
-}
-
-TEST(ListSimilarity, IdenticalListsGiveOneEmptyListsGiveNoValue) {
-  std::vector<WordRecord> a = {{"casa", 0.5}, {"bola", 0.2}, {"gol", 0.3}};
-  EXPECT_DOUBLE_EQ(*similarity_of(compare_lists(a, a, 1.0), Numerator::FuzzySum, Denominator::AllEntries), 1.0);
-  EXPECT_DOUBLE_EQ(*similarity_of(compare_lists(a, a, 1.0), Numerator::CommonPairs, Denominator::AllEntries), 1.0);
+  // Identical lists give one, empty lists no value.
+  std::vector<WordRecord> same = {{"casa", 0.5}, {"bola", 0.2}, {"gol", 0.3}};
+  EXPECT_DOUBLE_EQ(*similarity_of(compare_lists(same, same, 1.0), Numerator::FuzzySum, Denominator::AllEntries), 1.0);
+  EXPECT_DOUBLE_EQ(*similarity_of(compare_lists(same, same, 1.0), Numerator::CommonPairs, Denominator::AllEntries), 1.0);
   std::vector<WordRecord> empty;
   EXPECT_FALSE(similarity_of(compare_lists(empty, empty, 1.0), Numerator::FuzzySum, Denominator::AllEntries));
   std::vector<WordRecord> zero = {{"casa", 0}};
   EXPECT_FALSE(similarity_of(compare_lists(zero, zero, 100.0), Numerator::FuzzySum, Denominator::PositiveEntries));
   std::vector<WordRecord> other = {{"rua", 0.5}};
-  EXPECT_DOUBLE_EQ(*similarity_of(compare_lists(a, other, 1.0), Numerator::FuzzySum, Denominator::AllEntries), 0.0);
+  EXPECT_DOUBLE_EQ(*similarity_of(compare_lists(same, other, 1.0), Numerator::FuzzySum, Denominator::AllEntries), 0.0);
 }
 
 }  // namespace

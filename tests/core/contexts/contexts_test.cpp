@@ -54,13 +54,9 @@ TEST(Contexts, SavingAContextAndReplacingWeights) {
   EXPECT_THROW(replace_weights(dir / "m.lct", WeightChange::AllToOne), Stop);
 }
 
-TEST(Contexts, OpeningAMissingContext) {
+TEST(Contexts, AMissingContextStopsOpeningAndTheReport) {
   TempDir dir;
   EXPECT_EQ(stop_text([&] { open_context(dir / "nada.ctt", pt()); }), "Não existe arquivo de contexto com este nome");
-}
-
-TEST(Contexts, ReportStopsAtTheFirstMissingContext) {
-  TempDir dir;
   write_all(dir / "a.ctt", std::vector<ContextRecord>{{Ansi("bola"), 0.8}, {Ansi("gol"), 1}});
   write_all(dir / "b.ctt", std::vector<ContextRecord>{{to_ansi("juros"), 0.125}});
   write_all(dir / "l.lct", std::vector<ContextListRecord>{{Ansi("a"), 0}, {Ansi("b "), 0}, {Ansi("c"), 0}, {Ansi("d"), 0}});

@@ -73,7 +73,7 @@ TEST(Ontology, SavingAConceptWritesBothFilesAndTheList) {
             (std::vector<ContextListRecord>{{Ansi("economia"), 0}, {Ansi("esporte"), 0.5}}));
 }
 
-TEST(Ontology, RulesAreReadFromTheWorkingCopyFirst) {
+TEST(Ontology, RulesAreReadFromTheWorkingCopyFirstAndRenameAndDeleteRemoveTheOldFiles) {
   TempDir dir;
   const fs::path project = dir.path();
   write_all(project / "saude.ctt", std::vector<ContextRecord>{{Ansi("hospital"), 1}});
@@ -84,11 +84,7 @@ TEST(Ontology, RulesAreReadFromTheWorkingCopyFirst) {
   EXPECT_EQ(concept_rules(project, Ansi("saude"), pt()), ansi_lines({"sus | 0,2500"}));
   EXPECT_EQ(stop_text([&] { concept_rules(project, Ansi("nada"), pt()); }),
             "Não existe arquivo de contexto com este nome");
-}
-
-TEST(Ontology, RenameAndDeleteRemoveTheOldFiles) {
-  TempDir dir;
-  const fs::path project = dir.path();
+  // Rename and delete remove the old files.
   save_concept(project, Ansi("velho"), ansi_lines({"a | 1,0000"}), pt());
   write_concept_list({project, Ansi("proj")}, ansi_lines({"velho"}), pt());
   write_file(project / "temp" / "proj.lct", "");

@@ -106,9 +106,14 @@ TEST(Rules, MinimumDegreeAndBothDirections) {
     in.both_directions = c.both;
     EXPECT_EQ(calculate_rules(in, pt()), c.lines) << c.min_degree << (c.both ? " both" : "");
   }
+  // The degree as typed.
+  EXPECT_EQ(parse_min_degree(Ansi(""), pt()), 0.0);
+  EXPECT_EQ(parse_min_degree(Ansi(" 0,5 "), pt()), 0.5);
+  EXPECT_EQ(parse_min_degree(Ansi("3"), pt()), 3.0);
+  for (const char* wrong : {"-1", "abc", "1e999"}) EXPECT_THROW(parse_min_degree(Ansi(wrong), pt()), Stop) << wrong;
 }
 
-TEST(Frequency, MinimumDegreeCountsFromTheMatrices) {
+TEST(Frequency, RowsFromTheCentroidOrTheMatricesAtAMinimumDegree) {
   TempDir dir;
   four(dir);
   const shell::Project project{dir.path(), Ansi("d")};
@@ -119,13 +124,17 @@ TEST(Frequency, MinimumDegreeCountsFromTheMatrices) {
   // A concept found above 0 but nowhere at the degree keeps its row.
   EXPECT_EQ(frequency_run(project, pt(), Progress::none(), 0.85),
             (std::vector<FrequencyRow>{{Ansi("A"), Ansi("1"), Ansi("25,0")}, {Ansi("B"), Ansi("0"), Ansi("0,0")}}));
-}
-
-TEST(Rules, MinimumDegreeAsTyped) {
-  EXPECT_EQ(parse_min_degree(Ansi(""), pt()), 0.0);
-  EXPECT_EQ(parse_min_degree(Ansi(" 0,5 "), pt()), 0.5);
-  EXPECT_EQ(parse_min_degree(Ansi("3"), pt()), 3.0);
-  for (const char* wrong : {"-1", "abc", "1e999"}) EXPECT_THROW(parse_min_degree(Ansi(wrong), pt()), Stop) << wrong;
+  // Rows from the centroid and the percentages, and their sorts.
+  auto rows = frequency_rows({"meio-ambiente | 3", "Economia | 8", "agua | 1"},
+                             {"meio-ambiente - 37,5%", "Economia - 100,0%", "agua - 12,5%"});
+  EXPECT_EQ(rows, (std::vector<FrequencyRow>{{Ansi("agua"), Ansi("1"), Ansi("12,5")},
+                                             {Ansi("Economia"), Ansi("8"), Ansi("100,0")},
+                                             {Ansi("meio-ambiente"), Ansi("3"), Ansi("37,5")}}));
+  sort_frequency_rows(rows, 1, pt());
+  EXPECT_EQ(rows[0].concept_name, Ansi("Economia"));
+  EXPECT_EQ(rows[2].concept_name, Ansi("agua"));
+  sort_frequency_rows(rows, 0, pt());
+  EXPECT_EQ(rows[0].concept_name, Ansi("agua"));
 }
 
 TEST(Rules, ThresholdsAndOrders) {
@@ -151,7 +160,7 @@ TEST(Rules, ThresholdsAndOrders) {
   EXPECT_EQ(filter_rules(in, Ansi("5"), ThresholdKind::Support, pt()).size(), 1u);
 }
 
-TEST(Results, FileLinesAndTable) {
+TEST(Results, FileLinesTableAndReportText) {
   std::vector<FrequencyRow> rows = {{Ansi("economia"), Ansi("3"), Ansi("37,5")}};
   auto table = association_table({"clima => agua /conf= 100,00% /sup= 100,00%(0008)",
                                   "agua => clima /conf= 66,67% /sup= 20,00%(0004)"},
@@ -168,22 +177,7 @@ TEST(Results, FileLinesAndTable) {
   auto p = write_results_file(dir.path(), rows, {});
   EXPECT_EQ(read_file(p), cp1252("#Conceito;Frequencia Absoluta;Frequencia Relativa(em %)/\r\neconomia;3;37,5/\r\n"
                                  "##conceito_1;conceito_2;confiança;suporte_abs;suporte_%/\r\n"));
-}
-
-TEST(Frequency, RowsFromTheCentroidAndThePercentages) {
-  auto rows = frequency_rows({"meio-ambiente | 3", "Economia | 8", "agua | 1"},
-                             {"meio-ambiente - 37,5%", "Economia - 100,0%", "agua - 12,5%"});
-  EXPECT_EQ(rows, (std::vector<FrequencyRow>{{Ansi("agua"), Ansi("1"), Ansi("12,5")},
-                                             {Ansi("Economia"), Ansi("8"), Ansi("100,0")},
-                                             {Ansi("meio-ambiente"), Ansi("3"), Ansi("37,5")}}));
-  sort_frequency_rows(rows, 1, pt());
-  EXPECT_EQ(rows[0].concept_name, Ansi("Economia"));
-  EXPECT_EQ(rows[2].concept_name, Ansi("agua"));
-  sort_frequency_rows(rows, 0, pt());
-  EXPECT_EQ(rows[0].concept_name, Ansi("agua"));
-}
-
-TEST(Results, ReportText) {
+  // The report's text (its styles and RTF: the rich-text tests).
   Report r = build_report({{Ansi("economia"), Ansi("3"), Ansi("37,5")}}, {to_ansi("--100,00% dos textos {x}")});
   auto text = report_text(r);
   std::vector<Ansi> expect = {Ansi(""), Ansi(""), Ansi("Wizard - Lumeral - Corvana Mining"), Ansi(""),

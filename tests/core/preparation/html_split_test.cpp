@@ -11,8 +11,6 @@
 namespace lumeral::preparation {
 namespace {
 
-using lumeral::testing::pt;
-
 using namespace lumeral::testing;
 
 std::string html(std::vector<std::string> utf8_lines) {
@@ -58,16 +56,14 @@ TEST(HtmlText, MatchesTheLiteralProcedureOnRandomPages) {
   }
 }
 
-TEST(HtmlText, ToolNamesOutputsByTheFirstDot) {
+TEST(HtmlText, ToolNamesByTheFirstDotConvertsEveryEntryAndTheLaterOneWins) {
   struct {
     const char* entry;
     const char* out;
   } cases[] = {{"pagina.html", "pagina.txt"}, {"relatorio.2004.htm", "relatorio.txt"}, {"semponto", "txt"},
                {" a.htm ", "a.txt"}};
   for (const auto& c : cases) EXPECT_EQ(html_tool_output_name(Ansi(c.entry)), Ansi(c.out)) << c.entry;
-}
-
-TEST(HtmlText, ToolConvertsEveryEntryAndTheLaterOneWins) {
+  // Every entry is converted; of two with one name the later wins.
   TempDir dir;
   write_file(dir / "a.htm", "<b>Primeiro</b>");
   write_file(dir / "a.html", "<i>Segundo</i>\r\n");
@@ -95,7 +91,7 @@ std::vector<std::vector<std::string>> split(std::vector<std::string> lines, cons
   return out;
 }
 
-TEST(Split, FollowsEverySeparatorRule) {
+TEST(Split, FollowsEverySeparatorRuleAndNumbersHaveSixDigitsUntilAMillion) {
   using D = std::vector<std::vector<std::string>>;
   struct {
     std::vector<std::string> lines;
@@ -115,9 +111,7 @@ TEST(Split, FollowsEverySeparatorRule) {
       {{}, "XXX", {{}}},
   };
   for (const auto& c : cases) EXPECT_EQ(split(c.lines, c.sep), c.docs) << c.lines.size() << c.sep;
-}
-
-TEST(Split, NumbersHaveSixDigitsUntilAMillion) {
+  // Numbers have six digits until a million.
   EXPECT_EQ(document_number(1), Ansi("000001"));
   EXPECT_EQ(document_number(999999), Ansi("999999"));
   EXPECT_EQ(document_number(1000000), Ansi("1000000"));

@@ -33,13 +33,13 @@ TEST(Tokenizer, CutsLinesAsTheWordListBuilderDoes) {
       {"", {}},
   };
   for (const auto& c : cases) EXPECT_EQ(tokens_of(c.line), c.tokens) << c.line;
-}
-
-TEST(Tokenizer, LineBreaksSeparateWordsAndNumbers) {
+  // Line breaks separate words and numbers.
   Ansi text = from_bytes("1,\r\n5 fim.\nx");
   prepare_for_tokens(text.data(), text.size());
   EXPECT_EQ(text, from_bytes("1   5 fim  x"));
   EXPECT_EQ(tokenize(from_bytes("1,\r\n5")), (std::vector<Ansi>{Ansi("1"), Ansi("5")}));
+  for (unsigned char c : cp1252("ÀÉàáâãçéêíóôõúü")) EXPECT_TRUE(is_word_char(c)) << int(c);
+  for (unsigned char c : cp1252("ÁÇÃÓÍÚÊÔÕÜèìòùñ-'_@\"ª")) EXPECT_FALSE(is_word_char(c)) << int(c);
 }
 
 // The one-pass scanner used by the word-list builder and the in-place
@@ -70,12 +70,6 @@ TEST(Tokenizer, ScannerAgreesWithTheBlankingRule) {
       ASSERT_EQ(h, token_hash(t)) << text;
     });
   }
-}
-
-TEST(Tokenizer, WordCharactersOfTheCodePage) {
-  std::string accepted = cp1252("ÀÉàáâãçéêíóôõúü");
-  for (unsigned char c : accepted) EXPECT_TRUE(is_word_char(c)) << int(c);
-  for (unsigned char c : cp1252("ÁÇÃÓÍÚÊÔÕÜèìòùñ-'_@\"ª")) EXPECT_FALSE(is_word_char(c)) << int(c);
 }
 
 }  // namespace

@@ -9,8 +9,6 @@
 namespace lumeral::preparation {
 namespace {
 
-using lumeral::testing::pt;
-
 using namespace lumeral::testing;
 using records::WordRecord;
 
@@ -107,7 +105,7 @@ TEST_F(BuildTest, StopsOnMissingStopwordsOrDocuments) {
   EXPECT_EQ(require_stopword_field(Ansi(" /x/pt.stw ")), fs::path("/x/pt.stw"));
 }
 
-TEST(WordLists, OpenShowsLinesAtOrAboveTheThreshold) {
+TEST(WordLists, OpenShowsLinesAtOrAboveTheThresholdAndSavesThemAsRecords) {
   TempDir dir;
   records::write_all<WordRecord>(dir / "a.lpl", {{Ansi("casa"), 0.5}, {Ansi(" gol "), 0.25}, {Ansi("x"), 0.123456}});
   records::write_all<records::ContextRecord>(dir / "c.ctt", {{Ansi("bola -volei"), 1}});
@@ -120,10 +118,7 @@ TEST(WordLists, OpenShowsLinesAtOrAboveTheThreshold) {
   EXPECT_THROW(open_word_list(dir / "a.lpl", Ansi("meio"), pt()), Stop);
   write_file(dir / "a.dat", "");
   EXPECT_EQ(open_word_list(dir / "a.dat", Ansi(""), pt()), L{});
-}
-
-TEST(WordLists, SavesLinesAsRecordsAndStopsOnABadWeight) {
-  TempDir dir;
+  // Lines saved as records; a bad weight stops the save.
   std::vector<Ansi> lines = {Ansi("casa |  0,50000"), Ansi("abcdefghijklmnopqrstuvwxyz0123456789 | 0,1")};
   save_word_list(dir / "a.lpl", lines, pt());
   EXPECT_EQ(records::read_all<WordRecord>(dir / "a.lpl"),

@@ -35,7 +35,7 @@ std::string field(std::string_view text, std::size_t size) {
   return s;
 }
 
-TEST(Records, LayoutsByteForByte) {
+TEST(Records, LayoutsByteForByteTextsCutAndLengthsClampedOnRead) {
   EXPECT_EQ(hex(encode_all<DocRecord>({{"noticia1.txt", 0.5}})), hex(field("noticia1.txt", 255) + dbl(0.5)));
   EXPECT_EQ(hex(encode_all<WordRecord>({{"casa", 0.25}})), hex(field("casa", 15) + dbl(0.25)));
   EXPECT_EQ(hex(encode_all<ContextListRecord>({{"economia", 1}})), hex(field("economia", 15) + dbl(1)));
@@ -44,9 +44,7 @@ TEST(Records, LayoutsByteForByte) {
   EXPECT_EQ(hex(encode_all<StopRecord>({{"de"}})), hex(field("de", 15)));
   EXPECT_EQ(hex(encode_all<QueryRecord>({{"copa do mundo"}})), hex(field("copa do mundo", 40)));
   EXPECT_EQ(hex(encode_all<PairRecord>({{"bola", "gol", 2}})), hex(field("bola", 15) + field("gol", 15) + dbl(2)));
-}
-
-TEST(Records, TextsAreCutToTheFieldAndLengthsClampedOnRead) {
+  // Texts are cut to the field and lengths clamped on read.
   auto bytes = encode_all<WordRecord>({{"abcdefghijklmnopqrstuvwxyz", 1}});
   ASSERT_EQ(bytes.size(), 24u);
   EXPECT_EQ(decode_all<WordRecord>(bytes)[0].word, Ansi("abcdefghijklmno"));
@@ -55,7 +53,7 @@ TEST(Records, TextsAreCutToTheFieldAndLengthsClampedOnRead) {
   EXPECT_EQ(decode_all<DocRecord>(encode_all<DocRecord>({{Ansi(300, 'x'), 0}}))[0].name.size(), 255u);
 }
 
-TEST(Records, FilesReadWholeRecordsOnly) {
+TEST(Records, FilesReadWholeRecordsOnlyWriteAtAndStreamingWriter) {
   TempDir dir;
   auto p = dir / "a.lpl";
   write_all<WordRecord>(p, {{"casa", 0.5}});
@@ -66,6 +64,24 @@ TEST(Records, FilesReadWholeRecordsOnly) {
   EXPECT_EQ(recs[0], (WordRecord{"casa", 0.5}));
   EXPECT_EQ(count<WordRecord>(p), 1u);
   EXPECT_THROW(read_all<WordRecord>(dir / "nada.lpl"), Stop);
+  fs::remove(p);
+  p = dir / "l.lct";
+  {
+    Writer<ContextListRecord> w(p);
+    w.write({"a", 0});
+    w.write({"b", 0});
+    w.close();
+  }
+  write_at<ContextListRecord>(p, 1, {"b", 1});
+  EXPECT_EQ(read_all<ContextListRecord>(p), (std::vector<ContextListRecord>{{"a", 0}, {"b", 1}}));
+  {
+    Writer<ContextListRecord> abandoned(p);  // a save that stopped half-way
+    abandoned.write({"c", 2});
+  }
+  EXPECT_EQ(read_all<ContextListRecord>(p), (std::vector<ContextListRecord>{{"a", 0}, {"b", 1}}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+  write_doubles(dir / "m.msm", {0, 1, 1, 0});
+  EXPECT_EQ(read_doubles(dir / "m.msm"), (std::vector<double>{0, 1, 1, 0}));
 }
 
 // Weights that no analysis produces are refused on read, naming the file
@@ -104,27 +120,6 @@ TEST(Records, UnusableWeightsAreRefusedOnRead) {
     write_doubles(dir / "a.msm", {0, c.weight, 1, 0});
     check(dir / "a.msm", [&] { read_doubles(dir / "a.msm"); });
   }
-}
-
-TEST(Records, WriteAtAndStreamingWriter) {
-  TempDir dir;
-  auto p = dir / "l.lct";
-  {
-    Writer<ContextListRecord> w(p);
-    w.write({"a", 0});
-    w.write({"b", 0});
-    w.close();
-  }
-  write_at<ContextListRecord>(p, 1, {"b", 1});
-  EXPECT_EQ(read_all<ContextListRecord>(p), (std::vector<ContextListRecord>{{"a", 0}, {"b", 1}}));
-  {
-    Writer<ContextListRecord> abandoned(p);  // a save that stopped half-way
-    abandoned.write({"c", 2});
-  }
-  EXPECT_EQ(read_all<ContextListRecord>(p), (std::vector<ContextListRecord>{{"a", 0}, {"b", 1}}));
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
-  write_doubles(dir / "m.msm", {0, 1, 1, 0});
-  EXPECT_EQ(read_doubles(dir / "m.msm"), (std::vector<double>{0, 1, 1, 0}));
 }
 
 }  // namespace

@@ -17,29 +17,16 @@ class Recorder : public Progress {
   std::vector<std::string> texts;
 };
 
-TEST(Weighted, TakingALineApart) {
+TEST(Weighted, TakingALineApartAndTheKeysOfEachWindow) {
   auto p = split_weighted(Ansi("  casa azul |  0,01234 "));
   EXPECT_EQ(p.term, Ansi("casa azul"));
   EXPECT_EQ(p.weight_text, Ansi("0,01234"));
   EXPECT_TRUE(p.has_bar);
-  auto q = split_weighted(Ansi("a | b | 3"));
-  EXPECT_EQ(q.weight_text, Ansi("b | 3"));
+  EXPECT_EQ(split_weighted(Ansi("a | b | 3")).weight_text, Ansi("b | 3"));
   EXPECT_FALSE(split_weighted(Ansi("sem barra")).has_bar);
-}
-
-TEST(Weighted, KeysOfEachWindow) {
   EXPECT_EQ(key_after_bar(Ansi("casa |  0,5")), AnsiView("0,5"));
   EXPECT_EQ(key_after_equals(Ansi("bola | gol = 2,0000")), AnsiView("2,0000"));
   EXPECT_EQ(key_confidence(Ansi("a => b /conf= 66,67% /sup= 20,00% (0004)")), AnsiView("66,67"));
-}
-
-TEST(Weighted, SortByWeightKeepsTheExactTieOrder) {
-  std::vector<Ansi> lines = {"a | 0,5", "b | 0,7", "c | 0,5", "d | 0,7"};
-  Recorder rec;
-  sort_by_weight(lines, key_after_bar, pt(), rec);
-  EXPECT_EQ(lines, (std::vector<Ansi>{"b | 0,7", "d | 0,7", "c | 0,5", "a | 0,5"}));
-  EXPECT_EQ(rec.texts.front(), "Ordenando linha 1 de 4");
-  EXPECT_EQ(rec.texts.back(), "Terminou de ordenar as linhas");
 }
 
 // The fast sort must give exactly what the plain selection sort gives.
@@ -62,8 +49,16 @@ TEST(Weighted, SortByWeightMatchesSelectionSortWithExchanges) {
   }
 }
 
-TEST(Weighted, UnreadableKeyStopsTheSortAndLeavesTheList) {
-  std::vector<Ansi> lines = {"a | 0,5", "sem barra", "c | 0,9"};
+// Ties keep their order; an unreadable key stops the sort and leaves the
+// list as it was.
+TEST(Weighted, SortByWeightKeepsTiesAndStopsOnAnUnreadableKey) {
+  std::vector<Ansi> lines = {"a | 0,5", "b | 0,7", "c | 0,5", "d | 0,7"};
+  Recorder rec;
+  sort_by_weight(lines, key_after_bar, pt(), rec);
+  EXPECT_EQ(lines, (std::vector<Ansi>{"b | 0,7", "d | 0,7", "c | 0,5", "a | 0,5"}));
+  EXPECT_EQ(rec.texts.front(), "Ordenando linha 1 de 4");
+  EXPECT_EQ(rec.texts.back(), "Terminou de ordenar as linhas");
+  lines = {"a | 0,5", "sem barra", "c | 0,9"};
   auto before = lines;
   EXPECT_EQ(stop_text([&] { sort_by_weight(lines, key_after_bar, pt()); }),
             "'sem barra' não é um valor numérico válido");
@@ -72,7 +67,7 @@ TEST(Weighted, UnreadableKeyStopsTheSortAndLeavesTheList) {
   EXPECT_NO_THROW(sort_by_weight(one, key_after_bar, pt()));
 }
 
-TEST(Weighted, AlphabeticalOrders) {
+TEST(Weighted, AlphabeticalOrdersAndSavingAsRecords) {
   std::vector<Ansi> lines = {"zebra", "Abelha", "casa", "Casa", "\xE9gua"};
   auto bytewise = lines;
   sort_bytewise(bytewise);
@@ -81,12 +76,10 @@ TEST(Weighted, AlphabeticalOrders) {
   sort_alphabetical(kept, pt());
   EXPECT_EQ(kept, (std::vector<Ansi>{"Abelha", "casa", "Casa", "\xE9gua", "zebra"}));
   EXPECT_EQ(alphabetical_position(kept, Ansi("bola"), pt()), 1u);
-}
-
-TEST(Weighted, SavingAsRecordsStopsAtTheFirstBadWeight) {
-  lumeral::testing::TempDir dir;
+  // Saving as records stops at the first bad weight.
+  TempDir dir;
   auto p = dir / "a.lpl";
-  std::vector<Ansi> lines = {"casa |  0,50000", "um nome muito comprido demais | 1", "ruim | x", "depois | 1"};
+  lines = {"casa |  0,50000", "um nome muito comprido demais | 1", "ruim | x", "depois | 1"};
   save_as_word_records(p, {lines[0], lines[1]}, pt());
   EXPECT_THROW(save_as_word_records(p, lines, pt()), Stop);  // the saved list stays whole
   EXPECT_EQ(read_all<WordRecord>(p), (std::vector<WordRecord>{{"casa", 0.5}, {"um nome muito c", 1}}));

@@ -64,19 +64,16 @@ TEST(BooleanSearch, SentencesLinesAndSubstrings) {
   for (const auto& c : cases) EXPECT_EQ(search(dir / "l.ldc", c.query, c.any), c.expected) << c.query.size();
 }
 
-TEST(BooleanSearch, QueryWithoutBlankLinesAndNoList) {
+TEST(BooleanSearch, RefusalsAndAMissingTextFileKeepingEarlierResults) {
   Listing r = boolean_search("", {"a", "", "  ", "b"}, false);
   EXPECT_TRUE(r.lines.empty());
   EXPECT_FALSE(r.stop);
   EXPECT_EQ(boolean_query({"a", "", "  ", "b"}), (std::vector<Ansi>{"a", "b"}));
-}
-
-TEST(BooleanSearch, MissingTextFileStopsKeepingEarlierResults) {
   TempDir dir;
   write_file(dir / "a.txt", "bola.");
   write_file(dir / "c.txt", "bola.");
   records::write_all(dir / "l.ldc", list_of({"a.txt", "b.txt", "c.txt"}));
-  Listing r = boolean_search(dir / "l.ldc", {"bola"}, false);
+  r = boolean_search(dir / "l.ldc", {"bola"}, false);
   ASSERT_TRUE(r.stop);
   EXPECT_EQ(r.stop->text, "O arquivo texto não está no diretório");
   EXPECT_EQ(r.lines, std::vector<Ansi>{"a.txt"});

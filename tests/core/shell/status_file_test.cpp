@@ -25,7 +25,7 @@ TEST(StatusFile, RowsAreReadBackAsTheTableShowedThem) {
   EXPECT_EQ(frequency_row_line({Ansi("Economia"), Ansi("12"), Ansi("37,5")}), Ansi("Economia;12;37,5/"));
 }
 
-TEST(StatusFile, WrittenAndReadBack) {
+TEST(StatusFile, WrittenAndReadBackAndEmptyGivesOneEmptyLine) {
   TempDir dir;
   StatusFile status;
   status.rows = {{to_ansi("Educação"), Ansi("3"), Ansi("37,5")}, {Ansi("Economia"), Ansi("8"), Ansi("100,0")}};
@@ -41,10 +41,7 @@ TEST(StatusFile, WrittenAndReadBack) {
   StatusFile back = read_status_file(p);
   EXPECT_EQ(back, status);
   EXPECT_EQ(back.rule_count(), 2u);
-}
-
-TEST(StatusFile, EmptyTableAndTextGiveOneEmptyLine) {
-  TempDir dir;
+  // An empty table and text give one empty line.
   write_status_file(dir / "s.wiz", StatusFile{});
   EXPECT_EQ(read_file(dir / "s.wiz"), "\r\n");
   EXPECT_EQ(read_status_file(dir / "s.wiz"), StatusFile{});

@@ -55,7 +55,7 @@ std::vector<Ansi> concat(std::initializer_list<std::vector<Ansi>> parts) {
   return out;
 }
 
-TEST_F(SummaryTest, ContextBeforeAndAfter) {
+TEST_F(SummaryTest, ContextBeforeAndAfterNeverCrossingDocuments) {
   write_file(dir / "d.txt", cp1252("Um. Dois. A inflação subiu. Três. Quatro. Inflação de novo. Cinco. Seis."));
   entries = {"d.txt"};
   SummaryOptions o;
@@ -72,6 +72,14 @@ TEST_F(SummaryTest, ContextBeforeAndAfter) {
   EXPECT_EQ(run(o).listing.lines, concat({header("d.txt"),
                                   {" um.", " dois.", "==>   juro alto.", "==>   juros baixos.", a(" três."),
                                    " quatro."}}));
+  // The context never crosses documents.
+  write_file(dir / "a.txt", "Antes. Alvo aqui.");
+  write_file(dir / "b.txt", "Depois. Outra.");
+  entries = {"a.txt", "b.txt"};
+  o.search_lines = {"alvo"};
+  EXPECT_EQ(run(o).listing.lines, concat({header("a.txt"), {" antes.", "==>   alvo aqui."}}));
+  o.search_lines = {"outra"};
+  EXPECT_EQ(run(o).listing.lines, concat({header("b.txt"), {" depois.", "==>   outra."}}));
 }
 
 TEST_F(SummaryTest, ConditionsAndDocuments) {
@@ -99,18 +107,6 @@ TEST_F(SummaryTest, ConditionsAndDocuments) {
   o.any = true;
   o.selected = Ansi("c.txt");
   EXPECT_EQ(run(o).listing.lines, concat({header("c.txt"), {"==>   gol."}}));
-}
-
-TEST_F(SummaryTest, ContextNeverCrossesDocuments) {
-  write_file(dir / "a.txt", "Antes. Alvo aqui.");
-  write_file(dir / "b.txt", "Depois. Outra.");
-  entries = {"a.txt", "b.txt"};
-  SummaryOptions o;
-  o.search_lines = {"alvo"};
-  o.around = 2;
-  EXPECT_EQ(run(o).listing.lines, concat({header("a.txt"), {" antes.", "==>   alvo aqui."}}));
-  o.search_lines = {"outra"};
-  EXPECT_EQ(run(o).listing.lines, concat({header("b.txt"), {" depois.", "==>   outra."}}));
 }
 
 TEST_F(SummaryTest, HighlightsEveryOccurrenceOfEachLine) {
@@ -158,7 +154,7 @@ TEST_F(SummaryTest, Refusals) {
   }
 }
 
-TEST(ContextualSentences, JoinedWithoutSeparatorAndCut) {
+TEST(ContextualSentences, SentencesJoinedCutAndHowManyToPresent) {
   EXPECT_EQ(contextual_sentences({"A crise", a("econômica. Sim? 3.5")}),
             (std::vector<Ansi>{a("A criseeconômica."), " Sim?", " 3.", "5"}));
   EXPECT_TRUE(mentions(Ansi("A Copa do Mundo."), Ansi("copa do mundo")));
@@ -166,9 +162,7 @@ TEST(ContextualSentences, JoinedWithoutSeparatorAndCut) {
   EXPECT_TRUE(mentions(Ansi("casa, rua"), Ansi(" casa ")));
   EXPECT_FALSE(mentions(a("Casação"), Ansi("casa")));
   EXPECT_FALSE(mentions(Ansi("casa"), Ansi("  ")));
-}
-
-TEST(ContextualSummary, SentencesToPresentField) {
+  // How many following sentences to present, as typed.
   EXPECT_EQ(sentences_to_present(Ansi("")), 0);
   EXPECT_EQ(sentences_to_present(Ansi(" 3 ")), 3);
   for (const char* bad : {"-1", "dois", "1,5", "99999999999"})
