@@ -31,8 +31,8 @@ Registrar centroid_cmd(300, [](CLI::App& app) -> Handler {
     fs::path list = arg_path(*docs);
     auto result =
         compute_centroid(records::read_document_names(list), folder_of(list), centroid.get(), env.regional(), env.progress());
-    for (const auto& l : result.lines) env.line(l);
-    env.table([&] { return exporting::weighted_table(result.lines, "Termo", "Peso"); });
+    for (const auto& l : row_lines(result.rows)) env.line(l);
+    env.table([&] { return exporting::comparison_rows_table(result.rows, "Termo", "Peso"); });
   };
 });
 

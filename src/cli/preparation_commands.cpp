@@ -306,10 +306,10 @@ Registrar doclist_open_cmd(27, [](CLI::App& app) -> Handler {
   sub->add_option("--threshold", *threshold, "Limiar: só os pesos maiores ou iguais (padrão 0)");
   add_export_option(sub);
   return [=](Env& env) {
-    std::vector<Ansi> lines;
-    include_doc_list(lines, arg_path(*file), arg_text(*threshold), kList1Decimals, env.regional());
-    for (const auto& l : lines) env.line(l);
-    env.table([&] { return exporting::weighted_table(lines, "Documento", "Peso"); });
+    std::vector<DocRow> rows;
+    include_doc_list(rows, arg_path(*file), arg_text(*threshold), kList1Decimals, env.regional());
+    for (const auto& l : doc_row_lines(rows)) env.line(l);
+    env.table([&] { return exporting::doc_rows_table(rows); });
   };
 });
 

@@ -57,7 +57,7 @@ Registrar similar_cmd(71, [](CLI::App& app) -> Handler {
     options.weighted = !*no_weights;
     // The window's dialog only offers existing files: a case that is not
     // there is named as missing, not taken for a case without a word list.
-    Listing result =
+    retrieval::SimilarListing result =
         !case_file->empty()
             ? retrieval::retrieve_one(arg_path(*docs), chosen_file(*case_file), options, env.regional(),
                                       env.progress())
@@ -66,13 +66,12 @@ Registrar similar_cmd(71, [](CLI::App& app) -> Handler {
     if (!result.stop && !threshold->empty()) {
       // An unreadable threshold leaves the list unchanged.
       try {
-        result.lines = retrieval::select_by_threshold(result.lines, arg_text(*threshold), env.regional()).lines;
+        result.rows = retrieval::select_by_threshold(result.rows, arg_text(*threshold), env.regional()).rows;
       } catch (const Stop& stop) {
-        result.stopped(stop);
+        result.stop = Message{stop.text(), stop.kind()};
       }
     }
-    show(env, result,
-         [](const std::vector<Ansi>& lines) { return exporting::weighted_table(lines, "Documento", "Similaridade"); });
+    show(env, result.listing(), [&](const std::vector<Ansi>&) { return exporting::similar_table(result.rows); });
   };
 });
 

@@ -127,6 +127,10 @@ TEST_F(Centroid, OpensSavesAndSortsCentroids) {
   EXPECT_EQ(centro(), by_weight);
   f().Ordenacaoalfabetica2Click();
   EXPECT_TRUE(f().ListBox_centro->sorted());
+  EXPECT_NE(centro(), by_weight);
+  platform.answer(q(proj / "alfabetica"));
+  f().Salvacomotexto1Click();  // the rows follow the order shown
+  EXPECT_EQ(lines_of(to_utf8(from_bytes(read_file(proj / "alfabetica.txt")))), centro());
   f().Ordenacaoalfabetica1Click();  // a document is selected
   EXPECT_TRUE(f().ListBox_docs->sorted());
 

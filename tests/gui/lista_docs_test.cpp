@@ -127,26 +127,27 @@ TEST_F(DocLists, EditsAndSavesMixedLines) {
   f().Ordenaalfabeticamente1Click();
   EXPECT_EQ(shown(f().lista1),
             (std::vector<std::string>{"arq-000002.txt", "noticia01.txt | 0,750000000", "noticia09.txt"}));
+  platform.answer(q(proj / "ordenada"));
+  f().SalvalistaClick(f().lista1);  // the records follow the order shown
+  EXPECT_EQ(lines_of(cli_run({"dump", (proj / "ordenada.ldc").string()}).out),
+            (std::vector<std::string>{"arq-000002.txt\t0", "noticia01.txt\t0.75", "noticia09.txt\t0"}));
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 
-TEST_F(DocLists, DoubleClickShowsTheDocument) {
-  struct Case {
-    const char* line;
-    const char* shown;  // the file whose text the viewer shows; "" when none
-  };
-  const Case cases[] = {{"noticia05.txt | 0,500000000", "noticia05.txt"},
-                        {"noticia06.txt", "noticia06.txt"},
-                        {"| 0,5", ""}};
+TEST_F(DocLists, DoubleClickShowsTheRowsDocument) {
   fs::current_path(tmp.path());  // the documents are found in the list's folder, not the current one
   platform.answer(q(proj / "pesos.ldc"));
-  f().AbrelistaClick(f().lista1);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.line);
+  f().AbrelistaClick(f().lista1);  // rows 0-3, with weights
+  platform.answer(QStringList{q(proj / "noticia06.txt"), q(proj / "sumiu.txt")});
+  f().IncluidocsClick(f().lista1);  // rows 4 and 5, bare names
+  struct Case {
+    int row;
+    const char* shown;  // the file whose text the viewer shows; "" when none
+  };
+  for (const Case& c : {Case{0, "noticia01.txt"}, Case{4, "noticia06.txt"}, Case{5, ""}}) {
+    SCOPED_TRACE(c.row);
     platform.messages.clear();
-    f().NovalistaClick(f().lista1);
-    f().lista1.ListBox_docs->add(Ansi(c.line));
-    f().lista1.ListBox_docs->setCurrentRow(0);
+    f().lista1.ListBox_docs->setCurrentRow(c.row);
     f().ListBoxDblClick(f().lista1);
     Tresult_recsim& viewer = *windows->result_recsim;
     EXPECT_TRUE(viewer.isVisible());

@@ -142,18 +142,18 @@ ChartRegistrar centroid_chart(20, [](CLI::App& chart) -> Handler {
     const fs::path list = arg_path(*docs);
     const auto entries = records::read_document_names(list);
     const cmp::Method m = *method == "context" ? cmp::Method::Context : cmp::Method::Word;
-    std::vector<Ansi> lines;
+    std::vector<cmp::ResultRow> rows;
     if (!centroid->empty()) {
-      lines = cmp::open_centroid(chosen_file(*centroid), Ansi(), env.regional());
+      rows = cmp::open_centroid(chosen_file(*centroid), Ansi(), env.regional());
     } else {
       cmp::CentroidOptions o;
       o.type = *type == "two" ? cmp::CentroidType::Two : *type == "every" ? cmp::CentroidType::Every : cmp::CentroidType::All;
       o.method = m;
       o.mode = *mode == "weight" ? cmp::Mode::Weight : cmp::Mode::Frequency;
-      lines = cmp::compute_centroid(entries, folder_of(list), o, env.regional(), env.progress()).lines;
+      rows = cmp::compute_centroid(entries, folder_of(list), o, env.regional(), env.progress()).rows;
     }
     std::vector<charts::BarChartData> data{
-        charts::centroid_chart_data(charts::heaviest_bars(lines, *top, env.regional()), *top)};
+        charts::centroid_chart_data(charts::heaviest_bars(rows, *top, env.regional()), *top)};
     if (!document->empty()) {
       const Ansi wanted = trim(arg_text(*document));
       std::optional<std::size_t> index;

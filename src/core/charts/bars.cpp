@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "core/base/text.h"
+#include "core/comparison/centroid.h"
 #include "core/records/weighted.h"
 
 namespace lumeral::charts {
@@ -23,17 +24,10 @@ std::vector<Bar> frequency_bars(const std::vector<shell::FrequencyRow>& rows, co
   return bars;
 }
 
-std::vector<Bar> heaviest_bars(const std::vector<Ansi>& lines, std::size_t top, const Regional& regional) {
-  std::vector<Bar> all;
-  all.reserve(lines.size());
-  for (const Ansi& line : lines) {
-    records::LineParts parts = records::split_weighted(line);
-    Bar bar;
-    bar.value = regional.parse(parts.weight_text);
-    bar.label = std::move(parts.term);
-    bar.text = std::move(parts.weight_text);
-    all.push_back(std::move(bar));
-  }
+namespace {
+
+// The `top` heaviest of `all`, heaviest first, ties by position.
+std::vector<Bar> heaviest_of(std::vector<Bar> all, std::size_t top) {
   std::vector<std::size_t> index(all.size());
   std::iota(index.begin(), index.end(), std::size_t{0});
   // Heaviest first, ties by position: a strict order, so partial_sort gives
@@ -48,6 +42,30 @@ std::vector<Bar> heaviest_bars(const std::vector<Ansi>& lines, std::size_t top, 
   bars.reserve(k);
   for (std::size_t i = 0; i < k; ++i) bars.push_back(std::move(all[index[i]]));
   return bars;
+}
+
+}  // namespace
+
+std::vector<Bar> heaviest_bars(const std::vector<Ansi>& lines, std::size_t top, const Regional& regional) {
+  std::vector<Bar> all;
+  all.reserve(lines.size());
+  for (const Ansi& line : lines) {
+    records::LineParts parts = records::split_weighted(line);
+    Bar bar;
+    bar.value = regional.parse(parts.weight_text);
+    bar.label = std::move(parts.term);
+    bar.text = std::move(parts.weight_text);
+    all.push_back(std::move(bar));
+  }
+  return heaviest_of(std::move(all), top);
+}
+
+std::vector<Bar> heaviest_bars(const std::vector<comparison::ResultRow>& rows, std::size_t top,
+                               const Regional& regional) {
+  std::vector<Bar> all;
+  all.reserve(rows.size());
+  for (const comparison::ResultRow& row : rows) all.push_back({row.word, regional.parse(row.weight), row.weight});
+  return heaviest_of(std::move(all), top);
 }
 
 }  // namespace lumeral::charts

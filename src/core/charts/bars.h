@@ -10,6 +10,10 @@
 #include "core/base/regional.h"
 #include "core/shell/status_file.h"
 
+namespace lumeral::comparison {
+struct ResultRow;
+}
+
 namespace lumeral::charts {
 
 struct Bar {
@@ -33,5 +37,8 @@ inline constexpr std::size_t kDefaultTopBars = 30;
 // list shows it. Lines without a readable weight stop with the conversion
 // error; `top` 0 means every line. Linear in the lines plus k log k.
 std::vector<Bar> heaviest_bars(const std::vector<Ansi>& lines, std::size_t top, const Regional& regional);
+// The same from the rows of the centroid window's lists.
+std::vector<Bar> heaviest_bars(const std::vector<comparison::ResultRow>& rows, std::size_t top,
+                               const Regional& regional);
 
 }  // namespace lumeral::charts

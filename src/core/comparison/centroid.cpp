@@ -110,7 +110,7 @@ CentroidResult centroid_all(const std::vector<Ansi>& documents, const fs::path& 
     }
   });
   records::write_all(result.file, out);
-  for (const auto& r : out) result.lines.push_back(trim(r.word) + Ansi(" | ") + regional.format_general(r.weight));
+  for (const auto& r : out) result.rows.push_back({trim(r.word), regional.format_general(r.weight)});
   return result;
 }
 
@@ -156,7 +156,7 @@ CentroidResult centroid_two(const std::vector<Ansi>& documents, const fs::path& 
     double average = w.sum / static_cast<double>(n);
     double weight = o.mode == Mode::Weight ? average : static_cast<double>(w.count + 1);
     out.push_back({w.text, weight});
-    if (average > 0) result.lines.push_back(w.text + Ansi(" | ") + regional.format(weight, "0.000000"));
+    if (average > 0) result.rows.push_back({w.text, regional.format(weight, "0.000000")});
   }
   records::write_all(result.file, out);
   return result;
@@ -207,7 +207,7 @@ CentroidResult centroid_every(const std::vector<Ansi>& documents, const fs::path
     double average = (r.weight + t.sum) / static_cast<double>(n);
     double weight = o.mode == Mode::Weight ? average : static_cast<double>(t.count + 1);
     out.push_back({r.word, weight});
-    result.lines.push_back(r.word + Ansi(" | ") + regional.format(weight, "0.000000"));
+    result.rows.push_back({r.word, regional.format(weight, "0.000000")});
   }
   records::write_all(result.file, out);
   return result;
@@ -266,36 +266,51 @@ std::size_t compute_differences(const std::vector<Ansi>& documents, const fs::pa
   return written;
 }
 
-std::vector<Ansi> open_centroid(const fs::path& centroid, AnsiView threshold_text, const Regional& regional) {
+std::vector<ResultRow> open_centroid(const fs::path& centroid, AnsiView threshold_text, const Regional& regional) {
   double threshold = regional.parse_threshold(threshold_text);
-  std::vector<Ansi> lines;
+  std::vector<ResultRow> rows;
   for (auto& r : records::read_all<WordRecord>(centroid))
-    if (r.weight >= threshold) lines.push_back(trim(r.word) + Ansi(" | ") + regional.format(r.weight, "0.000000"));
-  return lines;
+    if (r.weight >= threshold) rows.push_back({trim(r.word), regional.format(r.weight, "0.000000")});
+  return rows;
 }
 
 namespace {
-void difference_lines(const fs::path& file, const Regional& regional, std::vector<Ansi>& lines) {
-  for (auto& r : records::read_all<WordRecord>(file))
-    lines.push_back(trim(r.word) + Ansi(" | ") + regional.format(r.weight, "0.0000"));
+void difference_rows(const fs::path& file, const Regional& regional, std::vector<ResultRow>& rows) {
+  for (auto& r : records::read_all<WordRecord>(file)) rows.push_back({trim(r.word), regional.format(r.weight, "0.0000")});
 }
 }  // namespace
 
-std::vector<Ansi> show_differences(const std::vector<Ansi>& documents, std::optional<std::size_t> selected,
+std::vector<ResultRow> show_differences(const std::vector<Ansi>& documents, std::optional<std::size_t> selected,
                                    const fs::path& folder, Method method, const Regional& regional) {
   if (!selected || *selected >= documents.size()) throw Stop("Você deve selecionar um documento da lista");
   fs::path file = lookup(folder, companion_name(documents[*selected], difference_extension(method)));
   std::error_code ec;
   if (!fs::is_regular_file(file, ec)) throw Stop("Você deve antes calcular as diferenças");
+  std::vector<ResultRow> rows;
+  difference_rows(file, regional, rows);
+  return rows;
+}
+
+std::vector<ResultRow> sum_differences(const std::vector<fs::path>& files, const Regional& regional) {
+  std::vector<ResultRow> rows;
+  for (const auto& f : files) difference_rows(f, regional, rows);
+  return rows;
+}
+
+Ansi row_line(const ResultRow& row) { return row.word + Ansi(" | ") + row.weight; }
+
+std::vector<Ansi> row_lines(const std::vector<ResultRow>& rows) {
   std::vector<Ansi> lines;
-  difference_lines(file, regional, lines);
+  lines.reserve(rows.size());
+  for (const ResultRow& r : rows) lines.push_back(row_line(r));
   return lines;
 }
 
-std::vector<Ansi> sum_differences(const std::vector<fs::path>& files, const Regional& regional) {
-  std::vector<Ansi> lines;
-  for (const auto& f : files) difference_lines(f, regional, lines);
-  return lines;
+void save_rows_as_word_list(const fs::path& p, const std::vector<ResultRow>& rows, const Regional& regional) {
+  // Written nameless and put in place at the end: a stop leaves the old file.
+  records::Writer<WordRecord> out(p);
+  for (const ResultRow& r : rows) out.write({cut(r.word, 15), regional.parse(r.weight)});
+  out.close();
 }
 
 }  // namespace lumeral::comparison

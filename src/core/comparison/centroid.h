@@ -55,9 +55,26 @@ struct CentroidOptions {
   fs::path output;
 };
 
+// A row of a word list the comparison windows show: the trimmed word and
+// its weight as the list shows it (the regional format of each list).
+struct ResultRow {
+  Ansi word;
+  Ansi weight;
+  bool operator==(const ResultRow&) const = default;
+};
+
+// The line a list shows for a row: word + " | " + weight.
+Ansi row_line(const ResultRow& row);
+std::vector<Ansi> row_lines(const std::vector<ResultRow>& rows);
+
+// "Salva como lista": one word record per row, the word cut to 15
+// characters, the weight read from its text. An unreadable weight stops
+// with the conversion error and the file keeps its old content.
+void save_rows_as_word_list(const fs::path& p, const std::vector<ResultRow>& rows, const Regional& regional);
+
 struct CentroidResult {
-  std::vector<Ansi> lines;  // display lines: word + " | " + number
-  fs::path file;            // the centroid file written
+  std::vector<ResultRow> rows;  // weight: the general form (type "Todas") or "0.000000"
+  fs::path file;                // the centroid file written
 };
 
 // "Novo": the centroid of `documents` (the document list's entries).
@@ -81,19 +98,19 @@ CentroidResult compute_centroid(const std::vector<Ansi>& documents, const fs::pa
 std::size_t compute_differences(const std::vector<Ansi>& documents, const fs::path& folder,
                                 const fs::path& centroid, Method method, Progress& progress = Progress::none());
 
-// "Abre centróide": word + " | " + weight ("0.000000") for every record whose
+// "Abre centróide": word and weight ("0.000000") of every record whose
 // weight reaches the threshold field (empty means 0).
-std::vector<Ansi> open_centroid(const fs::path& centroid, AnsiView threshold_text, const Regional& regional);
+std::vector<ResultRow> open_centroid(const fs::path& centroid, AnsiView threshold_text, const Regional& regional);
 
-// "Mostra diferenças do doc selecionado": the lines (word + " | " + weight
-// "0.0000") of the selected document's difference file. No selection stops
+// "Mostra diferenças do doc selecionado": the rows (weight "0.0000") of the
+// selected document's difference file. No selection stops
 // with "Você deve selecionar um documento da lista"; a missing file with
 // "Você deve antes calcular as diferenças".
-std::vector<Ansi> show_differences(const std::vector<Ansi>& documents, std::optional<std::size_t> selected,
+std::vector<ResultRow> show_differences(const std::vector<Ansi>& documents, std::optional<std::size_t> selected,
                                    const fs::path& folder, Method method, const Regional& regional);
 
-// "Soma todas as diferenças": the same lines for every record of every
+// "Soma todas as diferenças": the same rows for every record of every
 // chosen file, file after file.
-std::vector<Ansi> sum_differences(const std::vector<fs::path>& files, const Regional& regional);
+std::vector<ResultRow> sum_differences(const std::vector<fs::path>& files, const Regional& regional);
 
 }  // namespace lumeral::comparison

@@ -28,6 +28,7 @@
 #include "core/base/message.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
+#include "core/comparison/centroid.h"
 #include "core/shell/project.h"
 
 namespace lumeral::comparison {
@@ -86,13 +87,8 @@ struct ResultSet {
 // nothing at all when no document has words of its own.
 std::vector<ResultSet> result_sets(const fs::path& centroid, const std::vector<Exclusive>& exclusives);
 
-// A row of the two-column list: the trimmed word and the weight as
-// "0.0000" in the regional format.
-struct ResultRow {
-  Ansi word;
-  Ansi weight;
-  bool operator==(const ResultRow&) const = default;
-};
+// The two-column list shows ResultRow (centroid.h), the weight as "0.0000"
+// in the regional format.
 // Every record of a centroid or difference file, in file order; nothing
 // when the file does not exist (the list then stays as it was).
 std::optional<std::vector<ResultRow>> result_rows(const fs::path& file, const Regional& regional);

@@ -92,6 +92,23 @@ Table weighted_table(const std::vector<Ansi>& lines, std::string term_header, st
   return t;
 }
 
+Table doc_rows_table(const std::vector<preparation::DocRow>& rows) {
+  Table t;
+  t.headers = {"Documento", "Peso"};
+  t.rows.reserve(rows.size());
+  for (const auto& r : rows)
+    t.rows.push_back({Cell::of_text(trim(r.name)), r.weight.empty() ? Cell::of_text({}) : Cell::shown(r.weight)});
+  return t;
+}
+
+Table similar_table(const std::vector<retrieval::SimilarRow>& rows) {
+  Table t;
+  t.headers = {"Documento", "Similaridade"};
+  t.rows.reserve(rows.size());
+  for (const auto& r : rows) t.rows.push_back({Cell::of_text(trim(r.base)), Cell::shown(r.similarity)});
+  return t;
+}
+
 namespace {
 
 const std::vector<std::string> kAssociationHeaders = {"Termo 1", "Termo 2", "Peso"};
@@ -267,9 +284,10 @@ Table cluster_table(const clustering::Clusters& clusters) {
   return t;
 }
 
-Table comparison_rows_table(const std::vector<comparison::ResultRow>& rows) {
+Table comparison_rows_table(const std::vector<comparison::ResultRow>& rows, std::string word_header,
+                            std::string weight_header) {
   Table t;
-  t.headers = {"Palavra", "Peso"};
+  t.headers = {std::move(word_header), std::move(weight_header)};
   t.rows.reserve(rows.size());
   for (const auto& r : rows) t.rows.push_back({Cell::of_text(r.word), Cell::shown(r.weight)});
   return t;

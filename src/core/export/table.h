@@ -17,6 +17,8 @@
 #include "core/clustering/matrix.h"
 #include "core/comparison/compare_road.h"
 #include "core/mining/rule_lines.h"
+#include "core/preparation/doc_lists.h"
+#include "core/retrieval/similar.h"
 #include "core/shell/status_file.h"
 
 namespace lumeral::exporting {
@@ -67,6 +69,13 @@ Table lines_table(const std::vector<Ansi>& lines, std::string header);
 // one. A line without a bar gives its trimmed text and an empty weight.
 Table weighted_table(const std::vector<Ansi>& lines, std::string term_header, std::string weight_header);
 
+// Document rows (a document list opened with its weights): the name, and
+// the weight as a number; a bare name has an empty weight.
+Table doc_rows_table(const std::vector<preparation::DocRow>& rows);
+
+// Similarity retrieval: document and similarity.
+Table similar_table(const std::vector<retrieval::SimilarRow>& rows);
+
 // Term association lines "first | second = weight".
 Table association_table(const std::vector<Ansi>& lines);
 // The same table from `count` lines given one at a time by `line_at` (a
@@ -103,8 +112,10 @@ TableSource matrix_source(const std::vector<Ansi>& entries, const clustering::Si
 // The clusters: one row per member, the cluster's line ("cluster1") first.
 Table cluster_table(const clustering::Clusters& clusters);
 
-// One result set of the comparison wizard: word and weight.
-Table comparison_rows_table(const std::vector<comparison::ResultRow>& rows);
+// Word rows (a result set of the comparison wizard, a centroid, a
+// document's differences): word and weight.
+Table comparison_rows_table(const std::vector<comparison::ResultRow>& rows, std::string word_header = "Palavra",
+                            std::string weight_header = "Peso");
 
 // Every result set of a comparison in one table: set caption, word, weight.
 struct NamedRows {

@@ -4,7 +4,6 @@
 
 #include "core/base/text.h"
 #include "core/records/records.h"
-#include "core/records/weighted.h"
 
 namespace lumeral::preparation {
 
@@ -14,28 +13,42 @@ Ansi doc_list_title(AnsiView bare_name) {
   return at == Ansi::npos ? t : t.substr(0, at);
 }
 
-Ansi doc_list_line(AnsiView name, double weight, int decimals, const Regional& regional) {
-  std::string pattern = "0." + std::string(static_cast<std::size_t>(decimals), '0');
-  return Ansi(name) + Ansi(" | ") + regional.format(weight, pattern);
+Ansi doc_row_line(const DocRow& row) {
+  return row.weight.empty() ? row.name : row.name + Ansi(" | ") + row.weight;
 }
 
-void include_doc_list(std::vector<Ansi>& lines, const fs::path& p, AnsiView threshold_field, int decimals,
+std::vector<Ansi> doc_row_lines(const std::vector<DocRow>& rows) {
+  std::vector<Ansi> lines;
+  lines.reserve(rows.size());
+  for (const DocRow& r : rows) lines.push_back(doc_row_line(r));
+  return lines;
+}
+
+std::vector<DocRow> bare_rows(const std::vector<Ansi>& names) {
+  std::vector<DocRow> rows;
+  rows.reserve(names.size());
+  for (const Ansi& n : names) rows.push_back({n, Ansi()});
+  return rows;
+}
+
+void include_doc_list(std::vector<DocRow>& rows, const fs::path& p, AnsiView threshold_field, int decimals,
                       const Regional& regional) {
   const double threshold = regional.parse_threshold(threshold_field);
+  const std::string pattern = "0." + std::string(static_cast<std::size_t>(decimals), '0');
   for (const auto& r : records::read_all<records::DocRecord>(p))
-    if (r.weight >= threshold) lines.push_back(doc_list_line(trim(r.name), r.weight, decimals, regional));
+    if (r.weight >= threshold) rows.push_back({trim(r.name), regional.format(r.weight, pattern)});
 }
 
-void save_doc_list(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional) {
-  records::save_as_doc_records(p, lines, regional, records::NoBar::WeightZero);
+void save_doc_list(const fs::path& p, const std::vector<DocRow>& rows, const Regional& regional) {
+  // Written nameless and put in place at the end: a stop leaves the old file.
+  records::Writer<records::DocRecord> out(p);
+  for (const DocRow& r : rows)
+    out.write({cut(trim(r.name), 255), r.weight.empty() ? 0.0 : regional.parse(r.weight)});
+  out.close();
 }
 
-Ansi document_of_line(AnsiView line) {
-  Ansi t = trim(line);
-  // A weighted line names its document before the bar; a bare name (a file
-  // listed from a folder or picked from disk) is the document itself.
-  std::size_t bar = t.find('|');
-  Ansi name = bar == Ansi::npos ? t : trim(AnsiView(t).substr(0, bar));
+Ansi document_of(const DocRow& row) {
+  Ansi name = trim(row.name);
   std::size_t txt = find_ci(name, AnsiView(".txt"));
   if (txt != Ansi::npos) name = name.substr(0, txt + 1) + Ansi("txt");
   return name;

@@ -1,7 +1,7 @@
 // Document lists (.ldc) as the document-list manager (`form_ldoc`) handles
 // them: opening with a threshold (two lists shown with 9 and 7 decimals),
-// merging by appending, saving as records or as text, and the document
-// name behind a list line.
+// merging by appending, saving as records or as text, and the document a
+// row names.
 // The record layout is in docs/formats.md ("Document list").
 #pragma once
 
@@ -23,25 +23,37 @@ constexpr int kList2Decimals = 7;
 // ".ldc", or the whole trimmed name when it has none.
 Ansi doc_list_title(AnsiView bare_name);
 
-// A line: name + " | " + weight with `decimals` decimals.
-Ansi doc_list_line(AnsiView name, double weight, int decimals, const Regional& regional);
+// A row of a list: the document's name (trimmed when read from a list;
+// as picked when chosen from disk or listed from a folder) and its weight
+// as the list shows it, empty for a bare name.
+struct DocRow {
+  Ansi name;
+  Ansi weight;
+  bool operator==(const DocRow&) const = default;
+};
 
-// "Inclui lista inteira": the lines of the records whose weight reaches the
-// threshold field (empty = 0), appended to `lines` ("Abre lista existente"
-// empties the list first). The threshold is read before the file.
-void include_doc_list(std::vector<Ansi>& lines, const fs::path& p, AnsiView threshold_field, int decimals,
+// The line a list shows for a row: name + " | " + weight, or the bare name.
+Ansi doc_row_line(const DocRow& row);
+std::vector<Ansi> doc_row_lines(const std::vector<DocRow>& rows);
+
+// Bare names as rows.
+std::vector<DocRow> bare_rows(const std::vector<Ansi>& names);
+
+// "Inclui lista inteira": the records whose weight reaches the threshold
+// field (empty = 0), their weights with `decimals` decimals, appended to
+// `rows` ("Abre lista existente" empties the list first). The threshold is
+// read before the file.
+void include_doc_list(std::vector<DocRow>& rows, const fs::path& p, AnsiView threshold_field, int decimals,
                       const Regional& regional);
 
-// "Salva lista": one record per line; a line with a bar gives the trimmed
-// name before it and the number after it (else the conversion error, and
-// the file keeps its old content); a line without a bar gives the whole
-// trimmed line with weight 0.
-void save_doc_list(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional);
+// "Salva lista": one record per row, the trimmed name (cut to 255) and the
+// weight read from its text (else the conversion error, and the file keeps
+// its old content); a bare name weighs 0.
+void save_doc_list(const fs::path& p, const std::vector<DocRow>& rows, const Regional& regional);
 
-// Double click on a line: the text before its first bar, trimmed (the whole
-// trimmed line when it has no bar, as the bare names listed from a folder);
-// when it holds ".txt" (any case) it is cut after it. The result names the
-// document to show; empty for a line that starts with the bar.
-Ansi document_of_line(AnsiView line);
+// Double click on a row: the document it names, its trimmed name cut after
+// its first ".txt" (any case, written "txt"); empty for a row without a
+// name.
+Ansi document_of(const DocRow& row);
 
 }  // namespace lumeral::preparation

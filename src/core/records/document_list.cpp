@@ -19,4 +19,6 @@ std::vector<fs::path> read_document_paths(const fs::path& list) {
   return paths;
 }
 
+Ansi name_of_line(AnsiView line) { return trim(line.substr(0, line.find('|'))); }
+
 }  // namespace lumeral::records

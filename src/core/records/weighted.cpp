@@ -46,8 +46,8 @@ namespace {
 // Selection sort with exchanges, simulated with a segment tree that yields
 // the first best position of any range: `better(a, b)` says value a beats b
 // strictly; among equal values the lower position wins.
-template <class T, class Better>
-void selection_sort_simulated(std::vector<T>& keys, std::vector<Ansi>& lines, Better better,
+template <class T, class Item, class Better>
+void selection_sort_simulated(std::vector<T>& keys, std::vector<Item>& lines, Better better,
                               const std::function<void(std::size_t)>& on_step) {
   const std::size_t n = keys.size();
   if (n < 2) return;
@@ -97,22 +97,40 @@ void selection_sort_simulated(std::vector<T>& keys, std::vector<Ansi>& lines, Be
   }
 }
 
+// The selection sort of sort_by_weight on its keys, after its first status.
+std::vector<std::size_t> order_by_weight(std::vector<double>& keys, Progress& progress) {
+  const std::size_t n = keys.size();
+  std::vector<std::size_t> order(n);
+  for (std::size_t i = 0; i < n; ++i) order[i] = i;
+  selection_sort_simulated(
+      keys, order, [](double a, double b) { return a > b; },
+      [&](std::size_t i) {
+        if (i % 256 == 0 || i + 2 == n)
+          progress.status("Ordenando linha " + std::to_string(i + 1) + " de " + std::to_string(n));
+      });
+  progress.status("Terminou de ordenar as linhas");
+  return order;
+}
+
 }  // namespace
 
-void sort_by_weight(std::vector<Ansi>& lines, const KeyFn& key, const Regional& regional, Progress& progress) {
-  const std::size_t n = lines.size();
+std::vector<std::size_t> weight_order(std::size_t n, const std::function<double(std::size_t)>& key,
+                                      Progress& progress) {
+  std::vector<double> keys;
   if (n >= 2) {
+    // The status comes before the keys are read: a conversion error leaves it shown.
     progress.status("Ordenando linha 1 de " + std::to_string(n));
-    std::vector<double> keys(n);
-    for (std::size_t i = 0; i < n; ++i) keys[i] = regional.parse(key(lines[i]));
-    selection_sort_simulated(
-        keys, lines, [](double a, double b) { return a > b; },
-        [&](std::size_t i) {
-          if (i % 256 == 0 || i + 2 == n)
-            progress.status("Ordenando linha " + std::to_string(i + 1) + " de " + std::to_string(n));
-        });
+    keys.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) keys.push_back(key(i));
+  } else {
+    keys.assign(n, 0.0);
   }
-  progress.status("Terminou de ordenar as linhas");
+  return order_by_weight(keys, progress);
+}
+
+void sort_by_weight(std::vector<Ansi>& lines, const KeyFn& key, const Regional& regional, Progress& progress) {
+  apply_order(lines, weight_order(
+                         lines.size(), [&](std::size_t i) { return regional.parse(key(lines[i])); }, progress));
 }
 
 void sort_bytewise(std::vector<Ansi>& lines) {
@@ -131,12 +149,18 @@ void sort_bytewise(std::vector<Ansi>& lines) {
   lines = std::move(copy);
 }
 
+std::vector<std::size_t> alphabetical_order(const std::vector<Ansi>& lines, const Regional& regional) {
+  std::vector<std::string> keys;
+  keys.reserve(lines.size());
+  for (const auto& l : lines) keys.push_back(regional.collation_key(l));
+  std::vector<std::size_t> order(lines.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+  return order;
+}
+
 void sort_alphabetical(std::vector<Ansi>& lines, const Regional& regional) {
-  std::vector<std::pair<std::string, Ansi>> keyed;
-  keyed.reserve(lines.size());
-  for (auto& l : lines) keyed.emplace_back(regional.collation_key(l), std::move(l));
-  std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 0; i < lines.size(); ++i) lines[i] = std::move(keyed[i].second);
+  apply_order(lines, alphabetical_order(lines, regional));
 }
 
 std::size_t alphabetical_position(const std::vector<Ansi>& lines, AnsiView line, const Regional& regional) {

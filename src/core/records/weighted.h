@@ -40,6 +40,12 @@ using KeyFn = std::function<AnsiView(AnsiView)>;
 // the first pass, before any exchange, so the list is then unchanged.
 void sort_by_weight(std::vector<Ansi>& lines, const KeyFn& key, const Regional& regional,
                     Progress& progress = Progress::none());
+// The same sort for rows kept beside their lines: `key(i)` is the weight of
+// row i (read only when there are two rows or more, as the lines' keys);
+// entry i of the result is the index of the row placed i-th. Reports as
+// sort_by_weight does.
+std::vector<std::size_t> weight_order(std::size_t n, const std::function<double(std::size_t)>& key,
+                                      Progress& progress = Progress::none());
 
 // Explicit alphabetical sort by bytes (capitals first, accented letters
 // after "z"), as the same selection sort: first of equal smallest lines.
@@ -49,6 +55,19 @@ void sort_bytewise(std::vector<Ansi>& lines);
 // the present lines, and gives the place of a line to be added (after lines
 // that compare equal).
 void sort_alphabetical(std::vector<Ansi>& lines, const Regional& regional);
+// The order sort_alphabetical gives `lines`: entry i is the index of the
+// line placed i-th.
+std::vector<std::size_t> alphabetical_order(const std::vector<Ansi>& lines, const Regional& regional);
+
+// Puts `items` in `order` (entry i the index of the item placed i-th), so
+// rows follow the order their lines were given.
+template <class T>
+void apply_order(std::vector<T>& items, const std::vector<std::size_t>& order) {
+  std::vector<T> placed;
+  placed.reserve(order.size());
+  for (std::size_t i : order) placed.push_back(std::move(items[i]));
+  items = std::move(placed);
+}
 std::size_t alphabetical_position(const std::vector<Ansi>& lines, AnsiView line, const Regional& regional);
 
 // What a line without a bar becomes when saved as records.

@@ -11,6 +11,7 @@
 #include "core/clustering/clusters.h"
 #include "core/clustering/similarity.h"
 #include "core/records/records.h"
+#include "core/records/document_list.h"
 #include "core/records/weighted.h"
 
 namespace lumeral::retrieval {
@@ -35,18 +36,23 @@ Ansi case_base(const fs::path& case_file) {
   return p == Ansi::npos ? Ansi() : name.substr(0, p + 1);
 }
 
+// The similarity a row shows, as a number.
+double shown_similarity(const SimilarRow& row, const Regional& regional) {
+  return regional.parse(trim_view(row.similarity));
+}
+
 struct Outcome {
   bool missing = false;
   std::string error;
-  Ansi line;
+  SimilarRow row;
 };
 
 // The retrieval for one case; `status_prefix` is the status text present
 // when it began.
 void retrieve_for_case(const std::vector<records::DocRecord>& docs, const fs::path& folder,
                        const fs::path& case_file, const SimilarOptions& options, const Regional& regional,
-                       const std::string& status_prefix, std::vector<Ansi>& lines, Progress& progress) {
-  lines.clear();
+                       const std::string& status_prefix, std::vector<SimilarRow>& rows, Progress& progress) {
+  rows.clear();
   const Ansi kind = kind_of(options);
   const bool words = options.method == SimilarMethod::Words;
   Ansi base = case_base(case_file);
@@ -76,7 +82,7 @@ void retrieve_for_case(const std::vector<records::DocRecord>& docs, const fs::pa
           }
           auto c = index.compare(clustering::read_weight_list(p));
           double s = clustering::similarity_of(c, num, den).value_or(0.0);
-          o.line = doc_base + Ansi(" | ") + regional.format(s, "0.000000");
+          o.row = {std::move(doc_base), regional.format(s, "0.000000")};
         } catch (const Stop& stop) {
           o.error = stop.text();
         }
@@ -90,13 +96,25 @@ void retrieve_for_case(const std::vector<records::DocRecord>& docs, const fs::pa
     if (o.missing)
       throw Stop(words ? "Criar lista de palavras para docs da lista" : "Fazer classificação da lista de docs");
     if (!o.error.empty()) throw Stop(o.error);
-    lines.push_back(std::move(o.line));
+    rows.push_back(std::move(o.row));
   }
-  records::sort_by_weight(lines, records::key_after_bar, regional);
+  records::apply_order(rows, records::weight_order(rows.size(), [&](std::size_t i) {
+                         return shown_similarity(rows[i], regional);
+                       }));
 }
 
-double similarity_of_line(AnsiView line, const Regional& regional) {
-  return regional.parse(trim_view(records::key_after_bar(line)));
+// listing_of (core/base/listing.h) for rows.
+template <class F>
+SimilarListing similar_listing_of(F&& body) {
+  SimilarListing out;
+  try {
+    std::forward<F>(body)(out.rows);
+  } catch (const Cancelled&) {
+    throw;
+  } catch (const Stop& s) {
+    out.stop = Message{s.text(), s.kind()};
+  }
+  return out;
 }
 
 Ansi date_time(const Regional& regional, std::chrono::system_clock::time_point now) {
@@ -109,22 +127,22 @@ std::vector<Ansi> case_text(const fs::path& case_file) {
   return is_file(case_file) ? read_document_lines(case_file) : std::vector<Ansi>{};
 }
 
-Listing retrieve_one(const fs::path& comparison_list, const fs::path& case_file, const SimilarOptions& options,
-                     const Regional& regional, Progress& progress) {
+SimilarListing retrieve_one(const fs::path& comparison_list, const fs::path& case_file,
+                            const SimilarOptions& options, const Regional& regional, Progress& progress) {
   if (comparison_list.empty()) throw Stop("Selecionar antes uma lista de docs");
   progress.status("Analisando doc único");
   auto docs = records::read_all<records::DocRecord>(comparison_list);
-  Listing out = listing_of([&](std::vector<Ansi>& lines) {
+  SimilarListing out = similar_listing_of([&](std::vector<SimilarRow>& rows) {
     retrieve_for_case(docs, comparison_list.parent_path(), case_file, options, regional, "Analisando doc único",
-                      lines, progress);
+                      rows, progress);
   });
   if (!out.stop) progress.status("Terminou de fazer a recuperação");
   return out;
 }
 
-Listing retrieve_cases(const fs::path& comparison_list, const fs::path& case_list, const fs::path& report,
-                       const SimilarOptions& options, const Regional& regional,
-                       std::chrono::system_clock::time_point now, Progress& progress) {
+SimilarListing retrieve_cases(const fs::path& comparison_list, const fs::path& case_list, const fs::path& report,
+                              const SimilarOptions& options, const Regional& regional,
+                              std::chrono::system_clock::time_point now, Progress& progress) {
   if (comparison_list.empty()) throw Stop("Selecionar antes uma lista de docs");
   auto docs = records::read_all<records::DocRecord>(comparison_list);
   auto tests = records::read_all<records::DocRecord>(case_list);
@@ -138,7 +156,7 @@ Listing retrieve_cases(const fs::path& comparison_list, const fs::path& case_lis
       date_time(regional, now),
       Ansi(23, '-'),
   };
-  Listing out = listing_of([&](std::vector<Ansi>& results) {
+  SimilarListing out = similar_listing_of([&](std::vector<SimilarRow>& results) {
     for (std::size_t k = 0; k < tests.size(); ++k) {
       progress.checkpoint();
       std::string status = "Analisando doc de teste " + std::to_string(k + 1) + " de " + std::to_string(tests.size());
@@ -152,10 +170,10 @@ Listing retrieve_cases(const fs::path& comparison_list, const fs::path& case_lis
         lines.push_back(head + to_ansi("(nenhum documento na lista de comparação)"));
         continue;
       }
-      lines.push_back(head + results[0]);
-      double best = similarity_of_line(results[0], regional);
+      lines.push_back(head + similar_line(results[0]));
+      double best = shown_similarity(results[0], regional);
       for (std::size_t r = 1; r <= 10 && r < results.size(); ++r)
-        if (similarity_of_line(results[r], regional) == best) lines.push_back(Ansi(6, ' ') + results[r]);
+        if (shown_similarity(results[r], regional) == best) lines.push_back(Ansi(6, ' ') + similar_line(results[r]));
     }
   });
   if (out.stop) {
@@ -169,33 +187,42 @@ Listing retrieve_cases(const fs::path& comparison_list, const fs::path& case_lis
   return out;
 }
 
-ThresholdSelection select_by_threshold(const std::vector<Ansi>& lines, AnsiView threshold_text,
+ThresholdSelection select_by_threshold(const std::vector<SimilarRow>& rows, AnsiView threshold_text,
                                        const Regional& regional) {
   ThresholdSelection sel;
   Ansi field = trim(threshold_text);
   const double t = regional.parse_threshold(field);
   sel.field = field.empty() ? Ansi("0") : Ansi(threshold_text);
-  for (const auto& line : lines)
-    if (similarity_of_line(line, regional) >= t) sel.lines.push_back(line);
+  for (const auto& row : rows)
+    if (shown_similarity(row, regional) >= t) sel.rows.push_back(row);
   return sel;
 }
 
-void save_similar_as_doc_list(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional) {
+void save_similar_as_doc_list(const fs::path& p, const std::vector<SimilarRow>& rows, const Regional& regional) {
   std::vector<records::DocRecord> recs;
-  for (const auto& line : lines) {
-    auto parts = records::split_weighted(line);
-    recs.push_back({cut(clustering::text_name_for_list(parts.term), 255), regional.parse(parts.weight_text)});
-  }
+  for (const auto& row : rows)
+    recs.push_back({cut(clustering::text_name_for_list(trim(row.base)), 255), shown_similarity(row, regional)});
   records::write_all(p, recs);
 }
 
-Ansi document_of_line(AnsiView line) { return records::split_weighted(line).term + Ansi("txt"); }
+Ansi similar_line(const SimilarRow& row) { return row.base + Ansi(" | ") + row.similarity; }
+
+std::vector<Ansi> similar_lines(const std::vector<SimilarRow>& rows) {
+  std::vector<Ansi> lines;
+  lines.reserve(rows.size());
+  for (const auto& row : rows) lines.push_back(similar_line(row));
+  return lines;
+}
+
+Ansi document_of(const SimilarRow& row) { return trim(row.base) + Ansi("txt"); }
+
+Listing SimilarListing::listing() const { return Listing{similar_lines(rows), stop}; }
 
 std::optional<Ansi> document_of_report_line(AnsiView line) {
   if (line.find('|') == AnsiView::npos) return std::nullopt;
   const std::size_t arrow = line.find(AnsiView(" => "));
-  if (arrow != AnsiView::npos) return document_of_line(line.substr(arrow + 4));
-  if (line.substr(0, 6) == AnsiView("      ")) return document_of_line(line);
+  if (arrow != AnsiView::npos) return records::name_of_line(line.substr(arrow + 4)) + Ansi("txt");
+  if (line.substr(0, 6) == AnsiView("      ")) return records::name_of_line(line) + Ansi("txt");
   return std::nullopt;
 }
 

@@ -86,8 +86,8 @@ void Tgrafico_centroide::atualiza() {
   atualiza_documentos();
   command([this] {
     const auto top = static_cast<std::size_t>(SpinEdit_top->value());
-    auto centro = charts::heaviest_bars(fonte_.centro->lines(), top, regional());
-    auto dif = charts::heaviest_bars(fonte_.diferencas->lines(), top, regional());
+    auto centro = charts::heaviest_bars(fonte_.linhas_centro(), top, regional());
+    auto dif = charts::heaviest_bars(fonte_.linhas_diferencas(), top, regional());
     const int row = fonte_.documentos->currentRow();
     const QString doc = row >= 0 ? qs(fonte_.documentos->line(row)).trimmed() : QStringLiteral("documento");
     vista_centro->setMinimumHeight(charts::bar_chart_height(centro.size()));

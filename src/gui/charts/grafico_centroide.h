@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "charts/bar_chart.h"
+#include "core/comparison/centroid.h"
 #include "gui/base/list_box.h"
 #include "gui/charts/chart_window.h"
 
@@ -30,6 +31,9 @@ class Tgrafico_centroide : public ChartWindow {
     ListBox* diferencas;   // the chosen document's differences
     ListBox* documentos;   // the documents; its current row is the chosen one
     std::function<void()> mostra_diferencas;  // "Mostra diferenças do doc selecionado"
+    // The rows the two lists show, drawn as bars.
+    std::function<const std::vector<comparison::ResultRow>&()> linhas_centro;
+    std::function<const std::vector<comparison::ResultRow>&()> linhas_diferencas;
   };
   Tgrafico_centroide(Windows& windows, Fonte fonte);
 

@@ -46,9 +46,9 @@ Tform_centro::Tform_centro(Windows& windows) : QMainWindow(nullptr), Form(window
   connect(Button_novo, &QPushButton::clicked, this, [this] { Button_novoClick(); });
   connect(ListBox_docs, &QListWidget::itemDoubleClicked, this, [this] { ListBox_docsDblClick(); });
   add_export_action(*this, Salvacomotexto1,
-                    [this] { return exporting::weighted_table(ListBox_centro->lines(), "Termo", "Peso"); });
+                    [this] { return exporting::comparison_rows_table(centro_, "Termo", "Peso"); });
   add_export_action(*this, Salvacomotexto2,
-                    [this] { return exporting::weighted_table(ListBox_dif->lines(), "Termo", "Peso"); });
+                    [this] { return exporting::comparison_rows_table(dif_, "Termo", "Peso"); });
 }
 
 void Tform_centro::habilita_opcoes(bool enabled) {
@@ -58,6 +58,26 @@ void Tform_centro::habilita_opcoes(bool enabled) {
 
 void Tform_centro::Graficodebarras1Click() {
   command([this] { windows().open_grafico_centroide(); });
+}
+
+void Tform_centro::mostra_linhas(ListBox* list, std::vector<comparison::ResultRow>& rows) {
+  std::vector<Ansi> lines = comparison::row_lines(rows);
+  if (list->sorted()) {
+    const auto order = records::alphabetical_order(lines, regional());
+    records::apply_order(rows, order);
+    records::apply_order(lines, order);
+  }
+  list->set_lines(lines);
+}
+
+void Tform_centro::limpa(ListBox* list, std::vector<comparison::ResultRow>& rows) {
+  rows.clear();
+  list->clear();
+}
+
+void Tform_centro::ordena_alfabetica(ListBox* list, std::vector<comparison::ResultRow>& rows) {
+  list->set_sorted(true);
+  mostra_linhas(list, rows);
 }
 
 void Tform_centro::mostra_totais() {
@@ -74,8 +94,8 @@ std::filesystem::path Tform_centro::pasta_trabalho() const {
 void Tform_centro::Abrelistadedocumentos1Click() {
   command([this] {
     ListBox_docs->clear();
-    ListBox_centro->clear();
-    ListBox_dif->clear();
+    limpa(ListBox_centro, centro_);
+    limpa(ListBox_dif, dif_);
     mostra_totais();
     fs::path list;
     if (auto project = windows().wizard_open_project()) {
@@ -95,14 +115,15 @@ void Tform_centro::Abrelistadedocumentos1Click() {
 }
 
 void Tform_centro::mostra_centroide(const fs::path& folder, const std::vector<Ansi>& documents,
-                                    const std::vector<Ansi>& centroid) {
+                                    const std::vector<comparison::ResultRow>& centroid) {
   pasta = qpath(folder);
   RadioGroup_metodo->set_item_index(1);  // "Contextual"
   RadioGroup_tipo->set_item_index(0);    // "Todas as palavras + freq"
   RadioGroup_modo->set_item_index(0);    // "Por freqüência"
   ListBox_docs->set_lines(documents);
-  ListBox_centro->set_lines(centroid);
-  ListBox_dif->clear();
+  centro_ = centroid;
+  mostra_linhas(ListBox_centro, centro_);
+  limpa(ListBox_dif, dif_);
   mostra_totais();
 }
 
@@ -125,12 +146,13 @@ void Tform_centro::Novo1Click() {
     options.mode = RadioGroup_modo->item_index() == 1 ? comparison::Mode::Weight : comparison::Mode::Frequency;
     options.document_selected = ListBox_docs->currentRow() >= 0;
     options.wizard_project = windows().wizard_project();
-    ListBox_centro->clear();
+    limpa(ListBox_centro, centro_);
     mostra_totais();
     StatusProgress progress(StatusBar1);
     auto result =
         comparison::compute_centroid(ListBox_docs->lines(), pasta_trabalho(), options, regional(), progress);
-    ListBox_centro->add_all(result.lines);
+    centro_ = std::move(result.rows);
+    mostra_linhas(ListBox_centro, centro_);
     mostra_totais();
   });
 }
@@ -138,12 +160,13 @@ void Tform_centro::Novo1Click() {
 void Tform_centro::Abrecentroide1Click() {
   command([this] {
     regional().parse_threshold(ansi(Edit_limiar->text()));  // an unreadable threshold stops before the dialog
-    ListBox_centro->clear();
+    limpa(ListBox_centro, centro_);
     mostra_totais();
     auto file = platform().open_file(
         this, {QString(), QStringLiteral("listas de palavras (*.lpl)|*.lpl"), QString(), QString()});
     if (!file) return;
-    ListBox_centro->add_all(comparison::open_centroid(path_of(*file), ansi(Edit_limiar->text()), regional()));
+    centro_ = comparison::open_centroid(path_of(*file), ansi(Edit_limiar->text()), regional());
+    mostra_linhas(ListBox_centro, centro_);
     mostra_totais();
   });
 }
@@ -153,33 +176,34 @@ void Tform_centro::Salvacomolista1Click() {
     auto file = platform().save_file(
         this, {QString(), QStringLiteral("lista de palavras (*.lpl)|*.lpl"), QStringLiteral("lpl"), QString()});
     if (!file) throw Stop("Não gravou centróide", MessageKind::Information);
-    records::save_as_word_records(path_of(*file), ListBox_centro->lines(), regional());
+    comparison::save_rows_as_word_list(path_of(*file), centro_, regional());
   });
 }
 
-void Tform_centro::salva_texto(const ListBox* list) {
-  command([this, list] {
+void Tform_centro::salva_texto(const std::vector<comparison::ResultRow>& rows) {
+  command([this, &rows] {
     auto file = platform().save_file(this, {QString(), kFiltroTexto, QStringLiteral("txt"), QString()});
     if (!file) return;
-    records::save_as_text(path_of(*file), list->lines());
+    records::save_as_text(path_of(*file), comparison::row_lines(rows));
   });
 }
 
-void Tform_centro::Salvacomotexto1Click() { salva_texto(ListBox_centro); }
+void Tform_centro::Salvacomotexto1Click() { salva_texto(centro_); }
 
-void Tform_centro::ordena_por_peso(ListBox* list) {
-  command([this, list] {
+void Tform_centro::ordena_por_peso(ListBox* list, std::vector<comparison::ResultRow>& rows) {
+  command([this, list, &rows] {
     list->set_sorted(false);
-    std::vector<Ansi> lines = list->lines();
     StatusProgress progress(StatusBar1);
-    records::sort_by_weight(lines, records::key_after_bar, regional(), progress);
-    list->set_lines(lines);
+    records::apply_order(rows, records::weight_order(
+                                   rows.size(), [&](std::size_t i) { return regional().parse(rows[i].weight); },
+                                   progress));
+    mostra_linhas(list, rows);
     mostra_totais();
   });
 }
 
-void Tform_centro::Ordenacaoporpeso1Click() { ordena_por_peso(ListBox_centro); }
-void Tform_centro::Ordenacaoalfabetica2Click() { ListBox_centro->set_sorted(true); }
+void Tform_centro::Ordenacaoporpeso1Click() { ordena_por_peso(ListBox_centro, centro_); }
+void Tform_centro::Ordenacaoalfabetica2Click() { ordena_alfabetica(ListBox_centro, centro_); }
 
 void Tform_centro::Calculadiferencasparatodos1Click() {
   command([this] {
@@ -196,14 +220,14 @@ void Tform_centro::Calculadiferencasparatodos1Click() {
 
 void Tform_centro::Mostradiferencasdodocselecionado1Click() {
   command([this] {
-    ListBox_dif->clear();
+    limpa(ListBox_dif, dif_);
     mostra_totais();
     std::optional<std::size_t> selected;
     if (ListBox_docs->currentRow() >= 0) selected = static_cast<std::size_t>(ListBox_docs->currentRow());
     const auto method =
         RadioGroup_metodo->item_index() == 1 ? comparison::Method::Context : comparison::Method::Word;
-    ListBox_dif->add_all(
-        comparison::show_differences(ListBox_docs->lines(), selected, pasta_trabalho(), method, regional()));
+    dif_ = comparison::show_differences(ListBox_docs->lines(), selected, pasta_trabalho(), method, regional());
+    mostra_linhas(ListBox_dif, dif_);
     mostra_totais();
   });
 }
@@ -213,15 +237,15 @@ void Tform_centro::Salvacomolista2Click() {
     auto file = platform().save_file(
         this, {QString(), QStringLiteral("listas de palavras (*.lpl)|*.lpl"), QStringLiteral("lpl"), QString()});
     if (!file) return;
-    records::save_as_word_records(path_of(*file), ListBox_dif->lines(), regional());
+    comparison::save_rows_as_word_list(path_of(*file), dif_, regional());
   });
 }
 
-void Tform_centro::Salvacomotexto2Click() { salva_texto(ListBox_dif); }
+void Tform_centro::Salvacomotexto2Click() { salva_texto(dif_); }
 
 void Tform_centro::Somatodasasdiferencas1Click() {
   command([this] {
-    ListBox_dif->clear();
+    limpa(ListBox_dif, dif_);
     mostra_totais();
     const QStringList files = platform().open_files(
         this, {QString(),
@@ -230,7 +254,8 @@ void Tform_centro::Somatodasasdiferencas1Click() {
     if (files.isEmpty()) return;
     std::vector<fs::path> paths;
     for (const QString& f : files) paths.push_back(path_of(f));
-    ListBox_dif->add_all(comparison::sum_differences(paths, regional()));
+    dif_ = comparison::sum_differences(paths, regional());
+    mostra_linhas(ListBox_dif, dif_);
     mostra_totais();
   });
 }
@@ -240,7 +265,7 @@ void Tform_centro::Ordenacaoporpeso2Click() {
     information(qs(kSelecione));
     return;
   }
-  ordena_por_peso(ListBox_dif);
+  ordena_por_peso(ListBox_dif, dif_);
 }
 
 void Tform_centro::Ordenacaoalfabetica3Click() {
@@ -248,7 +273,7 @@ void Tform_centro::Ordenacaoalfabetica3Click() {
     information(qs(kSelecione));
     return;
   }
-  ListBox_dif->set_sorted(true);
+  ordena_alfabetica(ListBox_dif, dif_);
 }
 
 void Tform_centro::ListBox_docsDblClick() {

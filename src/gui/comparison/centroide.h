@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/comparison/centroid.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 #include "gui/base/radio_group.h"
@@ -31,9 +32,9 @@ class Tform_centro : public QMainWindow, public Form {
 
   ListBox* ListBox_docs;       // "Documentos": the document list's entries
   QLineEdit* Edit_total_docs;  // "Total= "
-  ListBox* ListBox_centro;     // "Centróide": word | number
+  ListBox* ListBox_centro;     // "Centróide": word | number (the lines of centroide())
   QLineEdit* Edit_total_centro;
-  ListBox* ListBox_dif;        // "Diferenças": word | weight
+  ListBox* ListBox_dif;        // "Diferenças": word | weight (the lines of diferencas())
   QLineEdit* Edit_total_dif;
   RadioGroup* RadioGroup_metodo;  // "Método": "Por palavra" (0), "Contextual" (1)
   RadioGroup* RadioGroup_tipo;    // "Tipo de Centróide": "Todas as palavras + freq" (0),
@@ -100,14 +101,26 @@ class Tform_centro : public QMainWindow, public Form {
   // palavras + freq", by frequency) over the documents of `folder`: the
   // options show how it was computed.
   void mostra_centroide(const std::filesystem::path& folder, const std::vector<Ansi>& documents,
-                        const std::vector<Ansi>& centroid);
+                        const std::vector<comparison::ResultRow>& centroid);
+
+  // The rows the two lists show, in their order: what saves, exports and
+  // the bar chart read.
+  const std::vector<comparison::ResultRow>& centroide() const { return centro_; }
+  const std::vector<comparison::ResultRow>& diferencas() const { return dif_; }
 
  private:
   void build_layout();  // centroide_layout.cpp
   void mostra_totais();
   std::filesystem::path pasta_trabalho() const;
-  void salva_texto(const ListBox* list);
-  void ordena_por_peso(ListBox* list);
+  // Shows `rows` in `list` (in the list's alphabetical order while it keeps
+  // one, the rows put in that order too).
+  void mostra_linhas(ListBox* list, std::vector<comparison::ResultRow>& rows);
+  void limpa(ListBox* list, std::vector<comparison::ResultRow>& rows);
+  void ordena_alfabetica(ListBox* list, std::vector<comparison::ResultRow>& rows);
+  void salva_texto(const std::vector<comparison::ResultRow>& rows);
+  void ordena_por_peso(ListBox* list, std::vector<comparison::ResultRow>& rows);
+  std::vector<comparison::ResultRow> centro_;
+  std::vector<comparison::ResultRow> dif_;
 };
 
 }  // namespace lumeral::gui

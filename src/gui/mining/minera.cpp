@@ -152,7 +152,7 @@ void TMinera::corrida_frequencia(const mining::MiningLists& lists) {
   // At a minimum degree the rows are counted from the matrices: no
   // centroid, and the windows keep what they showed.
   if (grau <= 0) {
-    w_.windows().form_centro->mostra_centroide(w_.projeto().folder, run.documents, run.centroid.lines);
+    w_.windows().form_centro->mostra_centroide(w_.projeto().folder, run.documents, run.centroid.rows);
     w_.windows().centro_percentual->mostra_porcentagens(lists.doc_list, run.centroid.file, run.percentages);
   }
   mostra_frequencias(run.rows);

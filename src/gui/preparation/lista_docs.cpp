@@ -31,7 +31,7 @@ Tform_ldoc::Tform_ldoc(Windows& windows) : QMainWindow(nullptr), Form(windows) {
     connect(l->Salvatexto, &QAction::triggered, this, [this, l] { SalvatextoClick(*l); });
     connect(l->Excluidoc, &QAction::triggered, this, [this, l] { ExcluidocClick(*l); });
     add_export_action(*this, l->Salvatexto,
-                      [l] { return exporting::lines_table(l->ListBox_docs->lines(), "Documento"); });
+                      [l] { return exporting::lines_table(preparation::doc_row_lines(l->linhas), "Documento"); });
     connect(l->ListBox_docs, &QListWidget::itemSelectionChanged, this, [this, l] { ListBoxClick(*l); });
     connect(l->ListBox_docs, &QListWidget::itemDoubleClicked, this, [this, l] { ListBoxDblClick(*l); });
   }
@@ -55,7 +55,18 @@ void Tform_ldoc::mostra_total(Lista& l) {
   l.Edit_selecionados->setText(QString::number(l.ListBox_docs->selectedItems().size()));
 }
 
+void Tform_ldoc::mostra_linhas(Lista& l) {
+  std::vector<Ansi> lines = preparation::doc_row_lines(l.linhas);
+  if (l.ListBox_docs->sorted()) {
+    const auto order = records::alphabetical_order(lines, regional());
+    records::apply_order(l.linhas, order);
+    records::apply_order(lines, order);
+  }
+  l.ListBox_docs->set_lines(lines);
+}
+
 void Tform_ldoc::NovalistaClick(Lista& l) {
+  l.linhas.clear();
   l.ListBox_docs->clear();
   mostra_total(l);
 }
@@ -66,9 +77,10 @@ void Tform_ldoc::AbrelistaClick(Lista& l) {
     (void)regional().parse_threshold(ansi(Edit_limiar->text()));
     auto file = platform().open_file(this, {QString(), kFiltroLdc, QString(), QString()});
     if (!file) return;
-    std::vector<Ansi> lines;
-    preparation::include_doc_list(lines, path_of(*file), ansi(Edit_limiar->text()), l.decimais, regional());
-    l.ListBox_docs->set_lines(lines);
+    std::vector<preparation::DocRow> rows;
+    preparation::include_doc_list(rows, path_of(*file), ansi(Edit_limiar->text()), l.decimais, regional());
+    l.linhas = std::move(rows);
+    mostra_linhas(l);
     l.Edit_nome->setText(qs(preparation::doc_list_title(ansi(QFileInfo(*file).fileName()))));
     l.pasta = QFileInfo(*file).absolutePath();
     mostra_total(l);
@@ -81,9 +93,8 @@ void Tform_ldoc::IncluilistaClick(Lista& l) {
     (void)regional().parse_threshold(ansi(Edit_limiar->text()));
     auto file = platform().open_file(this, {QString(), kFiltroLdc, QString(), QString()});
     if (!file) return;
-    std::vector<Ansi> lines;
-    preparation::include_doc_list(lines, path_of(*file), ansi(Edit_limiar->text()), l.decimais, regional());
-    l.ListBox_docs->add_all(lines);
+    preparation::include_doc_list(l.linhas, path_of(*file), ansi(Edit_limiar->text()), l.decimais, regional());
+    mostra_linhas(l);
     l.Edit_nome->setText(qs(preparation::doc_list_title(ansi(QFileInfo(*file).fileName()))));
     if (l.pasta.isEmpty()) l.pasta = QFileInfo(*file).absolutePath();
     mostra_total(l);
@@ -98,9 +109,8 @@ void Tform_ldoc::IncluidocsClick(Lista& l) {
                               "todos arquivos (*.*)|*.*"),
                QString(), QString()});
     if (files.isEmpty()) return;
-    std::vector<Ansi> names;
-    for (const QString& f : files) names.push_back(ansi(QFileInfo(f).fileName()));
-    l.ListBox_docs->add_all(names);
+    for (const QString& f : files) l.linhas.push_back({ansi(QFileInfo(f).fileName()), Ansi()});
+    mostra_linhas(l);
     if (l.pasta.isEmpty()) l.pasta = QFileInfo(files.front()).absolutePath();
     mostra_total(l);
   });
@@ -111,7 +121,7 @@ void Tform_ldoc::SalvalistaClick(Lista& l) {
     auto file = platform().save_file(this, {QString(), kFiltroLdc, QStringLiteral("ldc"), QString()});
     if (!file) return;
     l.Edit_nome->setText(QFileInfo(*file).fileName());
-    preparation::save_doc_list(path_of(*file), l.ListBox_docs->lines(), regional());
+    preparation::save_doc_list(path_of(*file), l.linhas, regional());
   });
 }
 
@@ -120,17 +130,34 @@ void Tform_ldoc::SalvatextoClick(Lista& l) {
     auto file = platform().save_file(
         this, {QString(), QStringLiteral("arquivos texto (*.txt)|*.txt"), QStringLiteral("txt"), QString()});
     if (!file) return;
-    records::save_as_text(path_of(*file), l.ListBox_docs->lines());
+    records::save_as_text(path_of(*file), preparation::doc_row_lines(l.linhas));
   });
 }
 
 void Tform_ldoc::ExcluidocClick(Lista& l) {
-  l.ListBox_docs->remove_selected();
+  const std::vector<int> selected = l.ListBox_docs->selected_rows();
+  if (!selected.empty()) {
+    std::vector<preparation::DocRow> kept;
+    kept.reserve(l.linhas.size());
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < l.linhas.size(); ++i) {
+      if (next < selected.size() && static_cast<std::size_t>(selected[next]) == i) {
+        ++next;
+        continue;
+      }
+      kept.push_back(std::move(l.linhas[i]));
+    }
+    l.linhas = std::move(kept);
+    mostra_linhas(l);
+  }
   l.ListBox_docs->clearSelection();
   mostra_total(l);
 }
 
-void Tform_ldoc::Ordenaalfabeticamente1Click() { lista1.ListBox_docs->set_sorted(true); }
+void Tform_ldoc::Ordenaalfabeticamente1Click() {
+  lista1.ListBox_docs->set_sorted(true);
+  mostra_linhas(lista1);
+}
 
 void Tform_ldoc::ListBoxClick(Lista& l) {
   l.Edit_selecionados->setText(QString::number(l.ListBox_docs->selectedItems().size()));
@@ -139,8 +166,9 @@ void Tform_ldoc::ListBoxClick(Lista& l) {
 void Tform_ldoc::ListBoxDblClick(Lista& l) {
   const int row = l.ListBox_docs->currentRow();
   if (row < 0) return;
-  const Ansi nome = preparation::document_of_line(l.ListBox_docs->line(row));
-  // A line without a bar names no document: the viewer says the file is missing.
+  if (static_cast<std::size_t>(row) >= l.linhas.size()) return;
+  const Ansi nome = preparation::document_of(l.linhas[static_cast<std::size_t>(row)]);
+  // A row without a name names no document: the viewer says the file is missing.
   const QDir pasta(l.pasta.isEmpty() ? QDir::currentPath() : l.pasta);
   windows().show_text_file(nome.empty() ? QString() : pasta.filePath(qs(nome)));
 }
@@ -150,7 +178,8 @@ void Tform_ldoc::DirectoryListBox1Change() {
     const QString folder = DirectoryListBox1->folder();
     if (folder.isEmpty()) return;
     fs::current_path(path_of(folder));
-    lista2.ListBox_docs->set_lines(preparation::list_folder(path_of(folder), regional()).texts);
+    lista2.linhas = preparation::bare_rows(preparation::list_folder(path_of(folder), regional()).texts);
+    mostra_linhas(lista2);
     lista2.pasta = folder;
     mostra_total(lista2);
   });

@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <QMainWindow>
 
+#include <vector>
+
+#include "core/preparation/doc_lists.h"
 #include "gui/base/folder_tree.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
@@ -38,6 +41,8 @@ class Tform_ldoc : public QMainWindow, public Form {
     // The folder the list's names are found in: that of the list opened,
     // of the documents included, or (list 2) of the folder chosen.
     QString pasta;
+    // The rows ListBox_docs shows, in its order.
+    std::vector<preparation::DocRow> linhas;
   };
   Lista lista1;
   Lista lista2;
@@ -63,6 +68,9 @@ class Tform_ldoc : public QMainWindow, public Form {
  private:
   void build_layout();
   void mostra_total(Lista& l);
+  // Shows the list's rows (in its alphabetical order while it keeps one,
+  // the rows put in that order too).
+  void mostra_linhas(Lista& l);
 };
 
 }  // namespace lumeral::gui

@@ -32,7 +32,7 @@ Tform_recsim::Tform_recsim(Windows& windows) : QMainWindow(nullptr), Form(window
   connect(Edit_limiar, &QLineEdit::returnPressed, this, [this] { Button_limiarClick(); });
   connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
   add_export_action(*this, Gravacomtexto1,
-                    [this] { return exporting::weighted_table(ListBox1->lines(), "Documento", "Similaridade"); });
+                    [this] { return exporting::similar_table(linhas_); });
   Memo_caso->viewport()->installEventFilter(this);
 }
 
@@ -54,8 +54,15 @@ void Tform_recsim::Abrelistadedocs1Click() {
   });
 }
 
+void Tform_recsim::mostra_linhas(std::vector<retrieval::SimilarRow> rows) {
+  linhas_ = std::move(rows);
+  ListBox1->set_lines(retrieval::similar_lines(linhas_));
+  Edit_total->setText(QString::number(ListBox1->count()));
+}
+
 void Tform_recsim::RecuperaTextos1Click() {
   command([this] {
+    linhas_.clear();
     ListBox1->clear();
     const fs::path lista = path_of(Edit_lista->text().trimmed());
     if (lista.empty()) throw Stop("Selecionar antes uma lista de docs");
@@ -70,7 +77,7 @@ void Tform_recsim::RecuperaTextos1Click() {
         RadioGroup_metodo->item_index() == 1 ? retrieval::SimilarMethod::Contextual : retrieval::SimilarMethod::Words;
     options.weighted = RadioGroup_pesos->item_index() != 1;
     StatusProgress status(StatusBar1);
-    Listing result;
+    retrieval::SimilarListing result;
     if (um_so) {
       Edit_total->clear();
       Memo_caso->set_lines(retrieval::case_text(caso));
@@ -85,8 +92,7 @@ void Tform_recsim::RecuperaTextos1Click() {
       // case field shows: a double click on a match opens it.
       Memo_caso->set_lines(read_document_lines(path_of(*report)));
     }
-    ListBox1->add_all(result.lines);
-    Edit_total->setText(QString::number(ListBox1->count()));
+    mostra_linhas(std::move(result.rows));
     result.rethrow();
   });
 }
@@ -94,23 +100,22 @@ void Tform_recsim::RecuperaTextos1Click() {
 void Tform_recsim::Gravalistadedocs1Click() {
   command([this] {
     auto file = platform().save_file(this, {QString(), kFiltroDocs, QStringLiteral("ldc"), QString()});
-    if (file) retrieval::save_similar_as_doc_list(path_of(*file), ListBox1->lines(), regional());
+    if (file) retrieval::save_similar_as_doc_list(path_of(*file), linhas_, regional());
   });
 }
 
 void Tform_recsim::Gravacomtexto1Click() {
   command([this] {
     auto file = platform().save_file(this, {QString(), kFiltroTexto, QStringLiteral("txt"), QString()});
-    if (file) records::save_as_text(path_of(*file), ListBox1->lines());
+    if (file) records::save_as_text(path_of(*file), retrieval::similar_lines(linhas_));
   });
 }
 
 void Tform_recsim::Button_limiarClick() {
   command([this] {
-    auto selection = retrieval::select_by_threshold(ListBox1->lines(), ansi(Edit_limiar->text()), regional());
-    ListBox1->set_lines(selection.lines);
+    auto selection = retrieval::select_by_threshold(linhas_, ansi(Edit_limiar->text()), regional());
+    mostra_linhas(std::move(selection.rows));
     Edit_limiar->setText(qs(selection.field));
-    Edit_total->setText(QString::number(ListBox1->count()));
   });
 }
 
@@ -123,7 +128,8 @@ void Tform_recsim::mostra_documento(AnsiView name) {
 
 void Tform_recsim::ListBox1DblClick() {
   const int row = ListBox1->currentRow();
-  if (row >= 0) mostra_documento(retrieval::document_of_line(ListBox1->line(row)));
+  if (row >= 0 && static_cast<std::size_t>(row) < linhas_.size())
+    mostra_documento(retrieval::document_of(linhas_[static_cast<std::size_t>(row)]));
 }
 
 void Tform_recsim::Memo_casoDblClick(int line) {

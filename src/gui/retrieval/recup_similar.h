@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "core/retrieval/similar.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 #include "gui/base/memo.h"
@@ -37,7 +38,7 @@ class Tform_recsim : public QMainWindow, public Form {
   RadioGroup* RadioGroup_metodo;  // "Método": "Por palavra" (at start), "Contextual"
   RadioGroup* RadioGroup_pesos;   // "Considerar pesos ?": "Sim" (at start), "Não"
   RadioGroup* RadioGroup_funcao;  // "Função de Similarid.": "Função Fuzzy"; "Euclidean dist." disabled
-  ListBox* ListBox1;              // the result lines "base | 0,734512"
+  ListBox* ListBox1;              // the result lines "base | 0,734512" (of linhas())
   QLineEdit* Edit_total;          // beside "Total de docs= " (read-only)
   QLineEdit* Edit_limiar;         // the threshold
   QPushButton* Button_limiar;     // "Seleciona por limiar"
@@ -58,12 +59,17 @@ class Tform_recsim : public QMainWindow, public Form {
   // report line names, if it names one.
   void Memo_casoDblClick(int line);
 
+  // The rows the result list shows, in its order.
+  const std::vector<retrieval::SimilarRow>& linhas() const { return linhas_; }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void build_layout();
   void mostra_documento(AnsiView name);
+  void mostra_linhas(std::vector<retrieval::SimilarRow> rows);
+  std::vector<retrieval::SimilarRow> linhas_;
 };
 
 }  // namespace lumeral::gui

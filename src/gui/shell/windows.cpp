@@ -181,7 +181,9 @@ void Windows::open_grafico_centroide() {
     Tform_centro* centro = form_centro;
     grafico_centroide_ = std::make_unique<Tgrafico_centroide>(
         *this, Tgrafico_centroide::Fonte{centro->ListBox_centro, centro->ListBox_dif, centro->ListBox_docs,
-                                         [centro] { centro->Mostradiferencasdodocselecionado1Click(); }});
+                                         [centro] { centro->Mostradiferencasdodocselecionado1Click(); },
+                                         [centro]() -> const auto& { return centro->centroide(); },
+                                         [centro]() -> const auto& { return centro->diferencas(); }});
     grafico_centroide = grafico_centroide_.get();
   }
   grafico_centroide->atualiza();

@@ -148,7 +148,7 @@ std::vector<Ansi> retrieve_list(const fs::path& folder, Progress& progress) {
   auto listing = retrieval::retrieve_cases(folder / "noticias.ldc", folder / "casos.ldc", folder / "relatorio-sim.txt",
                                            {}, pt(), when, progress);
   listing.rethrow();
-  return listing.lines;
+  return retrieval::similar_lines(listing.rows);
 }
 
 std::vector<Ansi> mine(const fs::path& folder, Progress& progress) {

@@ -57,7 +57,7 @@ TEST(Centroid, EachTypeOnTheSameCollection) {
   };
   for (const auto& c : cases) {
     auto r = run(dir, docs, c.type, c.mode);
-    EXPECT_EQ(r.lines, c.lines) << c.file;
+    EXPECT_EQ(row_lines(r.rows), c.lines) << c.file;
     EXPECT_EQ(r.file, dir / c.file);
     auto recs = records::read_all<WordRecord>(r.file);
     ASSERT_EQ(recs.size(), c.records.size()) << c.file;
@@ -76,7 +76,7 @@ TEST(Centroid, ContextualTypeAllCountsDocumentsWithADegree) {
                           {{"Economia", 1}, {"Esporte", 0}, {"meio-ambiente", 1}}},
                          "mtz");
   auto r = run(dir, docs, CentroidType::All, Mode::Frequency, Method::Context);
-  EXPECT_EQ(r.lines, (std::vector<Ansi>{"Economia | 2", "meio-ambiente | 3"}));
+  EXPECT_EQ(row_lines(r.rows), (std::vector<Ansi>{"Economia | 2", "meio-ambiente | 3"}));
 }
 
 TEST(Centroid, MissingCompanionsAndSelection) {
@@ -109,7 +109,7 @@ TEST(Centroid, EntriesAreLoweredToFindTheirCompanions) {
   records::write_all<WordRecord>(dir / "notaslpl", {{"casa", 1}});
   records::write_all<WordRecord>(dir / "a.lpl", {{"casa", 1}});
   auto r = run(dir, {Ansi("NOTAS"), Ansi("A.TXT")}, CentroidType::All, Mode::Frequency);
-  EXPECT_EQ(r.lines, (std::vector<Ansi>{"casa | 2"}));
+  EXPECT_EQ(row_lines(r.rows), (std::vector<Ansi>{"casa | 2"}));
 }
 
 TEST(Centroid, WizardVisibleWorksInTheProjectFolder) {
@@ -121,7 +121,7 @@ TEST(Centroid, WizardVisibleWorksInTheProjectFolder) {
   o.document_selected = false;  // not needed while the wizard is visible
   o.wizard_project = shell::Project{dir / "projeto", Ansi("projeto")};
   auto r = compute_centroid({Ansi("a.txt")}, dir.path(), o, pt());
-  EXPECT_EQ(r.lines, (std::vector<Ansi>{"Economia | 1"}));
+  EXPECT_EQ(row_lines(r.rows), (std::vector<Ansi>{"Economia | 1"}));
   EXPECT_EQ(r.file, dir / "projeto" / "centro-temp.lpl");
 }
 
@@ -133,8 +133,8 @@ TEST(Differences, EachDocumentKeepsWhatTheCentroidLacks) {
   EXPECT_EQ(records::read_all<WordRecord>(dir / "Doc1.dif"), (std::vector<WordRecord>{{"casa", 0.5}}));
   EXPECT_EQ(fs::file_size(dir / "Doc2.dif"), 0u);
 
-  EXPECT_EQ(show_differences(docs, 0, dir.path(), Method::Word, pt()), (std::vector<Ansi>{"casa | 0,5000"}));
-  EXPECT_EQ(sum_differences({dir / "Doc1.dif", dir / "Doc1.dif"}, pt()),
+  EXPECT_EQ(show_differences(docs, 0, dir.path(), Method::Word, pt()), (std::vector<ResultRow>{{"casa", "0,5000"}}));
+  EXPECT_EQ(row_lines(sum_differences({dir / "Doc1.dif", dir / "Doc1.dif"}, pt())),
             (std::vector<Ansi>{"casa | 0,5000", "casa | 0,5000"}));
   EXPECT_THROW(show_differences(docs, std::nullopt, dir.path(), Method::Word, pt()), Stop);
   EXPECT_EQ(stop_text([&] { show_differences(docs, 0, dir.path(), Method::Context, pt()); }),
@@ -151,8 +151,9 @@ TEST(Differences, EachDocumentKeepsWhatTheCentroidLacks) {
 TEST(Centroid, OpenCentroidWithThreshold) {
   TempDir dir;
   records::write_all<WordRecord>(dir / "c.lpl", {{"a", 0.5}, {"b", -0.1}, {"c", 0.25}});
-  EXPECT_EQ(open_centroid(dir / "c.lpl", Ansi(""), pt()), (std::vector<Ansi>{"a | 0,500000", "c | 0,250000"}));
-  EXPECT_EQ(open_centroid(dir / "c.lpl", Ansi(" 0,3 "), pt()), (std::vector<Ansi>{"a | 0,500000"}));
+  EXPECT_EQ(open_centroid(dir / "c.lpl", Ansi(""), pt()),
+            (std::vector<ResultRow>{{"a", "0,500000"}, {"c", "0,250000"}}));
+  EXPECT_EQ(open_centroid(dir / "c.lpl", Ansi(" 0,3 "), pt()), (std::vector<ResultRow>{{"a", "0,500000"}}));
 }
 
 }  // namespace

@@ -200,33 +200,35 @@ TEST_F(ImportTest, MissingStopwordListStopsAfterTheDocumentList) {
   EXPECT_TRUE(fs::exists(folder / "Projeto.ldc"));
 }
 
-TEST(DocLists, OpenWithThresholdMergeSaveAndLinesToNames) {
+TEST(DocLists, OpenWithThresholdMergeSaveAndRowsToNames) {
   TempDir dir;
   records::write_all<DocRecord>(dir / "l.ldc", {{Ansi("a.txt"), 0.25}, {Ansi("b.txt"), 0.75}});
-  std::vector<Ansi> lines;
-  include_doc_list(lines, dir / "l.ldc", Ansi("0,5"), kList1Decimals, pt());
-  EXPECT_EQ(lines, (std::vector<Ansi>{Ansi("b.txt | 0,750000000")}));
-  include_doc_list(lines, dir / "l.ldc", Ansi(""), kList2Decimals, pt());
-  EXPECT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[1], Ansi("a.txt | 0,2500000"));
-  lines.push_back(Ansi("solto.txt"));
-  save_doc_list(dir / "m.ldc", lines, pt());
+  std::vector<DocRow> rows;
+  include_doc_list(rows, dir / "l.ldc", Ansi("0,5"), kList1Decimals, pt());
+  EXPECT_EQ(doc_row_lines(rows), (std::vector<Ansi>{Ansi("b.txt | 0,750000000")}));
+  include_doc_list(rows, dir / "l.ldc", Ansi(""), kList2Decimals, pt());
+  EXPECT_EQ(rows.size(), 3u);
+  EXPECT_EQ(doc_row_line(rows[1]), Ansi("a.txt | 0,2500000"));
+  rows.push_back({Ansi("solto.txt"), Ansi()});
+  EXPECT_EQ(doc_row_line(rows[3]), Ansi("solto.txt"));
+  save_doc_list(dir / "m.ldc", rows, pt());
   EXPECT_EQ(records::read_all<DocRecord>(dir / "m.ldc"),
             (std::vector<DocRecord>{{Ansi("b.txt"), 0.75}, {Ansi("a.txt"), 0.25}, {Ansi("b.txt"), 0.75},
                                     {Ansi("solto.txt"), 0}}));
   EXPECT_EQ(doc_list_title(Ansi("vendas.ldc")), Ansi("vendas"));
   EXPECT_EQ(doc_list_title(Ansi(" vendas ")), Ansi("vendas"));
-  // A line to its document name.
+  // A row to its document name.
   struct {
-    const char* line;
     const char* name;
-  } cases[] = {{"noticia1.txt | 0,500000000", "noticia1.txt"},
-               {"a.txt.bak | 1", "a.txt"},
-               {"NOTA.TXT | 1", "NOTA.txt"},
+    const char* document;
+  } cases[] = {{"noticia1.txt", "noticia1.txt"},
+               {"a.txt.bak", "a.txt"},
+               {"NOTA.TXT", "NOTA.txt"},
                {" sem barra.txt ", "sem barra.txt"},
-               {"x.doc|0", "x.doc"},
-               {"| 0,5", ""}};
-  for (const auto& c : cases) EXPECT_EQ(document_of_line(Ansi(c.line)), Ansi(c.name)) << c.line;
+               {"x.doc", "x.doc"},
+               {"a|b.txt", "a|b.txt"},
+               {"", ""}};
+  for (const auto& c : cases) EXPECT_EQ(document_of(DocRow{Ansi(c.name), Ansi("0,5")}), Ansi(c.document)) << c.name;
 }
 
 }  // namespace

@@ -28,12 +28,12 @@ class SimilarTest : public ::testing::Test {
 };
 
 TEST_F(SimilarTest, OneCaseRankedHighestFirst) {
-  Listing r = retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {}, pt());
-  EXPECT_EQ(r.lines, (std::vector<Ansi>{"z. | 1,000000", "x. | 0,194444", "y. | 0,000000"}));
+  SimilarListing r = retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {}, pt());
+  EXPECT_EQ(similar_lines(r.rows), (std::vector<Ansi>{"z. | 1,000000", "x. | 0,194444", "y. | 0,000000"}));
   EXPECT_EQ(case_text(dir / "caso.txt"), (std::vector<Ansi>{"O caso.", "Segunda linha"}));
   EXPECT_TRUE(case_text(dir / "nenhum.txt").empty());
   r = retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {SimilarMethod::Words, false}, pt());
-  EXPECT_EQ(r.lines, (std::vector<Ansi>{"z. | 1,000000", "x. | 0,333333", "y. | 0,000000"}));
+  EXPECT_EQ(similar_lines(r.rows), (std::vector<Ansi>{"z. | 1,000000", "x. | 0,333333", "y. | 0,000000"}));
 }
 
 TEST_F(SimilarTest, ContextualDividesDegreesBy100) {
@@ -41,29 +41,29 @@ TEST_F(SimilarTest, ContextualDividesDegreesBy100) {
   records::write_all<WordRecord>(dir / "x.mtz", {{"economia", 40}});
   records::write_all<WordRecord>(dir / "y.mtz", {{"economia", 20}, {"esporte", 10}});
   records::write_all<WordRecord>(dir / "z.mtz", {{"politica", 40}});
-  Listing r = retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {SimilarMethod::Contextual, true}, pt());
+  SimilarListing r = retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {SimilarMethod::Contextual, true}, pt());
   // y: s(0.2, 0.4) = 0.625 over 2 + 1 - 1.
-  EXPECT_EQ(r.lines, (std::vector<Ansi>{"x. | 1,000000", "y. | 0,312500", "z. | 0,000000"}));
+  EXPECT_EQ(similar_lines(r.rows), (std::vector<Ansi>{"x. | 1,000000", "y. | 0,312500", "z. | 0,000000"}));
 }
 
 TEST_F(SimilarTest, MissingListsStop) {
-  EXPECT_EQ(listing_stop([&] { return retrieve_one("", dir / "caso.txt", {}, pt()); }),
+  EXPECT_EQ(listing_stop([&] { return retrieve_one("", dir / "caso.txt", {}, pt()).listing(); }),
             "Selecionar antes uma lista de docs");
   write_file(dir / "semext", "x");
-  EXPECT_EQ(listing_stop([&] { return retrieve_one(dir / "cmp.ldc", dir / "semext", {}, pt()); }),
+  EXPECT_EQ(listing_stop([&] { return retrieve_one(dir / "cmp.ldc", dir / "semext", {}, pt()).listing(); }),
             "Criar lista de palavras para o caso");
   EXPECT_EQ(listing_stop([&] {
-              return retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {SimilarMethod::Contextual, true}, pt());
+              return retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {SimilarMethod::Contextual, true}, pt()).listing();
             }),
             "Classificar caso antes");
   fs::remove(dir / "y.lpl");
-  Listing r = retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {}, pt());
+  SimilarListing r = retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {}, pt());
   ASSERT_TRUE(r.stop);
   EXPECT_EQ(r.stop->text, "Criar lista de palavras para docs da lista");
-  EXPECT_EQ(r.lines, std::vector<Ansi>{"x. | 0,194444"});  // made before the stop
+  EXPECT_EQ(r.rows, (std::vector<SimilarRow>{{"x.", "0,194444"}}));  // made before the stop
   records::write_all<WordRecord>(dir / "caso.mtz", {{"economia", 40}});
   EXPECT_EQ(listing_stop([&] {
-              return retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {SimilarMethod::Contextual, true}, pt());
+              return retrieve_one(dir / "cmp.ldc", dir / "caso.txt", {SimilarMethod::Contextual, true}, pt()).listing();
             }),
             "Fazer classificação da lista de docs");
 }
@@ -72,7 +72,7 @@ TEST_F(SimilarTest, ListOfCasesWritesTheReport) {
   records::write_all<WordRecord>(dir / "t2.lpl", {{"bola", 0.2}, {"casa", 0.5}});
   records::write_all<DocRecord>(dir / "testes.ldc", {{"caso.txt", 0}, {"t2.txt", 0}});
   auto now = std::chrono::system_clock::now();
-  Listing r = retrieve_cases(dir / "cmp.ldc", dir / "testes.ldc", dir / "rel.txt", {}, pt(), now);
+  SimilarListing r = retrieve_cases(dir / "cmp.ldc", dir / "testes.ldc", dir / "rel.txt", {}, pt(), now);
   std::string when = pt().short_date(now) + " " + pt().time_text(now);
   std::string expected = "lista de docs= " + (dir / "testes.ldc").string() +
                          "\r\n" + testing::cp1252("método por palavra") +
@@ -80,7 +80,7 @@ TEST_F(SimilarTest, ListOfCasesWritesTheReport) {
                          std::string(23, '-') + "\r\n1. caso.txt => z. | 1,000000\r\n2. t2.txt => x. | 1,000000\r\n" +
                          std::string(17, '-') + "\r\n" + when + "\r\n";
   EXPECT_EQ(testing::read_file(dir / "rel.txt"), expected);
-  EXPECT_EQ(r.lines[0], Ansi("x. | 1,000000"));  // the last test document's results
+  EXPECT_EQ(r.rows[0], (SimilarRow{"x.", "1,000000"}));  // the last test document's results
 
   // Ties with the best are listed under it.
   records::write_all<DocRecord>(dir / "cmp2.ldc", {{"z.txt", 0}, {"x.txt", 0}, {"z.txt", 0}});
@@ -94,25 +94,21 @@ TEST_F(SimilarTest, ListOfCasesWritesTheReport) {
   EXPECT_EQ(lines[8], std::string(17, '-'));
 }
 
-TEST(SimilarLines, OrderThresholdSaveAndDocument) {
-  // Ordering ties: x and y keep their order behind z.
-  std::vector<Ansi> lines = {"x. | 0,500000", "y. | 0,500000", "z. | 0,900000"};
-  records::sort_by_weight(lines, records::key_after_bar, pt());
-  EXPECT_EQ(lines, (std::vector<Ansi>{"z. | 0,900000", "y. | 0,500000", "x. | 0,500000"}));
-
-  auto all = select_by_threshold(lines, Ansi(" "), pt());
-  EXPECT_EQ(all.lines, lines);
+TEST(SimilarRows, ThresholdSaveAndDocument) {
+  const std::vector<SimilarRow> rows = {{"z.", "0,900000"}, {"y.", "0,500000"}, {"x.", "0,500000"}};
+  auto all = select_by_threshold(rows, Ansi(" "), pt());
+  EXPECT_EQ(all.rows, rows);
   EXPECT_EQ(all.field, Ansi("0"));
-  auto some = select_by_threshold(lines, Ansi("0,5"), pt());
-  EXPECT_EQ(some.lines.size(), 3u);
-  EXPECT_EQ(select_by_threshold(lines, Ansi("0.6"), pt()).lines, std::vector<Ansi>{"z. | 0,900000"});
-  EXPECT_THROW(select_by_threshold(lines, Ansi("abc"), pt()), Stop);
+  auto some = select_by_threshold(rows, Ansi("0,5"), pt());
+  EXPECT_EQ(some.rows.size(), 3u);
+  EXPECT_EQ(select_by_threshold(rows, Ansi("0.6"), pt()).rows, (std::vector<SimilarRow>{{"z.", "0,900000"}}));
+  EXPECT_THROW(select_by_threshold(rows, Ansi("abc"), pt()), Stop);
 
   TempDir dir;
-  save_similar_as_doc_list(dir / "r.ldc", {"z. | 0,900000", "notas | 0,100000"}, pt());
+  save_similar_as_doc_list(dir / "r.ldc", {{"z.", "0,900000"}, {"notas", "0,100000"}}, pt());
   EXPECT_EQ(records::read_all<DocRecord>(dir / "r.ldc"),
             (std::vector<DocRecord>{{"z.txt", 0.9}, {"notas.txt", 0.1}}));
-  EXPECT_EQ(document_of_line(Ansi(" z. | 0,900000")), Ansi("z.txt"));
+  EXPECT_EQ(document_of(SimilarRow{"z.", "0,900000"}), Ansi("z.txt"));
 }
 
 TEST(SimilarReport, LinesThatNameADocument) {
