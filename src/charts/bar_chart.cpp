@@ -133,7 +133,7 @@ QChartView* bar_chart_view(BarChart* chart, QWidget* parent) {
 }
 
 BarChartData frequency_chart_data(std::vector<Bar> bars) {
-  return {QStringLiteral("Freqüência de Conceitos"), QStringLiteral("Frequência absoluta (rótulo: frequência relativa)"),
+  return {QStringLiteral("Freqüência de Conceitos"), QStringLiteral("Freqüência absoluta (rótulo: freqüência relativa)"),
           QStringLiteral("Documentos em que o conceito ocorre"), std::move(bars)};
 }
 

@@ -76,6 +76,11 @@ double HeatmapView::label_width() const {
 
 QSize HeatmapView::picture_size() const { return size_with_cells(kPreferredCell); }
 
+double HeatmapView::png_scale() const {
+  const QSize size = picture_size();
+  return std::min(2.0, kLargestSide / std::max(1, std::max(size.width(), size.height())));
+}
+
 QSize HeatmapView::minimum_picture_size() const { return size_with_cells(kSmallestReadableCell); }
 
 double HeatmapView::largest_cells_side() const {

@@ -36,6 +36,9 @@ class HeatmapView : public QWidget {
   // before it scrolls, so the names and the legend stay in view.
   QSize minimum_picture_size() const;
   QSize sizeHint() const override { return picture_size(); }
+  // The scale a PNG of the picture is drawn at: twice its size (sharp
+  // names), but never more than 4,096 pixels a side in the file.
+  double png_scale() const;
 
   // The cell (row, column positions) under a point of the widget, and the
   // text its tooltip shows ("a.txt × b.txt: 0,1234"); empty off the cells.

@@ -1,6 +1,7 @@
 #include "charts/network_view.h"
 
 #include <QFontMetricsF>
+#include <QGraphicsSceneHoverEvent>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSimpleTextItem>
 #include <QPainter>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 #include "charts/graph_layout.h"
 #include "core/base/encoding.h"
@@ -147,6 +149,7 @@ NetworkEdgeItem::NetworkEdgeItem(NetworkScene& scene, std::size_t index, Network
       label_(label),
       show_label_(show_label) {
   setZValue(show_label ? 1 : 0);
+  setAcceptHoverEvents(show_label);
   setCursor(Qt::PointingHandCursor);
   setToolTip(from->label() + (directed ? QStringLiteral(" → ") : QStringLiteral(" — ")) + to->label() +
              QStringLiteral(": ") + label);
@@ -170,19 +173,44 @@ void NetworkEdgeItem::adjust() {
   b_ = q - unit * (to_->radius() + 1);
 }
 
-QRectF NetworkEdgeItem::label_rect() const {
-  if (!show_label_) return {};
+QRectF NetworkEdgeItem::label_box_at(double along, double across) const {
   QFontMetricsF fm(edge_font());
   const double w = fm.horizontalAdvance(label_) + 4;
   const double h = fm.height();
-  const QPointF m = (a_ + b_) / 2;
+  const QPointF d = b_ - a_;
+  const double length = std::hypot(d.x(), d.y());
+  const QPointF normal = length > 0 ? QPointF(d.y() / length, -d.x() / length) : QPointF(0, -1);
+  const QPointF m = a_ + d * along + normal * across;
   return QRectF(m.x() - w / 2, m.y() - h / 2, w, h);
+}
+
+QRectF NetworkEdgeItem::label_box() const {
+  return show_label_ && label_placed_ ? label_box_at(along_, across_) : QRectF();
+}
+
+QRectF NetworkEdgeItem::label_rect() const {
+  if (!show_label_) return {};
+  if (label_placed_) return label_box_at(along_, across_);
+  return hovered_ ? label_box_at(0.5, 0) : QRectF();
+}
+
+void NetworkEdgeItem::place_label(double along, double across) {
+  prepareGeometryChange();
+  label_placed_ = true;
+  along_ = along;
+  across_ = across;
+}
+
+void NetworkEdgeItem::label_on_hover_only() {
+  prepareGeometryChange();
+  label_placed_ = false;
 }
 
 QRectF NetworkEdgeItem::boundingRect() const {
   const double extra = width_ + kArrow;
   QRectF r = QRectF(a_, b_).normalized().adjusted(-extra, -extra, extra, extra);
-  return show_label_ ? r.united(label_rect()) : r;
+  // The middle too, where a label shown on hovering is drawn.
+  return show_label_ ? r.united(label_box_at(along_, across_)).united(label_box_at(0.5, 0)) : r;
 }
 
 QPainterPath NetworkEdgeItem::shape() const {
@@ -191,8 +219,26 @@ QPainterPath NetworkEdgeItem::shape() const {
   QPainterPathStroker stroker;
   stroker.setWidth(std::max(width_, 8.0));  // easy to click even when thin
   QPainterPath p = stroker.createStroke(line);
-  if (show_label_) p.addRect(label_rect());
+  if (const QRectF l = label_rect(); !l.isEmpty()) p.addRect(l);
   return p;
+}
+
+void NetworkEdgeItem::hoverEnterEvent(QGraphicsSceneHoverEvent* event) {
+  if (show_label_ && !label_placed_) {
+    prepareGeometryChange();
+    hovered_ = true;
+    setZValue(3);  // above the nodes while its label shows
+  }
+  QGraphicsItem::hoverEnterEvent(event);
+}
+
+void NetworkEdgeItem::hoverLeaveEvent(QGraphicsSceneHoverEvent* event) {
+  if (hovered_) {
+    prepareGeometryChange();
+    hovered_ = false;
+    setZValue(1);
+  }
+  QGraphicsItem::hoverLeaveEvent(event);
 }
 
 void NetworkEdgeItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
@@ -218,8 +264,7 @@ void NetworkEdgeItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, 
   }
   painter->setPen(QPen(colour, width_, Qt::SolidLine, Qt::FlatCap));
   painter->drawLine(shaft);
-  if (show_label_) {
-    const QRectF l = label_rect();
+  if (const QRectF l = label_rect(); !l.isEmpty()) {
     painter->setPen(Qt::NoPen);
     painter->setBrush(QColor(255, 255, 240, 225));
     painter->drawRect(l);
@@ -319,6 +364,7 @@ void NetworkScene::show_network(const Network& network, const NetworkLegend& leg
     edges_.push_back(item);
     addItem(item);
   }
+  if (network.edge_labels) place_edge_labels();
 
   // The legend, to the right of the network.
   const QRectF drawn = itemsBoundingRect();
@@ -352,6 +398,83 @@ void NetworkScene::show_network(const Network& network, const NetworkLegend& leg
     }
   }
   setSceneRect(itemsBoundingRect().adjusted(-20, -20, 20, 20));
+}
+
+namespace {
+
+// Rectangles looked up by the square cells of a grid they cover, so a
+// question about one rectangle looks at its neighbours only.
+class RectGrid {
+ public:
+  void add(const QRectF& r) {
+    const std::size_t i = rects_.size();
+    rects_.push_back(r);
+    for_cells(r, [&](long long key) { cells_[key].push_back(i); });
+  }
+  bool hits(const QRectF& r) const {
+    bool hit = false;
+    for_cells(r, [&](long long key) {
+      if (hit) return;
+      auto it = cells_.find(key);
+      if (it == cells_.end()) return;
+      for (std::size_t i : it->second)
+        if (rects_[i].intersects(r)) {
+          hit = true;
+          return;
+        }
+    });
+    return hit;
+  }
+
+ private:
+  static constexpr double kCell = 64;
+  template <class F>
+  static void for_cells(const QRectF& r, F f) {
+    const auto x0 = static_cast<long long>(std::floor(r.left() / kCell));
+    const auto x1 = static_cast<long long>(std::floor(r.right() / kCell));
+    const auto y0 = static_cast<long long>(std::floor(r.top() / kCell));
+    const auto y1 = static_cast<long long>(std::floor(r.bottom() / kCell));
+    for (long long x = x0; x <= x1; ++x)
+      for (long long y = y0; y <= y1; ++y) f(x * 1000003LL + y);
+  }
+  std::vector<QRectF> rects_;
+  std::unordered_map<long long, std::vector<std::size_t>> cells_;
+};
+
+}  // namespace
+
+void NetworkScene::place_edge_labels() {
+  // Nodes (circle and name) are fixed; labels are placed from the
+  // strongest edge down, each at the first place along its line (the middle
+  // first, then away from it, on the line or beside it) that touches no
+  // node and no label placed before. A label with no such place is shown
+  // while the pointer is over its edge.
+  RectGrid taken;
+  for (auto* node : nodes_) taken.add(node->sceneBoundingRect());
+  std::vector<std::size_t> order(edges_.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
+    return network_.edges[x].weight > network_.edges[y].weight;
+  });
+  static const double kAlong[] = {0.5, 0.4, 0.6, 0.3, 0.7, 0.2, 0.8};
+  for (std::size_t i : order) {
+    NetworkEdgeItem* edge = edges_[i];
+    const double h = edge->label_box_at(0.5, 0).height();
+    const double kAcross[] = {0, h * 0.6, -h * 0.6};
+    bool placed = false;
+    for (double along : kAlong) {
+      for (double across : kAcross) {
+        const QRectF box = edge->label_box_at(along, across).adjusted(-1, -1, 1, 1);
+        if (taken.hits(box)) continue;
+        edge->place_label(along, across);
+        taken.add(box);
+        placed = true;
+        break;
+      }
+      if (placed) break;
+    }
+    if (!placed) edge->label_on_hover_only();
+  }
 }
 
 // ---------------------------------------------------------------- view

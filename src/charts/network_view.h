@@ -65,6 +65,7 @@ class NetworkScene : public QGraphicsScene {
   void edge_clicked(int index);
 
  private:
+  void place_edge_labels();
   Network network_;
   std::vector<NetworkNodeItem*> nodes_;
   std::vector<NetworkEdgeItem*> edges_;
@@ -114,7 +115,9 @@ class NetworkNodeItem : public QGraphicsItem {
 };
 
 // An edge: a line between the two circles' borders, an arrowhead at the
-// target when directed, and its label at the middle when drawn.
+// target when directed, and its label when drawn: at the place along the
+// line the scene found free of nodes and of other labels, or, when it found
+// none, only while the pointer is over the edge.
 class NetworkEdgeItem : public QGraphicsItem {
  public:
   NetworkEdgeItem(NetworkScene& scene, std::size_t index, NetworkNodeItem* from, NetworkNodeItem* to, double width,
@@ -126,13 +129,24 @@ class NetworkEdgeItem : public QGraphicsItem {
   void adjust();
   std::size_t index() const { return index_; }
   QString label() const { return label_; }
+  // Where the label is drawn always (scene coordinates); empty when it is
+  // drawn only on hovering, or not at all.
+  QRectF label_box() const;
+  // The label's box at `along` (0 at the line's start, 1 at its end),
+  // moved `across` pixels to the left of the line's direction.
+  QRectF label_box_at(double along, double across) const;
+  // Draws the label there from now on; or only on hovering.
+  void place_label(double along, double across);
+  void label_on_hover_only();
 
  protected:
   void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
   void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
+  void hoverEnterEvent(QGraphicsSceneHoverEvent* event) override;
+  void hoverLeaveEvent(QGraphicsSceneHoverEvent* event) override;
 
  private:
-  QRectF label_rect() const;
+  QRectF label_rect() const;  // where it is drawn now (placed, or the middle while hovered)
   NetworkScene& scene_;
   std::size_t index_;
   NetworkNodeItem* from_;
@@ -141,6 +155,9 @@ class NetworkEdgeItem : public QGraphicsItem {
   bool directed_;
   QString label_;
   bool show_label_;
+  bool label_placed_ = true;  // false: drawn only while hovered
+  bool hovered_ = false;
+  double along_ = 0.5, across_ = 0;
   QPointF a_, b_;  // the line's ends, on the circles' borders
 };
 

@@ -121,6 +121,9 @@ QString save_picture(const QString& path, QSize size, const Painter& paint, cons
       svg.setOutputDevice(&out);
       svg.setSize(size);
       svg.setViewBox(area);
+      // Text sized as on screen and in the PNG and PDF (96 dots an inch),
+      // not at the generator's 72.
+      svg.setResolution(96);
       svg.setTitle(title);
       svg.setDescription(QStringLiteral("Lumeral"));
       QPainter painter;
@@ -136,17 +139,17 @@ QString save_picture(const QString& path, QSize size, const Painter& paint, cons
       QPdfWriter pdf(&out);
       pdf.setTitle(title);
       pdf.setCreator(QStringLiteral("Lumeral"));
+      // A page of the picture's size at 96 dots an inch (a point is 1/72
+      // inch), so the picture is drawn in its own pixels, unscaled: a
+      // scaled painter misplaces the clipping of the items that clip their
+      // children (a chart's legend lost its markers).
       pdf.setResolution(96);
-      pdf.setPageSize(QPageSize(QSizeF(size), QPageSize::Point));
+      pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / 96.0, QPageSize::Point));
       pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
       QPainter painter;
       drawn = painter.begin(&pdf);
       if (drawn) {
         painter.setRenderHint(QPainter::Antialiasing);
-        // The page is in device pixels at the writer's resolution; scale the
-        // logical picture onto it so the whole of it fits the page.
-        const QRect page = painter.viewport();
-        painter.scale(page.width() / area.width(), page.height() / area.height());
         paint(painter, area);
         drawn = painter.end();
       }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QHorizontalBarSeries>
+#include <QImage>
 #include <QSpinBox>
 
 #include "core/charts/bars.h"
@@ -62,6 +63,10 @@ TEST_F(Charts, FrequencyChartFollowsTheTable) {
     EXPECT_EQ(g.grafico->series()->count(), 1);
   };
   check("alphabetical");
+  // One spelling of the word in the whole picture, the table's heading's.
+  for (const QString& text : {g.windowTitle(), g.grafico->title(), g.grafico->bar_set()->label(),
+                              g.grafico->axes(Qt::Horizontal).front()->titleText()})
+    EXPECT_FALSE(text.contains(QString::fromUtf8("requência"))) << text.toStdString();
   // A sort of the table redraws the chart in the new order.
   minera.ListView_contextoColumnClick(1);
   settle();
@@ -159,6 +164,27 @@ TEST_F(Charts, HeatmapOrdersByClusterAndNamesACellsDocuments) {
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 
+TEST_F(Charts, ThePngOfALongListKeepsWithin4096PixelsASide) {
+  // 685 documents: cells shrink instead of the picture growing.
+  const std::size_t n = 685;
+  charts::HeatmapModel model;
+  for (std::size_t i = 0; i < n; ++i) {
+    model.order.push_back(i);
+    model.names.push_back(Ansi(("documento-" + std::to_string(i) + ".txt").c_str()));
+  }
+  model.values.assign(n * n, 0.25);
+  model.max_value = 0.5;
+  Tmapa_similaridade map(*windows, [&] { return model; });
+  map.atualiza();
+  platform.answer(q(tmp / "mapa.png"));
+  map.bt_exportarClick();
+  ASSERT_TRUE(map.last_command_ok()) << last_message().toStdString();
+  const QImage png(q(tmp / "mapa.png"));
+  ASSERT_FALSE(png.isNull());
+  EXPECT_LE(std::max(png.width(), png.height()), 4096);
+  EXPECT_GE(std::max(png.width(), png.height()), 4000);  // the room it has is used
+}
+
 TEST_F(Charts, ExportWritesThePictureThroughTheDialog) {
   open_tools();
   Tform_cluster& f = *windows->form_cluster;
@@ -169,16 +195,18 @@ TEST_F(Charts, ExportWritesThePictureThroughTheDialog) {
   ASSERT_TRUE(windows->mapa_similaridade);
   Tmapa_similaridade& g = *windows->mapa_similaridade;
   // The format follows the name; the formats and the failures are checked
-  // by the picture tests, here the window's dialog and its message.
+  // by the picture tests, here the window's dialog and its status line.
   platform.answer(q(tmp / "mapa.pdf"));
-  g.Exportarimagem1Click();
+  g.bt_exportarClick();
   EXPECT_TRUE(g.last_command_ok());
   EXPECT_EQ(read_file(tmp / "mapa.pdf").substr(0, 4), "%PDF");
-  EXPECT_EQ(platform.messages.size(), 1u);  // "Imagem gravada em mapa.pdf"
+  EXPECT_TRUE(g.StatusBar1->currentMessage().endsWith("mapa.pdf"));
   // A cancelled dialog writes nothing and says nothing.
+  g.StatusBar1->clearMessage();
   platform.cancel_next();
-  g.Exportarimagem1Click();
-  EXPECT_EQ(platform.messages.size(), 1u);
+  g.bt_exportarClick();
+  EXPECT_TRUE(g.StatusBar1->currentMessage().isEmpty());
+  EXPECT_TRUE(platform.messages.empty());
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ namespace {
 using lumeral::testing::expect_same_network;
 using lumeral::testing::read_network_file;
 using lumeral::testing::ReadNetwork;
+using charts::Network;
 
 // What an SVG file holds: whether it is well-formed XML, its texts, and
 // how many elements of each kind it has.
@@ -66,36 +67,49 @@ QStringList list_items(const QListWidget* list) {
   return items;
 }
 
-TEST(NetworkPicture, SvgOfASmallNetworkHoldsItsNodesAndEdges) {
-  charts::Network n;
-  n.edge_labels = true;
-  n.nodes = {{Ansi("agua"), 6, 0}, {Ansi("clima"), 8, 0}, {Ansi("solo"), 3, 1}, {Ansi("vento"), 1, 1}};
-  n.edges = {{0, 1, 50, Ansi("50,00% / 15,00%"), true},
-             {1, 2, 25, Ansi("25,00% / 10,00%"), true},
-             {2, 3, 100, Ansi("100,00% / 5,00%"), true}};
-  charts::NetworkScene scene;
-  scene.show_network(n, charts::concept_network_legend());
-  ASSERT_EQ(scene.node_count(), 4u);
-  ASSERT_EQ(scene.edge_count(), 3u);
-  // Labels do not overlap in the layout.
-  for (std::size_t i = 0; i < 4; ++i)
-    for (std::size_t j = i + 1; j < 4; ++j) {
-      const auto* a = scene.node_item(i);
-      const auto* b = scene.node_item(j);
-      EXPECT_FALSE(a->sceneBoundingRect().intersects(b->sceneBoundingRect())) << i << " " << j;
+TEST(NetworkPicture, EdgeLabelsCoverNoNodeAndNoOtherLabel) {
+  // The rules of the sample collection, and every pair of 30 concepts as a
+  // rule: a label is drawn where it covers nothing, or shown on hovering.
+  Network sample;
+  sample.edge_labels = true;
+  for (auto [label, weight] : {std::pair{"ambiente", 13}, {"economia", 18}, {"esporte", 11}, {"politica", 17},
+                               {"saude", 17}})
+    sample.nodes.push_back({Ansi(label), double(weight), 0});
+  const struct {
+    std::size_t from, to;
+    const char* label;
+  } rules[] = {{0, 1, "53,85% / 17,50%"}, {1, 3, "44,44% / 20,00%"}, {1, 4, "27,78% / 12,50%"},
+               {3, 4, "47,06% / 20,00%"}, {0, 4, "30,77% / 10,00%"}, {1, 2, "11,11% / 05,00%"},
+               {2, 3, "27,27% / 07,50%"}, {2, 4, "36,36% / 10,00%"}, {0, 3, "23,08% / 07,50%"},
+               {0, 2, "07,69% / 02,50%"}};
+  for (const auto& r : rules) sample.edges.push_back({r.from, r.to, std::atof(r.label), Ansi(r.label), true});
+  charts::assign_communities(sample);
+  Network dense;
+  dense.edge_labels = true;
+  for (int i = 0; i < 30; ++i) dense.nodes.push_back({Ansi(("conceito" + std::to_string(i)).c_str()), double(5 + i), 0});
+  for (std::size_t a = 0; a < 30; ++a)
+    for (std::size_t b = a + 1; b < 30; ++b) {
+      const double confidence = double((a * 37 + b * 11) % 100);
+      const std::string label = std::to_string(int(confidence)) + ",00% / " + std::to_string(int(a + b) % 40) + ",50%";
+      dense.edges.push_back({a, b, confidence, Ansi(label.c_str()), true});
     }
-
-  TempDir dir;
-  const fs::path file = dir / "rede.svg";
-  ASSERT_EQ(charts::save_scene(QString::fromStdString(file.string()), scene), QString());
-  const Svg svg = read_svg(file);
-  EXPECT_TRUE(svg.well_formed);
-  for (const char* label : {"agua", "clima", "solo", "vento", "50,00% / 15,00%", "100,00% / 5,00%"})
-    EXPECT_TRUE(svg.texts.count(QString::fromUtf8(label))) << label;
-  // One line per edge; one circle per node and per community swatch of
-  // the legend.
-  EXPECT_EQ(svg.elements.at("polyline"), 3);
-  EXPECT_EQ(svg.elements.at("circle"), 4 + 2);
+  charts::assign_communities(dense);
+  const struct {
+    const char* name;
+    const Network& network;
+    std::size_t least_drawn;  // labels drawn always, not only on hovering
+  } cases[] = {{"sample", sample, 10}, {"30 concepts, 435 rules", dense, 30}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    charts::NetworkScene scene;
+    scene.show_network(c.network, charts::concept_network_legend());
+    ASSERT_EQ(scene.edge_count(), c.network.edges.size());
+    const auto overlaps = lumeral::testing::picture_overlaps(scene);
+    EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " overlaps, first: " << overlaps.front();
+    std::size_t drawn = 0;
+    for (std::size_t e = 0; e < scene.edge_count(); ++e) drawn += !scene.edge_item(e)->label_box().isEmpty();
+    EXPECT_GE(drawn, c.least_drawn);
+  }
 }
 
 TEST(NetworkPicture, LargeNetworksAreLaidOutWithoutOverlapsAndAlikeEachTime) {
@@ -114,11 +128,7 @@ TEST(NetworkPicture, LargeNetworksAreLaidOutWithoutOverlapsAndAlikeEachTime) {
     charts::NetworkScene scene;
     scene.show_network(n, charts::cooccurrence_network_legend(size));
     ASSERT_EQ(scene.node_count(), size);
-    int overlaps = 0;
-    for (std::size_t i = 0; i < size; ++i)
-      for (std::size_t j = i + 1; j < size; ++j)
-        overlaps += scene.node_item(i)->sceneBoundingRect().intersects(scene.node_item(j)->sceneBoundingRect());
-    EXPECT_EQ(overlaps, 0);
+    EXPECT_EQ(lumeral::testing::picture_overlaps(scene).size(), 0u);
     if (size > 1000) continue;  // both layout programs are already seen twice
     charts::NetworkScene again;
     again.show_network(n, charts::cooccurrence_network_legend(size));
@@ -240,10 +250,14 @@ TEST_F(NetworkWindows, ConceptNetworkDrawsTheRulesAndListsTheirDocuments) {
     EXPECT_EQ(rede.ListBox_docs->count(), qs(rule.count).toInt());
   }
 
-  // Exported through the save dialog; a name with another extension is refused.
+  // Exported through the save dialog; a name without extension is of the
+  // type the dialog opens on, PNG; a name with another extension is refused.
   platform.answer(q(tmp / "conceitos.svg"));
   rede.bt_exportarClick();
   EXPECT_TRUE(read_svg(tmp / "conceitos.svg").well_formed);
+  platform.answer(q(tmp / "conceitos"));
+  rede.bt_exportarClick();
+  EXPECT_EQ(read_file(tmp / "conceitos.png").substr(0, 4), "\x89PNG");
   platform.answer(q(tmp / "conceitos.bmp"));
   rede.bt_exportarClick();
   EXPECT_EQ(last_message(), QStringLiteral("O arquivo da figura deve terminar em .svg, .png ou .pdf."));
@@ -265,9 +279,10 @@ TEST_F(NetworkWindows, ConceptNetworkFollowsTheMiningPanelsFilter) {
   rules_in_form_dm();
   Tform_dm& dm = *windows->form_dm;
   TMinera& mi = *w().minera;
-  mi.bt_redeClick();
+  dm.Rededeassociacoes1Click();
   ASSERT_TRUE(windows->form_rede_conceitos);
-  const std::size_t all = windows->form_rede_conceitos->Cena_rede->edge_count();
+  const charts::NetworkScene& scene = *windows->form_rede_conceitos->Cena_rede;
+  const std::size_t all = scene.edge_count();
   // The panel's support filter, as the wizard's panel runs it on its project.
   w().set_pasta(proj);
   w().Edit_titulo->setText("noticias");
@@ -278,8 +293,52 @@ TEST_F(NetworkWindows, ConceptNetworkFollowsTheMiningPanelsFilter) {
   ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
   const std::size_t kept = static_cast<std::size_t>(dm.ListBox1->count());
   EXPECT_LT(kept, all);
-  EXPECT_EQ(windows->form_rede_conceitos->Cena_rede->edge_count(), kept);
+  EXPECT_EQ(scene.edge_count(), kept);
   EXPECT_EQ(mi.Edit_total_regras->text(), QString::number(kept));
+  // Opened from the panel: the panel's own sentences, the same rules.
+  mi.bt_redeClick();
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_EQ(scene.edge_count(), kept);
+}
+
+TEST_F(NetworkWindows, ReopenedProjectDrawsTheRulesItShows) {
+  // A project mined and saved at the mining step, reopened in a new
+  // session: the panel shows the saved sentences and nothing else ran.
+  auto mined = run_cli({"--locale", "pt_BR", "mine", p("noticias.ini")}, proj);
+  ASSERT_EQ(mined.exit_code, 0) << mined.err;
+  std::string ini = read_file(proj / "noticias.ini");
+  for (auto [from, to] : {std::pair<std::string, std::string>{"/home/analista/lmr/projetos/noticias", proj.string()},
+                          {"n=4\r\n", "n=5\r\n"}}) {
+    const auto at = ini.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    ini.replace(at, from.size(), to);
+    if (const auto again = ini.find(from); again != std::string::npos) ini.replace(again, from.size(), to);
+  }
+  write_file(proj / "noticias.ini", ini);
+  w().bt_ok_entradaClick();
+  w().RadioGroup2->set_item_index(1);
+  platform.answer(q(proj / "noticias.ini"));
+  w().bt_ok_bemvindoClick();
+  ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  const std::vector<Ansi> shown = w().minera->sentencas();
+  ASSERT_EQ(shown.size(), 10u);
+
+  w().minera->bt_redeClick();
+  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  const charts::Network& drawn = windows->form_rede_conceitos->Cena_rede->network();
+  ASSERT_EQ(drawn.edges.size(), shown.size());
+  for (std::size_t e = 0; e < shown.size(); ++e) {
+    // "--66,67%  dos textos que falam em A também falam em B. Isto aconteceu em 0004 texto(s) (20,00% do total)"
+    const QString sentence = qs(shown[e]);
+    const auto& edge = drawn.edges[e];
+    const QString from = qs(drawn.nodes[edge.from].label), to = qs(drawn.nodes[edge.to].label);
+    EXPECT_TRUE(sentence.contains(" falam em " + from + QString::fromUtf8(" também falam em ") + to + "."))
+        << sentence.toStdString();
+    EXPECT_TRUE(sentence.startsWith("--" + qs(edge.label).section(" / ", 0, 0))) << sentence.toStdString();
+    EXPECT_TRUE(sentence.endsWith("(" + qs(edge.label).section(" / ", 1) + " do total)")) << sentence.toStdString();
+    // A node's size is its concept's number of documents.
+    EXPECT_GT(drawn.nodes[edge.from].weight, 0);
+  }
 }
 
 TEST_F(NetworkWindows, CooccurrenceNetworkOfTheStrongestPairsOpensSummaries) {

@@ -1,5 +1,6 @@
 // Saving pictures: each format by its extension, and failures that leave no
 // file and say why in Portuguese.
+#include <QFont>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QLabel>
@@ -56,11 +57,35 @@ TEST(PictureExport, EachFormatByItsExtension) {
     EXPECT_EQ(save_widget(q(from_widget), widget), QString());
     EXPECT_EQ(read_file(from_widget).substr(0, c.signature.size()), c.signature);
   }
+  // Every format draws in the picture's own pixels: a scaled painter
+  // misplaces the clipping of items that clip their children (a chart's
+  // legend lost its markers in the PDF).
+  for (const char* name : {"t.png", "t.svg", "t.pdf"}) {
+    QTransform seen(2, 0, 0, 2, 5, 5);
+    ASSERT_EQ(save_picture(q(dir / name), QSize(321, 201), [&](QPainter& p, const QRectF&) { seen = p.worldTransform(); }),
+              QString());
+    EXPECT_TRUE(seen.isIdentity()) << name << " " << seen.m11();
+  }
   // The PNG is drawn at twice the size, so labels stay sharp.
   QImage png(q(dir / "picture-a.png"));
   EXPECT_EQ(png.size(), QSize(640, 400));
   // The SVG carries the text as text.
   EXPECT_NE(read_file(dir / "picture-b.SVG").find("Conceito"), std::string::npos);
+  // At the size it has on screen and in the PNG: a 12-point text is 16
+  // pixels high at 96 dots an inch, in the SVG's units, which are pixels.
+  const fs::path sized = dir / "sized.svg";
+  ASSERT_EQ(save_picture(q(sized), QSize(200, 100),
+                         [](QPainter& p, const QRectF&) {
+                           QFont font;
+                           font.setPointSizeF(12);
+                           p.setFont(font);
+                           p.drawText(QPointF(10, 50), QStringLiteral("Conceito"));
+                         }),
+            QString());
+  const std::string svg = read_file(sized);
+  const auto at = svg.find("font-size=\"");
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_DOUBLE_EQ(std::stod(svg.substr(at + 11)), 16.0);
 }
 
 TEST(PictureExport, FailuresLeaveNothingAndSayWhy) {

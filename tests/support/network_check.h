@@ -2,6 +2,7 @@
 // edges by the names its keys or attributes declare, and compared with the
 // network it was written from: every node with its label, weight and
 // community, every edge with its ends, direction, weight and rule measures.
+// And the picture of a network checked for labels drawn over each other.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -137,6 +138,31 @@ inline ReadNetwork read_network_file(const std::filesystem::path& p) {
   pugi::xml_document doc;
   EXPECT_TRUE(doc.load_file(p.c_str())) << p;
   return p.extension() == ".gexf" ? read_gexf(doc) : read_graphml(doc);
+}
+
+// The overlaps in a drawn network (charts::NetworkScene): every pair of
+// nodes (circle and name) covering each other, every edge label drawn over
+// a node or over another edge label, one line each.
+template <class Scene>
+std::vector<std::string> picture_overlaps(const Scene& scene) {
+  std::vector<std::string> found;
+  const std::size_t nodes = scene.node_count(), edges = scene.edge_count();
+  for (std::size_t i = 0; i < nodes; ++i)
+    for (std::size_t j = i + 1; j < nodes; ++j)
+      if (scene.node_item(i)->sceneBoundingRect().intersects(scene.node_item(j)->sceneBoundingRect()))
+        found.push_back("node " + std::to_string(i) + " over node " + std::to_string(j));
+  for (std::size_t e = 0; e < edges; ++e) {
+    const auto box = scene.edge_item(e)->label_box();
+    if (box.isEmpty()) continue;
+    const std::string label = scene.edge_item(e)->label().toStdString();
+    for (std::size_t i = 0; i < nodes; ++i)
+      if (box.intersects(scene.node_item(i)->sceneBoundingRect()))
+        found.push_back("label " + label + " over node " + scene.node_item(i)->label().toStdString());
+    for (std::size_t f = e + 1; f < edges; ++f)
+      if (box.intersects(scene.edge_item(f)->label_box()))
+        found.push_back("label " + label + " over label " + scene.edge_item(f)->label().toStdString());
+  }
+  return found;
 }
 
 }  // namespace lumeral::testing

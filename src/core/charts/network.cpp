@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "core/base/encoding.h"
 #include "core/base/message.h"
 #include "core/base/text.h"
 #include "core/mining/rule_lines.h"
@@ -61,27 +62,89 @@ std::optional<double> percentage_if_read(AnsiView text, const Regional& regional
 
 }  // namespace
 
-Network concept_network(const std::vector<Ansi>& rule_lines, const ConceptFrequency& frequency,
-                        const Regional& regional) {
-  Network network;
-  network.edge_labels = true;
-  NodeIndex nodes(network);
-  std::unordered_set<Ansi> drawn;  // "A\0B" of the rules already drawn
-  for (const Ansi& line : rule_lines) {
-    const mining::ParsedRule rule = mining::parse_rule_line(line);
+Network concept_network(const std::vector<mining::ParsedRule>& rules, const ConceptFrequency& frequency,
+                        const Regional& regional, std::size_t strongest) {
+  // The rules drawn, each once, with their confidence.
+  std::vector<std::pair<const mining::ParsedRule*, double>> kept;
+  std::unordered_set<Ansi> drawn;  // "A\0B" of the rules already kept
+  for (const mining::ParsedRule& rule : rules) {
     if (rule.a.empty() || rule.b.empty() || rule.confidence.empty()) continue;
     Ansi key = rule.a + Ansi(1, '\0') + rule.b;
     if (!drawn.insert(std::move(key)).second) continue;
-    const double confidence = percentage(rule.confidence, regional);
-    const std::size_t from = nodes.of(rule.a, frequency.frequency(rule.a));
-    const std::size_t to = nodes.of(rule.b, frequency.frequency(rule.b));
-    NetworkEdge edge{from, to, confidence, trim(rule.confidence) + Ansi(" / "_a) + trim(rule.support_percentage), true};
+    kept.push_back({&rule, percentage(rule.confidence, regional)});
+  }
+  if (strongest < kept.size()) {
+    // The strongest rules, put back in the order of the rows.
+    std::vector<std::size_t> order(kept.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t x, std::size_t y) { return kept[x].second > kept[y].second; });
+    order.resize(strongest);
+    std::sort(order.begin(), order.end());
+    std::vector<std::pair<const mining::ParsedRule*, double>> strongest_kept;
+    strongest_kept.reserve(order.size());
+    for (std::size_t i : order) strongest_kept.push_back(kept[i]);
+    kept = std::move(strongest_kept);
+  }
+  Network network;
+  network.edge_labels = true;
+  NodeIndex nodes(network);
+  for (const auto& [rule, confidence] : kept) {
+    const std::size_t from = nodes.of(rule->a, frequency.frequency(rule->a));
+    const std::size_t to = nodes.of(rule->b, frequency.frequency(rule->b));
+    NetworkEdge edge{from, to, confidence, trim(rule->confidence) + Ansi(" / "_a) + trim(rule->support_percentage),
+                     true};
     edge.confidence = confidence;
-    edge.support = percentage_if_read(rule.support_percentage, regional);
+    edge.support = percentage_if_read(rule->support_percentage, regional);
     network.edges.push_back(std::move(edge));
   }
   assign_communities(network);
   return network;
+}
+
+Network concept_network(const std::vector<Ansi>& rule_lines, const ConceptFrequency& frequency,
+                        const Regional& regional, std::size_t strongest) {
+  std::vector<mining::ParsedRule> rules;
+  rules.reserve(rule_lines.size());
+  for (const Ansi& line : rule_lines) rules.push_back(mining::parse_rule_line(line));
+  return concept_network(rules, frequency, regional, strongest);
+}
+
+std::optional<mining::ParsedRule> rule_of_sentence(AnsiView s) {
+  // The parts rule_sentence() joins, found in their order; the counts at the
+  // end are looked for from the end, so a concept may hold any text.
+  static const Ansi kFalam = to_ansi(" dos textos que falam em ");
+  static const Ansi kTambem = to_ansi(" também falam em ");
+  static const Ansi kAconteceu = to_ansi(". Isto aconteceu em ");
+  static const Ansi kTextos = to_ansi(" texto(s) (");
+  static const Ansi kTotal = to_ansi(" do total)");
+  if (s.substr(0, 2) != AnsiView("--"_a) || s.size() < kTotal.size() ||
+      s.substr(s.size() - kTotal.size()) != AnsiView(kTotal))
+    return std::nullopt;
+  const auto falam = s.find(kFalam, 2);
+  const auto aconteceu = s.rfind(kAconteceu);
+  if (falam == AnsiView::npos || aconteceu == AnsiView::npos || aconteceu < falam + kFalam.size()) return std::nullopt;
+  const auto a_at = falam + kFalam.size();
+  const auto tambem = s.substr(0, aconteceu).find(kTambem, a_at);
+  const auto textos = s.find(kTextos, aconteceu + kAconteceu.size());
+  if (tambem == AnsiView::npos || textos == AnsiView::npos) return std::nullopt;
+  mining::ParsedRule r;
+  r.confidence = Ansi(s.substr(2, falam - 2));
+  r.a = Ansi(s.substr(a_at, tambem - a_at));
+  r.b = Ansi(s.substr(tambem + kTambem.size(), aconteceu - tambem - kTambem.size()));
+  r.count = Ansi(s.substr(aconteceu + kAconteceu.size(), textos - aconteceu - kAconteceu.size()));
+  const auto percent_at = textos + kTextos.size();
+  r.support_percentage = Ansi(s.substr(percent_at, s.size() - kTotal.size() - percent_at));
+  r.support = r.support_percentage + Ansi("("_a) + r.count + Ansi(")"_a);
+  r.rule = r.a + Ansi(" => "_a) + r.b;
+  return r;
+}
+
+std::vector<mining::ParsedRule> rules_of_sentences(const std::vector<Ansi>& lines) {
+  std::vector<mining::ParsedRule> rules;
+  for (const Ansi& line : lines)
+    if (auto rule = rule_of_sentence(line)) rules.push_back(std::move(*rule));
+  return rules;
 }
 
 Network cooccurrence_network(const std::vector<Ansi>& association_lines, std::size_t strongest,

@@ -17,6 +17,7 @@
 
 #include "core/base/ansi.h"
 #include "core/base/regional.h"
+#include "core/mining/rule_lines.h"
 
 namespace lumeral::charts {
 
@@ -64,17 +65,34 @@ class ConceptFrequency {
   virtual double frequency(AnsiView concept_name) const = 0;
 };
 
-// The concept network of rule lines ("A => B /conf= 66,67% /sup=
-// 20,00%(0004)"), in their order: one node per concept named in a rule, in
-// order of first appearance, sized by its frequency; one arrow A -> B per
-// rule, its width the confidence, its label the confidence and support
-// percentages ("66,67% / 20,00%"), its measures both numbers (a support
-// that cannot be read is left absent). A rule repeated (a concept listed twice
-// in the context list gives its rules twice) is drawn once; lines that are
-// not rules are skipped. A confidence that cannot be read stops with the
-// conversion error.
+// The concept network of rules, in their order: one node per concept named
+// in a rule, in order of first appearance, sized by its frequency; one arrow
+// A -> B per rule, its width the confidence, its label the confidence and
+// support percentages ("66,67% / 20,00%"), its measures both numbers (a
+// support that cannot be read is left absent). A rule repeated (a concept
+// listed twice in the context list gives its rules twice) is drawn once;
+// rows without both concepts and a confidence are skipped. Only the
+// `strongest` rules of greatest confidence are drawn (equal confidences in
+// the order of the rows), still in the order of the rows. A confidence that
+// cannot be read stops with the conversion error.
+Network concept_network(const std::vector<mining::ParsedRule>& rules, const ConceptFrequency& frequency,
+                        const Regional& regional, std::size_t strongest = static_cast<std::size_t>(-1));
+// The same of rule lines ("A => B /conf= 66,67% /sup= 20,00%(0004)"); lines
+// that are not rules are skipped.
 Network concept_network(const std::vector<Ansi>& rule_lines, const ConceptFrequency& frequency,
-                        const Regional& regional);
+                        const Regional& regional, std::size_t strongest = static_cast<std::size_t>(-1));
+
+// The default number of rules the concept network window draws.
+constexpr std::size_t kDefaultStrongestRules = 40;
+
+// The rule of a sentence of the mining panel's association text ("--66,67%
+// dos textos que falam em A também falam em B. Isto aconteceu em 0004
+// texto(s) (20,00% do total)"), as parse_rule_line() gives it for the line
+// the sentence was made from; nothing for a line that is no such sentence.
+// A project reopened at the mining step has these sentences only.
+std::optional<mining::ParsedRule> rule_of_sentence(AnsiView sentence);
+// The rules of the sentences among `lines`, in their order.
+std::vector<mining::ParsedRule> rules_of_sentences(const std::vector<Ansi>& lines);
 
 // The default number of pairs of the co-occurrence network.
 constexpr std::size_t kDefaultStrongestPairs = 60;

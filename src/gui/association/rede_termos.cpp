@@ -6,17 +6,13 @@
 
 namespace lumeral::gui {
 
-Tform_rede_termos::Tform_rede_termos(Windows& windows) : NetworkWindow(windows) {
+Tform_rede_termos::Tform_rede_termos(Windows& windows)
+    : PictureWindow(windows, QStringLiteral("Rede de Co-ocorrência de Termos")) {
+  usa_rede(QStringLiteral("Co-ocorrência de Termos"));
   build_layout();
-  connect(bt_atualizar, &QPushButton::clicked, this, [this] { bt_atualizarClick(); });
-  connect(bt_ajustar, &QPushButton::clicked, this, [this] { bt_ajustarClick(); });
-  connect(bt_exportar, &QPushButton::clicked, this, [this] { bt_exportarClick(); });
-  connect(bt_exportar_rede, &QPushButton::clicked, this, [this] { bt_exportar_redeClick(); });
   connect(SpinEdit_pares, &QSpinBox::valueChanged, this, [this] { SpinEdit_paresChange(); });
   connect(Cena_rede, &charts::NetworkScene::node_clicked, this, [this](int i) { NoClick(i); });
 }
-
-QString Tform_rede_termos::titulo_figura() const { return QStringLiteral("Co-ocorrência de Termos"); }
 
 void Tform_rede_termos::desenha() {
   Cena_rede->show_network({}, {});  // nothing of the last picture stays if this one fails
@@ -33,15 +29,15 @@ void Tform_rede_termos::abre() {
   show();
   raise();
   activateWindow();
-  command([this] { desenha(); });
+  atualiza();
 }
 
-void Tform_rede_termos::bt_atualizarClick() {
+void Tform_rede_termos::atualiza() {
   command([this] { desenha(); });
 }
 
 void Tform_rede_termos::SpinEdit_paresChange() {
-  if (isVisible()) command([this] { desenha(); });
+  if (isVisible()) atualiza();
 }
 
 void Tform_rede_termos::NoClick(int node) {

@@ -8,27 +8,24 @@
 #include <QLabel>
 #include <QSpinBox>
 
-#include "gui/base/network_window.h"
+#include "gui/base/picture_window.h"
 
 namespace lumeral::gui {
 
-class Tform_rede_termos : public NetworkWindow {
+class Tform_rede_termos : public PictureWindow {
   Q_OBJECT
  public:
   explicit Tform_rede_termos(Windows& windows);
 
-  QLabel* lb_pares;          // "Pares mais fortes:"
+  QLabel* lb_pares;          // "Pares mais fortes: "
   QSpinBox* SpinEdit_pares;  // 1 to 2000, 60 at first
 
   // Draws the pairs of `form_rel` now (shows and raises the window).
   void abre();
+  void atualiza() override;
 
-  void bt_atualizarClick();
   void SpinEdit_paresChange();
   void NoClick(int node);
-
- protected:
-  QString titulo_figura() const override;
 
  private:
   void build_layout();  // rede_termos_layout.cpp

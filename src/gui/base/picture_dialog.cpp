@@ -8,10 +8,10 @@
 namespace lumeral::gui {
 
 std::optional<QString> export_picture(const Form& form, QWidget* parent, const QString& caption,
-                                      const QString& default_extension, const PictureWriter& write) {
+                                      const PictureWriter& write) {
   static const QString kFilter = QStringLiteral(
       "Imagem PNG (*.png)|*.png|Desenho vetorial SVG (*.svg)|*.svg|Documento PDF (*.pdf)|*.pdf");
-  auto file = form.platform().save_file(parent, {caption, kFilter, default_extension, QString()});
+  auto file = form.platform().save_file(parent, {caption, kFilter, QStringLiteral("png"), QString()});
   if (!file) return std::nullopt;
   charts::PictureFormat format;
   if (!charts::picture_format(*file, format))

@@ -18,11 +18,12 @@ class Form;
 // Writes the picture to a path; returns "" or the Portuguese reason.
 using PictureWriter = std::function<QString(const QString& path)>;
 
-// Asks for the file (`caption`, `default_extension` "png" or "svg") and
-// writes it. Returns the file written, or nothing when the user cancelled.
-// A name that ends in none of the three extensions, or a failed write,
-// stops the running command with its reason (call inside Form::command).
+// Asks for the file (`caption`) and writes it. The dialog opens on its
+// first type, PNG, which is also what a name typed without extension gets.
+// Returns the file written, or nothing when the user cancelled. A name that
+// ends in none of the three extensions, or a failed write, stops the
+// running command with its reason (call inside Form::command).
 std::optional<QString> export_picture(const Form& form, QWidget* parent, const QString& caption,
-                                      const QString& default_extension, const PictureWriter& write);
+                                      const PictureWriter& write);
 
 }  // namespace lumeral::gui

@@ -29,7 +29,7 @@ void follow(QObject* context, QAbstractItemModel* list, F redraw) {
 }  // namespace
 
 Tgrafico_centroide::Tgrafico_centroide(Windows& windows, Fonte fonte)
-    : ChartWindow(windows, QStringLiteral("Gráfico do Centróide e das Diferenças")), fonte_(std::move(fonte)) {
+    : PictureWindow(windows, QStringLiteral("Gráfico do Centróide e das Diferenças")), fonte_(std::move(fonte)) {
   barra->addSeparator();
   barra->addWidget(new QLabel(QStringLiteral(" Diferenças do documento: "), barra));
   ComboBox_doc = new QComboBox(barra);

@@ -15,14 +15,14 @@
 #include "charts/bar_chart.h"
 #include "core/comparison/centroid.h"
 #include "gui/base/list_box.h"
-#include "gui/charts/chart_window.h"
+#include "gui/base/picture_window.h"
 
 class QComboBox;
 class QSpinBox;
 
 namespace lumeral::gui {
 
-class Tgrafico_centroide : public ChartWindow {
+class Tgrafico_centroide : public PictureWindow {
   Q_OBJECT
  public:
   // What the chart reads of the centroid window.

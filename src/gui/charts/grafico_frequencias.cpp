@@ -11,7 +11,7 @@ Tgrafico_frequencias::Tgrafico_frequencias(Windows& windows, TMinera& minera)
     : Tgrafico_frequencias(windows, windows.fonte_frequencias(minera)) {}
 
 Tgrafico_frequencias::Tgrafico_frequencias(Windows& windows, FonteFrequencias fonte)
-    : ChartWindow(windows, QStringLiteral("Gráfico de Freqüência de Conceitos")), fonte_(std::move(fonte)) {
+    : PictureWindow(windows, QStringLiteral("Gráfico de Freqüência de Conceitos")), fonte_(std::move(fonte)) {
   grafico = new charts::BarChart(charts::frequency_chart_data({}));
   vista = charts::bar_chart_view(grafico);
   set_content(vista);

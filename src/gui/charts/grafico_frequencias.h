@@ -13,7 +13,7 @@
 
 #include "charts/bar_chart.h"
 #include "core/shell/status_file.h"
-#include "gui/charts/chart_window.h"
+#include "gui/base/picture_window.h"
 
 class QAbstractItemModel;
 
@@ -27,7 +27,7 @@ struct FonteFrequencias {
   QAbstractItemModel* tabela;  // the table, whose changes redraw the chart
 };
 
-class Tgrafico_frequencias : public ChartWindow {
+class Tgrafico_frequencias : public PictureWindow {
   Q_OBJECT
  public:
   // The panel's chart, its rows through the registry.

@@ -6,18 +6,18 @@
 namespace lumeral::gui {
 
 Tmapa_similaridade::Tmapa_similaridade(Windows& windows, Fonte fonte)
-    : ChartWindow(windows, QStringLiteral("Mapa de Similaridades")), fonte_(std::move(fonte)) {
+    : PictureWindow(windows, QStringLiteral("Mapa de Similaridades")), fonte_(std::move(fonte)) {
   mapa = new charts::HeatmapView;
   rolagem = new QScrollArea;
   rolagem->setWidgetResizable(true);
   rolagem->setWidget(mapa);
   set_content(rolagem);
   // The picture is the whole map at its own size, whatever part of it the
-  // window shows.
+  // window shows; a PNG of a long list stays within 4,096 pixels a side.
   set_exporter([this](const QString& path) {
     return charts::save_picture(
         path, mapa->picture_size(), [this](QPainter& p, const QRectF& area) { mapa->paint(p, area); },
-        windowTitle());
+        windowTitle(), mapa->png_scale());
   });
   resize(1000, 800);
 }

@@ -12,11 +12,11 @@
 
 #include "charts/heatmap_view.h"
 #include "core/charts/heatmap.h"
-#include "gui/charts/chart_window.h"
+#include "gui/base/picture_window.h"
 
 namespace lumeral::gui {
 
-class Tmapa_similaridade : public ChartWindow {
+class Tmapa_similaridade : public PictureWindow {
   Q_OBJECT
  public:
   // The model as the source window shows it now; it stops with the

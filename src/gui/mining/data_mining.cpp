@@ -132,6 +132,8 @@ void Tform_dm::Ordenadecrescenteporconfianca1Click() {
 
 void Tform_dm::Ordenaalfabeticamente1Click() { ListBox1->set_sorted(true); }
 
-void Tform_dm::Rededeassociacoes1Click() { windows().create_form_rede_conceitos()->abre(); }
+void Tform_dm::Rededeassociacoes1Click() {
+  windows().create_form_rede_conceitos()->abre([this] { return entrada_de_linhas(ListBox1->lines(), Edit_docs->text()); });
+}
 
 }  // namespace lumeral::gui

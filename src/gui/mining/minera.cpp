@@ -364,7 +364,9 @@ void TMinera::bt_grafico_frequenciasClick() {
     grafico_frequencias->raise();
   });
 }
-void TMinera::bt_redeClick() { w_.windows().create_form_rede_conceitos()->abre(); }
+void TMinera::bt_redeClick() {
+  w_.windows().create_form_rede_conceitos()->abre([this] { return entrada_de_sentencas(sentencas(), listas().doc_list); });
+}
 
 void TMinera::bt_recalcularClick() {
   w_.command([this] {

@@ -2,54 +2,70 @@
 
 #include "core/charts/network.h"
 #include "gui/base/status_progress.h"
-#include "gui/mining/data_mining.h"
 #include "gui/shell/windows.h"
 
 namespace lumeral::gui {
 
-Tform_rede_conceitos::Tform_rede_conceitos(Windows& windows) : NetworkWindow(windows) {
+Tform_rede_conceitos::Tform_rede_conceitos(Windows& windows)
+    : PictureWindow(windows, QStringLiteral("Rede de Associações entre Conceitos")) {
+  usa_rede(QStringLiteral("Associações entre Conceitos"));
   build_layout();
-  connect(bt_atualizar, &QPushButton::clicked, this, [this] { bt_atualizarClick(); });
-  connect(bt_ajustar, &QPushButton::clicked, this, [this] { bt_ajustarClick(); });
-  connect(bt_exportar, &QPushButton::clicked, this, [this] { bt_exportarClick(); });
-  connect(bt_exportar_rede, &QPushButton::clicked, this, [this] { bt_exportar_redeClick(); });
+  connect(SpinEdit_regras, &QSpinBox::valueChanged, this, [this] { atualiza_se_visivel(); });
   connect(Cena_rede, &charts::NetworkScene::node_clicked, this, [this](int i) { NoClick(i); });
   connect(Cena_rede, &charts::NetworkScene::edge_clicked, this, [this](int i) { SetaClick(i); });
 }
 
-QString Tform_rede_conceitos::titulo_figura() const { return QStringLiteral("Associações entre Conceitos"); }
+EntradaRede entrada_de_linhas(const std::vector<Ansi>& rule_lines, const QString& doc_list) {
+  EntradaRede in{{}, path_of(doc_list.trimmed())};
+  in.regras.reserve(rule_lines.size());
+  for (const Ansi& line : rule_lines) in.regras.push_back(mining::parse_rule_line(line));
+  return in;
+}
+
+EntradaRede entrada_de_sentencas(const std::vector<Ansi>& sentences, const std::filesystem::path& doc_list) {
+  return {charts::rules_of_sentences(sentences), doc_list};
+}
 
 void Tform_rede_conceitos::desenha() {
-  // The rules as the data-mining window lists them (the mining panel's
-  // sentences are made from the same lines, in the same order), the
-  // documents of each concept from the matrices of its document list.
-  const Tform_dm& dm = *windows().form_dm;
+  // The rules as the opener shows them, the documents of each concept from
+  // the matrices of its document list.
   StatusProgress progress(StatusBar1);
   documentos_.reset();
   Cena_rede->show_network({}, {});  // nothing of the last picture stays if this one fails
   ListBox_docs->clear();
   lb_selecao->setText(QStringLiteral("Clique em um conceito ou em uma seta"));
-  documentos_ = charts::ConceptDocuments::read(path_of(dm.Edit_docs->text().trimmed()),
-                                               windows().wizard_open_project(), progress);
-  const charts::Network network = charts::concept_network(dm.ListBox1->lines(), *documentos_, regional());
+  const EntradaRede in = fonte_ ? fonte_() : EntradaRede{};
+  documentos_ = charts::ConceptDocuments::read(in.documentos, windows().wizard_open_project(), progress);
+  const auto strongest = static_cast<std::size_t>(SpinEdit_regras->value());
+  const charts::Network network = charts::concept_network(in.regras, *documentos_, regional(), strongest);
   mostra_rede(network, charts::concept_network_legend());
-  StatusBar1->showMessage(network.edges.empty()
-                              ? QStringLiteral("Nenhuma regra para mostrar")
-                              : QStringLiteral("%1 conceitos, %2 regras").arg(network.nodes.size()).arg(network.edges.size()));
+  const std::size_t all =
+      network.edges.size() < strongest ? network.edges.size()
+                                       : charts::concept_network(in.regras, *documentos_, regional()).edges.size();
+  if (network.edges.empty())
+    StatusBar1->showMessage(QStringLiteral("Nenhuma regra para mostrar"));
+  else if (all == network.edges.size())
+    StatusBar1->showMessage(QStringLiteral("%1 conceitos, %2 regras").arg(network.nodes.size()).arg(all));
+  else
+    StatusBar1->showMessage(QStringLiteral("%1 conceitos, as %2 regras de maior confiança de %3")
+                                .arg(network.nodes.size())
+                                .arg(network.edges.size())
+                                .arg(all));
 }
 
-void Tform_rede_conceitos::abre() {
+void Tform_rede_conceitos::abre(FonteRede fonte) {
+  fonte_ = std::move(fonte);
   show();
   raise();
   activateWindow();
-  command([this] { desenha(); });
+  atualiza();
 }
 
 void Tform_rede_conceitos::atualiza_se_visivel() {
-  if (isVisible()) command([this] { desenha(); });
+  if (isVisible()) atualiza();
 }
 
-void Tform_rede_conceitos::bt_atualizarClick() {
+void Tform_rede_conceitos::atualiza() {
   command([this] { desenha(); });
 }
 

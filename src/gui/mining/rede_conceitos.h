@@ -1,48 +1,67 @@
 // The concept network `form_rede_conceitos` ("Rede de Associações entre
-// Conceitos"): the rules the data-mining window lists (which are the rules
-// the mining panel shows, filtered and ordered as there) drawn as arrows
-// between concepts, each concept sized by its number of documents. Clicking
-// a concept lists its documents; clicking an arrow lists the documents
-// holding both concepts (both from the classification matrices). Opened
-// from the mining panel and from `form_dm`; redrawn when the panel filters
-// or sorts its rules.
+// Conceitos"): the rules its opener gives it (the mining panel its
+// sentences, `form_dm` its result lines, each with its document list) drawn
+// as arrows between concepts, each concept sized by its number of
+// documents. Clicking a concept lists its documents; clicking an arrow lists
+// the documents holding both concepts (both from the classification
+// matrices). Redrawn when the panel filters or sorts its rules.
 #pragma once
 
 #include <QLabel>
 #include <QListWidget>
+#include <QSpinBox>
 
+#include <filesystem>
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "core/charts/concept_documents.h"
-#include "gui/base/network_window.h"
+#include "core/mining/rule_lines.h"
+#include "gui/base/picture_window.h"
 
 namespace lumeral::gui {
 
-class Tform_rede_conceitos : public NetworkWindow {
+// What the network draws: the rules in the order shown and the document
+// list whose matrices give each concept's documents.
+struct EntradaRede {
+  std::vector<mining::ParsedRule> regras;
+  std::filesystem::path documentos;
+};
+// How a window gives its rules as they are now (asked at each drawing).
+using FonteRede = std::function<EntradaRede()>;
+
+// The input of a window listing rule lines (`form_dm`), and of the mining
+// panel, which shows sentences (all a reopened project has).
+EntradaRede entrada_de_linhas(const std::vector<Ansi>& rule_lines, const QString& doc_list);
+EntradaRede entrada_de_sentencas(const std::vector<Ansi>& sentences, const std::filesystem::path& doc_list);
+
+class Tform_rede_conceitos : public PictureWindow {
   Q_OBJECT
  public:
   explicit Tform_rede_conceitos(Windows& windows);
 
+  QLabel* lb_regras;           // "Regras mais fortes: "
+  QSpinBox* SpinEdit_regras;   // the rules of greatest confidence drawn, 40 at first
   QLabel* lb_selecao;          // what the list shows: "Documentos do conceito X: n"
   QListWidget* ListBox_docs;   // the documents of the concept or rule clicked
 
-  // Draws the rules of `form_dm` now (shows and raises the window).
-  void abre();
+  // Draws the rules of `fonte` now (shows and raises the window); "Atualizar"
+  // and the panel's filters draw them again from it.
+  void abre(FonteRede fonte);
   // Draws them again if the window is shown (the panel's filters and sorts).
   void atualiza_se_visivel();
+  void atualiza() override;
 
-  void bt_atualizarClick();
   void NoClick(int node);
   void SetaClick(int edge);
-
- protected:
-  QString titulo_figura() const override;
 
  private:
   void build_layout();  // rede_conceitos_layout.cpp
   void desenha();
   void lista(const QString& caption, const std::vector<Ansi>& documents);
   std::optional<charts::ConceptDocuments> documentos_;
+  FonteRede fonte_;
 };
 
 }  // namespace lumeral::gui

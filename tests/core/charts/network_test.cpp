@@ -6,6 +6,7 @@
 #include "core/base/encoding.h"
 #include "core/charts/concept_documents.h"
 #include "core/charts/network.h"
+#include "core/mining/rule_sentences.h"
 #include "core/records/records.h"
 #include "support/fixtures.h"
 
@@ -40,6 +41,7 @@ TEST(ConceptNetwork, BuiltFromTheRulesShown) {
     const char* name;
     std::vector<Ansi> rules;
     std::string expected;
+    std::size_t strongest = static_cast<std::size_t>(-1);
   } cases[] = {
       {"one rule", ansi_lines({"agua => clima /conf= 50,00% /sup= 15,00%(0003)"}),
        "agua:6 clima:8 | agua>clima=50,00% / 15,00%"},
@@ -54,10 +56,17 @@ TEST(ConceptNetwork, BuiltFromTheRulesShown) {
       {"a concept without documents", ansi_lines({"agua => novo /conf= 50,00% /sup= 15,00%(0003)"}),
        "agua:6 novo:0 | agua>novo=50,00% / 15,00%"},
       {"no rules", {}, "|"},
+      {"the strongest, kept in the order of the lines; a repeat counts once",
+       ansi_lines({"clima => solo /conf= 25,00% /sup= 10,00%(0002)", "agua => clima /conf= 100,00% /sup= 30,00%(0006)",
+                   "agua => clima /conf= 100,00% /sup= 30,00%(0006)", "solo => agua /conf= 50,00% /sup= 10,00%(0002)"}),
+       "agua:6 clima:8 solo:3 | agua>clima=100,00% / 30,00% solo>agua=50,00% / 10,00%", 2},
+      {"equal confidences in the order of the lines",
+       ansi_lines({"clima => solo /conf= 50,00% /sup= 10,00%(0002)", "agua => clima /conf= 50,00% /sup= 30,00%(0006)"}),
+       "clima:8 solo:3 | clima>solo=50,00% / 10,00%", 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Network n = concept_network(c.rules, f, pt());
+    Network n = concept_network(c.rules, f, pt(), c.strongest);
     EXPECT_EQ(describe(n), c.expected);
     EXPECT_TRUE(n.edge_labels);
   }
@@ -65,6 +74,27 @@ TEST(ConceptNetwork, BuiltFromTheRulesShown) {
   Network n = concept_network(ansi_lines({"agua => clima /conf= 66,67% /sup= 20,00%(0004)"}), f, pt());
   ASSERT_EQ(n.edges.size(), 1u);
   EXPECT_DOUBLE_EQ(n.edges[0].weight, 66.67);
+}
+
+TEST(ConceptNetwork, SentencesOfTheAssociationTextGiveBackTheirRules) {
+  // A reopened project shows only the sentences: each must give the rule of
+  // the line it was made from, so the network draws the same arrows.
+  for (const char* line : {"agua => clima /conf= 66,67% /sup= 20,00%(0004)",
+                           "ação => saúde pública /conf= 100,00% /sup= 02,50%(0001)",
+                           "economia => politica /conf= 07,69% /sup= 100,00%(0040)"}) {
+    SCOPED_TRACE(line);
+    const mining::ParsedRule rule = mining::parse_rule_line(to_ansi(line));
+    const auto back = rule_of_sentence(mining::rule_sentence(rule));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, rule);
+  }
+  const auto text = ansi_lines({"Associações entre Conceitos", "",
+                                "--50,00%  dos textos que falam em a também falam em b. Isto aconteceu em 0002 "
+                                "texto(s) (05,00% do total)",
+                                "--50,00%  dos textos que falam em a", "-- qualquer coisa do total)"});
+  const auto rules = rules_of_sentences(text);
+  ASSERT_EQ(rules.size(), 1u);
+  EXPECT_EQ(to_utf8(rules[0].rule), "a => b");
 }
 
 TEST(CooccurrenceNetwork, StrongestPairsOnce) {
