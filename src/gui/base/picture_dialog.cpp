@@ -11,7 +11,7 @@ std::optional<QString> export_picture(const Form& form, QWidget* parent, const Q
                                       const PictureWriter& write) {
   static const QString kFilter = QStringLiteral(
       "Imagem PNG (*.png)|*.png|Desenho vetorial SVG (*.svg)|*.svg|Documento PDF (*.pdf)|*.pdf");
-  auto file = form.platform().save_file(parent, {caption, kFilter, QStringLiteral("png"), QString()});
+  auto file = form.platform().save_file(parent, {caption, kFilter, QStringLiteral("png"), QString(), true});
   if (!file) return std::nullopt;
   charts::PictureFormat format;
   if (!charts::picture_format(*file, format))

@@ -74,7 +74,7 @@ void PictureWindow::bt_exportar_redeClick() {
       throw Stop("Nenhuma rede para exportar: a rede mostrada está vazia.", MessageKind::Information);
     static const QString kFilter = QStringLiteral("Rede GraphML (*.graphml)|*.graphml|Rede GEXF (*.gexf)|*.gexf");
     auto file =
-        platform().save_file(this, {QStringLiteral("Exportar rede"), kFilter, QStringLiteral("graphml"), QString()});
+        platform().save_file(this, {QStringLiteral("Exportar rede"), kFilter, QStringLiteral("graphml"), QString(), true});
     if (!file) return;
     charts::write_network_file(path_of(*file), network);
     StatusBar1->showMessage(QStringLiteral("Rede gravada em %1").arg(QFileInfo(*file).fileName()));
