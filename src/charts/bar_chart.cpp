@@ -128,7 +128,7 @@ void BarChart::place_texts() {
 QChartView* bar_chart_view(BarChart* chart, QWidget* parent) {
   auto* view = new QChartView(chart, parent);
   view->setRenderHint(QPainter::Antialiasing);
-  view->setMinimumHeight(std::min(bar_chart_height(chart->data().bars.size()), 700));
+  view->setMinimumHeight(bar_chart_height(chart->data().bars.size()));
   return view;
 }
 

@@ -2,6 +2,8 @@
 // window, draws what that window lists, follows its changes and exports.
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QChartView>
+#include <QGraphicsTextItem>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QHorizontalBarSeries>
@@ -78,6 +80,42 @@ TEST_F(Charts, FrequencyChartFollowsTheTable) {
   settle();
   EXPECT_EQ(g.grafico->bar_set()->count(), 0);
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+}
+
+// Thirty concepts: every name is drawn whole on screen and in the exported
+// picture (which is as tall as the bars need), and a sort after an export
+// redraws each concept once.
+TEST_F(Charts, FrequencyChartOfThirtyConceptsNamesEveryConcept) {
+  TMinera& minera = *w().minera;
+  std::vector<shell::FrequencyRow> rows;
+  for (int i = 0; i < 30; ++i)
+    rows.push_back({from_bytes("conceito_numero_" + std::to_string(i)), from_bytes(std::to_string(100 - 3 * (i % 7))),
+                    Ansi("10,00")});
+  minera.mostra_frequencias(rows);
+  minera.bt_grafico_frequenciasClick();
+  Tgrafico_frequencias& g = *minera.grafico_frequencias;
+  g.resize(820, 560);
+  settle();
+  QStringList shown;
+  for (QGraphicsItem* item : g.vista->scene()->items())
+    if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->toPlainText().startsWith("conceito"))
+      shown << text->toPlainText();
+  shown.sort();
+  QStringList names;
+  for (const auto& r : rows) names << qs(r.concept_name);
+  names.sort();
+  EXPECT_EQ(shown, names);
+
+  platform.answer(q(tmp / "frequencias.png"));
+  g.bt_exportarClick();
+  ASSERT_TRUE(g.last_command_ok());
+  EXPECT_GE(QImage(q(tmp / "frequencias.png")).height(), charts::bar_chart_height(rows.size()));
+
+  minera.ListView_contextoColumnClick(1);
+  settle();
+  QStringList after = drawn(*g.grafico).labels;
+  after.sort();
+  EXPECT_EQ(after, names);
 }
 
 TEST_F(Charts, CentroidChartDrawsTheCentroidAndTheChosenDocumentsDifferences) {

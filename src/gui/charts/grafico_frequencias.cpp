@@ -1,7 +1,9 @@
 #include "gui/charts/grafico_frequencias.h"
 
 #include <QAbstractItemModel>
+#include <QScrollArea>
 
+#include "charts/picture_export.h"
 #include "core/charts/bars.h"
 #include "gui/shell/windows.h"
 
@@ -14,7 +16,13 @@ Tgrafico_frequencias::Tgrafico_frequencias(Windows& windows, FonteFrequencias fo
     : PictureWindow(windows, QStringLiteral("Gráfico de Freqüência de Conceitos")), fonte_(std::move(fonte)) {
   grafico = new charts::BarChart(charts::frequency_chart_data({}));
   vista = charts::bar_chart_view(grafico);
-  set_content(vista);
+  // The chart is as tall as its bars need, so no concept name is ever cut
+  // short; the window scrolls, and the export draws the whole chart.
+  auto* rolagem = new QScrollArea;
+  rolagem->setWidgetResizable(true);
+  rolagem->setWidget(vista);
+  set_content(rolagem);
+  set_exporter([this](const QString& path) { return charts::save_widget(path, *vista, windowTitle()); });
   resize(820, 560);
   // Every change of the table's rows redraws the chart.
   QAbstractItemModel* rows = fonte_.tabela;
@@ -30,7 +38,7 @@ Tgrafico_frequencias::Tgrafico_frequencias(Windows& windows, FonteFrequencias fo
 void Tgrafico_frequencias::atualiza() {
   command([this] {
     auto bars = charts::frequency_bars(fonte_.linhas(), regional());
-    vista->setMinimumHeight(std::min(charts::bar_chart_height(bars.size()), 700));
+    vista->setMinimumHeight(charts::bar_chart_height(bars.size()));
     auto data = charts::frequency_chart_data(std::move(bars));
     data.decimal_comma = regional().decimal_separator() == ',';
     grafico->set_data(data);
