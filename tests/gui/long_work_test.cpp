@@ -130,6 +130,19 @@ TEST_P(CancelTest, CancelarStopsTheMiningStepAndKeepsTheProject) {
     EXPECT_EQ(w().estado().step, 4);
     EXPECT_EQ(w().estado().level.number, 5);
     EXPECT_GT(w().minera->ListView_contexto->topLevelItemCount(), 0);
+    // A cancelled "Recalcular" leaves no rules of the run before beside a
+    // table it emptied.
+    ASSERT_GT(w().minera->ListView_associa->topLevelItemCount(), 0);
+    platform.messages.clear();
+    windows_seen_ = 0;
+    during_work([&](int open) {
+      if (open == 1 && windows->Frm_process->bt_cancelar->isEnabled()) click(windows->Frm_process->bt_cancelar);
+    });
+    w().minera->bt_recalcularClick();
+    stop_watching();
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Operação cancelada pelo usuário")});
+    EXPECT_EQ(w().minera->ListView_associa->topLevelItemCount(), 0);
+    EXPECT_TRUE(w().minera->Rich->toPlainText().isEmpty());
     // The same click once the work is over does go back.
     click(w().bit_voltar);
     EXPECT_EQ(w().estado().step, 3);

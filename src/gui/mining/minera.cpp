@@ -372,6 +372,9 @@ void TMinera::bt_recalcularClick() {
   w_.command([this] {
     grau_minimo();  // a wrong value stops before the tables are emptied
     const mining::MiningLists lists = mining::check_mining_lists(w_.projeto(), w_.lista_contextos(), "\n\r");
+    // Nothing of the last run stays on screen while this one runs, nor
+    // after it stops half-way.
+    limpa();
     corrida_frequencia(lists);
     corrida_associacao(lists);
   });

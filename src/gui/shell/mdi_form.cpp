@@ -217,7 +217,7 @@ void TMdi_Frm::mineracao() {
   Panel3->show();
   P_Minera->show();
   Panel_ontologia->show();
-  minera->ListView_contexto->clear();
+  minera->limpa();  // nothing of an earlier run stays on screen during this one
   bit_mutreta->hide();
   bit_avancar->setEnabled(false);
   set_nivel(5);
