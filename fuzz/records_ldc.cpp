@@ -10,9 +10,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace lumeral;
   auto p = fuzz::input_file(data, size, "lista.ldc");
   fuzz::refusing([&] {
-    std::vector<Ansi> lines;
-    preparation::include_doc_list(lines, p, Ansi(), 4, fuzz::regional());
-    for (const Ansi& l : lines) (void)preparation::document_of_line(l);
+    std::vector<preparation::DocRow> rows;
+    preparation::include_doc_list(rows, p, Ansi(), 4, fuzz::regional());
+    for (const auto& row : rows) {
+      (void)preparation::doc_row_line(row);
+      (void)preparation::document_of(row);
+    }
   });
   fuzz::refusing([&] {
     for (const Ansi& name : records::read_document_names(p)) (void)companion_name(trim(name), Ansi("lpl"));

@@ -49,8 +49,8 @@ TEST_F(Charts, FrequencyChartFollowsTheTable) {
   ASSERT_GE(rows.size(), 3u);
   minera.mostra_frequencias(rows);
   minera.bt_grafico_frequenciasClick();
-  ASSERT_TRUE(minera.grafico_frequencias);
-  Tgrafico_frequencias& g = *minera.grafico_frequencias;
+  ASSERT_TRUE(windows->grafico_frequencias);
+  Tgrafico_frequencias& g = *windows->grafico_frequencias;
   EXPECT_TRUE(g.isVisible());
   auto check = [&](const char* when) {
     SCOPED_TRACE(when);
@@ -93,7 +93,7 @@ TEST_F(Charts, FrequencyChartOfThirtyConceptsNamesEveryConcept) {
                     Ansi("10,00")});
   minera.mostra_frequencias(rows);
   minera.bt_grafico_frequenciasClick();
-  Tgrafico_frequencias& g = *minera.grafico_frequencias;
+  Tgrafico_frequencias& g = *windows->grafico_frequencias;
   g.resize(820, 560);
   settle();
   QStringList shown;

@@ -9,6 +9,7 @@
 
 #include "core/base/encoding.h"
 #include "gui/mining/minera.h"
+#include "gui/base/status_progress.h"
 #include "gui/shell/barra_progresso.h"
 #include "road_fixture.h"
 
@@ -150,6 +151,22 @@ TEST_P(CancelTest, CancelarStopsTheMiningStepAndKeepsTheProject) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, CancelTest, ::testing::Values(1, 2, 3));
+
+// A status-bar run keeps its last text when it ends well, and leaves none
+// when it stops on an error: "Analisando doc 1 de 2" would tell of work
+// that did not finish.
+TEST(StatusBarRun, KeepsItsLastTextOnlyWhenItEndsWell) {
+  for (const bool fails : {false, true}) {
+    QStatusBar bar;
+    try {
+      StatusProgress progress(&bar);
+      progress.status("Analisando doc 1 de 2");
+      if (fails) throw Stop("Documento não encontrado");
+    } catch (const Stop&) {
+    }
+    EXPECT_EQ(bar.currentMessage().isEmpty(), fails) << bar.currentMessage().toStdString();
+  }
+}
 
 }  // namespace
 }  // namespace lumeral::gui::testing

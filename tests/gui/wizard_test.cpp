@@ -67,6 +67,12 @@ TEST_F(WizardTest, StartsAtTheDefaultFolderAndANewProjectStartsEmpty) {
   EXPECT_TRUE(state().project.title.empty());
   EXPECT_FALSE(w().lb_passo2->clickable());
   EXPECT_FALSE(w().botao_3_off->clickable());
+  // The default folder does not exist yet: "Alterar" opens the picker at
+  // the nearest folder that does.
+  ASSERT_FALSE(fs::exists(tmp / "home" / "lmr"));
+  platform.cancel_next();
+  w().bt_alterarClick();
+  EXPECT_EQ(platform.dialogs.back().start, q(tmp / "home"));
 }
 
 TEST_F(WizardTest, ProjectStepStopsOnAMissingFolderOrAnEmptyTitle) {

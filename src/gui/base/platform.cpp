@@ -71,7 +71,16 @@ std::optional<QString> Platform::save_file(QWidget* parent, const FileDialog& di
 }
 
 std::optional<QString> Platform::pick_folder(QWidget* parent, const QString& caption, const QString& start) {
-  auto chosen = ask_folder(parent, caption, start);
+  // A folder not made yet (a new project's default folder) would open as
+  // its parent with the missing name typed in, which keeps the choice
+  // refused: the picker opens at the nearest folder that exists.
+  QString existing = start;
+  while (!existing.isEmpty() && !QFileInfo(existing).isDir()) {
+    const QString up = QFileInfo(existing).absolutePath();
+    if (up == existing) break;
+    existing = up;
+  }
+  auto chosen = ask_folder(parent, caption, existing);
   if (!chosen || chosen->isEmpty()) return std::nullopt;
   return QDir::cleanPath(QFileInfo(*chosen).absoluteFilePath());
 }

@@ -52,7 +52,7 @@ void ScriptedPlatform::pause(int ms) {
 
 QStringList ScriptedPlatform::next(const QString& kind, const QString& title, const QString& windows_filter,
                                    const QString& qt_filter, const QString& default_ext) {
-  Dialog d{kind, title, windows_filter, qt_filter, default_ext, {}};
+  Dialog d{kind, title, windows_filter, qt_filter, default_ext, {}, {}};
   if (answers_.empty()) {
     unanswered << kind;
   } else {
@@ -79,8 +79,9 @@ std::optional<QString> ScriptedPlatform::ask_save_file(QWidget*, const FileDialo
   return chosen.front();
 }
 
-std::optional<QString> ScriptedPlatform::ask_folder(QWidget*, const QString& caption, const QString&) {
+std::optional<QString> ScriptedPlatform::ask_folder(QWidget*, const QString& caption, const QString& start) {
   QStringList chosen = next(QStringLiteral("folder"), caption, {}, {}, {});
+  dialogs.back().start = start;
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.front();
 }

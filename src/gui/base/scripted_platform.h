@@ -35,6 +35,7 @@ class ScriptedPlatform : public Platform {
     QString filter;          // converted to Qt's form
     QString default_ext;
     QStringList chosen;      // answer given (empty when cancelled)
+    QString start;           // the folder picker's start folder
   };
   struct Shown {
     QString text;

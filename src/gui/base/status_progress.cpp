@@ -28,6 +28,10 @@ StatusProgress::~StatusProgress() {
     if (bar_) bar_->removeWidget(cancel_);
     delete cancel_.data();
   }
+  if (std::uncaught_exceptions() > exceptions_) {
+    if (bar_) bar_->clearMessage();
+    if (label_) label_->clear();
+  }
   // The last text shows even when it came right after the previous pass.
   if (bar_) bar_->repaint();
   if (label_) label_->repaint();

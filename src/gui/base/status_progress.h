@@ -3,13 +3,17 @@
 // The run is long work (LongWork): events are let through at most every
 // 50 ms, so the text stays alive and the window painted, and other input
 // is refused. A status bar gets a "Cancelar" button once the run has gone
-// on for half a second; it stops the run at its next document.
+// on for half a second; it stops the run at its next document. A run that
+// ends in an error or a cancel leaves no status text behind (it would tell
+// of work that did not finish).
 #pragma once
 
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
+
+#include <exception>
 
 #include "core/base/progress.h"
 #include "gui/base/long_work.h"
@@ -37,6 +41,9 @@ class StatusProgress : public Progress {
   QPointer<QLabel> label_;
   QPointer<QPushButton> cancel_;
   QElapsedTimer running_;
+  // Exceptions in flight when the run began: one more at the end means
+  // the run stopped on an error or a cancel.
+  int exceptions_ = std::uncaught_exceptions();
 };
 
 }  // namespace lumeral::gui

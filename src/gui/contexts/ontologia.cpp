@@ -13,8 +13,6 @@
 #include "core/contexts/ontology.h"
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
-#include "gui/comparison/centroide.h"
-#include "gui/summaries/resumo.h"
 #include "gui/shell/mdi_form.h"
 #include "gui/shell/windows.h"
 
@@ -604,31 +602,11 @@ void TOntologia::bit_mutretaClick() {
 // ---------------------------------------------------------------- viewing
 
 void TOntologia::bt_ver_centroideClick() {
-  w_.command([this] {
-    // The words of the collection: the centroid window by word, on the
-    // project's document list, its choices locked.
-    Tform_centro& centro = *w_.windows().form_centro;
-    centro.RadioGroup_metodo->set_item_index(0);  // "Por palavra"
-    centro.show();
-    centro.raise();
-    centro.Abrelistadedocumentos1Click();
-    if (centro.last_command_ok()) centro.Novo1Click();
-    for (QWidget* choice : std::initializer_list<QWidget*>{centro.RadioGroup_metodo, centro.RadioGroup_tipo,
-                                                           centro.RadioGroup_modo})
-      choice->setEnabled(false);
-  });
+  w_.command([this] { w_.windows().ver_centroide_da_colecao(); });
 }
 
 void TOntologia::bt_ver_resumosClick() {
-  w_.command([this] {
-    // The sentences of the collection: the summaries window on the
-    // project's document list, which stays locked there.
-    Tform_resumo& resumo = *w_.windows().form_resumo;
-    resumo.show();
-    resumo.raise();
-    resumo.Abrelistadedocs1Click();
-    resumo.habilita_lista(false);
-  });
+  w_.command([this] { w_.windows().ver_resumos_da_colecao(); });
 }
 
 }  // namespace lumeral::gui

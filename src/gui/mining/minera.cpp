@@ -16,14 +16,9 @@
 #include "core/mining/results.h"
 #include "core/preparation/stopword_lists.h"
 #include "core/mining/rule_sentences.h"
-#include "gui/association/associacao.h"
 #include "gui/base/memory_setting.h"
 #include "gui/base/platform.h"
 #include "gui/base/table_export.h"
-#include "gui/classification/matriz.h"
-#include "gui/comparison/centro_contextual.h"
-#include "gui/comparison/centroide.h"
-#include "gui/contexts/ontologia.h"
 #include "gui/mining/data_mining.h"
 #include "gui/mining/rede_conceitos.h"
 #include "gui/mining/unit_print.h"
@@ -135,7 +130,7 @@ void TMinera::corrida_classificacao(const mining::MiningLists& lists) {
     mining::classification_run(w_.projeto(), lists.context_list, kind, progress, w_.windows().wizard_state().stem);
   }
   listas_ = lists;
-  w_.windows().form_matriz->mostra_classificacao(lists.doc_list, lists.context_list);
+  w_.windows().mostra_classificacao(lists.doc_list, lists.context_list);
 }
 
 double TMinera::grau_minimo() const { return mining::parse_min_degree(ansi(Edit_grau_minimo->text()), w_.regional()); }
@@ -152,8 +147,8 @@ void TMinera::corrida_frequencia(const mining::MiningLists& lists) {
   // At a minimum degree the rows are counted from the matrices: no
   // centroid, and the windows keep what they showed.
   if (grau <= 0) {
-    w_.windows().form_centro->mostra_centroide(w_.projeto().folder, run.documents, run.centroid.rows);
-    w_.windows().centro_percentual->mostra_porcentagens(lists.doc_list, run.centroid.file, run.percentages);
+    w_.windows().mostra_centroide(w_.projeto().folder, run.documents, run.centroid.rows);
+    w_.windows().mostra_porcentagens(lists.doc_list, run.centroid.file, run.percentages);
   }
   mostra_frequencias(run.rows);
 }
@@ -173,7 +168,7 @@ void TMinera::corrida_associacao(const mining::MiningLists& lists) {
   // The term association reads no stopwords "Por contextos"; its window
   // shows the language's standard list, as when it is opened by hand.
   const Language language = language_of_row(w_.ListBox_idioma->currentRow());
-  w_.windows().form_rel->mostra_associacoes(
+  w_.windows().mostra_associacoes(
       lists.doc_list, preparation::find_standard_list(language, w_.estado().start_folder), run.pair_lines);
   listas_ = lists;
   regras_ = std::move(run.rule_lines);
@@ -196,7 +191,7 @@ mining::MiningLists TMinera::listas() {
   if (!listas_)
     listas_ = mining::MiningLists{path_of(!w_.estado().context_list.isEmpty()
                                               ? w_.estado().context_list
-                                              : w_.ontologia->Edit_conceito->text() + QStringLiteral(".lct")),
+                                              : w_.conceito_da_ontologia() + QStringLiteral(".lct")),
                                   w_.projeto().doc_list()};
   return *listas_;
 }
@@ -357,12 +352,7 @@ void TMinera::bt_impressaoClick() {
 }
 
 void TMinera::bt_grafico_frequenciasClick() {
-  w_.command([this] {
-    if (!grafico_frequencias) grafico_frequencias = std::make_unique<Tgrafico_frequencias>(w_.windows(), *this);
-    grafico_frequencias->atualiza();
-    grafico_frequencias->show();
-    grafico_frequencias->raise();
-  });
+  w_.command([this] { w_.windows().open_grafico_frequencias(*this); });
 }
 void TMinera::bt_redeClick() {
   w_.windows().create_form_rede_conceitos()->abre([this] { return entrada_de_sentencas(sentencas(), listas().doc_list); });

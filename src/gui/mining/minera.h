@@ -29,7 +29,6 @@
 #include "core/mining/rule_filters.h"
 #include "core/mining/rule_lines.h"
 #include "core/shell/status_file.h"
-#include "gui/charts/grafico_frequencias.h"
 
 namespace lumeral::gui {
 
@@ -104,8 +103,7 @@ class TMinera : public QWidget {
   void bt_impressaoClick();
   // The bar chart of the frequency table, opened on first use; it follows
   // the table.
-  void bt_grafico_frequenciasClick();
-  std::unique_ptr<Tgrafico_frequencias> grafico_frequencias;
+  void bt_grafico_frequenciasClick();  // the registry's chart of this table
   void bt_redeClick();
   void bt_recalcularClick();
 

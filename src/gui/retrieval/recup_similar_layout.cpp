@@ -44,7 +44,8 @@ void Tform_recsim::build_layout() {
   Memo_caso = new Memo(GroupBox_recuperacao);
   Memo_caso->setObjectName(QStringLiteral("Memo_caso"));
   Memo_caso->setReadOnly(true);
-  Memo_caso->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // A text is often one long line (a converted page): it wraps to be read.
+  Memo_caso->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   rec->addWidget(Memo_caso, 1);
   left->addWidget(GroupBox_recuperacao, 1);
 

@@ -266,6 +266,8 @@ std::filesystem::path TMdi_Frm::lista_contextos() const {
   return mining::mining_context_list(projeto(), escolhida);
 }
 
+QString TMdi_Frm::conceito_da_ontologia() const { return ontologia->Edit_conceito->text(); }
+
 void TMdi_Frm::carrega_stopwords() {
   const bool existe =
       windows().form_stop->carrega_idioma(language_of_row(ListBox_idioma->currentRow()), estado_.start_folder);

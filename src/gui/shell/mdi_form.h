@@ -109,6 +109,9 @@ class TMdi_Frm : public WizardFrame {
   // The context list L of the mining step: the existing ontology chosen
   // or the project's own list.
   std::filesystem::path lista_contextos() const;
+  // The concept name typed in the ontology editor (the name of the
+  // project's own context list).
+  QString conceito_da_ontologia() const;
   // Loads the standard stopword list of the chosen language into the
   // stopword manager. When it is missing at the preparation step or
   // beyond: the message, "Avançar" disabled and the wizard one step back

@@ -51,6 +51,7 @@ Windows::Windows(Platform& platform, Regional regional) : platform_(platform), r
 Windows::~Windows() {
   // The charts first: they follow the lists of the windows they draw.
   grafico_centroide_.reset();
+  grafico_frequencias_.reset();
   mapa_similaridade_.reset();
   textos_.reset();
   print_.reset();
@@ -175,6 +176,55 @@ void Windows::set_wizard_stopword_list(const QString& path) {
 void Windows::show_text_file(const QString& arquivo) { result_recsim->mostra_arquivo(arquivo); }
 
 void Windows::resume_palavra(const Ansi& word, const QString& list) { form_resumo->resume_palavra(word, list); }
+
+void Windows::open_grafico_frequencias(TMinera& minera) {
+  if (!grafico_frequencias_) {
+    grafico_frequencias_ = std::make_unique<Tgrafico_frequencias>(*this, minera);
+    grafico_frequencias = grafico_frequencias_.get();
+  }
+  grafico_frequencias->atualiza();
+  grafico_frequencias->show();
+  grafico_frequencias->raise();
+}
+
+void Windows::ver_centroide_da_colecao() {
+  Tform_centro& centro = *form_centro;
+  centro.RadioGroup_metodo->set_item_index(0);  // "Por palavra"
+  centro.show();
+  centro.raise();
+  centro.Abrelistadedocumentos1Click();
+  if (centro.last_command_ok()) centro.Novo1Click();
+  for (QWidget* choice :
+       std::initializer_list<QWidget*>{centro.RadioGroup_metodo, centro.RadioGroup_tipo, centro.RadioGroup_modo})
+    choice->setEnabled(false);
+}
+
+void Windows::ver_resumos_da_colecao() {
+  Tform_resumo& resumo = *form_resumo;
+  resumo.show();
+  resumo.raise();
+  resumo.Abrelistadedocs1Click();
+  resumo.habilita_lista(false);
+}
+
+void Windows::mostra_classificacao(const std::filesystem::path& doc_list, const std::filesystem::path& context_list) {
+  form_matriz->mostra_classificacao(doc_list, context_list);
+}
+
+void Windows::mostra_centroide(const std::filesystem::path& folder, const std::vector<Ansi>& documents,
+                               const std::vector<comparison::ResultRow>& centroid) {
+  form_centro->mostra_centroide(folder, documents, centroid);
+}
+
+void Windows::mostra_porcentagens(const std::filesystem::path& doc_list, const std::filesystem::path& centroid,
+                                  const comparison::PercentageResult& result) {
+  centro_percentual->mostra_porcentagens(doc_list, centroid, result);
+}
+
+void Windows::mostra_associacoes(const std::filesystem::path& doc_list, const std::filesystem::path& stopwords,
+                                 const std::vector<Ansi>& pair_lines) {
+  form_rel->mostra_associacoes(doc_list, stopwords, pair_lines);
+}
 
 void Windows::open_grafico_centroide() {
   if (!grafico_centroide_) {

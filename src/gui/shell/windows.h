@@ -30,6 +30,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -40,6 +41,11 @@
 #include "core/shell/project.h"
 #include "gui/base/form.h"
 #include "gui/shell/wizard_state.h"
+
+namespace lumeral::comparison {
+struct ResultRow;
+struct PercentageResult;
+}  // namespace lumeral::comparison
 
 namespace lumeral::gui {
 
@@ -82,6 +88,7 @@ class Tform_rede_termos;
 class Tgrafico_centroide;
 class Tmapa_similaridade;
 class TMinera;
+class Tgrafico_frequencias;
 struct FonteFrequencias;
 
 // What tool windows may read of the mining wizard: its state at the moment
@@ -212,8 +219,27 @@ class Windows : public WindowServices {
   Tmapa_similaridade* mapa_similaridade = nullptr;
   void open_mapa_similaridade();
   void refresh_mapa_similaridade();
-  // What the mining panel's frequency chart reads of the panel.
+  // What the mining panel's frequency chart reads of the panel; the chart
+  // of the panel's table, made when first opened, the same way.
   FonteFrequencias fonte_frequencias(TMinera& minera);
+  Tgrafico_frequencias* grafico_frequencias = nullptr;
+  void open_grafico_frequencias(TMinera& minera);
+  // The ontology editor's views of the collection: the centroid window by
+  // word on the project's document list, its choices locked; the summaries
+  // window on that list, which stays locked there.
+  void ver_centroide_da_colecao();
+  void ver_resumos_da_colecao();
+  // The mining step's results, each shown by the tool window that shows
+  // that part of them, as if it had run it: the classification
+  // (form_matriz), the centroid (form_centro), the percentages
+  // (centro_percentual) and the term association (form_rel).
+  void mostra_classificacao(const std::filesystem::path& doc_list, const std::filesystem::path& context_list);
+  void mostra_centroide(const std::filesystem::path& folder, const std::vector<Ansi>& documents,
+                        const std::vector<comparison::ResultRow>& centroid);
+  void mostra_porcentagens(const std::filesystem::path& doc_list, const std::filesystem::path& centroid,
+                           const comparison::PercentageResult& result);
+  void mostra_associacoes(const std::filesystem::path& doc_list, const std::filesystem::path& stopwords,
+                          const std::vector<Ansi>& pair_lines);
 
   // ---- end of the calls between subsystems
 
@@ -234,6 +260,7 @@ class Windows : public WindowServices {
   std::unique_ptr<TForm_textos> textos_;
   std::unique_ptr<TFrm_print> print_;
   std::unique_ptr<Tform_rede_conceitos> rede_conceitos_;
+  std::unique_ptr<Tgrafico_frequencias> grafico_frequencias_;
   std::unique_ptr<Tform_rede_termos> rede_termos_;
   std::unique_ptr<Tgrafico_centroide> grafico_centroide_;
   std::unique_ptr<Tmapa_similaridade> mapa_similaridade_;

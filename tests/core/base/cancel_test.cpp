@@ -157,7 +157,9 @@ std::vector<Ansi> mine(const fs::path& folder, Progress& progress) {
 }
 
 const Case kCases[] = {
-    {"preparation", Stage::Raw, import_all},
+    // The word lists are checked for a cancel by the calling thread between
+    // the documents it takes itself, and the helpers take the others.
+    {"preparation", Stage::Raw, import_all, true},
     {"classification", Stage::Prepared, classify_all},
     {"term association", Stage::Prepared, associate},
     {"similarity matrix", Stage::Prepared, similarity_matrix, true},
