@@ -32,6 +32,7 @@ namespace fs = std::filesystem;
 using lumeral::testing::read_file;
 using lumeral::testing::TempDir;
 using lumeral::testing::write_file;
+using lumeral::testing::write_project;
 
 class GuiTest : public ::testing::Test {
  protected:

@@ -50,11 +50,11 @@ class LongWorkTest : public RoadTest {
   // "Avançar" to the mining step.
   void open_at_ontology() {
     fs::remove(proj / "noticias.ini");
-    write_file(proj / "noticias.ini",
-               cp1252("[NOME]\r\nnome=noticias\r\n[DIR_PROJETO]\r\ndir_proj=" + proj.string() +
-                      "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n"
-                      "[ONTOLOGIA]\r\nontologia=Probabilístico\r\n[LCT]\r\nlct=" +
-                      (proj / "noticias.lct").string() + "\r\n[N]\r\nn=4\r\n"));
+    write_project(proj / "noticias.ini", [&](shell::ProjectSettings& s) {
+      s.ontology_kind = shell::stored_text(shell::OntologyKind::Probabilistic);
+      s.context_list = from_bytes((proj / "noticias.lct").string());
+      s.level = Ansi("4");
+    });
     w().bt_ok_entradaClick();
     w().RadioGroup2->set_item_index(1);
     platform.answer(q(proj / "noticias.ini"));

@@ -109,9 +109,7 @@ TEST_F(CompareTest, WholeRoadMatchesTheCommandLine) {
   EXPECT_FALSE(state().selected);
 
   // lumeral-cli on its own copy prepares and compares the same collection.
-  write_file(cli / "noticias.ini", "[NOME]\r\nnome=noticias\r\n[DIR_PROJETO]\r\ndir_proj=" + cli.string() +
-                                       "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n"
-                                       "[LEITURA]\r\nleitura=completa\r\n");
+  write_project(cli / "noticias.ini", [](shell::ProjectSettings& s) { s.reading = Reading::Complete; });
   auto run = run_cli({"--locale", "pt_BR", "compare", "noticias.ini"}, cli);
   ASSERT_EQ(run.exit_code, 0) << run.err;
   EXPECT_EQ(files_with(proj, {".ldc", ".lpl", ".dif"}), files_with(cli, {".ldc", ".lpl", ".dif"}));
@@ -251,9 +249,11 @@ TEST_F(CompareTest, MessagesInTheirSituations) {
   fs::create_directories(tmp / "vazia");
   write_file(tmp / "iguais" / "a.txt", "sol e mar");
   write_file(tmp / "iguais" / "b.txt", "mar e sol");
-  write_file(tmp / "sem-lista.ini", "[NOME]\r\nnome=noticias\r\n[DIR_PROJETO]\r\ndir_proj=" + proj.string() +
-                                        "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n"
-                                        "[N]\r\nn=4\r\n");
+  write_project(tmp / "sem-lista.ini", [&](shell::ProjectSettings& s) {
+    s.title = Ansi("noticias");
+    s.project_folder = from_bytes(proj.string());
+    s.level = Ansi("4");
+  });
   struct Case {
     const char* name;
     std::function<void()> act;

@@ -474,10 +474,10 @@ TEST_F(MiningTest, RestoreAtLevelFourOpensTheProjectsOntologyInTheEditor) {
   const fs::path sample = lumeral::testing::source_dir() / "examples" / "noticias";
   for (const auto& e : fs::directory_iterator(sample)) fs::copy_file(e.path(), folder / e.path().filename());
   fs::remove(folder / "noticias.ini");
-  write_file(folder / "noticias.ini",
-             cp1252("[NOME]\r\nnome=noticias\r\n[DIR_PROJETO]\r\ndir_proj=" + folder.string() +
-                    "\r\n[LUGAR_TEXTOS]\r\nlugar_textos=1\r\n[IDIOMA_TEXTOS]\r\nidioma_textos=0\r\n"
-                    "[ONTOLOGIA]\r\nontologia=Probabilístico\r\n[LCT]\r\nlct=\r\n[N]\r\nn=4\r\n"));
+  write_project(folder / "noticias.ini", [](shell::ProjectSettings& s) {
+    s.ontology_kind = shell::stored_text(shell::OntologyKind::Probabilistic);
+    s.level = Ansi("4");
+  });
   w().bt_ok_entradaClick();
   w().RadioGroup2->set_item_index(1);
   platform.answer(q(folder / "noticias.ini"));
