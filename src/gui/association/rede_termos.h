@@ -17,7 +17,6 @@ class Tform_rede_termos : public PictureWindow {
  public:
   explicit Tform_rede_termos(Windows& windows);
 
-  QLabel* lb_pares;          // "Pares mais fortes: "
   QSpinBox* SpinEdit_pares;  // 1 to 2000, 60 at first
 
   // Draws the pairs of `form_rel` now (shows and raises the window).

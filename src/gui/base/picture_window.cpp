@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QSpinBox>
 #include <QTimer>
 
 #include "charts/picture_export.h"
@@ -24,6 +26,18 @@ void PictureWindow::inicia(const QString& title) {
     return content_ ? charts::save_widget(path, *content_, windowTitle())
                     : QStringLiteral("Não há figura para exportar");
   };
+}
+
+QSpinBox* PictureWindow::add_strongest_box(const QString& caption, const QString& name, int maximum, int value) {
+  barra->addSeparator();
+  barra->addWidget(new QLabel(caption, barra));
+  auto* box = new QSpinBox(barra);
+  box->setObjectName(name);
+  box->setRange(1, maximum);
+  box->setValue(value);
+  box->setKeyboardTracking(false);
+  barra->addWidget(box);
+  return box;
 }
 
 void PictureWindow::set_content(QWidget* content) {

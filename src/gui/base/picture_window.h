@@ -27,6 +27,7 @@
 #include "gui/base/form.h"
 
 class QBoxLayout;
+class QSpinBox;
 class QHBoxLayout;
 class QTimer;
 
@@ -54,6 +55,10 @@ class PictureWindow : public QMainWindow, public Form {
 
   // The picture (owned by the window; replaces any before).
   void set_content(QWidget* content);
+  // A "the N strongest" box after a separator in the toolbar: `caption`
+  // before it, values 1 to `maximum`, starting at `value`; it reports a
+  // change once the number is typed whole.
+  QSpinBox* add_strongest_box(const QString& caption, const QString& name, int maximum, int value);
   QWidget* content() const { return content_; }
 
   // Writes the picture to `path`; returns "" or the Portuguese reason. By

@@ -41,7 +41,6 @@ class Tform_rede_conceitos : public PictureWindow {
  public:
   explicit Tform_rede_conceitos(Windows& windows);
 
-  QLabel* lb_regras;           // "Regras mais fortes: "
   QSpinBox* SpinEdit_regras;   // the rules of greatest confidence drawn, 40 at first
   QLabel* lb_selecao;          // what the list shows: "Documentos do conceito X: n"
   QListWidget* ListBox_docs;   // the documents of the concept or rule clicked

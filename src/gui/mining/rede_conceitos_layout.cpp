@@ -9,16 +9,9 @@
 namespace lumeral::gui {
 
 void Tform_rede_conceitos::build_layout() {
-  barra->addSeparator();
-  lb_regras = new QLabel(QStringLiteral(" Regras mais fortes: "), barra);
-  SpinEdit_regras = new QSpinBox(barra);
-  SpinEdit_regras->setObjectName(QStringLiteral("SpinEdit_regras"));
-  SpinEdit_regras->setRange(1, 100000);
-  SpinEdit_regras->setValue(static_cast<int>(charts::kDefaultStrongestRules));
-  SpinEdit_regras->setKeyboardTracking(false);
+  SpinEdit_regras = add_strongest_box(QStringLiteral(" Regras mais fortes: "), QStringLiteral("SpinEdit_regras"), 100000,
+                                      static_cast<int>(charts::kDefaultStrongestRules));
   SpinEdit_regras->setToolTip(QStringLiteral("Desenha só as regras de maior confiança"));
-  barra->addWidget(lb_regras);
-  barra->addWidget(SpinEdit_regras);
   lb_selecao = new QLabel(QStringLiteral("Clique em um conceito ou em uma seta"), centralWidget());
   lb_selecao->setWordWrap(true);
   lb_selecao->setMaximumWidth(260);
