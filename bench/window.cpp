@@ -14,7 +14,7 @@
 #include <cstdio>
 
 #include "gui/base/scripted_platform.h"
-#include "gui/mining/minera.h"
+#include "gui/shell/minera.h"
 #include "gui/shell/mdi_form.h"
 #include "gui/shell/windows.h"
 

@@ -39,7 +39,6 @@ charts/mapa.cpp|#include "gui/shell/mdi_form.h"|1
 charts/mapa.cpp|#include "gui/shell/windows_extra.h"|1
 shell/windows.cpp|#include "gui/clustering/clusterizacao.h"|0
 novo/janela.cpp|#include "gui/base/form.h"|1
-mining/minera.cpp|#include "gui/shell/mdi_form.h"|0
 mining/minera.cpp|#include "gui/summaries/resumo.h"|1
 mining/data_mining.cpp|#include "gui/shell/mdi_form.h"|1
 CASES

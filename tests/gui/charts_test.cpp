@@ -17,7 +17,7 @@
 #include "gui/charts/mapa_similaridade.h"
 #include "gui/clustering/clusterizacao.h"
 #include "gui/comparison/centroide.h"
-#include "gui/mining/minera.h"
+#include "gui/shell/minera.h"
 #include "road_fixture.h"
 
 namespace lumeral::gui::testing {

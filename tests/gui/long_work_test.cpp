@@ -8,7 +8,7 @@
 #include <QVariant>
 
 #include "core/base/encoding.h"
-#include "gui/mining/minera.h"
+#include "gui/shell/minera.h"
 #include "gui/base/status_progress.h"
 #include "gui/shell/barra_progresso.h"
 #include "road_fixture.h"

@@ -16,7 +16,7 @@
 #include "gui/association/associacao.h"
 #include "gui/association/rede_termos.h"
 #include "gui/mining/data_mining.h"
-#include "gui/mining/minera.h"
+#include "gui/shell/minera.h"
 #include "gui/mining/rede_conceitos.h"
 #include "gui/summaries/resumo.h"
 #include "road_fixture.h"

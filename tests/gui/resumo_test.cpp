@@ -3,7 +3,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "gui/contexts/ontologia.h"
+#include "gui/shell/ontologia.h"
 #include "gui/summaries/resumo.h"
 #include "tools_fixture.h"
 

@@ -8,10 +8,16 @@
 #include "gui/base/status_progress.h"
 #include "gui/preparation/stop_words.h"
 #include "gui/preparation/textos.h"
-#include "gui/shell/mdi_form.h"
 #include "gui/shell/windows.h"
 
 namespace lumeral::gui {
+
+void show_left_out(Form& form, const preparation::ImportResult& result) {
+  const std::string text = preparation::left_out_message(
+      result, "Para incluí-los, marque \"Converter também documentos DOCX, ODT e PDF\" na preparação dos textos "
+              "e processe de novo.");
+  if (!text.empty()) form.information(QString::fromStdString(text));
+}
 
 TForm_textos::TForm_textos(Windows& windows)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint), Form(windows) {
@@ -40,40 +46,27 @@ TForm_textos::TForm_textos(Windows& windows)
   resize(720, 380);
   // The options are the wizard's: a change here is a change there.
   connect(CheckBox_formatos, &QCheckBox::toggled, this,
-          [this](bool on) { this->windows().Mdi_Frm->CheckBox_formatos->setChecked(on); });
+          [this](bool on) { if (wizard_) wizard_->set_converte_formatos(on); });
   connect(CheckBox_radicais, &QCheckBox::toggled, this,
-          [this](bool on) { this->windows().Mdi_Frm->CheckBox_radicais->setChecked(on); });
+          [this](bool on) { if (wizard_) wizard_->set_agrupa_radicais(on); });
 }
 
-bool TForm_textos::executa() {
-  TMdi_Frm* wizard = windows().Mdi_Frm;
+bool TForm_textos::executa(ImportWizard& wizard) {
+  wizard_ = &wizard;
+  preparation::ImportInput input = wizard.importacao();
   // Processing is requested while the wizard's third step is current.
-  const bool processa = wizard->estado().step == 3;
-  preparation::ImportInput input;
-  input.folder = path_of(wizard->pasta_projeto());
-  input.title = ansi(wizard->titulo());
-  input.single_file = wizard->RadioGroup_textos->item_index() == 0;
-  input.separator = ansi(wizard->Edit_separador->text());
-  input.split_done = wizard->estado().split_done;
+  const bool processa = input.process;
   input.stopwords = path_of(windows().form_stop->Edit_nome->text());
-  input.process = processa;
-  CheckBox_formatos->setChecked(wizard->CheckBox_formatos->isChecked());
-  CheckBox_radicais->setChecked(wizard->CheckBox_radicais->isChecked());
-  input.formats = wizard_formats(*wizard);
-  input.stem = wizard_stem(*wizard);
-  input.reading = wizard_reading(*wizard);
+  CheckBox_formatos->setChecked(wizard.converte_formatos());
+  CheckBox_radicais->setChecked(wizard.agrupa_radicais());
   input.memory_budget = memory_budget(platform());
   Label_leitura->setText(QStringLiteral("Leitura dos textos: ") + QString::fromStdString(reading_caption(input.reading)));
   // The word lists are built by the word-list window, driven below.
   input.build_word_lists = false;
 
-  // The wizard's panels are hidden while the folder is processed.
-  const bool comeco = !wizard->Panel_comeco->isHidden();
-  const bool ontologia = !wizard->Panel_ontologia->isHidden();
-  auto give_back_panels = [&] {
-    wizard->Panel_comeco->setVisible(comeco);
-    wizard->Panel_ontologia->setVisible(ontologia);
-  };
+  // The wizard's panels are hidden while the folder is processed and shown
+  // again, as they were, however the run ends.
+  std::function<void()> give_back_panels = [] {};
 
   bool ok = true;
   command([&] {
@@ -81,9 +74,8 @@ bool TForm_textos::executa() {
     if (processa) {
       show();
       raise();
-      wizard->Panel_comeco->hide();
-      wizard->Panel_ontologia->hide();
-      StatusProgress progress(wizard->panel_hint);
+      give_back_panels = wizard.esconde_paineis();
+      StatusProgress progress(wizard.linha_de_progresso());
       result = preparation::run_import(input, regional(), progress);
     } else {
       result = preparation::run_import(input, regional());
@@ -100,11 +92,11 @@ bool TForm_textos::executa() {
       // Nothing to prepare: the wizard goes back to its project step.
       ok = false;
       give_back_panels();
-      wizard->volta_passo1();
+      wizard.volta_passo1();
       return;
     }
     if (!processa) return;
-    wizard->set_dividido(result.split_done);
+    wizard.set_dividido(result.split_done);
     hide();
     // Hand over to the word-list builder, as the wizard's import always has.
     TForm1* form1 = windows().Form1;
@@ -118,6 +110,7 @@ bool TForm_textos::executa() {
     give_back_panels();
   }
   hide();
+  wizard_ = nullptr;
   return ok;
 }
 

@@ -11,10 +11,43 @@
 #include <QDialog>
 #include <QLabel>
 
+#include <functional>
+
+#include "core/preparation/import.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 
 namespace lumeral::gui {
+
+// What the text-listing window needs of the wizard that opens it. The
+// mining wizard implements it; the window knows nothing else of the wizard.
+class ImportWizard {
+ public:
+  virtual ~ImportWizard() = default;
+  // The import the wizard's fields ask for: folder, title, single file and
+  // separator, split done, the preparation options and the reading, and
+  // whether to process (its third step is current). The stopword list and
+  // the memory budget are the window's to fill.
+  virtual preparation::ImportInput importacao() const = 0;
+  // The wizard's two preparation options, shown and changed here too.
+  virtual bool converte_formatos() const = 0;
+  virtual bool agrupa_radicais() const = 0;
+  virtual void set_converte_formatos(bool on) = 0;
+  virtual void set_agrupa_radicais(bool on) = 0;
+  // The line that shows the progress of the folder's processing.
+  virtual QLabel* linha_de_progresso() = 0;
+  // Hides the wizard's step panels while the folder is processed; the
+  // function returned shows them again as they were (calling it twice is
+  // harmless).
+  virtual std::function<void()> esconde_paineis() = 0;
+  // Back to the project step (the folder held nothing to prepare).
+  virtual void volta_passo1() = 0;
+  virtual void set_dividido(bool dividido) = 0;
+};
+
+// Tells, in a message, how many DOCX, ODT and PDF files of the folder the
+// chosen formats left out and how to include them (nothing when none).
+void show_left_out(Form& form, const preparation::ImportResult& result);
 
 class TForm_textos : public QDialog, public Form {
   Q_OBJECT
@@ -33,7 +66,10 @@ class TForm_textos : public QDialog, public Form {
   // The import run with the wizard's fields. Returns false when it stopped
   // (a message was shown) or the folder held nothing to process, in which
   // case the wizard is back at its project step.
-  bool executa();
+  bool executa(ImportWizard& wizard);
+
+ private:
+  ImportWizard* wizard_ = nullptr;  // the wizard of the current run
 };
 
 }  // namespace lumeral::gui

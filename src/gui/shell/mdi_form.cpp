@@ -15,8 +15,8 @@
 #include "gui/base/platform.h"
 #include "gui/base/widgets.h"
 #include "gui/shell/mdi_form2.h"
-#include "gui/contexts/ontologia.h"
-#include "gui/mining/minera.h"
+#include "gui/shell/ontologia.h"
+#include "gui/shell/minera.h"
 #include "gui/preparation/stop_words.h"
 #include "gui/preparation/unit_textos.h"
 #include "gui/shell/inicio.h"
@@ -285,9 +285,56 @@ void TMdi_Frm::carrega_stopwords() {
   voltando_ = false;
 }
 
+namespace {
+
+// The mining wizard as the text-listing window sees it: its fields give the
+// import, its two options follow the window's, its panels step aside while
+// the folder is processed.
+class ImportacaoDoAssistente : public ImportWizard {
+ public:
+  explicit ImportacaoDoAssistente(TMdi_Frm& wizard) : w_(wizard) {}
+
+  preparation::ImportInput importacao() const override {
+    preparation::ImportInput input;
+    input.folder = path_of(w_.pasta_projeto());
+    input.title = ansi(w_.titulo());
+    input.single_file = w_.RadioGroup_textos->item_index() == 0;
+    input.separator = ansi(w_.Edit_separador->text());
+    input.split_done = w_.estado().split_done;
+    input.process = w_.estado().step == 3;
+    input.formats = wizard_formats(w_);
+    input.stem = wizard_stem(w_);
+    input.reading = wizard_reading(w_);
+    return input;
+  }
+  bool converte_formatos() const override { return w_.CheckBox_formatos->isChecked(); }
+  bool agrupa_radicais() const override { return w_.CheckBox_radicais->isChecked(); }
+  void set_converte_formatos(bool on) override { w_.CheckBox_formatos->setChecked(on); }
+  void set_agrupa_radicais(bool on) override { w_.CheckBox_radicais->setChecked(on); }
+  QLabel* linha_de_progresso() override { return w_.panel_hint; }
+  std::function<void()> esconde_paineis() override {
+    const bool comeco = !w_.Panel_comeco->isHidden();
+    const bool ontologia = !w_.Panel_ontologia->isHidden();
+    w_.Panel_comeco->hide();
+    w_.Panel_ontologia->hide();
+    return [&w = w_, comeco, ontologia] {
+      w.Panel_comeco->setVisible(comeco);
+      w.Panel_ontologia->setVisible(ontologia);
+    };
+  }
+  void volta_passo1() override { w_.volta_passo1(); }
+  void set_dividido(bool dividido) override { w_.set_dividido(dividido); }
+
+ private:
+  TMdi_Frm& w_;
+};
+
+}  // namespace
+
 bool TMdi_Frm::executa_textos() {
   TForm_textos* textos = windows().create_Form_textos();
-  bool ok = textos->executa();
+  ImportacaoDoAssistente assistente(*this);
+  bool ok = textos->executa(assistente);
   textos->hide();
   return ok;
 }

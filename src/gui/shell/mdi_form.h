@@ -79,10 +79,10 @@ class TMdi_Frm : public WizardFrame {
   QWidget* pn_tipo_ontologia;  // under the options: the editor's kind choice
   QPushButton* bt_ok_ontologia;
   QWidget* pn_novo_conceito;  // the editor's new-concept box
-  TOntologia* ontologia;      // the editor (contexts/ontologia.h)
+  TOntologia* ontologia;      // the editor (shell/ontologia.h)
   // ---- mining step
   QFrame* P_Minera;
-  TMinera* minera;  // the mining panel's controls and commands (mining/minera.h)
+  TMinera* minera;  // the mining panel's controls and commands (shell/minera.h)
 
   // ---- button bar
   QPushButton* bit_mutreta;  // the ontology step's own "Voltar", beside "Voltar"

@@ -15,6 +15,7 @@
 #include "gui/base/table_export.h"
 #include "gui/shell/unit_globalwic.h"
 #include "gui/preparation/stop_words.h"
+#include "gui/preparation/unit_textos.h"
 #include "gui/shell/barra_progresso.h"
 #include "gui/shell/mdi_form.h"
 #include "gui/shell/unit_splashscreen.h"

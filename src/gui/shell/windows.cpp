@@ -21,7 +21,7 @@
 #include "gui/comparison/compara_regras.h"
 #include "gui/contexts/criar_contextos.h"
 #include "gui/mining/data_mining.h"
-#include "gui/mining/minera.h"
+#include "gui/shell/minera.h"
 #include "gui/mining/rede_conceitos.h"
 #include "gui/mining/unit_print.h"
 #include "gui/preparation/elimina_palavras.h"

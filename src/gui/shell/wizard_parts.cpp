@@ -254,13 +254,6 @@ std::optional<Language> wizard_stem(const WizardProjectPanel& w) {
   return language_of_row(w.ListBox_idioma->currentRow());
 }
 
-void show_left_out(Form& form, const preparation::ImportResult& result) {
-  const std::string text = preparation::left_out_message(
-      result, "Para incluí-los, marque \"Converter também documentos DOCX, ODT e PDF\" na preparação dos textos "
-              "e processe de novo.");
-  if (!text.empty()) form.information(QString::fromStdString(text));
-}
-
 std::optional<QString> pick_project_folder(const Form& form, QWidget* parent, QString& chosen, const QString& folder) {
   auto picked = form.platform().pick_folder(parent, QStringLiteral("O projeto será salvo em:"), folder);
   if (picked) chosen = *picked;

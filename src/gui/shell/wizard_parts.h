@@ -138,10 +138,6 @@ std::optional<Language> wizard_stem(const WizardProjectPanel& panel);
 Reading wizard_reading(const WizardProjectPanel& panel);
 void set_wizard_reading(const WizardProjectPanel& panel, Reading reading);
 
-// Tells, in a message, how many DOCX, ODT and PDF files of the folder the
-// chosen formats left out and how to include them (nothing when none).
-void show_left_out(Form& form, const preparation::ImportResult& result);
-
 // "Alterar": the folder picker starts at `folder`; a chosen folder goes
 // into `chosen` and is returned; the last chosen folder becomes current.
 std::optional<QString> pick_project_folder(const Form& form, QWidget* parent, QString& chosen, const QString& folder);

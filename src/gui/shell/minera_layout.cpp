@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gui/base/widgets.h"
-#include "gui/mining/minera.h"
+#include "gui/shell/minera.h"
 #include "gui/shell/mdi_form.h"
 
 namespace lumeral::gui {

@@ -1,4 +1,4 @@
-#include "gui/mining/minera.h"
+#include "gui/shell/minera.h"
 
 #include <QDir>
 #include <QEvent>

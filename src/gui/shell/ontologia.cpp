@@ -1,4 +1,4 @@
-#include "gui/contexts/ontologia.h"
+#include "gui/shell/ontologia.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -7,7 +7,7 @@
 #include "core/shell/project.h"
 #include "gui/base/form.h"
 #include "gui/base/widgets.h"
-#include "gui/contexts/ontologia.h"
+#include "gui/shell/ontologia.h"
 #include "gui/shell/mdi_form.h"
 
 namespace lumeral::gui {
