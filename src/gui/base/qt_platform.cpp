@@ -1,11 +1,10 @@
 #include "gui/base/qt_platform.h"
 
+#include "gui/base/file_chooser.h"
 #include "gui/base/long_work.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileIconProvider>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -26,29 +25,14 @@ namespace lumeral::gui {
 
 namespace {
 
-// One icon for every folder and one for every file: the default provider
-// asks the file's type of each entry, which in a folder of tens of
-// thousands of files keeps the program from answering for seconds.
-class PlainIcons : public QFileIconProvider {
- public:
-  QIcon icon(IconType type) const override { return QFileIconProvider::icon(type); }
-  QIcon icon(const QFileInfo& info) const override {
-    return QFileIconProvider::icon(info.isDir() ? QFileIconProvider::Folder : QFileIconProvider::File);
-  }
-  QString type(const QFileInfo& info) const override {
-    return info.isDir() ? QStringLiteral("Pasta") : QStringLiteral("Arquivo");
-  }
-};
-
-QFileDialog* make_dialog(QWidget* parent, const FileDialog& d, const QString& filter, QFileDialog::AcceptMode mode) {
-  return make_file_dialog(parent, d, filter, mode);
-}
-
-QStringList run(QFileDialog* dlg) {
-  QStringList chosen;
-  if (dlg->exec() == QDialog::Accepted) chosen = dlg->selectedFiles();
-  delete dlg;
-  return chosen;
+// Shows the program's file dialog; the chosen paths, or none when cancelled.
+QStringList run(QtPlatform& platform, QWidget* parent, FileChooser::Mode mode, const FileDialog& d,
+                const QString& filter) {
+  FileChooser dialog(parent, mode, d.title, d.folder, filter, d.default_ext);
+  dialog.confirm = [&](const QString& text) { return platform.confirm(&dialog, text); };
+  dialog.error = [&](const QString& text) { platform.error(&dialog, text); };
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.chosen();
 }
 
 // Bits of the X keyboard indicator state: Caps Lock is the first indicator
@@ -73,20 +57,6 @@ unsigned x11_indicators() {
 }
 
 }  // namespace
-
-QFileDialog* make_file_dialog(QWidget* parent, const FileDialog& d, const QString& filter, QFileDialog::AcceptMode mode,
-                              bool plain_icons) {
-  auto* dlg = new QFileDialog(parent, d.title, d.folder.isEmpty() ? QDir::currentPath() : d.folder, filter);
-  dlg->setAcceptMode(mode);
-  if (!d.default_ext.isEmpty()) dlg->setDefaultSuffix(d.default_ext);
-  dlg->setAttribute(Qt::WA_DeleteOnClose, false);
-  if (plain_icons) {
-    static PlainIcons icons;
-    dlg->setIconProvider(&icons);
-    dlg->setOption(QFileDialog::DontUseCustomDirectoryIcons);
-  }
-  return dlg;
-}
 
 void QtPlatform::message(QWidget* parent, const QString& text, MessageKind kind) {
   QMessageBox::Icon icon = QMessageBox::Information;
@@ -144,38 +114,25 @@ void QtPlatform::pause(int ms) {
 }
 
 std::optional<QString> QtPlatform::ask_open_file(QWidget* parent, const FileDialog& d, const QString& filter) {
-  auto* dlg = make_dialog(parent, d, filter, QFileDialog::AcceptOpen);
-  dlg->setFileMode(QFileDialog::ExistingFile);
-  QStringList chosen = run(dlg);
+  QStringList chosen = run(*this, parent, FileChooser::Mode::Open, d, filter);
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.front();
 }
 
 QStringList QtPlatform::ask_open_files(QWidget* parent, const FileDialog& d, const QString& filter) {
-  auto* dlg = make_dialog(parent, d, filter, QFileDialog::AcceptOpen);
-  dlg->setFileMode(QFileDialog::ExistingFiles);
-  return run(dlg);
+  return run(*this, parent, FileChooser::Mode::OpenMany, d, filter);
 }
 
 std::optional<QString> QtPlatform::ask_save_file(QWidget* parent, const FileDialog& d, const QString& filter) {
-  auto* dlg = make_dialog(parent, d, filter, QFileDialog::AcceptSave);
-  dlg->setFileMode(QFileDialog::AnyFile);
-  // A name typed without extension gets the one of the filter chosen
-  // ("planilha do Excel (*.xlsx)" gives ".xlsx"), not always the default.
-  QObject::connect(dlg, &QFileDialog::filterSelected, dlg, [dlg](const QString& chosen) {
-    static const QRegularExpression first_pattern(QStringLiteral("\\(\\*\\.([A-Za-z0-9]+)"));
-    auto m = first_pattern.match(chosen);
-    if (m.hasMatch()) dlg->setDefaultSuffix(m.captured(1));
-  });
-  QStringList chosen = run(dlg);
+  QStringList chosen = run(*this, parent, FileChooser::Mode::Save, d, filter);
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.front();
 }
 
 std::optional<QString> QtPlatform::ask_folder(QWidget* parent, const QString& caption, const QString& start) {
-  QString chosen = QFileDialog::getExistingDirectory(parent, caption, start);
+  QStringList chosen = run(*this, parent, FileChooser::Mode::Folder, {caption, QString(), QString(), start}, QString());
   if (chosen.isEmpty()) return std::nullopt;
-  return chosen;
+  return chosen.front();
 }
 
 }  // namespace lumeral::gui

@@ -1,19 +1,11 @@
-// The real platform services: Qt's file and folder dialogs and message
-// boxes, QSettings, QtPrintSupport, the X11 keyboard indicators and the
+// The real platform services: the program's file and folder dialog
+// (file_chooser.h), Qt's message boxes, QSettings, QtPrintSupport, the X11 keyboard indicators and the
 // system clock.
 #pragma once
-
-#include <QFileDialog>
 
 #include "gui/base/platform.h"
 
 namespace lumeral::gui {
-
-// The file dialog every open and save uses (not yet shown). `plain_icons`:
-// files and folders get one icon each, without reading what each file is,
-// so a folder of 100,000 files lists without stalling the program.
-QFileDialog* make_file_dialog(QWidget* parent, const FileDialog& dialog, const QString& qt_filter,
-                              QFileDialog::AcceptMode mode, bool plain_icons = true);
 
 class QtPlatform : public Platform {
  public:
