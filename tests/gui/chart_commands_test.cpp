@@ -74,7 +74,12 @@ TEST_F(ChartCommands, RefusalsLeaveNoFile) {
     std::vector<std::string> args;
     std::string message;
   };
+  cli_run({"associate", "--docs", c("noticias.ldc"), "--method", "context"});
+  fs::remove(cli / "noticia01.mtz");
   const std::vector<Case> cases = {
+      {{"chart", "associations", "--contexts", c("noticias.lct"), "--docs", c("noticias.ldc"), "--pairs",
+        c("temp.ass"), "--out", c("c.svg")},
+       "Fazer classificação antes !"},
       {{"chart", "centroid", "--docs", c("noticias.ldc"), "--document", "outro.txt", "--out", c("c.svg")},
        "O documento outro.txt não está na lista"},
       {{"chart", "centroid", "--docs", c("noticias.ldc"), "--document", "noticia01.txt", "--out", c("c.svg")},
