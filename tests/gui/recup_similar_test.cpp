@@ -126,14 +126,9 @@ TEST_F(SimilarRetrieval, ListOfCasesWritesTheReportOfTheCommandLine) {
   f().Memo_casoDblClick(1);  // "método por palavra": nothing to show
   EXPECT_FALSE(windows->result_recsim->isVisible());
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-}
 
-TEST_F(SimilarRetrieval, TheLinesMadeBeforeAStopStay) {
-  // The refusals of a missing list, case list or classification are the
-  // core's tests.
-  open_tools();
-  choose_list();
-  // A listed document without its word list stops the run; the lines made
+  // (The refusals of a missing list, case list or classification are the
+  // core's tests.) A listed document without its word list stops the run; the lines made
   // before it stay, as the command line prints them.
   const auto names = lines_of(cli_run({"dump", c("noticias.ldc")}).out);
   const std::string victim = names[5].substr(0, names[5].find('.')) + ".lpl";

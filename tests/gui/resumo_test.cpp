@@ -103,13 +103,10 @@ TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
   f().ListBox_docsDblClick();
   EXPECT_EQ(viewer_lines(*windows), text_lines(proj / selected));
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-}
 
-TEST_F(Summaries, TheLinesShownBeforeAMissingTextStay) {
-  // The refusals of the selection and of a missing selected text are the
-  // core's tests.
-  open_tools();
-  open_list();
+  // (The refusals of the selection and of a missing selected text are the
+  // core's tests.)
+  f().SpinEdit_frases->setValue(0);
   const auto names = utf8_lines(f().ListBox_docs->lines());
   // Every document: the ones before the missing text stay shown.
   fs::remove(proj / names[6]);
