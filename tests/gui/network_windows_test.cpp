@@ -211,7 +211,7 @@ class NetworkWindows : public ClassifiedRoadTest {
   }
 };
 
-TEST_F(NetworkWindows, ConceptNetworkDrawsTheRulesAndListsTheirDocuments) {
+TEST_F(NetworkWindows, ConceptNetworkDrawsTheRulesListsTheirDocumentsAndFollowsTheFilter) {
   rules_in_form_dm();
   Tform_dm& dm = *windows->form_dm;
   dm.Rededeassociacoes1Click();
@@ -286,17 +286,12 @@ TEST_F(NetworkWindows, ConceptNetworkDrawsTheRulesAndListsTheirDocuments) {
   cli_run({"chart", "associations", "--contexts", c("noticias.lct"), "--docs", c("noticias.ldc"), "--pairs",
            c("temp.ass"), "--graph", (tmp / "cli.gexf").string()});
   expect_same_network(read_network_file(tmp / "cli.gexf"), scene.network());
-}
 
-TEST_F(NetworkWindows, ConceptNetworkFollowsTheMiningPanelsFilter) {
-  rules_in_form_dm();
-  Tform_dm& dm = *windows->form_dm;
+  // The mining panel's support filter, as the wizard's panel runs it on its
+  // project, redraws the network.
   TMinera& mi = *w().minera;
-  dm.Rededeassociacoes1Click();
-  ASSERT_TRUE(windows->form_rede_conceitos);
-  const charts::NetworkScene& scene = *windows->form_rede_conceitos->Cena_rede;
   const std::size_t all = scene.edge_count();
-  // The panel's support filter, as the wizard's panel runs it on its project.
+  platform.messages.clear();
   w().set_pasta(proj);
   w().Edit_titulo->setText("noticias");
   w().set_lista_contextos(q(proj / "noticias.lct"));
