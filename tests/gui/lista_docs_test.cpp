@@ -67,7 +67,7 @@ TEST_F(DocLists, OpensWithTheThresholdAsTheCommandLine) {
   EXPECT_EQ(messages().size(), 2);
 }
 
-TEST_F(DocLists, EditsAndSavesMixedLines) {
+TEST_F(DocLists, EditsSavesAndShowsMixedLines) {
   // List 2 browses the folder's text files; picked documents and a weighted
   // list are added; three adjacent lines go with the Delete key of list 1.
   f().DirectoryListBox1->set_folder(q(proj));
@@ -127,10 +127,10 @@ TEST_F(DocLists, EditsAndSavesMixedLines) {
   EXPECT_EQ(dumped_names(cli_run({"dump", (proj / "ordenada.ldc").string()}).out),
             (std::vector<std::string>{"arq-000002.txt", "noticia01.txt", "noticia09.txt"}));
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-}
 
-TEST_F(DocLists, DoubleClickShowsTheRowsDocument) {
-  fs::current_path(tmp.path());  // the documents are found in the list's folder, not the current one
+  // A double click shows the row's document, found in the list's folder,
+  // not the current one.
+  fs::current_path(tmp.path());
   platform.answer(q(proj / "pesos.ldc"));
   f().AbrelistaClick(f().lista1);  // rows 0-3, with weights
   platform.answer(QStringList{q(proj / "noticia06.txt"), q(proj / "sumiu.txt")});

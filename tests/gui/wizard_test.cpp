@@ -281,17 +281,15 @@ TEST_F(WizardTest, HandEditedProjectFileRestoresTheSameSettings) {
   EXPECT_NE(saved.find("lugar_textos=0\r\n[SEPARADOR]\r\nseparador=###\r\n"), std::string::npos);
 }
 
-TEST_F(WizardTest, RestoreStopsOnANumberThatIsNot) {
-  const fs::path folder = tmp / "ruim";
-  continue_project(project_file(folder, "Ruim", "[IDIOMA_TEXTOS]\r\nidioma_textos=dois\r\n[N]\r\nn=2\r\n"));
+// A number that is not stops the restore; a level that names no step
+// replays nothing and is saved back as read.
+TEST_F(WizardTest, RestoreStopsOnANumberThatIsNotAndKeepsALevelThatNamesNoStep) {
+  continue_project(project_file(tmp / "ruim", "Ruim", "[IDIOMA_TEXTOS]\r\nidioma_textos=dois\r\n[N]\r\nn=2\r\n"));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_TRUE(platform.messages[0].text.contains("dois"));
   EXPECT_EQ(w().Edit_titulo->text(), "Ruim");  // set before the number was read
-  EXPECT_EQ(state().project.folder, folder);
-}
-
-// A level that names no step replays nothing and is saved back as read.
-TEST_F(WizardTest, ALevelThatNamesNoStepIsKeptAsRead) {
+  EXPECT_EQ(state().project.folder, tmp / "ruim");
+  platform.messages.clear();
   for (const std::string level : {"", "n=\r\n", "n=x\r\n", "n=05\r\n"}) {
     SCOPED_TRACE(level);
     const fs::path folder = tmp / "nivel";
