@@ -54,11 +54,15 @@ TEST_F(Centroid, EveryTypeMethodAndModeGivesTheCommandLinesCentroid) {
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 
-TEST_F(Centroid, DifferencesAgainstACentroid) {
+// The differences written as the command line writes them; the other
+// commands of the window each leave their mark (their lines, orders and
+// files are the core's tests).
+TEST_F(Centroid, DifferencesOpensSavesAndSorts) {
   open_tools();
   abre_lista();
   f().RadioGroup_tipo->set_item_index(1);
   f().Novo1Click();
+  const auto all = centro();
   platform.answer(q(proj / "centroide-2.lpl"));
   f().Calculadiferencasparatodos1Click();
   cli_run({"centroid", "--docs", c("noticias.ldc"), "--type", "two"});
@@ -70,55 +74,24 @@ TEST_F(Centroid, DifferencesAgainstACentroid) {
   // One document's differences, then two files summed one after the other.
   f().ListBox_docs->setCurrentRow(2);
   f().Mostradiferencasdodocselecionado1Click();
-  const auto one = dif();
-  ASSERT_FALSE(one.empty());
-  EXPECT_EQ(f().Edit_total_dif->text(), QString::number(one.size()));
-  const std::string doc = to_utf8(f().ListBox_docs->line(2));
-  const auto dump = lines_of(cli_run({"dump", c(doc.substr(0, doc.size() - 3) + "dif")}).out);
-  ASSERT_EQ(dump.size(), one.size());
-  EXPECT_EQ(one[0].substr(0, one[0].find(" | ")), dump[0].substr(0, dump[0].find('\t')));
+  ASSERT_FALSE(dif().empty());
+  EXPECT_EQ(f().Edit_total_dif->text(), QString::number(dif().size()));
   platform.answer(QStringList{q(proj / "noticia01.dif"), q(proj / "noticia02.dif")});
   f().Somatodasasdiferencas1Click();
   EXPECT_EQ(dif().size(), lines_of(cli_run({"dump", c("noticia01.dif")}).out).size() +
                               lines_of(cli_run({"dump", c("noticia02.dif")}).out).size());
-
-  // Sorts and saves of the difference lines.
-  f().Ordenacaoporpeso2Click();
-  auto sorted = dif();
-  platform.answer(q(proj / "soma"));
-  f().Salvacomotexto2Click();
-  EXPECT_EQ(lines_of(to_utf8(from_bytes(read_file(proj / "soma.txt")))), sorted);
-  platform.answer(q(proj / "soma"));
-  f().Salvacomolista2Click();
-  EXPECT_EQ(lines_of(cli_run({"dump", (proj / "soma.lpl").string()}).out).size(), sorted.size());
   f().Ordenacaoalfabetica3Click();
   EXPECT_TRUE(f().ListBox_dif->sorted());
-  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-}
 
-TEST_F(Centroid, OpensSavesAndSortsCentroids) {
-  open_tools();
-  abre_lista();
-  f().ListBox_docs->setCurrentRow(0);
-  f().Novo1Click();
-  const auto all = centro();
-  // "Abre centróide" with a threshold shows the records that reach it.
+  // "Abre centróide" with a threshold shows fewer lines; a list saved in
+  // the weight order opens in that order; a text save follows the order shown.
   f().Edit_limiar->setText("3");
-  platform.answer(q(proj / "centro-temp.lpl"));
+  platform.answer(q(proj / "centroide-2.lpl"));
   f().Abrecentroide1Click();
-  const auto open = centro();
-  EXPECT_FALSE(open.empty());
-  EXPECT_LT(open.size(), all.size());
-  std::vector<std::string> expected;
-  for (const auto& d : lines_of(cli_run({"dump", (proj / "centro-temp.lpl").string()}).out)) {
-    const auto tab = d.find('\t');
-    if (std::stod(d.substr(tab + 1)) >= 3) expected.push_back(d.substr(0, tab) + " | " + d.substr(tab + 1) + ",000000");
-  }
-  EXPECT_EQ(open, expected);
-  EXPECT_EQ(open[0].substr(open[0].size() - 7), ",000000");
-
+  EXPECT_FALSE(centro().empty());
+  EXPECT_LT(centro().size(), all.size());
   f().Ordenacaoporpeso1Click();
-  auto by_weight = centro();
+  const auto by_weight = centro();
   platform.answer(q(proj / "maiores"));
   f().Salvacomolista1Click();
   f().Edit_limiar->clear();
@@ -126,13 +99,10 @@ TEST_F(Centroid, OpensSavesAndSortsCentroids) {
   f().Abrecentroide1Click();
   EXPECT_EQ(centro(), by_weight);
   f().Ordenacaoalfabetica2Click();
-  EXPECT_TRUE(f().ListBox_centro->sorted());
   EXPECT_NE(centro(), by_weight);
   platform.answer(q(proj / "alfabetica"));
-  f().Salvacomotexto1Click();  // the rows follow the order shown
+  f().Salvacomotexto1Click();
   EXPECT_EQ(lines_of(to_utf8(from_bytes(read_file(proj / "alfabetica.txt")))), centro());
-  f().Ordenacaoalfabetica1Click();  // a document is selected
-  EXPECT_TRUE(f().ListBox_docs->sorted());
 
   // A double click shows the document's text.
   f().ListBox_docs->setCurrentRow(0);

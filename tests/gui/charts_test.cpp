@@ -223,29 +223,5 @@ TEST_F(Charts, ThePngOfALongListKeepsWithin4096PixelsASide) {
   EXPECT_GE(std::max(png.width(), png.height()), 4000);  // the room it has is used
 }
 
-TEST_F(Charts, ExportWritesThePictureThroughTheDialog) {
-  open_tools();
-  Tform_cluster& f = *windows->form_cluster;
-  platform.answer(q(proj / "noticias.ldc"));
-  f.Abrelistadedocs1Click();
-  f.Criamatriz1Click();
-  f.Mostramapa1Click();
-  ASSERT_TRUE(windows->mapa_similaridade);
-  Tmapa_similaridade& g = *windows->mapa_similaridade;
-  // The format follows the name; the formats and the failures are checked
-  // by the picture tests, here the window's dialog and its status line.
-  platform.answer(q(tmp / "mapa.pdf"));
-  g.bt_exportarClick();
-  EXPECT_TRUE(g.last_command_ok());
-  EXPECT_EQ(read_file(tmp / "mapa.pdf").substr(0, 4), "%PDF");
-  EXPECT_TRUE(g.StatusBar1->currentMessage().endsWith("mapa.pdf"));
-  // A cancelled dialog writes nothing and says nothing.
-  g.StatusBar1->clearMessage();
-  platform.cancel_next();
-  g.bt_exportarClick();
-  EXPECT_TRUE(g.StatusBar1->currentMessage().isEmpty());
-  EXPECT_TRUE(platform.messages.empty());
-}
-
 }  // namespace
 }  // namespace lumeral::gui::testing

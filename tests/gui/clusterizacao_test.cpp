@@ -147,13 +147,6 @@ TEST_F(Clustering, RefusalsOfAnotherListAndMessages) {
   EXPECT_TRUE(messages()[0].contains("Agrupe os documentos novamente"));
   EXPECT_EQ(f().ListBox_clusters->count(), 0);
   EXPECT_EQ(f().matriz().n(), 40u);  // the refused file left the matrix as it was
-
-  // A text that is not there: the viewer says so.
-  f().ListBox_docs->setCurrentRow(0);
-  fs::remove(proj / "noticia01.txt");
-  platform.messages.clear();
-  f().ListBox_docsDblClick();
-  EXPECT_EQ(messages(), QStringList{QStringLiteral("Arquivo texto selecionado não existe")});
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ class ContextManager : public RoadTest {
   Tform_cont& f() { return *windows->form_cont; }
 };
 
-TEST_F(ContextManager, OpensTheListAndItsContextsAsTheRecordsHoldThem) {
+TEST_F(ContextManager, OpensListsAndContextsAndWritesTheReportAndWeightsAsTheCommandLine) {
   open_tools();
   platform.answer(q(proj / "noticias.lct"));
   f().Abrelista1Click();
@@ -36,9 +36,27 @@ TEST_F(ContextManager, OpensTheListAndItsContextsAsTheRecordsHoldThem) {
   f().Abrecontexto1Click();
   EXPECT_EQ(f().Memo_definicao->lines(), once);
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+
+  // The definitions report and the weight replacements.
+  platform.answer(q(proj / "noticias.lct"));
+  platform.answer(q(proj / "definicoes"));
+  f().Gravadefinicoescomotexto1Click();
+  EXPECT_EQ(messages(), QStringList{"Terminou de gravar definições dos contextos"});
+  cli_run({"context-report", c("noticias.lct"), c("definicoes.txt")});
+  EXPECT_EQ(read_file(proj / "definicoes.txt"), read_file(cli / "definicoes.txt"));
+
+  platform.answer(q(proj / "noticias.lct"));
+  f().Trocapesos01Click();
+  cli_run({"context-weights", c("noticias.lct"), "--zero-to-one"});
+  platform.answer(q(proj / "noticias.lct"));
+  f().Trocapesospor11Click();
+  cli_run({"context-weights", c("noticias.lct"), "--all-to-one"});
+  EXPECT_EQ(messages().mid(1), (QStringList{"Terminou de trocar pesos", "Terminou de trocar pesos"}));
+  EXPECT_EQ(files_with(proj, {".ctt"}), files_with(cli, {".ctt"}));
+  for (const auto& r : records::read_all<records::ContextRecord>(proj / "saude.ctt")) EXPECT_EQ(r.weight, 1.0);
 }
 
-TEST_F(ContextManager, SavesListsAndContextsAsMakeWritesThem) {
+TEST_F(ContextManager, SavesListsAndContextsAsMakeWritesThemAndTellsWhatItCouldNot) {
   open_tools();
   f().Memo_lista->setPlainText(QStringLiteral("Economia | 0,5\nPOLÍTICA\numnomemuitolongodemais\n"));
   platform.answer(q(proj / "nova"));
@@ -72,31 +90,10 @@ TEST_F(ContextManager, SavesListsAndContextsAsMakeWritesThem) {
   f().Limpadefinicoes1Click();
   EXPECT_TRUE(f().Memo_lista->lines().empty());
   EXPECT_TRUE(f().Memo_definicao->lines().empty());
-}
 
-TEST_F(ContextManager, ReportAndWeightReplacementMatchTheCommandLine) {
-  open_tools();
-  platform.answer(q(proj / "noticias.lct"));
-  platform.answer(q(proj / "definicoes"));
-  f().Gravadefinicoescomotexto1Click();
-  EXPECT_EQ(messages(), QStringList{"Terminou de gravar definições dos contextos"});
-  cli_run({"context-report", c("noticias.lct"), c("definicoes.txt")});
-  EXPECT_EQ(read_file(proj / "definicoes.txt"), read_file(cli / "definicoes.txt"));
-
-  platform.answer(q(proj / "noticias.lct"));
-  f().Trocapesos01Click();
-  cli_run({"context-weights", c("noticias.lct"), "--zero-to-one"});
-  platform.answer(q(proj / "noticias.lct"));
-  f().Trocapesospor11Click();
-  cli_run({"context-weights", c("noticias.lct"), "--all-to-one"});
-  EXPECT_EQ(messages().mid(1), (QStringList{"Terminou de trocar pesos", "Terminou de trocar pesos"}));
-  EXPECT_EQ(files_with(proj, {".ctt"}), files_with(cli, {".ctt"}));
-  for (const auto& r : records::read_all<records::ContextRecord>(proj / "saude.ctt")) EXPECT_EQ(r.weight, 1.0);
-}
-
-TEST_F(ContextManager, MessagesOfCancelledSavesAndMissingContexts) {
-  // The report that stops at a missing context is the core's test.
-  open_tools();
+  // Cancelled saves and missing contexts (the report that stops at a
+  // missing context is the core's test).
+  platform.messages.clear();
   platform.cancel_next();
   f().Salvalista1Click();
   platform.cancel_next();

@@ -47,12 +47,8 @@ TEST_F(Elimination, RewritesTheWordListsAsTheCommandLine) {
   f().bt_eliminaClick();
   EXPECT_EQ(files_with(proj, {".lpl"}), after_list);
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-}
 
-TEST_F(Elimination, RefusesWithoutWordsAndStopsOnAMissingWordList) {
-  // What is rewritten on a stop is checked by the elimination's own tests;
-  // here the messages the window shows.
-  open_list();
+  // Refusals (what is rewritten on a stop: the elimination's own tests).
   f().Memo1->setPlainText("  \nmercado\n");
   f().bt_eliminaClick();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Você precisa escrever palavras")});

@@ -14,7 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "gui/base/scripted_platform.h"
@@ -34,6 +36,16 @@ using lumeral::testing::TempDir;
 using lumeral::testing::write_file;
 using lumeral::testing::write_project;
 
+inline QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
+
+// Every file of a folder whose extension is one of `exts`, with its bytes.
+inline std::map<std::string, std::string> files_with(const fs::path& folder, const std::set<std::string>& exts) {
+  std::map<std::string, std::string> out;
+  for (const auto& e : fs::directory_iterator(folder))
+    if (exts.count(e.path().extension().string())) out[e.path().filename().string()] = read_file(e.path());
+  return out;
+}
+
 class GuiTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -43,6 +55,11 @@ class GuiTest : public ::testing::Test {
     fs::create_directories(tmp / "home");
     qputenv("HOME", QByteArray::fromStdString((tmp / "home").string()));
     fs::current_path(tmp / "start");
+    restart();
+  }
+  // A fresh program: a new registry, the main window on its entry menu.
+  void restart() {
+    windows.reset();
     windows = std::make_unique<Windows>(platform, Regional::for_locale("pt_BR"));
     windows->on_quit = [this] { ++quits; };
     windows->create_all();
@@ -65,6 +82,13 @@ class GuiTest : public ::testing::Test {
     w().RadioGroup1->set_item_index(0);
     w().bt_ok_entradaClick();
     w().RadioGroup2->set_item_index(0);
+    w().bt_ok_bemvindoClick();
+  }
+  // "Continuar um Projeto já existente" on the project file `ini`.
+  void continue_project(const fs::path& ini) {
+    w().bt_ok_entradaClick();
+    w().RadioGroup2->set_item_index(1);
+    platform.answer(q(ini));
     w().bt_ok_bemvindoClick();
   }
   // Step 1 filled in: the folder chosen with "Alterar".

@@ -211,7 +211,7 @@ class NetworkWindows : public ClassifiedRoadTest {
   }
 };
 
-TEST_F(NetworkWindows, ConceptNetworkDrawsTheRulesAndListsTheirDocuments) {
+TEST_F(NetworkWindows, ConceptNetworkDrawsTheRulesListsTheirDocumentsAndFollowsTheFilter) {
   rules_in_form_dm();
   Tform_dm& dm = *windows->form_dm;
   dm.Rededeassociacoes1Click();
@@ -258,6 +258,13 @@ TEST_F(NetworkWindows, ConceptNetworkDrawsTheRulesAndListsTheirDocuments) {
   platform.answer(q(tmp / "conceitos"));
   rede.bt_exportarClick();
   EXPECT_EQ(read_file(tmp / "conceitos.png").substr(0, 4), "\x89PNG");
+  EXPECT_TRUE(rede.StatusBar1->currentMessage().endsWith("conceitos.png"));
+  // A cancelled dialog writes nothing and says nothing.
+  rede.StatusBar1->clearMessage();
+  platform.cancel_next();
+  rede.bt_exportarClick();
+  EXPECT_TRUE(rede.StatusBar1->currentMessage().isEmpty());
+  EXPECT_TRUE(platform.messages.empty());
   platform.answer(q(tmp / "conceitos.bmp"));
   rede.bt_exportarClick();
   EXPECT_EQ(last_message(), QStringLiteral("O arquivo da figura deve terminar em .svg, .png ou .pdf."));
@@ -273,17 +280,18 @@ TEST_F(NetworkWindows, ConceptNetworkDrawsTheRulesAndListsTheirDocuments) {
   ASSERT_FALSE(exported.edges.empty());
   EXPECT_TRUE(exported.edges[0].directed);
   EXPECT_TRUE(exported.edges[0].support);
-}
 
-TEST_F(NetworkWindows, ConceptNetworkFollowsTheMiningPanelsFilter) {
-  rules_in_form_dm();
-  Tform_dm& dm = *windows->form_dm;
+  // The command line draws the same network from the same files.
+  cli_run({"associate", "--docs", c("noticias.ldc"), "--method", "context"});
+  cli_run({"chart", "associations", "--contexts", c("noticias.lct"), "--docs", c("noticias.ldc"), "--pairs",
+           c("temp.ass"), "--graph", (tmp / "cli.gexf").string()});
+  expect_same_network(read_network_file(tmp / "cli.gexf"), scene.network());
+
+  // The mining panel's support filter, as the wizard's panel runs it on its
+  // project, redraws the network.
   TMinera& mi = *w().minera;
-  dm.Rededeassociacoes1Click();
-  ASSERT_TRUE(windows->form_rede_conceitos);
-  const charts::NetworkScene& scene = *windows->form_rede_conceitos->Cena_rede;
   const std::size_t all = scene.edge_count();
-  // The panel's support filter, as the wizard's panel runs it on its project.
+  platform.messages.clear();
   w().set_pasta(proj);
   w().Edit_titulo->setText("noticias");
   w().set_lista_contextos(q(proj / "noticias.lct"));
@@ -315,10 +323,7 @@ TEST_F(NetworkWindows, ReopenedProjectDrawsTheRulesItShows) {
     if (const auto again = ini.find(from); again != std::string::npos) ini.replace(again, from.size(), to);
   }
   write_file(proj / "noticias.ini", ini);
-  w().bt_ok_entradaClick();
-  w().RadioGroup2->set_item_index(1);
-  platform.answer(q(proj / "noticias.ini"));
-  w().bt_ok_bemvindoClick();
+  continue_project(proj / "noticias.ini");
   ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
   const std::vector<Ansi> shown = w().minera->sentencas();
   ASSERT_EQ(shown.size(), 10u);
@@ -346,7 +351,6 @@ TEST_F(NetworkWindows, CooccurrenceNetworkOfTheStrongestPairsOpensSummaries) {
   windows->form_rel->Rededecoocorrencia1Click();
   ASSERT_TRUE(windows->form_rede_termos);
   Tform_rede_termos& rede = *windows->form_rede_termos;
-  EXPECT_EQ(rede.SpinEdit_pares->value(), 60);
   EXPECT_EQ(rede.Cena_rede->edge_count(), 60u);
   // The same network as the command line draws.
   auto run = run_cli({"--locale", "pt_BR", "chart", "cooccurrence", "--docs", c("noticias.ldc"), "--out",
@@ -380,40 +384,6 @@ TEST_F(NetworkWindows, CooccurrenceNetworkOfTheStrongestPairsOpensSummaries) {
   ASSERT_EQ(summary.exit_code, 0) << summary.err;
   EXPECT_EQ(utf8_lines(resumo.resumos()), lines_of(summary.out));
   EXPECT_FALSE(resumo.resumos().empty());
-}
-
-TEST_F(NetworkWindows, CommandLineConceptNetworkHoldsTheConcepts) {
-  auto run = run_cli({"associate", "--docs", c("noticias.ldc"), "--method", "context"}, cli);
-  ASSERT_EQ(run.exit_code, 0) << run.err;
-  const fs::path out = tmp / "conceitos.svg";
-  run = run_cli({"--locale", "pt_BR", "chart", "associations", "--contexts", c("noticias.lct"), "--docs",
-                 c("noticias.ldc"), "--pairs", c("temp.ass"), "--out", out.string()},
-                cli);
-  ASSERT_EQ(run.exit_code, 0) << run.err;
-  const auto rules = lines_of(cli_run({"rules", "--contexts", c("noticias.lct"), "--docs", c("noticias.ldc"),
-                                       "--pairs", c("temp.ass")})
-                                  .out);
-  const Svg svg = read_svg(out);
-  ASSERT_TRUE(svg.well_formed);
-  std::set<QString> concepts;
-  for (const auto& l : rules) {
-    auto rule = mining::parse_rule_line(to_ansi(l));
-    concepts.insert(qs(rule.a));
-    concepts.insert(qs(rule.b));
-    EXPECT_TRUE(svg.texts.count(qs(trim(rule.confidence)) + " / " + qs(rule.support_percentage))) << l;
-  }
-  for (const QString& c : concepts) EXPECT_TRUE(svg.texts.count(c)) << c.toStdString();
-  EXPECT_EQ(svg.elements.at("polyline"), static_cast<int>(rules.size()));
-  EXPECT_EQ(run.out, std::to_string(concepts.size()) + " conceitos, " + std::to_string(rules.size()) + " regras\n");
-
-  // A missing matrix fails without writing anything.
-  fs::remove(cli / "noticia01.mtz");
-  run = run_cli({"chart", "associations", "--contexts", c("noticias.lct"), "--docs", c("noticias.ldc"), "--pairs",
-                 c("temp.ass"), "--out", (tmp / "y.svg").string()},
-                cli);
-  EXPECT_EQ(run.exit_code, 1);
-  EXPECT_NE(run.err.find("Fazer classificação antes !"), std::string::npos) << run.err;
-  EXPECT_FALSE(fs::exists(tmp / "y.svg"));
 }
 
 }  // namespace

@@ -16,8 +16,6 @@ namespace {
 
 using lumeral::testing::cp1252;
 
-QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
-
 // A one-page PDF; each string is a line, an empty string a gap between
 // paragraphs.
 void write_pdf(const fs::path& p, const QStringList& lines) {
@@ -116,10 +114,7 @@ TEST_F(GuiTest, PreparationConvertsDocumentsAndGroupsVariantsWhenAsked) {
 
   // The options come back with the project.
   w().bit_inicioClick();
-  w().bt_ok_entradaClick();
-  w().RadioGroup2->set_item_index(1);
-  platform.answer(q(folder / "Votos.ini"));
-  w().bt_ok_bemvindoClick();
+  continue_project(folder / "Votos.ini");
   EXPECT_TRUE(w().CheckBox_formatos->isChecked());
   EXPECT_TRUE(w().CheckBox_radicais->isChecked());
 }

@@ -25,10 +25,8 @@ TEST_F(ContextualSummaries, SummariesOfTheCommandLine) {
   // Browsing a context shows its entries.
   f().ListBox_contextos->setCurrentRow(1);
   f().ListBox_contextosClick();
-  const std::string context = to_utf8(f().ListBox_contextos->line(1));
-  std::vector<std::string> entries;
-  for (const auto& e : dumped_names(cli_run({"dump", c(context + ".ctt")}).out)) entries.push_back(e);
-  auto terms = utf8_lines(f().ListBox_termos->lines());
+  const auto entries = dumped_names(cli_run({"dump", c(to_utf8(f().ListBox_contextos->line(1)) + ".ctt")}).out);
+  const auto terms = utf8_lines(f().ListBox_termos->lines());
   ASSERT_EQ(terms.size(), entries.size());
   for (std::size_t i = 0; i < terms.size(); ++i) EXPECT_EQ(terms[i], entries[i].substr(0, terms[i].size()));
 

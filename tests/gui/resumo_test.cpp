@@ -103,13 +103,10 @@ TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
   f().ListBox_docsDblClick();
   EXPECT_EQ(viewer_lines(*windows), text_lines(proj / selected));
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-}
 
-TEST_F(Summaries, TheLinesShownBeforeAMissingTextStay) {
-  // The refusals of the selection and of a missing selected text are the
-  // core's tests.
-  open_tools();
-  open_list();
+  // (The refusals of the selection and of a missing selected text are the
+  // core's tests.)
+  f().SpinEdit_frases->setValue(0);
   const auto names = utf8_lines(f().ListBox_docs->lines());
   // Every document: the ones before the missing text stay shown.
   fs::remove(proj / names[6]);
@@ -135,12 +132,8 @@ TEST_F(Summaries, TheLinesShownBeforeAMissingTextStay) {
 // unlocks it.
 TEST_F(GuiTest, VerResumosOpensTheProjectList) {
   const fs::path folder = tmp / "noticias";
-  const fs::path sample = lumeral::testing::source_dir() / "examples" / "noticias";
-  if (!fs::is_directory(sample)) GTEST_SKIP() << "no sample collection";
-  fs::create_directories(folder);
-  for (const auto& e : fs::directory_iterator(sample))
-    if (e.path().extension() == ".txt" || e.path().extension() == ".htm")
-      fs::copy_file(e.path(), folder / e.path().filename());
+  write_file(folder / "a.txt", "Os juros subiram.\r\n");
+  write_file(folder / "b.txt", "O time venceu.\r\n");
   start_new_project();
   fill_project("Noticias", folder);
   w().bit_avancarClick();
@@ -158,14 +151,9 @@ TEST_F(GuiTest, VerResumosOpensTheProjectList) {
   EXPECT_EQ(platform.dialogs.size(), dialogs);  // no dialog of its own
   EXPECT_TRUE(f.isVisible());
   EXPECT_EQ(f.Edit_entrada->text(), "Noticias.ldc");
-  EXPECT_EQ(utf8_lines(f.ListBox_docs->lines()),
-            dumped_names(run_cli({"dump", (folder / "Noticias.ldc").string()}, folder).out));
+  EXPECT_EQ(f.ListBox_docs->lines(), lumeral::testing::listed_documents(folder / "Noticias.ldc"));
   EXPECT_FALSE(f.Abrelistadedocs1->isEnabled());
   EXPECT_FALSE(f.Edit_entrada->isEnabled());
-  f.Memo_palavras->setPlainText("juros");
-  f.Extrairresumos1Click();
-  EXPECT_EQ(utf8_lines(f.resumos()),
-            lines_of(run_cli({"summarize", "--docs", (folder / "Noticias.ldc").string(), "juros"}, folder).out));
 
   w().hide();
   windows->create_Form3()->bt_resumoClick();

@@ -7,8 +7,6 @@
 
 #include <QStringList>
 
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -21,8 +19,6 @@ namespace lumeral::gui::testing {
 using lumeral::testing::lines_of;
 using lumeral::testing::run_cli;
 using lumeral::testing::RunResult;
-
-inline QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
 
 inline std::vector<std::string> utf8_lines(const std::vector<Ansi>& lines) {
   std::vector<std::string> out;
@@ -64,14 +60,6 @@ class RoadTest : public GuiTest {
     return run;
   }
   std::string c(const std::string& name) const { return (cli / name).string(); }
-
-  // Every file of a folder whose extension is one of `exts`, with its bytes.
-  static std::map<std::string, std::string> files_with(const fs::path& folder, const std::set<std::string>& exts) {
-    std::map<std::string, std::string> out;
-    for (const auto& e : fs::directory_iterator(folder))
-      if (exts.count(e.path().extension().string())) out[e.path().filename().string()] = read_file(e.path());
-    return out;
-  }
 
   QString last_message() const { return platform.messages.empty() ? QString() : platform.messages.back().text; }
 

@@ -18,8 +18,6 @@ namespace {
 using lumeral::testing::cp1252;
 namespace rec = lumeral::records;
 
-QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
-
 std::vector<std::string> utf8_lines(const ListBox* list) {
   std::vector<std::string> out;
   for (const Ansi& l : list->lines()) out.push_back(to_utf8(l));
@@ -178,10 +176,10 @@ TEST_F(GuiTest, TextViewerShowsAFileOrSaysItIsMissing) {
   windows->show_text_file("noticia.txt");
   EXPECT_EQ(windows->result_recsim->Memo1->toPlainText(), QStringLiteral("linha um\nação"));
 
+  // A missing file empties the viewer (its message: the core's and the
+  // document-list window's tests).
   windows->show_text_file("outro.txt");
-  EXPECT_EQ(messages(), QStringList{QStringLiteral("Arquivo texto selecionado não existe")});
   EXPECT_TRUE(windows->result_recsim->Memo1->toPlainText().isEmpty());
-  EXPECT_TRUE(windows->result_recsim->isVisible());
 }
 
 }  // namespace
