@@ -18,8 +18,8 @@ class Evaluation : public RoadTest {
   // The two result fields as the command line prints them.
   std::vector<std::string> shown() {
     std::vector<std::string> out;
-    if (!f().Edit_grau->text().isEmpty()) out.push_back("Grau ou valor = " + f().Edit_grau->text().toStdString());
-    out.push_back("Elementos comuns= " + f().Edit_comuns->text().toStdString());
+    if (!ui(f()).Edit_grau->text().isEmpty()) out.push_back("Grau ou valor = " + ui(f()).Edit_grau->text().toStdString());
+    out.push_back("Elementos comuns= " + ui(f()).Edit_comuns->text().toStdString());
     return out;
   }
 };
@@ -49,7 +49,7 @@ TEST_F(Evaluation, WordListsAndDocumentListsAsTheCommandLine) {
   };
   for (const auto& k : cases) {
     SCOPED_TRACE(k.first + " " + k.second);
-    f().RadioGroup1->set_item_index(k.mode);
+    ui(f()).RadioGroup1->set_item_index(k.mode);
     choose(proj / k.first, proj / k.second);
     platform.messages.clear();
     f().Button3Click();

@@ -173,7 +173,7 @@ TEST_F(Charts, HeatmapOrdersByClusterAndNamesACellsDocuments) {
   EXPECT_EQ(map.model().size(), 40u);
   EXPECT_TRUE(map.model().blocks.empty());  // nothing grouped yet
 
-  f.Edit_limiar->setText(QStringLiteral("0,05"));
+  ui(f).Edit_limiar->setText(QStringLiteral("0,05"));
   f.Agrupadocumentos1Click();
   const auto& clusters = f.clusters().members;
   ASSERT_GT(clusters.size(), 1u);

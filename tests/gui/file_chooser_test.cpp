@@ -28,8 +28,6 @@ QStringList rows_of(const FileChooser& c) {
   return rows;
 }
 
-QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
-
 class FileChooserTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -10,6 +10,7 @@
 #include <QThread>
 #include <QDir>
 #include <QMouseEvent>
+#include <QPointer>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <type_traits>
 
 #include "gui/base/scripted_platform.h"
 #include "gui/shell/mdi_form.h"
@@ -28,7 +30,38 @@
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.join("|").toStdString() << ']'; }
 
+namespace lumeral::gui {
+
+// A window's controls, for its tests: `ui(window).Edit1`; the controls of
+// a frame it derives from, `ui<WizardProjectPanel>(window).Edit_titulo`.
+// Every window names TestAccess a friend; its controls are private to it
+// otherwise.
+struct TestAccess {
+  template <class U, class W>
+  static auto& ui(W& window) {
+    if constexpr (std::is_void_v<U>)
+      return static_cast<typename W::Ui&>(window);
+    else
+      return static_cast<U&>(window);
+  }
+};
+
+}  // namespace lumeral::gui
+
 namespace lumeral::gui::testing {
+
+template <class U = void, class W>
+auto& ui(W& window) {
+  return TestAccess::ui<U>(window);
+}
+template <class U = void, class W>
+auto& ui(W* window) {
+  return TestAccess::ui<U>(*window);
+}
+template <class U = void, class W>
+auto& ui(const QPointer<W>& window) {
+  return TestAccess::ui<U>(*window);
+}
 
 namespace fs = std::filesystem;
 using lumeral::testing::read_file;

@@ -18,12 +18,12 @@ class PrecisionRecall : public RoadTest {
   std::vector<std::string> shown() {
     std::vector<std::string> out;
     const std::pair<const char*, QLineEdit*> fields[] = {
-        {"Total  de docs na categoria: ", f().Edit_categoria},
-        {"Total  de docs recuperados/classificados: ", f().Edit_recuperados},
-        {"Certos: ", f().Edit_certos},
-        {"Errados: ", f().Edit_errados},
-        {"Precision: ", f().Edit_precision},
-        {"Recall: ", f().Edit_recall},
+        {"Total  de docs na categoria: ", ui(f()).Edit_categoria},
+        {"Total  de docs recuperados/classificados: ", ui(f()).Edit_recuperados},
+        {"Certos: ", ui(f()).Edit_certos},
+        {"Errados: ", ui(f()).Edit_errados},
+        {"Precision: ", ui(f()).Edit_precision},
+        {"Recall: ", ui(f()).Edit_recall},
     };
     for (const auto& [label, field] : fields)
       if (!field->text().isEmpty()) out.push_back(label + field->text().toStdString());

@@ -85,17 +85,17 @@ TEST_F(TableExport, ClustersAndTheSimilarityMatrix) {
   platform.answer(q(proj / "noticias.ldc"));
   f.Abrelistadedocs1Click();
   f.Criamatriz1Click();
-  f.Edit_limiar->setText("0,05");
+  ui(f).Edit_limiar->setText("0,05");
   f.Agrupadocumentos1Click();
-  ASSERT_GT(f.ListBox_clusters->count(), 1);
+  ASSERT_GT(ui(f).ListBox_clusters->count(), 1);
 
   // The clusters: one row per member, under its cluster's line.
   std::vector<std::vector<std::string>> expected;
-  for (int k = 0; k < f.ListBox_clusters->count(); ++k) {
-    f.ListBox_clusters->setCurrentRow(k);
+  for (int k = 0; k < ui(f).ListBox_clusters->count(); ++k) {
+    ui(f).ListBox_clusters->setCurrentRow(k);
     f.Mostradocsdeumcluster1Click();
-    for (const auto& m : utf8_lines(f.ListBox_membros->lines()))
-      expected.push_back({to_utf8(f.ListBox_clusters->line(k)), m});
+    for (const auto& m : utf8_lines(ui(f).ListBox_membros->lines()))
+      expected.push_back({to_utf8(ui(f).ListBox_clusters->line(k)), m});
   }
   auto actions = export_actions(f);
   ASSERT_EQ(actions.size(), 1u);

@@ -4,12 +4,19 @@
 // the conversions between stored text and Qt strings, and the one way a
 // command runs (a checked stop becomes a message box of its kind).
 //
-// A window is a Qt widget class that also derives from Form:
+// A window is a Qt widget class that also derives from Form; its controls
+// are its own, in a struct it inherits privately, which only it and its
+// tests reach (through TestAccess, defined by the tests):
 //
-//   class Tform_stop : public QWidget, public Form {
+//   struct Tform_stopUi {
+//     QPushButton* Button1;
+//   };
+//   class Tform_stop : public QWidget, public Form, private Tform_stopUi {
+//     Q_OBJECT
+//     friend struct TestAccess;
+//     using Ui = Tform_stopUi;
 //    public:
 //     explicit Tform_stop(Windows& windows);
-//     QPushButton* Button1;                 // controls are public fields
 //     void Button1Click();                  // one handler per command
 //   };
 //   void Tform_stop::Button1Click() {
@@ -35,6 +42,9 @@ namespace lumeral::gui {
 
 class Windows;
 class Platform;
+// The tests' way to a window's controls (tests/gui/gui_test.h): every window
+// names it a friend, and no program source defines it.
+struct TestAccess;
 
 // ---- text at the edge between the core and Qt
 QString qs(AnsiView text);                // stored text (Windows-1252) to Qt

@@ -13,6 +13,12 @@ Tform_show_matriz::Tform_show_matriz(Windows& windows) : QWidget(nullptr), Form(
   add_export_button(*this, Memo1, [this] { return tabela_; });
 }
 
+void Tform_show_matriz::abre_vazia() {
+  Memo1->clear();
+  show();
+  raise();
+}
+
 void Tform_show_matriz::mostra(const std::vector<Ansi>& lines, exporting::Table table) {
   tabela_ = std::move(table);
   QStringList text;

@@ -13,13 +13,21 @@
 
 namespace lumeral::gui {
 
-class Tform_show_matriz : public QWidget, public Form {
+// The controls of `Tform_show_matriz`: its own and its tests' (TestAccess).
+struct Tform_show_matrizUi {
+  QPlainTextEdit* Memo1;  // the matrix text (read-only)
+};
+
+class Tform_show_matriz : public QWidget, public Form, private Tform_show_matrizUi {
   Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_show_matrizUi;
  public:
   explicit Tform_show_matriz(Windows& windows);
 
-  QPlainTextEdit* Memo1;  // the matrix text (read-only)
-
+  // Empties the text and brings the window to the front, before the
+  // matrix is shown.
+  void abre_vazia();
   // Shows the matrix text; `table` is what "Exportar..." writes.
   void mostra(const std::vector<Ansi>& lines, exporting::Table table = {});
   std::vector<Ansi> linhas() const;

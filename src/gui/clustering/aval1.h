@@ -14,11 +14,8 @@
 
 namespace lumeral::gui {
 
-class Tform_aval1 : public QWidget, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_aval1(Windows& windows);
-
+// The controls of `Tform_aval1`: its own and its tests' (TestAccess).
+struct Tform_aval1Ui {
   RadioGroup* RadioGroup1;   // "Seleciona elementos": word lists (at start) or document lists
   QPushButton* Button1;      // "Seleciona 1o elemento"
   QLineEdit* Edit1;          // the first element (read-only)
@@ -28,6 +25,14 @@ class Tform_aval1 : public QWidget, public Form {
   QLineEdit* Edit_grau;      // beside "Grau ou valor =" (read-only)
   QLineEdit* Edit_comuns;    // beside "Elementos comuns=" (read-only)
   QStatusBar* StatusBar1;
+};
+
+class Tform_aval1 : public QWidget, public Form, private Tform_aval1Ui {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_aval1Ui;
+ public:
+  explicit Tform_aval1(Windows& windows);
 
   void Button1Click();
   void Button2Click();

@@ -75,9 +75,7 @@ void Tform_cluster::Criamatriz1Click() {
 void Tform_cluster::Mostramatriz1Click() {
   command([this] {
     Tform_show_matriz& janela = *windows().form_show_matriz;
-    janela.Memo1->clear();
-    janela.show();
-    janela.raise();
+    janela.abre_vazia();
     janela.mostra(clustering::show_matrix(docs_, matriz_, regional()), exporting::matrix_table(docs_, matriz_));
   });
 }

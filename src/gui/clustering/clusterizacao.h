@@ -23,11 +23,8 @@ class QAction;
 
 namespace lumeral::gui {
 
-class Tform_cluster : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_cluster(Windows& windows);
-
+// The controls of `Tform_cluster`: its own and its tests' (TestAccess).
+struct Tform_clusterUi {
   QLineEdit* Edit_lista;              // beside "Nome da lista:" (read-only)
   ListBox* ListBox_docs;              // the documents of the list
   RadioGroup* RadioGroup_metodo;      // "Método de Clusterização": "Por palavra" (at start), "Por conceitos"
@@ -37,7 +34,6 @@ class Tform_cluster : public QMainWindow, public Form {
   ListBox* ListBox_membros;           // "Docs do cluster"
   QLineEdit* Edit_total;              // beside "Total= " (read-only)
   QStatusBar* StatusBar1;
-
   QAction* Abrelistadedocs1;                 // "Abre lista de docs"
   QAction* Criamatriz1;                      // "Matriz de similaridades" > "Cria matriz"
   QAction* Mostramatriz1;                    // > "Mostra matriz"
@@ -48,6 +44,14 @@ class Tform_cluster : public QMainWindow, public Form {
   QAction* Mostradocsdeumcluster1;           // "Cluster" > "Mostra docs de um cluster"
   QAction* Gravadocsdeumclustercomolista1;   // > "Grava docs de um cluster como lista"
   QAction* Ordenadocsdocluster1;             // > "Ordena docs do cluster (alfabética)"
+};
+
+class Tform_cluster : public QMainWindow, public Form, private Tform_clusterUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_clusterUi;
+ public:
+  explicit Tform_cluster(Windows& windows);
 
   void Abrelistadedocs1Click();
   void Criamatriz1Click();

@@ -11,11 +11,8 @@
 
 namespace lumeral::gui {
 
-class Tform_medidas : public QWidget, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_medidas(Windows& windows);
-
+// The controls of `Tform_medidas`: its own and its tests' (TestAccess).
+struct Tform_medidasUi {
   QPushButton* Button_ideal;        // "Abre lista ideal"
   QLineEdit* Edit_ideal;            // its path (read-only)
   QPushButton* Button_resultados;   // "Abre lista de resultados"
@@ -28,6 +25,14 @@ class Tform_medidas : public QWidget, public Form {
   QLineEdit* Edit_errados;          // "Errados"
   QLineEdit* Edit_precision;        // "Precision"
   QLineEdit* Edit_recall;           // "Recall"
+};
+
+class Tform_medidas : public QWidget, public Form, private Tform_medidasUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_medidasUi;
+ public:
+  explicit Tform_medidas(Windows& windows);
 
   void Button_idealClick();
   void Button_resultadosClick();
