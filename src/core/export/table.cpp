@@ -177,6 +177,8 @@ Table rule_table(const std::vector<Ansi>& lines) {
   return rule_table(rules);
 }
 
+Table rule_table(const std::vector<mining::Rule>& rules) { return rule_table(mining::rule_parts(rules)); }
+
 Table rule_table(const std::vector<mining::ParsedRule>& rules) {
   Table t;
   t.headers = {"Antecedente", "Conseqüente", "Confiança (%)", "Suporte (%)", "Documentos"};

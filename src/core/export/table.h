@@ -82,12 +82,14 @@ Table association_table(const std::vector<Ansi>& lines);
 // listing read from its file), never held whole.
 TableSource association_source(std::size_t count, std::function<Ansi(std::size_t)> line_at);
 
-// Data-mining rule lines ("A => B /conf= 66,67% /sup= 20,00%(0004)"):
-// antecedent, consequent, confidence (%), support (%), documents. A line
-// that is not a rule keeps its text in the first column.
-Table rule_table(const std::vector<Ansi>& lines);
-// The same from rules already taken apart (the mining panel's table).
+// Data-mining rules: antecedent, consequent, confidence (%), support (%),
+// documents. A row read back that is not a rule keeps its text in the first
+// column.
+Table rule_table(const std::vector<mining::Rule>& rules);
+// The same from rules already taken apart (the mining panel's table), and
+// from rule lines read back from files (the rule comparison).
 Table rule_table(const std::vector<mining::ParsedRule>& rules);
+Table rule_table(const std::vector<Ansi>& lines);
 
 // Classification by highest weight: "doc.mtz => category | 0,75000".
 Table highest_table(const std::vector<Ansi>& lines);
