@@ -16,6 +16,7 @@
 #include "core/clustering/clusters.h"
 #include "core/clustering/matrix.h"
 #include "core/comparison/compare_road.h"
+#include "core/comparison/percentages.h"
 #include "core/mining/rule_lines.h"
 #include "core/preparation/doc_lists.h"
 #include "core/retrieval/similar.h"
@@ -98,8 +99,8 @@ Table highest_table(const std::vector<Ansi>& lines);
 // table row after a column that tells which.
 Table rule_comparison_table(const std::vector<Ansi>& common, const std::vector<Ansi>& exclusive);
 
-// Percentage lines "name - 37,5%": the name and the percentage.
-Table percentage_table(const std::vector<Ansi>& lines);
+// Percentages: the name and the percentage.
+Table percentage_table(const std::vector<comparison::PercentageRow>& rows);
 
 // The mining panel's concept-frequency table.
 Table frequency_table(const std::vector<shell::FrequencyRow>& rows);

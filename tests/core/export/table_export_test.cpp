@@ -178,7 +178,7 @@ TEST(TableExport, BuildersTakeResultLinesApart) {
   EXPECT_EQ(pairs.rows[0][2].decimals, 4);
   EXPECT_EQ(pairs.rows[1][0].text, to_ansi("sem par"));
 
-  Table shares = percentage_table({to_ansi("meio - ambiente - 37,5%")});
+  Table shares = percentage_table(comparison::percentages_of_lines({to_ansi("meio - ambiente - 37,5%")}));
   EXPECT_EQ(shares.rows[0][0].text, to_ansi("meio - ambiente"));
   EXPECT_DOUBLE_EQ(*shares.rows[0][1].number, 37.5);
 
