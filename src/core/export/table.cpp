@@ -194,12 +194,17 @@ Table rule_table(const std::vector<mining::ParsedRule>& rules) {
   return t;
 }
 
-Table highest_table(const std::vector<Ansi>& lines) {
+Table highest_table(const std::vector<classification::HighestRow>& rows) {
   Table t;
   t.headers = {"Documento", "Categoria", "Grau"};
-  t.rows.reserve(lines.size());
-  for (const Ansi& l : lines) {
-    records::LineParts parts = records::split_weighted(l);
+  t.rows.reserve(rows.size());
+  for (const auto& r : rows) {
+    if (!r.text) {
+      t.rows.push_back({Cell::of_text(trim(r.matrix)), Cell::of_text(trim(r.category)), Cell::shown(r.degree)});
+      continue;
+    }
+    // A line read back as it was: "doc.mtz => category | degree".
+    records::LineParts parts = records::split_weighted(*r.text);
     std::size_t arrow = parts.term.find("=>");
     if (arrow == Ansi::npos) {
       t.rows.push_back({Cell::of_text(parts.term)});

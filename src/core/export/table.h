@@ -13,6 +13,7 @@
 
 #include "core/base/ansi.h"
 #include "core/base/regional.h"
+#include "core/classification/highest.h"
 #include "core/clustering/clusters.h"
 #include "core/clustering/matrix.h"
 #include "core/comparison/compare_road.h"
@@ -92,8 +93,8 @@ Table rule_table(const std::vector<mining::Rule>& rules);
 Table rule_table(const std::vector<mining::ParsedRule>& rules);
 Table rule_table(const std::vector<Ansi>& lines);
 
-// Classification by highest weight: "doc.mtz => category | 0,75000".
-Table highest_table(const std::vector<Ansi>& lines);
+// Classification by highest weight: document (matrix), category, degree.
+Table highest_table(const std::vector<classification::HighestRow>& rows);
 
 // Rule comparison: the common rules, then the exclusive ones, each a rule
 // table row after a column that tells which.
