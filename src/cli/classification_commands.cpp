@@ -91,10 +91,10 @@ Registrar highest_cmd(45, [](CLI::App& app) -> Handler {
   sub->add_option("--category", *category, "Mostra só as linhas desta categoria");
   add_export_option(sub);
   return [=](Env& env) {
-    Listing listing = classify_highest(arg_path(*docs), env.regional());
-    if (!sub->get_option("--category")->empty() && !listing.stop)
-      listing.lines = select_category(listing.lines, arg_text(*category));
-    show(env, listing, exporting::highest_table);
+    HighestListing result = classify_highest(arg_path(*docs), env.regional());
+    if (!sub->get_option("--category")->empty() && !result.stop)
+      result.rows = select_category(result.rows, arg_text(*category));
+    show(env, result.listing(), [&](const std::vector<Ansi>&) { return exporting::highest_table(result.rows); });
   };
 });
 

@@ -75,9 +75,9 @@ Registrar percentages_cmd(302, [](CLI::App& app) -> Handler {
   add_export_option(sub);
   return [=](Env& env) {
     auto result = compute_percentages(arg_path(*docs), arg_path(*centroid), env.regional());
-    if (*order == "weight") sort_percentages(result.lines, env.regional());
-    for (const auto& l : result.lines) env.line(l);
-    env.table([&] { return exporting::percentage_table(result.lines); });
+    if (*order == "weight") sort_percentages(result.rows, env.regional());
+    for (const auto& l : percentage_lines(result.rows)) env.line(l);
+    env.table([&] { return exporting::percentage_table(result.rows); });
   };
 });
 

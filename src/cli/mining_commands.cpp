@@ -20,10 +20,10 @@ Registrar rules_cmd(320, [](CLI::App& app) -> Handler {
   sub->add_flag("--sentences", *sentences, "Mostra as frases do painel de mineração em vez das linhas de regras");
   add_export_option(sub);
   return [=](Env& env) {
-    auto lines = options.rules(env);
-    if (*sentences) lines = rule_sentences(lines);
+    const auto rules = options.rules(env);
+    const auto lines = *sentences ? rule_sentences(rules) : rule_lines(rules);
     for (const auto& l : lines) env.line(l);
-    env.table([&] { return *sentences ? exporting::lines_table(lines, "Regra") : exporting::rule_table(lines); });
+    env.table([&] { return *sentences ? exporting::lines_table(lines, "Regra") : exporting::rule_table(rules); });
   };
 });
 

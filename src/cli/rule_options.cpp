@@ -46,19 +46,19 @@ mining::RulesInput RuleOptions::input() const {
   return in;
 }
 
-std::vector<Ansi> RuleOptions::rules(Env& env) const {
+std::vector<mining::Rule> RuleOptions::rules(Env& env) const {
   mining::RulesInput in = input();
   const mining::MiningOptions tuning = mining_.get(env.regional());
   in.min_degree = tuning.min_degree;
   in.both_directions = tuning.both_directions;
-  auto lines = mining::calculate_rules(in, env.regional(), env.progress());
+  auto rules = mining::calculate_rule_rows(in, env.regional(), env.progress());
   if (!threshold_->empty())
-    lines = mining::select_rules(
-        lines, arg_text(*threshold_),
+    rules = mining::select_rules(
+        rules, arg_text(*threshold_),
         *by_ == "support" ? mining::ThresholdKind::Support : mining::ThresholdKind::Confidence, env.regional());
-  if (*order_ == "confidence") mining::sort_rules_by_confidence(lines, env.regional());
-  if (*order_ == "alphabetical") mining::sort_rules_alphabetically(lines, env.regional());
-  return lines;
+  if (*order_ == "confidence") mining::sort_rules_by_confidence(rules, env.regional());
+  if (*order_ == "alphabetical") mining::sort_rules_alphabetically(rules, env.regional());
+  return rules;
 }
 
 }  // namespace lumeral::cli

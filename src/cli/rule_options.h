@@ -33,7 +33,7 @@ class RuleOptions {
   explicit RuleOptions(CLI::App* sub);
 
   // The rules of the inputs given, filtered by the threshold and sorted.
-  std::vector<Ansi> rules(Env& env) const;
+  std::vector<mining::Rule> rules(Env& env) const;
   // The input files given (the concept network also reads the document
   // list); rules() adds the mining options.
   mining::RulesInput input() const;

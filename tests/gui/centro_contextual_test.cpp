@@ -1,5 +1,7 @@
 // The percentage window `centro_percentual` on the sample collection's
 // contextual centroid, against lumeral-cli.
+#include <QAction>
+
 #include "gui/comparison/centro_contextual.h"
 #include "road_fixture.h"
 
@@ -45,6 +47,12 @@ TEST_F(Percentages, ComputesSortsAndSavesThePercentages) {
                                            c("centro-temp.lpl"), "--order", "weight"})
                                       .out);
   EXPECT_EQ(shown(), by_weight);
+  platform.answer(q(proj / "porcentagens.csv"));
+  for (QAction* a : f().findChildren<QAction*>())
+    if (a->text() == "Exportar...") a->trigger();
+  cli_run({"percentages", "--docs", c("noticias.ldc"), "--centroid", c("centro-temp.lpl"), "--order", "weight",
+           "--export", c("porcentagens.csv")});
+  EXPECT_EQ(read_file(proj / "porcentagens.csv"), read_file(cli / "porcentagens.csv"));
   platform.answer(q(proj / "porcentagens"));
   f().Gravacomotexto1Click();
   EXPECT_EQ(lines_of(to_utf8(from_bytes(read_file(proj / "porcentagens.txt")))), by_weight);
@@ -52,9 +60,8 @@ TEST_F(Percentages, ComputesSortsAndSavesThePercentages) {
   EXPECT_NE(shown(), by_weight);
   platform.answer(q(proj / "porcentagens.txt"));
   f().Abreresultado1Click();
-  auto sorted = by_weight;
-  EXPECT_EQ(shown().size(), sorted.size());
-  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_EQ(shown().size(), by_weight.size());
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("Tabela exportada para \"porcentagens.csv\".")});
 
   // Cancelling a dialog stops without a message; an empty document list
   // stops with a message instead of dividing by zero.
@@ -65,7 +72,7 @@ TEST_F(Percentages, ComputesSortsAndSavesThePercentages) {
   f().Edit_docs->setText(q(proj / "vazia.ldc"));
   platform.answer(q(proj / "centro-temp.lpl"));
   f().Calculaporcentagens1Click();
-  EXPECT_EQ(messages().size(), 1);
+  EXPECT_EQ(messages().size(), 2);  // after the export's
   EXPECT_FALSE(f().last_command_ok());
 }
 

@@ -1,6 +1,8 @@
 // Classification by highest weight (`form_classifica2`) on the classified
 // sample: the lines and files of lumeral-cli, the category filter, and a
 // missing matrix.
+#include <QAction>
+
 #include "gui/classification/classifica2.h"
 #include "road_fixture.h"
 
@@ -39,6 +41,11 @@ TEST_F(Highest, ListsFiltersAndSavesAsTheCommandLine) {
   f().Button2Click();
   const auto economia = shown();
   ASSERT_FALSE(economia.empty());
+  platform.answer(q(proj / "economia.csv"));
+  for (QAction* a : f().findChildren<QAction*>())
+    if (a->text() == "Exportar...") a->trigger();
+  cli_run({"classify-highest", "--docs", c("noticias.ldc"), "--category", "economia", "--export", c("economia.csv")});
+  EXPECT_EQ(read_file(proj / "economia.csv"), read_file(cli / "economia.csv"));
 
   // Saved as a document list (names back to ".txt", weight 0) and as text,
   // and the text opened again.
@@ -54,7 +61,7 @@ TEST_F(Highest, ListsFiltersAndSavesAsTheCommandLine) {
   f().Abreresultado1Click();
   EXPECT_EQ(shown(), economia);
   EXPECT_EQ(f().Edit_total->text(), QString::number(economia.size()));
-  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+  EXPECT_EQ(messages(), QStringList{QStringLiteral("Tabela exportada para \"economia.csv\".")});
 }
 
 TEST_F(Highest, AMissingMatrixStopsAfterTheLinesBeforeIt) {

@@ -79,9 +79,9 @@ ChartRegistrar associations_chart(20, [](CLI::App& chart) -> Handler {
   outputs->add_to(sub);
   return [=](Env& env) {
     outputs->check();
-    const auto lines = options.rules(env);
+    const auto rules = options.rules(env);
     const ConceptDocuments documents = ConceptDocuments::read(options.input().document_list, std::nullopt, env.progress());
-    const Network network = concept_network(lines, documents, env.regional());
+    const Network network = concept_network(mining::rule_parts(rules), documents, env.regional());
     outputs->write(network, concept_network_legend());
     env.line_utf8(std::to_string(network.nodes.size()) + " conceitos, " + std::to_string(network.edges.size()) +
                   " regras");

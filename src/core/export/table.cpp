@@ -177,6 +177,8 @@ Table rule_table(const std::vector<Ansi>& lines) {
   return rule_table(rules);
 }
 
+Table rule_table(const std::vector<mining::Rule>& rules) { return rule_table(mining::rule_parts(rules)); }
+
 Table rule_table(const std::vector<mining::ParsedRule>& rules) {
   Table t;
   t.headers = {"Antecedente", "Conseqüente", "Confiança (%)", "Suporte (%)", "Documentos"};
@@ -192,12 +194,17 @@ Table rule_table(const std::vector<mining::ParsedRule>& rules) {
   return t;
 }
 
-Table highest_table(const std::vector<Ansi>& lines) {
+Table highest_table(const std::vector<classification::HighestRow>& rows) {
   Table t;
   t.headers = {"Documento", "Categoria", "Grau"};
-  t.rows.reserve(lines.size());
-  for (const Ansi& l : lines) {
-    records::LineParts parts = records::split_weighted(l);
+  t.rows.reserve(rows.size());
+  for (const auto& r : rows) {
+    if (!r.text) {
+      t.rows.push_back({Cell::of_text(trim(r.matrix)), Cell::of_text(trim(r.category)), Cell::shown(r.degree)});
+      continue;
+    }
+    // A line read back as it was: "doc.mtz => category | degree".
+    records::LineParts parts = records::split_weighted(*r.text);
     std::size_t arrow = parts.term.find("=>");
     if (arrow == Ansi::npos) {
       t.rows.push_back({Cell::of_text(parts.term)});
@@ -222,18 +229,24 @@ Table rule_comparison_table(const std::vector<Ansi>& common, const std::vector<A
   return t;
 }
 
-Table percentage_table(const std::vector<Ansi>& lines) {
+Table percentage_table(const std::vector<comparison::PercentageRow>& rows) {
   Table t;
   t.headers = {"Conceito", "Porcentagem (%)"};
-  t.rows.reserve(lines.size());
+  t.rows.reserve(rows.size());
   const AnsiView dash(" - ");
-  for (const Ansi& l : lines) {
-    std::size_t at = AnsiView(l).rfind(dash);
+  for (const auto& r : rows) {
+    if (!r.text) {
+      t.rows.push_back({Cell::of_text(r.name), Cell::shown(r.percentage)});
+      continue;
+    }
+    // A line read back as it was: the name before its last " - ".
+    const AnsiView l = *r.text;
+    std::size_t at = l.rfind(dash);
     if (at == Ansi::npos) {
       t.rows.push_back({Cell::of_text(trim(l)), Cell::of_text({})});
       continue;
     }
-    t.rows.push_back({Cell::of_text(trim(AnsiView(l).substr(0, at))), percent_cell(AnsiView(l).substr(at + 3))});
+    t.rows.push_back({Cell::of_text(trim(l.substr(0, at))), percent_cell(l.substr(at + 3))});
   }
   return t;
 }

@@ -13,9 +13,11 @@
 
 #include "core/base/ansi.h"
 #include "core/base/regional.h"
+#include "core/classification/highest.h"
 #include "core/clustering/clusters.h"
 #include "core/clustering/matrix.h"
 #include "core/comparison/compare_road.h"
+#include "core/comparison/percentages.h"
 #include "core/mining/rule_lines.h"
 #include "core/preparation/doc_lists.h"
 #include "core/retrieval/similar.h"
@@ -82,22 +84,24 @@ Table association_table(const std::vector<Ansi>& lines);
 // listing read from its file), never held whole.
 TableSource association_source(std::size_t count, std::function<Ansi(std::size_t)> line_at);
 
-// Data-mining rule lines ("A => B /conf= 66,67% /sup= 20,00%(0004)"):
-// antecedent, consequent, confidence (%), support (%), documents. A line
-// that is not a rule keeps its text in the first column.
-Table rule_table(const std::vector<Ansi>& lines);
-// The same from rules already taken apart (the mining panel's table).
+// Data-mining rules: antecedent, consequent, confidence (%), support (%),
+// documents. A row read back that is not a rule keeps its text in the first
+// column.
+Table rule_table(const std::vector<mining::Rule>& rules);
+// The same from rules already taken apart (the mining panel's table), and
+// from rule lines read back from files (the rule comparison).
 Table rule_table(const std::vector<mining::ParsedRule>& rules);
+Table rule_table(const std::vector<Ansi>& lines);
 
-// Classification by highest weight: "doc.mtz => category | 0,75000".
-Table highest_table(const std::vector<Ansi>& lines);
+// Classification by highest weight: document (matrix), category, degree.
+Table highest_table(const std::vector<classification::HighestRow>& rows);
 
 // Rule comparison: the common rules, then the exclusive ones, each a rule
 // table row after a column that tells which.
 Table rule_comparison_table(const std::vector<Ansi>& common, const std::vector<Ansi>& exclusive);
 
-// Percentage lines "name - 37,5%": the name and the percentage.
-Table percentage_table(const std::vector<Ansi>& lines);
+// Percentages: the name and the percentage.
+Table percentage_table(const std::vector<comparison::PercentageRow>& rows);
 
 // The mining panel's concept-frequency table.
 Table frequency_table(const std::vector<shell::FrequencyRow>& rows);

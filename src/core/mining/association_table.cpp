@@ -6,13 +6,12 @@
 
 namespace lumeral::mining {
 
-std::vector<ParsedRule> association_table(const std::vector<Ansi>& lines, const Regional& regional) {
-  std::vector<ParsedRule> rows;
+namespace {
+
+std::vector<ParsedRule> by_rule_text(std::vector<ParsedRule> rows, const Regional& regional) {
   std::vector<std::string> keys;
-  for (const Ansi& l : lines) {
-    rows.push_back(parse_rule_line(l));
-    keys.push_back(regional.collation_key(rows.back().rule));
-  }
+  keys.reserve(rows.size());
+  for (const ParsedRule& r : rows) keys.push_back(regional.collation_key(r.rule));
   std::vector<std::size_t> order(rows.size());
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
@@ -20,6 +19,19 @@ std::vector<ParsedRule> association_table(const std::vector<Ansi>& lines, const 
   sorted.reserve(rows.size());
   for (std::size_t i : order) sorted.push_back(std::move(rows[i]));
   return sorted;
+}
+
+}  // namespace
+
+std::vector<ParsedRule> association_table(const std::vector<Rule>& rules, const Regional& regional) {
+  return by_rule_text(rule_parts(rules), regional);
+}
+
+std::vector<ParsedRule> association_table(const std::vector<Ansi>& lines, const Regional& regional) {
+  std::vector<ParsedRule> rows;
+  rows.reserve(lines.size());
+  for (const Ansi& l : lines) rows.push_back(parse_rule_line(l));
+  return by_rule_text(std::move(rows), regional);
 }
 
 }  // namespace lumeral::mining

@@ -1,6 +1,6 @@
 // The association table of the mining panel ("Associação",
 // "Confiança(Probabilidade Condicional)", "Suporte % (Absoluto)"): one row
-// per rule line, kept in the order of the rule texts under the
+// per rule, kept in the order of the rule texts under the
 // case-insensitive collation (equal texts in the order of the lines), as
 // the results file stores it.
 #pragma once
@@ -13,6 +13,8 @@
 
 namespace lumeral::mining {
 
+std::vector<ParsedRule> association_table(const std::vector<Rule>& rules, const Regional& regional);
+// The same from rule lines (the mining panel's).
 std::vector<ParsedRule> association_table(const std::vector<Ansi>& lines, const Regional& regional);
 
 }  // namespace lumeral::mining

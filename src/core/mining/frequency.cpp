@@ -100,7 +100,7 @@ FrequencyRun frequency_of_list(const std::filesystem::path& document_list, const
   run.documents = records::read_document_names(document_list);
   run.centroid = cmp::compute_centroid(run.documents, folder, o, regional, progress);
   run.percentages = cmp::compute_percentages(document_list, run.centroid.file, regional);
-  run.rows = frequency_rows(cmp::row_lines(run.centroid.rows), run.percentages.lines);
+  run.rows = frequency_rows(cmp::row_lines(run.centroid.rows), cmp::percentage_lines(run.percentages.rows));
   return run;
 }
 

@@ -73,9 +73,10 @@ AssociationRun association_run(const shell::Project& project, const fs::path& co
   AssociationRun run;
   run.pair_lines = counted.lines();
   run.pair_store = counted.pair_store;
-  run.rule_lines = calculate_rules(rules, regional, progress);
-  run.table = association_table(run.rule_lines, regional);
-  run.association_text = rule_sentences(run.rule_lines);
+  const std::vector<Rule> computed = calculate_rule_rows(rules, regional, progress);
+  run.rule_lines = rule_lines(computed);
+  run.table = association_table(computed, regional);
+  run.association_text = rule_sentences(computed);
   return run;
 }
 

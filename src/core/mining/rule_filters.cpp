@@ -10,39 +10,60 @@
 namespace lumeral::mining {
 
 namespace {
-double rule_count(AnsiView line, const Regional& regional) {
-  std::size_t open = line.find('(');
-  return regional.parse(open == AnsiView::npos ? AnsiView() : line.substr(open + 1, 4));
+
+std::vector<Rule> text_rows(const std::vector<Ansi>& lines) {
+  std::vector<Rule> rows(lines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) rows[i].text = lines[i];
+  return rows;
 }
+
+std::vector<Ansi> texts(std::vector<Rule>&& rows) {
+  std::vector<Ansi> lines;
+  lines.reserve(rows.size());
+  for (Rule& r : rows) lines.push_back(std::move(*r.text));
+  return lines;
+}
+
 }  // namespace
 
-std::vector<Ansi> select_rules(const std::vector<Ansi>& lines, AnsiView threshold_text, ThresholdKind kind,
+std::vector<Rule> select_rules(const std::vector<Rule>& rules, AnsiView threshold_text, ThresholdKind kind,
                                const Regional& regional) {
   double t = regional.parse_threshold(threshold_text);
-  std::vector<Ansi> kept;
-  for (const Ansi& l : lines) {
-    double v = kind == ThresholdKind::Confidence ? regional.parse(records::key_confidence(l)) : rule_count(l, regional);
-    if (v >= t) kept.push_back(l);
+  std::vector<Rule> kept;
+  for (const Rule& r : rules) {
+    double v = regional.parse(kind == ThresholdKind::Confidence ? confidence_key(r) : count_key(r));
+    if (v >= t) kept.push_back(r);
   }
   return kept;
 }
 
-void sort_rules_by_confidence(std::vector<Ansi>& lines, const Regional& regional, Progress& progress) {
+void sort_rules_by_confidence(std::vector<Rule>& rules, const Regional& regional, Progress& progress) {
   std::vector<double> keys;
-  keys.reserve(lines.size());
-  for (const Ansi& l : lines) keys.push_back(regional.parse(records::key_confidence(l)));
-  std::vector<std::size_t> order(lines.size());
+  keys.reserve(rules.size());
+  for (const Rule& r : rules) keys.push_back(regional.parse(confidence_key(r)));
+  std::vector<std::size_t> order(rules.size());
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] > keys[b]; });
-  std::vector<Ansi> sorted;
-  sorted.reserve(lines.size());
-  const std::string n = std::to_string(lines.size());
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    if (i + 1 < order.size()) progress.status("Ordenando linha " + std::to_string(i + 1) + " de " + n);
-    sorted.push_back(std::move(lines[order[i]]));
-  }
-  lines = std::move(sorted);
+  const std::string n = std::to_string(rules.size());
+  for (std::size_t i = 0; i + 1 < order.size(); ++i)
+    progress.status("Ordenando linha " + std::to_string(i + 1) + " de " + n);
+  records::apply_order(rules, order);
   progress.status("Terminou de ordenar as linhas");
+}
+
+void sort_rules_alphabetically(std::vector<Rule>& rules, const Regional& regional) {
+  records::apply_order(rules, records::alphabetical_order(rule_lines(rules), regional));
+}
+
+std::vector<Ansi> select_rules(const std::vector<Ansi>& lines, AnsiView threshold_text, ThresholdKind kind,
+                               const Regional& regional) {
+  return texts(select_rules(text_rows(lines), threshold_text, kind, regional));
+}
+
+void sort_rules_by_confidence(std::vector<Ansi>& lines, const Regional& regional, Progress& progress) {
+  std::vector<Rule> rows = text_rows(lines);
+  sort_rules_by_confidence(rows, regional, progress);
+  lines = texts(std::move(rows));
 }
 
 void sort_rules_alphabetically(std::vector<Ansi>& lines, const Regional& regional) {

@@ -19,18 +19,26 @@ namespace lumeral::mining {
 
 enum class ThresholdKind { Confidence, Support };
 
-// "Seleciona por limiar": confidence at least t, or count (the four
-// characters after the first "(") at least t; t from the field, 0 when
-// empty. The kept lines keep their order.
-std::vector<Ansi> select_rules(const std::vector<Ansi>& lines, AnsiView threshold_text, ThresholdKind kind,
+// "Seleciona por limiar": confidence at least t, or count (its first four
+// characters) at least t; t from the field, 0 when empty. The kept rules
+// keep their order.
+std::vector<Rule> select_rules(const std::vector<Rule>& rules, AnsiView threshold_text, ThresholdKind kind,
                                const Regional& regional);
 
 // "Ordena decrescente por confiança": highest confidence first, equal
 // confidences in their present order.
-void sort_rules_by_confidence(std::vector<Ansi>& lines, const Regional& regional,
+void sort_rules_by_confidence(std::vector<Rule>& rules, const Regional& regional,
                               Progress& progress = Progress::none());
 
 // "Ordena alfabeticamente": case-insensitive collation of whole lines.
+void sort_rules_alphabetically(std::vector<Rule>& rules, const Regional& regional);
+
+// The same on rule lines as the mining panel keeps them, each line read as
+// a row keeping its text.
+std::vector<Ansi> select_rules(const std::vector<Ansi>& lines, AnsiView threshold_text, ThresholdKind kind,
+                               const Regional& regional);
+void sort_rules_by_confidence(std::vector<Ansi>& lines, const Regional& regional,
+                              Progress& progress = Progress::none());
 void sort_rules_alphabetically(std::vector<Ansi>& lines, const Regional& regional);
 
 // The threshold panel's guard: a threshold that is not above 0 stops with

@@ -10,6 +10,13 @@ Ansi rule_sentence(const ParsedRule& r) {
          to_ansi(" do total)");
 }
 
+std::vector<Ansi> rule_sentences(const std::vector<Rule>& rules) {
+  std::vector<Ansi> out;
+  out.reserve(rules.size());
+  for (const Rule& r : rules) out.push_back(rule_sentence(rule_parts(r)));
+  return out;
+}
+
 std::vector<Ansi> rule_sentences(const std::vector<Ansi>& lines) {
   std::vector<Ansi> out;
   out.reserve(lines.size());

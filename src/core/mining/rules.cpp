@@ -52,7 +52,7 @@ Ansi pair_key(AnsiView a, AnsiView b) {
 
 }  // namespace
 
-std::vector<Ansi> calculate_rules(const RulesInput& input, const Regional& regional, Progress& progress) {
+std::vector<Rule> calculate_rule_rows(const RulesInput& input, const Regional& regional, Progress& progress) {
   if (input.context_list.empty() || input.document_list.empty() || input.pair_store.empty())
     throw Stop("Selecionar listas antes !");
   // The concepts of the list, each with the number of times it is listed
@@ -95,11 +95,11 @@ std::vector<Ansi> calculate_rules(const RulesInput& input, const Regional& regio
     if (n_docs == 0) throw Stop("A lista de documentos está vazia.");
     return n;
   };
-  std::vector<Ansi> lines;
+  std::vector<Rule> rules;
   auto add = [&](const Ansi& a, const Ansi& b, double co, std::size_t times) {
     const double n = documents_of(a);
-    const Ansi line = rule_line(a, b, co / n * 100.0, co / double(n_docs) * 100.0, co, regional);
-    for (std::size_t k = 0; k < times; ++k) lines.push_back(line);
+    const Rule rule = make_rule(a, b, co / n * 100.0, co / double(n_docs) * 100.0, co, regional);
+    for (std::size_t k = 0; k < times; ++k) rules.push_back(rule);
   };
   for (auto& p : records::read_all<records::PairRecord>(input.pair_store)) {
     const Ansi a = trim(p.first), b = trim(p.second);
@@ -115,7 +115,11 @@ std::vector<Ansi> calculate_rules(const RulesInput& input, const Regional& regio
     if (first != listed.end()) add(a, b, co, first->second);
     if (second != listed.end()) add(b, a, co, second->second);
   }
-  return lines;
+  return rules;
+}
+
+std::vector<Ansi> calculate_rules(const RulesInput& input, const Regional& regional, Progress& progress) {
+  return rule_lines(calculate_rule_rows(input, regional, progress));
 }
 
 }  // namespace lumeral::mining

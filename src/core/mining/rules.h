@@ -14,9 +14,9 @@
 //   each pair also gives B => A (confidence co / n(B) x 100) right after
 //   A => B, when B is in the context list.
 //
-// Promises: one rule line (rule_lines.h) per pair whose first concept is in
+// Promises: one rule (rule_lines.h) per pair whose first concept is in
 // the context list, in pair-store order; the files are only read. The
-// lines are filtered and sorted by rule_filters.h, shown as sentences by
+// rules are filtered and sorted by rule_filters.h, shown as sentences by
 // rule_sentences.h and as the mining panel's table by association_table.h.
 #pragma once
 
@@ -27,6 +27,7 @@
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
+#include "core/mining/rule_lines.h"
 #include "core/shell/project.h"
 
 namespace lumeral::mining {
@@ -55,12 +56,15 @@ std::vector<Ansi> counted_concepts(const fs::path& folder, AnsiView document, do
 // settings from 0 up. Anything else stops with a message naming the field.
 double parse_min_degree(AnsiView text, const Regional& regional);
 
-// "Calcula Confiança/Suporte": the rule lines, one per pair whose first
-// concept is in the context list, in pair-store order. An empty field stops
+// "Calcula Confiança/Suporte": the rules, one per pair whose first concept
+// is in the context list, in pair-store order. An empty field stops
 // with "Selecionar listas antes !", a missing matrix with "Fazer
 // classificação antes !"; a pair whose first concept is listed but found in
 // no document, or an empty document list, stops with a message saying that
 // the pair store does not belong to the lists (no division by zero).
+std::vector<Rule> calculate_rule_rows(const RulesInput& input, const Regional& regional,
+                                      Progress& progress = Progress::none());
+// The same rules as their lines (rule_line()).
 std::vector<Ansi> calculate_rules(const RulesInput& input, const Regional& regional,
                                   Progress& progress = Progress::none());
 

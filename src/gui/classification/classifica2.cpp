@@ -22,29 +22,33 @@ Tform_classifica2::Tform_classifica2(Windows& windows) : QMainWindow(nullptr), F
   connect(Abreresultado1, &QAction::triggered, this, [this] { Abreresultado1Click(); });
   connect(Gravalistadedocumentos1, &QAction::triggered, this, [this] { Gravalistadedocumentos1Click(); });
   connect(Gravacomotexto1, &QAction::triggered, this, [this] { Gravacomotexto1Click(); });
-  add_export_action(*this, Gravacomotexto1, [this] { return exporting::highest_table(ListBox1->lines()); });
+  add_export_action(*this, Gravacomotexto1, [this] { return exporting::highest_table(linhas_); });
 }
 
-void Tform_classifica2::mostra_total() { Edit_total->setText(QString::number(ListBox1->count())); }
+void Tform_classifica2::mostra_linhas() {
+  ListBox1->set_lines(classification::highest_lines(linhas_));
+  Edit_total->setText(QString::number(ListBox1->count()));
+}
 
 void Tform_classifica2::Button1Click() {
   command([this] {
+    linhas_.clear();
     ListBox1->clear();
     auto file = platform().open_file(this, {QString(), kFiltroDocs, QString(), QString()});
     if (!file) return;
-    auto listing = classification::classify_highest(path_of(*file), regional());
-    // A missing matrix stops the run after the lines listed before it.
+    auto result = classification::classify_highest(path_of(*file), regional());
+    // A missing matrix stops the run after the rows listed before it.
     ListBox1->show_sources(path_of(*file).parent_path());
-    ListBox1->set_lines(listing.lines);
-    mostra_total();
-    if (listing.stop) throw Stop(listing.stop->text, listing.stop->kind);
+    linhas_ = std::move(result.rows);
+    mostra_linhas();
+    result.rethrow();
   });
 }
 
 void Tform_classifica2::Button2Click() {
   command([this] {
-    ListBox1->set_lines(classification::select_category(ListBox1->lines(), ansi(Edit_categoria->text())));
-    mostra_total();
+    linhas_ = classification::select_category(linhas_, ansi(Edit_categoria->text()));
+    mostra_linhas();
   });
 }
 
@@ -52,8 +56,8 @@ void Tform_classifica2::Abreresultado1Click() {
   command([this] {
     auto file = platform().open_file(this, {QString(), kFiltroTexto, QString(), QString()});
     if (!file) return;
-    ListBox1->set_lines(classification::open_result_text(path_of(*file)));
-    mostra_total();
+    linhas_ = classification::open_result_text(path_of(*file));
+    mostra_linhas();
   });
 }
 
@@ -61,7 +65,7 @@ void Tform_classifica2::Gravalistadedocumentos1Click() {
   command([this] {
     auto file = platform().save_file(this, {QString(), kFiltroDocs, QStringLiteral("ldc"), QString()});
     if (!file) return;
-    classification::save_highest_as_doc_list(path_of(*file), ListBox1->lines());
+    classification::save_highest_as_doc_list(path_of(*file), linhas_);
   });
 }
 
@@ -69,7 +73,7 @@ void Tform_classifica2::Gravacomotexto1Click() {
   command([this] {
     auto file = platform().save_file(this, {QString(), kFiltroTexto, QStringLiteral("txt"), QString()});
     if (!file) return;
-    records::save_as_text(path_of(*file), ListBox1->lines());
+    records::save_as_text(path_of(*file), classification::highest_lines(linhas_));
   });
 }
 

@@ -8,6 +8,9 @@
 #include <QMainWindow>
 #include <QPushButton>
 
+#include <vector>
+
+#include "core/classification/highest.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 
@@ -36,9 +39,14 @@ class Tform_classifica2 : public QMainWindow, public Form {
   void Gravalistadedocumentos1Click();
   void Gravacomotexto1Click();
 
+  // The rows the list shows, in its order: what the selection, the saves
+  // and the export read.
+  const std::vector<classification::HighestRow>& linhas() const { return linhas_; }
+
  private:
   void build_layout();
-  void mostra_total();
+  void mostra_linhas();  // the rows and their total
+  std::vector<classification::HighestRow> linhas_;
 };
 
 }  // namespace lumeral::gui

@@ -26,11 +26,22 @@ Tcentro_percentual::Tcentro_percentual(Windows& windows) : QMainWindow(nullptr),
   connect(Gravacomotexto1, &QAction::triggered, this, [this] { Gravacomotexto1Click(); });
   connect(Ordenacaoporpeso1, &QAction::triggered, this, [this] { Ordenacaoporpeso1Click(); });
   connect(Ordenacaoalfabetica1, &QAction::triggered, this, [this] { Ordenacaoalfabetica1Click(); });
-  add_export_action(*this, Gravacomotexto1, [this] { return exporting::percentage_table(ListBox1->lines()); });
+  add_export_action(*this, Gravacomotexto1, [this] { return exporting::percentage_table(porcentagens_); });
+}
+
+void Tcentro_percentual::mostra_linhas() {
+  std::vector<Ansi> lines = comparison::percentage_lines(porcentagens_);
+  if (ListBox1->sorted()) {
+    const auto order = records::alphabetical_order(lines, regional());
+    records::apply_order(porcentagens_, order);
+    records::apply_order(lines, order);
+  }
+  ListBox1->set_lines(lines);
 }
 
 void Tcentro_percentual::Calculaporcentagens1Click() {
   command([this] {
+    porcentagens_.clear();
     ListBox1->clear();
     if (!windows().wizard_state().open) {
       if (Edit_docs->text().trimmed().isEmpty()) {
@@ -50,7 +61,8 @@ void Tcentro_percentual::Calculaporcentagens1Click() {
                                                   path_of(Edit_centro->text().trimmed()), regional());
     Edit_total_docs->setText(QString::number(result.document_count));
     Edit_total_contextos->setText(QString::number(result.context_count));
-    ListBox1->add_all(result.lines);
+    porcentagens_ = std::move(result.rows);
+    mostra_linhas();
   });
 }
 
@@ -60,7 +72,8 @@ void Tcentro_percentual::mostra_porcentagens(const fs::path& doc_list, const fs:
   Edit_centro->setText(qpath(centroid));
   Edit_total_docs->setText(QString::number(result.document_count));
   Edit_total_contextos->setText(QString::number(result.context_count));
-  ListBox1->set_lines(result.lines);
+  porcentagens_ = result.rows;
+  mostra_linhas();
 }
 
 void Tcentro_percentual::Abreresultado1Click() {
@@ -68,8 +81,10 @@ void Tcentro_percentual::Abreresultado1Click() {
     auto file =
         platform().open_file(this, {QStringLiteral("Abre resultados (txt)"), kFiltroTexto, QString(), QString()});
     if (!file) return;
+    porcentagens_.clear();
     ListBox1->clear();
-    ListBox1->add_all(read_document_lines(path_of(*file)));
+    porcentagens_ = comparison::percentages_of_lines(read_document_lines(path_of(*file)));
+    mostra_linhas();
   });
 }
 
@@ -78,19 +93,21 @@ void Tcentro_percentual::Gravacomotexto1Click() {
     auto file = platform().save_file(
         this, {QStringLiteral("Grava resultados como texto"), kFiltroTexto, QStringLiteral("txt"), QString()});
     if (!file) return;
-    records::save_as_text(path_of(*file), ListBox1->lines());
+    records::save_as_text(path_of(*file), comparison::percentage_lines(porcentagens_));
   });
 }
 
 void Tcentro_percentual::Ordenacaoporpeso1Click() {
   command([this] {
     ListBox1->set_sorted(false);
-    std::vector<Ansi> lines = ListBox1->lines();
-    comparison::sort_percentages(lines, regional());
-    ListBox1->set_lines(lines);
+    comparison::sort_percentages(porcentagens_, regional());
+    mostra_linhas();
   });
 }
 
-void Tcentro_percentual::Ordenacaoalfabetica1Click() { ListBox1->set_sorted(true); }
+void Tcentro_percentual::Ordenacaoalfabetica1Click() {
+  ListBox1->set_sorted(true);
+  mostra_linhas();
+}
 
 }  // namespace lumeral::gui

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include <filesystem>
+#include <vector>
 
 #include "core/comparison/percentages.h"
 #include "gui/base/form.h"
@@ -48,8 +49,15 @@ class Tcentro_percentual : public QMainWindow, public Form {
   void mostra_porcentagens(const std::filesystem::path& doc_list, const std::filesystem::path& centroid,
                            const comparison::PercentageResult& result);
 
+  // The rows the list shows, in its order: what the save and the export read.
+  const std::vector<comparison::PercentageRow>& porcentagens() const { return porcentagens_; }
+
  private:
   void build_layout();  // centro_contextual_layout.cpp
+  // Shows the rows (in the list's alphabetical order while it keeps one,
+  // the rows put in that order too).
+  void mostra_linhas();
+  std::vector<comparison::PercentageRow> porcentagens_;
 };
 
 }  // namespace lumeral::gui

@@ -32,11 +32,20 @@ Tform_dm::Tform_dm(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(Ordenadecrescenteporconfianca1, &QAction::triggered, this,
           [this] { Ordenadecrescenteporconfianca1Click(); });
   connect(Ordenaalfabeticamente1, &QAction::triggered, this, [this] { Ordenaalfabeticamente1Click(); });
-  add_export_action(*this, Gravaresultado1, [this] { return exporting::rule_table(ListBox1->lines()); });
+  add_export_action(*this, Gravaresultado1, [this] { return exporting::rule_table(regras_); });
   connect(Rededeassociacoes1, &QAction::triggered, this, [this] { Rededeassociacoes1Click(); });
 }
 
-void Tform_dm::mostra_total() { Edit_total->setText(QString::number(ListBox1->count())); }
+void Tform_dm::mostra_linhas() {
+  std::vector<Ansi> lines = mining::rule_lines(regras_);
+  if (ListBox1->sorted()) {
+    const auto order = records::alphabetical_order(lines, regional());
+    records::apply_order(regras_, order);
+    records::apply_order(lines, order);
+  }
+  ListBox1->set_lines(lines);
+  Edit_total->setText(QString::number(ListBox1->count()));
+}
 
 void Tform_dm::Selecionalistas1Click() {
   command([this] {
@@ -57,8 +66,8 @@ void Tform_dm::Selecionalistas1Click() {
 
 void Tform_dm::CalculaConfiancaSuporte1Click() {
   command([this] {
-    ListBox1->clear();
-    mostra_total();
+    regras_.clear();
+    mostra_linhas();
     mining::RulesInput input;
     input.context_list = path_of(Edit_contextos->text().trimmed());
     input.document_list = path_of(Edit_docs->text().trimmed());
@@ -67,8 +76,8 @@ void Tform_dm::CalculaConfiancaSuporte1Click() {
     input.min_degree = mining::parse_min_degree(ansi(Edit_grau_minimo->text()), regional());
     input.both_directions = CheckBox_duas_direcoes->isChecked();
     StatusProgress progress(StatusBar1);
-    ListBox1->add_all(mining::calculate_rules(input, regional(), progress));
-    mostra_total();
+    regras_ = mining::calculate_rule_rows(input, regional(), progress);
+    mostra_linhas();
   });
 }
 
@@ -86,19 +95,24 @@ void Tform_dm::mostra_limiar(const QString& limiar, mining::ThresholdKind kind) 
   RadioGroup1->set_item_index(kind == mining::ThresholdKind::Support ? 1 : 0);
 }
 
-void Tform_dm::mostra_regras(const std::vector<Ansi>& rule_lines, bool alfabetica) {
-  ListBox1->set_sorted(false);
-  ListBox1->set_lines(rule_lines);
+void Tform_dm::mostra_regras(std::vector<mining::Rule> regras, bool alfabetica) {
+  ListBox1->clear();
   ListBox1->set_sorted(alfabetica);
-  mostra_total();
+  regras_ = std::move(regras);
+  mostra_linhas();
+}
+
+void Tform_dm::mostra_regras(const std::vector<Ansi>& rule_lines, bool alfabetica) {
+  mostra_regras(mining::rules_of_lines(rule_lines), alfabetica);
 }
 
 void Tform_dm::Abreresultado1Click() {
   command([this] {
     auto file = platform().open_file(this, {QString(), kFiltroTexto, QString(), QString()});
     if (!file) return;
-    ListBox1->add_all(read_document_lines(path_of(*file)));
-    mostra_total();
+    for (mining::Rule& r : mining::rules_of_lines(read_document_lines(path_of(*file))))
+      regras_.push_back(std::move(r));
+    mostra_linhas();
   });
 }
 
@@ -106,7 +120,7 @@ void Tform_dm::Gravaresultado1Click() {
   command([this] {
     auto file = platform().save_file(this, {QString(), kFiltroTexto, QStringLiteral("txt"), QString()});
     if (!file) return;
-    records::save_as_text(path_of(*file), ListBox1->lines());
+    records::save_as_text(path_of(*file), mining::rule_lines(regras_));
   });
 }
 
@@ -114,26 +128,28 @@ void Tform_dm::Selecionaporlimiar1Click() {
   command([this] {
     const auto kind =
         RadioGroup1->item_index() == 1 ? mining::ThresholdKind::Support : mining::ThresholdKind::Confidence;
-    ListBox1->set_lines(mining::select_rules(ListBox1->lines(), ansi(Edit_limiar->text()), kind, regional()));
-    mostra_total();
+    regras_ = mining::select_rules(regras_, ansi(Edit_limiar->text()), kind, regional());
+    mostra_linhas();
   });
 }
 
 void Tform_dm::Ordenadecrescenteporconfianca1Click() {
   command([this] {
     ListBox1->set_sorted(false);
-    std::vector<Ansi> lines = ListBox1->lines();
     StatusProgress progress(StatusBar1);
-    mining::sort_rules_by_confidence(lines, regional(), progress);
-    ListBox1->set_lines(lines);
-    mostra_total();
+    mining::sort_rules_by_confidence(regras_, regional(), progress);
+    mostra_linhas();
   });
 }
 
-void Tform_dm::Ordenaalfabeticamente1Click() { ListBox1->set_sorted(true); }
+void Tform_dm::Ordenaalfabeticamente1Click() {
+  ListBox1->set_sorted(true);
+  mostra_linhas();
+}
 
 void Tform_dm::Rededeassociacoes1Click() {
-  windows().create_form_rede_conceitos()->abre([this] { return entrada_de_linhas(ListBox1->lines(), Edit_docs->text()); });
+  windows().create_form_rede_conceitos()->abre(
+      [this] { return EntradaRede{mining::rule_parts(regras_), path_of(Edit_docs->text().trimmed())}; });
 }
 
 }  // namespace lumeral::gui

@@ -18,6 +18,7 @@
 
 #include "core/base/ansi.h"
 #include "core/mining/rule_filters.h"
+#include "core/mining/rule_lines.h"
 
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
@@ -64,16 +65,24 @@ class Tform_dm : public QMainWindow, public Form {
   void Rededeassociacoes1Click();
 
   // What the mining panel computed: the three lists and the options of its
-  // rules, its threshold, and the rule lines it shows (kept in
-  // alphabetical order when `alfabetica`).
+  // rules, its threshold, and the rules it shows (kept in alphabetical
+  // order when `alfabetica`), as rows or as their lines.
   void mostra_entradas(const std::filesystem::path& context_list, const std::filesystem::path& doc_list,
                        const std::filesystem::path& pair_store, const QString& grau_minimo, bool duas_direcoes);
   void mostra_limiar(const QString& limiar, mining::ThresholdKind kind);
+  void mostra_regras(std::vector<mining::Rule> regras, bool alfabetica);
   void mostra_regras(const std::vector<Ansi>& rule_lines, bool alfabetica);
+
+  // The rules the list shows, in its order: what saves, exports and the
+  // network read.
+  const std::vector<mining::Rule>& regras() const { return regras_; }
 
  private:
   void build_layout();  // data_mining_layout.cpp
-  void mostra_total();
+  // Shows the rules (in the list's alphabetical order while it keeps one,
+  // the rows put in that order too) and their total.
+  void mostra_linhas();
+  std::vector<mining::Rule> regras_;
 };
 
 }  // namespace lumeral::gui

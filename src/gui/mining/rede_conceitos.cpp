@@ -15,13 +15,6 @@ Tform_rede_conceitos::Tform_rede_conceitos(Windows& windows)
   connect(Cena_rede, &charts::NetworkScene::edge_clicked, this, [this](int i) { SetaClick(i); });
 }
 
-EntradaRede entrada_de_linhas(const std::vector<Ansi>& rule_lines, const QString& doc_list) {
-  EntradaRede in{{}, path_of(doc_list.trimmed())};
-  in.regras.reserve(rule_lines.size());
-  for (const Ansi& line : rule_lines) in.regras.push_back(mining::parse_rule_line(line));
-  return in;
-}
-
 EntradaRede entrada_de_sentencas(const std::vector<Ansi>& sentences, const std::filesystem::path& doc_list) {
   return {charts::rules_of_sentences(sentences), doc_list};
 }

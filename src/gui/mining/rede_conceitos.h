@@ -1,6 +1,6 @@
 // The concept network `form_rede_conceitos` ("Rede de Associações entre
 // Conceitos"): the rules its opener gives it (the mining panel its
-// sentences, `form_dm` its result lines, each with its document list) drawn
+// sentences, `form_dm` its rules, each with its document list) drawn
 // as arrows between concepts, each concept sized by its number of
 // documents. Clicking a concept lists its documents; clicking an arrow lists
 // the documents holding both concepts (both from the classification
@@ -31,9 +31,8 @@ struct EntradaRede {
 // How a window gives its rules as they are now (asked at each drawing).
 using FonteRede = std::function<EntradaRede()>;
 
-// The input of a window listing rule lines (`form_dm`), and of the mining
-// panel, which shows sentences (all a reopened project has).
-EntradaRede entrada_de_linhas(const std::vector<Ansi>& rule_lines, const QString& doc_list);
+// The input of the mining panel, which shows sentences (all a reopened
+// project has).
 EntradaRede entrada_de_sentencas(const std::vector<Ansi>& sentences, const std::filesystem::path& doc_list);
 
 class Tform_rede_conceitos : public PictureWindow {

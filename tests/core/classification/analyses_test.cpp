@@ -34,26 +34,34 @@ TEST(Highest, AssignsTheFirstGreatestDegree) {
   matrix(dir / "notasmtz", {{"economia ", 3}});
   auto got = classify_highest(dir / "d.ldc", pt());
   EXPECT_FALSE(got.stop);
-  EXPECT_EQ(got.lines, ansi_lines({"noticia1.mtz => esporte | 0,75000", "noticia2.mtz =>  | 0,00000",
-                              "NOTICIA3.mtz => esporte | 0,40000", "notasmtz => economia | 3,00000"}));
-  EXPECT_EQ(select_category(got.lines, Ansi(" esporte ")),
+  EXPECT_EQ(highest_lines(got.rows), ansi_lines({"noticia1.mtz => esporte | 0,75000", "noticia2.mtz =>  | 0,00000",
+                                                 "NOTICIA3.mtz => esporte | 0,40000", "notasmtz => economia | 3,00000"}));
+  EXPECT_EQ(highest_lines(select_category(got.rows, Ansi(" esporte "))),
             ansi_lines({"noticia1.mtz => esporte | 0,75000", "NOTICIA3.mtz => esporte | 0,40000"}));
-  EXPECT_TRUE(select_category(got.lines, Ansi("Esporte")).empty());
-  EXPECT_EQ(select_category(got.lines, Ansi("")), ansi_lines({"noticia2.mtz =>  | 0,00000"}));
+  EXPECT_TRUE(select_category(got.rows, Ansi("Esporte")).empty());
+  EXPECT_EQ(highest_lines(select_category(got.rows, Ansi(""))), ansi_lines({"noticia2.mtz =>  | 0,00000"}));
 
-  save_highest_as_doc_list(dir / "r.ldc", got.lines);
+  save_highest_as_doc_list(dir / "r.ldc", got.rows);
   EXPECT_EQ(read_all<DocRecord>(dir / "r.ldc"), (std::vector<DocRecord>{{Ansi("noticia1.txt"), 0},
                                                                          {Ansi("noticia2.txt"), 0},
                                                                          {Ansi("noticia3.txt"), 0},
                                                                          {Ansi("notas"), 0}}));
-  lumeral::write_text_file(dir / "r.txt", got.lines);
-  EXPECT_EQ(open_result_text(dir / "r.txt"), got.lines);
+  // Read back: the same rows; a line laid out otherwise keeps its text and
+  // is selected as the line reads.
+  auto lines = highest_lines(got.rows);
+  lines.push_back(Ansi("x.mtz =>  esporte |1"));
+  lumeral::write_text_file(dir / "r.txt", lines);
+  auto back = open_result_text(dir / "r.txt");
+  EXPECT_EQ(std::vector<HighestRow>(back.begin(), back.end() - 1), got.rows);
+  EXPECT_TRUE(back.back().text);
+  EXPECT_EQ(highest_lines(back), lines);
+  EXPECT_EQ(select_category(back, Ansi("esporte")).size(), 3u);
 
   fs::remove(dir / "noticia3.mtz");
   got = classify_highest(dir / "d.ldc", pt());
   ASSERT_TRUE(got.stop);
   EXPECT_EQ(got.stop->text, "Fazer classificação antes !");
-  EXPECT_EQ(got.lines.size(), 2u);
+  EXPECT_EQ(got.rows.size(), 2u);
 }
 
 struct ConceptFixture {

@@ -20,13 +20,15 @@ TEST(Percentages, SharesOfTheCollectionAndAnEmptyList) {
   auto r = compute_percentages(dir / "l.ldc", dir / "c.lpl", pt);
   EXPECT_EQ(r.document_count, 8u);
   EXPECT_EQ(r.context_count, 4u);
-  EXPECT_EQ(r.lines, (std::vector<Ansi>{"casa - 37,5%", "meio-ambiente - 100,0%", "media - 6,3%", "muito - 150,0%"}));
+  EXPECT_EQ(percentage_lines(r.rows),
+            (std::vector<Ansi>{"casa - 37,5%", "meio-ambiente - 100,0%", "media - 6,3%", "muito - 150,0%"}));
   auto en = Regional::for_locale("en_US");
-  EXPECT_EQ(compute_percentages(dir / "l.ldc", dir / "c.lpl", en).lines[0], Ansi("casa - 37.5%"));
+  EXPECT_EQ(percentage_line(compute_percentages(dir / "l.ldc", dir / "c.lpl", en).rows[0]), Ansi("casa - 37.5%"));
 
   // A name with a hyphen sorts by its percentage.
-  sort_percentages(r.lines, pt);
-  EXPECT_EQ(r.lines, (std::vector<Ansi>{"muito - 150,0%", "meio-ambiente - 100,0%", "casa - 37,5%", "media - 6,3%"}));
+  sort_percentages(r.rows, pt);
+  EXPECT_EQ(percentage_lines(r.rows),
+            (std::vector<Ansi>{"muito - 150,0%", "meio-ambiente - 100,0%", "casa - 37,5%", "media - 6,3%"}));
   // An empty document list stops with a message.
   records::write_all<records::DocRecord>(dir / "l.ldc", {});
   EXPECT_EQ(stop_text([&] { compute_percentages(dir / "l.ldc", dir / "c.lpl", pt); }),

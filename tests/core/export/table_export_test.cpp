@@ -165,21 +165,20 @@ TEST(TableExport, CsvRowsReachTheDiskAsTheyComeAndThePlaceOnlyOnCommit) {
 }
 
 TEST(TableExport, BuildersTakeResultLinesApart) {
-  Table rules = rule_table({to_ansi("esporte => economia /conf= 66,67% /sup= 20,00%(0004)"), to_ansi("sem regra")});
+  Table rules = rule_table(std::vector<mining::Rule>{
+      mining::make_rule(Ansi("esporte"), Ansi("economia"), 200.0 / 3, 20, 4, testing::pt()),
+      mining::rule_of_line(Ansi("sem regra"))});
   ASSERT_EQ(rules.rows.size(), 2u);
-  EXPECT_EQ(rules.rows[0][0].text, to_ansi("esporte"));
-  EXPECT_EQ(rules.rows[0][1].text, to_ansi("economia"));
-  EXPECT_DOUBLE_EQ(*rules.rows[0][2].number, 66.67);
-  EXPECT_DOUBLE_EQ(*rules.rows[0][3].number, 20.0);
-  EXPECT_DOUBLE_EQ(*rules.rows[0][4].number, 4.0);
-  EXPECT_EQ(rules.rows[1].size(), 1u);
+  EXPECT_EQ(rules.rows[0], (std::vector<Cell>{Cell::of_text(Ansi("esporte")), Cell::of_text(Ansi("economia")),
+                                              Cell::of_number(66.67, 2), Cell::of_number(20, 2), Cell::of_number(4, 0)}));
+  EXPECT_EQ(rules.rows[1], std::vector<Cell>{Cell::of_text(Ansi("sem regra"))});
 
   Table pairs = association_table({to_ansi("bola | gol = 0,5000"), to_ansi("sem par")});
   EXPECT_EQ(pairs.rows[0][1].text, to_ansi("gol"));
   EXPECT_EQ(pairs.rows[0][2].decimals, 4);
   EXPECT_EQ(pairs.rows[1][0].text, to_ansi("sem par"));
 
-  Table shares = percentage_table({to_ansi("meio - ambiente - 37,5%")});
+  Table shares = percentage_table(comparison::percentages_of_lines({to_ansi("meio - ambiente - 37,5%")}));
   EXPECT_EQ(shares.rows[0][0].text, to_ansi("meio - ambiente"));
   EXPECT_DOUBLE_EQ(*shares.rows[0][1].number, 37.5);
 
