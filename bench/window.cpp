@@ -17,6 +17,7 @@
 #include "gui/shell/minera.h"
 #include "gui/shell/mdi_form.h"
 #include "gui/shell/windows.h"
+#include "support/ui_access.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
   TMdi_Frm& w = *windows.Mdi_Frm;
   w.show();
   w.bt_ok_entradaClick();
-  w.RadioGroup2->set_item_index(1);
+  testing::ui<WizardFrameUi>(w).RadioGroup2->set_item_index(1);
   platform.answer(QString::fromLocal8Bit(argv[1]));
   w.bt_ok_bemvindoClick();
   if (w.passo_corrente() != 3 || !platform.message_texts().isEmpty()) {
@@ -78,7 +79,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "a mineração não terminou: %s\n", platform.message_texts().join(" | ").toStdString().c_str());
     return 1;
   }
-  std::printf("%.2f %d %d %lld\n", seconds, shown.count, w.minera->ListView_contexto->topLevelItemCount(),
+  std::printf("%.2f %d %d %lld\n", seconds, shown.count, testing::ui(w.minera).ListView_contexto->topLevelItemCount(),
               platform.paused_ms);
   return 0;
 }

@@ -9,7 +9,7 @@ namespace {
 class TermAssociation : public RoadTest {
  protected:
   Tform_rel& f() { return *windows->form_rel; }
-  std::vector<std::string> shown() const { return utf8_lines(windows->form_rel->ListBox1->lines()); }
+  std::vector<std::string> shown() const { return utf8_lines(ui(windows->form_rel).ListBox1->lines()); }
   // A stopword list of our own, the same for both sides.
   void SetUp() override {
     RoadTest::SetUp();
@@ -22,7 +22,7 @@ class TermAssociation : public RoadTest {
   // "Calcular associações" from the tools window: the stopword list, then
   // the document list.
   void calcula(int metodo, const fs::path& stw) {
-    f().RadioGroup1->set_item_index(metodo);
+    ui(f()).RadioGroup1->set_item_index(metodo);
     platform.answer(q(stw));
     platform.answer(q(proj / "noticias.ldc"));
     f().Calcularassociacoes1Click();
@@ -35,7 +35,7 @@ TEST_F(TermAssociation, DocumentAndSentenceMethodsListWhatTheCommandLinePrints) 
   EXPECT_TRUE(f().mostrada);
   calcula(0, proj / "stop.stw");
   ASSERT_EQ(platform.dialogs.size(), 2u);
-  EXPECT_EQ(f().Edit_docs->text(), q(proj / "noticias.ldc"));
+  EXPECT_EQ(ui(f()).Edit_docs->text(), q(proj / "noticias.ldc"));
   EXPECT_EQ(f().pasta_docs, q(proj) + "/");
   auto expected = lines_of(cli_run({"associate", "--docs", c("noticias.ldc"), "--method", "document"}).out);
   EXPECT_FALSE(expected.empty());
@@ -50,7 +50,7 @@ TEST_F(TermAssociation, DocumentAndSentenceMethodsListWhatTheCommandLinePrints) 
   EXPECT_EQ(read_file(proj / "temp.ass"), read_file(cli / "temp.ass"));
 
   // Threshold, order by weight, saves and the saved file opened again.
-  f().Edit_limiar->setText("4");
+  ui(f()).Edit_limiar->setText("4");
   f().Selecionarporlimiar1Click();
   f().Ordenarporpeso1Click();
   const auto kept = shown();
@@ -68,21 +68,21 @@ TEST_F(TermAssociation, DocumentAndSentenceMethodsListWhatTheCommandLinePrints) 
   ASSERT_EQ(shown().size(), kept.size());
   EXPECT_EQ(shown()[0], kept[0].substr(0, kept[0].size() - 1));  // three decimals
   f().Ordenaralfabeticamente1Click();
-  EXPECT_TRUE(f().ListBox1->sorted());
+  EXPECT_TRUE(ui(f()).ListBox1->sorted());
 
   // Closing empties the list and the two file fields.
   f().close();
-  EXPECT_EQ(f().ListBox1->count(), 0);
-  EXPECT_FALSE(f().ListBox1->sorted());
-  EXPECT_TRUE(f().Edit_docs->text().isEmpty());
-  EXPECT_TRUE(f().Edit_stop->text().isEmpty());
+  EXPECT_EQ(ui(f()).ListBox1->count(), 0);
+  EXPECT_FALSE(ui(f()).ListBox1->sorted());
+  EXPECT_TRUE(ui(f()).Edit_docs->text().isEmpty());
+  EXPECT_TRUE(ui(f()).Edit_stop->text().isEmpty());
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 
 TEST_F(TermAssociation, AMethodNotYetAvailableAsksForNoFile) {
   // The other refusals, and the store a stopped run keeps, are the core's tests.
   open_tools();
-  f().RadioGroup1->set_item_index(1);
+  ui(f()).RadioGroup1->set_item_index(1);
   f().Calcularassociacoes1Click();
   EXPECT_TRUE(platform.dialogs.empty());
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Método ainda não disponível")});
@@ -91,9 +91,9 @@ TEST_F(TermAssociation, AMethodNotYetAvailableAsksForNoFile) {
 TEST_F(TermAssociation, TheWizardRunsOnlyOnceTheWindowWasShown) {
   // The run itself is compared with the command line by the road test.
   w().set_pasta(proj);
-  f().RadioGroup1->set_item_index(3);
-  f().Edit_docs->setText(q(proj / "noticias.ldc"));
-  f().Edit_stop->setText(q(stopwords()));
+  ui(f()).RadioGroup1->set_item_index(3);
+  ui(f()).Edit_docs->setText(q(proj / "noticias.ldc"));
+  ui(f()).Edit_stop->setText(q(stopwords()));
   f().Calcularassociacoes1Click();
   EXPECT_FALSE(fs::exists(proj / "temp.ass"));
   EXPECT_TRUE(platform.dialogs.empty());

@@ -20,7 +20,7 @@ class Percentages : public RoadTest {
     }
   }
   Tcentro_percentual& f() { return *windows->centro_percentual; }
-  std::vector<std::string> shown() const { return utf8_lines(windows->centro_percentual->ListBox1->lines()); }
+  std::vector<std::string> shown() const { return utf8_lines(ui(windows->centro_percentual).ListBox1->lines()); }
 };
 
 TEST_F(Percentages, ComputesSortsAndSavesThePercentages) {
@@ -33,8 +33,8 @@ TEST_F(Percentages, ComputesSortsAndSavesThePercentages) {
       lines_of(cli_run({"percentages", "--docs", c("noticias.ldc"), "--centroid", c("centro-temp.lpl")}).out);
   EXPECT_EQ(shown(), expected);
   EXPECT_EQ(expected.size(), 5u);
-  EXPECT_EQ(f().Edit_total_docs->text(), "40");
-  EXPECT_EQ(f().Edit_total_contextos->text(), "5");
+  EXPECT_EQ(ui(f()).Edit_total_docs->text(), "40");
+  EXPECT_EQ(ui(f()).Edit_total_contextos->text(), "5");
 
   // A second run keeps the document list and asks only for the centroid.
   platform.answer(q(proj / "centro-temp.lpl"));
@@ -69,7 +69,7 @@ TEST_F(Percentages, ComputesSortsAndSavesThePercentages) {
   f().Calculaporcentagens1Click();
   EXPECT_TRUE(shown().empty());
   write_file(proj / "vazia.ldc", "");
-  f().Edit_docs->setText(q(proj / "vazia.ldc"));
+  ui(f()).Edit_docs->setText(q(proj / "vazia.ldc"));
   platform.answer(q(proj / "centro-temp.lpl"));
   f().Calculaporcentagens1Click();
   EXPECT_EQ(messages().size(), 2);  // after the export's

@@ -10,12 +10,12 @@ namespace {
 class Centroid : public RoadTest {
  protected:
   Tform_centro& f() { return *windows->form_centro; }
-  std::vector<std::string> centro() const { return utf8_lines(windows->form_centro->ListBox_centro->lines()); }
-  std::vector<std::string> dif() const { return utf8_lines(windows->form_centro->ListBox_dif->lines()); }
+  std::vector<std::string> centro() const { return utf8_lines(ui(windows->form_centro).ListBox_centro->lines()); }
+  std::vector<std::string> dif() const { return utf8_lines(ui(windows->form_centro).ListBox_dif->lines()); }
   void abre_lista() {
     platform.answer(q(proj / "noticias.ldc"));
     f().Abrelistadedocumentos1Click();
-    ASSERT_EQ(f().ListBox_docs->count(), 40);
+    ASSERT_EQ(ui(f()).ListBox_docs->count(), 40);
   }
 };
 
@@ -24,11 +24,11 @@ TEST_F(Centroid, EveryTypeMethodAndModeGivesTheCommandLinesCentroid) {
   open_tools();
   f().habilita_opcoes(false);
   windows->Form3->bt_comparacaoClick();
-  for (RadioGroup* g : {f().RadioGroup_metodo, f().RadioGroup_tipo, f().RadioGroup_modo})
+  for (RadioGroup* g : {ui(f()).RadioGroup_metodo, ui(f()).RadioGroup_tipo, ui(f()).RadioGroup_modo})
     for (int i = 0; i < g->count(); ++i) EXPECT_TRUE(g->button(i)->isEnabled());
   abre_lista();
-  EXPECT_EQ(f().Edit_total_docs->text(), "40");
-  f().ListBox_docs->setCurrentRow(0);
+  EXPECT_EQ(ui(f()).Edit_total_docs->text(), "40");
+  ui(f()).ListBox_docs->setCurrentRow(0);
 
   const char* types[] = {"all", "two", "every"};
   const char* files[] = {"centro-temp.lpl", "centroide-2.lpl", "centroide-3.lpl"};
@@ -38,9 +38,9 @@ TEST_F(Centroid, EveryTypeMethodAndModeGivesTheCommandLinesCentroid) {
     for (int t = 0; t < 3; ++t)
       for (int o = 0; o < 2; ++o) {
         SCOPED_TRACE(std::string(methods[m]) + " " + types[t] + " " + modes[o]);
-        f().RadioGroup_metodo->set_item_index(m);
-        f().RadioGroup_tipo->set_item_index(t);
-        f().RadioGroup_modo->set_item_index(o);
+        ui(f()).RadioGroup_metodo->set_item_index(m);
+        ui(f()).RadioGroup_tipo->set_item_index(t);
+        ui(f()).RadioGroup_modo->set_item_index(o);
         f().Novo1Click();
         EXPECT_TRUE(f().last_command_ok());
         auto run = cli_run({"centroid", "--docs", c("noticias.ldc"), "--type", types[t], "--method", methods[m],
@@ -48,7 +48,7 @@ TEST_F(Centroid, EveryTypeMethodAndModeGivesTheCommandLinesCentroid) {
         EXPECT_EQ(centro(), lines_of(run.out));
         // No word of the sample is in every document.
         EXPECT_EQ(centro().empty(), t == 2);
-        EXPECT_EQ(f().Edit_total_centro->text(), QString::number(centro().size()));
+        EXPECT_EQ(ui(f()).Edit_total_centro->text(), QString::number(centro().size()));
         EXPECT_EQ(read_file(proj / files[t]), read_file(cli / files[t]));
       }
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
@@ -60,7 +60,7 @@ TEST_F(Centroid, EveryTypeMethodAndModeGivesTheCommandLinesCentroid) {
 TEST_F(Centroid, DifferencesOpensSavesAndSorts) {
   open_tools();
   abre_lista();
-  f().RadioGroup_tipo->set_item_index(1);
+  ui(f()).RadioGroup_tipo->set_item_index(1);
   f().Novo1Click();
   const auto all = centro();
   platform.answer(q(proj / "centroide-2.lpl"));
@@ -72,20 +72,20 @@ TEST_F(Centroid, DifferencesOpensSavesAndSorts) {
   EXPECT_EQ(difs, files_with(cli, {".dif"}));
 
   // One document's differences, then two files summed one after the other.
-  f().ListBox_docs->setCurrentRow(2);
+  ui(f()).ListBox_docs->setCurrentRow(2);
   f().Mostradiferencasdodocselecionado1Click();
   ASSERT_FALSE(dif().empty());
-  EXPECT_EQ(f().Edit_total_dif->text(), QString::number(dif().size()));
+  EXPECT_EQ(ui(f()).Edit_total_dif->text(), QString::number(dif().size()));
   platform.answer(QStringList{q(proj / "noticia01.dif"), q(proj / "noticia02.dif")});
   f().Somatodasasdiferencas1Click();
   EXPECT_EQ(dif().size(), lines_of(cli_run({"dump", c("noticia01.dif")}).out).size() +
                               lines_of(cli_run({"dump", c("noticia02.dif")}).out).size());
   f().Ordenacaoalfabetica3Click();
-  EXPECT_TRUE(f().ListBox_dif->sorted());
+  EXPECT_TRUE(ui(f()).ListBox_dif->sorted());
 
   // "Abre centróide" with a threshold shows fewer lines; a list saved in
   // the weight order opens in that order; a text save follows the order shown.
-  f().Edit_limiar->setText("3");
+  ui(f()).Edit_limiar->setText("3");
   platform.answer(q(proj / "centroide-2.lpl"));
   f().Abrecentroide1Click();
   EXPECT_FALSE(centro().empty());
@@ -94,7 +94,7 @@ TEST_F(Centroid, DifferencesOpensSavesAndSorts) {
   const auto by_weight = centro();
   platform.answer(q(proj / "maiores"));
   f().Salvacomolista1Click();
-  f().Edit_limiar->clear();
+  ui(f()).Edit_limiar->clear();
   platform.answer(q(proj / "maiores.lpl"));
   f().Abrecentroide1Click();
   EXPECT_EQ(centro(), by_weight);
@@ -105,7 +105,7 @@ TEST_F(Centroid, DifferencesOpensSavesAndSorts) {
   EXPECT_EQ(lines_of(to_utf8(from_bytes(read_file(proj / "alfabetica.txt")))), centro());
 
   // A double click shows the document's text.
-  f().ListBox_docs->setCurrentRow(0);
+  ui(f()).ListBox_docs->setCurrentRow(0);
   f().ListBox_docsDblClick();
   EXPECT_TRUE(windows->result_recsim->isVisible());
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
@@ -122,11 +122,11 @@ TEST_F(Centroid, MessagesOfTheCentroidWindow) {
   f().Ordenacaoporpeso2Click();
   f().Ordenacaoalfabetica3Click();
   f().Mostradiferencasdodocselecionado1Click();
-  f().ListBox_docs->setCurrentRow(1);
+  ui(f()).ListBox_docs->setCurrentRow(1);
   f().Mostradiferencasdodocselecionado1Click();
-  f().RadioGroup_metodo->set_item_index(1);                  // no matrices yet
+  ui(f()).RadioGroup_metodo->set_item_index(1);                  // no matrices yet
   f().Novo1Click();
-  f().RadioGroup_metodo->set_item_index(0);
+  ui(f()).RadioGroup_metodo->set_item_index(0);
   fs::remove(proj / "noticia07.lpl");
   f().Novo1Click();
   EXPECT_EQ(messages(), (QStringList{"Selecionar lista de documentos", "Não gravou centróide",
@@ -136,20 +136,20 @@ TEST_F(Centroid, MessagesOfTheCentroidWindow) {
                                      "Você deve antes calcular as diferenças", "Fazer classificação antes !",
                                      "Preparar documentos antes ! Criar lista de pals"}));
   EXPECT_EQ(platform.messages[2].kind, MessageKind::Information);
-  EXPECT_FALSE(f().ListBox_docs->sorted());
+  EXPECT_FALSE(ui(f()).ListBox_docs->sorted());
 }
 
 TEST_F(Centroid, VerCentroideUsesTheHiddenButtonsOfTheWizardProject) {
   // The wizard's mining step: a project is open and the wizard visible.
   w().set_pasta(proj);
-  w().Edit_titulo->setText("noticias");
+  ui<WizardProjectPanel>(w()).Edit_titulo->setText("noticias");
   w().set_tipo(shell::OntologyKind::Probabilistic);
-  f().Button_abre->click();
-  EXPECT_EQ(f().ListBox_docs->count(), 40);
-  f().Button_novo->click();
+  ui(f()).Button_abre->click();
+  EXPECT_EQ(ui(f()).ListBox_docs->count(), 40);
+  ui(f()).Button_novo->click();
   EXPECT_EQ(centro(), lines_of(cli_run({"centroid", "--docs", c("noticias.ldc")}).out));
   f().habilita_opcoes(false);
-  EXPECT_FALSE(f().RadioGroup_tipo->button(2)->isEnabled());
+  EXPECT_FALSE(ui(f()).RadioGroup_tipo->button(2)->isEnabled());
   EXPECT_TRUE(platform.dialogs.empty());
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }

@@ -97,7 +97,7 @@ TEST_F(Charts, FrequencyChartOfThirtyConceptsNamesEveryConcept) {
   g.resize(820, 560);
   settle();
   QStringList shown;
-  for (QGraphicsItem* item : g.vista->scene()->items())
+  for (QGraphicsItem* item : ui(g).vista->scene()->items())
     if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->toPlainText().startsWith("conceito"))
       shown << text->toPlainText();
   shown.sort();
@@ -123,10 +123,10 @@ TEST_F(Charts, CentroidChartDrawsTheCentroidAndTheChosenDocumentsDifferences) {
   Tform_centro& f = *windows->form_centro;
   platform.answer(q(proj / "noticias.ldc"));
   f.Abrelistadedocumentos1Click();
-  f.ListBox_docs->setCurrentRow(0);
-  f.RadioGroup_tipo->set_item_index(1);  // "Basta aparecer em 2 docs", by word
+  ui(f).ListBox_docs->setCurrentRow(0);
+  ui(f).RadioGroup_tipo->set_item_index(1);  // "Basta aparecer em 2 docs", by word
   f.Novo1Click();
-  ASSERT_GT(f.ListBox_centro->count(), 30);
+  ASSERT_GT(ui(f).ListBox_centro->count(), 30);
   platform.answer(q(proj / "centroide-2.lpl"));
   f.Calculadiferencasparatodos1Click();
 
@@ -134,24 +134,24 @@ TEST_F(Charts, CentroidChartDrawsTheCentroidAndTheChosenDocumentsDifferences) {
   ASSERT_TRUE(windows->grafico_centroide);
   Tgrafico_centroide& g = *windows->grafico_centroide;
   EXPECT_TRUE(g.isVisible());
-  EXPECT_EQ(g.ComboBox_doc->count(), f.ListBox_docs->count());
-  const auto heaviest = charts::heaviest_bars(f.ListBox_centro->lines(), 30, windows->regional());
+  EXPECT_EQ(ui(g).ComboBox_doc->count(), ui(f).ListBox_docs->count());
+  const auto heaviest = charts::heaviest_bars(ui(f).ListBox_centro->lines(), 30, windows->regional());
   Drawn d = drawn(*g.grafico_centro);
   ASSERT_EQ(d.labels.size(), 30);
   for (int i = 0; i < 30; ++i) EXPECT_EQ(d.labels[i], qs(heaviest[std::size_t(i)].label));
   EXPECT_TRUE(std::is_sorted(d.values.rbegin(), d.values.rend()));
 
   // Choosing a document shows its differences in the window and the chart.
-  g.ComboBox_doc->setCurrentIndex(3);
+  ui(g).ComboBox_doc->setCurrentIndex(3);
   g.ComboBox_docChange(3);
   settle();
-  EXPECT_EQ(f.ListBox_docs->currentRow(), 3);
-  ASSERT_GT(f.ListBox_dif->count(), 0);
+  EXPECT_EQ(ui(f).ListBox_docs->currentRow(), 3);
+  ASSERT_GT(ui(f).ListBox_dif->count(), 0);
   const Drawn dif = drawn(*g.grafico_dif);
-  EXPECT_EQ(dif.labels.size(), std::min(30, f.ListBox_dif->count()));
-  EXPECT_TRUE(g.grafico_dif->title().contains(g.ComboBox_doc->itemText(3)));
+  EXPECT_EQ(dif.labels.size(), std::min(30, ui(f).ListBox_dif->count()));
+  EXPECT_TRUE(g.grafico_dif->title().contains(ui(g).ComboBox_doc->itemText(3)));
   // Fewer bars when asked.
-  g.SpinEdit_top->setValue(5);
+  ui(g).SpinEdit_top->setValue(5);
   EXPECT_EQ(g.grafico_centro->bar_set()->count(), 5);
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }

@@ -12,7 +12,7 @@ namespace {
 class Highest : public ClassifiedRoadTest {
  protected:
   Tform_classifica2& f() { return *windows->form_classifica2; }
-  std::vector<std::string> shown() const { return utf8_lines(windows->form_classifica2->ListBox1->lines()); }
+  std::vector<std::string> shown() const { return utf8_lines(ui(windows->form_classifica2).ListBox1->lines()); }
   void classify() {
     platform.answer(q(proj / "noticias.ldc"));
     f().Button1Click();
@@ -25,18 +25,18 @@ TEST_F(Highest, ListsFiltersAndSavesAsTheCommandLine) {
   const auto all = shown();
   EXPECT_EQ(all.size(), 40u);
   EXPECT_EQ(all, lines_of(cli_run({"classify-highest", "--docs", c("noticias.ldc")}).out));
-  EXPECT_EQ(f().Edit_total->text(), "40");
+  EXPECT_EQ(ui(f()).Edit_total->text(), "40");
 
   // The category field is trimmed and compared with its case.
   for (const char* category : {"economia", " esporte ", "Economia", ""}) {
     SCOPED_TRACE(category);
     classify();
-    f().Edit_categoria->setText(QString::fromUtf8(category));
+    ui(f()).Edit_categoria->setText(QString::fromUtf8(category));
     f().Button2Click();
     EXPECT_EQ(shown(), lines_of(cli_run({"classify-highest", "--docs", c("noticias.ldc"), "--category", category}).out));
-    EXPECT_EQ(f().Edit_total->text(), QString::number(f().ListBox1->count()));
+    EXPECT_EQ(ui(f()).Edit_total->text(), QString::number(ui(f()).ListBox1->count()));
   }
-  f().Edit_categoria->setText("economia");
+  ui(f()).Edit_categoria->setText("economia");
   classify();
   f().Button2Click();
   const auto economia = shown();
@@ -60,7 +60,7 @@ TEST_F(Highest, ListsFiltersAndSavesAsTheCommandLine) {
   platform.answer(q(proj / "economia.txt"));
   f().Abreresultado1Click();
   EXPECT_EQ(shown(), economia);
-  EXPECT_EQ(f().Edit_total->text(), QString::number(economia.size()));
+  EXPECT_EQ(ui(f()).Edit_total->text(), QString::number(economia.size()));
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Tabela exportada para \"economia.csv\".")});
 }
 
@@ -73,11 +73,11 @@ TEST_F(Highest, AMissingMatrixStopsAfterTheLinesBeforeIt) {
   ASSERT_FALSE(kept.empty());
   EXPECT_LT(kept.size(), all.size());
   EXPECT_EQ(kept, std::vector<std::string>(all.begin(), all.begin() + static_cast<long>(kept.size())));
-  EXPECT_EQ(f().Edit_total->text(), QString::number(kept.size()));
+  EXPECT_EQ(ui(f()).Edit_total->text(), QString::number(kept.size()));
   // A cancelled dialog leaves an empty list.
   platform.cancel_next();
   f().Button1Click();
-  EXPECT_EQ(f().ListBox1->count(), 0);
+  EXPECT_EQ(ui(f()).ListBox1->count(), 0);
 }
 
 }  // namespace

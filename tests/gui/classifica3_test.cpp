@@ -10,7 +10,7 @@ namespace {
 class Concepts : public ClassifiedRoadTest {
  protected:
   Tform_classifica3& f() { return *windows->form_classifica3; }
-  std::vector<std::string> shown() const { return utf8_lines(windows->form_classifica3->ListBox1->lines()); }
+  std::vector<std::string> shown() const { return utf8_lines(ui(windows->form_classifica3).ListBox1->lines()); }
   void choose_list() {
     platform.answer(q(proj / "noticias.ldc"));
     f().Abrelistadedocumentos1Click();
@@ -40,22 +40,22 @@ TEST_F(Concepts, BothMethodsListWhatTheCommandLinePrints) {
     QStringList pos, neg;
     for (const char* l : c.positive) pos << QString::fromUtf8(l);
     for (const char* l : c.negative) neg << QString::fromUtf8(l);
-    f().Memo_positivos->setPlainText(pos.join('\n'));
-    f().Memo_negativos->setPlainText(neg.join('\n'));
-    f().RadioGroup1->set_item_index(c.method);
+    ui(f()).Memo_positivos->setPlainText(pos.join('\n'));
+    ui(f()).Memo_negativos->setPlainText(neg.join('\n'));
+    ui(f()).RadioGroup1->set_item_index(c.method);
     f().Analisacategorias1Click();
     std::vector<std::string> args{"classify-concepts", "--docs", this->c("noticias.ldc")};
     args.insert(args.end(), c.args.begin(), c.args.end());
     const auto expected = lines_of(cli_run(args).out);
     EXPECT_FALSE(expected.empty());
     EXPECT_EQ(shown(), expected);
-    EXPECT_EQ(f().Edit_total->text(), QString::number(expected.size()));
-    EXPECT_EQ(f().Edit_total_docs->text(), "40");
+    EXPECT_EQ(ui(f()).Edit_total->text(), QString::number(expected.size()));
+    EXPECT_EQ(ui(f()).Edit_total_docs->text(), "40");
   }
 
   // Written into the matrices as a new context, twice: the record is
   // replaced, and the matrices equal those the command line writes.
-  f().Edit_nome->setText("conceito-esporte-2004");
+  ui(f()).Edit_nome->setText("conceito-esporte-2004");
   f().Salvalistacomomatriz1Click();
   f().Salvalistacomomatriz1Click();
   cli_run({"classify-concepts", "--docs", c("noticias.ldc"), "--pair", "economia | politica", "--pair",
@@ -86,10 +86,10 @@ TEST_F(Concepts, BothMethodsListWhatTheCommandLinePrints) {
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 
   // A double click shows the document of the line.
-  f().ListBox1->setCurrentRow(0);
+  ui(f()).ListBox1->setCurrentRow(0);
   f().ListBox1DblClick();
   EXPECT_TRUE(windows->result_recsim->isVisible());
-  EXPECT_FALSE(windows->result_recsim->Memo1->toPlainText().isEmpty());
+  EXPECT_FALSE(ui(windows->result_recsim).Memo1->toPlainText().isEmpty());
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 
@@ -97,11 +97,11 @@ TEST_F(Concepts, AMissingMatrixStopsAfterTheLinesFoundBeforeIt) {
   // The refusals of the fields are the core's tests; here the window shows
   // the stop and keeps the lines found before it.
   choose_list();
-  f().Memo_positivos->setPlainText("economia | 1");
+  ui(f()).Memo_positivos->setPlainText("economia | 1");
   fs::remove(proj / "noticia10.mtz");
   f().Analisacategorias1Click();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Fazer classificação antes !")});
-  EXPECT_EQ(f().Edit_total->text(), QString::number(f().ListBox1->count()));
+  EXPECT_EQ(ui(f()).Edit_total->text(), QString::number(ui(f()).ListBox1->count()));
 }
 
 }  // namespace

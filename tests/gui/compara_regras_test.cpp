@@ -30,9 +30,9 @@ TEST_F(RuleComparison, ShowsAndSavesWhatTheCommandLinePrints) {
   platform.answer(QStringList{q(proj / "regras-a.txt"), q(proj / "regras-b.txt")});
   f().Compararegras1Click();
   EXPECT_EQ(platform.dialogs.back().kind, "open-multi");
-  EXPECT_EQ(utf8_lines(f().ListBox_arquivos->lines()), (std::vector<std::string>{"regras-a.txt", "regras-b.txt"}));
-  std::vector<std::string> both = shown(f().Memo_comuns);
-  const auto exclusive = shown(f().Memo_exclusivas);
+  EXPECT_EQ(utf8_lines(ui(f()).ListBox_arquivos->lines()), (std::vector<std::string>{"regras-a.txt", "regras-b.txt"}));
+  std::vector<std::string> both = shown(ui(f()).Memo_comuns);
+  const auto exclusive = shown(ui(f()).Memo_exclusivas);
   EXPECT_EQ(both, (std::vector<std::string>{"esporte -> saude", ""}));
   both.insert(both.end(), exclusive.begin(), exclusive.end());
   EXPECT_EQ(both, lines_of(cli_run({"compare-rules", c("regras-a.txt"), c("regras-b.txt")}).out));
@@ -52,8 +52,8 @@ TEST_F(RuleComparison, ShowsAndSavesWhatTheCommandLinePrints) {
   platform.answer(QStringList{q(proj / "regras-a.txt")});
   f().Compararegras1Click();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Selecionar mais de um arquivo com regras !")});
-  EXPECT_TRUE(f().Memo_comuns->toPlainText().isEmpty());
-  EXPECT_EQ(f().ListBox_arquivos->count(), 0);
+  EXPECT_TRUE(ui(f()).Memo_comuns->toPlainText().isEmpty());
+  EXPECT_EQ(ui(f()).ListBox_arquivos->count(), 0);
   platform.answer(QStringList{q(proj / "regras-a.txt"), q(proj / "sumiu.txt")});
   f().Compararegras1Click();
   EXPECT_EQ(messages().size(), 2);

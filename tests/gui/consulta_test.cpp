@@ -10,7 +10,7 @@ namespace {
 class ContextualQuery : public ClassifiedRoadTest {
  protected:
   Tform_consulta& f() { return *windows->form_consulta; }
-  std::vector<std::string> shown() const { return utf8_lines(windows->form_consulta->ListBox1->lines()); }
+  std::vector<std::string> shown() const { return utf8_lines(ui(windows->form_consulta).ListBox1->lines()); }
   void choose_lists() {
     platform.answer(q(proj / "noticias.ldc"));
     f().bt_docsClick();
@@ -18,26 +18,26 @@ class ContextualQuery : public ClassifiedRoadTest {
     f().bt_contextosClick();
   }
   void type_query() {
-    f().Memo_palavras->setPlainText(QStringLiteral(" Mercado\nfutebol\njuros\nvacina"));
-    f().Memo_pesos->setPlainText(QStringLiteral("1\n0,5\n 0,8 \n0,6"));
+    ui(f()).Memo_palavras->setPlainText(QStringLiteral(" Mercado\nfutebol\njuros\nvacina"));
+    ui(f()).Memo_pesos->setPlainText(QStringLiteral("1\n0,5\n 0,8 \n0,6"));
   }
 };
 
 TEST_F(ContextualQuery, RetrievesAsTheCommandLine) {
   open_tools();
   choose_lists();
-  EXPECT_EQ(f().Edit_docs->text(), "noticias.ldc");
-  EXPECT_EQ(f().Edit_contextos->text(), "noticias.lct");
+  EXPECT_EQ(ui(f()).Edit_docs->text(), "noticias.ldc");
+  EXPECT_EQ(ui(f()).Edit_contextos->text(), "noticias.lct");
   type_query();
   fs::create_directories(tmp / "consultas");
   platform.answer(q(tmp / "consultas" / "q1"));
   f().bt_grava_consultaClick();
-  EXPECT_EQ(f().Edit_consulta->text(), "q1.cst");
+  EXPECT_EQ(ui(f()).Edit_consulta->text(), "q1.cst");
   EXPECT_EQ(lines_of(cli_run({"dump", (tmp / "consultas" / "q1.cst").string()}).out),
             (std::vector<std::string>{"mercado\t1", "futebol\t0.5", "juros\t0.80000000000000004", "vacina\t0.59999999999999998"}));
 
   // The lists stay the ones chosen although the query was saved elsewhere.
-  f().Edit_limiar->setText("0,05");
+  ui(f()).Edit_limiar->setText("0,05");
   f().bt_consultaClick();
   f().bt_resultadosClick();
   fs::copy_file(tmp / "consultas" / "q1.cst", cli / "q1.cst");
@@ -52,7 +52,7 @@ TEST_F(ContextualQuery, RetrievesAsTheCommandLine) {
 
   // Another threshold reads the scores back without running again.
   for (const char* threshold : {"0,2", ""}) {
-    f().Edit_limiar->setText(QString::fromUtf8(threshold));
+    ui(f()).Edit_limiar->setText(QString::fromUtf8(threshold));
     f().bt_resultadosClick();
     std::vector<std::string> args{"contextual-query", "--docs", c("noticias.ldc"), "--contexts", c("noticias.lct"),
                                   "--query", c("q1.cst")};
@@ -75,18 +75,18 @@ TEST_F(ContextualQuery, RetrievesAsTheCommandLine) {
   // The saved query opened again, and a typed query name resolved in the
   // current folder.
   f().bt_limpaClick();
-  EXPECT_EQ(f().ListBox1->count(), 0);
+  EXPECT_EQ(ui(f()).ListBox1->count(), 0);
   platform.answer(q(tmp / "consultas" / "q1.cst"));
   f().bt_abre_consultaClick();
-  EXPECT_EQ(utf8_lines(f().Memo_palavras->lines()), (std::vector<std::string>{"mercado", "futebol", "juros", "vacina"}));
-  EXPECT_EQ(utf8_lines(f().Memo_pesos->lines()),
+  EXPECT_EQ(utf8_lines(ui(f()).Memo_palavras->lines()), (std::vector<std::string>{"mercado", "futebol", "juros", "vacina"}));
+  EXPECT_EQ(utf8_lines(ui(f()).Memo_pesos->lines()),
             (std::vector<std::string>{"1,000000", "0,500000", "0,800000", "0,600000"}));
   // The name shown keeps naming the file chosen, wherever the current
   // folder went; a typed name is looked for in the current folder.
   fs::current_path(proj);
   f().bt_consultaClick();
   EXPECT_TRUE(f().last_command_ok());
-  f().Edit_consulta->setText("outra.cst");
+  ui(f()).Edit_consulta->setText("outra.cst");
   f().bt_consultaClick();
   EXPECT_FALSE(f().last_command_ok());
   EXPECT_EQ(messages().size(), 1);
@@ -98,7 +98,7 @@ TEST_F(ContextualQuery, NeedsAQueryFile) {
   f().bt_consultaClick();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Selecionar uma consulta (abrindo ou gravando)")});
   // An unreadable weight stops the save before the dialog opens.
-  f().Memo_pesos->setPlainText("1\num");
+  ui(f()).Memo_pesos->setPlainText("1\num");
   const std::size_t dialogs = platform.dialogs.size();
   f().bt_grava_consultaClick();
   EXPECT_FALSE(f().last_command_ok());

@@ -20,21 +20,21 @@ TEST_F(ContextManager, OpensListsAndContextsAndWritesTheReportAndWeightsAsTheCom
   auto dump = lines_of(cli_run({"dump", c("noticias.lct")}).out);
   std::vector<std::string> expected;
   for (const auto& d : dump) expected.push_back(d.substr(0, d.find('\t')) + " | 0,00000000");
-  EXPECT_EQ(utf8_lines(f().Memo_lista->lines()), expected);
-  EXPECT_EQ(f().Edit_total->text(), QString::number(expected.size()));
+  EXPECT_EQ(utf8_lines(ui(f()).Memo_lista->lines()), expected);
+  EXPECT_EQ(ui(f()).Edit_total->text(), QString::number(expected.size()));
 
   // "Inclui contexto" twice shows the entries twice; "Abre contexto" starts anew.
   platform.answer(q(proj / "saude.ctt"));
   f().Abrecontexto1Click();
-  const auto once = f().Memo_definicao->lines();
+  const auto once = ui(f()).Memo_definicao->lines();
   ASSERT_FALSE(once.empty());
   EXPECT_EQ(once.size(), lines_of(cli_run({"dump", c("saude.ctt")}).out).size());
   platform.answer(q(proj / "saude.ctt"));
   f().Incluicontexto1Click();
-  EXPECT_EQ(f().Memo_definicao->lines().size(), 2 * once.size());
+  EXPECT_EQ(ui(f()).Memo_definicao->lines().size(), 2 * once.size());
   platform.answer(q(proj / "saude.ctt"));
   f().Abrecontexto1Click();
-  EXPECT_EQ(f().Memo_definicao->lines(), once);
+  EXPECT_EQ(ui(f()).Memo_definicao->lines(), once);
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 
   // The definitions report and the weight replacements.
@@ -58,14 +58,14 @@ TEST_F(ContextManager, OpensListsAndContextsAndWritesTheReportAndWeightsAsTheCom
 
 TEST_F(ContextManager, SavesListsAndContextsAsMakeWritesThemAndTellsWhatItCouldNot) {
   open_tools();
-  f().Memo_lista->setPlainText(QStringLiteral("Economia | 0,5\nPOLÍTICA\numnomemuitolongodemais\n"));
+  ui(f()).Memo_lista->setPlainText(QStringLiteral("Economia | 0,5\nPOLÍTICA\numnomemuitolongodemais\n"));
   platform.answer(q(proj / "nova"));
   f().Salvalista1Click();
   auto made = run_cli({"make", c("nova.lct")}, cli, cp1252("economia\t0.5\npolÍtica\t0\numnomemuitolong\t0\n"));
   ASSERT_EQ(made.exit_code, 0) << made.err;
   EXPECT_EQ(read_file(proj / "nova.lct"), read_file(cli / "nova.lct"));
 
-  f().Memo_definicao->setPlainText(QStringLiteral("taxa de juros\ninflação|0\n  Juros$ | 0,25  "));
+  ui(f()).Memo_definicao->setPlainText(QStringLiteral("taxa de juros\ninflação|0\n  Juros$ | 0,25  "));
   platform.answer(q(proj / "novo.ctt"));
   f().Salvacontexto1Click();
   EXPECT_EQ(messages(), QStringList{"criou novo contexto"});
@@ -82,14 +82,14 @@ TEST_F(ContextManager, SavesListsAndContextsAsMakeWritesThemAndTellsWhatItCouldN
   f().Salvalistacomotexto1Click();
   EXPECT_EQ(read_file(proj / "lista.txt"), cp1252("Economia | 0,5\r\nPOLÍTICA\r\numnomemuitolongodemais\r\n"));
   f().Ordenaalfabetica1Click();
-  EXPECT_EQ(f().Memo_lista->toPlainText(), QStringLiteral("Economia | 0,5\nPOLÍTICA\numnomemuitolongodemais"));
-  f().Memo_lista->setPlainText(QStringLiteral("b\nB\na\nÁ"));
+  EXPECT_EQ(ui(f()).Memo_lista->toPlainText(), QStringLiteral("Economia | 0,5\nPOLÍTICA\numnomemuitolongodemais"));
+  ui(f()).Memo_lista->setPlainText(QStringLiteral("b\nB\na\nÁ"));
   f().Ordenaalfabetica1Click();
-  EXPECT_EQ(f().Memo_lista->toPlainText(), QStringLiteral("B\na\nb\nÁ"));
+  EXPECT_EQ(ui(f()).Memo_lista->toPlainText(), QStringLiteral("B\na\nb\nÁ"));
   f().Limpalista1Click();
   f().Limpadefinicoes1Click();
-  EXPECT_TRUE(f().Memo_lista->lines().empty());
-  EXPECT_TRUE(f().Memo_definicao->lines().empty());
+  EXPECT_TRUE(ui(f()).Memo_lista->lines().empty());
+  EXPECT_TRUE(ui(f()).Memo_definicao->lines().empty());
 
   // Cancelled saves and missing contexts (the report that stops at a
   // missing context is the core's test).
@@ -98,7 +98,7 @@ TEST_F(ContextManager, SavesListsAndContextsAsMakeWritesThemAndTellsWhatItCouldN
   f().Salvalista1Click();
   platform.cancel_next();
   f().Salvacontexto1Click();
-  f().Memo_definicao->setPlainText("casa | 1");
+  ui(f()).Memo_definicao->setPlainText("casa | 1");
   platform.answer(q(proj / "nao-existe.ctt"));
   f().Incluicontexto1Click();
   platform.answer(q(proj / "nao-existe.ctt"));
@@ -107,7 +107,7 @@ TEST_F(ContextManager, SavesListsAndContextsAsMakeWritesThemAndTellsWhatItCouldN
                                      "Não existe arquivo de contexto com este nome",
                                      "Não existe arquivo de contexto com este nome"}));
   EXPECT_EQ(platform.messages[0].kind, MessageKind::Information);
-  EXPECT_TRUE(f().Memo_definicao->lines().empty());  // emptied by "Abre contexto"
+  EXPECT_TRUE(ui(f()).Memo_definicao->lines().empty());  // emptied by "Abre contexto"
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ class DataMining : public RoadTest {
     }
   }
   Tform_dm& f() { return *windows->form_dm; }
-  std::vector<std::string> shown() const { return utf8_lines(windows->form_dm->ListBox1->lines()); }
+  std::vector<std::string> shown() const { return utf8_lines(ui(windows->form_dm).ListBox1->lines()); }
   std::vector<std::string> rules(std::vector<std::string> more = {}) {
     std::vector<std::string> args{"rules", "--contexts", c("noticias.lct"), "--docs", c("noticias.ldc"), "--pairs",
                                   c("temp.ass")};
@@ -42,16 +42,16 @@ TEST_F(DataMining, RulesThresholdsAndOrdersAsTheCommandLine) {
   const auto all = rules();
   ASSERT_FALSE(all.empty());
   EXPECT_EQ(shown(), all);
-  EXPECT_EQ(f().Edit_total->text(), QString::number(all.size()));
+  EXPECT_EQ(ui(f()).Edit_total->text(), QString::number(all.size()));
 
   // The options tune the rules as the command line's do.
-  f().Edit_grau_minimo->setText("2");
-  f().CheckBox_duas_direcoes->setChecked(true);
+  ui(f()).Edit_grau_minimo->setText("2");
+  ui(f()).CheckBox_duas_direcoes->setChecked(true);
   f().CalculaConfiancaSuporte1Click();
   EXPECT_EQ(shown(), rules({"--grau-minimo", "2", "--duas-direcoes"}));
   EXPECT_NE(shown(), all);
-  f().Edit_grau_minimo->setText("0");
-  f().CheckBox_duas_direcoes->setChecked(false);
+  ui(f()).Edit_grau_minimo->setText("0");
+  ui(f()).CheckBox_duas_direcoes->setChecked(false);
   f().CalculaConfiancaSuporte1Click();
 
   f().Ordenadecrescenteporconfianca1Click();
@@ -62,16 +62,16 @@ TEST_F(DataMining, RulesThresholdsAndOrdersAsTheCommandLine) {
   // The list stays sorted for the later runs.
   f().CalculaConfiancaSuporte1Click();
   EXPECT_EQ(shown(), rules({"--order", "alphabetical"}));
-  f().Edit_limiar->setText("50");
+  ui(f()).Edit_limiar->setText("50");
   f().Selecionaporlimiar1Click();
   EXPECT_EQ(shown(), rules({"--threshold", "50", "--by", "confidence", "--order", "alphabetical"}));
   f().CalculaConfiancaSuporte1Click();
-  f().RadioGroup1->set_item_index(1);
-  f().Edit_limiar->setText("3");
+  ui(f()).RadioGroup1->set_item_index(1);
+  ui(f()).Edit_limiar->setText("3");
   f().Selecionaporlimiar1Click();
   const auto kept = rules({"--threshold", "3", "--by", "support", "--order", "alphabetical"});
   EXPECT_EQ(shown(), kept);
-  EXPECT_EQ(f().Edit_total->text(), QString::number(kept.size()));
+  EXPECT_EQ(ui(f()).Edit_total->text(), QString::number(kept.size()));
   // Exported from the rows in the order shown, as the command line exports them.
   platform.answer(q(proj / "regras.csv"));
   for (QAction* a : f().findChildren<QAction*>())
@@ -84,8 +84,8 @@ TEST_F(DataMining, RulesThresholdsAndOrdersAsTheCommandLine) {
   f().Gravaresultado1Click();
   platform.answer(q(proj / "regras.txt"));
   f().Abreresultado1Click();
-  EXPECT_EQ(f().ListBox1->count(), static_cast<int>(2 * kept.size()));
-  EXPECT_EQ(f().Edit_total->text(), QString::number(2 * kept.size()));
+  EXPECT_EQ(ui(f()).ListBox1->count(), static_cast<int>(2 * kept.size()));
+  EXPECT_EQ(ui(f()).Edit_total->text(), QString::number(2 * kept.size()));
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Tabela exportada para \"regras.csv\".")});
 }
 
@@ -96,13 +96,13 @@ TEST_F(DataMining, MessagesOfTheDataMiningWindow) {
   platform.cancel_next();
   f().Selecionalistas1Click();  // the sequence stops at the cancel
   EXPECT_EQ(platform.dialogs.size(), 2u);
-  EXPECT_TRUE(f().Edit_docs->text().isEmpty());
-  f().Edit_docs->setText(q(proj / "noticias.ldc"));
-  f().Edit_ass->setText(q(proj / "temp.ass"));
+  EXPECT_TRUE(ui(f()).Edit_docs->text().isEmpty());
+  ui(f()).Edit_docs->setText(q(proj / "noticias.ldc"));
+  ui(f()).Edit_ass->setText(q(proj / "temp.ass"));
   fs::remove(proj / "noticia20.mtz");
   f().CalculaConfiancaSuporte1Click();
   EXPECT_EQ(messages(), (QStringList{"Selecionar listas antes !", "Fazer classificação antes !"}));
-  EXPECT_EQ(f().ListBox1->count(), 0);
+  EXPECT_EQ(ui(f()).ListBox1->count(), 0);
 }
 
 }  // namespace

@@ -18,11 +18,11 @@ class Elimination : public RoadTest {
 TEST_F(Elimination, RewritesTheWordListsAsTheCommandLine) {
   open_tools();
   open_list();
-  EXPECT_EQ(f().ListBox1->count(), 40);
-  EXPECT_EQ(to_utf8(f().ListBox1->line(0)), "arq-000001.txt");
+  EXPECT_EQ(ui(f()).ListBox1->count(), 40);
+  EXPECT_EQ(to_utf8(ui(f()).ListBox1->line(0)), "arq-000001.txt");
 
   // Typed words, blanks around them, and a capital that matches nothing.
-  f().Memo1->setPlainText(QStringLiteral(" mercado \ngoverno\nCasa\n"));
+  ui(f()).Memo1->setPlainText(QStringLiteral(" mercado \ngoverno\nCasa\n"));
   f().bt_eliminaClick();
   cli_run({"eliminate", "--docs", c("noticias.ldc"), "--word", " mercado ", "--word", "governo", "--word", "Casa"});
   const auto after_words = files_with(proj, {".lpl"});
@@ -35,10 +35,10 @@ TEST_F(Elimination, RewritesTheWordListsAsTheCommandLine) {
     ASSERT_EQ(made.exit_code, 0) << made.err;
   }
   f().bt_limpaClick();
-  EXPECT_TRUE(f().Memo1->lines().empty());
+  EXPECT_TRUE(ui(f()).Memo1->lines().empty());
   platform.answer(q(proj / "cortar.stw"));
   f().bt_stopwordsClick();
-  EXPECT_EQ(utf8_lines(f().Memo1->lines()), (std::vector<std::string>{"economia", "futebol"}));
+  EXPECT_EQ(utf8_lines(ui(f()).Memo1->lines()), (std::vector<std::string>{"economia", "futebol"}));
   f().bt_eliminaClick();
   cli_run({"eliminate", "--docs", c("noticias.ldc"), "--stopwords", c("cortar.stw")});
   const auto after_list = files_with(proj, {".lpl"});
@@ -49,11 +49,11 @@ TEST_F(Elimination, RewritesTheWordListsAsTheCommandLine) {
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 
   // Refusals (what is rewritten on a stop: the elimination's own tests).
-  f().Memo1->setPlainText("  \nmercado\n");
+  ui(f()).Memo1->setPlainText("  \nmercado\n");
   f().bt_eliminaClick();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Você precisa escrever palavras")});
   fs::remove(proj / "noticia03.lpl");
-  f().Memo1->setPlainText("mercado");
+  ui(f()).Memo1->setPlainText("mercado");
   f().bt_eliminaClick();
   EXPECT_FALSE(f().last_command_ok());
   EXPECT_TRUE(last_message().contains("noticia03")) << last_message().toStdString();
@@ -61,7 +61,7 @@ TEST_F(Elimination, RewritesTheWordListsAsTheCommandLine) {
   // A stopword file that does not exist adds nothing.
   platform.answer(q(proj / "nenhuma.stw"));
   f().bt_stopwordsClick();
-  EXPECT_EQ(utf8_lines(f().Memo1->lines()), std::vector<std::string>{"mercado"});
+  EXPECT_EQ(utf8_lines(ui(f()).Memo1->lines()), std::vector<std::string>{"mercado"});
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <QThread>
 #include <QDir>
 #include <QMouseEvent>
-#include <QPointer>
 
 #include <gtest/gtest.h>
 
@@ -19,49 +18,18 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <type_traits>
 
 #include "gui/base/scripted_platform.h"
 #include "gui/shell/mdi_form.h"
 #include "gui/shell/windows.h"
 #include "support/fixtures.h"
+#include "support/ui_access.h"
 
 // Readable Qt strings in test output.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.join("|").toStdString() << ']'; }
 
-namespace lumeral::gui {
-
-// A window's controls, for its tests: `ui(window).Edit1`; the controls of
-// a frame it derives from, `ui<WizardProjectPanel>(window).Edit_titulo`.
-// Every window names TestAccess a friend; its controls are private to it
-// otherwise.
-struct TestAccess {
-  template <class U, class W>
-  static auto& ui(W& window) {
-    if constexpr (std::is_void_v<U>)
-      return static_cast<typename W::Ui&>(window);
-    else
-      return static_cast<U&>(window);
-  }
-};
-
-}  // namespace lumeral::gui
-
 namespace lumeral::gui::testing {
-
-template <class U = void, class W>
-auto& ui(W& window) {
-  return TestAccess::ui<U>(window);
-}
-template <class U = void, class W>
-auto& ui(W* window) {
-  return TestAccess::ui<U>(*window);
-}
-template <class U = void, class W>
-auto& ui(const QPointer<W>& window) {
-  return TestAccess::ui<U>(*window);
-}
 
 namespace fs = std::filesystem;
 using lumeral::testing::read_file;
@@ -112,23 +80,23 @@ class GuiTest : public ::testing::Test {
 
   // Entry menu "OK" on the mining wizard, welcome "OK" on a new project.
   void start_new_project() {
-    w().RadioGroup1->set_item_index(0);
+    ui(w()).RadioGroup1->set_item_index(0);
     w().bt_ok_entradaClick();
-    w().RadioGroup2->set_item_index(0);
+    ui<WizardFrameUi>(w()).RadioGroup2->set_item_index(0);
     w().bt_ok_bemvindoClick();
   }
   // "Continuar um Projeto já existente" on the project file `ini`.
   void continue_project(const fs::path& ini) {
     w().bt_ok_entradaClick();
-    w().RadioGroup2->set_item_index(1);
+    ui<WizardFrameUi>(w()).RadioGroup2->set_item_index(1);
     platform.answer(q(ini));
     w().bt_ok_bemvindoClick();
   }
   // Step 1 filled in: the folder chosen with "Alterar".
   void fill_project(const QString& title, const fs::path& folder) {
-    w().Edit_titulo->setText(title);
-    w().Edit_cliente->setText(QStringLiteral("Cliente X"));
-    w().Edit_resp->setText(QStringLiteral("Ana"));
+    ui<WizardProjectPanel>(w()).Edit_titulo->setText(title);
+    ui<WizardProjectPanel>(w()).Edit_cliente->setText(QStringLiteral("Cliente X"));
+    ui<WizardProjectPanel>(w()).Edit_resp->setText(QStringLiteral("Ana"));
     platform.answer(QString::fromStdString(folder.string()));
     w().bt_alterarClick();
   }

@@ -13,10 +13,10 @@ using lumeral::testing::cp1252;
 class HtmlTool : public RoadTest {
  protected:
   TForm2& f() { return *windows->Form2; }
-  std::vector<std::string> shown() const { return utf8_lines(windows->Form2->FileListBox1->lines()); }
+  std::vector<std::string> shown() const { return utf8_lines(ui(windows->Form2).FileListBox1->lines()); }
   void select_rows(std::initializer_list<int> rows) {
-    f().FileListBox1->clearSelection();
-    for (int r : rows) f().FileListBox1->item(r)->setSelected(true);
+    ui(f()).FileListBox1->clearSelection();
+    for (int r : rows) ui(f()).FileListBox1->item(r)->setSelected(true);
   }
 };
 
@@ -25,11 +25,11 @@ class HtmlTool : public RoadTest {
 TEST_F(HtmlTool, FolderBrowsersOpenAtTheCurrentFolder) {
   fs::current_path(proj);
   f().show();
-  EXPECT_EQ(f().DirectoryListBox1->folder(), q(proj));
-  EXPECT_EQ(f().Edit_total->text(), "4");
+  EXPECT_EQ(ui(f()).DirectoryListBox1->folder(), q(proj));
+  EXPECT_EQ(ui(f()).Edit_total->text(), "4");
   Tform_ldoc& lists = *windows->form_ldoc;
   lists.show();
-  EXPECT_EQ(lists.DirectoryListBox1->folder(), q(proj));
+  EXPECT_EQ(ui(lists).DirectoryListBox1->folder(), q(proj));
 }
 
 TEST_F(HtmlTool, ConvertsTheListedPagesAsTheCommandLine) {
@@ -37,13 +37,13 @@ TEST_F(HtmlTool, ConvertsTheListedPagesAsTheCommandLine) {
   open_tools();
 
   // Choosing the folder lists its pages and makes it the current folder.
-  f().DirectoryListBox1->set_folder(q(proj));
+  ui(f()).DirectoryListBox1->set_folder(q(proj));
   EXPECT_EQ(fs::current_path(), proj);
   const std::vector<std::string> pages{"Extra.HTML", "pagina1.htm", "pagina2.htm", "pagina3.htm", "pagina4.htm"};
   EXPECT_EQ(shown(), pages);
-  EXPECT_EQ(f().Edit_total->text(), "5");
+  EXPECT_EQ(ui(f()).Edit_total->text(), "5");
   select_rows({1, 3});
-  EXPECT_EQ(f().Edit_selecionados->text(), "2");
+  EXPECT_EQ(ui(f()).Edit_selecionados->text(), "2");
 
   // Every entry is converted, selected or not.
   f().Button1Click();
@@ -58,20 +58,20 @@ TEST_F(HtmlTool, ConvertsTheListedPagesAsTheCommandLine) {
   // under the chosen name + ".txt" and read back.
   f().Eliminadocsselecionados1Click();
   EXPECT_EQ(shown(), (std::vector<std::string>{"Extra.HTML", "pagina2.htm", "pagina4.htm"}));
-  EXPECT_EQ(f().Edit_total->text(), "3");
-  EXPECT_EQ(f().Edit_selecionados->text(), "0");
+  EXPECT_EQ(ui(f()).Edit_total->text(), "3");
+  EXPECT_EQ(ui(f()).Edit_selecionados->text(), "0");
   fs::create_directories(tmp / "listas");
   platform.answer(q(tmp / "listas" / "lista.txt"));
   f().Gravalistadedocs1Click();
   EXPECT_EQ(read_file(tmp / "listas" / "lista.txt.txt"), "Extra.HTML\r\npagina2.htm\r\npagina4.htm\r\n");
 
-  f().FileListBox1->clear();
+  ui(f()).FileListBox1->clear();
   platform.answer(q(proj / "paginas.txt"));
   write_file(proj / "paginas.txt", "pagina4.htm\r\n");
   fs::remove(proj / "pagina4.txt");
   f().Abrelistadedocs1Click();
   EXPECT_EQ(shown(), (std::vector<std::string>{"pagina4.htm"}));
-  EXPECT_EQ(f().Edit_total->text(), "1");
+  EXPECT_EQ(ui(f()).Edit_total->text(), "1");
   f().Button1Click();
   EXPECT_EQ(read_file(proj / "pagina4.txt"), read_file(cli / "pagina4.txt"));
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();

@@ -94,8 +94,8 @@ TEST_P(CancelTest, CancelarStopsTheMiningStepAndKeepsTheProject) {
     const std::string status = read_file(proj / "resultados_n4.wiz");
     platform.messages.clear();
     during_work([&](int open) {
-      if (open == window && windows->Frm_process->bt_cancelar->isEnabled())
-        click(windows->Frm_process->bt_cancelar);
+      if (open == window && ui(windows->Frm_process).bt_cancelar->isEnabled())
+        click(ui(windows->Frm_process).bt_cancelar);
     });
     w().bit_avancarClick();
     stop_watching();
@@ -104,8 +104,8 @@ TEST_P(CancelTest, CancelarStopsTheMiningStepAndKeepsTheProject) {
     // Back at the ontology step at its level; nothing saved.
     EXPECT_EQ(w().estado().step, 3);
     EXPECT_EQ(w().estado().level.number, 4);
-    EXPECT_TRUE(w().bit_avancar->isEnabled());
-    EXPECT_EQ(w().minera->ListView_contexto->topLevelItemCount(), 0);
+    EXPECT_TRUE(ui<WizardButtonBar>(w()).bit_avancar->isEnabled());
+    EXPECT_EQ(ui(w().minera).ListView_contexto->topLevelItemCount(), 0);
     EXPECT_EQ(read_file(proj / "noticias.ini"), ini);
     EXPECT_EQ(read_file(proj / "resultados_n4.wiz"), status);
     // "Avançar" again runs the step to its end; clicks on "Voltar" meanwhile
@@ -114,8 +114,8 @@ TEST_P(CancelTest, CancelarStopsTheMiningStepAndKeepsTheProject) {
     windows_seen_ = 0;
     int clicks = 0;
     during_work([&](int) {
-      if (clicks < 3 && w().bit_voltar->isEnabled()) {
-        click(w().bit_voltar);
+      if (clicks < 3 && ui<WizardButtonBar>(w()).bit_voltar->isEnabled()) {
+        click(ui<WizardButtonBar>(w()).bit_voltar);
         ++clicks;
       }
     });
@@ -126,22 +126,22 @@ TEST_P(CancelTest, CancelarStopsTheMiningStepAndKeepsTheProject) {
     EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
     EXPECT_EQ(w().estado().step, 4);
     EXPECT_EQ(w().estado().level.number, 5);
-    EXPECT_GT(w().minera->ListView_contexto->topLevelItemCount(), 0);
+    EXPECT_GT(ui(w().minera).ListView_contexto->topLevelItemCount(), 0);
     // A cancelled "Recalcular" leaves no rules of the run before beside a
     // table it emptied.
-    ASSERT_GT(w().minera->ListView_associa->topLevelItemCount(), 0);
+    ASSERT_GT(ui(w().minera).ListView_associa->topLevelItemCount(), 0);
     platform.messages.clear();
     windows_seen_ = 0;
     during_work([&](int open) {
-      if (open == 1 && windows->Frm_process->bt_cancelar->isEnabled()) click(windows->Frm_process->bt_cancelar);
+      if (open == 1 && ui(windows->Frm_process).bt_cancelar->isEnabled()) click(ui(windows->Frm_process).bt_cancelar);
     });
     w().minera->bt_recalcularClick();
     stop_watching();
     EXPECT_EQ(messages(), QStringList{QStringLiteral("Operação cancelada pelo usuário")});
-    EXPECT_EQ(w().minera->ListView_associa->topLevelItemCount(), 0);
-    EXPECT_TRUE(w().minera->Rich->toPlainText().isEmpty());
+    EXPECT_EQ(ui(w().minera).ListView_associa->topLevelItemCount(), 0);
+    EXPECT_TRUE(ui(w().minera).Rich->toPlainText().isEmpty());
     // The same click once the work is over does go back.
-    click(w().bit_voltar);
+    click(ui<WizardButtonBar>(w()).bit_voltar);
     EXPECT_EQ(w().estado().step, 3);
   }
 }

@@ -10,7 +10,7 @@ namespace {
 class Classification : public RoadTest {
  protected:
   Tform_matriz& f() { return *windows->form_matriz; }
-  std::vector<std::string> shown() const { return utf8_lines(windows->form_matriz->ListBox1->lines()); }
+  std::vector<std::string> shown() const { return utf8_lines(ui(windows->form_matriz).ListBox1->lines()); }
   // Both lists chosen through the window's dialogs.
   void choose_lists() {
     platform.answer(q(proj / "noticias.ldc"));
@@ -23,7 +23,7 @@ class Classification : public RoadTest {
 TEST_F(Classification, BothMethodsWriteTheMatricesOfTheCommandLine) {
   open_tools();
   choose_lists();
-  EXPECT_EQ(f().Edit_docs->text(), q(proj / "noticias.ldc"));
+  EXPECT_EQ(ui(f()).Edit_docs->text(), q(proj / "noticias.ldc"));
   EXPECT_EQ(f().pasta_docs, q(proj) + "/");
 
   for (const char* method : {"deterministic", "probabilistic"}) {
@@ -41,18 +41,18 @@ TEST_F(Classification, BothMethodsWriteTheMatricesOfTheCommandLine) {
   EXPECT_EQ(platform.pauses, 0);  // no progress window outside the wizard
 
   // The result commands list what the command line prints.
-  f().Edit_nome->setText("NOTICIA07");
+  ui(f()).Edit_nome->setText("NOTICIA07");
   f().Mostracontextosdeumdoc1Click();
   const auto contexts = shown();
   EXPECT_EQ(contexts, lines_of(cli_run({"doc-contexts", "noticia07"}).out));
-  EXPECT_EQ(f().Edit_total->text(), "2");
-  f().Edit_nome->setText("Saude");
-  f().Edit_limiar->setText("0,1");
+  EXPECT_EQ(ui(f()).Edit_total->text(), "2");
+  ui(f()).Edit_nome->setText("Saude");
+  ui(f()).Edit_limiar->setText("0,1");
   f().Mostradocumentosdeumcontexto1Click();
   const auto docs = shown();
   EXPECT_FALSE(docs.empty());
   EXPECT_EQ(docs, lines_of(cli_run({"context-docs", "saude", "--docs", c("noticias.ldc"), "--threshold", "0,1"}).out));
-  EXPECT_EQ(f().Edit_total->text(), QString::number(docs.size()));
+  EXPECT_EQ(ui(f()).Edit_total->text(), QString::number(docs.size()));
 
   // The result saved as a document list and as text.
   platform.answer(q(proj / "saude-docs"));
@@ -74,16 +74,16 @@ TEST_F(Classification, BothMethodsWriteTheMatricesOfTheCommandLine) {
   f().Ordenaalfabeticamente1Click();
   EXPECT_EQ(shown(), (std::vector<std::string>{"ambiente", "economia", "esporte", "politica", "saude"}));
   f().Button_docsClick();
-  EXPECT_EQ(f().Edit_total->text(), "40");
+  EXPECT_EQ(ui(f()).Edit_total->text(), "40");
   EXPECT_EQ(shown().front(), "arq-000001.txt");
   // "Copia selecionado": the name before ".txt", or the whole line.
-  f().ListBox1->setCurrentRow(1);
+  ui(f()).ListBox1->setCurrentRow(1);
   f().Button_copiaClick();
-  EXPECT_EQ(f().Edit_nome->text(), "arq-000002");
+  EXPECT_EQ(ui(f()).Edit_nome->text(), "arq-000002");
   f().Button_contsClick();
-  f().ListBox1->setCurrentRow(4);
+  ui(f()).ListBox1->setCurrentRow(4);
   f().Button_copiaClick();
-  EXPECT_EQ(f().Edit_nome->text(), "saude");
+  EXPECT_EQ(ui(f()).Edit_nome->text(), "saude");
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 
@@ -94,17 +94,17 @@ TEST_F(Classification, AMissingMatrixStopsTheListingAfterTheDocumentsBeforeIt) {
   // A missing matrix stops "Mostra documentos de um contexto" after the
   // documents listed before it.
   f().MetodoProbabilistico1Click();
-  f().Edit_nome->setText("politica");
+  ui(f()).Edit_nome->setText("politica");
   f().Mostradocumentosdeumcontexto1Click();
   EXPECT_TRUE(f().last_command_ok());
-  const int all = f().ListBox1->count();
+  const int all = ui(f()).ListBox1->count();
   fs::remove(proj / "noticia10.mtz");
   f().Mostradocumentosdeumcontexto1Click();
   EXPECT_FALSE(f().last_command_ok());
-  EXPECT_GT(f().ListBox1->count(), 0);
-  EXPECT_LT(f().ListBox1->count(), all);
-  EXPECT_EQ(f().Edit_total->text(), QString::number(f().ListBox1->count()));
-  EXPECT_EQ(to_utf8(f().ListBox1->line(f().ListBox1->count() - 1)).substr(0, 8), "noticia0");
+  EXPECT_GT(ui(f()).ListBox1->count(), 0);
+  EXPECT_LT(ui(f()).ListBox1->count(), all);
+  EXPECT_EQ(ui(f()).Edit_total->text(), QString::number(ui(f()).ListBox1->count()));
+  EXPECT_EQ(to_utf8(ui(f()).ListBox1->line(ui(f()).ListBox1->count() - 1)).substr(0, 8), "noticia0");
   EXPECT_TRUE(last_message().contains("noticia10")) << last_message().toStdString();
   // What a stopped run leaves written is checked by the core's tests.
 }
@@ -114,17 +114,17 @@ TEST_F(Classification, TheWizardDrivesItWithoutDialogs) {
   // the path fields are set, the documents listed, the method run.
   w().set_pasta(proj);
   w().set_tipo(shell::OntologyKind::Probabilistic);
-  f().Edit_contextos->setText(q(proj / "noticias.lct"));
-  f().Edit_docs->setText(q(proj / "noticias.ldc"));
+  ui(f()).Edit_contextos->setText(q(proj / "noticias.lct"));
+  ui(f()).Edit_docs->setText(q(proj / "noticias.ldc"));
   f().Button_docsClick();
-  EXPECT_EQ(f().ListBox1->count(), 40);
+  EXPECT_EQ(ui(f()).ListBox1->count(), 40);
   f().MetodoProbabilistico1Click();
   EXPECT_TRUE(f().last_command_ok());
   EXPECT_TRUE(platform.dialogs.empty());
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
   EXPECT_GT(platform.pauses, 0);  // the progress window showed the documents
   EXPECT_EQ(windows->Frm_process, nullptr);
-  EXPECT_TRUE(w().panel_hint->text().isEmpty());
+  EXPECT_TRUE(ui<WizardStatusPanels>(w()).panel_hint->text().isEmpty());
   cli_run({"classify", "--docs", c("noticias.ldc"), "--contexts", c("noticias.lct"), "--method", "probabilistic"});
   EXPECT_EQ(files_with(proj, {".mtz"}), files_with(cli, {".mtz"}));
 }

@@ -39,17 +39,17 @@ class CompareTest : public GuiTest {
   const ComparisonWizardState& state() { return c().estado(); }
 
   void open_wizard() {
-    w().RadioGroup1->set_item_index(1);
+    ui(w()).RadioGroup1->set_item_index(1);
     w().bt_ok_entradaClick();
     ASSERT_TRUE(windows->Mdi_Frm2);
   }
   void new_project(const QString& title, const fs::path& folder) {
     open_wizard();
-    c().RadioGroup2->set_item_index(0);
+    ui<WizardFrameUi>(c()).RadioGroup2->set_item_index(0);
     c().bt_ok_bemvindoClick();
-    c().Edit_titulo->setText(title);
-    c().Edit_cliente->setText(QStringLiteral("Cliente X"));
-    c().Edit_resp->setText(QStringLiteral("Conceição"));
+    ui<WizardProjectPanel>(c()).Edit_titulo->setText(title);
+    ui<WizardProjectPanel>(c()).Edit_cliente->setText(QStringLiteral("Cliente X"));
+    ui<WizardProjectPanel>(c()).Edit_resp->setText(QStringLiteral("Conceição"));
     platform.answer(q(folder));
     c().bt_alterarClick();
   }
@@ -58,7 +58,7 @@ class CompareTest : public GuiTest {
   }
   void continue_project(const fs::path& ini) {
     open_wizard();
-    c().RadioGroup2->set_item_index(1);
+    ui<WizardFrameUi>(c()).RadioGroup2->set_item_index(1);
     platform.answer(q(ini));
     c().bt_ok_bemvindoClick();
   }
@@ -81,7 +81,7 @@ TEST_F(CompareTest, WholeRoadMatchesTheCommandLine) {
   c().bit_avancarClick();
   ASSERT_EQ(state().step, 2);
   EXPECT_EQ(state().level.number, 2);
-  EXPECT_TRUE(windows->form_stop->Edit_nome->text().endsWith("stw-portugues.stw"));
+  EXPECT_TRUE(ui(windows->form_stop).Edit_nome->text().endsWith("stw-portugues.stw"));
 
   c().bit_avancarClick();
   ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
@@ -104,7 +104,7 @@ TEST_F(CompareTest, WholeRoadMatchesTheCommandLine) {
     if (line.front() == '[') sets.push_back({line.substr(1, line.size() - 2), {}});
     else sets.back().second.push_back(line);
   }
-  ASSERT_EQ(c().ComboBox1->count(), static_cast<int>(sets.size()));
+  ASSERT_EQ(ui(c()).ComboBox1->count(), static_cast<int>(sets.size()));
   ASSERT_GT(sets.size(), 2u);
   const Regional& regional = windows->regional();
   // Nothing to save or export before a set is chosen.
@@ -112,16 +112,16 @@ TEST_F(CompareTest, WholeRoadMatchesTheCommandLine) {
   for (auto* b : c().findChildren<QPushButton*>())
     if (b->text() == QStringLiteral("Exportar...")) exporta = b;
   ASSERT_NE(exporta, nullptr);
-  EXPECT_FALSE(c().bt_grava->isEnabled() || exporta->isEnabled());
-  for (int i = 0; i < c().ComboBox1->count(); ++i) {
+  EXPECT_FALSE(ui(c()).bt_grava->isEnabled() || exporta->isEnabled());
+  for (int i = 0; i < ui(c()).ComboBox1->count(); ++i) {
     SCOPED_TRACE(sets[i].first);
-    EXPECT_EQ(c().ComboBox1->itemText(i).toStdString(), sets[i].first);
-    c().ComboBox1->setCurrentIndex(i);
+    EXPECT_EQ(ui(c()).ComboBox1->itemText(i).toStdString(), sets[i].first);
+    ui(c()).ComboBox1->setCurrentIndex(i);
     c().ComboBox1Change();
     EXPECT_TRUE(state().selected);
     EXPECT_TRUE(exporta->isEnabled());
     EXPECT_EQ(shown_rows(), sets[i].second);
-    EXPECT_EQ(c().Edit_total->text().toStdString(), std::to_string(sets[i].second.size()));
+    EXPECT_EQ(ui(c()).Edit_total->text().toStdString(), std::to_string(sets[i].second.size()));
 
     // Saved as text in file order: the lines lumeral-cli printed.
     const fs::path saved = tmp / ("conjunto" + std::to_string(i) + ".txt");
@@ -138,7 +138,7 @@ TEST_F(CompareTest, WholeRoadMatchesTheCommandLine) {
   const auto& by_weight = c().linhas();
   for (std::size_t k = 1; k < by_weight.size(); ++k)
     EXPECT_GE(regional.parse(by_weight[k - 1].weight), regional.parse(by_weight[k].weight)) << k;
-  EXPECT_EQ(c().ListView1->topLevelItem(0)->text(0), qs(by_weight.front().word));
+  EXPECT_EQ(ui(c()).ListView1->topLevelItem(0)->text(0), qs(by_weight.front().word));
 
   // Back to the preparation and forward again: the results are not
   // computed again, the list starts empty with the sets still offered.
@@ -148,8 +148,8 @@ TEST_F(CompareTest, WholeRoadMatchesTheCommandLine) {
   c().bit_avancarClick();
   EXPECT_EQ(state().step, 3);
   EXPECT_FALSE(fs::exists(proj / "centroide-2_noticias.lpl"));
-  EXPECT_EQ(c().ComboBox1->count(), static_cast<int>(sets.size()));
-  EXPECT_EQ(c().Edit_total->text(), "0");
+  EXPECT_EQ(ui(c()).ComboBox1->count(), static_cast<int>(sets.size()));
+  EXPECT_EQ(ui(c()).Edit_total->text(), "0");
   EXPECT_FALSE(state().selected);
 
   // "Sair, salvando status do projeto": the project file, the temp folder
@@ -177,7 +177,7 @@ TEST_F(CompareTest, AFreshProgramRestoresTheProjectAtEachLevel) {
   c().bit_avancarClick();
   ASSERT_EQ(state().level.number, 4);
   const std::string centroid = read_file(proj / "centroide-2_noticias.lpl");
-  const int sets = c().ComboBox1->count();
+  const int sets = ui(c()).ComboBox1->count();
   c().bit_sair_cancelarClick();
   const fs::path ini = proj / "noticias.ini";
   const std::string saved = read_file(ini);
@@ -203,13 +203,13 @@ TEST_F(CompareTest, AFreshProgramRestoresTheProjectAtEachLevel) {
     EXPECT_EQ(state().step, k.step);
     EXPECT_EQ(state().level.number, k.level_after);
     EXPECT_EQ(state().project.title, Ansi("noticias"));
-    EXPECT_EQ(c().Edit_resp->text(), QStringLiteral("Conceição"));
+    EXPECT_EQ(ui<WizardProjectPanel>(c()).Edit_resp->text(), QStringLiteral("Conceição"));
     EXPECT_EQ(state().project.folder, proj);
-    EXPECT_EQ(c().Edit_separador->text(), "#####");
+    EXPECT_EQ(ui<WizardProjectPanel>(c()).Edit_separador->text(), "#####");
     if (k.step == 3) {
       // The analysis is computed again.
       EXPECT_EQ(read_file(proj / "centroide-2_noticias.lpl"), centroid);
-      EXPECT_EQ(c().ComboBox1->count(), sets);
+      EXPECT_EQ(ui(c()).ComboBox1->count(), sets);
     }
     if (k.level != "1") {
       // Saved again after the replay, separator included.
@@ -249,7 +249,7 @@ TEST_F(CompareTest, MessagesInTheirSituations) {
          qunsetenv("LUMERAL_DATA_DIR");
        },
        "Não existe ainda uma lista de stop-words !!", MessageKind::Error, 2, 2},
-      {"no language", [&] { new_project("p", proj); advance(1); c().ListBox_idioma->setCurrentRow(-1); advance(1); },
+      {"no language", [&] { new_project("p", proj); advance(1); ui<WizardProjectPanel>(c()).ListBox_idioma->setCurrentRow(-1); advance(1); },
        "Você deve escolher antes uma lista de stopwords! ", MessageKind::Error, 3, 2},
       {"document list gone", [&] { continue_project(tmp / "sem-lista.ini"); },
        "Faça novamente o processamento de textos - passo 2", MessageKind::Error, 3, 2},
@@ -277,10 +277,10 @@ TEST_F(CompareTest, ACaptionJumpsBackAndVoltarAoInicioOpensANewWizard) {
   c().bit_avancarClick();
   ASSERT_EQ(state().step, 2);
   // The caption of the first step jumps back, keeping the fields.
-  c().lb_passo1->clicked();
+  ui(c()).lb_passo1->clicked();
   EXPECT_EQ(state().step, 1);
-  EXPECT_EQ(c().Edit_titulo->text(), "noticias");
-  EXPECT_FALSE(c().lb_passo2->clickable());
+  EXPECT_EQ(ui<WizardProjectPanel>(c()).Edit_titulo->text(), "noticias");
+  EXPECT_FALSE(ui(c()).lb_passo2->clickable());
 
   c().bit_inicioClick();
   EXPECT_TRUE(w().isVisible());
@@ -307,7 +307,7 @@ TEST_F(CompareTest, VerResumosSummarizesTheProjectAsTheCommandLine) {
 
   Tform_resumo& r = *windows->form_resumo2;
   // Whatever was chosen there before, the wizard locks "Contendo palavras".
-  r.RadioGroup_condicoes->set_item_index(0);
+  ui(r).RadioGroup_condicoes->set_item_index(0);
   const std::size_t dialogs = platform.dialogs.size();
   c().bt_resumosClick();
   ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
@@ -315,15 +315,15 @@ TEST_F(CompareTest, VerResumosSummarizesTheProjectAsTheCommandLine) {
   EXPECT_FALSE(windows->form_resumo->isVisible());
   std::vector<Ansi> names;
   for (auto& d : records::read_all<records::DocRecord>(proj / "noticias.ldc")) names.push_back(d.name);
-  EXPECT_EQ(r.ListBox_docs->lines(), names);
-  EXPECT_EQ(r.RadioGroup_condicoes->item_index(), 1);
-  for (int i = 0; i < r.RadioGroup_condicoes->count(); ++i)
-    EXPECT_FALSE(r.RadioGroup_condicoes->button(i)->isEnabled()) << i;
+  EXPECT_EQ(ui(r).ListBox_docs->lines(), names);
+  EXPECT_EQ(ui(r).RadioGroup_condicoes->item_index(), 1);
+  for (int i = 0; i < ui(r).RadioGroup_condicoes->count(); ++i)
+    EXPECT_FALSE(ui(r).RadioGroup_condicoes->button(i)->isEnabled()) << i;
 
   // The search fields reach the run as in the tool (its table of searches).
-  r.Memo_palavras->setPlainText(QStringLiteral("futebol\nsaúde"));
-  r.RadioGroup_boolean->set_item_index(1);
-  r.SpinEdit_frases->setValue(2);
+  ui(r).Memo_palavras->setPlainText(QStringLiteral("futebol\nsaúde"));
+  ui(r).RadioGroup_boolean->set_item_index(1);
+  ui(r).SpinEdit_frases->setValue(2);
   r.Extrairresumos1Click();
   auto run = run_cli({"summarize", "--docs", (proj / "noticias.ldc").string(), "--or", "--around", "2", "futebol",
                       "saúde"},
@@ -332,7 +332,7 @@ TEST_F(CompareTest, VerResumosSummarizesTheProjectAsTheCommandLine) {
   const auto expected = lines_of(run.out);
   ASSERT_FALSE(expected.empty());
   std::vector<std::string> shown;
-  for (const QString& l : r.Memo_resumos->toPlainText().split('\n')) shown.push_back(l.toStdString());
+  for (const QString& l : ui(r).Memo_resumos->toPlainText().split('\n')) shown.push_back(l.toStdString());
   EXPECT_EQ(shown, expected);
   // Saved as text: the same lines, byte for byte in the stored code page.
   platform.answer(q(tmp / "resumo.txt"));
@@ -343,25 +343,25 @@ TEST_F(CompareTest, VerResumosSummarizesTheProjectAsTheCommandLine) {
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 
   // A double click shows no document here.
-  r.ListBox_docs->setCurrentRow(0);
+  ui(r).ListBox_docs->setCurrentRow(0);
   r.ListBox_docsDblClick();
   EXPECT_FALSE(windows->result_recsim->isVisible());
 
   // The tool is untouched: its own list, its conditions free, and while the
   // comparison wizard is shown it still asks which list to open.
   Tform_resumo& tool = *windows->form_resumo;
-  EXPECT_EQ(tool.ListBox_docs->count(), 0);
-  EXPECT_TRUE(tool.RadioGroup_condicoes->button(0)->isEnabled());
+  EXPECT_EQ(ui(tool).ListBox_docs->count(), 0);
+  EXPECT_TRUE(ui(tool).RadioGroup_condicoes->button(0)->isEnabled());
   platform.answer(q(proj / "noticias.ldc"));
   tool.Abrelistadedocs1Click();
   EXPECT_EQ(platform.dialogs.size(), dialogs + 2);
 
   // With the comparison wizard hidden, form_resumo2 asks for its list too.
   c().bit_inicioClick();
-  r.ListBox_docs->clear();
+  ui(r).ListBox_docs->clear();
   platform.cancel_next();
   r.Abrelistadedocs1Click();
-  EXPECT_EQ(r.ListBox_docs->count(), 0);
+  EXPECT_EQ(ui(r).ListBox_docs->count(), 0);
   EXPECT_EQ(platform.dialogs.size(), dialogs + 3);
 }
 

@@ -84,11 +84,11 @@ class MiningTest : public GuiTest {
   // A concept typed in the editor: its name, then its rules with weights.
   void type_concept(const QString& name, const std::vector<std::pair<QString, QString>>& rules) {
     ed().bt_novo_conceitoClick();
-    ed().Edit_conceito->setText(name);
+    ui(ed()).Edit_conceito->setText(name);
     ed().bt_insere_conceitoClick();
     for (const auto& [rule, weight] : rules) {
-      ed().Edit_regra->setText(rule);
-      ed().Edit_peso->setText(weight);
+      ui(ed()).Edit_regra->setText(rule);
+      ui(ed()).Edit_peso->setText(weight);
       ed().bt_insere_regraClick();
     }
     ed().bt_salvarClick();
@@ -97,7 +97,7 @@ class MiningTest : public GuiTest {
   // "Alterar Regras de um Conceito" on `name`, chosen in the list.
   void change_concept(const QString& name) {
     ed().bt_alterar_conceitosClick();
-    ed().ComboBox_conceitos->setCurrentIndex(ed().ComboBox_conceitos->findText(name));
+    ui(ed()).ComboBox_conceitos->setCurrentIndex(ui(ed()).ComboBox_conceitos->findText(name));
     ed().ComboBox_conceitosSelect();
   }
 
@@ -135,17 +135,17 @@ TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
   prepare("Noticias");
 
   // ---- a new ontology, probabilistic, typed in the editor
-  w().RadioGroup3->set_item_index(1);
-  ed().RadioGroup_tipo->set_item_index(0);
+  ui(w()).RadioGroup3->set_item_index(1);
+  ui(ed()).RadioGroup_tipo->set_item_index(0);
   w().ontologia->bt_ok_ontologiaClick();
   EXPECT_EQ(windows->wizard_state().ontology, shell::OntologyKind::Probabilistic);
   EXPECT_EQ(windows->wizard_state().level.number, 4);
-  EXPECT_FALSE(w().bit_avancar->isEnabled());
+  EXPECT_FALSE(ui<WizardButtonBar>(w()).bit_avancar->isEnabled());
 
   type_concept("Economia", {{"juros", "0,9"}, {QStringLiteral("inflação"), "0,9"}, {"mercado", "0,6"},
                             {"economistas", "0,7"}, {"desemprego", "0,7"}});
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Inclusão de Novo Contexto com Sucesso!")});
-  EXPECT_TRUE(w().bit_avancar->isEnabled());
+  EXPECT_TRUE(ui<WizardButtonBar>(w()).bit_avancar->isEnabled());
   type_concept("esporte", {{"futebol", "0,9"}, {"torcida", "0,7"}, {"clube", "0,7"}, {"gols", "0,8"},
                            {"patrocínio", "0,5"}});
   type_concept("Ambiente", {{"desmatamento", "0,9"}, {QStringLiteral("amazônia"), "0,9"}, {"floresta", "0,8"},
@@ -158,118 +158,118 @@ TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
   platform.messages.clear();
   ed().bt_ver_centroideClick();
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-  EXPECT_GT(windows->form_centro->ListBox_centro->count(), 50);
-  EXPECT_FALSE(windows->form_centro->RadioGroup_metodo->isEnabled());
+  EXPECT_GT(ui(windows->form_centro).ListBox_centro->count(), 50);
+  EXPECT_FALSE(ui(windows->form_centro).RadioGroup_metodo->isEnabled());
   windows->form_centro->hide();
 
   // ---- mining, probabilistic. The centroid's type and mode changed in the
   // tools window do not reach the mining step, which runs `mine`'s road.
-  windows->form_centro->RadioGroup_tipo->set_item_index(1);
-  windows->form_centro->RadioGroup_modo->set_item_index(1);
+  ui(windows->form_centro).RadioGroup_tipo->set_item_index(1);
+  ui(windows->form_centro).RadioGroup_modo->set_item_index(1);
   platform.messages.clear();
   w().bit_avancarClick();
   ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
   EXPECT_EQ(w().estado().step, 4);
   EXPECT_EQ(windows->wizard_state().level.number, 5);
-  EXPECT_EQ(mi().lb_metodo->text(), QStringLiteral("Probabilístico"));
-  const QStringList prob_rows = tree_rows(mi().ListView_contexto);
-  const QStringList prob_text = text_lines(mi().Rich);
+  EXPECT_EQ(ui(mi()).lb_metodo->text(), QStringLiteral("Probabilístico"));
+  const QStringList prob_rows = tree_rows(ui(mi()).ListView_contexto);
+  const QStringList prob_text = text_lines(ui(mi()).Rich);
   {
     auto [rows, sentences] = by_cli("Noticias");
     EXPECT_EQ(prob_rows, rows);
     EXPECT_EQ(prob_text, sentences);
-    EXPECT_EQ(mi().Edit_total_regras->text(), QString::number(sentences.size()));
+    EXPECT_EQ(ui(mi()).Edit_total_regras->text(), QString::number(sentences.size()));
   }
   ASSERT_EQ(prob_rows.size(), 4);
   ASSERT_FALSE(prob_text.isEmpty());
   // The term association got the language's standard list where the
   // stopword manager found it: the start folder has none here, so the
   // program's data folder.
-  EXPECT_TRUE(fs::is_regular_file(path_of(windows->form_rel->Edit_stop->text())));
-  EXPECT_EQ(windows->form_rel->Edit_stop->text(), windows->form_stop->Edit_nome->text());
-  EXPECT_EQ(mi().ListView_associa->topLevelItemCount(), prob_text.size());
+  EXPECT_TRUE(fs::is_regular_file(path_of(ui(windows->form_rel).Edit_stop->text())));
+  EXPECT_EQ(ui(windows->form_rel).Edit_stop->text(), ui(windows->form_stop).Edit_nome->text());
+  EXPECT_EQ(ui(mi()).ListView_associa->topLevelItemCount(), prob_text.size());
   // The tool windows the mining step fills show its values.
-  EXPECT_EQ(windows->form_centro->ListBox_centro->count(), prob_rows.size());
-  EXPECT_EQ(windows->centro_percentual->ListBox1->count(), prob_rows.size());
-  EXPECT_EQ(windows->form_dm->ListBox1->count(), prob_text.size());
-  EXPECT_EQ(windows->form_matriz->Edit_contextos->text(), q(folder / "Noticias.lct"));
+  EXPECT_EQ(ui(windows->form_centro).ListBox_centro->count(), prob_rows.size());
+  EXPECT_EQ(ui(windows->centro_percentual).ListBox1->count(), prob_rows.size());
+  EXPECT_EQ(ui(windows->form_dm).ListBox1->count(), prob_text.size());
+  EXPECT_EQ(ui(windows->form_matriz).Edit_contextos->text(), q(folder / "Noticias.lct"));
 
   // ---- back to the ontology, the same concepts as an existing ontology, deterministic
   w().bit_voltarClick();
   EXPECT_EQ(w().estado().step, 3);
-  w().RadioGroup3->set_item_index(0);
-  ed().RadioGroup_tipo->set_item_index(1);
+  ui(w()).RadioGroup3->set_item_index(0);
+  ui(ed()).RadioGroup_tipo->set_item_index(1);
   w().ontologia->bt_ok_ontologiaClick();
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
   EXPECT_EQ(windows->wizard_state().context_list, q(folder / "Noticias.lct"));
   EXPECT_EQ(ed().conceitos(), (QStringList{"ambiente", "economia", "esporte", "saude"}));
-  EXPECT_TRUE(w().bit_avancar->isEnabled());
+  EXPECT_TRUE(ui<WizardButtonBar>(w()).bit_avancar->isEnabled());
   w().bit_avancarClick();
   ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-  EXPECT_EQ(mi().lb_metodo->text(), QStringLiteral("Determinístico"));
+  EXPECT_EQ(ui(mi()).lb_metodo->text(), QStringLiteral("Determinístico"));
   {
     auto [rows, sentences] = by_cli("Noticias");
-    EXPECT_EQ(tree_rows(mi().ListView_contexto), rows);
-    EXPECT_EQ(text_lines(mi().Rich), sentences);
+    EXPECT_EQ(tree_rows(ui(mi()).ListView_contexto), rows);
+    EXPECT_EQ(text_lines(ui(mi()).Rich), sentences);
   }
 
   // ---- "Recalcular" with a minimum degree and both directions, as `mine`
   // with the same options; back at the defaults, the results as before
-  const QStringList det_text = text_lines(mi().Rich);
-  mi().Edit_grau_minimo->setText("2");
-  mi().CheckBox_duas_direcoes->setChecked(true);
+  const QStringList det_text = text_lines(ui(mi()).Rich);
+  ui(mi()).Edit_grau_minimo->setText("2");
+  ui(mi()).CheckBox_duas_direcoes->setChecked(true);
   mi().bt_recalcularClick();
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
   {
     auto [rows, sentences] = by_cli("Noticias", {"--grau-minimo", "2", "--duas-direcoes"});
-    EXPECT_EQ(tree_rows(mi().ListView_contexto), rows);
-    EXPECT_EQ(text_lines(mi().Rich), sentences);
+    EXPECT_EQ(tree_rows(ui(mi()).ListView_contexto), rows);
+    EXPECT_EQ(text_lines(ui(mi()).Rich), sentences);
     EXPECT_NE(sentences, det_text);
   }
-  mi().Edit_grau_minimo->setText("0");
-  mi().CheckBox_duas_direcoes->setChecked(false);
+  ui(mi()).Edit_grau_minimo->setText("0");
+  ui(mi()).CheckBox_duas_direcoes->setChecked(false);
   mi().bt_recalcularClick();
-  EXPECT_EQ(text_lines(mi().Rich), det_text);
+  EXPECT_EQ(text_lines(ui(mi()).Rich), det_text);
 
   // ---- sorting the frequency table
   mi().ListView_contextoColumnClick(1);
-  QStringList by_count = tree_rows(mi().ListView_contexto);
+  QStringList by_count = tree_rows(ui(mi()).ListView_contexto);
   for (int i = 1; i < by_count.size(); ++i)
     EXPECT_GE(by_count[i - 1].section(';', 1, 1).toInt(), by_count[i].section(';', 1, 1).toInt());
   mi().ListView_contextoColumnClick(0);
-  const QStringList det_rows = tree_rows(mi().ListView_contexto);
+  const QStringList det_rows = tree_rows(ui(mi()).ListView_contexto);
   EXPECT_EQ(det_rows.first().section(';', 0, 0), "ambiente");
 
   // ---- filters: the keystroke check, then confidence and support
   mi().bt_filtro_confiancaClick();
-  mi().Edit_limiar->clear();
-  type_key(mi().Edit_limiar, "x");
+  ui(mi()).Edit_limiar->clear();
+  type_key(ui(mi()).Edit_limiar, "x");
   EXPECT_EQ(messages().last(), QStringLiteral("Número inválido"));
-  EXPECT_EQ(mi().Edit_limiar->text(), "0");
+  EXPECT_EQ(ui(mi()).Edit_limiar->text(), "0");
   platform.messages.clear();
-  mi().Edit_limiar->setText("0");
+  ui(mi()).Edit_limiar->setText("0");
   mi().bt_calcularClick();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Informe limiar para filtrar")});
   platform.messages.clear();
-  mi().Edit_limiar->clear();
-  type_key(mi().Edit_limiar, "5");
-  type_key(mi().Edit_limiar, "0");
-  EXPECT_EQ(mi().Edit_limiar->text(), "50");
+  ui(mi()).Edit_limiar->clear();
+  type_key(ui(mi()).Edit_limiar, "5");
+  type_key(ui(mi()).Edit_limiar, "0");
+  EXPECT_EQ(ui(mi()).Edit_limiar->text(), "50");
   mi().bt_calcularClick();
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-  EXPECT_EQ(text_lines(mi().Rich), cli_rules({"--threshold", "50", "--by", "confidence"}, "Noticias"));
-  EXPECT_EQ(mi().Edit_total_regras->text(), QString::number(text_lines(mi().Rich).size()));
-  const int table_rows = mi().ListView_associa->topLevelItemCount();
+  EXPECT_EQ(text_lines(ui(mi()).Rich), cli_rules({"--threshold", "50", "--by", "confidence"}, "Noticias"));
+  EXPECT_EQ(ui(mi()).Edit_total_regras->text(), QString::number(text_lines(ui(mi()).Rich).size()));
+  const int table_rows = ui(mi()).ListView_associa->topLevelItemCount();
 
   mi().bt_filtro_suporteClick();
-  mi().Edit_limiar->setText("2");
+  ui(mi()).Edit_limiar->setText("2");
   mi().bt_calcularClick();
-  EXPECT_EQ(text_lines(mi().Rich), cli_rules({"--threshold", "2", "--by", "support"}, "Noticias"));
-  EXPECT_EQ(mi().ListView_associa->topLevelItemCount(), table_rows);  // the table is not filtered
+  EXPECT_EQ(text_lines(ui(mi()).Rich), cli_rules({"--threshold", "2", "--by", "support"}, "Noticias"));
+  EXPECT_EQ(ui(mi()).ListView_associa->topLevelItemCount(), table_rows);  // the table is not filtered
 
   // ---- a sort (the orders themselves: the core's tests)
   mi().bt_ordena_alfaClick();
-  const QStringList shown = text_lines(mi().Rich);
+  const QStringList shown = text_lines(ui(mi()).Rich);
   EXPECT_EQ(shown, cli_rules({"--threshold", "2", "--by", "support", "--order", "alphabetical"}, "Noticias"));
 
   // ---- "Grava Resultados para Portal", after a table was exported to
@@ -293,7 +293,7 @@ TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
   mi().bt_impressaoClick();
   TFrm_print* report = windows->Frm_print;
   ASSERT_NE(report, nullptr);
-  EXPECT_TRUE(report->RichEdit1->toPlainText().contains(shown.first()));
+  EXPECT_TRUE(ui(report).RichEdit1->toPlainText().contains(shown.first()));
   platform.answer(q(folder / "relatorio"));
   report->bt_salvarClick();
   const std::string rtf = read_file(folder / "relatorio.rtf");
@@ -315,22 +315,22 @@ TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
   continue_project(folder / "Noticias.ini");
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
   EXPECT_EQ(w().estado().step, 4);
-  EXPECT_EQ(tree_rows(mi().ListView_contexto), det_rows);
-  EXPECT_EQ(text_lines(mi().Rich), shown);
-  EXPECT_EQ(mi().Edit_total_regras->text(), QString::number(shown.size()));
-  EXPECT_EQ(mi().lb_metodo->text(), QStringLiteral("Determinístico"));
+  EXPECT_EQ(tree_rows(ui(mi()).ListView_contexto), det_rows);
+  EXPECT_EQ(text_lines(ui(mi()).Rich), shown);
+  EXPECT_EQ(ui(mi()).Edit_total_regras->text(), QString::number(shown.size()));
+  EXPECT_EQ(ui(mi()).lb_metodo->text(), QStringLiteral("Determinístico"));
   // The restore saved the project again: the status file as it was.
   EXPECT_EQ(read_file(folder / "resultados_n4.wiz"), status);
 }
 
 TEST_F(MiningTest, EditorCommandsAndTheirMessages) {
   prepare("Editor");
-  w().RadioGroup3->set_item_index(1);
-  ed().RadioGroup_tipo->set_item_index(0);
+  ui(w()).RadioGroup3->set_item_index(1);
+  ui(ed()).RadioGroup_tipo->set_item_index(0);
   w().ontologia->bt_ok_ontologiaClick();
 
   // Empty and duplicate names.
-  ed().Edit_conceito->clear();
+  ui(ed()).Edit_conceito->clear();
   ed().bt_insere_conceitoClick();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Não é possível adicionar um Conceito em Branco!")});
   EXPECT_EQ(platform.messages.back().kind, MessageKind::Warning);
@@ -341,47 +341,47 @@ TEST_F(MiningTest, EditorCommandsAndTheirMessages) {
             (std::vector<records::ContextRecord>{{Ansi("juros"), 0.3}, {Ansi("pib"), 0}}));
   platform.messages.clear();
   ed().bt_novo_conceitoClick();
-  ed().Edit_conceito->setText("ECONOMIA");
+  ui(ed()).Edit_conceito->setText("ECONOMIA");
   ed().bt_insere_conceitoClick();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Não é possível adicionar um Conceito que já exista!")});
   EXPECT_TRUE(ed().conceito().isEmpty());
 
   // A weight of 2 is refused.
   platform.messages.clear();
-  ed().Edit_conceito->setText("esporte");
+  ui(ed()).Edit_conceito->setText("esporte");
   ed().bt_insere_conceitoClick();
-  ed().Edit_regra->setText("gol");
-  ed().Edit_peso->setText("2,0000");
+  ui(ed()).Edit_regra->setText("gol");
+  ui(ed()).Edit_peso->setText("2,0000");
   ed().bt_insere_regraClick();
   EXPECT_EQ(messages(), QStringList{QString::fromUtf8(contexts::kWeightMessage)});
-  EXPECT_EQ(ed().ListBox_regras->count(), 0);
+  EXPECT_EQ(ui(ed()).ListBox_regras->count(), 0);
 
   // Changing and deleting rules; "Cancelar" leaves the file as it was.
   ed().bt_cancelarClick();
   platform.messages.clear();
   change_concept("economia");
-  ASSERT_EQ(ed().ListBox_regras->count(), 2);
-  EXPECT_EQ(ed().ListBox_regras->item(0)->text(), "juros | 0,3000");
-  ed().ListBox_regras->clearSelection();
+  ASSERT_EQ(ui(ed()).ListBox_regras->count(), 2);
+  EXPECT_EQ(ui(ed()).ListBox_regras->item(0)->text(), "juros | 0,3000");
+  ui(ed()).ListBox_regras->clearSelection();
   ed().bt_alterar_regraClick();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Para alterar uma regra é necessário marca-la primeiramente!")});
   platform.messages.clear();
-  ed().ListBox_regras->item(1)->setSelected(true);
+  ui(ed()).ListBox_regras->item(1)->setSelected(true);
   platform.answer_confirm(true);
   ed().bt_excluir_regraClick();
   EXPECT_EQ(platform.confirmations.last(), QStringLiteral("Deseja Excluir pib | 0,0000 ? "));
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Exclusão Concluida! ")});
-  EXPECT_EQ(ed().ListBox_regras->count(), 1);
+  EXPECT_EQ(ui(ed()).ListBox_regras->count(), 1);
   ed().bt_cancelarClick();
   EXPECT_EQ(records::read_all<records::ContextRecord>(folder / "economia.ctt").size(), 2u);
 
   // "Alterar Regras do Conceito" on a selected line, then save.
   change_concept("economia");
-  ed().ListBox_regras->item(0)->setSelected(true);
+  ui(ed()).ListBox_regras->item(0)->setSelected(true);
   ed().bt_alterar_regraClick();
-  EXPECT_EQ(ed().Edit_regra->text(), "juros");
-  ed().Edit_regra->setText("Selic");
-  ed().Edit_peso->setText("0,8000");
+  EXPECT_EQ(ui(ed()).Edit_regra->text(), "juros");
+  ui(ed()).Edit_regra->setText("Selic");
+  ui(ed()).Edit_peso->setText("0,8000");
   ed().bt_insere_regraClick();
   ed().bt_salvarClick();
   EXPECT_EQ(records::read_all<records::ContextRecord>(folder / "economia.ctt"),
@@ -391,7 +391,7 @@ TEST_F(MiningTest, EditorCommandsAndTheirMessages) {
   platform.messages.clear();
   change_concept("economia");
   ed().bt_alterar_conceitoClick();
-  ed().Edit_conceito->setText("Financas");
+  ui(ed()).Edit_conceito->setText("Financas");
   ed().bt_insere_conceitoClick();
   ed().bt_salvarClick();
   EXPECT_FALSE(fs::exists(folder / "economia.ctt"));
@@ -400,10 +400,10 @@ TEST_F(MiningTest, EditorCommandsAndTheirMessages) {
 
   // "Excluir Conceito": no keeps it, yes deletes its file and list entry.
   platform.messages.clear();
-  ed().ComboBox_conceitos->setEditText(QString());
+  ui(ed()).ComboBox_conceitos->setEditText(QString());
   ed().bt_excluir_conceitoClick();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Impossível Excluir um Conceito em Branco!")});
-  ed().ComboBox_conceitos->setEditText("financas");
+  ui(ed()).ComboBox_conceitos->setEditText("financas");
   platform.answer_confirm(true);
   ed().bt_excluir_conceitoClick();
   EXPECT_EQ(platform.confirmations.last(), QStringLiteral("Excluir o Conceito financas ?"));
@@ -417,20 +417,20 @@ TEST_F(MiningTest, EditorCommandsAndTheirMessages) {
   // "Ver uma Ontologia existente": a context chosen, shown from its copy.
   platform.messages.clear();
   const fs::path sample = lumeral::testing::source_dir() / "examples" / "noticias";
-  w().RadioGroup3->set_item_index(2);
+  ui(w()).RadioGroup3->set_item_index(2);
   platform.answer(q(sample / "esporte.ctt"));
   w().ontologia->bt_ok_ontologiaClick();
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
   EXPECT_EQ(ed().conceito(), "esporte");
-  EXPECT_GT(ed().ListBox_regras->count(), 5);
+  EXPECT_GT(ui(ed()).ListBox_regras->count(), 5);
   EXPECT_TRUE(fs::exists(folder / "temp" / "esporte.ctt"));
   EXPECT_FALSE(fs::exists(folder / "esporte.ctt"));
-  EXPECT_FALSE(ed().bt_novo_conceito->isEnabled());
-  EXPECT_FALSE(w().bit_avancar->isEnabled());
+  EXPECT_FALSE(ui(ed()).bt_novo_conceito->isEnabled());
+  EXPECT_FALSE(ui<WizardButtonBar>(w()).bit_avancar->isEnabled());
 
   // "Modificar Tipo de Ontologia" with no context file in the project folder.
   ed().bt_modificar_tipoClick();
-  ed().RadioGroup_tipo2->set_item_index(1);
+  ui(ed()).RadioGroup_tipo2->set_item_index(1);
   ed().bt_ok_tipo2Click();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Não foram encontradas Ontologias no diretorio de Textos especificado!")});
   EXPECT_EQ(windows->wizard_state().ontology, shell::OntologyKind::Deterministic);
@@ -438,14 +438,14 @@ TEST_F(MiningTest, EditorCommandsAndTheirMessages) {
   // A rule in the deterministic kind always weighs 1.
   platform.messages.clear();
   ed().bit_mutretaClick();
-  w().RadioGroup3->set_item_index(1);
-  ed().RadioGroup_tipo->set_item_index(1);
+  ui(w()).RadioGroup3->set_item_index(1);
+  ui(ed()).RadioGroup_tipo->set_item_index(1);
   w().ontologia->bt_ok_ontologiaClick();
-  ed().Edit_conceito->setText("clima");
+  ui(ed()).Edit_conceito->setText("clima");
   ed().bt_insere_conceitoClick();
-  ed().Edit_regra->setText("$clima$ -mental");
+  ui(ed()).Edit_regra->setText("$clima$ -mental");
   ed().bt_insere_regraClick();
-  EXPECT_EQ(ed().ListBox_regras->item(0)->text(), "$clima$ -mental | 1,0000");
+  EXPECT_EQ(ui(ed()).ListBox_regras->item(0)->text(), "$clima$ -mental | 1,0000");
 }
 
 TEST_F(MiningTest, RestoreAtLevelFourOpensTheProjectsOntologyInTheEditor) {
@@ -465,12 +465,12 @@ TEST_F(MiningTest, RestoreAtLevelFourOpensTheProjectsOntologyInTheEditor) {
   EXPECT_EQ(windows->wizard_state().context_list, q(folder / "noticias.lct"));
   EXPECT_EQ(windows->wizard_state().ontology, shell::OntologyKind::Probabilistic);
   EXPECT_EQ(ed().conceitos(), (QStringList{"ambiente", "economia", "esporte", "politica", "saude"}));
-  EXPECT_TRUE(w().bit_avancar->isEnabled());
+  EXPECT_TRUE(ui<WizardButtonBar>(w()).bit_avancar->isEnabled());
   EXPECT_TRUE(fs::exists(folder / "temp" / "politica.ctt"));
   // Choosing a concept shows its rules from the working copy.
-  ed().ComboBox_conceitos->setCurrentIndex(ed().ComboBox_conceitos->findText("saude"));
+  ui(ed()).ComboBox_conceitos->setCurrentIndex(ui(ed()).ComboBox_conceitos->findText("saude"));
   ed().ComboBox_conceitosSelect();
-  EXPECT_GT(ed().ListBox_regras->count(), 3);
+  EXPECT_GT(ui(ed()).ListBox_regras->count(), 3);
   const std::string ini = read_file(folder / "noticias.ini");
   EXPECT_NE(ini.find("n=4\r\n"), std::string::npos);
   EXPECT_NE(ini.find(cp1252("ontologia=Probabilístico\r\n")), std::string::npos);
@@ -478,9 +478,9 @@ TEST_F(MiningTest, RestoreAtLevelFourOpensTheProjectsOntologyInTheEditor) {
 
 TEST_F(MiningTest, MiningStopsWhenTheContextListIsMissing) {
   prepare("Falta");
-  w().RadioGroup3->set_item_index(1);
+  ui(w()).RadioGroup3->set_item_index(1);
   w().ontologia->bt_ok_ontologiaClick();
-  w().bit_avancar->setEnabled(true);
+  ui<WizardButtonBar>(w()).bit_avancar->setEnabled(true);
   w().bit_avancarClick();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("O Wizard encontrou um problema:\n\rLista de contextos não existe")});
 }

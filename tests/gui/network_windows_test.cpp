@@ -180,12 +180,12 @@ class NetworkWindows : public ClassifiedRoadTest {
     ASSERT_EQ(run.exit_code, 0) << run.err;
     open_tools();
     Tform_dm& dm = *windows->form_dm;
-    dm.Edit_contextos->setText(q(proj / "noticias.lct"));
-    dm.Edit_docs->setText(q(proj / "noticias.ldc"));
-    dm.Edit_ass->setText(q(proj / "temp.ass"));
+    ui(dm).Edit_contextos->setText(q(proj / "noticias.lct"));
+    ui(dm).Edit_docs->setText(q(proj / "noticias.ldc"));
+    ui(dm).Edit_ass->setText(q(proj / "temp.ass"));
     dm.CalculaConfiancaSuporte1Click();
     ASSERT_TRUE(dm.last_command_ok()) << last_message().toStdString();
-    ASSERT_GT(dm.ListBox1->count(), 2);
+    ASSERT_GT(ui(dm).ListBox1->count(), 2);
   }
   // The word pairs of the term-association window ("Por presença no mesmo
   // doc", from the tools window: a stopword list, then the document list).
@@ -194,7 +194,7 @@ class NetworkWindows : public ClassifiedRoadTest {
     ASSERT_EQ(made.exit_code, 0) << made.err;
     if (!windows->Form3) open_tools();
     Tform_rel& rel = *windows->form_rel;
-    rel.RadioGroup1->set_item_index(0);
+    ui(rel).RadioGroup1->set_item_index(0);
     platform.answer(q(proj / "stop.stw"));
     platform.answer(q(proj / "noticias.ldc"));
     rel.Calcularassociacoes1Click();
@@ -222,20 +222,20 @@ TEST_F(NetworkWindows, ConceptNetworkDrawsTheRulesListsTheirDocumentsAndFollowsT
   const auto& scene = *rede.Cena_rede;
   // One arrow per rule, one node per concept named in them.
   std::set<QString> concepts;
-  for (const Ansi& line : dm.ListBox1->lines()) {
+  for (const Ansi& line : ui(dm).ListBox1->lines()) {
     auto rule = mining::parse_rule_line(line);
     concepts.insert(qs(rule.a));
     concepts.insert(qs(rule.b));
   }
-  EXPECT_EQ(scene.edge_count(), static_cast<std::size_t>(dm.ListBox1->count()));
+  EXPECT_EQ(scene.edge_count(), static_cast<std::size_t>(ui(dm).ListBox1->count()));
   EXPECT_EQ(node_labels(scene), concepts);
 
   // A concept: its documents, as the classification lists them.
   const std::size_t economia = scene.network().find(Ansi("economia"));
   ASSERT_LT(economia, scene.node_count());
   rede.Cena_rede->click_node(economia);
-  EXPECT_EQ(list_items(rede.ListBox_docs), context_docs("economia"));
-  EXPECT_EQ(scene.network().nodes[economia].weight, rede.ListBox_docs->count());
+  EXPECT_EQ(list_items(ui(rede).ListBox_docs), context_docs("economia"));
+  EXPECT_EQ(scene.network().nodes[economia].weight, ui(rede).ListBox_docs->count());
   // An arrow: the documents holding both concepts, as many as the rule counts.
   for (std::size_t e = 0; e < scene.edge_count(); ++e) {
     rede.Cena_rede->click_edge(e);
@@ -245,9 +245,9 @@ TEST_F(NetworkWindows, ConceptNetworkDrawsTheRulesListsTheirDocumentsAndFollowsT
     QStringList both;
     for (const QString& d : a)
       if (b.contains(d)) both << d;
-    EXPECT_EQ(list_items(rede.ListBox_docs), both);
-    const auto rule = mining::parse_rule_line(dm.ListBox1->line(static_cast<int>(e)));
-    EXPECT_EQ(rede.ListBox_docs->count(), qs(rule.count).toInt());
+    EXPECT_EQ(list_items(ui(rede).ListBox_docs), both);
+    const auto rule = mining::parse_rule_line(ui(dm).ListBox1->line(static_cast<int>(e)));
+    EXPECT_EQ(ui(rede).ListBox_docs->count(), qs(rule.count).toInt());
   }
 
   // Exported through the save dialog; a name without extension is of the
@@ -258,12 +258,12 @@ TEST_F(NetworkWindows, ConceptNetworkDrawsTheRulesListsTheirDocumentsAndFollowsT
   platform.answer(q(tmp / "conceitos"));
   rede.bt_exportarClick();
   EXPECT_EQ(read_file(tmp / "conceitos.png").substr(0, 4), "\x89PNG");
-  EXPECT_TRUE(rede.StatusBar1->currentMessage().endsWith("conceitos.png"));
+  EXPECT_TRUE(ui<PictureWindowUi>(rede).StatusBar1->currentMessage().endsWith("conceitos.png"));
   // A cancelled dialog writes nothing and says nothing.
-  rede.StatusBar1->clearMessage();
+  ui<PictureWindowUi>(rede).StatusBar1->clearMessage();
   platform.cancel_next();
   rede.bt_exportarClick();
-  EXPECT_TRUE(rede.StatusBar1->currentMessage().isEmpty());
+  EXPECT_TRUE(ui<PictureWindowUi>(rede).StatusBar1->currentMessage().isEmpty());
   EXPECT_TRUE(platform.messages.empty());
   platform.answer(q(tmp / "conceitos.bmp"));
   rede.bt_exportarClick();
@@ -293,16 +293,16 @@ TEST_F(NetworkWindows, ConceptNetworkDrawsTheRulesListsTheirDocumentsAndFollowsT
   const std::size_t all = scene.edge_count();
   platform.messages.clear();
   w().set_pasta(proj);
-  w().Edit_titulo->setText("noticias");
+  ui<WizardProjectPanel>(w()).Edit_titulo->setText("noticias");
   w().set_lista_contextos(q(proj / "noticias.lct"));
   mi.bt_filtro_suporteClick();
-  mi.Edit_limiar->setText("3");
+  ui(mi).Edit_limiar->setText("3");
   mi.bt_calcularClick();
   ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-  const std::size_t kept = static_cast<std::size_t>(dm.ListBox1->count());
+  const std::size_t kept = static_cast<std::size_t>(ui(dm).ListBox1->count());
   EXPECT_LT(kept, all);
   EXPECT_EQ(scene.edge_count(), kept);
-  EXPECT_EQ(mi.Edit_total_regras->text(), QString::number(kept));
+  EXPECT_EQ(ui(mi).Edit_total_regras->text(), QString::number(kept));
   // Opened from the panel: the panel's own sentences, the same rules.
   mi.bt_redeClick();
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
@@ -370,7 +370,7 @@ TEST_F(NetworkWindows, CooccurrenceNetworkOfTheStrongestPairsOpensSummaries) {
   ASSERT_EQ(run.exit_code, 0) << run.err;
   expect_same_network(read_network_file(tmp / "termos.graphml"), rede.Cena_rede->network());
 
-  rede.SpinEdit_pares->setValue(10);
+  ui(rede).SpinEdit_pares->setValue(10);
   EXPECT_EQ(rede.Cena_rede->edge_count(), 10u);
 
   // A word: the summaries window extracts its sentences from the same list.
@@ -379,7 +379,7 @@ TEST_F(NetworkWindows, CooccurrenceNetworkOfTheStrongestPairsOpensSummaries) {
   rede.Cena_rede->click_node(word);
   Tform_resumo& resumo = *windows->form_resumo;
   EXPECT_TRUE(resumo.isVisible());
-  EXPECT_EQ(resumo.Memo_palavras->lines(), std::vector<Ansi>{ansi(label)});
+  EXPECT_EQ(ui(resumo).Memo_palavras->lines(), std::vector<Ansi>{ansi(label)});
   auto summary = run_cli({"summarize", "--docs", c("noticias.ldc"), label.toStdString()}, cli);
   ASSERT_EQ(summary.exit_code, 0) << summary.err;
   EXPECT_EQ(utf8_lines(resumo.resumos()), lines_of(summary.out));

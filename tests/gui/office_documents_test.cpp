@@ -89,18 +89,18 @@ TEST_F(GuiTest, PreparationConvertsDocumentsAndGroupsVariantsWhenAsked) {
   write_scanned_pdf(folder / "scan.pdf");
   write_file(folder / "nota.txt", cp1252("As eleições.\r\n"));
   start_new_project();
-  EXPECT_TRUE(w().CheckBox_formatos->isChecked());  // on for a new project
-  EXPECT_FALSE(w().CheckBox_radicais->isChecked());
+  EXPECT_TRUE(ui<WizardProjectPanel>(w()).CheckBox_formatos->isChecked());  // on for a new project
+  EXPECT_FALSE(ui<WizardProjectPanel>(w()).CheckBox_radicais->isChecked());
   fill_project("Votos", folder);
   w().bit_avancarClick();
   ASSERT_EQ(w().passo_corrente(), 2);
-  w().CheckBox_radicais->setChecked(true);
+  ui<WizardProjectPanel>(w()).CheckBox_radicais->setChecked(true);
   w().bit_avancarClick();
   ASSERT_EQ(w().passo_corrente(), 3);
   ASSERT_EQ(messages().size(), 1) << messages().join("|").toStdString();
   EXPECT_TRUE(messages()[0].contains(QStringLiteral("scan.pdf")));
-  EXPECT_TRUE(windows->Form_textos->CheckBox_radicais->isChecked());
-  EXPECT_EQ(windows->Form_textos->FileListBox4->count(), 2);
+  EXPECT_TRUE(ui(windows->Form_textos).CheckBox_radicais->isChecked());
+  EXPECT_EQ(ui(windows->Form_textos).FileListBox4->count(), 2);
 
   // A new project reads the complete way: documents named after their source.
   EXPECT_EQ(lumeral::testing::listed_documents(folder / "Votos.ldc"),
@@ -115,8 +115,8 @@ TEST_F(GuiTest, PreparationConvertsDocumentsAndGroupsVariantsWhenAsked) {
   // The options come back with the project.
   w().bit_inicioClick();
   continue_project(folder / "Votos.ini");
-  EXPECT_TRUE(w().CheckBox_formatos->isChecked());
-  EXPECT_TRUE(w().CheckBox_radicais->isChecked());
+  EXPECT_TRUE(ui<WizardProjectPanel>(w()).CheckBox_formatos->isChecked());
+  EXPECT_TRUE(ui<WizardProjectPanel>(w()).CheckBox_radicais->isChecked());
 }
 
 }  // namespace

@@ -10,15 +10,15 @@ namespace {
 class SimilarRetrieval : public RoadTest {
  protected:
   Tform_recsim& f() { return *windows->form_recsim; }
-  std::vector<std::string> shown() { return utf8_lines(f().ListBox1->lines()); }
+  std::vector<std::string> shown() { return utf8_lines(ui(f()).ListBox1->lines()); }
   void choose_list() {
     platform.answer(q(proj / "noticias.ldc"));
     f().Abrelistadedocs1Click();
   }
   void retrieve(const fs::path& case_file, int method, int weights) {
-    f().RadioGroup_caso->set_item_index(0);
-    f().RadioGroup_metodo->set_item_index(method);
-    f().RadioGroup_pesos->set_item_index(weights);
+    ui(f()).RadioGroup_caso->set_item_index(0);
+    ui(f()).RadioGroup_metodo->set_item_index(method);
+    ui(f()).RadioGroup_pesos->set_item_index(weights);
     platform.answer(q(case_file));
     f().RecuperaTextos1Click();
   }
@@ -46,27 +46,27 @@ TEST_F(SimilarRetrieval, OneCaseRankedAsTheCommandLine) {
     const auto expected = lines_of(cli_run(args).out);
     EXPECT_EQ(shown(), expected);
     EXPECT_EQ(expected.size(), 40u);
-    EXPECT_EQ(f().Edit_total->text(), "40");
-    EXPECT_EQ(f().Edit_caso->text(), q(proj / "noticia05.txt"));
-    EXPECT_EQ(f().Memo_caso->lines(), text_lines(proj / "noticia05.txt"));
+    EXPECT_EQ(ui(f()).Edit_total->text(), "40");
+    EXPECT_EQ(ui(f()).Edit_caso->text(), q(proj / "noticia05.txt"));
+    EXPECT_EQ(ui(f()).Memo_caso->lines(), text_lines(proj / "noticia05.txt"));
   }
 
   // By words with weights again, then the threshold as the command line
   // applies it; an empty field keeps every line and becomes "0".
   retrieve(proj / "noticia05.txt", 0, 0);
   const auto all = shown();
-  f().Edit_limiar->clear();
+  ui(f()).Edit_limiar->clear();
   f().Button_limiarClick();
-  EXPECT_EQ(f().Edit_limiar->text(), "0");
+  EXPECT_EQ(ui(f()).Edit_limiar->text(), "0");
   EXPECT_EQ(shown(), all);
-  f().Edit_limiar->setText("0,05");
+  ui(f()).Edit_limiar->setText("0,05");
   f().Button_limiarClick();
   const auto kept = lines_of(cli_run({"similar", "--docs", c("noticias.ldc"), "--case", c("noticia05.txt"), "--method",
                                       "word", "--threshold", "0,05"})
                                  .out);
   EXPECT_EQ(shown(), kept);
   EXPECT_LT(kept.size(), all.size());
-  EXPECT_EQ(f().Edit_total->text(), QString::number(kept.size()));
+  EXPECT_EQ(ui(f()).Edit_total->text(), QString::number(kept.size()));
 
   // Saved as a document list (text-file names, the similarity as weight)
   // and as text.
@@ -81,7 +81,7 @@ TEST_F(SimilarRetrieval, OneCaseRankedAsTheCommandLine) {
   EXPECT_EQ(utf8_lines(text_lines(proj / "parecidos.txt")), kept);
 
   // The best match (the case itself) shown in the text viewer.
-  f().ListBox1->setCurrentRow(0);
+  ui(f()).ListBox1->setCurrentRow(0);
   f().ListBox1DblClick();
   EXPECT_TRUE(windows->result_recsim->isVisible());
   EXPECT_EQ(viewer_lines(*windows), text_lines(proj / "noticia05.txt"));
@@ -94,7 +94,7 @@ TEST_F(SimilarRetrieval, ListOfCasesWritesTheReportOfTheCommandLine) {
   const std::string cases = "noticia01.txt\nnoticia12.txt\nnoticia30.txt\n";
   make_both("casos.ldc", cases);
 
-  f().RadioGroup_caso->set_item_index(1);
+  ui(f()).RadioGroup_caso->set_item_index(1);
   platform.answer(q(proj / "casos.ldc"));
   platform.answer(q(proj / "relatorio"));
   f().RecuperaTextos1Click();
@@ -118,7 +118,7 @@ TEST_F(SimilarRetrieval, ListOfCasesWritesTheReportOfTheCommandLine) {
 
   // The report is shown in the case field; a double click on a test
   // document's line shows its best match.
-  EXPECT_EQ(f().Memo_caso->lines(), text_lines(proj / "relatorio.txt"));
+  EXPECT_EQ(ui(f()).Memo_caso->lines(), text_lines(proj / "relatorio.txt"));
   const std::string best = mine[6].substr(mine[6].find("=> ") + 3);
   f().Memo_casoDblClick(6);
   EXPECT_EQ(viewer_lines(*windows), text_lines(proj / (best.substr(0, best.find(" |")) + "txt")));
@@ -145,7 +145,7 @@ TEST_F(SimilarRetrieval, ListOfCasesWritesTheReportOfTheCommandLine) {
   // An unreadable threshold leaves the list as it was.
   platform.messages.clear();
   const auto before = shown();
-  f().Edit_limiar->setText("abc");
+  ui(f()).Edit_limiar->setText("abc");
   f().Button_limiarClick();
   EXPECT_EQ(messages().size(), 1);
   EXPECT_EQ(shown(), before);

@@ -10,7 +10,7 @@ namespace {
 class BooleanRetrieval : public RoadTest {
  protected:
   Tform_recbool& f() { return *windows->form_recbool; }
-  std::vector<std::string> shown() { return utf8_lines(f().ListBox1->lines()); }
+  std::vector<std::string> shown() { return utf8_lines(ui(f()).ListBox1->lines()); }
   void choose_list() {
     platform.answer(q(proj / "noticias.ldc"));
     f().ListadeDocumentos1Click();
@@ -20,7 +20,7 @@ class BooleanRetrieval : public RoadTest {
 TEST_F(BooleanRetrieval, SearchesListAsTheCommandLine) {
   open_tools();
   choose_list();
-  EXPECT_EQ(f().Edit_doc->text(), q(proj / "noticias.ldc"));
+  EXPECT_EQ(ui(f()).Edit_doc->text(), q(proj / "noticias.ldc"));
 
   struct Case {
     QStringList typed;                 // the query field, blank lines included
@@ -35,19 +35,19 @@ TEST_F(BooleanRetrieval, SearchesListAsTheCommandLine) {
   };
   for (const auto& k : cases) {
     SCOPED_TRACE(k.typed.join("|").toStdString());
-    f().Memo1->setPlainText(k.typed.join('\n'));
-    f().RadioGroup1->set_item_index(k.any ? 1 : 0);
+    ui(f()).Memo1->setPlainText(k.typed.join('\n'));
+    ui(f()).RadioGroup1->set_item_index(k.any ? 1 : 0);
     f().ExecutaBusca1Click();
     std::vector<std::string> args{"boolean", "--docs", c("noticias.ldc")};
     if (k.any) args.push_back("--or");
     args.insert(args.end(), k.terms.begin(), k.terms.end());
     EXPECT_EQ(shown(), lines_of(cli_run(args).out));
-    EXPECT_EQ(f().Edit_total->text(), QString::number(f().ListBox1->count()));
+    EXPECT_EQ(ui(f()).Edit_total->text(), QString::number(ui(f()).ListBox1->count()));
     // The query field keeps its lines without the blank ones.
     QStringList kept;
     for (const QString& t : k.typed)
       if (!t.trimmed().isEmpty()) kept << t;
-    EXPECT_EQ(f().Memo1->toPlainText(), kept.join('\n'));
+    EXPECT_EQ(ui(f()).Memo1->toPlainText(), kept.join('\n'));
   }
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
@@ -55,8 +55,8 @@ TEST_F(BooleanRetrieval, SearchesListAsTheCommandLine) {
 TEST_F(BooleanRetrieval, SavesResultsAndQueryAndShowsADocument) {
   open_tools();
   choose_list();
-  f().Memo1->setPlainText(QStringLiteral("JUROS\nBanco Central e uma frase longa demais para caber no campo"));
-  f().RadioGroup1->set_item_index(1);
+  ui(f()).Memo1->setPlainText(QStringLiteral("JUROS\nBanco Central e uma frase longa demais para caber no campo"));
+  ui(f()).RadioGroup1->set_item_index(1);
   f().ExecutaBusca1Click();
   const auto found = lines_of(cli_run({"boolean", "--docs", c("noticias.ldc"), "--or", "juros",
                                        "banco central e uma frase longa demais para caber no campo"})
@@ -82,10 +82,10 @@ TEST_F(BooleanRetrieval, SavesResultsAndQueryAndShowsADocument) {
   platform.answer(q(proj / "consulta"));
   f().GravaConsulta1Click();
   f().LimpaEntrada1Click();
-  EXPECT_TRUE(f().Memo1->toPlainText().isEmpty());
+  EXPECT_TRUE(ui(f()).Memo1->toPlainText().isEmpty());
   platform.answer(q(proj / "consulta.csb"));
   f().Consulta1Click();
-  EXPECT_EQ(f().Memo1->toPlainText(), QStringLiteral("juros\nbanco central e uma frase longa demais p"));
+  EXPECT_EQ(ui(f()).Memo1->toPlainText(), QStringLiteral("juros\nbanco central e uma frase longa demais p"));
   f().ExecutaBusca1Click();
   EXPECT_EQ(shown(), lines_of(cli_run({"boolean", "--docs", c("noticias.ldc"), "--or", "juros",
                                        "banco central e uma frase longa demais p"})
@@ -93,11 +93,11 @@ TEST_F(BooleanRetrieval, SavesResultsAndQueryAndShowsADocument) {
   // A context's entries are appended to the query.
   platform.answer(q(proj / "esporte.ctt"));
   f().Contexto1Click();
-  EXPECT_GT(f().Memo1->lines().size(), 2u);
-  EXPECT_EQ(f().Memo1->lines()[0], Ansi("juros"));
+  EXPECT_GT(ui(f()).Memo1->lines().size(), 2u);
+  EXPECT_EQ(ui(f()).Memo1->lines()[0], Ansi("juros"));
 
   // A double click shows the document in the text viewer.
-  f().ListBox1->setCurrentRow(0);
+  ui(f()).ListBox1->setCurrentRow(0);
   f().ListBox1DblClick();
   EXPECT_TRUE(windows->result_recsim->isVisible());
   EXPECT_EQ(viewer_lines(*windows), text_lines(proj / found[0]));
@@ -107,7 +107,7 @@ TEST_F(BooleanRetrieval, SavesResultsAndQueryAndShowsADocument) {
 TEST_F(BooleanRetrieval, MissingTextStopsAfterTheDocumentsFoundBeforeIt) {
   open_tools();
   f().ExecutaBusca1Click();  // no list: nothing, no message
-  EXPECT_EQ(f().ListBox1->count(), 0);
+  EXPECT_EQ(ui(f()).ListBox1->count(), 0);
   EXPECT_TRUE(messages().isEmpty());
 
   choose_list();
@@ -123,9 +123,9 @@ TEST_F(BooleanRetrieval, MissingTextStopsAfterTheDocumentsFoundBeforeIt) {
   EXPECT_EQ(messages(), QStringList{QStringLiteral("O arquivo texto não está no diretório")});
 
   // A document that is not there: the viewer says so.
-  f().ListBox1->clear();
-  f().ListBox1->add(Ansi("sumiu.txt"));
-  f().ListBox1->setCurrentRow(0);
+  ui(f()).ListBox1->clear();
+  ui(f()).ListBox1->add(Ansi("sumiu.txt"));
+  ui(f()).ListBox1->setCurrentRow(0);
   f().ListBox1DblClick();
   EXPECT_EQ(last_message(), QStringLiteral("Arquivo texto selecionado não existe"));
 }

@@ -20,13 +20,13 @@ class ContextualSummaries : public RoadTest {
 TEST_F(ContextualSummaries, SummariesOfTheCommandLine) {
   open_tools();
   choose_lists();
-  EXPECT_EQ(utf8_lines(f().ListBox_contextos->lines()), dumped_names(cli_run({"dump", c("noticias.lct")}).out));
+  EXPECT_EQ(utf8_lines(ui(f()).ListBox_contextos->lines()), dumped_names(cli_run({"dump", c("noticias.lct")}).out));
 
   // Browsing a context shows its entries.
-  f().ListBox_contextos->setCurrentRow(1);
+  ui(f()).ListBox_contextos->setCurrentRow(1);
   f().ListBox_contextosClick();
-  const auto entries = dumped_names(cli_run({"dump", c(to_utf8(f().ListBox_contextos->line(1)) + ".ctt")}).out);
-  const auto terms = utf8_lines(f().ListBox_termos->lines());
+  const auto entries = dumped_names(cli_run({"dump", c(to_utf8(ui(f()).ListBox_contextos->line(1)) + ".ctt")}).out);
+  const auto terms = utf8_lines(ui(f()).ListBox_termos->lines());
   ASSERT_EQ(terms.size(), entries.size());
   for (std::size_t i = 0; i < terms.size(); ++i) EXPECT_EQ(terms[i], entries[i].substr(0, terms[i].size()));
 
@@ -42,17 +42,17 @@ TEST_F(ContextualSummaries, SummariesOfTheCommandLine) {
   for (const auto& k : cases) {
     SCOPED_TRACE(k.contexts.toStdString());
     f().Button_limpaClick();
-    f().Memo_contextos->setPlainText(k.contexts);
-    f().Memo_not->setPlainText(k.excluded);
-    f().Edit_frases->setText(k.count);
-    f().RadioGroup_operador->set_item_index(k.op);
+    ui(f()).Memo_contextos->setPlainText(k.contexts);
+    ui(f()).Memo_not->setPlainText(k.excluded);
+    ui(f()).Edit_frases->setText(k.count);
+    ui(f()).RadioGroup_operador->set_item_index(k.op);
     f().Button_executaClick();
     std::vector<std::string> args{"contextual-summary", "--docs", c("noticias.ldc"), "--contexts", c("noticias.lct")};
     args.insert(args.end(), k.args.begin(), k.args.end());
     const auto expected = lines_of(cli_run(args).out);
     EXPECT_FALSE(expected.empty());
     EXPECT_EQ(utf8_lines(f().resumos()), expected);
-    EXPECT_EQ(f().Memo_resumos->toPlainText().count('\n') + 1, static_cast<qsizetype>(expected.size()));
+    EXPECT_EQ(ui(f()).Memo_resumos->toPlainText().count('\n') + 1, static_cast<qsizetype>(expected.size()));
   }
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
@@ -61,12 +61,12 @@ TEST_F(ContextualSummaries, TheLinesMadeBeforeAMissingDocumentStay) {
   // The refusals of missing lists are the core's tests.
   open_tools();
   choose_lists();
-  f().Memo_contextos->setPlainText("economia");
+  ui(f()).Memo_contextos->setPlainText("economia");
   // A missing document stops the run after the lines made before it.
   const auto names = dumped_names(cli_run({"dump", c("noticias.ldc")}).out);
   fs::remove(proj / names[20]);
   fs::remove(cli / names[20]);
-  f().Edit_frases->clear();
+  ui(f()).Edit_frases->clear();
   platform.messages.clear();
   f().Button_executaClick();
   auto run = cli_run({"contextual-summary", "--docs", c("noticias.ldc"), "--contexts", c("noticias.lct"), "economia"},
@@ -77,10 +77,10 @@ TEST_F(ContextualSummaries, TheLinesMadeBeforeAMissingDocumentStay) {
   EXPECT_FALSE(f().resumos().empty());
 
   // A cancelled context-list dialog keeps the list.
-  const int before = f().ListBox_contextos->count();
+  const int before = ui(f()).ListBox_contextos->count();
   platform.cancel_next();
   f().Button_contextosClick();
-  EXPECT_EQ(f().ListBox_contextos->count(), before);
+  EXPECT_EQ(ui(f()).ListBox_contextos->count(), before);
 }
 
 }  // namespace

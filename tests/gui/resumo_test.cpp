@@ -15,7 +15,7 @@ class Summaries : public RoadTest {
   Tform_resumo& f() { return *windows->form_resumo; }
   std::vector<std::string> shown() {
     std::vector<std::string> out;
-    for (QTextBlock b = f().RichEdit_resumos->document()->begin(); b.isValid(); b = b.next())
+    for (QTextBlock b = ui(f()).RichEdit_resumos->document()->begin(); b.isValid(); b = b.next())
       out.push_back(b.text().toStdString());
     if (out.size() == 1 && out[0].empty()) out.clear();
     return out;
@@ -23,7 +23,7 @@ class Summaries : public RoadTest {
   // The texts shown in bold green.
   QStringList marked() {
     QStringList out;
-    for (QTextBlock b = f().RichEdit_resumos->document()->begin(); b.isValid(); b = b.next())
+    for (QTextBlock b = ui(f()).RichEdit_resumos->document()->begin(); b.isValid(); b = b.next())
       for (auto it = b.begin(); !it.atEnd(); ++it)
         if (it.fragment().charFormat().fontWeight() == QFont::Bold) out << it.fragment().text();
     return out;
@@ -37,8 +37,8 @@ class Summaries : public RoadTest {
 TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
   open_tools();
   open_list();
-  EXPECT_EQ(f().Edit_entrada->text(), "noticias.ldc");
-  EXPECT_EQ(utf8_lines(f().ListBox_docs->lines()), dumped_names(cli_run({"dump", c("noticias.ldc")}).out));
+  EXPECT_EQ(ui(f()).Edit_entrada->text(), "noticias.ldc");
+  EXPECT_EQ(utf8_lines(ui(f()).ListBox_docs->lines()), dumped_names(cli_run({"dump", c("noticias.ldc")}).out));
 
   struct Case {
     QString search;      // the search lines
@@ -56,10 +56,10 @@ TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
   };
   for (const auto& k : cases) {
     SCOPED_TRACE(k.search.toStdString());
-    f().Memo_palavras->setPlainText(k.search);
-    f().RadioGroup_condicoes->set_item_index(k.condition);
-    f().RadioGroup_boolean->set_item_index(k.boolean);
-    f().SpinEdit_frases->setValue(k.around);
+    ui(f()).Memo_palavras->setPlainText(k.search);
+    ui(f()).RadioGroup_condicoes->set_item_index(k.condition);
+    ui(f()).RadioGroup_boolean->set_item_index(k.boolean);
+    ui(f()).SpinEdit_frases->setValue(k.around);
     f().Extrairresumos1Click();
     std::vector<std::string> args{"summarize", "--docs", c("noticias.ldc")};
     args.insert(args.end(), k.args.begin(), k.args.end());
@@ -73,23 +73,23 @@ TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
     if (k.condition == 1) {
       EXPECT_FALSE(marked().isEmpty());
     }
-    EXPECT_EQ(f().RichEdit_resumos->textCursor().position(), 0);  // back at the start
+    EXPECT_EQ(ui(f()).RichEdit_resumos->textCursor().position(), 0);  // back at the start
   }
   EXPECT_EQ(platform.messages.size(), 0u);
 
   // Only the selected document: "?" does not end a sentence there.
-  f().RadioGroup_apresentacao->set_item_index(1);
-  f().Memo_palavras->setPlainText("juros");
-  f().SpinEdit_frases->setValue(1);
+  ui(f()).RadioGroup_apresentacao->set_item_index(1);
+  ui(f()).Memo_palavras->setPlainText("juros");
+  ui(f()).SpinEdit_frases->setValue(1);
   // A current row that nobody highlighted is no choice.
-  f().ListBox_docs->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-  f().ListBox_docs->clearSelection();
+  ui(f()).ListBox_docs->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+  ui(f()).ListBox_docs->clearSelection();
   f().Extrairresumos1Click();
   EXPECT_EQ(messages(), QStringList{"Selecione um documento antes de extrair resumo."});
   platform.messages.clear();
-  f().ListBox_docs->setCurrentRow(2);
+  ui(f()).ListBox_docs->setCurrentRow(2);
   f().Extrairresumos1Click();
-  const std::string selected = to_utf8(f().ListBox_docs->line(2));
+  const std::string selected = to_utf8(ui(f()).ListBox_docs->line(2));
   EXPECT_EQ(shown(), lines_of(cli_run({"summarize", "--docs", c("noticias.ldc"), "--only", selected, "--around", "1",
                                        "juros"})
                                   .out));
@@ -106,13 +106,13 @@ TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
 
   // (The refusals of the selection and of a missing selected text are the
   // core's tests.)
-  f().SpinEdit_frases->setValue(0);
-  const auto names = utf8_lines(f().ListBox_docs->lines());
+  ui(f()).SpinEdit_frases->setValue(0);
+  const auto names = utf8_lines(ui(f()).ListBox_docs->lines());
   // Every document: the ones before the missing text stay shown.
   fs::remove(proj / names[6]);
   fs::remove(cli / names[6]);
-  f().RadioGroup_apresentacao->set_item_index(0);
-  f().Memo_palavras->setPlainText("juros");
+  ui(f()).RadioGroup_apresentacao->set_item_index(0);
+  ui(f()).Memo_palavras->setPlainText("juros");
   platform.messages.clear();
   f().Extrairresumos1Click();
   auto run = cli_run({"summarize", "--docs", c("noticias.ldc"), "juros"}, false);
@@ -124,7 +124,7 @@ TEST_F(Summaries, ExtractsAsTheCommandLineWithTheSearchWordsInBold) {
   // "Abre lista de docs" cancelled: the list is emptied and nothing more.
   platform.cancel_next();
   f().Abrelistadedocs1Click();
-  EXPECT_EQ(f().ListBox_docs->count(), 0);
+  EXPECT_EQ(ui(f()).ListBox_docs->count(), 0);
 }
 
 // "Ver resumos" in the ontology editor: the summaries window opens on the
@@ -139,10 +139,10 @@ TEST_F(GuiTest, VerResumosOpensTheProjectList) {
   w().bit_avancarClick();
   w().bit_avancarClick();
   ASSERT_EQ(w().passo_corrente(), 3) << messages().join("|").toStdString();
-  w().RadioGroup3->set_item_index(1);
-  w().ontologia->RadioGroup_tipo->set_item_index(0);
+  ui(w()).RadioGroup3->set_item_index(1);
+  ui(w().ontologia).RadioGroup_tipo->set_item_index(0);
   w().ontologia->bt_ok_ontologiaClick();
-  ASSERT_TRUE(w().ontologia->bt_ver_resumos->isEnabled());
+  ASSERT_TRUE(ui(w().ontologia).bt_ver_resumos->isEnabled());
 
   const std::size_t dialogs = platform.dialogs.size();
   w().ontologia->bt_ver_resumosClick();
@@ -150,15 +150,15 @@ TEST_F(GuiTest, VerResumosOpensTheProjectList) {
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
   EXPECT_EQ(platform.dialogs.size(), dialogs);  // no dialog of its own
   EXPECT_TRUE(f.isVisible());
-  EXPECT_EQ(f.Edit_entrada->text(), "Noticias.ldc");
-  EXPECT_EQ(f.ListBox_docs->lines(), lumeral::testing::listed_documents(folder / "Noticias.ldc"));
-  EXPECT_FALSE(f.Abrelistadedocs1->isEnabled());
-  EXPECT_FALSE(f.Edit_entrada->isEnabled());
+  EXPECT_EQ(ui(f).Edit_entrada->text(), "Noticias.ldc");
+  EXPECT_EQ(ui(f).ListBox_docs->lines(), lumeral::testing::listed_documents(folder / "Noticias.ldc"));
+  EXPECT_FALSE(ui(f).Abrelistadedocs1->isEnabled());
+  EXPECT_FALSE(ui(f).Edit_entrada->isEnabled());
 
   w().hide();
   windows->create_Form3()->bt_resumoClick();
-  EXPECT_TRUE(f.Abrelistadedocs1->isEnabled());
-  EXPECT_TRUE(f.Edit_entrada->isEnabled());
+  EXPECT_TRUE(ui(f).Abrelistadedocs1->isEnabled());
+  EXPECT_TRUE(ui(f).Edit_entrada->isEnabled());
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ class RoadTest : public GuiTest {
   // The tools window opened from the entry menu: the main window is hidden,
   // so the tools act on their own (dialogs, no wizard project).
   void open_tools() {
-    w().RadioGroup1->set_item_index(2);
+    ui(w()).RadioGroup1->set_item_index(2);
     w().bt_ok_entradaClick();
     ASSERT_TRUE(windows->Form3);
     ASSERT_FALSE(w().isVisible());

@@ -17,17 +17,17 @@ TEST_F(RoadTest, TheMiningStepDrivesTheToolWindowsWithoutDialogs) {
   // A wizard project at the mining step: visible, its folder, title and
   // ontology kind set.
   w().set_pasta(proj);
-  w().Edit_titulo->setText("noticias");
+  ui<WizardProjectPanel>(w()).Edit_titulo->setText("noticias");
   w().set_tipo(shell::OntologyKind::Deterministic);
   const QString ldc = q(proj / "noticias.ldc");
   const QString lct = q(proj / "noticias.lct");
 
   // Classification run.
   Tform_matriz& matriz = *windows->form_matriz;
-  matriz.Edit_contextos->setText(lct);
-  matriz.Edit_docs->setText(ldc);
+  ui(matriz).Edit_contextos->setText(lct);
+  ui(matriz).Edit_docs->setText(ldc);
   matriz.Button_docsClick();
-  EXPECT_EQ(matriz.ListBox1->count(), 40);
+  EXPECT_EQ(ui(matriz).ListBox1->count(), 40);
   matriz.MetodoDeterministico1Click();
   cli_run({"classify", "--docs", c("noticias.ldc"), "--contexts", c("noticias.lct"), "--method", "deterministic"});
   EXPECT_EQ(files_with(proj, {".mtz"}), files_with(cli, {".mtz"}));
@@ -35,25 +35,25 @@ TEST_F(RoadTest, TheMiningStepDrivesTheToolWindowsWithoutDialogs) {
   // Frequency run: the contextual centroid of type "Todas as palavras + freq".
   Tform_centro& centro = *windows->form_centro;
   centro.Abrelistadedocumentos1Click();
-  centro.RadioGroup_metodo->set_item_index(1);
+  ui(centro).RadioGroup_metodo->set_item_index(1);
   centro.Novo1Click();
-  EXPECT_EQ(utf8_lines(centro.ListBox_centro->lines()),
+  EXPECT_EQ(utf8_lines(ui(centro).ListBox_centro->lines()),
             lines_of(cli_run({"centroid", "--docs", c("noticias.ldc"), "--method", "context"}).out));
   EXPECT_EQ(read_file(proj / "centro-temp.lpl"), read_file(cli / "centro-temp.lpl"));
 
   // Percentages of that centroid.
   Tcentro_percentual& perc = *windows->centro_percentual;
-  perc.Edit_docs->setText(ldc);
-  perc.Edit_centro->setText(q(proj / "centro-temp.lpl"));
+  ui(perc).Edit_docs->setText(ldc);
+  ui(perc).Edit_centro->setText(q(proj / "centro-temp.lpl"));
   perc.Calculaporcentagens1Click();
-  EXPECT_EQ(utf8_lines(perc.ListBox1->lines()),
+  EXPECT_EQ(utf8_lines(ui(perc).ListBox1->lines()),
             lines_of(cli_run({"percentages", "--docs", c("noticias.ldc"), "--centroid", c("centro-temp.lpl")}).out));
 
   // Association run: "Por contextos" into temp.ass, shown flag set.
   Tform_rel& rel = *windows->form_rel;
-  rel.RadioGroup1->set_item_index(3);
-  rel.Edit_docs->setText(ldc);
-  rel.Edit_stop->setText(q(tmp / "start" / "stw-portugues.stw"));
+  ui(rel).RadioGroup1->set_item_index(3);
+  ui(rel).Edit_docs->setText(ldc);
+  ui(rel).Edit_stop->setText(q(tmp / "start" / "stw-portugues.stw"));
   rel.mostrada = true;
   rel.Calcularassociacoes1Click();
   EXPECT_FALSE(rel.isVisible());
@@ -63,14 +63,14 @@ TEST_F(RoadTest, TheMiningStepDrivesTheToolWindowsWithoutDialogs) {
   // The rules of those pairs (their filters and orders: the data-mining
   // window's tests).
   Tform_dm& dm = *windows->form_dm;
-  dm.Edit_contextos->setText(lct);
-  dm.Edit_docs->setText(ldc);
-  dm.Edit_ass->setText(q(proj / "temp.ass"));
+  ui(dm).Edit_contextos->setText(lct);
+  ui(dm).Edit_docs->setText(ldc);
+  ui(dm).Edit_ass->setText(q(proj / "temp.ass"));
   dm.CalculaConfiancaSuporte1Click();
   const auto rules = lines_of(
       cli_run({"rules", "--contexts", c("noticias.lct"), "--docs", c("noticias.ldc"), "--pairs", c("temp.ass")}).out);
   ASSERT_FALSE(rules.empty());
-  EXPECT_EQ(utf8_lines(dm.ListBox1->lines()), rules);
+  EXPECT_EQ(utf8_lines(ui(dm).ListBox1->lines()), rules);
 
   EXPECT_TRUE(platform.dialogs.empty());
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();

@@ -29,8 +29,8 @@ TEST_F(Separation, PiecesEqualTheCommandLinesForEveryFieldPair) {
   for (const Case& k : cases) {
     SCOPED_TRACE(k.prefix);
     for (const fs::path& folder : {proj, cli}) write_file(folder / "junto.txt", input);
-    f().Edit_inicial->setText(QString::fromUtf8(k.prefix));
-    f().Edit_separador->setText(QString::fromUtf8(k.separator));
+    ui(f()).Edit_inicial->setText(QString::fromUtf8(k.prefix));
+    ui(f()).Edit_separador->setText(QString::fromUtf8(k.separator));
     platform.answer(q(proj / "junto.txt"));
     f().Button1Click();
     cli_run({"split", c("junto.txt"), "--prefix", k.prefix, "--separator", k.separator});
@@ -41,8 +41,8 @@ TEST_F(Separation, PiecesEqualTheCommandLinesForEveryFieldPair) {
   }
   // Splitting again replaces the same pieces.
   write_file(proj / "junto.txt", cp1252("um\r\nXXX dois\r\n"));
-  f().Edit_inicial->setText("arq-");
-  f().Edit_separador->setText("XXX");
+  ui(f()).Edit_inicial->setText("arq-");
+  ui(f()).Edit_separador->setText("XXX");
   platform.answer(q(proj / "junto.txt"));
   f().Button1Click();
   EXPECT_EQ(read_file(proj / "arq-000002.txt"), cp1252("XXX dois\r\n"));

@@ -33,16 +33,16 @@ TEST_F(GuiTest, AboutBoxOpensOverTheMainAndToolsWindows) {
     std::function<TSobre*()> box;
   };
   const Case cases[] = {
-      {"Mdi_Frm", [&] { return static_cast<QWidget*>(&w()); }, [&] { return w().bt_sobre; },
+      {"Mdi_Frm", [&] { return static_cast<QWidget*>(&w()); }, [&] { return ui(w()).bt_sobre; },
        [&] { return w().sobre; }},
       {"Form3",
        [&] {
          // "Modo Clássico" opens the tools window.
-         w().RadioGroup1->set_item_index(2);
+         ui(w()).RadioGroup1->set_item_index(2);
          w().bt_ok_entradaClick();
          return static_cast<QWidget*>(windows->Form3);
        },
-       [&] { return windows->Form3->bt_sobre; }, [&] { return windows->Form3->sobre; }},
+       [&] { return ui(windows->Form3).bt_sobre; }, [&] { return windows->Form3->sobre; }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.window);
@@ -57,19 +57,19 @@ TEST_F(GuiTest, AboutBoxOpensOverTheMainAndToolsWindows) {
       EXPECT_TRUE(box->isVisible());
       EXPECT_EQ(box->parentWidget(), owner);
       EXPECT_EQ(owner->findChildren<TSobre*>().size(), 1);  // asked twice, one box
-      box->bt_fechar->click();
+      ui(box).bt_fechar->click();
       EXPECT_FALSE(box->isVisible());
     }
     TSobre& box = *c.box();
-    EXPECT_TRUE(box.lb_versao->text().endsWith(project_version())) << box.lb_versao->text().toStdString();
-    EXPECT_TRUE(box.lb_licenca->text().contains(QStringLiteral("GPL-3.0-or-later")));
-    EXPECT_TRUE(box.lb_guia->text().contains(guide_folder()));
-    ASSERT_EQ(box.tb_bibliotecas->rowCount(), static_cast<int>(third_parties().size()));
-    for (int row = 0; row < box.tb_bibliotecas->rowCount(); ++row) {
+    EXPECT_TRUE(ui(box).lb_versao->text().endsWith(project_version())) << ui(box).lb_versao->text().toStdString();
+    EXPECT_TRUE(ui(box).lb_licenca->text().contains(QStringLiteral("GPL-3.0-or-later")));
+    EXPECT_TRUE(ui(box).lb_guia->text().contains(guide_folder()));
+    ASSERT_EQ(ui(box).tb_bibliotecas->rowCount(), static_cast<int>(third_parties().size()));
+    for (int row = 0; row < ui(box).tb_bibliotecas->rowCount(); ++row) {
       // "Qt 6 (Core, ...)" is listed in the copyright file as "Qt 6".
-      const QString name = box.tb_bibliotecas->item(row, 0)->text().section(QStringLiteral(" ("), 0, 0);
+      const QString name = ui(box).tb_bibliotecas->item(row, 0)->text().section(QStringLiteral(" ("), 0, 0);
       EXPECT_TRUE(copyright.contains(name)) << name.toStdString();
-      EXPECT_FALSE(box.tb_bibliotecas->item(row, 1)->text().isEmpty()) << name.toStdString();
+      EXPECT_FALSE(ui(box).tb_bibliotecas->item(row, 1)->text().isEmpty()) << name.toStdString();
     }
   }
 }

@@ -50,7 +50,7 @@ class TableExport : public ClassifiedRoadTest {
     Tform_rel& f = *windows->form_rel;
     auto made = run_cli({"stopwords-save", (proj / "stop.stw").string()}, proj, "a\no\nde\n");
     EXPECT_EQ(made.exit_code, 0) << made.err;
-    f.RadioGroup1->set_item_index(0);
+    ui(f).RadioGroup1->set_item_index(0);
     platform.answer(q(proj / "stop.stw"));
     platform.answer(q(proj / "noticias.ldc"));
     f.Calcularassociacoes1Click();
@@ -61,7 +61,7 @@ class TableExport : public ClassifiedRoadTest {
 TEST_F(TableExport, TermAssociationPairsInTheOrderShown) {
   Tform_rel& f = associate();
   f.Ordenarporpeso1Click();  // exported in the order shown
-  ASSERT_GT(f.ListBox1->count(), 0);
+  ASSERT_GT(ui(f).ListBox1->count(), 0);
   auto actions = export_actions(f);
   ASSERT_EQ(actions.size(), 1u);
   export_to(actions[0], proj / "pares.csv");

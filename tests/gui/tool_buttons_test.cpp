@@ -35,7 +35,7 @@ namespace lumeral::gui::testing {
 namespace {
 
 TEST_F(GuiTest, ToolButtonsOpenTheirWindowsAndTheToolsWindowGoesBackToTheMenu) {
-  w().RadioGroup1->set_item_index(2);
+  ui(w()).RadioGroup1->set_item_index(2);
   w().bt_ok_entradaClick();
   ASSERT_TRUE(windows->Form3);
   TForm3& tools = *windows->Form3;
@@ -43,19 +43,19 @@ TEST_F(GuiTest, ToolButtonsOpenTheirWindowsAndTheToolsWindowGoesBackToTheMenu) {
   Tform_ger_doc& launcher = *windows->form_ger_doc;
   const Windows& k = *windows;
   const std::pair<QPushButton*, QWidget*> cases[] = {
-      {tools.bt_analise_docs, k.form_ger_doc},         {tools.bt_rec_contextual, k.form_consulta},
-      {tools.bt_contextos, k.form_cont},               {tools.bt_classificacao, k.form_matriz},
-      {tools.bt_resumo, k.form_resumo},                {tools.bt_lista_docs, k.form_ldoc},
-      {tools.bt_rec_booleana, k.form_recbool},         {tools.bt_clusterizacao, k.form_cluster},
-      {tools.bt_comparacao, k.form_centro},            {tools.bt_associacao, k.form_rel},
-      {tools.bt_resumo_contextual, k.res_contextual},  {tools.bt_class_conceitos, k.form_classifica3},
-      {tools.bt_class_maior_peso, k.form_classifica2}, {tools.bt_resumo_automatico, k.res_auto},
-      {tools.bt_rec_similaridade, k.form_recsim},      {tools.bt_similaridade, k.form_aval1},
-      {tools.bt_data_mining, k.form_dm},               {tools.bt_percentual, k.centro_percentual},
-      {tools.bt_precision_recall, k.form_medidas},     {tools.bt_regras, k.form_regras},
-      {launcher.bt_preprocessamento, k.Form1},         {launcher.bt_stopwords, k.form_stop},
-      {launcher.bt_eliminacao, k.form_elimina},        {launcher.bt_separacao, k.form_separador},
-      {launcher.bt_html, k.Form2},
+      {ui(tools).bt_analise_docs, k.form_ger_doc},         {ui(tools).bt_rec_contextual, k.form_consulta},
+      {ui(tools).bt_contextos, k.form_cont},               {ui(tools).bt_classificacao, k.form_matriz},
+      {ui(tools).bt_resumo, k.form_resumo},                {ui(tools).bt_lista_docs, k.form_ldoc},
+      {ui(tools).bt_rec_booleana, k.form_recbool},         {ui(tools).bt_clusterizacao, k.form_cluster},
+      {ui(tools).bt_comparacao, k.form_centro},            {ui(tools).bt_associacao, k.form_rel},
+      {ui(tools).bt_resumo_contextual, k.res_contextual},  {ui(tools).bt_class_conceitos, k.form_classifica3},
+      {ui(tools).bt_class_maior_peso, k.form_classifica2}, {ui(tools).bt_resumo_automatico, k.res_auto},
+      {ui(tools).bt_rec_similaridade, k.form_recsim},      {ui(tools).bt_similaridade, k.form_aval1},
+      {ui(tools).bt_data_mining, k.form_dm},               {ui(tools).bt_percentual, k.centro_percentual},
+      {ui(tools).bt_precision_recall, k.form_medidas},     {ui(tools).bt_regras, k.form_regras},
+      {ui(launcher).bt_preprocessamento, k.Form1},         {ui(launcher).bt_stopwords, k.form_stop},
+      {ui(launcher).bt_eliminacao, k.form_elimina},        {ui(launcher).bt_separacao, k.form_separador},
+      {ui(launcher).bt_html, k.Form2},
   };
   for (const auto& [button, window] : cases) {
     ASSERT_NE(window, nullptr) << button->text().toStdString();
@@ -68,10 +68,10 @@ TEST_F(GuiTest, ToolButtonsOpenTheirWindowsAndTheToolsWindowGoesBackToTheMenu) {
   tools.bt_inicioClick();
   EXPECT_FALSE(tools.isVisible());
   EXPECT_TRUE(w().isVisible());
-  EXPECT_EQ(w().RadioGroup1->item_index(), 0);
+  EXPECT_EQ(ui(w()).RadioGroup1->item_index(), 0);
 
   // Closing the tools window releases it and ends the program.
-  w().RadioGroup1->set_item_index(2);
+  ui(w()).RadioGroup1->set_item_index(2);
   w().bt_ok_entradaClick();
   windows->Form3->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -86,10 +86,10 @@ TEST_F(GuiTest, TheToolsWindowKeepsTheMemoryBudget) {
     EXPECT_EQ(memory_budget(platform), kDefaultMemoryBudget) << stored;
   }
   platform.settings[QStringLiteral("memoria_mb")] = QStringLiteral("2048");
-  w().RadioGroup1->set_item_index(2);
+  ui(w()).RadioGroup1->set_item_index(2);
   w().bt_ok_entradaClick();
   ASSERT_TRUE(windows->Form3);
-  QSpinBox& box = *windows->Form3->sp_memoria;
+  QSpinBox& box = *ui(windows->Form3).sp_memoria;
   EXPECT_EQ(box.value(), 2048);  // shown as stored
   box.setValue(512);
   EXPECT_EQ(platform.settings[QStringLiteral("memoria_mb")], "512");

@@ -14,7 +14,7 @@ namespace lumeral::gui::testing {
 // The lines the text viewer shows, as stored text.
 inline std::vector<Ansi> viewer_lines(const Windows& windows) {
   std::vector<Ansi> out;
-  const QString text = windows.result_recsim->Memo1->toPlainText();
+  const QString text = ui(windows.result_recsim).Memo1->toPlainText();
   if (text.isEmpty()) return out;
   for (const QString& line : text.split('\n')) out.push_back(ansi(line));
   return out;

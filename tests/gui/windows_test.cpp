@@ -98,7 +98,7 @@ TEST_F(GuiTest, WordListWindowBuildsOpensSortsAndSaves) {
 
   platform.answer(q(stw));
   f.Abrelistadestopwords1Click();
-  EXPECT_EQ(f.Edit_stop->text(), q(stw));
+  EXPECT_EQ(ui(f).Edit_stop->text(), q(stw));
   platform.answer(QStringList{q(docs / "a.txt")});
   f.Analisatextos1Click();
   EXPECT_EQ(platform.dialogs.back().kind, "open-multi");
@@ -106,19 +106,19 @@ TEST_F(GuiTest, WordListWindowBuildsOpensSortsAndSaves) {
 
   // "Abre lista" with a threshold (its lines and saves are the core's
   // tests); the order switches, the line eliminated, a cancelled save.
-  f.Edit_limiar->setText("0,25");
+  ui(f).Edit_limiar->setText("0,25");
   platform.answer(q(docs / "a.lpl"));
   f.Abrelista1Click();
-  EXPECT_EQ(utf8_lines(f.ListBox1), (std::vector<std::string>{"casa |  0,50000", "bola |  0,25000", "Época |  0,25000"}));
-  EXPECT_EQ(f.Edit_total->text(), "3");
-  f.CheckBox1->click();
-  EXPECT_TRUE(f.ListBox1->sorted());
+  EXPECT_EQ(utf8_lines(ui(f).ListBox1), (std::vector<std::string>{"casa |  0,50000", "bola |  0,25000", "Época |  0,25000"}));
+  EXPECT_EQ(ui(f).Edit_total->text(), "3");
+  ui(f).CheckBox1->click();
+  EXPECT_TRUE(ui(f).ListBox1->sorted());
   f.Ordenadecrescente1Click();
-  EXPECT_FALSE(f.ListBox1->sorted());
-  EXPECT_EQ(utf8_lines(f.ListBox1).front(), "casa |  0,50000");
-  f.ListBox1->setCurrentRow(0);
+  EXPECT_FALSE(ui(f).ListBox1->sorted());
+  EXPECT_EQ(utf8_lines(ui(f).ListBox1).front(), "casa |  0,50000");
+  ui(f).ListBox1->setCurrentRow(0);
   f.Eliminapalavra1Click();
-  EXPECT_EQ(f.Edit_total->text(), "2");
+  EXPECT_EQ(ui(f).Edit_total->text(), "2");
   fs::create_directories(tmp / "out");
   platform.answer(q(tmp / "out" / "nova"));
   f.Gravalista1Click();
@@ -132,16 +132,16 @@ TEST_F(GuiTest, WordListWindowBuildsOpensSortsAndSaves) {
 TEST_F(GuiTest, StopwordManagerEditsSavesAndHandsItsListBack) {
   Tform_stop& s = *windows->form_stop;
   for (const char* word : {"Zebra", "ônibus", "abacaxi", "", "Um nome muito comprido demais"}) {
-    s.Edit1->setText(QString::fromUtf8(word));
+    ui(s).Edit1->setText(QString::fromUtf8(word));
     s.bt_adicionaClick();
-    EXPECT_TRUE(s.Edit1->text().isEmpty());
+    EXPECT_TRUE(ui(s).Edit1->text().isEmpty());
   }
-  EXPECT_EQ(utf8_lines(s.ListBox1),
+  EXPECT_EQ(utf8_lines(ui(s).ListBox1),
             (std::vector<std::string>{"", "abacaxi", "ônibus", "Um nome muito comprido demais", "Zebra"}));
   const fs::path out = tmp / "minha.stw";
   platform.answer(q(tmp / "minha"));
   s.bt_gravaClick();
-  EXPECT_EQ(s.Edit_nome->text(), "minha.stw");
+  EXPECT_EQ(ui(s).Edit_nome->text(), "minha.stw");
   EXPECT_EQ(rec::read_all<rec::StopRecord>(out).size(), 5u);  // the save rule: the core's tests
 
   platform.cancel_next();
@@ -152,10 +152,10 @@ TEST_F(GuiTest, StopwordManagerEditsSavesAndHandsItsListBack) {
   platform.answer(q(out));
   s.bt_mostraClick();
   EXPECT_EQ(s.caminho, q(out));
-  EXPECT_EQ(s.ListBox1->count(), 5);
-  s.ListBox1->setCurrentRow(1);
+  EXPECT_EQ(ui(s).ListBox1->count(), 5);
+  ui(s).ListBox1->setCurrentRow(1);
   s.bt_eliminaClick();
-  EXPECT_EQ(s.ListBox1->count(), 4);
+  EXPECT_EQ(ui(s).ListBox1->count(), 4);
   platform.answer(q(tmp / "texto"));
   s.bt_grava_textoClick();
   EXPECT_EQ(read_file(tmp / "texto.txt"), cp1252("\r\nônibus\r\num nome muito c\r\nzebra\r\n"));
@@ -170,16 +170,16 @@ TEST_F(GuiTest, TextViewerShowsAFileOrSaysItIsMissing) {
   write_file(tmp / "start" / "Noticia.txt", cp1252("linha um\r\nação\r\n"));
   windows->show_text_file("Noticia.txt");
   EXPECT_TRUE(windows->result_recsim->isVisible());
-  EXPECT_EQ(windows->result_recsim->Memo1->toPlainText(), QStringLiteral("linha um\nação"));
+  EXPECT_EQ(ui(windows->result_recsim).Memo1->toPlainText(), QStringLiteral("linha um\nação"));
   EXPECT_TRUE(messages().isEmpty());
   // A name from a list that differs in letter case still finds the file.
   windows->show_text_file("noticia.txt");
-  EXPECT_EQ(windows->result_recsim->Memo1->toPlainText(), QStringLiteral("linha um\nação"));
+  EXPECT_EQ(ui(windows->result_recsim).Memo1->toPlainText(), QStringLiteral("linha um\nação"));
 
   // A missing file empties the viewer (its message: the core's and the
   // document-list window's tests).
   windows->show_text_file("outro.txt");
-  EXPECT_TRUE(windows->result_recsim->Memo1->toPlainText().isEmpty());
+  EXPECT_TRUE(ui(windows->result_recsim).Memo1->toPlainText().isEmpty());
 }
 
 }  // namespace

@@ -47,17 +47,17 @@ TEST_F(WizardTest, StartsAtTheDefaultFolderAndANewProjectStartsEmpty) {
   EXPECT_EQ(state().step, 0);
   EXPECT_EQ(state().start_folder, tmp / "start");
   EXPECT_EQ(state().project.folder, tmp / "home" / "lmr" / "projetos");
-  EXPECT_EQ(w().Label3->text(), q(tmp / "home" / "lmr" / "projetos"));
+  EXPECT_EQ(ui<WizardFrameUi>(w()).Label3->text(), q(tmp / "home" / "lmr" / "projetos"));
   // A new project starts empty; only the steps reached can be clicked.
   w().bt_ok_entradaClick();
-  w().Edit_titulo->setText("left over");
+  ui<WizardProjectPanel>(w()).Edit_titulo->setText("left over");
   w().bt_ok_bemvindoClick();
   EXPECT_EQ(state().step, 1);
   EXPECT_EQ(state().level.number, 1);
-  EXPECT_TRUE(w().Edit_titulo->text().isEmpty());
+  EXPECT_TRUE(ui<WizardProjectPanel>(w()).Edit_titulo->text().isEmpty());
   EXPECT_TRUE(state().project.title.empty());
-  EXPECT_FALSE(w().lb_passo2->clickable());
-  EXPECT_FALSE(w().botao_3_off->clickable());
+  EXPECT_FALSE(ui(w()).lb_passo2->clickable());
+  EXPECT_FALSE(ui(w()).botao_3_off->clickable());
   // The default folder does not exist yet: "Alterar" opens the picker at
   // the nearest folder that does.
   ASSERT_FALSE(fs::exists(tmp / "home" / "lmr"));
@@ -101,9 +101,9 @@ TEST_F(WizardTest, AdvancingToPreparationLoadsTheStopwordsAndWritesTheProjectFil
   const fs::path folder = tmp / "projeto";
   write_collection(folder);
   start_new_project();
-  w().Edit_titulo->setText("Vendas 2005");
-  w().Edit_cliente->setText("Cliente X");
-  w().Edit_resp->setText(QStringLiteral("Conceição"));
+  ui<WizardProjectPanel>(w()).Edit_titulo->setText("Vendas 2005");
+  ui<WizardProjectPanel>(w()).Edit_cliente->setText("Cliente X");
+  ui<WizardProjectPanel>(w()).Edit_resp->setText(QStringLiteral("Conceição"));
   platform.answer(q(folder));
   w().bt_alterarClick();
   EXPECT_EQ(state().project.folder, folder);
@@ -113,10 +113,10 @@ TEST_F(WizardTest, AdvancingToPreparationLoadsTheStopwordsAndWritesTheProjectFil
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
   EXPECT_EQ(state().step, 2);
   EXPECT_EQ(state().level.number, 2);
-  EXPECT_TRUE(windows->form_stop->Edit_nome->text().endsWith("stw-portugues.stw"));
+  EXPECT_TRUE(ui(windows->form_stop).Edit_nome->text().endsWith("stw-portugues.stw"));
   // The text-listing window only listed the folder: nothing was written.
-  EXPECT_EQ(windows->Form_textos->FileListBox1->count(), 2);
-  EXPECT_EQ(windows->Form_textos->FileListBox2->count(), 1);
+  EXPECT_EQ(ui(windows->Form_textos).FileListBox1->count(), 2);
+  EXPECT_EQ(ui(windows->Form_textos).FileListBox2->count(), 1);
   EXPECT_FALSE(fs::exists(folder / "Vendas 2005.ldc"));
 
   const std::string expected = cp1252(
@@ -132,20 +132,20 @@ TEST_F(WizardTest, AdvancingToPreparationLoadsTheStopwordsAndWritesTheProjectFil
   EXPECT_EQ(platform.setting("dir_ini"), q(folder));
 
   // Choosing another language loads its standard list.
-  w().ListBox_idioma->setCurrentRow(1);
+  ui<WizardProjectPanel>(w()).ListBox_idioma->setCurrentRow(1);
   w().ListBox_idiomaClick();
-  EXPECT_TRUE(windows->form_stop->Edit_nome->text().endsWith("stw-ingles.stw"));
+  EXPECT_TRUE(ui(windows->form_stop).Edit_nome->text().endsWith("stw-ingles.stw"));
 
   // Back to the project step: the fields stay.
   w().bit_voltarClick();
   EXPECT_EQ(state().step, 1);
-  EXPECT_EQ(w().Edit_resp->text(), QStringLiteral("Conceição"));
+  EXPECT_EQ(ui<WizardProjectPanel>(w()).Edit_resp->text(), QStringLiteral("Conceição"));
   EXPECT_EQ(state().project.folder, folder);
   // Back to the welcome group: a new project from there starts empty again.
   w().bit_voltarClick();
   EXPECT_EQ(state().step, 0);
   w().bt_ok_bemvindoClick();
-  EXPECT_TRUE(w().Edit_titulo->text().isEmpty());
+  EXPECT_TRUE(ui<WizardProjectPanel>(w()).Edit_titulo->text().isEmpty());
 }
 
 // Each collection prepared by the wizard and by `lumeral-cli prepare`: the
@@ -181,8 +181,8 @@ TEST_F(WizardTest, PreparingACollectionWritesWhatTheCommandLineWrites) {
     w().bit_avancarClick();
     if (c.separator) {
       w().Edit_separadorClick();  // a click on the separator chooses the single file
-      EXPECT_EQ(w().RadioGroup_textos->item_index(), 0);
-      w().Edit_separador->setText(c.separator);
+      EXPECT_EQ(ui<WizardProjectPanel>(w()).RadioGroup_textos->item_index(), 0);
+      ui<WizardProjectPanel>(w()).Edit_separador->setText(c.separator);
     }
     w().bit_avancarClick();
     EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
@@ -191,7 +191,7 @@ TEST_F(WizardTest, PreparingACollectionWritesWhatTheCommandLineWrites) {
     EXPECT_TRUE(state().ontology_step_entered);
     EXPECT_EQ(state().split_done, c.separator != nullptr);
     // The word-list window was driven with the stopword list of the manager.
-    EXPECT_EQ(windows->Form1->Edit_stop->text(), windows->form_stop->Edit_nome->text());
+    EXPECT_EQ(ui(windows->Form1).Edit_stop->text(), ui(windows->form_stop).Edit_nome->text());
     // The pacing of the progress display stayed within its cap.
     if (!*c.folder) {
       EXPECT_LE(platform.paused_ms, 2000);
@@ -242,14 +242,14 @@ TEST_F(WizardTest, AFolderWithNothingToPrepareGoesBack) {
     fill_project("Volta", folder);
     w().bit_avancarClick();
     if (c.single_file) {
-      w().RadioGroup_textos->set_item_index(0);
+      ui<WizardProjectPanel>(w()).RadioGroup_textos->set_item_index(0);
       w().bit_avancarClick();
     }
     ASSERT_FALSE(messages().isEmpty());
     EXPECT_EQ(messages().front(), c.message);
     EXPECT_EQ(state().step, c.step);
     EXPECT_FALSE(state().ontology_step_entered);
-    EXPECT_EQ(w().Edit_titulo->text(), "Volta");
+    EXPECT_EQ(ui<WizardProjectPanel>(w()).Edit_titulo->text(), "Volta");
   }
 }
 
@@ -264,17 +264,17 @@ TEST_F(WizardTest, HandEditedProjectFileRestoresTheSameSettings) {
                     folder.string() + "\r\n"));
   continue_project(folder / "Salvo.ini");
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-  EXPECT_EQ(w().Edit_titulo->text(), "Salvo");
-  EXPECT_EQ(w().Edit_cliente->text(), "Loja");
-  EXPECT_EQ(w().Edit_resp->text(), QStringLiteral("João"));
+  EXPECT_EQ(ui<WizardProjectPanel>(w()).Edit_titulo->text(), "Salvo");
+  EXPECT_EQ(ui<WizardProjectPanel>(w()).Edit_cliente->text(), "Loja");
+  EXPECT_EQ(ui<WizardProjectPanel>(w()).Edit_resp->text(), QStringLiteral("João"));
   EXPECT_EQ(state().project.folder, folder);
   EXPECT_EQ(state().project.title, Ansi("Salvo"));
-  EXPECT_EQ(w().ListBox_idioma->currentRow(), 1);
-  EXPECT_TRUE(windows->form_stop->Edit_nome->text().endsWith("stw-ingles.stw"));
+  EXPECT_EQ(ui<WizardProjectPanel>(w()).ListBox_idioma->currentRow(), 1);
+  EXPECT_TRUE(ui(windows->form_stop).Edit_nome->text().endsWith("stw-ingles.stw"));
   // Level 2: the preparation step with its text location and separator.
   EXPECT_EQ(state().step, 2);
-  EXPECT_EQ(w().RadioGroup_textos->item_index(), 0);
-  EXPECT_EQ(w().Edit_separador->text(), "###");
+  EXPECT_EQ(ui<WizardProjectPanel>(w()).RadioGroup_textos->item_index(), 0);
+  EXPECT_EQ(ui<WizardProjectPanel>(w()).Edit_separador->text(), "###");
   // The restore saved the project again in its own form.
   const std::string saved = read_file(folder / "Salvo.ini");
   EXPECT_EQ(saved.substr(0, 8), "[NOME]\r\n");
@@ -287,7 +287,7 @@ TEST_F(WizardTest, RestoreStopsOnANumberThatIsNotAndKeepsALevelThatNamesNoStep) 
   continue_project(project_file(tmp / "ruim", "Ruim", "[IDIOMA_TEXTOS]\r\nidioma_textos=dois\r\n[N]\r\nn=2\r\n"));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_TRUE(platform.messages[0].text.contains("dois"));
-  EXPECT_EQ(w().Edit_titulo->text(), "Ruim");  // set before the number was read
+  EXPECT_EQ(ui<WizardProjectPanel>(w()).Edit_titulo->text(), "Ruim");  // set before the number was read
   EXPECT_EQ(state().project.folder, tmp / "ruim");
   platform.messages.clear();
   for (const std::string level : {"", "n=\r\n", "n=x\r\n", "n=05\r\n"}) {
@@ -334,7 +334,7 @@ TEST_F(WizardTest, ExitButtons) {
 
   // "Sair, salvando status do projeto" without a title: a message, nothing else.
   w().show();
-  w().Edit_titulo->clear();
+  ui<WizardProjectPanel>(w()).Edit_titulo->clear();
   w().bit_sair_salvarClick();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Não pode salvar sem ter um Título/Nome do projeto")});
   EXPECT_TRUE(w().isVisible());
@@ -342,7 +342,7 @@ TEST_F(WizardTest, ExitButtons) {
 
   // With a title: saved, confirmed, closed.
   platform.messages.clear();
-  w().Edit_titulo->setText("Sair");
+  ui<WizardProjectPanel>(w()).Edit_titulo->setText("Sair");
   w().bit_sair_salvarClick();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Arquivo salvo com Sucesso!!!")});
   EXPECT_TRUE(fs::exists(folder / "Sair.ini"));
@@ -359,7 +359,7 @@ TEST_F(WizardTest, VoltarAoInicioResetsTheWizardState) {
   w().bit_avancarClick();
   w().set_tipo(shell::OntologyKind::Deterministic);
   w().set_lista_contextos("x.lct");
-  w().RadioGroup2->set_item_index(1);
+  ui<WizardFrameUi>(w()).RadioGroup2->set_item_index(1);
   w().bit_inicioClick();
   EXPECT_EQ(state().step, 0);
   EXPECT_EQ(state().level.number, 0);
@@ -367,7 +367,7 @@ TEST_F(WizardTest, VoltarAoInicioResetsTheWizardState) {
   EXPECT_EQ(state().ontology, shell::OntologyKind::None);
   EXPECT_FALSE(windows->wizard_open_project());
   EXPECT_TRUE(state().context_list.isEmpty());
-  EXPECT_EQ(w().RadioGroup2->item_index(), 0);
+  EXPECT_EQ(ui<WizardFrameUi>(w()).RadioGroup2->item_index(), 0);
 }
 
 }  // namespace

@@ -22,11 +22,8 @@ class QAction;
 
 namespace lumeral::gui {
 
-class Tform_rel : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_rel(Windows& windows);
-
+// The controls of `Tform_rel`: its own and its tests' (TestAccess).
+struct Tform_relUi {
   QLineEdit* Edit_docs;     // "Lista de docs:" (read-only path)
   QLineEdit* Edit_stop;     // "Stopwords:" (read-only path)
   QLineEdit* Edit_limiar;   // "Limiar"
@@ -36,6 +33,27 @@ class Tform_rel : public QMainWindow, public Form {
   RadioGroup* RadioGroup1;
   ListBox* ListBox1;        // "palavra_1 | palavra_2 = peso (da associação)"
   QStatusBar* StatusBar1;
+  QAction* Calcularassociacoes1;      // "Calcular associações"
+  QAction* Abrirresultadogravado1;    // "Resultados" > "Abrir resultado gravado"
+  QAction* Selecionarporlimiar1;      // "Resultados" > "Selecionar por limiar"
+  QAction* Salvarassociacoes1;        // "Resultados" > "Salvar associações (.ass)"
+  QAction* Salvarcomotexto1;          // "Resultados" > "Salvar como texto"
+  QAction* Ordenarporpeso1;           // "Resultados" > "Ordenar por peso"
+  QAction* Ordenaralfabeticamente1;   // "Resultados" > "Ordenar alfabeticamente"
+  QAction* Rededecoocorrencia1;       // "Resultados" > "Rede de co-ocorrência"
+};
+
+class Tform_rel : public QMainWindow, public Form, private Tform_relUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_relUi;
+ public:
+  // What the co-occurrence network draws: the pairs shown, and the
+  // document list they were counted in ("Lista de docs:").
+  std::vector<Ansi> pares() const { return ListBox1->lines(); }
+  QString lista_docs() const { return Edit_docs->text(); }
+  explicit Tform_rel(Windows& windows);
+
   // The documents folder: the folder of the chosen document list, with its
   // trailing separator.
   QString pasta_docs;
@@ -48,15 +66,6 @@ class Tform_rel : public QMainWindow, public Form {
   // document list `doc_list`: its result lines.
   void mostra_associacoes(const std::filesystem::path& doc_list, const std::filesystem::path& stopwords,
                           const std::vector<Ansi>& lines);
-
-  QAction* Calcularassociacoes1;      // "Calcular associações"
-  QAction* Abrirresultadogravado1;    // "Resultados" > "Abrir resultado gravado"
-  QAction* Selecionarporlimiar1;      // "Resultados" > "Selecionar por limiar"
-  QAction* Salvarassociacoes1;        // "Resultados" > "Salvar associações (.ass)"
-  QAction* Salvarcomotexto1;          // "Resultados" > "Salvar como texto"
-  QAction* Ordenarporpeso1;           // "Resultados" > "Ordenar por peso"
-  QAction* Ordenaralfabeticamente1;   // "Resultados" > "Ordenar alfabeticamente"
-  QAction* Rededecoocorrencia1;       // "Resultados" > "Rede de co-ocorrência"
 
   void Calcularassociacoes1Click();
   void Abrirresultadogravado1Click();

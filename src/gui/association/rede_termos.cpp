@@ -18,7 +18,7 @@ void Tform_rede_termos::desenha() {
   Cena_rede->show_network({}, {});  // nothing of the last picture stays if this one fails
   const std::size_t strongest = static_cast<std::size_t>(SpinEdit_pares->value());
   const charts::Network network =
-      charts::cooccurrence_network(windows().form_rel->ListBox1->lines(), strongest, regional());
+      charts::cooccurrence_network(windows().form_rel->pares(), strongest, regional());
   mostra_rede(network, charts::cooccurrence_network_legend(strongest));
   StatusBar1->showMessage(network.edges.empty()
                               ? QStringLiteral("Nenhum par para mostrar: calcule as associações antes")
@@ -47,7 +47,7 @@ void Tform_rede_termos::NoClick(int node) {
     const Ansi word = network.nodes[static_cast<std::size_t>(node)].label;
     // With no list loaded yet, the summaries take the list the pairs were
     // counted on.
-    windows().resume_palavra(word, windows().form_rel->Edit_docs->text().trimmed());
+    windows().resume_palavra(word, windows().form_rel->lista_docs().trimmed());
   });
 }
 

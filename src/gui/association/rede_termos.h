@@ -12,12 +12,17 @@
 
 namespace lumeral::gui {
 
-class Tform_rede_termos : public PictureWindow {
+// The controls of `Tform_rede_termos`: its own and its tests' (TestAccess).
+struct Tform_rede_termosUi {
+  QSpinBox* SpinEdit_pares;  // 1 to 2000, 60 at first
+};
+
+class Tform_rede_termos : public PictureWindow, private Tform_rede_termosUi {
   Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_rede_termosUi;
  public:
   explicit Tform_rede_termos(Windows& windows);
-
-  QSpinBox* SpinEdit_pares;  // 1 to 2000, 60 at first
 
   // Draws the pairs of `form_rel` now (shows and raises the window).
   void abre();

@@ -33,25 +33,30 @@ class QTimer;
 
 namespace lumeral::gui {
 
-class PictureWindow : public QMainWindow, public Form {
+// The controls of `PictureWindow`: its own and its tests' (TestAccess).
+struct PictureWindowUi {
+  QToolBar* barra;          // the window's controls follow the frame's actions
+  QAction* bt_atualizar;    // "Atualizar"
+  QAction* bt_exportar;     // "Exportar figura..."
+  QStatusBar* StatusBar1;
+  QBoxLayout* lado;         // the window's own panel, right of the picture (empty for most)
+  QAction* bt_ajustar = nullptr;        // "Ajustar à janela"
+  QAction* bt_exportar_rede = nullptr;  // "Exportar rede..."
+};
+
+class PictureWindow : public QMainWindow, public Form, protected PictureWindowUi {
   Q_OBJECT
+  friend struct TestAccess;
+  using Ui = PictureWindowUi;
  public:
   template <std::derived_from<WindowServices> Registry>
   PictureWindow(Registry& windows, const QString& title) : QMainWindow(nullptr), Form(windows) {
     inicia(title);
   }
 
-  QToolBar* barra;          // the window's controls follow the frame's actions
-  QAction* bt_atualizar;    // "Atualizar"
-  QAction* bt_exportar;     // "Exportar figura..."
-  QStatusBar* StatusBar1;
-  QBoxLayout* lado;         // the window's own panel, right of the picture (empty for most)
-
   // The network view (after usa_rede()).
   charts::NetworkScene* Cena_rede = nullptr;
   charts::NetworkView* View_rede = nullptr;
-  QAction* bt_ajustar = nullptr;        // "Ajustar à janela"
-  QAction* bt_exportar_rede = nullptr;  // "Exportar rede..."
 
   // The picture (owned by the window; replaces any before).
   void set_content(QWidget* content);

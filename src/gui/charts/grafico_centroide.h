@@ -22,8 +22,18 @@ class QSpinBox;
 
 namespace lumeral::gui {
 
-class Tgrafico_centroide : public PictureWindow {
+// The controls of `Tgrafico_centroide`: its own and its tests' (TestAccess).
+struct Tgrafico_centroideUi {
+  QComboBox* ComboBox_doc;  // "Diferenças do documento:" (the window's documents)
+  QSpinBox* SpinEdit_top;   // "Palavras:" bars per chart, 30 at first
+  QChartView* vista_centro;
+  QChartView* vista_dif;
+};
+
+class Tgrafico_centroide : public PictureWindow, private Tgrafico_centroideUi {
   Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tgrafico_centroideUi;
  public:
   // What the chart reads of the centroid window.
   struct Fonte {
@@ -37,12 +47,8 @@ class Tgrafico_centroide : public PictureWindow {
   };
   Tgrafico_centroide(Windows& windows, Fonte fonte);
 
-  QComboBox* ComboBox_doc;  // "Diferenças do documento:" (the window's documents)
-  QSpinBox* SpinEdit_top;   // "Palavras:" bars per chart, 30 at first
   charts::BarChart* grafico_centro;
   charts::BarChart* grafico_dif;
-  QChartView* vista_centro;
-  QChartView* vista_dif;
 
   // Choosing a document: its differences in the window, then in the chart.
   void ComboBox_docChange(int index);

@@ -27,15 +27,21 @@ struct FonteFrequencias {
   QAbstractItemModel* tabela;  // the table, whose changes redraw the chart
 };
 
-class Tgrafico_frequencias : public PictureWindow {
+// The controls of `Tgrafico_frequencias`: its own and its tests' (TestAccess).
+struct Tgrafico_frequenciasUi {
+  QChartView* vista;
+};
+
+class Tgrafico_frequencias : public PictureWindow, private Tgrafico_frequenciasUi {
   Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tgrafico_frequenciasUi;
  public:
   // The panel's chart, its rows through the registry.
   Tgrafico_frequencias(Windows& windows, TMinera& minera);
   Tgrafico_frequencias(Windows& windows, FonteFrequencias fonte);
 
   charts::BarChart* grafico;
-  QChartView* vista;
 
   // Redraws the chart from the panel's table.
   void atualiza() override;

@@ -16,8 +16,15 @@
 
 namespace lumeral::gui {
 
-class Tmapa_similaridade : public PictureWindow {
+// The controls of `Tmapa_similaridade`: its own and its tests' (TestAccess).
+struct Tmapa_similaridadeUi {
+  QScrollArea* rolagem;
+};
+
+class Tmapa_similaridade : public PictureWindow, private Tmapa_similaridadeUi {
   Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tmapa_similaridadeUi;
  public:
   // The model as the source window shows it now; it stops with the
   // window's refusal when there is nothing to draw.
@@ -25,7 +32,6 @@ class Tmapa_similaridade : public PictureWindow {
   Tmapa_similaridade(Windows& windows, Fonte fonte);
 
   charts::HeatmapView* mapa;
-  QScrollArea* rolagem;
 
   // Redraws from the clustering window; stops with its refusal when the
   // matrix is not of the loaded list.

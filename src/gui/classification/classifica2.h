@@ -18,20 +18,24 @@ class QAction;
 
 namespace lumeral::gui {
 
-class Tform_classifica2 : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_classifica2(Windows& windows);
-
+// The controls of `Tform_classifica2`: its own and its tests' (TestAccess).
+struct Tform_classifica2Ui {
   QPushButton* Button1;       // "Classifica documentos pela categoria de maior peso"
   QPushButton* Button2;       // "Seleciona por categoria"
   QLineEdit* Edit_categoria;  // the category beside "Seleciona por categoria"
   ListBox* ListBox1;          // the result lines
   QLineEdit* Edit_total;      // "Total de linhas=" (read-only)
-
   QAction* Abreresultado1;            // "Resultado" > "Abre resultado (texto)"
   QAction* Gravalistadedocumentos1;   // "Resultado" > "Grava lista de documentos"
   QAction* Gravacomotexto1;           // "Resultado" > "Grava como texto"
+};
+
+class Tform_classifica2 : public QMainWindow, public Form, private Tform_classifica2Ui {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_classifica2Ui;
+ public:
+  explicit Tform_classifica2(Windows& windows);
 
   void Button1Click();
   void Button2Click();

@@ -18,11 +18,8 @@ class QAction;
 
 namespace lumeral::gui {
 
-class Tform_classifica3 : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_classifica3(Windows& windows);
-
+// The controls of `Tform_classifica3`: its own and its tests' (TestAccess).
+struct Tform_classifica3Ui {
   QLineEdit* Edit_lista;        // "Lista de Documentos" (read-only path)
   Memo* Memo_positivos;         // "Fornecer pesos p/ Contextos"
   Memo* Memo_negativos;         // "Contextos Negativos"
@@ -32,7 +29,6 @@ class Tform_classifica3 : public QMainWindow, public Form {
   QLineEdit* Edit_total_docs;   // "Total de Documentos" (read-only)
   QLineEdit* Edit_nome;         // "Nome do contexto"
   QStatusBar* StatusBar1;
-
   QAction* Abrelistadedocumentos1;   // "Abre lista de documentos"
   QAction* Analisacategorias1;       // "Analisa categorias"
   QAction* Salvalistadedocs1;        // "Resultado" > "Salva lista de docs"
@@ -40,6 +36,14 @@ class Tform_classifica3 : public QMainWindow, public Form {
   QAction* Ordenaporpeso1;           // "Resultado" > "Ordena por peso decresente"
   QAction* Ordenaalfabeticamente1;   // "Resultado" > "Ordena alfabeticamente"
   QAction* Limpacaixas1;             // "Limpa caixas"
+};
+
+class Tform_classifica3 : public QMainWindow, public Form, private Tform_classifica3Ui {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_classifica3Ui;
+ public:
+  explicit Tform_classifica3(Windows& windows);
 
   void Abrelistadedocumentos1Click();
   void Analisacategorias1Click();

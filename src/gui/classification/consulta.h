@@ -17,11 +17,8 @@
 
 namespace lumeral::gui {
 
-class Tform_consulta : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_consulta(Windows& windows);
-
+// The controls of `Tform_consulta`: its own and its tests' (TestAccess).
+struct Tform_consultaUi {
   Memo* Memo_palavras;       // "Forneça as palavras de entrada + peso": the words
   Memo* Memo_pesos;          // ... and their weights, line by line
   QLineEdit* Edit_consulta;  // "Consulta:" (the query file's bare name)
@@ -39,6 +36,14 @@ class Tform_consulta : public QMainWindow, public Form {
   QPushButton* bt_grava_resultado; // "Grava resultado"
   QPushButton* bt_grava_texto;     // "Grava como texto"
   QPushButton* bt_limpa;           // "Limpa"
+};
+
+class Tform_consulta : public QMainWindow, public Form, private Tform_consultaUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_consultaUi;
+ public:
+  explicit Tform_consulta(Windows& windows);
 
   // Full paths behind the bare names shown: each list stays the one chosen
   // even when a later dialog moves the current folder elsewhere.

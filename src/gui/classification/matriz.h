@@ -21,11 +21,8 @@ class QAction;
 
 namespace lumeral::gui {
 
-class Tform_matriz : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_matriz(Windows& windows);
-
+// The controls of `Tform_matriz`: its own and its tests' (TestAccess).
+struct Tform_matrizUi {
   QLineEdit* Edit_docs;       // "Lista de documentos" (read-only path)
   QLineEdit* Edit_contextos;  // "Lista de contextos" (read-only path)
   QLineEdit* Edit_limiar;     // "Limiar:" ("0,00001" at start)
@@ -36,10 +33,6 @@ class Tform_matriz : public QMainWindow, public Form {
   QPushButton* Button_conts;  // "Mostra contextos da lista"
   QPushButton* Button_copia;  // "Copia selecionado"
   QStatusBar* StatusBar1;
-  // The documents folder: the folder of the document list chosen in the
-  // dialog, with its trailing separator.
-  QString pasta_docs;
-
   QAction* Abrelistadedocs1;           // "Abre lista de docs"
   QAction* Abrelistadecontextos1;      // "Abre lista de contextos"
   QAction* MetodoDeterministico1;      // "Classifica" > "Método Determinístico ("por frase")"
@@ -49,6 +42,18 @@ class Tform_matriz : public QMainWindow, public Form {
   QAction* Salvaresultadocomoldoc1;    // "Resultados" > "Salva resultado como ldoc"
   QAction* Salvaresultadocomotexto1;   // "Resultados" > "Salva resultado como texto"
   QAction* Ordenaalfabeticamente1;     // "Resultados" > "Ordena alfabeticamente"
+};
+
+class Tform_matriz : public QMainWindow, public Form, private Tform_matrizUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_matrizUi;
+ public:
+  explicit Tform_matriz(Windows& windows);
+
+  // The documents folder: the folder of the document list chosen in the
+  // dialog, with its trailing separator.
+  QString pasta_docs;
 
   void Abrelistadedocs1Click();
   void Abrelistadecontextos1Click();

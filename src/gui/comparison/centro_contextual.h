@@ -18,22 +18,26 @@ class QAction;
 
 namespace lumeral::gui {
 
-class Tcentro_percentual : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tcentro_percentual(Windows& windows);
-
+// The controls of `Tcentro_percentual`: its own and its tests' (TestAccess).
+struct Tcentro_percentualUi {
   QLineEdit* Edit_docs;             // "Lista de documentos" (path; empty: not chosen yet)
   QLineEdit* Edit_centro;           // "Centróide" (path)
   QLineEdit* Edit_total_docs;       // "Total de docs="
   QLineEdit* Edit_total_contextos;  // "Total de contextos="
   ListBox* ListBox1;                // "Resultado": word - percentage%
-
   QAction* Calculaporcentagens1;  // "Calcula porcentagens"
   QAction* Abreresultado1;        // "Resultado" > "Abre resultado (texto)"
   QAction* Gravacomotexto1;       // "Resultado" > "Grava como texto"
   QAction* Ordenacaoporpeso1;     // "Resultado" > "Ordenação por peso"
   QAction* Ordenacaoalfabetica1;  // "Resultado" > "Ordenação alfabética"
+};
+
+class Tcentro_percentual : public QMainWindow, public Form, private Tcentro_percentualUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tcentro_percentualUi;
+ public:
+  explicit Tcentro_percentual(Windows& windows);
 
   // With a wizard project open, the two names already in the fields are
   // used without dialogs; otherwise the centroid (and, when no list is

@@ -282,4 +282,14 @@ void Tform_centro::ListBox_docsDblClick() {
   windows().show_text_file(qpath(pasta_trabalho() / to_path(ListBox_docs->line(row))));
 }
 
+void Tform_centro::abre_da_colecao() {
+  RadioGroup_metodo->set_item_index(0);  // "Por palavra"
+  show();
+  raise();
+  Abrelistadedocumentos1Click();
+  if (last_command_ok()) Novo1Click();
+  for (QWidget* choice : std::initializer_list<QWidget*>{RadioGroup_metodo, RadioGroup_tipo, RadioGroup_modo})
+    choice->setEnabled(false);
+}
+
 }  // namespace lumeral::gui

@@ -25,11 +25,8 @@ class QAction;
 
 namespace lumeral::gui {
 
-class Tform_centro : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_centro(Windows& windows);
-
+// The controls of `Tform_centro`: its own and its tests' (TestAccess).
+struct Tform_centroUi {
   ListBox* ListBox_docs;       // "Documentos": the document list's entries
   QLineEdit* Edit_total_docs;  // "Total= "
   ListBox* ListBox_centro;     // "Centróide": word | number (the lines of centroide())
@@ -38,17 +35,13 @@ class Tform_centro : public QMainWindow, public Form {
   QLineEdit* Edit_total_dif;
   RadioGroup* RadioGroup_metodo;  // "Método": "Por palavra" (0), "Contextual" (1)
   RadioGroup* RadioGroup_tipo;    // "Tipo de Centróide": "Todas as palavras + freq" (0),
-                                  // "Basta aparecer em 2 docs" (1), "Precisa aparecer em todos" (2)
+  // "Basta aparecer em 2 docs" (1), "Precisa aparecer em todos" (2)
   RadioGroup* RadioGroup_modo;    // "Modo": "Por freqüência" (0), "Por peso" (1)
   QLineEdit* Edit_limiar;         // "Limiar para mostrar="
   QStatusBar* StatusBar1;
   // The two hidden buttons the wizard's ontology step presses.
   QPushButton* Button_abre;  // does "Abre lista de documentos"
   QPushButton* Button_novo;  // does "Novo"
-  // The working folder: the folder of the document list last opened (the
-  // project folder when it was the wizard project's list).
-  QString pasta;
-
   // Menu "Lista de documentos"
   QAction* Abrelistadedocumentos1;  // "Abre lista de documentos"
   QAction* Ordenacaoalfabetica1;    // "Ordenação alfabética"
@@ -68,10 +61,32 @@ class Tform_centro : public QMainWindow, public Form {
   QAction* Somatodasasdiferencas1;             // "Soma todas as diferenças"
   QAction* Ordenacaoporpeso2;                  // "Ordenação por peso"
   QAction* Ordenacaoalfabetica3;               // "Ordenação alfabética"
+};
+
+class Tform_centro : public QMainWindow, public Form, private Tform_centroUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_centroUi;
+ public:
+  explicit Tform_centro(Windows& windows);
+
+  // The working folder: the folder of the document list last opened (the
+  // project folder when it was the wizard project's list).
+  QString pasta;
 
   void Abrelistadedocumentos1Click();
   void Ordenacaoalfabetica1Click();
   void Novo1Click();
+  // The ontology editor's "Ver centróide": the collection's centroid by
+  // word, its method, type and mode fixed.
+  void abre_da_colecao();
+  // The three lists its chart follows: centroid, differences, documents.
+  struct ListasDoGrafico {
+    ListBox* centro;
+    ListBox* diferencas;
+    ListBox* documentos;
+  };
+  ListasDoGrafico listas_do_grafico() const { return {ListBox_centro, ListBox_dif, ListBox_docs}; }
   void Abrecentroide1Click();
   void Salvacomolista1Click();
   void Salvacomotexto1Click();

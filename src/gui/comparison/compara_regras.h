@@ -16,18 +16,22 @@ class QAction;
 
 namespace lumeral::gui {
 
-class Tform_regras : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_regras(Windows& windows);
-
+// The controls of `Tform_regras`: its own and its tests' (TestAccess).
+struct Tform_regrasUi {
   ListBox* ListBox_arquivos;  // "Arquivos de Regras": the chosen files' names
   Memo* Memo_comuns;          // "Regras Comuns" (read-only)
   Memo* Memo_exclusivas;      // "Regras Exclusivas (diferenças)" (read-only)
-
   QAction* Compararegras1;       // "Compara regras"
   QAction* Salvarcomotexto1;     // "Regras Comuns" > "Salvar como texto"
   QAction* Salvarcomotexto2;     // "Regra Exclusivas" > "Salvar como texto"
+};
+
+class Tform_regras : public QMainWindow, public Form, private Tform_regrasUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_regrasUi;
+ public:
+  explicit Tform_regras(Windows& windows);
 
   void Compararegras1Click();
   void Salvarcomotexto1Click();

@@ -14,15 +14,11 @@ class QAction;
 
 namespace lumeral::gui {
 
-class Tform_cont : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_cont(Windows& windows);
-
+// The controls of `Tform_cont`: its own and its tests' (TestAccess).
+struct Tform_contUi {
   Memo* Memo_lista;        // "Lista de Contextos": a name, or name | weight, per line
   Memo* Memo_definicao;    // "Definição de cada contexto": an entry, or entry | weight, per line
   QLineEdit* Edit_total;   // "Número total de contextos: " (read-only)
-
   // Menu "Lista de Contextos"
   QAction* Abrelista1;             // "Abre lista"
   QAction* Salvalista1;            // "Salva lista"
@@ -39,6 +35,14 @@ class Tform_cont : public QMainWindow, public Form {
   QAction* Trocapesospor11;        // "Troca pesos por 1"
   // Menu item
   QAction* Gravadefinicoescomotexto1;  // "Grava definições como texto"
+};
+
+class Tform_cont : public QMainWindow, public Form, private Tform_contUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_contUi;
+ public:
+  explicit Tform_cont(Windows& windows);
 
   void Abrelista1Click();
   void Salvalista1Click();

@@ -28,11 +28,8 @@ class QAction;
 
 namespace lumeral::gui {
 
-class Tform_dm : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_dm(Windows& windows);
-
+// The controls of `Tform_dm`: its own and its tests' (TestAccess).
+struct Tform_dmUi {
   QLineEdit* Edit_contextos;  // "Lista de Contextos" (path)
   QLineEdit* Edit_docs;       // "Lista de Documentos" (path)
   QLineEdit* Edit_ass;        // "Arquivo de Associações" (path)
@@ -45,7 +42,6 @@ class Tform_dm : public QMainWindow, public Form {
   ListBox* ListBox1;          // "Resultados" (multiple selection)
   QLineEdit* Edit_total;      // "Total de regras=" (read-only)
   QStatusBar* StatusBar1;
-
   QAction* Selecionalistas1;                // "Seleciona listas"
   QAction* CalculaConfiancaSuporte1;        // "Calcula Confiança/Suporte"
   QAction* Abreresultado1;                  // "Resultados" > "Abre resultado (texto)"
@@ -54,6 +50,14 @@ class Tform_dm : public QMainWindow, public Form {
   QAction* Ordenadecrescenteporconfianca1;  // "Resultados" > "Ordena decrescente por confiança"
   QAction* Ordenaalfabeticamente1;          // "Resultados" > "Ordena alfabeticamente"
   QAction* Rededeassociacoes1;              // "Resultados" > "Rede de associações"
+};
+
+class Tform_dm : public QMainWindow, public Form, private Tform_dmUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_dmUi;
+ public:
+  explicit Tform_dm(Windows& windows);
 
   void Selecionalistas1Click();
   void CalculaConfiancaSuporte1Click();

@@ -35,14 +35,19 @@ using FonteRede = std::function<EntradaRede()>;
 // project has).
 EntradaRede entrada_de_sentencas(const std::vector<Ansi>& sentences, const std::filesystem::path& doc_list);
 
-class Tform_rede_conceitos : public PictureWindow {
-  Q_OBJECT
- public:
-  explicit Tform_rede_conceitos(Windows& windows);
-
+// The controls of `Tform_rede_conceitos`: its own and its tests' (TestAccess).
+struct Tform_rede_conceitosUi {
   QSpinBox* SpinEdit_regras;   // the rules of greatest confidence drawn, 40 at first
   QLabel* lb_selecao;          // what the list shows: "Documentos do conceito X: n"
   QListWidget* ListBox_docs;   // the documents of the concept or rule clicked
+};
+
+class Tform_rede_conceitos : public PictureWindow, private Tform_rede_conceitosUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_rede_conceitosUi;
+ public:
+  explicit Tform_rede_conceitos(Windows& windows);
 
   // Draws the rules of `fonte` now (shows and raises the window); "Atualizar"
   // and the panel's filters draw them again from it.

@@ -23,11 +23,8 @@
 
 namespace lumeral::gui {
 
-class TFrm_print : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit TFrm_print(Windows& windows);
-
+// The controls of `TFrm_print`: its own and its tests' (TestAccess).
+struct TFrm_printUi {
   QToolBar* ToolBar1;
   QToolButton* bt_salvar;      // "Salva em Arquivo RTF"
   QToolButton* bt_imprimir;    // "Imprime"
@@ -43,6 +40,14 @@ class TFrm_print : public QMainWindow, public Form {
   QLabel* Panel3;  // weekday and date
   QLabel* Panel4;  // time
   QTimer* Timer1;  // 500 ms
+};
+
+class TFrm_print : public QMainWindow, public Form, private TFrm_printUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = TFrm_printUi;
+ public:
+  explicit TFrm_print(Windows& windows);
 
   // Fills the text with the report: the title bold, the heading centred
   // with its indent, the rest bulleted.

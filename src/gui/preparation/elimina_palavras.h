@@ -14,11 +14,8 @@
 
 namespace lumeral::gui {
 
-class Tform_elimina : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_elimina(Windows& windows);
-
+// The controls of `Tform_elimina`: its own and its tests' (TestAccess).
+struct Tform_eliminaUi {
   QLineEdit* Edit_lista;      // "Documentos da lista:" (read-only bare name)
   ListBox* ListBox1;          // the documents of that list
   Memo* Memo1;                // "ou escreva na caixa as palavras" / "que serão eliminadas"
@@ -27,6 +24,15 @@ class Tform_elimina : public QMainWindow, public Form {
   QPushButton* bt_limpa;      // "Limpa"
   QPushButton* bt_elimina;    // "Elimina palavras dos documentos"
   QStatusBar* StatusBar1;
+};
+
+class Tform_elimina : public QMainWindow, public Form, private Tform_eliminaUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_eliminaUi;
+ public:
+  explicit Tform_elimina(Windows& windows);
+
   // Full path of the document list opened; the word lists are beside it.
   QString lista_docs;
 

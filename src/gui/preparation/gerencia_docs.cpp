@@ -46,7 +46,7 @@ void Tform_ger_doc::bt_stopwordsClick() {
   // Opened from here the manager is the shorter window, without the way
   // back to the wizard.
   Tform_stop* stop = windows().form_stop;
-  stop->bt_voltar->hide();
+  stop->mostra_voltar(false);
   stop->resize(stop->width(), 269);
   mostra(stop);
 }

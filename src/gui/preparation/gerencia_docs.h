@@ -9,16 +9,21 @@
 
 namespace lumeral::gui {
 
-class Tform_ger_doc : public QWidget, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_ger_doc(Windows& windows);
-
+// The controls of `Tform_ger_doc`: its own and its tests' (TestAccess).
+struct Tform_ger_docUi {
   QPushButton* bt_preprocessamento;  // "Pré-processamento e listagem de documentos" -> Form1
   QPushButton* bt_stopwords;         // "Gerencia lista de stopwords" -> form_stop
   QPushButton* bt_eliminacao;        // "Eliminação de palavras (de listas)" -> form_elimina
   QPushButton* bt_separacao;         // "Separação de documentos" -> form_separador
   QPushButton* bt_html;              // "Transforma HTML para TXT" -> Form2
+};
+
+class Tform_ger_doc : public QWidget, public Form, private Tform_ger_docUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_ger_docUi;
+ public:
+  explicit Tform_ger_doc(Windows& windows);
 
   void bt_preprocessamentoClick();
   void bt_stopwordsClick();

@@ -19,36 +19,44 @@ class QAction;
 
 namespace lumeral::gui {
 
-class Tform_ldoc : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_ldoc(Windows& windows);
+// One of the two lists with its fields and its menu.
+struct ListaDocs {
+  ListBox* ListBox_docs = nullptr;
+  QLineEdit* Edit_nome = nullptr;         // bare name of the list opened or saved (read-only)
+  QLineEdit* Edit_total = nullptr;        // "Total de docs:"
+  QLineEdit* Edit_selecionados = nullptr; // "Selecionados:"
+  QAction* Novalista = nullptr;           // "Nova lista"
+  QAction* Abrelista = nullptr;           // "Abre lista existente"
+  QAction* Incluilista = nullptr;         // "Inclui lista inteira" ("Inclui  lista inteira" in list 1)
+  QAction* Incluidocs = nullptr;          // "Inclui docs na lista"
+  QAction* Salvalista = nullptr;          // "Salva lista"
+  QAction* Salvatexto = nullptr;          // "Salva lista como texto"
+  QAction* Excluidoc = nullptr;           // "Exclui doc da lista" (list 1: also the Delete key)
+  int decimais = 0;                       // of the weights shown
+  // The folder the list's names are found in: that of the list opened,
+  // of the documents included, or (list 2) of the folder chosen.
+  QString pasta;
+  // The rows ListBox_docs shows, in its order.
+  std::vector<preparation::DocRow> linhas;
+};
 
-  // One of the two lists with its fields and its menu.
-  struct Lista {
-    ListBox* ListBox_docs = nullptr;
-    QLineEdit* Edit_nome = nullptr;         // bare name of the list opened or saved (read-only)
-    QLineEdit* Edit_total = nullptr;        // "Total de docs:"
-    QLineEdit* Edit_selecionados = nullptr; // "Selecionados:"
-    QAction* Novalista = nullptr;           // "Nova lista"
-    QAction* Abrelista = nullptr;           // "Abre lista existente"
-    QAction* Incluilista = nullptr;         // "Inclui lista inteira" ("Inclui  lista inteira" in list 1)
-    QAction* Incluidocs = nullptr;          // "Inclui docs na lista"
-    QAction* Salvalista = nullptr;          // "Salva lista"
-    QAction* Salvatexto = nullptr;          // "Salva lista como texto"
-    QAction* Excluidoc = nullptr;           // "Exclui doc da lista" (list 1: also the Delete key)
-    int decimais = 0;                       // of the weights shown
-    // The folder the list's names are found in: that of the list opened,
-    // of the documents included, or (list 2) of the folder chosen.
-    QString pasta;
-    // The rows ListBox_docs shows, in its order.
-    std::vector<preparation::DocRow> linhas;
-  };
-  Lista lista1;
-  Lista lista2;
+// The controls of `Tform_ldoc`: its own and its tests' (TestAccess).
+struct Tform_ldocUi {
+  ListaDocs lista1;
+  ListaDocs lista2;
   QLineEdit* Edit_limiar;          // "Limiar:"
   FolderTree* DirectoryListBox1;   // drive and folder selectors of list 2
   QAction* Ordenaalfabeticamente1; // list 1 only: "Ordena alfabeticamente"
+};
+
+class Tform_ldoc : public QMainWindow, public Form, private Tform_ldocUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_ldocUi;
+ public:
+  using Lista = ListaDocs;
+  explicit Tform_ldoc(Windows& windows);
+
 
   void NovalistaClick(Lista& l);
   void AbrelistaClick(Lista& l);

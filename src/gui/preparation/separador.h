@@ -12,15 +12,20 @@
 
 namespace lumeral::gui {
 
-class Tform_separador : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_separador(Windows& windows);
-
+// The controls of `Tform_separador`: its own and its tests' (TestAccess).
+struct Tform_separadorUi {
   QLineEdit* Edit_inicial;    // "Nome inicial dos arquivos resultantes" ("arq-")
   QLineEdit* Edit_separador;  // "String separador no arq. original" ("XXX")
   QPushButton* Button1;       // "Fazer separação dos textos"
   QStatusBar* StatusBar1;
+};
+
+class Tform_separador : public QMainWindow, public Form, private Tform_separadorUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_separadorUi;
+ public:
+  explicit Tform_separador(Windows& windows);
 
   void Button1Click();
 

@@ -78,4 +78,8 @@ bool Tform_stop::carrega_idioma(Language language, const std::filesystem::path& 
   return list.exists;
 }
 
+QString Tform_stop::arquivo() const { return Edit_nome->text(); }
+
+void Tform_stop::mostra_voltar(bool visivel) { bt_voltar->setVisible(visivel); }
+
 }  // namespace lumeral::gui

@@ -16,11 +16,8 @@
 
 namespace lumeral::gui {
 
-class Tform_stop : public QWidget, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_stop(Windows& windows);
-
+// The controls of `Tform_stop`: its own and its tests' (TestAccess).
+struct Tform_stopUi {
   QLineEdit* Edit1;      // "Digite letra/palavra para adicionar a lista:"
   QLineEdit* Edit_nome;  // "Nome do Arquivo:" (read-only)
   ListBox* ListBox1;     // the entries, kept in case-insensitive order
@@ -30,6 +27,15 @@ class Tform_stop : public QWidget, public Form {
   QPushButton* bt_elimina;      // "Elimina palavra corrente"
   QPushButton* bt_adiciona;     // "Adiciona palavra na lista"
   QPushButton* bt_voltar;       // "Voltar ao Wizard"
+};
+
+class Tform_stop : public QWidget, public Form, private Tform_stopUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_stopUi;
+ public:
+  explicit Tform_stop(Windows& windows);
+
   // Full path of the last list opened with "Mostra lista de stop-words".
   QString caminho;
 
@@ -44,6 +50,11 @@ class Tform_stop : public QWidget, public Form {
   // `language` from the start folder (or the installed data folder), its
   // full path in "Nome do Arquivo:". Returns false when there is none (the
   // list stays empty); the wizard decides what follows.
+  // The stopword list shown: its full path ("Nome do Arquivo:").
+  QString arquivo() const;
+  // "Voltar ao Wizard", shown while a wizard opened the manager.
+  void mostra_voltar(bool visivel);
+
   bool carrega_idioma(Language language, const std::filesystem::path& start_folder);
 
  private:

@@ -44,6 +44,8 @@ void TForm1::Abrelistadestopwords1Click() {
   });
 }
 
+void TForm1::set_stopwords(const QString& lista) { Edit_stop->setText(lista); }
+
 void TForm1::Analisatextos1Click() {
   command([this] {
     const fs::path stopwords = preparation::require_stopword_field(ansi(Edit_stop->text()));
@@ -53,7 +55,7 @@ void TForm1::Analisatextos1Click() {
     if (project) {
       TForm_textos* textos = windows().Form_textos;
       if (textos)
-        for (const Ansi& name : textos->FileListBox1->lines()) documents.push_back(project->file(name));
+        for (const Ansi& name : textos->textos()) documents.push_back(project->file(name));
       ProgressScope progress(windows(), qs(preparation::kWizardProgressTitle), ProgressScope::Lines::StatusSecond);
       progress.mirror_status_to_wizard();
       preparation::build_word_lists(documents, stopwords, project, regional(), progress,

@@ -17,18 +17,14 @@ class QAction;
 
 namespace lumeral::gui {
 
-class TForm1 : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit TForm1(Windows& windows);
-
+// The controls of `TForm1`: its own and its tests' (TestAccess).
+struct TForm1Ui {
   QLineEdit* Edit_stop;    // "Lista de stopwords" (read-only path)
   QLineEdit* Edit_limiar;  // "Limiar= "
   QLineEdit* Edit_total;   // "Total de palavras:" (read-only)
   ListBox* ListBox1;       // "Lista de Palavras"
   QCheckBox* CheckBox1;    // "listar em ordem alfabética"
   QStatusBar* StatusBar1;
-
   QAction* Abrelistadestopwords1;  // "Abre lista de stopwords"
   QAction* Analisatextos1;         // "Analisa textos"
   QAction* Abrelista1;             // "Lista de palavras" / "Abre lista"
@@ -37,12 +33,22 @@ class TForm1 : public QMainWindow, public Form {
   QAction* Gravacomotexto1;        // "Grava como texto"
   QAction* Gravacomoconceito1;     // "Grava como conceito"
   QAction* Ordenadecrescente1;     // "Ordena decrescente"
+};
+
+class TForm1 : public QMainWindow, public Form, private TForm1Ui {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = TForm1Ui;
+ public:
+  explicit TForm1(Windows& windows);
 
   void Abrelistadestopwords1Click();
   // With the mining wizard visible, the documents are the text files of the
   // import window (Form_textos) in the project folder, with the wizard's
   // progress window; otherwise they are chosen in a dialog.
   void Analisatextos1Click();
+  // The stopword list "Analisa textos" uses (its field).
+  void set_stopwords(const QString& lista);
   void Abrelista1Click();
   void Eliminapalavra1Click();
   void Gravalista1Click();

@@ -56,7 +56,7 @@ bool TForm_textos::executa(ImportWizard& wizard) {
   preparation::ImportInput input = wizard.importacao();
   // Processing is requested while the wizard's third step is current.
   const bool processa = input.process;
-  input.stopwords = path_of(windows().form_stop->Edit_nome->text());
+  input.stopwords = path_of(windows().form_stop->arquivo());
   CheckBox_formatos->setChecked(wizard.converte_formatos());
   CheckBox_radicais->setChecked(wizard.agrupa_radicais());
   input.memory_budget = memory_budget(platform());
@@ -100,7 +100,7 @@ bool TForm_textos::executa(ImportWizard& wizard) {
     hide();
     // Hand over to the word-list builder, as the wizard's import always has.
     TForm1* form1 = windows().Form1;
-    form1->Edit_stop->setText(windows().form_stop->Edit_nome->text());
+    form1->set_stopwords(windows().form_stop->arquivo());
     form1->Analisatextos1Click();
     ok = form1->last_command_ok();
     give_back_panels();

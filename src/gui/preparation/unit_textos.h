@@ -49,11 +49,8 @@ class ImportWizard {
 // chosen formats left out and how to include them (nothing when none).
 void show_left_out(Form& form, const preparation::ImportResult& result);
 
-class TForm_textos : public QDialog, public Form {
-  Q_OBJECT
- public:
-  explicit TForm_textos(Windows& windows);
-
+// The controls of `TForm_textos`: its own and its tests' (TestAccess).
+struct TForm_textosUi {
   ListBox* FileListBox1;  // "TEXTO": *.txt
   ListBox* FileListBox2;  // "HTML": *.htm, *.html
   ListBox* FileListBox3;  // word lists (*.lpl), not shown
@@ -62,11 +59,21 @@ class TForm_textos : public QDialog, public Form {
   QCheckBox* CheckBox_formatos;  // "Converter também documentos DOCX, ODT e PDF"
   QCheckBox* CheckBox_radicais;  // "Agrupar variantes das palavras (radicais)"
   QLabel* Label_leitura;         // "Leitura dos textos: completa" (the wizard's choice)
+};
+
+class TForm_textos : public QDialog, public Form, private TForm_textosUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = TForm_textosUi;
+ public:
+  explicit TForm_textos(Windows& windows);
 
   // The import run with the wizard's fields. Returns false when it stopped
   // (a message was shown) or the folder held nothing to process, in which
   // case the wizard is back at its project step.
   bool executa(ImportWizard& wizard);
+  // The text files of the folder, as its last run listed them ("TEXTO").
+  std::vector<Ansi> textos() const { return FileListBox1->lines(); }
 
  private:
   ImportWizard* wizard_ = nullptr;  // the wizard of the current run

@@ -24,11 +24,8 @@ class QAction;
 
 namespace lumeral::gui {
 
-class Tform_recsim : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_recsim(Windows& windows);
-
+// The controls of `Tform_recsim`: its own and its tests' (TestAccess).
+struct Tform_recsimUi {
   QPushButton* Button_lista;      // "Seleciona lista de docs p/ comparar"
   QLineEdit* Edit_lista;          // under "Documento Selecionado:" (the comparison list)
   QLineEdit* Edit_caso;           // the chosen case file or case list (read-only)
@@ -43,11 +40,18 @@ class Tform_recsim : public QMainWindow, public Form {
   QLineEdit* Edit_limiar;         // the threshold
   QPushButton* Button_limiar;     // "Seleciona por limiar"
   QStatusBar* StatusBar1;
-
   QAction* Abrelistadedocs1;  // "Abre lista de docs"
   QAction* RecuperaTextos1;   // "Recupera" > "Recupera Textos"
   QAction* Gravalistadedocs1; // "Resultados" > "Grava lista de docs"
   QAction* Gravacomtexto1;    // "Resultados" > "Grava com texto"
+};
+
+class Tform_recsim : public QMainWindow, public Form, private Tform_recsimUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_recsimUi;
+ public:
+  explicit Tform_recsim(Windows& windows);
 
   void Abrelistadedocs1Click();  // also "Seleciona lista de docs p/ comparar"
   void RecuperaTextos1Click();

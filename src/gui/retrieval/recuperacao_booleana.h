@@ -19,18 +19,14 @@ class QAction;
 
 namespace lumeral::gui {
 
-class Tform_recbool : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_recbool(Windows& windows);
-
+// The controls of `Tform_recbool`: its own and its tests' (TestAccess).
+struct Tform_recboolUi {
   QLineEdit* Edit_doc;        // under "Documento Selecionado:" (read-only path)
   Memo* Memo1;                // "Palavras ou frases de entrada", one per line
   RadioGroup* RadioGroup1;    // "Condição booleana": "E" (at start), "OU"
   ListBox* ListBox1;          // "Documentos resultantes"
   QLineEdit* Edit_total;      // beside "Total= " (read-only)
   QStatusBar* StatusBar1;
-
   QAction* ListadeDocumentos1;        // "Abrir" > "Lista de Documentos"
   QAction* Consulta1;                 // "Abrir" > "Consulta"
   QAction* Contexto1;                 // "Abrir" > "Contexto"
@@ -39,6 +35,14 @@ class Tform_recbool : public QMainWindow, public Form {
   QAction* GravacomoTexto1;           // "Resultados" > "Grava como Texto"
   QAction* GravaConsulta1;            // "Resultados" > "Grava Consulta"
   QAction* LimpaEntrada1;             // "Limpa Entrada"
+};
+
+class Tform_recbool : public QMainWindow, public Form, private Tform_recboolUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_recboolUi;
+ public:
+  explicit Tform_recbool(Windows& windows);
 
   void ListadeDocumentos1Click();
   void Consulta1Click();

@@ -10,12 +10,17 @@
 
 namespace lumeral::gui {
 
-class Tresult_recsim : public QWidget, public Form {
+// The controls of `Tresult_recsim`: its own and its tests' (TestAccess).
+struct Tresult_recsimUi {
+  QPlainTextEdit* Memo1;
+};
+
+class Tresult_recsim : public QWidget, public Form, private Tresult_recsimUi {
   Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tresult_recsimUi;
  public:
   explicit Tresult_recsim(Windows& windows);
-
-  QPlainTextEdit* Memo1;
 
   // Shows the window, empties the text and adds the file's lines; a file
   // that does not exist shows "Arquivo texto selecionado não existe" and

@@ -92,7 +92,7 @@ void ProgressScope::status(std::string_view text) {
   work_.pump();
 }
 
-void ProgressScope::mirror_status_to_wizard() { mirror_ = windows_.Mdi_Frm ? windows_.Mdi_Frm->panel_hint : nullptr; }
+void ProgressScope::mirror_status_to_wizard() { mirror_ = windows_.Mdi_Frm ? windows_.Mdi_Frm->linha_de_dicas() : nullptr; }
 
 void ProgressScope::detail(std::string_view text) {
   QString t = qs(std::string(text));

@@ -29,14 +29,21 @@ namespace lumeral::gui {
 
 class Windows;
 
-class TFrm_process : public QDialog {
-  Q_OBJECT
- public:
-  explicit TFrm_process(Windows& windows);
+// The controls of `TFrm_process`: its own and its tests' (TestAccess).
+struct TFrm_processUi {
   QLabel* Label1;  // first bold line
   QLabel* Label2;  // second bold line
   QProgressBar* ProgressBar1;
   QPushButton* bt_cancelar;  // "Cancelar": asks the operation to stop at its next document
+};
+
+class TFrm_process : public QDialog, private TFrm_processUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  friend class ProgressScope;  // the one operation that shows it
+  using Ui = TFrm_processUi;
+ public:
+  explicit TFrm_process(Windows& windows);
 
   void bt_cancelarClick();
 

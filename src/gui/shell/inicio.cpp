@@ -187,9 +187,7 @@ void TForm3::bt_regrasClick() { mostra(windows().form_regras); }
 
 void TForm3::bt_inicioClick() {
   hide();
-  TMdi_Frm* main = windows().Mdi_Frm;
-  main->RadioGroup1->set_item_index(0);
-  main->show();
+  windows().Mdi_Frm->mostra_menu_de_entrada();
 }
 
 void TForm3::bt_sobreClick() { open_about_box(this, sobre); }

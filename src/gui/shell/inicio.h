@@ -14,11 +14,8 @@ namespace lumeral::gui {
 
 class TSobre;
 
-class TForm3 : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit TForm3(Windows& windows);
-
+// The controls of `TForm3`: its own and its tests' (TestAccess).
+struct TForm3Ui {
   // "Funções de Suporte"
   QGroupBox* gb_suporte;
   QPushButton* bt_analise_docs;        // "Análise de Documentos" -> form_ger_doc
@@ -52,6 +49,15 @@ class TForm3 : public QMainWindow, public Form {
   QSpinBox* sp_memoria;
   // Left of it: "Sobre o Lumeral"; the about box is created when first opened.
   QPushButton* bt_sobre;
+};
+
+class TForm3 : public QMainWindow, public Form, private TForm3Ui {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = TForm3Ui;
+ public:
+  explicit TForm3(Windows& windows);
+
   TSobre* sobre = nullptr;
 
   void bt_analise_docsClick();

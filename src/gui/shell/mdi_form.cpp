@@ -285,8 +285,6 @@ void TMdi_Frm::carrega_stopwords() {
   voltando_ = false;
 }
 
-namespace {
-
 // The mining wizard as the text-listing window sees it: its fields give the
 // import, its two options follow the window's, its panels step aside while
 // the folder is processed.
@@ -329,7 +327,10 @@ class ImportacaoDoAssistente : public ImportWizard {
   TMdi_Frm& w_;
 };
 
-}  // namespace
+void TMdi_Frm::mostra_menu_de_entrada() {
+  RadioGroup1->set_item_index(0);
+  show();
+}
 
 bool TMdi_Frm::executa_textos() {
   TForm_textos* textos = windows().create_Form_textos();

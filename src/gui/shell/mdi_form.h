@@ -22,6 +22,7 @@
 #include <filesystem>
 
 #include "core/shell/project.h"
+#include "core/shell/status_file.h"
 #include "gui/base/form.h"
 #include "gui/base/radio_group.h"
 #include "gui/shell/wizard_frame.h"
@@ -35,28 +36,14 @@ class TSobre;
 // The frame (wizard_frame.h) holds the project panel, the button bar, the
 // status panels and the welcome group; the steps are 1 "Configurar
 // Projeto", 2 "Preparar Textos", 3 "Ontologia", 4 "Mineração de Textos".
-class TMdi_Frm : public WizardFrame {
-  Q_OBJECT
- public:
-  explicit TMdi_Frm(Windows& windows);
-
-  // ---- the wizard's state (wizard_state.h): every step reads it; the
-  // folder label, the step indicators and the kind captions show it.
-  const MiningWizardState& estado() const { return estado_; }
-  void set_tipo(shell::OntologyKind tipo);
-  void set_lista_contextos(const QString& lista) { estado_.context_list = lista; }
-  void set_ontologia_visitada(bool visitada) { estado_.ontology_step_entered = visitada; }
-  void set_dividido(bool dividido) { estado_.split_done = dividido; }
-  void set_lista_stopwords(const QString& lista) { estado_.stopword_list = lista; }
-
+// The controls of `TMdi_Frm`: its own and its tests' (TestAccess).
+struct TMdi_FrmUi {
   // ---- entry menu
   QFrame* pnEntrada;
   QLabel* lb_entrada;
   RadioGroup* RadioGroup1;  // the three roads
   QPushButton* bt_ok_entrada;
   QPushButton* bt_sobre;  // "Sobre o Lumeral"
-  TSobre* sobre = nullptr;  // the about box, created when first opened
-
   // ---- step indicators: image pairs and captions, in the frame's column
   StepLabel* botao_1_on;
   StepLabel* botao_1_off;
@@ -70,7 +57,6 @@ class TMdi_Frm : public WizardFrame {
   StepLabel* lb_passo2;  // "Preparar Textos"
   StepLabel* lb_passo3;  // "Ontologia"
   StepLabel* lb_passo4;  // "Mineração de Textos"
-
   // ---- ontology step: the choice panel lies over the editor, the mining
   // panel over both (one cell of the step's grid)
   QFrame* Panel_ontologia;
@@ -79,19 +65,47 @@ class TMdi_Frm : public WizardFrame {
   QWidget* pn_tipo_ontologia;  // under the options: the editor's kind choice
   QPushButton* bt_ok_ontologia;
   QWidget* pn_novo_conceito;  // the editor's new-concept box
-  TOntologia* ontologia;      // the editor (shell/ontologia.h)
   // ---- mining step
   QFrame* P_Minera;
-  TMinera* minera;  // the mining panel's controls and commands (shell/minera.h)
-
   // ---- button bar
   QPushButton* bit_mutreta;  // the ontology step's own "Voltar", beside "Voltar"
-
   // ---- status bar: hint, weekday and date, time
   QStatusBar* StatusBar2;
+};
+
+class TMdi_Frm : public WizardFrame, private TMdi_FrmUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  friend class TOntologia;  // a part of the same wizard
+  friend class TMinera;  // a part of the same wizard
+  friend class ImportacaoDoAssistente;  // its side of the text-listing window (mdi_form.cpp)
+  // The project routines (unit_global.h) read and restore its fields.
+  friend shell::ProjectSettings projeto_do_wizard(const TMdi_Frm& wizard);
+  friend shell::StatusFile status_do_wizard(const TMdi_Frm& wizard);
+  friend void salva_projeto(TMdi_Frm& wizard, bool confirma);
+  friend void restaura_projeto(TMdi_Frm& wizard, const QString& arquivo);
+  using Ui = TMdi_FrmUi;
+ public:
+  explicit TMdi_Frm(Windows& windows);
+
+  // ---- the wizard's state (wizard_state.h): every step reads it; the
+  // folder label, the step indicators and the kind captions show it.
+  const MiningWizardState& estado() const { return estado_; }
+  void set_tipo(shell::OntologyKind tipo);
+  void set_lista_contextos(const QString& lista) { estado_.context_list = lista; }
+  void set_ontologia_visitada(bool visitada) { estado_.ontology_step_entered = visitada; }
+  void set_dividido(bool dividido) { estado_.split_done = dividido; }
+  void set_lista_stopwords(const QString& lista) { estado_.stopword_list = lista; }
+
+  TSobre* sobre = nullptr;  // the about box, created when first opened
+
+  TOntologia* ontologia;      // the editor (shell/ontologia.h)
+  TMinera* minera;  // the mining panel's controls and commands (shell/minera.h)
 
   // ---- handlers
   void bt_ok_entradaClick();
+  // The entry menu again, its first road chosen (the tools window's "Início").
+  void mostra_menu_de_entrada();
   void bt_sobreClick();
   void bit_inicioClick() override;
   void ListBox_idiomaClick() override;

@@ -182,7 +182,7 @@ bool TMdi_Frm2::processa_textos() {
   input.single_file = RadioGroup_textos->item_index() == shell::kSingleFile;
   input.separator = ansi(Edit_separador->text());
   input.split_done = estado_.split_done;
-  input.stopwords = path_of(windows().form_stop->Edit_nome->text());
+  input.stopwords = path_of(windows().form_stop->arquivo());
   input.process = true;
   input.build_word_lists = true;
   input.formats = wizard_formats(*this);
@@ -304,9 +304,7 @@ void TMdi_Frm2::bt_resumosClick() {
     Tform_resumo& resumo = *windows().form_resumo2;
     resumo.Abrelistadedocs1Click();
     if (!resumo.last_command_ok()) return;
-    resumo.RadioGroup_condicoes->set_item_index(1);
-    for (int i = 0; i < resumo.RadioGroup_condicoes->count(); ++i)
-      resumo.RadioGroup_condicoes->button(i)->setEnabled(false);
+    resumo.so_frases_com_as_palavras();
     resumo.show();
     resumo.raise();
   });
@@ -343,9 +341,7 @@ void TMdi_Frm2::volta_boas_vindas() {
 
 void TMdi_Frm2::bit_inicioClick() {
   hide();
-  TMdi_Frm* main = windows().Mdi_Frm;
-  main->RadioGroup1->set_item_index(0);
-  main->show();
+  windows().Mdi_Frm->mostra_menu_de_entrada();
 }
 
 void TMdi_Frm2::ListBox_idiomaClick() {

@@ -33,15 +33,8 @@ namespace lumeral::gui {
 
 // The frame (wizard_frame.h) holds the project panel, the button bar, the
 // status panels and the welcome group, as in the mining wizard.
-class TMdi_Frm2 : public WizardFrame {
-  Q_OBJECT
- public:
-  explicit TMdi_Frm2(Windows& windows);
-
-  // ---- the wizard's state (wizard_state.h): every step reads it; the
-  // folder label and the step indicators show it.
-  const ComparisonWizardState& estado() const { return estado_; }
-
+// The controls of `TMdi_Frm2`: its own and its tests' (TestAccess).
+struct TMdi_Frm2Ui {
   // ---- step indicators, in the frame's column
   StepLabel* botao_1_on;
   StepLabel* botao_1_off;
@@ -52,7 +45,6 @@ class TMdi_Frm2 : public WizardFrame {
   StepLabel* lb_passo1;  // "Configurar Projeto"
   StepLabel* lb_passo2;  // "Preparar Textos"
   StepLabel* lb_passo3;  // "Análise dos Documentos"
-
   // ---- analysis step: result sets and the two-column list
   QFrame* Panel_analise;
   QComboBox* ComboBox1;     // the result sets; "Selecione..." while none is chosen
@@ -60,9 +52,24 @@ class TMdi_Frm2 : public WizardFrame {
   QLineEdit* Edit_total;    // beside "Total de Palavras = "
   QPushButton* bt_resumos;  // "Ver resumos (frases/partes dos textos)"
   QPushButton* bt_grava;    // "Grava Resultados em texto"
-
   // ---- status bar: hint, weekday and date, time
   QStatusBar* StatusBar1;
+};
+
+class TMdi_Frm2 : public WizardFrame, private TMdi_Frm2Ui {
+  Q_OBJECT
+  friend struct TestAccess;
+  // The project routines (unit_globalwic.h) read and restore its fields.
+  friend shell::ProjectSettings projeto_do_wizard2(const TMdi_Frm2& wizard);
+  friend void salva_projeto2(TMdi_Frm2& wizard, bool confirma);
+  friend void restaura_projeto2(TMdi_Frm2& wizard, const QString& arquivo);
+  using Ui = TMdi_Frm2Ui;
+ public:
+  explicit TMdi_Frm2(Windows& windows);
+
+  // ---- the wizard's state (wizard_state.h): every step reads it; the
+  // folder label and the step indicators show it.
+  const ComparisonWizardState& estado() const { return estado_; }
 
   // ---- handlers
   void bit_inicioClick() override;

@@ -370,4 +370,8 @@ void TMinera::bt_recalcularClick() {
   });
 }
 
+QAbstractItemModel* TMinera::modelo_frequencias() const { return ListView_contexto->model(); }
+
+void TMinera::mostra_total_regras(std::size_t total) { Edit_total_regras->setText(QString::number(total)); }
+
 }  // namespace lumeral::gui

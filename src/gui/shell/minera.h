@@ -34,15 +34,10 @@ namespace lumeral::gui {
 
 class TMdi_Frm;
 
-class TMinera : public QWidget {
-  Q_OBJECT
- public:
-  // Builds the panel into the wizard's `P_Minera`.
-  explicit TMinera(TMdi_Frm& wizard);
-
+// The controls of `TMinera`: its own and its tests' (TestAccess).
+struct TMineraUi {
   QLabel* lb_metodo_titulo;  // "Método de Mineração:"
   QLabel* lb_metodo;         // the ontology kind the mining used
-
   // ---- what the analyst tunes (rules.h): they apply to the frequency and
   // association runs and to the threshold filters; "Recalcular" runs the
   // two again on the classification already made.
@@ -50,11 +45,9 @@ class TMinera : public QWidget {
   QLineEdit* Edit_grau_minimo;          // "0" at first: any degree above 0
   QCheckBox* CheckBox_duas_direcoes;    // "Mostrar as duas direções", off at first
   QPushButton* bt_recalcular;           // "Recalcular"
-
   // ---- "Freqüência de Conceitos"
   QLabel* lb_frequencias;
   QTreeWidget* ListView_contexto;  // "Conceito", "Frequencia Absoluta", "Frequencia Relativa(em %)"
-
   // ---- "Associações entre Conceitos"
   QLabel* lb_associacoes;
   QTextEdit* Rich;                // the association text: one sentence per rule
@@ -69,13 +62,26 @@ class TMinera : public QWidget {
   QPushButton* bt_impressao;         // "Impressão de Resultados"
   QPushButton* bt_grafico_frequencias;  // "Gráfico de Freqüências"
   QPushButton* bt_rede;              // "Rede de Associações": the rules as a network
-
   // ---- threshold panel
   QWidget* pn_limiar;
   QLabel* lb_limiar;  // "Limiar para mostrar:"
   QLineEdit* Edit_limiar;  // at most 5 characters, "0" at first
   QPushButton* bt_calcular;
   QPushButton* bt_fechar_limiar;
+};
+
+class TMinera : public QWidget, private TMineraUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  friend class TMdi_Frm;  // a part of the same wizard
+  using Ui = TMineraUi;
+ public:
+  // The frequency table's model, which its chart follows.
+  QAbstractItemModel* modelo_frequencias() const;
+  // "Total de Regras:" as a saved project gives it.
+  void mostra_total_regras(std::size_t total);
+  // Builds the panel into the wizard's `P_Minera`.
+  explicit TMinera(TMdi_Frm& wizard);
 
   // The column the frequency table is kept sorted by (0 at start).
   int coluna_ordenada = 0;

@@ -609,4 +609,6 @@ void TOntologia::bt_ver_resumosClick() {
   w_.command([this] { w_.windows().ver_resumos_da_colecao(); });
 }
 
+void TOntologia::escolhe_tipo(bool probabilistico) { RadioGroup_tipo->set_item_index(probabilistico ? 0 : 1); }
+
 }  // namespace lumeral::gui

@@ -23,13 +23,8 @@ namespace lumeral::gui {
 
 class TMdi_Frm;
 
-class TOntologia : public QWidget {
-  Q_OBJECT
- public:
-  // Builds the editor into `Panel_ontologia` (the new-concept box goes into
-  // the wizard's `pn_novo_conceito`) and connects the choice's "OK".
-  explicit TOntologia(TMdi_Frm& wizard);
-
+// The controls of `TOntologia`: its own and its tests' (TestAccess).
+struct TOntologiaUi {
   // ---- kind
   QLabel* lb_tipo_metodo;  // "Tipo de Método:"
   QLabel* lb_tipo;         // the kind caption: "Probabilístico" / "Determinístico"
@@ -37,13 +32,11 @@ class TOntologia : public QWidget {
   QPushButton* bt_ok_tipo;
   RadioGroup* RadioGroup_tipo2;  // the second kind choice ("Modificar Tipo de Ontologia")
   QPushButton* bt_ok_tipo2;
-
   // ---- lists
   QLabel* lb_conceitos;          // "Conceitos Existentes:"
   QComboBox* ComboBox_conceitos;  // sorted, typing limited to 15 characters; its text is the current concept
   QLabel* lb_regras;             // "Regras do Conceito:"
   ListBox* ListBox_regras;       // rule + " | " + weight, kept in order
-
   // ---- commands
   QPushButton* bt_novo_conceito;        // "Iniciar Novo Conceito"
   QPushButton* bt_alterar_conceitos;    // "Alterar Regras de um Conceito"
@@ -59,13 +52,11 @@ class TOntologia : public QWidget {
   QPushButton* bt_alterar_conceito;     // "Alterar Conceito"
   QPushButton* bt_alterar_regra;        // "Alterar Regras do Conceito"
   QPushButton* bt_excluir_regra;        // "Excluir Regra"
-
   // ---- new-concept box (inside the wizard's pn_novo_conceito)
   QLabel* lb_novo_conceito;  // "Digite o Novo Conceito:"
   QLineEdit* Edit_conceito;
   QPushButton* bt_insere_conceito;  // "Insere" or "Altera"
   QPushButton* bt_cancela_conceito;  // "Cancela"
-
   // ---- rule box
   QWidget* pn_regra;
   QLabel* lb_regra_titulo;  // "Insira as Regras Existentes:" / "Altere a Regra:"
@@ -75,6 +66,19 @@ class TOntologia : public QWidget {
   QLineEdit* Edit_peso;     // mask: a digit, a comma, four digits
   QPushButton* bt_insere_regra;  // "Insere" or "Altera"
   QPushButton* bt_fechar_regra;  // "Fechar"
+};
+
+class TOntologia : public QWidget, private TOntologiaUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  friend class TMdi_Frm;  // a part of the same wizard
+  using Ui = TOntologiaUi;
+ public:
+  // The kind choice: probabilistic or deterministic (a saved project's).
+  void escolhe_tipo(bool probabilistico);
+  // Builds the editor into `Panel_ontologia` (the new-concept box goes into
+  // the wizard's `pn_novo_conceito`) and connects the choice's "OK".
+  explicit TOntologia(TMdi_Frm& wizard);
 
   // Editor memory of a pending rename: the row and old text of the
   // concept being renamed (-1 and empty when none).

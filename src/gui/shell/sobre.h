@@ -29,16 +29,22 @@ struct ThirdParty {
 };
 const std::vector<ThirdParty>& third_parties();
 
-class TSobre : public QDialog {
-  Q_OBJECT
- public:
-  explicit TSobre(QWidget* parent);
-
+// The controls of `TSobre`: its own and its tests' (TestAccess).
+struct TSobreUi {
   QLabel* lb_versao;        // "Lumeral <version>"
   QLabel* lb_licenca;       // the program's licence
   QTableWidget* tb_bibliotecas;  // one row per third_parties() entry
   QLabel* lb_guia;          // where the user guide is
   QPushButton* bt_fechar;
+};
+
+class TSobre : public QDialog, private TSobreUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = TSobreUi;
+ public:
+  explicit TSobre(QWidget* parent);
+
 };
 
 // Opens the box over `owner`, creating it in `box` the first time (the box

@@ -84,8 +84,7 @@ void restaura_projeto(TMdi_Frm& w, const QString& arquivo) {
     // The choice applies the kind choice: it takes the project's saved kind
     // rather than the choice's default.
     if (w.estado().ontology != shell::OntologyKind::None)
-      w.ontologia->RadioGroup_tipo->set_item_index(
-          w.estado().ontology == shell::OntologyKind::Probabilistic ? 0 : 1);
+      w.ontologia->escolhe_tipo(w.estado().ontology == shell::OntologyKind::Probabilistic);
     w.ontologia->escolhe_ontologia();
     w.set_ontologia_visitada(true);
     salva_projeto(w, false);
@@ -107,7 +106,7 @@ void restaura_projeto(TMdi_Frm& w, const QString& arquivo) {
     w.minera->mostra_frequencias(status.rows);
     w.minera->mostra_texto(status.association_text);
     salva_projeto(w, false);
-    w.minera->Edit_total_regras->setText(QString::number(status.rule_count()));
+    w.minera->mostra_total_regras(status.rule_count());
   }
 }
 

@@ -17,13 +17,19 @@ QString version_text();
 // The caption of the main window and of the tools window.
 QString main_caption();
 
-class TSplashScreen : public QWidget {
-  Q_OBJECT
- public:
-  TSplashScreen();
+// The controls of `TSplashScreen`: its own and its tests' (TestAccess).
+struct TSplashScreenUi {
   QLabel* lb_versao;
   QLabel* lb_aviso;
   QTimer* Timer1;
+};
+
+class TSplashScreen : public QWidget, private TSplashScreenUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = TSplashScreenUi;
+ public:
+  TSplashScreen();
   void Timer1Timer();
   // True once the timer has fired.
   bool pode_fechar() const { return !Timer1->isActive(); }

@@ -141,7 +141,7 @@ WizardState Windows::wizard_state() const {
   static_cast<MiningWizardState&>(state) = Mdi_Frm->estado();
   state.visible = Mdi_Frm->isVisible();
   state.open = state.ontology != shell::OntologyKind::None;
-  state.stem = wizard_stem(*Mdi_Frm);
+  state.stem = Mdi_Frm->radicais();
   return state;
 }
 
@@ -188,15 +188,7 @@ void Windows::open_grafico_frequencias(TMinera& minera) {
 }
 
 void Windows::ver_centroide_da_colecao() {
-  Tform_centro& centro = *form_centro;
-  centro.RadioGroup_metodo->set_item_index(0);  // "Por palavra"
-  centro.show();
-  centro.raise();
-  centro.Abrelistadedocumentos1Click();
-  if (centro.last_command_ok()) centro.Novo1Click();
-  for (QWidget* choice :
-       std::initializer_list<QWidget*>{centro.RadioGroup_metodo, centro.RadioGroup_tipo, centro.RadioGroup_modo})
-    choice->setEnabled(false);
+  form_centro->abre_da_colecao();
 }
 
 void Windows::ver_resumos_da_colecao() {
@@ -229,8 +221,9 @@ void Windows::mostra_associacoes(const std::filesystem::path& doc_list, const st
 void Windows::open_grafico_centroide() {
   if (!grafico_centroide_) {
     Tform_centro* centro = form_centro;
+    const Tform_centro::ListasDoGrafico listas = centro->listas_do_grafico();
     grafico_centroide_ = std::make_unique<Tgrafico_centroide>(
-        *this, Tgrafico_centroide::Fonte{centro->ListBox_centro, centro->ListBox_dif, centro->ListBox_docs,
+        *this, Tgrafico_centroide::Fonte{listas.centro, listas.diferencas, listas.documentos,
                                          [centro] { centro->Mostradiferencasdodocselecionado1Click(); },
                                          [centro]() -> const auto& { return centro->centroide(); },
                                          [centro]() -> const auto& { return centro->diferencas(); }});
@@ -257,7 +250,7 @@ void Windows::refresh_mapa_similaridade() {
 }
 
 FonteFrequencias Windows::fonte_frequencias(TMinera& minera) {
-  return {[&minera] { return minera.linhas_frequencia(); }, minera.ListView_contexto->model()};
+  return {[&minera] { return minera.linhas_frequencia(); }, minera.modelo_frequencias()};
 }
 
 // ---- end of the calls between subsystems

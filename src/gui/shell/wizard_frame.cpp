@@ -177,4 +177,6 @@ void WizardFrame::RadioGroup_textosClick() { focus_separator_for_single_file(*th
 
 void WizardFrame::Edit_separadorClick() { choose_single_file(*this); }
 
+std::optional<Language> WizardFrame::radicais() const { return wizard_stem(*this); }
+
 }  // namespace lumeral::gui

@@ -57,13 +57,8 @@ class StepLabel : public QLabel {
   bool clickable_ = false;
 };
 
-class WizardFrame : public QMainWindow,
-                    public Form,
-                    public WizardProjectPanel,
-                    public WizardButtonBar,
-                    public WizardStatusPanels {
-  Q_OBJECT
- public:
+// The controls of `WizardFrame`: its own and its tests' (TestAccess).
+struct WizardFrameUi {
   QLabel* Label3 = nullptr;    // the texts folder, shown in the folder group
   QWidget* pn_passos = nullptr;  // the step column
   QLabel* Animate1 = nullptr;  // the animation under the step indicators
@@ -71,10 +66,26 @@ class WizardFrame : public QMainWindow,
   QGroupBox* GroupBox1 = nullptr;
   RadioGroup* RadioGroup2 = nullptr;  // "Começar um Novo Projeto" / "Continuar um Projeto já existente"
   QPushButton* bt_ok_bemvindo = nullptr;
+};
+
+class WizardFrame : public QMainWindow,
+                    public Form,
+                    protected WizardProjectPanel,
+                    protected WizardButtonBar,
+                    protected WizardStatusPanels,
+                    protected WizardFrameUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = WizardFrameUi;
+ public:
 
   // Set when the language's standard stopword list is missing at the
   // preparation step or beyond.
   bool stopwords_faltando = false;
+  // The status bar's hint, which a long operation's progress may mirror.
+  QLabel* linha_de_dicas() const { return panel_hint; }
+  // The language whose stems the word lists hold (none: words as written).
+  std::optional<Language> radicais() const;
   QString pasta_escolhida;  // the folder last chosen with "Alterar"
 
   // ---- the common part of the wizard's state

@@ -263,7 +263,7 @@ std::optional<QString> pick_project_folder(const Form& form, QWidget* parent, QS
 
 void show_stopword_manager(const Form& form) {
   Tform_stop* stop = form.windows().form_stop;
-  stop->bt_voltar->show();
+  stop->mostra_voltar(true);
   stop->resize(stop->width(), 320);
   stop->show();
   stop->raise();

@@ -176,4 +176,9 @@ void Tform_resumo::resume_palavra(const Ansi& word, const QString& list) {
   Extrairresumos1Click();
 }
 
+void Tform_resumo::so_frases_com_as_palavras() {
+  RadioGroup_condicoes->set_item_index(1);
+  for (int i = 0; i < RadioGroup_condicoes->count(); ++i) RadioGroup_condicoes->button(i)->setEnabled(false);
+}
+
 }  // namespace lumeral::gui

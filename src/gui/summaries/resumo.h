@@ -34,33 +34,40 @@ enum class ResumoModo {
   Comparacao,  // form_resumo2: the comparison wizard
 };
 
-class Tform_resumo : public QMainWindow, public Form {
-  Q_OBJECT
- public:
-  explicit Tform_resumo(Windows& windows, ResumoModo modo = ResumoModo::Ferramenta);
-
-  ResumoModo modo() const { return modo_; }
-
+// The controls of `Tform_resumo`: its own and its tests' (TestAccess).
+struct Tform_resumoUi {
   ListBox* ListBox_docs;                 // "Lista de Documentos"
   QLineEdit* Edit_entrada;               // "Entrada =" (the list's bare name, read-only)
   Memo* Memo_palavras;                   // "Forneça palavras ou expressões ", one per line
   RadioGroup* RadioGroup_apresentacao;   // "Opção de apresentação": "Todos os documentos" (at start),
-                                         // "Somente documento selecionado"
+  // "Somente documento selecionado"
   RadioGroup* RadioGroup_condicoes;      // "Condições de apresentação": "Sem restrições",
-                                         // "Contendo palavras" (at start)
+  // "Contendo palavras" (at start)
   RadioGroup* RadioGroup_boolean;        // "Boolean": "E" (at start), "OU"
   QSpinBox* SpinEdit_frases;             // "Frases antes e depois", 0 to 10
   // "Resumos": exactly one of the two exists, by the mode.
   QTextEdit* RichEdit_resumos = nullptr;     // Ferramenta: read-only rich text
   QPlainTextEdit* Memo_resumos = nullptr;    // Comparacao: read-only plain text
   QStatusBar* StatusBar1;
-
   QAction* Abrelistadedocs1;         // "Abre lista de docs"
   QAction* Limpaentrada1;            // "Limpa entrada"
   QAction* Extrairresumos1;          // "Resumos" > "Extrair resumos"
   QAction* Salvarresumoscomotexto1;  // "Resumos" > "Salvar resumos como texto"
+};
+
+class Tform_resumo : public QMainWindow, public Form, private Tform_resumoUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tform_resumoUi;
+ public:
+  explicit Tform_resumo(Windows& windows, ResumoModo modo = ResumoModo::Ferramenta);
+
+  ResumoModo modo() const { return modo_; }
 
   void Abrelistadedocs1Click();
+  // Only sentences holding the words, with no other choice (the comparison
+  // wizard's "Ver resumos").
+  void so_frases_com_as_palavras();
   void Limpaentrada1Click();
   void Extrairresumos1Click();
   void Salvarresumoscomotexto1Click();

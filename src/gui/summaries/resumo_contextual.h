@@ -21,11 +21,8 @@
 
 namespace lumeral::gui {
 
-class Tres_contextual : public QWidget, public Form {
-  Q_OBJECT
- public:
-  explicit Tres_contextual(Windows& windows);
-
+// The controls of `Tres_contextual`: its own and its tests' (TestAccess).
+struct Tres_contextualUi {
   QPushButton* Button_docs;        // "Seleciona lista de docs"
   QLineEdit* Edit_docs;            // its full path (read-only)
   QPushButton* Button_contextos;   // "Lista contextos"
@@ -40,6 +37,14 @@ class Tres_contextual : public QWidget, public Form {
   QPushButton* Button_executa;     // "Executa RESUMOS"
   QPlainTextEdit* Memo_resumos;    // "Resumos": the result (read-only)
   QStatusBar* StatusBar1;
+};
+
+class Tres_contextual : public QWidget, public Form, private Tres_contextualUi {
+  Q_OBJECT
+  friend struct TestAccess;
+  using Ui = Tres_contextualUi;
+ public:
+  explicit Tres_contextual(Windows& windows);
 
   void Button_docsClick();
   void Button_contextosClick();
