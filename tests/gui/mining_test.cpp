@@ -481,8 +481,14 @@ TEST_F(MiningTest, MiningStopsWhenTheContextListIsMissing) {
   ui(w()).RadioGroup3->set_item_index(1);
   w().ontologia->bt_ok_ontologiaClick();
   ui<WizardButtonBar>(w()).bit_avancar->setEnabled(true);
+  const int level = w().estado().level.number;
   w().bit_avancarClick();
   EXPECT_EQ(messages(), QStringList{QStringLiteral("O Wizard encontrou um problema:\n\rLista de contextos não existe")});
+  // Nothing was mined: the wizard stays at the ontology step and its level,
+  // and the project is not saved as mined.
+  EXPECT_EQ(w().estado().step, 3);
+  EXPECT_EQ(w().estado().level.number, level);
+  EXPECT_LT(level, 5);
 }
 
 }  // namespace

@@ -213,6 +213,7 @@ void TMdi_Frm::passo3() {
 }
 
 void TMdi_Frm::mineracao() {
+  const MiningWizardState antes = estado_;
   indicadores(4);
   Panel3->show();
   P_Minera->show();
@@ -222,7 +223,15 @@ void TMdi_Frm::mineracao() {
   bit_avancar->setEnabled(false);
   set_nivel(5);
   // The wizard's box breaks the problem's line with LF CR.
-  const mining::MiningLists lists = mining::check_mining_lists(projeto(), lista_contextos(), "\n\r");
+  mining::MiningLists lists;
+  try {
+    lists = mining::check_mining_lists(projeto(), lista_contextos(), "\n\r");
+  } catch (const Stop&) {
+    // Lists that cannot be mined: the wizard stays at its ontology step and
+    // its level, as after a cancel, so the project is not saved as mined.
+    volta_apos_cancelar(3, antes);
+    throw;
+  }
   minera->corrida_classificacao(lists);
   minera->corrida_frequencia(lists);
   minera->corrida_associacao(lists);
