@@ -4,15 +4,12 @@
 #include "gui/base/long_work.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QTextDocument>
-#include <QThread>
 #include <QTimer>
 
 #include <dlfcn.h>
