@@ -99,7 +99,10 @@ Rule rule_of_line(AnsiView line) {
   r.confidence = trim(AnsiView(p.confidence).substr(0, p.confidence.find('%')));
   r.support = trim(AnsiView(p.support_percentage).substr(0, p.support_percentage.find('%')));
   r.count = p.count;
-  if (rule_line(r) == line) return r;
+  // A concept may itself hold "/sup=" or "/conf=": the line then comes back
+  // the same but the panel's parse cuts it elsewhere, so such a line keeps
+  // its text and is taken apart as the panel does.
+  if (rule_line(r) == line && rule_parts(r) == p) return r;
   Rule kept;
   kept.text = Ansi(line);
   return kept;

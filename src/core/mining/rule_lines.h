@@ -49,7 +49,9 @@ struct ParsedRule {
   bool operator==(const ParsedRule&) const = default;
 };
 ParsedRule parse_rule_line(AnsiView line);
-// The parts of a row: what parse_rule_line() gives for its line.
+// The parts of a row: what parse_rule_line() gives for its line, except for
+// a computed rule whose concept holds "/conf=" or "/sup=", which keeps its
+// true parts where the parse would cut the concept.
 ParsedRule rule_parts(const Rule& rule);
 std::vector<ParsedRule> rule_parts(const std::vector<Rule>& rules);
 

@@ -62,7 +62,8 @@ TEST(Rules, RowsLinesAndTheirPartsAgree) {
   } cases[] = {{"A => B /conf= 66,67% /sup= 20,00%(0004)", false},
                {"abcdefghijklmn  => B /conf= 05,00% /sup= 05,00%(0001)", true},  // a name cut to a blank
                {"a =>  b /conf= 50,00% /sup= 10,00%(0001)", true}, {"", true}, {"sem regra", true},
-               {"a => b /conf=50%", true}};
+               {"a => b /conf=50%", true},
+               {"x /sup= 1% => B /conf= 05,00% /sup= 05,00%(0001)", true}};  // a concept holding "/sup="
   for (const auto& c : cases) {
     const Rule r = rule_of_line(Ansi(c.line));
     EXPECT_EQ(r.text.has_value(), c.kept_text) << c.line;
