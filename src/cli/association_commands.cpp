@@ -49,15 +49,15 @@ Registrar associate_cmd(310, [](CLI::App& app) -> Handler {
       // Streamed: a large listing is never held as texts.
       for (std::size_t i = 0; i < result.listing.size(); ++i) env.line(result.listing.line(i));
       env.table([&] {
-        return exporting::association_source(result.listing.size(), [&](std::size_t i) { return result.listing.line(i); });
+        return exporting::association_source(result.listing.size(), [&](std::size_t i) { return result.listing.row(i); });
       });
       return;
     }
-    std::vector<Ansi> lines = result.lines();
-    if (!threshold->empty()) lines = filter_by_threshold(lines, arg_text(*threshold), env.regional());
-    if (*order == "weight") sort_associations(lines, env.regional());
-    for (const auto& l : lines) env.line(l);
-    env.table([&] { return exporting::association_table(lines); });
+    std::vector<AssociationRow> rows = result.rows();
+    if (!threshold->empty()) rows = filter_by_threshold(rows, arg_text(*threshold), env.regional());
+    if (*order == "weight") sort_associations(rows, env.regional());
+    for (const auto& r : rows) env.line(association_line(r));
+    env.table([&] { return exporting::association_table(rows); });
   };
 });
 

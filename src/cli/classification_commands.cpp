@@ -120,11 +120,10 @@ Registrar concepts_cmd(46, [](CLI::App& app) -> Handler {
     for (const auto& l : pairs->empty() ? *weights : *pairs) query.positive.push_back(arg_text(l));
     for (const auto& l : *negatives) query.negative.push_back(arg_text(l));
     ConceptResult result = classify_concepts(query, env.regional(), env.progress());
-    if (!sub->get_option("--save-matrix")->empty() && !result.listing.stop)
-      save_concept_matrix(query.doc_list.parent_path(), query.doc_list, result.listing.lines, arg_text(*save),
-                          env.regional(), env.progress());
-    show(env, result.listing,
-         [](const std::vector<Ansi>& lines) { return exporting::weighted_table(lines, "Documento", "Peso"); });
+    if (!sub->get_option("--save-matrix")->empty() && !result.stop)
+      save_concept_matrix(query.doc_list.parent_path(), query.doc_list, result.rows, arg_text(*save), env.regional(),
+                          env.progress());
+    show(env, result.listing(), [&](const std::vector<Ansi>&) { return exporting::concept_table(result.rows, "Peso"); });
   };
 });
 

@@ -62,18 +62,17 @@ TEST_F(Concepts, BothMethodsListWhatTheCommandLinePrints) {
            "esporte|saude", "--save-matrix", "conceito-esporte-2004"});
   EXPECT_EQ(files_with(proj, {".mtz"}), files_with(cli, {".mtz"}));
 
-  // Saved as a document list: lowered names + ".txt", the scores as weights.
+  // The alphabetical order stays on until the order by score is asked for;
+  // saved as a document list in that order: lowered names + ".txt".
+  f().Ordenaalfabeticamente1Click();
   const auto lines = shown();
+  EXPECT_TRUE(std::is_sorted(lines.begin(), lines.end()));
   platform.answer(q(proj / "conceito"));
   f().Salvalistadedocs1Click();
   const auto saved = lines_of(cli_run({"dump", (proj / "conceito.ldc").string()}).out);
   ASSERT_EQ(saved.size(), lines.size());
-  EXPECT_EQ(saved[0].substr(0, saved[0].find('\t')), lines[0].substr(0, lines[0].find(" |")) + ".txt");
-
-  // The alphabetical order stays on until the order by score is asked for.
-  f().Ordenaalfabeticamente1Click();
-  auto sorted = shown();
-  EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end()));
+  for (std::size_t i = 0; i < saved.size(); ++i)
+    EXPECT_EQ(saved[i].substr(0, saved[i].find('\t')), lines[i].substr(0, lines[i].find(" |")) + ".txt");
   f().Ordenaporpeso1Click();
   auto score = [](std::string line) {
     line = line.substr(line.find("| ") + 2);

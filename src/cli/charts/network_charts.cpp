@@ -113,12 +113,11 @@ ChartRegistrar cooccurrence_chart(30, [](CLI::App& chart) -> Handler {
   outputs->add_to(sub);
   return [=](Env& env) {
     outputs->check();
-    std::vector<Ansi> lines;
     Network network;
     if (!pairs->empty()) {
-      lines = association::open_associations(chosen_file(*pairs), env.regional());
-      if (!threshold->empty()) lines = association::filter_by_threshold(lines, arg_text(*threshold), env.regional());
-      network = cooccurrence_network(lines, *top, env.regional());
+      auto rows = association::open_associations(chosen_file(*pairs), env.regional());
+      if (!threshold->empty()) rows = association::filter_by_threshold(rows, arg_text(*threshold), env.regional());
+      network = cooccurrence_network(association::association_lines(rows), *top, env.regional());
     } else if (!docs->empty()) {
       association::AssociationInput in;
       in.document_list = arg_path(*docs);

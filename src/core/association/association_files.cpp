@@ -7,29 +7,16 @@ namespace lumeral::association {
 
 using records::PairRecord;
 
-std::vector<Ansi> open_associations(const fs::path& file, const Regional& regional) {
-  std::vector<Ansi> lines;
+std::vector<AssociationRow> open_associations(const fs::path& file, const Regional& regional) {
+  std::vector<AssociationRow> rows;
   for (auto& r : records::read_all<PairRecord>(file))
-    lines.push_back(trim(r.first) + Ansi(" | ") + trim(r.second) + Ansi(" = ") + regional.format(r.weight, "0.000"));
-  return lines;
+    rows.push_back({trim(r.first), trim(r.second), regional.format(r.weight, "0.000")});
+  return rows;
 }
 
-void save_associations(const fs::path& file, const std::vector<Ansi>& lines, const Regional& regional) {
+void save_associations(const fs::path& file, const std::vector<AssociationRow>& rows, const Regional& regional) {
   records::Writer<PairRecord> out(file);
-  for (const Ansi& line : lines) {
-    AnsiView l = line;
-    std::size_t eq = l.find('=');
-    std::size_t bar = l.find('|');
-    PairRecord r;
-    if (bar != AnsiView::npos && (eq == AnsiView::npos || bar < eq)) {
-      r.first = cut(trim_view(l.substr(0, bar)), 15);
-      r.second = cut(trim_view(l.substr(bar + 1, eq == AnsiView::npos ? AnsiView::npos : eq - bar - 1)), 15);
-    } else {
-      r.first = cut(trim_view(l.substr(0, eq)), 15);
-    }
-    r.weight = regional.parse(eq == AnsiView::npos ? AnsiView() : l.substr(eq + 1));
-    out.write(r);
-  }
+  for (const auto& row : rows) out.write({cut(trim_view(row.first), 15), cut(trim_view(row.second), 15), regional.parse(row.weight)});
   out.close();
 }
 

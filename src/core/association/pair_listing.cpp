@@ -151,7 +151,7 @@ const PairListing::Listed& PairListing::listed(std::size_t k) const {
   return window_[k - window_start_];
 }
 
-Ansi PairListing::line(std::size_t i) const {
+AssociationRow PairListing::row(std::size_t i) const {
   const std::size_t n = pairs();
   const bool mirror = i >= n;
   std::size_t k = mirror ? i - n : i;
@@ -162,23 +162,13 @@ Ansi PairListing::line(std::size_t i) const {
   } else {
     first = table_.pairs[k].first, second = table_.pairs[k].second, weight = weight_of_[k];
   }
-  const Ansi& a = table_.texts[mirror ? second : first];
-  const Ansi& b = table_.texts[mirror ? first : second];
-  const Ansi& w = weight_texts_[weight];
-  Ansi out;
-  out.reserve(a.size() + b.size() + w.size() + 6);
-  out += a;
-  out += Ansi(" | ");
-  out += b;
-  out += Ansi(" = ");
-  out += w;
-  return out;
+  return {table_.texts[mirror ? second : first], table_.texts[mirror ? first : second], weight_texts_[weight]};
 }
 
-std::vector<Ansi> PairListing::lines() const {
-  std::vector<Ansi> out;
+std::vector<AssociationRow> PairListing::rows() const {
+  std::vector<AssociationRow> out;
   out.reserve(size());
-  for (std::size_t i = 0; i < size(); ++i) out.push_back(line(i));
+  for (std::size_t i = 0; i < size(); ++i) out.push_back(row(i));
   return out;
 }
 
@@ -344,7 +334,7 @@ PairListing write_and_list(PairStore& store, const fs::path& p, const Regional& 
   return listing;
 }
 
-std::vector<Ansi> list_pairs(const std::vector<PairRecord>& pairs, const Regional& regional) {
+std::vector<AssociationRow> list_pairs(const std::vector<PairRecord>& pairs, const Regional& regional) {
   PairTable table;
   std::unordered_map<Ansi, std::uint32_t> ids;
   auto id = [&](const Ansi& raw) {
@@ -354,7 +344,7 @@ std::vector<Ansi> list_pairs(const std::vector<PairRecord>& pairs, const Regiona
     return it->second;
   };
   for (const auto& p : pairs) table.pairs.push_back({id(p.first), id(p.second), p.weight});
-  return PairListing(std::move(table), regional).lines();
+  return PairListing(std::move(table), regional).rows();
 }
 
 }  // namespace lumeral::association

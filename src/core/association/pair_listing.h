@@ -1,5 +1,6 @@
 // The listing of a pair store, as the term association window shows it
-// after a run: first + " | " + second + " = " + weight ("0.0000"), in
+// after a run: rows of first, second and weight ("0.0000"), whose lines
+// (association_line) come in
 // case-insensitive alphabetical order of the whole lines (equal lines in
 // store order), then every line's mirror ("second | first = weight") in
 // that order.
@@ -16,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/association/association_lines.h"
 #include "core/association/pair_store.h"
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
@@ -29,8 +31,9 @@ class PairListing {
   PairListing() = default;
   PairListing(PairTable table, const Regional& regional);
   std::size_t size() const { return 2 * pairs(); }
-  Ansi line(std::size_t i) const;
-  std::vector<Ansi> lines() const;
+  AssociationRow row(std::size_t i) const;
+  Ansi line(std::size_t i) const { return association_line(row(i)); }
+  std::vector<AssociationRow> rows() const;
 
  private:
   friend PairListing write_and_list(PairStore& store, const std::filesystem::path& p, const Regional& regional,
@@ -72,7 +75,7 @@ class PairListing {
 PairListing write_and_list(PairStore& store, const std::filesystem::path& p, const Regional& regional,
                            Progress& progress = Progress::none());
 
-// The listing of pair records (features trimmed), as lines.
-std::vector<Ansi> list_pairs(const std::vector<records::PairRecord>& pairs, const Regional& regional);
+// The listing of pair records (features trimmed), as rows.
+std::vector<AssociationRow> list_pairs(const std::vector<records::PairRecord>& pairs, const Regional& regional);
 
 }  // namespace lumeral::association

@@ -2,7 +2,7 @@
 // counting run: how often two words occur in the same document or sentence,
 // or two contexts in the same document. "Calcular associações" counts into
 // the pair store "temp.ass" and returns its listing (pair_listing.h); the
-// result lines are filtered and sorted by association_lines.h and saved or
+// result rows are filtered and sorted by association_lines.h and saved or
 // reopened as .ass files by association_files.h.
 //
 // Promises: "temp.ass" is replaced whole, never left half-written; a run
@@ -54,7 +54,8 @@ struct AssociationInput {
 struct AssociationResult {
   PairListing listing;  // the result list, mirrors included
   fs::path pair_store;  // "temp.ass" as written
-  std::vector<Ansi> lines() const { return listing.lines(); }
+  std::vector<AssociationRow> rows() const { return listing.rows(); }
+  std::vector<Ansi> lines() const { return association_lines(rows()); }  // as the list shows them
 };
 
 // "Calcular associações". Writes "temp.ass" in the documents folder and

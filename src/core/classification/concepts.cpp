@@ -35,6 +35,17 @@ std::pair<Ansi, Ansi> halves(AnsiView line) {
 
 }  // namespace
 
+Ansi concept_line(const ConceptRow& row) { return row.document + Ansi(" | "_a) + row.score; }
+
+std::vector<Ansi> concept_lines(const std::vector<ConceptRow>& rows) {
+  std::vector<Ansi> lines;
+  lines.reserve(rows.size());
+  for (const auto& r : rows) lines.push_back(concept_line(r));
+  return lines;
+}
+
+Listing ConceptResult::listing() const { return Listing{concept_lines(rows), stop}; }
+
 ConceptResult classify_concepts(const ConceptQuery& query, const Regional& regional, Progress& progress) {
   bool any_positive = false;
   for (const auto& l : query.positive) any_positive = any_positive || !trim_view(l).empty();
@@ -63,7 +74,7 @@ ConceptResult classify_concepts(const ConceptQuery& query, const Regional& regio
     const fs::path file = index.find(matrix_name(docs[k]));
     std::error_code ec;
     if (!fs::is_regular_file(file, ec)) {
-      result.listing.stop = Message{"Fazer classificação antes !", MessageKind::Error};
+      result.stop = Message{"Fazer classificação antes !", MessageKind::Error};
       return result;
     }
     const auto matrix = read_matrix(file);
@@ -82,36 +93,30 @@ ConceptResult classify_concepts(const ConceptQuery& query, const Regional& regio
         if (present.count(p.first) && present.count(p.second)) score += 1;
     }
     if (score > 0)
-      result.listing.lines.push_back(shown_base(docs[k]) + Ansi(" | "_a) + regional.format(score, "0.00"));
+      result.rows.push_back({shown_base(docs[k]), regional.format(score, "0.00")});
   }
   progress.status("Terminou de classificar todos docs");
-  order_by_score(result.listing.lines, regional, progress);
+  order_by_score(result.rows, regional, progress);
   return result;
 }
 
-void order_by_score(std::vector<Ansi>& lines, const Regional& regional, Progress& progress) {
-  records::sort_by_weight(lines, records::key_after_bar, regional, progress);
+void order_by_score(std::vector<ConceptRow>& rows, const Regional& regional, Progress& progress) {
+  records::apply_order(
+      rows, records::weight_order(rows.size(), [&](std::size_t i) { return regional.parse(rows[i].score); }, progress));
 }
 
-void save_concepts_as_doc_list(const fs::path& out, const std::vector<Ansi>& lines, const Regional& regional) {
+void save_concepts_as_doc_list(const fs::path& out, const std::vector<ConceptRow>& rows, const Regional& regional) {
   records::Writer<records::DocRecord> writer(out);
-  for (const auto& line : lines) {
-    if (line.find('|') == Ansi::npos) {
-      writer.write({cut(lower_az(trim(line)), 255), 0.0});
-      continue;
-    }
-    auto [name, score] = halves(line);
-    writer.write({cut(lower_az(name) + Ansi(".txt"_a), 255), regional.parse(score)});
-  }
+  for (const auto& r : rows) writer.write({cut(lower_az(trim(r.document)) + Ansi(".txt"_a), 255), regional.parse(r.score)});
   writer.close();
 }
 
-Ansi concept_line_document(AnsiView line) {
-  Ansi name = halves(line).first;
+Ansi concept_document_file(const ConceptRow& row) {
+  Ansi name = trim(row.document);
   return name.empty() ? name : name + Ansi(".txt"_a);
 }
 
-void save_concept_matrix(const fs::path& folder, const fs::path& doc_list, const std::vector<Ansi>& lines,
+void save_concept_matrix(const fs::path& folder, const fs::path& doc_list, const std::vector<ConceptRow>& rows,
                          AnsiView concept_field, const Regional& regional, Progress& progress) {
   const Ansi concept_name = cut(trim(concept_field), 15);
   if (concept_name.empty()) throw Stop("Você deve fornecer o nome do contexto");
@@ -123,10 +128,10 @@ void save_concept_matrix(const fs::path& folder, const fs::path& doc_list, const
     for (const Ansi& d : records::read_document_names(doc_list)) matrix_of_entry.try_emplace(shown_base(d), matrix_name(d));
   // Every matrix or none: the new matrices replace the old ones together.
   StagedFiles staged;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
     progress.status("Gravando doc " + std::to_string(i + 1));
-    auto [name, score_text] = halves(lines[i]);
-    const double score = regional.parse(score_text);
+    const Ansi name = trim(rows[i].document);
+    const double score = regional.parse(rows[i].score);
     auto entry = matrix_of_entry.find(name);
     const fs::path file =
         entry != matrix_of_entry.end() ? lookup(folder, entry->second) : matrix_of_shown_name(folder, name);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "core/base/ansi.h"
@@ -30,49 +31,65 @@ struct ConceptQuery {
   ConceptMethod method = ConceptMethod::Simple;
 };
 
-struct ConceptResult {
-  Listing listing;             // "Resultado", ordered by score unless stopped
-  std::size_t documents = 0;   // "Total de Documentos"
+// A scored document as the list shows it: its shown name (the document
+// list's entry without its extension) and the score as shown ("1,50").
+struct ConceptRow {
+  Ansi document;
+  Ansi score;
+  bool operator==(const ConceptRow&) const = default;
 };
 
-// "Analisa categorias": for each document with a score above 0, the line
-// document name + " | " + score as "0.00" ('noticia1 | 1,50'), then the
-// lines ordered by score. Stops with "Fornecer lista de contextos
-// positivos" (no positive line) or "Fornecer lista de documentos" (no list);
-// a missing matrix stops with "Fazer classificação antes !", keeping the
-// lines listed so far (unordered). Status texts: "Analisando doc " + k,
-// "Terminou de classificar todos docs", then those of the ordering.
+// The line the list shows: document + " | " + score ('noticia1 | 1,50').
+Ansi concept_line(const ConceptRow& row);
+std::vector<Ansi> concept_lines(const std::vector<ConceptRow>& rows);
+
+struct ConceptResult {
+  std::vector<ConceptRow> rows;  // "Resultado", ordered by score unless stopped
+  std::optional<Message> stop;   // what stopped the run, after the rows listed before
+  std::size_t documents = 0;     // "Total de Documentos"
+  void rethrow() const {
+    if (stop) throw Stop(stop->text, stop->kind);
+  }
+  // The rows as the lines the list shows, with the stop.
+  Listing listing() const;
+};
+
+// "Analisa categorias": for each document with a score above 0, its row,
+// the score as "0.00", then the rows ordered by score. Stops with
+// "Fornecer lista de contextos positivos" (no positive line) or "Fornecer
+// lista de documentos" (no list); a missing matrix stops with "Fazer
+// classificação antes !", keeping the rows listed so far (unordered).
+// Status texts: "Analisando doc " + k, "Terminou de classificar todos
+// docs", then those of the ordering.
 ConceptResult classify_concepts(const ConceptQuery& query, const Regional& regional,
                                 Progress& progress = Progress::none());
 
-// "Ordena por peso decresente": the lines by their score, highest first
+// "Ordena por peso decresente": the rows by their score, highest first
 // (ties as the one sort by weight gives them).
-void order_by_score(std::vector<Ansi>& lines, const Regional& regional, Progress& progress = Progress::none());
+void order_by_score(std::vector<ConceptRow>& rows, const Regional& regional, Progress& progress = Progress::none());
 
-// "Salva lista de docs": one record per line: the name before the bar,
-// trimmed and lowered (A to Z) + ".txt", the score after it as weight; a
-// line without a bar gives its whole text, trimmed and lowered, weight 0.
-void save_concepts_as_doc_list(const fs::path& out, const std::vector<Ansi>& lines, const Regional& regional);
+// "Salva lista de docs": one record per row: the name trimmed and lowered
+// (A to Z) + ".txt", the score as weight.
+void save_concepts_as_doc_list(const fs::path& out, const std::vector<ConceptRow>& rows, const Regional& regional);
 
-// Double click on a result line: the document's text file, named by the
-// text before the bar, trimmed, + ".txt" ('noticia1 | 1,50' gives
-// 'noticia1.txt'; a line without a bar gives its whole trimmed text).
-Ansi concept_line_document(AnsiView line);
+// Double click on a row: the document's text file, its name trimmed +
+// ".txt" ('noticia1' gives 'noticia1.txt'; an empty name gives nothing).
+Ansi concept_document_file(const ConceptRow& row);
 
 // "Salva lista como matriz (mtz)": the concept (the trimmed field cut to 15
-// characters) with each line's score goes into the matrix of that line's
+// characters) with each row's score goes into the matrix of that row's
 // document in `folder` (created when missing). Saving the same concept
 // again replaces its record instead of adding a second one. Stops with
 // "Você deve fornecer o nome do contexto" when the field is empty. All or
 // nothing: the matrices replace the old ones together once every one was
 // written, so a stop leaves them all as they were. Status texts
 // "Gravando doc " + i and "Terminou de gravar todos docs".
-// The matrix of a line is the one its score was read from: the companion
-// of the entry of `doc_list` the line was made from ("doc3.txt.lpl" gives
-// "doc3.txt.mtz"), so reading and writing follow one naming rule. A line
-// that no entry gives (typed or edited by hand, or no list) is named by
-// its shown text.
-void save_concept_matrix(const fs::path& folder, const fs::path& doc_list, const std::vector<Ansi>& lines,
+// The matrix of a row is the one its score was read from: the companion
+// of the entry of `doc_list` the row was made from ("doc3.txt.lpl" gives
+// "doc3.txt.mtz"), so reading and writing follow one naming rule. A row
+// that no entry gives (no list, or a list changed since) is named by its
+// shown name.
+void save_concept_matrix(const fs::path& folder, const fs::path& doc_list, const std::vector<ConceptRow>& rows,
                          AnsiView concept_field, const Regional& regional, Progress& progress = Progress::none());
 
 }  // namespace lumeral::classification

@@ -113,12 +113,8 @@ namespace {
 
 const std::vector<std::string> kAssociationHeaders = {"Termo 1", "Termo 2", "Peso"};
 
-std::vector<Cell> association_row(const Ansi& l) {
-  records::LineParts parts = records::split_weighted(l);
-  std::size_t eq = parts.weight_text.find('=');
-  if (!parts.has_bar || eq == Ansi::npos) return {Cell::of_text(trim(l))};
-  return {Cell::of_text(parts.term), Cell::of_text(trim(AnsiView(parts.weight_text).substr(0, eq))),
-          Cell::shown(AnsiView(parts.weight_text).substr(eq + 1))};
+std::vector<Cell> association_row(const association::AssociationRow& r) {
+  return {Cell::of_text(trim(r.first)), Cell::of_text(trim(r.second)), Cell::shown(r.weight)};
 }
 
 // Row i of the matrix table: the document's name, then its similarities
@@ -140,21 +136,21 @@ std::vector<std::string> matrix_headers(const std::vector<Ansi>& entries, std::s
 
 }  // namespace
 
-Table association_table(const std::vector<Ansi>& lines) {
+Table association_table(const std::vector<association::AssociationRow>& rows) {
   Table t;
   t.headers = kAssociationHeaders;
-  t.rows.reserve(lines.size());
-  for (const Ansi& l : lines) t.rows.push_back(association_row(l));
+  t.rows.reserve(rows.size());
+  for (const auto& r : rows) t.rows.push_back(association_row(r));
   return t;
 }
 
-TableSource association_source(std::size_t count, std::function<Ansi(std::size_t)> line_at) {
+TableSource association_source(std::size_t count, std::function<association::AssociationRow(std::size_t)> row_at) {
   TableSource s;
   s.headers = kAssociationHeaders;
   s.rows = count;
   s.columns = kAssociationHeaders.size();
-  s.each_row = [count, line_at = std::move(line_at)](const TableSource::Row& put) {
-    for (std::size_t i = 0; i < count; ++i) put(association_row(line_at(i)));
+  s.each_row = [count, row_at = std::move(row_at)](const TableSource::Row& put) {
+    for (std::size_t i = 0; i < count; ++i) put(association_row(row_at(i)));
   };
   return s;
 }
@@ -191,6 +187,14 @@ Table rule_table(const std::vector<mining::ParsedRule>& rules) {
     t.rows.push_back({Cell::of_text(trim(r.a)), Cell::of_text(trim(r.b)), percent_cell(r.confidence),
                       percent_cell(r.support_percentage), Cell::shown(r.count)});
   }
+  return t;
+}
+
+Table concept_table(const std::vector<classification::ConceptRow>& rows, std::string score_header) {
+  Table t;
+  t.headers = {"Documento", std::move(score_header)};
+  t.rows.reserve(rows.size());
+  for (const auto& r : rows) t.rows.push_back({Cell::of_text(trim(r.document)), Cell::shown(r.score)});
   return t;
 }
 

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/association/association_lines.h"
 #include "core/base/regional.h"
+#include "core/classification/concepts.h"
 #include "core/classification/highest.h"
 #include "core/clustering/clusters.h"
 #include "core/clustering/matrix.h"
@@ -78,11 +80,11 @@ Table doc_rows_table(const std::vector<preparation::DocRow>& rows);
 // Similarity retrieval: document and similarity.
 Table similar_table(const std::vector<retrieval::SimilarRow>& rows);
 
-// Term association lines "first | second = weight".
-Table association_table(const std::vector<Ansi>& lines);
-// The same table from `count` lines given one at a time by `line_at` (a
+// Term association: the two terms and the weight.
+Table association_table(const std::vector<association::AssociationRow>& rows);
+// The same table from `count` rows given one at a time by `row_at` (a
 // listing read from its file), never held whole.
-TableSource association_source(std::size_t count, std::function<Ansi(std::size_t)> line_at);
+TableSource association_source(std::size_t count, std::function<association::AssociationRow(std::size_t)> row_at);
 
 // Data-mining rules: antecedent, consequent, confidence (%), support (%),
 // documents. A row read back that is not a rule keeps its text in the first
@@ -92,6 +94,9 @@ Table rule_table(const std::vector<mining::Rule>& rules);
 // from rule lines read back from files (the rule comparison).
 Table rule_table(const std::vector<mining::ParsedRule>& rules);
 Table rule_table(const std::vector<Ansi>& lines);
+
+// Classification by concepts: document and score, under `score_header`.
+Table concept_table(const std::vector<classification::ConceptRow>& rows, std::string score_header);
 
 // Classification by highest weight: document (matrix), category, degree.
 Table highest_table(const std::vector<classification::HighestRow>& rows);

@@ -27,11 +27,4 @@ std::vector<ParsedRule> association_table(const std::vector<Rule>& rules, const 
   return by_rule_text(rule_parts(rules), regional);
 }
 
-std::vector<ParsedRule> association_table(const std::vector<Ansi>& lines, const Regional& regional) {
-  std::vector<ParsedRule> rows;
-  rows.reserve(lines.size());
-  for (const Ansi& l : lines) rows.push_back(parse_rule_line(l));
-  return by_rule_text(std::move(rows), regional);
-}
-
 }  // namespace lumeral::mining

@@ -14,7 +14,5 @@
 namespace lumeral::mining {
 
 std::vector<ParsedRule> association_table(const std::vector<Rule>& rules, const Regional& regional);
-// The same from rule lines (the mining panel's).
-std::vector<ParsedRule> association_table(const std::vector<Ansi>& lines, const Regional& regional);
 
 }  // namespace lumeral::mining

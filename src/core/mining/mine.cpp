@@ -71,12 +71,11 @@ AssociationRun association_run(const shell::Project& project, const fs::path& co
   rules.min_degree = options.min_degree;
   rules.both_directions = options.both_directions;
   AssociationRun run;
-  run.pair_lines = counted.lines();
+  run.pair_rows = counted.rows();
   run.pair_store = counted.pair_store;
-  const std::vector<Rule> computed = calculate_rule_rows(rules, regional, progress);
-  run.rule_lines = rule_lines(computed);
-  run.table = association_table(computed, regional);
-  run.association_text = rule_sentences(computed);
+  run.rules = calculate_rule_rows(rules, regional, progress);
+  run.table = association_table(run.rules, regional);
+  run.association_text = rule_sentences(run.rules);
   return run;
 }
 
@@ -127,7 +126,7 @@ MineOutcome mine_project(const fs::path& project_file, const Regional& regional,
   // 3. Associations between concepts: the pairs, then the rules.
   progress.status("Calculando as associações entre conceitos");
   AssociationRun assoc = association_run(project, lists.context_list, regional, progress, options);
-  out.rule_lines = std::move(assoc.rule_lines);
+  out.rule_lines = rule_lines(assoc.rules);
   out.table = std::move(assoc.table);
   out.association_text = std::move(assoc.association_text);
 

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/association/association_lines.h"
 #include "core/base/ansi.h"
 #include "core/base/language.h"
 #include "core/base/memory_budget.h"
@@ -67,11 +68,11 @@ struct MiningOptions {
 // then the rules against the context list; the association table and the
 // sentences of the mining panel.
 struct AssociationRun {
-  std::vector<Ansi> pair_lines;        // the term-association window's result lines
-  std::filesystem::path pair_store;    // <folder>/temp.ass
-  std::vector<Ansi> rule_lines;        // the data-mining window's result lines
-  std::vector<ParsedRule> table;       // the association table, by rule text
-  std::vector<Ansi> association_text;  // one sentence per rule line
+  std::vector<association::AssociationRow> pair_rows;  // the term-association window's result rows
+  std::filesystem::path pair_store;                     // <folder>/temp.ass
+  std::vector<Rule> rules;                              // the data-mining window's result rows
+  std::vector<ParsedRule> table;                        // the association table, by rule text
+  std::vector<Ansi> association_text;                   // one sentence per rule
 };
 AssociationRun association_run(const shell::Project& project, const std::filesystem::path& context_list,
                                const Regional& regional, Progress& progress = Progress::none(),

@@ -33,8 +33,7 @@ void sort_rules_by_confidence(std::vector<Rule>& rules, const Regional& regional
 // "Ordena alfabeticamente": case-insensitive collation of whole lines.
 void sort_rules_alphabetically(std::vector<Rule>& rules, const Regional& regional);
 
-// The same on rule lines as the mining panel keeps them, each line read as
-// a row keeping its text.
+// The same on rule lines, each line read as a row keeping its text.
 std::vector<Ansi> select_rules(const std::vector<Ansi>& lines, AnsiView threshold_text, ThresholdKind kind,
                                const Regional& regional);
 void sort_rules_by_confidence(std::vector<Ansi>& lines, const Regional& regional,

@@ -17,11 +17,4 @@ std::vector<Ansi> rule_sentences(const std::vector<Rule>& rules) {
   return out;
 }
 
-std::vector<Ansi> rule_sentences(const std::vector<Ansi>& lines) {
-  std::vector<Ansi> out;
-  out.reserve(lines.size());
-  for (const Ansi& l : lines) out.push_back(rule_sentence(parse_rule_line(l)));
-  return out;
-}
-
 }  // namespace lumeral::mining

@@ -11,8 +11,7 @@
 namespace lumeral::mining {
 
 Ansi rule_sentence(const ParsedRule& rule);
-// The sentences of rules, or of rule lines, in their order.
+// The sentences of rules, in their order.
 std::vector<Ansi> rule_sentences(const std::vector<Rule>& rules);
-std::vector<Ansi> rule_sentences(const std::vector<Ansi>& lines);
 
 }  // namespace lumeral::mining

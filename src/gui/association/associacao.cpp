@@ -55,7 +55,7 @@ Tform_rel::Tform_rel(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(Salvarcomotexto1, &QAction::triggered, this, [this] { Salvarcomotexto1Click(); });
   connect(Ordenarporpeso1, &QAction::triggered, this, [this] { Ordenarporpeso1Click(); });
   connect(Ordenaralfabeticamente1, &QAction::triggered, this, [this] { Ordenaralfabeticamente1Click(); });
-  add_export_action(*this, Salvarcomotexto1, [this] { return exporting::association_table(ListBox1->lines()); });
+  add_export_action(*this, Salvarcomotexto1, [this] { return exporting::association_table(linhas_); });
   connect(Rededecoocorrencia1, &QAction::triggered, this, [this] { Rededecoocorrencia1Click(); });
 }
 
@@ -65,6 +65,7 @@ void Tform_rel::showEvent(QShowEvent* event) {
 }
 
 void Tform_rel::closeEvent(QCloseEvent* event) {
+  linhas_.clear();
   ListBox1->clear();
   ListBox1->set_sorted(false);
   Edit_docs->clear();
@@ -72,19 +73,31 @@ void Tform_rel::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
+void Tform_rel::mostra_linhas() {
+  std::vector<Ansi> lines = association::association_lines(linhas_);
+  if (ListBox1->sorted()) {
+    const auto order = records::alphabetical_order(lines, regional());
+    records::apply_order(linhas_, order);
+    records::apply_order(lines, order);
+  }
+  ListBox1->set_lines(lines);
+}
+
 void Tform_rel::mostra_associacoes(const fs::path& doc_list, const fs::path& stopwords,
-                                   const std::vector<Ansi>& lines) {
+                                   const std::vector<association::AssociationRow>& rows) {
   RadioGroup1->set_item_index(3);  // "Por contextos"
   Edit_docs->setText(qpath(doc_list));
   Edit_stop->setText(qpath(stopwords));
   mostrada = true;
   ListBox1->set_sorted(false);
-  ListBox1->set_lines(lines);
+  linhas_ = rows;
+  mostra_linhas();
 }
 
 void Tform_rel::Calcularassociacoes1Click() {
   command([this] {
     if (!Edit_docs->text().isEmpty() && !Edit_stop->text().isEmpty() && !mostrada) return;
+    linhas_.clear();
     ListBox1->clear();
     ListBox1->set_sorted(false);
     association::AssociationInput input;
@@ -120,24 +133,28 @@ void Tform_rel::Calcularassociacoes1Click() {
     } else {
       result = association::calculate_associations(input, regional(), status);
     }
-    ListBox1->set_lines(result.lines());
+    linhas_ = result.rows();
+    mostra_linhas();
   });
 }
 
 void Tform_rel::Abrirresultadogravado1Click() {
   command([this] {
+    linhas_.clear();
     ListBox1->clear();
     ListBox1->set_sorted(false);
     auto file = platform().open_file(
         this, {QString(), QStringLiteral("associações de termos (*.ass)|*.ass"), QString(), QString()});
     if (!file) return;
-    ListBox1->set_lines(association::open_associations(path_of(*file), regional()));
+    linhas_ = association::open_associations(path_of(*file), regional());
+    mostra_linhas();
   });
 }
 
 void Tform_rel::Selecionarporlimiar1Click() {
   command([this] {
-    ListBox1->set_lines(association::filter_by_threshold(ListBox1->lines(), ansi(Edit_limiar->text()), regional()));
+    linhas_ = association::filter_by_threshold(linhas_, ansi(Edit_limiar->text()), regional());
+    mostra_linhas();
   });
 }
 
@@ -146,7 +163,7 @@ void Tform_rel::Salvarassociacoes1Click() {
     auto file = platform().save_file(
         this, {QString(), QStringLiteral("associações (*.ass)|*.ass"), QStringLiteral("ass"), QString()});
     if (!file) return;
-    association::save_associations(path_of(*file), ListBox1->lines(), regional());
+    association::save_associations(path_of(*file), linhas_, regional());
   });
 }
 
@@ -155,21 +172,23 @@ void Tform_rel::Salvarcomotexto1Click() {
     auto file = platform().save_file(
         this, {QString(), QStringLiteral("arquivos texto (*.txt)|*.txt"), QStringLiteral("txt"), QString()});
     if (!file) return;
-    records::save_as_text(path_of(*file), ListBox1->lines());
+    records::save_as_text(path_of(*file), association::association_lines(linhas_));
   });
 }
 
 void Tform_rel::Ordenarporpeso1Click() {
   command([this] {
     ListBox1->set_sorted(false);
-    std::vector<Ansi> lines = ListBox1->lines();
     StatusProgress progress(StatusBar1);
-    association::sort_associations(lines, regional(), progress);
-    ListBox1->set_lines(lines);
+    association::sort_associations(linhas_, regional(), progress);
+    mostra_linhas();
   });
 }
 
-void Tform_rel::Ordenaralfabeticamente1Click() { ListBox1->set_sorted(true); }
+void Tform_rel::Ordenaralfabeticamente1Click() {
+  ListBox1->set_sorted(true);
+  mostra_linhas();
+}
 
 void Tform_rel::Rededecoocorrencia1Click() { windows().create_form_rede_termos()->abre(); }
 

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/association/association_lines.h"
 #include "core/base/ansi.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
@@ -48,9 +49,12 @@ class Tform_rel : public QMainWindow, public Form, private Tform_relUi {
   friend struct TestAccess;
   using Ui = Tform_relUi;
  public:
-  // What the co-occurrence network draws: the pairs shown, and the
-  // document list they were counted in ("Lista de docs:").
-  std::vector<Ansi> pares() const { return ListBox1->lines(); }
+  // The rows the list shows, in its order: what the filter, the sorts, the
+  // saves and the export read.
+  const std::vector<association::AssociationRow>& linhas() const { return linhas_; }
+  // What the co-occurrence network draws: the lines of the pairs shown, and
+  // the document list they were counted in ("Lista de docs:").
+  std::vector<Ansi> pares() const { return association::association_lines(linhas_); }
   QString lista_docs() const { return Edit_docs->text(); }
   explicit Tform_rel(Windows& windows);
 
@@ -63,9 +67,9 @@ class Tform_rel : public QMainWindow, public Form, private Tform_relUi {
   bool mostrada = false;
 
   // The term association "Por contextos" the mining step computed over the
-  // document list `doc_list`: its result lines.
+  // document list `doc_list`: its result rows.
   void mostra_associacoes(const std::filesystem::path& doc_list, const std::filesystem::path& stopwords,
-                          const std::vector<Ansi>& lines);
+                          const std::vector<association::AssociationRow>& rows);
 
   void Calcularassociacoes1Click();
   void Abrirresultadogravado1Click();
@@ -84,6 +88,10 @@ class Tform_rel : public QMainWindow, public Form, private Tform_relUi {
 
  private:
   void build_layout();  // associacao_layout.cpp
+  // The rows into the list, put first in its alphabetical order while the
+  // list keeps one.
+  void mostra_linhas();
+  std::vector<association::AssociationRow> linhas_;
 };
 
 }  // namespace lumeral::gui

@@ -2,10 +2,9 @@
 // spreadsheet (CSV or XLSX, chosen in the save dialog by its filter or by
 // the name's extension). A window adds the command with one line, giving
 // the place of the command and how to build its table from the rows it
-// shows now (core/export/table.h builds it from the window's own lines):
+// shows now (core/export/table.h builds it from the window's own rows):
 //
-//   add_export_action(*this, Salvarcomotexto1,
-//                     [this] { return exporting::association_table(ListBox1->lines()); });
+//   add_export_action(*this, Salvarcomotexto1, [this] { return exporting::association_table(linhas_); });
 #pragma once
 
 #include <functional>

@@ -9,6 +9,9 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include <vector>
+
+#include "core/classification/concepts.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 #include "gui/base/memo.h"
@@ -54,9 +57,14 @@ class Tform_classifica3 : public QMainWindow, public Form, private Tform_classif
   void Limpacaixas1Click();
   void ListBox1DblClick();  // the document's text in the text viewer
 
+  // The rows the list shows, in its order: what the saves, the sort and the
+  // export read.
+  const std::vector<classification::ConceptRow>& linhas() const { return linhas_; }
+
  private:
   void build_layout();
-  void mostra_total();
+  void mostra_linhas();  // the rows (in the list's alphabetical order while it keeps one) and their total
+  std::vector<classification::ConceptRow> linhas_;
   std::filesystem::path pasta_docs() const;  // the folder of the document list (its matrices)
 };
 

@@ -102,10 +102,6 @@ void Tform_dm::mostra_regras(std::vector<mining::Rule> regras, bool alfabetica) 
   mostra_linhas();
 }
 
-void Tform_dm::mostra_regras(const std::vector<Ansi>& rule_lines, bool alfabetica) {
-  mostra_regras(mining::rules_of_lines(rule_lines), alfabetica);
-}
-
 void Tform_dm::Abreresultado1Click() {
   command([this] {
     auto file = platform().open_file(this, {QString(), kFiltroTexto, QString(), QString()});

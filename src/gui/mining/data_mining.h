@@ -70,12 +70,11 @@ class Tform_dm : public QMainWindow, public Form, private Tform_dmUi {
 
   // What the mining panel computed: the three lists and the options of its
   // rules, its threshold, and the rules it shows (kept in alphabetical
-  // order when `alfabetica`), as rows or as their lines.
+  // order when `alfabetica`).
   void mostra_entradas(const std::filesystem::path& context_list, const std::filesystem::path& doc_list,
                        const std::filesystem::path& pair_store, const QString& grau_minimo, bool duas_direcoes);
   void mostra_limiar(const QString& limiar, mining::ThresholdKind kind);
   void mostra_regras(std::vector<mining::Rule> regras, bool alfabetica);
-  void mostra_regras(const std::vector<Ansi>& rule_lines, bool alfabetica);
 
   // The rules the list shows, in its order: what saves, exports and the
   // network read.

@@ -169,9 +169,9 @@ void TMinera::corrida_associacao(const mining::MiningLists& lists) {
   // shows the language's standard list, as when it is opened by hand.
   const Language language = language_of_row(w_.ListBox_idioma->currentRow());
   w_.windows().mostra_associacoes(
-      lists.doc_list, preparation::find_standard_list(language, w_.estado().start_folder), run.pair_lines);
+      lists.doc_list, preparation::find_standard_list(language, w_.estado().start_folder), run.pair_rows);
   listas_ = lists;
-  regras_ = std::move(run.rule_lines);
+  regras_ = std::move(run.rules);
   std::vector<Ansi> sentences = std::move(run.association_text);
   tabela_associacoes = std::move(run.table);
   if (ordem_alfabetica_) {
@@ -222,7 +222,7 @@ void TMinera::reescreve_texto(const char* verb) {
       progress.detail("Processados " + number(i) + " arquivos até o momento");
       progress.bar(i, n - 1);
       progress.checkpoint();
-      text.push_back(mining::rule_sentence(mining::parse_rule_line(regras_[static_cast<std::size_t>(i)])));
+      text.push_back(mining::rule_sentence(mining::rule_parts(regras_[static_cast<std::size_t>(i)])));
     }
   }
   mostra_sentencas(text);
@@ -290,10 +290,10 @@ void TMinera::bt_calcularClick() {
     input.project = w_.projeto();
     input.min_degree = grau_minimo();
     input.both_directions = CheckBox_duas_direcoes->isChecked();
-    std::vector<Ansi> rules;
+    std::vector<mining::Rule> rules;
     {
       ProgressScope progress(w_.windows());
-      rules = mining::calculate_rules(input, w_.regional(), progress);
+      rules = mining::calculate_rule_rows(input, w_.regional(), progress);
     }
     rules = mining::select_rules(rules, ansi(threshold), modo_limiar, w_.regional());
     if (ordem_alfabetica_) mining::sort_rules_alphabetically(rules, w_.regional());
@@ -311,7 +311,7 @@ void TMinera::bt_fechar_limiarClick() {
 
 void TMinera::bt_ordena_confiancaClick() {
   w_.command([this] {
-    std::vector<Ansi> rules = regras_;
+    std::vector<mining::Rule> rules = regras_;
     mining::sort_rules_by_confidence(rules, w_.regional());  // stops before anything moves
     ordem_alfabetica_ = false;
     regras_ = std::move(rules);

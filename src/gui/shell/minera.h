@@ -135,7 +135,7 @@ class TMinera : public QWidget, private TMineraUi {
   mining::MiningLists listas();  // the lists of the last run, else the wizard's
   void mostra_regras_dm();       // the rules shown and their inputs, in form_dm
   std::optional<mining::MiningLists> listas_;  // the lists of the last run in this session
-  std::vector<Ansi> regras_;                   // the rule lines shown, in the order shown
+  std::vector<mining::Rule> regras_;           // the rules shown, in the order shown
   bool ordem_alfabetica_ = false;              // the last sort was "Ordenar Alfabeticamente"
   TMdi_Frm& w_;
 };

@@ -214,8 +214,8 @@ void Windows::mostra_porcentagens(const std::filesystem::path& doc_list, const s
 }
 
 void Windows::mostra_associacoes(const std::filesystem::path& doc_list, const std::filesystem::path& stopwords,
-                                 const std::vector<Ansi>& pair_lines) {
-  form_rel->mostra_associacoes(doc_list, stopwords, pair_lines);
+                                 const std::vector<association::AssociationRow>& pairs) {
+  form_rel->mostra_associacoes(doc_list, stopwords, pairs);
 }
 
 void Windows::open_grafico_centroide() {

@@ -42,6 +42,10 @@
 #include "gui/base/form.h"
 #include "gui/shell/wizard_state.h"
 
+namespace lumeral::association {
+struct AssociationRow;
+}  // namespace lumeral::association
+
 namespace lumeral::comparison {
 struct ResultRow;
 struct PercentageResult;
@@ -239,7 +243,7 @@ class Windows : public WindowServices {
   void mostra_porcentagens(const std::filesystem::path& doc_list, const std::filesystem::path& centroid,
                            const comparison::PercentageResult& result);
   void mostra_associacoes(const std::filesystem::path& doc_list, const std::filesystem::path& stopwords,
-                          const std::vector<Ansi>& pair_lines);
+                          const std::vector<association::AssociationRow>& pairs);
 
   // ---- end of the calls between subsystems
 

@@ -85,7 +85,7 @@ Outcome associate(const fs::path& list, AssociationMethod method, std::size_t bu
   in.method = method;
   in.memory_budget = budget;
   auto result = calculate_associations(in, pt());
-  return {read_file(result.pair_store), result.lines()};
+  return {read_file(result.pair_store), association_lines(result.rows())};
 }
 
 TEST(BoundedAssociation, AnyBudgetGivesTheSameStoreAndListing) {
@@ -176,14 +176,14 @@ TEST(BoundedAssociation, TheStrongestPairsReadFromTheListingMakeTheSameNetwork) 
     in.document_list = list;
     in.method = method;
     const auto result = calculate_associations(in, pt());
-    const std::vector<Ansi> lines = result.lines();
+    const std::vector<AssociationRow> rows = result.rows();
     for (std::size_t top : {std::size_t{5}, std::size_t{60}, std::size_t{100000}})
       for (const char* threshold : {"", "2"})
         for (std::size_t budget : {std::size_t{4096}, kDefaultMemoryBudget}) {
           SCOPED_TRACE(::testing::Message() << "method " << static_cast<int>(method) << ", top " << top
                                           << ", threshold " << threshold << ", budget " << budget);
-          const auto kept = *threshold ? filter_by_threshold(lines, Ansi(threshold), pt()) : lines;
-          const charts::Network expected = charts::cooccurrence_network(kept, top, pt());
+          const auto kept = *threshold ? filter_by_threshold(rows, Ansi(threshold), pt()) : rows;
+          const charts::Network expected = charts::cooccurrence_network(association_lines(kept), top, pt());
           StrongestPairsOptions options;
           options.strongest = top;
           if (*threshold) options.threshold = Ansi(threshold);

@@ -271,29 +271,29 @@ TEST(TermAssociation, ListingOrderIsTheOrderOfTheWholeLines) {
       for (std::size_t i : order)
         expect.push_back(pairs[i].second + Ansi(" | ") + pairs[i].first + Ansi(" = ") +
                          regional.format(pairs[i].weight, "0.0000"));
-      ASSERT_EQ(list_pairs(pairs, regional), expect) << locale << " round " << round;
+      ASSERT_EQ(association_lines(list_pairs(pairs, regional)), expect) << locale << " round " << round;
     }
   }
   // Features with blanks take the whole lines' keys.
-  EXPECT_EQ(list_pairs({{"meio ambiente", "b", 1}, {"meio", "a", 1}}, pt()),
+  EXPECT_EQ(association_lines(list_pairs({{"meio ambiente", "b", 1}, {"meio", "a", 1}}, pt())),
             (std::vector<Ansi>{"meio | a = 1,0000", "meio ambiente | b = 1,0000", "a | meio = 1,0000",
                                "b | meio ambiente = 1,0000"}));
 }
 
 TEST(TermAssociation, OpenSaveFilterAndSort) {
   TempDir dir;
-  std::vector<Ansi> lines = {"bola | gol = 2,0000", "bola | time = 1,0000", "gol | time = 3,0000"};
-  save_associations(dir / "a.ass", lines, pt());
+  std::vector<AssociationRow> rows = {{"bola", "gol", "2,0000"}, {"bola", "time", "1,0000"}, {"gol", "time", "3,0000"}};
+  save_associations(dir / "a.ass", rows, pt());
   EXPECT_EQ(records::read_all<PairRecord>(dir / "a.ass"),
             (std::vector<PairRecord>{{"bola", "gol", 2}, {"bola", "time", 1}, {"gol", "time", 3}}));
-  EXPECT_EQ(open_associations(dir / "a.ass", pt()),
+  EXPECT_EQ(association_lines(open_associations(dir / "a.ass", pt())),
             (std::vector<Ansi>{"bola | gol = 2,000", "bola | time = 1,000", "gol | time = 3,000"}));
-  EXPECT_EQ(filter_by_threshold(lines, Ansi("2"), pt()), (std::vector<Ansi>{"bola | gol = 2,0000", "gol | time = 3,0000"}));
-  EXPECT_EQ(filter_by_threshold(lines, Ansi(""), pt()), lines);
-  sort_associations(lines, pt());
-  EXPECT_EQ(lines, (std::vector<Ansi>{"gol | time = 3,0000", "bola | gol = 2,0000", "bola | time = 1,0000"}));
+  EXPECT_EQ(filter_by_threshold(rows, Ansi("2"), pt()), (std::vector<AssociationRow>{rows[0], rows[2]}));
+  EXPECT_EQ(filter_by_threshold(rows, Ansi(""), pt()), rows);
+  sort_associations(rows, pt());
+  EXPECT_EQ(association_lines(rows), (std::vector<Ansi>{"gol | time = 3,0000", "bola | gol = 2,0000", "bola | time = 1,0000"}));
   // A weight that is not a number stops the save; the saved file stays whole.
-  EXPECT_THROW(save_associations(dir / "a.ass", {"a | b = 1", "c | d = x"}, pt()), Stop);
+  EXPECT_THROW(save_associations(dir / "a.ass", {{"a", "b", "1"}, {"c", "d", "x"}}, pt()), Stop);
   EXPECT_EQ(records::read_all<PairRecord>(dir / "a.ass").size(), 3u);
 }
 

@@ -99,9 +99,9 @@ TEST(Concepts, ScoresTable) {
   };
   for (const auto& c : cases) {
     auto r = classify_concepts(f.query(c.method, c.positive, c.negative), pt());
-    EXPECT_FALSE(r.listing.stop);
+    EXPECT_FALSE(r.stop);
     EXPECT_EQ(r.documents, 3u);
-    EXPECT_EQ(r.listing.lines, c.expected) << to_utf8(c.positive[0]);
+    EXPECT_EQ(concept_lines(r.rows), c.expected) << to_utf8(c.positive[0]);
   }
 }
 
@@ -114,16 +114,16 @@ TEST(Concepts, MessagesAndStops) {
   EXPECT_NE(stop_text([&] { classify_concepts(f.query(ConceptMethod::Simple, ansi_lines({"a|x"})), pt()); }), "");
   fs::remove(f.dir / "notasmtz");
   auto r = classify_concepts(f.query(ConceptMethod::Simple, ansi_lines({"economia|1"})), pt());
-  ASSERT_TRUE(r.listing.stop);
-  EXPECT_EQ(r.listing.stop->text, "Fazer classificação antes !");
-  EXPECT_EQ(r.listing.lines, ansi_lines({"noticia1 | 1,00"}));
-  EXPECT_EQ(stop_text([&] { save_concept_matrix(f.dir.path(), {}, r.listing.lines, Ansi("  "), pt()); }),
+  ASSERT_TRUE(r.stop);
+  EXPECT_EQ(r.stop->text, "Fazer classificação antes !");
+  EXPECT_EQ(concept_lines(r.rows), ansi_lines({"noticia1 | 1,00"}));
+  EXPECT_EQ(stop_text([&] { save_concept_matrix(f.dir.path(), {}, r.rows, Ansi("  "), pt()); }),
             "Você deve fornecer o nome do contexto");
 }
 
 // The record is appended to the matrix the score was read from, whatever
 // the shape of the document-list entry.
-TEST(Concepts, SavingAsMatrixWritesTheMatrixTheScoreCameFromAndALineNamesItsDocument) {
+TEST(Concepts, SavingAsMatrixWritesTheMatrixTheScoreCameFromAndARowNamesItsDocument) {
   struct {
     const char* entry;
     const char* matrix;  // the classification's companion of the entry
@@ -133,9 +133,9 @@ TEST(Concepts, SavingAsMatrixWritesTheMatrixTheScoreCameFromAndALineNamesItsDocu
     write_all(dir / "d.ldc", std::vector<DocRecord>{{Ansi(c.entry), 0}});
     matrix(dir / c.matrix, {{"economia", 0.9}});
     auto r = classify_concepts({dir / "d.ldc", ansi_lines({"economia | 1"}), {}, ConceptMethod::Simple}, pt());
-    ASSERT_FALSE(r.listing.stop) << c.entry << ": " << r.listing.stop->text;
-    ASSERT_EQ(r.listing.lines.size(), 1u) << c.entry;
-    save_concept_matrix(dir.path(), dir / "d.ldc", r.listing.lines, Ansi("novo"), pt());
+    ASSERT_FALSE(r.stop) << c.entry << ": " << r.stop->text;
+    ASSERT_EQ(r.rows.size(), 1u) << c.entry;
+    save_concept_matrix(dir.path(), dir / "d.ldc", r.rows, Ansi("novo"), pt());
     EXPECT_EQ(read_all<WordRecord>(dir / c.matrix),
               (std::vector<WordRecord>{{Ansi("economia"), 0.9}, {Ansi("novo"), 1}}))
         << c.entry;
@@ -143,20 +143,16 @@ TEST(Concepts, SavingAsMatrixWritesTheMatrixTheScoreCameFromAndALineNamesItsDocu
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path())) ++files;
     EXPECT_EQ(files, 2u) << c.entry << ": no other matrix is written";
   }
-  // A result line names its document.
-  struct {
-    const char* line;
-    const char* document;
-  } named[] = {{"noticia1 | 1,50", "noticia1.txt"}, {" relatorio.2004|2", "relatorio.2004.txt"},
-               {"solta", "solta.txt"}, {" | 1,00", ""}};
-  for (const auto& c : named) EXPECT_EQ(concept_line_document(Ansi(c.line)), Ansi(c.document)) << c.line;
+  // A row names its document.
+  EXPECT_EQ(concept_document_file({Ansi(" relatorio.2004"), Ansi("2")}), Ansi("relatorio.2004.txt"));
+  EXPECT_EQ(concept_document_file({Ansi(" "), Ansi("1,00")}), Ansi());
 }
 
 TEST(Concepts, SavingAsMatrixReplacesTheConceptsRecord) {
   ConceptFixture f;
   auto r = classify_concepts(f.query(ConceptMethod::Simple, ansi_lines({"esporte | 1", "futebol | 0,5"})), pt());
-  save_concept_matrix(f.dir.path(), {}, r.listing.lines, Ansi("conceito-esporte-2004"), pt());
-  save_concept_matrix(f.dir.path(), {}, r.listing.lines, Ansi("conceito-esporte-2004"), pt());
+  save_concept_matrix(f.dir.path(), {}, r.rows, Ansi("conceito-esporte-2004"), pt());
+  save_concept_matrix(f.dir.path(), {}, r.rows, Ansi("conceito-esporte-2004"), pt());
   EXPECT_EQ(read_all<WordRecord>(f.dir / "noticia2.mtz"),
             (std::vector<WordRecord>{{Ansi("esporte"), 0.1},
                                      {Ansi("futebol"), 0.5},
@@ -164,13 +160,12 @@ TEST(Concepts, SavingAsMatrixReplacesTheConceptsRecord) {
                                      {Ansi("conceito-esport"), 1.5}}));
   // A concept of a document without extension goes into its own matrix;
   // a document with no matrix yet gets one.
-  save_concept_matrix(f.dir.path(), {}, ansi_lines({"notas | 2,00", "novo | 0,5"}), Ansi("c"), pt());
+  save_concept_matrix(f.dir.path(), {}, {{Ansi("notas"), Ansi("2,00")}, {Ansi("novo"), Ansi("0,5")}}, Ansi("c"), pt());
   EXPECT_EQ(read_all<WordRecord>(f.dir / "notasmtz").back(), (WordRecord{Ansi("c"), 2}));
   EXPECT_EQ(read_all<WordRecord>(f.dir / "novo.mtz"), (std::vector<WordRecord>{{Ansi("c"), 0.5}}));
 
-  save_concepts_as_doc_list(f.dir / "r.ldc", ansi_lines({"Noticia2 | 1,50", "sem barra"}), pt());
-  EXPECT_EQ(read_all<DocRecord>(f.dir / "r.ldc"),
-            (std::vector<DocRecord>{{Ansi("noticia2.txt"), 1.5}, {Ansi("sem barra"), 0}}));
+  save_concepts_as_doc_list(f.dir / "r.ldc", {{Ansi("Noticia2"), Ansi("1,50")}}, pt());
+  EXPECT_EQ(read_all<DocRecord>(f.dir / "r.ldc"), (std::vector<DocRecord>{{Ansi("noticia2.txt"), 1.5}}));
 }
 
 TEST(ContextualQuery, RelevancesAndScores) {

@@ -173,11 +173,6 @@ TEST(TableExport, BuildersTakeResultLinesApart) {
                                               Cell::of_number(66.67, 2), Cell::of_number(20, 2), Cell::of_number(4, 0)}));
   EXPECT_EQ(rules.rows[1], std::vector<Cell>{Cell::of_text(Ansi("sem regra"))});
 
-  Table pairs = association_table({to_ansi("bola | gol = 0,5000"), to_ansi("sem par")});
-  EXPECT_EQ(pairs.rows[0][1].text, to_ansi("gol"));
-  EXPECT_EQ(pairs.rows[0][2].decimals, 4);
-  EXPECT_EQ(pairs.rows[1][0].text, to_ansi("sem par"));
-
   Table shares = percentage_table(comparison::percentages_of_lines({to_ansi("meio - ambiente - 37,5%")}));
   EXPECT_EQ(shares.rows[0][0].text, to_ansi("meio - ambiente"));
   EXPECT_DOUBLE_EQ(*shares.rows[0][1].number, 37.5);
