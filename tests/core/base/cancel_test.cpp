@@ -67,26 +67,24 @@ std::map<std::string, std::string> snapshot(const fs::path& folder) {
   return files;
 }
 
-// The sample collection, copied, optionally prepared (texts, list, word
-// lists) and classified.
-enum class Stage { Raw, Prepared, Classified };
+std::vector<Ansi> import_all(const fs::path& folder, Progress& progress) {
+  preparation::ImportInput in;
+  in.folder = folder;
+  in.title = Ansi("noticias");
+  in.stopwords = folder / "pt.stw";
+  return preparation::run_import(in, pt(), progress).last.texts;
+}
+
+// The sample collection, copied, and optionally prepared (texts, list,
+// word lists).
+enum class Stage { Raw, Prepared };
 
 void make_collection(const fs::path& folder, Stage stage) {
   fs::create_directories(folder);
   for (const auto& e : fs::directory_iterator(source_dir() / "examples" / "noticias"))
     fs::copy_file(e.path(), folder / e.path().filename());
   preparation::save_stopwords(folder / "pt.stw", {Ansi("de"), Ansi("o"), Ansi("a"), Ansi("e"), Ansi("que")});
-  if (stage == Stage::Raw) return;
-  preparation::ImportInput in;
-  in.folder = folder;
-  in.title = Ansi("noticias");
-  in.stopwords = folder / "pt.stw";
-  preparation::run_import(in, pt());
-  if (stage == Stage::Prepared) return;
-  classification::ClassifyRun run;
-  run.doc_list = folder / "noticias.ldc";
-  run.context_list = folder / "noticias.lct";
-  classification::classify(run);
+  if (stage == Stage::Prepared) import_all(folder, Progress::none());
 }
 
 // Results kept in memory by an operation, to compare a rerun with.
@@ -100,14 +98,6 @@ struct Case {
   // depends on the scheduling, so only the first one is a fixed point.
   bool scheduled_checks = false;
 };
-
-std::vector<Ansi> import_all(const fs::path& folder, Progress& progress) {
-  preparation::ImportInput in;
-  in.folder = folder;
-  in.title = Ansi("noticias");
-  in.stopwords = folder / "pt.stw";
-  return preparation::run_import(in, pt(), progress).last.texts;
-}
 
 std::vector<Ansi> classify_all(const fs::path& folder, Progress& progress) {
   classification::ClassifyRun run;

@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "core/base/encoding.h"
+#include "core/base/memory_budget.h"
 #include "core/base/message.h"
 #include "core/base/regional.h"
 #include "support/fixtures.h"
@@ -98,18 +99,34 @@ TEST(Regional, CollationIgnoresCase) {
 
 TEST(Regional, ClockTexts) {
   auto pt = Regional::for_locale("pt_BR");
-  std::tm tm{};
-  tm.tm_year = 2026 - 1900;
-  tm.tm_mon = 11;
-  tm.tm_mday = 6;
-  tm.tm_hour = 14;
-  tm.tm_min = 5;
-  tm.tm_sec = 9;
-  tm.tm_isdst = -1;
+  std::tm tm{.tm_sec = 9, .tm_min = 5, .tm_hour = 14, .tm_mday = 6, .tm_mon = 11, .tm_year = 2026 - 1900,
+             .tm_isdst = -1};
   auto t = std::chrono::system_clock::from_time_t(std::mktime(&tm));
   EXPECT_EQ(pt.short_date(t), "06/12/2026");
   EXPECT_EQ(pt.time_text(t), "14:05:09");
   EXPECT_EQ(pt.weekday_and_date(t), "Domingo 06/12/2026");
+}
+
+TEST(MemoryBudget, SizesWithAndWithoutUnitsAndRefusals) {
+  struct Case {
+    const char* text;
+    std::size_t bytes;
+  };
+  const Case cases[] = {
+      {"512M", 512 * kMegabyte}, {"2G", 2048 * kMegabyte}, {"2gb", 2048 * kMegabyte},
+      {"800", 800 * kMegabyte},  {"64K", 64 * 1024},       {" 1,5G ", 1536 * kMegabyte},
+      {"1.5g", 1536 * kMegabyte}, {"4kB", 4096},
+  };
+  for (const auto& c : cases) EXPECT_EQ(parse_memory_budget(c.text), c.bytes) << c.text;
+  EXPECT_EQ(memory_budget_text(kDefaultMemoryBudget), "1G");
+  EXPECT_EQ(memory_budget_text(512 * kMegabyte), "512M");
+  // What is not a size is refused.
+  const std::string beyond_a_double = "1" + std::string(400, '0');
+  for (const char* bad : {"", "abc", "0", "-1", "1.2.3", "5T", "M", "0.5K", "12 M B", ".", "1e999",
+                          beyond_a_double.c_str()}) {
+    std::string text = testing::stop_text([&] { parse_memory_budget(bad); });
+    EXPECT_EQ(text.rfind("Limite de memória inválido: \"", 0), 0u) << bad << ": " << text;
+  }
 }
 
 }  // namespace
