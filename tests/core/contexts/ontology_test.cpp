@@ -145,11 +145,6 @@ TEST(Contexts, SavingAListFollowsTheManagersRules) {
   TempDir dir;
   save_context_list(dir / "a.lct",
                     ansi_lines({"Economia | 0,5", "POLÍTICA", "", "  Uma Categoria Muito Longa|2"}), pt());
-  auto recs = read_all<ContextListRecord>(dir / "a.lct");
-  ASSERT_EQ(recs.size(), 3u);
-  EXPECT_EQ(recs[0], (ContextListRecord{Ansi("economia"), 0.5}));
-  EXPECT_EQ(recs[1], (ContextListRecord{to_ansi("polÍtica"), 0}));
-  EXPECT_EQ(recs[2], (ContextListRecord{Ansi("uma categoria m"), 2}));
   EXPECT_EQ(open_context_list(dir / "a.lct", pt()),
             ansi_lines({"economia | 0,50000000", "polÍtica | 0,00000000", "uma categoria m | 2,00000000"}));
   EXPECT_THROW(save_context_list(dir / "a.lct", ansi_lines({"a|1", "b|x", "c|1"}), pt()), Stop);
@@ -163,16 +158,13 @@ TEST(Contexts, SavingAContextAndReplacingWeights) {
                             pt());
   EXPECT_EQ(first, (std::vector<Message>{{"criou novo contexto", MessageKind::Information}}));
   EXPECT_TRUE(save_context(dir / "economia.ctt", open_context(dir / "economia.ctt", pt()), pt()).empty());
-  auto recs = read_all<ContextRecord>(dir / "economia.ctt");
-  ASSERT_EQ(recs.size(), 4u);
-  EXPECT_EQ(recs[0], (ContextRecord{Ansi("taxa de juros"), 1}));
-  EXPECT_EQ(recs[1], (ContextRecord{to_ansi("inflação"), 0}));
-  EXPECT_EQ(recs[2], (ContextRecord{Ansi("Banco Central"), 0.75}));
-  EXPECT_EQ(recs[3].entry.size(), 30u);
+  EXPECT_EQ(read_all<ContextRecord>(dir / "economia.ctt"),
+            (std::vector<ContextRecord>{{Ansi("taxa de juros"), 1}, {to_ansi("inflação"), 0},
+                                        {Ansi("Banco Central"), 0.75}, {Ansi("012345678901234567890123456789"), 1}}));
 
   write_all(dir / "l.lct", std::vector<ContextListRecord>{{Ansi("  economia "), 0}});
   EXPECT_EQ(replace_weights(dir / "l.lct", WeightChange::ZeroToOne).text, "Terminou de trocar pesos");
-  recs = read_all<ContextRecord>(dir / "economia.ctt");
+  auto recs = read_all<ContextRecord>(dir / "economia.ctt");
   EXPECT_EQ(recs[1].weight, 1);
   EXPECT_EQ(recs[2].weight, 0.75);
   replace_weights(dir / "l.lct", WeightChange::AllToOne);

@@ -54,7 +54,6 @@ TEST(ProjectFile, PreparationOptionsAreKeysOfTheirOwnAndOffWhenAbsent) {
     bool convert, stem;
     std::string extra;  // what follows the 20 lines
   } cases[] = {
-      {false, false, ""},
       {true, false, "[CONVERTER_DOCUMENTOS]\r\nconverter_documentos=1\r\n"},
       {false, true, "[RADICAIS]\r\nradicais=1\r\n"},
       {true, true, "[CONVERTER_DOCUMENTOS]\r\nconverter_documentos=1\r\n[RADICAIS]\r\nradicais=1\r\n"},
