@@ -7,6 +7,7 @@
 #include <atomic>
 #include <algorithm>
 #include <chrono>
+#include <limits>
 #include <map>
 #include <set>
 #include <thread>
@@ -45,13 +46,8 @@ class CancelAfter : public Progress {
 };
 
 // Counts the checks of a run that is not cancelled.
-class CountChecks : public Progress {
- public:
-  bool cancelled() override {
-    ++checks;
-    return false;
-  }
-  int checks = 0;
+struct CountChecks : CancelAfter {
+  CountChecks() : CancelAfter(std::numeric_limits<int>::max()) {}
 };
 
 // Every file of a folder with its bytes; the folder's own path, which a
@@ -168,11 +164,11 @@ TEST(Cancel, EveryLongOperationStopsWithWholeFilesAndRerunsTheSame) {
     CountChecks counted;
     const std::vector<Ansi> expected = c.run(reference, counted);
     const auto after = snapshot(reference);
-    ASSERT_GT(counted.checks, 0) << "the operation never checks for a cancel";
+    ASSERT_GT(counted.checks(), 0) << "the operation never checks for a cancel";
 
     // Cancelled at the first check and a few documents in. (Later checks
     // of a parallel run depend on how the work was shared out.)
-    const int late = c.scheduled_checks ? 0 : std::min(5, counted.checks - 1);
+    const int late = c.scheduled_checks ? 0 : std::min(5, counted.checks() - 1);
     for (int k : std::set<int>{0, late}) {
       SCOPED_TRACE(k);
       const fs::path folder = dir / ("cancelada-" + std::to_string(k));
@@ -203,7 +199,7 @@ TEST(Cancel, TheMiningStepCancelledKeepsTheStatusFileOfTheLastFinishedRun) {
   // A later run cancelled in any phase leaves the status file as it was.
   CountChecks counted;
   mine(dir.path(), counted);
-  for (int k : std::set<int>{1, counted.checks / 2, counted.checks - 1}) {
+  for (int k : std::set<int>{1, counted.checks() / 2, counted.checks() - 1}) {
     CancelAfter cancel(k);
     EXPECT_THROW(mine(dir.path(), cancel), Cancelled);
     EXPECT_EQ(read_file(dir / "resultados_n4.wiz"), finished) << k;

@@ -29,7 +29,6 @@ TEST(Text, LoweringTrimmingLinesAndEveryByteRoundTrips) {
   Ansi all;
   for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
   EXPECT_EQ(to_ansi(to_utf8(all)), all);
-  EXPECT_EQ(to_utf8(to_ansi("ação €")), "ação €");
   EXPECT_EQ(to_ansi("日本"), Ansi("??"));
 }
 

@@ -169,12 +169,11 @@ TEST(SimilarityMatrix, ShownAsTextAndSavedOnlyForAListOfItsSize) {
   EXPECT_EQ(stop_text([&] { open_matrix(dir / "m.msm", three); }),
             "O arquivo \"" + (dir / "m.msm").string() +
                 "\" tem 4 valores, mas a lista carregada, com 3 docs, precisa de 9. A matriz não foi aberta.");
-  EXPECT_EQ(stop_text([&] { show_matrix(three, m, pt()); }),
-            "A matriz de similaridades é de uma lista de 2 docs, mas a lista carregada tem 3. Crie ou abra a "
-            "matriz desta lista antes.");
-  EXPECT_EQ(stop_text([&] { form_clusters(three, m, true, Ansi(""), pt()); }),
-            "A matriz de similaridades é de uma lista de 2 docs, mas a lista carregada tem 3. Crie ou abra a "
-            "matriz desta lista antes.");
+  const std::string other_list =
+      "A matriz de similaridades é de uma lista de 2 docs, mas a lista carregada tem 3. Crie ou abra a matriz desta "
+      "lista antes.";
+  EXPECT_EQ(stop_text([&] { show_matrix(three, m, pt()); }), other_list);
+  EXPECT_EQ(stop_text([&] { form_clusters(three, m, true, Ansi(""), pt()); }), other_list);
   EXPECT_EQ(stop_text([&] { save_matrix(dir / "n.msm", three, m); }).substr(0, 24), "A matriz de similaridade");
   EXPECT_FALSE(fs::exists(dir / "n.msm"));
 }

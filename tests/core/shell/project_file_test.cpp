@@ -101,15 +101,14 @@ TEST(ProjectFile, MissingKeysAreEmptyAndBadNumbersStop) {
   EXPECT_EQ(a.level, Ansi(""));
   EXPECT_EQ(a.language, row_of(Language::English));
 
-  // The conversion error names the value, the file, the section and the key.
+  // The conversion error names the value, the file, the section and the key
+  // ("'um'" for the language: the command line's `mine` test).
   struct {
     const char* text;
     const char* value;
     const char* where;
   } bad[] = {
       {"[LUGAR_TEXTOS]\nlugar_textos=1\n", "''", "seção [IDIOMA_TEXTOS], chave idioma_textos"},
-      {"[IDIOMA_TEXTOS]\nidioma_textos=um\n[LUGAR_TEXTOS]\nlugar_textos=1\n", "'um'",
-       "seção [IDIOMA_TEXTOS], chave idioma_textos"},
       {"[IDIOMA_TEXTOS]\nidioma_textos=0\n[LUGAR_TEXTOS]\nlugar_textos=1,5\n", "'1,5'",
        "seção [LUGAR_TEXTOS], chave lugar_textos"},
   };
@@ -166,7 +165,6 @@ TEST(StatusFile, RowsAreReadBackAsTheTableShowedThem) {
       {"a;7", {Ansi("a"), Ansi("7"), Ansi("")}},
   };
   for (const auto& c : cases) EXPECT_EQ(parse_frequency_row(Ansi(c.line)), c.row) << c.line;
-  EXPECT_EQ(frequency_row_line({Ansi("Economia"), Ansi("12"), Ansi("37,5")}), Ansi("Economia;12;37,5/"));
 }
 
 TEST(StatusFile, WrittenAndReadBackAndEmptyGivesOneEmptyLine) {
