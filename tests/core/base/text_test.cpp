@@ -298,8 +298,9 @@ TEST(Regional, CollationIgnoresCase) {
 
 TEST(Regional, ClockTexts) {
   auto pt = Regional::for_locale("pt_BR");
-  std::tm tm{.tm_sec = 9, .tm_min = 5, .tm_hour = 14, .tm_mday = 6, .tm_mon = 11, .tm_year = 2026 - 1900,
-             .tm_isdst = -1};
+  std::tm tm{};
+  ::strptime("06/12/2026 14:05:09", "%d/%m/%Y %H:%M:%S", &tm);
+  tm.tm_isdst = -1;
   auto t = std::chrono::system_clock::from_time_t(std::mktime(&tm));
   EXPECT_EQ(pt.short_date(t), "06/12/2026");
   EXPECT_EQ(pt.time_text(t), "14:05:09");

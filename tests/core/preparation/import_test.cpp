@@ -455,7 +455,7 @@ TEST(OfficeText, ADocumentThatWouldGrowPastTheLimitIsRefusedNamingIt) {
   for (const auto& [format, name] : {std::pair{OfficeFormat::Docx, "xml.docx"}, {OfficeFormat::Docx, "arvore.docx"},
                                      {OfficeFormat::Odt, "texto.odt"}}) {
     const std::string said = stop_text([&] { extract_office_text(format, dir / name, limit); });
-    for (const std::string part : {std::string(name), std::string("grande demais"), std::string("8 MB")})
+    for (const std::string& part : {std::string(name), std::string("grande demais"), std::string("8 MB")})
       EXPECT_NE(said.find(part), std::string::npos) << name << ": " << said;
   }
   // Under a larger limit the same files are read.

@@ -259,7 +259,7 @@ TEST(StopwordLists, SaveRuleLowersTrimsAndCutsAndTheManagerKeepsCollationOrder) 
   EXPECT_EQ(read_stopwords(dir / "s.stw")[2], Ansi(""));  // an empty line is a record of length 0
   // The manager keeps its list in collation order.
   records::write_all<records::StopRecord>(dir / "s.stw", {{Ansi("zebra")}, {to_ansi("é")}, {Ansi("De")}, {Ansi("a")}});
-  auto lines = open_stopword_list(dir / "s.stw", pt());
+  lines = open_stopword_list(dir / "s.stw", pt());
   EXPECT_EQ(lines, (std::vector<Ansi>{Ansi("a"), Ansi("De"), to_ansi("é"), Ansi("zebra")}));
   add_stopword_line(lines, Ansi("casa"), pt());
   add_stopword_line(lines, Ansi(""), pt());

@@ -115,7 +115,7 @@ TEST(ProjectFile, MissingKeysAreEmptyAndBadNumbersStop) {
   for (const auto& c : bad) {
     write_file(dir / "b.ini", c.text);
     const std::string said = stop_text([&] { read_project_file(dir / "b.ini"); });
-    for (const std::string part : {(dir / "b.ini").string(), std::string(c.where), c.value + std::string(" não é")})
+    for (const std::string& part : {(dir / "b.ini").string(), std::string(c.where), c.value + std::string(" não é")})
       EXPECT_NE(said.find(part), std::string::npos) << said;
   }
   EXPECT_EQ(read_integer(Ansi(" -1 ")), -1);
