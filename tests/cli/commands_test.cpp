@@ -257,6 +257,7 @@ TEST(CliCommands, EachCommandEndsAsItsWindowDoes) {
 // The bundled sample collection: its binary files are what their text
 // sources make, and each analysis gives what a reader of the news texts
 // would expect.
+
 bool has(const Lines& lines, const std::string& wanted) {
   return std::find(lines.begin(), lines.end(), wanted) != lines.end();
 }

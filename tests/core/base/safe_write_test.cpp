@@ -295,6 +295,7 @@ TEST(SafeWrite, ShardsHoldAFolderTogether) {
 // Scratch folders left by processes that are gone are removed by the next
 // run that makes one in the same folder, and only those: a live process's
 // folder stays, even when its id was once another, dead process's.
+
 // A child that sleeps until killed: a live process other than this one.
 struct LiveChild {
   LiveChild() {

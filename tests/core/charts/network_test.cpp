@@ -177,6 +177,7 @@ TEST(ConceptDocuments, DocumentsOfAConceptAndOfTwo) {
 
 // The network files read back with an XML parser and compared with the
 // network they were written from (support/network_check.h).
+
 // Each concept's length as its frequency: nodes of different weights.
 struct LabelLengths : ConceptFrequency {
   double frequency(AnsiView c) const override { return static_cast<double>(c.size()); }

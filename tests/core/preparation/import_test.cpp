@@ -614,6 +614,7 @@ TEST_F(OfficeImportTest, WithoutTheOptionOfficeFilesAreLeftAloneAndAloneTheyMake
 // same text line read the classic way (as saved projects rely on) and the
 // complete way (as a reader sees them); the complete reading of a folder of
 // real-looking pages; what a processing run records beside its list.
+
 std::vector<Ansi> tokens_of(const std::vector<Ansi>& lines, Reading reading) {
   std::vector<Ansi> all;
   for (const auto& l : lines)

@@ -290,6 +290,7 @@ TEST(Weighted, AlphabeticalOrdersAndSavingAsRecords) {
 // reader stops with a message naming the file instead of dying of SIGBUS,
 // wherever the cut falls. Run in a child process, so a crash is reported
 // rather than ending the test program.
+
 TEST(MappedDoubles, AFileShortenedWhileMappedStopsTheReaderWithAMessage) {
   const std::size_t page_values = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE)) / 8;
   const std::size_t rows = 8, row = page_values;  // a row per page
