@@ -59,7 +59,7 @@ Imported run(const fs::path& table, const fs::path& folder, std::vector<std::str
 TEST(TableImport, RowsBecomeDocumentsAndOtherColumnsVariables) {
   TempDir dir;
   write_file(dir / "t.csv",
-             "id;título;texto;fonte; \r\n"
+             "id; título ;texto;fonte; \r\n"
              "n1;Um;\"Primeira linha\r\nsegunda “aspas” Łódź\";Folha;\r\n"
              "n1;Dois;;Diário;x\r\n"
              ";Três;Texto\U0001F600;;\r\n");
