@@ -120,6 +120,7 @@ TableImportResult import_table(const TableImportInput& input, Progress& progress
   bool header = false;
   std::unordered_set<Ansi> taken{Ansi("relatorio.txt"), lower_az(title + Ansi(".var"))};
   std::size_t renamed = 0, replaced_in = 0, empty_texts = 0;
+  std::unordered_set<Ansi> folded_names;  // the variables' names, A-Z lowered
 
   progress.status("Importando a tabela");
   variables::read_table(input.table, input.options, [&](variables::TableRow& row) {
@@ -134,10 +135,9 @@ TableImportResult import_table(const TableImportInput& input, Progress& progress
           continue;
         Ansi name = trim(to_stored_lines({row.cells[c]}).lines.front());
         if (name.empty()) name = Ansi("coluna ") + ansi_number(static_cast<long long>(c + 1));
-        for (const Ansi& before : vars.names)
-          if (equals_ci(before, name))
-            throw Stop("A coluna " + std::to_string(c + 1) + " de " + message_name(input.table) + " repete o nome \"" +
-                       printable(to_utf8(name)) + "\" de outra coluna: as variáveis precisam de nomes distintos.");
+        if (!folded_names.insert(lower_az(name)).second)
+          throw Stop("A coluna " + std::to_string(c + 1) + " de " + message_name(input.table) + " repete o nome \"" +
+                     printable(to_utf8(name)) + "\" de outra coluna: as variáveis precisam de nomes distintos.");
         variable_columns.push_back(c);
         vars.names.push_back(std::move(name));
       }
