@@ -107,7 +107,16 @@ TEST(TableImport, FailuresLeaveNoFolder) {
     EXPECT_EQ(run(dir / c.table, dir / c.folder, c.texts).stop, c.message);
     EXPECT_FALSE(fs::exists(dir / "nova"));
   }
-  EXPECT_EQ(folder_snapshot(dir.path()).size(), 3u);  // the tables and cheia/x.txt, no scratch left
+  // A write that fails half-way (a file-size limit) leaves no folder either.
+  write_file(dir / "longa.csv", "texto\r\ncurta\r\n" + std::string(5000, 'x') + "\r\n");
+  const std::string stop = stop_text_confined(
+      [&] {
+        if (const Imported r = run(dir / "longa.csv", dir / "nova", {"texto"}); !r.stop.empty()) throw Stop(r.stop);
+      },
+      Confinement{4096, false});
+  EXPECT_NE(stop.find("Erro ao gravar o arquivo"), std::string::npos) << stop;
+  EXPECT_FALSE(fs::exists(dir / "nova"));
+  EXPECT_EQ(folder_snapshot(dir.path()).size(), 4u);  // the tables and cheia/x.txt, no scratch left
   // An empty folder is taken.
   fs::create_directory(dir / "vazia");
   write_file(dir / "ok.csv", "id;texto\r\na;um\r\n");
