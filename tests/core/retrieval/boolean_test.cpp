@@ -51,11 +51,6 @@ TEST(BooleanSearch, SentencesLinesAndSubstrings) {
     std::vector<Ansi> expected;
   } cases[] = {
       {{"casa"}, false, {"casamento.txt"}},
-      {{"bola", "gol"}, false, {"bola.txt"}},
-      {{"bola", "casamento"}, true, {"casamento.txt", "bola.txt"}},
-      {{"bola. fez"}, false, {}},             // phrases stay inside one sentence
-      {{"bola."}, false, {"bola.txt"}},       // the sentence's own mark is part of it
-      {{"gol."}, false, {"bola.txt"}},
       {{"  ", "", "GOL  "}, false, {"bola.txt"}},
       {{}, false, {"copa.txt", "ponto.txt", "casamento.txt", "bola.txt", "acento.txt", "UTF8.txt", "u16.txt"}},
       {{"", "   "}, true, {}},
