@@ -110,9 +110,8 @@ TEST(CooccurrenceNetwork, StrongestPairsOnce) {
   } cases[] = {
       {"all pairs, mirrors once; node weight is the total of all its pairs", listing, 60,
        "bola:3 gol:3 time:2 | bola-gol=2,0000 bola-time=1,0000 gol-time=1,0000"},
-      {"the heaviest first, equal weights in line order", listing, 2,
+      {"the heaviest first, equal weights in line order; totals count pairs not drawn", listing, 2,
        "bola:3 gol:3 time:2 | bola-gol=2,0000 bola-time=1,0000"},
-      {"totals count pairs not drawn", listing, 1, "bola:3 gol:3 | bola-gol=2,0000"},
       {"a word with itself is left out", ansi_lines({"gol | gol = 5,0000", "gol | o = 4,0000"}), 60,
        "gol:4 o:4 | gol-o=4,0000"},
       {"zero pairs", listing, 0, "|"},
@@ -166,7 +165,6 @@ TEST(ConceptDocuments, DocumentsOfAConceptAndOfTwo) {
   EXPECT_EQ(cd.frequency(Ansi("A")), 3);
   EXPECT_EQ(cd.frequency(Ansi("Z")), 0);
   EXPECT_EQ(names(cd.documents_of(Ansi("A"))), "n0.txt n1.txt n3.txt ");
-  EXPECT_EQ(names(cd.documents_of(Ansi("B"))), "n0.txt n2.txt n3.txt ");
   EXPECT_EQ(names(cd.documents_of_both(Ansi("A"), Ansi("B"))), "n0.txt n3.txt ");
   EXPECT_EQ(names(cd.documents_of_both(Ansi("A"), Ansi("Z"))), "");
 
