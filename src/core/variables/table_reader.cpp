@@ -22,6 +22,9 @@ namespace {
 // The widest sheet either format allows; a cell past it is damage.
 constexpr std::size_t kMaxColumns = 16384;
 constexpr std::size_t kMaxRows = std::size_t{1} << 20;
+// A repetition count past any sheet's size is taken as this (it can only
+// count empty rows or columns: more of anything else is refused).
+constexpr unsigned long long kMaxRepeat = 1ull << 32;
 constexpr std::size_t kChunk = std::size_t{1} << 20;
 
 void emit(TableRow& row, const RowSink& sink) {
@@ -88,6 +91,10 @@ class CsvParser {
   }
 
   void end_field() {
+    // The quote an exported table puts before a text that a spreadsheet
+    // would take for a formula ("'=1+1") is not part of the text.
+    if (field_.size() >= 2 && field_[0] == '\'' && std::string_view("=+-@\t\r\n").find(field_[1]) != std::string_view::npos)
+      field_.erase(0, 1);
     row_.cells.push_back(std::move(field_));
     field_.clear();
     state_ = State::Start;
@@ -452,7 +459,9 @@ void read_xlsx_sheet_xml(std::string sheet_xml, std::string shared_strings_xml, 
   for (pugi::xml_node r = data.first_child(); r; r = r.next_sibling()) {
     if (r.type() != pugi::node_element || local_name(r) != "row") continue;
     const pugi::xml_attribute at = r.attribute("r");
-    number = at ? at.as_ullong() : number + 1;
+    const std::size_t given = at ? at.as_ullong() : number + 1;
+    if (given <= number) throw Stop(table_refusal(p, preparation::damaged_reason("XLSX")));  // rows go down the sheet
+    number = given;
     row.number = number;
     std::size_t col = 0;
     for (pugi::xml_node c = r.first_child(); c; c = c.next_sibling()) {
@@ -499,6 +508,12 @@ void read_ods_xml(std::string content_xml, const fs::path& p, const TableOptions
   std::size_t number = 0;  // rows passed so far
   std::string text;        // the cell being read
   std::size_t pending_empty = 0;
+  // Repetition makes many cells of one: what they hold is bounded as a
+  // document's text is.
+  std::size_t made = 0;
+  auto repeats = [](const pugi::xml_node& n, std::string_view attribute) {
+    return std::clamp<unsigned long long>(attribute_named(n, attribute).as_ullong(1), 1, kMaxRepeat);
+  };
   auto cell_text = [&](const pugi::xml_node& cell) {
     text.clear();
     bool first_paragraph = true;
@@ -537,7 +552,7 @@ void read_ods_xml(std::string content_xml, const fs::path& p, const TableOptions
       if (c.type() != pugi::node_element) continue;
       const std::string_view name = local_name(c);
       if (name != "table-cell" && name != "covered-table-cell") continue;
-      const std::size_t repeat = std::max<unsigned long long>(1, attribute_named(c, "number-columns-repeated").as_ullong(1));
+      const std::size_t repeat = repeats(c, "number-columns-repeated");
       cell_text(c);
       if (text.empty()) {
         pending_empty += repeat;
@@ -547,15 +562,19 @@ void read_ods_xml(std::string content_xml, const fs::path& p, const TableOptions
         throw Stop(table_refusal(p, preparation::damaged_reason("ODS")));
       row.cells.resize(row.cells.size() + pending_empty);
       pending_empty = 0;
+      made += repeat * (text.size() + sizeof(std::string));
+      if (made > options.limit) throw Stop(table_refusal(p, preparation::too_large_reason(options.limit)));
       for (std::size_t k = 0; k < repeat; ++k) row.cells.push_back(text);
     }
-    const std::size_t repeat = std::max<unsigned long long>(1, attribute_named(r, "number-rows-repeated").as_ullong(1));
+    const std::size_t repeat = repeats(r, "number-rows-repeated");
     if (row.cells.empty()) {
       number += repeat;
       return;
     }
     if (number + repeat > kMaxRows) throw Stop(table_refusal(p, preparation::damaged_reason("ODS")));
     const std::vector<std::string> cells = row.cells;
+    for (const auto& cell : cells) made += (repeat - 1) * (cell.size() + sizeof(std::string));
+    if (made > options.limit) throw Stop(table_refusal(p, preparation::too_large_reason(options.limit)));
     for (std::size_t k = 0; k < repeat; ++k) {
       row.number = ++number;
       row.cells = cells;

@@ -110,8 +110,6 @@ TEST(TableImport, FailuresLeaveNoFolder) {
   EXPECT_EQ(folder_snapshot(dir.path()).size(), 3u);  // the tables and cheia/x.txt, no scratch left
   // An empty folder is taken.
   fs::create_directory(dir / "vazia");
-  EXPECT_EQ(run(dir / "dup.csv", dir / "vazia", {"2"}, "1").stop, "A coluna 4 de " + message_name(dir / "dup.csv") +
-                                                                       " repete o nome \"Fonte\" de outra coluna: as variáveis precisam de nomes distintos.");
   write_file(dir / "ok.csv", "id;texto\r\na;um\r\n");
   EXPECT_EQ(run(dir / "ok.csv", dir / "vazia", {"texto"}, "id").stop, "");
   EXPECT_EQ(read_file(dir / "vazia/a.txt"), "um\r\n");

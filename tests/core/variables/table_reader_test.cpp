@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unicode/unistr.h>
 
 #include "core/base/message.h"
 #include "core/base/system_errors.h"
@@ -21,28 +22,10 @@ Rows rows_of_file(const fs::path& p, const std::string& sheet = "") {
 }
 
 std::string utf16(const std::string& utf8, bool big) {
+  const icu::UnicodeString units = icu::UnicodeString::fromUTF8(utf8);
   std::string out = big ? "\xFE\xFF" : "\xFF\xFE";
-  const std::u16string units = [&] {
-    std::u16string u;
-    for (std::size_t i = 0; i < utf8.size();) {
-      unsigned char c = static_cast<unsigned char>(utf8[i]);
-      char32_t cp;
-      int n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-      cp = n == 1 ? c : n == 2 ? c & 0x1F : n == 3 ? c & 0x0F : c & 0x07;
-      for (int k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-      i += n;
-      if (cp >= 0x10000) {
-        cp -= 0x10000;
-        u += static_cast<char16_t>(0xD800 + (cp >> 10));
-        u += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-      } else {
-        u += static_cast<char16_t>(cp);
-      }
-    }
-    return u;
-  }();
-  for (char16_t u : units) {
-    const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+  for (int32_t k = 0; k < units.length(); ++k) {
+    const char hi = static_cast<char>(units[k] >> 8), lo = static_cast<char>(units[k] & 0xFF);
     out += big ? std::string{hi, lo} : std::string{lo, hi};
   }
   return out;
@@ -70,6 +53,8 @@ TEST(TableReader, CsvDialects) {
        "x;\"a;b;c\",d\n1;2,3\n", {{1, {"x", "a;b;c,d"}}, {2, {"1", "2,3"}}}},
       {"text after a closing quote and a quote inside plain text stay",
        "a,b\n\"x\"y,o\"k\n", {{1, {"a", "b"}}, {2, {"xy", "o\"k"}}}},
+      {"the quote an export puts before a formula-like text goes", "a,b,c\n'=1+1,'-x,'abc\n",
+       {{1, {"a", "b", "c"}}, {2, {"=1+1", "-x", "'abc"}}}},
       {"astral characters in UTF-16", utf16("a\n\U0001F600;b\n", false), {{1, {"a"}}, {2, {"\U0001F600", "b"}}}},
   };
   TempDir dir;
