@@ -75,7 +75,7 @@ Registrar specificities_cmd(341, [](CLI::App& app) -> Handler {
   sub->add_option("--top", *top, "Palavras por categoria (padrão: 20)")->check(CLI::PositiveNumber);
   add_export_option(sub);
   return [=](Env& env) {
-    const WordsByCategory words = words_by_category(arg_path(*docs), arg_text(*variable), env.progress());
+    const WordsByCategory words = words_by_category(arg_path(*docs), arg_text(*variable), env.progress(), env.memory_budget());
     tell_warnings(env, words.grouping.warnings);
     const exporting::Table table = specificities_table(specificities(words, *top), env.regional());
     print_table(env, table);
@@ -117,7 +117,7 @@ Registrar ca_cmd(342, [](CLI::App& app) -> Handler {
     if (contexts->empty() && *words == 0) throw Stop("Escolha o que analisar: --contexts LISTA.lct ou --words N.");
     const CaRun run =
         contexts->empty()
-            ? words_correspondence(arg_path(*docs), arg_text(*variable), *words, env.progress())
+            ? words_correspondence(arg_path(*docs), arg_text(*variable), *words, env.progress(), env.memory_budget())
             : concepts_correspondence(arg_path(*docs), arg_path(*contexts), arg_text(*variable),
                                       mining::parse_min_degree(arg_text(*degree), env.regional()), env.progress());
     tell_warnings(env, run.warnings);

@@ -154,8 +154,8 @@ CaRun concepts_correspondence(const std::filesystem::path& doc_list, const std::
 }
 
 CaRun words_correspondence(const std::filesystem::path& doc_list, AnsiView variable, std::size_t top,
-                           Progress& progress) {
-  WordsByCategory w = words_by_category(doc_list, variable, progress);
+                           Progress& progress, std::size_t memory_budget) {
+  WordsByCategory w = words_by_category(doc_list, variable, progress, memory_budget);
   std::vector<Ansi> names;
   const Counts table = most_frequent(w, top, names);
   return analysed(table, std::move(names), w.grouping.categories, std::move(w.grouping.warnings), "palavra");

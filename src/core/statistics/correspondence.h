@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/memory_budget.h"
 #include "core/base/progress.h"
 #include "core/export/table.h"
 #include "core/statistics/chi_square.h"
@@ -63,7 +64,7 @@ struct CaRun {
 CaRun concepts_correspondence(const std::filesystem::path& doc_list, const std::filesystem::path& context_list,
                               AnsiView variable, double min_degree, Progress& progress = Progress::none());
 CaRun words_correspondence(const std::filesystem::path& doc_list, AnsiView variable, std::size_t top,
-                           Progress& progress = Progress::none());
+                           Progress& progress = Progress::none(), std::size_t memory_budget = kDefaultMemoryBudget);
 
 // Axis, principal inertia, its percentage of the total and the cumulated
 // percentage; then the total.

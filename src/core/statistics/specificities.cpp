@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numeric>
-#include <unordered_map>
 
 #include "core/base/encoding.h"
 #include "core/base/files.h"
@@ -25,6 +25,61 @@ bool whole(double x) { return std::abs(x - std::round(x)) <= 1e-9 * std::max(1.0
 // beyond any document the preparation reads.
 constexpr double kLargestRarest = 1e6;
 constexpr double kLargestTotal = 1e10;
+
+// The words of a collection, each with an id in the order first met: an
+// open-addressing table whose slots hold the word itself (a word of a word
+// list has at most 15 bytes), so finding a word touches one slot, not a
+// chain of nodes. Hashes are computed beforehand, by the workers that read
+// the lists.
+class WordIndex {
+ public:
+  WordIndex() : slots_(std::size_t{1} << 16) {}
+  static std::uint64_t hash(AnsiView word) {
+    return std::hash<std::string_view>{}(std::string_view(word.data(), word.size()));
+  }
+  // The id of `word` (at most 15 bytes); a new word gets the next id.
+  std::size_t id_of(AnsiView word, std::uint64_t h, bool& added) {
+    if (2 * (used_ + 1) > slots_.size()) grow();
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = h & mask;; i = (i + 1) & mask) {
+      Slot& slot = slots_[i];
+      if (slot.id == kEmpty) {
+        slot.hash = h;
+        slot.id = static_cast<std::uint32_t>(used_++);
+        slot.size = static_cast<std::uint8_t>(word.size());
+        std::memcpy(slot.bytes, word.data(), word.size());
+        added = true;
+        return slot.id;
+      }
+      if (slot.hash == h && slot.size == word.size() && std::memcmp(slot.bytes, word.data(), word.size()) == 0) {
+        added = false;
+        return slot.id;
+      }
+    }
+  }
+
+ private:
+  static constexpr std::uint32_t kEmpty = 0xFFFFFFFF;
+  struct Slot {
+    std::uint64_t hash = 0;
+    std::uint32_t id = kEmpty;
+    std::uint8_t size = 0;
+    char bytes[15] = {};
+  };
+  void grow() {
+    std::vector<Slot> old(slots_.size() * 2);
+    old.swap(slots_);
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+      if (slot.id == kEmpty) continue;
+      std::size_t i = slot.hash & mask;
+      while (slots_[i].id != kEmpty) i = (i + 1) & mask;
+      slots_[i] = slot;
+    }
+  }
+  std::vector<Slot> slots_;
+  std::size_t used_ = 0;
+};
 
 }  // namespace
 
@@ -56,17 +111,18 @@ std::optional<std::vector<std::uint64_t>> word_counts(const std::vector<records:
   return std::nullopt;
 }
 
-WordsByCategory words_by_category(const fs::path& doc_list, AnsiView variable, Progress& progress) {
+WordsByCategory words_by_category(const fs::path& doc_list, AnsiView variable, Progress& progress,
+                                  std::size_t memory_budget) {
   WordsByCategory out;
   out.grouping = group_documents(doc_list, variable);
   const Grouping& g = out.grouping;
   const std::size_t k = g.categories.size();
   out.tokens.assign(k, 0);
   const FolderIndex folder(g.folder);
-  std::unordered_map<Ansi, std::size_t> index;
+  WordIndex index;
   struct Loaded {
-    std::vector<records::WordRecord> list;
-    std::vector<std::uint64_t> counts;
+    std::vector<records::WordRecord> list;  // words trimmed
+    std::vector<std::uint64_t> counts, hashes;
   };
   const std::size_t n = g.documents.size();
   const std::string total = std::to_string(n);
@@ -79,13 +135,17 @@ WordsByCategory words_by_category(const fs::path& doc_list, AnsiView variable, P
         if (!fs::is_regular_file(p, ec))
           throw Stop("Falta a lista de palavras de \"" + to_utf8(g.documents[i]) + "\" (" + display_path(p) +
                      "): prepare os documentos antes.");
-        Loaded loaded{records::read_all<records::WordRecord>(p), {}};
+        Loaded loaded{records::read_all<records::WordRecord>(p), {}, {}};
         auto counts = word_counts(loaded.list);
         if (!counts)
           throw Stop("A lista de palavras " + display_path(p) +
                      " não guarda a parte de cada palavra no documento: refaça as listas de palavras (prepare ou "
                      "wordlists).");
         loaded.counts = std::move(*counts);
+        for (auto& r : loaded.list) {
+          r.word = cut(trim(r.word), 15);
+          loaded.hashes.push_back(WordIndex::hash(r.word));
+        }
         return loaded;
       },
       [&](std::size_t i, Loaded& loaded) {
@@ -94,13 +154,17 @@ WordsByCategory words_by_category(const fs::path& doc_list, AnsiView variable, P
         progress.checkpoint();
         const std::size_t c = g.category_of[i];
         for (std::size_t w = 0; w < loaded.list.size(); ++w) {
-          Ansi word = trim(loaded.list[w].word);
-          auto [it, added] = index.try_emplace(std::move(word), out.words.size());
+          bool added = false;
+          const std::size_t id = index.id_of(loaded.list[w].word, loaded.hashes[w], added);
           if (added) {
-            out.words.push_back(it->first);
+            if ((out.words.size() + 1) * k * sizeof(std::uint64_t) > memory_budget / 2)
+              throw Stop("A variável \"" + to_utf8(trim(variable)) + "\" tem " + std::to_string(k) +
+                         " categorias: as contagens das palavras por categoria passam da memória para as análises (" +
+                         memory_budget_text(memory_budget) + ").");
+            out.words.push_back(loaded.list[w].word);
             out.counts.resize(out.counts.size() + k, 0);
           }
-          out.counts[it->second * k + c] += loaded.counts[w];
+          out.counts[id * k + c] += loaded.counts[w];
           out.tokens[c] += loaded.counts[w];
         }
       },
@@ -128,7 +192,7 @@ std::vector<CategoryWords> specificities(const WordsByCategory& words, std::size
         const Counts t{2, 2, {a, in_c - a, b, rest - b}};
         const double g2 = g_square(t).value_or(0.0);
         cat.words.push_back({words.words[w], words.count(w, c), static_cast<std::uint64_t>(b),
-                             word_total * in_c / all, g2, chi_square_p(g2, 1)});
+                             word_total * in_c / all, g2, 1.0});
       }
     }
     auto order = [](const SpecificWord& x, const SpecificWord& y) {
@@ -141,6 +205,7 @@ std::vector<CategoryWords> specificities(const WordsByCategory& words, std::size
     } else {
       std::sort(cat.words.begin(), cat.words.end(), order);
     }
+    for (SpecificWord& kept : cat.words) kept.p_value = chi_square_p(kept.g2, 1);  // of the words kept only
     out.push_back(std::move(cat));
   }
   return out;

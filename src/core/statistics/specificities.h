@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/base/ansi.h"
+#include "core/base/memory_budget.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
 #include "core/export/table.h"
@@ -44,10 +45,12 @@ struct WordsByCategory {
 };
 
 // Reads the word list of every document of the list once. Stops as
-// group_documents() does, and when a word list is missing or holds no
-// shares of a total.
+// group_documents() does, when a word list is missing or holds no shares of
+// a total, and when the counts (words x categories) would take more than
+// half of `memory_budget` (a variable of very many categories).
 WordsByCategory words_by_category(const fs::path& doc_list, AnsiView variable,
-                                  Progress& progress = Progress::none());
+                                  Progress& progress = Progress::none(),
+                                  std::size_t memory_budget = kDefaultMemoryBudget);
 
 struct SpecificWord {
   Ansi word;
