@@ -118,7 +118,13 @@ TEST_F(CliStatistics, CorrespondenceOfWordsAndItsRefusals) {
       {{"crosstab", "--docs", "l.ldc", "--contexts", "c.lct", "--variable", "um"}, "tem uma só categoria"},
       {{"ca", "--docs", "l.ldc", "--variable", "regiao"}, "--contexts LISTA.lct ou --words N"},
       {{"specificities", "--docs", "l.ldc", "--variable", "cor"}, "cor"},
+      {{"crosstab", "--docs", "l.ldc", "--contexts", "outra.lct", "--variable", "regiao"},
+       "A matriz de \"d1.txt\" não tem o conceito \"D\""},
+      {{"specificities", "--docs", "l.ldc", "--variable", "regiao"}, "Falta a lista de palavras de \"d2.txt\""},
   };
+  ASSERT_EQ(run_cli({"make", "outra.lct"}, dir.path(), "A\nD\n").exit_code, 0);
+  std::filesystem::remove(dir / "d2.lpl");
+  std::filesystem::remove(dir / "d5.lpl");
   for (const auto& c : refusals) {
     r = cli(c.args);
     EXPECT_EQ(r.exit_code, 1) << c.message;

@@ -45,32 +45,36 @@ Crosstab crosstab(const fs::path& doc_list, const fs::path& context_list, AnsiVi
 
   const std::size_t n = g.documents.size();
   const std::string total = std::to_string(n);
+  // Per concept: 0 absent from the matrix, 1 below the degree, 2 held; no
+  // state at all when the matrix is missing. A document's fault is told
+  // when its turn comes, so a run stops on the first in list order.
   ordered_pipeline(
       n,
       [&](std::size_t i) {
         const fs::path m = classification::matrix_path(g.folder, g.documents[i]);
+        std::vector<char> state;
         std::error_code ec;
-        if (!fs::is_regular_file(m, ec)) throw Stop("Fazer classificação antes !");
-        // Per concept: 0 absent from the matrix, 1 below the degree, 2 held.
-        std::vector<char> state(out.rows.size(), 0);
+        if (!fs::is_regular_file(m, ec)) return state;
+        state.assign(out.rows.size(), 0);
         for (const auto& r : records::read_all<records::WordRecord>(m)) {
           auto found = concept_index.find(trim(r.word));
           if (found == concept_index.end()) continue;
           state[found->second] = r.weight > 0 && r.weight >= min_degree ? 2 : 1;
         }
-        for (std::size_t c = 0; c < state.size(); ++c)
-          if (state[c] == 0)
-            throw Stop("A matriz de \"" + to_utf8(g.documents[i]) + "\" não tem o conceito \"" +
-                       to_utf8(out.rows[c].concept_name) +
-                       "\": classifique os documentos com esta lista de contextos antes.");
         return state;
       },
       [&](std::size_t i, std::vector<char>& state) {
         progress.status("Doc " + std::to_string(i + 1) + " (de " + total + ")");
         progress.bar(static_cast<long long>(i), static_cast<long long>(n) - 1);
         progress.checkpoint();
-        for (std::size_t c = 0; c < state.size(); ++c)
+        if (state.empty()) throw Stop("Fazer classificação antes !");
+        for (std::size_t c = 0; c < state.size(); ++c) {
+          if (state[c] == 0)
+            throw Stop("A matriz de \"" + to_utf8(g.documents[i]) + "\" não tem o conceito \"" +
+                       to_utf8(out.rows[c].concept_name) +
+                       "\": classifique os documentos com esta lista de contextos antes.");
           if (state[c] == 2) ++out.rows[c].holding[g.category_of[i]];
+        }
       },
       2048);
 

@@ -123,6 +123,7 @@ WordsByCategory words_by_category(const fs::path& doc_list, AnsiView variable, P
   struct Loaded {
     std::vector<records::WordRecord> list;  // words trimmed
     std::vector<std::uint64_t> counts, hashes;
+    std::string error;  // told when the document's turn comes, so a run stops on the first in list order
   };
   const std::size_t n = g.documents.size();
   const std::string total = std::to_string(n);
@@ -131,16 +132,21 @@ WordsByCategory words_by_category(const fs::path& doc_list, AnsiView variable, P
       [&](std::size_t i) {
         const Ansi name = companion_name(g.documents[i], Ansi("lpl"));
         const fs::path p = folder.find(name);
+        Loaded loaded;
         std::error_code ec;
-        if (!fs::is_regular_file(p, ec))
-          throw Stop("Falta a lista de palavras de \"" + to_utf8(g.documents[i]) + "\" (" + display_path(p) +
-                     "): prepare os documentos antes.");
-        Loaded loaded{records::read_all<records::WordRecord>(p), {}, {}};
+        if (!fs::is_regular_file(p, ec)) {
+          loaded.error = "Falta a lista de palavras de \"" + to_utf8(g.documents[i]) + "\" (" + display_path(p) +
+                         "): prepare os documentos antes.";
+          return loaded;
+        }
+        loaded.list = records::read_all<records::WordRecord>(p);
         auto counts = word_counts(loaded.list);
-        if (!counts)
-          throw Stop("A lista de palavras " + display_path(p) +
-                     " não guarda a parte de cada palavra no documento: refaça as listas de palavras (prepare ou "
-                     "wordlists).");
+        if (!counts) {
+          loaded.error = "A lista de palavras " + display_path(p) +
+                         " não guarda a parte de cada palavra no documento: refaça as listas de palavras (prepare "
+                         "ou wordlists).";
+          return loaded;
+        }
         loaded.counts = std::move(*counts);
         for (auto& r : loaded.list) {
           r.word = cut(trim(r.word), 15);
@@ -152,6 +158,7 @@ WordsByCategory words_by_category(const fs::path& doc_list, AnsiView variable, P
         progress.status("Doc " + std::to_string(i + 1) + " (de " + total + ")");
         progress.bar(static_cast<long long>(i), static_cast<long long>(n) - 1);
         progress.checkpoint();
+        if (!loaded.error.empty()) throw Stop(loaded.error);
         const std::size_t c = g.category_of[i];
         for (std::size_t w = 0; w < loaded.list.size(); ++w) {
           bool added = false;
