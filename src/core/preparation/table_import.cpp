@@ -31,10 +31,11 @@ void break_extension(Ansi& name, AnsiView ext) {
 // The column a user names: by header name (exact, else letter case
 // aside), else by number from 1.
 std::size_t column_named(const std::string& wanted, const std::vector<std::string>& header, const fs::path& table) {
+  auto name = [&](std::size_t i) { return trim_view(AnsiView(header[i].data(), header[i].size())); };
   for (std::size_t i = 0; i < header.size(); ++i)
-    if (header[i] == wanted) return i;
+    if (name(i) == from_bytes(wanted)) return i;
   for (std::size_t i = 0; i < header.size(); ++i)
-    if (equals_ci(from_bytes(header[i]), from_bytes(wanted))) return i;
+    if (equals_ci(name(i), from_bytes(wanted))) return i;
   if (!wanted.empty() && wanted.size() < 6 && wanted.find_first_not_of("0123456789") == std::string::npos) {
     const std::size_t n = std::stoul(wanted);
     if (n >= 1 && n <= header.size()) return n - 1;
@@ -45,15 +46,14 @@ std::size_t column_named(const std::string& wanted, const std::vector<std::strin
              "; as colunas do cabeçalho são: " + names + ".");
 }
 
-std::vector<std::string> cell_lines(const std::string& cell) {
-  std::vector<std::string> lines;
+// A cell's lines, split at CR LF, LF or CR (a workbook may keep a CR).
+void add_cell_lines(const std::string& cell, std::vector<std::string>& lines) {
   std::size_t start = 0;
-  for (std::size_t at = cell.find('\n'); at != std::string::npos; at = cell.find('\n', start)) {
+  for (std::size_t at = cell.find_first_of("\r\n"); at != std::string::npos; at = cell.find_first_of("\r\n", start)) {
     lines.push_back(cell.substr(start, at - start));
-    start = at + 1;
+    start = at + (cell.compare(at, 2, "\r\n") == 0 ? 2 : 1);
   }
   lines.push_back(cell.substr(start));
-  return lines;
 }
 
 void write_document(const fs::path& staged, const fs::path& shown, const std::vector<Ansi>& lines) {
@@ -94,7 +94,8 @@ Ansi table_document_name(AnsiView id, std::size_t row, std::unordered_set<Ansi>&
 
 TableImportResult import_table(const TableImportInput& input, Progress& progress) {
   std::error_code ec;
-  const fs::path folder = fs::absolute(input.folder, ec);
+  fs::path folder = fs::absolute(input.folder, ec).lexically_normal();
+  if (folder.filename().empty()) folder = folder.parent_path();  // "pasta/" or "."
   if (fs::exists(folder, ec)) {
     if (!fs::is_directory(folder, ec))
       throw Stop("O caminho " + message_name(folder) + " já existe e não é uma pasta: escolha uma pasta nova ou vazia.");
@@ -119,6 +120,7 @@ TableImportResult import_table(const TableImportInput& input, Progress& progress
   bool header = false;
   std::unordered_set<Ansi> taken{Ansi("relatorio.txt"), lower_az(title + Ansi(".var"))};
   std::size_t renamed = 0, replaced_in = 0, empty_texts = 0;
+  std::unordered_set<Ansi> folded_names;  // the variables' names, A-Z lowered
 
   progress.status("Importando a tabela");
   variables::read_table(input.table, input.options, [&](variables::TableRow& row) {
@@ -133,10 +135,9 @@ TableImportResult import_table(const TableImportInput& input, Progress& progress
           continue;
         Ansi name = trim(to_stored_lines({row.cells[c]}).lines.front());
         if (name.empty()) name = Ansi("coluna ") + ansi_number(static_cast<long long>(c + 1));
-        for (const Ansi& before : vars.names)
-          if (equals_ci(before, name))
-            throw Stop("A coluna " + std::to_string(c + 1) + " de " + message_name(input.table) + " repete o nome \"" +
-                       printable(to_utf8(name)) + "\" de outra coluna: as variáveis precisam de nomes distintos.");
+        if (!folded_names.insert(lower_az(name)).second)
+          throw Stop("A coluna " + std::to_string(c + 1) + " de " + message_name(input.table) + " repete o nome \"" +
+                     printable(to_utf8(name)) + "\" de outra coluna: as variáveis precisam de nomes distintos.");
         variable_columns.push_back(c);
         vars.names.push_back(std::move(name));
       }
@@ -150,8 +151,7 @@ TableImportResult import_table(const TableImportInput& input, Progress& progress
     Ansi name = table_document_name(id, row.number, taken);
     if (!id.empty() && name != id && name != id + Ansi(".txt")) ++renamed;
     std::vector<std::string> text;
-    for (std::size_t c : text_columns)
-      for (auto& line : cell_lines(row.cells[c])) text.push_back(std::move(line));
+    for (std::size_t c : text_columns) add_cell_lines(row.cells[c], text);
     StoredLines stored = to_stored_lines(text);
     if (stored.replaced) ++replaced_in;
     bool blank = true;

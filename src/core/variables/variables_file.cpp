@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "core/base/encoding.h"
 #include "core/base/files.h"
@@ -121,6 +122,7 @@ Variables read_variables_table(const fs::path& file, const TableOptions& options
   Variables v;
   bool header = false;
   std::unordered_map<Ansi, std::size_t> line_of;  // document -> its row's line
+  std::unordered_set<Ansi> folded_names;
   read_table(file, options, [&](TableRow& row) {
     if (!header) {
       header = true;
@@ -129,10 +131,9 @@ Variables read_variables_table(const fs::path& file, const TableOptions& options
         if (name.empty())
           throw Stop("A coluna " + std::to_string(c + 1) + " do cabeçalho de " + message_name(file) +
                      " não tem o nome da variável.");
-        for (const Ansi& before : v.names)
-          if (equals_ci(before, name))
-            throw Stop("A variável " + shown_name(name) + " aparece duas vezes no cabeçalho de " + message_name(file) +
-                       ".");
+        if (!folded_names.insert(lower_az(name)).second)
+          throw Stop("A variável " + shown_name(name) + " aparece duas vezes no cabeçalho de " + message_name(file) +
+                     ".");
         v.names.push_back(std::move(name));
       }
       return;
