@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "support/fixtures.h"
-#include "support/spreadsheets.h"
 
 namespace lumeral::testing {
 namespace {
