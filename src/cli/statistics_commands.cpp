@@ -4,6 +4,7 @@
 #include "cli/command.h"
 #include "core/base/encoding.h"
 #include "core/base/message.h"
+#include "core/base/system_errors.h"
 #include "core/mining/rules.h"
 #include "core/statistics/correspondence.h"
 #include "core/statistics/crosstab.h"
@@ -108,8 +109,8 @@ Registrar ca_cmd(342, [](CLI::App& app) -> Handler {
             try {
               exporting::format_of(arg_path(name));
               return {};
-            } catch (const Stop& s) {
-              return s.text();
+            } catch (const Stop&) {
+              return message_name(arg_path(name)) + " não termina em .csv nem em .xlsx";
             }
           },
           ""));
