@@ -75,7 +75,11 @@ Registrar cluster_cmd(75, [](CLI::App& app) -> Handler {
     // Read before the work, so a height that is not a number or a tree
     // larger than the budget stops at once.
     const double h = by_height->count() ? env.regional().parse(arg_text(*height)) : 0.0;
-    if (!linkage->empty()) clustering::check_hierarchical_memory(entries.size(), env.memory_budget());
+    if (!linkage->empty()) {
+      if (entries.empty()) throw Stop("Você deve selecionar antes uma lista de docs");
+      if (by_k->count()) clustering::check_cluster_count(*k, entries.size());
+      clustering::check_hierarchical_memory(entries.size(), env.memory_budget());
+    }
     auto m = matrix->empty() ? clustering::create_matrix(list.parent_path(), entries, method.method(),
                                                          env.progress(), MatrixOptionGroup::options(env))
                              : clustering::open_matrix(arg_path(*matrix), entries);

@@ -207,9 +207,13 @@ std::vector<std::size_t> labels_after(const Dendrogram& d, std::size_t merges) {
 
 }  // namespace
 
+void check_cluster_count(std::size_t k, std::size_t n) {
+  if (k < 1 || k > n)
+    throw Stop("O número de clusters deve estar entre 1 e o número de documentos (" + std::to_string(n) + ").");
+}
+
 std::vector<std::size_t> cut_into(const Dendrogram& d, std::size_t k) {
-  if (k < 1 || k > d.n)
-    throw Stop("O número de clusters deve estar entre 1 e o número de documentos (" + std::to_string(d.n) + ").");
+  check_cluster_count(k, d.n);
   return labels_after(d, std::min(d.merges.size(), d.n - k));
 }
 

@@ -76,6 +76,8 @@ Dendrogram hierarchical_of_distances(std::size_t n, std::vector<float> distances
 // member in list order) after the first merges: those that leave `k`
 // clusters (1 <= k <= n), or those at heights up to `height`.
 std::vector<std::size_t> cut_into(const Dendrogram& d, std::size_t k);
+// The stop of a `k` out of 1 .. n, for a check before the work.
+void check_cluster_count(std::size_t k, std::size_t n);
 std::vector<std::size_t> cut_at(const Dendrogram& d, double height);
 
 // The clusters of a cut as the threshold clustering gives them: clusters in
