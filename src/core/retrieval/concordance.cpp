@@ -1,6 +1,8 @@
 #include "core/retrieval/concordance.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <string>
 #include <unordered_map>
 
@@ -84,6 +86,12 @@ class Scanner {
         targets_.push_back(std::move(target));
       }
     }
+    direct_ = !stemmer && (options.sort == ConcordanceSort::Document || options.sort == ConcordanceSort::Keyword);
+    for (int b = 0; b < 256; ++b)
+      for (const auto& t : targets_)
+        if (!t.empty() && rules_.lower[b] == static_cast<unsigned char>(t[0])) first_[b] = true;
+    for (int b = 0; b < 256; ++b)
+      if (first_[b]) first_bytes_.push_back(static_cast<unsigned char>(b));
   }
 
   // A row and the word that orders it (empty in document order).
@@ -173,7 +181,75 @@ class Scanner {
     }
   }
 
+  // Without stems and without the neighbouring words the text need not be
+  // cut into tokens: an occurrence is a run of bytes that lower to one of
+  // the words where a token begins and ends, by the tokenizer's rule (a
+  // token ends at every byte that is not a word character, except a ",",
+  // "." or "/" between two digits). Gives the places find() gives.
+  void find_direct(Slot& slot) const {
+    const AnsiView text = slot.text;
+    const std::size_t n = text.size();
+    const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+    const auto& cls = rules_.classes;
+    auto digit = [&](std::size_t k) { return s[k] >= '0' && s[k] <= '9'; };
+    auto joined = [&](std::size_t k) {  // the byte at k is inside a token that goes on past it
+      return cls[s[k]] == 1 || (cls[s[k]] == 2 && k > 0 && k + 1 < n && digit(k - 1) && digit(k + 1));
+    };
+    auto consider = [&](std::size_t i) {
+      if (i > 0 && joined(i - 1)) return;
+      for (const Ansi& t : targets_) {
+        const std::size_t len = t.size();
+        if (len > n - i) continue;
+        std::size_t j = 0;
+        while (j < len && rules_.lower[s[i + j]] == static_cast<unsigned char>(t[j])) ++j;
+        if (j < len || (i + len < n && joined(i + len))) continue;
+        Place p;
+        p.offset = i;
+        p.length = static_cast<std::uint32_t>(len);
+        p.key_offset = i;
+        p.key_length = options_.sort == ConcordanceSort::Keyword ? p.length : 0;
+        slot.places.push_back(p);
+        return;
+      }
+    };
+    // Candidates: memchr for each byte that lowers to a first byte (two
+    // for a word of letters), places then put in text order; a byte table
+    // when there are many such bytes.
+    if (first_bytes_.size() <= 8) {
+      for (unsigned char c : first_bytes_) {
+        const char* from = text.data();
+        const char* const end = from + n;
+        while (const void* hit = std::memchr(from, c, static_cast<std::size_t>(end - from))) {
+          const char* at = static_cast<const char*>(hit);
+          consider(static_cast<std::size_t>(at - text.data()));
+          from = at + 1;
+        }
+      }
+      if (first_bytes_.size() > 1)
+        std::sort(slot.places.begin(), slot.places.end(),
+                  [](const Place& x, const Place& y) { return x.offset < y.offset; });
+    } else {
+      const std::array<bool, 256> first = first_;
+      for (std::size_t i = 0; i < n; ++i)
+        if (first[s[i]]) consider(i);
+    }
+    std::size_t line_at = 0;
+    std::uint64_t line = 1;
+    for (Place& p : slot.places) {
+      for (; line_at < p.offset; ++line_at) {
+        const char c = text[line_at];
+        if (c == '\n' || (c == '\r' && (line_at + 1 >= n || text[line_at + 1] != '\n'))) ++line;
+      }
+      p.line = line;
+    }
+    if (slot.places.empty()) slot.text = {};
+  }
+
   void find(Worker& w, Slot& slot) const {
+    if (direct_) {
+      find_direct(slot);
+      return;
+    }
     const AnsiView text = slot.text;
     w.lowered.assign(text.data(), text.size());
     const ConcordanceSort sort = options_.sort;
@@ -251,6 +327,9 @@ class Scanner {
   FolderIndex index_;
   std::vector<Ansi> targets_;
   std::vector<std::uint32_t> hashes_;
+  bool direct_ = false;                // find_direct() serves
+  std::array<bool, 256> first_ = {};   // bytes that lower to a word's first byte
+  std::vector<unsigned char> first_bytes_;  // the same bytes
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "core/base/encoding.h"
@@ -140,6 +141,42 @@ TEST(Concordance, ViewAtAnyBudgetAndLimitAgreeWithTheStream) {
     EXPECT_EQ(concordance_total_line(total), to_ansi(std::to_string(stream_total.occurrences) +
                                                       " ocorrências em 6 documentos; mostradas: 7"));
     o.limit.reset();
+  }
+}
+
+// Without stems, in document order, places are found without cutting the
+// text into tokens; sorted by a neighbouring word, through the tokenizer.
+// Both must find the same occurrences, digits and number punctuation
+// included.
+TEST(Concordance, DirectScanFindsWhatTheTokenizerFinds) {
+  TempDir dir;
+  std::mt19937 rng(11);
+  const std::string pieces[] = {"3", "5", ",", ".", "/", " ", "\r\n", "\r", "a", "A", cp1252("é"), cp1252("É"),
+                                "ab", "Ab", "3,5", "3.5", "x"};
+  std::vector<std::pair<const char*, std::string>> docs;
+  static const char* names[] = {"r0.txt", "r1.txt", "r2.txt", "r3.txt"};
+  for (const char* name : names) {
+    std::string text;
+    for (int k = 0; k < 3000; ++k) text += pieces[rng() % std::size(pieces)];
+    docs.push_back({name, text});
+  }
+  const auto list = collection(dir, docs);
+  for (Reading reading : {Reading::Classic, Reading::Complete}) {
+    // The last set has more first bytes than the per-byte search takes.
+    for (const auto& w : std::vector<std::vector<const char*>>{
+             {"a"}, {"ab"}, {"3,5"}, {"5"}, {"é"}, {"3.5"}, {"35"}, {"ab", "x", "3", "c", "d", "e", "f", "é"}}) {
+      auto o = words({}, 5);
+      for (auto x : w) o.words.push_back(to_ansi(x));
+      o.reading = reading;
+      const auto direct = shown(scanned(list, o));
+      o.sort = ConcordanceSort::Left1;
+      auto rows = viewed(list, o);
+      std::stable_sort(rows.begin(), rows.end(), [](const ConcordanceRow& a, const ConcordanceRow& b) {
+        return a.document != b.document ? a.document < b.document : a.offset < b.offset;
+      });
+      EXPECT_EQ(direct, shown(rows)) << w[0];
+      EXPECT_FALSE(direct.empty()) << w[0];
+    }
   }
 }
 
