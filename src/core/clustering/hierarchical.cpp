@@ -5,7 +5,10 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <new>
 #include <string>
+
+#include <sys/mman.h>
 
 #include "core/base/message.h"
 #include "core/base/system_errors.h"
@@ -49,6 +52,31 @@ struct Sets {
   }
 };
 
+// The nearest-neighbour chain over the condensed distances `d`.
+Dendrogram chain_merges(std::size_t n, float* d, Linkage linkage, Progress& progress);
+
+// The working copy: its own mapping, asked for large pages before it is
+// first touched. The chain reads a column of the triangle (one value per
+// row, far apart) at every step; with 4 KB pages nearly each of those
+// reads also misses the address cache.
+class WorkingCopy {
+ public:
+  explicit WorkingCopy(std::size_t count) : bytes_(std::max<std::size_t>(count, 1) * sizeof(float)) {
+    void* p = mmap(nullptr, bytes_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED) throw std::bad_alloc();
+    madvise(p, bytes_, MADV_HUGEPAGE);  // a hint: without it the pages are small
+    data_ = static_cast<float*>(p);
+  }
+  ~WorkingCopy() { munmap(data_, bytes_); }
+  WorkingCopy(const WorkingCopy&) = delete;
+  WorkingCopy& operator=(const WorkingCopy&) = delete;
+  float* data() { return data_; }
+
+ private:
+  std::size_t bytes_;
+  float* data_ = nullptr;
+};
+
 }  // namespace
 
 const char* linkage_key(Linkage l) {
@@ -82,7 +110,8 @@ Dendrogram hierarchical(const SimilarityMatrix& m, std::size_t n, Linkage linkag
                         Progress& progress) {
   check_matrix_fits(m, n);
   check_hierarchical_memory(n, memory_budget);
-  std::vector<float> d(hierarchical_bytes(n) / sizeof(float));
+  WorkingCopy copy(hierarchical_bytes(n) / sizeof(float));
+  float* const d = copy.data();
   const bool squared = linkage == Linkage::Ward;
   progress.status("Lendo a matriz de similaridades");
   for (std::size_t i = 0; i < n; ++i) {
@@ -93,10 +122,17 @@ Dendrogram hierarchical(const SimilarityMatrix& m, std::size_t n, Linkage linkag
     }
     m.release_rows(i, i + 1);
   }
-  return hierarchical_of_distances(n, std::move(d), linkage, progress);
+  return chain_merges(n, d, linkage, progress);
 }
 
-Dendrogram hierarchical_of_distances(std::size_t n, std::vector<float> d, Linkage linkage, Progress& progress) {
+Dendrogram hierarchical_of_distances(std::size_t n, std::vector<float> distances, Linkage linkage,
+                                     Progress& progress) {
+  return chain_merges(n, distances.data(), linkage, progress);
+}
+
+namespace {
+
+Dendrogram chain_merges(std::size_t n, float* d, Linkage linkage, Progress& progress) {
   Dendrogram out;
   out.n = n;
   out.linkage = linkage;
@@ -104,7 +140,10 @@ Dendrogram hierarchical_of_distances(std::size_t n, std::vector<float> d, Linkag
   // The nearest-neighbour chain. A merged cluster takes the slot of its
   // smaller index; `id` is the cluster each slot holds now.
   std::vector<std::size_t> size(n, 1);
-  std::vector<char> active(n, 1);
+  // The slots still holding a cluster, in increasing order: the scans
+  // shorten as clusters merge.
+  std::vector<std::size_t> alive(n);
+  std::iota(alive.begin(), alive.end(), std::size_t{0});
   std::vector<std::size_t> chain;
   chain.reserve(n);
   struct Found {
@@ -113,14 +152,10 @@ Dendrogram hierarchical_of_distances(std::size_t n, std::vector<float> d, Linkag
   };
   std::vector<Found> found;
   found.reserve(n - 1);
-  std::size_t first_active = 0;
   progress.status("Agrupando documentos");
   while (found.size() + 1 < n) {
     if (found.size() % 64 == 0) progress.checkpoint();
-    if (chain.empty()) {
-      while (!active[first_active]) ++first_active;
-      chain.push_back(first_active);
-    }
+    if (chain.empty()) chain.push_back(alive.front());
     std::size_t a = 0, b = 0;
     double best = 0;
     for (;;) {
@@ -128,8 +163,8 @@ Dendrogram hierarchical_of_distances(std::size_t n, std::vector<float> d, Linkag
       const std::size_t before = chain.size() >= 2 ? chain[chain.size() - 2] : n;
       b = before;
       best = before < n ? d[at(n, a, before)] : std::numeric_limits<double>::infinity();
-      for (std::size_t x = first_active; x < n; ++x) {
-        if (!active[x] || x == a) continue;
+      for (std::size_t x : alive) {
+        if (x == a) continue;
         const double dx = d[at(n, a, x)];
         if (dx < best) {
           best = dx;
@@ -144,13 +179,12 @@ Dendrogram hierarchical_of_distances(std::size_t n, std::vector<float> d, Linkag
     const std::size_t keep = std::min(a, b), gone = std::max(a, b);
     const double ni = static_cast<double>(size[keep]), nj = static_cast<double>(size[gone]);
     const double dij = d[at(n, keep, gone)];
-    for (std::size_t x = first_active; x < n; ++x) {
-      if (!active[x] || x == keep || x == gone) continue;
+    for (std::size_t x : alive) {
+      if (x == keep || x == gone) continue;
       float& dk = d[at(n, keep, x)];
-      dk = static_cast<float>(
-          update(linkage, dk, d[at(n, gone, x)], dij, ni, nj, static_cast<double>(size[x])));
+      dk = static_cast<float>(update(linkage, dk, d[at(n, gone, x)], dij, ni, nj, static_cast<double>(size[x])));
     }
-    active[gone] = 0;
+    alive.erase(std::lower_bound(alive.begin(), alive.end(), gone));
     size[keep] += size[gone];
     found.push_back({keep, gone, linkage == Linkage::Ward ? std::sqrt(std::max(0.0, best)) : best});
   }
@@ -180,6 +214,8 @@ Dendrogram hierarchical_of_distances(std::size_t n, std::vector<float> d, Linkag
   progress.status("Terminou de agrupar documentos");
   return out;
 }
+
+}  // namespace
 
 namespace {
 
