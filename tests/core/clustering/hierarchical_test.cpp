@@ -145,15 +145,6 @@ TEST(Hierarchical, NearestNeighbourChainAgreesWithBruteForce) {
   }
 }
 
-TEST(Hierarchical, ClustersAsTheThresholdClusteringListsThem) {
-  const std::vector<Ansi> entries = {Ansi(" a.txt"), Ansi("b.txt"), Ansi("c.txt "), Ansi("d.txt")};
-  const Clusters c = clusters_of(entries, {0, 1, 0, 2});
-  EXPECT_EQ(c.n, 4u);
-  EXPECT_EQ(c.members, (std::vector<std::vector<Ansi>>{{Ansi("a.txt"), Ansi("c.txt")}, {Ansi("b.txt")},
-                                                      {Ansi("d.txt")}}));
-  EXPECT_EQ(cluster_members(c, 0, 4), (std::vector<Ansi>{Ansi("a.txt"), Ansi("c.txt")}));
-}
-
 TEST(Hierarchical, RefusesWhatItCannotDo) {
   const SimilarityMatrix m(3, std::vector<double>(9, 0.5));
   EXPECT_NE(stop_text([&] { hierarchical(m, 3, Linkage::Average, 8); }).find("precisa de"), std::string::npos);

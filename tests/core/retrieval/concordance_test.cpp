@@ -193,21 +193,5 @@ TEST(Concordance, StopsAndRefusals) {
   EXPECT_NE(stop_text([&] { scanned(list, words({})); }), "");
 }
 
-TEST(Concordance, FixedWidthLinesCountCharactersNotBytes) {
-  ConcordanceRow r;
-  r.name = Ansi("a.txt");
-  r.line = 12;
-  r.left = to_ansi("ação é");
-  r.keyword = Ansi("gato");
-  r.right = to_ansi("à toa");
-  const Ansi line = concordance_line(r, 8, 10);
-  EXPECT_EQ(to_utf8(line), "a.txt         12      ação é  gato  à toa");
-  r.right.clear();
-  EXPECT_EQ(to_utf8(concordance_line(r, 5, 6)), "a.txt      12  ação é  gato");
-  ConcordanceTotal one;
-  one.occurrences = one.documents = one.shown = 1;
-  EXPECT_EQ(to_utf8(concordance_total_line(one)), "1 ocorrência em 1 documento");
-}
-
 }  // namespace
 }  // namespace lumeral::retrieval
