@@ -1,5 +1,7 @@
 // Commands "similarity-matrix", "cluster", "evaluate" and
 // "precision-recall": clustering and evaluation.
+#include <charconv>
+#include <cstdint>
 #include <limits>
 
 #include "cli/command.h"
@@ -14,6 +16,20 @@
 
 namespace lumeral::cli {
 namespace {
+
+// A whole number from `low` to `high`, told in Portuguese in the help and
+// in the refusal.
+CLI::Validator whole_between(std::size_t low, std::size_t high) {
+  const std::string range = std::to_string(low) + " a " + std::to_string(high);
+  return CLI::Validator(
+      [=](std::string& v) -> std::string {
+        std::size_t n = 0;
+        const auto r = std::from_chars(v.data(), v.data() + v.size(), n);
+        if (r.ec == std::errc() && r.ptr == v.data() + v.size() && n >= low && n <= high) return {};
+        return v + " não é um número inteiro de " + range;
+      },
+      "de " + range);
+}
 
 Registrar matrix_cmd(74, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand("similarity-matrix", "Cria a matriz de similaridades dos documentos de uma lista");
@@ -57,7 +73,7 @@ Registrar cluster_cmd(75, [](CLI::App& app) -> Handler {
                                "Agrupamento hierárquico sobre a distância 1 - similaridade, com a ligação dada")
                    ->check(one_of({"average", "complete", "single", "ward"}));
   auto* by_k = sub->add_option("--k", *k, "Hierárquico: corta a árvore em K clusters")
-                   ->check(CLI::Range(std::size_t{1}, std::numeric_limits<std::size_t>::max()));
+                   ->check(whole_between(1, std::numeric_limits<std::uint32_t>::max()));
   auto* by_height = sub->add_option("--height", *height, "Hierárquico: corta a árvore na altura H (distância)");
   auto* dnd = sub->add_option("--dendrogram", *dendrogram,
                               "Hierárquico: grava as junções neste arquivo (padrão: a lista com extensão .dnd)");

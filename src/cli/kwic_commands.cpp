@@ -1,4 +1,8 @@
 // Command "kwic": the concordance of some words in the documents of a list.
+#include <charconv>
+#include <cstdint>
+#include <limits>
+
 #include "cli/command.h"
 #include "cli/option_groups.h"
 #include "core/base/message.h"
@@ -7,6 +11,20 @@
 
 namespace lumeral::cli {
 namespace {
+
+// A whole number from `low` to `high`, told in Portuguese in the help and
+// in the refusal.
+CLI::Validator whole_between(std::size_t low, std::size_t high) {
+  const std::string range = std::to_string(low) + " a " + std::to_string(high);
+  return CLI::Validator(
+      [=](std::string& v) -> std::string {
+        std::size_t n = 0;
+        const auto r = std::from_chars(v.data(), v.data() + v.size(), n);
+        if (r.ec == std::errc() && r.ptr == v.data() + v.size() && n >= low && n <= high) return {};
+        return v + " não é um número inteiro de " + range;
+      },
+      "de " + range);
+}
 
 retrieval::ConcordanceSort sort_of(const std::string& s) {
   using retrieval::ConcordanceSort;
@@ -30,13 +48,13 @@ Registrar kwic_cmd(78, [](CLI::App& app) -> Handler {
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
   sub->add_option("--word", *words, "Palavra procurada (repita a opção para várias)")->required();
   sub->add_option("--width", *width, "Caracteres de contexto de cada lado (padrão 40)")
-      ->check(CLI::Range(std::size_t{1}, std::size_t{1000}));
+      ->check(whole_between(1, 1000));
   sub->add_option("--sort", *sort,
                   "Ordena pela palavra (keyword) ou pela 1ª ou 2ª palavra à esquerda (left1, left2) ou à direita "
                   "(right1, right2); padrão: ordem dos documentos")
       ->check(one_of({"keyword", "left1", "left2", "right1", "right2"}));
   auto* limit_opt = sub->add_option("--limit", *limit, "Mostra no máximo K linhas (o total é sempre contado)")
-                        ->check(CLI::Range(std::size_t{1}, std::numeric_limits<std::size_t>::max()));
+                        ->check(whole_between(1, std::numeric_limits<std::uint32_t>::max()));
   LanguageOption stem(sub, "--stem", "Compara os radicais das palavras deste idioma: pt, en ou es");
   sub->add_option("--leitura", *reading,
                   "Como os textos são lidos: classica ou completa (padrão: a leitura com que a pasta dos "

@@ -406,16 +406,51 @@ struct RunCodec<retrieval::Gathered> {
 
 namespace lumeral::retrieval {
 
+// The rows are held while they fit in the budget; past it they go through
+// an external sort whose scratch folder is made then (a collection in a
+// folder that cannot be written is still viewed while its rows fit).
 struct ConcordanceView::Impl {
   ConcordanceTotal total;
   std::optional<std::size_t> limit;
   Progress& progress;
-  ScratchFolder scratch;
-  ExternalSorter<Gathered, GatheredLess> sorter;
+  fs::path folder;
+  std::size_t budget;
+  std::vector<Gathered> held;
+  std::size_t held_bytes = 0;
+  std::unique_ptr<ScratchFolder> scratch;
+  std::unique_ptr<ExternalSorter<Gathered, GatheredLess>> sorter;
   bool drained = false;
 
-  Impl(const fs::path& list, Progress& p, std::size_t budget)
-      : progress(p), scratch(list.parent_path()), sorter(scratch, budget, p) {}
+  Impl(const fs::path& list, Progress& p, std::size_t b) : progress(p), folder(list.parent_path()), budget(b) {}
+
+  void add(Gathered&& g) {
+    if (sorter) {
+      sorter->add(std::move(g));
+      return;
+    }
+    held_bytes += RunCodec<Gathered>::bytes(g) + sizeof(Gathered);
+    held.push_back(std::move(g));
+    if (held_bytes < budget) return;
+    scratch = std::make_unique<ScratchFolder>(folder);
+    sorter = std::make_unique<ExternalSorter<Gathered, GatheredLess>>(*scratch, budget, progress);
+    sorter->add_run(held);
+    held_bytes = 0;
+  }
+
+  template <class Each>
+  void drain(Each&& each) {
+    if (sorter) {
+      sorter->drain(each);
+      return;
+    }
+    progress.checkpoint();
+    std::sort(held.begin(), held.end(), GatheredLess{});
+    for (std::size_t i = 0; i < held.size(); ++i) {
+      if (i % kCancelCheckEvery == 0) progress.checkpoint();
+      each(static_cast<const Gathered&>(held[i]));
+    }
+    std::vector<Gathered>().swap(held);
+  }
 };
 
 ConcordanceView::ConcordanceView(const fs::path& list, const ConcordanceOptions& options, const Regional& regional,
@@ -436,7 +471,7 @@ ConcordanceView::ConcordanceView(const fs::path& list, const ConcordanceOptions&
   // In document order only the rows shown are kept.
   impl_->total = scanner.run(progress, ordered ? std::nullopt : options.limit,
                              [&](const ConcordanceRow& r, AnsiView word) {
-                               impl_->sorter.add(Gathered{ordered ? key_of(word) : std::string(), r});
+                               impl_->add(Gathered{ordered ? key_of(word) : std::string(), r});
                              });
   impl_->total.shown = impl_->limit ? std::min<std::uint64_t>(*impl_->limit, impl_->total.occurrences)
                                     : impl_->total.occurrences;
@@ -450,7 +485,7 @@ void ConcordanceView::rows(const std::function<void(const ConcordanceRow&)>& eac
   if (impl_->drained) return;
   impl_->drained = true;
   std::uint64_t handed = 0;
-  impl_->sorter.drain([&](const Gathered& g) {
+  impl_->drain([&](const Gathered& g) {
     if (handed < impl_->total.shown) each(g.row);
     ++handed;
   });
