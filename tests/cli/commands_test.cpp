@@ -74,7 +74,6 @@ TEST(CliCommands, EachCommandEndsAsItsWindowDoes) {
            // Names of a list are trimmed and found whatever their case.
            {{"make", "l.ldc"}, 0, "", "", " a.txt\t0.25\nb.txt\t0.75\n"},
            {{"--locale", "pt_BR", "doclist-open", "l.ldc", "--threshold", "0,5"}, 0, "b.txt | 0,750000000\n"},
-           {{"doclist-open", "l.ldc", "--threshold", "meio"}, 1, ""},
            {{"eliminate", "--docs", "l.ldc", "--word", " a ", "--word", "o"}, 0, ""},
            {{"dump", "B.lpl"}, 0, "Época\t0.25\népoca\t0.25\n"},
            {{"prepare", "proj", "--title", "Teste", "--separator", "XXX", "--leitura", "classica", "--stopwords",
@@ -82,8 +81,6 @@ TEST(CliCommands, EachCommandEndsAsItsWindowDoes) {
             0, "000001.txt\n000002.txt\narq-000001.txt\n"},
            {{"dump", "proj/Teste.ldc"}, 0, "000001.txt\t0\n000002.txt\t0\narq-000001.txt\t0\n"},
            {{"dump", "proj/arq-000001.lpl"}, 0, "olá\t0.5\nadeus\t0.5\n"},
-           {{"prepare", "proj", "--title", "", "--stopwords", "vazia.stw"}, 1, "",
-            "O Campo Título está em branco e é um campo Obrigatório!"},
            {{"prepare", "nada", "--title", "T", "--stopwords", "vazia.stw"}, 1, "", "Diretório Inexistente!"},
            {{"prepare", "st", "--title", "T", "--stopwords", "vazia.stw", "--stem"}, 0, "a.txt\n"},
            {{"dump", "st/a.lpl"}, 0, "eleiçã\t0.66666666666666663\ncas\t0.33333333333333331\n"},
