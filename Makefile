@@ -56,6 +56,8 @@ bench: setup
 	bash bench/classify build-bench L
 	bash bench/mining build-bench M L
 	bash bench/linear build-bench
+	bash bench/statistics build-bench L
+	bash bench/import-table build-bench
 
 # The Debian packages lumeral-cli_<version>_amd64.deb and
 # lumeral_<version>_amd64.deb (none with LUMERAL_GUI=OFF), in $(BUILD). A

@@ -1,16 +1,35 @@
 // Commands "similarity-matrix", "cluster", "evaluate" and
 // "precision-recall": clustering and evaluation.
+#include <charconv>
+#include <cstdint>
+#include <limits>
+
 #include "cli/command.h"
 #include "cli/option_groups.h"
 #include "core/base/message.h"
 #include "core/base/text.h"
 #include "core/clustering/clusters.h"
 #include "core/clustering/evaluation.h"
+#include "core/clustering/hierarchical.h"
 #include "core/clustering/matrix.h"
 #include "core/records/document_list.h"
 
 namespace lumeral::cli {
 namespace {
+
+// A whole number from `low` to `high`, told in Portuguese in the help and
+// in the refusal.
+CLI::Validator whole_between(std::size_t low, std::size_t high) {
+  const std::string range = std::to_string(low) + " a " + std::to_string(high);
+  return CLI::Validator(
+      [=](std::string& v) -> std::string {
+        std::size_t n = 0;
+        const auto r = std::from_chars(v.data(), v.data() + v.size(), n);
+        if (r.ec == std::errc() && r.ptr == v.data() + v.size() && n >= low && n <= high) return {};
+        return v + " não é um número inteiro de " + range;
+      },
+      "de " + range);
+}
 
 Registrar matrix_cmd(74, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand("similarity-matrix", "Cria a matriz de similaridades dos documentos de uma lista");
@@ -42,23 +61,60 @@ Registrar cluster_cmd(75, [](CLI::App& app) -> Handler {
   auto docs = std::make_shared<std::string>();
   auto matrix = std::make_shared<std::string>();
   auto threshold = std::make_shared<std::string>();
+  auto linkage = std::make_shared<std::string>();
+  auto k = std::make_shared<std::size_t>(0);
+  auto height = std::make_shared<std::string>();
+  auto dendrogram = std::make_shared<std::string>();
   sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
   MatrixOptionGroup method(sub);
   sub->add_option("--matrix", *matrix, "Usa a matriz gravada (.msm) em vez de criá-la");
-  sub->add_option("--threshold", *threshold, "Limiar (padrão 0)");
+  auto* limiar = sub->add_option("--threshold", *threshold, "Limiar (padrão 0)");
+  auto* hier = sub->add_option("--hierarchical", *linkage,
+                               "Agrupamento hierárquico sobre a distância 1 - similaridade, com a ligação dada")
+                   ->check(one_of({"average", "complete", "single", "ward"}));
+  auto* by_k = sub->add_option("--k", *k, "Hierárquico: corta a árvore em K clusters")
+                   ->check(whole_between(1, std::numeric_limits<std::uint32_t>::max()));
+  auto* by_height = sub->add_option("--height", *height, "Hierárquico: corta a árvore na altura H (distância)");
+  auto* dnd = sub->add_option("--dendrogram", *dendrogram,
+                              "Hierárquico: grava as junções neste arquivo (padrão: a lista com extensão .dnd)");
+  limiar->excludes(hier);
+  by_k->needs(hier);
+  by_height->needs(hier);
+  dnd->needs(hier);
+  by_k->excludes(by_height);
   add_export_option(sub);
   return [=](Env& env) {
+    if (!linkage->empty() && by_k->count() == 0 && by_height->count() == 0)
+      throw CLI::RequiredError("--k ou --height");
     const auto list = arg_path(*docs);
     auto entries = records::read_document_names(list);
+    // Read before the work, so a height that is not a number or a tree
+    // larger than the budget stops at once.
+    const double h = by_height->count() ? env.regional().parse(arg_text(*height)) : 0.0;
+    if (!linkage->empty()) {
+      if (entries.empty()) throw Stop("Você deve selecionar antes uma lista de docs");
+      if (by_k->count()) clustering::check_cluster_count(*k, entries.size());
+      clustering::check_hierarchical_memory(entries.size(), env.memory_budget());
+    }
     auto m = matrix->empty() ? clustering::create_matrix(list.parent_path(), entries, method.method(),
                                                          env.progress(), MatrixOptionGroup::options(env))
                              : clustering::open_matrix(arg_path(*matrix), entries);
-    auto clusters =
-        clustering::form_clusters(entries, m, true, arg_text(*threshold), env.regional(), env.progress());
+    clustering::Clusters clusters;
+    if (linkage->empty()) {
+      clusters = clustering::form_clusters(entries, m, true, arg_text(*threshold), env.regional(), env.progress());
+    } else {
+      const auto tree = clustering::hierarchical(m, entries.size(), *clustering::linkage_of_key(*linkage),
+                                                 env.memory_budget(), env.progress());
+      const std::filesystem::path dnd_file =
+          dendrogram->empty() ? std::filesystem::path(list).replace_extension(".dnd") : arg_path(*dendrogram);
+      clustering::save_dendrogram(dnd_file, tree);
+      clusters = clustering::clusters_of(
+          entries, by_k->count() ? clustering::cut_into(tree, *k) : clustering::cut_at(tree, h));
+    }
     auto names = clustering::cluster_lines(clusters);
-    for (std::size_t k = 0; k < names.size(); ++k) {
-      env.line(names[k]);
-      for (const auto& member : clustering::cluster_members(clusters, k, entries.size()))
+    for (std::size_t c = 0; c < names.size(); ++c) {
+      env.line(names[c]);
+      for (const auto& member : clustering::cluster_members(clusters, c, entries.size()))
         env.line(Ansi("  ") + member);
     }
     env.table([&] { return exporting::cluster_table(clusters); });

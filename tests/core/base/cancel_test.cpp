@@ -7,6 +7,7 @@
 #include <atomic>
 #include <algorithm>
 #include <chrono>
+#include <limits>
 #include <map>
 #include <set>
 #include <thread>
@@ -45,13 +46,8 @@ class CancelAfter : public Progress {
 };
 
 // Counts the checks of a run that is not cancelled.
-class CountChecks : public Progress {
- public:
-  bool cancelled() override {
-    ++checks;
-    return false;
-  }
-  int checks = 0;
+struct CountChecks : CancelAfter {
+  CountChecks() : CancelAfter(std::numeric_limits<int>::max()) {}
 };
 
 // Every file of a folder with its bytes; the folder's own path, which a
@@ -67,26 +63,24 @@ std::map<std::string, std::string> snapshot(const fs::path& folder) {
   return files;
 }
 
-// The sample collection, copied, optionally prepared (texts, list, word
-// lists) and classified.
-enum class Stage { Raw, Prepared, Classified };
+std::vector<Ansi> import_all(const fs::path& folder, Progress& progress) {
+  preparation::ImportInput in;
+  in.folder = folder;
+  in.title = Ansi("noticias");
+  in.stopwords = folder / "pt.stw";
+  return preparation::run_import(in, pt(), progress).last.texts;
+}
+
+// The sample collection, copied, and optionally prepared (texts, list,
+// word lists).
+enum class Stage { Raw, Prepared };
 
 void make_collection(const fs::path& folder, Stage stage) {
   fs::create_directories(folder);
   for (const auto& e : fs::directory_iterator(source_dir() / "examples" / "noticias"))
     fs::copy_file(e.path(), folder / e.path().filename());
   preparation::save_stopwords(folder / "pt.stw", {Ansi("de"), Ansi("o"), Ansi("a"), Ansi("e"), Ansi("que")});
-  if (stage == Stage::Raw) return;
-  preparation::ImportInput in;
-  in.folder = folder;
-  in.title = Ansi("noticias");
-  in.stopwords = folder / "pt.stw";
-  preparation::run_import(in, pt());
-  if (stage == Stage::Prepared) return;
-  classification::ClassifyRun run;
-  run.doc_list = folder / "noticias.ldc";
-  run.context_list = folder / "noticias.lct";
-  classification::classify(run);
+  if (stage == Stage::Prepared) import_all(folder, Progress::none());
 }
 
 // Results kept in memory by an operation, to compare a rerun with.
@@ -100,14 +94,6 @@ struct Case {
   // depends on the scheduling, so only the first one is a fixed point.
   bool scheduled_checks = false;
 };
-
-std::vector<Ansi> import_all(const fs::path& folder, Progress& progress) {
-  preparation::ImportInput in;
-  in.folder = folder;
-  in.title = Ansi("noticias");
-  in.stopwords = folder / "pt.stw";
-  return preparation::run_import(in, pt(), progress).last.texts;
-}
 
 std::vector<Ansi> classify_all(const fs::path& folder, Progress& progress) {
   classification::ClassifyRun run;
@@ -178,11 +164,11 @@ TEST(Cancel, EveryLongOperationStopsWithWholeFilesAndRerunsTheSame) {
     CountChecks counted;
     const std::vector<Ansi> expected = c.run(reference, counted);
     const auto after = snapshot(reference);
-    ASSERT_GT(counted.checks, 0) << "the operation never checks for a cancel";
+    ASSERT_GT(counted.checks(), 0) << "the operation never checks for a cancel";
 
     // Cancelled at the first check and a few documents in. (Later checks
     // of a parallel run depend on how the work was shared out.)
-    const int late = c.scheduled_checks ? 0 : std::min(5, counted.checks - 1);
+    const int late = c.scheduled_checks ? 0 : std::min(5, counted.checks() - 1);
     for (int k : std::set<int>{0, late}) {
       SCOPED_TRACE(k);
       const fs::path folder = dir / ("cancelada-" + std::to_string(k));
@@ -213,7 +199,7 @@ TEST(Cancel, TheMiningStepCancelledKeepsTheStatusFileOfTheLastFinishedRun) {
   // A later run cancelled in any phase leaves the status file as it was.
   CountChecks counted;
   mine(dir.path(), counted);
-  for (int k : std::set<int>{1, counted.checks / 2, counted.checks - 1}) {
+  for (int k : std::set<int>{1, counted.checks() / 2, counted.checks() - 1}) {
     CancelAfter cancel(k);
     EXPECT_THROW(mine(dir.path(), cancel), Cancelled);
     EXPECT_EQ(read_file(dir / "resultados_n4.wiz"), finished) << k;

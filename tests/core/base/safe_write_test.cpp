@@ -222,6 +222,31 @@ TEST(SafeWrite, AKilledRebuildLeavesEveryListOldOrNew) {
     EXPECT_EQ(e.path().filename().string().rfind(".lumeral-tmp-", 0), std::string::npos) << e.path();
 }
 
+// A child process holding the lock of `folder` (as a shard of a run when
+// `shard`) until it is killed; its process id once it holds it.
+pid_t hold_lock(const fs::path& folder, bool shard) {
+  int ready[2];
+  if (::pipe(ready) != 0) return -1;
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    share_folder_locks(shard);
+    const FolderLock lock(folder);
+    (void)!::write(ready[1], "x", 1);
+    ::pause();
+    ::_exit(0);
+  }
+  char x;
+  const bool held = ::read(ready[0], &x, 1) == 1;
+  ::close(ready[0]);
+  ::close(ready[1]);
+  return held ? pid : -1;
+}
+
+void end_process(pid_t pid) {
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, nullptr, 0);
+}
+
 // A run on a folder another run holds waits for it, writing nothing
 // meanwhile (so two runs never leave one's lists followed by the other's),
 // says who holds it, hears a cancel, and goes on once the holder is gone
@@ -229,17 +254,8 @@ TEST(SafeWrite, AKilledRebuildLeavesEveryListOldOrNew) {
 TEST(SafeWrite, ARunOnAFolderInUseWaitsForIt) {
   Collection c(50);
   c.build("a.stw");
-  int ready[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  pid_t holder = ::fork();
-  if (holder == 0) {
-    const FolderLock lock(c.dir.path());
-    (void)!::write(ready[1], "x", 1);
-    ::pause();
-    ::_exit(0);
-  }
-  char x;
-  ASSERT_EQ(::read(ready[0], &x, 1), 1);
+  const pid_t holder = hold_lock(c.dir.path(), false);
+  ASSERT_GT(holder, 0);
   pid_t waiting = c.start("b.stw");
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   EXPECT_EQ(c.lists(), c.lists_a);
@@ -254,31 +270,18 @@ TEST(SafeWrite, ARunOnAFolderInUseWaitsForIt) {
   EXPECT_NE(progress.said.find("está em uso por outra execução (processo " + std::to_string(holder)), std::string::npos)
       << progress.said;
 
-  ::kill(holder, SIGKILL);
-  ::waitpid(holder, nullptr, 0);
+  end_process(holder);
   int status = 0;
   ::waitpid(waiting, &status, 0);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   EXPECT_EQ(c.lists(), c.lists_b);
-  ::close(ready[0]);
-  ::close(ready[1]);
 }
 
 // Shards of one run hold a folder together; a whole run waits for them.
 TEST(SafeWrite, ShardsHoldAFolderTogether) {
   TempDir dir;
-  int ready[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  pid_t shard = ::fork();
-  if (shard == 0) {
-    share_folder_locks(true);
-    const FolderLock lock(dir.path());
-    (void)!::write(ready[1], "x", 1);
-    ::pause();
-    ::_exit(0);
-  }
-  char x;
-  ASSERT_EQ(::read(ready[0], &x, 1), 1);
+  const pid_t shard = hold_lock(dir.path(), true);
+  ASSERT_GT(shard, 0);
   struct CancelAtOnce : Progress {
     bool cancelled() override { return true; }
   } at_once;
@@ -286,10 +289,92 @@ TEST(SafeWrite, ShardsHoldAFolderTogether) {
   EXPECT_NO_THROW(FolderLock(dir.path(), at_once));  // another shard: no wait
   share_folder_locks(false);
   EXPECT_THROW(FolderLock(dir.path(), at_once), Cancelled);  // a whole run waits
-  ::kill(shard, SIGKILL);
-  ::waitpid(shard, nullptr, 0);
-  ::close(ready[0]);
-  ::close(ready[1]);
+  end_process(shard);
+}
+
+// Scratch folders left by processes that are gone are removed by the next
+// run that makes one in the same folder, and only those: a live process's
+// folder stays, even when its id was once another, dead process's.
+
+// A child that sleeps until killed: a live process other than this one.
+struct LiveChild {
+  LiveChild() {
+    pid = ::fork();
+    if (pid == 0) {
+      ::pause();
+      _exit(0);
+    }
+  }
+  ~LiveChild() {
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+  }
+  pid_t pid;
+};
+
+// The id of a process that has ended.
+pid_t dead_pid() {
+  pid_t pid = ::fork();
+  if (pid == 0) _exit(0);
+  ::waitpid(pid, nullptr, 0);
+  return pid;
+}
+
+TEST(Scratch, ANewFolderRemovesOnlyTheFoldersOfProcessesThatAreGone) {
+  LiveChild live;
+  const pid_t dead = dead_pid();
+  const std::string live_owner = scratch_owner(live.pid);
+  ASSERT_FALSE(live_owner.empty());
+  ASSERT_TRUE(scratch_owner(dead).empty());
+  // host, boot, start time
+  std::vector<std::string> part = testing::lines_of(live_owner);
+  ASSERT_EQ(part.size(), 3u);
+  auto owner = [](const std::string& host, const std::string& boot, const std::string& start) {
+    return host + "\n" + boot + "\n" + start + "\n";
+  };
+  const std::string id = std::to_string(live.pid), gone = std::to_string(dead);
+  const std::string self = std::to_string(::getpid());
+
+  struct Case {
+    std::string name;
+    std::optional<std::string> owner;  // the owner file's text; nullopt: none
+    bool removed;
+  };
+  const Case cases[] = {
+      {".lumeral-tmp-" + id + "-0", live_owner, false},
+      {".lumeral-tmp-" + self + "-900", scratch_owner(::getpid()), false},          // this run's own
+      {".lumeral-tmp-" + id + "-1", owner(part[0], "outro-boot", part[2]), true},   // before a reboot
+      {".lumeral-tmp-" + id + "-2", owner(part[0], part[1], part[2] + "0"), true},  // the id used again
+      {".lumeral-tmp-" + id + "-3", owner("outra-maquina", part[1], "1"), false},   // a shared folder
+      {".lumeral-tmp-" + id + "-4", std::nullopt, false},                           // an older version's, alive
+      {".lumeral-tmp-" + gone + "-0", std::nullopt, true},
+      {".lumeral-tmp-" + gone + "-1", owner(part[0], part[1], "1"), true},
+      {".lumeral-tmp-x-1", std::nullopt, false},  // not a scratch folder's name
+  };
+  TempDir dir;
+  for (const Case& c : cases) {
+    fs::create_directory(dir / c.name);
+    write_file(dir / c.name / "run0.run", "dados");
+    if (c.owner) write_file(dir / c.name / "owner", *c.owner);
+  }
+  write_file(dir / (".lumeral-tmp-" + gone + "-7"), "um arquivo, não uma pasta");
+
+  std::vector<std::string> told;
+  set_scratch_notice([&](const std::string& text) { told.push_back(text); });
+  {
+    ScratchFolder mine(dir.path());
+    EXPECT_TRUE(fs::is_directory(mine.path()));
+  }
+  set_scratch_notice([](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
+
+  std::size_t removed = 0;
+  for (const Case& c : cases) {
+    EXPECT_EQ(!fs::exists(dir / c.name), c.removed) << c.name;
+    removed += c.removed;
+  }
+  EXPECT_TRUE(fs::exists(dir / (".lumeral-tmp-" + gone + "-7")));
+  ASSERT_EQ(told.size(), removed);
+  EXPECT_NE(told[0].find("Removida a pasta temporária"), std::string::npos) << told[0];
 }
 
 }  // namespace

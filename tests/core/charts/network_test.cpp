@@ -4,11 +4,15 @@
 #include <string>
 
 #include "core/base/encoding.h"
+#include "core/charts/bars.h"
 #include "core/charts/concept_documents.h"
+#include "core/charts/heatmap.h"
 #include "core/charts/network.h"
+#include "core/charts/network_files.h"
 #include "core/mining/rule_sentences.h"
 #include "core/records/records.h"
 #include "support/fixtures.h"
+#include "support/network_check.h"
 
 namespace lumeral::charts {
 namespace {
@@ -66,9 +70,7 @@ TEST(ConceptNetwork, BuiltFromTheRulesShown) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Network n = concept_network(c.rules, f, pt(), c.strongest);
-    EXPECT_EQ(describe(n), c.expected);
-    EXPECT_TRUE(n.edge_labels);
+    EXPECT_EQ(describe(concept_network(c.rules, f, pt(), c.strongest)), c.expected);
   }
   // Width by confidence.
   Network n = concept_network(ansi_lines({"agua => clima /conf= 66,67% /sup= 20,00%(0004)"}), f, pt());
@@ -108,9 +110,8 @@ TEST(CooccurrenceNetwork, StrongestPairsOnce) {
   } cases[] = {
       {"all pairs, mirrors once; node weight is the total of all its pairs", listing, 60,
        "bola:3 gol:3 time:2 | bola-gol=2,0000 bola-time=1,0000 gol-time=1,0000"},
-      {"the heaviest first, equal weights in line order", listing, 2,
+      {"the heaviest first, equal weights in line order; totals count pairs not drawn", listing, 2,
        "bola:3 gol:3 time:2 | bola-gol=2,0000 bola-time=1,0000"},
-      {"totals count pairs not drawn", listing, 1, "bola:3 gol:3 | bola-gol=2,0000"},
       {"a word with itself is left out", ansi_lines({"gol | gol = 5,0000", "gol | o = 4,0000"}), 60,
        "gol:4 o:4 | gol-o=4,0000"},
       {"zero pairs", listing, 0, "|"},
@@ -119,9 +120,7 @@ TEST(CooccurrenceNetwork, StrongestPairsOnce) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Network n = cooccurrence_network(c.in, c.strongest, pt());
-    EXPECT_EQ(describe(n), c.expected);
-    EXPECT_FALSE(n.edge_labels);
+    EXPECT_EQ(describe(cooccurrence_network(c.in, c.strongest, pt())), c.expected);
   }
   EXPECT_NE(stop_text([] { cooccurrence_network(ansi_lines({"a | b = xyz"}), 60, pt()); }), "");
 }
@@ -166,13 +165,200 @@ TEST(ConceptDocuments, DocumentsOfAConceptAndOfTwo) {
   EXPECT_EQ(cd.frequency(Ansi("A")), 3);
   EXPECT_EQ(cd.frequency(Ansi("Z")), 0);
   EXPECT_EQ(names(cd.documents_of(Ansi("A"))), "n0.txt n1.txt n3.txt ");
-  EXPECT_EQ(names(cd.documents_of(Ansi("B"))), "n0.txt n2.txt n3.txt ");
   EXPECT_EQ(names(cd.documents_of_both(Ansi("A"), Ansi("B"))), "n0.txt n3.txt ");
   EXPECT_EQ(names(cd.documents_of_both(Ansi("A"), Ansi("Z"))), "");
 
   std::filesystem::remove(dir / "n2.mtz");
   EXPECT_EQ(stop_text([&] { ConceptDocuments::read(dir / "d.ldc", std::nullopt); }), "Fazer classificação antes !");
   EXPECT_EQ(stop_text([] { ConceptDocuments::read({}, std::nullopt); }), "Selecionar listas antes !");
+}
+
+// The network files read back with an XML parser and compared with the
+// network they were written from (support/network_check.h).
+
+// Each concept's length as its frequency: nodes of different weights.
+struct LabelLengths : ConceptFrequency {
+  double frequency(AnsiView c) const override { return static_cast<double>(c.size()); }
+};
+
+TEST(NetworkFiles, BothFormatsHoldTheNetwork) {
+  // Rules (directed, with measures; accented names stored in Windows-1252,
+  // a name with the characters XML escapes) and co-occurrences (undirected).
+  const Network rules = concept_network(ansi_lines({"ação => clima /conf= 66,67% /sup= 20,00%(0004)",
+                                                    "clima => \"solo\" & <b> /conf= 33,33% /sup= 5,00%(0001)",
+                                                    "ação => \"solo\" & <b> /conf= 100,00% /sup= 12,50%(0002)"}),
+                                        LabelLengths(), pt());
+  const Network pairs = cooccurrence_network(
+      ansi_lines({"coração | pé = 2,0000", "pé | mão = 0,3333", "mão | coração = 1,0000", "x | y = 7,0000"}), 60,
+      pt());
+  ASSERT_EQ(rules.edges.size(), 3u);
+  ASSERT_EQ(rules.edges[0].support, 20.0);
+  ASSERT_FALSE(pairs.edges[0].confidence);
+  Network mixed = pairs;  // an edge whose direction differs from the others'
+  mixed.edges[0].directed = true;
+
+  struct Case {
+    const char* file;
+    ReadNetwork (*read)(const pugi::xml_document&);
+  } formats[] = {{"rede.graphml", read_graphml}, {"rede.GEXF", read_gexf}};
+  const Network empty;
+  TempDir dir;
+  for (const auto& f : formats) {
+    for (const Network* network : std::initializer_list<const Network*>{&rules, &pairs, &mixed, &empty}) {
+      SCOPED_TRACE(std::string(f.file) + " with " + std::to_string(network->edges.size()) + " edges");
+      write_network_file(dir / f.file, *network);
+      pugi::xml_document doc;
+      ASSERT_TRUE(doc.load_file((dir / f.file).c_str()));
+      expect_same_network(f.read(doc), *network);
+    }
+  }
+}
+
+TEST(NetworkFiles, RefusalsAndFailedWritesKeepTheOldFile) {
+  TempDir dir;
+  Network n = cooccurrence_network(ansi_lines({"a | b = 1,0000"}), 60, pt());
+  EXPECT_EQ(stop_text([&] { write_network_file(dir / "rede.xml", n); }),
+            "O arquivo da rede deve terminar em .graphml ou .gexf: \"" + (dir / "rede.xml").string() + "\"");
+  EXPECT_FALSE(std::filesystem::exists(dir / "rede.xml"));
+  const std::string missing = stop_text([&] { write_network_file(dir / "falta" / "rede.gexf", n); });
+  EXPECT_NE(missing.find((dir / "falta" / "rede.gexf").string()), std::string::npos) << missing;
+  EXPECT_NE(missing.find("inexistente"), std::string::npos) << missing;
+
+  // A write cut short by the file-size limit leaves the old file whole.
+  write_network_file(dir / "rede.graphml", n);
+  const std::string old = read_file(dir / "rede.graphml");
+  for (int i = 0; i < 200; ++i) n.nodes.push_back({Ansi("palavra"), 1, 0});
+  const std::string cut = testing::stop_text_confined([&] { write_network_file(dir / "rede.graphml", n); },
+                                                      Confinement{4096, false});
+  EXPECT_NE(cut.find("rede.graphml"), std::string::npos) << cut;
+  EXPECT_EQ(read_file(dir / "rede.graphml"), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// A symmetric matrix with a zero diagonal whose value at (i, j) names the
+// pair, so a reordering can be checked cell by cell.
+std::vector<double> named_values(std::size_t n) {
+  std::vector<double> values(n * n);
+  for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t j = 0; j < n; ++j) values[i * n + j] = i == j ? 0.0 : 0.01 * double(std::min(i, j) * 10 + std::max(i, j));
+  return values;
+}
+
+clustering::SimilarityMatrix named_matrix(std::size_t n) { return clustering::SimilarityMatrix(n, named_values(n)); }
+
+clustering::Clusters clusters_of(std::size_t n, std::vector<std::vector<const char*>> members) {
+  clustering::Clusters c;
+  c.n = n;
+  for (auto& m : members) {
+    std::vector<Ansi> k;
+    for (const char* s : m) k.push_back(Ansi(s));
+    c.members.push_back(k);
+  }
+  return c;
+}
+
+TEST(Heatmap, OrdersByClusterWithBlocksAndUnclusteredLast) {
+  const auto entries = ansi_lines({"a.txt", " b.txt", "c.txt", "d.txt", "e.txt"});
+  const auto m = named_matrix(5);
+  struct Case {
+    const char* what;
+    std::optional<clustering::Clusters> clusters;
+    std::vector<std::size_t> order;
+    std::vector<HeatmapBlock> blocks;
+  };
+  const std::vector<Case> cases = {
+      {"no clusters", std::nullopt, {0, 1, 2, 3, 4}, {}},
+      {"clusters of the list",
+       clusters_of(5, {{"c.txt", "a.txt"}, {"b.txt", "e.txt"}, {"d.txt"}}),
+       {2, 0, 1, 4, 3},
+       {{0, 2, 1}, {2, 4, 2}, {4, 5, 3}}},
+      {"members matched by trimmed name", clusters_of(5, {{" e.txt ", "b.txt"}}), {4, 1, 0, 2, 3}, {{0, 2, 1}}},
+      {"unknown member skipped", clusters_of(5, {{"x.txt"}, {"d.txt"}}), {3, 0, 1, 2, 4}, {{0, 1, 2}}},
+      {"clusters of another list ignored", clusters_of(4, {{"d.txt", "a.txt"}}), {0, 1, 2, 3, 4}, {}},
+  };
+  for (const auto& c : cases) {
+    auto h = heatmap_model(entries, m, c.clusters);
+    EXPECT_EQ(h.order, c.order) << c.what;
+    EXPECT_EQ(h.blocks, c.blocks) << c.what;
+    ASSERT_EQ(h.size(), 5u);
+    for (std::size_t r = 0; r < 5; ++r) {
+      EXPECT_EQ(h.names[r], Ansi(entries[h.order[r]].substr(entries[h.order[r]].find_first_not_of(' '))));
+      for (std::size_t col = 0; col < 5; ++col) EXPECT_EQ(h.at(r, col), m.at(h.order[r], h.order[col])) << c.what;
+    }
+  }
+}
+
+TEST(Heatmap, RepeatedNamesEachFindTheirOwnDocument) {
+  const auto entries = ansi_lines({"x.txt", "y.txt", "x.txt"});
+  auto h = heatmap_model(entries, named_matrix(3), clusters_of(3, {{"y.txt", "x.txt"}, {"x.txt"}}));
+  EXPECT_EQ(h.order, (std::vector<std::size_t>{1, 0, 2}));
+  EXPECT_EQ(h.blocks, (std::vector<HeatmapBlock>{{0, 2, 1}, {2, 3, 2}}));
+}
+
+TEST(Heatmap, MaxValueIgnoresTheDiagonalBlockOfFindsThePositionAndAnotherListStops) {
+  auto values = named_values(3);
+  values[0] = 5.0;  // a diagonal cell never sets the scale
+  const clustering::SimilarityMatrix m(3, values);
+  auto h = heatmap_model(ansi_lines({"a", "b", "c"}), m, clusters_of(3, {{"b", "c"}}));
+  EXPECT_DOUBLE_EQ(h.max_value, 0.12);
+  ASSERT_TRUE(h.block_of(1));
+  EXPECT_EQ(h.block_of(1)->cluster, 1u);
+  EXPECT_FALSE(h.block_of(2));  // "a" is in no cluster
+  // A matrix of another list stops.
+  EXPECT_NE(stop_text([] { heatmap_model(ansi_lines({"a", "b"}), named_matrix(3), std::nullopt); }), "");
+  EXPECT_NE(stop_text([] { heatmap_model({}, clustering::SimilarityMatrix{}, std::nullopt); }), "");
+}
+
+TEST(FrequencyBars, KeepTheTablesOrderWithTheShareAsTextAndAnUnreadableCountStops) {
+  std::vector<shell::FrequencyRow> rows = {
+      {to_ansi("esporte"), Ansi("3"), Ansi("37,5")},
+      {to_ansi("meio-ambiente"), Ansi("8"), Ansi("100,0")},
+      {to_ansi("economia"), Ansi(" 1 "), Ansi("")},  // share not filled yet
+      {to_ansi("política"), Ansi(""), Ansi("")},      // a row not filled yet counts as 0
+  };
+  EXPECT_EQ(frequency_bars(rows, pt()), (std::vector<Bar>{{to_ansi("esporte"), 3, Ansi("37,5%")},
+                                                          {to_ansi("meio-ambiente"), 8, Ansi("100,0%")},
+                                                          {to_ansi("economia"), 1, Ansi("")},
+                                                          {to_ansi("política"), 0, Ansi("")}}));
+  EXPECT_TRUE(frequency_bars({}, pt()).empty());
+  EXPECT_FALSE(stop_text([] { frequency_bars({{Ansi("a"), Ansi("x3"), Ansi("1")}}, pt()); }).empty());
+}
+
+TEST(HeaviestBars, TopKHeaviestFirstTiesInListOrder) {
+  const auto list = ansi_lines({"casa | 0,5000", "rio | 0,9000", "mar | 0,5000", "sol|0,1", "céu | 0,9000"});
+  struct Case {
+    std::size_t top;
+    std::vector<const char*> labels;
+  };
+  for (const Case& c : std::vector<Case>{
+           {0, {"rio", "céu", "casa", "mar", "sol"}},  // 0: every line
+           {2, {"rio", "céu"}},
+           {30, {"rio", "céu", "casa", "mar", "sol"}},  // more than there are
+       }) {
+    auto bars = heaviest_bars(list, c.top, pt());
+    ASSERT_EQ(bars.size(), c.labels.size()) << c.top;
+    for (std::size_t i = 0; i < bars.size(); ++i) EXPECT_EQ(bars[i].label, to_ansi(c.labels[i])) << c.top << " " << i;
+  }
+  auto bars = heaviest_bars(list, 1, pt());
+  EXPECT_DOUBLE_EQ(bars[0].value, 0.9);
+  EXPECT_EQ(bars[0].text, Ansi("0,9000"));  // the weight as the list shows it
+  EXPECT_FALSE(stop_text([] { heaviest_bars(ansi_lines({"casa | 1", "sem peso"}), 30, pt()); }).empty());
+}
+
+TEST(HeaviestBars, EqualsAStableSortOfTheWholeList) {
+  // Many ties: partial selection must pick the same bars a full stable sort would.
+  std::vector<Ansi> list;
+  for (int i = 0; i < 200; ++i)
+    list.push_back(Ansi("w") + Ansi(std::to_string(i).c_str()) + Ansi(" | ") +
+                   Ansi(std::to_string((i * 37) % 11).c_str()));
+  auto all = heaviest_bars(list, 0, pt());
+  std::vector<Bar> expected = all;
+  std::stable_sort(expected.begin(), expected.end(), [](const Bar& a, const Bar& b) { return a.value > b.value; });
+  EXPECT_EQ(all, expected);
+  for (std::size_t k : {1u, 7u, 30u, 199u}) {
+    auto top = heaviest_bars(list, k, pt());
+    EXPECT_EQ(top, std::vector<Bar>(expected.begin(), expected.begin() + static_cast<std::ptrdiff_t>(k))) << k;
+  }
 }
 
 }  // namespace

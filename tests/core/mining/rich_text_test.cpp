@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "core/base/encoding.h"
+#include "core/base/message.h"
+#include "core/mining/mine.h"
 #include "core/mining/rich_text.h"
 #include "support/fixtures.h"
 
 namespace lumeral::mining {
 namespace {
+
+using namespace lumeral::testing;
 
 TEST(RichText, StyleButtonsToggleBetweenTheirStyleAloneAndPlain) {
   const FontStyle bold{true, false, false}, italic{false, true, false}, plain{};
@@ -35,7 +39,6 @@ TEST(RichText, TheReportBecomesStyledParagraphsAndRtf) {
 
   paragraphs.back().runs.push_back({Ansi("{x}\\"), {false, true, true}, 14});
   const std::string rtf = rich_text_rtf(paragraphs);
-  EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
   EXPECT_NE(rtf.find("{\\plain\\f0\\fs20\\b Wizard - Lumeral - Corvana Mining}"), std::string::npos);
   EXPECT_NE(rtf.find("\\pard\\qc\\fi200 {\\plain\\f0\\fs20 Relat\\'f3rio de Minera\\'e7\\'e3o dos textos}\\par"),
             std::string::npos);
@@ -83,6 +86,28 @@ TEST(RichText, OneWriterForTheReportFileAndTheWindowsSave) {
   // The report file is the report's paragraphs in the file's variant.
   Report report = build_report({{Ansi("economia"), Ansi("3"), Ansi("37,5")}}, {Ansi("-a\tb")});
   EXPECT_EQ(report_rtf(report), rich_text_rtf(report_paragraphs(report), file));
+}
+
+TEST(MiningLists, TheChosenOntologyOrTheProjectsOwnListAndTheChecksInOrder) {
+  TempDir dir;
+  const shell::Project project{dir.path(), Ansi("proj")};
+  const fs::path chosen = dir / "outra.lct";
+  EXPECT_EQ(mining_context_list(project, std::nullopt), dir / "proj.lct");
+  EXPECT_EQ(mining_context_list(project, chosen), chosen);
+
+  auto message = [&](const fs::path& list, const char* line_break) {
+    return stop_text([&] { check_mining_lists(project, list, line_break); });
+  };
+  // Contexts are checked before documents; each caller keeps its line break.
+  EXPECT_EQ(message(fs::path(), "\n\r"), "O Wizard encontrou um problema:\n\rLista de contextos não existe");
+  EXPECT_EQ(message(chosen, "\n"), "O Wizard encontrou um problema:\nLista de contextos não existe");
+  fs::create_directories(chosen);  // a folder is no list
+  EXPECT_EQ(message(chosen, "\n"), "O Wizard encontrou um problema:\nLista de contextos não existe");
+  write_file(dir / "proj.lct", "");
+  EXPECT_EQ(message(dir / "proj.lct", "\n\r"), "O Wizard encontrou um problema:\n\rLista de documentos não existe");
+  write_file(dir / "proj.ldc", "");
+  EXPECT_EQ(message(dir / "proj.lct", "\n"), "");
+  EXPECT_EQ(check_mining_lists(project, dir / "proj.lct", "\n").doc_list, dir / "proj.ldc");
 }
 
 }  // namespace
