@@ -1,6 +1,5 @@
 // Commands "similarity-matrix", "cluster", "evaluate" and
 // "precision-recall": clustering and evaluation.
-#include <charconv>
 #include <cstdint>
 #include <limits>
 
@@ -16,20 +15,6 @@
 
 namespace lumeral::cli {
 namespace {
-
-// A whole number from `low` to `high`, told in Portuguese in the help and
-// in the refusal.
-CLI::Validator whole_between(std::size_t low, std::size_t high) {
-  const std::string range = std::to_string(low) + " a " + std::to_string(high);
-  return CLI::Validator(
-      [=](std::string& v) -> std::string {
-        std::size_t n = 0;
-        const auto r = std::from_chars(v.data(), v.data() + v.size(), n);
-        if (r.ec == std::errc() && r.ptr == v.data() + v.size() && n >= low && n <= high) return {};
-        return v + " não é um número inteiro de " + range;
-      },
-      "de " + range);
-}
 
 Registrar matrix_cmd(74, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand("similarity-matrix", "Cria a matriz de similaridades dos documentos de uma lista");

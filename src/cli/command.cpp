@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <charconv>
 #include <iostream>
 #include <regex>
 
@@ -276,6 +277,18 @@ CLI::Validator one_of(std::vector<std::string> values) {
       set);
 }
 
+CLI::Validator whole_between(std::size_t low, std::size_t high) {
+  const std::string range = std::to_string(low) + " a " + std::to_string(high);
+  return CLI::Validator(
+      [=](std::string& v) -> std::string {
+        std::size_t n = 0;
+        const auto r = std::from_chars(v.data(), v.data() + v.size(), n);
+        if (r.ec == std::errc() && r.ptr == v.data() + v.size() && n >= low && n <= high) return {};
+        return v + " não é um número inteiro de " + range;
+      },
+      "de " + range);
+}
+
 Ansi arg_text(const std::string& s) { return to_ansi(s); }
 
 std::function<Shard()> add_shard_option(CLI::App* sub) {
@@ -349,19 +362,23 @@ std::string Env::drop_table() {
          (old_file ? "; " + message_name(*export_path_) + " continua como estava." : std::string("."));
 }
 
+CLI::Validator table_file_name() {
+  return CLI::Validator(
+      [](std::string& name) -> std::string {
+        try {
+          exporting::format_of(arg_path(name));
+          return {};
+        } catch (const Stop&) {
+          return printable(name) + " não termina em .csv nem em .xlsx";
+        }
+      },
+      "");
+}
+
 void add_export_option(CLI::App* sub) {
   sub->add_option("--export", "Também grava a tabela mostrada como planilha: ARQUIVO.csv ou ARQUIVO.xlsx")
       ->type_name("ARQUIVO")
-      ->check(CLI::Validator(
-          [](std::string& name) -> std::string {
-            try {
-              exporting::format_of(arg_path(name));
-              return {};
-            } catch (const Stop&) {
-              return printable(name) + " não termina em .csv nem em .xlsx";
-            }
-          },
-          ""));
+      ->check(table_file_name());
 }
 
 int run(int argc, char** argv, std::ostream& out, std::ostream& err) {

@@ -100,6 +100,14 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err);
 // "{a,b}" and a refusal reads "x não está em {a,b}" (exit 2).
 CLI::Validator one_of(std::vector<std::string> values);
 
+// A validator of a whole number from `low` to `high`, in Portuguese: its
+// help shows "de 1 a 9" and a refusal reads "x não é um número inteiro de
+// 1 a 9" (exit 2).
+CLI::Validator whole_between(std::size_t low, std::size_t high);
+
+// A validator of the name of a table file: it must end in .csv or .xlsx.
+CLI::Validator table_file_name();
+
 // A path argument as typed (UTF-8 on this platform).
 std::filesystem::path arg_path(const std::string& s);
 // A file argument that stands for a file picked in an open dialog: it must

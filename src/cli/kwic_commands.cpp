@@ -1,5 +1,4 @@
 // Command "kwic": the concordance of some words in the documents of a list.
-#include <charconv>
 #include <cstdint>
 #include <limits>
 
@@ -11,20 +10,6 @@
 
 namespace lumeral::cli {
 namespace {
-
-// A whole number from `low` to `high`, told in Portuguese in the help and
-// in the refusal.
-CLI::Validator whole_between(std::size_t low, std::size_t high) {
-  const std::string range = std::to_string(low) + " a " + std::to_string(high);
-  return CLI::Validator(
-      [=](std::string& v) -> std::string {
-        std::size_t n = 0;
-        const auto r = std::from_chars(v.data(), v.data() + v.size(), n);
-        if (r.ec == std::errc() && r.ptr == v.data() + v.size() && n >= low && n <= high) return {};
-        return v + " não é um número inteiro de " + range;
-      },
-      "de " + range);
-}
 
 retrieval::ConcordanceSort sort_of(const std::string& s) {
   using retrieval::ConcordanceSort;

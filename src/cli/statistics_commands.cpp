@@ -104,16 +104,7 @@ Registrar ca_cmd(342, [](CLI::App& app) -> Handler {
   sub->add_option("--grau-minimo", *degree, kDegreeHelp)->needs(c);
   sub->add_option("--out", *out, "Grava as coordenadas como planilha: ARQUIVO.csv ou ARQUIVO.xlsx")
       ->type_name("ARQUIVO")
-      ->check(CLI::Validator(
-          [](std::string& name) -> std::string {
-            try {
-              exporting::format_of(arg_path(name));
-              return {};
-            } catch (const Stop&) {
-              return message_name(arg_path(name)) + " não termina em .csv nem em .xlsx";
-            }
-          },
-          ""));
+      ->check(table_file_name());
   return [=](Env& env) {
     if (contexts->empty() && *words == 0) throw Stop("Escolha o que analisar: --contexts LISTA.lct ou --words N.");
     const CaRun run =

@@ -23,6 +23,7 @@
 #include "core/base/message.h"
 #include "core/base/system_errors.h"
 #include "core/base/text.h"
+#include "core/base/xml_walk.h"
 #include "core/preparation/split.h"
 
 namespace lumeral::preparation {
@@ -236,27 +237,6 @@ class Lines {
   std::vector<std::string> out_;
 };
 
-// Visits the nodes under `root` in document order by following the tree's
-// own links, so no depth of nesting exhausts the stack: `enter` says
-// whether to go into a node's children, `leave` runs for every node after
-// them.
-template <class Enter, class Leave>
-void walk(const pugi::xml_node& root, Enter enter, Leave leave) {
-  pugi::xml_node node = root.first_child();
-  while (node) {
-    if (enter(node) && node.first_child()) {
-      node = node.first_child();
-      continue;
-    }
-    leave(node);
-    while (!node.next_sibling()) {
-      node = node.parent();
-      if (!node || node == root) return;
-      leave(node);
-    }
-    node = node.next_sibling();
-  }
-}
 
 // DOCX: every w:p is a line (a paragraph inside another, as in a text
 // box, gives its own line after the text before it); w:t is text, w:tab a
@@ -279,7 +259,7 @@ void walk_docx(const pugi::xml_node& body, Lines& lines) {
   auto leave = [&](const pugi::xml_node& node) {
     if (std::string_view(node.name()) == "w:p") lines.close_paragraph(false);
   };
-  walk(body, enter, leave);
+  walk_xml(body, enter, leave);
 }
 
 // ODT: text:p and text:h are lines, in document order through lists,
@@ -322,7 +302,7 @@ void walk_odt(const pugi::xml_node& body, Lines& lines) {
   auto leave = [&](const pugi::xml_node& node) {
     if (node.type() == pugi::node_element && paragraph(node.name())) lines.close_paragraph(true);
   };
-  walk(body, enter, leave);
+  walk_xml(body, enter, leave);
 }
 
 // ---- PDF

@@ -14,6 +14,7 @@
 #include "core/base/message.h"
 #include "core/base/system_errors.h"
 #include "core/base/text.h"
+#include "core/base/xml_walk.h"
 
 namespace lumeral::variables {
 
@@ -315,26 +316,6 @@ pugi::xml_attribute attribute_named(const pugi::xml_node& node, std::string_view
   return {};
 }
 
-// Visits the nodes under `root` in document order without recursion:
-// `enter` says whether to go into a node's children, `leave` runs after
-// them.
-template <class Enter, class Leave>
-void walk(const pugi::xml_node& root, Enter enter, Leave leave) {
-  pugi::xml_node node = root.first_child();
-  while (node) {
-    if (enter(node) && node.first_child()) {
-      node = node.first_child();
-      continue;
-    }
-    leave(node);
-    while (!node.next_sibling()) {
-      node = node.parent();
-      if (node == root) return;
-      leave(node);
-    }
-    node = node.next_sibling();
-  }
-}
 
 void append_code_point(std::string& out, UChar32 c) {
   char buf[4];
@@ -521,7 +502,7 @@ void read_ods_xml(std::string content_xml, const fs::path& p, const TableOptions
       if (para.type() != pugi::node_element || local_name(para) != "p") continue;
       if (!first_paragraph) text += '\n';
       first_paragraph = false;
-      walk(
+      walk_xml(
           para,
           [&](const pugi::xml_node& n) {
             if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) {
@@ -582,7 +563,7 @@ void read_ods_xml(std::string content_xml, const fs::path& p, const TableOptions
     }
   };
   // Rows may sit inside header-row, row-group and rows elements, nested.
-  walk(
+  walk_xml(
       table,
       [&](const pugi::xml_node& n) {
         if (n.type() != pugi::node_element) return false;
