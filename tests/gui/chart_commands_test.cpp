@@ -34,6 +34,9 @@ TEST_F(ChartCommands, EveryKindDrawsItsLabels) {
       {"frequencies", {"--docs", c("noticias.ldc"), "--order", "absolute"}},
       {"centroid", {"--docs", c("noticias.ldc"), "--centroid", c("centro-temp.lpl"), "--document", "noticia03.txt"}},
       {"similarity", {"--docs", c("noticias.ldc"), "--method", "word", "--threshold", "0,05"}},
+      {"crosstab", {"--docs", c("noticias.ldc"), "--contexts", c("noticias.lct"), "--variable", "fonte"}},
+      {"specificities", {"--docs", c("noticias.ldc"), "--variable", "mês", "--top", "5"}},
+      {"ca", {"--docs", c("noticias.ldc"), "--variable", "fonte", "--words", "20"}},
   };
   for (const auto& [kind, args] : kinds) {
     // (PDF is the same writer as in the picture tests, which check every format.)
@@ -65,6 +68,11 @@ TEST_F(ChartCommands, EveryKindDrawsItsLabels) {
   const QStringList similarity = svg_texts(read_file(cli / "similarity.svg"));
   EXPECT_TRUE(similarity.contains("noticia01.txt"));
   EXPECT_TRUE(similarity.contains("cluster"));
+  EXPECT_TRUE(svg_texts(read_file(cli / "crosstab.svg")).contains("economia"));
+  EXPECT_TRUE(svg_texts(read_file(cli / "specificities.svg")).contains("Palavras específicas de 2024-03"));
+  const QStringList ca = svg_texts(read_file(cli / "ca.svg"));
+  EXPECT_TRUE(ca.contains("Rádio Planalto"));
+  EXPECT_TRUE(std::any_of(ca.begin(), ca.end(), [](const QString& t) { return t.startsWith("Eixo 1 ("); }));
 }
 
 TEST_F(ChartCommands, RefusalsLeaveNoFile) {

@@ -4,7 +4,12 @@
 #include <cmath>
 
 #include "core/base/encoding.h"
+#include "core/base/files.h"
 #include "core/base/message.h"
+#include "core/base/system_errors.h"
+#include "core/base/text.h"
+#include "core/classification/matrix.h"
+#include "core/records/records.h"
 #include "core/statistics/crosstab.h"
 #include "core/statistics/specificities.h"
 
@@ -159,6 +164,35 @@ CaRun words_correspondence(const std::filesystem::path& doc_list, AnsiView varia
   std::vector<Ansi> names;
   const Counts table = most_frequent(w, top, names);
   return analysed(table, std::move(names), w.grouping.categories, std::move(w.grouping.warnings), "palavra");
+}
+
+std::vector<Ansi> documents_of_point(const std::filesystem::path& doc_list, AnsiView variable, std::string_view kind,
+                                     AnsiView name, double min_degree) {
+  const Grouping g = group_documents(doc_list, variable);
+  const Ansi wanted = trim(name);
+  std::vector<Ansi> out;
+  if (kind == "categoria") {
+    for (std::size_t i = 0; i < g.documents.size(); ++i)
+      if (g.categories[g.category_of[i]] == wanted) out.push_back(g.documents[i]);
+    return out;
+  }
+  const bool concept_point = kind == "conceito";
+  const FolderIndex folder(g.folder);
+  for (const Ansi& document : g.documents) {
+    const fs::path file = concept_point ? classification::matrix_path(g.folder, document)
+                                        : folder.find(companion_name(document, Ansi("lpl")));
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec))
+      throw Stop(concept_point ? std::string("Fazer classificação antes !")
+                               : "Falta a lista de palavras de \"" + to_utf8(document) + "\" (" + display_path(file) +
+                                     "): prepare os documentos antes.");
+    for (const auto& r : records::read_all<records::WordRecord>(file)) {
+      if (trim(r.word) != wanted) continue;
+      if (r.weight > 0 && (!concept_point || r.weight >= min_degree)) out.push_back(document);
+      break;
+    }
+  }
+  return out;
 }
 
 exporting::Table inertia_table(const CaResult& ca) {

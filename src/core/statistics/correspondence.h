@@ -66,6 +66,14 @@ CaRun concepts_correspondence(const std::filesystem::path& doc_list, const std::
 CaRun words_correspondence(const std::filesystem::path& doc_list, AnsiView variable, std::size_t top,
                            Progress& progress = Progress::none(), std::size_t memory_budget = kDefaultMemoryBudget);
 
+// The documents behind a point of the analysis, in list order: a
+// category's documents (`kind` "categoria"), the documents holding a concept
+// at `min_degree` (as the crosstab counts them; "conceito") or whose word
+// list holds a word ("palavra"). Stops as group_documents() does, and when a
+// matrix or a word list is missing.
+std::vector<Ansi> documents_of_point(const std::filesystem::path& doc_list, AnsiView variable, std::string_view kind,
+                                     AnsiView name, double min_degree = 0);
+
 // Axis, principal inertia, its percentage of the total and the cumulated
 // percentage; then the total.
 exporting::Table inertia_table(const CaResult& ca);

@@ -98,6 +98,16 @@ std::vector<std::size_t> low_expected(const ConceptRow& row) {
   return low;
 }
 
+std::vector<std::size_t> low_expected_categories(const Crosstab& crosstab) {
+  std::vector<char> low(crosstab.grouping.categories.size(), 0);
+  for (const ConceptRow& row : crosstab.rows)
+    for (std::size_t j : low_expected(row)) low[j] = 1;
+  std::vector<std::size_t> out;
+  for (std::size_t j = 0; j < low.size(); ++j)
+    if (low[j]) out.push_back(j);
+  return out;
+}
+
 exporting::Table crosstab_table(const Crosstab& crosstab, const Regional& regional) {
   const Grouping& g = crosstab.grouping;
   const std::size_t k = g.categories.size();

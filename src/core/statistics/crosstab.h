@@ -46,6 +46,10 @@ Crosstab crosstab(const fs::path& doc_list, const fs::path& context_list, AnsiVi
 // concept's table is below kMinimumExpected.
 std::vector<std::size_t> low_expected(const ConceptRow& row);
 
+// The categories where some concept's expected count is below
+// kMinimumExpected (the test is unreliable there), in category order.
+std::vector<std::size_t> low_expected_categories(const Crosstab& crosstab);
+
 // The crosstab as a table: a first row "(documentos)" with each category's
 // documents and share, then per concept, for each category its documents,
 // their percentage of the category and the residual; the statistic, its

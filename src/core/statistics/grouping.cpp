@@ -35,6 +35,12 @@ Grouping group_documents(const fs::path& doc_list, AnsiView variable) {
   return g;
 }
 
+Ansi cell_text(const exporting::Cell& cell, const Regional& regional) {
+  if (!cell.is_number()) return cell.text;
+  if (cell.decimals < 0) return regional.format_general(*cell.number);
+  return regional.format(*cell.number, cell.decimals ? "0." + std::string(cell.decimals, '0') : "0");
+}
+
 std::vector<Ansi> table_lines(const exporting::Table& table, const Regional& regional) {
   std::vector<Ansi> lines;
   Ansi header;
@@ -47,13 +53,7 @@ std::vector<Ansi> table_lines(const exporting::Table& table, const Regional& reg
     Ansi line;
     for (std::size_t i = 0; i < row.size(); ++i) {
       if (i) line += '\t';
-      const exporting::Cell& cell = row[i];
-      if (!cell.is_number())
-        line += cell.text;
-      else if (cell.decimals < 0)
-        line += regional.format_general(*cell.number);
-      else
-        line += regional.format(*cell.number, cell.decimals ? "0." + std::string(cell.decimals, '0') : "0");
+      line += cell_text(row[i], regional);
     }
     lines.push_back(std::move(line));
   }

@@ -30,6 +30,10 @@ struct Grouping {
 // or its documents fall in one category only (nothing to compare).
 Grouping group_documents(const fs::path& doc_list, AnsiView variable);
 
+// A cell as tables print it: a text as it is, a number with its decimals in
+// the locale's form.
+Ansi cell_text(const exporting::Cell& cell, const Regional& regional);
+
 // A table as the command line prints it: the headers, then each row, cells
 // joined by tabs, numbers with their decimals in the locale's form.
 std::vector<Ansi> table_lines(const exporting::Table& table, const Regional& regional);

@@ -31,6 +31,10 @@
 #include "gui/summaries/resumo.h"
 #include "gui/summaries/resumo_automatico.h"
 #include "gui/summaries/resumo_contextual.h"
+// ---- STATWIN: the statistics by variable
+#include "gui/classification/analise_correspondencia.h"
+#include "gui/classification/conceitos_variavel.h"
+#include "gui/classification/especificidades.h"
 
 namespace lumeral::gui {
 
@@ -100,6 +104,14 @@ TForm3::TForm3(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   add(gb_avaliacoes, bt_regras, QStringLiteral("Comparação de Regras"), &TForm3::bt_regrasClick);
   gb_avaliacoes->layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
   add(gb_avaliacoes, bt_inicio, QStringLiteral("Voltar ao início"), &TForm3::bt_inicioClick);
+
+  // ---- STATWIN: the statistics by variable, their windows made when first opened
+  gb_variaveis = group(QStringLiteral("Variáveis"));
+  add(gb_variaveis, bt_conceitos_variavel, QStringLiteral("Conceitos por variável"),
+      &TForm3::bt_conceitos_variavelClick);
+  add(gb_variaveis, bt_especificidades, QStringLiteral("Especificidades"), &TForm3::bt_especificidadesClick);
+  add(gb_variaveis, bt_ac, QStringLiteral("Análise de Correspondência"), &TForm3::bt_acClick);
+  gb_variaveis->layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
 
   // The memory budget of the analyses that grow with the collection, kept
   // in the per-user settings store.
@@ -191,6 +203,11 @@ void TForm3::bt_inicioClick() {
 }
 
 void TForm3::bt_sobreClick() { open_about_box(this, sobre); }
+
+// ---- STATWIN: the statistics by variable
+void TForm3::bt_conceitos_variavelClick() { mostra(windows().create_form_crosstab()); }
+void TForm3::bt_especificidadesClick() { mostra(windows().create_form_especificidades()); }
+void TForm3::bt_acClick() { mostra(windows().create_form_ac()); }
 
 void TForm3::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);

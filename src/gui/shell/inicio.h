@@ -49,6 +49,11 @@ struct TForm3Ui {
   QSpinBox* sp_memoria;
   // Left of it: "Sobre o Lumeral"; the about box is created when first opened.
   QPushButton* bt_sobre;
+  // ---- STATWIN: "Variáveis", the statistics by variable (windows created when first opened)
+  QGroupBox* gb_variaveis;
+  QPushButton* bt_conceitos_variavel;  // "Conceitos por variável" -> form_crosstab
+  QPushButton* bt_especificidades;     // "Especificidades" -> form_especificidades
+  QPushButton* bt_ac;                  // "Análise de Correspondência" -> form_ac
 };
 
 class TForm3 : public QMainWindow, public Form, private TForm3Ui {
@@ -82,6 +87,10 @@ class TForm3 : public QMainWindow, public Form, private TForm3Ui {
   void bt_regrasClick();
   void bt_inicioClick();
   void bt_sobreClick();
+  // ---- STATWIN: the statistics by variable
+  void bt_conceitos_variavelClick();
+  void bt_especificidadesClick();
+  void bt_acClick();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

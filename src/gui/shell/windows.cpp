@@ -41,6 +41,12 @@
 #include "gui/summaries/resumo.h"
 #include "gui/summaries/resumo_automatico.h"
 #include "gui/summaries/resumo_contextual.h"
+// ---- STATWIN: the statistics by variable
+#include "gui/charts/grafico_conceitos_variavel.h"
+#include "gui/charts/grafico_especificidades.h"
+#include "gui/classification/analise_correspondencia.h"
+#include "gui/classification/conceitos_variavel.h"
+#include "gui/classification/especificidades.h"
 
 namespace lumeral::gui {
 
@@ -271,6 +277,60 @@ Tform_rede_termos* Windows::create_form_rede_termos() {
     form_rede_termos = rede_termos_.get();
   }
   return form_rede_termos;
+}
+
+// ---- STATWIN: the statistics by variable
+
+Tform_crosstab* Windows::create_form_crosstab() {
+  if (!crosstab_) {
+    crosstab_ = std::make_unique<Tform_crosstab>(*this);
+    crosstab_->setObjectName(QStringLiteral("form_crosstab"));
+    form_crosstab = crosstab_.get();
+  }
+  return form_crosstab;
+}
+
+Tform_especificidades* Windows::create_form_especificidades() {
+  if (!especificidades_) {
+    especificidades_ = std::make_unique<Tform_especificidades>(*this);
+    especificidades_->setObjectName(QStringLiteral("form_especificidades"));
+    form_especificidades = especificidades_.get();
+  }
+  return form_especificidades;
+}
+
+Tform_ac* Windows::create_form_ac() {
+  if (!ac_) {
+    ac_ = std::make_unique<Tform_ac>(*this);
+    ac_->setObjectName(QStringLiteral("form_ac"));
+    form_ac = ac_.get();
+  }
+  return form_ac;
+}
+
+void Windows::open_grafico_crosstab() {
+  if (!grafico_crosstab_) {
+    Tform_crosstab* fonte = create_form_crosstab();
+    grafico_crosstab_ = std::make_unique<Tgrafico_crosstab>(*this, [fonte] { return fonte->figura(); });
+    grafico_crosstab_->setObjectName(QStringLiteral("grafico_crosstab"));
+    grafico_crosstab = grafico_crosstab_.get();
+  }
+  grafico_crosstab->atualiza();
+  grafico_crosstab->show();
+  grafico_crosstab->raise();
+}
+
+void Windows::open_grafico_especificidades() {
+  if (!grafico_especificidades_) {
+    Tform_especificidades* fonte = create_form_especificidades();
+    grafico_especificidades_ =
+        std::make_unique<Tgrafico_especificidades>(*this, [fonte] { return fonte->figura(); });
+    grafico_especificidades_->setObjectName(QStringLiteral("grafico_especificidades"));
+    grafico_especificidades = grafico_especificidades_.get();
+  }
+  grafico_especificidades->atualiza();
+  grafico_especificidades->show();
+  grafico_especificidades->raise();
 }
 
 }  // namespace lumeral::gui

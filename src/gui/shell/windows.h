@@ -94,6 +94,12 @@ class Tmapa_similaridade;
 class TMinera;
 class Tgrafico_frequencias;
 struct FonteFrequencias;
+// ---- STATWIN: the statistics by variable
+class Tform_crosstab;
+class Tform_especificidades;
+class Tform_ac;
+class Tgrafico_crosstab;
+class Tgrafico_especificidades;
 
 // What tool windows may read of the mining wizard: its state at the moment
 // of the call, with what its window and controls tell beside it.
@@ -269,6 +275,30 @@ class Windows : public WindowServices {
   std::unique_ptr<Tgrafico_centroide> grafico_centroide_;
   std::unique_ptr<Tmapa_similaridade> mapa_similaridade_;
   QStringList order_;
+
+  // ---- STATWIN: the statistics by variable. The three tool windows are
+  // created when first opened from the tools window, then kept; the two
+  // pictures are made on first use by their window's "Gráfico", which
+  // redraws, shows and raises them.
+ public:
+  Tform_crosstab* form_crosstab = nullptr;
+  Tform_crosstab* create_form_crosstab();
+  Tform_especificidades* form_especificidades = nullptr;
+  Tform_especificidades* create_form_especificidades();
+  Tform_ac* form_ac = nullptr;
+  Tform_ac* create_form_ac();
+  Tgrafico_crosstab* grafico_crosstab = nullptr;
+  void open_grafico_crosstab();
+  Tgrafico_especificidades* grafico_especificidades = nullptr;
+  void open_grafico_especificidades();
+
+ private:
+  std::unique_ptr<Tform_crosstab> crosstab_;
+  std::unique_ptr<Tform_especificidades> especificidades_;
+  std::unique_ptr<Tform_ac> ac_;
+  // Declared after the windows they draw: released before them.
+  std::unique_ptr<Tgrafico_crosstab> grafico_crosstab_;
+  std::unique_ptr<Tgrafico_especificidades> grafico_especificidades_;
 };
 
 }  // namespace lumeral::gui

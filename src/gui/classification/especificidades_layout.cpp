@@ -1,0 +1,66 @@
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "gui/classification/especificidades.h"
+
+namespace lumeral::gui {
+
+void Tform_especificidades::build_layout() {
+  setWindowTitle(QStringLiteral("Especificidades"));
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  auto* v = new QVBoxLayout(central);
+  v->setContentsMargins(10, 10, 10, 10);
+
+  auto* campos = new QFormLayout;
+  auto* lista = new QHBoxLayout;
+  Edit_docs = new QLineEdit(central);
+  Edit_docs->setReadOnly(true);
+  bt_docs = new QPushButton(QStringLiteral("..."), central);
+  bt_docs->setMaximumWidth(40);
+  bt_docs->setToolTip(QStringLiteral("Escolhe a lista; as variáveis vêm do seu arquivo de variáveis (.var)"));
+  lista->addWidget(Edit_docs, 1);
+  lista->addWidget(bt_docs);
+  campos->addRow(QStringLiteral("Lista de documentos"), lista);
+  auto* linha = new QHBoxLayout;
+  ComboBox_variavel = new QComboBox(central);
+  ComboBox_variavel->setMinimumContentsLength(16);
+  linha->addWidget(ComboBox_variavel);
+  linha->addSpacing(16);
+  linha->addWidget(new QLabel(QStringLiteral("Top N"), central));
+  SpinEdit_top = new QSpinBox(central);
+  SpinEdit_top->setRange(1, 10000);
+  SpinEdit_top->setValue(20);
+  SpinEdit_top->setToolTip(QStringLiteral("Palavras por categoria"));
+  linha->addWidget(SpinEdit_top);
+  linha->addStretch(1);
+  campos->addRow(QStringLiteral("Variável"), linha);
+  v->addLayout(campos);
+
+  auto* botoes = new QHBoxLayout;
+  bt_calcula = new QPushButton(QStringLiteral("Calcula"), central);
+  bt_grafico = new QPushButton(QStringLiteral("Gráfico"), central);
+  bt_grafico->setToolTip(QStringLiteral("As barras do G2 das palavras de cada categoria"));
+  botoes->addWidget(bt_calcula);
+  botoes->addWidget(bt_grafico);
+  botoes->addStretch(1);
+  v->addLayout(botoes);
+
+  Tabela = new QTableWidget(central);
+  Tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Tabela->verticalHeader()->setVisible(false);
+  v->addWidget(Tabela, 1);
+  v->addWidget(new QLabel(QStringLiteral("Avisos"), central));
+  Memo_avisos = new QPlainTextEdit(central);
+  Memo_avisos->setReadOnly(true);
+  Memo_avisos->setMaximumHeight(70);
+  v->addWidget(Memo_avisos);
+  StatusBar1 = new QStatusBar(this);
+  setStatusBar(StatusBar1);
+  resize(760, 620);
+}
+
+}  // namespace lumeral::gui
