@@ -96,6 +96,7 @@ void BiplotScene::show_model(const BiplotModel& model) {
   markers_.clear();
   labels_.clear();
   model_ = model;
+  if (model_.points.empty()) return;
   const auto& points = model_.points;
   double min_x = 0, max_x = 0, min_y = 0, max_y = 0;
   for (const BiplotPoint& p : points) {

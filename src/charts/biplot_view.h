@@ -61,7 +61,8 @@ class BiplotScene : public QGraphicsScene {
   Q_OBJECT
  public:
   explicit BiplotScene(QObject* parent = nullptr);
-  // Draws the model, replacing what the scene held.
+  // Draws the model, replacing what the scene held (a model without points
+  // leaves the scene empty).
   void show_model(const BiplotModel& model);
   const BiplotModel& model() const { return model_; }
 

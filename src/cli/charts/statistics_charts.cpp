@@ -4,7 +4,6 @@
 // correspondence analysis), drawn offscreen by the same code as the
 // windows and saved as PNG, SVG or PDF (by the extension of --out).
 #include <QApplication>
-#include <QFileInfo>
 #include <QPainter>
 #include <QWidget>
 
@@ -136,6 +135,11 @@ ChartRegistrar ca_chart(62, [](CLI::App& chart) -> Handler {
                                                   mining::parse_min_degree(arg_text(*degree), env.regional()),
                                                   env.progress());
     for (const auto& warning : run.warnings) env.message(warning);
+    if (!run.dropped.empty()) {
+      std::string names;
+      for (const Ansi& d : run.dropped) names += (names.empty() ? "" : ", ") + to_utf8(d);
+      env.message("Sem nenhuma ocorrência, ficam fora da análise: " + names);
+    }
     ensure_drawing_application();
     charts::BiplotScene scene;
     scene.show_model(

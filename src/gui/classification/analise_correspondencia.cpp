@@ -70,40 +70,46 @@ void Tform_ac::bt_contextosClick() {
 }
 
 void Tform_ac::bt_calculaClick() {
-  command([this] {
-    resultado_.reset();
-    Cena->clear();
-    Tabela_inercia->setRowCount(0);
-    ListBox_docs->set_lines({});
-    const bool conceitos = RadioGroup_linhas->item_index() == 0;
-    const auto lista = path_of(Edit_docs->text().trimmed());
-    const Ansi variavel = ansi(ComboBox_variavel->currentText());
-    const double grau = conceitos ? mining::parse_min_degree(ansi(Edit_grau->text()), regional()) : 0;
-    StatusProgress status(StatusBar1);
-    statistics::CaRun run =
-        conceitos ? statistics::concepts_correspondence(lista, path_of(Edit_contextos->text().trimmed()), variavel,
-                                                        grau, status)
-                  : statistics::words_correspondence(lista, variavel, static_cast<std::size_t>(SpinEdit_palavras->value()),
-                                                     status, memory_budget(platform()));
-    mostra_tabela(Tabela_inercia, statistics::inertia_table(run.result), regional());
-    Cena->show_model(charts::biplot_model(
-        run, regional(), QStringLiteral("Análise de Correspondência: %1").arg(ComboBox_variavel->currentText())));
-    Vista->fit();
-    QTimer::singleShot(0, Vista, [v = Vista] { v->fit(); });  // the view knows its size only once shown
-    QStringList avisos;
-    for (const std::string& w : run.warnings) avisos << qs(w);
-    if (!run.dropped.empty()) {
-      QStringList nomes;
-      for (const Ansi& d : run.dropped) nomes << qs(d);
-      avisos << QStringLiteral("Sem nenhuma ocorrência, ficam fora da análise: %1").arg(nomes.join(", "));
-    }
-    Label_ponto->setText(avisos.isEmpty() ? QStringLiteral("Clique em um ponto para ver os seus documentos")
-                                          : avisos.join('\n'));
-    lista_ = lista;
-    variavel_ = variavel;
-    grau_ = grau;
-    resultado_ = std::move(run);
-  });
+  command([this] { calcula(); });
+}
+
+void Tform_ac::atualiza() {
+  if (resultado_) calcula();
+}
+
+void Tform_ac::calcula() {
+  resultado_.reset();
+  Cena->show_model({});
+  Tabela_inercia->setRowCount(0);
+  ListBox_docs->set_lines({});
+  const bool conceitos = RadioGroup_linhas->item_index() == 0;
+  const auto lista = path_of(Edit_docs->text().trimmed());
+  const Ansi variavel = ansi(ComboBox_variavel->currentText());
+  const double grau = conceitos ? mining::parse_min_degree(ansi(Edit_grau->text()), regional()) : 0;
+  StatusProgress status(StatusBar1);
+  statistics::CaRun run =
+      conceitos ? statistics::concepts_correspondence(lista, path_of(Edit_contextos->text().trimmed()), variavel,
+                                                      grau, status)
+                : statistics::words_correspondence(lista, variavel, static_cast<std::size_t>(SpinEdit_palavras->value()),
+                                                   status, memory_budget(platform()));
+  mostra_tabela(Tabela_inercia, statistics::inertia_table(run.result), regional());
+  Cena->show_model(charts::biplot_model(
+      run, regional(), QStringLiteral("Análise de Correspondência: %1").arg(ComboBox_variavel->currentText())));
+  Vista->fit();
+  QTimer::singleShot(0, Vista, [v = Vista] { v->fit(); });  // the view knows its size only once shown
+  QStringList avisos;
+  for (const std::string& w : run.warnings) avisos << qs(w);
+  if (!run.dropped.empty()) {
+    QStringList nomes;
+    for (const Ansi& d : run.dropped) nomes << qs(d);
+    avisos << QStringLiteral("Sem nenhuma ocorrência, ficam fora da análise: %1").arg(nomes.join(", "));
+  }
+  Label_ponto->setText(avisos.isEmpty() ? QStringLiteral("Clique em um ponto para ver os seus documentos")
+                                        : avisos.join('\n'));
+  lista_ = lista;
+  variavel_ = variavel;
+  grau_ = grau;
+  resultado_ = std::move(run);
 }
 
 void Tform_ac::PontoClick(int index) {

@@ -59,12 +59,15 @@ class Tform_ac : public PictureWindow, private Tform_acUi {
   // A click on the point `index` of the map (the rows, then the categories).
   void PontoClick(int index);
   void ListBox_docsDblClick();
+  // "Atualizar": the analysis run again on the same choices.
+  void atualiza() override;
 
   const std::optional<statistics::CaRun>& resultado() const { return resultado_; }
 
  private:
   void build_layout();
   void habilita_linhas();
+  void calcula();  // "Calcula" without its command frame
   std::optional<statistics::CaRun> resultado_;
   // What the result was calculated from, for the documents of a point.
   std::filesystem::path lista_;
