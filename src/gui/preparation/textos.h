@@ -10,6 +10,9 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include <vector>
+
+#include "core/records/weighted.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 
@@ -59,7 +62,9 @@ class TForm1 : public QMainWindow, public Form, private TForm1Ui {
 
  private:
   void build_layout();  // textos_layout.cpp
-  void mostra_total();
+  // The rows of the list, in the order shown.
+  std::vector<records::WeightedRow> palavras;
+  void mostra_palavras();
 };
 
 }  // namespace lumeral::gui
