@@ -29,6 +29,7 @@ TForm1::TForm1(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(Gravacomoconceito1, &QAction::triggered, this, [this] { Gravacomoconceito1Click(); });
   connect(Ordenadecrescente1, &QAction::triggered, this, [this] { Ordenadecrescente1Click(); });
   connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+  connect(Nuvemdepalavras1, &QAction::triggered, this, [this] { Nuvemdepalavras1Click(); });
   add_export_action(*this, Gravacomotexto1,
                     [this] { return exporting::weighted_rows_table(palavras, "Palavra", "Peso"); });
 }
@@ -147,6 +148,13 @@ void TForm1::Ordenadecrescente1Click() {
 void TForm1::CheckBox1Click() {
   ListBox1->set_sorted(!ListBox1->sorted());
   mostra_palavras();
+}
+
+void TForm1::Nuvemdepalavras1Click() {
+  command([this] {
+    windows().open_nuvem_palavras(
+        {QStringLiteral("Lista de palavras"), [this] { return charts::cloud_of_lines(ListBox1->lines(), regional()); }});
+  });
 }
 
 }  // namespace lumeral::gui

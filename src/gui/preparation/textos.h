@@ -36,6 +36,7 @@ struct TForm1Ui {
   QAction* Gravacomotexto1;        // "Grava como texto"
   QAction* Gravacomoconceito1;     // "Grava como conceito"
   QAction* Ordenadecrescente1;     // "Ordena decrescente"
+  QAction* Nuvemdepalavras1;       // "Nuvem de palavras"
 };
 
 class TForm1 : public QMainWindow, public Form, private TForm1Ui {
@@ -59,6 +60,8 @@ class TForm1 : public QMainWindow, public Form, private TForm1Ui {
   void Gravacomoconceito1Click();
   void Ordenadecrescente1Click();
   void CheckBox1Click();
+  // The word cloud of the list shown (the registry's `nuvem_palavras`).
+  void Nuvemdepalavras1Click();
 
  private:
   void build_layout();  // textos_layout.cpp

@@ -7,6 +7,7 @@
 #include "gui/charts/grafico_centroide.h"
 #include "gui/charts/grafico_frequencias.h"
 #include "gui/charts/mapa_similaridade.h"
+#include "gui/charts/nuvem_palavras.h"
 #include "gui/classification/classifica2.h"
 #include "gui/classification/classifica3.h"
 #include "gui/classification/consulta.h"
@@ -271,6 +272,19 @@ Tform_rede_termos* Windows::create_form_rede_termos() {
     form_rede_termos = rede_termos_.get();
   }
   return form_rede_termos;
+}
+
+// ---- CLOUD: the word cloud window
+
+void Windows::open_nuvem_palavras(FonteNuvem fonte) {
+  if (!nuvem_palavras_) {
+    nuvem_palavras_ = std::make_unique<Tnuvem_palavras>(*this, fonte);
+    nuvem_palavras_->setObjectName(QStringLiteral("nuvem_palavras"));
+    nuvem_palavras = nuvem_palavras_.get();
+  }
+  nuvem_palavras->abre(std::move(fonte));
+  nuvem_palavras->show();
+  nuvem_palavras->raise();
 }
 
 }  // namespace lumeral::gui

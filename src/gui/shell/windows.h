@@ -38,6 +38,7 @@
 
 #include "core/base/regional.h"
 #include "core/base/language.h"
+#include "core/charts/wordcloud.h"
 #include "core/shell/project.h"
 #include "gui/base/form.h"
 #include "gui/shell/wizard_state.h"
@@ -94,6 +95,7 @@ class Tmapa_similaridade;
 class TMinera;
 class Tgrafico_frequencias;
 struct FonteFrequencias;
+class Tnuvem_palavras;  // CLOUD
 
 // What tool windows may read of the mining wizard: its state at the moment
 // of the call, with what its window and controls tell beside it.
@@ -269,6 +271,24 @@ class Windows : public WindowServices {
   std::unique_ptr<Tgrafico_centroide> grafico_centroide_;
   std::unique_ptr<Tmapa_similaridade> mapa_similaridade_;
   QStringList order_;
+
+  // ---- CLOUD: the word cloud window, a call between subsystems
+ public:
+  // What a window hands the word cloud: the title's name for its source and
+  // the words, asked again at every drawing.
+  struct FonteNuvem {
+    QString titulo;
+    std::function<charts::CloudSource()> palavras;
+  };
+  // The word cloud of a window's words ("Nuvem de palavras" of the
+  // word-list, centroid and clustering windows): made when first opened,
+  // then kept; each opening gives it its opener's source, redraws, shows
+  // and raises it.
+  Tnuvem_palavras* nuvem_palavras = nullptr;
+  void open_nuvem_palavras(FonteNuvem fonte);
+
+ private:
+  std::unique_ptr<Tnuvem_palavras> nuvem_palavras_;
 };
 
 }  // namespace lumeral::gui
