@@ -82,7 +82,7 @@ std::pair<CloudSource, QString> source_words(const Sources& s, const CentroidOpt
   };
   if (!s.list.empty()) {
     const fs::path file = chosen_file(s.list);
-    return {cloud_of_lines(preparation::open_word_list(file, Ansi(), env.regional()), env.regional()),
+    return {cloud_of_word_rows(preparation::open_word_list(file, Ansi(), env.regional()), env.regional()),
             title(file.filename().string())};
   }
   if (centroid_given) {

@@ -62,12 +62,12 @@ class Collector {
 
 }  // namespace
 
-CloudSource cloud_of_lines(const std::vector<Ansi>& lines, const Regional& regional) {
+CloudSource cloud_of_word_rows(const std::vector<records::WeightedRow>& rows, const Regional& regional) {
   Collector collect(0);
-  for (const Ansi& line : lines) {
-    records::LineParts parts = records::split_weighted(line);
-    if (trim(parts.term).empty()) continue;
-    collect.add(parts.term, regional.parse(parts.weight_text));
+  for (const auto& row : rows) {
+    const Ansi word = trim(row.name);
+    if (word.empty()) continue;
+    collect.add(word, regional.parse(row.weight));
   }
   return collect.finish({});
 }

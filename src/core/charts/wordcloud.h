@@ -18,6 +18,7 @@
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
+#include "core/records/weighted.h"
 
 namespace lumeral::comparison {
 struct ResultRow;
@@ -47,9 +48,9 @@ struct CloudSource {
   std::vector<Ansi> groups;
 };
 
-// The lines of a word-list window ("word | weight"), or "Abre lista" of a
-// .lpl file: an unreadable weight stops with the conversion error.
-CloudSource cloud_of_lines(const std::vector<Ansi>& lines, const Regional& regional);
+// The rows of a word-list window, or "Abre lista" of a .lpl file: an
+// unreadable weight stops with the conversion error.
+CloudSource cloud_of_word_rows(const std::vector<records::WeightedRow>& rows, const Regional& regional);
 // The rows of the centroid window: its centroid, or one document's
 // differences.
 CloudSource cloud_of_rows(const std::vector<comparison::ResultRow>& rows, const Regional& regional);

@@ -153,7 +153,7 @@ void TForm1::CheckBox1Click() {
 void TForm1::Nuvemdepalavras1Click() {
   command([this] {
     windows().open_nuvem_palavras(
-        {QStringLiteral("Lista de palavras"), [this] { return charts::cloud_of_lines(ListBox1->lines(), regional()); }});
+        {QStringLiteral("Lista de palavras"), [this] { return charts::cloud_of_word_rows(palavras, regional()); }});
   });
 }
 

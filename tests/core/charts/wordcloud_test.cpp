@@ -109,8 +109,10 @@ TEST(WordCloudWords, TiesFollowTheCollationWhateverTheSourceOrder) {
 
 TEST(WordCloudSources, RepeatedWordsSummedAndDocumentsGrouped) {
   const Regional regional = Regional::for_locale("pt_BR");
-  const auto lines = cloud_of_lines(ansi_lines({"casa |  0,50000", "rua | 0,25000", "casa | 0,25000", "nada | 0"}),
-                                    regional);
+  const auto lines = cloud_of_word_rows(
+      {{Ansi("casa"), Ansi("0,50000")}, {Ansi("rua"), Ansi("0,25000")}, {Ansi("casa"), Ansi("0,25000")},
+       {Ansi("nada"), Ansi("0")}, {Ansi(" "), Ansi("1")}},
+      regional);
   EXPECT_EQ(lines.words, (std::vector<CloudWord>{{Ansi("casa"), 0.75}, {Ansi("rua"), 0.25}}));
 
   TempDir dir;
