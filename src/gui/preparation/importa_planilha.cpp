@@ -148,6 +148,7 @@ void Tform_importa_planilha::bt_importaClick() {
       StatusProgress status(StatusBar1);
       result = preparation::import_table(input, status);
     }
+    StatusBar1->clearMessage();  // what was made is told below, not "importing"
     QStringList linhas;
     const std::size_t n = result.documents.size();
     linhas << qs(std::to_string(n) + (n == 1 ? " documento importado em " : " documentos importados em ") +
