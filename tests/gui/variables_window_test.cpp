@@ -78,7 +78,8 @@ TEST_F(VariablesWindow, ShowsAndExportsWhatTheCommandLineDoes) {
     EXPECT_EQ(shown(), lines_of(run.out));
     EXPECT_EQ(ui(f()).Label_avisos->text().toStdString() + (run.err.empty() ? "" : "\n"), run.err);
     auto buttons = f().findChildren<QPushButton*>();
-    auto exporta = std::find_if(buttons.begin(), buttons.end(), [](QPushButton* b) { return b->text() == "Exportar..."; });
+    auto exporta =
+        std::find_if(buttons.begin(), buttons.end(), [](QPushButton* b) { return b->text() == "Exportar..."; });
     ASSERT_NE(exporta, buttons.end());
     platform.answer(q(proj / "v.csv"));
     (*exporta)->click();

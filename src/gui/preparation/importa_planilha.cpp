@@ -99,7 +99,8 @@ void Tform_importa_planilha::le_cabecalho() {
   opcoes.limit = preparation::document_size_limit(memory_budget(platform()));
   cabecalho_ = variables::table_header(arquivo_, opcoes);
   if (cabecalho_.empty())
-    throw Stop("A tabela " + message_name(arquivo_.filename()) + " está vazia: não há cabeçalho com os nomes das colunas.");
+    throw Stop("A tabela " + message_name(arquivo_.filename()) +
+               " está vazia: não há cabeçalho com os nomes das colunas.");
   ComboBox_id->addItem(QStringLiteral("(número da linha)"));
   for (std::size_t i = 0; i < cabecalho_.size(); ++i) {
     auto* item = new QListWidgetItem(rotulo(cabecalho_, i), ListBox_texto);
