@@ -101,6 +101,12 @@ TForm3::TForm3(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   gb_avaliacoes->layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
   add(gb_avaliacoes, bt_inicio, QStringLiteral("Voltar ao início"), &TForm3::bt_inicioClick);
 
+  // ---- VARWIN: the documents' variables and the spreadsheet import
+  gb_variaveis = group(QStringLiteral("Variáveis"));
+  add(gb_variaveis, bt_variaveis, QStringLiteral("Variáveis dos Documentos"), &TForm3::bt_variaveisClick);
+  add(gb_variaveis, bt_importa_planilha, QStringLiteral("Importar planilha"), &TForm3::bt_importa_planilhaClick);
+  gb_variaveis->layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
+
   // The memory budget of the analyses that grow with the collection, kept
   // in the per-user settings store.
   auto* memoria = new QHBoxLayout;
@@ -197,5 +203,9 @@ void TForm3::closeEvent(QCloseEvent* event) {
   // Closing the tools window ends the program through the main window.
   if (event->isAccepted() && windows().Mdi_Frm) windows().Mdi_Frm->close();
 }
+
+// ---- VARWIN
+void TForm3::bt_variaveisClick() { windows().open_form_variaveis(); }
+void TForm3::bt_importa_planilhaClick() { windows().open_importa_planilha(this, {}, false); }
 
 }  // namespace lumeral::gui

@@ -49,6 +49,10 @@ struct TForm3Ui {
   QSpinBox* sp_memoria;
   // Left of it: "Sobre o Lumeral"; the about box is created when first opened.
   QPushButton* bt_sobre;
+  // ---- VARWIN: "Variáveis"
+  QGroupBox* gb_variaveis;
+  QPushButton* bt_variaveis;        // "Variáveis dos Documentos" -> form_variaveis
+  QPushButton* bt_importa_planilha; // "Importar planilha" -> form_importa_planilha
 };
 
 class TForm3 : public QMainWindow, public Form, private TForm3Ui {
@@ -82,6 +86,9 @@ class TForm3 : public QMainWindow, public Form, private TForm3Ui {
   void bt_regrasClick();
   void bt_inicioClick();
   void bt_sobreClick();
+  // ---- VARWIN
+  void bt_variaveisClick();
+  void bt_importa_planilhaClick();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

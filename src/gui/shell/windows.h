@@ -52,6 +52,13 @@ struct ResultRow;
 struct PercentageResult;
 }  // namespace lumeral::comparison
 
+// ---- VARWIN: the variables window and the spreadsheet import dialog
+class QLabel;
+namespace lumeral::gui {
+class Tform_variaveis;
+class Tform_importa_planilha;
+}  // namespace lumeral::gui
+
 namespace lumeral::gui {
 
 class Platform;
@@ -255,6 +262,25 @@ class Windows : public WindowServices {
   // What ends the program; main() sets it to quit the event loop. Called
   // when the main window closes.
   std::function<void()> on_quit;
+
+  // ---- VARWIN: the variables window and the spreadsheet import dialog,
+  // each made when first opened, then kept.
+  // The variables window, shown with the open wizard project's list when
+  // it shows none yet.
+  Tform_variaveis* form_variaveis = nullptr;
+  Tform_variaveis* create_form_variaveis();
+  void open_form_variaveis();
+  // The import dialog, shown over `parent`; `depois` receives the folder an
+  // import made; a wizard passes `progresso_na_janela` (the progress window,
+  // its status mirrored to `espelho`).
+  Tform_importa_planilha* form_importa_planilha = nullptr;
+  void open_importa_planilha(QWidget* parent, std::function<void(const std::filesystem::path&)> depois,
+                             bool progresso_na_janela, QLabel* espelho = nullptr);
+
+ private:
+  std::unique_ptr<Tform_variaveis> variaveis_;
+  std::unique_ptr<Tform_importa_planilha> importa_planilha_;
+  // ---- end of VARWIN
 
  private:
   template <class W, class... Args>
