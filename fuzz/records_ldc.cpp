@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<preparation::DocRow> rows;
     preparation::include_doc_list(rows, p, Ansi(), 4, fuzz::regional());
     for (const auto& row : rows) {
-      (void)preparation::doc_row_line(row);
+      (void)records::weighted_row_line(row);
       (void)preparation::document_of(row);
     }
   });

@@ -61,10 +61,10 @@ Registrar doc_contexts_cmd(43, [](CLI::App& app) -> Handler {
   sub->add_option("--threshold", *threshold, "Limiar (padrão: 0,00001)");
   add_export_option(sub);
   return [=](Env& env) {
-    const auto lines =
+    const auto rows =
         doc_contexts(std::filesystem::path(), arg_text(*name), threshold_text(*threshold, env), env.regional());
-    for (const auto& line : lines) env.line(line);
-    env.table([&] { return exporting::weighted_table(lines, "Contexto", "Peso"); });
+    for (const auto& row : rows) env.line(records::weighted_row_line(row));
+    env.table([&] { return exporting::weighted_rows_table(rows, "Contexto", "Peso"); });
   };
 });
 
@@ -78,8 +78,10 @@ Registrar context_docs_cmd(44, [](CLI::App& app) -> Handler {
   sub->add_option("--threshold", *threshold, "Limiar (padrão: 0,00001)");
   add_export_option(sub);
   return [=](Env& env) {
-    show(env, context_docs(arg_path(*docs), arg_text(*name), threshold_text(*threshold, env), env.regional()),
-         [](const std::vector<Ansi>& lines) { return exporting::weighted_table(lines, "Documento", "Peso"); });
+    const RowListing result =
+        context_docs(arg_path(*docs), arg_text(*name), threshold_text(*threshold, env), env.regional());
+    show(env, result.listing(),
+         [&](const std::vector<Ansi>&) { return exporting::weighted_rows_table(result.rows, "Documento", "Peso"); });
   };
 });
 
@@ -141,9 +143,9 @@ Registrar query_cmd(47, [](CLI::App& app) -> Handler {
   add_export_option(sub);
   return [=](Env& env) {
     run_query(arg_path(*docs), arg_path(*contexts), arg_path(*query), env.progress());
-    const auto lines = query_results(arg_path(*docs), arg_text(*threshold), env.regional());
-    for (const auto& line : lines) env.line(line);
-    env.table([&] { return exporting::weighted_table(lines, "Documento", "Pontuação"); });
+    const auto rows = query_results(arg_path(*docs), arg_text(*threshold), env.regional());
+    for (const auto& row : rows) env.line(records::weighted_row_line(row));
+    env.table([&] { return exporting::weighted_rows_table(rows, "Documento", "Pontuação"); });
   };
 });
 

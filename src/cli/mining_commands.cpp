@@ -43,7 +43,7 @@ Registrar mine_cmd(330, [](CLI::App& app) -> Handler {
     env.line_utf8("Conceito\tFrequencia Absoluta\tFrequencia Relativa(em %)");
     for (const auto& r : out.rows) env.line(r.concept_name + Ansi("\t") + r.absolute + Ansi("\t") + r.relative);
     env.line_utf8("");
-    env.line_utf8("Associações entre Conceitos (Total de Regras: " + std::to_string(out.rule_lines.size()) + ")");
+    env.line_utf8("Associações entre Conceitos (Total de Regras: " + std::to_string(out.rules.size()) + ")");
     for (const auto& l : out.association_text) env.line(l);
     env.table([&] { return exporting::frequency_table(out.rows); });
   };

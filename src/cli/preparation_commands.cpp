@@ -215,9 +215,9 @@ Registrar wordlist_open_cmd(22, [](CLI::App& app) -> Handler {
   sub->add_option("--threshold", *threshold, "Limiar: só os pesos maiores ou iguais (padrão 0)");
   add_export_option(sub);
   return [=](Env& env) {
-    const auto lines = open_word_list(arg_path(*file), arg_text(*threshold), env.regional());
-    for (const auto& l : lines) env.line(l);
-    env.table([&] { return exporting::weighted_table(lines, "Palavra", "Peso"); });
+    const auto rows = open_word_list(arg_path(*file), arg_text(*threshold), env.regional());
+    for (const auto& row : rows) env.line(word_list_line(row));
+    env.table([&] { return exporting::weighted_rows_table(rows, "Palavra", "Peso"); });
   };
 });
 
@@ -308,8 +308,8 @@ Registrar doclist_open_cmd(27, [](CLI::App& app) -> Handler {
   return [=](Env& env) {
     std::vector<DocRow> rows;
     include_doc_list(rows, arg_path(*file), arg_text(*threshold), kList1Decimals, env.regional());
-    for (const auto& l : doc_row_lines(rows)) env.line(l);
-    env.table([&] { return exporting::doc_rows_table(rows); });
+    for (const auto& l : records::weighted_row_lines(rows)) env.line(l);
+    env.table([&] { return exporting::weighted_rows_table(rows, "Documento", "Peso"); });
   };
 });
 

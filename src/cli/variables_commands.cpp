@@ -6,6 +6,7 @@
 #include "core/preparation/table_import.h"
 #include "core/records/document_list.h"
 #include "core/variables/variables_file.h"
+#include "core/variables/variables_sheet.h"
 
 namespace lumeral::cli {
 namespace {
@@ -17,7 +18,8 @@ Registrar variables_cmd(28, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand(
       "variables",
       "Mostra as variáveis dos documentos de uma lista (o arquivo TÍTULO.var ao lado de TÍTULO.ldc): um documento "
-      "por linha, uma coluna por variável; com --set, troca-as pelas de uma tabela");
+      "por linha, uma coluna por variável; com --set, troca-as pelas de uma tabela; com --export, grava a tabela "
+      "como a janela de variáveis a exporta (os valores como estão no arquivo)");
   auto docs = std::make_shared<std::string>();
   auto table = std::make_shared<std::string>();
   auto sheet = std::make_shared<std::string>();
@@ -26,6 +28,7 @@ Registrar variables_cmd(28, [](CLI::App& app) -> Handler {
                   "Tabela CSV, XLSX ou ODS cuja primeira coluna nomeia os documentos da lista e cujas outras colunas "
                   "são as variáveis (cabeçalho: os nomes); grava TÍTULO.var");
   sub->add_option("--sheet", *sheet, "Planilha da tabela (XLSX, ODS), pelo nome ou pelo número (padrão: a primeira)");
+  add_export_option(sub);
   return [=](Env& env) {
     const fs::path list = chosen_file(*docs);
     TableOptions options;
@@ -33,9 +36,11 @@ Registrar variables_cmd(28, [](CLI::App& app) -> Handler {
     options.limit = preparation::document_size_limit(env.memory_budget());
     const Variables v = table->empty() ? read_variables(variables_path_for(list))
                                        : set_variables(list, chosen_file(*table), options);
-    const VariablesTable shown = variables_table(v, records::read_document_names(list));
+    const std::vector<Ansi> documents = records::read_document_names(list);
+    const VariablesTable shown = variables_table(v, documents);
     for (const Ansi& line : shown.lines) env.line(line);
     for (const std::string& warning : shown.warnings) env.message(warning);
+    env.table([&] { return variables_sheet(variables_grid(v, documents).rows); });
   };
 });
 

@@ -17,6 +17,7 @@ class CliExport : public ::testing::Test {
     run_cli({"make", "b.lpl"}, dir.path(), "casa\t0.5\nação\t0.25\n");
     run_cli({"make", "c.lpl"}, dir.path(), "rua\t0.5\n");
     run_cli({"make", "l.ldc"}, dir.path(), "a.txt\nb.txt\nc.txt\n");
+    write_file(dir / "l.var", "documento;fonte\r\nA.TXT;X\r\nz.txt;Y\r\nb.txt;\r\n");
   }
   TempDir dir;
 };
@@ -39,6 +40,11 @@ TEST_F(CliExport, CsvHoldsThePrintedTableUnderEitherRegionalSetting) {
       {{"--locale", "en_US", "doclist-open", "l.ldc"},
        ',',
        {{"Documento", "Peso"}, {"a.txt", "0.000000000"}, {"b.txt", "0.000000000"}, {"c.txt", "0.000000000"}}},
+      // The values as the file has them, the list's spelling, list order,
+      // then a row naming no listed document.
+      {{"--locale", "pt_BR", "variables", "--docs", "l.ldc"},
+       ';',
+       {{"documento", "fonte"}, {"a.txt", "X"}, {"b.txt", ""}, {"c.txt", ""}, {"z.txt", "Y"}}},
       {{"--locale", "pt_BR", "cluster", "--docs", "l.ldc", "--method", "word"},
        ';',
        {{"Cluster", "Documento"}, {"cluster1", "a.txt"}, {"cluster1", "b.txt"}, {"cluster2", "c.txt"}}},

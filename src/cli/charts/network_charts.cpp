@@ -117,7 +117,7 @@ ChartRegistrar cooccurrence_chart(30, [](CLI::App& chart) -> Handler {
     if (!pairs->empty()) {
       auto rows = association::open_associations(chosen_file(*pairs), env.regional());
       if (!threshold->empty()) rows = association::filter_by_threshold(rows, arg_text(*threshold), env.regional());
-      network = cooccurrence_network(association::association_lines(rows), *top, env.regional());
+      network = cooccurrence_network(rows, *top, env.regional());
     } else if (!docs->empty()) {
       association::AssociationInput in;
       in.document_list = arg_path(*docs);

@@ -1,6 +1,6 @@
 // The co-occurrence network of a term association's listing, made without
-// holding its lines: the same network as charts::cooccurrence_network() of
-// the listing's lines (optionally filtered by a threshold), in memory that
+// holding its rows: the same network as charts::cooccurrence_network() of
+// the listing's rows (optionally filtered by a threshold), in memory that
 // grows with the vocabulary and the number of pairs drawn, not with the
 // number of pairs found. A pair met twice (its mirror, or the same two
 // words in the other order) counts once, at its first line; telling which

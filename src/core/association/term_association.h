@@ -55,7 +55,6 @@ struct AssociationResult {
   PairListing listing;  // the result list, mirrors included
   fs::path pair_store;  // "temp.ass" as written
   std::vector<AssociationRow> rows() const { return listing.rows(); }
-  std::vector<Ansi> lines() const { return association_lines(rows()); }  // as the list shows them
 };
 
 // "Calcular associações". Writes "temp.ass" in the documents folder and

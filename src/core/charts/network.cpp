@@ -102,14 +102,6 @@ Network concept_network(const std::vector<mining::ParsedRule>& rules, const Conc
   return network;
 }
 
-Network concept_network(const std::vector<Ansi>& rule_lines, const ConceptFrequency& frequency,
-                        const Regional& regional, std::size_t strongest) {
-  std::vector<mining::ParsedRule> rules;
-  rules.reserve(rule_lines.size());
-  for (const Ansi& line : rule_lines) rules.push_back(mining::parse_rule_line(line));
-  return concept_network(rules, frequency, regional, strongest);
-}
-
 std::optional<mining::ParsedRule> rule_of_sentence(AnsiView s) {
   // The parts rule_sentence() joins, found in their order; the counts at the
   // end are looked for from the end, so a concept may hold any text.
@@ -147,7 +139,7 @@ std::vector<mining::ParsedRule> rules_of_sentences(const std::vector<Ansi>& line
   return rules;
 }
 
-Network cooccurrence_network(const std::vector<Ansi>& association_lines, std::size_t strongest,
+Network cooccurrence_network(const std::vector<association::AssociationRow>& rows, std::size_t strongest,
                              const Regional& regional) {
   struct Pair {
     Ansi a, b;
@@ -157,14 +149,10 @@ Network cooccurrence_network(const std::vector<Ansi>& association_lines, std::si
   std::vector<Pair> pairs;
   std::unordered_set<Ansi> seen;  // "min\0max" of the pairs taken
   std::unordered_map<Ansi, double> total;
-  for (const Ansi& line : association_lines) {
-    AnsiView l(line);
-    const auto bar = l.find('|');
-    const auto eq = l.find('=', bar == AnsiView::npos ? 0 : bar);
-    if (bar == AnsiView::npos || eq == AnsiView::npos) continue;
-    Ansi a = trim(l.substr(0, bar));
-    Ansi b = trim(l.substr(bar + 1, eq - bar - 1));
-    const AnsiView weight_text = trim_view(l.substr(eq + 1));
+  for (const auto& row : rows) {
+    Ansi a = trim(row.first);
+    Ansi b = trim(row.second);
+    const AnsiView weight_text = trim_view(row.weight);
     const double weight = regional.parse(weight_text);
     if (a.empty() || b.empty() || a == b) continue;
     Ansi key = a < b ? a + Ansi(1, '\0') + b : b + Ansi(1, '\0') + a;

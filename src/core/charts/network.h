@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/association/association_lines.h"
 #include "core/base/ansi.h"
 #include "core/base/regional.h"
 #include "core/mining/rule_lines.h"
@@ -77,10 +78,6 @@ class ConceptFrequency {
 // cannot be read stops with the conversion error.
 Network concept_network(const std::vector<mining::ParsedRule>& rules, const ConceptFrequency& frequency,
                         const Regional& regional, std::size_t strongest = static_cast<std::size_t>(-1));
-// The same of rule lines ("A => B /conf= 66,67% /sup= 20,00%(0004)"); lines
-// that are not rules are skipped.
-Network concept_network(const std::vector<Ansi>& rule_lines, const ConceptFrequency& frequency,
-                        const Regional& regional, std::size_t strongest = static_cast<std::size_t>(-1));
 
 // The default number of rules the concept network window draws.
 constexpr std::size_t kDefaultStrongestRules = 40;
@@ -97,14 +94,14 @@ std::vector<mining::ParsedRule> rules_of_sentences(const std::vector<Ansi>& line
 // The default number of pairs of the co-occurrence network.
 constexpr std::size_t kDefaultStrongestPairs = 60;
 
-// The co-occurrence network of term-association lines ("a | b = 2,0000",
-// mirrors included or not): each unordered pair counted once (its first
-// line), a word paired with itself left out. The `strongest` heaviest pairs
-// become the edges (equal weights in the order of the lines); their words
-// are the nodes, in order of the edges, each sized by its total weight (the
-// sum of the weights of all its pairs in the lines, not only of those
-// drawn). A weight that cannot be read stops with the conversion error.
-Network cooccurrence_network(const std::vector<Ansi>& association_lines, std::size_t strongest,
+// The co-occurrence network of term-association rows (mirrors included or
+// not): each unordered pair counted once (its first row), a word paired
+// with itself left out. The `strongest` heaviest pairs become the edges
+// (equal weights in the order of the rows); their words are the nodes, in
+// order of the edges, each sized by its total weight (the sum of the
+// weights of all its pairs in the rows, not only of those drawn). A weight
+// that cannot be read stops with the conversion error.
+Network cooccurrence_network(const std::vector<association::AssociationRow>& rows, std::size_t strongest,
                              const Regional& regional);
 
 // Communities for colouring: label propagation over the undirected,

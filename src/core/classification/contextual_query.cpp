@@ -113,13 +113,13 @@ void run_query(const fs::path& doc_list, const fs::path& context_list, const fs:
   progress.status("Terminou de realizar a consulta");
 }
 
-std::vector<Ansi> query_results(const fs::path& doc_list, AnsiView threshold_field, const Regional& regional) {
+std::vector<records::WeightedRow> query_results(const fs::path& doc_list, AnsiView threshold_field,
+                                               const Regional& regional) {
   const double threshold = regional.parse_threshold(threshold_field);
-  std::vector<Ansi> lines;
+  std::vector<records::WeightedRow> rows;
   for (const auto& d : records::read_all<DocRecord>(doc_list))
-    if (d.weight >= threshold && d.weight > 0)
-      lines.push_back(trim(d.name) + Ansi(" | "_a) + regional.format(d.weight, "0.0000000"));
-  return lines;
+    if (d.weight >= threshold && d.weight > 0) rows.push_back({trim(d.name), regional.format(d.weight, "0.0000000")});
+  return rows;
 }
 
 }  // namespace lumeral::classification

@@ -11,6 +11,7 @@
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
+#include "core/records/weighted.h"
 
 namespace lumeral::classification {
 
@@ -48,7 +49,8 @@ void run_query(const fs::path& doc_list, const fs::path& context_list, const fs:
                Progress& progress = Progress::none());
 
 // "Mostra resultados": for each document of the list whose score reaches
-// the threshold and is above 0: name + " | " + score as "0.0000000".
-std::vector<Ansi> query_results(const fs::path& doc_list, AnsiView threshold_field, const Regional& regional);
+// the threshold and is above 0: the name trimmed and the score as
+// "0.0000000".
+std::vector<records::WeightedRow> query_results(const fs::path& doc_list, AnsiView threshold_field, const Regional& regional);
 
 }  // namespace lumeral::classification

@@ -33,24 +33,26 @@ fs::path matrix_of_shown_name(const fs::path& folder, AnsiView name) {
   return dotted;
 }
 
-std::vector<Ansi> doc_contexts(const fs::path& folder, AnsiView name_field, AnsiView threshold_field,
+Listing RowListing::listing() const { return Listing{records::weighted_row_lines(rows), stop}; }
+
+std::vector<WeightedRow> doc_contexts(const fs::path& folder, AnsiView name_field, AnsiView threshold_field,
                                const Regional& regional) {
   if (trim_view(name_field).empty()) throw Stop("Você deve fornecer o nome de um documento");
   const double threshold = regional.parse_threshold(threshold_field);
   Ansi name = cut(trim(lower_az(name_field)), 255);
-  std::vector<Ansi> lines;
+  std::vector<WeightedRow> rows;
   for (const auto& r : read_matrix(matrix_of_shown_name(folder, name)))
-    if (r.weight >= threshold) lines.push_back(r.word + Ansi(" | "_a) + regional.format(r.weight, "0.0000000"));
-  return lines;
+    if (r.weight >= threshold) rows.push_back({r.word, regional.format(r.weight, "0.0000000")});
+  return rows;
 }
 
-Listing context_docs(const fs::path& doc_list, AnsiView name_field, AnsiView threshold_field,
+RowListing context_docs(const fs::path& doc_list, AnsiView name_field, AnsiView threshold_field,
                      const Regional& regional) {
   if (trim_view(name_field).empty()) throw Stop("Você deve fornecer o nome de um contexto");
   const double threshold = regional.parse_threshold(threshold_field);
   const Ansi context = trim(lower_az(name_field));
   const fs::path folder = doc_list.parent_path();
-  Listing out;
+  RowListing out;
   for (const Ansi& doc : records::read_document_names(doc_list)) {
     AnsiView entry = doc;
     Ansi shown(entry.substr(0, find_ci(entry, ".txt"_a)));
@@ -58,12 +60,12 @@ Listing context_docs(const fs::path& doc_list, AnsiView name_field, AnsiView thr
     try {
       matrix = read_matrix(matrix_path(folder, entry));
     } catch (const Stop& stop) {
-      out.stopped(stop);
+      out.stop = Message{stop.text(), stop.kind()};
       return out;
     }
     for (const auto& r : matrix)
       if (r.word == context && r.weight >= threshold)
-        out.lines.push_back(shown + Ansi(" | "_a) + regional.format(r.weight, "0.00000000000000"));
+        out.rows.push_back({shown, regional.format(r.weight, "0.00000000000000")});
   }
   return out;
 }
@@ -92,13 +94,12 @@ Ansi copy_selected(AnsiView line) {
   return trim(line);
 }
 
-void save_result_as_doc_list(const fs::path& out, const std::vector<Ansi>& lines, const Regional& regional) {
+void save_result_as_doc_list(const fs::path& out, const std::vector<WeightedRow>& rows, const Regional& regional) {
   records::Writer<records::DocRecord> writer(out);
-  for (const auto& line : lines) {
-    auto bar = line.find('|');
-    Ansi name = companion_base(trim_view(AnsiView(line).substr(0, bar)));
+  for (const auto& row : rows) {
+    Ansi name = companion_base(trim_view(row.name));
     name += (!name.empty() && name.back() == '.') ? Ansi("txt"_a) : Ansi(".txt"_a);
-    double weight = bar == Ansi::npos ? 0.0 : regional.parse(AnsiView(line).substr(bar + 1));
+    double weight = row.weight.empty() ? 0.0 : regional.parse(row.weight);
     writer.write({cut(name, 255), weight});
   }
   writer.close();

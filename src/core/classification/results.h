@@ -2,7 +2,8 @@
 // document, the documents of one context, the names of the chosen lists,
 // copying a line into the name field, and saving a result list as a
 // document list (also used by the contextual retrieval). Each returns the
-// result lines exactly as the window lists them.
+// result rows; their lines (records::weighted_row_line) are exactly what the
+// window lists.
 #pragma once
 
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "core/base/listing.h"
 #include "core/base/message.h"
 #include "core/base/regional.h"
+#include "core/records/weighted.h"
 
 namespace lumeral::classification {
 
@@ -37,21 +39,31 @@ Ansi initial_threshold(const Regional& regional);
 // whichever exists (name + ".mtz" when neither does).
 fs::path matrix_of_shown_name(const fs::path& folder, AnsiView name);
 
+using records::WeightedRow;
+
+// Rows listed by a run that may stop half-way (a Listing of rows).
+struct RowListing {
+  std::vector<WeightedRow> rows;
+  std::optional<Message> stop;
+  // The rows as the lines the list shows, with the stop.
+  Listing listing() const;
+};
+
 // "Mostra contextos de um doc": the matrix of the named document (the field
-// lowered, trimmed, cut to 255) in `folder`; one line per record whose
-// degree reaches the threshold: context + " | " + degree as "0.0000000".
+// lowered, trimmed, cut to 255) in `folder`; one row per record whose
+// degree reaches the threshold: the context and the degree as "0.0000000".
 // Empty name: "Você deve fornecer o nome de um documento".
-std::vector<Ansi> doc_contexts(const fs::path& folder, AnsiView name_field, AnsiView threshold_field,
+std::vector<WeightedRow> doc_contexts(const fs::path& folder, AnsiView name_field, AnsiView threshold_field,
                                const Regional& regional);
 
 // "Mostra documentos de um contexto": for each document of the list, in
 // order, its records named as the context (the field lowered and trimmed)
 // whose degree reaches the threshold: the document's name up to its ".txt"
-// + " | " + degree as "0.00000000000000". Matrices are found by the
+// and the degree as "0.00000000000000". Matrices are found by the
 // companion rule in the folder of the list; a missing one stops with the
-// file error, keeping the lines listed before it. Empty name: "Você deve
+// file error, keeping the rows listed before it. Empty name: "Você deve
 // fornecer o nome de um contexto".
-Listing context_docs(const fs::path& doc_list, AnsiView name_field, AnsiView threshold_field,
+RowListing context_docs(const fs::path& doc_list, AnsiView name_field, AnsiView threshold_field,
                                const Regional& regional);
 
 // "Mostra documentos da lista" / "Mostra contextos da lista": the names of
@@ -66,11 +78,10 @@ std::vector<Ansi> context_list_names(const fs::path& context_list);
 Ansi copy_selected(AnsiView line);
 
 // "Salva resultado como ldoc" (and "Grava resultado" of the contextual
-// retrieval): one record per line; the name is the text before the first
-// "|", trimmed, cut after the dot of its later ".txt" or ".lpl" and followed
-// by "txt" (or by ".txt" when it has neither); the weight is the text after
-// the bar (0 for a line without one). An unreadable weight stops the save,
-// and the file keeps its old content.
-void save_result_as_doc_list(const fs::path& out, const std::vector<Ansi>& lines, const Regional& regional);
+// retrieval): one record per row; the name trimmed, cut after the dot of
+// its later ".txt" or ".lpl" and followed by "txt" (or by ".txt" when it has
+// neither); the weight read from its text (0 for a bare name). An
+// unreadable weight stops the save, and the file keeps its old content.
+void save_result_as_doc_list(const fs::path& out, const std::vector<WeightedRow>& rows, const Regional& regional);
 
 }  // namespace lumeral::classification

@@ -92,12 +92,13 @@ Table weighted_table(const std::vector<Ansi>& lines, std::string term_header, st
   return t;
 }
 
-Table doc_rows_table(const std::vector<preparation::DocRow>& rows) {
+Table weighted_rows_table(const std::vector<records::WeightedRow>& rows, std::string name_header,
+                          std::string weight_header) {
   Table t;
-  t.headers = {"Documento", "Peso"};
+  t.headers = {std::move(name_header), std::move(weight_header)};
   t.rows.reserve(rows.size());
   for (const auto& r : rows)
-    t.rows.push_back({Cell::of_text(trim(r.name)), r.weight.empty() ? Cell::of_text({}) : Cell::shown(r.weight)});
+    t.rows.push_back({Cell::of_text(trim(r.name)), r.weight.empty() ? Cell::of_text({}) : Cell::shown(trim(r.weight))});
   return t;
 }
 
@@ -306,7 +307,7 @@ Table comparison_rows_table(const std::vector<comparison::ResultRow>& rows, std:
   Table t;
   t.headers = {std::move(word_header), std::move(weight_header)};
   t.rows.reserve(rows.size());
-  for (const auto& r : rows) t.rows.push_back({Cell::of_text(r.word), Cell::shown(r.weight)});
+  for (const auto& r : rows) t.rows.push_back({Cell::of_text(r.word), Cell::shown(trim(r.weight))});
   return t;
 }
 
@@ -315,7 +316,7 @@ Table comparison_sets_table(const std::vector<NamedRows>& sets) {
   t.headers = {"Conjunto", "Palavra", "Peso"};
   for (const auto& set : sets)
     for (const auto& r : set.rows)
-      t.rows.push_back({Cell::of_text(set.caption), Cell::of_text(r.word), Cell::shown(r.weight)});
+      t.rows.push_back({Cell::of_text(set.caption), Cell::of_text(r.word), Cell::shown(trim(r.weight))});
   return t;
 }
 

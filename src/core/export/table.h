@@ -73,9 +73,11 @@ Table lines_table(const std::vector<Ansi>& lines, std::string header);
 // one. A line without a bar gives its trimmed text and an empty weight.
 Table weighted_table(const std::vector<Ansi>& lines, std::string term_header, std::string weight_header);
 
-// Document rows (a document list opened with its weights): the name, and
-// the weight as a number; a bare name has an empty weight.
-Table doc_rows_table(const std::vector<preparation::DocRow>& rows);
+// Weighted rows (a document list opened with its weights, the contexts of a
+// document...): the name trimmed, and the weight as a number when it is
+// one; a bare name has an empty weight.
+Table weighted_rows_table(const std::vector<records::WeightedRow>& rows, std::string name_header,
+                          std::string weight_header);
 
 // Similarity retrieval: document and similarity.
 Table similar_table(const std::vector<retrieval::SimilarRow>& rows);

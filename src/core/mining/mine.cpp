@@ -126,7 +126,7 @@ MineOutcome mine_project(const fs::path& project_file, const Regional& regional,
   // 3. Associations between concepts: the pairs, then the rules.
   progress.status("Calculando as associações entre conceitos");
   AssociationRun assoc = association_run(project, lists.context_list, regional, progress, options);
-  out.rule_lines = rule_lines(assoc.rules);
+  out.rules = assoc.rules;
   out.table = std::move(assoc.table);
   out.association_text = std::move(assoc.association_text);
 

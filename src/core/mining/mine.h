@@ -80,7 +80,7 @@ AssociationRun association_run(const shell::Project& project, const std::filesys
 
 struct MineOutcome {
   std::vector<shell::FrequencyRow> rows;  // the frequency table, in table order
-  std::vector<Ansi> rule_lines;           // the data-mining window's result lines
+  std::vector<Rule> rules;                // the data-mining window's result rows
   std::vector<ParsedRule> table;          // the association table
   std::vector<Ansi> association_text;     // the sentences of the mining panel
   std::filesystem::path project_folder;   // the folder the road worked in

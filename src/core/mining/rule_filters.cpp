@@ -9,23 +9,6 @@
 
 namespace lumeral::mining {
 
-namespace {
-
-std::vector<Rule> text_rows(const std::vector<Ansi>& lines) {
-  std::vector<Rule> rows(lines.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) rows[i].text = lines[i];
-  return rows;
-}
-
-std::vector<Ansi> texts(std::vector<Rule>&& rows) {
-  std::vector<Ansi> lines;
-  lines.reserve(rows.size());
-  for (Rule& r : rows) lines.push_back(std::move(*r.text));
-  return lines;
-}
-
-}  // namespace
-
 std::vector<Rule> select_rules(const std::vector<Rule>& rules, AnsiView threshold_text, ThresholdKind kind,
                                const Regional& regional) {
   double t = regional.parse_threshold(threshold_text);
@@ -55,29 +38,8 @@ void sort_rules_alphabetically(std::vector<Rule>& rules, const Regional& regiona
   records::apply_order(rules, records::alphabetical_order(rule_lines(rules), regional));
 }
 
-std::vector<Ansi> select_rules(const std::vector<Ansi>& lines, AnsiView threshold_text, ThresholdKind kind,
-                               const Regional& regional) {
-  return texts(select_rules(text_rows(lines), threshold_text, kind, regional));
-}
-
-void sort_rules_by_confidence(std::vector<Ansi>& lines, const Regional& regional, Progress& progress) {
-  std::vector<Rule> rows = text_rows(lines);
-  sort_rules_by_confidence(rows, regional, progress);
-  lines = texts(std::move(rows));
-}
-
-void sort_rules_alphabetically(std::vector<Ansi>& lines, const Regional& regional) {
-  records::sort_alphabetical(lines, regional);
-}
-
 void check_filter_threshold(AnsiView threshold_text, const Regional& regional) {
   if (!(regional.parse(threshold_text) > 0)) throw Stop("Informe limiar para filtrar");
-}
-
-std::vector<Ansi> filter_rules(const RulesInput& input, AnsiView threshold_text, ThresholdKind kind,
-                               const Regional& regional, Progress& progress) {
-  check_filter_threshold(threshold_text, regional);
-  return select_rules(calculate_rules(input, regional, progress), threshold_text, kind, regional);
 }
 
 }  // namespace lumeral::mining

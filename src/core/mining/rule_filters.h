@@ -33,22 +33,9 @@ void sort_rules_by_confidence(std::vector<Rule>& rules, const Regional& regional
 // "Ordena alfabeticamente": case-insensitive collation of whole lines.
 void sort_rules_alphabetically(std::vector<Rule>& rules, const Regional& regional);
 
-// The same on rule lines, each line read as a row keeping its text.
-std::vector<Ansi> select_rules(const std::vector<Ansi>& lines, AnsiView threshold_text, ThresholdKind kind,
-                               const Regional& regional);
-void sort_rules_by_confidence(std::vector<Ansi>& lines, const Regional& regional,
-                              Progress& progress = Progress::none());
-void sort_rules_alphabetically(std::vector<Ansi>& lines, const Regional& regional);
-
 // The threshold panel's guard: a threshold that is not above 0 stops with
 // "Informe limiar para filtrar" (one that is not a number, with the
 // conversion error).
 void check_filter_threshold(AnsiView threshold_text, const Regional& regional);
-
-// The threshold panel, "Calcular": the guard, then the rules computed again
-// and selected. Returns the kept rule lines (their sentences replace the
-// association text).
-std::vector<Ansi> filter_rules(const RulesInput& input, AnsiView threshold_text, ThresholdKind kind,
-                               const Regional& regional, Progress& progress = Progress::none());
 
 }  // namespace lumeral::mining

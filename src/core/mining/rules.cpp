@@ -118,8 +118,4 @@ std::vector<Rule> calculate_rule_rows(const RulesInput& input, const Regional& r
   return rules;
 }
 
-std::vector<Ansi> calculate_rules(const RulesInput& input, const Regional& regional, Progress& progress) {
-  return rule_lines(calculate_rule_rows(input, regional, progress));
-}
-
 }  // namespace lumeral::mining

@@ -64,8 +64,5 @@ double parse_min_degree(AnsiView text, const Regional& regional);
 // the pair store does not belong to the lists (no division by zero).
 std::vector<Rule> calculate_rule_rows(const RulesInput& input, const Regional& regional,
                                       Progress& progress = Progress::none());
-// The same rules as their lines (rule_line()).
-std::vector<Ansi> calculate_rules(const RulesInput& input, const Regional& regional,
-                                  Progress& progress = Progress::none());
 
 }  // namespace lumeral::mining

@@ -13,24 +13,6 @@ Ansi doc_list_title(AnsiView bare_name) {
   return at == Ansi::npos ? t : t.substr(0, at);
 }
 
-Ansi doc_row_line(const DocRow& row) {
-  return row.weight.empty() ? row.name : row.name + Ansi(" | ") + row.weight;
-}
-
-std::vector<Ansi> doc_row_lines(const std::vector<DocRow>& rows) {
-  std::vector<Ansi> lines;
-  lines.reserve(rows.size());
-  for (const DocRow& r : rows) lines.push_back(doc_row_line(r));
-  return lines;
-}
-
-std::vector<DocRow> bare_rows(const std::vector<Ansi>& names) {
-  std::vector<DocRow> rows;
-  rows.reserve(names.size());
-  for (const Ansi& n : names) rows.push_back({n, Ansi()});
-  return rows;
-}
-
 void include_doc_list(std::vector<DocRow>& rows, const fs::path& p, AnsiView threshold_field, int decimals,
                       const Regional& regional) {
   const double threshold = regional.parse_threshold(threshold_field);

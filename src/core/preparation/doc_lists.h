@@ -10,6 +10,7 @@
 
 #include "core/base/ansi.h"
 #include "core/base/regional.h"
+#include "core/records/weighted.h"
 
 namespace lumeral::preparation {
 
@@ -26,18 +27,7 @@ Ansi doc_list_title(AnsiView bare_name);
 // A row of a list: the document's name (trimmed when read from a list;
 // as picked when chosen from disk or listed from a folder) and its weight
 // as the list shows it, empty for a bare name.
-struct DocRow {
-  Ansi name;
-  Ansi weight;
-  bool operator==(const DocRow&) const = default;
-};
-
-// The line a list shows for a row: name + " | " + weight, or the bare name.
-Ansi doc_row_line(const DocRow& row);
-std::vector<Ansi> doc_row_lines(const std::vector<DocRow>& rows);
-
-// Bare names as rows.
-std::vector<DocRow> bare_rows(const std::vector<Ansi>& names);
+using DocRow = records::WeightedRow;
 
 // "Inclui lista inteira": the records whose weight reaches the threshold
 // field (empty = 0), their weights with `decimals` decimals, appended to

@@ -352,28 +352,42 @@ Ansi word_list_line(AnsiView word, double weight, const Regional& regional) {
   return Ansi(word) + Ansi(" |  ") + regional.format(weight, "0.00000");
 }
 
-std::vector<Ansi> open_word_list(const fs::path& p, AnsiView threshold_field, const Regional& regional) {
-  const double threshold = regional.parse_threshold(threshold_field);
-  const Ansi name = path_name(p);
+Ansi word_list_line(const records::WeightedRow& row) { return row.name + Ansi(" |  ") + row.weight; }
+
+std::vector<Ansi> word_list_lines(const std::vector<records::WeightedRow>& rows) {
   std::vector<Ansi> lines;
-  if (find_ci(name, AnsiView(".lpl")) != Ansi::npos) {
-    for (const auto& r : records::read_all<records::WordRecord>(p))
-      if (r.weight >= threshold) lines.push_back(word_list_line(trim(r.word), r.weight, regional));
-  } else if (find_ci(name, AnsiView(".ctt")) != Ansi::npos) {
-    for (const auto& r : records::read_all<records::ContextRecord>(p))
-      if (r.weight >= threshold) lines.push_back(word_list_line(trim(r.entry), r.weight, regional));
-  }
+  lines.reserve(rows.size());
+  for (const auto& r : rows) lines.push_back(word_list_line(r));
   return lines;
 }
 
-void save_word_list(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional) {
-  records::save_as_word_records(p, lines, regional, records::NoBar::ConversionError);
+std::vector<records::WeightedRow> open_word_list(const fs::path& p, AnsiView threshold_field,
+                                                 const Regional& regional) {
+  const double threshold = regional.parse_threshold(threshold_field);
+  const Ansi name = path_name(p);
+  std::vector<records::WeightedRow> rows;
+  auto add = [&](const Ansi& word, double weight) {
+    if (weight >= threshold) rows.push_back({trim(word), regional.format(weight, "0.00000")});
+  };
+  if (find_ci(name, AnsiView(".lpl")) != Ansi::npos) {
+    for (const auto& r : records::read_all<records::WordRecord>(p)) add(r.word, r.weight);
+  } else if (find_ci(name, AnsiView(".ctt")) != Ansi::npos) {
+    for (const auto& r : records::read_all<records::ContextRecord>(p)) add(r.entry, r.weight);
+  }
+  return rows;
 }
 
-void save_word_list_as_context(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional) {
-  records::save_as_context_records(p, lines, regional, records::NoBar::ConversionError);
+void save_word_list(const fs::path& p, const std::vector<records::WeightedRow>& rows, const Regional& regional) {
+  records::save_as_word_records(p, rows, regional, records::NoBar::ConversionError);
 }
 
-void save_word_list_as_text(const fs::path& p, const std::vector<Ansi>& lines) { records::save_as_text(p, lines); }
+void save_word_list_as_context(const fs::path& p, const std::vector<records::WeightedRow>& rows,
+                               const Regional& regional) {
+  records::save_as_context_records(p, rows, regional, records::NoBar::ConversionError);
+}
+
+void save_word_list_as_text(const fs::path& p, const std::vector<records::WeightedRow>& rows) {
+  records::save_as_text(p, word_list_lines(rows));
+}
 
 }  // namespace lumeral::preparation

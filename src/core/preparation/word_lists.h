@@ -23,6 +23,7 @@
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
+#include "core/records/weighted.h"
 #include "core/shell/project.h"
 #include "core/base/language.h"
 #include "core/base/reading.h"
@@ -113,20 +114,25 @@ std::size_t build_word_lists(const DocumentPaths& documents, const fs::path& sto
 
 // A line of the list on screen: word + " |  " + weight as "0.00000".
 Ansi word_list_line(AnsiView word, double weight, const Regional& regional);
+// A row of the list on screen (the word, the weight as shown) and its line.
+Ansi word_list_line(const records::WeightedRow& row);
+std::vector<Ansi> word_list_lines(const std::vector<records::WeightedRow>& rows);
 
-// "Abre lista": the lines of a word list (name containing ".lpl") or a
+// "Abre lista": the rows of a word list (name containing ".lpl") or a
 // context (".ctt") whose weight reaches the threshold field (empty = 0;
-// otherwise a number, else the conversion error). Any other name gives no
-// lines. The count of lines is "Total de palavras:".
-std::vector<Ansi> open_word_list(const fs::path& p, AnsiView threshold_field, const Regional& regional);
+// otherwise a number, else the conversion error), the weight as
+// "0.00000". Any other name gives no rows. The count of rows is "Total de
+// palavras:".
+std::vector<records::WeightedRow> open_word_list(const fs::path& p, AnsiView threshold_field, const Regional& regional);
 
 // "Grava lista" (word records, words cut to 15) and "Grava como conceito"
-// (context records, cut to 30): the file is created anew; every line needs
-// its bar and a number after it, else the conversion error stops the save
-// and the file keeps its old content.
-void save_word_list(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional);
-void save_word_list_as_context(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional);
-// "Grava como texto": the lines as shown.
-void save_word_list_as_text(const fs::path& p, const std::vector<Ansi>& lines);
+// (context records, cut to 30): the file is created anew; every row needs
+// a weight that is a number, else the conversion error stops the save and
+// the file keeps its old content.
+void save_word_list(const fs::path& p, const std::vector<records::WeightedRow>& rows, const Regional& regional);
+void save_word_list_as_context(const fs::path& p, const std::vector<records::WeightedRow>& rows,
+                               const Regional& regional);
+// "Grava como texto": the rows' lines as shown.
+void save_word_list_as_text(const fs::path& p, const std::vector<records::WeightedRow>& rows);
 
 }  // namespace lumeral::preparation

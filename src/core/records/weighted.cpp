@@ -179,36 +179,50 @@ double line_weight(const LineParts& parts, const Regional& regional, NoBar no_ba
 }
 
 namespace {
+// One record per row: its name trimmed and the weight read from its text.
 template <class R, class Make>
-void save_records(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional, NoBar no_bar,
+void save_records(const fs::path& p, const std::vector<WeightedRow>& rows, const Regional& regional, NoBar no_bar,
                   Make make) {
   Writer<R> out(p);
-  for (const auto& line : lines) {
-    LineParts parts = split_weighted(line);
+  for (const auto& row : rows) {
+    const LineParts parts{trim(row.name), trim(row.weight), !row.weight.empty()};
     out.write(make(parts.term, line_weight(parts, regional, no_bar)));
   }
   out.close();
 }
+
+WordRecord word_record(const Ansi& t, double w) { return WordRecord{cut(t, 15), w}; }
+ContextRecord context_record(const Ansi& t, double w) { return ContextRecord{cut(t, 30), w}; }
 }  // namespace
 
-void save_as_word_records(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional,
+void save_as_word_records(const fs::path& p, const std::vector<WeightedRow>& rows, const Regional& regional,
                           NoBar no_bar) {
-  save_records<WordRecord>(p, lines, regional, no_bar,
-                           [](const Ansi& t, double w) { return WordRecord{cut(t, 15), w}; });
+  save_records<WordRecord>(p, rows, regional, no_bar, word_record);
 }
 
-void save_as_context_records(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional,
+void save_as_context_records(const fs::path& p, const std::vector<WeightedRow>& rows, const Regional& regional,
                              NoBar no_bar) {
-  save_records<ContextRecord>(p, lines, regional, no_bar,
-                              [](const Ansi& t, double w) { return ContextRecord{cut(t, 30), w}; });
-}
-
-void save_as_doc_records(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional,
-                         NoBar no_bar) {
-  save_records<DocRecord>(p, lines, regional, no_bar,
-                          [](const Ansi& t, double w) { return DocRecord{cut(t, 255), w}; });
+  save_records<ContextRecord>(p, rows, regional, no_bar, context_record);
 }
 
 void save_as_text(const fs::path& p, const std::vector<Ansi>& lines) { write_text_file(p, lines); }
+
+Ansi weighted_row_line(const WeightedRow& row) {
+  return row.weight.empty() ? row.name : row.name + Ansi(" | ") + row.weight;
+}
+
+std::vector<Ansi> weighted_row_lines(const std::vector<WeightedRow>& rows) {
+  std::vector<Ansi> lines;
+  lines.reserve(rows.size());
+  for (const WeightedRow& r : rows) lines.push_back(weighted_row_line(r));
+  return lines;
+}
+
+std::vector<WeightedRow> bare_rows(const std::vector<Ansi>& names) {
+  std::vector<WeightedRow> rows;
+  rows.reserve(names.size());
+  for (const Ansi& n : names) rows.push_back({n, Ansi()});
+  return rows;
+}
 
 }  // namespace lumeral::records

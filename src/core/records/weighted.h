@@ -23,6 +23,19 @@ struct LineParts {
 };
 LineParts split_weighted(AnsiView line);
 
+// A row of a list of names with weights, as the list windows keep it: the
+// name (as read or picked) and the weight as the list shows it, empty for a
+// bare name. Its line is name + " | " + weight, or the bare name.
+struct WeightedRow {
+  Ansi name;
+  Ansi weight;
+  bool operator==(const WeightedRow&) const = default;
+};
+Ansi weighted_row_line(const WeightedRow& row);
+std::vector<Ansi> weighted_row_lines(const std::vector<WeightedRow>& rows);
+// Bare names as rows.
+std::vector<WeightedRow> bare_rows(const std::vector<Ansi>& names);
+
 // Keys of a line for the sort by weight.
 AnsiView key_after_bar(AnsiView line);     // after the first "|" (the whole line without one)
 AnsiView key_after_equals(AnsiView line);  // after the first "=" (term association)
@@ -73,16 +86,15 @@ std::size_t alphabetical_position(const std::vector<Ansi>& lines, AnsiView line,
 // What a line without a bar becomes when saved as records.
 enum class NoBar { ConversionError, WeightZero, WeightOne };
 
-// Saves lines as records into a file created anew, one per line in order:
-// the term cut to `term_size`, the weight read from the weight text. An
-// unreadable weight stops with the conversion error and writes nothing
-// (the file keeps its old content).
-void save_as_word_records(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional,
+// Saves rows as records into a file created anew, one per row in order:
+// the name trimmed and cut to the record's size, the weight read from its
+// text; a bare name (no weight) gets the policy's value. An unreadable
+// weight stops with the conversion error and writes nothing (the file keeps
+// its old content).
+void save_as_word_records(const fs::path& p, const std::vector<WeightedRow>& rows, const Regional& regional,
                           NoBar no_bar = NoBar::ConversionError);
-void save_as_context_records(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional,
+void save_as_context_records(const fs::path& p, const std::vector<WeightedRow>& rows, const Regional& regional,
                              NoBar no_bar = NoBar::WeightOne);
-void save_as_doc_records(const fs::path& p, const std::vector<Ansi>& lines, const Regional& regional,
-                         NoBar no_bar = NoBar::WeightZero);
 
 // Saves lines exactly as shown: a text file, CR LF line ends.
 void save_as_text(const fs::path& p, const std::vector<Ansi>& lines);

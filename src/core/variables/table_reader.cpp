@@ -392,6 +392,30 @@ std::size_t chosen_sheet(const std::vector<std::string>& names, const std::strin
              "; as planilhas são: " + list + ".");
 }
 
+// The tables of an ODS spreadsheet body, in order.
+std::vector<pugi::xml_node> ods_sheets(const pugi::xml_node& book) {
+  std::vector<pugi::xml_node> sheets;
+  for (pugi::xml_node t = book.first_child(); t; t = t.next_sibling())
+    if (t.type() == pugi::node_element && local_name(t) == "table") sheets.push_back(t);
+  return sheets;
+}
+
+// The sheets an XLSX workbook's XML lists: their names and relationship ids.
+void xlsx_sheets(std::string book, const fs::path& p, std::size_t limit, std::vector<std::string>& names,
+                 std::vector<std::string>& ids) {
+  pugi::xml_document doc;
+  preparation::parse_zip_xml(doc, p, book, "XLSX", limit, table_refusal);
+  const pugi::xml_node sheets = child_named(child_named(doc, "workbook"), "sheets");
+  for (pugi::xml_node s = sheets.first_child(); s; s = s.next_sibling()) {
+    if (s.type() != pugi::node_element || local_name(s) != "sheet") continue;
+    names.emplace_back(s.attribute("name").value());
+    ids.emplace_back(attribute_named(s, "id").value());
+  }
+}
+
+// Thrown by table_header's sink once it has the header.
+struct HeaderRead {};
+
 }  // namespace
 
 std::string table_refusal(const fs::path& p, const std::string& reason) {
@@ -477,13 +501,10 @@ void read_ods_xml(std::string content_xml, const fs::path& p, const TableOptions
   const pugi::xml_node book =
       child_named(child_named(child_named(doc, "document-content"), "body"), "spreadsheet");
   if (!book) throw Stop(table_refusal(p, preparation::damaged_reason("ODS")));
-  std::vector<std::pair<std::string, pugi::xml_node>> sheets;
-  for (pugi::xml_node t = book.first_child(); t; t = t.next_sibling())
-    if (t.type() == pugi::node_element && local_name(t) == "table")
-      sheets.emplace_back(attribute_named(t, "name").value(), t);
+  const std::vector<pugi::xml_node> sheets = ods_sheets(book);
   std::vector<std::string> names;
-  for (const auto& s : sheets) names.push_back(s.first);
-  const pugi::xml_node table = sheets[chosen_sheet(names, options.sheet, p)].second;
+  for (const auto& s : sheets) names.emplace_back(attribute_named(s, "name").value());
+  const pugi::xml_node table = sheets[chosen_sheet(names, options.sheet, p)];
 
   TableRow row;
   std::size_t number = 0;  // rows passed so far
@@ -588,16 +609,7 @@ void read_table(const fs::path& p, const TableOptions& options, const RowSink& s
   std::string rels =
       preparation::read_zip_member(p, "xl/_rels/workbook.xml.rels", "XLSX", options.limit, table_refusal, false);
   std::vector<std::string> names, ids;
-  {
-    pugi::xml_document doc;
-    preparation::parse_zip_xml(doc, p, book, "XLSX", options.limit, table_refusal);
-    const pugi::xml_node sheets = child_named(child_named(doc, "workbook"), "sheets");
-    for (pugi::xml_node s = sheets.first_child(); s; s = s.next_sibling()) {
-      if (s.type() != pugi::node_element || local_name(s) != "sheet") continue;
-      names.emplace_back(s.attribute("name").value());
-      ids.emplace_back(attribute_named(s, "id").value());
-    }
-  }
+  xlsx_sheets(std::move(book), p, options.limit, names, ids);
   const std::size_t chosen = chosen_sheet(names, options.sheet, p);
   // The sheet's part, from the workbook's relationships; without them the
   // parts' usual names.
@@ -615,6 +627,42 @@ void read_table(const fs::path& p, const TableOptions& options, const RowSink& s
   std::string strings =
       preparation::read_zip_member(p, "xl/sharedStrings.xml", "XLSX", options.limit, table_refusal, false);
   read_xlsx_sheet_xml(std::move(sheet), std::move(strings), p, options.limit, sink);
+}
+
+std::vector<std::string> sheet_names(const fs::path& p, std::size_t limit) {
+  require_file(p);
+  std::vector<std::string> names, ids;
+  switch (table_format_of(p)) {
+    case TableFormat::Csv:
+      break;
+    case TableFormat::Xlsx:
+      xlsx_sheets(preparation::read_zip_member(p, "xl/workbook.xml", "XLSX", limit, table_refusal), p, limit, names,
+                  ids);
+      break;
+    case TableFormat::Ods: {
+      std::string content = preparation::read_zip_member(p, "content.xml", "ODS", limit, table_refusal);
+      pugi::xml_document doc;
+      preparation::parse_zip_xml(doc, p, content, "ODS", limit, table_refusal);
+      const pugi::xml_node book =
+          child_named(child_named(child_named(doc, "document-content"), "body"), "spreadsheet");
+      if (!book) throw Stop(table_refusal(p, preparation::damaged_reason("ODS")));
+      for (const pugi::xml_node& s : ods_sheets(book)) names.emplace_back(attribute_named(s, "name").value());
+      break;
+    }
+  }
+  return names;
+}
+
+std::vector<std::string> table_header(const fs::path& p, const TableOptions& options) {
+  std::vector<std::string> header;
+  try {
+    read_table(p, options, [&](TableRow& row) {
+      header = std::move(row.cells);
+      throw HeaderRead{};
+    });
+  } catch (const HeaderRead&) {
+  }
+  return header;
 }
 
 }  // namespace lumeral::variables

@@ -44,6 +44,12 @@ using RowSink = std::function<void(TableRow& row)>;
 // when it cannot be read, is damaged, or has no sheet of that name.
 void read_table(const fs::path& p, const TableOptions& options, const RowSink& sink);
 
+// The sheets of a workbook in their order (XLSX, ODS); none for a CSV.
+// Stops as read_table does on a damaged or missing file.
+std::vector<std::string> sheet_names(const fs::path& p, std::size_t limit);
+// The first row of the table (its header), read without the rest.
+std::vector<std::string> table_header(const fs::path& p, const TableOptions& options);
+
 // The parts of read_table, for bytes already in memory (the fuzz target).
 // A CSV's bytes, whatever their encoding; `p` names it in messages.
 void read_csv_bytes(std::string_view bytes, const fs::path& p, const RowSink& sink);

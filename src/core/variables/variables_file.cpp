@@ -20,12 +20,6 @@ namespace {
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 constexpr std::size_t kNamesShown = 5;
 
-// A cell as stored text: characters Windows-1252 lacks approximated, line
-// breaks and other control characters as blanks, blanks at the ends gone.
-Ansi stored_cell(const std::string& utf8) {
-  return trim(preparation::to_stored_lines({utf8}).lines.front());
-}
-
 // Names found as the core finds a file: the exact name, else the one name
 // that differs from it only in letter case (A-Z).
 class NameIndex {
@@ -118,6 +112,8 @@ void append_cell(std::string& out, AnsiView cell) {
 
 }  // namespace
 
+Ansi stored_value(const std::string& utf8) { return trim(preparation::to_stored_lines({utf8}).lines.front()); }
+
 Variables read_variables_table(const fs::path& file, const TableOptions& options) {
   Variables v;
   bool header = false;
@@ -127,7 +123,7 @@ Variables read_variables_table(const fs::path& file, const TableOptions& options
     if (!header) {
       header = true;
       for (std::size_t c = 1; c < row.cells.size(); ++c) {
-        Ansi name = stored_cell(row.cells[c]);
+        Ansi name = stored_value(row.cells[c]);
         if (name.empty())
           throw Stop("A coluna " + std::to_string(c + 1) + " do cabeçalho de " + message_name(file) +
                      " não tem o nome da variável.");
@@ -142,14 +138,14 @@ Variables read_variables_table(const fs::path& file, const TableOptions& options
     if (row.cells.size() > v.names.size() + 1)
       throw Stop(where + " tem mais valores (" + std::to_string(row.cells.size() - 1) + ") que variáveis no cabeçalho (" +
                  std::to_string(v.names.size()) + ").");
-    Ansi document = stored_cell(row.cells[0]);
+    Ansi document = stored_value(row.cells[0]);
     if (document.empty()) throw Stop(where + " tem valores mas não diz de que documento são.");
     auto [at, fresh] = line_of.emplace(document, row.number);
     if (!fresh)
       throw Stop("O documento " + shown_name(document) + " aparece duas vezes em " + message_name(file) + " (linhas " +
                  std::to_string(at->second) + " e " + std::to_string(row.number) + ").");
     std::vector<Ansi> values(v.names.size());
-    for (std::size_t c = 1; c < row.cells.size(); ++c) values[c - 1] = stored_cell(row.cells[c]);
+    for (std::size_t c = 1; c < row.cells.size(); ++c) values[c - 1] = stored_value(row.cells[c]);
     v.documents.push_back(std::move(document));
     v.values.push_back(std::move(values));
   });
@@ -256,6 +252,30 @@ VariablesTable variables_table(const Variables& v, const std::vector<Ansi>& list
   add(t.warnings, unknown_warning(unknown));
   for (std::size_t c = 0; c < v.names.size(); ++c) add(t.warnings, empty_warning(v.names[c], empty[c]));
   return t;
+}
+
+VariablesGrid variables_grid(const Variables& v, const std::vector<Ansi>& list_documents) {
+  std::vector<bool> used;
+  const std::vector<std::size_t> row_of = rows_of(v, list_documents, used);
+  VariablesGrid g;
+  g.rows.names = v.names;
+  std::unordered_set<Ansi> seen;
+  for (std::size_t d = 0; d < list_documents.size(); ++d) {
+    Ansi name = trim(list_documents[d]);
+    if (!seen.insert(lower_az(name)).second) continue;
+    const std::size_t r = row_of[d];
+    g.rows.documents.push_back(std::move(name));
+    g.rows.values.push_back(r == kNone ? std::vector<Ansi>(v.names.size()) : v.values[r]);
+    g.in_file.push_back(r != kNone);
+  }
+  g.listed = g.rows.documents.size();
+  for (std::size_t r = 0; r < used.size(); ++r) {
+    if (used[r]) continue;
+    g.rows.documents.push_back(v.documents[r]);
+    g.rows.values.push_back(v.values[r]);
+    g.in_file.push_back(true);
+  }
+  return g;
 }
 
 Variables set_variables(const fs::path& document_list, const fs::path& table, const TableOptions& options) {

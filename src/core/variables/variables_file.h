@@ -28,6 +28,11 @@ struct Variables {
   std::vector<std::vector<Ansi>> values;  // values[row][variable]; short rows padded with ""
 };
 
+// A name or value as the file keeps it: stored text, characters
+// Windows-1252 lacks approximated, line breaks and other control characters
+// as blanks, blanks at the ends gone (what a typed cell becomes too).
+Ansi stored_value(const std::string& utf8);
+
 // Reads a variables file; throws Stop with a Portuguese message (no file, no
 // header, a repeated document, a repeated variable name...).
 Variables read_variables(const fs::path& file);
@@ -66,6 +71,17 @@ struct VariablesTable {
   std::vector<std::string> warnings;
 };
 VariablesTable variables_table(const Variables& v, const std::vector<Ansi>& list_documents);
+
+// The variables of a list as a window edits them: one row per document of
+// the list (its spelling, list order, a document listed twice once, empty
+// values when the file has no row for it), then the file's rows that name
+// no document of the list, kept so that writing the file back loses none.
+struct VariablesGrid {
+  Variables rows;
+  std::size_t listed = 0;     // the first `listed` rows are the list's
+  std::vector<bool> in_file;  // per row: the file has a row for it
+};
+VariablesGrid variables_grid(const Variables& v, const std::vector<Ansi>& list_documents);
 
 // Replaces the variables of a list by those of a table: every row must name
 // a document of the list (a row that names none stops the command, nothing

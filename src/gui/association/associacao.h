@@ -54,7 +54,7 @@ class Tform_rel : public QMainWindow, public Form, private Tform_relUi {
   const std::vector<association::AssociationRow>& linhas() const { return linhas_; }
   // What the co-occurrence network draws: the lines of the pairs shown, and
   // the document list they were counted in ("Lista de docs:").
-  std::vector<Ansi> pares() const { return association::association_lines(linhas_); }
+  const std::vector<association::AssociationRow>& pares() const { return linhas_; }
   QString lista_docs() const { return Edit_docs->text(); }
   explicit Tform_rel(Windows& windows);
 

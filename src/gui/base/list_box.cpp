@@ -55,6 +55,21 @@ void ListBox::set_lines(const std::vector<Ansi>& lines) {
   setUpdatesEnabled(true);
 }
 
+void ListBox::set_rows(std::vector<records::WeightedRow>& rows, RowLine line) {
+  std::vector<Ansi> lines;
+  lines.reserve(rows.size());
+  for (const auto& row : rows) lines.push_back(line(row));
+  if (sorted_) {
+    const auto order = records::alphabetical_order(lines, regional_);
+    records::apply_order(rows, order);
+    records::apply_order(lines, order);
+  }
+  setUpdatesEnabled(false);
+  clear();
+  for (const Ansi& l : lines) addItem(make_item(l));
+  setUpdatesEnabled(true);
+}
+
 void ListBox::add(AnsiView line) {
   if (!sorted_) {
     addItem(make_item(line));

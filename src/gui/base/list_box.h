@@ -11,6 +11,7 @@
 
 #include "core/base/ansi.h"
 #include "core/base/regional.h"
+#include "core/records/weighted.h"
 #include "core/preparation/collection.h"
 
 namespace lumeral::gui {
@@ -29,6 +30,11 @@ class ListBox : public QListWidget {
   void add_all(const std::vector<Ansi>& lines);
   std::vector<Ansi> lines() const;
   void set_lines(const std::vector<Ansi>& lines);  // replaces every line (sorted when the list is)
+  // Replaces every line by the lines of `rows` (`line` makes each); while
+  // the list is sorted, `rows` are put in the order their lines are shown,
+  // so row i is line i.
+  using RowLine = Ansi (*)(const records::WeightedRow&);
+  void set_rows(std::vector<records::WeightedRow>& rows, RowLine line = records::weighted_row_line);
   Ansi line(int row) const;
   std::vector<int> selected_rows() const;  // ascending
   // Removes every selected line, keeping the order of the others.

@@ -25,7 +25,7 @@ const QString kFiltroAbreConsulta =
 Tform_consulta::Tform_consulta(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   build_layout();
   add_export_button(*this, bt_grava_texto,
-                    [this] { return exporting::weighted_table(ListBox1->lines(), "Documento", "Relevância"); });
+                    [this] { return exporting::weighted_rows_table(linhas, "Documento", "Relevância"); });
   connect(bt_docs, &QPushButton::clicked, this, [this] { bt_docsClick(); });
   connect(bt_contextos, &QPushButton::clicked, this, [this] { bt_contextosClick(); });
   connect(bt_grava_consulta, &QPushButton::clicked, this, [this] { bt_grava_consultaClick(); });
@@ -98,8 +98,8 @@ void Tform_consulta::bt_consultaClick() {
 
 void Tform_consulta::bt_resultadosClick() {
   command([this] {
-    auto lines = classification::query_results(path_of(lista_docs), ansi(Edit_limiar->text()), regional());
-    ListBox1->set_lines(lines);
+    linhas = classification::query_results(path_of(lista_docs), ansi(Edit_limiar->text()), regional());
+    ListBox1->set_rows(linhas);
   });
 }
 
@@ -107,7 +107,7 @@ void Tform_consulta::bt_grava_resultadoClick() {
   command([this] {
     auto file = platform().save_file(this, {QString(), kFiltroDocs, QStringLiteral("ldc"), QString()});
     if (!file) return;
-    classification::save_result_as_doc_list(path_of(*file), ListBox1->lines(), regional());
+    classification::save_result_as_doc_list(path_of(*file), linhas, regional());
   });
 }
 
@@ -116,13 +116,14 @@ void Tform_consulta::bt_grava_textoClick() {
     auto file = platform().save_file(
         this, {QString(), QStringLiteral("arquivos texto (*.txt)|*.txt"), QStringLiteral("txt"), QString()});
     if (!file) return;
-    records::save_as_text(path_of(*file), ListBox1->lines());
+    records::save_as_text(path_of(*file), records::weighted_row_lines(linhas));
   });
 }
 
 void Tform_consulta::bt_limpaClick() {
   Memo_palavras->clear();
   Memo_pesos->clear();
+  linhas.clear();
   ListBox1->clear();
 }
 

@@ -11,6 +11,9 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include <vector>
+
+#include "core/records/weighted.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 #include "gui/base/memo.h"
@@ -50,6 +53,8 @@ class Tform_consulta : public QMainWindow, public Form, private Tform_consultaUi
   QString lista_docs;
   QString lista_contextos;
   QString consulta;
+  // The result rows, in the order shown.
+  std::vector<records::WeightedRow> linhas;
 
   void bt_docsClick();
   void bt_contextosClick();

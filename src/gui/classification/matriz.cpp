@@ -29,7 +29,7 @@ const QString kFiltroContextos = QStringLiteral("listas de contextos (*.lct)|*.l
 Tform_matriz::Tform_matriz(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   build_layout();
   add_export_action(*this, Salvaresultadocomotexto1,
-                    [this] { return exporting::weighted_table(ListBox1->lines(), "Item", "Grau"); });
+                    [this] { return exporting::weighted_rows_table(linhas, "Item", "Grau"); });
   connect(Abrelistadedocs1, &QAction::triggered, this, [this] { Abrelistadedocs1Click(); });
   connect(Abrelistadecontextos1, &QAction::triggered, this, [this] { Abrelistadecontextos1Click(); });
   connect(MetodoDeterministico1, &QAction::triggered, this, [this] { MetodoDeterministico1Click(); });
@@ -44,7 +44,11 @@ Tform_matriz::Tform_matriz(Windows& windows) : QMainWindow(nullptr), Form(window
   connect(Button_copia, &QPushButton::clicked, this, [this] { Button_copiaClick(); });
 }
 
-void Tform_matriz::mostra_total() { Edit_total->setText(QString::number(ListBox1->count())); }
+void Tform_matriz::mostra_linhas(std::vector<records::WeightedRow> rows) {
+  linhas = std::move(rows);
+  ListBox1->set_rows(linhas);
+  Edit_total->setText(QString::number(ListBox1->count()));
+}
 
 void Tform_matriz::Abrelistadedocs1Click() {
   command([this] {
@@ -94,11 +98,8 @@ void Tform_matriz::MetodoProbabilistico1Click() { classifica(false); }
 
 void Tform_matriz::Mostracontextosdeumdoc1Click() {
   command([this] {
-    auto lines = classification::doc_contexts(fs::current_path(), ansi(Edit_nome->text()),
-                                              ansi(Edit_limiar->text()), regional());
-    ListBox1->clear();
-    ListBox1->add_all(lines);
-    mostra_total();
+    mostra_linhas(classification::doc_contexts(fs::current_path(), ansi(Edit_nome->text()),
+                                               ansi(Edit_limiar->text()), regional()));
   });
 }
 
@@ -106,10 +107,8 @@ void Tform_matriz::Mostradocumentosdeumcontexto1Click() {
   command([this] {
     auto listing = classification::context_docs(path_of(Edit_docs->text().trimmed()), ansi(Edit_nome->text()),
                                                 ansi(Edit_limiar->text()), regional());
-    // A missing matrix stops the listing after the lines found before it.
-    ListBox1->clear();
-    ListBox1->add_all(listing.lines);
-    mostra_total();
+    // A missing matrix stops the listing after the rows found before it.
+    mostra_linhas(std::move(listing.rows));
     if (listing.stop) throw Stop(listing.stop->text, listing.stop->kind);
   });
 }
@@ -118,7 +117,7 @@ void Tform_matriz::Salvaresultadocomoldoc1Click() {
   command([this] {
     auto file = platform().save_file(this, {QString(), kFiltroDocs, QStringLiteral("ldc"), QString()});
     if (!file) return;
-    classification::save_result_as_doc_list(path_of(*file), ListBox1->lines(), regional());
+    classification::save_result_as_doc_list(path_of(*file), linhas, regional());
   });
 }
 
@@ -127,41 +126,38 @@ void Tform_matriz::Salvaresultadocomotexto1Click() {
     auto file = platform().save_file(
         this, {QString(), QStringLiteral("arquivos texto (*.txt)|*.txt"), QStringLiteral("txt"), QString()});
     if (!file) return;
-    records::save_as_text(path_of(*file), ListBox1->lines());
+    records::save_as_text(path_of(*file), records::weighted_row_lines(linhas));
   });
 }
 
-void Tform_matriz::Ordenaalfabeticamente1Click() { ListBox1->set_sorted(true); }
+void Tform_matriz::Ordenaalfabeticamente1Click() {
+  ListBox1->set_sorted(true);
+  ListBox1->set_rows(linhas);
+}
 
 void Tform_matriz::Button_docsClick() {
   command([this] {
-    auto lines = classification::doc_list_names(path_of(Edit_docs->text().trimmed()));
-    ListBox1->clear();
-    ListBox1->add_all(lines);
-    mostra_total();
+    mostra_linhas(records::bare_rows(classification::doc_list_names(path_of(Edit_docs->text().trimmed()))));
   });
 }
 
 void Tform_matriz::mostra_classificacao(const fs::path& doc_list, const fs::path& context_list) {
   Edit_contextos->setText(qpath(context_list));
   Edit_docs->setText(qpath(doc_list));
-  ListBox1->set_lines(classification::doc_list_names(doc_list));
-  mostra_total();
+  mostra_linhas(records::bare_rows(classification::doc_list_names(doc_list)));
 }
 
 void Tform_matriz::Button_contsClick() {
   command([this] {
-    auto lines = classification::context_list_names(path_of(Edit_contextos->text().trimmed()));
-    ListBox1->clear();
-    ListBox1->add_all(lines);
-    mostra_total();
+    mostra_linhas(
+        records::bare_rows(classification::context_list_names(path_of(Edit_contextos->text().trimmed()))));
   });
 }
 
 void Tform_matriz::Button_copiaClick() {
-  int row = ListBox1->currentRow();
-  if (row < 0) return;
-  Edit_nome->setText(qs(classification::copy_selected(ListBox1->line(row))));
+  const int row = ListBox1->currentRow();
+  if (row < 0 || static_cast<std::size_t>(row) >= linhas.size()) return;
+  Edit_nome->setText(qs(classification::copy_selected(records::weighted_row_line(linhas[static_cast<std::size_t>(row)]))));
 }
 
 }  // namespace lumeral::gui

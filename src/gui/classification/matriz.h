@@ -13,8 +13,10 @@
 #include <QStatusBar>
 
 #include <filesystem>
+#include <vector>
 
 #include "gui/base/form.h"
+#include "core/records/weighted.h"
 #include "gui/base/list_box.h"
 
 class QAction;
@@ -75,7 +77,9 @@ class Tform_matriz : public QMainWindow, public Form, private Tform_matrizUi {
  private:
   void build_layout();  // matriz_layout.cpp
   void classifica(bool deterministico);
-  void mostra_total();
+  // The rows listed, in the order shown.
+  std::vector<records::WeightedRow> linhas;
+  void mostra_linhas(std::vector<records::WeightedRow> rows);
 };
 
 }  // namespace lumeral::gui

@@ -31,6 +31,7 @@ Tform_cluster::Tform_cluster(Windows& windows) : QMainWindow(nullptr), Form(wind
   connect(Gravadocsdeumclustercomolista1, &QAction::triggered, this,
           [this] { Gravadocsdeumclustercomolista1Click(); });
   connect(Ordenadocsdocluster1, &QAction::triggered, this, [this] { Ordenadocsdocluster1Click(); });
+  connect(Nuvemdepalavras1, &QAction::triggered, this, [this] { Nuvemdepalavras1Click(); });
   connect(ListBox_clusters, &QListWidget::itemDoubleClicked, this, [this] { Mostradocsdeumcluster1Click(); });
   connect(ListBox_docs, &QListWidget::itemDoubleClicked, this, [this] { ListBox_docsDblClick(); });
   connect(ListBox_membros, &QListWidget::itemDoubleClicked, this, [this] { ListBox_membrosDblClick(); });
@@ -159,6 +160,18 @@ void Tform_cluster::ListBox_docsDblClick() {
 void Tform_cluster::ListBox_membrosDblClick() {
   const int row = ListBox_membros->currentRow();
   if (row >= 0) mostra_documento(ListBox_membros->line(row));
+}
+
+void Tform_cluster::Nuvemdepalavras1Click() {
+  command([this] {
+    const int row = ListBox_clusters->currentRow();
+    const std::size_t index = row < 0 ? clusters_.members.size() : std::size_t(row);
+    std::vector<Ansi> membros = clustering::cluster_members(clusters_, index, docs_.size());
+    const fs::path pasta = lista_.parent_path();
+    windows().open_nuvem_palavras({qs(ListBox_clusters->line(row)), [membros, pasta] {
+                                     return charts::cloud_of_documents(membros, pasta);
+                                   }});
+  });
 }
 
 }  // namespace lumeral::gui

@@ -44,6 +44,7 @@ struct Tform_clusterUi {
   QAction* Mostradocsdeumcluster1;           // "Cluster" > "Mostra docs de um cluster"
   QAction* Gravadocsdeumclustercomolista1;   // > "Grava docs de um cluster como lista"
   QAction* Ordenadocsdocluster1;             // > "Ordena docs do cluster (alfabética)"
+  QAction* Nuvemdepalavras1;                 // > "Nuvem de palavras do cluster"
 };
 
 class Tform_cluster : public QMainWindow, public Form, private Tform_clusterUi {
@@ -66,6 +67,9 @@ class Tform_cluster : public QMainWindow, public Form, private Tform_clusterUi {
   void Mostradocsdeumcluster1Click();   // also a double click on a cluster
   void Gravadocsdeumclustercomolista1Click();
   void Ordenadocsdocluster1Click();
+  // The word cloud of the chosen cluster's documents (the registry's
+  // `nuvem_palavras`).
+  void Nuvemdepalavras1Click();
   void ListBox_docsDblClick();
   void ListBox_membrosDblClick();
 

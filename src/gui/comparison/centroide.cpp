@@ -34,6 +34,8 @@ Tform_centro::Tform_centro(Windows& windows) : QMainWindow(nullptr), Form(window
   connect(Ordenacaoporpeso1, &QAction::triggered, this, [this] { Ordenacaoporpeso1Click(); });
   connect(Ordenacaoalfabetica2, &QAction::triggered, this, [this] { Ordenacaoalfabetica2Click(); });
   connect(Graficodebarras1, &QAction::triggered, this, [this] { Graficodebarras1Click(); });
+  connect(Nuvemdepalavras1, &QAction::triggered, this, [this] { Nuvemdepalavras1Click(); });
+  connect(Nuvemdepalavras2, &QAction::triggered, this, [this] { Nuvemdepalavras2Click(); });
   connect(Calculadiferencasparatodos1, &QAction::triggered, this, [this] { Calculadiferencasparatodos1Click(); });
   connect(Mostradiferencasdodocselecionado1, &QAction::triggered, this,
           [this] { Mostradiferencasdodocselecionado1Click(); });
@@ -58,6 +60,22 @@ void Tform_centro::habilita_opcoes(bool enabled) {
 
 void Tform_centro::Graficodebarras1Click() {
   command([this] { windows().open_grafico_centroide(); });
+}
+
+void Tform_centro::Nuvemdepalavras1Click() {
+  command([this] {
+    windows().open_nuvem_palavras(
+        {QStringLiteral("Centróide"), [this] { return charts::cloud_of_rows(centro_, regional()); }});
+  });
+}
+
+void Tform_centro::Nuvemdepalavras2Click() {
+  command([this] {
+    const int row = ListBox_docs->currentRow();
+    const QString titulo = row < 0 ? QStringLiteral("Diferenças")
+                                   : QStringLiteral("Diferenças de %1").arg(qs(ListBox_docs->line(row)).trimmed());
+    windows().open_nuvem_palavras({titulo, [this] { return charts::cloud_of_rows(dif_, regional()); }});
+  });
 }
 
 void Tform_centro::mostra_linhas(ListBox* list, std::vector<comparison::ResultRow>& rows) {

@@ -53,6 +53,7 @@ struct Tform_centroUi {
   QAction* Ordenacaoporpeso1;       // "Ordenação por peso"
   QAction* Ordenacaoalfabetica2;    // "Ordenação alfabética"
   QAction* Graficodebarras1;        // "Gráfico de barras"
+  QAction* Nuvemdepalavras1;        // "Nuvem de palavras"
   // Menu "Diferenças"
   QAction* Calculadiferencasparatodos1;        // "Calcula diferenças para todos"
   QAction* Mostradiferencasdodocselecionado1;  // "Mostra diferenças do doc selecionado"
@@ -61,6 +62,7 @@ struct Tform_centroUi {
   QAction* Somatodasasdiferencas1;             // "Soma todas as diferenças"
   QAction* Ordenacaoporpeso2;                  // "Ordenação por peso"
   QAction* Ordenacaoalfabetica3;               // "Ordenação alfabética"
+  QAction* Nuvemdepalavras2;                   // "Nuvem de palavras"
 };
 
 class Tform_centro : public QMainWindow, public Form, private Tform_centroUi {
@@ -96,6 +98,10 @@ class Tform_centro : public QMainWindow, public Form, private Tform_centroUi {
   // the registry's `grafico_centroide`, opened on first use; it follows the
   // lists of this window.
   void Graficodebarras1Click();
+  // The word cloud of the centroid, and of the differences shown (the
+  // registry's `nuvem_palavras`).
+  void Nuvemdepalavras1Click();
+  void Nuvemdepalavras2Click();
   void Calculadiferencasparatodos1Click();
   void Mostradiferencasdodocselecionado1Click();
   void Salvacomolista2Click();

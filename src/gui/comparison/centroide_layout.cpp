@@ -27,6 +27,7 @@ void Tform_centro::build_layout() {
   Ordenacaoalfabetica2 = centro->addAction(QStringLiteral("Ordenação alfabética"));
   centro->addSeparator();
   Graficodebarras1 = centro->addAction(QStringLiteral("Gráfico de barras"));
+  Nuvemdepalavras1 = centro->addAction(QStringLiteral("Nuvem de palavras"));
   QMenu* dif = menu->addMenu(QStringLiteral("Diferenças"));
   Calculadiferencasparatodos1 = dif->addAction(QStringLiteral("Calcula diferenças para todos"));
   Mostradiferencasdodocselecionado1 = dif->addAction(QStringLiteral("Mostra diferenças do doc selecionado"));
@@ -35,6 +36,7 @@ void Tform_centro::build_layout() {
   Somatodasasdiferencas1 = dif->addAction(QStringLiteral("Soma todas as diferenças"));
   Ordenacaoporpeso2 = dif->addAction(QStringLiteral("Ordenação por peso"));
   Ordenacaoalfabetica3 = dif->addAction(QStringLiteral("Ordenação alfabética"));
+  Nuvemdepalavras2 = dif->addAction(QStringLiteral("Nuvem de palavras"));
 
   auto* central = new QWidget(this);
   setCentralWidget(central);

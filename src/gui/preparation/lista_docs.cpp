@@ -31,7 +31,7 @@ Tform_ldoc::Tform_ldoc(Windows& windows) : QMainWindow(nullptr), Form(windows) {
     connect(l->Salvatexto, &QAction::triggered, this, [this, l] { SalvatextoClick(*l); });
     connect(l->Excluidoc, &QAction::triggered, this, [this, l] { ExcluidocClick(*l); });
     add_export_action(*this, l->Salvatexto,
-                      [l] { return exporting::lines_table(preparation::doc_row_lines(l->linhas), "Documento"); });
+                      [l] { return exporting::lines_table(records::weighted_row_lines(l->linhas), "Documento"); });
     connect(l->ListBox_docs, &QListWidget::itemSelectionChanged, this, [this, l] { ListBoxClick(*l); });
     connect(l->ListBox_docs, &QListWidget::itemDoubleClicked, this, [this, l] { ListBoxDblClick(*l); });
   }
@@ -55,15 +55,7 @@ void Tform_ldoc::mostra_total(Lista& l) {
   l.Edit_selecionados->setText(QString::number(l.ListBox_docs->selectedItems().size()));
 }
 
-void Tform_ldoc::mostra_linhas(Lista& l) {
-  std::vector<Ansi> lines = preparation::doc_row_lines(l.linhas);
-  if (l.ListBox_docs->sorted()) {
-    const auto order = records::alphabetical_order(lines, regional());
-    records::apply_order(l.linhas, order);
-    records::apply_order(lines, order);
-  }
-  l.ListBox_docs->set_lines(lines);
-}
+void Tform_ldoc::mostra_linhas(Lista& l) { l.ListBox_docs->set_rows(l.linhas); }
 
 void Tform_ldoc::NovalistaClick(Lista& l) {
   l.linhas.clear();
@@ -130,7 +122,7 @@ void Tform_ldoc::SalvatextoClick(Lista& l) {
     auto file = platform().save_file(
         this, {QString(), QStringLiteral("arquivos texto (*.txt)|*.txt"), QStringLiteral("txt"), QString()});
     if (!file) return;
-    records::save_as_text(path_of(*file), preparation::doc_row_lines(l.linhas));
+    records::save_as_text(path_of(*file), records::weighted_row_lines(l.linhas));
   });
 }
 
@@ -178,7 +170,7 @@ void Tform_ldoc::DirectoryListBox1Change() {
     const QString folder = DirectoryListBox1->folder();
     if (folder.isEmpty()) return;
     fs::current_path(path_of(folder));
-    lista2.linhas = preparation::bare_rows(preparation::list_folder(path_of(folder), regional()).texts);
+    lista2.linhas = records::bare_rows(preparation::list_folder(path_of(folder), regional()).texts);
     mostra_linhas(lista2);
     lista2.pasta = folder;
     mostra_total(lista2);

@@ -29,11 +29,15 @@ TForm1::TForm1(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(Gravacomoconceito1, &QAction::triggered, this, [this] { Gravacomoconceito1Click(); });
   connect(Ordenadecrescente1, &QAction::triggered, this, [this] { Ordenadecrescente1Click(); });
   connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+  connect(Nuvemdepalavras1, &QAction::triggered, this, [this] { Nuvemdepalavras1Click(); });
   add_export_action(*this, Gravacomotexto1,
-                    [this] { return exporting::weighted_table(ListBox1->lines(), "Palavra", "Peso"); });
+                    [this] { return exporting::weighted_rows_table(palavras, "Palavra", "Peso"); });
 }
 
-void TForm1::mostra_total() { Edit_total->setText(QString::number(ListBox1->count())); }
+void TForm1::mostra_palavras() {
+  ListBox1->set_rows(palavras, preparation::word_list_line);
+  Edit_total->setText(QString::number(ListBox1->count()));
+}
 
 void TForm1::Abrelistadestopwords1Click() {
   command([this] {
@@ -49,6 +53,7 @@ void TForm1::set_stopwords(const QString& lista) { Edit_stop->setText(lista); }
 void TForm1::Analisatextos1Click() {
   command([this] {
     const fs::path stopwords = preparation::require_stopword_field(ansi(Edit_stop->text()));
+    palavras.clear();
     ListBox1->clear();
     const std::optional<shell::Project> project = windows().wizard_project();
     std::vector<fs::path> documents;
@@ -76,6 +81,7 @@ void TForm1::Analisatextos1Click() {
 
 void TForm1::Abrelista1Click() {
   command([this] {
+    palavras.clear();
     ListBox1->clear();
     // The threshold is read before the dialog: a text that is no number stops here.
     regional().parse_threshold(ansi(Edit_limiar->text()));
@@ -85,16 +91,17 @@ void TForm1::Abrelista1Click() {
                               "(*.*)|*.*"),
                QString(), QString()});
     if (!file) return;
-    ListBox1->add_all(preparation::open_word_list(path_of(*file), ansi(Edit_limiar->text()), regional()));
-    mostra_total();
+    palavras = preparation::open_word_list(path_of(*file), ansi(Edit_limiar->text()), regional());
+    mostra_palavras();
   });
 }
 
 void TForm1::Eliminapalavra1Click() {
-  int row = ListBox1->currentRow();
-  if (row < 0) return;
+  const int row = ListBox1->currentRow();
+  if (row < 0 || static_cast<std::size_t>(row) >= palavras.size()) return;
+  palavras.erase(palavras.begin() + row);
   delete ListBox1->takeItem(row);
-  mostra_total();
+  Edit_total->setText(QString::number(ListBox1->count()));
 }
 
 void TForm1::Gravalista1Click() {
@@ -103,7 +110,7 @@ void TForm1::Gravalista1Click() {
                                             QStringLiteral("listas de palavras (*.lpl)|*.lpl"), QStringLiteral("lpl"),
                                             QString()});
     if (!file) throw Stop(preparation::kNotSaved, MessageKind::Information);
-    preparation::save_word_list(path_of(*file), ListBox1->lines(), regional());
+    preparation::save_word_list(path_of(*file), palavras, regional());
   });
 }
 
@@ -113,7 +120,7 @@ void TForm1::Gravacomotexto1Click() {
                                             QStringLiteral("arquivos texto (*.txt)|*.txt"), QStringLiteral("txt"),
                                             QString()});
     if (!file) return;
-    preparation::save_word_list_as_text(path_of(*file), ListBox1->lines());
+    preparation::save_word_list_as_text(path_of(*file), palavras);
   });
 }
 
@@ -123,21 +130,31 @@ void TForm1::Gravacomoconceito1Click() {
                                             QStringLiteral("contextos (*.ctt)|*.ctt"), QStringLiteral("ctt"),
                                             QString()});
     if (!file) throw Stop(preparation::kNotSaved, MessageKind::Information);
-    preparation::save_word_list_as_context(path_of(*file), ListBox1->lines(), regional());
+    preparation::save_word_list_as_context(path_of(*file), palavras, regional());
   });
 }
 
 void TForm1::Ordenadecrescente1Click() {
   command([this] {
     ListBox1->set_sorted(false);
-    std::vector<Ansi> lines = ListBox1->lines();
     StatusProgress progress(StatusBar1);
-    records::sort_by_weight(lines, records::key_after_bar, regional(), progress);
-    ListBox1->set_lines(lines);
-    mostra_total();
+    const auto order = records::weight_order(
+        palavras.size(), [this](std::size_t i) { return regional().parse(palavras[i].weight); }, progress);
+    records::apply_order(palavras, order);
+    mostra_palavras();
   });
 }
 
-void TForm1::CheckBox1Click() { ListBox1->set_sorted(!ListBox1->sorted()); }
+void TForm1::CheckBox1Click() {
+  ListBox1->set_sorted(!ListBox1->sorted());
+  mostra_palavras();
+}
+
+void TForm1::Nuvemdepalavras1Click() {
+  command([this] {
+    windows().open_nuvem_palavras(
+        {QStringLiteral("Lista de palavras"), [this] { return charts::cloud_of_word_rows(palavras, regional()); }});
+  });
+}
 
 }  // namespace lumeral::gui

@@ -10,6 +10,9 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include <vector>
+
+#include "core/records/weighted.h"
 #include "gui/base/form.h"
 #include "gui/base/list_box.h"
 
@@ -33,6 +36,7 @@ struct TForm1Ui {
   QAction* Gravacomotexto1;        // "Grava como texto"
   QAction* Gravacomoconceito1;     // "Grava como conceito"
   QAction* Ordenadecrescente1;     // "Ordena decrescente"
+  QAction* Nuvemdepalavras1;       // "Nuvem de palavras"
 };
 
 class TForm1 : public QMainWindow, public Form, private TForm1Ui {
@@ -56,10 +60,14 @@ class TForm1 : public QMainWindow, public Form, private TForm1Ui {
   void Gravacomoconceito1Click();
   void Ordenadecrescente1Click();
   void CheckBox1Click();
+  // The word cloud of the list shown (the registry's `nuvem_palavras`).
+  void Nuvemdepalavras1Click();
 
  private:
   void build_layout();  // textos_layout.cpp
-  void mostra_total();
+  // The rows of the list, in the order shown.
+  std::vector<records::WeightedRow> palavras;
+  void mostra_palavras();
 };
 
 }  // namespace lumeral::gui

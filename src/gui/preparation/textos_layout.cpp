@@ -22,6 +22,7 @@ void TForm1::build_layout() {
   Gravacomotexto1 = lista->addAction(QStringLiteral("Grava como texto"));
   Gravacomoconceito1 = lista->addAction(QStringLiteral("Grava como conceito"));
   Ordenadecrescente1 = lista->addAction(QStringLiteral("Ordena decrescente"));
+  Nuvemdepalavras1 = lista->addAction(QStringLiteral("Nuvem de palavras"));
 
   auto* central = new QWidget(this);
   setCentralWidget(central);

@@ -31,7 +31,7 @@ Tform_recbool::Tform_recbool(Windows& windows) : QMainWindow(nullptr), Form(wind
   connect(GravaConsulta1, &QAction::triggered, this, [this] { GravaConsulta1Click(); });
   connect(LimpaEntrada1, &QAction::triggered, this, [this] { LimpaEntrada1Click(); });
   connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
-  add_export_action(*this, GravacomoTexto1, [this] { return exporting::lines_table(ListBox1->lines(), "Documento"); });
+  add_export_action(*this, GravacomoTexto1, [this] { return exporting::lines_table(documentos, "Documento"); });
 }
 
 void Tform_recbool::ListadeDocumentos1Click() {
@@ -59,6 +59,7 @@ void Tform_recbool::Contexto1Click() {
 void Tform_recbool::ExecutaBusca1Click() {
   command([this] {
     ListBox1->clear();
+    documentos.clear();
     const std::vector<Ansi> typed = Memo1->lines();
     Memo1->set_lines(retrieval::boolean_query(typed));
     StatusProgress status(StatusBar1);
@@ -66,7 +67,8 @@ void Tform_recbool::ExecutaBusca1Click() {
                                               RadioGroup1->item_index() == 1, status);
     const fs::path list = path_of(Edit_doc->text().trimmed());
     ListBox1->show_sources(list.empty() ? fs::path() : list.parent_path());
-    ListBox1->add_all(found.lines);
+    documentos = std::move(found.lines);
+    ListBox1->set_lines(documentos);
     Edit_total->setText(QString::number(ListBox1->count()));
     found.rethrow();
   });
@@ -75,14 +77,14 @@ void Tform_recbool::ExecutaBusca1Click() {
 void Tform_recbool::GravaListadeDocumentos1Click() {
   command([this] {
     auto file = platform().save_file(this, {QString(), kFiltroDocs, QStringLiteral("ldc"), QString()});
-    if (file) retrieval::save_result_as_doc_list(path_of(*file), ListBox1->lines());
+    if (file) retrieval::save_result_as_doc_list(path_of(*file), documentos);
   });
 }
 
 void Tform_recbool::GravacomoTexto1Click() {
   command([this] {
     auto file = platform().save_file(this, {QString(), kFiltroTexto, QStringLiteral("txt"), QString()});
-    if (file) records::save_as_text(path_of(*file), ListBox1->lines());
+    if (file) records::save_as_text(path_of(*file), documentos);
   });
 }
 
@@ -97,12 +99,12 @@ void Tform_recbool::LimpaEntrada1Click() { Memo1->clear(); }
 
 void Tform_recbool::ListBox1DblClick() {
   const int row = ListBox1->currentRow();
-  if (row < 0) return;
+  if (row < 0 || static_cast<std::size_t>(row) >= documentos.size()) return;
   // The search found the documents in the folder of the list; the one shown
   // is looked for there too.
   const QString list = Edit_doc->text().trimmed();
   const fs::path folder = list.isEmpty() ? fs::current_path() : path_of(list).parent_path();
-  windows().show_text_file(qpath(lookup(folder, trim(ListBox1->line(row)))));
+  windows().show_text_file(qpath(lookup(folder, trim(documentos[static_cast<std::size_t>(row)]))));
 }
 
 }  // namespace lumeral::gui

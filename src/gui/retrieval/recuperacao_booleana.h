@@ -56,6 +56,8 @@ class Tform_recbool : public QMainWindow, public Form, private Tform_recboolUi {
 
  private:
   void build_layout();
+  // The documents found, in the order shown.
+  std::vector<Ansi> documentos;
 };
 
 }  // namespace lumeral::gui

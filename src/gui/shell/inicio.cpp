@@ -105,8 +105,11 @@ TForm3::TForm3(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   gb_avaliacoes->layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
   add(gb_avaliacoes, bt_inicio, QStringLiteral("Voltar ao início"), &TForm3::bt_inicioClick);
 
-  // ---- STATWIN: the statistics by variable, their windows made when first opened
+  // ---- VARWIN: the documents' variables and the spreadsheet import
   gb_variaveis = group(QStringLiteral("Variáveis"));
+  add(gb_variaveis, bt_variaveis, QStringLiteral("Variáveis dos Documentos"), &TForm3::bt_variaveisClick);
+  add(gb_variaveis, bt_importa_planilha, QStringLiteral("Importar planilha"), &TForm3::bt_importa_planilhaClick);
+  // ---- STATWIN: the statistics by variable, in the same group, their windows made when first opened
   add(gb_variaveis, bt_conceitos_variavel, QStringLiteral("Conceitos por variável"),
       &TForm3::bt_conceitos_variavelClick);
   add(gb_variaveis, bt_especificidades, QStringLiteral("Especificidades"), &TForm3::bt_especificidadesClick);
@@ -214,5 +217,9 @@ void TForm3::closeEvent(QCloseEvent* event) {
   // Closing the tools window ends the program through the main window.
   if (event->isAccepted() && windows().Mdi_Frm) windows().Mdi_Frm->close();
 }
+
+// ---- VARWIN
+void TForm3::bt_variaveisClick() { windows().open_form_variaveis(); }
+void TForm3::bt_importa_planilhaClick() { windows().open_importa_planilha(this, {}, false); }
 
 }  // namespace lumeral::gui

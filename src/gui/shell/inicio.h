@@ -49,8 +49,11 @@ struct TForm3Ui {
   QSpinBox* sp_memoria;
   // Left of it: "Sobre o Lumeral"; the about box is created when first opened.
   QPushButton* bt_sobre;
-  // ---- STATWIN: "Variáveis", the statistics by variable (windows created when first opened)
+  // ---- VARWIN: "Variáveis"
   QGroupBox* gb_variaveis;
+  QPushButton* bt_variaveis;        // "Variáveis dos Documentos" -> form_variaveis
+  QPushButton* bt_importa_planilha; // "Importar planilha" -> form_importa_planilha
+  // ---- STATWIN: in "Variáveis", the statistics by variable (windows created when first opened)
   QPushButton* bt_conceitos_variavel;  // "Conceitos por variável" -> form_crosstab
   QPushButton* bt_especificidades;     // "Especificidades" -> form_especificidades
   QPushButton* bt_ac;                  // "Análise de Correspondência" -> form_ac
@@ -87,6 +90,9 @@ class TForm3 : public QMainWindow, public Form, private TForm3Ui {
   void bt_regrasClick();
   void bt_inicioClick();
   void bt_sobreClick();
+  // ---- VARWIN
+  void bt_variaveisClick();
+  void bt_importa_planilhaClick();
   // ---- STATWIN: the statistics by variable
   void bt_conceitos_variavelClick();
   void bt_especificidadesClick();

@@ -7,6 +7,7 @@
 #include "gui/charts/grafico_centroide.h"
 #include "gui/charts/grafico_frequencias.h"
 #include "gui/charts/mapa_similaridade.h"
+#include "gui/charts/nuvem_palavras.h"
 #include "gui/classification/classifica2.h"
 #include "gui/classification/classifica3.h"
 #include "gui/classification/consulta.h"
@@ -41,6 +42,9 @@
 #include "gui/summaries/resumo.h"
 #include "gui/summaries/resumo_automatico.h"
 #include "gui/summaries/resumo_contextual.h"
+// ---- VARWIN
+#include "gui/preparation/importa_planilha.h"
+#include "gui/preparation/variaveis.h"
 // ---- STATWIN: the statistics by variable
 #include "gui/charts/grafico_conceitos_variavel.h"
 #include "gui/charts/grafico_especificidades.h"
@@ -277,6 +281,53 @@ Tform_rede_termos* Windows::create_form_rede_termos() {
     form_rede_termos = rede_termos_.get();
   }
   return form_rede_termos;
+}
+
+// ---- CLOUD: the word cloud window
+
+void Windows::open_nuvem_palavras(FonteNuvem fonte) {
+  if (!nuvem_palavras_) {
+    nuvem_palavras_ = std::make_unique<Tnuvem_palavras>(*this, fonte);
+    nuvem_palavras_->setObjectName(QStringLiteral("nuvem_palavras"));
+    nuvem_palavras = nuvem_palavras_.get();
+  }
+  nuvem_palavras->abre(std::move(fonte));
+  nuvem_palavras->show();
+  nuvem_palavras->raise();
+}
+
+// ---- VARWIN: the variables window and the spreadsheet import dialog
+
+Tform_variaveis* Windows::create_form_variaveis() {
+  if (!variaveis_) {
+    variaveis_ = std::make_unique<Tform_variaveis>(*this);
+    variaveis_->setObjectName(QStringLiteral("form_variaveis"));
+    form_variaveis = variaveis_.get();
+  }
+  return form_variaveis;
+}
+
+void Windows::open_form_variaveis() {
+  Tform_variaveis* janela = create_form_variaveis();
+  janela->abre_do_projeto();
+  janela->show();
+  janela->raise();
+  janela->activateWindow();
+}
+
+void Windows::open_importa_planilha(QWidget* parent, std::function<void(const std::filesystem::path&)> depois,
+                                    bool progresso_na_janela, QLabel* espelho) {
+  if (!importa_planilha_) {
+    importa_planilha_ = std::make_unique<Tform_importa_planilha>(*this);
+    importa_planilha_->setObjectName(QStringLiteral("form_importa_planilha"));
+    form_importa_planilha = importa_planilha_.get();
+  }
+  form_importa_planilha->prepara(std::move(depois), progresso_na_janela, espelho);
+  // Modal over its opener, without blocking the caller.
+  form_importa_planilha->setWindowModality(parent ? Qt::ApplicationModal : Qt::NonModal);
+  form_importa_planilha->show();
+  form_importa_planilha->raise();
+  form_importa_planilha->activateWindow();
 }
 
 // ---- STATWIN: the statistics by variable

@@ -38,6 +38,7 @@
 
 #include "core/base/regional.h"
 #include "core/base/language.h"
+#include "core/charts/wordcloud.h"
 #include "core/shell/project.h"
 #include "gui/base/form.h"
 #include "gui/shell/wizard_state.h"
@@ -50,6 +51,13 @@ namespace lumeral::comparison {
 struct ResultRow;
 struct PercentageResult;
 }  // namespace lumeral::comparison
+
+// ---- VARWIN: the variables window and the spreadsheet import dialog
+class QLabel;
+namespace lumeral::gui {
+class Tform_variaveis;
+class Tform_importa_planilha;
+}  // namespace lumeral::gui
 
 namespace lumeral::gui {
 
@@ -94,6 +102,7 @@ class Tmapa_similaridade;
 class TMinera;
 class Tgrafico_frequencias;
 struct FonteFrequencias;
+class Tnuvem_palavras;  // CLOUD
 // ---- STATWIN: the statistics by variable
 class Tform_crosstab;
 class Tform_especificidades;
@@ -260,6 +269,25 @@ class Windows : public WindowServices {
   // when the main window closes.
   std::function<void()> on_quit;
 
+  // ---- VARWIN: the variables window and the spreadsheet import dialog,
+  // each made when first opened, then kept.
+  // The variables window, shown with the open wizard project's list when
+  // it shows none yet.
+  Tform_variaveis* form_variaveis = nullptr;
+  Tform_variaveis* create_form_variaveis();
+  void open_form_variaveis();
+  // The import dialog, shown over `parent`; `depois` receives the folder an
+  // import made; a wizard passes `progresso_na_janela` (the progress window,
+  // its status mirrored to `espelho`).
+  Tform_importa_planilha* form_importa_planilha = nullptr;
+  void open_importa_planilha(QWidget* parent, std::function<void(const std::filesystem::path&)> depois,
+                             bool progresso_na_janela, QLabel* espelho = nullptr);
+
+ private:
+  std::unique_ptr<Tform_variaveis> variaveis_;
+  std::unique_ptr<Tform_importa_planilha> importa_planilha_;
+  // ---- end of VARWIN
+
  private:
   template <class W, class... Args>
   void make(W*& field, const char* name, Args&&... args);
@@ -276,6 +304,23 @@ class Windows : public WindowServices {
   std::unique_ptr<Tmapa_similaridade> mapa_similaridade_;
   QStringList order_;
 
+  // ---- CLOUD: the word cloud window, a call between subsystems
+ public:
+  // What a window hands the word cloud: the title's name for its source and
+  // the words, asked again at every drawing.
+  struct FonteNuvem {
+    QString titulo;
+    std::function<charts::CloudSource()> palavras;
+  };
+  // The word cloud of a window's words ("Nuvem de palavras" of the
+  // word-list, centroid and clustering windows): made when first opened,
+  // then kept; each opening gives it its opener's source, redraws, shows
+  // and raises it.
+  Tnuvem_palavras* nuvem_palavras = nullptr;
+  void open_nuvem_palavras(FonteNuvem fonte);
+
+ private:
+  std::unique_ptr<Tnuvem_palavras> nuvem_palavras_;
   // ---- STATWIN: the statistics by variable. The three tool windows are
   // created when first opened from the tools window, then kept; the two
   // pictures are made on first use by their window's "Gráfico", which

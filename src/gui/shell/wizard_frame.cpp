@@ -1,5 +1,6 @@
 #include "gui/shell/wizard_frame.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -39,6 +40,7 @@ void WizardFrame::connect_frame() {
   connect(bt_ok_bemvindo, &QPushButton::clicked, this, [this] { bt_ok_bemvindoClick(); });
   Edit_separador->installEventFilter(this);
   connect(bt_alterar, &QPushButton::clicked, this, [this] { bt_alterarClick(); });
+  connect(bt_importa_planilha, &QPushButton::clicked, this, [this] { bt_importa_planilhaClick(); });
   connect(bt_stopwords, &QPushButton::clicked, this, [this] { bt_stopwordsClick(); });
   connect(ListBox_idioma, &QListWidget::itemClicked, this, [this] { ListBox_idiomaClick(); });
   connect(RadioGroup_textos, &RadioGroup::clicked, this, [this] { RadioGroup_textosClick(); });
@@ -166,6 +168,27 @@ void WizardFrame::bit_sair_cancelarClick() { close(); }
 void WizardFrame::bt_alterarClick() {
   command([this] {
     if (auto pasta = pick_project_folder(*this, this, pasta_escolhida, pasta_projeto())) set_pasta(path_of(*pasta));
+  });
+}
+
+void WizardFrame::bt_importa_planilhaClick() {
+  command([this] {
+    windows().open_importa_planilha(
+        this,
+        [this](const std::filesystem::path& pasta) {
+          pasta_escolhida = qpath(pasta);
+          QDir::setCurrent(pasta_escolhida);
+          set_pasta(pasta);
+          const QString nome = qpath(pasta.filename());
+          if (Edit_titulo->text().isEmpty()) {
+            Edit_titulo->setText(nome);
+          } else if (Edit_titulo->text() != nome) {
+            information(QStringLiteral("As variáveis dos documentos ficam em \"%1.var\": para que as análises do "
+                                       "projeto as encontrem, dê ao projeto o título \"%1\".")
+                            .arg(nome));
+          }
+        },
+        true, linha_de_dicas());
   });
 }
 

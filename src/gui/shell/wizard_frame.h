@@ -108,6 +108,10 @@ class WizardFrame : public QMainWindow,
   void bit_sair_salvarClick();
   void bit_sair_cancelarClick();
   void bt_alterarClick();
+  // "Importar planilha...": the import dialog; the folder it makes becomes
+  // the texts folder, and names the project when it has no title yet (the
+  // variables file is "<folder name>.var").
+  void bt_importa_planilhaClick();
   void bt_stopwordsClick();
   void RadioGroup_textosClick();
   void Edit_separadorClick();

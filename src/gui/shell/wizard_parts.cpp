@@ -51,6 +51,10 @@ QFrame* build_project_panel(WizardProjectPanel& w, QLabel*& folder, QWidget* par
   w.bt_alterar =
       command_button(QStringLiteral("Alterar"), QStringLiteral("Escolhe a pasta dos textos do projeto"), w.gb_pasta);
   g->addWidget(w.bt_alterar);
+  w.bt_importa_planilha = command_button(
+      QStringLiteral("Importar planilha..."),
+      QStringLiteral("Cria a pasta dos textos a partir de uma planilha: uma linha por documento"), w.gb_pasta);
+  g->addWidget(w.bt_importa_planilha);
   p->addWidget(w.gb_pasta);
   p->addStretch();
   v->addWidget(w.pn_projeto);

@@ -51,6 +51,7 @@ struct WizardProjectPanel {
   QLineEdit* Edit_resp = nullptr;
   QGroupBox* gb_pasta = nullptr;  // "Os textos estão localizados na pasta:" holding the folder label
   QPushButton* bt_alterar = nullptr;
+  QPushButton* bt_importa_planilha = nullptr;  // "Importar planilha...": a table's rows as the texts folder
   QWidget* pn_preparacao = nullptr;  // step-2 controls
   QLabel* lb_preparacao = nullptr;
   RadioGroup* RadioGroup_textos = nullptr;  // "Os Textos estão?"

@@ -183,7 +183,7 @@ TEST(BoundedAssociation, TheStrongestPairsReadFromTheListingMakeTheSameNetwork) 
           SCOPED_TRACE(::testing::Message() << "method " << static_cast<int>(method) << ", top " << top
                                           << ", threshold " << threshold << ", budget " << budget);
           const auto kept = *threshold ? filter_by_threshold(rows, Ansi(threshold), pt()) : rows;
-          const charts::Network expected = charts::cooccurrence_network(association_lines(kept), top, pt());
+          const charts::Network expected = charts::cooccurrence_network(kept, top, pt());
           StrongestPairsOptions options;
           options.strongest = top;
           if (*threshold) options.threshold = Ansi(threshold);

@@ -59,7 +59,7 @@ TEST(TermAssociation, DocumentMethodListsPairsAndMirrors) {
                                {{"bola", 0.3}, {"gol", 0.3}, {"time", 0.3}},
                                {{"time", 1}}});
   auto r = run(list, AssociationMethod::DocumentPresence);
-  EXPECT_EQ(r.lines(), (std::vector<Ansi>{"bola | gol = 2,0000", "bola | time = 1,0000", "gol | time = 1,0000",
+  EXPECT_EQ(association_lines(r.rows()), (std::vector<Ansi>{"bola | gol = 2,0000", "bola | time = 1,0000", "gol | time = 1,0000",
                                         "gol | bola = 2,0000", "time | bola = 1,0000", "time | gol = 1,0000"}));
   EXPECT_EQ(records::read_all<PairRecord>(dir / "temp.ass"),
             (std::vector<PairRecord>{{"bola", "gol", 2}, {"bola", "time", 1}, {"gol", "time", 1}}));
@@ -110,7 +110,7 @@ TEST(TermAssociation, SentenceMethodCountsEveryPairOfPositions) {
   records::write_all<records::StopRecord>(dir / "s.stw", {{"a"}, {"de"}, {"o"}});
   auto list2 = texts(dir, {"O time de 2004 venceu. A bola\r\nrolou"});
   auto r = run(list2, AssociationMethod::Sentence, dir / "s.stw");
-  EXPECT_EQ(r.lines(), (std::vector<Ansi>{"bola | rolou = 1,0000", "time | venceu = 1,0000", "rolou | bola = 1,0000",
+  EXPECT_EQ(association_lines(r.rows()), (std::vector<Ansi>{"bola | rolou = 1,0000", "time | venceu = 1,0000", "rolou | bola = 1,0000",
                                         "venceu | time = 1,0000"}));
 }
 

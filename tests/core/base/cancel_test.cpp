@@ -108,7 +108,7 @@ std::vector<Ansi> associate(const fs::path& folder, Progress& progress) {
   association::AssociationInput in;
   in.document_list = folder / "noticias.ldc";
   in.method = association::AssociationMethod::DocumentPresence;
-  return association::calculate_associations(in, pt(), progress).lines();
+  return association::association_lines(association::calculate_associations(in, pt(), progress).rows());
 }
 
 std::vector<Ansi> similarity_matrix(const fs::path& folder, Progress& progress) {
@@ -139,7 +139,7 @@ std::vector<Ansi> retrieve_list(const fs::path& folder, Progress& progress) {
 
 std::vector<Ansi> mine(const fs::path& folder, Progress& progress) {
   auto out = mining::mine_project(folder / "noticias.ini", pt(), progress);
-  return out.rule_lines;
+  return mining::rule_lines(out.rules);
 }
 
 const Case kCases[] = {
@@ -224,7 +224,7 @@ TEST(Cancel, ATermAssociationCancelledInItsMergeKeepsThePreviousStore) {
   association::AssociationInput in;
   in.document_list = dir / "noticias.ldc";
   in.memory_budget = 4096;  // spills runs all along
-  const auto before = association::calculate_associations(in, pt()).lines();
+  const auto before = association::association_lines(association::calculate_associations(in, pt()).rows());
   const std::string stored = read_file(dir / "temp.ass");
   const std::size_t documents = listed_documents(in.document_list).size();
   // Every document counted: what is left is the sort and merge of the runs.
@@ -233,7 +233,7 @@ TEST(Cancel, ATermAssociationCancelledInItsMergeKeepsThePreviousStore) {
   EXPECT_EQ(read_file(dir / "temp.ass"), stored);
   for (const auto& e : fs::directory_iterator(dir.path()))
     EXPECT_EQ(e.path().filename().string().rfind(".lumeral-tmp-", 0), std::string::npos) << e.path();
-  EXPECT_EQ(association::calculate_associations(in, pt()).lines(), before);
+  EXPECT_EQ(association::association_lines(association::calculate_associations(in, pt()).rows()), before);
 }
 
 TEST(Cancel, ConvertingOfficeDocumentsStopsAtTheNextDocument) {

@@ -9,6 +9,7 @@
 #include "core/charts/heatmap.h"
 #include "core/charts/network.h"
 #include "core/charts/network_files.h"
+#include "core/mining/rule_lines.h"
 #include "core/mining/rule_sentences.h"
 #include "core/records/records.h"
 #include "support/fixtures.h"
@@ -36,6 +37,13 @@ std::string describe(const Network& n) {
     s += " " + to_utf8(n.nodes[e.from].label) + (e.directed ? ">" : "-") + to_utf8(n.nodes[e.to].label) + "=" +
          to_utf8(e.label);
   return s;
+}
+
+// The rules of rule lines, as a saved result is read back.
+std::vector<mining::ParsedRule> parsed(const std::vector<Ansi>& lines) {
+  std::vector<mining::ParsedRule> rules;
+  for (const Ansi& line : lines) rules.push_back(mining::parse_rule_line(line));
+  return rules;
 }
 
 TEST(ConceptNetwork, BuiltFromTheRulesShown) {
@@ -70,10 +78,10 @@ TEST(ConceptNetwork, BuiltFromTheRulesShown) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(describe(concept_network(c.rules, f, pt(), c.strongest)), c.expected);
+    EXPECT_EQ(describe(concept_network(parsed(c.rules), f, pt(), c.strongest)), c.expected);
   }
   // Width by confidence.
-  Network n = concept_network(ansi_lines({"agua => clima /conf= 66,67% /sup= 20,00%(0004)"}), f, pt());
+  Network n = concept_network(parsed(ansi_lines({"agua => clima /conf= 66,67% /sup= 20,00%(0004)"})), f, pt());
   ASSERT_EQ(n.edges.size(), 1u);
   EXPECT_DOUBLE_EQ(n.edges[0].weight, 66.67);
 }
@@ -99,12 +107,23 @@ TEST(ConceptNetwork, SentencesOfTheAssociationTextGiveBackTheirRules) {
   EXPECT_EQ(to_utf8(rules[0].rule), "a => b");
 }
 
+// Term-association rows from "a | b = w" texts.
+std::vector<association::AssociationRow> pair_rows(std::initializer_list<const char*> texts) {
+  std::vector<association::AssociationRow> rows;
+  for (std::string_view t : texts) {
+    const auto bar = t.find(" | ");
+    const auto eq = t.find(" = ");
+    rows.push_back({to_ansi(t.substr(0, bar)), to_ansi(t.substr(bar + 3, eq - bar - 3)), to_ansi(t.substr(eq + 3))});
+  }
+  return rows;
+}
+
 TEST(CooccurrenceNetwork, StrongestPairsOnce) {
-  const auto listing = ansi_lines({"bola | gol = 2,0000", "bola | time = 1,0000", "gol | time = 1,0000",
-                              "gol | bola = 2,0000", "time | bola = 1,0000", "time | gol = 1,0000"});
+  const auto listing = pair_rows({"bola | gol = 2,0000", "bola | time = 1,0000", "gol | time = 1,0000",
+                                  "gol | bola = 2,0000", "time | bola = 1,0000", "time | gol = 1,0000"});
   struct Case {
     const char* name;
-    std::vector<Ansi> in;
+    std::vector<association::AssociationRow> in;
     std::size_t strongest;
     std::string expected;
   } cases[] = {
@@ -112,17 +131,17 @@ TEST(CooccurrenceNetwork, StrongestPairsOnce) {
        "bola:3 gol:3 time:2 | bola-gol=2,0000 bola-time=1,0000 gol-time=1,0000"},
       {"the heaviest first, equal weights in line order; totals count pairs not drawn", listing, 2,
        "bola:3 gol:3 time:2 | bola-gol=2,0000 bola-time=1,0000"},
-      {"a word with itself is left out", ansi_lines({"gol | gol = 5,0000", "gol | o = 4,0000"}), 60,
+      {"a word with itself is left out", pair_rows({"gol | gol = 5,0000", "gol | o = 4,0000"}), 60,
        "gol:4 o:4 | gol-o=4,0000"},
       {"zero pairs", listing, 0, "|"},
-      {"lines from a saved file (three decimals)", ansi_lines({"a | b = 3,000", "c | d = 7,000"}), 60,
+      {"lines from a saved file (three decimals)", pair_rows({"a | b = 3,000", "c | d = 7,000"}), 60,
        "c:7 d:7 a:3 b:3 | c-d=7,000 a-b=3,000"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(describe(cooccurrence_network(c.in, c.strongest, pt())), c.expected);
   }
-  EXPECT_NE(stop_text([] { cooccurrence_network(ansi_lines({"a | b = xyz"}), 60, pt()); }), "");
+  EXPECT_NE(stop_text([] { cooccurrence_network(pair_rows({"a | b = xyz"}), 60, pt()); }), "");
 }
 
 TEST(Communities, DeterministicAndSeparatingComponents) {
@@ -184,12 +203,12 @@ struct LabelLengths : ConceptFrequency {
 TEST(NetworkFiles, BothFormatsHoldTheNetwork) {
   // Rules (directed, with measures; accented names stored in Windows-1252,
   // a name with the characters XML escapes) and co-occurrences (undirected).
-  const Network rules = concept_network(ansi_lines({"ação => clima /conf= 66,67% /sup= 20,00%(0004)",
-                                                    "clima => \"solo\" & <b> /conf= 33,33% /sup= 5,00%(0001)",
-                                                    "ação => \"solo\" & <b> /conf= 100,00% /sup= 12,50%(0002)"}),
+  const Network rules = concept_network(parsed(ansi_lines({"ação => clima /conf= 66,67% /sup= 20,00%(0004)",
+                                                           "clima => \"solo\" & <b> /conf= 33,33% /sup= 5,00%(0001)",
+                                                           "ação => \"solo\" & <b> /conf= 100,00% /sup= 12,50%(0002)"})),
                                         LabelLengths(), pt());
   const Network pairs = cooccurrence_network(
-      ansi_lines({"coração | pé = 2,0000", "pé | mão = 0,3333", "mão | coração = 1,0000", "x | y = 7,0000"}), 60,
+      pair_rows({"coração | pé = 2,0000", "pé | mão = 0,3333", "mão | coração = 1,0000", "x | y = 7,0000"}), 60,
       pt());
   ASSERT_EQ(rules.edges.size(), 3u);
   ASSERT_EQ(rules.edges[0].support, 20.0);
@@ -216,7 +235,7 @@ TEST(NetworkFiles, BothFormatsHoldTheNetwork) {
 
 TEST(NetworkFiles, RefusalsAndFailedWritesKeepTheOldFile) {
   TempDir dir;
-  Network n = cooccurrence_network(ansi_lines({"a | b = 1,0000"}), 60, pt());
+  Network n = cooccurrence_network(pair_rows({"a | b = 1,0000"}), 60, pt());
   EXPECT_EQ(stop_text([&] { write_network_file(dir / "rede.xml", n); }),
             "O arquivo da rede deve terminar em .graphml ou .gexf: \"" + (dir / "rede.xml").string() + "\"");
   EXPECT_FALSE(std::filesystem::exists(dir / "rede.xml"));

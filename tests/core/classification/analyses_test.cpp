@@ -197,7 +197,7 @@ TEST(ContextualQuery, RelevancesAndScores) {
   EXPECT_DOUBLE_EQ(docs[0].weight, 0.5 * 1 + 0.2 * 0.25);
   EXPECT_EQ(docs[1].weight, 0.25);  // from arq.novo.mtz, not arq.mtz
   EXPECT_DOUBLE_EQ(docs[2].weight, 0.1);
-  EXPECT_EQ(query_results(dir / "d.ldc", Ansi("0,2"), pt()),
+  EXPECT_EQ(records::weighted_row_lines(query_results(dir / "d.ldc", Ansi("0,2"), pt())),
             ansi_lines({"a.txt | 0,5500000", "arq.novo.txt | 0,2500000"}));
   EXPECT_EQ(query_results(dir / "d.ldc", Ansi(""), pt()).size(), 3u);
 

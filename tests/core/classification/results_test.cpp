@@ -24,10 +24,10 @@ struct Fixture {
 
 TEST(MatrixResults, ContextsOfADocument) {
   Fixture f;
-  EXPECT_EQ(doc_contexts(f.dir.path(), Ansi("Noticia1"), initial_threshold(pt()), pt()),
+  EXPECT_EQ(records::weighted_row_lines(doc_contexts(f.dir.path(), Ansi("Noticia1"), initial_threshold(pt()), pt())),
             (std::vector<Ansi>{Ansi("esporte | 0,7500000"), Ansi("politica | 0,0000100")}));
   EXPECT_EQ(doc_contexts(f.dir.path(), Ansi("noticia1.txt"), Ansi(""), pt()).size(), 3u);
-  EXPECT_EQ(doc_contexts(f.dir.path(), Ansi("notas"), Ansi("1"), pt()),
+  EXPECT_EQ(records::weighted_row_lines(doc_contexts(f.dir.path(), Ansi("notas"), Ansi("1"), pt())),
             (std::vector<Ansi>{Ansi("esporte | 2,0000000")}));
   EXPECT_EQ(stop_text([&] { doc_contexts(f.dir.path(), Ansi("  "), Ansi(""), pt()); }),
             "Você deve fornecer o nome de um documento");
@@ -38,15 +38,15 @@ TEST(MatrixResults, ContextsOfADocument) {
 
 TEST(MatrixResults, DocumentsOfAContext) {
   Fixture f;
-  EXPECT_EQ(context_docs(f.dir / "docs.ldc", Ansi(" Esporte "), Ansi("0,5"), pt()).lines,
+  EXPECT_EQ(context_docs(f.dir / "docs.ldc", Ansi(" Esporte "), Ansi("0,5"), pt()).listing().lines,
             (std::vector<Ansi>{Ansi("noticia1 | 0,75000000000000"), Ansi("notas | 2,00000000000000")}));
-  EXPECT_EQ(context_docs(f.dir / "docs.ldc", Ansi("economia"), Ansi(""), pt()).lines,
+  EXPECT_EQ(context_docs(f.dir / "docs.ldc", Ansi("economia"), Ansi(""), pt()).listing().lines,
             (std::vector<Ansi>{Ansi("noticia1 | 0,00000000000000"), Ansi("notas | 0,50000000000000")}));
   EXPECT_EQ(stop_text([&] { context_docs(f.dir / "docs.ldc", Ansi(""), Ansi(""), pt()); }),
             "Você deve fornecer o nome de um contexto");
   fs::remove(f.dir / "notasmtz");
   auto partial = context_docs(f.dir / "docs.ldc", Ansi("esporte"), Ansi(""), pt());
-  EXPECT_EQ(partial.lines, (std::vector<Ansi>{Ansi("noticia1 | 0,75000000000000")}));
+  EXPECT_EQ(partial.listing().lines, (std::vector<Ansi>{Ansi("noticia1 | 0,75000000000000")}));
   ASSERT_TRUE(partial.stop);
   EXPECT_NE(partial.stop->text.find("notasmtz"), std::string::npos);
 }
@@ -60,8 +60,11 @@ TEST(MatrixResults, ListsNamesCopyAndSavingAsADocumentList) {
   EXPECT_EQ(copy_selected(Ansi(" esporte | 0,75 ")), Ansi("esporte | 0,75"));
   TempDir dir;
   save_result_as_doc_list(dir / "r.ldc",
-                          {Ansi("noticia1 | 0,75"), Ansi("doc.txt | 1"), Ansi("x.lpl.txt|2"), Ansi("a.txt.lpl | 3"),
-                           Ansi("sem barra")},
+                          {{Ansi("noticia1"), Ansi("0,75")},
+                           {Ansi("doc.txt"), Ansi("1")},
+                           {Ansi("x.lpl.txt"), Ansi("2")},
+                           {Ansi(" a.txt.lpl "), Ansi("3")},
+                           {Ansi("sem barra"), Ansi()}},
                           pt());
   EXPECT_EQ(read_all<DocRecord>(dir / "r.ldc"),
             (std::vector<DocRecord>{{Ansi("noticia1.txt"), 0.75},
@@ -69,7 +72,7 @@ TEST(MatrixResults, ListsNamesCopyAndSavingAsADocumentList) {
                                     {Ansi("x.lpl.txt"), 2},
                                     {Ansi("a.txt.txt"), 3},
                                     {Ansi("sem barra.txt"), 0}}));
-  EXPECT_THROW(save_result_as_doc_list(dir / "s.ldc", {Ansi("a | 1"), Ansi("b | x")}, pt()), Stop);
+  EXPECT_THROW(save_result_as_doc_list(dir / "s.ldc", {{Ansi("a"), Ansi("1")}, {Ansi("b"), Ansi("x")}}, pt()), Stop);
   EXPECT_FALSE(fs::exists(dir / "s.ldc"));  // a stopped save writes nothing
 }
 

@@ -220,11 +220,11 @@ TEST(DocLists, OpenWithThresholdMergeSaveAndRowsToNames) {
   records::write_all<DocRecord>(dir / "l.ldc", {{Ansi("a.txt"), 0.25}, {Ansi("b.txt"), 0.75}});
   std::vector<DocRow> rows;
   include_doc_list(rows, dir / "l.ldc", Ansi("0,5"), kList1Decimals, pt());
-  EXPECT_EQ(doc_row_lines(rows), (std::vector<Ansi>{Ansi("b.txt | 0,750000000")}));
+  EXPECT_EQ(records::weighted_row_lines(rows), (std::vector<Ansi>{Ansi("b.txt | 0,750000000")}));
   include_doc_list(rows, dir / "l.ldc", Ansi(""), kList2Decimals, pt());
-  EXPECT_EQ(doc_row_line(rows[1]), Ansi("a.txt | 0,2500000"));
+  EXPECT_EQ(records::weighted_row_line(rows[1]), Ansi("a.txt | 0,2500000"));
   rows.push_back({Ansi("solto.txt"), Ansi()});
-  EXPECT_EQ(doc_row_line(rows[3]), Ansi("solto.txt"));
+  EXPECT_EQ(records::weighted_row_line(rows[3]), Ansi("solto.txt"));
   save_doc_list(dir / "m.ldc", rows, pt());
   EXPECT_EQ(records::read_all<DocRecord>(dir / "m.ldc"),
             (std::vector<DocRecord>{{Ansi("b.txt"), 0.75}, {Ansi("a.txt"), 0.25}, {Ansi("b.txt"), 0.75},

@@ -109,25 +109,26 @@ TEST(WordLists, OpenShowsLinesAtOrAboveTheThresholdAndSavesThemAsRecords) {
   records::write_all<WordRecord>(dir / "a.lpl", {{Ansi("casa"), 0.5}, {Ansi(" gol "), 0.25}, {Ansi("x"), 0.123456}});
   records::write_all<records::ContextRecord>(dir / "c.ctt", {{Ansi("bola -volei"), 1}});
   using L = std::vector<Ansi>;
-  EXPECT_EQ(open_word_list(dir / "a.lpl", Ansi(""), pt()),
+  EXPECT_EQ(word_list_lines(open_word_list(dir / "a.lpl", Ansi(""), pt())),
             (L{Ansi("casa |  0,50000"), Ansi("gol |  0,25000"), Ansi("x |  0,12346")}));
-  EXPECT_EQ(open_word_list(dir / "a.lpl", Ansi(" 0,25 "), pt()), (L{Ansi("casa |  0,50000"), Ansi("gol |  0,25000")}));
-  EXPECT_EQ(open_word_list(dir / "c.ctt", Ansi("0,5"), pt()), (L{Ansi("bola -volei |  1,00000")}));
-  EXPECT_EQ(open_word_list(dir / "a.lpl", Ansi("0.5"), Regional::for_locale("en_US")), (L{Ansi("casa |  0.50000")}));
+  EXPECT_EQ(word_list_lines(open_word_list(dir / "a.lpl", Ansi(" 0,25 "), pt())), (L{Ansi("casa |  0,50000"), Ansi("gol |  0,25000")}));
+  EXPECT_EQ(word_list_lines(open_word_list(dir / "c.ctt", Ansi("0,5"), pt())), (L{Ansi("bola -volei |  1,00000")}));
+  EXPECT_EQ(word_list_lines(open_word_list(dir / "a.lpl", Ansi("0.5"), Regional::for_locale("en_US"))), (L{Ansi("casa |  0.50000")}));
   EXPECT_THROW(open_word_list(dir / "a.lpl", Ansi("meio"), pt()), Stop);
   write_file(dir / "a.dat", "");
-  EXPECT_EQ(open_word_list(dir / "a.dat", Ansi(""), pt()), L{});
-  // Lines saved as records; a bad weight stops the save.
-  std::vector<Ansi> lines = {Ansi("casa |  0,50000"), Ansi("abcdefghijklmnopqrstuvwxyz0123456789 | 0,1")};
+  EXPECT_EQ(word_list_lines(open_word_list(dir / "a.dat", Ansi(""), pt())), L{});
+  // Rows saved as records; a bad weight stops the save.
+  std::vector<records::WeightedRow> lines = {{Ansi("casa"), Ansi("0,50000")},
+                                             {Ansi("abcdefghijklmnopqrstuvwxyz0123456789"), Ansi("0,1")}};
   save_word_list(dir / "a.lpl", lines, pt());
   EXPECT_EQ(records::read_all<WordRecord>(dir / "a.lpl"),
             (std::vector<WordRecord>{{Ansi("casa"), 0.5}, {Ansi("abcdefghijklmno"), 0.1}}));
   save_word_list_as_context(dir / "a.ctt", lines, pt());
   EXPECT_EQ(records::read_all<records::ContextRecord>(dir / "a.ctt")[1].entry, Ansi("abcdefghijklmnopqrstuvwxyz0123"));
-  EXPECT_THROW(save_word_list(dir / "a.lpl", {Ansi("casa |  0,5"), Ansi("sem barra")}, pt()), Stop);
+  EXPECT_THROW(save_word_list(dir / "a.lpl", {{Ansi("casa"), Ansi("0,5")}, {Ansi("sem peso"), Ansi()}}, pt()), Stop);
   EXPECT_EQ(records::read_all<WordRecord>(dir / "a.lpl").size(), 2u);  // the saved list stays whole
   save_word_list_as_text(dir / "a.txt", lines);
-  EXPECT_EQ(read_file(dir / "a.txt"), "casa |  0,50000\r\nabcdefghijklmnopqrstuvwxyz0123456789 | 0,1\r\n");
+  EXPECT_EQ(read_file(dir / "a.txt"), "casa |  0,50000\r\nabcdefghijklmnopqrstuvwxyz0123456789 |  0,1\r\n");
 }
 
 std::vector<std::string> tokens_of(std::string_view utf8_line) {

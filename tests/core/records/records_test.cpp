@@ -270,17 +270,16 @@ TEST(Weighted, AlphabeticalOrdersAndSavingAsRecords) {
   sort_alphabetical(kept, pt());
   EXPECT_EQ(kept, (std::vector<Ansi>{"Abelha", "casa", "Casa", "\xE9gua", "zebra"}));
   EXPECT_EQ(alphabetical_position(kept, Ansi("bola"), pt()), 1u);
-  // Saving as records stops at the first bad weight.
+  // Saving rows as records stops at the first bad weight.
   TempDir dir;
   auto p = dir / "a.lpl";
-  lines = {"casa |  0,50000", "um nome muito comprido demais | 1", "ruim | x", "depois | 1"};
-  save_as_word_records(p, {lines[0], lines[1]}, pt());
-  EXPECT_THROW(save_as_word_records(p, lines, pt()), Stop);  // the saved list stays whole
+  std::vector<WeightedRow> rows = {{"casa", "0,50000"}, {" um nome muito comprido demais ", "1"}, {"ruim", "x"},
+                                   {"depois", "1"}};
+  save_as_word_records(p, std::vector<WeightedRow>{rows[0], rows[1]}, pt());
+  EXPECT_THROW(save_as_word_records(p, rows, pt()), Stop);  // the saved list stays whole
   EXPECT_EQ(read_all<WordRecord>(p), (std::vector<WordRecord>{{"casa", 0.5}, {"um nome muito c", 1}}));
-  save_as_context_records(dir / "c.ctt", {"bola", "gol | 0,8"}, pt());
+  save_as_context_records(dir / "c.ctt", std::vector<WeightedRow>{{"bola", ""}, {"gol", "0,8"}}, pt());
   EXPECT_EQ(read_all<ContextRecord>(dir / "c.ctt"), (std::vector<ContextRecord>{{"bola", 1}, {"gol", 0.8}}));
-  save_as_doc_records(dir / "d.ldc", {"doc1.txt", "doc2.txt | 0,5"}, pt());
-  EXPECT_EQ(read_all<DocRecord>(dir / "d.ldc"), (std::vector<DocRecord>{{"doc1.txt", 0}, {"doc2.txt", 0.5}}));
 }
 
 // A mapped matrix file shortened by another program while it is read: the

@@ -162,6 +162,11 @@ TEST(TableReader, WorkbooksReadLikeTheirCsv) {
             "<table:table-row table:number-rows-repeated=\"1048000\"><table:table-cell "
             "table:number-columns-repeated=\"1024\"/></table:table-row></table:table>");
   EXPECT_EQ(rows_of_file(dir / "t.ods", "dados"), expected);
+  // What a dialog offers before reading: the sheets, then a sheet's header.
+  const std::size_t limit = preparation::kDefaultDocumentLimit;
+  EXPECT_EQ(sheet_names(dir / "t.xlsx", limit), (std::vector<std::string>{"Dados", "Outra"}));
+  EXPECT_EQ(sheet_names(dir / "t.ods", limit), (std::vector<std::string>{"Primeira", "Dados"}));
+  EXPECT_EQ(table_header(dir / "t.ods", {"Dados", limit}), expected[0].second);
 }
 
 TEST(TableReader, WorkbookRefusals) {
