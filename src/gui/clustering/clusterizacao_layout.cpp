@@ -24,6 +24,7 @@ void Tform_cluster::build_layout() {
   Mostradocsdeumcluster1 = cluster->addAction(QStringLiteral("Mostra docs de um cluster"));
   Gravadocsdeumclustercomolista1 = cluster->addAction(QStringLiteral("Grava docs de um cluster como lista"));
   Ordenadocsdocluster1 = cluster->addAction(QStringLiteral("Ordena docs do cluster (alfabética)"));
+  Dendrograma1 = menu->addAction(QStringLiteral("Dendrograma"));
 
   auto* central = new QWidget(this);
   setCentralWidget(central);

@@ -49,6 +49,8 @@ struct TForm3Ui {
   QSpinBox* sp_memoria;
   // Left of it: "Sobre o Lumeral"; the about box is created when first opened.
   QPushButton* bt_sobre;
+  // ---- VIEWWIN: the concordance
+  QPushButton* bt_concordancia;        // "Concordância" -> form_concordancia (made when first opened)
 };
 
 class TForm3 : public QMainWindow, public Form, private TForm3Ui {
@@ -80,6 +82,8 @@ class TForm3 : public QMainWindow, public Form, private TForm3Ui {
   void bt_percentualClick();
   void bt_precision_recallClick();
   void bt_regrasClick();
+  // ---- VIEWWIN: the concordance
+  void bt_concordanciaClick();
   void bt_inicioClick();
   void bt_sobreClick();
 

@@ -41,6 +41,9 @@
 #include "gui/summaries/resumo.h"
 #include "gui/summaries/resumo_automatico.h"
 #include "gui/summaries/resumo_contextual.h"
+// ---- VIEWWIN
+#include "gui/clustering/dendrograma.h"
+#include "gui/retrieval/concordancia.h"
 
 namespace lumeral::gui {
 
@@ -271,6 +274,35 @@ Tform_rede_termos* Windows::create_form_rede_termos() {
     form_rede_termos = rede_termos_.get();
   }
   return form_rede_termos;
+}
+
+// ---- VIEWWIN: the concordance and the dendrogram windows
+
+Tform_concordancia* Windows::create_form_concordancia() {
+  if (!concordancia_) {
+    concordancia_ = std::make_unique<Tform_concordancia>(*this);
+    concordancia_->setObjectName(QStringLiteral("form_concordancia"));
+    form_concordancia = concordancia_.get();
+  }
+  return form_concordancia;
+}
+
+void Windows::open_concordancia(const std::filesystem::path& list, const std::vector<Ansi>& words) {
+  create_form_concordancia()->abre(list, words);
+}
+
+void Windows::show_text_file_at(const QString& arquivo, std::uint64_t line, std::uint64_t offset,
+                                std::size_t length) {
+  result_recsim->mostra_arquivo_na_linha(arquivo, line, offset, length);
+}
+
+Tdendrograma* Windows::create_dendrograma() {
+  if (!dendrograma_) {
+    dendrograma_ = std::make_unique<Tdendrograma>(*this);
+    dendrograma_->setObjectName(QStringLiteral("dendrograma"));
+    dendrograma = dendrograma_.get();
+  }
+  return dendrograma;
 }
 
 }  // namespace lumeral::gui
