@@ -27,7 +27,7 @@ const QColor kCutLine(0xc0, 0x10, 0x10);
 QColor cluster_colour(int index) {
   static const QColor palette[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e), QColor(0x2c, 0xa0, 0x2c),
                                    QColor(0xd6, 0x27, 0x28), QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
-                                   QColor(0xe3, 0x77, 0xc2), QColor(0x7f, 0x7f, 0x7f), QColor(0xbc, 0xbd, 0x22),
+                                   QColor(0xe3, 0x77, 0xc2), QColor(0x99, 0x66, 0x00), QColor(0xbc, 0xbd, 0x22),
                                    QColor(0x17, 0xbe, 0xcf)};
   return palette[static_cast<std::size_t>(index) % std::size(palette)];
 }
@@ -164,17 +164,21 @@ DendrogramView::Geometry DendrogramView::geometry(const QRectF& area) const {
                   std::max(area.height() - kTitleHeight - g.label - kMargin, 10.0));
   g.spacing = g.plot.width() / static_cast<double>(std::max<qsizetype>(labels_.size(), 1));
   g.top = top_height() > 0 ? top_height() * 1.05 : 1.0;
+  // Merges crowded near the top (documents that share little) get the
+  // plot's height: the axis starts a little under the lowest merge.
+  const double lowest = model_.tree.merges.empty() ? 0.0 : model_.tree.merges.front().height;
+  if (lowest > 0.3 * top_height()) g.base = std::max(0.0, lowest - 0.15 * (top_height() - lowest));
   return g;
 }
 
 double DendrogramView::height_at(double y) const {
   const Geometry g = geometry(QRectF(rect()));
-  return (g.plot.bottom() - y) / g.plot.height() * g.top;
+  return g.base + (g.plot.bottom() - y) / g.plot.height() * (g.top - g.base);
 }
 
 double DendrogramView::y_of(double height) const {
   const Geometry g = geometry(QRectF(rect()));
-  return g.plot.bottom() - height / g.top * g.plot.height();
+  return g.plot.bottom() - (height - g.base) / (g.top - g.base) * g.plot.height();
 }
 
 std::vector<int> DendrogramView::colours() const {
@@ -226,7 +230,9 @@ void DendrogramView::paint(QPainter& painter, const QRectF& area) const {
                    Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral("Dendrograma (ligação %1)").arg(linkage_name(model_.tree.linkage)));
   painter.setFont(font());
-  const auto y = [&](double h) { return g.plot.bottom() - h / g.top * g.plot.height(); };
+  const auto y = [&](double h) {
+    return g.plot.bottom() - (std::max(h, g.base) - g.base) / (g.top - g.base) * g.plot.height();
+  };
   const auto x = [&](const Node& n) { return g.plot.left() + (n.x + 0.5) * g.spacing; };
 
   // The axis of distances.
@@ -234,7 +240,7 @@ void DendrogramView::paint(QPainter& painter, const QRectF& area) const {
   const double axis_x = g.plot.left() - 8;
   painter.drawLine(QPointF(axis_x, g.plot.top()), QPointF(axis_x, g.plot.bottom()));
   for (int t = 0; t <= 5; ++t) {
-    const double h = g.top * t / 5;
+    const double h = g.base + (g.top - g.base) * t / 5;
     painter.drawLine(QPointF(axis_x - 4, y(h)), QPointF(axis_x, y(h)));
     painter.drawText(QRectF(axis_x - kAxis + 14, y(h) - 10, kAxis - 20, 20), Qt::AlignRight | Qt::AlignVCenter,
                      number_(h));
@@ -306,7 +312,8 @@ void DendrogramView::paintEvent(QPaintEvent*) {
 }
 
 void DendrogramView::drag_to(double y) {
-  const double h = std::clamp(height_at(y), 0.0, geometry(QRectF(rect())).top);
+  const Geometry g = geometry(QRectF(rect()));
+  const double h = std::clamp(height_at(y), g.base, g.top);
   set_cut(h);
   emit cut_dragged(h);
 }

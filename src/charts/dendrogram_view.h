@@ -96,6 +96,7 @@ class DendrogramView : public QWidget {
     double spacing = 0;  // between leaves
     double label = 0;    // the band of names under the plot
     double top = 1;      // the distance at the plot's top
+    double base = 0;     // and at its bottom, where the leaves are
   };
   void build();
   Geometry geometry(const QRectF& area) const;

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QTextBlock>
 
+#include <functional>
 #include <random>
 
 #include "core/export/concordance_table.h"
@@ -13,7 +14,11 @@
 #include "gui/base/table_export.h"
 #include "gui/clustering/clusterizacao.h"
 #include "gui/clustering/dendrograma.h"
+#include "gui/preparation/lista_docs.h"
+#include "gui/retrieval/recup_similar.h"
+#include "gui/retrieval/recuperacao_booleana.h"
 #include "gui/retrieval/concordancia.h"
+#include "gui/summaries/resumo.h"
 #include "tools_fixture.h"
 
 namespace lumeral::gui::testing {
@@ -87,6 +92,59 @@ TEST_F(Views, ConcordanceRowsAreTheCommandLinesAndOpenTheViewerThere) {
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 
+TEST_F(Views, EveryOpenerHandsItsListAndWords) {
+  const fs::path list = proj / "noticias.ldc";
+  const QString two = QStringLiteral("governo  eleição");
+  struct Case {
+    std::function<void()> fill_and_open;
+    QString words;
+  };
+  const Case cases[] = {
+      {[&] {
+         windows->form_resumo->carrega_lista(list);
+         ui(windows->form_resumo).Memo_palavras->setPlainText(two);
+         windows->form_resumo->Concordancia1Click();
+       },
+       "governo eleição"},
+      {[&] {
+         ui(windows->form_recbool).Edit_doc->setText(q(list));
+         ui(windows->form_recbool).Memo1->setPlainText("governo\nestado");
+         ui(windows->form_recbool).Concordancia1->trigger();
+       },
+       "governo estado"},
+      {[&] {
+         ui(windows->form_recsim).Edit_lista->setText(q(list));
+         windows->form_recsim->Concordancia1Click();
+       },
+       "governo estado"},
+      {[&] {
+         platform.answer(q(list));
+         windows->form_ldoc->AbrelistaClick(ui(windows->form_ldoc).lista1);
+         windows->form_ldoc->ConcordanciaClick(ui(windows->form_ldoc).lista1);
+       },
+       "governo estado"},
+  };
+  // The tools window's button: the window, empty.
+  open_tools();
+  ui(*windows->Form3).bt_concordancia->click();
+  ASSERT_TRUE(windows->form_concordancia);
+  EXPECT_TRUE(conc().isVisible());
+  for (const Case& k : cases) {
+    ui(conc()).Edit_lista->clear();
+    conc().hide();
+    k.fill_and_open();
+    ASSERT_TRUE(windows->form_concordancia);
+    EXPECT_TRUE(conc().isVisible());
+    EXPECT_EQ(ui(conc()).Edit_lista->text(), "noticias.ldc") << k.words.toStdString();
+    EXPECT_EQ(ui(conc()).Edit_palavras->text(), k.words);
+  }
+  // A list changed since it was opened is refused until it is saved.
+  ui(windows->form_ldoc).lista1.ListBox_docs->setCurrentRow(0);
+  windows->form_ldoc->ExcluidocClick(ui(windows->form_ldoc).lista1);
+  windows->form_ldoc->ConcordanciaClick(ui(windows->form_ldoc).lista1);
+  EXPECT_EQ(messages().size(), 1);
+}
+
 TEST_F(Views, DendrogramCutGivesTheClustersAndFilesOfTheCommandLine) {
   open_tools();
   Tdendrograma& d = tree_of_sample();
@@ -113,7 +171,7 @@ TEST_F(Views, DendrogramCutGivesTheClustersAndFilesOfTheCommandLine) {
   d.show();
   auto& view = *ui(d).arvore;
   const auto& tree = *d.arvore_mostrada();
-  for (std::size_t k : std::vector<std::size_t>{1, 3, tree.n}) {
+  for (std::size_t k : {1u, 3u, 6u}) {
     const QPointF at(view.width() / 2.0, view.y_of(charts::DendrogramView::height_for(tree, k)));
     QMouseEvent press(QEvent::MouseButtonPress, at, view.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
     QMouseEvent release(QEvent::MouseButtonRelease, at, view.mapToGlobal(at), Qt::LeftButton, {}, {});
