@@ -89,6 +89,7 @@ TEST_F(Views, ConcordanceRowsAreTheCommandLinesAndOpenTheViewerThere) {
   platform.answer(q(proj / "k.csv"));
   export_table(conc(), [this] { return exporting::concordance_table(conc().linhas()); });
   EXPECT_EQ(read_file(proj / "k.csv"), read_file(cli / "k.csv"));
+  platform.messages.clear();  // the export's notice
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 
@@ -160,6 +161,7 @@ TEST_F(Views, DendrogramCutGivesTheClustersAndFilesOfTheCommandLine) {
     platform.answer(q(proj / "c.csv"));
     export_table(cluster(), [this] { return exporting::cluster_table(cluster().clusters()); });
     EXPECT_EQ(read_file(proj / "c.csv"), read_file(cli / "c.csv"));
+    platform.messages.clear();  // the export's notice
   }
   // Reopened, the window reads the list's tree back.
   windows->dendrograma->close();
@@ -211,7 +213,9 @@ TEST_F(Views, LeafLabelsDoNotOverlapAtTheDefaultSize) {
     EXPECT_EQ(rects.size(), whole ? tree->n : charts::DendrogramView::kShownClusters);
     for (std::size_t i = 0; i < rects.size(); ++i) {
       EXPECT_TRUE(area.contains(rects[i])) << i;
-      if (i > 0) EXPECT_LE(rects[i - 1].right(), rects[i].left()) << i;
+      if (i > 0) {
+        EXPECT_LE(rects[i - 1].right(), rects[i].left()) << i;
+      }
     }
     if (!whole) {
       std::size_t documents = 0;
