@@ -30,6 +30,7 @@ class ChartCommands : public ClassifiedRoadTest {};
 TEST_F(ChartCommands, EveryKindDrawsItsLabels) {
   cli_run({"centroid", "--docs", c("noticias.ldc")});
   cli_run({"differences", "--docs", c("noticias.ldc"), "--centroid", c("centro-temp.lpl")});
+  cli_run({"similarity-matrix", "--docs", c("noticias.ldc"), "--method", "word", "--out", c("word.msm")});
   const std::vector<std::pair<std::string, std::vector<std::string>>> kinds = {
       {"frequencies", {"--docs", c("noticias.ldc"), "--order", "absolute"}},
       {"centroid", {"--docs", c("noticias.ldc"), "--centroid", c("centro-temp.lpl"), "--document", "noticia03.txt"}},
@@ -37,6 +38,7 @@ TEST_F(ChartCommands, EveryKindDrawsItsLabels) {
       {"crosstab", {"--docs", c("noticias.ldc"), "--contexts", c("noticias.lct"), "--variable", "fonte"}},
       {"specificities", {"--docs", c("noticias.ldc"), "--variable", "mês", "--top", "5"}},
       {"ca", {"--docs", c("noticias.ldc"), "--variable", "fonte", "--words", "20"}},
+      {"dendrogram", {"--docs", c("noticias.ldc"), "--matrix", c("word.msm"), "--hierarchical", "average", "--k", "4"}},
   };
   for (const auto& [kind, args] : kinds) {
     // (PDF is the same writer as in the picture tests, which check every format.)
@@ -73,6 +75,9 @@ TEST_F(ChartCommands, EveryKindDrawsItsLabels) {
   const QStringList ca = svg_texts(read_file(cli / "ca.svg"));
   EXPECT_TRUE(ca.contains("Rádio Planalto"));
   EXPECT_TRUE(std::any_of(ca.begin(), ca.end(), [](const QString& t) { return t.startsWith("Eixo 1 ("); }));
+  const QStringList dendrogram = svg_texts(read_file(cli / "dendrogram.svg"));
+  EXPECT_TRUE(dendrogram.contains("noticia01.txt"));
+  EXPECT_TRUE(dendrogram.contains("4 grupos"));
 }
 
 TEST_F(ChartCommands, RefusalsLeaveNoFile) {
@@ -90,7 +95,10 @@ TEST_F(ChartCommands, RefusalsLeaveNoFile) {
        "O documento outro.txt não está na lista"},
       {{"chart", "centroid", "--docs", c("noticias.ldc"), "--document", "noticia01.txt", "--out", c("c.svg")},
        "Você deve antes calcular as diferenças"},
+      {{"chart", "dendrogram", "--docs", c("noticias.ldc"), "--dnd", c("dois.dnd"), "--out", c("c.svg")},
+       "O dendrograma é de uma lista de 2 documentos"},
   };
+  write_file(cli / "dois.dnd", "lumeral-dendrograma 1\r\nligacao average\r\ndocumentos 2\r\n0 1 0.5 2\r\n");
   for (const auto& k : cases) {
     auto run = cli_run(k.args, false);
     EXPECT_EQ(run.exit_code, 1) << k.message;
@@ -100,7 +108,7 @@ TEST_F(ChartCommands, RefusalsLeaveNoFile) {
   // Without a kind, the command names the kinds.
   auto bare = cli_run({"chart"}, false);
   EXPECT_NE(bare.exit_code, 0);
-  for (const char* kind : {"frequencies", "centroid", "similarity"})
+  for (const char* kind : {"frequencies", "centroid", "similarity", "dendrogram"})
     EXPECT_NE((bare.out + bare.err).find(kind), std::string::npos) << bare.err;
 }
 

@@ -14,5 +14,7 @@ namespace lumeral::exporting {
 // prints beside the export). `view` must outlive the source.
 TableSource concordance_source(retrieval::ConcordanceView& view,
                                std::function<void(const retrieval::ConcordanceRow&)> each);
+// The same table of rows already gathered (what a window shows).
+Table concordance_table(const std::vector<retrieval::ConcordanceRow>& rows);
 
 }  // namespace lumeral::exporting

@@ -7,6 +7,7 @@
 #include "gui/base/status_progress.h"
 #include "gui/base/table_export.h"
 #include "gui/clustering/apresenta_matriz.h"
+#include "gui/clustering/dendrograma.h"
 #include "gui/shell/windows.h"
 #include "gui/base/memory_setting.h"
 #include "core/records/document_list.h"
@@ -32,6 +33,7 @@ Tform_cluster::Tform_cluster(Windows& windows) : QMainWindow(nullptr), Form(wind
           [this] { Gravadocsdeumclustercomolista1Click(); });
   connect(Ordenadocsdocluster1, &QAction::triggered, this, [this] { Ordenadocsdocluster1Click(); });
   connect(Nuvemdepalavras1, &QAction::triggered, this, [this] { Nuvemdepalavras1Click(); });
+  connect(Dendrograma1, &QAction::triggered, this, [this] { Dendrograma1Click(); });
   connect(ListBox_clusters, &QListWidget::itemDoubleClicked, this, [this] { Mostradocsdeumcluster1Click(); });
   connect(ListBox_docs, &QListWidget::itemDoubleClicked, this, [this] { ListBox_docsDblClick(); });
   connect(ListBox_membros, &QListWidget::itemDoubleClicked, this, [this] { ListBox_membrosDblClick(); });
@@ -108,6 +110,15 @@ void Tform_cluster::Agrupadocumentos1Click() {
     atualiza_mapa();
   });
 }
+
+void Tform_cluster::mostra_clusters(clustering::Clusters clusters) {
+  limpa_clusters();
+  clusters_ = std::move(clusters);
+  ListBox_clusters->add_all(clustering::cluster_lines(clusters_));
+  atualiza_mapa();
+}
+
+void Tform_cluster::Dendrograma1Click() { windows().create_dendrograma()->abre(); }
 
 void Tform_cluster::Mostramapa1Click() {
   command([this] { windows().open_mapa_similaridade(); });

@@ -45,6 +45,7 @@ struct Tform_clusterUi {
   QAction* Gravadocsdeumclustercomolista1;   // > "Grava docs de um cluster como lista"
   QAction* Ordenadocsdocluster1;             // > "Ordena docs do cluster (alfabética)"
   QAction* Nuvemdepalavras1;                 // > "Nuvem de palavras do cluster"
+  QAction* Dendrograma1;                     // "Dendrograma"
 };
 
 class Tform_cluster : public QMainWindow, public Form, private Tform_clusterUi {
@@ -72,6 +73,8 @@ class Tform_cluster : public QMainWindow, public Form, private Tform_clusterUi {
   void Nuvemdepalavras1Click();
   void ListBox_docsDblClick();
   void ListBox_membrosDblClick();
+  // The hierarchical clustering's tree of the list (the dendrogram window).
+  void Dendrograma1Click();
 
   // The matrix and the clusters as they stand.
   const clustering::SimilarityMatrix& matriz() const { return matriz_; }
@@ -79,6 +82,12 @@ class Tform_cluster : public QMainWindow, public Form, private Tform_clusterUi {
   // What the heatmap draws: the loaded list's matrix, ordered by the
   // clusters the window lists. Stops when the matrix is not of that list.
   charts::HeatmapModel modelo_mapa() const;
+  // The list loaded and its names, as stored.
+  const std::filesystem::path& lista() const { return lista_; }
+  const std::vector<Ansi>& documentos() const { return docs_; }
+  // Lists clusters formed elsewhere (a cut of the dendrogram) as those of
+  // "Agrupa documentos".
+  void mostra_clusters(clustering::Clusters clusters);
 
  private:
   void build_layout();

@@ -25,6 +25,7 @@ void Tform_cluster::build_layout() {
   Gravadocsdeumclustercomolista1 = cluster->addAction(QStringLiteral("Grava docs de um cluster como lista"));
   Ordenadocsdocluster1 = cluster->addAction(QStringLiteral("Ordena docs do cluster (alfabética)"));
   Nuvemdepalavras1 = cluster->addAction(QStringLiteral("Nuvem de palavras do cluster"));
+  Dendrograma1 = menu->addAction(QStringLiteral("Dendrograma"));
 
   auto* central = new QWidget(this);
   setCentralWidget(central);

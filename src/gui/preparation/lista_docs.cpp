@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 
+#include "core/base/message.h"
 #include "core/preparation/doc_lists.h"
 #include "core/preparation/import.h"
 #include "core/records/weighted.h"
@@ -30,6 +31,7 @@ Tform_ldoc::Tform_ldoc(Windows& windows) : QMainWindow(nullptr), Form(windows) {
     connect(l->Salvalista, &QAction::triggered, this, [this, l] { SalvalistaClick(*l); });
     connect(l->Salvatexto, &QAction::triggered, this, [this, l] { SalvatextoClick(*l); });
     connect(l->Excluidoc, &QAction::triggered, this, [this, l] { ExcluidocClick(*l); });
+    connect(l->Concordancia, &QAction::triggered, this, [this, l] { ConcordanciaClick(*l); });
     add_export_action(*this, l->Salvatexto,
                       [l] { return exporting::lines_table(records::weighted_row_lines(l->linhas), "Documento"); });
     connect(l->ListBox_docs, &QListWidget::itemSelectionChanged, this, [this, l] { ListBoxClick(*l); });
@@ -55,11 +57,15 @@ void Tform_ldoc::mostra_total(Lista& l) {
   l.Edit_selecionados->setText(QString::number(l.ListBox_docs->selectedItems().size()));
 }
 
-void Tform_ldoc::mostra_linhas(Lista& l) { l.ListBox_docs->set_rows(l.linhas); }
+void Tform_ldoc::mostra_linhas(Lista& l) {
+  l.ListBox_docs->set_rows(l.linhas);
+  l.arquivo.clear();
+}
 
 void Tform_ldoc::NovalistaClick(Lista& l) {
   l.linhas.clear();
   l.ListBox_docs->clear();
+  l.arquivo.clear();
   mostra_total(l);
 }
 
@@ -75,6 +81,7 @@ void Tform_ldoc::AbrelistaClick(Lista& l) {
     mostra_linhas(l);
     l.Edit_nome->setText(qs(preparation::doc_list_title(ansi(QFileInfo(*file).fileName()))));
     l.pasta = QFileInfo(*file).absolutePath();
+    l.arquivo = *file;
     mostra_total(l);
   });
 }
@@ -114,6 +121,7 @@ void Tform_ldoc::SalvalistaClick(Lista& l) {
     if (!file) return;
     l.Edit_nome->setText(QFileInfo(*file).fileName());
     preparation::save_doc_list(path_of(*file), l.linhas, regional());
+    l.arquivo = *file;
   });
 }
 
@@ -174,6 +182,13 @@ void Tform_ldoc::DirectoryListBox1Change() {
     mostra_linhas(lista2);
     lista2.pasta = folder;
     mostra_total(lista2);
+  });
+}
+
+void Tform_ldoc::ConcordanciaClick(Lista& l) {
+  command([this, &l] {
+    if (l.arquivo.isEmpty()) throw Stop("Salve antes a lista: a concordância lê a lista gravada");
+    windows().open_concordancia(path_of(l.arquivo), {});
   });
 }
 

@@ -32,12 +32,16 @@ struct ListaDocs {
   QAction* Salvalista = nullptr;          // "Salva lista"
   QAction* Salvatexto = nullptr;          // "Salva lista como texto"
   QAction* Excluidoc = nullptr;           // "Exclui doc da lista" (list 1: also the Delete key)
+  QAction* Concordancia = nullptr;        // "Concordância..."
   int decimais = 0;                       // of the weights shown
   // The folder the list's names are found in: that of the list opened,
   // of the documents included, or (list 2) of the folder chosen.
   QString pasta;
   // The rows ListBox_docs shows, in its order.
   std::vector<preparation::DocRow> linhas;
+  // The file the list was last opened from or saved to, while its rows are
+  // unchanged since (what the concordance reads).
+  QString arquivo;
 };
 
 // The controls of `Tform_ldoc`: its own and its tests' (TestAccess).
@@ -69,6 +73,9 @@ class Tform_ldoc : public QMainWindow, public Form, private Tform_ldocUi {
   void ListBoxClick(Lista& l);     // selection changed: "Selecionados:"
   void ListBoxDblClick(Lista& l);  // the document in the text viewer
   void DirectoryListBox1Change();  // list 2 := the text files of the chosen folder
+  // The concordance window on the list's file (refused while the list has
+  // changed since it was opened or saved).
+  void ConcordanciaClick(Lista& l);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -25,6 +25,7 @@ void Tform_ldoc::build_layout() {
     l.Salvalista = m->addAction(QStringLiteral("Salva lista"));
     l.Salvatexto = m->addAction(QStringLiteral("Salva lista como texto"));
     l.Excluidoc = m->addAction(QStringLiteral("Exclui doc da lista"));
+    l.Concordancia = m->addAction(QStringLiteral("Concordância..."));
     return m;
   };
   QMenu* m1 = menu(lista1, QStringLiteral("Lista 1 de Documentos "), QStringLiteral("Inclui  lista inteira"));

@@ -31,6 +31,7 @@ Tform_recsim::Tform_recsim(Windows& windows) : QMainWindow(nullptr), Form(window
   connect(Button_limiar, &QPushButton::clicked, this, [this] { Button_limiarClick(); });
   connect(Edit_limiar, &QLineEdit::returnPressed, this, [this] { Button_limiarClick(); });
   connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
+  connect(Concordancia1, &QAction::triggered, this, [this] { Concordancia1Click(); });
   add_export_action(*this, Gravacomtexto1,
                     [this] { return exporting::similar_table(linhas_); });
   Memo_caso->viewport()->installEventFilter(this);
@@ -136,6 +137,10 @@ void Tform_recsim::Memo_casoDblClick(int line) {
   const std::vector<Ansi> lines = Memo_caso->lines();
   if (line < 0 || static_cast<std::size_t>(line) >= lines.size()) return;
   if (auto name = retrieval::document_of_report_line(lines[static_cast<std::size_t>(line)])) mostra_documento(*name);
+}
+
+void Tform_recsim::Concordancia1Click() {
+  windows().open_concordancia(path_of(Edit_lista->text().trimmed()), {});
 }
 
 }  // namespace lumeral::gui

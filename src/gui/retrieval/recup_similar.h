@@ -44,6 +44,7 @@ struct Tform_recsimUi {
   QAction* RecuperaTextos1;   // "Recupera" > "Recupera Textos"
   QAction* Gravalistadedocs1; // "Resultados" > "Grava lista de docs"
   QAction* Gravacomtexto1;    // "Resultados" > "Grava com texto"
+  QAction* Concordancia1;     // "Concordância..." (on the comparison list)
 };
 
 class Tform_recsim : public QMainWindow, public Form, private Tform_recsimUi {
@@ -59,6 +60,7 @@ class Tform_recsim : public QMainWindow, public Form, private Tform_recsimUi {
   void Gravacomtexto1Click();
   void Button_limiarClick();     // also Enter in the threshold field
   void ListBox1DblClick();
+  void Concordancia1Click();
   // A double click on line `line` (0-based) of the case field: the match a
   // report line names, if it names one.
   void Memo_casoDblClick(int line);

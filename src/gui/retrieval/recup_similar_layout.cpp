@@ -18,6 +18,7 @@ void Tform_recsim::build_layout() {
   QMenu* resultados = menu->addMenu(QStringLiteral("Resultados"));
   Gravalistadedocs1 = resultados->addAction(QStringLiteral("Grava lista de docs"));
   Gravacomtexto1 = resultados->addAction(QStringLiteral("Grava com texto"));
+  Concordancia1 = menu->addAction(QStringLiteral("Concordância..."));
 
   auto* central = new QWidget(this);
   setCentralWidget(central);

@@ -30,6 +30,8 @@ Tform_recbool::Tform_recbool(Windows& windows) : QMainWindow(nullptr), Form(wind
   connect(GravacomoTexto1, &QAction::triggered, this, [this] { GravacomoTexto1Click(); });
   connect(GravaConsulta1, &QAction::triggered, this, [this] { GravaConsulta1Click(); });
   connect(LimpaEntrada1, &QAction::triggered, this, [this] { LimpaEntrada1Click(); });
+  connect(Concordancia1, &QAction::triggered, this,
+          [this] { this->windows().open_concordancia(path_of(Edit_doc->text().trimmed()), Memo1->lines()); });
   connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
   add_export_action(*this, GravacomoTexto1, [this] { return exporting::lines_table(documentos, "Documento"); });
 }

@@ -35,6 +35,7 @@ struct Tform_recboolUi {
   QAction* GravacomoTexto1;           // "Resultados" > "Grava como Texto"
   QAction* GravaConsulta1;            // "Resultados" > "Grava Consulta"
   QAction* LimpaEntrada1;             // "Limpa Entrada"
+  QAction* Concordancia1;             // "Concordância..." (the list and the words in the concordance window)
 };
 
 class Tform_recbool : public QMainWindow, public Form, private Tform_recboolUi {

@@ -22,6 +22,7 @@ void Tform_recbool::build_layout() {
   GravacomoTexto1 = resultados->addAction(QStringLiteral("Grava como Texto"));
   GravaConsulta1 = resultados->addAction(QStringLiteral("Grava Consulta"));
   LimpaEntrada1 = menu->addAction(QStringLiteral("Limpa Entrada"));
+  Concordancia1 = menu->addAction(QStringLiteral("Concordância..."));
 
   auto* central = new QWidget(this);
   setCentralWidget(central);

@@ -1,7 +1,10 @@
 #include "gui/retrieval/result_recuperasim.h"
 
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/base/files.h"
@@ -38,6 +41,35 @@ void Tresult_recsim::mostra_arquivo(const QString& arquivo) {
     const Ansi source = preparation::SourceNames(p.parent_path()).of(name);
     setWindowTitle(QStringLiteral("Arquivo Texto - ") + qs(name) +
                    (source.empty() ? QString() : QStringLiteral(" (fonte: ") + qs(source) + QStringLiteral(")")));
+  });
+}
+
+void Tresult_recsim::mostra_arquivo_na_linha(const QString& arquivo, std::uint64_t linha, std::uint64_t posicao,
+                                             std::size_t tamanho) {
+  mostra_arquivo(arquivo);
+  if (!last_command_ok() || linha == 0) return;
+  command([&] {
+    const QTextBlock block = Memo1->document()->findBlockByNumber(static_cast<int>(linha - 1));
+    if (!block.isValid()) return;
+    // The column: the bytes between the line's start and the occurrence (one
+    // byte is one character of the stored text), the start found by counting
+    // line ends as the viewer splits lines.
+    const Ansi text = read_document(path_of(arquivo));
+    std::uint64_t inicio = 0, atual = 1;
+    for (std::size_t i = 0; i < text.size() && i < posicao && atual < linha; ++i) {
+      const char c = text[i];
+      if (c == '\n' || (c == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) {
+        ++atual;
+        inicio = i + 1;
+      }
+    }
+    const int coluna = posicao >= inicio ? static_cast<int>(posicao - inicio) : 0;
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + std::min(coluna, block.length() - 1));
+    cursor.setPosition(std::min(cursor.position() + static_cast<int>(tamanho), block.position() + block.length() - 1),
+                       QTextCursor::KeepAnchor);
+    Memo1->setTextCursor(cursor);
+    Memo1->centerCursor();
   });
 }
 

@@ -6,6 +6,9 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+#include <cstddef>
+#include <cstdint>
+
 #include "gui/base/form.h"
 
 namespace lumeral::gui {
@@ -27,6 +30,11 @@ class Tresult_recsim : public QWidget, public Form, private Tresult_recsimUi {
   // leaves the viewer empty. A bare name is looked for in the current folder
   // (letter case aside when the exact name is missing).
   void mostra_arquivo(const QString& arquivo);
+  // The same, then scrolled to line `linha` (from 1) with the `tamanho`
+  // characters at byte `posicao` of the text selected: an occurrence the
+  // concordance lists.
+  void mostra_arquivo_na_linha(const QString& arquivo, std::uint64_t linha, std::uint64_t posicao,
+                               std::size_t tamanho);
 
  private:
   void build_layout();  // result_recuperasim_layout.cpp

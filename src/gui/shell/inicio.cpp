@@ -159,6 +159,14 @@ TForm3::TForm3(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   enable(bt_precision_recall, windows.form_medidas);
   enable(bt_regras, windows.form_regras);
 
+  // ---- VIEWWIN: the concordance, last of the tools (its window is made
+  // when first opened).
+  bt_concordancia = new QPushButton(QStringLiteral("Concordância"), gb_ferramentas);
+  bt_concordancia->setMinimumHeight(30);
+  static_cast<QVBoxLayout*>(gb_ferramentas->layout())->insertWidget(gb_ferramentas->layout()->count() - 1,
+                                                                     bt_concordancia);
+  connect(bt_concordancia, &QPushButton::clicked, this, [this] { bt_concordanciaClick(); });
+
   resize(820, 460);
 }
 
@@ -211,6 +219,8 @@ void TForm3::bt_sobreClick() { open_about_box(this, sobre); }
 void TForm3::bt_conceitos_variavelClick() { mostra(windows().create_form_crosstab()); }
 void TForm3::bt_especificidadesClick() { mostra(windows().create_form_especificidades()); }
 void TForm3::bt_acClick() { mostra(windows().create_form_ac()); }
+// ---- VIEWWIN: the concordance
+void TForm3::bt_concordanciaClick() { windows().open_concordancia({}, {}); }
 
 void TForm3::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);

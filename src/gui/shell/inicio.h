@@ -57,6 +57,8 @@ struct TForm3Ui {
   QPushButton* bt_conceitos_variavel;  // "Conceitos por variável" -> form_crosstab
   QPushButton* bt_especificidades;     // "Especificidades" -> form_especificidades
   QPushButton* bt_ac;                  // "Análise de Correspondência" -> form_ac
+  // ---- VIEWWIN: the concordance
+  QPushButton* bt_concordancia;        // "Concordância" -> form_concordancia (made when first opened)
 };
 
 class TForm3 : public QMainWindow, public Form, private TForm3Ui {
@@ -88,6 +90,8 @@ class TForm3 : public QMainWindow, public Form, private TForm3Ui {
   void bt_percentualClick();
   void bt_precision_recallClick();
   void bt_regrasClick();
+  // ---- VIEWWIN: the concordance
+  void bt_concordanciaClick();
   void bt_inicioClick();
   void bt_sobreClick();
   // ---- VARWIN

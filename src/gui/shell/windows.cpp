@@ -51,6 +51,9 @@
 #include "gui/classification/analise_correspondencia.h"
 #include "gui/classification/conceitos_variavel.h"
 #include "gui/classification/especificidades.h"
+// ---- VIEWWIN
+#include "gui/clustering/dendrograma.h"
+#include "gui/retrieval/concordancia.h"
 
 namespace lumeral::gui {
 
@@ -382,6 +385,35 @@ void Windows::open_grafico_especificidades() {
   grafico_especificidades->atualiza();
   grafico_especificidades->show();
   grafico_especificidades->raise();
+}
+
+// ---- VIEWWIN: the concordance and the dendrogram windows
+
+Tform_concordancia* Windows::create_form_concordancia() {
+  if (!concordancia_) {
+    concordancia_ = std::make_unique<Tform_concordancia>(*this);
+    concordancia_->setObjectName(QStringLiteral("form_concordancia"));
+    form_concordancia = concordancia_.get();
+  }
+  return form_concordancia;
+}
+
+void Windows::open_concordancia(const std::filesystem::path& list, const std::vector<Ansi>& words) {
+  create_form_concordancia()->abre(list, words);
+}
+
+void Windows::show_text_file_at(const QString& arquivo, std::uint64_t line, std::uint64_t offset,
+                                std::size_t length) {
+  result_recsim->mostra_arquivo_na_linha(arquivo, line, offset, length);
+}
+
+Tdendrograma* Windows::create_dendrograma() {
+  if (!dendrograma_) {
+    dendrograma_ = std::make_unique<Tdendrograma>(*this);
+    dendrograma_->setObjectName(QStringLiteral("dendrograma"));
+    dendrograma = dendrograma_.get();
+  }
+  return dendrograma;
 }
 
 }  // namespace lumeral::gui

@@ -30,6 +30,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -109,6 +111,9 @@ class Tform_especificidades;
 class Tform_ac;
 class Tgrafico_crosstab;
 class Tgrafico_especificidades;
+// ---- VIEWWIN: the concordance and the dendrogram windows
+class Tform_concordancia;
+class Tdendrograma;
 
 // What tool windows may read of the mining wizard: its state at the moment
 // of the call, with what its window and controls tell beside it.
@@ -344,6 +349,25 @@ class Windows : public WindowServices {
   // Declared after the windows they draw: released before them.
   std::unique_ptr<Tgrafico_crosstab> grafico_crosstab_;
   std::unique_ptr<Tgrafico_especificidades> grafico_especificidades_;
+  // ---- VIEWWIN: the concordance and the dendrogram windows, made when
+  // first opened, then kept.
+ public:
+  Tform_concordancia* form_concordancia = nullptr;
+  Tform_concordancia* create_form_concordancia();
+  // The concordance shown with `list` loaded (when not empty) and `words`
+  // in its words field (when any): the summaries, retrieval and list
+  // windows open it with theirs.
+  void open_concordancia(const std::filesystem::path& list, const std::vector<Ansi>& words);
+  // The text viewer on `arquivo` at line `line` (from 1), the `length`
+  // characters at byte `offset` of the text selected.
+  void show_text_file_at(const QString& arquivo, std::uint64_t line, std::uint64_t offset, std::size_t length);
+  // The tree of form_cluster's list; it hands its cuts back to form_cluster.
+  Tdendrograma* dendrograma = nullptr;
+  Tdendrograma* create_dendrograma();
+
+ private:
+  std::unique_ptr<Tform_concordancia> concordancia_;
+  std::unique_ptr<Tdendrograma> dendrograma_;
 };
 
 }  // namespace lumeral::gui

@@ -63,6 +63,7 @@ Tform_resumo::Tform_resumo(Windows& windows, ResumoModo modo)
   connect(Limpaentrada1, &QAction::triggered, this, [this] { Limpaentrada1Click(); });
   connect(Extrairresumos1, &QAction::triggered, this, [this] { Extrairresumos1Click(); });
   connect(Salvarresumoscomotexto1, &QAction::triggered, this, [this] { Salvarresumoscomotexto1Click(); });
+  connect(Concordancia1, &QAction::triggered, this, [this] { Concordancia1Click(); });
   connect(ListBox_docs, &QListWidget::itemDoubleClicked, this, [this] { ListBox_docsDblClick(); });
 }
 
@@ -180,5 +181,7 @@ void Tform_resumo::so_frases_com_as_palavras() {
   RadioGroup_condicoes->set_item_index(1);
   for (int i = 0; i < RadioGroup_condicoes->count(); ++i) RadioGroup_condicoes->button(i)->setEnabled(false);
 }
+
+void Tform_resumo::Concordancia1Click() { windows().open_concordancia(lista_, Memo_palavras->lines()); }
 
 }  // namespace lumeral::gui

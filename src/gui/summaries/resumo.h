@@ -53,6 +53,7 @@ struct Tform_resumoUi {
   QAction* Limpaentrada1;            // "Limpa entrada"
   QAction* Extrairresumos1;          // "Resumos" > "Extrair resumos"
   QAction* Salvarresumoscomotexto1;  // "Resumos" > "Salvar resumos como texto"
+  QAction* Concordancia1;            // "Concordância..."
 };
 
 class Tform_resumo : public QMainWindow, public Form, private Tform_resumoUi {
@@ -72,6 +73,8 @@ class Tform_resumo : public QMainWindow, public Form, private Tform_resumoUi {
   void Extrairresumos1Click();
   void Salvarresumoscomotexto1Click();
   void ListBox_docsDblClick();
+  // The concordance window on the list loaded, with the words typed.
+  void Concordancia1Click();
 
   // Opens the document list `list` as "Abre lista de docs" does after its
   // dialog (the network of word pairs opens the list it was counted on).

@@ -17,6 +17,7 @@ void Tform_resumo::build_layout() {
   QMenu* resumos = menu->addMenu(QStringLiteral("Resumos"));
   Extrairresumos1 = resumos->addAction(QStringLiteral("Extrair resumos"));
   Salvarresumoscomotexto1 = resumos->addAction(QStringLiteral("Salvar resumos como texto"));
+  Concordancia1 = menu->addAction(QStringLiteral("Concordância..."));
 
   auto* central = new QWidget(this);
   setCentralWidget(central);
