@@ -1,6 +1,7 @@
 // Commands of the statistics by variable: "crosstab" (concepts by the
 // categories of a variable, chi-square per concept), "specificities" (the
 // words of each category, G2) and "ca" (correspondence analysis).
+#include "cli/ca_options.h"
 #include "cli/command.h"
 #include "core/base/encoding.h"
 #include "core/base/message.h"
@@ -23,11 +24,6 @@ void tell_warnings(Env& env, const std::vector<std::string>& warnings) {
   for (const auto& w : warnings) env.message(w);
 }
 
-const char* const kVariableHelp =
-    "Variável do arquivo de variáveis da lista (o nome da lista com .var no lugar de .ldc)";
-const char* const kDegreeHelp =
-    "Grau mínimo para um documento conter o conceito, lido da sua matriz de classificação (padrão: qualquer grau "
-    "acima de 0)";
 
 Registrar crosstab_cmd(340, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand(
@@ -90,34 +86,13 @@ Registrar ca_cmd(342, [](CLI::App& app) -> Handler {
       "Análise de correspondência dos conceitos (documentos que os contêm) ou das palavras mais freqüentes "
       "(ocorrências) pelas categorias de uma variável: inércias principais e, por linha e por categoria, massa, "
       "coordenadas, contribuições e cos2");
-  auto docs = std::make_shared<std::string>();
-  auto contexts = std::make_shared<std::string>();
-  auto variable = std::make_shared<std::string>();
-  auto degree = std::make_shared<std::string>();
-  auto words = std::make_shared<std::size_t>(0);
+  const CaOptionGroup analysis(sub);
   auto out = std::make_shared<std::string>();
-  sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
-  sub->add_option("--variable", *variable, kVariableHelp)->required();
-  auto* c = sub->add_option("--contexts", *contexts, "Lista de contextos (.lct): analisa os conceitos");
-  auto* w = sub->add_option("--words", *words, "Analisa as N palavras mais freqüentes")->check(CLI::PositiveNumber);
-  c->excludes(w);
-  sub->add_option("--grau-minimo", *degree, kDegreeHelp)->needs(c);
   sub->add_option("--out", *out, "Grava as coordenadas como planilha: ARQUIVO.csv ou ARQUIVO.xlsx")
       ->type_name("ARQUIVO")
       ->check(table_file_name());
   return [=](Env& env) {
-    if (contexts->empty() && *words == 0) throw Stop("Escolha o que analisar: --contexts LISTA.lct ou --words N.");
-    const CaRun run =
-        contexts->empty()
-            ? words_correspondence(arg_path(*docs), arg_text(*variable), *words, env.progress(), env.memory_budget())
-            : concepts_correspondence(arg_path(*docs), arg_path(*contexts), arg_text(*variable),
-                                      mining::parse_min_degree(arg_text(*degree), env.regional()), env.progress());
-    tell_warnings(env, run.warnings);
-    if (!run.dropped.empty()) {
-      std::string names;
-      for (const Ansi& d : run.dropped) names += (names.empty() ? "" : ", ") + to_utf8(d);
-      env.message("Sem nenhuma ocorrência, ficam fora da análise: " + names);
-    }
+    const CaRun run = analysis.run(env);
     print_table(env, inertia_table(run.result));
     env.line_utf8("");
     const exporting::Table coordinates = coordinates_table(run);

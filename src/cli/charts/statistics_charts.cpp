@@ -13,6 +13,7 @@
 #include "charts/crosstab_view.h"
 #include "charts/picture_export.h"
 #include "charts/specificities_chart.h"
+#include "cli/ca_options.h"
 #include "cli/charts/chart_command.h"
 #include "core/base/encoding.h"
 #include "core/base/message.h"
@@ -26,8 +27,6 @@ namespace {
 
 constexpr int kChartWidth = 900;
 
-const char* const kVariableHelp =
-    "Variável do arquivo de variáveis da lista (o nome da lista com .var no lugar de .ldc)";
 const char* const kOutHelp = "Imagem a gravar (.svg, .png ou .pdf)";
 
 // The format is checked before any work, so a wrong name costs nothing.
@@ -111,39 +110,16 @@ ChartRegistrar ca_chart(62, [](CLI::App& chart) -> Handler {
       "ca",
       "Mapa da análise de correspondência: conceitos ou palavras mais freqüentes e as categorias nos dois "
       "primeiros eixos");
-  auto docs = std::make_shared<std::string>();
-  auto contexts = std::make_shared<std::string>();
-  auto variable = std::make_shared<std::string>();
-  auto degree = std::make_shared<std::string>();
-  auto words = std::make_shared<std::size_t>(0);
+  const CaOptionGroup analysis(sub);
   auto out = std::make_shared<std::string>();
-  sub->add_option("--docs", *docs, "Lista de documentos (.ldc)")->required();
-  sub->add_option("--variable", *variable, kVariableHelp)->required();
-  auto* c = sub->add_option("--contexts", *contexts, "Lista de contextos (.lct): analisa os conceitos");
-  auto* w = sub->add_option("--words", *words, "Analisa as N palavras mais freqüentes")->check(CLI::PositiveNumber);
-  c->excludes(w);
-  sub->add_option("--grau-minimo", *degree, "Grau mínimo para um documento conter o conceito")->needs(c);
   sub->add_option("--out", *out, kOutHelp)->required();
   return [=](Env& env) {
     check_out(*out);
-    if (contexts->empty() && *words == 0) throw Stop("Escolha o que analisar: --contexts LISTA.lct ou --words N.");
-    const statistics::CaRun run =
-        contexts->empty()
-            ? statistics::words_correspondence(arg_path(*docs), arg_text(*variable), *words, env.progress(),
-                                               env.memory_budget())
-            : statistics::concepts_correspondence(arg_path(*docs), arg_path(*contexts), arg_text(*variable),
-                                                  mining::parse_min_degree(arg_text(*degree), env.regional()),
-                                                  env.progress());
-    for (const auto& warning : run.warnings) env.message(warning);
-    if (!run.dropped.empty()) {
-      std::string names;
-      for (const Ansi& d : run.dropped) names += (names.empty() ? "" : ", ") + to_utf8(d);
-      env.message("Sem nenhuma ocorrência, ficam fora da análise: " + names);
-    }
+    const statistics::CaRun run = analysis.run(env);
     ensure_drawing_application();
     charts::BiplotScene scene;
     scene.show_model(
-        charts::biplot_model(run, env.regional(), title_of("Análise de Correspondência", *variable)));
+        charts::biplot_model(run, env.regional(), title_of("Análise de Correspondência", analysis.variable())));
     save(charts::save_scene(QString::fromStdString(*out), scene, QStringLiteral("Análise de Correspondência")));
   };
 });
