@@ -94,6 +94,8 @@ class Tmapa_similaridade;
 class TMinera;
 class Tgrafico_frequencias;
 struct FonteFrequencias;
+class TGuia;
+class HelpKeys;
 
 // What tool windows may read of the mining wizard: its state at the moment
 // of the call, with what its window and controls tell beside it.
@@ -269,6 +271,20 @@ class Windows : public WindowServices {
   std::unique_ptr<Tgrafico_centroide> grafico_centroide_;
   std::unique_ptr<Tmapa_similaridade> mapa_similaridade_;
   QStringList order_;
+
+  // ---- HELP: the user guide window, F1 and the "Ajuda" menus
+ public:
+  // The guide viewer: created when first opened, then kept.
+  TGuia* guia = nullptr;
+  TGuia* create_guia();
+  // Shows the guide at `page` ("janelas/matriz.md"; empty: the index).
+  void open_guia(const QString& page = QString());
+
+ private:
+  // Installs the application-wide F1 and "Ajuda" menu filter (help_pages.h).
+  void install_help();
+  std::unique_ptr<HelpKeys> help_keys_;
+  std::unique_ptr<TGuia> guia_;
 };
 
 }  // namespace lumeral::gui
