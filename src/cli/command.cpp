@@ -1,5 +1,7 @@
 #include "cli/command.h"
 
+#include "cli/guide_pages.h"
+
 #include <signal.h>
 #include <unistd.h>
 
@@ -130,6 +132,15 @@ class PortugueseFormatter : public CLI::Formatter {
     return get_label(full.substr(0, colon)) + full.substr(colon);
   }
 };
+
+// A command's help ends with the page of the guide about it, after the
+// line every help ends with; so do its own subcommands' ("chart
+// frequencies").
+void add_guide_footer(CLI::App* command, const std::string& path) {
+  const std::string line = guide_line(path);
+  if (!line.empty()) command->footer(command->get_footer() + "\n" + line);
+  for (CLI::App* sub : command->get_subcommands({})) add_guide_footer(sub, path + " " + sub->get_name());
+}
 
 // The kind of a CLI11 error, by type (some carry the command's name as
 // their name).
@@ -426,6 +437,7 @@ int run(int argc, char** argv, std::ostream& out, std::ostream& err) {
       // A command that hands its arguments to another program leaves
       // "--help" to that program.
       if (!sub->get_prefix_command()) sub->set_help_flag("-h,--help", "Mostra esta ajuda e sai");
+      add_guide_footer(sub, sub->get_name());
       handlers.emplace_back(sub, std::move(h));
     }
   }

@@ -37,13 +37,14 @@ bool is_valid_utf8(const std::string& s) {
 // command line (only with the desktop program).
 bool chart_program_built() { return fs::exists(fs::path(LUMERAL_CLI_PATH).parent_path() / "lumeral-chart"); }
 
-// The commands as the program's own help lists them.
-std::vector<std::string> commands() {
-  auto help = run_cli({"--help"});
+// The commands as the program's own help lists them (or, under `heading`,
+// the subcommands a command's help lists).
+std::vector<std::string> commands(const Args& help_args = {"--help"}, const std::string& heading = "Comandos:") {
+  auto help = run_cli(help_args);
   std::vector<std::string> names;
   bool in_list = false;
   for (const auto& line : lines_of(help.out)) {
-    if (line == "Comandos:") in_list = true;
+    if (line == heading) in_list = true;
     else if (in_list && line.size() > 2 && line[0] == ' ' && line[2] != ' ')
       names.push_back(line.substr(2, line.find(' ', 2) - 2));
     else if (in_list && line.empty()) in_list = false;
@@ -80,6 +81,42 @@ TEST(CliFrame, EveryHelpIsPortuguese) {
     EXPECT_NE(r.out.find("Uso: lumeral-cli " + name), std::string::npos) << r.out;
     std::smatch m;
     EXPECT_FALSE(std::regex_search(r.out, m, kEnglish)) << name << ": \"" << m.str() << "\" in\n" << r.out;
+  }
+}
+
+// A heading's anchor as the guide's links name it: lower case, spaces as
+// hyphens, punctuation dropped (letters with accents kept).
+std::string anchor_of(const std::string& heading) {
+  std::string out;
+  for (unsigned char c : heading) {
+    if (c == ' ') out += '-';
+    else if (c >= 0x80 || std::isalnum(c) || c == '-' || c == '_') out += static_cast<char>(std::tolower(c));
+  }
+  return out;
+}
+
+// Every command's help ends with its page of the guide: a page that exists,
+// at one of its headings.
+TEST(CliFrame, EveryHelpEndsWithItsGuidePage) {
+  std::vector<Args> paths;
+  for (const auto& name : commands()) {
+    if (name == "chart" && !chart_program_built()) continue;
+    paths.push_back({name});
+    if (name == "chart")
+      for (const auto& sub : commands({"chart", "--help"}, "Tipos de gráfico:")) paths.push_back({name, sub});
+  }
+  const std::regex footer("\nGuia: .*/guia/([^#\n]+)(#([^\n]*))?\n*$");
+  for (Args args : paths) {
+    args.push_back("--help");
+    const std::string help = run_cli(args).out;
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(help, m, footer)) << help;
+    const fs::path page = source_dir() / "docs" / "guia" / m[1].str();
+    ASSERT_TRUE(fs::is_regular_file(page)) << page;
+    std::string anchors = "#";
+    for (const auto& line : lines_of(read_file(page)))
+      if (line.starts_with('#')) anchors += anchor_of(line.substr(line.find(' ') + 1)) + "#";
+    if (m[3].matched) EXPECT_NE(anchors.find("#" + m[3].str() + "#"), std::string::npos) << page << ": " << m[3];
   }
 }
 

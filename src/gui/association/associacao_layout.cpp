@@ -41,11 +41,16 @@ void Tform_rel::build_layout() {
   form->addRow(QStringLiteral("Lista de docs:"), Edit_docs);
   form->addRow(QStringLiteral("Stopwords:"), Edit_stop);
   form->addRow(QStringLiteral("Limiar"), Edit_limiar);
+  Edit_limiar->setToolTip(QStringLiteral("Peso mínimo dos pares em \"Selecionar por limiar\": um número inteiro (3 "
+      "mantém os pares de peso 3 ou mais)"));
   left->addLayout(form);
   RadioGroup1 = new RadioGroup(QStringLiteral("Selecionar método para associação"),
                                {QStringLiteral("Por presença no mesmo doc"), QStringLiteral("Por freqüência no mesmo doc"),
                                 QStringLiteral("Por presença na mesma frase"), QStringLiteral("Por contextos")},
                                0, central);
+  RadioGroup1->setToolTip(QStringLiteral("Como um par é contado: documentos com as duas palavras (listas de "
+      "palavras), frases com as duas (textos e stopwords) ou documentos com os dois contextos (matrizes da "
+      "classificação, para o Data Mining Contextual)"));
   left->addWidget(RadioGroup1);
   left->addStretch();
   h->addLayout(left, 2);

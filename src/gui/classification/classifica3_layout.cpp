@@ -46,6 +46,8 @@ void Tform_classifica3::build_layout() {
   negativos->addWidget(Memo_negativos, 1);
   RadioGroup1 = new RadioGroup(QStringLiteral("Tipo do Método"),
                                {QStringLiteral("conceitos simples"), QStringLiteral("pares de conceitos")}, 0, central);
+  RadioGroup1->setToolTip(QStringLiteral("conceitos simples: linhas \"contexto | peso\"; pares de conceitos: linhas "
+      "\"contexto | contexto\", os documentos que têm os dois"));
   negativos->addWidget(RadioGroup1);
   grid->addLayout(negativos, 1, 1);
 

@@ -21,6 +21,8 @@ void Tform_consulta::build_layout() {
   Memo_palavras = new Memo(central);
   Memo_pesos = new Memo(central);
   Memo_pesos->setMaximumWidth(110);
+  Memo_pesos->setToolTip(QStringLiteral("O peso de cada palavra, na mesma linha dela, com vírgula decimal (por "
+      "exemplo 0,9)"));
   memos->addWidget(Memo_palavras, 1);
   memos->addWidget(Memo_pesos);
   entrada->addLayout(memos, 1);
@@ -52,6 +54,8 @@ void Tform_consulta::build_layout() {
   auto* limiar = new QFormLayout;
   Edit_limiar = new QLineEdit(central);
   Edit_limiar->setMaximumWidth(110);
+  Edit_limiar->setToolTip(QStringLiteral("Pontuação mínima dos documentos em \"Mostra resultados\" (0 mostra todos os "
+      "de pontuação acima de 0)"));
   limiar->addRow(QStringLiteral("Limiar:"), Edit_limiar);
   listas->addLayout(limiar);
   bt_resultados = new QPushButton(QStringLiteral("Mostra resultados"), central);

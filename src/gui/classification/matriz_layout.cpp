@@ -44,6 +44,8 @@ void Tform_matriz::build_layout() {
   auto* form = new QFormLayout;
   Edit_limiar = new QLineEdit(qs(classification::initial_threshold(regional())), central);
   Edit_limiar->setMaximumWidth(120);
+  Edit_limiar->setToolTip(QStringLiteral("Só mostra graus maiores ou iguais a este número, com vírgula decimal (o "
+      "valor inicial mostra qualquer grau acima de 0)"));
   form->addRow(QStringLiteral("Limiar:"), Edit_limiar);
   left->addLayout(form);
   left->addWidget(new QLabel(QStringLiteral("Nome (contexto ou doc):"), central));

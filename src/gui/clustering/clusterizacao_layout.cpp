@@ -52,16 +52,22 @@ void Tform_cluster::build_layout() {
   RadioGroup_metodo = new RadioGroup(QStringLiteral("Método de Clusterização"),
                                      {QStringLiteral("Por palavra"), QStringLiteral("Por conceitos")}, 0, central);
   RadioGroup_metodo->setObjectName(QStringLiteral("RadioGroup_metodo"));
+  RadioGroup_metodo->setToolTip(QStringLiteral("Por palavra: compara as listas de palavras (mesmo vocabulário); Por "
+      "conceitos: compara as matrizes da classificação (mesmos assuntos)"));
   options->addWidget(RadioGroup_metodo);
   RadioGroup_agrupamento = new RadioGroup(QStringLiteral("Mét. de Agrupamento"),
                                           {QStringLiteral("Sem limiar"), QStringLiteral("Por limiar")}, 1, central);
   RadioGroup_agrupamento->setObjectName(QStringLiteral("RadioGroup_agrupamento"));
+  RadioGroup_agrupamento->setToolTip(QStringLiteral("Por limiar: ficam juntos os documentos mais parecidos que o "
+      "limiar (Sem limiar ainda não está disponível)"));
   options->addWidget(RadioGroup_agrupamento);
   auto* limiar = new QHBoxLayout;
   limiar->addWidget(new QLabel(QStringLiteral("Limiar:"), central));
   Edit_limiar = new QLineEdit(central);
   Edit_limiar->setObjectName(QStringLiteral("Edit_limiar"));
   Edit_limiar->setMaximumWidth(90);
+  Edit_limiar->setToolTip(QStringLiteral("Similaridade acima da qual dois documentos ficam no mesmo cluster, com "
+      "vírgula decimal: por palavra os valores são baixos (0,04), por conceitos mais altos (0,5)"));
   limiar->addWidget(Edit_limiar);
   limiar->addStretch();
   options->addLayout(limiar);

@@ -52,12 +52,20 @@ void Tform_centro::build_layout() {
   RadioGroup_modo = new RadioGroup(QStringLiteral("Modo"),
                                    {QStringLiteral("Por freqüência"), QStringLiteral("Por peso")}, 0, central);
   options->addWidget(RadioGroup_metodo);
+  RadioGroup_metodo->setToolTip(QStringLiteral("Por palavra: usa as listas de palavras (.lpl); Contextual: usa as "
+      "matrizes da classificação (.mtz), que precisam existir"));
   options->addWidget(RadioGroup_tipo);
+  RadioGroup_tipo->setToolTip(QStringLiteral("Que palavras entram: todas (com o número de documentos que as têm), só "
+      "as que estão em 2 documentos ou mais, ou só as que estão em todos"));
   options->addWidget(RadioGroup_modo);
+  RadioGroup_modo->setToolTip(QStringLiteral("O peso de cada palavra: o número de documentos que a têm (Por "
+      "freqüência) ou a média do seu peso em todos os documentos (Por peso)"));
   auto* limiar = new QVBoxLayout;
   limiar->addWidget(new QLabel(QStringLiteral("Limiar para mostrar="), central));
   Edit_limiar = new QLineEdit(central);
   Edit_limiar->setMaximumWidth(120);
+  Edit_limiar->setToolTip(QStringLiteral("Ao abrir um centróide gravado, mostra só as palavras de peso maior ou igual "
+      "a este número"));
   limiar->addWidget(Edit_limiar);
   limiar->addStretch();
   options->addLayout(limiar);

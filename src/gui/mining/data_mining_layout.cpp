@@ -42,6 +42,8 @@ void Tform_dm::build_layout() {
   auto* limiar = new QFormLayout;
   Edit_limiar = new QLineEdit(central);
   Edit_limiar->setMaximumWidth(100);
+  Edit_limiar->setToolTip(QStringLiteral("Valor mínimo em \"Seleciona por limiar\": em %, para a confiança (por "
+      "exemplo 30); em número de documentos, para o suporte (por exemplo 5)"));
   limiar->addRow(QStringLiteral("Limiar para mostrar"), Edit_limiar);
   row->addLayout(limiar);
   row->addSpacing(20);
@@ -49,6 +51,8 @@ void Tform_dm::build_layout() {
                                {QStringLiteral("Confiança (confidence)"), QStringLiteral("Suporte (support)")}, 0,
                                central);
   row->addWidget(RadioGroup1);
+  RadioGroup1->setToolTip(QStringLiteral("Com que o limiar é comparado: a confiança da regra, em %, ou o seu suporte, "
+      "em número de documentos"));
   row->addStretch();
   v->addLayout(row);
   auto* tuning = new QHBoxLayout;

@@ -63,6 +63,8 @@ void Tform_ldoc::build_layout() {
   auto* limiar = new QFormLayout;
   Edit_limiar = new QLineEdit(central);
   Edit_limiar->setMaximumWidth(100);
+  Edit_limiar->setToolTip(QStringLiteral("Ao abrir ou incluir uma lista, só entram os documentos de peso maior ou "
+      "igual a este número (vazio vale 0)"));
   limiar->addRow(QStringLiteral("Limiar:"), Edit_limiar);
   right->addLayout(limiar);
   right->addWidget(new QLabel(QStringLiteral("Pasta da lista 2"), central));

@@ -15,6 +15,8 @@ void Tform_separador::build_layout() {
   Edit_inicial = new QLineEdit(QStringLiteral("arq-"), central);
   Edit_inicial->setToolTip(QStringLiteral("Resultado = inicial+NNN.extensão"));
   Edit_separador = new QLineEdit(QStringLiteral("XXX"), central);
+  Edit_separador->setToolTip(QStringLiteral("A marca que separa os documentos no arquivo original (padrão XXX); "
+      "maiúsculas e minúsculas contam"));
   form->addRow(QStringLiteral("Nome inicial dos arquivos resultantes"), Edit_inicial);
   form->addRow(QStringLiteral("String separador no arq. original"), Edit_separador);
   v->addLayout(form);

@@ -38,6 +38,8 @@ void TForm1::build_layout() {
   Edit_total->setReadOnly(true);
   Edit_total->setMaximumWidth(100);
   row->addWidget(Edit_limiar);
+  Edit_limiar->setToolTip(QStringLiteral("Só mostra as palavras de peso maior ou igual a este número; escreva-o antes "
+      "de abrir a lista (0,03 mostra as mais importantes)"));
   row->addSpacing(20);
   row->addWidget(new QLabel(QStringLiteral("Total de palavras:"), central));
   row->addWidget(Edit_total);

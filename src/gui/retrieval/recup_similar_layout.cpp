@@ -58,12 +58,18 @@ void Tform_recsim::build_layout() {
   RadioGroup_metodo = new RadioGroup(QStringLiteral("Método"),
                                      {QStringLiteral("Por palavra"), QStringLiteral("Contextual")}, 0, central);
   RadioGroup_metodo->setObjectName(QStringLiteral("RadioGroup_metodo"));
+  RadioGroup_metodo->setToolTip(QStringLiteral("Por palavra: compara as listas de palavras; Contextual: compara as "
+      "matrizes da classificação (o caso também precisa estar classificado)"));
   RadioGroup_pesos = new RadioGroup(QStringLiteral("Considerar pesos ?"), {QStringLiteral("Sim"), QStringLiteral("Não")},
                                     0, central);
   RadioGroup_pesos->setObjectName(QStringLiteral("RadioGroup_pesos"));
+  RadioGroup_pesos->setToolTip(QStringLiteral("Sim: compara os pesos das palavras comuns (função fuzzy); Não: só "
+      "conta as palavras comuns"));
   RadioGroup_funcao = new RadioGroup(QStringLiteral("Função de Similarid."),
                                      {QStringLiteral("Função Fuzzy"), QStringLiteral("Euclidean dist.")}, 0, central);
   RadioGroup_funcao->setObjectName(QStringLiteral("RadioGroup_funcao"));
+  RadioGroup_funcao->setToolTip(QStringLiteral("Como a semelhança dos pesos é medida: a função fuzzy compara os pesos "
+      "das palavras comuns"));
   RadioGroup_funcao->button(1)->setEnabled(false);
   RadioGroup_funcao->button(1)->setToolTip(QStringLiteral("Só funciona considerando pesos"));
   for (RadioGroup* g : {RadioGroup_caso, RadioGroup_metodo, RadioGroup_pesos, RadioGroup_funcao})
@@ -87,6 +93,8 @@ void Tform_recsim::build_layout() {
   auto* limiar = new QHBoxLayout;
   Edit_limiar = new QLineEdit(central);
   Edit_limiar->setObjectName(QStringLiteral("Edit_limiar"));
+  Edit_limiar->setToolTip(QStringLiteral("Similaridade mínima em \"Seleciona por limiar\", com vírgula decimal (por "
+      "exemplo 0,04); Enter no campo também seleciona"));
   Edit_limiar->setMaximumWidth(100);
   limiar->addWidget(Edit_limiar);
   Button_limiar = new QPushButton(QStringLiteral("Seleciona por limiar"), central);

@@ -149,6 +149,8 @@ void TMinera::build_layout() {
   lb_limiar = new QLabel(QStringLiteral("Limiar para mostrar:"), pn_limiar);
   Edit_limiar = new QLineEdit(QStringLiteral("0"), pn_limiar);
   Edit_limiar->setMaxLength(5);
+  Edit_limiar->setToolTip(QStringLiteral("Filtro por Confiança: a confiança mínima, em % (por exemplo 30); Filtro por "
+      "Suporte: o número mínimo de textos (por exemplo 5). Só algarismos, \",\" e \".\""));
   Edit_limiar->setMaximumWidth(70);
   bt_calcular = command_button(QStringLiteral("Calcular"), QStringLiteral("Aplica o limiar às regras"), pn_limiar);
   bt_fechar_limiar = command_button(QStringLiteral("Fechar"), QStringLiteral("Fecha o limiar"), pn_limiar);

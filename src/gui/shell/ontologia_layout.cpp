@@ -37,6 +37,8 @@ void TOntologia::build_layout() {
   // for it under the options.
   QWidget* choice = w_.pn_tipo_ontologia;
   RadioGroup_tipo = new RadioGroup(QStringLiteral("Escolha o Tipo de Ontologia:"), kinds, 1, choice);
+  RadioGroup_tipo->setToolTip(QStringLiteral("Probabilístico: cada regra é uma palavra com peso de 0 a 1 e o grau "
+      "soma os pesos; Determinístico: cada regra é uma condição sobre uma frase e o grau conta as frases"));
   bt_ok_tipo = command_button(QStringLiteral("OK"), QStringLiteral("Aplica o tipo de ontologia escolhido"), choice);
   auto* row = new QHBoxLayout(choice);
   row->setContentsMargins(0, 0, 0, 0);
@@ -45,6 +47,8 @@ void TOntologia::build_layout() {
   row->addStretch();
   auto* kind2 = new QHBoxLayout;
   RadioGroup_tipo2 = new RadioGroup(QStringLiteral("Escolha o Tipo de Ontologia:"), kinds, 1, this);
+  RadioGroup_tipo2->setToolTip(QStringLiteral("Probabilístico: cada regra é uma palavra com peso de 0 a 1 e o grau "
+      "soma os pesos; Determinístico: cada regra é uma condição sobre uma frase e o grau conta as frases"));
   bt_ok_tipo2 = command_button(QStringLiteral("OK"), QStringLiteral("Aplica o novo tipo de ontologia"), this);
   kind2->addWidget(RadioGroup_tipo2);
   kind2->addWidget(bt_ok_tipo2, 0, Qt::AlignBottom);
@@ -98,6 +102,8 @@ void TOntologia::build_layout() {
   Edit_peso = new QLineEdit(pn_regra);
   Edit_peso->setInputMask(QStringLiteral("9,9999; "));
   Edit_peso->setFixedWidth(80);
+  Edit_peso->setToolTip(QStringLiteral("De 0 a 1, com vírgula (0,9; 0,75; 1): o quanto a palavra indica o conceito; "
+      "em branco vale 0"));
   bt_insere_regra = command_button(kInsere, QStringLiteral("Insere a regra na lista"), pn_regra);
   bt_fechar_regra = command_button(QStringLiteral("Fechar"), QStringLiteral("Fecha a caixa de regras"), pn_regra);
   lb_regra->setFixedWidth(50);

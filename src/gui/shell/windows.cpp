@@ -37,6 +37,10 @@
 #include "gui/retrieval/recuperacao_booleana.h"
 #include "gui/retrieval/result_recuperasim.h"
 #include "gui/shell/barra_progresso.h"
+#include <QApplication>
+
+#include "gui/shell/guia.h"
+#include "gui/shell/help_pages.h"
 #include "gui/shell/inicio.h"
 #include "gui/shell/mdi_form.h"
 #include "gui/summaries/resumo.h"
@@ -59,6 +63,7 @@ namespace lumeral::gui {
 
 Windows::Windows(Platform& platform, Regional regional) : platform_(platform), regional_(std::move(regional)) {
   init_resources();
+  install_help();
 }
 
 Windows::~Windows() {
@@ -414,6 +419,31 @@ Tdendrograma* Windows::create_dendrograma() {
     dendrograma = dendrograma_.get();
   }
   return dendrograma;
+}
+
+// ---- HELP: the user guide window, F1 and the "Ajuda" menus
+
+void Windows::install_help() {
+  help_keys_ = std::make_unique<HelpKeys>(*this);
+  qApp->installEventFilter(help_keys_.get());
+}
+
+TGuia* Windows::create_guia() {
+  if (!guia_) {
+    const QStringList candidates = guide_root_candidates();
+    guia_ = std::make_unique<TGuia>(*this, find_guide_root(candidates), candidates);
+    guia_->setObjectName(QStringLiteral("guia"));
+    guia = guia_.get();
+  }
+  return guia;
+}
+
+void Windows::open_guia(const QString& page) {
+  TGuia* viewer = create_guia();
+  viewer->abre(page);
+  viewer->show();
+  viewer->raise();
+  viewer->activateWindow();
 }
 
 }  // namespace lumeral::gui

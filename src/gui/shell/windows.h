@@ -114,6 +114,8 @@ class Tgrafico_especificidades;
 // ---- VIEWWIN: the concordance and the dendrogram windows
 class Tform_concordancia;
 class Tdendrograma;
+class TGuia;
+class HelpKeys;
 
 // What tool windows may read of the mining wizard: its state at the moment
 // of the call, with what its window and controls tell beside it.
@@ -368,6 +370,19 @@ class Windows : public WindowServices {
  private:
   std::unique_ptr<Tform_concordancia> concordancia_;
   std::unique_ptr<Tdendrograma> dendrograma_;
+  // ---- HELP: the user guide window, F1 and the "Ajuda" menus
+ public:
+  // The guide viewer: created when first opened, then kept.
+  TGuia* guia = nullptr;
+  TGuia* create_guia();
+  // Shows the guide at `page` ("janelas/matriz.md"; empty: the index).
+  void open_guia(const QString& page = QString());
+
+ private:
+  // Installs the application-wide F1 and "Ajuda" menu filter (help_pages.h).
+  void install_help();
+  std::unique_ptr<HelpKeys> help_keys_;
+  std::unique_ptr<TGuia> guia_;
 };
 
 }  // namespace lumeral::gui

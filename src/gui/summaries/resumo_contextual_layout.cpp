@@ -74,6 +74,7 @@ void Tres_contextual::build_layout() {
   Edit_frases = new QLineEdit(this);
   Edit_frases->setObjectName(QStringLiteral("Edit_frases"));
   Edit_frases->setMaximumWidth(60);
+  Edit_frases->setToolTip(QStringLiteral("Um número inteiro de 0 em diante: 0 mostra só a frase encontrada"));
   frases->addWidget(Edit_frases, 0, Qt::AlignVCenter);
   frases->addStretch();
   conds->addLayout(frases);

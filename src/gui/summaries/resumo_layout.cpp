@@ -70,6 +70,8 @@ void Tform_resumo::build_layout() {
   SpinEdit_frases->setObjectName(QStringLiteral("SpinEdit_frases"));
   SpinEdit_frases->setRange(0, 10);
   SpinEdit_frases->setValue(0);
+  SpinEdit_frases->setToolTip(QStringLiteral("Quantas frases vizinhas aparecem antes e depois de cada frase "
+      "encontrada: de 0 a 10"));
   frases->addWidget(SpinEdit_frases);
   frases->addStretch();
   left->addLayout(frases);
