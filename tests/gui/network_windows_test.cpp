@@ -206,7 +206,7 @@ class NetworkWindows : public ClassifiedRoadTest {
     auto listing = classification::context_docs(proj / "noticias.ldc", Ansi(concept_name), Ansi("0,000000001"),
                                                   windows->regional());
     QStringList names;
-    for (const Ansi& l : listing.lines) names << qs(l).section(" | ", 0, 0) + ".txt";
+    for (const auto& row : listing.rows) names << qs(row.name) + ".txt";
     return names;
   }
 };

@@ -64,14 +64,16 @@ TEST(MatrixResults, ListsNamesCopyAndSavingAsADocumentList) {
                            {Ansi("doc.txt"), Ansi("1")},
                            {Ansi("x.lpl.txt"), Ansi("2")},
                            {Ansi(" a.txt.lpl "), Ansi("3")},
-                           {Ansi("sem barra"), Ansi()}},
+                           {Ansi("sem barra"), Ansi()},
+                           {Ansi("a | b"), Ansi("4")}},  // a bar in a name is the name's own
                           pt());
   EXPECT_EQ(read_all<DocRecord>(dir / "r.ldc"),
             (std::vector<DocRecord>{{Ansi("noticia1.txt"), 0.75},
                                     {Ansi("doc.txt"), 1},
                                     {Ansi("x.lpl.txt"), 2},
                                     {Ansi("a.txt.txt"), 3},
-                                    {Ansi("sem barra.txt"), 0}}));
+                                    {Ansi("sem barra.txt"), 0},
+                                    {Ansi("a | b.txt"), 4}}));
   EXPECT_THROW(save_result_as_doc_list(dir / "s.ldc", {{Ansi("a"), Ansi("1")}, {Ansi("b"), Ansi("x")}}, pt()), Stop);
   EXPECT_FALSE(fs::exists(dir / "s.ldc"));  // a stopped save writes nothing
 }
