@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "gui/classification/conceitos_variavel.h"
+#include "gui/classification/variaveis_lista.h"
 
 namespace lumeral::gui {
 
@@ -43,24 +44,11 @@ void Tform_crosstab::build_layout() {
   campos->addRow(QStringLiteral("Variável"), linha);
   v->addLayout(campos);
 
-  auto* botoes = new QHBoxLayout;
-  bt_calcula = new QPushButton(QStringLiteral("Calcula"), central);
-  bt_grafico = new QPushButton(QStringLiteral("Gráfico"), central);
-  bt_grafico->setToolTip(QStringLiteral("A tabela colorida pelos resíduos"));
-  botoes->addWidget(bt_calcula);
-  botoes->addWidget(bt_grafico);
-  botoes->addStretch(1);
-  v->addLayout(botoes);
-
-  Tabela = new QTableWidget(central);
-  Tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  Tabela->verticalHeader()->setVisible(false);
-  v->addWidget(Tabela, 1);
-  v->addWidget(new QLabel(QStringLiteral("Avisos"), central));
-  Memo_avisos = new QPlainTextEdit(central);
-  Memo_avisos->setReadOnly(true);
-  Memo_avisos->setMaximumHeight(80);
-  v->addWidget(Memo_avisos);
+  const AreaResultado area = monta_area_resultado(central, v, QStringLiteral("A tabela colorida pelos resíduos"), 80);
+  bt_calcula = area.calcula;
+  bt_grafico = area.grafico;
+  Tabela = area.tabela;
+  Memo_avisos = area.avisos;
   StatusBar1 = new QStatusBar(this);
   setStatusBar(StatusBar1);
   resize(980, 620);

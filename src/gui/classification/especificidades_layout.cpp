@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "gui/classification/especificidades.h"
+#include "gui/classification/variaveis_lista.h"
 
 namespace lumeral::gui {
 
@@ -40,24 +41,12 @@ void Tform_especificidades::build_layout() {
   campos->addRow(QStringLiteral("Variável"), linha);
   v->addLayout(campos);
 
-  auto* botoes = new QHBoxLayout;
-  bt_calcula = new QPushButton(QStringLiteral("Calcula"), central);
-  bt_grafico = new QPushButton(QStringLiteral("Gráfico"), central);
-  bt_grafico->setToolTip(QStringLiteral("As barras do G2 das palavras de cada categoria"));
-  botoes->addWidget(bt_calcula);
-  botoes->addWidget(bt_grafico);
-  botoes->addStretch(1);
-  v->addLayout(botoes);
-
-  Tabela = new QTableWidget(central);
-  Tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  Tabela->verticalHeader()->setVisible(false);
-  v->addWidget(Tabela, 1);
-  v->addWidget(new QLabel(QStringLiteral("Avisos"), central));
-  Memo_avisos = new QPlainTextEdit(central);
-  Memo_avisos->setReadOnly(true);
-  Memo_avisos->setMaximumHeight(70);
-  v->addWidget(Memo_avisos);
+  const AreaResultado area =
+      monta_area_resultado(central, v, QStringLiteral("As barras do G2 das palavras de cada categoria"), 70);
+  bt_calcula = area.calcula;
+  bt_grafico = area.grafico;
+  Tabela = area.tabela;
+  Memo_avisos = area.avisos;
   StatusBar1 = new QStatusBar(this);
   setStatusBar(StatusBar1);
   resize(760, 620);

@@ -1,7 +1,12 @@
 #include "gui/classification/variaveis_lista.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QSignalBlocker>
 #include <QTableWidget>
 
@@ -37,6 +42,29 @@ void mostra_tabela(QTableWidget* widget, const exporting::Table& table, const Re
       widget->setItem(static_cast<int>(r), static_cast<int>(c), item);
     }
   widget->resizeColumnsToContents();
+}
+
+AreaResultado monta_area_resultado(QWidget* central, QVBoxLayout* v, const QString& dica_grafico, int altura_avisos) {
+  AreaResultado area;
+  auto* botoes = new QHBoxLayout;
+  area.calcula = new QPushButton(QStringLiteral("Calcula"), central);
+  area.grafico = new QPushButton(QStringLiteral("Gráfico"), central);
+  area.grafico->setToolTip(dica_grafico);
+  botoes->addWidget(area.calcula);
+  botoes->addWidget(area.grafico);
+  botoes->addStretch(1);
+  v->addLayout(botoes);
+
+  area.tabela = new QTableWidget(central);
+  area.tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  area.tabela->verticalHeader()->setVisible(false);
+  v->addWidget(area.tabela, 1);
+  v->addWidget(new QLabel(QStringLiteral("Avisos"), central));
+  area.avisos = new QPlainTextEdit(central);
+  area.avisos->setReadOnly(true);
+  area.avisos->setMaximumHeight(altura_avisos);
+  v->addWidget(area.avisos);
+  return area;
 }
 
 }  // namespace lumeral::gui

@@ -10,7 +10,11 @@
 #include "core/export/table.h"
 
 class QComboBox;
+class QPlainTextEdit;
+class QPushButton;
 class QTableWidget;
+class QVBoxLayout;
+class QWidget;
 
 namespace lumeral::gui {
 
@@ -22,5 +26,16 @@ void preenche_variaveis(QComboBox* combo, const QString& lista);
 // Shows `table` in `widget`: its headers, then each cell as the command
 // line prints it (numbers right-aligned).
 void mostra_tabela(QTableWidget* widget, const exporting::Table& table, const Regional& regional);
+
+// The lower part both table windows lay out in `v`: "Calcula" and "Gráfico"
+// (its tooltip `dica_grafico`), the table, and the warnings box of at most
+// `altura_avisos` pixels under its caption "Avisos".
+struct AreaResultado {
+  QPushButton* calcula;
+  QPushButton* grafico;
+  QTableWidget* tabela;
+  QPlainTextEdit* avisos;
+};
+AreaResultado monta_area_resultado(QWidget* central, QVBoxLayout* v, const QString& dica_grafico, int altura_avisos);
 
 }  // namespace lumeral::gui
