@@ -15,12 +15,6 @@ namespace {
 
 using namespace lumeral::comparison;
 
-// The folder a dialog would leave current for a chosen file.
-fs::path folder_of(const fs::path& file) {
-  fs::path dir = file.parent_path();
-  return dir.empty() ? fs::path(".") : dir;
-}
-
 Registrar centroid_cmd(300, [](CLI::App& app) -> Handler {
   auto* sub = app.add_subcommand("centroid", "Calcula o centróide de uma lista de documentos (\"Novo\")");
   auto docs = std::make_shared<std::string>();
@@ -30,7 +24,8 @@ Registrar centroid_cmd(300, [](CLI::App& app) -> Handler {
   return [=](Env& env) {
     fs::path list = arg_path(*docs);
     auto result =
-        compute_centroid(records::read_document_names(list), folder_of(list), centroid.get(), env.regional(), env.progress());
+        compute_centroid(records::read_document_names(list), records::folder_of(list), centroid.get(), env.regional(),
+                         env.progress());
     for (const auto& l : row_lines(result.rows)) env.line(l);
     env.table([&] { return exporting::comparison_rows_table(result.rows, "Termo", "Peso"); });
   };
@@ -58,7 +53,7 @@ Registrar differences_cmd(301, [](CLI::App& app) -> Handler {
       }
       documents = part.select(std::move(documents));
     }
-    compute_differences(documents, folder_of(list), arg_path(*centroid), method.get(), env.progress());
+    compute_differences(documents, records::folder_of(list), arg_path(*centroid), method.get(), env.progress());
     env.message("Terminou de calcular as diferenças");
   };
 });

@@ -9,6 +9,7 @@
 #include "core/base/message.h"
 #include "gui/preparation/importa_planilha.h"
 #include "gui/preparation/variaveis.h"
+#include "gui/shell/mdi_form2.h"
 #include "road_fixture.h"
 
 namespace lumeral::gui::testing {
@@ -163,21 +164,47 @@ TEST_F(VariablesWindow, TheImportMakesTheFolderTheCommandLineMakes) {
   EXPECT_FALSE(d().last_command_ok());
 }
 
-TEST_F(VariablesWindow, TheWizardTakesTheImportedFolderAsItsTexts) {
+// Each wizard takes the imported folder as its texts and prepares it: the
+// mining wizard from the project step's button, the comparison wizard from
+// the preparation step's.
+TEST_F(VariablesWindow, TheWizardsTakeTheImportedFolderAsTheirTexts) {
   write_file(tmp / "respostas.csv", kRespostas);
-  start_new_project();
-  w().bt_importa_planilhaClick();
-  import(tmp / "respostas.csv", {2}, 1, tmp / "turmas");
-  EXPECT_EQ(w().pasta_projeto(), q(tmp / "turmas"));
-  EXPECT_EQ(w().titulo(), "turmas");
-  d().close();
-  w().bit_avancarClick();
-  w().bit_avancarClick();
-  EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
-  EXPECT_EQ(w().passo_corrente(), 3);
-  auto run = run_cli({"variables", "--docs", (tmp / "turmas" / "turmas.ldc").string()});
-  EXPECT_EQ(lines_of(run.out), (std::vector<std::string>{"documento\ttítulo\tturma", "a1 (2).txt\tOutra\tB",
-                                                          "a1.txt\tSobre\tA", "b_2.txt\tNada\tA"}));
+  const struct Case {
+    const char* folder;
+    bool comparison;  // else the mining wizard
+  } cases[] = {{"turmas", false}, {"grupos", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder);
+    WizardFrame* wizard = &w();
+    if (c.comparison) {
+      w().show();
+      ui(w()).RadioGroup1->set_item_index(1);
+      w().bt_ok_entradaClick();
+      ASSERT_TRUE(windows->Mdi_Frm2);
+      wizard = windows->Mdi_Frm2;
+      ui<WizardFrameUi>(*wizard).RadioGroup2->set_item_index(0);
+      wizard->bt_ok_bemvindoClick();
+      ui<WizardProjectPanel>(*wizard).Edit_titulo->setText(QString::fromUtf8(c.folder));
+      write_file(tmp / "antes" / "a.txt", "um texto");  // the step is reached from a folder of texts
+      wizard->set_pasta(tmp / "antes");
+      wizard->bit_avancarClick();
+      ASSERT_EQ(wizard->passo_corrente(), 2) << messages().join("|").toStdString();
+      ui<WizardProjectPanel>(*wizard).bt_importa_planilha_textos->click();
+    } else {
+      start_new_project();
+      ui<WizardProjectPanel>(*wizard).bt_importa_planilha->click();
+    }
+    import(tmp / "respostas.csv", {2}, 1, tmp / c.folder);
+    EXPECT_EQ(wizard->pasta_projeto(), q(tmp / c.folder));
+    EXPECT_EQ(wizard->titulo(), c.folder);  // typed, or taken from the folder's name
+    d().close();
+    while (wizard->passo_corrente() < 3 && messages().isEmpty()) wizard->bit_avancarClick();
+    EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+    auto run = run_cli({"variables", "--docs", (tmp / c.folder / (std::string(c.folder) + ".ldc")).string()});
+    EXPECT_EQ(lines_of(run.out), (std::vector<std::string>{"documento\ttítulo\tturma", "a1 (2).txt\tOutra\tB",
+                                                            "a1.txt\tSobre\tA", "b_2.txt\tNada\tA"}));
+    if (!c.comparison) wizard->bit_inicioClick();
+  }
 }
 
 }  // namespace

@@ -14,6 +14,10 @@
 #include "gui/base/table_export.h"
 #include "gui/clustering/clusterizacao.h"
 #include "gui/clustering/dendrograma.h"
+#include "gui/association/associacao.h"
+#include "gui/classification/especificidades.h"
+#include "gui/comparison/centroide.h"
+#include "gui/preparation/textos.h"
 #include "gui/preparation/lista_docs.h"
 #include "gui/retrieval/recup_similar.h"
 #include "gui/retrieval/recuperacao_booleana.h"
@@ -93,38 +97,81 @@ TEST_F(Views, ConcordanceRowsAreTheCommandLinesAndOpenTheViewerThere) {
   EXPECT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
 }
 
+// Each opener hands the concordance its document list and words: the
+// windows of searches and lists hand their words, the windows of word rows
+// the word of the row chosen (a pair's two words); a word list belongs to no
+// document list outside a wizard project, so the concordance keeps its own.
 TEST_F(Views, EveryOpenerHandsItsListAndWords) {
   const fs::path list = proj / "noticias.ldc";
   const QString two = QStringLiteral("governo  eleição");
+  const auto word_of = [](const Ansi& line) { return qs(line).section(QLatin1Char('|'), 0, 0).trimmed(); };
   struct Case {
-    std::function<void()> fill_and_open;
-    QString words;
+    std::function<QString()> open;  // fills its window, opens the concordance, gives the words expected
+    QString list = QStringLiteral("noticias.ldc");
   };
   const Case cases[] = {
       {[&] {
          windows->form_resumo->carrega_lista(list);
          ui(windows->form_resumo).Memo_palavras->setPlainText(two);
          windows->form_resumo->Concordancia1Click();
-       },
-       "governo eleição"},
+         return QStringLiteral("governo eleição");
+       }},
       {[&] {
          ui(windows->form_recbool).Edit_doc->setText(q(list));
          ui(windows->form_recbool).Memo1->setPlainText("governo\nestado");
          ui(windows->form_recbool).Concordancia1->trigger();
-       },
-       "governo estado"},
+         return QStringLiteral("governo estado");
+       }},
       {[&] {
          ui(windows->form_recsim).Edit_lista->setText(q(list));
          windows->form_recsim->Concordancia1Click();
-       },
-       "governo estado"},
+         return QString();  // a list and no words
+       }},
       {[&] {
          platform.answer(q(list));
          windows->form_ldoc->AbrelistaClick(ui(windows->form_ldoc).lista1);
          windows->form_ldoc->ConcordanciaClick(ui(windows->form_ldoc).lista1);
+         return QString();
+       }},
+      {[&] {
+         platform.answer(q(proj / "noticia01.lpl"));
+         windows->Form1->Abrelista1Click();
+         ui(windows->Form1).ListBox1->setCurrentRow(2);
+         ui(windows->Form1).Concordancia1->trigger();
+         return word_of(ui(windows->Form1).ListBox1->line(2));
        },
-       "governo estado"},
+       QString()},
+      {[&] {
+         Tform_centro& f = *windows->form_centro;
+         platform.answer(q(list));
+         f.Abrelistadedocumentos1Click();
+         ui(f).ListBox_docs->setCurrentRow(0);
+         f.Novo1Click();
+         if (ui(f).ListBox_centro->count() < 2) return QString();
+         ui(f).ListBox_centro->setCurrentRow(1);
+         ui(f).Concordancia1->trigger();
+         return word_of(ui(f).ListBox_centro->line(1));
+       }},
+      {[&] {
+         Tform_rel& f = *windows->form_rel;
+         platform.answer(q(proj / "stop.stw"));
+         platform.answer(q(list));
+         f.Calcularassociacoes1Click();
+         emit ui(f).ListBox1->itemDoubleClicked(ui(f).ListBox1->item(0));
+         const auto& par = f.linhas().front();
+         return qs(par.first).trimmed() + QLatin1Char(' ') + qs(par.second).trimmed();
+       }},
+      {[&] {
+         Tform_especificidades& f = *windows->create_form_especificidades();
+         platform.answer(q(list));
+         f.bt_docsClick();
+         ui(f).ComboBox_variavel->setCurrentText(QStringLiteral("fonte"));
+         f.bt_calculaClick();
+         emit ui(f).Tabela->cellDoubleClicked(3, 0);
+         return ui(f).Tabela->item(3, 1)->text();
+       }},
   };
+  ASSERT_EQ(run_cli({"stopwords-save", (proj / "stop.stw").string()}, proj, "a\no\nde\nda\ndo\ne\n").exit_code, 0);
   // The tools window's button: the window, empty.
   open_tools();
   ui(*windows->Form3).bt_concordancia->click();
@@ -132,12 +179,14 @@ TEST_F(Views, EveryOpenerHandsItsListAndWords) {
   EXPECT_TRUE(conc().isVisible());
   for (const Case& k : cases) {
     ui(conc()).Edit_lista->clear();
+    ui(conc()).Edit_palavras->clear();
     conc().hide();
-    k.fill_and_open();
-    ASSERT_TRUE(windows->form_concordancia);
+    const QString words = k.open();
+    ASSERT_TRUE(messages().isEmpty()) << messages().join("|").toStdString();
+    SCOPED_TRACE(words.toStdString());
     EXPECT_TRUE(conc().isVisible());
-    EXPECT_EQ(ui(conc()).Edit_lista->text(), "noticias.ldc") << k.words.toStdString();
-    EXPECT_EQ(ui(conc()).Edit_palavras->text(), k.words);
+    EXPECT_EQ(ui(conc()).Edit_lista->text(), k.list);
+    EXPECT_EQ(ui(conc()).Edit_palavras->text(), words);
   }
   // A list changed since it was opened is refused until it is saved.
   ui(windows->form_ldoc).lista1.ListBox_docs->setCurrentRow(0);

@@ -30,11 +30,6 @@ namespace fs = std::filesystem;
 
 constexpr int kChartWidth = 900;
 
-fs::path folder_of(const fs::path& file) {
-  fs::path dir = file.parent_path();
-  return dir.empty() ? fs::path(".") : dir;
-}
-
 // The format is checked before any work, so a wrong name costs nothing.
 void check_out(const std::string& out) {
   charts::PictureFormat format;
@@ -107,7 +102,7 @@ ChartRegistrar frequencies_chart(10, [](CLI::App& chart) -> Handler {
   return [=](Env& env) {
     check_out(*out);
     const fs::path list = arg_path(*docs);
-    auto rows = mining::frequency_of_list(list, folder_of(list), env.regional(), env.progress()).rows;
+    auto rows = mining::frequency_of_list(list, records::folder_of(list), env.regional(), env.progress()).rows;
     mining::sort_frequency_rows(rows, *order == "absolute" ? 1 : *order == "relative" ? 2 : 0, env.regional());
     ensure_drawing_application();
     save_bar_charts({charts::frequency_chart_data(charts::frequency_bars(rows, env.regional()))}, *out, env.regional());
@@ -150,7 +145,7 @@ ChartRegistrar centroid_chart(20, [](CLI::App& chart) -> Handler {
       o.type = *type == "two" ? cmp::CentroidType::Two : *type == "every" ? cmp::CentroidType::Every : cmp::CentroidType::All;
       o.method = m;
       o.mode = *mode == "weight" ? cmp::Mode::Weight : cmp::Mode::Frequency;
-      rows = cmp::compute_centroid(entries, folder_of(list), o, env.regional(), env.progress()).rows;
+      rows = cmp::compute_centroid(entries, records::folder_of(list), o, env.regional(), env.progress()).rows;
     }
     std::vector<charts::BarChartData> data{
         charts::centroid_chart_data(charts::heaviest_bars(rows, *top, env.regional()), *top)};
@@ -160,7 +155,7 @@ ChartRegistrar centroid_chart(20, [](CLI::App& chart) -> Handler {
       for (std::size_t i = 0; i < entries.size() && !index; ++i)
         if (trim(entries[i]) == wanted) index = i;
       if (!index) throw Stop("O documento " + *document + " não está na lista " + list.filename().string());
-      auto dif = cmp::show_differences(entries, index, folder_of(list), m, env.regional());
+      auto dif = cmp::show_differences(entries, index, records::folder_of(list), m, env.regional());
       data.push_back(charts::differences_chart_data(charts::heaviest_bars(dif, *top, env.regional()), *top,
                                                     QString::fromStdString(*document)));
     }

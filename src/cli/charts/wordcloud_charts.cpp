@@ -27,11 +27,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace lumeral::charts;
 
-fs::path folder_of(const fs::path& file) {
-  fs::path dir = file.parent_path();
-  return dir.empty() ? fs::path(".") : dir;
-}
-
 struct Sources {
   std::string list, centroid, differences, concept_name, contexts, clusters, variable, category, docs;
   std::size_t cluster = 0;
@@ -55,22 +50,15 @@ CloudSource concept_cloud(const Sources& s, Env& env) {
   if (!known)
     throw Stop("O conceito " + s.concept_name + " não está na lista de contextos " +
                arg_path(s.contexts).filename().string());
-  const fs::path list = docs_for(s, "--concept");
-  const auto documents = ConceptDocuments::read(list, std::nullopt, env.progress()).documents_of(wanted);
-  if (documents.empty())
-    throw Stop("Nenhum documento da lista " + list.filename().string() + " tem o conceito " + s.concept_name);
-  return cloud_of_documents(documents, folder_of(list), env.progress());
+  return cloud_of_concept(docs_for(s, "--concept"), std::nullopt, wanted, env.progress());
 }
 
 CloudSource variable_cloud(const Sources& s, Env& env) {
-  const auto documents = documents_of(s, "--variable");
-  const fs::path list = arg_path(s.docs);
-  const auto assignment = variables::assign(variables::read_variables(variables::variables_path_for(list)),
-                                            arg_text(s.variable), documents);
-  for (const auto& warning : variables::assignment_warnings(assignment)) env.line_utf8(warning);
   std::optional<Ansi> category;
   if (!s.category.empty()) category = arg_text(s.category);
-  return cloud_of_variable(documents, folder_of(list), assignment, category, env.progress());
+  return cloud_of_list_variable(
+      docs_for(s, "--variable"), arg_text(s.variable), category,
+      [&env](const std::string& warning) { env.line_utf8(warning); }, env.progress());
 }
 
 // The words of the one source given, and the picture's title.
@@ -91,8 +79,8 @@ std::pair<CloudSource, QString> source_words(const Sources& s, const CentroidOpt
       rows = cmp::open_centroid(chosen_file(s.centroid), Ansi(), env.regional());
     } else {
       const auto documents = documents_of(s, "--centroid");
-      rows = cmp::compute_centroid(documents, folder_of(arg_path(s.docs)), centroid_options.get(), env.regional(),
-                                   env.progress())
+      rows = cmp::compute_centroid(documents, records::folder_of(arg_path(s.docs)), centroid_options.get(),
+                                   env.regional(), env.progress())
                  .rows;
     }
     return {cloud_of_rows(rows, env.regional()), title("Centróide")};
@@ -105,14 +93,14 @@ std::pair<CloudSource, QString> source_words(const Sources& s, const CentroidOpt
       if (documents[i] == wanted) index = i;
     if (!index)
       throw Stop("O documento " + s.differences + " não está na lista " + arg_path(s.docs).filename().string());
-    auto rows = cmp::show_differences(documents, index, folder_of(arg_path(s.docs)), centroid_options.get().method,
-                                      env.regional());
+    auto rows = cmp::show_differences(documents, index, records::folder_of(arg_path(s.docs)),
+                                      centroid_options.get().method, env.regional());
     return {cloud_of_rows(rows, env.regional()), title("Diferenças de " + s.differences)};
   }
   if (!s.concept_name.empty()) return {concept_cloud(s, env), title("Conceito " + s.concept_name)};
   if (!s.clusters.empty()) {
     const fs::path table = chosen_file(s.clusters);
-    const fs::path folder = s.docs.empty() ? folder_of(table) : folder_of(arg_path(s.docs));
+    const fs::path folder = s.docs.empty() ? records::folder_of(table) : records::folder_of(arg_path(s.docs));
     return {cloud_of_documents(cluster_documents(table, s.cluster), folder, env.progress()),
             title("cluster" + std::to_string(s.cluster))};
   }

@@ -13,7 +13,9 @@
 #include "core/base/message.h"
 #include "core/base/parallel.h"
 #include "core/base/text.h"
+#include "core/charts/concept_documents.h"
 #include "core/comparison/centroid.h"
+#include "core/records/document_list.h"
 #include "core/records/records.h"
 #include "core/records/weighted.h"
 #include "core/variables/table_reader.h"
@@ -149,6 +151,23 @@ CloudSource cloud_of_variable(const std::vector<Ansi>& documents, const fs::path
     if (it != index.end()) group[i] = it->second;
   }
   return cloud_of_documents(documents, folder, progress, group, assignment.categories);
+}
+
+CloudSource cloud_of_concept(const fs::path& list, const std::optional<shell::Project>& project, AnsiView concept_name,
+                             Progress& progress) {
+  const auto documents = ConceptDocuments::read(list, project, progress).documents_of(concept_name);
+  if (documents.empty())
+    throw Stop("Nenhum documento da lista " + list.filename().string() + " tem o conceito " + to_utf8(concept_name));
+  return cloud_of_documents(documents, records::folder_of(list), progress);
+}
+
+CloudSource cloud_of_list_variable(const fs::path& list, AnsiView variable, const std::optional<Ansi>& category,
+                                   const std::function<void(const std::string&)>& warn, Progress& progress) {
+  const auto documents = records::read_document_names(list);
+  const auto assignment =
+      variables::assign(variables::read_variables(variables::variables_path_for(list)), variable, documents);
+  for (const auto& warning : variables::assignment_warnings(assignment)) warn(warning);
+  return cloud_of_variable(documents, records::folder_of(list), assignment, category, progress);
 }
 
 std::vector<CloudWord> heaviest_words(std::vector<CloudWord> words, std::size_t top, const Regional& regional) {

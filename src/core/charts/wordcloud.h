@@ -13,12 +13,14 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/base/ansi.h"
 #include "core/base/progress.h"
 #include "core/base/regional.h"
 #include "core/records/weighted.h"
+#include "core/shell/project.h"
 
 namespace lumeral::comparison {
 struct ResultRow;
@@ -74,6 +76,20 @@ std::vector<Ansi> cluster_documents(const fs::path& table, std::size_t cluster);
 CloudSource cloud_of_variable(const std::vector<Ansi>& documents, const fs::path& folder,
                               const variables::Assignment& assignment, const std::optional<Ansi>& category,
                               Progress& progress = Progress::none());
+
+// The documents of `list` holding `concept_name` in their classification
+// (`ConceptDocuments::read`, with the project's naming rule while a wizard
+// project is open); none stops with "Nenhum documento da lista L tem o
+// conceito C".
+CloudSource cloud_of_concept(const fs::path& list, const std::optional<shell::Project>& project, AnsiView concept_name,
+                             Progress& progress = Progress::none());
+
+// `cloud_of_variable` of the documents of `list` by `variable` of the
+// list's variables file; `warn` gets each of the assignment's warnings
+// (missing, unknown or empty documents) before the words are read.
+CloudSource cloud_of_list_variable(const fs::path& list, AnsiView variable, const std::optional<Ansi>& category,
+                                   const std::function<void(const std::string&)>& warn,
+                                   Progress& progress = Progress::none());
 
 inline constexpr std::size_t kDefaultCloudWords = 100;
 

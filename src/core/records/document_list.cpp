@@ -6,6 +6,11 @@
 
 namespace lumeral::records {
 
+fs::path folder_of(const fs::path& list) {
+  fs::path dir = list.parent_path();
+  return dir.empty() ? fs::path(".") : dir;
+}
+
 std::vector<Ansi> read_document_names(const fs::path& list) {
   std::vector<Ansi> names;
   for (const auto& r : read_all<DocRecord>(list)) names.push_back(trim(r.name));

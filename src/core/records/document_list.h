@@ -17,6 +17,10 @@ namespace fs = std::filesystem;
 // be read.
 std::vector<Ansi> read_document_names(const fs::path& list);
 
+// The folder of a list named on a command line or chosen in a dialog,
+// where its documents are: its parent, or "." for a bare name.
+fs::path folder_of(const fs::path& list);
+
 // The files those names stand for in the list's folder, each found as
 // lookup() finds it (exact name first, else the one name that differs only
 // in letter case); a name that is not a plain file name stops the read.

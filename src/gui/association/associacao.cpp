@@ -13,6 +13,7 @@
 #include "core/association/association_files.h"
 #include "core/association/association_lines.h"
 #include "core/association/term_association.h"
+#include "core/base/text.h"
 #include "core/records/weighted.h"
 #include "gui/association/rede_termos.h"
 #include "gui/base/platform.h"
@@ -57,6 +58,7 @@ Tform_rel::Tform_rel(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(Ordenaralfabeticamente1, &QAction::triggered, this, [this] { Ordenaralfabeticamente1Click(); });
   add_export_action(*this, Salvarcomotexto1, [this] { return exporting::association_table(linhas_); });
   connect(Rededecoocorrencia1, &QAction::triggered, this, [this] { Rededecoocorrencia1Click(); });
+  add_row_action(ListBox1, Concordancia1, [this](int row) { Concordancia1Click(row); });
 }
 
 void Tform_rel::showEvent(QShowEvent* event) {
@@ -191,5 +193,13 @@ void Tform_rel::Ordenaralfabeticamente1Click() {
 }
 
 void Tform_rel::Rededecoocorrencia1Click() { windows().create_form_rede_termos()->abre(); }
+
+void Tform_rel::Concordancia1Click(int row) {
+  command([this, row] {
+    if (row < 0 || static_cast<std::size_t>(row) >= linhas_.size()) return;
+    const association::AssociationRow& par = linhas_[static_cast<std::size_t>(row)];
+    windows().open_concordancia(path_of(Edit_docs->text().trimmed()), {trim(par.first), trim(par.second)});
+  });
+}
 
 }  // namespace lumeral::gui

@@ -42,6 +42,7 @@ struct Tform_relUi {
   QAction* Ordenarporpeso1;           // "Resultados" > "Ordenar por peso"
   QAction* Ordenaralfabeticamente1;   // "Resultados" > "Ordenar alfabeticamente"
   QAction* Rededecoocorrencia1;       // "Resultados" > "Rede de co-ocorrência"
+  QAction* Concordancia1;  // "Resultados" > "Concordância do par" (also the list's context menu and double click)
 };
 
 class Tform_rel : public QMainWindow, public Form, private Tform_relUi {
@@ -57,6 +58,8 @@ class Tform_rel : public QMainWindow, public Form, private Tform_relUi {
   const std::vector<association::AssociationRow>& pares() const { return linhas_; }
   QString lista_docs() const { return Edit_docs->text(); }
   explicit Tform_rel(Windows& windows);
+  // The concordance of both words of the pair of `row`, in "Lista de docs:".
+  void Concordancia1Click(int row);
 
   // The documents folder: the folder of the chosen document list, with its
   // trailing separator.

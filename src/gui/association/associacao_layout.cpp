@@ -25,6 +25,7 @@ void Tform_rel::build_layout() {
   Ordenarporpeso1 = resultados->addAction(QStringLiteral("Ordenar por peso"));
   Ordenaralfabeticamente1 = resultados->addAction(QStringLiteral("Ordenar alfabeticamente"));
   Rededecoocorrencia1 = resultados->addAction(QStringLiteral("Rede de co-ocorrência"));
+  Concordancia1 = resultados->addAction(QStringLiteral("Concordância do par"));
 
   auto* central = new QWidget(this);
   setCentralWidget(central);

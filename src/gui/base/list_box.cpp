@@ -1,5 +1,7 @@
 #include "gui/base/list_box.h"
 
+#include <QAction>
+
 #include <algorithm>
 
 #include "core/base/text.h"
@@ -112,6 +114,16 @@ void ListBox::remove_selected() {
     if (!item(i)->isSelected()) kept.push_back(line(i));
   if (kept.size() == static_cast<std::size_t>(count())) return;
   set_lines(kept);
+}
+
+void add_row_action(ListBox* list, QAction* action, std::function<void(int row)> act) {
+  list->setContextMenuPolicy(Qt::ActionsContextMenu);
+  list->addAction(action);
+  QObject::connect(action, &QAction::triggered, list, [list, act] {
+    if (list->currentRow() >= 0) act(list->currentRow());
+  });
+  QObject::connect(list, &QListWidget::itemDoubleClicked, list,
+                   [list, act](QListWidgetItem* item) { act(list->row(item)); });
 }
 
 }  // namespace lumeral::gui

@@ -7,6 +7,7 @@
 #include <QListWidget>
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "core/base/ansi.h"
@@ -53,5 +54,10 @@ class ListBox : public QListWidget {
   bool sorted_ = false;
   preparation::SourceNames sources_;
 };
+
+// Puts `action` in the list's context menu: it, and a double click on a
+// line, call `act` with the row of the line (the current line for the
+// action; nothing happens while no line is current).
+void add_row_action(ListBox* list, QAction* action, std::function<void(int row)> act);
 
 }  // namespace lumeral::gui

@@ -1,6 +1,7 @@
 #include "gui/classification/especificidades.h"
 
 #include "charts/specificities_chart.h"
+#include "core/charts/wordcloud.h"
 #include "core/base/message.h"
 #include "gui/base/memory_setting.h"
 #include "gui/base/platform.h"
@@ -21,6 +22,8 @@ Tform_especificidades::Tform_especificidades(Windows& windows) : QMainWindow(nul
   connect(bt_docs, &QPushButton::clicked, this, [this] { bt_docsClick(); });
   connect(bt_calcula, &QPushButton::clicked, this, [this] { bt_calculaClick(); });
   connect(bt_grafico, &QPushButton::clicked, this, [this] { bt_graficoClick(); });
+  connect(bt_nuvem, &QPushButton::clicked, this, [this] { bt_nuvemClick(); });
+  connect(Tabela, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { TabelaDblClick(row); });
 }
 
 void Tform_especificidades::bt_docsClick() {
@@ -58,6 +61,29 @@ void Tform_especificidades::bt_graficoClick() {
   command([this] {
     figura();  // says so when there is nothing to draw
     windows().open_grafico_especificidades();
+  });
+}
+
+void Tform_especificidades::bt_nuvemClick() {
+  command([this] {
+    const int row = Tabela->currentRow();
+    if (row < 0)
+      throw Stop("Escolha uma linha da tabela: a nuvem mostra as palavras dos documentos da categoria dela.",
+                 MessageKind::Information);
+    const QString categoria = Tabela->item(row, 0)->text();
+    const std::filesystem::path lista = path_of(Edit_docs->text().trimmed());
+    const Ansi variavel = ansi(ComboBox_variavel->currentText());
+    windows().open_nuvem_palavras(
+        {ComboBox_variavel->currentText() + QStringLiteral(" = ") + categoria, [lista, variavel, c = ansi(categoria)] {
+           return charts::cloud_of_list_variable(lista, variavel, c, [](const std::string&) {});
+         }});
+  });
+}
+
+void Tform_especificidades::TabelaDblClick(int row) {
+  command([this, row] {
+    if (row < 0 || !Tabela->item(row, 1)) return;
+    windows().open_concordancia(path_of(Edit_docs->text().trimmed()), {ansi(Tabela->item(row, 1)->text())});
   });
 }
 

@@ -31,6 +31,7 @@ struct Tform_especificidadesUi {
   QSpinBox* SpinEdit_top;        // "Top N": words per category, 20 at first
   QPushButton* bt_calcula;       // "Calcula"
   QPushButton* bt_grafico;       // "Gráfico"
+  QPushButton* bt_nuvem;         // "Nuvem de palavras": of the chosen row's category
   QTableWidget* Tabela;          // category, word, occurrences, expected, G2, p
   QPlainTextEdit* Memo_avisos;   // the assignment's warnings
   QStatusBar* StatusBar1;
@@ -46,6 +47,10 @@ class Tform_especificidades : public QMainWindow, public Form, private Tform_esp
   void bt_docsClick();
   void bt_calculaClick();
   void bt_graficoClick();
+  // The word cloud of the documents of the category of the current row.
+  void bt_nuvemClick();
+  // A double click on a row: the concordance of its word in the list.
+  void TabelaDblClick(int row);
 
   // The words of each category last calculated (empty before).
   const std::vector<statistics::CategoryWords>& resultado() const { return resultado_; }

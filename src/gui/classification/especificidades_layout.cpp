@@ -45,6 +45,10 @@ void Tform_especificidades::build_layout() {
       monta_area_resultado(central, v, QStringLiteral("As barras do G2 das palavras de cada categoria"), 70);
   bt_calcula = area.calcula;
   bt_grafico = area.grafico;
+  bt_nuvem = new QPushButton(QStringLiteral("Nuvem de palavras"), central);
+  bt_nuvem->setToolTip(QStringLiteral("As palavras dos documentos da categoria da linha escolhida"));
+  area.botoes->insertWidget(2, bt_nuvem);
+  area.tabela->setToolTip(QStringLiteral("Duplo clique numa linha: a concordância da palavra nos documentos da lista"));
   Tabela = area.tabela;
   Memo_avisos = area.avisos;
   StatusBar1 = new QStatusBar(this);

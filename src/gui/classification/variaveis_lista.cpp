@@ -46,7 +46,7 @@ void mostra_tabela(QTableWidget* widget, const exporting::Table& table, const Re
 
 AreaResultado monta_area_resultado(QWidget* central, QVBoxLayout* v, const QString& dica_grafico, int altura_avisos) {
   AreaResultado area;
-  auto* botoes = new QHBoxLayout;
+  auto* botoes = area.botoes = new QHBoxLayout;
   area.calcula = new QPushButton(QStringLiteral("Calcula"), central);
   area.grafico = new QPushButton(QStringLiteral("Gráfico"), central);
   area.grafico->setToolTip(dica_grafico);

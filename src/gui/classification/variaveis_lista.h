@@ -10,6 +10,7 @@
 #include "core/export/table.h"
 
 class QComboBox;
+class QHBoxLayout;
 class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
@@ -31,6 +32,7 @@ void mostra_tabela(QTableWidget* widget, const exporting::Table& table, const Re
 // (its tooltip `dica_grafico`), the table, and the warnings box of at most
 // `altura_avisos` pixels under its caption "Avisos".
 struct AreaResultado {
+  QHBoxLayout* botoes;  // the row of the two buttons, for a window's own
   QPushButton* calcula;
   QPushButton* grafico;
   QTableWidget* tabela;

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/base/files.h"
+#include "core/base/text.h"
 #include "core/comparison/centroid.h"
 #include "core/records/weighted.h"
 #include "gui/base/platform.h"
@@ -47,6 +48,8 @@ Tform_centro::Tform_centro(Windows& windows) : QMainWindow(nullptr), Form(window
   connect(Button_abre, &QPushButton::clicked, this, [this] { Button_abreClick(); });
   connect(Button_novo, &QPushButton::clicked, this, [this] { Button_novoClick(); });
   connect(ListBox_docs, &QListWidget::itemDoubleClicked, this, [this] { ListBox_docsDblClick(); });
+  add_row_action(ListBox_centro, Concordancia1, [this](int row) { ConcordanciaClick(centro_, row); });
+  add_row_action(ListBox_dif, Concordancia2, [this](int row) { ConcordanciaClick(dif_, row); });
   add_export_action(*this, Salvacomotexto1,
                     [this] { return exporting::comparison_rows_table(centro_, "Termo", "Peso"); });
   add_export_action(*this, Salvacomotexto2,
@@ -112,6 +115,7 @@ std::filesystem::path Tform_centro::pasta_trabalho() const {
 void Tform_centro::Abrelistadedocumentos1Click() {
   command([this] {
     ListBox_docs->clear();
+    lista_.clear();
     limpa(ListBox_centro, centro_);
     limpa(ListBox_dif, dif_);
     mostra_totais();
@@ -128,6 +132,7 @@ void Tform_centro::Abrelistadedocumentos1Click() {
       list = path_of(*file);
     }
     ListBox_docs->add_all(records::read_document_names(list));
+    lista_ = list;
     mostra_totais();
   });
 }
@@ -308,6 +313,16 @@ void Tform_centro::abre_da_colecao() {
   if (last_command_ok()) Novo1Click();
   for (QWidget* choice : std::initializer_list<QWidget*>{RadioGroup_metodo, RadioGroup_tipo, RadioGroup_modo})
     choice->setEnabled(false);
+}
+
+void Tform_centro::ConcordanciaClick(const std::vector<comparison::ResultRow>& rows, int row) {
+  command([this, &rows, row] {
+    if (row < 0 || static_cast<std::size_t>(row) >= rows.size()) return;
+    fs::path lista = lista_;
+    if (auto project = windows().wizard_open_project(); lista.empty() && project && fs::exists(project->doc_list()))
+      lista = project->doc_list();
+    windows().open_concordancia(lista, {trim(rows[static_cast<std::size_t>(row)].word)});
+  });
 }
 
 }  // namespace lumeral::gui

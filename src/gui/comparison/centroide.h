@@ -54,6 +54,7 @@ struct Tform_centroUi {
   QAction* Ordenacaoalfabetica2;    // "Ordenação alfabética"
   QAction* Graficodebarras1;        // "Gráfico de barras"
   QAction* Nuvemdepalavras1;        // "Nuvem de palavras"
+  QAction* Concordancia1;           // "Concordância da palavra" (also the list's context menu and double click)
   // Menu "Diferenças"
   QAction* Calculadiferencasparatodos1;        // "Calcula diferenças para todos"
   QAction* Mostradiferencasdodocselecionado1;  // "Mostra diferenças do doc selecionado"
@@ -63,6 +64,7 @@ struct Tform_centroUi {
   QAction* Ordenacaoporpeso2;                  // "Ordenação por peso"
   QAction* Ordenacaoalfabetica3;               // "Ordenação alfabética"
   QAction* Nuvemdepalavras2;                   // "Nuvem de palavras"
+  QAction* Concordancia2;  // "Concordância da palavra" of the differences
 };
 
 class Tform_centro : public QMainWindow, public Form, private Tform_centroUi {
@@ -102,6 +104,9 @@ class Tform_centro : public QMainWindow, public Form, private Tform_centroUi {
   // registry's `nuvem_palavras`).
   void Nuvemdepalavras1Click();
   void Nuvemdepalavras2Click();
+  // The concordance of the word of a centroid or differences row, in the
+  // document list open here (else the open wizard project's).
+  void ConcordanciaClick(const std::vector<comparison::ResultRow>& rows, int row);
   void Calculadiferencasparatodos1Click();
   void Mostradiferencasdodocselecionado1Click();
   void Salvacomolista2Click();
@@ -142,6 +147,7 @@ class Tform_centro : public QMainWindow, public Form, private Tform_centroUi {
   void ordena_por_peso(ListBox* list, std::vector<comparison::ResultRow>& rows);
   std::vector<comparison::ResultRow> centro_;
   std::vector<comparison::ResultRow> dif_;
+  std::filesystem::path lista_;  // the document list opened, for the concordance
 };
 
 }  // namespace lumeral::gui

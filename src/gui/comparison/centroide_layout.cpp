@@ -28,6 +28,7 @@ void Tform_centro::build_layout() {
   centro->addSeparator();
   Graficodebarras1 = centro->addAction(QStringLiteral("Gráfico de barras"));
   Nuvemdepalavras1 = centro->addAction(QStringLiteral("Nuvem de palavras"));
+  Concordancia1 = centro->addAction(QStringLiteral("Concordância da palavra"));
   QMenu* dif = menu->addMenu(QStringLiteral("Diferenças"));
   Calculadiferencasparatodos1 = dif->addAction(QStringLiteral("Calcula diferenças para todos"));
   Mostradiferencasdodocselecionado1 = dif->addAction(QStringLiteral("Mostra diferenças do doc selecionado"));
@@ -37,6 +38,7 @@ void Tform_centro::build_layout() {
   Ordenacaoporpeso2 = dif->addAction(QStringLiteral("Ordenação por peso"));
   Ordenacaoalfabetica3 = dif->addAction(QStringLiteral("Ordenação alfabética"));
   Nuvemdepalavras2 = dif->addAction(QStringLiteral("Nuvem de palavras"));
+  Concordancia2 = dif->addAction(QStringLiteral("Concordância da palavra"));
 
   auto* central = new QWidget(this);
   setCentralWidget(central);

@@ -30,6 +30,7 @@ TForm1::TForm1(Windows& windows) : QMainWindow(nullptr), Form(windows) {
   connect(Ordenadecrescente1, &QAction::triggered, this, [this] { Ordenadecrescente1Click(); });
   connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
   connect(Nuvemdepalavras1, &QAction::triggered, this, [this] { Nuvemdepalavras1Click(); });
+  add_row_action(ListBox1, Concordancia1, [this](int row) { Concordancia1Click(row); });
   add_export_action(*this, Gravacomotexto1,
                     [this] { return exporting::weighted_rows_table(palavras, "Palavra", "Peso"); });
 }
@@ -154,6 +155,16 @@ void TForm1::Nuvemdepalavras1Click() {
   command([this] {
     windows().open_nuvem_palavras(
         {QStringLiteral("Lista de palavras"), [this] { return charts::cloud_of_word_rows(palavras, regional()); }});
+  });
+}
+
+void TForm1::Concordancia1Click(int row) {
+  command([this, row] {
+    if (row < 0 || static_cast<std::size_t>(row) >= palavras.size()) return;
+    std::filesystem::path lista;
+    if (auto project = windows().wizard_open_project(); project && std::filesystem::exists(project->doc_list()))
+      lista = project->doc_list();
+    windows().open_concordancia(lista, {trim(palavras[static_cast<std::size_t>(row)].name)});
   });
 }
 

@@ -37,6 +37,7 @@ struct TForm1Ui {
   QAction* Gravacomoconceito1;     // "Grava como conceito"
   QAction* Ordenadecrescente1;     // "Ordena decrescente"
   QAction* Nuvemdepalavras1;       // "Nuvem de palavras"
+  QAction* Concordancia1;          // "Concordância da palavra" (also the list's context menu and double click)
 };
 
 class TForm1 : public QMainWindow, public Form, private TForm1Ui {
@@ -62,6 +63,9 @@ class TForm1 : public QMainWindow, public Form, private TForm1Ui {
   void CheckBox1Click();
   // The word cloud of the list shown (the registry's `nuvem_palavras`).
   void Nuvemdepalavras1Click();
+  // The concordance of the word of `row`, in the open wizard project's
+  // document list (else the concordance window's own list).
+  void Concordancia1Click(int row);
 
  private:
   void build_layout();  // textos_layout.cpp

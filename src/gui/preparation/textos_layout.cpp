@@ -23,6 +23,7 @@ void TForm1::build_layout() {
   Gravacomoconceito1 = lista->addAction(QStringLiteral("Grava como conceito"));
   Ordenadecrescente1 = lista->addAction(QStringLiteral("Ordena decrescente"));
   Nuvemdepalavras1 = lista->addAction(QStringLiteral("Nuvem de palavras"));
+  Concordancia1 = lista->addAction(QStringLiteral("Concordância da palavra"));
 
   auto* central = new QWidget(this);
   setCentralWidget(central);

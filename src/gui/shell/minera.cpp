@@ -9,7 +9,9 @@
 
 #include "core/base/encoding.h"
 #include "core/base/files.h"
+#include "core/base/message.h"
 #include "core/base/text.h"
+#include "core/charts/wordcloud.h"
 #include "core/mining/association_table.h"
 #include "core/mining/frequency.h"
 #include "core/mining/rules.h"
@@ -52,6 +54,7 @@ TMinera::TMinera(TMdi_Frm& wizard) : QWidget(wizard.P_Minera), w_(wizard) {
   add_export_button(w_, bt_impressao, [this] { return exporting::frequency_table(linhas_frequencia()); });
   add_export_button(w_, Edit_total_regras, [this] { return exporting::rule_table(tabela_associacoes); });
   connect(bt_grafico_frequencias, &QPushButton::clicked, this, [this] { bt_grafico_frequenciasClick(); });
+  connect(bt_nuvem, &QPushButton::clicked, this, [this] { bt_nuvemClick(); });
   connect(bt_rede, &QPushButton::clicked, this, [this] { bt_redeClick(); });
   connect(bt_recalcular, &QPushButton::clicked, this, [this] { bt_recalcularClick(); });
 }
@@ -373,5 +376,19 @@ void TMinera::bt_recalcularClick() {
 QAbstractItemModel* TMinera::modelo_frequencias() const { return ListView_contexto->model(); }
 
 void TMinera::mostra_total_regras(std::size_t total) { Edit_total_regras->setText(QString::number(total)); }
+
+void TMinera::bt_nuvemClick() {
+  w_.command([this] {
+    const QTreeWidgetItem* item = ListView_contexto->currentItem();
+    if (!item)
+      throw Stop("Escolha um conceito na tabela de freqüência: a nuvem mostra as palavras dos documentos que o têm.",
+                 MessageKind::Information);
+    const QString conceito = item->text(0).trimmed();
+    w_.windows().open_nuvem_palavras(
+        {QStringLiteral("Conceito ") + conceito, [projeto = w_.projeto(), c = ansi(conceito)] {
+           return charts::cloud_of_concept(projeto.doc_list(), projeto, c);
+         }});
+  });
+}
 
 }  // namespace lumeral::gui

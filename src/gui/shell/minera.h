@@ -62,6 +62,7 @@ struct TMineraUi {
   QPushButton* bt_impressao;         // "Impressão de Resultados"
   QPushButton* bt_grafico_frequencias;  // "Gráfico de Freqüências"
   QPushButton* bt_rede;              // "Rede de Associações": the rules as a network
+  QPushButton* bt_nuvem;             // "Nuvem de Palavras": of the chosen concept's documents
   // ---- threshold panel
   QWidget* pn_limiar;
   QLabel* lb_limiar;  // "Limiar para mostrar:"
@@ -111,6 +112,9 @@ class TMinera : public QWidget, private TMineraUi {
   // the table.
   void bt_grafico_frequenciasClick();  // the registry's chart of this table
   void bt_redeClick();
+  // The word cloud of the documents holding the concept of the current row
+  // of the frequency table.
+  void bt_nuvemClick();
   void bt_recalcularClick();
 
   // ---- the panel's contents

@@ -92,6 +92,9 @@ void TMinera::build_layout() {
   outputs->addWidget(bt_grava_resultados, 0, 0);
   outputs->addWidget(bt_impressao, 0, 1);
   outputs->addWidget(bt_grafico_frequencias, 1, 0);
+  bt_nuvem = command_button(QStringLiteral("Nuvem de Palavras"),
+                            QStringLiteral("As palavras dos documentos do conceito escolhido na tabela"), this);
+  outputs->addWidget(bt_nuvem, 1, 1);
   left->addLayout(outputs);
   body->addLayout(left, 2);
 

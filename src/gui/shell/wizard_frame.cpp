@@ -41,6 +41,7 @@ void WizardFrame::connect_frame() {
   Edit_separador->installEventFilter(this);
   connect(bt_alterar, &QPushButton::clicked, this, [this] { bt_alterarClick(); });
   connect(bt_importa_planilha, &QPushButton::clicked, this, [this] { bt_importa_planilhaClick(); });
+  connect(bt_importa_planilha_textos, &QPushButton::clicked, this, [this] { bt_importa_planilhaClick(); });
   connect(bt_stopwords, &QPushButton::clicked, this, [this] { bt_stopwordsClick(); });
   connect(ListBox_idioma, &QListWidget::itemClicked, this, [this] { ListBox_idiomaClick(); });
   connect(RadioGroup_textos, &RadioGroup::clicked, this, [this] { RadioGroup_textosClick(); });
@@ -179,6 +180,7 @@ void WizardFrame::bt_importa_planilhaClick() {
           pasta_escolhida = qpath(pasta);
           QDir::setCurrent(pasta_escolhida);
           set_pasta(pasta);
+          RadioGroup_textos->set_item_index(shell::kSeveralFiles);  // one file per row
           const QString nome = qpath(pasta.filename());
           if (Edit_titulo->text().isEmpty()) {
             Edit_titulo->setText(nome);

@@ -80,6 +80,19 @@ QFrame* build_project_panel(WizardProjectPanel& w, QLabel*& folder, QWidget* par
   first->addWidget(w.Edit_separador, 1);
   w.RadioGroup_textos->items_layout()->insertLayout(0, first);
   q->addWidget(w.RadioGroup_textos);
+  // Texts kept as the rows of a spreadsheet become a folder of files here,
+  // which then is the project's texts folder ("Vários arquivos").
+  auto* planilha = new QHBoxLayout;
+  planilha->addWidget(
+      new QLabel(QStringLiteral("Os textos estão numa planilha (CSV, XLSX ou ODS)?"), w.pn_preparacao));
+  w.bt_importa_planilha_textos = command_button(
+      QStringLiteral("Importar planilha..."),
+      QStringLiteral("Cria a pasta dos textos a partir de uma planilha: uma linha por documento, as outras colunas "
+                     "como variáveis"),
+      w.pn_preparacao);
+  planilha->addWidget(w.bt_importa_planilha_textos);
+  planilha->addStretch();
+  q->addLayout(planilha);
   q->addSpacing(10);
   w.lb_idioma = new QLabel(QStringLiteral("Idioma dos textos a serem analisados:"), w.pn_preparacao);
   q->addWidget(w.lb_idioma);

@@ -55,6 +55,7 @@ struct WizardProjectPanel {
   QWidget* pn_preparacao = nullptr;  // step-2 controls
   QLabel* lb_preparacao = nullptr;
   RadioGroup* RadioGroup_textos = nullptr;  // "Os Textos estão?"
+  QPushButton* bt_importa_planilha_textos = nullptr;  // step 2's "Importar planilha...", as step 1's
   QLineEdit* Edit_separador = nullptr;
   QLabel* lb_idioma = nullptr;
   QListWidget* ListBox_idioma = nullptr;  // "Português", "Inglês", "Espanhol"
