@@ -1,0 +1,234 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QTimer>
+#include <QWidget>
+
+#include "app/guide_pictures/pictures.h"
+#include "gui/base/file_chooser.h"
+#include "gui/preparation/unit_textos.h"
+#include "gui/shell/barra_progresso.h"
+#include "gui/shell/inicio.h"
+#include "gui/shell/mdi_form.h"
+#include "gui/shell/mdi_form2.h"
+#include "gui/shell/ontologia.h"
+#include "gui/shell/wizard_frame.h"
+#include "gui/shell/wizard_parts.h"
+#include "support/ui_access.h"
+
+namespace lumeral::gui::pictures {
+
+using testing::ui;
+
+void require(bool ok, const std::string& why) {
+  if (!ok) throw Unreached(why);
+}
+
+void settle() {
+  for (int i = 0; i < 4; ++i) {
+    QApplication::sendPostedEvents();
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+}
+
+void PicturePlatform::pause(int ms) {
+  ScriptedPlatform::pause(ms);
+  if (on_pause) on_pause();
+}
+
+std::optional<QString> PicturePlatform::ask_save_file(QWidget* parent, const FileDialog& d, const QString& filter) {
+  if (on_save_dialog) {
+    // The dialog the desktop program would show, in its start folder with
+    // the scripted name typed in; it is closed again without choosing.
+    FileChooser dialog(parent, FileChooser::Mode::Save, d.title, d.folder, filter, d.default_ext);
+    QEventLoop loop;
+    QObject::connect(&dialog, &FileChooser::folder_read, &loop, &QEventLoop::quit);
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    dialog.show();
+    if (dialog.reading()) loop.exec();
+    settle();
+    on_save_dialog(dialog);
+    dialog.hide();
+  }
+  return ScriptedPlatform::ask_save_file(parent, d, filter);
+}
+
+Session::Session(fs::path root, fs::path source) : root_(std::move(root)), source_(std::move(source)) {
+  fs::create_directories(root_);
+  qputenv("HOME", QByteArray::fromStdString(root_.string()));
+  fs::current_path(root_);
+  restart();
+}
+
+Session::~Session() {
+  windows_.reset();
+  settle();
+}
+
+void Session::restart() {
+  windows_.reset();
+  settle();
+  platform.messages.clear();
+  platform.on_pause = nullptr;
+  platform.on_save_dialog = nullptr;
+  windows_ = std::make_unique<Windows>(platform, Regional::for_locale("pt_BR"));
+  windows_->create_all();
+  windows_->Mdi_Frm->show();
+  stage_ = Stage::None;
+  settle();
+}
+
+QPixmap Session::shot(QWidget* window) {
+  require(window != nullptr, "a janela não foi criada");
+  if (!window->isVisible()) window->show();
+  window->raise();
+  settle();
+  return window->grab();
+}
+
+void Session::tidy() {
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top->isVisible() && top != windows_->Mdi_Frm && top != windows_->Form3 && top != windows_->Mdi_Frm2)
+      top->hide();
+  settle();
+}
+
+QStringList Session::take_messages() {
+  QStringList texts = platform.message_texts();
+  platform.messages.clear();
+  return texts;
+}
+
+void Session::copy_sample(const fs::path& to, bool texts_only) {
+  const fs::path sample = source_ / "examples" / "noticias";
+  require(fs::is_directory(sample), "não há coleção de exemplo em " + sample.string());
+  fs::remove_all(to);
+  fs::create_directories(to);
+  for (const auto& e : fs::directory_iterator(sample))
+    if (!texts_only || e.path().extension() == ".txt") fs::copy_file(e.path(), to / e.path().filename());
+}
+
+void Session::mining_wizard(Stage stage) {
+  if (stage_ > stage || (stage_ != Stage::None && windows_->Mdi_Frm2)) restart();
+  TMdi_Frm& w = *windows_->Mdi_Frm;
+  auto step = [&](Stage next, const std::function<void()>& go) {
+    if (stage_ < next && stage <= Stage::Mined && next <= stage) {
+      go();
+      const QStringList said = take_messages();
+      require(said.isEmpty(), "o assistente disse: " + said.join(" | ").toStdString());
+      stage_ = next;
+    }
+  };
+  step(Stage::Project, [&] {
+    copy_sample(noticias(), false);
+    ui(w).RadioGroup1->set_item_index(0);
+    w.bt_ok_entradaClick();
+    ui<WizardFrameUi>(w).RadioGroup2->set_item_index(0);
+    w.bt_ok_bemvindoClick();
+    ui<WizardProjectPanel>(w).Edit_titulo->setText(QStringLiteral("noticias"));
+    ui<WizardProjectPanel>(w).Edit_cliente->setText(QStringLiteral("Observatório de Notícias"));
+    ui<WizardProjectPanel>(w).Edit_resp->setText(QStringLiteral("Ana"));
+    platform.answer(QString::fromStdString(noticias().string()));
+    w.bt_alterarClick();
+    require(w.passo_corrente() == 1, "o passo Configurar Projeto não abriu");
+  });
+  step(Stage::Preparation, [&] {
+    w.bit_avancarClick();
+    require(w.passo_corrente() == 2, "o passo Preparar Textos não abriu");
+    auto& p = ui<WizardProjectPanel>(w);
+    p.RadioGroup_textos->set_item_index(1);  // "Vários arquivos"
+    p.ListBox_idioma->setCurrentRow(0);
+    w.ListBox_idiomaClick();
+    p.CheckBox_formatos->setChecked(true);
+    p.CheckBox_radicais->setChecked(false);
+    p.ComboBox_leitura->setCurrentIndex(0);
+  });
+  step(Stage::OntologyChoice, [&] {
+    // The preparation's windows are caught while it works: the text
+    // listing once its lists are filled, the progress window once its bar
+    // is half way.
+    platform.on_pause = [this] {
+      TForm_textos* listing = windows_->Form_textos;
+      if (!caught_.count("unit_textos") && listing && listing->isVisible() &&
+          ui(listing).FileListBox1->count() > 0)
+        caught_["unit_textos"] = listing->grab();
+      TFrm_process* progress = windows_->Frm_process;
+      if (!caught_.count("barra_progresso") && progress && progress->isVisible()) {
+        const QProgressBar* bar = ui(progress).ProgressBar1;
+        if (bar->maximum() > 0 && bar->value() * 2 >= bar->maximum() &&
+            ui(progress).Label1->text().contains(QStringLiteral("Preparando")))
+          caught_["barra_progresso"] = progress->grab();
+      }
+    };
+    w.bit_avancarClick();
+    platform.on_pause = nullptr;
+    require(w.passo_corrente() == 3, "a preparação não chegou ao passo Ontologia");
+    ui(w).RadioGroup3->set_item_index(0);
+    ui(*w.ontologia).RadioGroup_tipo->set_item_index(0);
+  });
+  step(Stage::Ontology, [&] {
+    w.ontologia->bt_ok_ontologiaClick();
+    QComboBox* concepts = ui(*w.ontologia).ComboBox_conceitos;
+    const int economia = concepts->findText(QStringLiteral("economia"));
+    require(economia >= 0, "a ontologia do exemplo não tem o conceito economia");
+    concepts->setCurrentIndex(economia);
+    w.ontologia->ComboBox_conceitosSelect();
+  });
+  step(Stage::Mined, [&] {
+    w.bit_avancarClick();
+    require(w.passo_corrente() == 4, "a mineração não chegou ao painel");
+    mined_once_ = true;
+  });
+  require(stage_ == stage, "o assistente de mineração não chegou ao passo pedido");
+  settle();
+}
+
+std::optional<QPixmap> Session::caught(const std::string& name) {
+  auto it = caught_.find(name);
+  if (it == caught_.end()) return std::nullopt;
+  return it->second;
+}
+
+void Session::tools() {
+  if (!mined_once_) mining_wizard(Stage::Mined);
+  restart();
+  TMdi_Frm& w = *windows_->Mdi_Frm;
+  ui(w).RadioGroup1->set_item_index(2);
+  w.bt_ok_entradaClick();
+  require(windows_->Form3 && windows_->Form3->isVisible(), "a janela de ferramentas não abriu");
+  settle();
+}
+
+void Session::comparison_wizard() {
+  restart();
+  const fs::path folder = root_ / "lmr" / "projetos" / "comparacao";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  for (const char* name : {"noticia01.txt", "noticia02.txt", "noticia03.txt", "noticia04.txt"})
+    fs::copy_file(source_ / "examples" / "noticias" / name, folder / name);
+  TMdi_Frm& w = *windows_->Mdi_Frm;
+  ui(w).RadioGroup1->set_item_index(1);
+  w.bt_ok_entradaClick();
+  require(bool(windows_->Mdi_Frm2), "o assistente de comparação não abriu");
+  TMdi_Frm2& c = *windows_->Mdi_Frm2;
+  ui<WizardFrameUi>(c).RadioGroup2->set_item_index(0);
+  c.bt_ok_bemvindoClick();
+  ui<WizardProjectPanel>(c).Edit_titulo->setText(QStringLiteral("comparacao"));
+  ui<WizardProjectPanel>(c).Edit_cliente->setText(QStringLiteral("Observatório de Notícias"));
+  ui<WizardProjectPanel>(c).Edit_resp->setText(QStringLiteral("Ana"));
+  platform.answer(QString::fromStdString(folder.string()));
+  c.bt_alterarClick();
+  c.bit_avancarClick();
+  ui<WizardProjectPanel>(c).ListBox_idioma->setCurrentRow(0);
+  c.ListBox_idiomaClick();
+  c.bit_avancarClick();
+  const QStringList said = take_messages();
+  require(said.isEmpty(), "o assistente disse: " + said.join(" | ").toStdString());
+  require(c.passo_corrente() == 3, "o assistente de comparação não chegou à análise dos documentos");
+  settle();
+}
+
+}  // namespace lumeral::gui::pictures
