@@ -151,16 +151,23 @@ void Session::mining_wizard(Stage stage) {
     // listing once its lists are filled, the progress window once its bar
     // is half way.
     platform.on_pause = [this] {
+      // The listing is filled by the import and hidden when the word lists
+      // are built, which is when the progress window comes: it is taken as
+      // it was shown.
       TForm_textos* listing = windows_->Form_textos;
-      if (!caught_.count("unit_textos") && listing && listing->isVisible() &&
-          ui(listing).FileListBox1->count() > 0)
+      if (!caught_.count("unit_textos") && listing && ui(listing).FileListBox1->count() > 0)
         caught_["unit_textos"] = listing->grab();
+      // The bar moves between pauses: the window is taken when its bar
+      // passes half way.
       TFrm_process* progress = windows_->Frm_process;
-      if (!caught_.count("barra_progresso") && progress && progress->isVisible()) {
-        const QProgressBar* bar = ui(progress).ProgressBar1;
-        if (bar->maximum() > 0 && bar->value() * 2 >= bar->maximum() &&
-            ui(progress).Label1->text().contains(QStringLiteral("Preparando")))
-          caught_["barra_progresso"] = progress->grab();
+      if (!caught_.count("barra_progresso") && progress && progress->isVisible() &&
+          progress->windowTitle().contains(QStringLiteral("Preparando")) && !progress->property("vigiada").toBool()) {
+        progress->setProperty("vigiada", true);
+        QProgressBar* bar = ui(progress).ProgressBar1;
+        QObject::connect(bar, &QProgressBar::valueChanged, progress, [this, progress, bar](int value) {
+          if (!caught_.count("barra_progresso") && bar->maximum() > 0 && value * 2 >= bar->maximum())
+            caught_["barra_progresso"] = progress->grab();
+        });
       }
     };
     w.bit_avancarClick();
