@@ -152,6 +152,11 @@ int main(int argc, char** argv) {
       if (!options.only.empty() && !options.only.count(p.name)) continue;
       try {
         const QPixmap picture = p.make(session);
+        // A dialog the script did not answer was cancelled: the state is
+        // not the one described.
+        const QStringList unanswered = session.platform.unanswered;
+        session.platform.unanswered.clear();
+        require(unanswered.isEmpty(), "diálogos sem resposta: " + unanswered.join(", ").toStdString());
         require(!picture.isNull() && picture.width() > 1, "a janela não pôde ser capturada");
         if (!options.check) {
           const fs::path file = options.out / (std::string(p.name) + ".png");

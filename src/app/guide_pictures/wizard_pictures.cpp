@@ -1,6 +1,7 @@
 // The pictures of the main window, both wizards and the windows they open,
 // in the order of the tutorial.
 #include <QComboBox>
+#include <chrono>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -54,12 +55,26 @@ TMinera& mined(Session& s) {
   return *s.w().Mdi_Frm->minera;
 }
 
-// The concept network opened by the mining panel, `concept` clicked.
-QPixmap concept_network(Session& s, const char* name) {
+// The concept network opened by the mining panel, fitted to the window.
+Tform_rede_conceitos& network(Session& s) {
   TMinera& panel = mined(s);
   panel.bt_redeClick();
   Tform_rede_conceitos* rede = s.w().form_rede_conceitos;
   require(rede && rede->Cena_rede->edge_count() > 0, "a rede de associações ficou vazia");
+  rede->bt_ajustarClick();
+  return *rede;
+}
+
+QPixmap whole_network(Session& s) {
+  Tform_rede_conceitos& rede = network(s);
+  QPixmap picture = s.shot(&rede);
+  rede.hide();
+  return picture;
+}
+
+// The same, `name` clicked: its documents listed.
+QPixmap concept_network(Session& s, const char* name) {
+  Tform_rede_conceitos* rede = &network(s);
   const std::size_t node = rede->Cena_rede->network().find(Ansi(name));
   require(node < rede->Cena_rede->node_count(), std::string("a rede não tem o conceito ") + name);
   rede->Cena_rede->click_node(node);
@@ -99,6 +114,12 @@ QPixmap export_dialog(Session& s) {
     if (b->text() == QStringLiteral("Exportar...") && b->parentWidget() == ui(panel).bt_impressao->parentWidget())
       exporta = b;
   require(exporta != nullptr, "o painel não tem o \"Exportar...\" da tabela de freqüência");
+  // The dialog shows the files' dates: those of the clock the windows see,
+  // so the picture is the same at every run.
+  const auto clock = std::chrono::system_clock::from_time_t(s.platform.clock.toSecsSinceEpoch());
+  const auto when = fs::file_time_type::clock::now() +
+                    std::chrono::duration_cast<fs::file_time_type::duration>(clock - std::chrono::system_clock::now());
+  for (const auto& e : fs::recursive_directory_iterator(s.noticias())) fs::last_write_time(e.path(), when);
   std::optional<QPixmap> picture;
   s.platform.on_save_dialog = [&](QWidget& dialog) {
     static_cast<FileChooser&>(dialog).set_name(QStringLiteral("frequencias.csv"));
@@ -184,7 +205,7 @@ const Picture kPictures[] = {
     {"tutorial-09-exportar", export_dialog},
     {"tutorial-08-rede", [](Session& s) { return concept_network(s, "ambiente"); }},
     {"rede_conceitos", [](Session& s) { return concept_network(s, "economia"); }},
-    {"picture_window", [](Session& s) { return concept_network(s, "economia"); }},
+    {"picture_window", whole_network},
     {"tutorial-07-limiar", threshold},
     {"mdi_form2", [](Session& s) { return comparison_set(s, QStringLiteral("palavras que aparecem em mais de 1 texto")); }},
     {"tutorial-10-comparacao", [](Session& s) { return comparison_set(s, QStringLiteral("ver palavras exclusivas de noticia01")); }},
