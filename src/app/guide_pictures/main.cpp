@@ -160,8 +160,9 @@ int main(int argc, char** argv) {
         require(!picture.isNull() && picture.width() > 1, "a janela não pôde ser capturada");
         if (!options.check) {
           const fs::path file = options.out / (std::string(p.name) + ".png");
+          // Written beside its name and renamed, at the strongest compression.
           const fs::path part = options.out / (std::string(p.name) + ".png.part");
-          require(picture.save(QString::fromStdString(part.string()), "PNG"), "não foi possível gravar " + file.string());
+          require(picture.save(QString::fromStdString(part.string()), "PNG", 0), "não foi possível gravar " + file.string());
           fs::rename(part, file);
         }
         std::printf("ok            %s.png %dx%d\n", p.name, picture.width(), picture.height());

@@ -6,6 +6,7 @@
 // the guide describes and returns that window.
 #pragma once
 
+#include <QObject>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -35,21 +36,29 @@ struct Unreached : std::runtime_error {
 // Throws Unreached with `why` unless `ok`.
 void require(bool ok, const std::string& why);
 
-// Dialogs answered from the script; the windows a user sees only while the
-// program works (the progress window, a file dialog) are caught by hooks
-// that run at that moment.
+// Dialogs answered from the script; the program's save dialog, which a
+// user sees only while choosing a file, is caught by a hook that runs at
+// that moment.
 class PicturePlatform : public ScriptedPlatform {
  public:
-  // Called at each paced wait of long work (the progress window is up).
-  std::function<void()> on_pause;
   // Called with the program's save dialog as it would appear, before the
   // scripted answer is given.
   std::function<void(QWidget& dialog)> on_save_dialog;
 
-  void pause(int ms) override;
-
  protected:
   std::optional<QString> ask_save_file(QWidget* parent, const FileDialog& dialog, const QString& qt_filter) override;
+};
+
+// While it lives, `shown` is called with every widget being shown (the
+// windows a user sees only while the program works).
+class ShowWatcher : public QObject {
+ public:
+  explicit ShowWatcher(std::function<void(QWidget*)> shown);
+  ~ShowWatcher() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::function<void(QWidget*)> shown_;
 };
 
 // How far the mining wizard has gone on the session's project.

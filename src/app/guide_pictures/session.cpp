@@ -1,5 +1,7 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCursor>
+#include <QScreen>
 #include <QDir>
 #include <QEventLoop>
 #include <QListWidget>
@@ -34,9 +36,15 @@ void settle() {
   }
 }
 
-void PicturePlatform::pause(int ms) {
-  ScriptedPlatform::pause(ms);
-  if (on_pause) on_pause();
+ShowWatcher::ShowWatcher(std::function<void(QWidget*)> shown) : shown_(std::move(shown)) {
+  QApplication::instance()->installEventFilter(this);
+}
+
+ShowWatcher::~ShowWatcher() { QApplication::instance()->removeEventFilter(this); }
+
+bool ShowWatcher::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show && watched->isWidgetType()) shown_(static_cast<QWidget*>(watched));
+  return false;
 }
 
 std::optional<QString> PicturePlatform::ask_save_file(QWidget* parent, const FileDialog& d, const QString& filter) {
@@ -60,6 +68,9 @@ Session::Session(fs::path root, fs::path source) : root_(std::move(root)), sourc
   fs::create_directories(root_);
   qputenv("HOME", QByteArray::fromStdString(root_.string()));
   fs::current_path(root_);
+  // The pointer rests in a corner of the screen, away from the windows, so
+  // no button is shown hovered and no status tip is shown.
+  if (QScreen* screen = QGuiApplication::primaryScreen()) QCursor::setPos(screen->geometry().bottomRight());
   restart();
 }
 
@@ -72,7 +83,6 @@ void Session::restart() {
   windows_.reset();
   settle();
   platform.messages.clear();
-  platform.on_pause = nullptr;
   platform.on_save_dialog = nullptr;
   windows_ = std::make_unique<Windows>(platform, Regional::for_locale("pt_BR"));
   windows_->create_all();
@@ -147,31 +157,23 @@ void Session::mining_wizard(Stage stage) {
     p.ComboBox_leitura->setCurrentIndex(0);
   });
   step(Stage::OntologyChoice, [&] {
-    // The preparation's windows are caught while it works: the text
-    // listing once its lists are filled, the progress window once its bar
-    // is half way.
-    platform.on_pause = [this] {
-      // The listing is filled by the import and hidden when the word lists
-      // are built, which is when the progress window comes: it is taken as
-      // it was shown.
+    // The preparation's windows are caught while it works, when the
+    // progress window of the word lists appears: the text listing, filled
+    // by the import and hidden by then, as it was shown; the progress
+    // window itself when its bar passes half way.
+    ShowWatcher watcher([this](QWidget* shown) {
+      auto* progress = qobject_cast<TFrm_process*>(shown);
+      if (!progress || !progress->windowTitle().contains(QStringLiteral("Preparando"))) return;
       TForm_textos* listing = windows_->Form_textos;
       if (!caught_.count("unit_textos") && listing && ui(listing).FileListBox1->count() > 0)
         caught_["unit_textos"] = listing->grab();
-      // The bar moves between pauses: the window is taken when its bar
-      // passes half way.
-      TFrm_process* progress = windows_->Frm_process;
-      if (!caught_.count("barra_progresso") && progress && progress->isVisible() &&
-          progress->windowTitle().contains(QStringLiteral("Preparando")) && !progress->property("vigiada").toBool()) {
-        progress->setProperty("vigiada", true);
-        QProgressBar* bar = ui(progress).ProgressBar1;
-        QObject::connect(bar, &QProgressBar::valueChanged, progress, [this, progress, bar](int value) {
-          if (!caught_.count("barra_progresso") && bar->maximum() > 0 && value * 2 >= bar->maximum())
-            caught_["barra_progresso"] = progress->grab();
-        });
-      }
-    };
+      QProgressBar* bar = ui(progress).ProgressBar1;
+      QObject::connect(bar, &QProgressBar::valueChanged, progress, [this, progress, bar](int value) {
+        if (!caught_.count("barra_progresso") && bar->maximum() > 0 && value * 2 >= bar->maximum())
+          caught_["barra_progresso"] = progress->grab();
+      });
+    });
     w.bit_avancarClick();
-    platform.on_pause = nullptr;
     require(w.passo_corrente() == 3, "a preparação não chegou ao passo Ontologia");
     ui(w).RadioGroup3->set_item_index(0);
     ui(*w.ontologia).RadioGroup_tipo->set_item_index(0);
