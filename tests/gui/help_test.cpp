@@ -188,8 +188,9 @@ TEST_F(HelpTest, WithoutTheGuideTheViewerSaysWhereItLooked) {
 }
 
 // Every link between the guide's pages leads to a page that exists and, when
-// it names a section, to a heading of that page. Pictures may still be
-// missing (imagens/LISTA.md lists them).
+// it names a section, to a heading of that page; every picture a page shows
+// or imagens/LISTA.md lists is in imagens (lumeral-guide-pictures makes
+// them).
 TEST(GuideLinks, EveryLinkLeadsToAPageAndItsHeading) {
   const QString root = q(kGuide);
   const auto pages = read_guide_pages(root);
@@ -204,9 +205,12 @@ TEST(GuideLinks, EveryLinkLeadsToAPageAndItsHeading) {
     const QString file = root + QLatin1Char('/') + page.path;
     for (const auto& m : link.globalMatch(read(file))) {
       const QString target = m.captured(2);
-      if (m.captured(1) == QLatin1String("!") || target.contains(QLatin1String("://")) ||
-          target.startsWith(QLatin1String("mailto:")))
+      if (target.contains(QLatin1String("://")) || target.startsWith(QLatin1String("mailto:"))) continue;
+      if (m.captured(1) == QLatin1String("!")) {
+        EXPECT_TRUE(QFileInfo(QFileInfo(file).dir().filePath(target)).isFile())
+            << page.path.toStdString() << ": " << target.toStdString();
         continue;
+      }
       const QString path = target.section(QLatin1Char('#'), 0, 0), anchor = target.section(QLatin1Char('#'), 1);
       const QString linked = path.isEmpty() ? file : QFileInfo(file).dir().filePath(path);
       ASSERT_TRUE(QFileInfo(linked).exists()) << page.path.toStdString() << ": " << target.toStdString();
@@ -216,6 +220,13 @@ TEST(GuideLinks, EveryLinkLeadsToAPageAndItsHeading) {
       EXPECT_TRUE(anchors.contains(anchor)) << page.path.toStdString() << ": " << target.toStdString();
     }
   }
+  const QRegularExpression listed(QStringLiteral(R"(^\| `([^`]+\.png)` \|)"), QRegularExpression::MultilineOption);
+  int pictures = 0;
+  for (const auto& m : listed.globalMatch(read(root + QStringLiteral("/imagens/LISTA.md")))) {
+    EXPECT_TRUE(QFileInfo(root + QStringLiteral("/imagens/") + m.captured(1)).isFile()) << m.captured(1).toStdString();
+    ++pictures;
+  }
+  EXPECT_GT(pictures, 40);
 }
 
 }  // namespace

@@ -78,7 +78,8 @@ std::map<std::string, std::string> named_pictures(const fs::path& guide) {
 }
 
 void quiet_platform(QtMsgType type, const QMessageLogContext&, const QString& text) {
-  if (text.startsWith(QLatin1String("This plugin does not support"))) return;
+  if (text.startsWith(QLatin1String("This plugin does not support")) || text.startsWith(QLatin1String("QStandardPaths:")))
+    return;
   if (type != QtDebugMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
 }
 
