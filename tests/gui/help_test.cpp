@@ -159,6 +159,21 @@ TEST_F(GuiaViewerTest, LinksAnchorsPicturesAndNoNetwork) {
   EXPECT_FALSE(image("https://exemplo.org/x.png").isValid());
 }
 
+// A bar inside code in a table row shows as a bar, in the font of code;
+// code outside tables keeps its backslash, as Markdown has it.
+TEST_F(GuiaViewerTest, BarsInTableCodeShowWithoutBackslash) {
+  write_file(root / "janelas" / "t.md",
+             "| Item | Linha |\n|---|---|\n| x | `economia \\| 0,1195652` e `juros` |\n| y | `a<b \\| c&d` |\n\n"
+             "Fora: `a \\| b`\n");
+  viewer->abre(QStringLiteral("janelas/t.md"));
+  const QString text = browser().toPlainText();
+  for (const char* shown : {"economia | 0,1195652", "juros", "a<b | c&d", "Fora: a \\| b"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown << " in " << text.toStdString();
+  QTextDocument* doc = browser().document();
+  EXPECT_EQ(doc->find(QStringLiteral("economia")).charFormat().fontFamilies(),
+            doc->find(QStringLiteral("a \\| b")).charFormat().fontFamilies());
+}
+
 TEST_F(GuiaViewerTest, SearchIgnoresCaseAndAccents) {
   const auto pages = read_guide_pages(q(root));
   ASSERT_EQ(pages.size(), 3u);
