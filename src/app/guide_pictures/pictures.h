@@ -6,6 +6,7 @@
 // the guide describes and returns that window.
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 #include <QPixmap>
 #include <QString>
@@ -49,16 +50,18 @@ class PicturePlatform : public ScriptedPlatform {
   std::optional<QString> ask_save_file(QWidget* parent, const FileDialog& dialog, const QString& qt_filter) override;
 };
 
-// While it lives, `shown` is called with every widget being shown (the
-// windows a user sees only while the program works).
-class ShowWatcher : public QObject {
+// While it lives, `seen` is called with every widget that receives an
+// event of `type`: how the windows a user sees only while the program works
+// are found.
+class EventWatcher : public QObject {
  public:
-  explicit ShowWatcher(std::function<void(QWidget*)> shown);
-  ~ShowWatcher() override;
+  EventWatcher(QEvent::Type type, std::function<void(QWidget*)> seen);
+  ~EventWatcher() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  std::function<void(QWidget*)> shown_;
+  QEvent::Type type_;
+  std::function<void(QWidget*)> seen_;
 };
 
 // How far the mining wizard has gone on the session's project.

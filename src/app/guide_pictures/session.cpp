@@ -10,6 +10,8 @@
 #include <QWidget>
 
 #include "app/guide_pictures/pictures.h"
+#include "core/base/language.h"
+#include "core/preparation/stopword_lists.h"
 #include "gui/base/file_chooser.h"
 #include "gui/preparation/unit_textos.h"
 #include "gui/shell/barra_progresso.h"
@@ -36,14 +38,15 @@ void settle() {
   }
 }
 
-ShowWatcher::ShowWatcher(std::function<void(QWidget*)> shown) : shown_(std::move(shown)) {
+EventWatcher::EventWatcher(QEvent::Type type, std::function<void(QWidget*)> seen)
+    : type_(type), seen_(std::move(seen)) {
   QApplication::instance()->installEventFilter(this);
 }
 
-ShowWatcher::~ShowWatcher() { QApplication::instance()->removeEventFilter(this); }
+EventWatcher::~EventWatcher() { QApplication::instance()->removeEventFilter(this); }
 
-bool ShowWatcher::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Show && watched->isWidgetType()) shown_(static_cast<QWidget*>(watched));
+bool EventWatcher::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == type_ && watched->isWidgetType()) seen_(static_cast<QWidget*>(watched));
   return false;
 }
 
@@ -68,6 +71,12 @@ Session::Session(fs::path root, fs::path source) : root_(std::move(root)), sourc
   fs::create_directories(root_);
   qputenv("HOME", QByteArray::fromStdString(root_.string()));
   fs::current_path(root_);
+  // The standard stopword lists are looked for in the start folder first:
+  // copied there, the windows show them at the same path on every machine.
+  for (Language language : {Language::Portuguese, Language::English, Language::Spanish}) {
+    const fs::path list = preparation::find_standard_list(language, root_);
+    if (fs::is_regular_file(list) && list.parent_path() != root_) fs::copy_file(list, root_ / list.filename());
+  }
   // The pointer rests in a corner of the screen, away from the windows, so
   // no button is shown hovered and no status tip is shown.
   if (QScreen* screen = QGuiApplication::primaryScreen()) QCursor::setPos(screen->geometry().bottomRight());
@@ -158,11 +167,11 @@ void Session::mining_wizard(Stage stage) {
   });
   step(Stage::OntologyChoice, [&] {
     // The preparation's windows are caught while it works, when the
-    // progress window of the word lists appears: the text listing, filled
-    // by the import and hidden by then, as it was shown; the progress
-    // window itself when its bar passes half way.
-    ShowWatcher watcher([this](QWidget* shown) {
-      auto* progress = qobject_cast<TFrm_process*>(shown);
+    // progress window of the word lists is given its title (before it is
+    // shown): the text listing, filled by the import and hidden by then, as
+    // it was shown; the progress window itself when its bar passes half way.
+    EventWatcher watcher(QEvent::WindowTitleChange, [this](QWidget* titled) {
+      auto* progress = qobject_cast<TFrm_process*>(titled);
       if (!progress || !progress->windowTitle().contains(QStringLiteral("Preparando"))) return;
       TForm_textos* listing = windows_->Form_textos;
       if (!caught_.count("unit_textos") && listing && ui(listing).FileListBox1->count() > 0)

@@ -243,7 +243,7 @@ Tform_rel& pairs(Session& s) {
   tools(s).bt_associacaoClick();
   Tform_rel& f = *s.w().form_rel;
   ui(f).RadioGroup1->set_item_index(2);
-  const fs::path stopwords = preparation::find_standard_list(Language::Portuguese, s.noticias());
+  const fs::path stopwords = preparation::find_standard_list(Language::Portuguese, s.root());
   s.platform.answer(QString::fromStdString(stopwords.string()));
   s.platform.answer(s.path("noticias.ldc"));
   f.Calcularassociacoes1Click();
