@@ -120,6 +120,7 @@ class Session {
   Stage stage_ = Stage::None;
   bool mined_once_ = false;
   std::map<std::string, QPixmap> caught_;
+  bool half_way_ = false;  // the progress window was caught half way or more
 };
 
 // One picture: its file name (without ".png") and how it is made.

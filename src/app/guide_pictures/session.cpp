@@ -169,7 +169,7 @@ void Session::mining_wizard(Stage stage) {
     // The preparation's windows are caught while it works, when the
     // progress window of the word lists is given its title (before it is
     // shown): the text listing, filled by the import and hidden by then, as
-    // it was shown; the progress window itself when its bar passes half way.
+    // it was shown; the progress window itself as its bar moves.
     EventWatcher watcher(QEvent::WindowTitleChange, [this](QWidget* titled) {
       auto* progress = qobject_cast<TFrm_process*>(titled);
       if (!progress || !progress->windowTitle().contains(QStringLiteral("Preparando"))) return;
@@ -177,11 +177,16 @@ void Session::mining_wizard(Stage stage) {
       if (!caught_.count("unit_textos") && listing && ui(listing).FileListBox1->count() > 0)
         caught_["unit_textos"] = listing->grab();
       QProgressBar* bar = ui(progress).ProgressBar1;
+      // The documents are read by several threads and only the calling
+      // one reports, so the counts reported vary from run to run: the
+      // window is taken at each report until one is half way or more.
       QObject::connect(bar, &QProgressBar::valueChanged, progress, [this, progress, bar](int value) {
-        if (!caught_.count("barra_progresso") && bar->maximum() > 0 && value * 2 >= bar->maximum())
-          caught_["barra_progresso"] = progress->grab();
+        if (half_way_ || value <= 0) return;
+        caught_["barra_progresso"] = progress->grab();
+        half_way_ = value * 2 >= bar->maximum();
       });
     });
+    half_way_ = false;
     w.bit_avancarClick();
     require(w.passo_corrente() == 3, "a preparação não chegou ao passo Ontologia");
     ui(w).RadioGroup3->set_item_index(0);
