@@ -85,7 +85,8 @@ class Session {
   PicturePlatform platform;
 
   // The mining wizard on `lmr/projetos/noticias`, brought forward to
-  // `stage` (a fresh program first when it is already past it).
+  // `stage` (in a fresh program when it is already past it or not begun;
+  // Stage::None leaves a fresh program on the entry menu).
   void mining_wizard(Stage stage);
   // A fresh program whose tools window is open, over the folder the wizard
   // prepared and mined (made first when needed).
@@ -113,7 +114,7 @@ class Session {
   std::optional<QPixmap> caught(const std::string& name);
 
  private:
-  void copy_sample(const fs::path& to, bool texts_only);
+  void copy_sample(const fs::path& to);
   fs::path root_;
   fs::path source_;
   std::unique_ptr<Windows> windows_;

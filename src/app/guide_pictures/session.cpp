@@ -121,20 +121,21 @@ QStringList Session::take_messages() {
   return texts;
 }
 
-void Session::copy_sample(const fs::path& to, bool texts_only) {
+void Session::copy_sample(const fs::path& to) {
   const fs::path sample = source_ / "examples" / "noticias";
   require(fs::is_directory(sample), "não há coleção de exemplo em " + sample.string());
   fs::remove_all(to);
-  fs::create_directories(to);
-  for (const auto& e : fs::directory_iterator(sample))
-    if (!texts_only || e.path().extension() == ".txt") fs::copy_file(e.path(), to / e.path().filename());
+  fs::create_directories(to.parent_path());
+  fs::copy(sample, to);
 }
 
 void Session::mining_wizard(Stage stage) {
-  if (stage_ > stage || (stage_ != Stage::None && windows_->Mdi_Frm2)) restart();
+  // From the entry menu the wizard starts in a fresh program: the one
+  // before may have another wizard or the tools window open.
+  if (stage_ > stage || stage_ == Stage::None) restart();
   TMdi_Frm& w = *windows_->Mdi_Frm;
   auto step = [&](Stage next, const std::function<void()>& go) {
-    if (stage_ < next && stage <= Stage::Mined && next <= stage) {
+    if (stage_ < next && next <= stage) {
       go();
       const QStringList said = take_messages();
       require(said.isEmpty(), "o assistente disse: " + said.join(" | ").toStdString());
@@ -142,7 +143,7 @@ void Session::mining_wizard(Stage stage) {
     }
   };
   step(Stage::Project, [&] {
-    copy_sample(noticias(), false);
+    copy_sample(noticias());
     ui(w).RadioGroup1->set_item_index(0);
     w.bt_ok_entradaClick();
     ui<WizardFrameUi>(w).RadioGroup2->set_item_index(0);

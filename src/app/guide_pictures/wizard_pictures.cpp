@@ -42,7 +42,6 @@ QPixmap entry_menu(Session& s) {
 QPixmap during_preparation(Session& s, const std::string& name) {
   if (!s.caught(name)) {
     s.mining_wizard(Stage::None);
-    s.restart();
     s.mining_wizard(Stage::OntologyChoice);
   }
   auto picture = s.caught(name);
