@@ -119,10 +119,33 @@ QString heading_anchor(const QString& heading) {
   return out;
 }
 
+QString markdown_for_viewer(const QString& text) {
+  static const QRegularExpression code(QStringLiteral(R"(`([^`]*\\\|[^`]*)`)"));
+  QStringList lines = text.split(QLatin1Char('\n'));
+  for (QString& line : lines) {
+    if (!line.trimmed().startsWith(QLatin1Char('|')) || !line.contains(QLatin1String("\\|"))) continue;
+    QString out;
+    qsizetype at = 0;
+    for (const auto& m : code.globalMatch(line)) {
+      QString inner = m.captured(1).toHtmlEscaped();
+      inner.replace(QLatin1String("\\|"), QLatin1String("&#124;"));
+      out += line.mid(at, m.capturedStart() - at) + QLatin1String("<code>") + inner + QLatin1String("</code>");
+      at = m.capturedEnd();
+    }
+    line = out + line.mid(at);
+  }
+  return lines.join(QLatin1Char('\n'));
+}
+
 QVariant GuiaBrowser::loadResource(int type, const QUrl& name) {
   const QUrl url = name.isRelative() ? source().resolved(name) : name;
   // Local files only: nothing is ever fetched from a network.
   if (!url.isLocalFile()) return {};
+  if (type == QTextDocument::MarkdownResource) {
+    QFile f(url.toLocalFile());
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return markdown_for_viewer(QString::fromUtf8(f.readAll()));
+  }
   if (type == QTextDocument::ImageResource) {
     QImage image(url.toLocalFile());
     if (image.isNull()) return missing_picture(QFileInfo(url.toLocalFile()).fileName());

@@ -50,6 +50,11 @@ QStringList pages_with_words(const std::vector<GuidePage>& pages, const QString&
 // name them: lower case, punctuation dropped, spaces as hyphens.
 QString heading_anchor(const QString& heading);
 
+// A page's Markdown as the viewer hands it to Qt. In a table row a bar
+// inside code is written `\|`, which Qt's Markdown shows with its
+// backslash: such code becomes inline HTML code whose bar is an entity.
+QString markdown_for_viewer(const QString& text);
+
 // The page view: local files under the guide's folder only; a picture that
 // is missing becomes a grey box naming it, so the page still shows whole.
 class GuiaBrowser : public QTextBrowser {
