@@ -302,7 +302,7 @@ void TMinera::bt_calcularClick() {
     std::vector<mining::Rule> rules;
     {
       ProgressScope progress(w_.windows());
-      rules = mining::calculate_rule_rows(input, w_.regional(), progress);
+      progress.run([&](Progress& p) { rules = mining::calculate_rule_rows(input, w_.regional(), p); });
     }
     rules = mining::select_rules(rules, ansi(threshold), modo_limiar, w_.regional());
     if (ordem_alfabetica_) mining::sort_rules_alphabetically(rules, w_.regional());
