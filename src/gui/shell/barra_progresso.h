@@ -72,7 +72,6 @@ class ProgressPace {
 
   // One more item of `maximum` + 1 shown: the wait due now (0: none yet).
   long long item(long long maximum);
-  long long paused_ms() const { return paused_ms_; }
 
  private:
   long long items_done_ = 0;

@@ -120,9 +120,9 @@ void TMinera::mostra_tabela_associacoes() {
 
 // ---------------------------------------------------------------- the runs
 
-// The runs hand the core function what it needs by value and run it on a
-// thread of its own (ProgressScope::run): the progress window's pacing
-// overlaps the work instead of adding to it.
+// The runs gather what the core function needs before it starts and run it
+// on a thread of its own (ProgressScope::run), which reads no widget: the
+// progress window's pacing overlaps the work instead of adding to it.
 
 void TMinera::corrida_classificacao(const mining::MiningLists& lists) {
   const shell::OntologyKind kind = w_.estado().ontology;
@@ -148,8 +148,9 @@ void TMinera::corrida_frequencia(const mining::MiningLists& lists) {
   mining::FrequencyRun run;
   {
     const shell::Project project = w_.projeto();
+    const Regional& regional = w_.regional();
     ProgressScope progress(w_.windows());
-    progress.run([&](Progress& p) { run = mining::frequency_road(project, w_.regional(), p, grau); });
+    progress.run([&](Progress& p) { run = mining::frequency_road(project, regional, p, grau); });
   }
   // At a minimum degree the rows are counted from the matrices: no
   // centroid, and the windows keep what they showed.
@@ -170,9 +171,10 @@ void TMinera::corrida_associacao(const mining::MiningLists& lists) {
   mining::AssociationRun run;
   {
     const shell::Project project = w_.projeto();
+    const Regional& regional = w_.regional();
     ProgressScope progress(w_.windows());
     progress.run(
-        [&](Progress& p) { run = mining::association_run(project, lists.context_list, w_.regional(), p, options); });
+        [&](Progress& p) { run = mining::association_run(project, lists.context_list, regional, p, options); });
   }
   // The term association reads no stopwords "Por contextos"; its window
   // shows the language's standard list, as when it is opened by hand.
@@ -301,8 +303,9 @@ void TMinera::bt_calcularClick() {
     input.both_directions = CheckBox_duas_direcoes->isChecked();
     std::vector<mining::Rule> rules;
     {
+      const Regional& regional = w_.regional();
       ProgressScope progress(w_.windows());
-      progress.run([&](Progress& p) { rules = mining::calculate_rule_rows(input, w_.regional(), p); });
+      progress.run([&](Progress& p) { rules = mining::calculate_rule_rows(input, regional, p); });
     }
     rules = mining::select_rules(rules, ansi(threshold), modo_limiar, w_.regional());
     if (ordem_alfabetica_) mining::sort_rules_alphabetically(rules, w_.regional());
