@@ -94,7 +94,7 @@ void TMinera::build_layout() {
   outputs->addWidget(bt_grafico_frequencias, 1, 0);
   bt_nuvem = command_button(QStringLiteral("Nuvem de Palavras"),
                             QStringLiteral("As palavras dos documentos do conceito escolhido na tabela"), this);
-  outputs->addWidget(bt_nuvem, 1, 1);
+  outputs->addWidget(bt_nuvem, 2, 0);  // "Exportar..." takes the place under "Impressão de Resultados"
   left->addLayout(outputs);
   body->addLayout(left, 2);
 
