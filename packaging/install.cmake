@@ -36,9 +36,11 @@ if(LUMERAL_GUI)
   install(FILES "${LUMERAL_GUI_MANPAGE}" DESTINATION ${LUMERAL_MAN1DIR} COMPONENT desktop)
   install(FILES packaging/copyright "${LUMERAL_PACKAGING_DIR}/changelog.gz"
     DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT desktop)
-  # The user guide, where the about box and lumeral(1) say it is.
+  # The user guide, where the about box and lumeral(1) say it is: in the
+  # data folder, not under /usr/share/doc, because the program reads it (the
+  # guide viewer) and systems may leave /usr/share/doc out.
   if(EXISTS ${CMAKE_SOURCE_DIR}/docs/guia)
-    install(DIRECTORY docs/guia/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/guia COMPONENT desktop)
+    install(DIRECTORY docs/guia/ DESTINATION ${CMAKE_INSTALL_DATADIR}/lumeral/guia COMPONENT desktop)
   endif()
 
   # The chart program run by `lumeral-cli chart`, installed beside it. Looked

@@ -17,7 +17,7 @@ namespace lumeral::gui {
 // The version the build was configured with ("2.4.7").
 QString program_version();
 
-// The folder the user guide is installed to (/usr/share/doc/lumeral/guia
+// The folder the user guide is installed to (/usr/share/lumeral/guia
 // under the /usr prefix).
 QString guide_folder();
 
