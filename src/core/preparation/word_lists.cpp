@@ -12,10 +12,6 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "core/base/encoding.h"
 #include "core/base/files.h"
 #include "core/base/folder_lock.h"
@@ -187,38 +183,8 @@ struct Entries {
 // A document's bytes as stored text (the shared reader's rule: UTF-16 with
 // its byte-order mark and valid UTF-8 with non-ASCII characters are
 // transcoded), into a reused buffer.
-// The file is read into the buffer's whole room: a read that comes back
-// short has met the end of the file, so a document that fits (all but the
-// first few, once the buffer has grown) costs one open, one read and one
-// close, with no size query and no read that only finds the end.
-void read_whole_file(const char* doc, std::string& bytes) {
-  const int fd = ::open(doc, O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw Stop(open_error(fs::path(doc), errno));
-  bytes.resize(std::max<std::size_t>(bytes.capacity(), 1 << 16));
-  std::size_t have = 0;
-  int err = 0;
-  while (true) {
-    const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) err = errno;
-    if (n <= 0) break;
-    have += static_cast<std::size_t>(n);
-    if (have < bytes.size()) {
-      // Short: the end of a regular file. Anything else (a pipe, a device)
-      // is read on until a read finds nothing.
-      struct stat st {};
-      if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && have >= static_cast<std::size_t>(st.st_size)) break;
-      continue;
-    }
-    bytes.resize(bytes.size() * 2);
-  }
-  ::close(fd);
-  bytes.resize(have);
-  if (err) throw Stop(read_error(fs::path(doc), err));
-}
-
 void read_document_into(const char* doc, std::string& bytes) {
-  read_whole_file(doc, bytes);
+  read_bytes_into(doc, bytes);
   Ansi converted;
   const AnsiView text = document_view(bytes, converted);
   if (text.data() != bytes.data()) bytes.assign(text.data(), text.size());
