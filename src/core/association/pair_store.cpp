@@ -2,6 +2,8 @@
 #include "core/association/pair_store.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 
 #include "core/base/files.h"
 #include "core/base/message.h"
@@ -13,6 +15,23 @@ namespace lumeral::association {
 namespace {
 constexpr std::uint32_t kEmpty = 0xffffffffu;
 constexpr std::size_t kFeatureSize = 15;
+
+// Bytes a value needs (at least one), and the value in that many bytes.
+unsigned width(std::uint64_t v) {
+  unsigned n = 1;
+  while (n < 8 && (v >> (8 * n)) != 0) ++n;
+  return n;
+}
+unsigned char* put(unsigned char* at, std::uint64_t v, unsigned n) {
+  for (unsigned i = 0; i < n; ++i) *at++ = static_cast<unsigned char>(v >> (8 * i));
+  return at;
+}
+std::uint64_t take(const unsigned char*& at, unsigned n) {
+  std::uint64_t v = 0;
+  for (unsigned i = 0; i < n; ++i) v |= static_cast<std::uint64_t>(*at++) << (8 * i);
+  return v;
+}
+constexpr double kWholeLimit = 9007199254740992.0;  // 2^53: every whole number below is exact
 
 std::uint64_t mix(std::uint32_t a, std::uint32_t b) {
   std::uint64_t x = (static_cast<std::uint64_t>(a) << 32) | b;
@@ -143,3 +162,52 @@ PairTable PairStore::take() {
 }
 
 }  // namespace lumeral::association
+
+namespace lumeral {
+
+using association::SpilledPair;
+using association::put;
+using association::take;
+using association::width;
+using association::kWholeLimit;
+
+void RunCodec<SpilledPair>::write(RunWriter& out, const SpilledPair& r) {
+  unsigned char record[2 + sizeof r.first + sizeof r.second + sizeof r.found + sizeof r.weight];
+  const unsigned first = width(r.first), second = width(r.second), found = width(r.found);
+  unsigned weight = 0;  // 0: the double's own 8 bytes
+  std::uint64_t weight_bits;
+  if (r.weight >= 0 && r.weight < kWholeLimit && r.weight == std::floor(r.weight) && !std::signbit(r.weight)) {
+    weight_bits = static_cast<std::uint64_t>(r.weight);
+    weight = width(weight_bits);  // at most 7 below 2^53
+  } else {
+    std::memcpy(&weight_bits, &r.weight, sizeof weight_bits);
+  }
+  const unsigned tag = (first - 1) | (second - 1) << 2 | (found - 1) << 4 | weight << 7;
+  unsigned char* at = put(record, tag, 2);
+  at = put(at, r.first, first);
+  at = put(at, r.second, second);
+  at = put(at, r.found, found);
+  at = put(at, weight_bits, weight ? weight : 8);
+  out.write(record, static_cast<std::size_t>(at - record));
+}
+
+bool RunCodec<SpilledPair>::read(RunReader& in, SpilledPair& r) {
+  unsigned char tag_bytes[2];
+  if (!in.read(tag_bytes, 2)) return false;
+  const unsigned tag = tag_bytes[0] | tag_bytes[1] << 8;
+  const unsigned first = (tag & 3) + 1, second = (tag >> 2 & 3) + 1, found = (tag >> 4 & 7) + 1,
+                 weight = tag >> 7 & 7;
+  unsigned char body[sizeof r.first + sizeof r.second + sizeof r.found + sizeof r.weight];
+  if (!in.read(body, first + second + found + (weight ? weight : 8)))
+    throw Stop("Um arquivo temporário da associação terminou no meio de um registro.");
+  const unsigned char* at = body;
+  r.first = static_cast<std::uint32_t>(take(at, first));
+  r.second = static_cast<std::uint32_t>(take(at, second));
+  r.found = take(at, found);
+  const std::uint64_t weight_bits = take(at, weight ? weight : 8);
+  if (weight) r.weight = static_cast<double>(weight_bits);
+  else std::memcpy(&r.weight, &weight_bits, sizeof r.weight);
+  return true;
+}
+
+}  // namespace lumeral

@@ -182,9 +182,26 @@ AtName at_name(const char* p, std::string_view bytes) {
 
 }  // namespace
 
+namespace {
+// Whether the last name this thread replaced was absent. A first
+// preparation of a collection finds no list at any name, a second finds
+// every one, so the last answer is a good guess for the next. Guessing
+// "absent" skips the look at the name before the new file is made: on
+// ext4 that failed lookup followed by the creation of the same name cost
+// more than twice the wall time of the creation alone (200,000 lists of
+// 3,000 bytes, four threads: 16-17 s against 7-8 s). A wrong guess costs
+// one nameless file made for nothing.
+thread_local bool last_name_absent = false;
+}  // namespace
+
 void FileReplacer::replace(const char* p, std::string_view bytes) {
-  const AtName before = at_name(p, bytes);
-  if (before == AtName::Same) return;  // preparing again what did not change: nothing to replace
+  AtName before = AtName::Nothing;
+  const bool looked = !last_name_absent;
+  if (looked) {
+    before = at_name(p, bytes);
+    last_name_absent = before == AtName::Nothing;
+    if (before == AtName::Same) return;  // preparing again what did not change: nothing to replace
+  }
   const std::string_view path(p);
   const std::size_t slash = path.rfind('/');
   const std::string parent =
@@ -197,6 +214,7 @@ void FileReplacer::replace(const char* p, std::string_view bytes) {
   if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL || !unnamed_files_)) {
     // A file system without nameless files: a temporary name beside it.
     unnamed_files_ = false;
+    if (!looked && at_name(p, bytes) == AtName::Same) return;
     write_bytes_atomic(fs::path(p), bytes);
     return;
   }
@@ -208,19 +226,30 @@ void FileReplacer::replace(const char* p, std::string_view bytes) {
     // by a rename would make some file systems (ext4) write the new data
     // out at once, which on a million lists costs more than the rest of
     // the run. Between the two the file is absent, never mixed; a link
-    // found at the name is what goes, never its target.
+    // found at the name is what goes, never its target. Without a look
+    // first, a name found taken is looked at now: the same bytes stay.
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
-    for (int attempt = 0; attempt < 3; ++attempt) {
-      if ((before == AtName::Other || attempt > 0) && ::unlink(p) != 0 && errno != ENOENT) {
-        error_number = errno;
-        break;
+    auto link = [&] { return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, p, AT_SYMLINK_FOLLOW) == 0 ? 0 : errno; };
+    if (!looked) {
+      error_number = link();
+      if (error_number == EEXIST) {
+        last_name_absent = false;
+        before = at_name(p, bytes);
+        if (before == AtName::Same) {
+          ::close(fd);  // the nameless copy is freed
+          return;
+        }
       }
-      if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, p, AT_SYMLINK_FOLLOW) == 0) {
-        error_number = 0;
-        break;
+    }
+    if (looked || error_number == EEXIST) {
+      for (int attempt = 0; attempt < 3; ++attempt) {
+        if ((before == AtName::Other || attempt > 0) && ::unlink(p) != 0 && errno != ENOENT) {
+          error_number = errno;
+          break;
+        }
+        error_number = link();
+        if (error_number != EEXIST) break;  // EEXIST: another writer gave the name meanwhile, once more
       }
-      error_number = errno;
-      if (errno != EEXIST) break;  // EEXIST: another writer gave the name meanwhile, once more
     }
     if (error_number == ENOENT && ::access("/proc/self/fd", F_OK) != 0) {
       // No process file system to name the file by: a temporary name.

@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
+#include <limits>
 #include <random>
 
 #include "core/association/pair_listing.h"
@@ -15,6 +17,7 @@
 #include "core/association/association_lines.h"
 #include "core/association/term_association.h"
 #include "core/base/message.h"
+#include "core/base/scratch.h"
 #include "core/base/text.h"
 #include "core/records/records.h"
 #include "support/fixtures.h"
@@ -228,6 +231,54 @@ TEST(BoundedAssociation, CountsOfAPairInSeveralRunsAddUp) {
   EXPECT_TRUE(scratch_left(dir.path()));  // the listing reads its file until it goes away
   listing = PairListing();
   EXPECT_FALSE(scratch_left(dir.path()));
+}
+
+// A run holds each pair as it was, whatever the size of its fields and its
+// weight (whole or not, signed zero, not a number); a pair of small ids and
+// count takes under half its size in memory, and a run cut inside a record
+// is refused.
+TEST(BoundedAssociation, RunsHoldEveryPairExactlyAndSmall) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const SpilledPair cases[] = {
+      {0, 0, 0.0, 0},
+      {3, 70000, 1.0, 12345},
+      {0xffffffffu, 0xffffffu, 255.0, 0xffffffffffffffffull},
+      {1, 2, 9007199254740991.0, 1ull << 40},  // 2^53 - 1: the largest whole weight kept short
+      {1, 2, 9007199254740992.0, 7},
+      {5, 6, 0.5, 8},
+      {5, 6, -0.0, 9},
+      {5, 6, -3.0, 10},
+      {5, 6, 1e300, 11},
+      {5, 6, nan, 12},
+  };
+  TempDir dir;
+  ScratchFolder scratch(dir.path());
+  const fs::path run = scratch.new_file();
+  {
+    RunWriter out(run);
+    for (const auto& c : cases) RunCodec<SpilledPair>::write(out, c);
+    out.close();
+  }
+  RunReader in(run);
+  SpilledPair r;
+  for (const auto& c : cases) {
+    ASSERT_TRUE(RunCodec<SpilledPair>::read(in, r));
+    EXPECT_EQ(r.first, c.first);
+    EXPECT_EQ(r.second, c.second);
+    EXPECT_EQ(r.found, c.found);
+    EXPECT_EQ(std::memcmp(&r.weight, &c.weight, sizeof r.weight), 0) << c.weight;
+  }
+  EXPECT_FALSE(RunCodec<SpilledPair>::read(in, r));
+
+  {
+    RunWriter out(run);
+    RunCodec<SpilledPair>::write(out, cases[1]);
+    out.close();
+  }
+  EXPECT_LT(fs::file_size(run) * 2, sizeof(SpilledPair));
+  fs::resize_file(run, fs::file_size(run) - 1);
+  RunReader cut(run);
+  EXPECT_THROW(RunCodec<SpilledPair>::read(cut, r), Stop);
 }
 
 TEST(BoundedAssociation, AStoppedRunKeepsThePreviousStoreAndLeavesNoRuns) {

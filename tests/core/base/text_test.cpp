@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -55,22 +57,39 @@ TEST(Encoding, DocumentsAreDecodedByContent) {
   }
 }
 
+// The replacer guesses from the last name it met whether the next is
+// absent: every case runs after an absent name and after a present one.
+// A file already holding the bytes is left as it is (same inode).
 TEST(Files, ReplacerReplacesTheWholeContentAndLeavesNoScratch) {
-  TempDir dir;
   struct {
-    std::string before, after;
-  } cases[] = {{"", "abc"}, {"abcdef", "xy"}, {"xy", "abcdef"}, {"abc", ""}, {"same", "SAME"}};
-  {
+    const char* before;  // nullptr: no file at the name
+    std::string after;
+  } cases[] = {{nullptr, "n"}, {"", "abc"}, {"abcdef", "xy"}, {"xy", "abcdef"},
+               {"abc", ""},    {"same", "SAME"}, {"igual", "igual"}, {nullptr, ""}};
+  auto inode = [](const fs::path& p) {
+    struct stat st {};
+    return ::stat(p.c_str(), &st) == 0 ? st.st_ino : 0;
+  };
+  for (bool after_absent : {true, false}) {
+    TempDir dir;
     FileReplacer replacer;
+    int k = 0;
     for (const auto& c : cases) {
-      write_file(dir / "f.lpl", c.before);
-      replacer.replace(dir / "f.lpl", c.after);
-      EXPECT_EQ(read_file(dir / "f.lpl"), c.after) << c.before;
+      const std::string label = std::string(c.before ? c.before : "(nada)") + " -> " + c.after;
+      const fs::path prior = dir / ("antes" + std::to_string(k) + ".lpl");
+      if (!after_absent) write_file(prior, "velho");
+      replacer.replace(prior, "p");
+      const fs::path f = dir / ("f" + std::to_string(k++) + ".lpl");
+      if (c.before) write_file(f, c.before);
+      const auto old_inode = inode(f);
+      replacer.replace(f, c.after);
+      EXPECT_EQ(read_file(f), c.after) << label;
+      if (c.before && c.after == c.before) {
+        EXPECT_EQ(inode(f), old_inode) << label;
+      }
     }
-    replacer.replace(dir / "novo.lpl", "n");
-    EXPECT_EQ(read_file(dir / "novo.lpl"), "n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2 * k);
   }
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
 }
 
 TEST(Files, WriterUsesCrLfAndReplacesSafelyAndReadIntoReusesTheBuffer) {
