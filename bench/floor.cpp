@@ -9,6 +9,11 @@
 // written with one write of its size and closed, by WORKERS threads taking
 // the lines in turn (default: as many as prepare runs, two per core, at
 // most 16). Nothing else: no reading, no check of what is there.
+//
+// Two options add the calls a replacer of files may make, to time each:
+//   --look      first an open of the name that finds nothing there;
+//   --nameless  the file made without a name (O_TMPFILE) in the folder,
+//               written, then linked under its name.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -34,7 +39,7 @@ struct Entry {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "uso: lumeral-floor PASTA TAMANHOS [TRABALHADORES]\n");
+    std::fprintf(stderr, "uso: lumeral-floor PASTA TAMANHOS [TRABALHADORES] [--look] [--nameless]\n");
     return 2;
   }
   const std::string folder = std::string(argv[1]) + "/";
@@ -49,8 +54,14 @@ int main(int argc, char** argv) {
     entries.push_back(std::move(e));
   }
   const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-  const unsigned workers =
-      argc > 3 ? static_cast<unsigned>(std::max(1L, std::atol(argv[3]))) : std::min(2 * cores, 16u);
+  unsigned workers = std::min(2 * cores, 16u);
+  bool look = false, nameless = false;
+  for (int a = 3; a < argc; ++a) {
+    const std::string arg = argv[a];
+    if (arg == "--look") look = true;
+    else if (arg == "--nameless") nameless = true;
+    else workers = static_cast<unsigned>(std::max(1L, std::atol(argv[a])));
+  }
 
   std::atomic<std::size_t> next{0};
   std::atomic<bool> failed{false};
@@ -58,9 +69,22 @@ int main(int argc, char** argv) {
     const std::string bytes(largest, 'x');
     for (std::size_t i; !failed && (i = next.fetch_add(1)) < entries.size();) {
       const Entry& e = entries[i];
-      const int fd = ::open(e.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-      bool ok = fd >= 0 && ::write(fd, bytes.data(), e.size) == static_cast<ssize_t>(e.size);
-      if (fd >= 0) ok = ::close(fd) == 0 && ok;
+      if (look) {
+        const int old = ::open(e.path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (old >= 0) ::close(old);
+      }
+      bool ok;
+      if (nameless) {
+        const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        ok = fd >= 0 && ::pwrite(fd, bytes.data(), e.size, 0) == static_cast<ssize_t>(e.size);
+        const std::string self = "/proc/self/fd/" + std::to_string(fd);
+        ok = ok && ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, e.path.c_str(), AT_SYMLINK_FOLLOW) == 0;
+        if (fd >= 0) ok = ::close(fd) == 0 && ok;
+      } else {
+        const int fd = ::open(e.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        ok = fd >= 0 && ::write(fd, bytes.data(), e.size) == static_cast<ssize_t>(e.size);
+        if (fd >= 0) ok = ::close(fd) == 0 && ok;
+      }
       if (!ok) {
         std::fprintf(stderr, "erro ao gravar %s: %s\n", e.path.c_str(), std::strerror(errno));
         failed = true;
