@@ -210,29 +210,6 @@ TEST(BoundedAssociation, TheStrongestPairsReadFromTheListingMakeTheSameNetwork) 
   }
 }
 
-TEST(BoundedAssociation, CountsOfAPairInSeveralRunsAddUp) {
-  TempDir dir;
-  PairStore store(pt());
-  store.limit_memory(2048, dir.path());  // 16 pairs a run
-  // Pair (a, b) first, then enough other pairs to spill, then (a, b) again.
-  store.count(Ansi("a"), Ansi("b"));
-  for (int round = 0; round < 3; ++round) {
-    for (int k = 0; k < 40; ++k) store.count(Ansi("w") + ansi_number(k), Ansi("z"));
-    store.count(Ansi("b"), Ansi("a"));
-  }
-  ASSERT_TRUE(store.spilled());
-  auto listing = write_and_list(store, dir / "temp.ass", pt());
-  auto pairs = records::read_all<records::PairRecord>(dir / "temp.ass");
-  ASSERT_EQ(pairs.size(), 41u);
-  EXPECT_EQ(pairs[0], (records::PairRecord{"a", "b", 4}));  // first found, counted in four runs
-  EXPECT_EQ(pairs[1], (records::PairRecord{"w0", "z", 3}));
-  EXPECT_EQ(listing.line(0), Ansi("a | b = 4,0000"));
-  EXPECT_EQ(listing.line(41), Ansi("b | a = 4,0000"));
-  EXPECT_TRUE(scratch_left(dir.path()));  // the listing reads its file until it goes away
-  listing = PairListing();
-  EXPECT_FALSE(scratch_left(dir.path()));
-}
-
 // A run holds each pair as it was, whatever the size of its fields and its
 // weight (whole or not, signed zero, not a number); a pair of small ids and
 // count takes under half its size in memory, and a run cut inside a record
