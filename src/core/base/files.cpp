@@ -180,9 +180,6 @@ AtName at_name(const char* p, std::string_view bytes) {
   return same ? AtName::Same : AtName::Other;
 }
 
-}  // namespace
-
-namespace {
 // Whether the last name this thread replaced was absent. A first
 // preparation of a collection finds no list at any name, a second finds
 // every one, so the last answer is a good guess for the next. Guessing
@@ -192,6 +189,7 @@ namespace {
 // 3,000 bytes, four threads: 16-17 s against 7-8 s). A wrong guess costs
 // one nameless file made for nothing.
 thread_local bool last_name_absent = false;
+
 }  // namespace
 
 void FileReplacer::replace(const char* p, std::string_view bytes) {
