@@ -66,7 +66,7 @@ struct ByTexts {
 
 }  // namespace lumeral::association
 
-// A spilled pair in a run takes 7 to 26 bytes instead of its 24 in memory:
+// A spilled pair in a run takes 6 to 26 bytes instead of its 24 in memory:
 // a tag of two bytes gives how many bytes each field takes, then the
 // fields, low byte first. A weight that is a whole number (the counts are)
 // takes the bytes it needs, any other weight its 8 bytes as they are. The
